@@ -1,0 +1,4 @@
+// The silent exception.
+#include "rtl/Exceptions.h"
+
+void Abort() { throw EAbort("Operation aborted"); }

@@ -1,0 +1,63 @@
+// Code-point string routines: positions, clamping, trimming and case rules.
+#include <gtest/gtest.h>
+
+#include "rtl/Text.h"
+
+TEST(Text, CountsCodePointsNotBytes) {
+  EXPECT_EQ(Length("高一(1)班"), 6);
+  EXPECT_EQ(Copy("高一(1)班", 2, 3), "一(1");
+  EXPECT_EQ(Pos("班", "高一(1)班"), 6);
+  EXPECT_EQ(Pos("x", "高一"), 0);
+  EXPECT_EQ(Pos("", "abc"), 0);
+  EXPECT_EQ(ByteOffsetOf("中a", 2), 3u);
+}
+
+TEST(Text, CopyAndDeleteClampOutOfRangeArguments) {
+  struct Case { int index, count; const char* expected; };
+  const Case cases[] = {{0, 2, "ab"}, {-3, 1, "a"}, {3, 10, "c"}, {4, 1, ""}, {2, 0, ""}, {2, -1, ""}};
+  for (const auto& c : cases) EXPECT_EQ(Copy("abc", c.index, c.count), c.expected) << c.index << "," << c.count;
+
+  String s = "体育成绩";
+  Delete(s, 2, 2);
+  EXPECT_EQ(s, "体绩");
+  Delete(s, 5, 1);
+  EXPECT_EQ(s, "体绩");
+  Insert("育", s, 2);
+  EXPECT_EQ(s, "体育绩");
+  Insert("!", s, 99);
+  EXPECT_EQ(s, "体育绩!");
+}
+
+TEST(Text, InvalidUtf8BytesCountAsOneCharacterAndSurvive) {
+  const String bad = "a\xC3" "b\xFF";
+  EXPECT_EQ(Length(bad), 4);
+  EXPECT_EQ(Copy(bad, 2, 2), "\xC3" "b");
+  EXPECT_EQ(FromCodePoints(ToCodePoints("中文 ok")), "中文 ok");
+}
+
+TEST(Text, TrimRemovesBlanksAndControlCharacters) {
+  EXPECT_EQ(Trim(" \t\r\n 张三 \x01"), "张三");
+  EXPECT_EQ(TrimLeft("  a "), "a ");
+  EXPECT_EQ(TrimRight("  a \n"), "  a");
+  EXPECT_EQ(Trim(" \t "), "");
+}
+
+TEST(Text, CaseRulesLeaveChineseAlone) {
+  EXPECT_EQ(UpperCase("abc高一é"), "ABC高一é");
+  EXPECT_EQ(AnsiUpperCase("abc高一é"), "ABC高一É");
+  EXPECT_EQ(LowerCase("ADMIN"), "admin");
+  EXPECT_TRUE(SameText("Admin", "ADMIN"));
+  EXPECT_FALSE(SameText("É", "é"));
+  EXPECT_TRUE(AnsiSameText("É", "é"));
+  EXPECT_LT(CompareText("abc", "ABD"), 0);
+  EXPECT_GT(CompareStr("b", "a"), 0);
+}
+
+TEST(Text, ReplaceAndQuote) {
+  EXPECT_EQ(StringReplace("a-b-c", "-", "+", 0), "a+b-c");
+  EXPECT_EQ(StringReplace("a-b-c", "-", "+", rfReplaceAll), "a+b+c");
+  EXPECT_EQ(StringReplace("Fd_fen FD_FEN", "fd_fen", "x", rfReplaceAll | rfIgnoreCase), "x x");
+  EXPECT_EQ(QuotedStr("it's"), "'it''s'");
+  EXPECT_EQ(DequotedStr("'it''s'"), "it's");
+  EXPECT_EQ(DequotedStr("plain"), "plain");
+}
