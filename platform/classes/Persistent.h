@@ -1,0 +1,19 @@
+// TPersistent: the base of every object that can be copied from another of a compatible class
+// (fonts, pens, collections, components' sub-objects) and stored in a window layout.
+#pragma once
+
+#include "rtl/Exceptions.h"
+
+class TPersistent {
+ public:
+  virtual ~TPersistent() = default;
+  // Copies source into this object. A class that knows its source type overrides Assign;
+  // otherwise the source is asked to copy itself into this object (AssignTo).
+  virtual void Assign(const TPersistent* source);
+  // The class name that assignment errors and stored layouts use.
+  virtual String ClassName() const { return "TPersistent"; }
+
+ protected:
+  virtual void AssignTo(TPersistent* dest) const;
+  [[noreturn]] void AssignError(const TPersistent* source) const;
+};
