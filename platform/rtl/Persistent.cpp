@@ -1,5 +1,5 @@
 // Assignment between persistent objects, with the class library's error text.
-#include "classes/Persistent.h"
+#include "rtl/Persistent.h"
 
 void TPersistent::Assign(const TPersistent* source) {
   if (source) {
