@@ -3,10 +3,10 @@
 #pragma once
 
 #include "rtl/Exceptions.h"
+#include "rtl/Object.h"
 
-class TPersistent {
+class TPersistent : public TObject {
  public:
-  virtual ~TPersistent() = default;
   // Copies source into this object. A class that knows its source type overrides Assign;
   // otherwise the source is asked to copy itself into this object (AssignTo).
   virtual void Assign(const TPersistent* source);
