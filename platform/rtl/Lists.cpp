@@ -1,0 +1,8 @@
+// The list errors, with the class library's texts.
+#include "rtl/Lists.h"
+
+#include <string>
+
+void ListIndexError(int index) { throw EListError("List index out of bounds (" + std::to_string(index) + ")"); }
+
+void ListCountError(int count) { throw EListError("List count out of bounds (" + std::to_string(count) + ")"); }
