@@ -147,7 +147,11 @@ class TFixtureControl : public TComponent {
   }
   void Notification(TComponent* component, TOperation operation) override {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == Buddy) Buddy = nullptr;
+    if (operation != opRemove) return;
+    if (component == Buddy) Buddy = nullptr;
+    for (int i = 0; i < FColumns.Count(); ++i) {
+      if (FColumns.Column(i)->Buddy == component) FColumns.Column(i)->Buddy = nullptr;
+    }
   }
   void DefineProperties(TFiler& filer) override {
     filer.DefineProperty(
