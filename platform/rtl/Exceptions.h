@@ -27,6 +27,8 @@ QUORIN_EXCEPTION(EConvertError, Exception);
 QUORIN_EXCEPTION(EDivByZero, Exception);
 QUORIN_EXCEPTION(EListError, Exception);
 QUORIN_EXCEPTION(EVariantError, Exception);
+// A floating-point value that an integer cannot hold (rounding NaN, infinity or 1e300).
+QUORIN_EXCEPTION(EInvalidOp, Exception);
 QUORIN_EXCEPTION(EInvalidOperation, Exception);
 QUORIN_EXCEPTION(EInvalidCast, Exception);
 QUORIN_EXCEPTION(EStreamError, Exception);
