@@ -1,0 +1,213 @@
+// Parsing and formatting of the INI text form, with its escaping (see IniText_p.h).
+#include "settings/IniText_p.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "rtl/Text.h"
+#include "settings/IniFiles.h"
+
+namespace {
+
+const char* const kEscapeDigits = "0123456789ABCDEF";
+const char* const kBinaryDigits = "0123456789abcdef";
+const char* const kSectionSpecials = "[]";
+const char* const kNameSpecials = "=[];#";
+const char* const kValueSpecials = "";
+
+bool IsAscii(const String& s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool IsControl(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b < 0x20 || b == 0x7F;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool NeedsEscape(const String& text, size_t i, const char* specials) {
+  const char c = text[i];
+  const bool atEdge = i == 0 || i + 1 == text.size();
+  return c == '%' || IsControl(c) || (atEdge && IsBlank(c)) || std::strchr(specials, c) != nullptr;
+}
+
+String TrimBlanks(const String& s) {
+  size_t from = 0, to = s.size();
+  while (from < to && IsBlank(s[from])) ++from;
+  while (to > from && IsBlank(s[to - 1])) --to;
+  return s.substr(from, to - from);
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+String Escape(const String& text, const char* specials) {
+  String out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (NeedsEscape(text, i, specials)) {
+      const auto b = static_cast<unsigned char>(text[i]);
+      out += '%';
+      out += kEscapeDigits[b >> 4];
+      out += kEscapeDigits[b & 0xF];
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+String Unescape(const String& text) {
+  String out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const int high = i + 2 < text.size() && text[i] == '%' ? HexValue(text[i + 1]) : -1;
+    const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
+    if (low >= 0) {
+      out += char(high * 16 + low);
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// One line of the file, without its line break: blank or comment (nothing to do), a header or an
+// entry of the current section.
+void ParseLine(const String& raw, int line, const String& fileName, IniDocument& document, IniSection*& section) {
+  if (std::any_of(raw.begin(), raw.end(), [](char c) { return IsControl(c) && c != '\t'; }))
+    IniSyntaxError(fileName, line, "含有控制字符");
+  const String text = TrimBlanks(raw);
+  if (text.empty() || text[0] == ';' || text[0] == '#') return;
+  if (text[0] == '[') {
+    if (text.back() != ']') IniSyntaxError(fileName, line, "节名缺少“]”");
+    section = &document.AddSection(Unescape(TrimBlanks(text.substr(1, text.size() - 2))));
+    return;
+  }
+  const size_t equals = text.find('=');
+  if (equals == String::npos) IniSyntaxError(fileName, line, "既不是“[节名]”也不是“名称=值”");
+  if (!section) IniSyntaxError(fileName, line, "值不属于任何节");
+  section->Set(Unescape(TrimBlanks(text.substr(0, equals))), Unescape(TrimBlanks(text.substr(equals + 1))), line);
+}
+
+}  // namespace
+
+bool SameSettingsName(const String& a, const String& b) {
+  if (IsAscii(a) && IsAscii(b)) return CompareText(a, b) == 0;
+  return AnsiSameText(a, b);
+}
+
+bool ParseSettingsInteger(const String& text, int& value) {
+  const bool negative = text.starts_with('-');
+  const String body = text.substr(negative || text.starts_with('+') ? 1 : 0);
+  const bool hex = body.starts_with('$') || body.starts_with("0x") || body.starts_with("0X");
+  const String digits = body.substr(hex ? (body[0] == '$' ? 1 : 2) : 0);
+  if (digits.empty() || (hex && digits.size() > 8)) return false;
+  int64_t magnitude = 0;
+  for (char c : digits) {
+    const int digit = HexValue(c);
+    if (digit < 0 || (!hex && digit > 9)) return false;
+    magnitude = magnitude * (hex ? 16 : 10) + digit;
+    if (!hex && magnitude > int64_t(INT32_MAX) + 1) return false;
+  }
+  const int64_t result = hex ? int64_t(int32_t(uint32_t(magnitude))) * (negative ? -1 : 1) : (negative ? -magnitude : magnitude);
+  if (result < INT32_MIN || result > INT32_MAX) return false;
+  value = int(result);
+  return true;
+}
+
+String EncodeSettingsHex(const String& bytes) {
+  String text;
+  for (unsigned char b : bytes) {
+    text += kBinaryDigits[b >> 4];
+    text += kBinaryDigits[b & 0xF];
+  }
+  return text;
+}
+
+bool DecodeSettingsHex(const String& text, String& bytes) {
+  if (text.size() % 2 != 0) return false;
+  for (size_t i = 0; i < text.size(); i += 2) {
+    const int high = HexValue(text[i]), low = HexValue(text[i + 1]);
+    if (high < 0 || low < 0) return false;
+    bytes += char(high * 16 + low);
+  }
+  return true;
+}
+
+void IniSyntaxError(const String& fileName, int line, const String& reason) {
+  throw EIniFileException("设置文件“" + fileName + "”第 " + std::to_string(line) + " 行格式不正确：" + reason);
+}
+
+// --- sections -----------------------------------------------------------------------------------
+
+const IniEntry* IniSection::Find(const String& name) const {
+  for (const IniEntry& entry : Entries)
+    if (SameSettingsName(entry.Name, name)) return &entry;
+  return nullptr;
+}
+
+void IniSection::Set(const String& name, const String& value, int line) {
+  for (IniEntry& entry : Entries)
+    if (SameSettingsName(entry.Name, name)) {
+      entry.Value = value;
+      entry.Line = line;
+      return;
+    }
+  Entries.push_back({name, value, line});
+}
+
+bool IniSection::Remove(const String& name) {
+  return std::erase_if(Entries, [&](const IniEntry& entry) { return SameSettingsName(entry.Name, name); }) > 0;
+}
+
+// --- document -----------------------------------------------------------------------------------
+
+IniDocument IniDocument::Parse(const std::string& text, const String& fileName) {
+  IniDocument document;
+  IniSection* section = nullptr;
+  size_t start = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  for (int line = 1; start < text.size(); ++line) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    String raw = text.substr(start, end - start);
+    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+    ParseLine(raw, line, fileName, document, section);
+    start = end + 1;
+  }
+  return document;
+}
+
+std::string IniDocument::Format(const std::vector<String>& comment) const {
+  std::string text;
+  for (const String& line : comment) text += "; " + line + "\n";
+  for (const IniSection& section : FSections) {
+    if (!text.empty()) text += "\n";
+    text += "[" + Escape(section.Name, kSectionSpecials) + "]\n";
+    for (const IniEntry& entry : section.Entries)
+      text += Escape(entry.Name, kNameSpecials) + "=" + Escape(entry.Value, kValueSpecials) + "\n";
+  }
+  return text;
+}
+
+const IniSection* IniDocument::FindSection(const String& name) const {
+  for (const IniSection& section : FSections)
+    if (SameSettingsName(section.Name, name)) return &section;
+  return nullptr;
+}
+
+IniSection& IniDocument::AddSection(const String& name) {
+  for (IniSection& section : FSections)
+    if (SameSettingsName(section.Name, name)) return section;
+  FSections.push_back({name, {}});
+  return FSections.back();
+}
+
+bool IniDocument::RemoveSection(const String& name) {
+  return std::erase_if(FSections, [&](const IniSection& section) { return SameSettingsName(section.Name, name); }) > 0;
+}
