@@ -30,10 +30,11 @@ void BM_FloatToStr(benchmark::State& state) {
 BENCHMARK(BM_FloatToStr);
 
 void BM_FormatDateTime(benchmark::State& state, const char* format) {
-  TDateTime value = EncodeDate(2004, 3, 7) + EncodeTime(9, 30, 15, 0);
+  const TDateTime start = EncodeDate(2004, 3, 7) + EncodeTime(9, 30, 15, 0);
+  TDateTime value = start;
   for (auto _ : state) {
     benchmark::DoNotOptimize(FormatDateTime(format, value));
-    value += 1.001;
+    value = value < start + 3650 ? value + 1.001 : start;  // a different day and minute each time
   }
 }
 BENCHMARK_CAPTURE(BM_FormatDateTime, Date, "yyyy-mm-dd");

@@ -88,7 +88,7 @@ String ExponentText(int exponent, int minDigits, bool plusSign) {
 String FixedText(const TFloatDecimal& d, int decimals, char decimalSeparator, char thousandSeparator) {
   String out;
   const int wholeDigits = d.Exponent > 0 ? d.Exponent : 0;
-  if (wholeDigits == 0) out = "0";
+  if (wholeDigits == 0) out += '0';
   for (int i = 0; i < wholeDigits; ++i) {
     out += d.DigitAt(i);
     const int remaining = wholeDigits - 1 - i;
@@ -145,7 +145,7 @@ String IntToHex(int64_t value, int digits) {
   static const char hex[] = "0123456789ABCDEF";
   String out;
   for (uint64_t v = uint64_t(value); v != 0; v >>= 4) out.insert(out.begin(), hex[v & 0xF]);
-  if (out.empty()) out = "0";
+  if (out.empty()) out += '0';
   if (int(out.size()) < digits) out.insert(0, size_t(digits) - out.size(), '0');
   return out;
 }

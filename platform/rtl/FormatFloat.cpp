@@ -201,5 +201,7 @@ String FormatFloat(const String& format, double value, const TFormatSettings& fs
     }
   }
   const bool sign = index == 0 && d.Negative && !d.IsZero();
-  return (sign ? "-" : "") + Render(picture, FillDigits(picture, d), fs);
+  String text = Render(picture, FillDigits(picture, d), fs);
+  if (sign) text.insert(text.begin(), '-');
+  return text;
 }

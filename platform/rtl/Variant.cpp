@@ -37,7 +37,8 @@ constexpr int64_t kUnitsPerCurrency = 10000;
 String CurrencyText(int64_t units, const TFormatSettings& fs) {
   const bool negative = units < 0;
   const uint64_t magnitude = negative ? 0 - uint64_t(units) : uint64_t(units);
-  String text = (negative ? "-" : "") + std::to_string(magnitude / kUnitsPerCurrency);
+  String text = std::to_string(magnitude / kUnitsPerCurrency);
+  if (negative) text.insert(text.begin(), '-');
   String decimals = std::to_string(magnitude % kUnitsPerCurrency + kUnitsPerCurrency).substr(1);
   while (!decimals.empty() && decimals.back() == '0') decimals.pop_back();
   if (!decimals.empty()) text += fs.DecimalSeparator + decimals;
