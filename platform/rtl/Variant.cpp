@@ -150,7 +150,7 @@ String Variant::AsString(const TFormatSettings& fs) const {
   CastError(FType, varString);
 }
 
-int64_t Variant::AsInt64() const {
+int64_t Variant::AsInt64(const TFormatSettings& fs) const {
   switch (FType) {
     case varEmpty: return 0;
     case varBoolean: return FBoolean ? 1 : 0;
@@ -169,7 +169,7 @@ int64_t Variant::AsInt64() const {
       int64_t value = 0;
       if (TryStrToInt64(FString, value)) return value;
       double number = 0;
-      if (TryStrToFloat(FString, number)) return RoundedInt64(number);
+      if (TryStrToFloat(FString, number, fs)) return RoundedInt64(number);
       break;
     }
     case varNull: break;
@@ -177,13 +177,13 @@ int64_t Variant::AsInt64() const {
   CastError(FType, varInt64);
 }
 
-int Variant::AsInteger() const {
-  const int64_t value = AsInt64();
+int Variant::AsInteger(const TFormatSettings& fs) const {
+  const int64_t value = AsInt64(fs);
   if (value < INT32_MIN || value > INT32_MAX) OverflowError();
   return int(value);
 }
 
-double Variant::AsDouble() const {
+double Variant::AsDouble(const TFormatSettings& fs) const {
   switch (FType) {
     case varEmpty: return 0;
     case varBoolean: return FBoolean ? 1 : 0;
@@ -194,7 +194,7 @@ double Variant::AsDouble() const {
     case varCurrency: return double(FInt64) / kUnitsPerCurrency;
     case varString: {
       double value = 0;
-      if (TryStrToFloat(FString, value)) return value;
+      if (TryStrToFloat(FString, value, fs)) return value;
       break;
     }
     case varNull: break;
@@ -202,7 +202,7 @@ double Variant::AsDouble() const {
   CastError(FType, varDouble);
 }
 
-bool Variant::AsBoolean() const {
+bool Variant::AsBoolean(const TFormatSettings& fs) const {
   switch (FType) {
     case varEmpty: return false;
     case varBoolean: return FBoolean;
@@ -213,7 +213,7 @@ bool Variant::AsBoolean() const {
     case varDate: return FDouble != 0;
     case varString: {
       bool value = false;
-      if (TryStrToBool(FString, value)) return value;
+      if (TryStrToBool(FString, value, fs)) return value;
       break;
     }
     case varNull: break;
@@ -228,20 +228,20 @@ TDateTime Variant::AsDateTime(const TFormatSettings& fs) const {
     CastError(FType, varDate);
   }
   if (FType == varNull) CastError(FType, varDate);
-  return AsDouble();
+  return AsDouble(fs);
 }
 
-double Variant::AsCurrency() const { return double(AsCurrencyUnits()) / kUnitsPerCurrency; }
+double Variant::AsCurrency(const TFormatSettings& fs) const { return double(AsCurrencyUnits(fs)) / kUnitsPerCurrency; }
 
-int64_t Variant::AsCurrencyUnits() const {
+int64_t Variant::AsCurrencyUnits(const TFormatSettings& fs) const {
   if (FType == varCurrency) return FInt64;
   if (FType == varInteger || FType == varInt64 || FType == varBoolean || FType == varEmpty) {
-    const int64_t value = AsInt64();
+    const int64_t value = AsInt64(fs);
     if (value > INT64_MAX / kUnitsPerCurrency || value < INT64_MIN / kUnitsPerCurrency) OverflowError();
     return value * kUnitsPerCurrency;
   }
   try {
-    return FromCurrency(AsDouble()).FInt64;
+    return FromCurrency(AsDouble(fs)).FInt64;
   } catch (const EVariantError&) {
     if (FType == varNull || FType == varString) CastError(FType, varCurrency);
     throw;
@@ -268,11 +268,11 @@ String VarToStr(const Variant& v, const TFormatSettings& fs) { return v.IsNull()
 Variant VarAsType(const Variant& v, TVarType type, const TFormatSettings& fs) {
   if (v.VarType() == type || v.IsEmpty()) return v;
   switch (type) {
-    case varBoolean: return v.AsBoolean();
-    case varInteger: return v.AsInteger();
-    case varInt64: return v.AsInt64();
-    case varDouble: return v.AsDouble();
-    case varCurrency: return Variant::FromCurrencyUnits(v.AsCurrencyUnits());
+    case varBoolean: return v.AsBoolean(fs);
+    case varInteger: return v.AsInteger(fs);
+    case varInt64: return v.AsInt64(fs);
+    case varDouble: return v.AsDouble(fs);
+    case varCurrency: return Variant::FromCurrencyUnits(v.AsCurrencyUnits(fs));
     case varDate: return Variant::FromDateTime(v.AsDateTime(fs));
     case varString: return v.AsString(fs);
     case varEmpty: return Variant();

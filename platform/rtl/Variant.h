@@ -68,13 +68,13 @@ class Variant {
   bool IsEmpty() const noexcept { return FType == varEmpty; }
 
   String AsString(const TFormatSettings& fs = FormatSettings()) const;
-  int AsInteger() const;
-  int64_t AsInt64() const;
-  double AsDouble() const;
-  bool AsBoolean() const;
+  int AsInteger(const TFormatSettings& fs = FormatSettings()) const;
+  int64_t AsInt64(const TFormatSettings& fs = FormatSettings()) const;
+  double AsDouble(const TFormatSettings& fs = FormatSettings()) const;
+  bool AsBoolean(const TFormatSettings& fs = FormatSettings()) const;
   TDateTime AsDateTime(const TFormatSettings& fs = FormatSettings()) const;
-  double AsCurrency() const;
-  int64_t AsCurrencyUnits() const;  // the value in ten-thousandths
+  double AsCurrency(const TFormatSettings& fs = FormatSettings()) const;
+  int64_t AsCurrencyUnits(const TFormatSettings& fs = FormatSettings()) const;  // in ten-thousandths
   // The text of a String value without a copy; empty for the other kinds.
   const String& StringValue() const noexcept;
 
@@ -112,7 +112,8 @@ Variant VarAsType(const Variant& v, TVarType type, const TFormatSettings& fs = F
 // "+"; otherwise strings take part as numbers. Empty counts as 0 and True as 1. Integers stay
 // integers (widening to Int64, then Double, instead of overflowing), Currency stays Currency
 // against integers, anything with a Double is a Double, a DateTime plus or minus a number is a
-// DateTime, and "/" always gives a Double. Division by zero raises EDivByZero.
+// DateTime, and "/" always gives a Double. Division by zero raises EDivByZero. Operators read
+// strings by the program-wide format settings.
 Variant operator+(const Variant& a, const Variant& b);
 Variant operator-(const Variant& a, const Variant& b);
 Variant operator*(const Variant& a, const Variant& b);

@@ -94,6 +94,11 @@ TEST(Variant, NumberConversionsRoundHalvesToEvenAndRefuseText) {
   for (const Variant& bad : {Variant("abc"), Variant(""), kNull, Variant(3e9), Variant(int64_t(1) << 40), Variant(NAN)})
     EXPECT_THROW(bad.AsInteger(), EVariantError) << VarToStr(bad);
   EXPECT_THROW(Variant("1,5").AsDouble(), EVariantError);
+  TFormatSettings comma;
+  comma.DecimalSeparator = ',';
+  EXPECT_DOUBLE_EQ(Variant("1,5").AsDouble(comma), 1.5);
+  EXPECT_EQ(Variant("2,5").AsInteger(comma), 2);
+  EXPECT_EQ(Variant(2.5).AsString(comma), "2,5");
   EXPECT_THROW(kNull.AsDouble(), EVariantError);
 }
 
