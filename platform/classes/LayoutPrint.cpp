@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "classes/LayoutText.h"
+#include "rtl/Text.h"
 
 namespace {
 
@@ -118,6 +119,23 @@ String LayoutFloatText(double value) {
   auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value);
   String text(buf.data(), result.ptr);
   if (text.find_first_of(".en") == String::npos) text += ".0";
+  return text;
+}
+
+String LayoutValueText(const TLayoutValue& value) {
+  constexpr int kMaxLength = 40;
+  String printed;
+  PrintValue(printed, value, 0);
+  String text;
+  for (size_t i = 0; i < printed.size(); ++i) {
+    if (printed[i] != '\n') {
+      text += printed[i];
+      continue;
+    }
+    while (i + 1 < printed.size() && printed[i + 1] == ' ') ++i;
+    text += ' ';
+  }
+  if (Length(text) > kMaxLength) text = Copy(text, 1, kMaxLength) + "...";
   return text;
 }
 

@@ -158,7 +158,7 @@ void TReader::ReadPublished(TPersistent& Obj, const TPropInfo& Prop, const TLayo
       ReadStrings(static_cast<TStrings&>(*Prop.GetObject(Obj)), Value);
       break;
     case TPropKind::Object:
-      layout_detail::InvalidValue();
+      layout_detail::InvalidValue(Value);
     case TPropKind::Component:
       layout_detail::DecodeReferenceName(Value);  // a wrong kind of value fails on its own line
       FFixups.push_back(TFixup{&Obj, &Prop, &Value, Value.Line, Path});
@@ -187,7 +187,7 @@ void TReader::DefineProperty(const String& Name, const TReaderProc& ReadData, co
 void TReader::DefineBinaryProperty(const String& Name, const TStreamProc& ReadData, const TStreamProc&, bool) {
   if (FDefinedFound || !FDefinedValue || !SameText(Name, FDefinedName)) return;
   FDefinedFound = true;
-  if (FDefinedValue->Kind != TValueKind::Binary) layout_detail::InvalidValue();
+  if (FDefinedValue->Kind != TValueKind::Binary) layout_detail::InvalidValue(*FDefinedValue);
   TMemoryStream stream;
   const auto& bytes = FDefinedValue->Bytes;
   if (!bytes.empty()) stream.WriteBuffer(bytes.data(), static_cast<int>(bytes.size()));
@@ -197,7 +197,7 @@ void TReader::DefineBinaryProperty(const String& Name, const TStreamProc& ReadDa
 
 // The items are read into a new set of items; references held by the old ones are forgotten.
 void TReader::ReadCollection(TCollection& Collection, const TLayoutValue& Value) {
-  if (Value.Kind != TValueKind::Collection) layout_detail::InvalidValue();
+  if (Value.Kind != TValueKind::Collection) layout_detail::InvalidValue(Value);
   DropFixupsInside(Collection);
   Collection.BeginUpdate();
   try {
@@ -221,9 +221,9 @@ void TReader::DropFixupsInside(const TPersistent& Container) {
 }
 
 void TReader::ReadStrings(TStrings& Strings, const TLayoutValue& Value) {
-  if (Value.Kind != TValueKind::List) layout_detail::InvalidValue();
+  if (Value.Kind != TValueKind::List) layout_detail::InvalidValue(Value);
   for (const TLayoutValue& line : Value.Items) {
-    if (line.Kind != TValueKind::String) layout_detail::InvalidValue();
+    if (line.Kind != TValueKind::String) layout_detail::InvalidValue(line);
   }
   Strings.BeginUpdate();
   try {
@@ -256,13 +256,13 @@ String TReader::ReadString() { return layout_detail::DecodeString(NextValue()); 
 
 String TReader::ReadIdent() {
   const TLayoutValue& v = NextValue();
-  if (v.Kind != TValueKind::Ident) layout_detail::InvalidValue();
+  if (v.Kind != TValueKind::Ident) layout_detail::InvalidValue(v);
   return v.Text;
 }
 
 void TReader::ReadListBegin() {
   const TLayoutValue& v = NextValue();
-  if (v.Kind != TValueKind::List) layout_detail::InvalidValue();
+  if (v.Kind != TValueKind::List) layout_detail::InvalidValue(v);
   FCursors.push_back(TCursor{v.Items.data(), v.Items.size(), 0});
 }
 

@@ -8,6 +8,8 @@
 TLayoutObject ParseLayout(const String& text);
 String PrintLayout(const TLayoutObject& root);
 
+// A value on one line, shortened when long, for error messages.
+String LayoutValueText(const TLayoutValue& value);
 // 'quoted' text with quotes doubled and control characters as #13 style codes.
 String LayoutQuote(const String& s);
 // The shortest text that reads back as exactly this double, always with a point or exponent.

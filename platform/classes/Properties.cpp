@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "classes/LayoutText.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -195,27 +196,29 @@ namespace layout_detail {
 
 void InvalidValue() { throw EPropertyError("Invalid property value"); }
 
+void InvalidValue(const TLayoutValue& v) { throw EPropertyError("Invalid property value: " + LayoutValueText(v)); }
+
 int64_t DecodeInteger(const TLayoutValue& v, int64_t min, uint64_t max) {
-  if (v.Kind != TValueKind::Integer || v.Integer < min) InvalidValue();
-  if (v.Integer > 0 && static_cast<uint64_t>(v.Integer) > max) InvalidValue();
+  if (v.Kind != TValueKind::Integer || v.Integer < min) InvalidValue(v);
+  if (v.Integer > 0 && static_cast<uint64_t>(v.Integer) > max) InvalidValue(v);
   return v.Integer;
 }
 
 double DecodeFloat(const TLayoutValue& v) {
   if (v.Kind == TValueKind::Float) return v.Float;
   if (v.Kind == TValueKind::Integer) return static_cast<double>(v.Integer);
-  InvalidValue();
+  InvalidValue(v);
 }
 
 String DecodeString(const TLayoutValue& v) {
-  if (v.Kind != TValueKind::String) InvalidValue();
+  if (v.Kind != TValueKind::String) InvalidValue(v);
   return v.Text;
 }
 
 bool DecodeBoolean(const TLayoutValue& v) {
   if (v.Kind == TValueKind::Ident && SameText(v.Text, "True")) return true;
   if (v.Kind == TValueKind::Ident && SameText(v.Text, "False")) return false;
-  InvalidValue();
+  InvalidValue(v);
 }
 
 namespace {
@@ -231,16 +234,16 @@ int IndexOfName(const String& name, TEnumNames names) {
 
 int DecodeEnum(const TLayoutValue& v, TEnumNames names) {
   const int index = v.Kind == TValueKind::Ident ? IndexOfName(v.Text, names) : -1;
-  if (index < 0) InvalidValue();
+  if (index < 0) InvalidValue(v);
   return index;
 }
 
 uint64_t DecodeSet(const TLayoutValue& v, TEnumNames names) {
-  if (v.Kind != TValueKind::Set) InvalidValue();
+  if (v.Kind != TValueKind::Set) InvalidValue(v);
   uint64_t mask = 0;
   for (const String& name : v.Names) {
     const int index = IndexOfName(name, names);
-    if (index < 0 || index >= 64) InvalidValue();
+    if (index < 0 || index >= 64) InvalidValue(v);
     mask |= uint64_t{1} << index;
   }
   return mask;
@@ -260,7 +263,7 @@ TLayoutValue EncodeSet(uint64_t mask, TEnumNames names) {
 }
 
 String DecodeReferenceName(const TLayoutValue& v) {
-  if (v.Kind != TValueKind::Ident) InvalidValue();
+  if (v.Kind != TValueKind::Ident) InvalidValue(v);
   return SameText(v.Text, "nil") ? String() : v.Text;
 }
 

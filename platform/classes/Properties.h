@@ -172,6 +172,7 @@ TLayoutValue EncodeEnum(int value, TEnumNames names);
 TLayoutValue EncodeSet(uint64_t mask, TEnumNames names);
 String DecodeReferenceName(const TLayoutValue& v);  // empty for nil
 [[noreturn]] void InvalidValue();
+[[noreturn]] void InvalidValue(const TLayoutValue& v);  // names the value
 void CheckSignature(const TMethodInfo& method, std::type_index wanted);
 
 template <class T, class G>
@@ -313,7 +314,7 @@ class TValueProp : public TPropInfo {
     } else if constexpr (std::is_integral_v<V>) {
       if (Kind() == TPropKind::Set) {
         const uint64_t mask = DecodeSet(v, FNames);
-        if (mask > static_cast<uint64_t>(std::numeric_limits<V>::max())) InvalidValue();
+        if (mask > static_cast<uint64_t>(std::numeric_limits<V>::max())) InvalidValue(v);
         return static_cast<V>(mask);
       }
       return static_cast<V>(DecodeInteger(v, static_cast<int64_t>(std::numeric_limits<V>::min()),
@@ -326,7 +327,7 @@ class TValueProp : public TPropInfo {
       const String name = DecodeReferenceName(v);
       if (name.empty()) return nullptr;
       auto* found = dynamic_cast<V>(names.FindComponent(name));
-      if (!found) InvalidValue();
+      if (!found) InvalidValue(v);
       return found;
     }
   }
