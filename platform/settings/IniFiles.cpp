@@ -2,6 +2,7 @@
 // TMemIniFile, and how each of them keeps its document (see IniFiles.h).
 #include "settings/IniFiles.h"
 
+#include "rtl/Convert.h"
 #include "rtl/StringList.h"
 #include "settings/IniText_p.h"
 #include "settings/SettingsFile_p.h"
@@ -10,11 +11,11 @@
 
 int TCustomIniFile::ReadInteger(const String& section, const String& ident, int defaultValue) {
   int value = defaultValue;
-  return ParseSettingsInteger(ReadString(section, ident, String()), value) ? value : defaultValue;
+  return TryStrToInt(ReadString(section, ident, String()), value) ? value : defaultValue;
 }
 
 void TCustomIniFile::WriteInteger(const String& section, const String& ident, int value) {
-  WriteString(section, ident, std::to_string(value));
+  WriteString(section, ident, IntToStr(value));
 }
 
 bool TCustomIniFile::ReadBool(const String& section, const String& ident, bool defaultValue) {

@@ -2,9 +2,9 @@
 #include "settings/IniText_p.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 
+#include "rtl/Convert.h"
 #include "rtl/Text.h"
 #include "settings/IniFiles.h"
 
@@ -102,25 +102,6 @@ bool SameSettingsName(const String& a, const String& b) {
   return AnsiSameText(a, b);
 }
 
-bool ParseSettingsInteger(const String& text, int& value) {
-  const bool negative = text.starts_with('-');
-  const String body = text.substr(negative || text.starts_with('+') ? 1 : 0);
-  const bool hex = body.starts_with('$') || body.starts_with("0x") || body.starts_with("0X");
-  const String digits = body.substr(hex ? (body[0] == '$' ? 1 : 2) : 0);
-  if (digits.empty() || (hex && digits.size() > 8)) return false;
-  int64_t magnitude = 0;
-  for (char c : digits) {
-    const int digit = HexValue(c);
-    if (digit < 0 || (!hex && digit > 9)) return false;
-    magnitude = magnitude * (hex ? 16 : 10) + digit;
-    if (!hex && magnitude > int64_t(INT32_MAX) + 1) return false;
-  }
-  const int64_t result = hex ? int64_t(int32_t(uint32_t(magnitude))) * (negative ? -1 : 1) : (negative ? -magnitude : magnitude);
-  if (result < INT32_MIN || result > INT32_MAX) return false;
-  value = int(result);
-  return true;
-}
-
 String EncodeSettingsHex(const String& bytes) {
   String text;
   for (unsigned char b : bytes) {
@@ -141,7 +122,7 @@ bool DecodeSettingsHex(const String& text, String& bytes) {
 }
 
 void IniSyntaxError(const String& fileName, int line, const String& reason) {
-  throw EIniFileException("设置文件“" + fileName + "”第 " + std::to_string(line) + " 行格式不正确：" + reason);
+  throw EIniFileException("设置文件“" + fileName + "”第 " + IntToStr(line) + " 行格式不正确：" + reason);
 }
 
 // --- sections -----------------------------------------------------------------------------------

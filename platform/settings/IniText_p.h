@@ -51,10 +51,6 @@ class IniDocument {
   std::vector<IniSection> FSections;
 };
 
-// A 32-bit integer written in decimal, or in hexadecimal after "0x" or "$" (up to 8 digits, so
-// "$FFFFFFFF" is -1); false for anything else, blanks included.
-bool ParseSettingsInteger(const String& text, int& value);
-
 // Bytes as pairs of lower-case hex digits, and back (false for an odd count or a non-digit).
 String EncodeSettingsHex(const String& bytes);
 bool DecodeSettingsHex(const String& text, String& bytes);

@@ -1,6 +1,7 @@
 // TRegIniFile over the registry's key tree (see RegIniFile.h).
 #include "settings/RegIniFile.h"
 
+#include "rtl/Convert.h"
 #include "rtl/StringList.h"
 #include "settings/RegistryStore_p.h"
 
@@ -9,7 +10,7 @@ namespace {
 // What INI readers see of a value: text for strings and integers, nothing for binary data.
 bool IsText(const RegValue& value) { return value.Type != rdBinary; }
 
-String TextOf(const RegValue& value) { return value.Type == rdInteger ? std::to_string(value.Integer) : value.Data; }
+String TextOf(const RegValue& value) { return value.Type == rdInteger ? IntToStr(value.Integer) : value.Data; }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rtl/Convert.h"
 #include "rtl/StringList.h"
 #include "settings/RegistryStore_p.h"
 
@@ -189,8 +190,8 @@ int TRegistry::ReadBinaryData(const String& name, void* buffer, int bufSize) {
   if (value->Type != rdBinary) WrongType(name);
   const int size = int(value->Data.size());
   if (size > bufSize)
-    throw ERegistryException("注册表值“" + name + "”有 " + std::to_string(size) + " 字节，超出了缓冲区的 " +
-                             std::to_string(std::max(bufSize, 0)) + " 字节");
+    throw ERegistryException("注册表值“" + name + "”有 " + IntToStr(size) + " 字节，超出了缓冲区的 " +
+                             IntToStr(std::max(bufSize, 0)) + " 字节");
   if (size > 0) std::memcpy(buffer, value->Data.data(), size_t(size));
   return size;
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "rtl/Convert.h"
 #include "settings/IniFiles.h"
 #include "settings/IniText_p.h"
 #include "settings/SettingsFile_p.h"
@@ -52,7 +53,7 @@ RegValue ParseValue(const IniEntry& entry, const String& fileName) {
     value.Data = data;
   } else if (entry.Value.starts_with("int:")) {
     value.Type = rdInteger;
-    if (!ParseSettingsInteger(data, value.Integer)) IniSyntaxError(fileName, entry.Line, "整数值不正确");
+    if (!TryStrToInt(data, value.Integer)) IniSyntaxError(fileName, entry.Line, "整数值不正确");
   } else if (entry.Value.starts_with("hex:")) {
     value.Type = rdBinary;
     if (!DecodeSettingsHex(data, value.Data)) IniSyntaxError(fileName, entry.Line, "二进制值不正确");
@@ -64,7 +65,7 @@ RegValue ParseValue(const IniEntry& entry, const String& fileName) {
 
 String ValueText(const RegValue& value) {
   switch (value.Type) {
-    case rdInteger: return "int:" + std::to_string(value.Integer);
+    case rdInteger: return "int:" + IntToStr(value.Integer);
     case rdBinary: return "hex:" + EncodeSettingsHex(value.Data);
     default: return "str:" + value.Data;
   }
