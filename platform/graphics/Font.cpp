@@ -1,0 +1,113 @@
+// TFont and the base of graphics objects.
+#include "graphics/Font.h"
+
+#include <cstdlib>
+
+void TGraphicsObject::Changed() {
+  if (OnChange) OnChange(this);
+}
+
+int GraphicsMulDiv(int a, int b, int c) {
+  if (c == 0) return -1;
+  const long long product = (long long)a * b;
+  const long long half = std::llabs(c) / 2;
+  const long long q = ((product < 0) != (c < 0)) ? (product - ((product < 0) ? half : -half)) / c
+                                                  : (product + ((product < 0) ? -half : half)) / c;
+  return int(q);
+}
+
+TFont::TFont() = default;
+
+void TFont::Assign(const TPersistent* source) {
+  if (const auto* font = dynamic_cast<const TFont*>(source)) {
+    FLogFont = font->FLogFont;
+    FColor = font->FColor;
+    FPixelsPerInch = font->FPixelsPerInch;
+    Changed();
+    return;
+  }
+  TGraphicsObject::Assign(source);
+}
+
+void TFont::Changed() {
+  FHandle.reset();
+  TGraphicsObject::Changed();
+}
+
+void TFont::Update(const TLogFont& lf) {
+  if (lf == FLogFont) return;
+  FLogFont = lf;
+  Changed();
+}
+
+void TFont::SetName(const String& name) {
+  TLogFont lf = FLogFont;
+  lf.FaceName = name;
+  Update(lf);
+}
+
+int TFont::Size() const { return -GraphicsMulDiv(FLogFont.Height, 72, FPixelsPerInch); }
+
+void TFont::SetSize(int points) { SetHeight(-GraphicsMulDiv(points, FPixelsPerInch, 72)); }
+
+void TFont::SetHeight(int height) {
+  TLogFont lf = FLogFont;
+  lf.Height = height;
+  Update(lf);
+}
+
+TFontStyles TFont::Style() const {
+  return (FLogFont.Weight >= FW_BOLD ? fsBold : 0u) | (FLogFont.Italic ? fsItalic : 0u) |
+         (FLogFont.Underline ? fsUnderline : 0u) | (FLogFont.StrikeOut ? fsStrikeOut : 0u);
+}
+
+void TFont::SetStyle(TFontStyles style) {
+  TLogFont lf = FLogFont;
+  lf.Weight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.Italic = (style & fsItalic) != 0;
+  lf.Underline = (style & fsUnderline) != 0;
+  lf.StrikeOut = (style & fsStrikeOut) != 0;
+  Update(lf);
+}
+
+void TFont::SetColor(TColor color) {
+  if (color == FColor) return;
+  FColor = color;
+  Changed();
+}
+
+void TFont::SetCharset(int charset) {
+  TLogFont lf = FLogFont;
+  lf.CharSet = charset;
+  Update(lf);
+}
+
+TFontPitch TFont::Pitch() const {
+  switch (FLogFont.PitchAndFamily & 3) {
+    case FIXED_PITCH: return TFontPitch::fpFixed;
+    case VARIABLE_PITCH: return TFontPitch::fpVariable;
+    default: return TFontPitch::fpDefault;
+  }
+}
+
+void TFont::SetPitch(TFontPitch pitch) {
+  TLogFont lf = FLogFont;
+  lf.PitchAndFamily = pitch == TFontPitch::fpFixed ? FIXED_PITCH
+                      : pitch == TFontPitch::fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
+  Update(lf);
+}
+
+void TFont::SetOrientation(int tenths) {
+  TLogFont lf = FLogFont;
+  lf.Escapement = lf.Orientation = tenths;
+  Update(lf);
+}
+
+HFONT TFont::Handle() const {
+  if (!FHandle) FHandle = CreateFontIndirect(FLogFont);
+  return FHandle;
+}
+
+void TFont::SetHandle(const HFONT& font) {
+  if (font) Update(font->LogFont);
+}
