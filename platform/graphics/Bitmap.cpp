@@ -36,7 +36,15 @@ unsigned CheckedBitCount(const TBytes& data) {
   const int32_t width = int32_t(Get32(data, 18)), height = int32_t(Get32(data, 22));
   const long long pixels = (long long)width * std::llabs((long long)height);
   if (width <= 0 || height == 0 || pixels > (1LL << 26)) throw EInvalidGraphic(InvalidBitmap);
-  return Get16(data, 28);
+  const unsigned bits = Get16(data, 28);
+  const uint32_t compression = Get32(data, 30);
+  // Uncompressed pixels must all be there; Qt's reader would make up the missing rows.
+  if (compression == 0 || compression == 3) {
+    const long long stride = ((long long)width * bits + 31) / 32 * 4;
+    if ((long long)Get32(data, 10) + stride * std::llabs((long long)height) > (long long)data.size())
+      throw EInvalidGraphic(InvalidBitmap);
+  }
+  return bits;
 }
 
 TPixelFormat FormatOfBitCount(unsigned bits) {
