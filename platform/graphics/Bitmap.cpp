@@ -35,7 +35,7 @@ unsigned CheckedBitCount(const TBytes& data) {
   if (headerSize < 40 || data.size() < 14 + size_t(headerSize)) throw EInvalidGraphic(InvalidBitmap);
   const int32_t width = int32_t(Get32(data, 18)), height = int32_t(Get32(data, 22));
   const long long pixels = (long long)width * std::llabs((long long)height);
-  if (width <= 0 || height == 0 || pixels > (1LL << 26)) throw EInvalidGraphic(InvalidBitmap);
+  if (width <= 0 || height == 0 || pixels > (1LL << 24)) throw EInvalidGraphic(InvalidBitmap);
   const unsigned bits = Get16(data, 28);
   const uint32_t compression = Get32(data, 30);
   // Uncompressed pixels must all be there; Qt's reader would make up the missing rows.
@@ -211,6 +211,23 @@ void TBitmap::LoadFromBytes(const TBytes& data) {
   FPixelFormat = FormatOfBitCount(bits);
   if (FData->Canvas) AttachDevice(*FData->Canvas, CreateImageDevice(&FData->Image, Monochrome()));
   Changed();
+}
+
+// The file header's size says where the bitmap ends, so that data after it stays in the stream.
+void TBitmap::LoadFromStream(TStream& stream) {
+  const int64_t start = stream.Position(), remaining = stream.Size() - start;
+  uint8_t header[6] = {0};
+  if (remaining < 6 || stream.Read(header, 6) != 6 || header[0] != 'B' || header[1] != 'M') {
+    stream.SetPosition(start);
+    TGraphic::LoadFromStream(stream);
+    return;
+  }
+  const uint32_t size = uint32_t(header[2]) | uint32_t(header[3]) << 8 | uint32_t(header[4]) << 16 | uint32_t(header[5]) << 24;
+  const int64_t length = size >= 26 && size <= remaining ? size : remaining;
+  TBytes data(size_t(length), 0);
+  stream.SetPosition(start);
+  stream.ReadBuffer(data.data(), int(length));
+  LoadFromBytes(data);
 }
 
 TBytes TBitmap::SaveToBytes() const {

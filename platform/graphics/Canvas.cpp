@@ -3,6 +3,7 @@
 #include "graphics/Canvas_p.h"
 
 #include "graphics/Metafile.h"
+#include "rtl/Arith.h"
 
 namespace {
 
@@ -175,8 +176,8 @@ void TCanvas::Draw(int x, int y, const TGraphic* graphic) {
   // A recording keeps its physical size on a surface of another resolution.
   if (const auto* metafile = dynamic_cast<const TMetafile*>(graphic)) {
     const int dpi = GetDeviceCaps(this, LOGPIXELSX);
-    width = GraphicsMulDiv(width, dpi, metafile->Dpi());
-    height = GraphicsMulDiv(height, dpi, metafile->Dpi());
+    width = MulDiv(width, dpi, metafile->Dpi());
+    height = MulDiv(height, dpi, metafile->Dpi());
   }
   graphic->Draw(this, Bounds(x, y, width, height));
 }

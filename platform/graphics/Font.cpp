@@ -1,19 +1,10 @@
 // TFont and the base of graphics objects.
 #include "graphics/Font.h"
 
-#include <cstdlib>
+#include "rtl/Arith.h"
 
 void TGraphicsObject::Changed() {
   if (OnChange) OnChange(this);
-}
-
-int GraphicsMulDiv(int a, int b, int c) {
-  if (c == 0) return -1;
-  const long long product = (long long)a * b;
-  const long long half = std::llabs(c) / 2;
-  const long long q = ((product < 0) != (c < 0)) ? (product - ((product < 0) ? half : -half)) / c
-                                                  : (product + ((product < 0) ? -half : half)) / c;
-  return int(q);
 }
 
 TFont::TFont() = default;
@@ -46,9 +37,9 @@ void TFont::SetName(const String& name) {
   Update(lf);
 }
 
-int TFont::Size() const { return -GraphicsMulDiv(FLogFont.Height, 72, FPixelsPerInch); }
+int TFont::Size() const { return -MulDiv(FLogFont.Height, 72, FPixelsPerInch); }
 
-void TFont::SetSize(int points) { SetHeight(-GraphicsMulDiv(points, FPixelsPerInch, 72)); }
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, FPixelsPerInch, 72)); }
 
 void TFont::SetHeight(int height) {
   TLogFont lf = FLogFont;

@@ -54,6 +54,3 @@ class TFont : public TGraphicsObject {
   int FPixelsPerInch = 96;
   mutable HFONT FHandle;
 };
-
-// Rounded a * b / c, halves away from zero; -1 when c is 0.
-int GraphicsMulDiv(int a, int b, int c);

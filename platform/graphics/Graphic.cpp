@@ -1,8 +1,7 @@
 // TGraphic's file handling and TPicture, the owner of one picture of any kind.
 #include "graphics/Graphic.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "graphics/Jpeg.h"
 #include "graphics/Metafile.h"
@@ -19,18 +18,27 @@ void TGraphic::Changed() {
   if (OnChange) OnChange(this);
 }
 
+void TGraphic::LoadFromStream(TStream& stream) {
+  const int64_t remaining = std::max<int64_t>(0, stream.Size() - stream.Position());
+  if (remaining > (int64_t(1) << 30)) throw EInvalidGraphic("图片数据过大");
+  TBytes data(size_t(remaining), 0);
+  stream.ReadBuffer(data.data(), int(data.size()));
+  LoadFromBytes(data);
+}
+
+void TGraphic::SaveToStream(TStream& stream) const {
+  const TBytes data = SaveToBytes();
+  stream.WriteBuffer(data.data(), int(data.size()));
+}
+
 void TGraphic::LoadFromFile(const String& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw EFOpenError("无法打开文件 \"" + fileName + "\"");
-  LoadFromBytes(TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(stream);
 }
 
 void TGraphic::SaveToFile(const String& fileName) const {
-  const TBytes data = SaveToBytes();
-  std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-  if (!out) throw EFCreateError("无法创建文件 \"" + fileName + "\"");
-  out.write(reinterpret_cast<const char*>(data.data()), std::streamsize(data.size()));
-  if (!out) throw EWriteError("写入文件 \"" + fileName + "\" 出错");
+  TFileStream stream(fileName, fmCreate);
+  SaveToStream(stream);
 }
 
 std::unique_ptr<TGraphic> CreateGraphicForExtension(const String& extension) {

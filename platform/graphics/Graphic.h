@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "graphics/Canvas.h"
+#include "rtl/Streams.h"
 
 QUORIN_EXCEPTION(EInvalidGraphic, Exception);
 QUORIN_EXCEPTION(EInvalidGraphicOperation, Exception);
@@ -28,6 +29,9 @@ class TGraphic : public TPersistent {
   // leaves the picture as it was.
   virtual void LoadFromBytes(const TBytes& data) = 0;
   virtual TBytes SaveToBytes() const = 0;
+  // Reads from the stream's position to its end (a bitmap stops at the size its header gives).
+  virtual void LoadFromStream(TStream& stream);
+  void SaveToStream(TStream& stream) const;
   void LoadFromFile(const String& fileName);
   void SaveToFile(const String& fileName) const;
 
@@ -87,6 +91,7 @@ class TBitmap : public TGraphic {
   void Draw(TCanvas* canvas, const TRect& r) const override;
   void LoadFromBytes(const TBytes& data) override;
   TBytes SaveToBytes() const override;
+  void LoadFromStream(TStream& stream) override;
 
   TBitmapData& Data() const { return *FData; }
 

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "graphics/Bitmap_p.h"
 
@@ -28,7 +29,11 @@ void OnJpegError(j_common_ptr info) {
   std::longjmp(error->Jump, 1);
 }
 
-void OnJpegMessage(j_common_ptr, int) {}
+// Warnings are silent, except the end of data in the middle of the image: libjpeg would make up
+// the missing rows, and a cut-off picture is refused instead.
+void OnJpegMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) OnJpegError(info);
+}
 
 void InitError(TJpegError& error) {
   jpeg_std_error(&error.Manager);

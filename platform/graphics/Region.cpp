@@ -2,7 +2,8 @@
 // exclusive right and bottom rule as the original system's regions.
 #include "graphics/Region_p.h"
 
-#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
 #include <QPolygon>
 
 TRegion::TRegion() : FData(std::make_unique<TRegionData>()) {}
@@ -49,16 +50,52 @@ TRegion CreateRectRgn(int left, int top, int right, int bottom) {
 
 TRegion CreateRectRgnIndirect(const TRect& r) { return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom); }
 
-TRegion CreateEllipticRgn(int left, int top, int right, int bottom) {
-  const QRect box = Normalized(left, top, right, bottom);
-  return FromQtRegion(box.isEmpty() ? QRegion() : QRegion(box, QRegion::Ellipse));
+namespace {
+
+// The columns [first, last] of row y inside the ellipse inscribed in box: those whose pixel
+// centres lie within it. Empty when first > last.
+std::pair<int, int> EllipseRow(const QRect& box, int y) {
+  const double a = box.width() / 2.0, b = box.height() / 2.0;
+  const double cx = box.left() + a, cy = box.top() + b;
+  const double dy = (y + 0.5 - cy) / b;
+  if (std::abs(dy) > 1.0) return {1, 0};
+  const double half = a * std::sqrt(1.0 - dy * dy);
+  return {int(std::ceil(cx - half - 0.5)), int(std::floor(cx + half - 0.5))};
 }
 
+// A region made row by row from the column range each row covers.
+template <class Row>
+QRegion RowRegion(int top, int bottom, Row row) {
+  QRegion region;
+  for (int y = top; y < bottom; ++y) {
+    const auto [first, last] = row(y);
+    if (first <= last) region |= QRect(first, y, last - first + 1, 1);
+  }
+  return region;
+}
+
+}  // namespace
+
+TRegion CreateEllipticRgn(int left, int top, int right, int bottom) {
+  const QRect box = Normalized(left, top, right, bottom);
+  if (box.isEmpty()) return TRegion();
+  return FromQtRegion(RowRegion(box.top(), box.top() + box.height(), [&](int y) { return EllipseRow(box, y); }));
+}
+
+// Straight sides with quarter ellipses of ellipseWidth x ellipseHeight in the corners.
 TRegion CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
   const QRect box = Normalized(left, top, right, bottom);
-  QPainterPath path;
-  path.addRoundedRect(QRectF(box), ellipseWidth / 2.0, ellipseHeight / 2.0);
-  return FromQtRegion(QRegion(path.toFillPolygon().toPolygon(), Qt::WindingFill));
+  if (box.isEmpty()) return TRegion();
+  const int ew = std::clamp(ellipseWidth, 0, box.width()), eh = std::clamp(ellipseHeight, 0, box.height());
+  if (ew < 2 || eh < 2) return FromQtRegion(QRegion(box));
+  const int bottomEdge = box.top() + box.height(), rightEdge = box.left() + box.width();
+  return FromQtRegion(RowRegion(box.top(), bottomEdge, [&](int y) {
+    const int upper = box.top() + eh / 2, lower = bottomEdge - eh / 2;
+    if (y >= upper && y < lower) return std::pair<int, int>{box.left(), rightEdge - 1};
+    const QRect corner(box.left(), y < upper ? box.top() : bottomEdge - eh, ew, eh);
+    const int inset = EllipseRow(corner, y).first - box.left();
+    return std::pair<int, int>{box.left() + inset, rightEdge - 1 - inset};
+  }));
 }
 
 TRegion CreatePolygonRgn(const std::vector<TPoint>& points, int fillMode) {

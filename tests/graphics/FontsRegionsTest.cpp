@@ -1,7 +1,7 @@
 // Fonts (size and height, change notification, face substitution to the CJK font) and regions.
 #include <gtest/gtest.h>
 
-#include "graphics/Gdi.h"
+#include "support/PixelCanvas.h"
 
 TEST(Fonts, SizeAndHeightConvertAtThePixelsPerInch) {
   TFont font;
@@ -47,6 +47,21 @@ TEST(Fonts, ChineseAndWindowsFacesResolveToTheInstalledCjkFont) {
   GetTextMetrics(&canvas, tm);
   EXPECT_LE(tm.tmHeight, 14);
   EXPECT_GT(tm.tmHeight, 11);
+}
+
+TEST(Fonts, PrefixUnderlinesTheCharacterInTheCjkFont) {
+  auto inkRows = [](const String& text) {
+    TPixelCanvas c(40, 20);
+    SetBkMode(c.DC(), TRANSPARENT);
+    TRect r = Rect(0, 0, 40, 20);
+    DrawText(c.DC(), text, -1, r, DT_SINGLELINE);
+    int last = -1;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 40; ++x)
+        if (!c.IsBackground(x, y)) last = y;
+    return last;
+  };
+  EXPECT_GT(inkRows("&a"), inkRows("a"));
 }
 
 TEST(Fonts, CanvasObjectsSelectIntoTheDeviceContext) {

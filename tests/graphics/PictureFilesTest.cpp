@@ -43,6 +43,30 @@ TEST(PictureFiles, BitmapFilesRoundTripAtEachWrittenDepth) {
   }
 }
 
+TEST(PictureFiles, StreamsHoldPicturesAmongOtherData) {
+  TBitmap source;
+  FillGradient(source, 3, 3);
+  TMemoryStream stream;
+  const uint8_t marker[2] = {0xAB, 0xCD};
+  stream.WriteBuffer(marker, 2);
+  source.SaveToStream(stream);
+  stream.WriteBuffer(marker, 2);
+  stream.SetPosition(2);
+  TBitmap loaded;
+  loaded.LoadFromStream(stream);
+  EXPECT_EQ(loaded.Width(), 3);
+  EXPECT_EQ(stream.Position(), stream.Size() - 2) << "the bytes after the bitmap stay unread";
+
+  TJPEGImage jpeg;
+  jpeg.Assign(&source);
+  TMemoryStream jpegStream;
+  jpeg.SaveToStream(jpegStream);
+  jpegStream.SetPosition(0);
+  TJPEGImage back;
+  back.LoadFromStream(jpegStream);
+  EXPECT_EQ(back.Height(), 3);
+}
+
 TEST(PictureFiles, BadBitmapDataIsRefusedAndLeavesTheBitmapAlone) {
   TBitmap b;
   FillGradient(b, 4, 4);
