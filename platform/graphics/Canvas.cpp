@@ -99,9 +99,9 @@ TCanvas::TCanvas()
       FFont(std::make_unique<TFont>()),
       FPen(std::make_unique<TPen>()),
       FBrush(std::make_unique<TBrush>()) {
-  FFont->OnChange = [this](TGraphicsObject*) { SelectOwnFont(); };
-  FPen->OnChange = [this](TGraphicsObject*) { SelectOwnPen(); };
-  FBrush->OnChange = [this](TGraphicsObject*) { SelectOwnBrush(); };
+  FFont->OnChange = [this](TObject*) { SelectOwnFont(); };
+  FPen->OnChange = [this](TObject*) { SelectOwnPen(); };
+  FBrush->OnChange = [this](TObject*) { SelectOwnBrush(); };
   SelectOwnFont();
   SelectOwnPen();
   SelectOwnBrush();

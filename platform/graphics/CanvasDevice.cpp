@@ -5,6 +5,7 @@
 
 #include <QTransform>
 
+#include <algorithm>
 #include <cmath>
 
 #include "graphics/FontEngine_p.h"
@@ -93,9 +94,14 @@ class TImageDevice final : public TCanvasDevice {
   bool Monochrome() const override { return FMonochrome; }
 
   void Fill(const QRegion& area, const TPaint& paint, int rop3, const QRegion& clip) override {
+    const bool plainCopy = paint.Pattern.isNull() && rop3 == 0xF0 && qAlpha(paint.Color) != 0;
     for (const QRect& r : area & clip)
       for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
+        if (plainCopy) {
+          std::fill(line + r.left(), line + r.right() + 1, Store(paint.Color | 0xFF000000));
+          continue;
+        }
         for (int x = r.left(); x <= r.right(); ++x) {
           const QRgb p = paint.At(x, y);
           if (qAlpha(p) == 0) continue;

@@ -93,7 +93,7 @@ void TPicture::Changed() {
 
 void TPicture::Own(std::unique_ptr<TGraphic> graphic) {
   FGraphic = std::move(graphic);
-  if (FGraphic) FGraphic->OnChange = [this](TGraphic*) { Changed(); };
+  if (FGraphic) FGraphic->OnChange = [this](TObject*) { Changed(); };
   Changed();
 }
 

@@ -37,7 +37,7 @@ class TGraphic : public TPersistent {
 
   bool Modified() const { return FModified; }
   void SetModified(bool value) { FModified = value; }
-  std::function<void(TGraphic* sender)> OnChange;
+  TNotifyEvent OnChange;
 
  protected:
   void Changed();
@@ -147,7 +147,7 @@ class TPicture : public TPersistent {
   void LoadFromFile(const String& fileName);
   void SaveToFile(const String& fileName) const;
 
-  std::function<void(TPicture* sender)> OnChange;
+  TNotifyEvent OnChange;
 
  private:
   void Changed();

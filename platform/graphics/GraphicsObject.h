@@ -1,13 +1,11 @@
 // The common base of fonts, pens and brushes: a persistent object that reports its changes.
 #pragma once
 
-#include <functional>
-
 #include "rtl/Persistent.h"
 
 class TGraphicsObject : public TPersistent {
  public:
-  std::function<void(TGraphicsObject* sender)> OnChange;
+  TNotifyEvent OnChange;
   String ClassName() const override { return "TGraphicsObject"; }
 
  protected:

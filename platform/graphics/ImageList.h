@@ -28,7 +28,7 @@ class TChangeLink {
   TChangeLink(const TChangeLink&) = delete;
   TChangeLink& operator=(const TChangeLink&) = delete;
   TImageList* Sender() const { return FSender; }
-  std::function<void(TImageList* sender)> OnChange;
+  TNotifyEvent OnChange;
 
  private:
   friend class TImageList;
@@ -82,7 +82,7 @@ class TImageList : public TPersistent {
 
   void RegisterChanges(TChangeLink* link);
   void UnRegisterChanges(TChangeLink* link);
-  std::function<void(TImageList* sender)> OnChange;
+  TNotifyEvent OnChange;
 
   // Drag image state.
   bool SetDragImage(int index, int hotSpotX, int hotSpotY);

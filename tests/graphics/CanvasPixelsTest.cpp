@@ -5,6 +5,10 @@
 #include <set>
 #include <utility>
 
+#include <QImage>
+#include <QPainter>
+
+#include "graphics/Canvas_p.h"
 #include "support/PixelCanvas.h"
 
 namespace {
@@ -271,4 +275,26 @@ TEST(CanvasPixels, ShapesWithoutAPenFillOnePixelLess) {
   EXPECT_EQ(c.At(5, 0), ColorToRGB(clBlack));
   EXPECT_TRUE(c.IsBackground(0, 0));
   EXPECT_TRUE(c.IsBackground(11, 5));
+}
+
+TEST(CanvasPixels, PainterSurfacesDrawOnPaperThatReadsWhite) {
+  QImage paper(40, 20, QImage::Format_RGB32);
+  paper.fill(Qt::white);
+  {
+    QPainter painter(&paper);
+    TCanvas canvas;
+    AttachDevice(canvas, CreatePainterDevice(&painter, paper.rect(), 300));
+    EXPECT_EQ(GetDeviceCaps(&canvas, LOGPIXELSX), 300);
+    FillRect(&canvas, Rect(0, 0, 10, 10), CreateSolidBrush(clRed));
+    SelectObject(&canvas, CreateSolidBrush(clBlue));
+    PatBlt(&canvas, 10, 0, 10, 10, PATINVERT);  // blue XOR white paper
+    MoveToEx(&canvas, 0, 15);
+    LineTo(&canvas, 30, 15);
+    EXPECT_EQ(GetPixel(&canvas, 1, 1), CLR_INVALID) << "paper cannot be read back";
+  }
+  EXPECT_EQ(paper.pixel(9, 9), qRgb(255, 0, 0));
+  EXPECT_EQ(paper.pixel(10, 0), qRgb(255, 255, 0));
+  EXPECT_EQ(paper.pixel(29, 15), qRgb(0, 0, 0));
+  EXPECT_EQ(paper.pixel(30, 15), qRgb(255, 255, 255));
+  EXPECT_EQ(paper.pixel(10, 10), qRgb(255, 255, 255));
 }

@@ -15,7 +15,7 @@ TEST(Fonts, SizeAndHeightConvertAtThePixelsPerInch) {
   font.SetSize(10);
   EXPECT_EQ(font.Height(), -83);
   int changes = 0;
-  font.OnChange = [&](TGraphicsObject*) { ++changes; };
+  font.OnChange = [&](TObject*) { ++changes; };
   font.SetStyle(fsBold | fsUnderline);
   font.SetStyle(fsBold | fsUnderline);
   font.SetColor(clRed);

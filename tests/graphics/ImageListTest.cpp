@@ -71,7 +71,7 @@ TEST(ImageList, ChangeLinksHearEveryChangeUntilTheyGo) {
   int heard = 0;
   {
     TChangeLink link;
-    link.OnChange = [&](TImageList* sender) { EXPECT_EQ(sender, &list); ++heard; };
+    link.OnChange = [&](TObject* sender) { EXPECT_EQ(sender, &list); ++heard; };
     list.RegisterChanges(&link);
     TBitmap strip;
     FillStrip(strip);

@@ -174,7 +174,7 @@ TEST(PictureFiles, PictureLoadsByExtensionAndConvertsKinds) {
 
   TPicture picture;
   int changes = 0;
-  picture.OnChange = [&](TPicture*) { ++changes; };
+  picture.OnChange = [&](TObject*) { ++changes; };
   picture.LoadFromFile(dir.File("a.bmp"));
   EXPECT_NE(dynamic_cast<TBitmap*>(picture.Graphic()), nullptr);
   picture.LoadFromFile(dir.File("b.JPG"));
