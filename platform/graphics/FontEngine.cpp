@@ -22,8 +22,8 @@ QString ToQString(const std::u32string& text) {
 
 class TQtFontEngine final : public TFontEngine {
  public:
-  explicit TQtFontEngine(const TLogFont& lf) : FFont(MakeFont(lf)) {
-    const QFontMetrics fm(FFont);
+  explicit TQtFontEngine(const TLogFont& lf) : FFont(MakeFont(lf)), FFontMetrics(FFont) {
+    const QFontMetrics& fm = FFontMetrics;
     FMetrics.tmAscent = fm.ascent();
     FMetrics.tmDescent = fm.descent();
     FMetrics.tmHeight = fm.ascent() + fm.descent();
@@ -41,7 +41,8 @@ class TQtFontEngine final : public TFontEngine {
   const TTextMetric& Metrics() const override { return FMetrics; }
 
   int Width(const std::u32string& text, int charExtra) const override {
-    return QFontMetrics(Spaced(charExtra)).horizontalAdvance(ToQString(text));
+    const QString s = ToQString(text);
+    return charExtra == 0 ? FFontMetrics.horizontalAdvance(s) : QFontMetrics(Spaced(charExtra)).horizontalAdvance(s);
   }
 
   void Draw(QPainter& painter, const std::u32string& text, int charExtra, const QColor& color,
@@ -90,6 +91,7 @@ class TQtFontEngine final : public TFontEngine {
   }
 
   QFont FFont;
+  QFontMetrics FFontMetrics;
   TTextMetric FMetrics;
 };
 

@@ -46,6 +46,24 @@ QRegion WidePenRegion(const std::vector<std::vector<QPoint>>& polylines, int wid
   return region;
 }
 
+// Horizontal and vertical segments become one rectangle each; others go pixel by pixel.
+QRegion SolidLineRegion(const std::vector<std::vector<QPoint>>& polylines) {
+  QRegion region;
+  std::vector<QPoint> pixels;
+  for (const auto& line : polylines)
+    for (size_t i = 1; i < line.size(); ++i) {
+      const QPoint a = line[i - 1], b = line[i];
+      if (a.y() == b.y() && a.x() != b.x()) {
+        region |= QRect(QPoint(b.x() > a.x() ? a.x() : b.x() + 1, a.y()), QSize(std::abs(b.x() - a.x()), 1));
+      } else if (a.x() == b.x() && a.y() != b.y()) {
+        region |= QRect(QPoint(a.x(), b.y() > a.y() ? a.y() : b.y() + 1), QSize(1, std::abs(b.y() - a.y())));
+      } else {
+        AppendLinePixels(a, b, pixels);
+      }
+    }
+  return pixels.empty() ? region : region | RegionOfPixels(std::move(pixels));
+}
+
 }  // namespace
 
 void AppendLinePixels(QPoint a, QPoint b, std::vector<QPoint>& pixels) {
@@ -84,6 +102,10 @@ void StrokePolylines(TDeviceContext& dc, const std::vector<std::vector<QPoint>>&
     return;
   }
   const std::vector<int> dashes = DashPattern(pen.Style);
+  if (dashes.empty()) {
+    device.Fill(SolidLineRegion(polylines), ink, rop, dc.EffectiveClip());
+    return;
+  }
   std::vector<QPoint> on, off;
   size_t step = 0;
   int remaining = dashes.empty() ? 0 : dashes[0];
@@ -92,10 +114,6 @@ void StrokePolylines(TDeviceContext& dc, const std::vector<std::vector<QPoint>>&
       std::vector<QPoint> pixels;
       AppendLinePixels(line[i - 1], line[i], pixels);
       for (const QPoint& p : pixels) {
-        if (dashes.empty()) {
-          on.push_back(p);
-          continue;
-        }
         (step % 2 == 0 ? on : off).push_back(p);
         if (--remaining == 0) {
           step = (step + 1) % dashes.size();
