@@ -85,7 +85,12 @@ TPaint TDeviceContext::PaintOf(const HBRUSH& brush) const {
   return paint;
 }
 
-void AttachDevice(TCanvas& canvas, std::unique_ptr<TCanvasDevice> device) { canvas.DC().Device = std::move(device); }
+// The canvas font converts points at the surface's resolution from now on, as a printer canvas'
+// font does; heights already set stay.
+void AttachDevice(TCanvas& canvas, std::unique_ptr<TCanvasDevice> device) {
+  canvas.Font()->SetPixelsPerInch(device->Dpi());
+  canvas.DC().Device = std::move(device);
+}
 void DetachDevice(TCanvas& canvas) { canvas.DC().Device.reset(); }
 void SetSurfaceOrigin(TCanvas& canvas, QPoint origin) { canvas.DC().SurfaceOrigin = origin; }
 void SetSystemClip(TCanvas& canvas, std::optional<QRegion> clip) { canvas.DC().SystemClip = std::move(clip); }

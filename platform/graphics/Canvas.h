@@ -9,7 +9,6 @@
 // methods here are the object interface that draws with the canvas' own Font, Pen and Brush.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 

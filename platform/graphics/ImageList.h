@@ -4,7 +4,6 @@
 // that the windows layer shows while dragging.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <vector>
 

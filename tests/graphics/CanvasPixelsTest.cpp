@@ -285,6 +285,8 @@ TEST(CanvasPixels, PainterSurfacesDrawOnPaperThatReadsWhite) {
     TCanvas canvas;
     AttachDevice(canvas, CreatePainterDevice(&painter, paper.rect(), 300));
     EXPECT_EQ(GetDeviceCaps(&canvas, LOGPIXELSX), 300);
+    canvas.Font()->SetSize(9);
+    EXPECT_EQ(canvas.Font()->Height(), -38) << "points at the printer's resolution";
     FillRect(&canvas, Rect(0, 0, 10, 10), CreateSolidBrush(clRed));
     SelectObject(&canvas, CreateSolidBrush(clBlue));
     PatBlt(&canvas, 10, 0, 10, 10, PATINVERT);  // blue XOR white paper
