@@ -2,41 +2,17 @@
 // ascent 9), read back as the text runs a recording canvas keeps.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "graphics/Metafile.h"
+#include "support/GraphicsTestFont.h"
 #include "support/PixelCanvas.h"
 
 namespace {
-
-void UseTestFont(TCanvas* canvas) {
-  canvas->Font()->SetName(TestFontName);
-  canvas->Font()->SetHeight(-12);
-}
-
-std::vector<TMetafileTextRun> Runs(const std::function<void(HDC)>& draw) {
-  TMetafile metafile;
-  {
-    TMetafileCanvas canvas(&metafile, 200, 200);
-    UseTestFont(&canvas);
-    draw(&canvas);
-  }
-  return metafile.TextRuns();
-}
 
 struct TExpectedRun {
   String Text;
   TRect Bounds;
 };
 
-std::vector<TExpectedRun> Simplified(const std::vector<TMetafileTextRun>& runs) {
-  std::vector<TExpectedRun> out;
-  for (const auto& r : runs) out.push_back({r.Text, r.Bounds});
-  return out;
-}
-
-void ExpectRuns(const std::vector<TMetafileTextRun>& runs, const std::vector<TExpectedRun>& expected, const String& label) {
-  const auto got = Simplified(runs);
+void ExpectRuns(const std::vector<TMetafileTextRun>& got, const std::vector<TExpectedRun>& expected, const String& label) {
   ASSERT_EQ(got.size(), expected.size()) << label;
   for (size_t i = 0; i < got.size(); ++i) {
     EXPECT_EQ(got[i].Text, expected[i].Text) << label << " line " << i;
@@ -48,7 +24,7 @@ void ExpectRuns(const std::vector<TMetafileTextRun>& runs, const std::vector<TEx
 
 TEST(DrawText, TestFontHasExactMetrics) {
   TCanvas canvas;
-  UseTestFont(&canvas);
+  UseTestFont(canvas.Font());
   TTextMetric tm;
   GetTextMetrics(&canvas, tm);
   EXPECT_EQ(tm.tmHeight, 12);
@@ -99,7 +75,7 @@ TEST(DrawText, LayoutCases) {
   };
   for (const Case& k : cases) {
     TRect r = k.rect;
-    ExpectRuns(Runs([&](HDC dc) { DrawText(dc, k.text, -1, r, k.format); }), k.runs, k.label);
+    ExpectRuns(RecordTextRuns([&](HDC dc) { DrawText(dc, k.text, -1, r, k.format); }), k.runs, k.label);
   }
 }
 
@@ -115,31 +91,31 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
   };
   for (const Case& k : cases) {
     TRect r = k.in;
-    const auto runs = Runs([&](HDC dc) { EXPECT_EQ(DrawText(dc, k.text, -1, r, k.format | DT_CALCRECT), k.height) << k.text; });
+    const auto runs = RecordTextRuns([&](HDC dc) { EXPECT_EQ(DrawText(dc, k.text, -1, r, k.format | DT_CALCRECT), k.height) << k.text; });
     EXPECT_TRUE(runs.empty()) << k.text;
     EXPECT_EQ(r, k.out) << k.text;
   }
   // Measuring needs no surface.
   TCanvas screen;
-  UseTestFont(&screen);
+  UseTestFont(screen.Font());
   TRect r = Rect(0, 0, 50, 0);
   EXPECT_EQ(DrawText(&screen, "aaa bbb ccc", -1, r, DT_WORDBREAK | DT_CALCRECT), 24);
 }
 
 TEST(DrawText, ReturnValueAndCount) {
   TRect r = Rect(0, 0, 100, 20);
-  Runs([&](HDC dc) {
+  RecordTextRuns([&](HDC dc) {
     EXPECT_EQ(DrawText(dc, "abcd", -1, r, DT_SINGLELINE | DT_VCENTER), 16);
     EXPECT_EQ(DrawText(dc, "ab\ncd", -1, r, 0), 24);
   });
-  const auto runs = Runs([&](HDC dc) { DrawText(dc, "abcdef", 3, r, DT_SINGLELINE); });
+  const auto runs = RecordTextRuns([&](HDC dc) { DrawText(dc, "abcdef", 3, r, DT_SINGLELINE); });
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].Text, "abc");
 }
 
 TEST(DrawText, PixelsOfPrefixClippingAndOpaqueOutput) {
   TPixelCanvas c(60, 20);
-  UseTestFont(c.Canvas());
+  UseTestFont(c.Canvas()->Font());
   SetBkMode(c.DC(), TRANSPARENT);
   TRect r = Rect(0, 0, 60, 20);
   DrawText(c.DC(), "&Fx", -1, r, DT_SINGLELINE);
@@ -170,7 +146,7 @@ TEST(DrawText, PixelsOfPrefixClippingAndOpaqueOutput) {
 }
 
 TEST(DrawText, RotatedTextRunsUpwards) {
-  const auto runs = Runs([](HDC dc) {
+  const auto runs = RecordTextRuns([](HDC dc) {
     TLogFont lf = GetCurrentFont(dc)->LogFont;
     lf.Escapement = lf.Orientation = 900;
     SelectObject(dc, CreateFontIndirect(lf));
