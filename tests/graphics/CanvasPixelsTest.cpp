@@ -300,3 +300,23 @@ TEST(CanvasPixels, PainterSurfacesDrawOnPaperThatReadsWhite) {
   EXPECT_EQ(paper.pixel(30, 15), qRgb(255, 255, 255));
   EXPECT_EQ(paper.pixel(10, 10), qRgb(255, 255, 255));
 }
+
+TEST(CanvasPixels, AWindowImageCanvasPlacesTheClientAreaAndPaintsOnlyTheInvalidPart) {
+  QImage window(60, 60, QImage::Format_RGB32);
+  window.fill(Qt::white);
+  TCanvas client;
+  AttachDevice(client, CreateImageDevice(&window));
+  SetSurfaceOrigin(client, QPoint(10, 20));
+  SetSystemClip(client, QRegion(0, 0, 30, 30));
+  FillRect(&client, Rect(0, 0, 50, 50), CreateSolidBrush(clRed));
+  EXPECT_EQ(window.pixel(10, 20), qRgb(255, 0, 0));
+  EXPECT_EQ(window.pixel(39, 49), qRgb(255, 0, 0));
+  EXPECT_EQ(window.pixel(40, 49), qRgb(255, 255, 255));
+  EXPECT_EQ(window.pixel(9, 20), qRgb(255, 255, 255));
+  TRegion none;
+  EXPECT_EQ(GetClipRgn(&client, none), 0) << "the invalid region is not the canvas' own clip";
+  TRect box;
+  GetClipBox(&client, box);
+  EXPECT_EQ(box, Rect(0, 0, 30, 30));
+  EXPECT_EQ(CanvasImage(client), &window);
+}
