@@ -93,9 +93,17 @@ class TFixtureControl : public TComponent {
     FParent = dynamic_cast<TFixtureControl*>(value);
     if (FParent) FParent->FChildren.push_back(this);
   }
+  // A root hands out its own components in the order they were made, whether or not they have
+  // it as their parent, so that a layout written again keeps its order.
   void GetChildren(const TGetChildProc& proc, TComponent* root) override {
-    TComponent::GetChildren(proc, root);
-    for (TFixtureControl* child : FChildren) proc(child);
+    if (root != this) {
+      for (TFixtureControl* child : FChildren) proc(child);
+      return;
+    }
+    for (int i = 0; i < ComponentCount(); ++i) {
+      TComponent* c = Components(i);
+      if (!c->HasParent() || c->GetParentComponent() == this) proc(c);
+    }
   }
 
   static void Publish(TClassBuilder<TFixtureControl>& c) {
