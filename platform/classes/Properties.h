@@ -409,6 +409,7 @@ class TClassBuilder {
   template <class G, class S>
   auto& Property(const char* Name, G Getter, S Setter) {
     using V = layout_detail::TGetResult<T, G>;
+    static_assert(!std::is_enum_v<V>, "an enumeration property is given the names of its values");
     return Add<V>(Name, layout_detail::KindOfValue<V>(), Getter, Setter, {});
   }
   // Enumerations, with the names of their values.
