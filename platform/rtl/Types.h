@@ -8,6 +8,9 @@
 // Text is UTF-8 in a std::string. Operations that count characters count code points (rtl/Text.h).
 using String = std::string;
 
+// Horizontal alignment of text in a control, a column or a data field.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 struct TPoint {
   int X = 0;
   int Y = 0;

@@ -1,0 +1,105 @@
+// The field classes: which kind of value each holds, how it converts a value of another kind,
+// and its texts ("True"/"False", dates in the locale's forms, "(MEMO)" for a memo's display).
+#include <cmath>
+
+#include "data/DataSet.h"
+#include "rtl/Convert.h"
+#include "rtl/Text.h"
+
+TStringField::TStringField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftString); }
+
+Variant TStringField::ConvertValue(const Variant& Value) const { return Variant(VarToStr(Value)); }
+
+TNumericField::TNumericField(TComponent* AOwner) : TField(AOwner) { SetAlignment(taRightJustify); }
+
+bool TNumericField::IsValidChar(char32_t Ch) const { return (Ch >= '0' && Ch <= '9') || Ch == '+' || Ch == '-'; }
+
+// Numbers typed as text are read by StrToFloat, so that "12.5" in an integer field rounds as
+// any float would.
+Variant TNumericField::FromText(const String& Text) const {
+  const String trimmed = Trim(Text);
+  if (trimmed.empty()) return Variant::Null();
+  double value = 0;
+  if (!TryStrToFloat(trimmed, value)) throw EConvertError("“" + Text + "”不是有效的数值。");
+  return Convert(Variant(value));
+}
+
+TIntegerField::TIntegerField(TComponent* AOwner) : TNumericField(AOwner) { SetDataType(ftInteger); }
+
+String TIntegerField::ValueText(const Variant& Value, bool DisplayText) const {
+  const int64_t number = Value.AsInt64();
+  if (DisplayText && !DisplayFormat().empty()) return FormatFloat(DisplayFormat(), double(number));
+  return IntToStr(number);
+}
+
+// A fraction becomes an integer by rounding halves to even (Variant's rule).
+Variant TIntegerField::ConvertValue(const Variant& Value) const {
+  const int64_t number = Value.AsInt64();
+  if (number >= INT32_MIN && number <= INT32_MAX) return Variant(int(number));
+  return Variant(number);
+}
+
+TAutoIncField::TAutoIncField(TComponent* AOwner) : TIntegerField(AOwner) { SetDataType(ftAutoInc); }
+
+TFloatField::TFloatField(TComponent* AOwner) : TNumericField(AOwner) { SetDataType(ftFloat); }
+
+bool TFloatField::IsValidChar(char32_t Ch) const {
+  return TNumericField::IsValidChar(Ch) || Ch == 'e' || Ch == 'E' || Ch == char32_t(FormatSettings().DecimalSeparator);
+}
+
+String TFloatField::ValueText(const Variant& Value, bool DisplayText) const {
+  const double number = Value.AsDouble();
+  if (DisplayText && !DisplayFormat().empty()) return FormatFloat(DisplayFormat(), number);
+  return FloatToStr(number);
+}
+
+Variant TFloatField::ConvertValue(const Variant& Value) const {
+  const double number = Value.AsDouble();
+  if (!std::isfinite(number)) throw EConvertError("数值超出范围。");
+  return Variant(number);
+}
+
+TBooleanField::TBooleanField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftBoolean); }
+
+String TBooleanField::ValueText(const Variant& Value, bool DisplayText) const {
+  (void)DisplayText;
+  return Value.AsBoolean() ? "True" : "False";
+}
+
+Variant TBooleanField::FromText(const String& Text) const {
+  const String trimmed = Trim(Text);
+  if (trimmed.empty()) return Variant::Null();
+  bool value = false;
+  if (!TryStrToBool(trimmed, value)) throw EConvertError("“" + Text + "”不是有效的逻辑值。");
+  return Variant(value);
+}
+
+Variant TBooleanField::ConvertValue(const Variant& Value) const { return Variant(Value.AsBoolean()); }
+
+TDateTimeField::TDateTimeField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftDateTime); }
+
+String TDateTimeField::ValueText(const Variant& Value, bool DisplayText) const {
+  const String& format = DisplayText ? DisplayFormat() : String();
+  return FormatDateTime(format.empty() ? "c" : format, Value.AsDateTime());
+}
+
+Variant TDateTimeField::FromText(const String& Text) const {
+  const String trimmed = Trim(Text);
+  if (trimmed.empty()) return Variant::Null();
+  return Variant::FromDateTime(StrToDateTime(trimmed));
+}
+
+Variant TDateTimeField::ConvertValue(const Variant& Value) const { return Variant::FromDateTime(Value.AsDateTime()); }
+
+TBlobField::TBlobField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftBlob); }
+
+String TBlobField::ValueText(const Variant& Value, bool DisplayText) const {
+  if (!DisplayText) return VarToStr(Value);
+  return "(" + (Value.IsNull() ? LowerCase(KindName()) : KindName()) + ")";
+}
+
+Variant TBlobField::ConvertValue(const Variant& Value) const { return Variant(VarToStr(Value)); }
+
+TMemoField::TMemoField(TComponent* AOwner) : TBlobField(AOwner) { SetDataType(ftMemo); }
+
+TGraphicField::TGraphicField(TComponent* AOwner) : TBlobField(AOwner) { SetDataType(ftGraphic); }
