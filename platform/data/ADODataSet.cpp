@@ -66,7 +66,7 @@ std::optional<std::vector<TRowValues>> TCustomADODataSet::ReadRows() {
   std::vector<TRowValues> rows;
   FCursor->Restart();
   TRowValues row;
-  while (FCursor->Next(row)) rows.push_back(row);
+  while (FCursor->Next(row)) rows.push_back(std::move(row));
   FCursor->Finish();
   return rows;
 }
@@ -78,11 +78,11 @@ void TCustomADODataSet::InternalPost(TPostRequest& Request) {
   if (Request.Inserting)
     FCursor->Insert(Request.Values, Request.Assigned);
   else
-    FCursor->Update(Request.Record.OldValues, Request.Values, Request.Assigned);
+    FCursor->Update(Request.Record.Stored(), Request.Values, Request.Assigned);
 }
 
 void TCustomADODataSet::InternalDelete(TRecordData& Record) {
-  if (!CachesUpdates()) FCursor->Delete(Record.OldValues);
+  if (!CachesUpdates()) FCursor->Delete(Record.Stored());
 }
 
 namespace {
@@ -104,10 +104,10 @@ void TCustomADODataSet::UpdateBatch(TAffectRecords AffectRecords) {
     for (TRecordData* record : StoredRecords()) {
       std::vector<bool> changed(record->Values.size());
       switch (record->Status) {
-        case usDeleted: FCursor->Delete(record->OldValues); break;
+        case usDeleted: FCursor->Delete(record->Stored()); break;
         case usModified:
-          for (size_t i = 0; i < changed.size(); ++i) changed[i] = Differs(record->Values[i], record->OldValues[i]);
-          FCursor->Update(record->OldValues, record->Values, changed);
+          for (size_t i = 0; i < changed.size(); ++i) changed[i] = Differs(record->Values[i], record->Stored()[i]);
+          FCursor->Update(record->Stored(), record->Values, changed);
           break;
         case usInserted: {
           TRowValues values = record->Values;

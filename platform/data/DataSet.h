@@ -16,12 +16,14 @@
 class TDataSource;
 class TFilterExpression;
 
-// One record of the store. Values are what fields read; OldValues are the values as they stand
-// in the back end's store, which finds the row again by them (a changed key is found by its
-// old value). The Id names the record in bookmarks for as long as it exists.
+// One record of the store. Values are what fields read; Stored() are the values as they stand in
+// the back end's store, which finds the row again by them (a changed key is found by its old
+// value). They differ only while a batch holds a change of the record; OldValues is empty
+// otherwise. The Id names the record in bookmarks for as long as it exists.
 struct TRecordData {
   std::vector<Variant> Values;
   std::vector<Variant> OldValues;
+  const std::vector<Variant>& Stored() const { return OldValues.empty() ? Values : OldValues; }
   uint64_t Id = 0;
   int Pos = -1;  // position among the visible records; -1 while filtered out or deleted
   TUpdateStatus Status = usUnmodified;

@@ -125,12 +125,9 @@ void TDataSet::WriteRecord() {
   TRecordData& record = inserting ? *FNewRecord : *FEditRecord;
   TPostRequest request{record, FEditValues, FAssigned, inserting};
   InternalPost(request);
+  if (CachesUpdates() && record.Status == usUnmodified && !inserting) record.OldValues = std::move(record.Values);
   record.Values = FEditValues;
-  if (CachesUpdates()) {
-    if (record.Status != usInserted) record.Status = inserting ? usInserted : usModified;
-  } else {
-    record.OldValues = record.Values;
-  }
+  if (CachesUpdates() && record.Status != usInserted) record.Status = inserting ? usInserted : usModified;
   const int row = FActiveRecord;
   TRecordData* posted = &record;
   if (inserting) StoreInsertedRecord(std::move(FNewRecord));
@@ -265,7 +262,7 @@ void TDataSet::AcceptPendingChanges() {
       continue;
     }
     record->Status = usUnmodified;
-    record->OldValues = record->Values;
+    record->OldValues.clear();
     kept.push_back(record);
   }
   FOrder = std::move(kept);
@@ -280,7 +277,8 @@ void TDataSet::RevertPendingChanges() {
       FRecords.erase(record->Id);
       continue;
     }
-    if (record->Status != usUnmodified) record->Values = record->OldValues;
+    if (!record->OldValues.empty()) record->Values = std::move(record->OldValues);
+    record->OldValues.clear();
     record->Status = usUnmodified;
     kept.push_back(record);
   }

@@ -9,7 +9,6 @@
 
 TRecordData& TDataSet::AddRecord(TRowValues Values) {
   auto record = std::make_unique<TRecordData>();
-  record->OldValues = Values;
   record->Values = std::move(Values);
   record->Id = FNextId++;
   TRecordData& ref = *record;
@@ -245,18 +244,21 @@ void TDataSet::MergeRows(std::vector<TRowValues> Rows) {
   const std::vector<int> columns = IdentityColumns();
   std::multimap<String, TRecordData*> held;
   for (TRecordData* record : FOrder)
-    if (record->Status != usInserted) held.emplace(Identity(record->OldValues, columns), record);
+    if (record->Status != usInserted) held.emplace(Identity(record->Stored(), columns), record);
   std::vector<TRecordData*> order;
   for (TRowValues& row : Rows) {
-    const auto it = held.find(Identity(row, columns));
+    const auto it = held.empty() ? held.end() : held.find(Identity(row, columns));
     if (it == held.end()) {
       order.push_back(&AddRecord(std::move(row)));
       continue;
     }
     TRecordData* record = it->second;
     held.erase(it);
-    if (record->Status == usUnmodified && record != FEditRecord) record->Values = row;
-    record->OldValues = std::move(row);
+    if (record->Status == usUnmodified) {
+      record->Values = std::move(row);
+    } else {
+      record->OldValues = std::move(row);
+    }
     order.push_back(record);
   }
   for (TRecordData* record : FOrder)

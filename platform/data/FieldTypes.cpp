@@ -95,7 +95,10 @@ TBlobField::TBlobField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftBlob
 
 String TBlobField::ValueText(const Variant& Value, bool DisplayText) const {
   if (!DisplayText) return VarToStr(Value);
-  return "(" + (Value.IsNull() ? LowerCase(KindName()) : KindName()) + ")";
+  String text(1, '(');
+  text += Value.IsNull() ? LowerCase(KindName()) : KindName();
+  text += ')';
+  return text;
 }
 
 Variant TBlobField::ConvertValue(const Variant& Value) const { return Variant(VarToStr(Value)); }

@@ -207,7 +207,8 @@ TParsedSql ParseParameters(const String& Sql) {
     size_t index = 0;
     while (index < parsed.Names.size() && !AnsiSameText(parsed.Names[index], name)) ++index;
     if (index == parsed.Names.size()) parsed.Names.push_back(name);
-    parsed.Text += "?" + std::to_string(index + 1);
+    parsed.Text += '?';
+    parsed.Text += std::to_string(index + 1);
     i = end;
   }
   return parsed;
@@ -223,21 +224,34 @@ String FormatDbDateTime(TDateTime Value) {
   return text;
 }
 
-// "YYYY-MM-DD", optionally followed by " HH:MM[:SS]" or "THH:MM[:SS]".
-bool ParseDbDateTime(const char* Text, TDateTime& Value) {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, used = 0;
-  if (std::sscanf(Text, "%4d-%2d-%2d%n", &year, &month, &day, &used) != 3) return false;
-  TDateTime date;
-  if (!TryEncodeDate(year, month, day, date)) return false;
-  const char* rest = Text + used;
-  if (*rest == ' ' || *rest == 'T') {
-    int fields = std::sscanf(rest + 1, "%2d:%2d:%2d", &hour, &minute, &second);
-    if (fields < 2) return false;
-  } else if (*rest != '\0') {
-    return false;
+namespace {
+
+// Reads exactly `digits` decimal digits at text; false when one is missing.
+bool ReadDigits(const char*& text, int digits, int& value) {
+  value = 0;
+  for (int i = 0; i < digits; ++i, ++text) {
+    if (*text < '0' || *text > '9') return false;
+    value = value * 10 + (*text - '0');
   }
-  TDateTime time;
-  if (!TryEncodeTime(hour, minute, second, 0, time)) return false;
+  return true;
+}
+
+}  // namespace
+
+// "YYYY-MM-DD", optionally followed by " HH:MM" or " HH:MM:SS" (or "T" in place of the blank).
+// Read by hand: every date of every row passes here.
+bool ParseDbDateTime(const char* Text, TDateTime& Value) {
+  int year, month, day, hour = 0, minute = 0, second = 0;
+  if (!ReadDigits(Text, 4, year) || *Text++ != '-' || !ReadDigits(Text, 2, month) || *Text++ != '-' ||
+      !ReadDigits(Text, 2, day))
+    return false;
+  if (*Text == ' ' || *Text == 'T') {
+    ++Text;
+    if (!ReadDigits(Text, 2, hour) || *Text++ != ':' || !ReadDigits(Text, 2, minute)) return false;
+    if (*Text == ':' && (++Text, !ReadDigits(Text, 2, second))) return false;
+  }
+  TDateTime date, time;
+  if (*Text != '\0' || !TryEncodeDate(year, month, day, date) || !TryEncodeTime(hour, minute, second, 0, time)) return false;
   Value = date + time;
   return true;
 }
@@ -329,4 +343,9 @@ TFieldType FieldTypeOfDeclared(const String& Declared, int& Size) {
   return ftUnknown;
 }
 
-String QuoteName(const String& Name) { return "\"" + StringReplace(Name, "\"", "\"\"", rfReplaceAll) + "\""; }
+String QuoteName(const String& Name) {
+  String quoted(1, '"');
+  quoted += StringReplace(Name, "\"", "\"\"", rfReplaceAll);
+  quoted += '"';
+  return quoted;
+}
