@@ -5,7 +5,12 @@
 
 TField::TField(TComponent* AOwner) : TComponent(AOwner) {}
 
-TField::~TField() { SetDataSet(nullptr); }
+// A field freed while its data set is open closes the data set first, as its records would
+// otherwise lose a column under the links' feet.
+TField::~TField() {
+  if (FDataSet && FDataSet->Active()) FDataSet->Close();
+  SetDataSet(nullptr);
+}
 
 void TField::SetDataSet(TDataSet* Value) {
   if (Value == FDataSet) return;

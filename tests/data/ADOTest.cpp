@@ -145,6 +145,21 @@ TEST(ADOQueryTest, FieldClassesComeFromDeclaredTypesAndExpressionsFromValues) {
   EXPECT_EQ(school->FieldByName("Fd_Zip")->Size(), 6);
 }
 
+TEST(ADOQueryTest, RefreshShowsChangesMadeElsewhere) {
+  DataFixture fixture;
+  fixture.Connection()->Execute("insert into Tb_Grade values ('a'), ('b'), ('c')");
+  auto grades = Query(fixture.Connection(), "select * from Tb_Grade");
+  grades->Open();
+  grades->Last();
+  const TBookmark c = grades->Bookmark();
+  fixture.Connection()->Execute("delete from Tb_Grade where Fd_Grade = 'a'; insert into Tb_Grade values ('d')");
+  grades->Refresh();
+  EXPECT_EQ(grades->Fields()[0]->AsString(), "c");
+  EXPECT_EQ(grades->Bookmark(), c);
+  EXPECT_EQ(grades->RecNo(), 2);
+  EXPECT_EQ(grades->RecordCount(), 3);
+}
+
 TEST(ADOQueryTest, AutoNumbersAndColumnDefaultsAreReadableAfterPost) {
   DataFixture fixture;
   auto terms = Query(fixture.Connection(), "select * from Tb_TermType order by Fd_TermID");

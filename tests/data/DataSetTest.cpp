@@ -345,6 +345,22 @@ TEST_P(DataSetCases, FieldsConvertAndReadNullAsZeroOrEmpty) {
   data.Cancel();
 }
 
+TEST_P(DataSetCases, RefreshStaysOnTheRecordAndRequeryStartsAgain) {
+  TDataSet& data = Data();
+  data.SetRecNo(4);
+  const TBookmark bookmark = data.Bookmark();
+  int refreshes = 0;
+  data.AfterRefresh = [&](TDataSet*) { ++refreshes; };
+  data.Refresh();
+  EXPECT_EQ(Name(), "O'Brien");
+  EXPECT_EQ(data.Bookmark(), bookmark);
+  data.Requery();
+  EXPECT_EQ(data.RecNo(), 1);
+  EXPECT_TRUE(data.Bof());
+  EXPECT_EQ(refreshes, 2);
+  EXPECT_EQ(data.RecordCount(), 5);
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, DataSetCases, testing::Values("Mem", "Sqlite"), BackEndName);
 
 TEST(FieldTest, FloatReadAsIntegerRoundsHalfToEvenAndTextsFollowTheKind) {
@@ -398,6 +414,10 @@ TEST(FieldTest, PersistentFieldsReplaceTheDefaultOnesAndOutliveOpening) {
   data->Close();
   EXPECT_EQ(data->FieldCount(), 1);
   EXPECT_TRUE(b->IsNull());
+  data->Open();
+  delete b;  // freeing a field closes its data set
+  EXPECT_FALSE(data->Active());
+  EXPECT_EQ(data->FieldCount(), 0);
   auto* missing = new TIntegerField(form.get());
   missing->SetFieldName("C");
   missing->SetDataSet(data);
