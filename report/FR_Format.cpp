@@ -76,7 +76,7 @@ int DecimalsAfter(const String& s, size_t separator) {
 // ",", "-" or "." is the decimal separator and becomes "." in the picture. A fixed format has no
 // format text.
 int ReadNumberFormat(String s, String& formatText) {
-  if (IsDigit(s[0])) s.insert(0, "N");
+  if (IsDigit(s[0])) s = "N" + s;
   const bool fixed = s.size() > 1 && IsDigit(s[1]);
   const size_t at = s.find_last_of(",-.");
   char separator = 0;

@@ -22,7 +22,7 @@ const std::vector<Record>& Records() {
     std::vector<Record> out;
     out.reserve(kRecords);
     for (int i = 0; i < kRecords; ++i)
-      out.push_back({Variant(40.0 + (i * 7919) % 61), Variant(1 + i % 3), Variant("学生" + std::to_string(i % 500))});
+      out.push_back({Variant(40.0 + double(int64_t(i) * 7919 % 61)), Variant(1 + i % 3), Variant("学生" + std::to_string(i % 500))});
     return out;
   }();
   return records;
