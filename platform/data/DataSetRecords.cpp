@@ -65,6 +65,7 @@ void TDataSet::PlaceBuffer(int Pos, int Row) {
   FBufFirst = first;
   FBufRows = std::min(FBufferCount, count - first);
   FActiveRecord = Pos - first;
+  if (FState == dsEdit) FEditRow = FActiveRecord;  // the edited record is the one placed
   FBof = FEof = false;
 }
 

@@ -7,6 +7,7 @@
 
 #include <fstream>
 
+#include "classes/Filer.h"
 #include "classes/Properties.h"
 #include "data/DataSource.h"
 #include "support/DataFixture.h"
@@ -408,6 +409,61 @@ TEST(ADORegistrationTest, ComponentsAreCreatedAndSetByTheirPublishedNames) {
   for (const char* name : {"TADOTable", "TMemDataSet", "TIntegerField", "TStringField", "TFloatField", "TDateTimeField",
                            "TBooleanField", "TMemoField", "TBlobField", "TGraphicField", "TAutoIncField"})
     EXPECT_NE(GetClass(name), nullptr) << name;
+}
+
+TEST(ADORegistrationTest, AStoredLayoutMakesConnectedQueriesWithPersistentFields) {
+  DataFixture fixture(DataFixture::Default);
+  TComponentPtr<TComponent> module = MakeComponent<TComponent>();
+  const std::string text =
+      "object dmGym: TComponent\n"
+      "  object adcConnect: TADOConnection\n"
+      "    ConnectionString = '" + DataFixture::ConnectionString(fixture.Path()) + "'\n"
+      "    LoginPrompt = False\n"
+      "  end\n"
+      "  object adqGrade: TADOQuery\n"
+      "    Connection = adcConnect\n"
+      "    SQL = (\n"
+      "      'select * from Tb_Grade'\n"
+      "      'where Fd_Grade <> ''高三''')\n"
+      "    Active = True\n"
+      "    object adqGradeFd_Grade: TStringField\n"
+      "      DisplayLabel = '年级'\n"
+      "      FieldName = 'Fd_Grade'\n"
+      "    end\n"
+      "  end\n"
+      "  object dsGrade: TDataSource\n"
+      "    DataSet = adqGrade\n"
+      "    AutoEdit = False\n"
+      "  end\n"
+      "end\n";
+  ReadLayout(text, module.get());
+  auto* query = static_cast<TADOQuery*>(module->FindComponent("adqGrade"));
+  ASSERT_NE(query, nullptr);
+  EXPECT_TRUE(query->Active());
+  EXPECT_EQ(query->RecordCount(), 2);
+  auto* field = static_cast<TField*>(module->FindComponent("adqGradeFd_Grade"));
+  EXPECT_EQ(query->FieldByName("Fd_Grade"), field);
+  EXPECT_EQ(field->DisplayLabel(), "年级");
+  EXPECT_EQ(static_cast<TDataSource*>(module->FindComponent("dsGrade"))->DataSet(), query);
+  const std::string written = WriteLayout(module.get());
+  EXPECT_NE(written.find("object adqGradeFd_Grade: TStringField"), std::string::npos) << written;
+}
+
+TEST(ADOQueryTest, AnEditSurvivesReadingTheRestOfTheRows) {
+  DataFixture fixture(DataFixture::Default);
+  auto items = Query(fixture.Connection(), "select * from Tb_TechProg order by Fd_ProgNo");
+  items->Open();
+  items->Edit();
+  items->FieldByName("Fd_ProgName")->SetAsString("篮球'");
+  auto source = MakeComponent<TDataSource>();
+  source->SetDataSet(items.get());
+  TDataLink link;
+  link.SetBufferCount(4);  // reads the rest of the rows while the first is being edited
+  link.SetDataSource(source.get());
+  EXPECT_EQ(link.RecordCount(), 4);
+  EXPECT_EQ(items->FieldByName("Fd_ProgName")->AsString(), "篮球'");
+  items->Post();
+  EXPECT_EQ(fixture.Value("select Fd_ProgName from Tb_TechProg where Fd_ProgNo = 'T101'"), "篮球'");
 }
 
 }  // namespace
