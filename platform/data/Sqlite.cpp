@@ -126,42 +126,51 @@ const TTableInfo& TSqliteDatabase::Table(const String& Name) {
   info.Name = ColumnText(kind, 0);
   info.IsView = ColumnText(kind, 1) == "view";
   sqlite3_reset(kind);
+  ReadColumns(info);
+  if (info.KeyColumns.empty() && !info.IsView) info.KeyColumns = UniqueKey(info);
+  return FTables.emplace(Name, std::move(info)).first->second;
+}
+
+// The columns, and the primary key in its own order.
+void TSqliteDatabase::ReadColumns(TTableInfo& Info) {
   std::vector<std::pair<int, String>> primary;
   size_t tail = 0;
-  TSqliteStatement columns = Prepare("PRAGMA table_info(" + QuoteName(info.Name) + ")", tail);
+  TSqliteStatement columns = Prepare("PRAGMA table_info(" + QuoteName(Info.Name) + ")", tail);
   while (sqlite3_step(columns.get()) == SQLITE_ROW) {
     TTableColumn column;
     column.Name = ColumnText(columns.get(), 1);
     column.NotNull = sqlite3_column_int(columns.get(), 3) != 0;
     column.HasDefault = sqlite3_column_type(columns.get(), 4) != SQLITE_NULL;
     int autoInc = 0;
-    if (!info.IsView)
-      sqlite3_table_column_metadata(FDb, nullptr, info.Name.c_str(), column.Name.c_str(), nullptr, nullptr, nullptr,
+    if (!Info.IsView)
+      sqlite3_table_column_metadata(FDb, nullptr, Info.Name.c_str(), column.Name.c_str(), nullptr, nullptr, nullptr,
                                     nullptr, &autoInc);
     column.AutoIncrement = autoInc != 0;
     if (const int pk = sqlite3_column_int(columns.get(), 5); pk > 0) primary.emplace_back(pk, column.Name);
-    info.Columns.push_back(column);
+    Info.Columns.push_back(column);
   }
   std::sort(primary.begin(), primary.end());
-  for (const auto& [order, column] : primary) info.KeyColumns.push_back(column);
-  if (info.KeyColumns.empty() && !info.IsView) {
-    tail = 0;
-    TSqliteStatement indexes = Prepare("PRAGMA index_list(" + QuoteName(info.Name) + ")", tail);
-    while (info.KeyColumns.empty() && sqlite3_step(indexes.get()) == SQLITE_ROW) {
-      if (sqlite3_column_int(indexes.get(), 2) == 0) continue;  // not unique
-      std::vector<String> key;
-      size_t at = 0;
-      TSqliteStatement parts = Prepare("PRAGMA index_info(" + QuoteName(ColumnText(indexes.get(), 1)) + ")", at);
-      bool usable = true;
-      while (sqlite3_step(parts.get()) == SQLITE_ROW) {
-        const TTableColumn* column = info.Find(ColumnText(parts.get(), 2));
-        usable = usable && column && column->NotNull;
-        if (column) key.push_back(column->Name);
-      }
-      if (usable && !key.empty()) info.KeyColumns = key;
+  for (const auto& [order, column] : primary) Info.KeyColumns.push_back(column);
+}
+
+// The columns of the first unique index whose columns are never null; empty when there is none.
+std::vector<String> TSqliteDatabase::UniqueKey(const TTableInfo& Info) {
+  size_t tail = 0;
+  TSqliteStatement indexes = Prepare("PRAGMA index_list(" + QuoteName(Info.Name) + ")", tail);
+  while (sqlite3_step(indexes.get()) == SQLITE_ROW) {
+    if (sqlite3_column_int(indexes.get(), 2) == 0) continue;  // not unique
+    std::vector<String> key;
+    size_t at = 0;
+    TSqliteStatement parts = Prepare("PRAGMA index_info(" + QuoteName(ColumnText(indexes.get(), 1)) + ")", at);
+    bool usable = true;
+    while (sqlite3_step(parts.get()) == SQLITE_ROW) {
+      const TTableColumn* column = Info.Find(ColumnText(parts.get(), 2));
+      usable = usable && column && column->NotNull;
+      if (column) key.push_back(column->Name);
     }
+    if (usable && !key.empty()) return key;
   }
-  return FTables.emplace(Name, std::move(info)).first->second;
+  return {};
 }
 
 namespace {

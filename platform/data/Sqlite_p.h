@@ -60,6 +60,8 @@ class TSqliteDatabase {
 
  private:
   void CheckSchema(const String& Path);
+  void ReadColumns(TTableInfo& Info);
+  std::vector<String> UniqueKey(const TTableInfo& Info);
   sqlite3* FDb = nullptr;
   std::map<String, TSqliteStatement> FCache;
   std::map<String, TTableInfo, TCaseless> FTables;
