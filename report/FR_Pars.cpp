@@ -121,12 +121,12 @@ bool PostfixWriter::ReadSymbol(char c) {
     FAfterOperand = false;
   } else if (c == ')') {
     CloseParenthesis();
-  } else if (c == '<' && next == '>') {
-    PushOperator(opNotEqual), ++FPos;
-  } else if (c == '>' && next == '=') {
-    PushOperator(opGreaterEqual), ++FPos;
-  } else if (c == '<' && next == '=') {
-    PushOperator(opLessEqual), ++FPos;
+  } else if (const char pair = c == '<' && next == '>'   ? opNotEqual
+                               : c == '>' && next == '=' ? opGreaterEqual
+                               : c == '<' && next == '=' ? opLessEqual
+                                                         : 0) {
+    PushOperator(pair);
+    ++FPos;  // the second character of the pair
   } else if (String("*+-/<=>").find(c) != String::npos) {
     PushOperator(c);
   } else {
@@ -318,8 +318,8 @@ String ReadQuotedString(const String& text, int& pos) {
 }
 
 void ReadArguments(const String& text, int& pos, String& p1, String& p2, String& p3) {
-  p1.clear(), p2.clear(), p3.clear();
   String* const args[] = {&p1, &p2, &p3};
+  for (String* arg : args) arg->clear();
   int depth = 1;
   int commas = 0;
   int argStart = pos + 1;
