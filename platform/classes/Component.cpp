@@ -38,6 +38,7 @@ TComponent::~TComponent() {
 
 void TComponent::Free() {
   Destroying();
+  BeforeDestruction();
   delete this;
 }
 

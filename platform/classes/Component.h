@@ -38,9 +38,11 @@ class TComponent : public TPersistent {
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
-  // Marks this component and its owned components as being destroyed, then deletes it, so that
-  // destructors of derived classes already see csDestroying.
+  // Marks this component and its owned components as being destroyed, runs BeforeDestruction,
+  // then deletes it, so that destructors of derived classes already see csDestroying.
   void Free();
+  // Runs while the whole object still exists, before any destructor (forms fire OnDestroy here).
+  virtual void BeforeDestruction() {}
   String ClassName() const override { return "TComponent"; }
   TPersistent* GetOwner() const override;
 

@@ -1,0 +1,240 @@
+// The Qt side of each window: a widget that shows the window's backing image and hands every
+// native input event to the layer's input entry, and the native focus, stacking and cursor that
+// follow the layer's own state.
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "windows/Layer_p.h"
+#include "windows/NativeInput_p.h"
+
+namespace {
+
+int ButtonOf(Qt::MouseButton Button) {
+  switch (Button) {
+    case Qt::RightButton: return VK_RBUTTON;
+    case Qt::MiddleButton: return VK_MBUTTON;
+    default: return VK_LBUTTON;
+  }
+}
+
+TPoint ScreenPointOf(const QPointF& Global) { return {qRound(Global.x()), qRound(Global.y())}; }
+
+// The modifier keys as Qt reports them with each event: kept in step with the layer's state in
+// case a modifier went down or up while another window had the keyboard.
+void SyncModifiers(Qt::KeyboardModifiers Modifiers) {
+  const std::pair<int, Qt::KeyboardModifier> keys[] = {
+      {VK_SHIFT, Qt::ShiftModifier}, {VK_CONTROL, Qt::ControlModifier}, {VK_MENU, Qt::AltModifier}};
+  for (const auto& [vk, modifier] : keys) {
+    const bool down = Modifiers.testFlag(modifier);
+    if ((GetAsyncKeyState(vk) < 0) != down) QueueKeyInput(vk, down, String());
+  }
+}
+
+class TWindowWidget : public QWidget {
+ public:
+  TWindowWidget(HWND Wnd, QWidget* Parent, Qt::WindowFlags Flags) : QWidget(Parent, Flags), FWnd(Wnd) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Parent ? Qt::NoFocus : Qt::StrongFocus);
+  }
+  bool Placing = false;  // the layer is moving the widget: no geometry goes back to the layer
+
+ protected:
+  void paintEvent(QPaintEvent* Event) override {
+    TWindowRecord* rec = Windows().Find(FWnd);
+    if (!rec) return;
+    QPainter painter(this);
+    for (const QRect& r : Event->region()) painter.drawImage(r, rec->Image, r);
+  }
+
+  bool event(QEvent* Event) override {
+    switch (Event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        // A key a native editor did not take comes up here while it is replayed: it stops.
+        if (!State().Replaying) RunGuarded([&] { QueueKey(static_cast<QKeyEvent&>(*Event)); });
+        return true;
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+        RunGuarded([&] { QueueMouse(static_cast<QMouseEvent&>(*Event)); });
+        return true;
+      case QEvent::Wheel: {
+        auto& wheel = static_cast<QWheelEvent&>(*Event);
+        RunGuarded([&] { QueueMouseInput(TMouseInput::Wheel, ScreenPointOf(wheel.globalPosition()), 0, wheel.angleDelta().y()); });
+        return true;
+      }
+      case QEvent::Leave:
+        if (!parentWidget()) SetCursorPos(QCursor::pos().x(), QCursor::pos().y());
+        return true;
+      case QEvent::Close:
+        // The window system's close button: the window decides, as for its own close command.
+        RunGuarded([&] { PostMessage(FWnd, WM_SYSCOMMAND, SC_CLOSE); });
+        Event->ignore();
+        return true;
+      default:
+        return QWidget::event(Event);
+    }
+  }
+
+  // A top-level window moved or sized by the window system.
+  void moveEvent(QMoveEvent*) override { FollowNativeGeometry(); }
+  void resizeEvent(QResizeEvent*) override { FollowNativeGeometry(); }
+
+ private:
+  void FollowNativeGeometry() {
+    if (Placing || parentWidget()) return;
+    TWindowRecord* rec = Windows().Find(FWnd);
+    if (!rec) return;
+    const QRect g = geometry();
+    if (Bounds(g.x(), g.y(), g.width(), g.height()) == rec->Bounds) return;
+    RunGuarded([&] { SetWindowPos(FWnd, HWND(), g.x(), g.y(), g.width(), g.height(), SWP_NOZORDER | SWP_NOACTIVATE); });
+  }
+
+  void QueueKey(QKeyEvent& Key) {
+    SyncModifiers(Key.modifiers());
+    const int vk = VirtualKeyOfQtKey(Key.key(), Key.modifiers().testFlag(Qt::KeypadModifier));
+    if (!vk) return;
+    const String text = Key.text().toStdString();
+    auto native = std::make_shared<const TNativeInput>(text, std::unique_ptr<QEvent>(Key.clone()));
+    QueueKeyInput(vk, Key.type() == QEvent::KeyPress, text, Key.isAutoRepeat(), std::move(native));
+  }
+
+  void QueueMouse(QMouseEvent& Mouse) {
+    SyncModifiers(Mouse.modifiers());
+    const TPoint at = ScreenPointOf(Mouse.globalPosition());
+    switch (Mouse.type()) {
+      case QEvent::MouseMove:
+        QueueMouseInput(TMouseInput::Move, at);
+        break;
+      case QEvent::MouseButtonRelease:
+        QueueMouseInput(TMouseInput::Release, at, ButtonOf(Mouse.button()));
+        FLastWasPress = false;
+        break;
+      case QEvent::MouseButtonDblClick:
+        // Qt may report the second press only as a double click: the layer decides about
+        // double clicks itself, from presses.
+        if (FLastWasPress) break;
+        [[fallthrough]];
+      default:
+        QueueMouseInput(TMouseInput::Press, at, ButtonOf(Mouse.button()));
+        FLastWasPress = true;
+        break;
+    }
+  }
+
+  HWND FWnd;
+  bool FLastWasPress = false;
+};
+
+Qt::WindowFlags FlagsOf(const TWindowRecord& Rec) {
+  if (Rec.IsChild()) return Qt::Widget;
+  Qt::WindowFlags flags = Qt::Window;
+  if (Rec.ExStyle & WS_EX_TOOLWINDOW) flags = Qt::Tool;
+  if (Rec.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
+  if (Rec.ExStyle & WS_EX_NOACTIVATE) flags |= Qt::WindowDoesNotAcceptFocus;
+  return flags;
+}
+
+QWidget* ParentWidgetOf(const TWindowRecord& Rec) {
+  if (!Rec.IsChild()) return nullptr;
+  TWindowRecord* parent = Windows().Find(Rec.Parent);
+  return parent ? parent->Widget.get() : nullptr;
+}
+
+TWindowWidget* WidgetOf(TWindowRecord& Rec) { return static_cast<TWindowWidget*>(Rec.Widget.get()); }
+
+}  // namespace
+
+std::unique_ptr<QWidget, TDeferredWidgetDeleter> CreateWindowWidget(TWindowRecord& Rec) {
+  auto* widget = new TWindowWidget(Rec.Handle, ParentWidgetOf(Rec), FlagsOf(Rec));
+  widget->setWindowTitle(QString::fromStdString(Rec.Text));
+  widget->Placing = true;
+  widget->setGeometry(Rec.Bounds.Left, Rec.Bounds.Top, Rec.Bounds.Width(), Rec.Bounds.Height());
+  widget->Placing = false;
+  return std::unique_ptr<QWidget, TDeferredWidgetDeleter>(widget);
+}
+
+void ApplyWidgetGeometry(TWindowRecord& Rec) {
+  TWindowWidget* widget = WidgetOf(Rec);
+  if (!widget) return;
+  widget->Placing = true;
+  widget->setGeometry(Rec.Bounds.Left, Rec.Bounds.Top, Rec.Bounds.Width(), Rec.Bounds.Height());
+  widget->Placing = false;
+  widget->update();
+}
+
+void ApplyWidgetFlags(TWindowRecord& Rec) {
+  TWindowWidget* widget = WidgetOf(Rec);
+  if (!widget || Rec.IsChild() || widget->windowFlags() == FlagsOf(Rec)) return;
+  const bool visible = widget->isVisible();
+  widget->setWindowFlags(FlagsOf(Rec));
+  ApplyWidgetGeometry(Rec);
+  if (visible) widget->show();
+}
+
+void ReparentWidget(TWindowRecord& Rec) {
+  TWindowWidget* widget = WidgetOf(Rec);
+  if (!widget) return;
+  widget->setParent(ParentWidgetOf(Rec), FlagsOf(Rec));
+  widget->setFocusPolicy(Rec.IsChild() ? Qt::NoFocus : Qt::StrongFocus);
+  ApplyWidgetGeometry(Rec);
+  widget->setVisible((Rec.Style & WS_VISIBLE) != 0);
+}
+
+void ShowWidget(TWindowRecord& Rec, bool Show, bool Activate) {
+  TWindowWidget* widget = WidgetOf(Rec);
+  if (!widget) return;
+  widget->setAttribute(Qt::WA_ShowWithoutActivating, !Activate);
+  if (Show && (Rec.Style & WS_MINIMIZE)) {
+    widget->showMinimized();
+  } else {
+    widget->setVisible(Show);
+  }
+}
+
+void SyncNativeFocus(HWND Wnd) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec) return;
+  if (rec->NativeEditor) {
+    rec->NativeEditor->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  if (TWindowRecord* top = Windows().Find(RootOf(Wnd)); top && top->Widget) top->Widget->setFocus(Qt::OtherFocusReason);
+}
+
+void RaiseNativeWindow(HWND Wnd) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  // The offscreen platform has no stacking to change and activates windows by itself.
+  if (!rec || !rec->Widget || !rec->Widget->isVisible() || QGuiApplication::platformName() == "offscreen") return;
+  rec->Widget->raise();
+  rec->Widget->activateWindow();
+}
+
+void ApplyNativeCursor(HCURSOR Cursor) {
+  Qt::CursorShape shape = Qt::ArrowCursor;
+  switch (Cursor) {
+    case IDC_IBEAM: shape = Qt::IBeamCursor; break;
+    case IDC_WAIT: shape = Qt::WaitCursor; break;
+    case IDC_CROSS: shape = Qt::CrossCursor; break;
+    case IDC_UPARROW: shape = Qt::UpArrowCursor; break;
+    case IDC_SIZENWSE: shape = Qt::SizeFDiagCursor; break;
+    case IDC_SIZENESW: shape = Qt::SizeBDiagCursor; break;
+    case IDC_SIZEWE: shape = Qt::SizeHorCursor; break;
+    case IDC_SIZENS: shape = Qt::SizeVerCursor; break;
+    case IDC_SIZEALL: shape = Qt::SizeAllCursor; break;
+    case IDC_NO: shape = Qt::ForbiddenCursor; break;
+    case IDC_HAND: shape = Qt::PointingHandCursor; break;
+    case IDC_APPSTARTING: shape = Qt::BusyCursor; break;
+    case IDC_HELP: shape = Qt::WhatsThisCursor; break;
+    default: break;
+  }
+  for (HWND top : Windows().TopLevels())
+    if (TWindowRecord* rec = Windows().Find(top); rec && rec->Widget) rec->Widget->setCursor(shape);
+}

@@ -1,0 +1,183 @@
+// The layer's private state: the window records (each with its Qt widget and backing image), the
+// message queue, and who holds focus, activation and capture. Every other file of the layer works
+// on these; nothing here is seen outside platform/windows.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QRegion>
+#include <QWidget>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "windows/Focus.h"
+#include "windows/Hooks.h"
+#include "windows/Input.h"
+#include "windows/MessageQueue.h"
+#include "windows/Paint.h"
+#include "windows/Services.h"
+#include "windows/Timers.h"
+#include "windows/Window.h"
+
+
+// Deletes a window's widget once control has returned to the event loop: the widget may be in the
+// middle of handling a native event when its window is destroyed.
+struct TDeferredWidgetDeleter {
+  void operator()(QWidget* widget) const;
+};
+
+struct TWindowRecord {
+  HWND Handle;
+  HWND Parent;  // of a WS_CHILD window
+  HWND Owner;   // of a top-level window
+  std::vector<HWND> Children;  // bottom of the z-order first
+  String ClassName;
+  String Text;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  DWORD ClassStyle = 0;
+  intptr_t Id = 0;
+  TRect Bounds;       // in the parent's client coordinates (screen for a top-level window)
+  TRect Client;       // in window coordinates, from WM_NCCALCSIZE
+  TRect RestoreBounds;
+  WNDPROC Proc;
+  std::unique_ptr<QWidget, TDeferredWidgetDeleter> Widget;
+  QImage Image;       // the whole window
+  QRegion Invalid;    // client coordinates
+  bool EraseNeeded = false;
+  bool FrameNeeded = false;
+  bool Destroying = false;
+  std::vector<std::unique_ptr<TCanvas>> DCs;  // from GetDC, GetWindowDC and BeginPaint
+  std::vector<TCanvas*> Canvases;             // callers' canvases drawing here
+  QPointer<QWidget> NativeEditor;
+
+  bool IsChild() const { return (Style & WS_CHILD) != 0; }
+  TPoint ClientOrigin() const { return Client.TopLeft(); }
+};
+
+// Window records by handle; handles count up and are never reused.
+class TWindowTable {
+ public:
+  TWindowRecord* Find(HWND Wnd);
+  TWindowRecord& Add();
+  void Remove(HWND Wnd);
+  // Top-level windows, bottom of the z-order first.
+  std::vector<HWND>& TopLevels() { return FTopLevels; }
+  // Every window, oldest first (parents before the children created after them).
+  std::vector<HWND> All() const;
+
+ private:
+  std::map<uintptr_t, std::unique_ptr<TWindowRecord>> FWindows;
+  std::vector<HWND> FTopLevels;
+  uintptr_t FNextId = 0x10000;
+};
+
+TWindowTable& Windows();
+
+// A queued message. Input is raw input not yet made ready: its keyboard messages have no window
+// yet (they go to the focus when retrieved), its mouse messages carry the screen point and still
+// await hit-testing, hooks and double-click detection.
+struct TQueuedMessage {
+  MSG Msg;
+  bool Input = false;
+};
+
+struct TLastClick {
+  HWND Wnd;
+  UINT Message = 0;
+  DWORD Time = 0;
+  TPoint Point;
+};
+
+struct TLayerState {
+  HWND Focus;
+  HWND Active;
+  HWND Capture;
+  TPoint CursorPos;
+  uint8_t KeyState[256] = {};       // as of the key messages retrieved
+  uint8_t AsyncKeyState[256] = {};  // as of the input received
+  TLastClick LastClick;
+  unsigned DoubleClickTime = 500;
+  int WheelRemainder = 0;
+  DWORD MessageTime = 0;
+  TPoint MessagePos;
+  bool Replaying = false;  // a message is being given back to a native editor
+  // The native event behind the message being dispatched, for DefWindowProc's replay.
+  std::shared_ptr<const TNativeInput> CurrentNative;
+  HCURSOR Cursor = IDC_ARROW;
+};
+
+TLayerState& State();
+
+// The queue, guarded for posts from other threads.
+class TMessageQueueData {
+ public:
+  std::mutex Mutex;
+  std::deque<TQueuedMessage> Items;
+  int NativeModalDepth = 0;
+  bool DrainScheduled = false;
+};
+
+TMessageQueueData& Queue();
+// Queues a message (at the back, or at the front for the characters of a translated key) and
+// wakes whoever waits for input.
+void Enqueue(TQueuedMessage Message, bool AtFront = false);
+bool IsTimerMessagePending(HWND Wnd, UINT_PTR Id);
+// The window keyboard input goes to now: the focus, else the active window.
+HWND KeyboardTarget();
+// Makes raw input ready as it leaves the queue: keyboard input gets its window, mouse input is
+// hit-tested, turned into a client or non-client message and a double click where it applies,
+// activates its window. Hooks see it (Commit only) and may swallow it: answers false then, and
+// for input whose window is gone.
+bool PrepareInput(MSG& Msg, bool Commit);
+bool IsGuiThread();
+
+// --- windows ---------------------------------------------------------------------------------
+TPoint ScreenOrigin(const TWindowRecord& Rec);        // of the window rectangle
+TPoint ClientScreenOrigin(const TWindowRecord& Rec);  // of the client area
+HWND RootOf(HWND Wnd);
+bool IsInside(HWND Wnd, HWND Ancestor);               // Wnd is Ancestor or one of its descendants
+bool IsEnabledChain(HWND Wnd);                        // the window and its ancestors are enabled
+void ReplaceBackingImage(TWindowRecord& Rec);
+void CalcClient(TWindowRecord& Rec, const TRect& Proposed, WINDOWPOS* Pos);
+// Lets go of every device context and caller's canvas drawing on the window.
+void ReleaseWindowSurfaces(TWindowRecord& Rec);
+
+// --- bridge to Qt ----------------------------------------------------------------------------
+std::unique_ptr<QWidget, TDeferredWidgetDeleter> CreateWindowWidget(TWindowRecord& Rec);
+void ApplyWidgetGeometry(TWindowRecord& Rec);
+void ApplyWidgetFlags(TWindowRecord& Rec);
+void ReparentWidget(TWindowRecord& Rec);
+void ShowWidget(TWindowRecord& Rec, bool Show, bool Activate);
+// Real Qt focus: on the native editor of the focus window, else parked on its top-level widget.
+void SyncNativeFocus(HWND Wnd);
+void RaiseNativeWindow(HWND Wnd);
+// The default cursor hook: standard cursors become Qt's shapes on every window.
+void ApplyNativeCursor(HCURSOR Cursor);
+// The virtual key of a Qt key, and back (0 / Qt::Key_unknown when there is none).
+int VirtualKeyOfQtKey(int QtKey, bool Keypad);
+int QtKeyOfVirtualKey(int VirtualKey);
+// Runs a piece of layer work started by a native event; exceptions go to the exception sink.
+template <class F>
+void RunGuarded(F&& Work) noexcept {
+  try {
+    Work();
+  } catch (...) {
+    HandleBoundaryException(std::current_exception());
+  }
+}
+
+// --- hooks, timers, paint, native editors ------------------------------------------------------
+LRESULT CallHooks(int Kind, int Code, WPARAM WParam, LPARAM LParam);
+bool HasHooks(int Kind);
+void KillTimersOf(HWND Wnd);
+// Calls the callback of a callback timer's WM_TIMER; answers false when the message is no such.
+bool DispatchTimerCallback(const MSG& Msg);
+// The first visible window with something to paint that matches the filter.
+HWND NextWindowToPaint(HWND Filter);
+// Gives a message back to the window's native editor; answers whether there is one.
+bool ReplayToNativeEditor(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);

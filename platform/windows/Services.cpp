@@ -1,0 +1,155 @@
+// The replaceable services: desktop, message box, cursors and the boundary exception sink.
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstdio>
+
+#include "windows/Layer_p.h"
+
+namespace {
+
+// The primary screen as Qt reports it.
+class TScreenDesktop : public TDesktopService {
+ public:
+  TRect ScreenRect() const override { return Geometry(false); }
+  TRect WorkArea() const override { return Geometry(true); }
+
+ private:
+  static TRect Geometry(bool Available) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return TRect{0, 0, 1024, 768};
+    const QRect r = Available ? screen->availableGeometry() : screen->geometry();
+    return Bounds(r.x(), r.y(), r.width(), r.height());
+  }
+};
+
+// Qt's message box, run as a native modal loop.
+class TQtMessageBox : public TMessageBoxService {
+ public:
+  int Show(HWND, const String& Text, const String& Caption, UINT Flags) override {
+    QMessageBox box;
+    box.setWindowTitle(QString::fromStdString(Caption));
+    box.setText(QString::fromStdString(Text));
+    box.setIcon(IconOf(Flags));
+    const auto buttons = ButtonsOf(Flags & 0xF);
+    for (const auto& [id, role] : buttons) box.addButton(QString::fromUtf8(Label(id)), role)->setProperty("id", id);
+    TNativeModalScope scope;
+    box.exec();
+    return box.clickedButton() ? box.clickedButton()->property("id").toInt() : IDCANCEL;
+  }
+
+ private:
+  static QMessageBox::Icon IconOf(UINT Flags) {
+    switch (Flags & 0xF0) {
+      case MB_ICONERROR: return QMessageBox::Critical;
+      case MB_ICONQUESTION: return QMessageBox::Question;
+      case MB_ICONWARNING: return QMessageBox::Warning;
+      case MB_ICONINFORMATION: return QMessageBox::Information;
+      default: return QMessageBox::NoIcon;
+    }
+  }
+  static std::vector<std::pair<int, QMessageBox::ButtonRole>> ButtonsOf(UINT Kind) {
+    switch (Kind) {
+      case MB_OKCANCEL: return {{IDOK, QMessageBox::AcceptRole}, {IDCANCEL, QMessageBox::RejectRole}};
+      case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, QMessageBox::RejectRole}, {IDRETRY, QMessageBox::AcceptRole}, {IDIGNORE, QMessageBox::AcceptRole}};
+      case MB_YESNOCANCEL:
+        return {{IDYES, QMessageBox::YesRole}, {IDNO, QMessageBox::NoRole}, {IDCANCEL, QMessageBox::RejectRole}};
+      case MB_YESNO: return {{IDYES, QMessageBox::YesRole}, {IDNO, QMessageBox::NoRole}};
+      case MB_RETRYCANCEL: return {{IDRETRY, QMessageBox::AcceptRole}, {IDCANCEL, QMessageBox::RejectRole}};
+      default: return {{IDOK, QMessageBox::AcceptRole}};
+    }
+  }
+  static const char* Label(int Id) {
+    switch (Id) {
+      case IDOK: return "确定";
+      case IDCANCEL: return "取消";
+      case IDABORT: return "终止";
+      case IDRETRY: return "重试";
+      case IDIGNORE: return "忽略";
+      case IDYES: return "是";
+      default: return "否";
+    }
+  }
+};
+
+std::unique_ptr<TDesktopService>& CurrentDesktop() {
+  static std::unique_ptr<TDesktopService> desktop;
+  return desktop;
+}
+
+std::unique_ptr<TMessageBoxService>& CurrentMessageBox() {
+  static std::unique_ptr<TMessageBoxService> service;
+  return service;
+}
+
+struct TCursorState {
+  TCursorHook Hook = ApplyNativeCursor;
+  TExceptionSink Sink;
+};
+
+TCursorState& Services() {
+  static TCursorState state;
+  return state;
+}
+
+}  // namespace
+
+TDesktopService& Desktop() {
+  auto& desktop = CurrentDesktop();
+  if (!desktop) desktop = std::make_unique<TScreenDesktop>();
+  return *desktop;
+}
+
+std::unique_ptr<TDesktopService> SetDesktop(std::unique_ptr<TDesktopService> NewDesktop) {
+  auto previous = std::move(CurrentDesktop());
+  CurrentDesktop() = std::move(NewDesktop);
+  return previous;
+}
+
+std::unique_ptr<TMessageBoxService> SetMessageBoxService(std::unique_ptr<TMessageBoxService> Service) {
+  auto previous = std::move(CurrentMessageBox());
+  CurrentMessageBox() = std::move(Service);
+  return previous;
+}
+
+int MessageBox(HWND Owner, const String& Text, const String& Caption, UINT Flags) {
+  auto& service = CurrentMessageBox();
+  if (!service) service = std::make_unique<TQtMessageBox>();
+  return service->Show(Owner, Text, Caption, Flags);
+}
+
+HCURSOR LoadCursor(HCURSOR StandardId) { return StandardId; }
+
+HCURSOR SetCursor(HCURSOR Cursor) {
+  const HCURSOR previous = State().Cursor;
+  State().Cursor = Cursor;
+  if (Cursor != previous && Services().Hook) Services().Hook(Cursor);
+  return previous;
+}
+
+HCURSOR GetCursor() { return State().Cursor; }
+
+TCursorHook SetCursorHook(TCursorHook Hook) { return std::exchange(Services().Hook, std::move(Hook)); }
+
+TExceptionSink SetExceptionSink(TExceptionSink Sink) { return std::exchange(Services().Sink, std::move(Sink)); }
+
+void HandleBoundaryException(std::exception_ptr Error) {
+  if (Services().Sink) {
+    try {
+      Services().Sink(Error);
+      return;
+    } catch (...) {
+      Error = std::current_exception();
+    }
+  }
+  try {
+    std::rethrow_exception(Error);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "quorin: unhandled exception: %s\n", e.what());
+  } catch (...) {
+    std::fprintf(stderr, "quorin: unhandled exception\n");
+  }
+}

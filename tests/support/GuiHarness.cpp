@@ -1,0 +1,192 @@
+// The GUI test harness over the window layer and the control library.
+#include "support/GuiHarness.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdlib>
+
+#include "windows/Focus.h"
+#include "windows/Layer_p.h"
+
+namespace {
+
+// A screen larger than the forms of the tests, with a task bar of 30 pixels.
+const TRect kScreen{0, 0, 1024, 768};
+const TRect kWorkArea{0, 0, 1024, 738};
+
+int VirtualKeyOfChar(char32_t C, bool& Shift) {
+  Shift = false;
+  if (C >= 'a' && C <= 'z') return static_cast<int>(C - 'a' + 'A');
+  if (C >= 'A' && C <= 'Z') {
+    Shift = true;
+    return static_cast<int>(C);
+  }
+  if (C >= '0' && C <= '9') return static_cast<int>(C);
+  switch (C) {
+    case ' ': return VK_SPACE;
+    case '.': return VK_OEM_PERIOD;
+    case ',': return VK_OEM_COMMA;
+    case '-': return VK_OEM_MINUS;
+    case '\r': return VK_RETURN;
+    case '\t': return VK_TAB;
+    default: return VK_PROCESSKEY;  // a character typed through an input method
+  }
+}
+
+void FlushDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace
+
+int TScriptedMessageBox::Show(HWND, const String& Text, const String& Caption, UINT Flags) {
+  Shown.push_back({Text, Caption, Flags});
+  if (Answers.empty()) return IDOK;
+  const int answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+void TGuiTest::SetUp() {
+  InitApplication();
+  auto clock = std::make_unique<TTestClock>();
+  FClock = clock.get();
+  FSavedClock = SetClock(std::move(clock));
+  FSavedDesktop = SetDesktop(std::make_unique<TFixedDesktop>(kScreen, kWorkArea));
+  auto box = std::make_unique<TScriptedMessageBox>();
+  FMessageBox = box.get();
+  FSavedMessageBox = SetMessageBoxService(std::move(box));
+  SetDoubleClickTime(500);
+  const uint8_t released[256] = {};
+  SetKeyboardState(released);
+  SetCursorPos(-100, -100);
+}
+
+void TGuiTest::TearDown() {
+  ReleaseCapture();
+  DoneApplication();
+  for (HWND top : std::vector<HWND>(Windows().TopLevels())) DestroyWindow(top);
+  MSG msg;
+  while (PeekMessage(msg, HWND(), 0, 0, PM_REMOVE)) {
+  }
+  FlushDeferredDeletes();
+  SetMessageBoxService(std::move(FSavedMessageBox));
+  SetDesktop(std::move(FSavedDesktop));
+  SetClock(std::move(FSavedClock));
+}
+
+void TGuiTest::Pump() {
+  for (int round = 0; round < 1000; ++round) {
+    MSG msg;
+    bool any = false;
+    if (Application) {
+      while (Application->ProcessMessage(msg)) any = true;
+      Application->DoIdle();
+    } else {
+      while (PeekMessage(msg, HWND(), 0, 0, PM_REMOVE)) {
+        any = true;
+        TranslateMessage(msg);
+        DispatchMessage(msg);
+      }
+    }
+    FlushDeferredDeletes();
+    if (!any && !HasPendingMessages()) return;
+  }
+  FAIL() << "the message queue did not become idle";
+}
+
+void TGuiTest::Advance(DWORD Milliseconds) { FClock->Advance(Milliseconds, [this] { Pump(); }); }
+
+void TGuiTest::KeyDown(int VirtualKey, const String& Text) { QueueKeyInput(VirtualKey, true, Text); }
+void TGuiTest::KeyUp(int VirtualKey) { QueueKeyInput(VirtualKey, false, String()); }
+
+void TGuiTest::PressKey(int VirtualKey, TShiftState Shift) {
+  if (Shift & ssShift) KeyDown(VK_SHIFT);
+  if (Shift & ssCtrl) KeyDown(VK_CONTROL);
+  if (Shift & ssAlt) KeyDown(VK_MENU);
+  KeyDown(VirtualKey);
+  KeyUp(VirtualKey);
+  if (Shift & ssAlt) KeyUp(VK_MENU);
+  if (Shift & ssCtrl) KeyUp(VK_CONTROL);
+  if (Shift & ssShift) KeyUp(VK_SHIFT);
+}
+
+void TGuiTest::TypeText(const String& Text) {
+  for (char32_t c : QString::fromStdString(Text).toStdU32String()) {
+    bool shift = false;
+    const int vk = VirtualKeyOfChar(c, shift);
+    const String text = QString::fromUcs4(&c, 1).toStdString();
+    if (shift) KeyDown(VK_SHIFT);
+    KeyDown(vk, text);
+    KeyUp(vk);
+    if (shift) KeyUp(VK_SHIFT);
+  }
+}
+
+void TGuiTest::MouseAt(TMouseInput Action, TPoint Screen, int Button, int Delta) {
+  QueueMouseInput(Action, Screen, Button, Delta);
+}
+
+void TGuiTest::MouseMove(TControl* Control, TPoint Point) { MouseAt(TMouseInput::Move, Control->ClientToScreen(Point)); }
+
+void TGuiTest::MouseDown(TControl* Control, TPoint Point, int Button) {
+  MouseAt(TMouseInput::Move, Control->ClientToScreen(Point));
+  MouseAt(TMouseInput::Press, Control->ClientToScreen(Point), Button);
+}
+
+void TGuiTest::MouseUp(TControl* Control, TPoint Point, int Button) {
+  MouseAt(TMouseInput::Release, Control->ClientToScreen(Point), Button);
+}
+
+void TGuiTest::Click(TControl* Control, TPoint Point, int Button) {
+  MouseDown(Control, Point, Button);
+  MouseUp(Control, Point, Button);
+}
+
+void TGuiTest::DoubleClick(TControl* Control, TPoint Point) {
+  Click(Control, Point);
+  Click(Control, Point);
+}
+
+void TGuiTest::Wheel(TControl* Control, TPoint Point, int Delta) {
+  MouseAt(TMouseInput::Wheel, Control->ClientToScreen(Point), 0, Delta);
+}
+
+namespace {
+
+void DrawWithChildren(QPainter& Painter, TWindowRecord& Rec, QPoint Origin) {
+  Painter.drawImage(Origin, Rec.Image);
+  const QPoint client = Origin + QPoint(Rec.Client.Left, Rec.Client.Top);
+  Painter.save();
+  Painter.setClipRect(QRect(client, QSize(Rec.Client.Width(), Rec.Client.Height())), Qt::IntersectClip);
+  for (HWND h : Rec.Children) {
+    TWindowRecord* child = Windows().Find(h);
+    if (child && (child->Style & WS_VISIBLE))
+      DrawWithChildren(Painter, *child, client + QPoint(child->Bounds.Left, child->Bounds.Top));
+  }
+  Painter.restore();
+}
+
+}  // namespace
+
+std::string RenderWindowToPng(HWND Wnd, const std::string& FileName) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec) return std::string();
+  QImage image(rec->Image.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  {
+    QPainter painter(&image);
+    DrawWithChildren(painter, *rec, QPoint());
+  }
+  const char* dir = std::getenv("QUORIN_TEST_OUTPUT");
+  const std::string path = (dir ? std::string(dir) + "/" : std::string()) + FileName;
+  image.save(QString::fromStdString(path), "PNG");
+  return path;
+}
+
+TColor WindowPixel(HWND Wnd, int X, int Y) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec) return clNone;
+  const QRgb p = rec->Image.pixel(X + rec->Client.Left, Y + rec->Client.Top);
+  return static_cast<TColor>(RGB(qRed(p), qGreen(p), qBlue(p)));
+}

@@ -1,0 +1,75 @@
+// The GUI test harness: a fixture that runs the window layer headless on a test clock with a
+// fixed desktop and a scripted message box, injects keyboard and mouse input through the layer's
+// own input entry, pumps the queue until idle, and renders windows to PNG files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "controls/Application.h"
+#include "windows/Input.h"
+#include "windows/MessageQueue.h"
+#include "windows/Services.h"
+#include "windows/Timers.h"
+
+// The message boxes shown, and the answers to give them (IDOK when none is left).
+class TScriptedMessageBox : public TMessageBoxService {
+ public:
+  struct TShown {
+    String Text;
+    String Caption;
+    UINT Flags = 0;
+  };
+  int Show(HWND Owner, const String& Text, const String& Caption, UINT Flags) override;
+  std::vector<TShown> Shown;
+  std::deque<int> Answers;
+};
+
+class TGuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  TTestClock& TestClock() { return *FClock; }
+  TScriptedMessageBox& MessageBoxes() { return *FMessageBox; }
+
+  // Handles every waiting message (through the application's loop when there is one) and the
+  // idle processing, until nothing is left.
+  void Pump();
+  // Moves the test clock, handling what falls due at each step.
+  void Advance(DWORD Milliseconds);
+
+  // Keys: a key going down and up with the text it types; modifiers are held around it.
+  void KeyDown(int VirtualKey, const String& Text = String());
+  void KeyUp(int VirtualKey);
+  void PressKey(int VirtualKey, TShiftState Shift = 0);
+  // Types each character as a key press (capitals with Shift).
+  void TypeText(const String& Text);
+
+  // Mouse input at a client point of a control.
+  void MouseMove(TControl* Control, TPoint Point);
+  void MouseDown(TControl* Control, TPoint Point, int Button = VK_LBUTTON);
+  void MouseUp(TControl* Control, TPoint Point, int Button = VK_LBUTTON);
+  void Click(TControl* Control, TPoint Point, int Button = VK_LBUTTON);
+  void DoubleClick(TControl* Control, TPoint Point);
+  void Wheel(TControl* Control, TPoint Point, int Delta);
+  // Screen-point versions for windows without a control.
+  void MouseAt(TMouseInput Action, TPoint Screen, int Button = VK_LBUTTON, int Delta = 0);
+
+ private:
+  TTestClock* FClock = nullptr;
+  TScriptedMessageBox* FMessageBox = nullptr;
+  std::unique_ptr<TClock> FSavedClock;
+  std::unique_ptr<TDesktopService> FSavedDesktop;
+  std::unique_ptr<TMessageBoxService> FSavedMessageBox;
+};
+
+// The window's image with its visible child windows drawn over it, as the screen would show it.
+// Saved as PNG under the build tree's test output folder (QUORIN_TEST_OUTPUT or the working
+// directory); answers the path.
+std::string RenderWindowToPng(HWND Wnd, const std::string& FileName);
+// The colour of a pixel of a window's image (client coordinates), as $00BBGGRR.
+TColor WindowPixel(HWND Wnd, int X, int Y);
