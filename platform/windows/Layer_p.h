@@ -54,6 +54,7 @@ struct TWindowRecord {
   std::vector<std::unique_ptr<TCanvas>> DCs;  // from GetDC, GetWindowDC and BeginPaint
   std::vector<TCanvas*> Canvases;             // callers' canvases drawing here
   QPointer<QWidget> NativeEditor;
+  QPointer<QObject> NativeFilter;  // the editor's event filter, owned by the editor
 
   bool IsChild() const { return (Style & WS_CHILD) != 0; }
   TPoint ClientOrigin() const { return Client.TopLeft(); }

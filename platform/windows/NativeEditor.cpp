@@ -92,17 +92,19 @@ void AttachNativeEditor(HWND Host, QWidget* Editor) {
   if (!rec || !Editor) return;
   Editor->setParent(rec->Widget.get());
   Editor->setFocusPolicy(Qt::NoFocus);  // Qt never moves the focus by itself
-  Editor->installEventFilter(new TNativeEditorFilter(Host, Editor));
+  auto* filter = new TNativeEditorFilter(Host, Editor);
+  Editor->installEventFilter(filter);
   rec->NativeEditor = Editor;
+  rec->NativeFilter = filter;
   if (GetFocus() == Host) SyncNativeFocus(Host);
 }
 
 void DetachNativeEditor(HWND Host) {
   TWindowRecord* rec = Windows().Find(Host);
   if (!rec || !rec->NativeEditor) return;
-  for (auto* filter : rec->NativeEditor->findChildren<TNativeEditorFilter*>(QString(), Qt::FindDirectChildrenOnly)) {
-    rec->NativeEditor->removeEventFilter(filter);
-    delete filter;
+  if (rec->NativeFilter) {
+    rec->NativeEditor->removeEventFilter(rec->NativeFilter);
+    delete rec->NativeFilter.data();
   }
   rec->NativeEditor = nullptr;
 }

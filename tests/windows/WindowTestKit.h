@@ -7,6 +7,7 @@
 #include "support/GuiHarness.h"
 #include "graphics/Gdi.h"
 #include "windows/Focus.h"
+#include "windows/Hooks.h"
 #include "windows/Window.h"
 
 struct TLogged {

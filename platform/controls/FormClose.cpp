@@ -1,0 +1,108 @@
+// Closing forms and the modal loop: the close query, the close action (hide, free, minimise or
+// nothing), the deferred free, and ShowModal with every other window disabled meanwhile.
+#include "controls/Application.h"
+#include "windows/Focus.h"
+#include "windows/MessageQueue.h"
+
+bool TCustomForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+  if (OnClose) OnClose(this, Action);
+}
+
+void TCustomForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = caHide;
+  DoClose(action);
+  if (action == caNone) return;
+  if (Application && Application->MainForm() == this) {
+    Application->Terminate();
+  } else if (action == caHide) {
+    Hide();
+  } else if (action == caMinimize) {
+    SetWindowState(wsMinimized);
+  } else {
+    Release();
+  }
+}
+
+// The modal loop asks whether the form may close with the result it was given.
+void TCustomForm::CloseModal() {
+  TCloseAction action = caNone;
+  if (CloseQuery()) {
+    action = caHide;
+    DoClose(action);
+  }
+  if (action == caNone) FModalResult = mrNone;
+  if (action == caFree) Release();
+}
+
+namespace {
+
+// The top-level windows a modal form disables, and gives back afterwards.
+std::vector<HWND> DisableOtherWindows(HWND Modal) {
+  std::vector<HWND> disabled;
+  for (HWND top : GetTopLevelWindows())
+    if (top != Modal && IsWindowEnabled(top)) {
+      EnableWindow(top, false);
+      disabled.push_back(top);
+    }
+  return disabled;
+}
+
+void EnableWindows(const std::vector<HWND>& Windows) {
+  for (HWND w : Windows)
+    if (IsWindow(w)) EnableWindow(w, true);
+}
+
+}  // namespace
+
+TModalResult TCustomForm::ShowModal() {
+  if (Visible() || !Enabled() || FModal) throw EInvalidOperation("不能把可见的窗口设为模态窗口");
+  if (const HWND capture = GetCapture()) {
+    SendMessage(capture, WM_CANCELMODE);
+    ReleaseCapture();
+  }
+  FModal = true;
+  const HWND activeBefore = GetActiveWindow();
+  TCustomForm* focusedBefore = Screen ? Screen->FFocusedForm : nullptr;
+  const std::vector<HWND> disabled = DisableOtherWindows(HWND());
+  struct TRestore {
+    TCustomForm* Form;
+    const std::vector<HWND>& Disabled;
+    HWND ActiveBefore;
+    TCustomForm* FocusedBefore;
+    ~TRestore() {
+      EnableWindows(Disabled);
+      if (Screen) Screen->FFocusedForm = FocusedBefore;
+      if (IsWindow(ActiveBefore)) ::SetActiveWindow(ActiveBefore);
+      Form->FModal = false;
+    }
+  } restore{this, disabled, activeBefore, focusedBefore};
+  Show();
+  FModalResult = mrNone;
+  try {
+    do {
+      Application->HandleMessage();
+      if (Application->Terminated()) {
+        FModalResult = mrCancel;
+      } else if (FModalResult != mrNone) {
+        CloseModal();
+      }
+    } while (FModalResult == mrNone);
+  } catch (...) {
+    Hide();
+    throw;
+  }
+  const TModalResult result = FModalResult;
+  Hide();
+  return result;
+}

@@ -1,0 +1,132 @@
+// Painting of controls: the paint pass of a windowed control, its background, the graphic
+// children it paints, and the canvases of custom and graphic controls.
+#include "controls/Application.h"
+#include "controls/CustomControl.h"
+#include "graphics/Gdi.h"
+#include "windows/Input.h"
+#include "windows/Paint.h"
+
+void TWinControl::WMPaint(TMessage& Message) { PaintHandler(Message); }
+
+void TWinControl::PaintHandler(TMessage&) {
+  PAINTSTRUCT ps;
+  BeginPaint(FHandle, ps);
+  try {
+    PaintWindow(ps.hdc);
+    PaintControls(ps, nullptr);
+  } catch (...) {
+    EndPaint(FHandle, ps);
+    throw;
+  }
+  EndPaint(FHandle, ps);
+}
+
+void TWinControl::PaintWindow(HDC DC) {
+  TMessage message{WM_PAINT, reinterpret_cast<WPARAM>(DC), 0, 0};
+  DefaultHandler(message);
+}
+
+// Graphic children from the bottom of the z-order up, each with its canvas' origin on its own
+// top-left corner and clipped to itself and to the paint area.
+void TWinControl::PaintControls(const PAINTSTRUCT& Paint, TControl* First) {
+  bool started = First == nullptr;
+  for (TControl* child : std::vector<TControl*>(FControls)) {
+    if (child == First) started = true;
+    auto* graphic = dynamic_cast<TGraphicControl*>(child);
+    if (!started || !graphic || !graphic->Visible()) continue;
+    TRect r;
+    if (!IntersectRect(r, graphic->BoundsRect(), Paint.rcPaint)) continue;
+    TCanvas& canvas = *graphic->Canvas();
+    SelectWindowCanvas(canvas, FHandle, &Paint);
+    SetViewportOrgEx(&canvas, graphic->Left(), graphic->Top());
+    IntersectClipRect(&canvas, 0, 0, graphic->Width(), graphic->Height());
+    canvas.SetFont(graphic->Font());
+    canvas.Brush()->SetColor(graphic->Color());
+    try {
+      graphic->Paint();
+    } catch (...) {
+      ReleaseWindowCanvas(canvas);
+      throw;
+    }
+    ReleaseWindowCanvas(canvas);
+  }
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& Message) {
+  auto* dc = reinterpret_cast<HDC>(Message.WParam);
+  if (dc) ::FillRect(dc, ClientRect(), CreateSolidBrush(Color()));
+  Message.Result = 1;
+}
+
+void TWinControl::WMSetCursor(TMessage& Message) {
+  const auto hit = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(Message.LParam)));
+  if (hit == HTCLIENT && HWND::FromParam(static_cast<intptr_t>(Message.WParam)) == FHandle) {
+    TCursor cursor = Screen ? Screen->Cursor() : crDefault;
+    if (cursor == crDefault) {
+      TPoint p;
+      GetCursorPos(p);
+      TControl* under = ControlAtPos(ScreenToClient(p), false);
+      cursor = under ? under->Cursor() : Cursor();
+    }
+    if (cursor != crDefault && Screen) {
+      ::SetCursor(Screen->Cursors(cursor));
+      Message.Result = 1;
+      return;
+    }
+  }
+  DefaultHandler(Message);
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
+
+TCustomControl::~TCustomControl() { ReleaseCanvas(); }
+
+TCanvas* TCustomControl::Canvas() {
+  if (!FCanvasSelected && !(ComponentState() & csDestroying) && Showing()) {
+    SelectWindowCanvas(*FCanvas, Handle(), nullptr);
+    FCanvasSelected = true;
+  }
+  FCanvas->SetFont(Font());
+  return FCanvas.get();
+}
+
+void TCustomControl::ReleaseCanvas() {
+  if (!FCanvasSelected) return;
+  ReleaseWindowCanvas(*FCanvas);
+  FCanvasSelected = false;
+}
+
+void TCustomControl::DestroyWnd() {
+  ReleaseCanvas();
+  TWinControl::DestroyWnd();
+}
+
+void TCustomControl::PaintWindow(HDC DC) {
+  PAINTSTRUCT ps;
+  ps.hdc = DC;
+  ReleaseCanvas();
+  SelectWindowCanvas(*FCanvas, Handle(), &ps);
+  FCanvasSelected = true;
+  FCanvas->SetFont(Font());
+  FCanvas->Brush()->SetColor(Color());
+  try {
+    Paint();
+  } catch (...) {
+    ReleaseCanvas();
+    throw;
+  }
+  ReleaseCanvas();
+}
+
+void TCustomControl::Paint() {
+  if (OnPaint) OnPaint(this);
+}
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {
+}
+
+TGraphicControl::~TGraphicControl() { ReleaseWindowCanvas(*FCanvas); }
+
+void TGraphicControl::Paint() {
+  if (OnPaint) OnPaint(this);
+}
