@@ -1,0 +1,78 @@
+// The Qt bridge: real Qt key and mouse events sent to a window's widget become the same messages
+// as input injected through the layer's entry, and a native text box gets its keys back from
+// the window's default handling.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "WindowTestKit.h"
+#include "windows/Layer_p.h"
+#include "windows/NativeEditor_p.h"
+
+namespace {
+
+class Bridge : public TGuiTest {};
+
+std::vector<TLogged> InputOf(const TLoggingWindow& w) {
+  return w.Only({WM_KEYDOWN, WM_CHAR, WM_KEYUP, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE});
+}
+
+TEST_F(Bridge, QtEventsGoThroughTheSameInputPathAsInjectedInput) {
+  TLoggingWindow window(HWND(), Bounds(40, 30, 200, 100));
+  SetFocus(window.Handle);
+  QWidget* widget = Windows().Find(window.Handle)->Widget.get();
+
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(widget, &press);
+  QApplication::sendEvent(widget, &release);
+  const QPointF local(15, 25), global(55, 55);
+  QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &down);
+  QApplication::sendEvent(widget, &up);
+  Pump();
+  const auto fromQt = InputOf(window);
+
+  window.Log.clear();
+  KeyDown('A', "a");
+  KeyUp('A');
+  MouseAt(TMouseInput::Press, {55, 55});
+  MouseAt(TMouseInput::Release, {55, 55});
+  Pump();
+  const auto injected = InputOf(window);
+
+  EXPECT_EQ(fromQt, injected);
+  ASSERT_EQ(fromQt.size(), 5u);
+  EXPECT_EQ(fromQt[3].Msg, WM_LBUTTONDOWN);
+  EXPECT_EQ(LParamToPoint(fromQt[3].LParam), (TPoint{15, 25}));
+}
+
+TEST_F(Bridge, NativeTextBoxGetsItsKeysBackAfterTheWindowsHandlers) {
+  TLoggingWindow window(HWND(), Bounds(0, 0, 200, 40));
+  auto* editor = new QLineEdit;
+  AttachNativeEditor(window.Handle, editor);
+  SetFocus(window.Handle);
+  EXPECT_TRUE(editor->hasFocus() || QGuiApplication::platformName() == "offscreen");
+  window.Handler = [&](TMessage& m) {
+    MSG removed;
+    if (m.Msg == WM_KEYDOWN && m.WParam == 'B') PeekMessage(removed, window.Handle, WM_CHAR, WM_CHAR, PM_REMOVE);
+    return false;
+  };
+  // Keys sent to the editor itself are queued first, then given back.
+  for (const char* t : {"a", "b", "c"}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A + (t[0] - 'a'), Qt::NoModifier, t);
+    QApplication::sendEvent(editor, &press);
+  }
+  EXPECT_EQ(editor->text().toStdString(), "");
+  Pump();
+  EXPECT_EQ(editor->text().toStdString(), "ac");
+  TypeText("xy");
+  PressKey(VK_BACK);
+  Pump();
+  EXPECT_EQ(editor->text().toStdString(), "acx");
+  DetachNativeEditor(window.Handle);
+}
+
+}  // namespace
