@@ -1,0 +1,28 @@
+// The counting cursor that every record source shares.
+#include "report/FR_DSet.h"
+
+TfrDataset::TfrDataset(TComponent* AOwner) : TComponent(AOwner) {
+  static const bool registered = (RegisterRecordSourceClasses(), true);  // links the registrations in
+  (void)registered;
+}
+
+void TfrDataset::First() {
+  FRecNo = 0;
+  if (OnFirst) OnFirst(this);
+}
+
+void TfrDataset::Next() {
+  ++FRecNo;
+  if (!CountReached() && OnNext) OnNext(this);
+}
+
+void TfrDataset::Prior() {
+  --FRecNo;
+  if (OnPrior) OnPrior(this);
+}
+
+bool TfrDataset::Eof() {
+  bool eof = CountReached();
+  if (OnCheckEOF) OnCheckEOF(this, eof);
+  return eof;
+}
