@@ -24,8 +24,10 @@ TfrBandType DataBandOf(TfrBandType footer) {
 
 // The band's name, after a column number 0 when it prints objects of a cross band.
 String BandPart(const TfrAggregateBand& band) {
-  const bool crossItem = band.BandType() != btCrossFooter && band.HasCrossObjects();
-  return (crossItem ? String("0") + kSeparator : String()) + band.BandName();
+  String part;
+  if (band.BandType() != btCrossFooter && band.HasCrossObjects()) part = {'0', kSeparator};
+  part += band.BandName();
+  return part;
 }
 
 struct TCall {
