@@ -2,6 +2,7 @@
 // messages, invalidation, and the message path from Perform to DefaultHandler.
 #include <algorithm>
 
+#include "controls/ActnList.h"
 #include "controls/Application.h"
 #include "controls/Forms.h"
 #include "windows/Paint.h"

@@ -13,6 +13,8 @@
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+class TBasicAction;
+class TActionLink;
 
 // One entry of a class's message table: the handler of one message.
 template <class T>
@@ -112,6 +114,10 @@ class TControl : public TComponent {
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+  // The action the control follows (caption, enabled state, hint, visibility) and runs when it
+  // is clicked and has no OnClick handler of its own.
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* Value);
 
   // Stored-when rules of the layouts: what follows the parent is not stored.
   bool IsColorStored() const { return !FParentColor; }
@@ -161,6 +167,11 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void Resize();
   virtual void ChangeScale(int M, int D) { (void)M, (void)D; }
+  // The bound action changed: the control takes its properties (with CheckDefaults, while the
+  // control is read from a layout, only those it still has at their defaults). Controls with a
+  // checked state override this to follow Checked as well.
+  virtual void ActionChange(TBasicAction* Sender, bool CheckDefaults);
+  TActionLink* ActionLink() const { return FActionLink.get(); }
   // The parent's client area changed or this control's alignment needs doing again.
   void RequestAlign();
   void Loaded() override;
@@ -218,6 +229,7 @@ class TControl : public TComponent {
   bool FParentShowHint = true;
   TCursor FCursor = crDefault;
   TPopupMenu* FPopupMenu = nullptr;
+  std::unique_ptr<TActionLink> FActionLink;
 };
 
 // The control whose window is Wnd, nullptr when none.

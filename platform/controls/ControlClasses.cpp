@@ -2,6 +2,7 @@
 #include "controls/ControlClasses.h"
 
 #include "classes/Properties.h"
+#include "controls/ActnList.h"
 #include "controls/Forms.h"
 
 namespace {
@@ -42,6 +43,7 @@ void PublishControl(TClassBuilder<TControl>& c) {
   c.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Stored(&TControl::IsShowHintStored);
   c.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true);
   c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+  c.Property("Action", &TControl::Action, &TControl::SetAction);
   c.Event("OnClick", &TControl::OnClick);
   c.Event("OnDblClick", &TControl::OnDblClick);
   c.Event("OnMouseDown", &TControl::OnMouseDown);
@@ -82,6 +84,7 @@ void PublishForm(TClassBuilder<TCustomForm>& c) {
 }  // namespace
 
 void RegisterControlClasses() {
+  RegisterActionClasses();
   RegisterClass<TFont, TPersistent>("TFont", PublishFont);
   RegisterClass<TSizeConstraints, TPersistent>("TSizeConstraints", PublishConstraints);
   RegisterClass<TControl, TComponent>("TControl", PublishControl);

@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "controls/ActnList.h"
 #include "controls/Forms.h"
 #include "windows/Focus.h"
 
@@ -65,7 +66,11 @@ void TControl::SendCancelMode(TControl* Sender) {
 }
 
 void TControl::Click() {
-  if (OnClick) OnClick(this);
+  if (OnClick) {
+    OnClick(this);
+  } else if (FActionLink) {
+    FActionLink->Execute(this);
+  }
 }
 
 void TControl::DblClick() {

@@ -72,6 +72,8 @@ class TCustomForm : public TCustomControl {
   void DefocusControl(TWinControl* Control, bool Removing);
   void SendCancelMode(TControl* Sender);
   void ControlRemoved(TControl* Control);
+  // Runs what the form's menus or action lists have for this short cut; answers whether any ran.
+  bool IsShortCut(WORD Key, TShiftState Shift);
 
   void SetFocus() override;
   bool CanFocus() const override { return Visible() && Enabled(); }

@@ -84,10 +84,12 @@ void TWinControl::WMChar(TMessage& Message) {
   if (!DoKeyPress(Message)) DefaultHandler(Message);
 }
 
-// Answers 1 (the key is used up) when the form took it as a dialog key.
+// Answers 1 (the key is used up) when the form took it as a short cut or a dialog key.
 void TWinControl::CNKeyDown(TMessage& Message) {
   Message.Result = 1;
   const auto key = static_cast<WORD>(Message.WParam);
+  TCustomForm* shortCutForm = GetParentForm(this);
+  if (shortCutForm && shortCutForm->IsShortCut(key, KeyDataToShiftState(Message.LParam))) return;
   if (Perform(CM_CHILDKEY, key, reinterpret_cast<LPARAM>(this)) != 0) return;
   const LRESULT mask = DialogCodeFor(key);
   if (mask && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0) {

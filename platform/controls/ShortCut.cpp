@@ -1,0 +1,54 @@
+// Short cuts: packing a key with its shift state, and the names menus show for them.
+#include "controls/ShortCut.h"
+
+#include "windows/Input.h"
+
+namespace {
+
+// The names of keys that are not letters or digits.
+struct TKeyName {
+  WORD Key;
+  const char* Name;
+};
+constexpr TKeyName kKeyNames[] = {
+    {VK_BACK, "BkSp"}, {VK_TAB, "Tab"},     {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},   {VK_SPACE, "Space"},
+    {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},  {VK_END, "End"},      {VK_HOME, "Home"},    {VK_LEFT, "Left"},
+    {VK_UP, "Up"},     {VK_RIGHT, "Right"}, {VK_DOWN, "Down"},    {VK_INSERT, "Ins"},   {VK_DELETE, "Del"},
+};
+
+String KeyName(WORD Key) {
+  if ((Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z')) return String(1, static_cast<char>(Key));
+  if (Key >= VK_F1 && Key <= VK_F1 + 23) return "F" + std::to_string(Key - VK_F1 + 1);
+  for (const TKeyName& k : kKeyNames)
+    if (k.Key == Key) return k.Name;
+  return String();
+}
+
+}  // namespace
+
+TShortCut ShortCut(WORD Key, TShiftState Shift) {
+  if (Key & 0xFF00) return scNone;
+  TShortCut result = Key;
+  if (Shift & ssShift) result |= scShift;
+  if (Shift & ssCtrl) result |= scCtrl;
+  if (Shift & ssAlt) result |= scAlt;
+  return result;
+}
+
+void ShortCutToKey(TShortCut Value, WORD& Key, TShiftState& Shift) {
+  Key = Value & 0xFF;
+  Shift = 0;
+  if (Value & scShift) Shift |= ssShift;
+  if (Value & scCtrl) Shift |= ssCtrl;
+  if (Value & scAlt) Shift |= ssAlt;
+}
+
+String ShortCutToText(TShortCut Value) {
+  const String name = KeyName(Value & 0xFF);
+  if (name.empty()) return String();
+  String text;
+  if (Value & scShift) text += "Shift+";
+  if (Value & scCtrl) text += "Ctrl+";
+  if (Value & scAlt) text += "Alt+";
+  return text + name;
+}
