@@ -81,8 +81,6 @@ class TScriptCompiler {
   [[noreturn]] void Error(const String& message, int pos);
   void Report(const String& message, int pos);
   void PostProcess();
-  struct TLine;
-  void ResolveJump(TLine& entry);
 
   class TNesting {
    public:
@@ -105,6 +103,12 @@ class TScriptCompiler {
     String Text;
     int Line;
   };
+  struct TLine {
+    String Text;
+    int Pos;      // where the line's expression or label starts, for errors
+    bool IsGoto;  // a jump that still holds its label's text
+  };
+  void ResolveJump(TLine& entry);
 
   TStrings& FCompiled;
   TStrings& FErrors;
@@ -114,11 +118,6 @@ class TScriptCompiler {
   int FPos = 0;
   int FWordStart = 0;
   std::vector<TCut> FComments;
-  struct TLine {
-    String Text;
-    int Pos;      // where the line's expression or label starts, for errors
-    bool IsGoto;  // a jump that still holds its label's text
-  };
   std::vector<TLine> FLines;
   std::vector<TLabel> FLabels;
   int FDepth = 0;
@@ -140,7 +139,7 @@ void TScriptCompiler::Run() {
   FCompiled.Clear();
   FErrors.Clear();
   if (FBuf.size() > kMaxSourceBytes) {
-    FErrors.Add("Script too long: more than " + IntToStr(int(kMaxSourceBytes)) + " characters");
+    FErrors.Add("Script too long: more than " + IntToStr(int(kMaxSourceBytes)) + " bytes");
     return;
   }
   try {

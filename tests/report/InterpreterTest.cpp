@@ -194,7 +194,7 @@ TEST(InterpreterTest, LimitsAreRejectedWithAnError) {
   TStringList longSource;
   for (int i = 0; i < 2200; ++i) longSource.Add("a := a + 1234;");
   EXPECT_TRUE(Compile(longSource, &error).empty());
-  EXPECT_EQ(error, "Script too long: more than 32000 characters");
+  EXPECT_EQ(error, "Script too long: more than 32000 bytes");
 
   TStringList labels;
   labels.Add("begin");
