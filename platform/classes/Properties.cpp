@@ -164,6 +164,24 @@ const TPropInfo& FindPublished(TPersistent& obj, const String& name) {
 
 }  // namespace
 
+bool IdentToInt(const String& Ident, int& Value, TIdentMap Map) {
+  for (const TIdentMapEntry& entry : Map)
+    if (SameText(entry.Name, Ident)) {
+      Value = entry.Value;
+      return true;
+    }
+  return false;
+}
+
+bool IntToIdent(int Value, String& Ident, TIdentMap Map) {
+  for (const TIdentMapEntry& entry : Map)
+    if (entry.Value == Value) {
+      Ident = entry.Name;
+      return true;
+    }
+  return false;
+}
+
 TPropTarget ResolvePropPath(TPersistent& Obj, const String& Path) {
   TPropTarget target{&Obj, nullptr, Path};
   size_t dot;

@@ -39,6 +39,17 @@ enum class TPropKind { Integer, Float, String, Boolean, Enumeration, Set, Compon
 // a set property uses them for its bits (bit i set means the element Names[i] is present).
 using TEnumNames = std::span<const char* const>;
 
+// Identifiers that an integer property may be stored as (colour names such as clBtnFace, cursor
+// names such as crHandPoint); values without an identifier are stored as numbers.
+struct TIdentMapEntry {
+  int Value;
+  const char* Name;
+};
+using TIdentMap = std::span<const TIdentMapEntry>;
+// Looks the identifier up regardless of case; answers false when the map has none.
+bool IdentToInt(const String& Ident, int& Value, TIdentMap Map);
+bool IntToIdent(int Value, String& Ident, TIdentMap Map);
+
 // A handler of a form class that layouts bind events to by name.
 struct TMethodInfo {
   String Name;
@@ -271,6 +282,12 @@ class TValueProp : public TPropInfo {
     FStoredWhen = [When](const T& obj) { return (obj.*When)(); };
     return *this;
   }
+  // Integer properties: read and write the map's identifiers in place of their numbers.
+  TValueProp& Idents(TIdentMap Map) {
+    static_assert(std::is_integral_v<V> && !std::is_same_v<V, bool>, "identifiers stand for integer values");
+    FIdents = Map;
+    return *this;
+  }
 
   TLayoutValue GetValue(TPersistent& Obj) const override { return Encode(FGet(layout_detail::Cast<T>(Obj))); }
   void SetValue(TPersistent& Obj, const TLayoutValue& Value, const TNameResolver& Names) const override {
@@ -295,6 +312,7 @@ class TValueProp : public TPropInfo {
       return EncodeEnum(static_cast<int>(value), FNames);
     } else if constexpr (std::is_integral_v<V>) {
       if (Kind() == TPropKind::Set) return EncodeSet(static_cast<uint64_t>(value), FNames);
+      if (String ident; IntToIdent(static_cast<int>(value), ident, FIdents)) return TLayoutValue::OfIdent(ident);
       return TLayoutValue::OfInteger(static_cast<int64_t>(value));
     } else if constexpr (std::is_floating_point_v<V>) {
       return TLayoutValue::OfFloat(value);
@@ -317,6 +335,11 @@ class TValueProp : public TPropInfo {
         if (mask > static_cast<uint64_t>(std::numeric_limits<V>::max())) InvalidValue(v);
         return static_cast<V>(mask);
       }
+      if (v.Kind == TValueKind::Ident) {
+        int value = 0;
+        if (!IdentToInt(v.Text, value, FIdents)) InvalidValue(v);
+        return static_cast<V>(value);
+      }
       return static_cast<V>(DecodeInteger(v, static_cast<int64_t>(std::numeric_limits<V>::min()),
                                           static_cast<uint64_t>(std::numeric_limits<V>::max())));
     } else if constexpr (std::is_floating_point_v<V>) {
@@ -335,6 +358,7 @@ class TValueProp : public TPropInfo {
   TGet FGet;
   TSet FSet;
   TEnumNames FNames;
+  TIdentMap FIdents;
   std::optional<V> FDefault;
   std::function<bool(const T&)> FStoredWhen;
 };

@@ -4,6 +4,7 @@
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/Forms.h"
+#include "controls/StdControlClasses.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr const char* FontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "
 void PublishFont(TClassBuilder<TFont>& c) {
   c.Property("Name", &TFont::Name, &TFont::SetName).Default("宋体");
   c.Property("Height", &TFont::Height, &TFont::SetHeight).Default(-12);
-  c.Property("Color", &TFont::Color, &TFont::SetColor).Default(clWindowText);
+  c.Property("Color", &TFont::Color, &TFont::SetColor).Default(clWindowText).Idents(ColorIdents());
   c.Property("Charset", &TFont::Charset, &TFont::SetCharset).Default(DEFAULT_CHARSET);
   c.SetProperty("Style", &TFont::Style, &TFont::SetStyle, FontStyleNames).Default(0);
 }
@@ -33,7 +34,7 @@ void PublishControl(TClassBuilder<TControl>& c) {
   c.SetProperty("Anchors", &TControl::Anchors, &TControl::SetAnchors, AnchorNames).Default(DefaultAnchors);
   c.Property("Constraints", &TControl::Constraints);
   c.Property("Caption", &TControl::Caption, &TControl::SetCaption);
-  c.Property("Color", &TControl::Color, &TControl::SetColor).Stored(&TControl::IsColorStored);
+  c.Property("Color", &TControl::Color, &TControl::SetColor).Stored(&TControl::IsColorStored).Idents(ColorIdents());
   c.Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true);
   c.Property("Font", &TControl::Font).Stored(&TControl::IsFontStored);
   c.Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true);
@@ -42,7 +43,7 @@ void PublishControl(TClassBuilder<TControl>& c) {
   c.Property("Hint", &TControl::Hint, &TControl::SetHint);
   c.Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint).Stored(&TControl::IsShowHintStored);
   c.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true);
-  c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault);
+  c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault).Idents(CursorIdents());
   c.Property("Action", &TControl::Action, &TControl::SetAction);
   c.Event("OnClick", &TControl::OnClick);
   c.Event("OnDblClick", &TControl::OnDblClick);
@@ -97,4 +98,5 @@ void RegisterControlClasses() {
   });
   RegisterClass<TCustomForm, TCustomControl>("TCustomForm", PublishForm);
   RegisterClass<TForm, TCustomForm>("TForm");
+  RegisterStandardControlClasses();
 }

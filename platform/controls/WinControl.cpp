@@ -135,10 +135,13 @@ void TWinControl::WMNCDestroy(TMessage& Message) {
   FHandle = HWND();
 }
 
+// A window that had the focus takes it back, as its control still has it for the form.
 void TWinControl::RecreateWnd() {
   if (!FHandle) return;
+  const bool wasFocused = GetFocus() == FHandle;
   DestroyHandle();
   UpdateControlState();
+  if (wasFocused && FHandle) ::SetFocus(FHandle);
 }
 
 bool TWinControl::Showing() const {

@@ -93,6 +93,8 @@ class TBitmap : public TGraphic {
   void LoadFromStream(TStream& stream) override;
 
   TBitmapData& Data() const { return *FData; }
+  // Stored layouts keep the pixels as "Data": the bitmap file with its size before it.
+  void DefineProperties(TFiler& filer) override;
 
  private:
   std::unique_ptr<TBitmapData> FData;
@@ -147,8 +149,12 @@ class TPicture : public TPersistent {
   void SaveToFile(const String& fileName) const;
 
   TNotifyEvent OnChange;
+  // Stored layouts keep the picture as "Data": the kind's class name, then its file with its size.
+  void DefineProperties(TFiler& filer) override;
 
  private:
+  void ReadData(TStream& stream);
+  void WriteData(TStream& stream) const;
   void Changed();
   template <class T>
   T* Require();
@@ -157,5 +163,10 @@ class TPicture : public TPersistent {
   std::unique_ptr<TGraphic> FGraphic;
 };
 
+// Makes a graphic of the kind a class name names ("TBitmap", "TJPEGImage", ...), nullptr when unknown.
+std::unique_ptr<TGraphic> CreateGraphicForClass(const String& className);
+// The sized block of a graphic's file as stored layouts keep it: 32-bit length, then the bytes.
+void WriteSizedGraphic(TStream& stream, const TGraphic& graphic);
+void ReadSizedGraphic(TStream& stream, TGraphic& graphic);
 // Makes a graphic of the kind a file extension names (".bmp", ".jpg", ...), nullptr when unknown.
 std::unique_ptr<TGraphic> CreateGraphicForExtension(const String& extension);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "windows/Layer_p.h"
 #include "windows/NativeEditor_p.h"
@@ -40,12 +41,23 @@ class TNativeEditorFilter : public QObject {
         RunGuarded([&] { Enqueue(std::move(item)); });
         return true;
       }
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+        QueueMouse(static_cast<QMouseEvent&>(*Event));
+        return false;  // the editor places its caret; the window hears of the press too
       default:
         return false;
     }
   }
 
  private:
+  void QueueMouse(const QMouseEvent& Mouse) {
+    const int button = Mouse.button() == Qt::RightButton ? VK_RBUTTON : Mouse.button() == Qt::MiddleButton ? VK_MBUTTON : VK_LBUTTON;
+    const QPoint p = Mouse.globalPosition().toPoint();
+    const bool press = Mouse.type() != QEvent::MouseButtonRelease;
+    RunGuarded([&] { QueueMouseInput(press ? TMouseInput::Press : TMouseInput::Release, {p.x(), p.y()}, button); });
+  }
   HWND FHost;
 };
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include <cstdlib>
 
@@ -164,6 +165,9 @@ void DrawWithChildren(QPainter& Painter, TWindowRecord& Rec, QPoint Origin) {
     if (child && (child->Style & WS_VISIBLE))
       DrawWithChildren(Painter, *child, client + QPoint(child->Bounds.Left, child->Bounds.Top));
   }
+  // A native text box paints itself over the window's image, as on the screen.
+  if (QWidget* editor = Rec.NativeEditor; editor && editor->isVisibleTo(Rec.Widget.get()))
+    editor->render(&Painter, Origin + editor->pos(), QRegion(), QWidget::DrawChildren);
   Painter.restore();
 }
 

@@ -1,0 +1,225 @@
+// The edit and the memo: typing through the injected-input path and through real Qt key events,
+// key filters, Enter moving the focus, the limit, password character, character case, the
+// edit-control messages, the memo's lines and the change notification to the parent.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "StdControlsKit.h"
+#include "rtl/Text.h"
+#include "windows/Layer_p.h"
+
+namespace {
+
+using EditTest = TStdControlsTest;
+
+TEST_F(EditTest, ADigitsOnlyKeyFilterDropsTheOtherCharactersAndOnChangeFollowsTheText) {
+  auto* edit = Add<TEdit>("edtScore", Bounds(10, 10, 100, 21));
+  std::vector<String> changes;
+  edit->OnChange = [&](TObject*) { changes.push_back(edit->Text()); };
+  edit->OnKeyPress = [](TObject*, TKeyChar& key) {
+    if ((key < '0' || key > '9') && key != VK_BACK) key = 0;
+  };
+  ShowForm();
+  ASSERT_TRUE(edit->Focused());
+  TypeText("1a2.b3");
+  Pump();
+  EXPECT_EQ(edit->Text(), "123");
+  EXPECT_EQ(changes, (std::vector<String>{"1", "12", "123"}));
+  EXPECT_TRUE(edit->Modified());
+  PressKey(VK_BACK);
+  Pump();
+  EXPECT_EQ(edit->Text(), "12");
+  edit->SetText("7");
+  EXPECT_FALSE(edit->Modified());
+  EXPECT_EQ(changes.back(), "7");
+}
+
+TEST_F(EditTest, EnterMovesTheFocusWhereTheWindowsKeyHandlerAsks) {
+  auto* first = Add<TEdit>("edtFirst", Bounds(10, 10, 100, 21));
+  auto* second = Add<TEdit>("edtSecond", Bounds(10, 40, 100, 21));
+  auto* third = Add<TEdit>("edtThird", Bounds(10, 70, 100, 21));
+  third->SetTabOrder(0);  // third, first, second
+  for (TEdit* e : {first, second, third})
+    e->OnKeyPress = [this](TObject* sender, TKeyChar& key) {
+      if (key != '\r') return;
+      key = 0;
+      Form->SelectNext(static_cast<TWinControl*>(sender), true, true);
+    };
+  ShowForm();
+  EXPECT_EQ(Form->ActiveControl(), third);
+  TypeText("9");
+  PressKey(VK_RETURN);
+  Pump();
+  EXPECT_EQ(Form->ActiveControl(), first);
+  PressKey(VK_RETURN);
+  Pump();
+  EXPECT_EQ(Form->ActiveControl(), second);
+  EXPECT_EQ(third->Text(), "9");  // the Enter reached no editor
+}
+
+TEST_F(EditTest, EscapePressesTheCancelButtonAndEnterTheDefaultOneOfAModalForm) {
+  auto* edit = Add<TEdit>("edtName", Bounds(10, 10, 100, 21));
+  auto* ok = Add<TButton>("btnOk", Bounds(10, 60, 75, 25));
+  auto* cancel = Add<TButton>("btnCancel", Bounds(100, 60, 75, 25));
+  ok->SetCaption("确定");
+  ok->SetDefault(true);
+  ok->SetModalResult(mrOk);
+  cancel->SetCaption("取消");
+  cancel->SetCancel(true);
+  cancel->SetModalResult(mrCancel);
+  int cancelClicks = 0;
+  cancel->OnClick = [&](TObject*) { ++cancelClicks; };
+  for (auto [key, expected] : {std::pair{VK_ESCAPE, mrCancel}, std::pair{VK_RETURN, mrOk}}) {
+    TestClock().OnWait([this, key = key] {
+      PressKey(key);
+    });
+    EXPECT_EQ(Form->ShowModal(), expected);
+  }
+  EXPECT_EQ(cancelClicks, 1);
+  (void)edit;
+}
+
+TEST_F(EditTest, ARealQtKeyEventOnTheTextBoxReachesOnKeyPressFirst) {
+  auto* edit = Add<TEdit>("edtCode", Bounds(10, 10, 100, 21));
+  std::vector<String> seen;
+  edit->OnKeyPress = [&](TObject*, TKeyChar& key) {
+    seen.push_back(edit->Text() + "|" + CodePointToUtf8(key));
+    if (key == 'x') key = 0;
+  };
+  ShowForm();
+  QWidget* editor = Windows().Find(edit->Handle())->NativeEditor;
+  ASSERT_NE(editor, nullptr);
+  for (auto [qtKey, text] : {std::pair{Qt::Key_A, "a"}, std::pair{Qt::Key_X, "x"}, std::pair{Qt::Key_B, "b"}}) {
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+    QApplication::sendEvent(editor, &press);
+    QApplication::sendEvent(editor, &release);
+  }
+  EXPECT_EQ(edit->Text(), "");  // nothing reached the editor before the handlers ran
+  Pump();
+  EXPECT_EQ(seen, (std::vector<String>{"|a", "a|x", "a|b"}));
+  EXPECT_EQ(edit->Text(), "ab");
+  EXPECT_EQ(static_cast<QLineEdit*>(editor)->text().toStdString(), "ab");
+}
+
+TEST_F(EditTest, LimitPasswordAndCaseApplyToTypedText) {
+  auto* edit = Add<TEdit>("edtPassword", Bounds(10, 10, 100, 21));
+  edit->SetMaxLength(4);
+  edit->SetPasswordChar('*');
+  edit->SetCharCase(ecUpperCase);
+  ShowForm();
+  TypeText("abcdef");
+  Pump();
+  EXPECT_EQ(edit->Text(), "ABCD");
+  auto* editor = static_cast<QLineEdit*>(static_cast<QWidget*>(Windows().Find(edit->Handle())->NativeEditor));
+  EXPECT_EQ(editor->echoMode(), QLineEdit::Password);
+  edit->SetSelStart(1);
+  edit->SetSelLength(2);
+  EXPECT_EQ(edit->SelText(), "BC");
+  edit->SetSelText("xyz");  // two fit
+  EXPECT_EQ(edit->Text(), "AXYD");
+  edit->SetReadOnly(true);
+  TypeText("q");
+  PressKey(VK_BACK);
+  Pump();
+  EXPECT_EQ(edit->Text(), "AXYD");
+}
+
+TEST_F(EditTest, TheTextBoxAnswersTheEditControlMessages) {
+  auto* edit = Add<TEdit>("edtText", Bounds(10, 10, 120, 21));
+  ShowForm();
+  const HWND wnd = edit->Handle();
+  String text = "中文输入法";
+  SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(&text));
+  EXPECT_EQ(SendMessage(wnd, WM_GETTEXTLENGTH), 5);
+  SendMessage(wnd, EM_SETSEL, 1, 3);
+  int start = 0, end = 0;
+  SendMessage(wnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(std::pair(start, end), std::pair(1, 3));
+  String replacement = "字";
+  SendMessage(wnd, EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(&replacement));
+  EXPECT_EQ(edit->Text(), "中字入法");
+  EXPECT_EQ(SendMessage(wnd, EM_GETMODIFY), 1);
+  EXPECT_EQ(SendMessage(wnd, EM_CANUNDO), 1);
+  SendMessage(wnd, EM_UNDO);
+  EXPECT_EQ(edit->Text(), "中文输入法");
+  SendMessage(wnd, EM_SETMODIFY, 0);
+  EXPECT_FALSE(edit->Modified());
+  SendMessage(wnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(5, 7));
+  EXPECT_EQ(SendMessage(wnd, EM_GETMARGINS), MAKELPARAM(5, 7));
+  TRect format{8, 2, 100, 18};
+  SendMessage(wnd, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  TRect got;
+  SendMessage(wnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&got));
+  EXPECT_EQ(got, format);
+  SendMessage(wnd, EM_SETREADONLY, 1);
+  EXPECT_TRUE(edit->ReadOnly());
+  SendMessage(wnd, EM_LIMITTEXT, 3);
+  EXPECT_EQ(edit->MaxLength(), 3);
+  SendMessage(wnd, EM_SETSEL, 0, -1);
+  SendMessage(wnd, WM_COPY);
+  SendMessage(wnd, EM_SETREADONLY, 0);
+  SendMessage(wnd, EM_SETSEL, 0, -1);
+  SendMessage(wnd, WM_PASTE);
+  EXPECT_EQ(edit->Text(), "中文输");  // the pasted text is cut at the limit
+}
+
+TEST_F(EditTest, TheParentHearsOfChangesAndTheTextSurvivesANewWindow) {
+  auto* edit = Add<TEdit>("edtKeep", Bounds(10, 10, 120, 21));
+  ShowForm();
+  std::vector<WPARAM> commands;
+  const HWND formWnd = Form->Handle();
+  WNDPROC previous = SetWindowProc(formWnd, nullptr);
+  SetWindowProc(formWnd, [&](HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_COMMAND && HWND::FromParam(lp) == edit->Handle()) commands.push_back(HIWORD(wp));
+    return CallWindowProc(previous, w, m, wp, lp);
+  });
+  TypeText("ab");
+  Pump();
+  EXPECT_EQ(commands, (std::vector<WPARAM>{EN_CHANGE, EN_CHANGE}));
+  SetWindowProc(formWnd, previous);
+  edit->SetSelStart(1);
+  edit->RecreateWnd();
+  Pump();
+  EXPECT_EQ(edit->Text(), "ab");
+  EXPECT_EQ(edit->SelStart(), 1);
+  TypeText("c");
+  Pump();
+  EXPECT_EQ(edit->Text(), "acb");
+}
+
+TEST_F(EditTest, MemoLinesEnterAndTheLimit) {
+  auto* memo = Add<TMemo>("mmoAddress", Bounds(10, 10, 200, 80));
+  auto* ok = Add<TButton>("btnOk", Bounds(10, 100, 75, 25));
+  ok->SetDefault(true);
+  memo->Lines()->Add("第一行");
+  memo->Lines()->Add("second");
+  memo->Lines()->Insert(0, "zero");
+  EXPECT_EQ(memo->Lines()->Count(), 3);
+  EXPECT_EQ(memo->Lines()->Text(), "zero\r\n第一行\r\nsecond");  // the memo's own text
+  memo->Lines()->Delete(1);
+  EXPECT_EQ(memo->Text(), "zero\nsecond");
+  ShowForm();
+  ASSERT_TRUE(memo->Focused());
+  memo->SetSelStart(4);
+  PressKey(VK_RETURN);
+  TypeText("x");
+  Pump();
+  EXPECT_EQ(memo->Lines()->Strings(1), "x");
+  EXPECT_EQ(ok->Focused(), false);
+  memo->SetWantReturns(false);
+  int clicks = 0;
+  ok->OnClick = [&](TObject*) { ++clicks; };
+  PressKey(VK_RETURN);
+  Pump();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(memo->Lines()->Count(), 3);
+  memo->SetMaxLength(memo->TextBox().TextLength() + 1);
+  TypeText("yz");
+  Pump();
+  EXPECT_EQ(memo->Lines()->Strings(1), "xy");
+  EXPECT_EQ(memo->CaretPos(), (TPoint{2, 1}));
+}
+
+}  // namespace
