@@ -3,6 +3,7 @@
 #include "controls/Application.h"
 
 #include "controls/ControlClasses.h"
+#include "windows/Cursors.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
@@ -176,8 +177,8 @@ TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
   const std::pair<TCursor, HCURSOR> standard[] = {
       {crDefault, IDC_ARROW},   {crArrow, IDC_ARROW},       {crCross, IDC_CROSS},       {crIBeam, IDC_IBEAM},
       {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},   {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},
-      {crUpArrow, IDC_UPARROW}, {crHourGlass, IDC_WAIT},    {crDrag, IDC_ARROW},        {crNoDrop, IDC_NO},
-      {crHSplit, IDC_SIZEWE},   {crVSplit, IDC_SIZENS},     {crMultiDrag, IDC_ARROW},   {crSQLWait, IDC_WAIT},
+      {crUpArrow, IDC_UPARROW}, {crHourGlass, IDC_WAIT},    {crDrag, IDC_DRAG},         {crNoDrop, IDC_NO},
+      {crHSplit, IDC_HSPLIT},   {crVSplit, IDC_VSPLIT},     {crMultiDrag, IDC_MULTIDRAG}, {crSQLWait, IDC_SQLWAIT},
       {crNo, IDC_NO},           {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},      {crHandPoint, IDC_HAND},
       {crSizeAll, IDC_SIZEALL},
   };

@@ -4,6 +4,7 @@
 
 #include "controls/ActnList.h"
 #include "controls/Application.h"
+#include "controls/DragDrop.h"
 #include "controls/Forms.h"
 #include "windows/Paint.h"
 
@@ -48,6 +49,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+  DragControlDestroyed(this);
   if (GetCaptureControl() == this) SetCaptureControl(nullptr);
   if (Application) Application->ControlDestroyed(this);
   if (FParent) FParent->RemoveControl(this);
@@ -236,8 +238,13 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   return message.Result;
 }
 
+// A left press on a control in automatic drag mode starts its drag instead of a click.
 void TControl::WndProc(TMessage& Message) {
   if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL) {
+    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FDragMode == dmAutomatic && !Dragging()) {
+      BeginAutoDrag();
+      return;
+    }
     if (Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) FControlState |= csLButtonDown;
     if (Message.Msg == WM_LBUTTONUP) FControlState &= ~csLButtonDown;
   }
@@ -256,7 +263,7 @@ void TControl::Dispatch(TMessage& Message) {
       {CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged},
       {CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged},
       {CM_ENABLEDCHANGED, &TControl::CMEnabledChanged}, {CM_VISIBLECHANGED, &TControl::CMVisibleChanged},
-      {CM_HITTEST, &TControl::CMHitTest},
+      {CM_HITTEST, &TControl::CMHitTest},       {CM_DRAG, &TControl::CMDrag},
   };
   if (!DispatchTo(this, Message, Handlers)) DefaultHandler(Message);
 }

@@ -13,8 +13,21 @@
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+class TDragObject;
+class TImageList;
 class TBasicAction;
 class TActionLink;
+
+// Dragging controls: automatic drags start with a left press, manual ones with BeginDrag.
+enum TDragMode { dmManual, dmAutomatic };
+inline constexpr const char* DragModeNames[] = {"dmManual", "dmAutomatic"};
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// Source is the dragged control for drags of controls, else the drag object.
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+// Target is nil when the drag ended without a drop.
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
 
 // One entry of a class's message table: the handler of one message.
 template <class T>
@@ -114,6 +127,22 @@ class TControl : public TComponent {
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value) { FPopupMenu = Value; }
+
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+  // This control is the source of the drag that runs.
+  bool Dragging() const;
+  // Starts a drag of this control: at once, or once the mouse moved more than Threshold pixels
+  // (-1: the mouse's drag threshold) from where it is now.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  // Ends this control's drag, dropping on the target under the mouse when Drop and it accepts.
+  void EndDrag(bool Drop);
+  // The image list whose drag image follows the mouse while this control is dragged.
+  virtual TImageList* GetDragImages() { return nullptr; }
+  virtual void DragDrop(TObject* Source, int X, int Y);
+
   // The action the control follows (caption, enabled state, hint, visibility) and runs when it
   // is clicked and has no OnClick handler of its own.
   TBasicAction* Action() const;
@@ -157,6 +186,10 @@ class TControl : public TComponent {
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
   TNotifyEvent OnResize;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TStartDragEvent OnStartDrag;
+  TEndDragEvent OnEndDrag;
 
  protected:
   friend class TWinControl;
@@ -167,6 +200,17 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void Resize();
   virtual void ChangeScale(int M, int D) { (void)M, (void)D; }
+  friend class TDragControlObject;
+  friend class TDragManager;
+  // The drag hooks: OnStartDrag may give a drag object of its own; OnDragOver decides Accept
+  // (refused without a handler); OnEndDrag hears how the drag ended.
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
+  // The drag ended over this control without a drop.
+  virtual void DragCanceled() {}
+  void BeginAutoDrag();
+  void CMDrag(TMessage& Message);
   // The bound action changed: the control takes its properties (with CheckDefaults, while the
   // control is read from a layout, only those it still has at their defaults). Controls with a
   // checked state override this to follow Checked as well.
@@ -230,6 +274,8 @@ class TControl : public TComponent {
   TCursor FCursor = crDefault;
   TPopupMenu* FPopupMenu = nullptr;
   std::unique_ptr<TActionLink> FActionLink;
+  TDragMode FDragMode = dmManual;
+  TCursor FDragCursor = crDrag;
 };
 
 // The control whose window is Wnd, nullptr when none.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "windows/Cursors.h"
 #include "windows/Layer_p.h"
 #include "windows/NativeInput_p.h"
 
@@ -71,7 +72,11 @@ class TWindowWidget : public QWidget {
         return true;
       }
       case QEvent::Leave:
-        if (!parentWidget()) SetCursorPos(QCursor::pos().x(), QCursor::pos().y());
+        if (!parentWidget())
+          RunGuarded([] {
+            SetCursorPos(QCursor::pos().x(), QCursor::pos().y());
+            CheckMouseLeave(TPoint{QCursor::pos().x(), QCursor::pos().y()});
+          });
         return true;
       case QEvent::Close:
         // The window system's close button: the window decides, as for its own close command.
@@ -133,13 +138,28 @@ class TWindowWidget : public QWidget {
   bool FLastWasPress = false;
 };
 
+// Pop-up windows draw their own frame and have no task-bar entry; windows that never take the
+// activation do not take the native focus either.
 Qt::WindowFlags FlagsOf(const TWindowRecord& Rec) {
   if (Rec.IsChild()) return Qt::Widget;
   Qt::WindowFlags flags = Qt::Window;
   if (Rec.ExStyle & WS_EX_TOOLWINDOW) flags = Qt::Tool;
+  if ((Rec.Style & WS_POPUP) && !(Rec.ExStyle & WS_EX_APPWINDOW)) flags = Qt::Tool | Qt::FramelessWindowHint;
   if (Rec.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
   if (Rec.ExStyle & WS_EX_NOACTIVATE) flags |= Qt::WindowDoesNotAcceptFocus;
+  if (Rec.ExStyle & WS_EX_TRANSPARENT) flags |= Qt::WindowTransparentForInput;
   return flags;
+}
+
+// The layer closes its pop-ups when the application as a whole is deactivated: a press outside
+// the application reaches none of its windows.
+void WatchApplicationState() {
+  static bool connected = false;
+  if (connected || !qGuiApp) return;
+  connected = true;
+  QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) RunGuarded(WatchDeactivation);
+  });
 }
 
 QWidget* ParentWidgetOf(const TWindowRecord& Rec) {
@@ -153,6 +173,7 @@ TWindowWidget* WidgetOf(TWindowRecord& Rec) { return static_cast<TWindowWidget*>
 }  // namespace
 
 std::unique_ptr<QWidget, TDeferredWidgetDeleter> CreateWindowWidget(TWindowRecord& Rec) {
+  WatchApplicationState();
   auto* widget = new TWindowWidget(Rec.Handle, ParentWidgetOf(Rec), FlagsOf(Rec));
   widget->setWindowTitle(QString::fromStdString(Rec.Text));
   widget->Placing = true;
@@ -177,6 +198,16 @@ void ApplyWidgetFlags(TWindowRecord& Rec) {
   widget->setWindowFlags(FlagsOf(Rec));
   ApplyWidgetGeometry(Rec);
   if (visible) widget->show();
+}
+
+void ApplyWidgetMask(TWindowRecord& Rec) {
+  TWindowWidget* widget = WidgetOf(Rec);
+  if (!widget) return;
+  if (Rec.Region) {
+    widget->setMask(*Rec.Region);
+  } else {
+    widget->clearMask();
+  }
 }
 
 void ReparentWidget(TWindowRecord& Rec) {
@@ -217,7 +248,11 @@ void RaiseNativeWindow(HWND Wnd) {
   rec->Widget->activateWindow();
 }
 
-void ApplyNativeCursor(HCURSOR Cursor) {
+namespace {
+
+QCursor NativeCursorOf(HCURSOR Cursor) {
+  QPoint hot;
+  if (const QImage* image = DrawnCursorImage(Cursor, hot)) return QCursor(QPixmap::fromImage(*image), hot.x(), hot.y());
   Qt::CursorShape shape = Qt::ArrowCursor;
   switch (Cursor) {
     case IDC_IBEAM: shape = Qt::IBeamCursor; break;
@@ -233,8 +268,18 @@ void ApplyNativeCursor(HCURSOR Cursor) {
     case IDC_HAND: shape = Qt::PointingHandCursor; break;
     case IDC_APPSTARTING: shape = Qt::BusyCursor; break;
     case IDC_HELP: shape = Qt::WhatsThisCursor; break;
+    case IDC_HSPLIT: shape = Qt::SplitHCursor; break;
+    case IDC_VSPLIT: shape = Qt::SplitVCursor; break;
+    case IDC_SQLWAIT: shape = Qt::WaitCursor; break;
     default: break;
   }
+  return QCursor(shape);
+}
+
+}  // namespace
+
+void ApplyNativeCursor(HCURSOR Cursor) {
+  const QCursor cursor = NativeCursorOf(Cursor);
   for (HWND top : Windows().TopLevels())
-    if (TWindowRecord* rec = Windows().Find(top); rec && rec->Widget) rec->Widget->setCursor(shape);
+    if (TWindowRecord* rec = Windows().Find(top); rec && rec->Widget) rec->Widget->setCursor(cursor);
 }

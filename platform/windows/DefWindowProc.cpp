@@ -1,18 +1,19 @@
 // The default handling of messages that no window procedure took: what the original system's
 // default window procedure does for the messages this layer models.
 #include "windows/Layer_p.h"
+#include "windows/NonClient.h"
 
 namespace {
 
 void SendMoveAndSize(HWND Wnd, const WINDOWPOS& Pos) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return;
-  if (!(Pos.flags & SWP_NOMOVE)) {
+  if (!(Pos.flags & SWP_NOCLIENTMOVE)) {
     const TPoint o{rec->Bounds.Left + rec->Client.Left, rec->Bounds.Top + rec->Client.Top};
     SendMessage(Wnd, WM_MOVE, 0, MAKELPARAM(o.X, o.Y));
   }
   if (!(rec = Windows().Find(Wnd))) return;
-  if (!(Pos.flags & SWP_NOSIZE)) {
+  if (!(Pos.flags & SWP_NOCLIENTSIZE)) {
     WPARAM kind = SIZE_RESTORED;
     if (rec->Style & WS_MAXIMIZE) kind = SIZE_MAXIMIZED;
     if (rec->Style & WS_MINIMIZE) kind = SIZE_MINIMIZED;
@@ -20,14 +21,41 @@ void SendMoveAndSize(HWND Wnd, const WINDOWPOS& Pos) {
   }
 }
 
-LRESULT HitTest(HWND Wnd, LPARAM LParam) {
-  TWindowRecord* rec = Windows().Find(Wnd);
-  if (!rec) return HTNOWHERE;
-  TPoint p = LParamToPoint(LParam);
-  const TPoint o = ScreenOrigin(*rec);
-  p = {p.X - o.X, p.Y - o.Y};
-  if (!PtInRect(TRect{0, 0, rec->Bounds.Width(), rec->Bounds.Height()}, p)) return HTNOWHERE;
-  return PtInRect(rec->Client, p) ? HTCLIENT : HTBORDER;
+// A press on the frame starts what the part pressed does, as system commands.
+void NcButtonDown(HWND Wnd, WPARAM Hit, LPARAM LParam) {
+  switch (Hit) {
+    case HTCAPTION: SendMessage(Wnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), LParam); break;
+    case HTVSCROLL: SendMessage(Wnd, WM_SYSCOMMAND, SC_VSCROLL, LParam); break;
+    case HTHSCROLL: SendMessage(Wnd, WM_SYSCOMMAND, SC_HSCROLL, LParam); break;
+    case HTCLOSE: TrackCloseButton(Wnd); break;
+    default:
+      if (Hit >= HTLEFT && Hit <= HTBOTTOMRIGHT) SendMessage(Wnd, WM_SYSCOMMAND, SC_SIZE + (Hit - HTLEFT + WMSZ_LEFT), LParam);
+      break;
+  }
+}
+
+LRESULT SystemCommand(HWND Wnd, WPARAM Command, LPARAM LParam) {
+  const TPoint at = LParamToPoint(LParam);
+  switch (Command & 0xFFF0) {
+    case SC_CLOSE: SendMessage(Wnd, WM_CLOSE); break;
+    case SC_MINIMIZE: ShowWindow(Wnd, SW_MINIMIZE); break;
+    case SC_MAXIMIZE: ShowWindow(Wnd, SW_SHOWMAXIMIZED); break;
+    case SC_RESTORE: ShowWindow(Wnd, SW_RESTORE); break;
+    case SC_MOVE: RunMoveLoop(Wnd, at); break;
+    case SC_SIZE: RunSizeLoop(Wnd, Command & 0xF, at); break;
+    case SC_VSCROLL: TrackScrollBar(Wnd, SB_VERT, at); break;
+    case SC_HSCROLL: TrackScrollBar(Wnd, SB_HORZ, at); break;
+    default: break;
+  }
+  return 0;
+}
+
+LRESULT NcActivate(HWND Wnd, bool Active) {
+  if (TWindowRecord* rec = Windows().Find(Wnd); rec && rec->NcActive != Active) {
+    rec->NcActive = Active;
+    if (!HasNativeFrame(*rec) && (rec->Style & WS_CAPTION) == WS_CAPTION) RedrawFrame(Wnd);
+  }
+  return 1;
 }
 
 // The cursor of the window: the parent may decide first; over the client area it is the arrow.
@@ -48,10 +76,17 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     case WM_NCCREATE:
       return 1;
     case WM_NCCALCSIZE:
+      DefNcCalcSize(Wnd, reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam)->rgrc[0]);
+      return 0;
     case WM_NCPAINT:
+      DefNcPaint(Wnd);
       return 0;
     case WM_NCHITTEST:
-      return HitTest(Wnd, LParam);
+      return DefNcHitTest(Wnd, LParamToPoint(LParam));
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      NcButtonDown(Wnd, WParam, LParam);
+      return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       BeginPaint(Wnd, ps);
@@ -77,16 +112,12 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
       if (LOWORD(WParam) != WA_INACTIVE && !IsIconic(Wnd)) SetFocus(Wnd);
       return 0;
     case WM_NCACTIVATE:
-      return 1;
+      return NcActivate(Wnd, WParam != 0);
     case WM_CLOSE:
       DestroyWindow(Wnd);
       return 0;
     case WM_SYSCOMMAND:
-      if ((WParam & 0xFFF0) == SC_CLOSE) SendMessage(Wnd, WM_CLOSE);
-      if ((WParam & 0xFFF0) == SC_MINIMIZE) ShowWindow(Wnd, SW_MINIMIZE);
-      if ((WParam & 0xFFF0) == SC_MAXIMIZE) ShowWindow(Wnd, SW_SHOWMAXIMIZED);
-      if ((WParam & 0xFFF0) == SC_RESTORE) ShowWindow(Wnd, SW_RESTORE);
-      return 0;
+      return SystemCommand(Wnd, WParam, LParam);
     case WM_SYSKEYDOWN:
       if (WParam == VK_F4 && (GetKeyState(VK_MENU) < 0)) PostMessage(RootOf(Wnd), WM_SYSCOMMAND, SC_CLOSE);
       return 0;

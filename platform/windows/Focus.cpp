@@ -36,6 +36,7 @@ HWND SetFocus(HWND Wnd) {
   if (s.Focus != Wnd) return old;  // the focus moved on while the old window let go
   SyncNativeFocus(Wnd);
   if (Wnd && IsWindow(Wnd)) SendMessage(Wnd, WM_SETFOCUS, previous.AsWParam());
+  if (s.Focus == Wnd) WatchFocus(Wnd);
   return old;
 }
 
@@ -52,15 +53,12 @@ HWND SetActiveWindow(HWND Wnd) {
   if (s.Active != Wnd) return old;
   if (!Wnd) {
     if (old) NotifyApplicationActivation(false);
+    WatchDeactivation();
     SetFocus(HWND());
     return old;
   }
   if (!old) NotifyApplicationActivation(true);
-  if (TWindowRecord* rec = Windows().Find(Wnd)) {
-    std::erase(Windows().TopLevels(), Wnd);
-    Windows().TopLevels().push_back(Wnd);
-    (void)rec;
-  }
+  if (TWindowRecord* rec = Windows().Find(Wnd)) RestackTopLevel(*rec, HWND_TOP);
   RaiseNativeWindow(Wnd);
   SendMessage(Wnd, WM_NCACTIVATE, 1, old.AsLParam());
   SendMessage(Wnd, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, IsIconic(Wnd)), old.AsLParam());

@@ -130,6 +130,7 @@ bool PrepareMouse(MSG& Msg, bool Commit) {
     }
     if (!State().Capture && IsWindow(wnd))
       SendMessage(wnd, WM_SETCURSOR, wnd.AsWParam(), MAKELPARAM(static_cast<int>(hit), static_cast<int>(message)));
+    if (IsPress(raw)) WatchPress(hit == HTERROR ? HWND() : wnd);
     if (hit == HTERROR || !IsWindow(wnd)) return false;
     if (IsPress(raw) && !ActivateByClick(wnd, hit, message)) return false;
     if (!IsWindow(wnd)) return false;
@@ -205,6 +206,7 @@ void QueueKeyInput(int VirtualKey, bool Down, const String& Text, bool AutoRepea
 void QueueMouseInput(TMouseInput Action, TPoint ScreenPoint, int Button, int WheelDelta) {
   TLayerState& s = State();
   s.CursorPos = ScreenPoint;
+  CheckMouseLeave(ScreenPoint);
   if (Action == TMouseInput::Press || Action == TMouseInput::Release) SetKey(s.AsyncKeyState, Button, Action == TMouseInput::Press);
   MSG msg;
   msg.wParam = KeyFlags(s.AsyncKeyState);
@@ -225,7 +227,10 @@ void QueueMouseInput(TMouseInput Action, TPoint ScreenPoint, int Button, int Whe
     return;
   }
   msg.hwnd = IsWindow(s.Capture) ? s.Capture : WindowFromPoint(ScreenPoint);
-  if (!msg.hwnd) return;
+  if (!msg.hwnd) {
+    if (Action == TMouseInput::Press) WatchPress(HWND());
+    return;
+  }
   msg.message = Action == TMouseInput::Move ? WM_MOUSEMOVE : ButtonMessage(Button, Action == TMouseInput::Press);
   msg.time = GetTickCount();
   msg.pt = ScreenPoint;

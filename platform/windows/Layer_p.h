@@ -12,12 +12,14 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "windows/Focus.h"
 #include "windows/Hooks.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
+#include "windows/NonClient_p.h"
 #include "windows/Paint.h"
 #include "windows/Services.h"
 #include "windows/Timers.h"
@@ -55,6 +57,10 @@ struct TWindowRecord {
   std::vector<TCanvas*> Canvases;             // callers' canvases drawing here
   QPointer<QWidget> NativeEditor;
   QPointer<QObject> NativeFilter;  // the editor's event filter, owned by the editor
+  TScrollBarState ScrollBars[2];   // SB_HORZ, SB_VERT
+  bool FlatScrollBars = false;
+  bool NcActive = false;           // as WM_NCACTIVATE last said
+  std::optional<QRegion> Region;   // the window region (window coordinates), none: the rectangle
 
   bool IsChild() const { return (Style & WS_CHILD) != 0; }
   TPoint ClientOrigin() const { return Client.TopLeft(); }
@@ -147,6 +153,33 @@ void ReplaceBackingImage(TWindowRecord& Rec);
 void CalcClient(TWindowRecord& Rec, const TRect& Proposed, WINDOWPOS* Pos);
 // Lets go of every device context and caller's canvas drawing on the window.
 void ReleaseWindowSurfaces(TWindowRecord& Rec);
+// Puts a top-level window into the z-order below InsertAfter (HWND_TOP, HWND_BOTTOM, HWND_TOPMOST,
+// HWND_NOTOPMOST or a window), keeping top-most windows above the others and owned windows above
+// their owners.
+void RestackTopLevel(TWindowRecord& Rec, HWND InsertAfter);
+// The window is visible and the point (window coordinates) lies in its region.
+bool IsInWindowRegion(const TWindowRecord& Rec, TPoint WindowPoint);
+// The layer's windows as the screen shows them inside Rect (screen coordinates), overlays left out.
+QImage ComposeScreen(const QRect& Rect);
+
+// --- services that follow windows, focus and input ----------------------------------------------
+// Forgets what the services keep about a window being destroyed (caret, popup watch, tracking).
+void ForgetWindowServices(HWND Wnd);
+// A press at Target (empty: outside every window) closes the watched popups it lies outside of.
+void WatchPress(HWND Target);
+// The focus moved to NewFocus (empty: nowhere); watched popups whose owner lost it close.
+void WatchFocus(HWND NewFocus);
+// The application lost the active window (or the native application was deactivated).
+void WatchDeactivation();
+// A watched popup was hidden by someone else: the watch lets go of it.
+void WatchHidden(HWND Wnd);
+// Mouse input reached ScreenPoint: WM_MOUSELEAVE for a tracked window the point left.
+void CheckMouseLeave(TPoint ScreenPoint);
+void ForgetCaret(HWND Wnd);
+void ForgetMouseTracking(HWND Wnd);
+// The caret of Wnd is taken off before a paint pass and put back after it.
+void HideCaretForPaint(HWND Wnd);
+void ShowCaretAfterPaint(HWND Wnd);
 
 // --- bridge to Qt ----------------------------------------------------------------------------
 std::unique_ptr<QWidget, TDeferredWidgetDeleter> CreateWindowWidget(TWindowRecord& Rec);
@@ -157,8 +190,13 @@ void ShowWidget(TWindowRecord& Rec, bool Show, bool Activate);
 // Real Qt focus: on the native editor of the focus window, else parked on its top-level widget.
 void SyncNativeFocus(HWND Wnd);
 void RaiseNativeWindow(HWND Wnd);
-// The default cursor hook: standard cursors become Qt's shapes on every window.
+// The default cursor hook: standard cursors become Qt's shapes on every window, drawn cursors
+// Qt cursors made from their images.
 void ApplyNativeCursor(HCURSOR Cursor);
+// The image and hot spot of a cursor the program drew; null for the standard shapes.
+const QImage* DrawnCursorImage(HCURSOR Cursor, QPoint& HotSpot);
+// The window region as the widget's mask.
+void ApplyWidgetMask(TWindowRecord& Rec);
 // The virtual key of a Qt key, and back (0 / Qt::Key_unknown when there is none).
 int VirtualKeyOfQtKey(int QtKey, bool Keypad);
 int QtKeyOfVirtualKey(int VirtualKey);

@@ -127,6 +127,7 @@ HDC BeginPaint(HWND Wnd, PAINTSTRUCT& Paint) {
   PaintFrame(Wnd);
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return nullptr;
+  HideCaretForPaint(Wnd);
   const QRegion area = rec->Invalid & ClientArea(*rec);
   const bool erase = rec->EraseNeeded;
   rec->Invalid = QRegion();
@@ -137,7 +138,10 @@ HDC BeginPaint(HWND Wnd, PAINTSTRUCT& Paint) {
   return Paint.hdc;
 }
 
-void EndPaint(HWND Wnd, const PAINTSTRUCT& Paint) { ReleaseDC(Wnd, Paint.hdc); }
+void EndPaint(HWND Wnd, const PAINTSTRUCT& Paint) {
+  ReleaseDC(Wnd, Paint.hdc);
+  ShowCaretAfterPaint(Wnd);
+}
 
 HDC GetDC(HWND Wnd) {
   if (!Wnd) return &ScreenCanvas();

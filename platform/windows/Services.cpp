@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "windows/Layer_p.h"
@@ -13,14 +14,31 @@ namespace {
 // The primary screen as Qt reports it.
 class TScreenDesktop : public TDesktopService {
  public:
-  TRect ScreenRect() const override { return Geometry(false); }
-  TRect WorkArea() const override { return Geometry(true); }
+  TRect ScreenRect() const override { return Geometry(QGuiApplication::primaryScreen(), false); }
+  TRect WorkArea() const override { return Geometry(QGuiApplication::primaryScreen(), true); }
+  TRect MonitorRectAt(TPoint P) const override { return Geometry(ScreenAt(P), false); }
+  TRect WorkAreaAt(TPoint P) const override { return Geometry(ScreenAt(P), true); }
 
  private:
-  static TRect Geometry(bool Available) {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return TRect{0, 0, 1024, 768};
-    const QRect r = Available ? screen->availableGeometry() : screen->geometry();
+  static QScreen* ScreenAt(TPoint P) {
+    const QPoint point(P.X, P.Y);
+    if (QScreen* screen = QGuiApplication::screenAt(point)) return screen;
+    QScreen* nearest = QGuiApplication::primaryScreen();
+    long long best = -1;
+    for (QScreen* screen : QGuiApplication::screens()) {
+      const QRect g = screen->geometry();
+      const long long dx = std::max({g.left() - point.x(), 0, point.x() - g.right()});
+      const long long dy = std::max({g.top() - point.y(), 0, point.y() - g.bottom()});
+      if (best < 0 || dx * dx + dy * dy < best) {
+        best = dx * dx + dy * dy;
+        nearest = screen;
+      }
+    }
+    return nearest;
+  }
+  static TRect Geometry(QScreen* Screen, bool Available) {
+    if (!Screen) return TRect{0, 0, 1024, 768};
+    const QRect r = Available ? Screen->availableGeometry() : Screen->geometry();
     return Bounds(r.x(), r.y(), r.width(), r.height());
   }
 };

@@ -16,6 +16,9 @@ class TDesktopService {
   // The screen less the task bar: where maximised windows go.
   virtual TRect WorkArea() const = 0;
   virtual int WheelScrollLines() const { return 3; }
+  // The monitor that holds a screen point (the nearest one when none does) and its work area.
+  virtual TRect MonitorRectAt(TPoint) const { return ScreenRect(); }
+  virtual TRect WorkAreaAt(TPoint) const { return WorkArea(); }
 };
 
 // A desktop of fixed size, for tests and for a program without a screen.

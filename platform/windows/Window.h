@@ -43,6 +43,8 @@ enum : UINT {
   SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOZORDER = 0x0004, SWP_NOREDRAW = 0x0008,
   SWP_NOACTIVATE = 0x0010, SWP_FRAMECHANGED = 0x0020, SWP_SHOWWINDOW = 0x0040, SWP_HIDEWINDOW = 0x0080,
   SWP_NOCOPYBITS = 0x0100, SWP_NOOWNERZORDER = 0x0200,
+  // Set by the layer in WM_WINDOWPOSCHANGED: the client area kept its size / its place.
+  SWP_NOCLIENTSIZE = 0x0800, SWP_NOCLIENTMOVE = 0x1000,
 };
 // Special insert-after windows of SetWindowPos.
 inline const HWND HWND_TOP{0};
@@ -124,7 +126,11 @@ std::vector<HWND> GetChildWindows(HWND Parent);
 std::vector<HWND> GetTopLevelWindows();
 
 // Moves, sizes, reorders, shows or hides. Sends WM_WINDOWPOSCHANGING, WM_NCCALCSIZE when the size
-// or the frame changed, and WM_WINDOWPOSCHANGED (whose default handling sends WM_MOVE and WM_SIZE).
+// or the frame changed (SWP_FRAMECHANGED), and WM_WINDOWPOSCHANGED, whose default handling sends
+// WM_MOVE and WM_SIZE when the client area moved or changed size. Without SWP_NOACTIVATE a
+// top-level window that shows afterwards is activated. Top-most windows stay above the others
+// (HWND_TOPMOST and HWND_NOTOPMOST move a window between the two groups), owned windows above
+// their owner.
 bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Width, int Height, UINT Flags);
 bool MoveWindow(HWND Wnd, int X, int Y, int Width, int Height, bool Repaint);
 // Answers whether the window was visible before.

@@ -65,6 +65,7 @@ void DestroyTree(HWND Wnd) {
   std::vector<HWND> children = rec ? rec->Children : std::vector<HWND>();
   for (auto it = children.rbegin(); it != children.rend(); ++it) DestroyTree(*it);
   KillTimersOf(Wnd);
+  ForgetWindowServices(Wnd);
   SendMessage(Wnd, WM_NCDESTROY);
   rec = Windows().Find(Wnd);
   if (!rec) return;

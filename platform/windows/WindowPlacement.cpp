@@ -12,25 +12,49 @@ std::vector<HWND>& SiblingsOf(TWindowRecord& Rec) {
 }
 
 void Reorder(TWindowRecord& Rec, HWND InsertAfter) {
+  if (!Rec.IsChild()) {
+    RestackTopLevel(Rec, InsertAfter);
+    return;
+  }
   std::vector<HWND>& siblings = SiblingsOf(Rec);
   std::erase(siblings, Rec.Handle);
   if (InsertAfter == HWND_BOTTOM) {
     siblings.insert(siblings.begin(), Rec.Handle);
   } else if (InsertAfter == HWND_TOP || InsertAfter == HWND_TOPMOST || InsertAfter == HWND_NOTOPMOST) {
     siblings.push_back(Rec.Handle);
-    if (InsertAfter == HWND_TOPMOST) Rec.ExStyle |= WS_EX_TOPMOST;
-    if (InsertAfter == HWND_NOTOPMOST) Rec.ExStyle &= ~WS_EX_TOPMOST;
-    if (InsertAfter == HWND_TOPMOST || InsertAfter == HWND_NOTOPMOST) ApplyWidgetFlags(Rec);
   } else {
     // Below InsertAfter: siblings run bottom to top.
     auto it = std::find(siblings.begin(), siblings.end(), InsertAfter);
     siblings.insert(it, Rec.Handle);
   }
-  if (Rec.Widget && Rec.IsChild()) {
+  if (Rec.Widget) {
     // Qt stacks later siblings on top: replay the order.
     for (HWND h : siblings)
       if (TWindowRecord* s = Windows().Find(h); s && s->Widget) s->Widget->raise();
   }
+}
+
+bool IsOwnedBy(const TWindowRecord& Rec, HWND Owner) {
+  for (const TWindowRecord* r = &Rec; r && r->Owner; r = Windows().Find(r->Owner))
+    if (r->Owner == Owner) return true;
+  return false;
+}
+
+// Where Rec may go in the z-order of top-level windows: its group (top-most or not) and above
+// its owner.
+std::pair<size_t, size_t> AllowedRange(const TWindowRecord& Rec, const std::vector<HWND>& Tops) {
+  size_t firstTopmost = Tops.size();
+  for (size_t i = 0; i < Tops.size(); ++i)
+    if (TWindowRecord* r = Windows().Find(Tops[i]); r && (r->ExStyle & WS_EX_TOPMOST)) {
+      firstTopmost = i;
+      break;
+    }
+  const bool topmost = (Rec.ExStyle & WS_EX_TOPMOST) != 0;
+  size_t low = topmost ? firstTopmost : 0;
+  const size_t high = topmost ? Tops.size() : firstTopmost;
+  const auto owner = std::find(Tops.begin(), Tops.end(), Rec.Owner);
+  if (owner != Tops.end()) low = std::max(low, static_cast<size_t>(owner - Tops.begin()) + 1);
+  return {std::min(low, high), high};
 }
 
 void ActivateAnotherWindow(HWND Hidden) {
@@ -55,10 +79,39 @@ void ApplyVisibility(TWindowRecord& Rec, UINT Flags) {
   } else if ((Flags & SWP_HIDEWINDOW) && wasVisible) {
     Rec.Style &= ~WS_VISIBLE;
     ShowWidget(Rec, false, false);
+    WatchHidden(Rec.Handle);
   }
 }
 
 }  // namespace
+
+void RestackTopLevel(TWindowRecord& Rec, HWND InsertAfter) {
+  if (InsertAfter == HWND_TOPMOST || InsertAfter == HWND_NOTOPMOST) {
+    const DWORD ex = InsertAfter == HWND_TOPMOST ? Rec.ExStyle | WS_EX_TOPMOST : Rec.ExStyle & ~WS_EX_TOPMOST;
+    if (ex != Rec.ExStyle) {
+      Rec.ExStyle = ex;
+      ApplyWidgetFlags(Rec);
+    }
+  }
+  std::vector<HWND>& tops = Windows().TopLevels();
+  std::erase(tops, Rec.Handle);
+  // Windows it owns in the same group go along, keeping their order above it.
+  std::vector<HWND> owned;
+  for (HWND h : tops)
+    if (TWindowRecord* r = Windows().Find(h); r && IsOwnedBy(*r, Rec.Handle) && (r->ExStyle & WS_EX_TOPMOST) == (Rec.ExStyle & WS_EX_TOPMOST))
+      owned.push_back(h);
+  for (HWND h : owned) std::erase(tops, h);
+  const auto [low, high] = AllowedRange(Rec, tops);
+  size_t at = high;
+  if (InsertAfter == HWND_BOTTOM) {
+    at = low;
+  } else if (const auto it = std::find(tops.begin(), tops.end(), InsertAfter); it != tops.end()) {
+    at = static_cast<size_t>(it - tops.begin());
+  }
+  at = std::clamp(at, low, high);
+  tops.insert(tops.begin() + static_cast<std::ptrdiff_t>(at), Rec.Handle);
+  tops.insert(tops.begin() + static_cast<std::ptrdiff_t>(at) + 1, owned.begin(), owned.end());
+}
 
 bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Width, int Height, UINT Flags) {
   TWindowRecord* rec = Windows().Find(Wnd);
@@ -86,6 +139,10 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Width, int Heigh
   if (!(pos.flags & SWP_NOZORDER)) Reorder(*rec, pos.hwndInsertAfter);
   ApplyWidgetGeometry(*rec);
   const bool clientChanged = rec->Client.Width() != oldClient.Width() || rec->Client.Height() != oldClient.Height();
+  const bool clientMoved = placed.Left + rec->Client.Left != old.Left + oldClient.Left ||
+                           placed.Top + rec->Client.Top != old.Top + oldClient.Top;
+  if (!clientChanged) pos.flags |= SWP_NOCLIENTSIZE;
+  if (!clientMoved) pos.flags |= SWP_NOCLIENTMOVE;
   if ((clientChanged || (pos.flags & SWP_FRAMECHANGED)) && !(pos.flags & SWP_NOREDRAW)) {
     rec->Invalid = QRegion(0, 0, rec->Client.Width(), rec->Client.Height());
     rec->EraseNeeded = rec->FrameNeeded = true;
@@ -96,6 +153,9 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Width, int Heigh
   if (hidden && !rec->IsChild() && State().Active == Wnd) ActivateAnotherWindow(Wnd);
   if (hidden || (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) || moved || sized)
     SendMessage(Wnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  if (!(pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && !(GetWindowLong(Wnd, GWL_STYLE) & WS_CHILD) &&
+      !(GetWindowLong(Wnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) && IsWindowVisible(Wnd))
+    SetActiveWindow(Wnd);
   return true;
 }
 

@@ -233,6 +233,7 @@ HWND DeepestAt(TWindowRecord& Rec, TPoint Point) {
   for (auto it = Rec.Children.rbegin(); it != Rec.Children.rend(); ++it) {
     TWindowRecord* child = Windows().Find(*it);
     if (!child || !(child->Style & WS_VISIBLE) || !PtInRect(child->Bounds, Point)) continue;
+    if (!IsInWindowRegion(*child, {Point.X - child->Bounds.Left, Point.Y - child->Bounds.Top})) continue;
     if (child->Style & WS_DISABLED) return Rec.Handle;
     return DeepestAt(*child, {Point.X - child->Bounds.Left - child->Client.Left,
                               Point.Y - child->Bounds.Top - child->Client.Top});
@@ -240,12 +241,19 @@ HWND DeepestAt(TWindowRecord& Rec, TPoint Point) {
   return Rec.Handle;
 }
 
+// Top-level windows the mouse passes through: overlays, and windows that answer HTTRANSPARENT.
+bool IsSeeThrough(TWindowRecord& Rec, TPoint ScreenPoint) {
+  if (Rec.ExStyle & WS_EX_TRANSPARENT) return true;
+  if (!IsInWindowRegion(Rec, {ScreenPoint.X - Rec.Bounds.Left, ScreenPoint.Y - Rec.Bounds.Top})) return true;
+  return SendMessage(Rec.Handle, WM_NCHITTEST, 0, PointToLParam(ScreenPoint)) == HTTRANSPARENT;
+}
+
 }  // namespace
 
 HWND WindowFromPoint(TPoint ScreenPoint) {
   for (HWND top : GetTopLevelWindows()) {
     TWindowRecord* rec = Windows().Find(top);
-    if (!rec || !PtInRect(rec->Bounds, ScreenPoint)) continue;
+    if (!rec || !PtInRect(rec->Bounds, ScreenPoint) || IsSeeThrough(*rec, ScreenPoint)) continue;
     const TPoint o = ClientScreenOrigin(*rec);
     return DeepestAt(*rec, {ScreenPoint.X - o.X, ScreenPoint.Y - o.Y});
   }
