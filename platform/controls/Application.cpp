@@ -3,6 +3,8 @@
 #include "controls/Application.h"
 
 #include "controls/ControlClasses.h"
+#include "controls/DBCtrls.h"
+#include "controls/Dialogs.h"
 #include "windows/Cursors.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
@@ -29,6 +31,9 @@ bool IsMouseMessage(UINT Msg) { return Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELA
 
 void InitApplication() {
   RegisterControlClasses();
+  RegisterDialogClasses();
+  RegisterDBControlClasses();
+  InstallDialogMessageBox();
   if (!ScreenHolder()) {
     ScreenHolder() = MakeComponent<TScreen>();
     Screen = ScreenHolder().get();
