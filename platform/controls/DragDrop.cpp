@@ -36,7 +36,7 @@ class TDragManager {
   LRESULT KeyHook(int Code, WPARAM WParam, LPARAM LParam);
   void MouseMoved(TPoint At);
   void DragTo(TPoint At);
-  bool SendDrag(TControl* Target, TDragMessage Msg);
+  static bool SendDrag(TDragObject* Object, TControl* Target, TDragMessage Msg);
   void MoveImage(TPoint At);
   void Release();
 
@@ -138,8 +138,8 @@ void TDragManager::MouseMoved(TPoint At) {
   if (FActive) DragTo(At);
 }
 
-bool TDragManager::SendDrag(TControl* Target, TDragMessage Msg) {
-  TDragRec rec{FObject->FDragPos, FObject, Target, false};
+bool TDragManager::SendDrag(TDragObject* Object, TControl* Target, TDragMessage Msg) {
+  TDragRec rec{Object->FDragPos, Object, Target, false};
   return Target->Perform(CM_DRAG, Msg, reinterpret_cast<LPARAM>(&rec)) != 0;
 }
 
@@ -147,13 +147,13 @@ void TDragManager::DragTo(TPoint At) {
   FObject->FDragPos = At;
   TControl* target = FindDragTarget(At, false);
   if (target != FTarget) {
-    if (FTarget) SendDrag(FTarget, dmDragLeave);
+    if (FTarget) SendDrag(FObject, FTarget, dmDragLeave);
     if (!FSource) return;
     FTarget = target;
     FObject->FDragTarget = target;
-    FAccepted = target && SendDrag(target, dmDragEnter);
+    FAccepted = target && SendDrag(FObject, target, dmDragEnter);
   } else if (target) {
-    FAccepted = SendDrag(target, dmDragMove);
+    FAccepted = SendDrag(FObject, target, dmDragMove);
   }
   if (!FSource) return;
   const TCursor cursor = FObject->GetDragCursor(FAccepted, At.X, At.Y);
@@ -209,7 +209,7 @@ void TDragManager::Done(bool Drop) {
   FEnding = false;
   TPoint at = object->FDragPos;
   if (target) {
-    SendDrag(target, accepted ? dmDragDrop : dmDragCancel);
+    SendDrag(object, target, accepted ? dmDragDrop : dmDragCancel);
     at = target->ScreenToClient(at);
   }
   RestoreCursor();

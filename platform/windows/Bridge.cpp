@@ -200,9 +200,10 @@ void ApplyWidgetFlags(TWindowRecord& Rec) {
   if (visible) widget->show();
 }
 
+// The offscreen platform cannot shape top-level windows; the layer's own hit-testing still does.
 void ApplyWidgetMask(TWindowRecord& Rec) {
   TWindowWidget* widget = WidgetOf(Rec);
-  if (!widget) return;
+  if (!widget || (!Rec.IsChild() && QGuiApplication::platformName() == "offscreen")) return;
   if (Rec.Region) {
     widget->setMask(*Rec.Region);
   } else {

@@ -54,10 +54,9 @@ void Close(HWND Popup, TPopupCloseReason Reason) {
   } else if (IsWindow(Popup)) {
     SetWindowPos(Popup, HWND(), 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // A press elsewhere gives the focus back to the owner first; the window pressed may take it next.
   const bool giveBack = Reason == TPopupCloseReason::OutsidePress || Reason == TPopupCloseReason::Closed;
-  const HWND now = GetFocus();
-  if (giveBack && hadFocus && (!now || BelongsTo(now, Popup) || !IsWindowVisible(now)) && IsWindowVisible(entry.Owner))
-    SetFocus(entry.Owner);
+  if (giveBack && hadFocus && IsWindowVisible(entry.Owner)) SetFocus(entry.Owner);
 }
 
 // Closes, newest first, the pop-ups the test picks; the list may change while they close.

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 
+#include "controls/DragDrop.h"
 #include "windows/Focus.h"
 #include "windows/Layer_p.h"
 
@@ -57,6 +58,10 @@ void TGuiTest::SetUp() {
   auto box = std::make_unique<TScriptedMessageBox>();
   FMessageBox = box.get();
   FSavedMessageBox = SetMessageBoxService(std::move(box));
+  auto system = std::make_unique<TRecordingSystemService>();
+  FSystem = system.get();
+  FSavedSystem = SetSystemService(std::move(system));
+  FSavedClipboard = SetClipboardService(std::make_unique<TMemoryClipboard>());
   SetDoubleClickTime(500);
   const uint8_t released[256] = {};
   SetKeyboardState(released);
@@ -64,6 +69,7 @@ void TGuiTest::SetUp() {
 }
 
 void TGuiTest::TearDown() {
+  CancelDrag();
   ReleaseCapture();
   DoneApplication();
   for (HWND top : std::vector<HWND>(Windows().TopLevels())) DestroyWindow(top);
@@ -72,6 +78,8 @@ void TGuiTest::TearDown() {
   }
   FlushDeferredDeletes();
   SetMessageBoxService(std::move(FSavedMessageBox));
+  SetSystemService(std::move(FSavedSystem));
+  SetClipboardService(std::move(FSavedClipboard));
   SetDesktop(std::move(FSavedDesktop));
   SetClock(std::move(FSavedClock));
 }

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "controls/Application.h"
+#include "windows/Clipboard.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
 #include "windows/Services.h"
+#include "windows/SystemServices.h"
 #include "windows/Timers.h"
 
 // The message boxes shown, and the answers to give them (IDOK when none is left).
@@ -28,6 +30,30 @@ class TScriptedMessageBox : public TMessageBoxService {
   std::deque<int> Answers;
 };
 
+// The sounds, beeps, shell opens and help requests made, in order; the shell answers ShellAnswer.
+class TRecordingSystemService : public TSystemService {
+ public:
+  struct TCall {
+    String Kind;  // "sound", "beep", "open", "help"
+    String Text;
+    uintptr_t Value = 0;
+  };
+  void PlaySound(const String& Sound, DWORD Flags) override { Calls.push_back({"sound", Sound, Flags}); }
+  void MessageBeep(UINT Type) override { Calls.push_back({"beep", String(), Type}); }
+  bool ShellOpen(const String& Target) override {
+    Calls.push_back({"open", Target, 0});
+    return ShellAnswer;
+  }
+  bool Help(HWND, const String& File, UINT Command, uintptr_t Data) override {
+    Calls.push_back({"help", File, Command});
+    HelpData.push_back(Data);
+    return true;
+  }
+  std::vector<TCall> Calls;
+  std::vector<uintptr_t> HelpData;
+  bool ShellAnswer = true;
+};
+
 class TGuiTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -35,6 +61,7 @@ class TGuiTest : public ::testing::Test {
 
   TTestClock& TestClock() { return *FClock; }
   TScriptedMessageBox& MessageBoxes() { return *FMessageBox; }
+  TRecordingSystemService& SystemCalls() { return *FSystem; }
 
   // Handles every waiting message (through the application's loop when there is one) and the
   // idle processing, until nothing is left.
@@ -65,6 +92,9 @@ class TGuiTest : public ::testing::Test {
   std::unique_ptr<TClock> FSavedClock;
   std::unique_ptr<TDesktopService> FSavedDesktop;
   std::unique_ptr<TMessageBoxService> FSavedMessageBox;
+  TRecordingSystemService* FSystem = nullptr;
+  std::unique_ptr<TSystemService> FSavedSystem;
+  std::unique_ptr<TClipboardService> FSavedClipboard;
 };
 
 // The window's image with its visible child windows drawn over it, as the screen would show it.

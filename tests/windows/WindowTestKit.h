@@ -19,9 +19,11 @@ struct TLogged {
 
 class TLoggingWindow {
  public:
-  TLoggingWindow(HWND Parent, TRect Bounds, DWORD ClassStyle = 0, DWORD Style = WS_VISIBLE) {
+  TLoggingWindow(HWND Parent, TRect Bounds, DWORD ClassStyle = 0, DWORD Style = WS_VISIBLE, DWORD ExStyle = 0) {
     TWindowCreateParams p;
-    p.Style = Style | (Parent ? WS_CHILD : WS_OVERLAPPED);
+    // A pop-up's Parent is its owner.
+    p.Style = Style | (Parent && !(Style & WS_POPUP) ? DWORD(WS_CHILD) : 0u);
+    p.ExStyle = ExStyle;
     p.ClassStyle = ClassStyle;
     p.X = Bounds.Left;
     p.Y = Bounds.Top;
@@ -48,6 +50,12 @@ class TLoggingWindow {
     for (const TLogged& m : Log)
       for (UINT wanted : Msgs)
         if (m.Msg == wanted) out.push_back(m);
+    return out;
+  }
+  // The scroll codes (low word) and positions (high word) of the logged WM_HSCROLL / WM_VSCROLL.
+  std::vector<std::pair<int, int>> ScrollCodes(UINT Msg) const {
+    std::vector<std::pair<int, int>> out;
+    for (const TLogged& m : Only({Msg})) out.push_back({LOWORD(m.WParam), HIWORD(m.WParam)});
     return out;
   }
   std::vector<UINT> Numbers(std::initializer_list<UINT> Msgs) const {
