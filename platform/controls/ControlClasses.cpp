@@ -45,12 +45,18 @@ void PublishControl(TClassBuilder<TControl>& c) {
   c.Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true);
   c.Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Default(crDefault).Idents(CursorIdents());
   c.Property("Action", &TControl::Action, &TControl::SetAction);
+  c.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode, DragModeNames).Default(dmManual);
+  c.Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Default(crDrag).Idents(CursorIdents());
   c.Event("OnClick", &TControl::OnClick);
   c.Event("OnDblClick", &TControl::OnDblClick);
   c.Event("OnMouseDown", &TControl::OnMouseDown);
   c.Event("OnMouseMove", &TControl::OnMouseMove);
   c.Event("OnMouseUp", &TControl::OnMouseUp);
   c.Event("OnResize", &TControl::OnResize);
+  c.Event("OnDragOver", &TControl::OnDragOver);
+  c.Event("OnDragDrop", &TControl::OnDragDrop);
+  c.Event("OnStartDrag", &TControl::OnStartDrag);
+  c.Event("OnEndDrag", &TControl::OnEndDrag);
 }
 
 void PublishWinControl(TClassBuilder<TWinControl>& c) {
