@@ -309,6 +309,10 @@ TEST_F(NonClient, CloseButtonClosesOnlyWhenReleasedOverIt) {
     closed = true;
     return true;
   };
+  SetActiveWindow(popup.Handle);
+  Pump();
+  EXPECT_EQ(WindowPixel(popup.Handle, 5, -10), TColor(ColorToRGB(clActiveCaption)));
+  EXPECT_FALSE(RenderWindowToPng(popup.Handle, "popup_caption.png").empty());
   const TPoint button{735, 113};
   MouseAt(TMouseInput::Move, button);
   MouseAt(TMouseInput::Press, button);
