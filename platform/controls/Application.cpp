@@ -5,6 +5,7 @@
 #include "controls/ControlClasses.h"
 #include "controls/DBCtrls.h"
 #include "controls/Dialogs.h"
+#include "controls/Menus.h"
 #include "windows/Cursors.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
@@ -33,6 +34,8 @@ void InitApplication() {
   RegisterControlClasses();
   RegisterDialogClasses();
   RegisterDBControlClasses();
+  RegisterMenuClasses();
+  SetPopupMenuHandler(PopupMenuHandler);
   InstallDialogMessageBox();
   if (!ScreenHolder()) {
     ScreenHolder() = MakeComponent<TScreen>();
