@@ -3,6 +3,7 @@
 #include "controls/Application.h"
 
 #include "controls/ControlClasses.h"
+#include "controls/HintWindow.h"
 #include "controls/DBCtrls.h"
 #include "controls/Dialogs.h"
 #include "controls/Menus.h"
@@ -142,10 +143,14 @@ void TApplication::UpdateMouseControl() {
   FMouseControl = now;
   if (old) old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
   if (now && FMouseControl == now) now->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(now));
+  if (FMouseControl == now) ApplicationHintMouseChanged(now);
 }
 
 void TApplication::ControlDestroyed(TControl* Control) {
-  if (FMouseControl == Control) FMouseControl = nullptr;
+  if (FMouseControl == Control) {
+    FMouseControl = nullptr;
+    ApplicationHintMouseChanged(nullptr);
+  }
 }
 
 void TApplication::HandleException(TObject* Sender, std::exception_ptr Error) {

@@ -2,12 +2,22 @@
 #include "controls/StdControlClasses.h"
 
 #include "controls/Bevel.h"
+#include "controls/ComboBox.h"
 #include "controls/GroupBox.h"
+#include "controls/HintWindow.h"
+#include "controls/Image.h"
 #include "controls/Label.h"
+#include "controls/ListBox.h"
+#include "controls/ListView.h"
 #include "controls/Memo.h"
+#include "controls/Notebook.h"
+#include "controls/PageControl.h"
 #include "controls/Panel.h"
+#include "controls/ProgressBar.h"
+#include "controls/ScrollBar.h"
 #include "controls/SpeedButton.h"
 #include "controls/Splitter.h"
+#include "controls/StatusBar.h"
 
 namespace {
 
@@ -124,6 +134,136 @@ void PublishSplitter(TClassBuilder<TSplitter>& c) {
   c.Event("OnMoved", &TSplitter::OnMoved);
 }
 
+void PublishListBox(TClassBuilder<TCustomListBox>& c) {
+  c.Property("Items", &TCustomListBox::Items);
+  c.Property("ItemIndex", &TCustomListBox::ItemIndex, &TCustomListBox::SetItemIndex).Default(-1);
+  c.Property("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect).Default(false);
+  c.Property("ExtendedSelect", &TCustomListBox::ExtendedSelect, &TCustomListBox::SetExtendedSelect).Default(true);
+  c.Property("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted).Default(false);
+  c.Property("Columns", &TCustomListBox::Columns, &TCustomListBox::SetColumns).Default(0);
+  c.Property("Style", &TCustomListBox::Style, &TCustomListBox::SetStyle, ListBoxStyleNames).Default(lbStandard);
+  c.Property("ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight).Stored(&TCustomListBox::IsItemHeightStored);
+  c.Property("BorderStyle", &TCustomListBox::BorderStyle, &TCustomListBox::SetBorderStyle, BorderStyleNames).Default(bsSingle);
+  c.Event("OnDrawItem", &TCustomListBox::OnDrawItem);
+}
+
+void PublishComboBox(TClassBuilder<TCustomComboBox>& c) {
+  c.Property("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle, ComboBoxStyleNames).Default(csDropDown);
+  c.Property("Items", &TCustomComboBox::Items);
+  c.Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex).Default(-1);
+  c.Property("Text", &TCustomComboBox::Text, &TCustomComboBox::SetText);
+  c.Property("MaxLength", &TCustomComboBox::MaxLength, &TCustomComboBox::SetMaxLength).Default(0);
+  c.Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8);
+  c.Property("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted).Default(false);
+  c.Event("OnChange", &TCustomComboBox::OnChange);
+  c.Event("OnSelect", &TCustomComboBox::OnSelect);
+  c.Event("OnDropDown", &TCustomComboBox::OnDropDown);
+  c.Event("OnCloseUp", &TCustomComboBox::OnCloseUp);
+}
+
+void PublishListColumn(TClassBuilder<TListColumn>& c) {
+  c.Property("Caption", &TListColumn::Caption, &TListColumn::SetCaption);
+  c.Property("Width", &TListColumn::Width, &TListColumn::SetWidth).Default(50);
+  c.Property("Alignment", &TListColumn::Alignment, &TListColumn::SetAlignment, AlignmentNames).Default(taLeftJustify);
+}
+
+void PublishListView(TClassBuilder<TCustomListView>& c) {
+  c.Property("Columns", &TCustomListView::Columns);
+  c.Property("ViewStyle", &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle, ViewStyleNames).Default(vsIcon);
+  c.Property("GridLines", &TCustomListView::GridLines, &TCustomListView::SetGridLines).Default(false);
+  c.Property("RowSelect", &TCustomListView::RowSelect, &TCustomListView::SetRowSelect).Default(false);
+  c.Property("ReadOnly", &TCustomListView::ReadOnly, &TCustomListView::SetReadOnly).Default(false);
+  c.Property("ShowColumnHeaders", &TCustomListView::ShowColumnHeaders, &TCustomListView::SetShowColumnHeaders).Default(true);
+  c.Property("ColumnClick", &TCustomListView::ColumnClick, &TCustomListView::SetColumnClick).Default(true);
+  c.Property("MultiSelect", &TCustomListView::MultiSelect, &TCustomListView::SetMultiSelect).Default(false);
+  c.Property("HideSelection", &TCustomListView::HideSelection, &TCustomListView::SetHideSelection).Default(true);
+  c.Property("BorderStyle", &TCustomListView::BorderStyle, &TCustomListView::SetBorderStyle, BorderStyleNames).Default(bsSingle);
+  c.Event("OnSelectItem", &TCustomListView::OnSelectItem);
+  c.Event("OnChange", &TCustomListView::OnChange);
+  c.Event("OnColumnClick", &TCustomListView::OnColumnClick);
+}
+
+void PublishNotebook(TClassBuilder<TNotebook>& c) {
+  c.Property("PageIndex", &TNotebook::PageIndex, &TNotebook::SetPageIndex).Default(0);
+  c.Event("OnPageChanged", &TNotebook::OnPageChanged);
+}
+
+void PublishPageControl(TClassBuilder<TPageControl>& c) {
+  c.Property("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage);
+  c.Property("Style", &TPageControl::Style, &TPageControl::SetStyle, TabStyleNames).Default(tsTabs);
+  c.Event("OnChange", &TPageControl::OnChange);
+  c.Event("OnChanging", &TPageControl::OnChanging);
+}
+
+void PublishStatusPanel(TClassBuilder<TStatusPanel>& c) {
+  c.Property("Text", &TStatusPanel::Text, &TStatusPanel::SetText);
+  c.Property("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth).Default(50);
+  c.Property("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment, AlignmentNames).Default(taLeftJustify);
+  c.Property("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel, StatusPanelBevelNames).Default(pbLowered);
+}
+
+void PublishStatusBar(TClassBuilder<TStatusBar>& c) {
+  c.Property("Panels", &TStatusBar::Panels);
+  c.Property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).Default(false);
+  c.Property("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText);
+  c.Property("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip).Default(true);
+}
+
+void PublishProgressBar(TClassBuilder<TProgressBar>& c) {
+  c.Property("Min", &TProgressBar::Min, &TProgressBar::SetMin).Default(0);
+  c.Property("Max", &TProgressBar::Max, &TProgressBar::SetMax).Default(100);
+  c.Property("Position", &TProgressBar::Position, &TProgressBar::SetPosition).Default(0);
+  c.Property("Step", &TProgressBar::Step, &TProgressBar::SetStep).Default(10);
+  c.Property("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth).Default(false);
+  c.Property("Orientation", &TProgressBar::Orientation, &TProgressBar::SetOrientation, ProgressBarOrientationNames).Default(pbHorizontal);
+}
+
+void PublishImage(TClassBuilder<TImage>& c) {
+  c.Property("Picture", &TImage::Picture);
+  c.Property("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false);
+  c.Property("Center", &TImage::Center, &TImage::SetCenter).Default(false);
+  c.Property("Proportional", &TImage::Proportional, &TImage::SetProportional).Default(false);
+  c.Property("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false);
+  c.Property("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize).Default(false);
+}
+
+void PublishScrollBar(TClassBuilder<TScrollBar>& c) {
+  c.Property("Kind", &TScrollBar::Kind, &TScrollBar::SetKind, ScrollBarKindNames).Default(sbHorizontal);
+  c.Property("Min", &TScrollBar::Min, &TScrollBar::SetMin).Default(0);
+  c.Property("Max", &TScrollBar::Max, &TScrollBar::SetMax).Default(100);
+  c.Property("PageSize", &TScrollBar::PageSize, &TScrollBar::SetPageSize).Default(0);
+  c.Property("Position", &TScrollBar::Position, &TScrollBar::SetPosition).Default(0);
+  c.Property("SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange).Default(1);
+  c.Property("LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange).Default(1);
+  c.Event("OnChange", &TScrollBar::OnChange);
+  c.Event("OnScroll", &TScrollBar::OnScroll);
+}
+
+void RegisterListControls() {
+  RegisterClass<TCustomListBox, TCustomControl>("TCustomListBox", PublishListBox);
+  RegisterClass<TListBox, TCustomListBox>("TListBox");
+  RegisterClass<TCustomComboBox, TCustomControl>("TCustomComboBox", PublishComboBox);
+  RegisterClass<TComboBox, TCustomComboBox>("TComboBox");
+  RegisterClass<TListColumn, TCollectionItem>("TListColumn", PublishListColumn);
+  RegisterClass<TCustomListView, TCustomControl>("TCustomListView", PublishListView);
+  RegisterClass<TListView, TCustomListView>("TListView");
+}
+
+void RegisterComCtrls() {
+  RegisterClass<TPage, TCustomControl>("TPage");
+  RegisterClass<TNotebook, TCustomControl>("TNotebook", PublishNotebook);
+  RegisterClass<TTabSheet, TCustomControl>("TTabSheet", [](TClassBuilder<TTabSheet>& c) {
+    c.Property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).Default(true);
+  });
+  RegisterClass<TPageControl, TCustomControl>("TPageControl", PublishPageControl);
+  RegisterClass<TStatusPanel, TCollectionItem>("TStatusPanel", PublishStatusPanel);
+  RegisterClass<TStatusBar, TCustomControl>("TStatusBar", PublishStatusBar);
+  RegisterClass<TProgressBar, TCustomControl>("TProgressBar", PublishProgressBar);
+  RegisterClass<TImage, TGraphicControl>("TImage", PublishImage);
+  RegisterClass<TScrollBar, TCustomControl>("TScrollBar", PublishScrollBar);
+  RegisterClass<THintWindow, TCustomControl>("THintWindow");
+}
+
 void RegisterStdCtrls() {
   RegisterClass<TCustomEdit, TWinControl>("TCustomEdit", PublishEdit);
   RegisterClass<TEdit, TCustomEdit>("TEdit");
@@ -160,4 +300,6 @@ TIdentMap CursorIdents() { return Cursors; }
 void RegisterStandardControlClasses() {
   RegisterStdCtrls();
   RegisterExtCtrls();
+  RegisterListControls();
+  RegisterComCtrls();
 }
