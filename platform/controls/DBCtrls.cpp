@@ -28,6 +28,18 @@ bool ValueMatch(const String& Values, const String& Text) {
   return false;
 }
 
+// Sets a flag for its lifetime.
+class TReentryGuard {
+ public:
+  explicit TReentryGuard(bool& Flag) : FFlag(Flag) { FFlag = true; }
+  ~TReentryGuard() { FFlag = false; }
+  TReentryGuard(const TReentryGuard&) = delete;
+  TReentryGuard& operator=(const TReentryGuard&) = delete;
+
+ private:
+  bool& FFlag;
+};
+
 }  // namespace
 
 void TFieldDataLink::SetFieldName(const String& Value) {
@@ -218,6 +230,182 @@ void TDBCheckBox::DoExit() {
 }
 
 // The edit's ReadOnly is published by the edit already and reaches the link through its override.
+TDBComboBox::TDBComboBox(TComponent* AOwner) : TCustomComboBox(AOwner), TDBControlLink(this) {
+  FDataLink.OnDataChange = [this](TObject*) { DataChange(); };
+  FDataLink.OnEditingChange = [this](TObject*) { EditingChange(); };
+  FDataLink.OnUpdateData = [this](TObject*) { FDataLink.Field()->SetText(ComboText()); };
+  EditingChange();
+}
+
+void TDBComboBox::SetReadOnly(bool Value) {
+  FDataLink.SetReadOnly(Value);
+  EditingChange();
+}
+
+String TDBComboBox::ComboText() const {
+  if (Style() != csDropDownList) return Text();
+  return ItemIndex() >= 0 ? Items()->Strings(ItemIndex()) : String();
+}
+
+void TDBComboBox::DataChange() {
+  const String text = FDataLink.Field() ? FDataLink.Field()->Text() : String();
+  if (Style() == csDropDownList) {
+    SetItemIndex(Items()->IndexOf(text));
+  } else if (Text() != text) {
+    SetText(text);
+  }
+}
+
+void TDBComboBox::EditingChange() { TextBox().SetReadOnly(!(FDataLink.Editing() && FDataLink.CanModify())); }
+
+void TDBComboBox::Change() {
+  FDataLink.Modified();
+  TCustomComboBox::Change();
+}
+
+// The pick is made before the record goes into edit state, which shows the field again: the
+// pick is put back once editing has begun, or undone when it cannot begin.
+void TDBComboBox::Select() {
+  const int index = ItemIndex();
+  const String text = Text();
+  if (!FDataLink.CanModify() || !FDataLink.Edit()) {
+    FDataLink.Reset();
+    return;
+  }
+  if (Style() == csDropDownList) {
+    SetItemIndex(index);
+  } else {
+    SetText(text);
+  }
+  FDataLink.Modified();
+  TCustomComboBox::Select();
+}
+
+void TDBComboBox::KeyPress(TKeyChar& Key) {
+  TCustomComboBox::KeyPress(Key);
+  if (Key == kEscape) {
+    FDataLink.Reset();
+    SelectAll();
+    Key = 0;
+  } else if ((Key >= 32 || Key == VK_BACK || Key == kCtrlV || Key == kCtrlX) &&
+             !(FDataLink.CanModify() && FDataLink.Edit())) {
+    Key = 0;
+  }
+}
+
+void TDBComboBox::DoExit() {
+  FDataLink.UpdateRecord();
+  TCustomComboBox::DoExit();
+}
+
+// The link to the list's data source: the list is read again when that data set opens, changes
+// its records or fields, but not when it only moves.
+class TDBLookupComboBox::TListLink : public TDataLink {
+ public:
+  explicit TListLink(TDBLookupComboBox* Owner) : FOwner(Owner) {}
+
+ protected:
+  void ActiveChanged() override { FOwner->LoadList(); }
+  void DataSetChanged() override { FOwner->LoadList(); }
+  void DataSetScrolled(int) override {}
+  void LayoutChanged() override { FOwner->LoadList(); }
+
+ private:
+  TDBLookupComboBox* FOwner;
+};
+
+TDBLookupComboBox::TDBLookupComboBox(TComponent* AOwner)
+    : TCustomComboBox(AOwner), TDBControlLink(this), FListLink(std::make_unique<TListLink>(this)), FKeyValue(Variant::Null()) {
+  SetStyle(csDropDownList);
+  FDataLink.OnDataChange = [this](TObject*) { DataChange(); };
+  FDataLink.OnUpdateData = [this](TObject*) { FDataLink.Field()->SetValue(FKeyValue); };
+}
+
+TDBLookupComboBox::~TDBLookupComboBox() = default;
+
+TDataSource* TDBLookupComboBox::ListSource() const { return FListLink->DataSource(); }
+void TDBLookupComboBox::SetListSource(TDataSource* Value) { FListLink->SetDataSource(Value); }
+
+void TDBLookupComboBox::SetKeyField(const String& Value) {
+  FKeyField = Value;
+  LoadList();
+}
+
+void TDBLookupComboBox::SetListField(const String& Value) {
+  FListField = Value;
+  LoadList();
+}
+
+void TDBLookupComboBox::SetKeyValue(const Variant& Value) {
+  FKeyValue = Value;
+  ShowKey();
+}
+
+// Only a browsing data set is read: moving one that is being edited would post its record.
+void TDBLookupComboBox::LoadList() {
+  TDataSet* data = FListLink->DataSet();
+  if (FLoading || (data && data->Active() && data->State() != dsBrowse)) return;
+  TReentryGuard guard(FLoading);
+  Items()->Clear();
+  FKeys.clear();
+  if (data && data->Active() && !FKeyField.empty() && !FListField.empty()) {
+    TField* key = data->FieldByName(FKeyField);
+    TField* list = data->FieldByName(FListField);
+    const TBookmark place = data->Bookmark();
+    data->DisableControls();
+    try {
+      for (data->First(); !data->Eof(); data->Next()) {
+        Items()->Add(list->DisplayText());
+        FKeys.push_back(key->Value());
+      }
+      if (data->BookmarkValid(place)) data->GotoBookmark(place);
+    } catch (...) {
+      data->EnableControls();
+      throw;
+    }
+    data->EnableControls();
+  }
+  ShowKey();
+}
+
+void TDBLookupComboBox::ShowKey() {
+  int index = -1;
+  for (size_t i = 0; i < FKeys.size() && index < 0; ++i)
+    if (!FKeyValue.IsNull() && VarSameValue(FKeys[i], FKeyValue)) index = static_cast<int>(i);
+  SetItemIndex(index);
+}
+
+void TDBLookupComboBox::DataChange() {
+  FKeyValue = FDataLink.Field() ? FDataLink.Field()->Value() : Variant::Null();
+  ShowKey();
+}
+
+// The pick moves the list's data set to its record and, with a data field, puts its key there.
+void TDBLookupComboBox::Select() {
+  const int index = ItemIndex();
+  if (index < 0 || index >= static_cast<int>(FKeys.size())) return;
+  const Variant key = FKeys[static_cast<size_t>(index)];
+  if (FDataLink.Field()) {
+    if (!FDataLink.CanModify() || !FDataLink.Edit()) {
+      ShowKey();
+      return;
+    }
+    FDataLink.Modified();
+  }
+  FKeyValue = key;
+  ShowKey();
+  if (TDataSet* data = FListLink->DataSet()) {
+    TReentryGuard guard(FLoading);
+    data->Locate(FKeyField, key);
+  }
+  TCustomComboBox::Select();
+}
+
+void TDBLookupComboBox::DoExit() {
+  FDataLink.UpdateRecord();
+  TCustomComboBox::DoExit();
+}
+
 template <class T>
 void PublishDataLink(TClassBuilder<T>& c) {
   c.Property("DataSource", &T::DataSource, &T::SetDataSource);
@@ -227,6 +415,17 @@ void PublishDataLink(TClassBuilder<T>& c) {
 void RegisterDBControlClasses() {
   RegisterClass<TDBEdit, TCustomEdit>("TDBEdit", PublishDataLink<TDBEdit>);
   RegisterClass<TDBMemo, TCustomMemo>("TDBMemo", PublishDataLink<TDBMemo>);
+  RegisterClass<TDBComboBox, TCustomComboBox>("TDBComboBox", [](TClassBuilder<TDBComboBox>& c) {
+    PublishDataLink(c);
+    c.Property("ReadOnly", &TDBComboBox::ReadOnly, &TDBComboBox::SetReadOnly).Default(false);
+  });
+  RegisterClass<TDBLookupComboBox, TCustomComboBox>("TDBLookupComboBox", [](TClassBuilder<TDBLookupComboBox>& c) {
+    PublishDataLink(c);
+    c.Property("ReadOnly", &TDBLookupComboBox::ReadOnly, &TDBLookupComboBox::SetReadOnly).Default(false);
+    c.Property("ListSource", &TDBLookupComboBox::ListSource, &TDBLookupComboBox::SetListSource);
+    c.Property("KeyField", &TDBLookupComboBox::KeyField, &TDBLookupComboBox::SetKeyField);
+    c.Property("ListField", &TDBLookupComboBox::ListField, &TDBLookupComboBox::SetListField);
+  });
   RegisterClass<TDBCheckBox, TCustomCheckBox>("TDBCheckBox", [](TClassBuilder<TDBCheckBox>& c) {
     PublishDataLink(c);
     c.Property("ReadOnly", &TDBCheckBox::ReadOnly, &TDBCheckBox::SetReadOnly).Default(false);

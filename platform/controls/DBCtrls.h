@@ -1,10 +1,13 @@
 // Data-aware controls: TFieldDataLink ties a control to one field of a data source; TDBEdit,
-// TDBMemo and TDBCheckBox show the field of the current record, put the data set into edit state
-// when the user starts typing (the data source's AutoEdit), write their value into the field when
-// the record is posted, and are read-only while the field or the data set cannot be changed.
+// TDBMemo, TDBComboBox and TDBCheckBox show the field of the current record, put the data set
+// into edit state when the user starts changing it (the data source's AutoEdit), write their
+// value into the field when the record is posted, and are read-only while the field or the data
+// set cannot be changed. TDBLookupComboBox lists the records of another data set and picks one
+// by its key.
 #pragma once
 
 #include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
 #include "controls/Edit.h"
 #include "controls/Memo.h"
 #include "data/DataSource.h"
@@ -126,6 +129,69 @@ class TDBCheckBox : public TCustomCheckBox, public TDBControlLink {
 
   String FValueChecked = "True";
   String FValueUnchecked = "False";
+};
+
+// A combo box over a field: the text (or, for a pick-only list, the item) is the field's text.
+class TDBComboBox : public TCustomComboBox, public TDBControlLink {
+ public:
+  explicit TDBComboBox(TComponent* AOwner);
+  String ClassName() const override { return "TDBComboBox"; }
+  void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
+  void SetDataField(const String& Value) { FDataLink.SetFieldName(Value); }
+  bool ReadOnly() const { return FDataLink.ReadOnly(); }
+  void SetReadOnly(bool Value);
+
+ protected:
+  void Change() override;
+  void Select() override;
+  void KeyPress(TKeyChar& Key) override;
+  void DoExit() override;
+
+ private:
+  String ComboText() const;
+  void DataChange();
+  void EditingChange();
+};
+
+// A pick-only list of the records of ListSource's data set, showing ListField and keyed by
+// KeyField. Picking an item moves that data set to the record and, when a data field is given,
+// puts the key into it; the field's value chooses the item shown.
+class TDBLookupComboBox : public TCustomComboBox, public TDBControlLink {
+ public:
+  explicit TDBLookupComboBox(TComponent* AOwner);
+  ~TDBLookupComboBox() override;
+  String ClassName() const override { return "TDBLookupComboBox"; }
+  void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
+  void SetDataField(const String& Value) { FDataLink.SetFieldName(Value); }
+  TDataSource* ListSource() const;
+  void SetListSource(TDataSource* Value);
+  const String& KeyField() const { return FKeyField; }
+  void SetKeyField(const String& Value);
+  const String& ListField() const { return FListField; }
+  void SetListField(const String& Value);
+  // The key of the record shown; Null when none.
+  const Variant& KeyValue() const { return FKeyValue; }
+  void SetKeyValue(const Variant& Value);
+  bool ReadOnly() const { return FDataLink.ReadOnly(); }
+  void SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
+
+ protected:
+  void Select() override;
+  void DoExit() override;
+
+ private:
+  class TListLink;
+  // Reads the list's records again, keeping the data set on its record.
+  void LoadList();
+  void ShowKey();
+  void DataChange();
+
+  std::unique_ptr<TListLink> FListLink;
+  String FKeyField;
+  String FListField;
+  Variant FKeyValue;
+  std::vector<Variant> FKeys;  // of the items, in order
+  bool FLoading = false;
 };
 
 // Published properties of the data-aware controls.

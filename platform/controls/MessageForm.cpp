@@ -52,7 +52,7 @@ void TMessageForm::Build(const TMessageDialogRequest& Request) {
   SetCaption(Request.Caption);
   TCanvas measure;
   measure.Font()->Assign(Font());
-  FTextSize = MeasureMessage(&measure, Request.Msg, Screen->Width() / 2);
+  FTextSize = MeasureMessage(&measure, Request.Msg, Desktop().ScreenRect().Width() / 2);
   const int buttons = ButtonCount();
   const int buttonsWidth = buttons * kButtonWidth + (buttons - 1) * kButtonGap;
   const int textLeft = kMargin + (FHasIcon ? kIconSize + kMargin : 0);

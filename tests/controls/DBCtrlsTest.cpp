@@ -172,6 +172,98 @@ TEST_F(DBControls, ACheckBoxFollowsBooleanAndTextFields) {
   EXPECT_EQ(sex->State(), cbChecked);
 }
 
+TEST_F(DBControls, AComboBoxShowsTheFieldAndAPickEditsTheRecord) {
+  TDBComboBox* sex = Add<TDBComboBox>("cbSex", "", 10);
+  sex->SetStyle(csDropDownList);
+  for (const char* item : {"True", "False"}) sex->Items()->Add(item);
+  sex->SetDataField("Fd_Sex");
+  EXPECT_EQ(sex->ItemIndex(), 0);
+  Data->Next();
+  EXPECT_EQ(sex->ItemIndex(), 1);
+  Data->Next();
+  EXPECT_EQ(sex->ItemIndex(), -1);  // "?" is no item
+  Data->First();
+  ShowForm();
+  sex->SetFocus();
+  PressKey(VK_DOWN);
+  Pump();
+  EXPECT_EQ(Data->State(), dsEdit);
+  EXPECT_EQ(sex->ItemIndex(), 1);
+  Data->Post();
+  EXPECT_EQ(Value("Fd_Sex"), "False");
+
+  // A read-only data set refuses the pick.
+  Data->SetReadOnly(true);
+  PressKey(VK_UP);
+  Pump();
+  EXPECT_EQ(Data->State(), dsBrowse);
+  EXPECT_EQ(sex->ItemIndex(), 1);
+}
+
+class LookupControls : public DBControls {
+ protected:
+  void SetUp() override {
+    DBControls::SetUp();
+    Terms = new TMemDataSet(Form);
+    Terms->FieldDefs().Add("Fd_TermID", ftInteger);
+    Terms->FieldDefs().Add("Fd_TermName", ftString, 20);
+    Terms->Open();
+    Terms->AppendRecord({1, "2025学年第一学期"});
+    Terms->AppendRecord({2, "2025学年第二学期"});
+    Terms->AppendRecord({3, "2026学年第一学期"});
+    Terms->First();
+    TermSource = new TDataSource(Form);
+    TermSource->SetDataSet(Terms);
+    Lookup = new TDBLookupComboBox(Form);
+    Lookup->SetParent(Form);
+    Lookup->SetBounds(10, 100, 150, 24);
+    Lookup->SetListSource(TermSource);
+    Lookup->SetKeyField("Fd_TermID");
+    Lookup->SetListField("Fd_TermName");
+  }
+  TMemDataSet* Terms = nullptr;
+  TDataSource* TermSource = nullptr;
+  TDBLookupComboBox* Lookup = nullptr;
+};
+
+TEST_F(LookupControls, WithoutADataFieldItListsAndPickingMovesTheListDataSet) {
+  ASSERT_EQ(Lookup->Items()->Count(), 3);
+  EXPECT_EQ(Lookup->Items()->Strings(2), "2026学年第一学期");
+  EXPECT_EQ(Terms->FieldByName("Fd_TermID")->AsInteger(), 1);  // reading the list left it in place
+  EXPECT_TRUE(Lookup->KeyValue().IsNull());
+  ShowForm();
+  Lookup->SetFocus();
+  PressKey(VK_DOWN);
+  PressKey(VK_DOWN);
+  Pump();
+  EXPECT_EQ(Lookup->ItemIndex(), 1);
+  EXPECT_EQ(Lookup->KeyValue().AsInteger(), 2);
+  EXPECT_EQ(Terms->FieldByName("Fd_TermName")->AsString(), "2025学年第二学期");
+
+  // New records of the list show once posted.
+  Terms->AppendRecord({4, "2026学年第二学期"});
+  EXPECT_EQ(Lookup->Items()->Count(), 4);
+  EXPECT_EQ(Lookup->ItemIndex(), 1);
+}
+
+TEST_F(LookupControls, WithADataFieldTheKeyIsTheFieldsValue) {
+  Lookup->SetDataSource(Source);
+  Lookup->SetDataField("Fd_StuNo");  // keys 1..3 stand in for the term of each record
+  EXPECT_EQ(Lookup->ItemIndex(), -1);  // 1001 is no key
+  Data->Edit();
+  Data->FieldByName("Fd_StuNo")->SetAsInteger(3);
+  EXPECT_EQ(Lookup->ItemIndex(), 2);
+  Data->Post();
+  ShowForm();
+  Lookup->SetFocus();
+  PressKey(VK_UP);
+  Pump();
+  EXPECT_EQ(Data->State(), dsEdit);
+  Data->Post();
+  EXPECT_EQ(Data->FieldByName("Fd_StuNo")->AsInteger(), 2);
+  EXPECT_EQ(Terms->FieldByName("Fd_TermID")->AsInteger(), 2);
+}
+
 TEST_F(DBControls, ALayoutBindsControlsToTheirDataSourceAndField) {
   const String layout = R"(object StuForm: TForm
   object Source: TDataSource
