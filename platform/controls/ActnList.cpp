@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "classes/Properties.h"
-#include "controls/Application.h"
+#include "controls/Forms.h"
 
 namespace {
 
@@ -88,10 +88,7 @@ void TAction::SetParentComponent(TComponent* Value) {
   if (auto* list = dynamic_cast<TActionList*>(Value)) SetActionList(list);
 }
 
-TActionList::TActionList(TComponent* AOwner) : TComponent(AOwner) {
-  ActionLists().push_back(this);
-  if (Application && !Application->ActionIdle) Application->ActionIdle = UpdateActionLists;
-}
+TActionList::TActionList(TComponent* AOwner) : TComponent(AOwner) { ActionLists().push_back(this); }
 
 TActionList::~TActionList() {
   std::erase(ActionLists(), this);

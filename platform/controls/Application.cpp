@@ -2,6 +2,7 @@
 // control under the mouse, and the exception handler; TScreen: screen, forms, focus, cursors.
 #include "controls/Application.h"
 
+#include "controls/ActnList.h"
 #include "controls/ControlClasses.h"
 #include "controls/HintWindow.h"
 #include "controls/DBCtrls.h"
@@ -45,6 +46,7 @@ void InitApplication() {
   if (!ApplicationHolder()) {
     ApplicationHolder() = MakeComponent<TApplication>();
     Application = ApplicationHolder().get();
+    Application->ActionIdle = UpdateActionLists;
   }
   SetExceptionSink([](std::exception_ptr error) {
     if (Application) Application->HandleException(Application, error);
