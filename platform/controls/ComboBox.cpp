@@ -170,6 +170,12 @@ void TCustomComboBox::UpdateTextBox() {
   }
 }
 
+// The items are read before the index: the text follows the stored index once both are there.
+void TCustomComboBox::Loaded() {
+  TCustomControl::Loaded();
+  if (FItemIndex >= 0) SetItemIndex(FItemIndex);
+}
+
 void TCustomComboBox::CreateWnd() {
   TCustomControl::CreateWnd();
   UpdateTextBox();

@@ -53,6 +53,7 @@ class TCustomComboBox : public TCustomControl {
   virtual void CloseUp();
   void CreateWnd() override;
   void DestroyWnd() override;
+  void Loaded() override;
   void Paint() override;
   void Dispatch(TMessage& Message) override;
   void WndProc(TMessage& Message) override;

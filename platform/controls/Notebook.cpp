@@ -67,15 +67,15 @@ void TNotebook::Loaded() {
   ShowActivePage();
 }
 
-// Only the active page shows; the focus leaves a page that hides.
+// Only the active page shows. The pages keep their stacking so that layouts store them in order.
 void TNotebook::ShowActivePage() {
   if (ComponentState() & csLoading) return;
   for (int i = 0; i < PageCount(); ++i)
     if (i != FPageIndex) Page(i)->SetVisible(false);
   if (FPageIndex >= 0 && FPageIndex < PageCount()) {
     Page(FPageIndex)->SetVisible(true);
-    Page(FPageIndex)->BringToFront();
   }
+  Realign();
 }
 
 String TNotebookPages::Get(int Index) const {

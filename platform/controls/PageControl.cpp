@@ -96,8 +96,8 @@ void TPageControl::ShowActivePage() {
     if (page != FActivePage) page->SetVisible(false);
   if (FActivePage) {
     FActivePage->SetVisible(true);
-    FActivePage->BringToFront();
   }
+  Realign();
   Invalidate();
 }
 
