@@ -268,11 +268,33 @@ TEST_F(DBControls, ALayoutBindsControlsToTheirDataSourceAndField) {
   const String layout = R"(object StuForm: TForm
   object Source: TDataSource
   end
+  Left = 100
+  Top = 100
+  Width = 260
+  Height = 150
+  Caption = '学生信息'
   object edtName: TDBEdit
+    Left = 10
+    Top = 10
+    Width = 150
+    Height = 21
     DataSource = Source
     DataField = 'Fd_Name'
   end
+  object mmoAddress: TDBMemo
+    Left = 10
+    Top = 40
+    Width = 150
+    Height = 40
+    DataSource = Source
+    DataField = 'Fd_Address'
+  end
   object chkFree: TDBCheckBox
+    Left = 10
+    Top = 90
+    Width = 150
+    Height = 17
+    Caption = '免考'
     DataSource = Source
     DataField = 'Fd_FreeSign'
     ValueChecked = 'Y'
@@ -289,6 +311,9 @@ end
   source->SetDataSet(Data);
   EXPECT_EQ(name->Text(), "Zhang");
   EXPECT_EQ(dynamic_cast<TDBCheckBox*>(form->FindComponent("chkFree"))->ValueChecked(), "Y");
+  form->Show();
+  Pump();
+  RenderWindowToPng(form->Handle(), "DBControls.png");
 }
 
 }  // namespace
