@@ -38,7 +38,7 @@ class TDragManager {
   void DragTo(TPoint At);
   static bool SendDrag(TDragObject* Object, TControl* Target, TDragMessage Msg);
   void MoveImage(TPoint At);
-  void Release();
+  void Release(bool EndImageDrag);
 
   TControl* FSource = nullptr;
   TDragObject* FObject = nullptr;
@@ -78,8 +78,12 @@ void TDragManager::Begin(TControl* Source, bool Immediate, int Threshold) {
   if (FSource) return;
   FSource = Source;
   TDragObject* object = nullptr;
-  Source->DoStartDrag(object);
-  if (FSource != Source) return;  // the drag was ended from OnStartDrag
+  try {
+    Source->DoStartDrag(object);
+  } catch (...) {
+    FSource = nullptr;
+    throw;
+  }
   if (!object) {
     FOwnedObject = std::make_unique<TDragControlObject>(Source);
     object = FOwnedObject.get();
@@ -184,20 +188,21 @@ void TDragManager::ShowImage(bool Show) {
 }
 
 // Lets go of the capture window, the hook and the image before anyone hears of the end.
-void TDragManager::Release() {
+void TDragManager::Release(bool EndImageDrag) {
   if (FHook) UnhookWindowsHookEx(FHook);
   FHook = 0;
   FImage.reset();
-  if (TImageList* images = FObject ? FObject->GetDragImages() : nullptr; images && images->Dragging()) images->EndDrag();
+  TImageList* images = EndImageDrag && FObject ? FObject->GetDragImages() : nullptr;
+  if (images && images->Dragging()) images->EndDrag();
   const HWND capture = std::exchange(FCapture, HWND());
   if (GetCapture() == capture) ReleaseCapture();
   DestroyWindow(capture);
 }
 
 void TDragManager::Done(bool Drop) {
-  if (!FSource || FEnding) return;
+  if (!FSource || !FObject || FEnding) return;
   FEnding = true;
-  Release();
+  Release(true);
   TDragObject* object = FObject;
   std::unique_ptr<TDragObject> owned = std::move(FOwnedObject);
   TControl* target = FTarget;
@@ -222,10 +227,21 @@ void TDragManager::Forget(TControl* Control) {
     FAccepted = false;
     if (FObject) FObject->FDragTarget = nullptr;
   }
-  if (Control != FSource) return;
-  // The source goes: the drag ends without a drop, and nobody calls back into the source.
-  if (auto* own = dynamic_cast<TDragControlObject*>(FObject); own && own->FControl == Control) own->FControl = nullptr;
-  Done(false);
+  if (Control != FSource || FEnding) return;
+  // The source goes, and the drag object may have gone with it: the drag ends without calling
+  // back into either; the target hears of the cancel without a source.
+  FEnding = true;
+  Release(false);
+  TControl* target = std::exchange(FTarget, nullptr);
+  FOwnedObject.reset();
+  FObject = nullptr;
+  FSource = nullptr;
+  FEnding = false;
+  if (target) {
+    TDragRec rec{Cursor(), nullptr, target, false};
+    target->Perform(CM_DRAG, dmDragCancel, reinterpret_cast<LPARAM>(&rec));
+  }
+  RestoreCursor();
 }
 
 TDragObject::~TDragObject() = default;
@@ -284,7 +300,7 @@ void TControl::DoEndDrag(TObject* Target, int X, int Y) {
 void TControl::CMDrag(TMessage& Message) {
   const auto* rec = reinterpret_cast<const TDragRec*>(Message.LParam);
   const TPoint p = ScreenToClient(rec->Pos);
-  TObject* source = rec->Source->SourceObject();
+  TObject* source = rec->Source ? rec->Source->SourceObject() : nullptr;
   switch (static_cast<TDragMessage>(Message.WParam)) {
     case dmDragEnter:
     case dmDragLeave:

@@ -11,7 +11,7 @@ enum TDragMessage { dmDragEnter, dmDragLeave, dmDragMove, dmDragDrop, dmDragCanc
 
 struct TDragRec {
   TPoint Pos;  // screen
-  TDragObject* Source = nullptr;
+  TDragObject* Source = nullptr;  // nil in the cancel sent when the dragged control was freed
   TControl* Target = nullptr;
   bool Docking = false;
 };

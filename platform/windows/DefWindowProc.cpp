@@ -58,13 +58,24 @@ LRESULT NcActivate(HWND Wnd, bool Active) {
   return 1;
 }
 
+// Edges show the sizing cursors, everything else the arrow.
+HCURSOR CursorOfHit(LRESULT Hit) {
+  switch (Hit) {
+    case HTLEFT: case HTRIGHT: return IDC_SIZEWE;
+    case HTTOP: case HTBOTTOM: return IDC_SIZENS;
+    case HTTOPLEFT: case HTBOTTOMRIGHT: return IDC_SIZENWSE;
+    case HTTOPRIGHT: case HTBOTTOMLEFT: return IDC_SIZENESW;
+    default: return IDC_ARROW;
+  }
+}
+
 // The cursor of the window: the parent may decide first; over the client area it is the arrow.
 LRESULT SetDefaultCursor(HWND Wnd, WPARAM WParam, LPARAM LParam) {
   const HWND parent = GetParent(Wnd);
   if (parent && (GetWindowLong(Wnd, GWL_STYLE) & WS_CHILD) && SendMessage(parent, WM_SETCURSOR, WParam, LParam))
     return 1;
   const auto hit = static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(LParam)));
-  if (hit == HTCLIENT) SetCursor(LoadCursor(IDC_ARROW));
+  if (hit != HTERROR) SetCursor(LoadCursor(CursorOfHit(hit)));
   return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "windows/Layer_p.h"
+#include "windows/NonClient.h"
 
 namespace {
 
@@ -179,8 +180,11 @@ bool ShowWindow(HWND Wnd, int Cmd) {
   rec->Style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
   if (Cmd == SW_SHOWMAXIMIZED && !rec->IsChild()) {
     rec->RestoreBounds = target;
-    target = Desktop().WorkArea();
     rec->Style |= WS_MAXIMIZE;
+    MINMAXINFO limits = DefaultMinMaxInfo(Wnd);
+    SendMessage(Wnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    if (!(rec = Windows().Find(Wnd))) return wasVisible;
+    target = Bounds(limits.ptMaxPosition.X, limits.ptMaxPosition.Y, limits.ptMaxSize.X, limits.ptMaxSize.Y);
   } else if (Cmd == SW_MINIMIZE || Cmd == SW_SHOWMINIMIZED || Cmd == SW_SHOWMINNOACTIVE) {
     rec->RestoreBounds = target;
     rec->Style |= WS_MINIMIZE;

@@ -16,6 +16,10 @@ class TDragBox : public TCustomControl {
   String ClassName() const override { return "TDragBox"; }
   TImageList* GetDragImages() override { return Images; }
   TImageList* Images = nullptr;
+  int Cancels = 0;
+
+ protected:
+  void DragCanceled() override { ++Cancels; }
 };
 
 struct TOver {
@@ -107,6 +111,20 @@ TEST_F(DragDrop, ReleaseOverARefusingControlDropsNothing) {
   EXPECT_EQ(ends[0].first, nullptr);
 }
 
+TEST_F(DragDrop, FreeingTheDraggedControlEndsTheDragAndTheTargetHearsOfIt) {
+  source->BeginDrag(true);
+  MoveTo(At(160, 30));
+  source->Free();
+  source = nullptr;
+  EXPECT_EQ(ActiveDragObject(), nullptr);
+  EXPECT_EQ(target->Cancels, 1);
+  EXPECT_EQ(GetCapture(), HWND());
+  MouseAt(TMouseInput::Release, At(160, 30));
+  Pump();
+  EXPECT_TRUE(drops.empty());
+  EXPECT_TRUE(ends.empty());
+}
+
 TEST_F(DragDrop, ManualDragStartsPastTheThresholdAndEscapeCancelsIt) {
   source->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { source->BeginDrag(false, 5); };
   MoveTo(At(20, 20));
@@ -121,11 +139,44 @@ TEST_F(DragDrop, ManualDragStartsPastTheThresholdAndEscapeCancelsIt) {
   Pump();
   EXPECT_FALSE(source->Dragging());
   EXPECT_TRUE(drops.empty());
+  EXPECT_EQ(target->Cancels, 1);
   ASSERT_EQ(ends.size(), 1u);
   EXPECT_EQ(ends[0].first, nullptr);
   MouseAt(TMouseInput::Release, At(160, 30));
   Pump();
   EXPECT_TRUE(drops.empty());
+}
+
+// A drag object of the source's own: targets see it as the source, it chooses the cursor and hears
+// the end; the source's OnEndDrag is its business then.
+class TItemDrag : public TDragObject {
+ public:
+  TCursor GetDragCursor(bool Accepted, int, int) override { return Accepted ? crMultiDrag : crNoDrop; }
+  void Finished(TObject* Target, int X, int Y, bool Accepted) override {
+    FinishedOn = Target;
+    At = {X, Y};
+    WasAccepted = Accepted;
+  }
+  TObject* FinishedOn = nullptr;
+  TPoint At;
+  bool WasAccepted = false;
+};
+
+TEST_F(DragDrop, StartDragMayGiveADragObjectOfItsOwn) {
+  TItemDrag item;
+  source->OnStartDrag = [&](TObject*, TDragObject*& object) { object = &item; };
+  source->BeginDrag(true);
+  EXPECT_EQ(ActiveDragObject(), &item);
+  MoveTo(At(160, 30));
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crMultiDrag));
+  MouseAt(TMouseInput::Release, At(160, 30));
+  Pump();
+  ASSERT_EQ(drops.size(), 1u);
+  EXPECT_EQ(drops[0].Source, &item);
+  EXPECT_EQ(item.FinishedOn, target);
+  EXPECT_EQ(item.At, (TPoint{10, 20}));
+  EXPECT_TRUE(item.WasAccepted);
+  EXPECT_TRUE(ends.empty());
 }
 
 TEST_F(DragDrop, DragImageFollowsTheMouseInAnOverlay) {

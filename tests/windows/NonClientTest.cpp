@@ -290,15 +290,39 @@ TEST_F(NonClient, FramelessPopupMovesByItsCaptionAndSizesByItsEdgesWithinItsLimi
   const auto sizing = popup.Only({WM_SIZING});
   ASSERT_EQ(sizing.size(), 2u);
   EXPECT_EQ(sizing[0].WParam, WPARAM(WMSZ_RIGHT));
+  // Over an edge the cursor is the sizing one.
+  MouseAt(TMouseInput::Move, {698, 200});
+  Pump();
+  EXPECT_EQ(GetCursor(), HCURSOR(IDC_SIZEWE));
   // Escape puts the window back.
-  MouseAt(TMouseInput::Move, {599, 200});
-  MouseAt(TMouseInput::Press, {599, 200});
-  TestClock().OnWait([&] { MouseAt(TMouseInput::Move, {650, 200}); });
+  popup.Log.clear();
+  MouseAt(TMouseInput::Press, {698, 200});
+  TestClock().OnWait([&] { MouseAt(TMouseInput::Move, {750, 200}); });
   TestClock().OnWait([&] { KeyDown(VK_ESCAPE); });
   Pump();
+  EXPECT_EQ(popup.Only({WM_SIZING}).size(), 1u);
   GetWindowRect(popup.Handle, r);
   EXPECT_EQ(r, Bounds(580, 130, 120, 150));
   EXPECT_EQ(GetCapture(), HWND());
+}
+
+TEST_F(NonClient, MaximisingTakesTheSizeAndPlaceTheWindowAsksFor) {
+  TLoggingWindow top(HWND(), Bounds(50, 50, 200, 100));
+  top.Handler = [](TMessage& m) {
+    if (m.Msg != WM_GETMINMAXINFO) return false;
+    auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+    EXPECT_EQ(info->ptMaxSize, (TPoint{1024, 738}));
+    info->ptMaxSize = {500, 400};
+    info->ptMaxPosition = {10, 20};
+    return true;
+  };
+  ShowWindow(top.Handle, SW_SHOWMAXIMIZED);
+  TRect r;
+  GetWindowRect(top.Handle, r);
+  EXPECT_EQ(r, Bounds(10, 20, 500, 400));
+  ShowWindow(top.Handle, SW_RESTORE);
+  GetWindowRect(top.Handle, r);
+  EXPECT_EQ(r, Bounds(50, 50, 200, 100));
 }
 
 TEST_F(NonClient, CloseButtonClosesOnlyWhenReleasedOverIt) {
