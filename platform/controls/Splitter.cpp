@@ -7,7 +7,7 @@ TSplitter::TSplitter(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetAlign(alLeft);
   SetBounds(0, 0, 3, 100);
   SetCursor(crHSplit);
-  FControlStyle |= csCaptureMouse;
+  FControlStyle = (FControlStyle | csCaptureMouse) & ~csDoubleClicks;
 }
 
 void TSplitter::SetBeveled(bool Value) {

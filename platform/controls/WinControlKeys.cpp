@@ -99,9 +99,10 @@ void TWinControl::CNKeyDown(TMessage& Message) {
   Message.Result = 0;
 }
 
+// Alt with a character is always offered to the form first: accelerators work from an edit too.
 void TWinControl::CNChar(TMessage& Message) {
   Message.Result = 1;
-  if ((Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0) {
+  if (Message.Msg == CN_SYSCHAR || (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0) {
     TCustomForm* form = GetParentForm(this);
     if (form && form->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0) return;
   }
