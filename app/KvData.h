@@ -1,0 +1,123 @@
+// The data module dmGym: the one database connection and the data sets the windows share, the
+// logged-in user and the item-unit list, the log-in check and the routines that fill lists
+// from the class and grade tables. Its components come from the stored layout "KvData".
+#pragma once
+
+#include <memory>
+
+#include "app/KvCommon.h"
+#include "classes/Properties.h"
+#include "data/ADODB.h"
+#include "data/DataSource.h"
+#include "report/FR_DBSet.h"
+
+class TProgressTask;
+
+class TdmGym : public TComponent {
+ public:
+  explicit TdmGym(TComponent* AOwner);
+  ~TdmGym() override;
+  String ClassName() const override { return "TdmGym"; }
+  static void Publish(TClassBuilder<TdmGym>& c);
+
+  // Reads the stored layout and runs OnCreate. An error of OnCreate (no database) goes to the
+  // application's exception handler and the module is made all the same, not connected.
+  static TdmGym* Create(TComponent* AOwner);
+  void BeforeDestruction() override;
+
+  // Opens the connection on the database file Path; answers the error text, empty on success.
+  String ConnectDatabase(const String& Path, const String& User, const String& Password);
+  bool Connected() const { return FConnected; }
+
+  // Checks the log-in name (matched without regard to case) and the password (exactly); on
+  // success fills LogUserInfo with the user, the school and the user's classes. Answers the
+  // error text, empty on success; a failed log-in changes nothing.
+  String Login(const String& LogID, const String& Password);
+  void LoadSchoolInfo();
+  void LoadUserClasses(const String& LogID, int Rights);
+  // Rebuilds NutricList: the fitness items, then the examination items.
+  void LoadNutricList();
+
+  // Fill Items from the class or grade table in table order; an empty table leaves them as they
+  // were. FillClassGradeList gives each line a new TGradeInfo and frees those of the lines it
+  // replaces; the list's owner frees the last ones with FreeClassGradeList.
+  void FillClassList(TStrings* Items);
+  void FillClassGradeList(TStrings* Items);
+  void FillGradeList(TStrings* Items);
+  // The grade of the class of exactly this name; empty when there is none.
+  String GetClassGrade(const String& ClassName);
+
+  // Student cards (KvDataCards.cpp). Each build empties its card table and fills it again from
+  // the stored results: an empty class name means every student. Progress may be null.
+  void ClearUptoCard();
+  void BuildClassUptoCard(TProgressTask* Progress, const String& ClassName);
+  void BuildUptoCard(TProgressTask* Progress, const String& ClassName);
+  void PrepareExamCard(TProgressTask* Progress, const String& ClassName);
+  void BuildExamCard(TProgressTask* Progress, const String& ClassName);
+
+  // Statistics (KvDataStats.cpp): each run rebuilds the fitness card of every student, then its
+  // summary table, in one transaction. SumUnits fills one summary table from the current cards.
+  enum TSumLevel { slClasses, slGrades, slSchool };
+  void SumClasses(TProgressTask* Progress);
+  void SumGrades(TProgressTask* Progress);
+  void SumSchool(TProgressTask* Progress);
+  void SumUnits(TProgressTask* Progress, TSumLevel Level);
+  // Runs Work in one transaction: committed when it returns, rolled back when it raises.
+  void RebuildInTransaction(const std::function<void()>& Work);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+
+  TADOConnection* adcConnect = nullptr;
+  TADOQuery* adqLogin = nullptr;
+  TADOTable* adtClass = nullptr;
+  TADOTable* adtGrade = nullptr;
+  TADOQuery* adqExamStarnd = nullptr;
+  TDataSource* dsExamStarnd = nullptr;
+  TADOQuery* adqUptoStarnd = nullptr;
+  TDataSource* dsUptoStarnd = nullptr;
+  TADOQuery* adqTeachers = nullptr;
+  TDataSource* dsTeachers = nullptr;
+  TADOQuery* adqStudents = nullptr;
+  TDataSource* dsStudents = nullptr;
+  TADOQuery* adqExecSql = nullptr;
+  TADOTable* adtDuty = nullptr;
+  TfrDBDataSet* dbsPrint = nullptr;
+  TADOQuery* adqprint = nullptr;
+  TDataSource* dsPrint = nullptr;
+  TADOTable* adtDetail = nullptr;
+  TfrDBDataSet* dbsDetail = nullptr;
+  TADOTable* adtTermType = nullptr;
+  TADOQuery* adqSumProg = nullptr;
+  TADOQuery* adqSumSource = nullptr;
+  TADOQuery* adqSumDest = nullptr;
+  TADOTable* adtBasicProg = nullptr;
+
+ protected:
+  void Loaded() override;
+
+ private:
+  void DataModuleCreate(TObject* Sender);
+  void DataModuleDestroy(TObject* Sender);
+  void adqStudentsPostError(TDataSet* DataSet, EDatabaseError& E, TDataAction& Action);
+  void AppendNutrics(const String& Sql);
+  void FillList(TADOTable* Table, TStrings* Items, const std::function<void(TStrings*)>& AddRow,
+                void (*Clear)(TStrings*));
+
+  bool FConnected = false;
+  std::unique_ptr<TLogUserInfo> FLogUserInfo;
+  std::unique_ptr<TStringList> FNutricList;
+};
+
+// Runs Work under a new progress window and the hourglass cursor; the window is freed and the
+// cursor restored however Work ends.
+void RunProgressTask(const std::function<void(TProgressTask*)>& Work);
+
+// Frees the TGradeInfo objects of a list filled by FillClassGradeList and empties it.
+void FreeClassGradeList(TStrings* Items);
+
+// The one data module, and what it holds: the logged-in user and the item units (item number
+// to TBasicNutric, fitness items first; a look-up finds the first of a number).
+extern TdmGym* dmGym;
+extern TLogUserInfo* LogUserInfo;
+extern TStringList* NutricList;

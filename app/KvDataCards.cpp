@@ -1,0 +1,163 @@
+// The student cards: the fitness card (per item the best score with its performance, and the
+// general score) and the examination card (the part averages and the weighted examination score).
+// Each build fills its table with a few statements over the whole result table instead of a
+// search and a post per result row, which keeps a school's rebuild within a few reads of the
+// results; the builds run inside one transaction, so a failure leaves the cards as they were.
+#include <map>
+
+#include "app/KvData.h"
+#include "app/KvDataSql_p.h"
+
+namespace {
+
+struct TCardItem {
+  String ProgNo;    // also the name of the performance column of the card
+  String FenField;  // the score column of the card
+  int ProgType;
+};
+
+std::vector<TCardItem> ReadCardItems(TADOQuery* Query) {
+  Query->Close();
+  Query->SQL()->SetText("select * from Tb_UptoProg order by Fd_ProgNo");
+  Query->Open();
+  std::vector<TCardItem> items;
+  for (Query->First(); !Query->Eof(); Query->Next())
+    items.push_back({Query->FieldByName("Fd_ProgNo")->AsString(), Query->FieldByName("Fd_FenField")->AsString(),
+                     Query->FieldByName("Fd_ProgType")->AsInteger()});
+  return items;
+}
+
+// The results of the students whose cards are built: of every student, or of one class's.
+String UptoResults(bool OneClass) {
+  return OneClass ? "from Tb_UptoProcess a, Tb_Students c\n"
+                    "  where a.Fd_StuNo = c.Fd_StuNo and c.Fd_Class = :AClass\n"
+                  : "from Tb_UptoProcess a where a.Fd_StuNo is not null\n";
+}
+
+// One card per student with a result of a listed item. Per student and item the best result is
+// the one with the highest score above 0 and, among equal scores, the first stored (the smallest
+// Fd_ProcID): the key score × 2^32 − Fd_ProcID orders them so, and its max() takes the other
+// columns from that row. Results scored 0 or less write nothing. The grade is that of the
+// student's first result of a listed item.
+String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
+  String columns = "Fd_StuNo, Fd_Grade";
+  String values;
+  for (size_t i = 0; i < Items.size(); ++i) {
+    const String item = ":AItem" + std::to_string(i);
+    columns += ", " + QuoteName(Items[i].ProgNo) + ", " + QuoteName(Items[i].FenField);
+    values += ",\n  max(case when r.Item = " + item + " then r.Achieve end), max(case when r.Item = " + item +
+              " then r.Fen end)";
+  }
+  return "insert into Tb_UptoCard (" + columns + ")\n" +
+         "select r.Fd_StuNo,\n"
+         "  (select a.Fd_Grade from Tb_UptoProcess a, Tb_UptoProg b\n"
+         "    where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo order by a.Fd_ProcID limit 1)" +
+         values + "\n" +
+         "from (select a.Fd_StuNo, a.Fd_ProgNo as Item,\n"
+         "        case when a.Fd_FenVal > 0 then a.Fd_Achieve end as Achieve,\n"
+         "        case when a.Fd_FenVal > 0 then a.Fd_FenVal end as Fen,\n"
+         "        max(case when a.Fd_FenVal > 0 then a.Fd_FenVal * 4294967296 - a.Fd_ProcID end)\n"
+         "      " + UptoResults(OneClass) + "      group by a.Fd_StuNo, a.Fd_ProgNo) r\n"
+         "where r.Item in (select Fd_ProgNo from Tb_UptoProg)\n"
+         "group by r.Fd_StuNo";
+}
+
+// The general score: the best score of each item category 1 to 5 added up; an empty score
+// column counts 0.
+String GeneralScoreSql(const std::vector<TCardItem>& Items) {
+  std::map<int, String> bestOfType;
+  for (const TCardItem& item : Items) {
+    if (item.ProgType < 1 || item.ProgType > 5) continue;
+    bestOfType[item.ProgType] += ", coalesce(" + QuoteName(item.FenField) + ", 0)";
+  }
+  String sum;
+  for (const auto& [type, scores] : bestOfType) sum += (sum.empty() ? "max(0" : " + max(0") + scores + ")";
+  return "update Tb_UptoCard set Fd_GernalFen = " + (sum.empty() ? String("0") : sum);
+}
+
+// The examination parts in the order a build takes them, with the card column each fills.
+struct TExamPart {
+  int TestPart;
+  const char* Column;
+  const char* Text;
+};
+constexpr TExamPart ExamParts[] = {
+    {2, "Fd_TestFen", "统计运动能力得分..."},
+    {3, "Fd_TechFen", "统计运动技能得分..."},
+    {0, "Fd_ClassFen", "统计表现得分..."},
+    {1, "Fd_BasicFen", "统计基础知识得分..."},
+};
+
+// A student's average of one part, rounded half to even, into the card row, which is added when
+// the student has none yet. An average of empty scores reads as 0.
+String ExamPartSql(const TExamPart& Part, bool OneClass) {
+  const String column = Part.Column;
+  return "insert into Tb_ExamCard (Fd_StuNo, " + column + ")\n" +
+         "select a.Fd_StuNo, coalesce(" + RoundHalfEvenSql("avg(a.Fd_FenVal)") + ", 0)\n" +
+         (OneClass ? "from Tb_ExamProcess a, Tb_Students b\n"
+                     "where a.Fd_StuNo = b.Fd_StuNo and b.Fd_Class = :AClass and a.Fd_TestPart = :APart\n"
+                   : "from Tb_ExamProcess a where a.Fd_StuNo is not null and a.Fd_TestPart = :APart\n") +
+         "group by a.Fd_StuNo\n"
+         "on conflict (Fd_StuNo) do update set " + column + " = excluded." + column;
+}
+
+}  // namespace
+
+void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
+  adcConnect->BeginTrans();
+  try {
+    Work();
+  } catch (...) {
+    adcConnect->RollbackTrans();
+    throw;
+  }
+  adcConnect->CommitTrans();
+}
+
+void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }
+
+void TdmGym::BuildClassUptoCard(TProgressTask* Progress, const String& ClassName) {
+  RebuildInTransaction([&] {
+    SetTask(Progress, "正在初始化数据...", 1);
+    ClearUptoCard();
+    BuildUptoCard(Progress, ClassName);
+  });
+}
+
+void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
+  TCloseQueries closer({adqSumProg, adqExecSql});
+  const std::vector<TCardItem> items = ReadCardItems(adqSumProg);
+  const bool oneClass = !ClassName.empty();
+  TSqlParams params;
+  if (oneClass) params.emplace_back("AClass", ClassName);
+  for (size_t i = 0; i < items.size(); ++i) params.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
+  SetTask(Progress, "正在统计学生考试成绩...", 1);
+  RunSql(adqExecSql, CardInsertSql(items, oneClass), params);
+  StepIt(Progress);
+  SetTask(Progress, "正在统计学生总分...", 1);
+  RunSql(adqExecSql, GeneralScoreSql(items));
+  StepIt(Progress);
+}
+
+void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
+  RebuildInTransaction([&] { BuildExamCard(Progress, ClassName); });
+}
+
+void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
+  TCloseQueries closer({adqExecSql});
+  const bool oneClass = !ClassName.empty();
+  SetTask(Progress, "正在初始化数据...", 1);
+  RunSql(adqExecSql, "delete from Tb_ExamCard");
+  for (const TExamPart& part : ExamParts) {
+    SetTask(Progress, part.Text, 1);
+    TSqlParams params{{"APart", Variant(part.TestPart)}};
+    if (oneClass) params.emplace_back("AClass", ClassName);
+    RunSql(adqExecSql, ExamPartSql(part, oneClass), params);
+    StepIt(Progress);
+  }
+  SetTask(Progress, "统计学生考试综合得分...", 1);
+  RunSql(adqExecSql, "update Tb_ExamCard set Fd_GernalFen = " +
+                         RoundHalfEvenSql("(4 * coalesce(Fd_TestFen, 0) + 2 * coalesce(Fd_BasicFen, 0) + "
+                                          "coalesce(Fd_ClassFen, 0) + 3 * coalesce(Fd_TechFen, 0)) / 10.0"));
+  StepIt(Progress);
+}

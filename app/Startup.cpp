@@ -1,0 +1,77 @@
+// Start-up and shut-down of the records application.
+#include "app/Startup.h"
+
+#include "app/KvData.h"
+#include "app/KvMain.h"
+#include "app/dialogs/About.h"
+#include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/InputAchieve.h"
+#include "app/dialogs/Logon.h"
+#include "app/dialogs/ProgressTask.h"
+#include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/Splash.h"
+#include "controls/Application.h"
+#include "controls/Dialogs.h"
+#include "report/FR_ScriptDlg.h"
+
+namespace {
+
+// The INPUT and MESSAGEBOX functions of report scripts show the program's own dialogs.
+class TAppScriptDialogs : public TfrScriptDialogs {
+ public:
+  String InputBox(const String& Caption, const String& Prompt, const String& Default) override {
+    return ::InputBox(Caption, Prompt, Default);
+  }
+  int MessageBox(const String& Text, const String& Caption, int Flags) override {
+    return ::MessageBox(Text, Caption, static_cast<UINT>(Flags));
+  }
+};
+
+void ShowSplash() {
+  fmSplash = TCustomForm::Create<TfmSplash>(Application);
+  fmSplash->Show();
+  fmSplash->Update();
+}
+
+void FreeSplash() {
+  fmSplash->Hide();
+  fmSplash->Free();
+  fmSplash = nullptr;
+}
+
+}  // namespace
+
+void RegisterApplicationClasses() {
+  RegisterDataClasses();
+  RegisterRecordSourceClasses();
+  RegisterClass<TdmGym, TComponent>("TdmGym");
+  RegisterClass<TfmSplash, TForm>("TfmSplash");
+  RegisterClass<TfmKvMain, TForm>("TfmKvMain");
+  RegisterClass<TfmLogon, TForm>("TfmLogon");
+  RegisterClass<TfmSetDatabase, TForm>("TfmSetDatabase");
+  RegisterClass<TfmChgPwd, TForm>("TfmChgPwd");
+  RegisterClass<TAboutBox, TForm>("TAboutBox");
+  RegisterClass<TProgressTask, TForm>("TProgressTask");
+  RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
+}
+
+void StartApplication() {
+  InitApplication();
+  RegisterApplicationClasses();
+  SetScriptDialogs(std::make_unique<TAppScriptDialogs>());
+  Application->SetTitle("Quorin");
+  ShowSplash();
+  TdmGym::Create(Application);
+  Application->CreateForm(fmKvMain);
+  FreeSplash();
+}
+
+// Nothing is saved on the way out: the application frees its forms and the data module, whose
+// connection closes with it.
+int RunApplication() {
+  StartApplication();
+  Application->Run();
+  SetScriptDialogs(nullptr);
+  DoneApplication();
+  return 0;
+}

@@ -1,0 +1,36 @@
+// The progress window: its task, its steps, and a fresh start each time it is shown.
+#include "app/dialogs/ProgressTask.h"
+
+#include "app/FormKit.h"
+
+void TProgressTask::Publish(TClassBuilder<TProgressTask>& c) {
+  c.Method("FormShow", &TProgressTask::FormShow);
+  c.Method("FormClose", &TProgressTask::FormClose);
+}
+
+void TProgressTask::Loaded() {
+  TForm::Loaded();
+  BindComponent(this, lbText, "lbText");
+  BindComponent(this, pbFinished, "pbFinished");
+}
+
+void TProgressTask::FormShow(TObject*) {
+  lbText->SetCaption(String());
+  pbFinished->SetPosition(0);
+}
+
+void TProgressTask::FormClose(TObject*, TCloseAction& Action) { Action = caFree; }
+
+void TProgressTask::SetTask(const String& Text, int Max) {
+  lbText->SetCaption(Text);
+  pbFinished->SetMin(0);
+  pbFinished->SetMax(Max);
+  pbFinished->SetStep(1);
+  pbFinished->SetPosition(0);
+  Repaint();
+}
+
+void TProgressTask::StepIt() {
+  if (pbFinished->Position() < pbFinished->Max()) pbFinished->StepIt();
+  Repaint();
+}

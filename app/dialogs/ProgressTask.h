@@ -1,0 +1,31 @@
+// The progress window of long work: a task text and a bar from 0 to a maximum, stepped by one
+// and repainted at once. Its callers show it, hide it and free it; closed, it frees itself.
+#pragma once
+
+#include "classes/Properties.h"
+#include "controls/Forms.h"
+#include "controls/Label.h"
+#include "controls/ProgressBar.h"
+
+class TProgressTask : public TForm {
+ public:
+  using TForm::TForm;
+  String ClassName() const override { return "TProgressTask"; }
+  String LayoutModule() const override { return "ProgressTask"; }
+  static void Publish(TClassBuilder<TProgressTask>& c);
+
+  // A new phase: the text, and the bar at 0 of Max.
+  void SetTask(const String& Text, int Max);
+  // One step, up to Max.
+  void StepIt();
+
+  TLabel* lbText = nullptr;
+  TProgressBar* pbFinished = nullptr;
+
+ protected:
+  void Loaded() override;
+
+ private:
+  void FormShow(TObject* Sender);
+  void FormClose(TObject* Sender, TCloseAction& Action);
+};

@@ -1,0 +1,4 @@
+// The splash window's variable; the window itself is all layout.
+#include "app/dialogs/Splash.h"
+
+TfmSplash* fmSplash = nullptr;

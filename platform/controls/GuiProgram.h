@@ -1,0 +1,8 @@
+// The start of a GUI program: the platform's application object, made before anything else at
+// the fixed 96 dpi the window layer works in, then the program's body on the GUI thread.
+#pragma once
+
+#include <functional>
+
+// Runs Body with the platform up and answers its exit code. argv[0] is the program file.
+int RunGuiProgram(int argc, char** argv, const std::function<int()>& Body);

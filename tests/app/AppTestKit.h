@@ -1,0 +1,60 @@
+// The fixture of the records application's tests: the GUI harness with the application's classes
+// registered and titled, a database of its own made from the default one (or none), the settings
+// pointing at it, and a school to log on to.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/KvData.h"
+#include "app/Startup.h"
+#include "settings/Registry.h"
+#include "support/DataFixture.h"
+#include "support/GuiHarness.h"
+#include "support/ScriptedDialogs.h"
+
+class TAppTest : public TGuiTest {
+ protected:
+  void SetUp() override {
+    TGuiTest::SetUp();
+    RegisterApplicationClasses();
+    Application->SetTitle("Quorin");
+    TRegistry().DeleteKey("\\Software\\Tolvik");
+  }
+  void TearDown() override {
+    TGuiTest::TearDown();
+    TRegistry().DeleteKey("\\Software\\Tolvik");
+  }
+
+  // The data module, owned by the application, made on the database the settings name.
+  TdmGym* MakeDataModule(const std::string& Path) {
+    SetDatabaseFile(Path);
+    return TdmGym::Create(Application);
+  }
+
+  // Three classes, two teachers besides the administrator (one teaching two classes, one none)
+  // and the school.
+  static void AddSchool(DataFixture& Db) {
+    Db.Connection()->Execute(
+        "INSERT INTO Tb_Classes (Fd_Grade, Fd_Class, Fd_OrderNo) VALUES"
+        " ('高一', '高一(2)班', 2), ('高二', '高二(1)班', 3), ('高一', '高一(1)班', 1);"
+        "INSERT INTO Tb_Teachers (Fd_LogID, Fd_Password, Fd_Name, Fd_Rights, Fd_Sex) VALUES"
+        " ('zhang', 'Abc1', '张老师', 0, '女'), ('li', 'pw', '李老师', 0, '男');"
+        "INSERT INTO Tb_TeacherTask (Fd_LogID, Fd_Classes) VALUES ('zhang', '高二(1)班'), ('zhang', '高一(2)班');"
+        "INSERT INTO Tb_SchoolInfo (Fd_SchoolName, Fd_Manager) VALUES ('第一中学', '王主任');");
+  }
+
+  // A file that exists but is no database.
+  static std::string NotADatabase(const DataFixture& Db) {
+    const std::string path = Db.Dir().File("notes.db");
+    std::ofstream(path) << "这不是数据库\n";
+    return path;
+  }
+
+  // The texts of the message dialogs shown through the dialog service.
+  static std::vector<String> MessageTexts(const TScriptedDialogs& Dialogs) {
+    std::vector<String> texts;
+    for (const auto& m : Dialogs.Messages) texts.push_back(m.Msg);
+    return texts;
+  }
+};
