@@ -57,6 +57,8 @@ struct TWindowRecord {
   std::vector<TCanvas*> Canvases;             // callers' canvases drawing here
   QPointer<QWidget> NativeEditor;
   QPointer<QObject> NativeFilter;  // the editor's event filter, owned by the editor
+  TFrameLayout Frame;              // the layer's frame parts, window coordinates
+  TPoint FrameOrigin;              // of the window rectangle whose frame is being calculated
   TScrollBarState ScrollBars[2];   // SB_HORZ, SB_VERT
   bool FlatScrollBars = false;
   bool NcActive = false;           // as WM_NCACTIVATE last said

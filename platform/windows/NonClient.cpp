@@ -80,16 +80,16 @@ LRESULT SizingEdgeAt(const TFrameLayout& Layout, TPoint P) {
 
 bool HasNativeFrame(const TWindowRecord& Rec) { return !Rec.IsChild() && !(Rec.Style & WS_POPUP); }
 
-TFrameLayout FrameLayoutOf(const TWindowRecord& Rec, const TRect& Window) {
+TFrameLayout FrameLayoutOf(const TWindowRecord& Rec, const TRect& Outer) {
   TFrameLayout layout;
-  layout.Window = Window;
+  layout.Window = Outer;
   const bool native = HasNativeFrame(Rec);
-  const TRect inner = Normalised(InsideFrame(Window, Rec.Style, Rec.ExStyle, native));
+  const TRect inner = Normalised(InsideFrame(Outer, Rec.Style, Rec.ExStyle, native));
   layout.Inner = inner;
   if (!native && HasCaption(Rec.Style)) {
     const int border = BorderWidth(Rec.Style, Rec.ExStyle);
     const int height = CaptionHeight(Rec.Style, Rec.ExStyle);
-    layout.Caption = TRect{Window.Left + border, Window.Top + border, Window.Right - border, Window.Top + border + height - 1};
+    layout.Caption = TRect{Outer.Left + border, Outer.Top + border, Outer.Right - border, Outer.Top + border + height - 1};
     if (Rec.Style & WS_SYSMENU) {
       const int size = layout.Caption.Height() - 4;
       layout.CloseButton = Bounds(layout.Caption.Right - 2 - size, layout.Caption.Top + 2, size, size);
@@ -116,25 +116,31 @@ bool AdjustWindowRectEx(TRect& Rect, DWORD Style, bool, DWORD ExStyle) {
 void DefNcCalcSize(HWND Wnd, TRect& Proposed) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return;
-  TRect client = FrameLayoutOf(*rec, TRect{0, 0, Proposed.Width(), Proposed.Height()}).Client;
-  OffsetRect(client, Proposed.Left, Proposed.Top);
-  Proposed = client;
+  TRect outer = Proposed;
+  OffsetRect(outer, -rec->FrameOrigin.X, -rec->FrameOrigin.Y);
+  rec->Frame = FrameLayoutOf(*rec, outer);
+  Proposed = rec->Frame.Client;
+  OffsetRect(Proposed, rec->FrameOrigin.X, rec->FrameOrigin.Y);
 }
 
+// Frame parts first, then what the window's own frame calculation left outside them: a border
+// band is HTBORDER, anything else (a frame the window draws itself) HTNOWHERE.
 LRESULT DefNcHitTest(HWND Wnd, TPoint ScreenPoint) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return HTNOWHERE;
   const TPoint o = ScreenOrigin(*rec);
   const TPoint p{ScreenPoint.X - o.X, ScreenPoint.Y - o.Y};
-  const TFrameLayout layout = FrameLayoutOf(*rec, TRect{0, 0, rec->Bounds.Width(), rec->Bounds.Height()});
-  if (!PtInRect(layout.Window, p) || !IsInWindowRegion(*rec, p)) return HTNOWHERE;
-  if (PtInRect(layout.Client, p)) return HTCLIENT;
-  if (PtInRect(layout.VScroll, p)) return HTVSCROLL;
-  if (PtInRect(layout.HScroll, p)) return HTHSCROLL;
-  if (PtInRect(layout.CloseButton, p)) return HTCLOSE;
-  if (PtInRect(layout.Caption, p)) return HTCAPTION;
-  if (layout.SizingBorder > 0)
-    if (const LRESULT edge = SizingEdgeAt(layout, p); edge != HTNOWHERE) return edge;
+  if (!PtInRect(TRect{0, 0, rec->Bounds.Width(), rec->Bounds.Height()}, p) || !IsInWindowRegion(*rec, p)) return HTNOWHERE;
+  if (PtInRect(rec->Client, p)) return HTCLIENT;
+  const TFrameLayout& f = rec->Frame;
+  if (PtInRect(f.VScroll, p)) return HTVSCROLL;
+  if (PtInRect(f.HScroll, p)) return HTHSCROLL;
+  if (PtInRect(f.Corner, p)) return HTGROWBOX;
+  if (PtInRect(f.CloseButton, p)) return HTCLOSE;
+  if (PtInRect(f.Caption, p)) return HTCAPTION;
+  if (!PtInRect(f.Window, p) || PtInRect(f.Inner, p)) return HTNOWHERE;
+  if (f.SizingBorder > 0)
+    if (const LRESULT edge = SizingEdgeAt(f, p); edge != HTNOWHERE) return edge;
   return HTBORDER;
 }
 

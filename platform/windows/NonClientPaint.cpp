@@ -46,16 +46,13 @@ void PaintCaption(HDC DC, const TWindowRecord& Rec, const TFrameLayout& Layout) 
   if (!IsRectEmpty(Layout.CloseButton)) PaintCloseButton(DC, Layout.CloseButton, false);
 }
 
-TFrameLayout LayoutOf(const TWindowRecord& Rec) {
-  return FrameLayoutOf(Rec, TRect{0, 0, Rec.Bounds.Width(), Rec.Bounds.Height()});
-}
-
 }  // namespace
 
 void DefNcPaint(HWND Wnd) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return;
-  const TFrameLayout layout = LayoutOf(*rec);
+  const TFrameLayout layout = rec->Frame;
+  if (IsRectEmpty(layout.Window)) return;  // the window lays out and paints its frame itself
   HDC dc = GetWindowDC(Wnd);
   if (!HasNativeFrame(*rec)) {
     TRect r = layout.Window;
@@ -81,7 +78,7 @@ void RedrawFrame(HWND Wnd) {
 void TrackCloseButton(HWND Wnd) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return;
-  const TRect button = LayoutOf(*rec).CloseButton;
+  const TRect button = rec->Frame.CloseButton;
   const TPoint origin = ScreenOrigin(*rec);
   const auto over = [&](const MSG& msg) {
     const TPoint p = MessageScreenPoint(msg);

@@ -36,9 +36,11 @@ struct TScrollBarGeometry {
   int Length() const { return Vertical ? Bar.Height() : Bar.Width(); }
 };
 
-// The frame parts of a window in window coordinates; rectangles are empty when absent.
+// The frame parts of a window in window coordinates; rectangles are empty when absent. The
+// default WM_NCCALCSIZE lays them out inside the rectangle it is given (the window's own handler
+// may have narrowed it first) and keeps them for hit-testing and painting.
 struct TFrameLayout {
-  TRect Window;    // (0, 0, width, height)
+  TRect Window;    // the rectangle the frame was laid out in
   TRect Inner;     // inside borders and edges
   TRect Caption;   // of a frameless pop-up window with WS_CAPTION
   TRect CloseButton;
@@ -52,7 +54,7 @@ struct TFrameLayout {
 // True for top-level windows that keep the native window frame: their borders and caption are
 // the window system's, only scroll bars are drawn by the layer.
 bool HasNativeFrame(const TWindowRecord& Rec);
-TFrameLayout FrameLayoutOf(const TWindowRecord& Rec, const TRect& Window);
+TFrameLayout FrameLayoutOf(const TWindowRecord& Rec, const TRect& Outer);
 TScrollBarGeometry ScrollBarGeometry(const TScrollBarState& Bar, const TRect& Rect, bool Vertical);
 TScrollPart ScrollPartAt(const TScrollBarGeometry& Geometry, TPoint WindowPoint);
 // The scroll position that puts the thumb's start at Offset pixels along the track.

@@ -36,7 +36,7 @@ void PaintArrows(HDC DC, const TScrollBarState& Bar, const TScrollBarGeometry& G
   DrawFrameControl(DC, down, DFC_SCROLL, (G.Vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | ArrowState(Bar, spLineDown));
 }
 
-void PaintTrack(HDC DC, const TScrollBarState& Bar, const TRect& R, bool Pressed) {
+void PaintTrack(HDC DC, const TRect& R, bool Pressed) {
   if (IsRectEmpty(R)) return;
   if (Pressed) {
     FillRect(DC, R, GetSysColorBrush(COLOR_3DDKSHADOW));
@@ -45,12 +45,17 @@ void PaintTrack(HDC DC, const TScrollBarState& Bar, const TRect& R, bool Pressed
   // The classic track: a checkerboard of the face and highlight colours.
   SetTextColor(DC, clBtnFace);
   SetBkColor(DC, clBtnHighlight);
-  FillRect(DC, R, Bar.FlatStyle == FSB_FLAT_MODE ? GetSysColorBrush(COLOR_BTNFACE) : CreatePatternBrush(CheckerboardPattern()));
+  FillRect(DC, R, CreatePatternBrush(CheckerboardPattern()));
 }
 
+// Regular thumbs are raised twice, encarta ones once, flat ones framed in the shadow colour.
 void PaintThumb(HDC DC, const TScrollBarState& Bar, TRect R) {
-  const unsigned edge = Bar.FlatStyle == FSB_REGULAR_MODE ? EDGE_RAISED : BDR_RAISEDINNER;
-  DrawEdge(DC, R, edge, BF_RECT | BF_MIDDLE | (Bar.FlatStyle == FSB_FLAT_MODE ? unsigned(BF_FLAT) : 0u));
+  if (Bar.FlatStyle == FSB_FLAT_MODE) {
+    FillRect(DC, R, GetSysColorBrush(COLOR_BTNFACE));
+    FrameRect(DC, R, GetSysColorBrush(COLOR_BTNSHADOW));
+    return;
+  }
+  DrawEdge(DC, R, Bar.FlatStyle == FSB_REGULAR_MODE ? EDGE_RAISED : BDR_RAISEDINNER, BF_RECT | BF_MIDDLE);
 }
 
 }  // namespace
@@ -100,11 +105,11 @@ void PaintScrollBar(HDC DC, const TScrollBarState& Bar, const TScrollBarGeometry
   PaintArrows(DC, Bar, G);
   const int trackEnd = G.Length() - G.Arrow;
   if (G.ThumbLength == 0) {
-    PaintTrack(DC, Bar, PartRect(G, G.Arrow, trackEnd), false);
+    PaintTrack(DC, PartRect(G, G.Arrow, trackEnd), false);
     return;
   }
-  PaintTrack(DC, Bar, PartRect(G, G.Arrow, G.ThumbPos), Bar.PressedPart == spPageUp);
-  PaintTrack(DC, Bar, PartRect(G, G.ThumbPos + G.ThumbLength, trackEnd), Bar.PressedPart == spPageDown);
+  PaintTrack(DC, PartRect(G, G.Arrow, G.ThumbPos), Bar.PressedPart == spPageUp);
+  PaintTrack(DC, PartRect(G, G.ThumbPos + G.ThumbLength, trackEnd), Bar.PressedPart == spPageDown);
   PaintThumb(DC, Bar, PartRect(G, G.ThumbPos, G.ThumbPos + G.ThumbLength));
 }
 
@@ -113,7 +118,7 @@ namespace {
 // The bar's geometry now (the thumb moves as the window sets the position) in window coordinates.
 TScrollBarGeometry CurrentGeometry(HWND Wnd, int Bar) {
   TWindowRecord* rec = Windows().Find(Wnd);
-  const TFrameLayout layout = FrameLayoutOf(*rec, TRect{0, 0, rec->Bounds.Width(), rec->Bounds.Height()});
+  const TFrameLayout& layout = rec->Frame;
   return ScrollBarGeometry(rec->ScrollBars[Bar], Bar == SB_VERT ? layout.VScroll : layout.HScroll, Bar == SB_VERT);
 }
 

@@ -11,6 +11,8 @@ void CalcClient(TWindowRecord& Rec, const TRect& Proposed, WINDOWPOS* Pos) {
   params.rgrc[0] = Proposed;
   params.lppos = Pos;
   const HWND wnd = Rec.Handle;
+  Rec.FrameOrigin = Proposed.TopLeft();
+  Rec.Frame = TFrameLayout{};
   SendMessage(wnd, WM_NCCALCSIZE, Pos != nullptr, reinterpret_cast<LPARAM>(&params));
   TWindowRecord* rec = Windows().Find(wnd);
   if (!rec) return;

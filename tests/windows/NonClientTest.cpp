@@ -89,7 +89,7 @@ TEST_F(NonClient, HitCodesOverTheFrameParts) {
   const HWND c = child->Handle, p = popup.Handle;
   const TCase cases[] = {
       {c, {150, 150}, HTCLIENT},  {c, {110, 150}, HTBORDER},     {c, {300, 150}, HTVSCROLL},
-      {c, {150, 200}, HTHSCROLL}, {c, {300, 200}, HTBORDER},     {c, {400, 150}, HTNOWHERE},
+      {c, {150, 200}, HTHSCROLL}, {c, {300, 200}, HTGROWBOX},    {c, {400, 150}, HTNOWHERE},
       {p, {601, 150}, HTLEFT},    {p, {748, 150}, HTRIGHT},      {p, {700, 101}, HTTOP},
       {p, {700, 198}, HTBOTTOM},  {p, {601, 101}, HTTOPLEFT},    {p, {748, 198}, HTBOTTOMRIGHT},
       {p, {610, 110}, HTCAPTION}, {p, {735, 113}, HTCLOSE},      {p, {700, 150}, HTCLIENT},
@@ -125,6 +125,21 @@ TEST_F(NonClient, FrameChangedAsksForTheClientRectangleAgain) {
   const auto sizes = child->Only({WM_SIZE});
   ASSERT_EQ(sizes.size(), 1u);
   EXPECT_EQ(sizes[0].LParam, MAKELPARAM(190, 90));
+}
+
+// A window that draws a frame of its own narrows the rectangle before the default handling: the
+// scroll bar lies inside that frame, and the frame itself is nowhere for the layer.
+TEST_F(NonClient, OwnFrameAroundTheLayersFrame) {
+  auto child = Child(WS_VSCROLL);
+  child->Handler = [](TMessage& m) {
+    if (m.Msg == WM_NCCALCSIZE) InflateRect(reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0], -1, -1);
+    return false;
+  };
+  SetWindowPos(child->Handle, HWND(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  EXPECT_EQ(ClientInWindow(child->Handle), Bounds(1, 1, 182, 98));
+  EXPECT_EQ(SendMessage(child->Handle, WM_NCHITTEST, 0, PointToLParam({110, 150})), HTNOWHERE);
+  EXPECT_EQ(SendMessage(child->Handle, WM_NCHITTEST, 0, PointToLParam({300, 150})), HTVSCROLL);
+  EXPECT_EQ(SendMessage(child->Handle, WM_NCHITTEST, 0, PointToLParam({309, 150})), HTNOWHERE);
 }
 
 TEST_F(NonClient, APageThatCoversTheRangeHidesTheBarAndSendsSize) {
@@ -256,7 +271,21 @@ TEST_F(NonClient, FrameWithBorderAndBothScrollBarsIsPainted) {
   EXPECT_EQ(ColorToRGB(GetPixel(dc, 190, 90)), ColorToRGB(clBtnFace));          // corner box
   EXPECT_EQ(ColorToRGB(GetPixel(dc, 50, 50)), ColorToRGB(clWhite));             // client
   EXPECT_EQ(ColorToRGB(GetPixel(dc, 191, 4)), ColorToRGB(clBtnFace));           // up arrow face
+  // The thumb at position 45 starts at window y 38: raised, with its inner highlight.
+  EXPECT_EQ(ColorToRGB(GetPixel(dc, 184, 39)), ColorToRGB(clBtnHighlight));
   ReleaseDC(child->Handle, dc);
+
+  // The same bar in the flat style has no raised edge.
+  TLoggingWindow flat(form->Handle, Bounds(10, 150, 200, 100), 0, WS_VISIBLE | WS_BORDER | kBothBars);
+  ASSERT_TRUE(InitializeFlatSB(flat.Handle));
+  FlatSB_SetScrollProp(flat.Handle, WSB_PROP_VSTYLE | WSB_PROP_HSTYLE, FSB_FLAT_MODE, true);
+  SetBar(flat.Handle, SB_VERT, 0, 99, 10, 45);
+  SetBar(flat.Handle, SB_HORZ, 0, 99, 50, 0);
+  Pump();
+  dc = GetWindowDC(flat.Handle);
+  EXPECT_EQ(ColorToRGB(GetPixel(dc, 183, 38)), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(ColorToRGB(GetPixel(dc, 184, 39)), ColorToRGB(clBtnFace));
+  ReleaseDC(flat.Handle, dc);
   const std::string path = RenderWindowToPng(form->Handle, "nonclient_frame.png");
   EXPECT_FALSE(path.empty());
 }
