@@ -44,7 +44,7 @@ String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
   String values;
   for (size_t i = 0; i < Items.size(); ++i) {
     const String item = ":AItem" + std::to_string(i);
-    columns += ", " + QuoteName(Items[i].ProgNo) + ", " + QuoteName(Items[i].FenField);
+    columns += ", " + QuotedColumn(Items[i].ProgNo) + ", " + QuotedColumn(Items[i].FenField);
     values += ",\n  max(case when r.Item = " + item + " then r.Achieve end), max(case when r.Item = " + item +
               " then r.Fen end)";
   }
@@ -68,7 +68,7 @@ String GeneralScoreSql(const std::vector<TCardItem>& Items) {
   std::map<int, String> bestOfType;
   for (const TCardItem& item : Items) {
     if (item.ProgType < 1 || item.ProgType > 5) continue;
-    bestOfType[item.ProgType] += ", coalesce(" + QuoteName(item.FenField) + ", 0)";
+    bestOfType[item.ProgType] += ", coalesce(" + QuotedColumn(item.FenField) + ", 0)";
   }
   String sum;
   for (const auto& [type, scores] : bestOfType) sum += (sum.empty() ? "max(0" : " + max(0") + scores + ")";
@@ -118,7 +118,7 @@ void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }
 
 void TdmGym::BuildClassUptoCard(TProgressTask* Progress, const String& ClassName) {
   RebuildInTransaction([&] {
-    SetTask(Progress, "正在初始化数据...", 1);
+    ShowTask(Progress, "正在初始化数据...", 1);
     ClearUptoCard();
     BuildUptoCard(Progress, ClassName);
   });
@@ -131,12 +131,12 @@ void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
   TSqlParams params;
   if (oneClass) params.emplace_back("AClass", ClassName);
   for (size_t i = 0; i < items.size(); ++i) params.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
-  SetTask(Progress, "正在统计学生考试成绩...", 1);
+  ShowTask(Progress, "正在统计学生考试成绩...", 1);
   RunSql(adqExecSql, CardInsertSql(items, oneClass), params);
-  StepIt(Progress);
-  SetTask(Progress, "正在统计学生总分...", 1);
+  StepTask(Progress);
+  ShowTask(Progress, "正在统计学生总分...", 1);
   RunSql(adqExecSql, GeneralScoreSql(items));
-  StepIt(Progress);
+  StepTask(Progress);
 }
 
 void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
@@ -146,18 +146,18 @@ void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
 void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
   TCloseQueries closer({adqExecSql});
   const bool oneClass = !ClassName.empty();
-  SetTask(Progress, "正在初始化数据...", 1);
+  ShowTask(Progress, "正在初始化数据...", 1);
   RunSql(adqExecSql, "delete from Tb_ExamCard");
   for (const TExamPart& part : ExamParts) {
-    SetTask(Progress, part.Text, 1);
+    ShowTask(Progress, part.Text, 1);
     TSqlParams params{{"APart", Variant(part.TestPart)}};
     if (oneClass) params.emplace_back("AClass", ClassName);
     RunSql(adqExecSql, ExamPartSql(part, oneClass), params);
-    StepIt(Progress);
+    StepTask(Progress);
   }
-  SetTask(Progress, "统计学生考试综合得分...", 1);
+  ShowTask(Progress, "统计学生考试综合得分...", 1);
   RunSql(adqExecSql, "update Tb_ExamCard set Fd_GernalFen = " +
                          RoundHalfEvenSql("(4 * coalesce(Fd_TestFen, 0) + 2 * coalesce(Fd_BasicFen, 0) + "
                                           "coalesce(Fd_ClassFen, 0) + 3 * coalesce(Fd_TechFen, 0)) / 10.0"));
-  StepIt(Progress);
+  StepTask(Progress);
 }

@@ -10,7 +10,7 @@ int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params) {
   return Query->ExecSQL();
 }
 
-String QuoteName(const String& Name) {
+String QuotedColumn(const String& Name) {
   String quoted = "\"";
   for (char c : Name) quoted += c == '"' ? String("\"\"") : String(1, c);
   return quoted + "\"";
@@ -26,10 +26,10 @@ String RoundHalfEvenSql(const String& Expr) {
          " % 2 <> 0) then (case when " + x + " < 0 then -1 else 1 end) else 0 end)";
 }
 
-void SetTask(TProgressTask* Progress, const String& Text, int Max) {
+void ShowTask(TProgressTask* Progress, const String& Text, int Max) {
   if (Progress) Progress->SetTask(Text, Max);
 }
 
-void StepIt(TProgressTask* Progress) {
+void StepTask(TProgressTask* Progress) {
   if (Progress) Progress->StepIt();
 }

@@ -15,13 +15,13 @@ using TSqlParams = std::vector<std::pair<String, Variant>>;
 // Runs the statements of Sql on Query with the named values bound; answers the rows changed.
 int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
 // A column name as a quoted SQL name, whatever characters the item tables gave it.
-String QuoteName(const String& Name);
+String QuotedColumn(const String& Name);
 // SQL for the nearest integer to the value of Expr, halves to the even neighbour (12.5 gives 12,
 // 13.5 gives 14); null stays null.
 String RoundHalfEvenSql(const String& Expr);
 
-void SetTask(TProgressTask* Progress, const String& Text, int Max);
-void StepIt(TProgressTask* Progress);
+void ShowTask(TProgressTask* Progress, const String& Text, int Max);
+void StepTask(TProgressTask* Progress);
 
 // Closes the queries it holds when the build that used them ends, whichever way it ends.
 class TCloseQueries {

@@ -115,19 +115,19 @@ void StorePoints(TdmGym& Module, const TSumLevelInfo& Level) {
 }
 
 void SumCounts(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& Level) {
-  SetTask(Progress, Level.CountTexts[0], 1);
+  ShowTask(Progress, Level.CountTexts[0], 1);
   AppendUnits(Module, Level);
-  SetTask(Progress, Level.CountTexts[1], 1);
+  ShowTask(Progress, Level.CountTexts[1], 1);
   StoreCount(Module, Level, "Fd_BoyTotal", "Fd_Sex = :ASex", {{"ASex", SexNames[0]}});
-  if (Level.CountTexts[2]) SetTask(Progress, Level.CountTexts[2], 1);
+  if (Level.CountTexts[2]) ShowTask(Progress, Level.CountTexts[2], 1);
   StoreCount(Module, Level, "Fd_FreeTotal", "Fd_FreeSign = 1");
-  SetTask(Progress, Level.CountTexts[3], 1);
+  ShowTask(Progress, Level.CountTexts[3], 1);
   StoreGirlsAndTested(Module, Level);
 }
 
 void SumBands(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& Level) {
   for (size_t i = 0; i < std::size(Bands); ++i) {
-    SetTask(Progress, Level.BandTexts[i], 1);
+    ShowTask(Progress, Level.BandTexts[i], 1);
     StoreBand(Module, Level, Bands[i]);
   }
   StorePoints(Module, Level);
@@ -135,7 +135,7 @@ void SumBands(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& Leve
 
 void RebuildCardsAndSum(TdmGym& Module, TProgressTask* Progress, TdmGym::TSumLevel Level) {
   Module.RebuildInTransaction([&] {
-    SetTask(Progress, "正在初始化数据...", 1);
+    ShowTask(Progress, "正在初始化数据...", 1);
     Module.ClearUptoCard();
     Module.BuildUptoCard(Progress, String());
     Module.SumUnits(Progress, Level);
@@ -147,10 +147,10 @@ void RebuildCardsAndSum(TdmGym& Module, TProgressTask* Progress, TdmGym::TSumLev
 void TdmGym::SumUnits(TProgressTask* Progress, TSumLevel Level) {
   TCloseQueries closer({adqExecSql});
   const TSumLevelInfo& level = SumLevels[Level];
-  SetTask(Progress, level.CountingText, 1);
+  ShowTask(Progress, level.CountingText, 1);
   RunSql(adqExecSql, String("delete from ") + level.Table);
   SumCounts(*this, Progress, level);
-  SetTask(Progress, level.BandsText, 1);
+  ShowTask(Progress, level.BandsText, 1);
   SumBands(*this, Progress, level);
 }
 
