@@ -75,4 +75,15 @@ TEST_F(ScrollWindow, AnInvalidAreaInsideMovesWithThePixels) {
   EXPECT_EQ(UpdateArea(), (TRect{0, 10, 100, 20}));
 }
 
+TEST_F(ScrollWindow, ChildWindowsMoveOnlyWhenAsked) {
+  TLoggingWindow child(window->Handle, Bounds(10, 40, 20, 10));
+  ScrollWindowEx(window->Handle, 0, -5, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+  TRect r;
+  GetWindowRect(child.Handle, r);
+  EXPECT_EQ(r.TopLeft(), (TPoint{60, 90}));
+  ::ScrollWindow(window->Handle, 3, -5, nullptr, nullptr);
+  GetWindowRect(child.Handle, r);
+  EXPECT_EQ(r.TopLeft(), (TPoint{63, 85}));
+}
+
 }  // namespace
