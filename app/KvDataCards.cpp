@@ -58,8 +58,9 @@ String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
          "        case when a.Fd_FenVal > 0 then a.Fd_FenVal end as Fen,\n"
          "        max(case when a.Fd_FenVal > 0 then a.Fd_FenVal * 4294967296 - a.Fd_ProcID end)\n"
          "      " + UptoResults(OneClass) + "      group by a.Fd_StuNo, a.Fd_ProgNo) r\n"
-         "where r.Item in (select Fd_ProgNo from Tb_UptoProg)\n"
-         "group by r.Fd_StuNo";
+         "group by r.Fd_StuNo\n"
+         "having exists (select 1 from Tb_UptoProcess a, Tb_UptoProg b\n"
+         "  where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo)";
 }
 
 // The general score: the best score of each item category 1 to 5 added up; an empty score
@@ -75,35 +76,51 @@ String GeneralScoreSql(const std::vector<TCardItem>& Items) {
   return "update Tb_UptoCard set Fd_GernalFen = " + (sum.empty() ? String("0") : sum);
 }
 
-// The examination parts in the order a build takes them, with the card column each fills.
+// The examination parts with the card column each fills and its weight in the examination score.
 struct TExamPart {
   int TestPart;
   const char* Column;
-  const char* Text;
+  int Weight;
 };
 constexpr TExamPart ExamParts[] = {
-    {2, "Fd_TestFen", "统计运动能力得分..."},
-    {3, "Fd_TechFen", "统计运动技能得分..."},
-    {0, "Fd_ClassFen", "统计表现得分..."},
-    {1, "Fd_BasicFen", "统计基础知识得分..."},
+    {2, "Fd_TestFen", 4},
+    {3, "Fd_TechFen", 3},
+    {0, "Fd_ClassFen", 1},
+    {1, "Fd_BasicFen", 2},
 };
 
-// A student's average of one part, rounded half to even, into the card row, which is added when
-// the student has none yet. An average of empty scores reads as 0.
-String ExamPartSql(const TExamPart& Part, bool OneClass) {
-  const String column = Part.Column;
-  return "insert into Tb_ExamCard (Fd_StuNo, " + column + ")\n" +
-         "select a.Fd_StuNo, coalesce(" + RoundHalfEvenSql("avg(a.Fd_FenVal)") + ", 0)\n" +
+// One card per student with a result of one of the four parts, holding the student's average of
+// each part rounded half to even; a part without results stays empty.
+String ExamCardInsertSql(bool OneClass) {
+  String columns = "Fd_StuNo";
+  String averages;
+  for (const TExamPart& part : ExamParts) {
+    columns += String(", ") + part.Column;
+    averages += ",\n  " + RoundHalfEvenSql("avg(case when a.Fd_TestPart = " + std::to_string(part.TestPart) +
+                                            " then a.Fd_FenVal end)");
+  }
+  return "insert into Tb_ExamCard (" + columns + ")\n" + "select a.Fd_StuNo" + averages + "\n" +
          (OneClass ? "from Tb_ExamProcess a, Tb_Students b\n"
-                     "where a.Fd_StuNo = b.Fd_StuNo and b.Fd_Class = :AClass and a.Fd_TestPart = :APart\n"
-                   : "from Tb_ExamProcess a where a.Fd_StuNo is not null and a.Fd_TestPart = :APart\n") +
-         "group by a.Fd_StuNo\n"
-         "on conflict (Fd_StuNo) do update set " + column + " = excluded." + column;
+                     "where a.Fd_StuNo = b.Fd_StuNo and b.Fd_Class = :AClass and a.Fd_TestPart in (0, 1, 2, 3)\n"
+                   : "from Tb_ExamProcess a where a.Fd_StuNo is not null and a.Fd_TestPart in (0, 1, 2, 3)\n") +
+         "group by a.Fd_StuNo";
+}
+
+// The examination score: the weighted parts over 10, rounded half to even; an empty part counts 0.
+String ExamScoreSql() {
+  String weighted;
+  for (const TExamPart& part : ExamParts)
+    weighted += String(weighted.empty() ? "" : " + ") + std::to_string(part.Weight) + " * coalesce(" + part.Column + ", 0)";
+  return "update Tb_ExamCard set Fd_GernalFen = " + RoundHalfEvenSql("(" + weighted + ") / 10.0");
 }
 
 }  // namespace
 
+// A rebuild rewrites whole tables in one transaction. The page cache is given room for all of
+// them (64 MiB at most), so that SQLite does not spill changed pages to the file, syncing its
+// journal each time, before the commit.
 void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
+  adcConnect->Execute("PRAGMA cache_size = -65536");
   adcConnect->BeginTrans();
   try {
     Work();
@@ -148,16 +165,10 @@ void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
   const bool oneClass = !ClassName.empty();
   ShowTask(Progress, "正在初始化数据...", 1);
   RunSql(adqExecSql, "delete from Tb_ExamCard");
-  for (const TExamPart& part : ExamParts) {
-    ShowTask(Progress, part.Text, 1);
-    TSqlParams params{{"APart", Variant(part.TestPart)}};
-    if (oneClass) params.emplace_back("AClass", ClassName);
-    RunSql(adqExecSql, ExamPartSql(part, oneClass), params);
-    StepTask(Progress);
-  }
+  ShowTask(Progress, "统计运动能力得分...", 1);
+  RunSql(adqExecSql, ExamCardInsertSql(oneClass), oneClass ? TSqlParams{{"AClass", ClassName}} : TSqlParams{});
+  StepTask(Progress);
   ShowTask(Progress, "统计学生考试综合得分...", 1);
-  RunSql(adqExecSql, "update Tb_ExamCard set Fd_GernalFen = " +
-                         RoundHalfEvenSql("(4 * coalesce(Fd_TestFen, 0) + 2 * coalesce(Fd_BasicFen, 0) + "
-                                          "coalesce(Fd_ClassFen, 0) + 3 * coalesce(Fd_TechFen, 0)) / 10.0"));
+  RunSql(adqExecSql, ExamScoreSql());
   StepTask(Progress);
 }

@@ -168,6 +168,8 @@ CREATE TABLE Tb_UptoProcess (
   Fd_FenVal   INTEGER
 );
 CREATE INDEX Ix_UptoProcess_StuNo ON Tb_UptoProcess (Fd_StuNo);
+-- Holds what the fitness card takes of every result, in the order it groups them.
+CREATE INDEX Ix_UptoProcess_Card ON Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_Achieve);
 
 CREATE TABLE Tb_UptoHistory (
   Fd_ProcID   INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -194,6 +196,8 @@ CREATE TABLE Tb_ExamProcess (
   Fd_TermType INTEGER
 );
 CREATE INDEX Ix_ExamProcess_StuNo ON Tb_ExamProcess (Fd_StuNo);
+-- Holds what the examination card takes of every result, in the order it groups them.
+CREATE INDEX Ix_ExamProcess_Card ON Tb_ExamProcess (Fd_StuNo, Fd_TestPart, Fd_FenVal);
 
 CREATE TABLE Tb_ExamHistory (
   Fd_ProcID   INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -6,6 +6,8 @@
 
 namespace {
 
+const String N = "<null>";
+
 class CardTest : public TStatisticsTest {
  protected:
   void SetUp() override {
@@ -96,13 +98,13 @@ TEST_F(CardTest, ExamCardsAverageEachPartAndWeighTheScoreHalfToEven) {
   EXPECT_EQ(ExamCards(), std::vector<TTextRow>(school.begin(), school.begin() + 4));
 }
 
-// Only the four parts count; scores that are all empty average to 0.
-TEST_F(CardTest, ExamCardsIgnoreOtherPartsAndReadEmptyScoresAsZero) {
+// Only the four parts count; a part whose scores are all empty has no average and counts 0.
+TEST_F(CardTest, ExamCardsIgnoreOtherPartsAndEmptyScores) {
   Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES"
           " (1105, 'E01', 90, 7), (1106, 'BP101', NULL, 1)");
   Module->PrepareExamCard(nullptr, "高一一");
   EXPECT_EQ(Rows("select Fd_StuNo, Fd_BasicFen, Fd_GernalFen from Tb_ExamCard where Fd_StuNo > 1104"),
-            (std::vector<TTextRow>{{"1106", "0", "0"}}));
+            (std::vector<TTextRow>{{"1106", N, "0"}}));
 }
 
 TEST_F(CardTest, AnEmptySourceEmptiesTheCards) {
