@@ -14,6 +14,10 @@
 TfmKvMain* fmKvMain = nullptr;
 String AppPath;
 
+TfmKvMain::~TfmKvMain() {
+  if (fmKvMain == this) fmKvMain = nullptr;
+}
+
 void TfmKvMain::Publish(TClassBuilder<TfmKvMain>& c) {
   c.Method("FormCreate", &TfmKvMain::FormCreate);
   c.Method("FormActivate", &TfmKvMain::FormActivate);

@@ -10,7 +10,8 @@
 
 class TfmKvMain : public TForm {
  public:
-  using TForm::TForm;
+  explicit TfmKvMain(TComponent* AOwner) : TForm(AOwner) {}
+  ~TfmKvMain() override;
   String ClassName() const override { return "TfmKvMain"; }
   String LayoutModule() const override { return "KvMain"; }
   static void Publish(TClassBuilder<TfmKvMain>& c);

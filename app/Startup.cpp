@@ -9,6 +9,7 @@
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "controls/Application.h"
 #include "controls/Dialogs.h"
@@ -36,7 +37,6 @@ void ShowSplash() {
 void FreeSplash() {
   fmSplash->Hide();
   fmSplash->Free();
-  fmSplash = nullptr;
 }
 
 }  // namespace
@@ -53,10 +53,10 @@ void RegisterApplicationClasses() {
   RegisterClass<TAboutBox, TForm>("TAboutBox");
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
+  RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
 }
 
 void StartApplication() {
-  InitApplication();
   RegisterApplicationClasses();
   SetScriptDialogs(std::make_unique<TAppScriptDialogs>());
   Application->SetTitle("Quorin");
@@ -69,6 +69,7 @@ void StartApplication() {
 // Nothing is saved on the way out: the application frees its forms and the data module, whose
 // connection closes with it.
 int RunApplication() {
+  InitApplication();
   StartApplication();
   Application->Run();
   SetScriptDialogs(nullptr);

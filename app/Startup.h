@@ -4,8 +4,10 @@
 
 // Registers the window and data-module classes, and the library classes their layouts use.
 void RegisterApplicationClasses();
-// Starts the program up to the message loop: the application object titled "Quorin" with its
-// script dialogs bound, the splash window while the data module and the main window are made.
+// Starts the program up to the message loop, once the application object exists: the title
+// "Quorin", the script dialogs bound, the splash window while the data module and the main
+// window are made.
 void StartApplication();
-// StartApplication, then the message loop until the main window closes, then the end.
+// Makes the application object, starts, runs the message loop until the main window closes,
+// and frees everything.
 int RunApplication();

@@ -10,6 +10,10 @@
 
 TfmSetDatabase* fmSetDatabase = nullptr;
 
+TfmSetDatabase::~TfmSetDatabase() {
+  if (fmSetDatabase == this) fmSetDatabase = nullptr;
+}
+
 void TfmSetDatabase::Publish(TClassBuilder<TfmSetDatabase>& c) {
   c.Method("FormShow", &TfmSetDatabase::FormShow);
   c.Method("FormCloseQuery", &TfmSetDatabase::FormCloseQuery);

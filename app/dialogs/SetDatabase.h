@@ -12,7 +12,8 @@
 
 class TfmSetDatabase : public TForm {
  public:
-  using TForm::TForm;
+  explicit TfmSetDatabase(TComponent* AOwner) : TForm(AOwner) {}
+  ~TfmSetDatabase() override;
   String ClassName() const override { return "TfmSetDatabase"; }
   String LayoutModule() const override { return "SetDatabase"; }
   static void Publish(TClassBuilder<TfmSetDatabase>& c);

@@ -2,3 +2,7 @@
 #include "app/dialogs/Splash.h"
 
 TfmSplash* fmSplash = nullptr;
+
+TfmSplash::~TfmSplash() {
+  if (fmSplash == this) fmSplash = nullptr;
+}

@@ -6,7 +6,8 @@
 
 class TfmSplash : public TForm {
  public:
-  using TForm::TForm;
+  explicit TfmSplash(TComponent* AOwner) : TForm(AOwner) {}
+  ~TfmSplash() override;
   String ClassName() const override { return "TfmSplash"; }
   String LayoutModule() const override { return "Splash"; }
 };

@@ -2,6 +2,7 @@
 // log-in loads (user, school, classes, item units), the list-filling routines, and the students
 // query giving up a row it cannot post.
 #include <filesystem>
+#include <set>
 
 #include "AppTestKit.h"
 #include "rtl/StringList.h"
