@@ -10,6 +10,7 @@
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/ShowStarnd.h"
+#include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "controls/Application.h"
 #include "controls/Dialogs.h"
@@ -53,6 +54,7 @@ void RegisterApplicationClasses() {
   RegisterClass<TAboutBox, TForm>("TAboutBox");
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
+  RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
 }
 
