@@ -10,7 +10,6 @@
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/ShowStarnd.h"
-#include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "controls/Application.h"
 #include "controls/Dialogs.h"
@@ -54,7 +53,6 @@ void RegisterApplicationClasses() {
   RegisterClass<TAboutBox, TForm>("TAboutBox");
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
-  RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
 }
 
