@@ -9,7 +9,6 @@ JOBS := $(shell nproc)
 .PHONY: run test deps
 
 run: deps
-	@[ -f app/CMakeLists.txt ] || { echo "The program quorin is not built yet: nothing to run."; exit 1; }
 	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORIN_TESTS=OFF -DQUORIN_BENCH=OFF
 	cmake --build build/release --target quorin
 	./build/release/app/quorin

@@ -65,6 +65,7 @@ TEST_F(StartupTest, TheProgramStartsInOrderAndTheAdministratorLogsOnIntoTheStatu
   LogOn("admin", "quorin");
   TestClock().OnWait([this] {
     EXPECT_EQ(StatusTexts(), (std::vector<String>{"成功登录", "登录者", "管理员", "登录者身份", "教研室主任"}));
+    RenderWindowToPng(fmKvMain->Handle(), "main.png");
     fmKvMain->Close();  // no question on the way out
   });
   Application->Run();
