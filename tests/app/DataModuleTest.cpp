@@ -56,7 +56,7 @@ TEST_F(DataModuleTest, LogInAnswersThePartsMessagesAndAFailedOneChangesNothing) 
       {"nobody", "quorin", "用户[nobody]不存在。"},
       {"", "quorin", "用户[]不存在。"},
       {"'", "quorin", "用户[']不存在。"},
-      {"' or '1'='1", "", "用户[' or '1'='1]不存在。"},
+      {"' or '1'='1", "quorin", "用户[' or '1'='1]不存在。"},
       {"admin'--", "quorin", "用户[admin'--]不存在。"},
       {"x' union select 'x','pw','黑客',1,'男','','','' --", "pw",
        "用户[x' union select 'x','pw','黑客',1,'男','','','' --]不存在。"},
