@@ -109,8 +109,10 @@ String ExamCardInsertSql(bool OneClass) {
 // The examination score: the weighted parts over 10, rounded half to even; an empty part counts 0.
 String ExamScoreSql() {
   String weighted;
-  for (const TExamPart& part : ExamParts)
-    weighted += String(weighted.empty() ? "" : " + ") + std::to_string(part.Weight) + " * coalesce(" + part.Column + ", 0)";
+  for (const TExamPart& part : ExamParts) {
+    weighted += String(weighted.empty() ? "" : " + ") + std::to_string(part.Weight) + " * coalesce(" + part.Column +
+                ", 0)";
+  }
   return "update Tb_ExamCard set Fd_GernalFen = " + RoundHalfEvenSql("(" + weighted + ") / 10.0");
 }
 
