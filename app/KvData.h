@@ -47,8 +47,10 @@ class TdmGym : public TComponent {
   // The grade of the class of exactly this name; empty when there is none.
   String GetClassGrade(const String& ClassName);
 
-  // Student cards (KvDataCards.cpp). Each build empties its card table and fills it again from
-  // the stored results: an empty class name means every student. Progress may be null.
+  // Student cards (KvDataCards.cpp), built from the stored results; an empty class name means
+  // every student, and Progress may be null. BuildClassUptoCard and PrepareExamCard rebuild their
+  // card in one transaction; BuildUptoCard fills the emptied fitness card (ClearUptoCard) and
+  // BuildExamCard empties and fills the examination card, both within the caller's transaction.
   void ClearUptoCard();
   void BuildClassUptoCard(TProgressTask* Progress, const String& ClassName);
   void BuildUptoCard(TProgressTask* Progress, const String& ClassName);
