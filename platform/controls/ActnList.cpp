@@ -140,3 +140,13 @@ void RegisterActionClasses() {
   });
   RegisterClass<TActionList, TComponent>("TActionList");
 }
+
+void BindClientAction(std::unique_ptr<TActionLink>& Link, const TComponent* Client, TBasicAction* Value,
+                      TActionLink::TChangeProc OnChange) {
+  if (!Value) {
+    Link.reset();
+    return;
+  }
+  if (!Link) Link = std::make_unique<TActionLink>(std::move(OnChange));
+  Link->SetAction(Value, (Client->ComponentState() & csLoading) != 0);
+}

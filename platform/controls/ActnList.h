@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "classes/Component.h"
@@ -35,6 +36,11 @@ class TActionLink {
   TBasicAction* FAction = nullptr;
   TChangeProc FOnChange;
 };
+
+// Binds Client to Value through Link, making the link with OnChange on first use; a null Value
+// drops the link. A client being read from a layout keeps the values it was given there.
+void BindClientAction(std::unique_ptr<TActionLink>& Link, const TComponent* Client, TBasicAction* Value,
+                      TActionLink::TChangeProc OnChange);
 
 class TBasicAction : public TComponent {
  public:

@@ -6,15 +6,9 @@
 TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TControl::SetAction(TBasicAction* Value) {
-  if (!Value) {
-    FActionLink.reset();
-    return;
-  }
-  if (!FActionLink)
-    FActionLink = std::make_unique<TActionLink>([this](TBasicAction* action, bool checkDefaults) {
-      ActionChange(action, checkDefaults);
-    });
-  FActionLink->SetAction(Value, (ComponentState() & csLoading) != 0);
+  BindClientAction(FActionLink, this, Value, [this](TBasicAction* action, bool checkDefaults) {
+    ActionChange(action, checkDefaults);
+  });
 }
 
 void TControl::ActionChange(TBasicAction* Sender, bool CheckDefaults) {

@@ -66,15 +66,9 @@ void TMenuItem::Click() {
 TBasicAction* TMenuItem::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TMenuItem::SetAction(TBasicAction* Value) {
-  if (!Value) {
-    FActionLink.reset();
-    return;
-  }
-  if (!FActionLink)
-    FActionLink = std::make_unique<TActionLink>([this](TBasicAction* action, bool checkDefaults) {
-      ActionChange(action, checkDefaults);
-    });
-  FActionLink->SetAction(Value, (ComponentState() & csLoading) != 0);
+  BindClientAction(FActionLink, this, Value, [this](TBasicAction* action, bool checkDefaults) {
+    ActionChange(action, checkDefaults);
+  });
 }
 
 void TMenuItem::ActionChange(TBasicAction* Sender, bool CheckDefaults) {

@@ -98,6 +98,9 @@ bool UpdateWindow(HWND Wnd) {
     msg.message = WM_PAINT;
     DispatchMessage(msg);
   }
+  // A synchronous update is also visible at once (a splash window repainted before the message
+  // loop runs), not only at the native window's next paint event.
+  if (TWindowRecord* r = Windows().Find(Wnd); r && r->Widget) r->Widget->repaint();
   return true;
 }
 
