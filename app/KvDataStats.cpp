@@ -11,21 +11,33 @@
 namespace {
 
 // What sets the three levels apart: the summary table, the unit's key (none for the school's
-// one row), where its students come from, and the progress texts of the counts, the bands and the
-// unit points.
+// one row), where its students come from, and the progress texts: before the counts, of each
+// count (all, boys, exempt, girls and tested; the grade run has none of its own for the exempt
+// count, so the boys' text stays), before the bands, and of each band (the fail band's text also
+// covers the unit points).
 struct TSumLevelInfo {
   const char* Table;
   const char* Key;
   const char* Students;
   const char* CountsText;
+  const char* CountTexts[4];
   const char* BandsText;
-  const char* PointsText;
+  const char* BandTexts[4];
 };
 
 constexpr TSumLevelInfo SumLevels[] = {
-    {"Tb_ClassesSum", "Fd_Class", "Tb_Students", "正在统计班级人数...", "正在统计班级成绩...", "统计班级总分"},
-    {"Tb_GradeSum", "Fd_Grade", "Vw_Students", "正在统计年级人数...", "正在统计年级成绩...", "统计年级总分"},
-    {"Tb_SchoolSum", nullptr, "Vw_Students", "正在统计学校总人数...", "正在统计学校总成绩...", "统计学校总分"},
+    {"Tb_ClassesSum", "Fd_Class", "Tb_Students", "正在统计班级人数...",
+     {"统计班级总人数", "统计班级男生人数", "统计班级免体人数", "统计班级女生人数和应测人数"},
+     "正在统计班级成绩...",
+     {"统计班级优秀率", "统计班级良好率", "统计班级及格率", "统计班级总分"}},
+    {"Tb_GradeSum", "Fd_Grade", "Vw_Students", "正在统计年级人数...",
+     {"统计年级总人数", "统计年级男生总人数", nullptr, "统计年级女生总人数和应测人数"},
+     "正在统计年级成绩...",
+     {"统计年级优秀率", "统计年级良好率", "统计年级及格率", "统计年级总分"}},
+    {"Tb_SchoolSum", nullptr, "Vw_Students", "正在统计学校总人数...",
+     {"统计学校总人数", "统计学校男生总人数", "统计学校免体总人数", "统计学校女生总人数和应测总人数"},
+     "正在统计学校总成绩...",
+     {"统计学校优秀率", "统计学校良好率", "统计学校及格率", "统计学校总分"}},
 };
 
 // The bands of the general score: the prefix of their columns, the cards they count, the weight
@@ -54,39 +66,44 @@ String PerUnit(const TSumLevelInfo& Level, const String& Columns, const String& 
                    : "select 1, " + Columns + " from " + Source;
 }
 
+// Sets columns of every unit's row from the per-unit count "s.C" over Source (Assignments refer
+// to it). Every counted unit already has its row: the students' count made one for each unit with
+// students, and every card belongs to a student.
+void StoreUnitCount(TdmGym& Module, const TSumLevelInfo& Level, const String& Count, const String& Source,
+                    const String& Assignments, const TSqlParams& Params = {}) {
+  const String unit = Level.Key ? String(" where ") + Level.Table + "." + Level.Key + " is s." + Level.Key : String();
+  RunSql(Module.adqExecSql,
+         String("update ") + Level.Table + " set " + Assignments + " from (" +
+             PerUnit(Level, UnitCount(Level, Count) + " as C", Source) + ") s" + unit,
+         Params);
+}
+
 // Every unit with students: all, boys and exempt students; then girls (all less boys) and those to
 // be tested (all less exempt), an empty count read as 0.
-void StoreCounts(TdmGym& Module, const TSumLevelInfo& Level) {
-  const String boys = UnitCount(Level, "Fd_Sex = :ASex");
-  const String exempt = UnitCount(Level, "Fd_FreeSign = 1");
-  RunSql(Module.adqExecSql,
-         String("insert into ") + Level.Table + " (" + (Level.Key ? Level.Key : "Fd_AutoID") +
-             ", Fd_AllTotal, Fd_BoyTotal, Fd_FreeTotal) " +
-             PerUnit(Level, "count(*), " + boys + ", " + exempt, Level.Students),
-         {{"ASex", SexNames[0]}});
+void StoreCounts(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& Level) {
+  const auto& texts = Level.CountTexts;
+  ShowTask(Progress, texts[0], 1);
+  RunSql(Module.adqExecSql, String("insert into ") + Level.Table + " (" + (Level.Key ? Level.Key : "Fd_AutoID") +
+                                ", Fd_AllTotal) " + PerUnit(Level, "count(*)", Level.Students));
+  ShowTask(Progress, texts[1], 1);
+  StoreUnitCount(Module, Level, "Fd_Sex = :ASex", Level.Students, "Fd_BoyTotal = s.C", {{"ASex", SexNames[0]}});
+  if (texts[2]) ShowTask(Progress, texts[2], 1);
+  StoreUnitCount(Module, Level, "Fd_FreeSign = 1", Level.Students, "Fd_FreeTotal = s.C");
+  ShowTask(Progress, texts[3], 1);
   RunSql(Module.adqExecSql, String("update ") + Level.Table +
                                 " set Fd_GirlTotal = coalesce(Fd_AllTotal, 0) - coalesce(Fd_BoyTotal, 0),"
                                 " Fd_TestTotal = coalesce(Fd_AllTotal, 0) - coalesce(Fd_FreeTotal, 0)");
 }
 
-// Per band the count of the unit's cards and its rate in percent of the students to be tested,
-// rounded half to even; a unit with nobody to be tested has the rate 0. Every card belongs to a
-// student, so every unit with cards already has its row.
-void StoreBands(TdmGym& Module, const TSumLevelInfo& Level) {
+// One band: the count of the unit's cards and its rate in percent of the students to be tested,
+// rounded half to even; a unit with nobody to be tested has the rate 0.
+void StoreBand(TdmGym& Module, const TSumLevelInfo& Level, const TBand& Band) {
   const String tested = String(Level.Table) + ".Fd_TestTotal";
-  String counts;
-  String columns;
-  for (size_t i = 0; i < std::size(Bands); ++i) {
-    const String count = "s.C" + std::to_string(i);
-    const String name = Bands[i].Name;
-    counts += String(counts.empty() ? "" : ", ") + UnitCount(Level, Bands[i].Condition) + " as C" + std::to_string(i);
-    columns += String(columns.empty() ? "" : ", ") + "Fd_" + name + "Count = " + count + ", Fd_" + name +
-               "Ration = case when " + count + " is null then null when coalesce(" + tested + ", 0) = 0 then 0 else " +
-               RoundHalfEvenSql(count + " * 100.0 / " + tested) + " end";
-  }
-  const String unit = Level.Key ? String(" where ") + Level.Table + "." + Level.Key + " is s." + Level.Key : String();
-  RunSql(Module.adqExecSql, String("update ") + Level.Table + " set " + columns + " from (" +
-                                PerUnit(Level, counts, "Vw_UptoCard") + ") s" + unit);
+  const String name = Band.Name;
+  StoreUnitCount(Module, Level, Band.Condition, "Vw_UptoCard",
+                 "Fd_" + name + "Count = s.C, Fd_" + name +
+                     "Ration = case when s.C is null then null when coalesce(" + tested +
+                     ", 0) = 0 then 0 else " + RoundHalfEvenSql("s.C * 100.0 / " + tested) + " end");
 }
 
 // Band points (rate × weight, empty where the rate is) and the unit points, the sum of the
@@ -118,10 +135,12 @@ void TdmGym::SumUnits(TProgressTask* Progress, TSumLevel Level) {
   const TSumLevelInfo& level = SumLevels[Level];
   ShowTask(Progress, level.CountsText, 1);
   RunSql(adqExecSql, String("delete from ") + level.Table);
-  StoreCounts(*this, level);
+  StoreCounts(*this, Progress, level);
   ShowTask(Progress, level.BandsText, 1);
-  StoreBands(*this, level);
-  ShowTask(Progress, level.PointsText, 1);
+  for (size_t i = 0; i < std::size(Bands); ++i) {
+    ShowTask(Progress, level.BandTexts[i], 1);
+    StoreBand(*this, level, Bands[i]);
+  }
   StorePoints(*this, level);
 }
 
