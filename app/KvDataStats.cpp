@@ -66,16 +66,20 @@ String PerUnit(const TSumLevelInfo& Level, const String& Columns, const String& 
                    : "select 1, " + Columns + " from " + Source;
 }
 
-// Sets columns of every unit's row from the per-unit count "s.C" over Source (Assignments refer
-// to it). Every counted unit already has its row: the students' count made one for each unit with
-// students, and every card belongs to a student.
-void StoreUnitCount(TdmGym& Module, const TSumLevelInfo& Level, const String& Count, const String& Source,
-                    const String& Assignments, const TSqlParams& Params = {}) {
+// Sets columns of every unit's row from Counts, a select of one row per unit with the unit's key
+// (none for the school) and a count "C" that Assignments refer to as "s.C". Every counted unit
+// already has its row: the students' count made one for each unit with students, and every card
+// belongs to a student.
+void StoreUnitCount(TdmGym& Module, const TSumLevelInfo& Level, const String& Counts, const String& Assignments,
+                    const TSqlParams& Params = {}) {
   const String unit = Level.Key ? String(" where ") + Level.Table + "." + Level.Key + " is s." + Level.Key : String();
-  RunSql(Module.adqExecSql,
-         String("update ") + Level.Table + " set " + Assignments + " from (" +
-             PerUnit(Level, UnitCount(Level, Count) + " as C", Source) + ") s" + unit,
+  RunSql(Module.adqExecSql, String("update ") + Level.Table + " set " + Assignments + " from (" + Counts + ") s" + unit,
          Params);
+}
+
+// The per-unit count of the rows of Source that meet Condition, as Counts for StoreUnitCount.
+String CountPerUnit(const TSumLevelInfo& Level, const String& Condition, const String& Source) {
+  return PerUnit(Level, UnitCount(Level, Condition) + " as C", Source);
 }
 
 // Every unit with students: all, boys and exempt students; then girls (all less boys) and those to
@@ -86,21 +90,35 @@ void StoreCounts(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& L
   RunSql(Module.adqExecSql, String("insert into ") + Level.Table + " (" + (Level.Key ? Level.Key : "Fd_AutoID") +
                                 ", Fd_AllTotal) " + PerUnit(Level, "count(*)", Level.Students));
   ShowTask(Progress, texts[1], 1);
-  StoreUnitCount(Module, Level, "Fd_Sex = :ASex", Level.Students, "Fd_BoyTotal = s.C", {{"ASex", SexNames[0]}});
+  StoreUnitCount(Module, Level, CountPerUnit(Level, "Fd_Sex = :ASex", Level.Students), "Fd_BoyTotal = s.C",
+                 {{"ASex", SexNames[0]}});
   if (texts[2]) ShowTask(Progress, texts[2], 1);
-  StoreUnitCount(Module, Level, "Fd_FreeSign = 1", Level.Students, "Fd_FreeTotal = s.C");
+  StoreUnitCount(Module, Level, CountPerUnit(Level, "Fd_FreeSign = 1", Level.Students), "Fd_FreeTotal = s.C");
   ShowTask(Progress, texts[3], 1);
   RunSql(Module.adqExecSql, String("update ") + Level.Table +
                                 " set Fd_GirlTotal = coalesce(Fd_AllTotal, 0) - coalesce(Fd_BoyTotal, 0),"
                                 " Fd_TestTotal = coalesce(Fd_AllTotal, 0) - coalesce(Fd_FreeTotal, 0)");
 }
 
+// The cards of every unit counted per band in one pass over the cards, into a temporary table
+// with the unit's key and one column per band (C0 for the first band); each band step then reads
+// its column.
+void CountBands(TdmGym& Module, const TSumLevelInfo& Level) {
+  String counts;
+  for (size_t i = 0; i < std::size(Bands); ++i)
+    counts += String(i ? ", " : "") + UnitCount(Level, Bands[i].Condition) + " as C" + std::to_string(i);
+  RunSql(Module.adqExecSql, "drop table if exists temp.BandCounts");
+  RunSql(Module.adqExecSql, "create temp table BandCounts as " + PerUnit(Level, counts, "Vw_UptoCard"));
+}
+
 // One band: the count of the unit's cards and its rate in percent of the students to be tested,
 // rounded half to even; a unit with nobody to be tested has the rate 0.
-void StoreBand(TdmGym& Module, const TSumLevelInfo& Level, const TBand& Band) {
+void StoreBand(TdmGym& Module, const TSumLevelInfo& Level, size_t Band) {
   const String tested = String(Level.Table) + ".Fd_TestTotal";
-  const String name = Band.Name;
-  StoreUnitCount(Module, Level, Band.Condition, "Vw_UptoCard",
+  const String name = Bands[Band].Name;
+  const String counts = String("select ") + (Level.Key ? String(Level.Key) + ", " : String()) + "C" +
+                        std::to_string(Band) + " as C from temp.BandCounts";
+  StoreUnitCount(Module, Level, counts,
                  "Fd_" + name + "Count = s.C, Fd_" + name +
                      "Ration = case when s.C is null then null when coalesce(" + tested +
                      ", 0) = 0 then 0 else " + RoundHalfEvenSql("s.C * 100.0 / " + tested) + " end");
@@ -137,11 +155,13 @@ void TdmGym::SumUnits(TProgressTask* Progress, TSumLevel Level) {
   RunSql(adqExecSql, String("delete from ") + level.Table);
   StoreCounts(*this, Progress, level);
   ShowTask(Progress, level.BandsText, 1);
+  CountBands(*this, level);
   for (size_t i = 0; i < std::size(Bands); ++i) {
     ShowTask(Progress, level.BandTexts[i], 1);
-    StoreBand(*this, level, Bands[i]);
+    StoreBand(*this, level, i);
   }
   StorePoints(*this, level);
+  RunSql(adqExecSql, "drop table temp.BandCounts");
 }
 
 void TdmGym::SumClasses(TProgressTask* Progress) { RebuildCardsAndSum(*this, Progress, slClasses); }
