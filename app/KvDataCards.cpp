@@ -76,34 +76,36 @@ String GeneralScoreSql(const std::vector<TCardItem>& Items) {
   return "update Tb_UptoCard set Fd_GernalFen = " + (sum.empty() ? String("0") : sum);
 }
 
-// The examination parts with the card column each fills and its weight in the examination score.
+// The examination parts in the order a build handles them, with the card column each fills, its
+// weight in the examination score and the progress text of its step.
 struct TExamPart {
   int TestPart;
   const char* Column;
   int Weight;
+  const char* Text;
 };
 constexpr TExamPart ExamParts[] = {
-    {2, "Fd_TestFen", 4},
-    {3, "Fd_TechFen", 3},
-    {0, "Fd_ClassFen", 1},
-    {1, "Fd_BasicFen", 2},
+    {2, "Fd_TestFen", 4, "统计运动能力得分..."},
+    {3, "Fd_TechFen", 3, "统计运动技能得分..."},
+    {0, "Fd_ClassFen", 1, "统计表现得分..."},
+    {1, "Fd_BasicFen", 2, "统计基础知识得分..."},
 };
 
-// One card per student with a result of one of the four parts, holding the student's average of
-// each part rounded half to even; a part without results stays empty.
-String ExamCardInsertSql(bool OneClass) {
-  String columns = "Fd_StuNo";
-  String averages;
-  for (const TExamPart& part : ExamParts) {
-    columns += String(", ") + part.Column;
-    averages += ",\n  " + RoundHalfEvenSql("avg(case when a.Fd_TestPart = " + std::to_string(part.TestPart) +
-                                            " then a.Fd_FenVal end)");
-  }
-  return "insert into Tb_ExamCard (" + columns + ")\n" + "select a.Fd_StuNo" + averages + "\n" +
-         (OneClass ? "from Tb_ExamProcess a, Tb_Students b\n"
-                     "where a.Fd_StuNo = b.Fd_StuNo and b.Fd_Class = :AClass and a.Fd_TestPart in (0, 1, 2, 3)\n"
-                   : "from Tb_ExamProcess a where a.Fd_StuNo is not null and a.Fd_TestPart in (0, 1, 2, 3)\n") +
-         "group by a.Fd_StuNo";
+// The examination results of the students whose cards are built: of every student, or of one
+// class's.
+String ExamResults(bool OneClass) {
+  return OneClass ? "from Tb_ExamProcess a, Tb_Students b\n"
+                    "where a.Fd_StuNo = b.Fd_StuNo and b.Fd_Class = :AClass"
+                  : "from Tb_ExamProcess a where a.Fd_StuNo is not null";
+}
+
+// A part's column of every card: the student's average of the part, rounded half to even. The
+// first part with a result of the student makes the card; a part without results stays empty.
+String ExamPartSql(const TExamPart& Part, bool OneClass) {
+  return String("insert into Tb_ExamCard (Fd_StuNo, ") + Part.Column + ")\nselect a.Fd_StuNo, " +
+         RoundHalfEvenSql("avg(a.Fd_FenVal)") + " " + ExamResults(OneClass) + " and a.Fd_TestPart = " +
+         std::to_string(Part.TestPart) + "\ngroup by a.Fd_StuNo\non conflict (Fd_StuNo) do update set " +
+         Part.Column + " = excluded." + Part.Column;
 }
 
 // The examination score: the weighted parts over 10, rounded half to even; an empty part counts 0.
@@ -167,9 +169,12 @@ void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
   const bool oneClass = !ClassName.empty();
   ShowTask(Progress, "正在初始化数据...", 1);
   RunSql(adqExecSql, "delete from Tb_ExamCard");
-  ShowTask(Progress, "统计运动能力得分...", 1);
-  RunSql(adqExecSql, ExamCardInsertSql(oneClass), oneClass ? TSqlParams{{"AClass", ClassName}} : TSqlParams{});
-  StepTask(Progress);
+  const TSqlParams params = oneClass ? TSqlParams{{"AClass", ClassName}} : TSqlParams{};
+  for (const TExamPart& part : ExamParts) {
+    ShowTask(Progress, part.Text, 1);
+    RunSql(adqExecSql, ExamPartSql(part, oneClass), params);
+    StepTask(Progress);
+  }
   ShowTask(Progress, "统计学生考试综合得分...", 1);
   RunSql(adqExecSql, ExamScoreSql());
   StepTask(Progress);

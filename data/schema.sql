@@ -197,7 +197,7 @@ CREATE TABLE Tb_ExamProcess (
 );
 CREATE INDEX Ix_ExamProcess_StuNo ON Tb_ExamProcess (Fd_StuNo);
 -- Holds what the examination card takes of every result, in the order it groups them.
-CREATE INDEX Ix_ExamProcess_Card ON Tb_ExamProcess (Fd_StuNo, Fd_TestPart, Fd_FenVal);
+CREATE INDEX Ix_ExamProcess_Card ON Tb_ExamProcess (Fd_TestPart, Fd_StuNo, Fd_FenVal);
 
 CREATE TABLE Tb_ExamHistory (
   Fd_ProcID   INTEGER PRIMARY KEY AUTOINCREMENT,
