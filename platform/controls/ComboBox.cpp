@@ -5,6 +5,7 @@
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
 #include "rtl/Text.h"
+#include "windows/MessageQueue.h"
 #include "windows/Paint.h"
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
@@ -13,7 +14,7 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
   SetTabStop(true);
   SetParentColor(false);
   SetColor(clWindow);
-  FControlStyle = csSetCaption | csDoubleClicks;  // the drop-down list holds the capture, clicks are choices
+  FControlStyle = csSetCaption | csDoubleClicks;  // a click is a choice from the list, not a press
   FTextBox->OnChange = [this] { TextBoxChanged(); };
   FItems->OnDeleted = [this](int Index) {
     if (Index < 0 || Index == FItemIndex) FItemIndex = -1;
@@ -208,9 +209,11 @@ void TCustomComboBox::Paint() {
   if (highlight) canvas->DrawFocusRect(text);
 }
 
+// The text box answers the edit messages and watches the focus messages (to hide its selection).
 void TCustomComboBox::WndProc(TMessage& Message) {
-  if (FStyle == csDropDown && Message.Msg >= EM_GETSEL && Message.Msg <= EM_GETLIMITTEXT && FTextBox->HandleMessage(Message))
-    return;
+  const bool editMessage = Message.Msg >= EM_GETSEL && Message.Msg <= EM_GETLIMITTEXT;
+  const bool focusMessage = Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS;
+  if (FStyle == csDropDown && (editMessage || focusMessage) && FTextBox->HandleMessage(Message)) return;
   TCustomControl::WndProc(Message);
 }
 
@@ -220,7 +223,7 @@ void TCustomComboBox::Dispatch(TMessage& Message) {
       {WM_SIZE, &TCustomComboBox::WMSize},               {WM_DESTROY, &TCustomComboBox::WMDestroy},
       {CM_FONTCHANGED, &TCustomComboBox::CMLookChanged}, {CM_COLORCHANGED, &TCustomComboBox::CMLookChanged},
       {CM_ENABLEDCHANGED, &TCustomComboBox::CMLookChanged}, {CM_ENTER, &TCustomComboBox::CMLookChanged},
-      {CM_EXIT, &TCustomComboBox::CMLookChanged},
+      {CM_EXIT, &TCustomComboBox::CMLookChanged},        {WM_MOUSEWHEEL, &TCustomComboBox::WMMouseWheel},
   };
   if (!DispatchTo(this, Message, Handlers)) TCustomControl::Dispatch(Message);
 }
@@ -233,6 +236,13 @@ void TCustomComboBox::WMGetDlgCode(TMessage& Message) {
 void TCustomComboBox::WMChar(TMessage& Message) {
   if (DoKeyPress(Message)) return;
   if (FStyle == csDropDown && FTextBox->FilterInput(Message)) DefaultHandler(Message);
+}
+
+// The wheel goes to the focus, which stays with the box: an open list scrolls.
+void TCustomComboBox::WMMouseWheel(TMessage& Message) {
+  if (!DroppedDown()) return TCustomControl::Dispatch(Message);
+  SendMessage(FList.Handle(), WM_MOUSEWHEEL, Message.WParam, Message.LParam);
+  Message.Result = 1;
 }
 
 void TCustomComboBox::WMSize(TMessage& Message) {
@@ -300,8 +310,10 @@ void TCustomComboBox::KeyPress(TKeyChar& Key) {
   Key = 0;
 }
 
+// A press anywhere on the box closes an open list; the button (or a pick-only box) opens it.
 void TCustomComboBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FocusOnPress(this);
-  if (Button == mbLeft && (FStyle == csDropDownList || PtInRect(ButtonRect(), {X, Y}))) SetDroppedDown(!DroppedDown());
+  if (DroppedDown()) CloseList(-1);
+  else if (Button == mbLeft && (FStyle == csDropDownList || PtInRect(ButtonRect(), {X, Y}))) SetDroppedDown(true);
   TCustomControl::MouseDown(Button, Shift, X, Y);
 }

@@ -72,6 +72,7 @@ class TCustomComboBox : public TCustomControl {
   void ItemsChanged();
   void WMGetDlgCode(TMessage& Message);
   void WMChar(TMessage& Message);
+  void WMMouseWheel(TMessage& Message);
   void WMSize(TMessage& Message);
   void WMDestroy(TMessage& Message);
   void CMLookChanged(TMessage& Message);

@@ -1,12 +1,14 @@
-// The drop-down list window and its painting and mouse handling.
+// The drop-down list window, its painting, and its mouse and scroll-bar handling.
 #include "controls/DropDownList.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "controls/StdPaint.h"
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
-#include "windows/Focus.h"
 #include "windows/Paint.h"
+#include "windows/Popups.h"
 #include "windows/Services.h"
 
 TDropDownList::~TDropDownList() { Hide(); }
@@ -20,12 +22,12 @@ void TDropDownList::Show(HWND Owner, const TRect& Anchor, const TStrings* Items,
   FRows = std::max(1, std::min(Rows, std::max(1, Items->Count())));
   FTop = 0;
   FHot = -1;
-  const int height = FRows * FItemHeight + 2;
+  const int height = FRows * FItemHeight + 2 * GetSystemMetrics(SM_CYBORDER);
   const TRect screen = Desktop().WorkArea();
   const int top = Anchor.Bottom + height <= screen.Bottom ? Anchor.Bottom : Anchor.Top - height;
   TWindowCreateParams p;
   p.ClassName = "ComboLBox";
-  p.Style = WS_POPUP;
+  p.Style = WS_POPUP | WS_BORDER | WS_VSCROLL;
   p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
   p.X = Anchor.Left;
   p.Y = top;
@@ -34,23 +36,24 @@ void TDropDownList::Show(HWND Owner, const TRect& Anchor, const TStrings* Items,
   p.WndParent = Owner;
   p.WndProc = [this](HWND w, UINT m, WPARAM wp, LPARAM lp) { return WndProc(w, m, wp, lp); };
   FWnd = CreateWindowEx(p);
+  SetListScrollBar(FWnd, FItems->Count(), FRows, FTop);
   SetHot(ItemIndex);
-  ShowWindow(FWnd, SW_SHOWNOACTIVATE);
-  SetCapture(FWnd);
+  ShowPopupWindow(FWnd, Owner, [this](HWND, TPopupCloseReason) {
+    if (OnCancel) OnCancel();
+  });
 }
 
 void TDropDownList::Hide() {
   if (!FWnd) return;
-  const HWND wnd = FWnd;
-  FWnd = HWND();
-  if (GetCapture() == wnd) ReleaseCapture();
-  DestroyWindow(wnd);
+  DestroyWindow(std::exchange(FWnd, HWND()));
 }
 
 void TDropDownList::SetTop(int Index) {
   const int last = FItems ? std::max(0, FItems->Count() - FRows) : 0;
   FTop = std::clamp(Index, 0, last);
-  if (FWnd) InvalidateRect(FWnd, nullptr, false);
+  if (!FWnd) return;
+  SetListScrollBar(FWnd, FItems->Count(), FRows, FTop);
+  InvalidateRect(FWnd, nullptr, false);
 }
 
 void TDropDownList::SetHot(int Index) {
@@ -66,23 +69,9 @@ void TDropDownList::MoveHot(int Delta) {
   SetHot(std::clamp(FHot < 0 ? 0 : FHot + Delta, 0, FItems->Count() - 1));
 }
 
-TScrollBarState TDropDownList::ScrollBar() const {
-  TRect client;
-  GetClientRect(FWnd, client);
-  InflateRect(client, -1, -1);
-  TScrollBarState bar;
-  bar.Bounds = {client.Right - GetSystemMetrics(SM_CXVSCROLL), client.Top, client.Right, client.Bottom};
-  bar.Max = FItems->Count() - 1;
-  bar.PageSize = FRows;
-  bar.Position = FTop;
-  return bar;
-}
-
 int TDropDownList::ItemAt(TPoint Client) const {
   TRect client;
   GetClientRect(FWnd, client);
-  InflateRect(client, -1, -1);
-  if (HasScrollBar()) client.Right -= GetSystemMetrics(SM_CXVSCROLL);
   if (!PtInRect(client, Client)) return -1;
   const int index = FTop + (Client.Y - client.Top) / FItemHeight;
   return index < FItems->Count() ? index : -1;
@@ -93,13 +82,6 @@ void TDropDownList::Paint() {
   HDC dc = BeginPaint(FWnd, ps);
   TRect client;
   GetClientRect(FWnd, client);
-  dc->Brush()->SetColor(clWindowFrame);
-  dc->FrameRect(client);
-  InflateRect(client, -1, -1);
-  if (HasScrollBar()) {
-    PaintScrollBar(dc, ScrollBar());
-    client.Right -= GetSystemMetrics(SM_CXVSCROLL);
-  }
   dc->SetFont(&FFont);
   for (int row = 0; row < FRows; ++row) {
     const int index = FTop + row;
@@ -115,48 +97,23 @@ void TDropDownList::Paint() {
   EndPaint(FWnd, ps);
 }
 
-// The list has the capture: a press outside it cancels; a release over an item picks it.
+// The mouse makes the item under it hot; a release over an item picks it. Presses outside the
+// list reach the layer's watch, which closes it.
 LRESULT TDropDownList::WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  const TPoint p = LParamToPoint(LParam);
-  TRect client;
-  GetClientRect(Wnd, client);
   switch (Msg) {
     case WM_PAINT: Paint(); return 0;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_MOUSEMOVE:
-      if (FThumbGrab >= 0) {
-        const TScrollBarState bar = ScrollBar();
-        SetTop(ScrollPositionAt(bar, p.Y - FThumbGrab - (bar.Bounds.Top + bar.Bounds.Width())));
-      } else if (const int index = ItemAt(p); index >= 0) {
-        SetHot(index);
-      }
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-      if (!PtInRect(client, p)) {
-        if (OnCancel) OnCancel();
-      } else if (HasScrollBar() && ScrollPartAt(ScrollBar(), p) != spNone) {
-        switch (ScrollPartAt(ScrollBar(), p)) {
-          case spLineUp: SetTop(FTop - 1); break;
-          case spLineDown: SetTop(FTop + 1); break;
-          case spPageUp: SetTop(FTop - FRows); break;
-          case spPageDown: SetTop(FTop + FRows); break;
-          default: FThumbGrab = p.Y - ScrollThumbRect(ScrollBar()).Top; break;
-        }
-      }
+      if (const int index = ItemAt(LParamToPoint(LParam)); index >= 0) SetHot(index);
       return 0;
     case WM_LBUTTONUP:
-      if (FThumbGrab >= 0) {
-        FThumbGrab = -1;
-      } else if (const int index = ItemAt(p); index >= 0 && OnPick) {
-        OnPick(index);
-      }
+      if (const int index = ItemAt(LParamToPoint(LParam)); index >= 0 && OnPick) OnPick(index);
+      return 0;
+    case WM_VSCROLL:
+      SetTop(ListScrollTarget(Wnd, WParam, FTop, FRows));
       return 0;
     case WM_MOUSEWHEEL:
-      SetTop(FTop - GET_WHEEL_DELTA_WPARAM(WParam) / WHEEL_DELTA * 3);
-      return 0;
-    case WM_CAPTURECHANGED:
-      if (FWnd && HWND::FromParam(LParam) != FWnd && OnCancel) OnCancel();
+      SetTop(ListWheelTarget(WParam, FTop));
       return 0;
     default:
       return DefWindowProc(Wnd, Msg, WParam, LParam);

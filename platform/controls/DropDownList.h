@@ -1,13 +1,12 @@
-// The drop-down list of combo boxes: a top-level window that never takes the focus, showing
-// items with the hot one highlighted, scrolling past its row count, and telling its owner
-// when an item is picked or when a press outside cancels it. The keyboard stays with the owner,
-// which moves the hot item. Kept behind this one class so that the window layer's popups can
-// take its place.
+// The drop-down list of combo boxes: a pop-up window that never takes the focus, watched by the
+// window layer (it closes on a press outside it and its owner, on the owner's loss of the focus
+// and on the application's deactivation), showing items with the hot one highlighted and
+// scrolling with the window's own scroll bar past its row count. The keyboard stays with the
+// owner, which moves the hot item.
 #pragma once
 
 #include <functional>
 
-#include "controls/ScrollBarPaint.h"
 #include "graphics/Font.h"
 #include "rtl/StringList.h"
 #include "windows/Window.h"
@@ -20,7 +19,7 @@ class TDropDownList {
   TDropDownList& operator=(const TDropDownList&) = delete;
 
   // Shows Rows rows of Items below (or above, when there is no room) the owner's screen
-  // rectangle Anchor, and takes the mouse capture.
+  // rectangle Anchor.
   void Show(HWND Owner, const TRect& Anchor, const TStrings* Items, int ItemIndex, const TFont* Font, int ItemHeight,
             int Rows);
   void Hide();
@@ -30,14 +29,13 @@ class TDropDownList {
   void MoveHot(int Delta);
 
   std::function<void(int Index)> OnPick;
+  // The layer's watch closed the list.
   std::function<void()> OnCancel;
 
  private:
   LRESULT WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
   void Paint();
   int ItemAt(TPoint Client) const;
-  TScrollBarState ScrollBar() const;
-  bool HasScrollBar() const { return FItems && FItems->Count() > FRows; }
   void SetHot(int Index);
   void SetTop(int Index);
 
@@ -48,5 +46,4 @@ class TDropDownList {
   int FRows = 8;
   int FTop = 0;
   int FHot = -1;
-  int FThumbGrab = -1;
 };

@@ -1,6 +1,6 @@
 // TCustomEdit and TEdit: a one-line text box with a sunken border, its text kept by the Qt editor
 // inside (TTextBox), with the limit, password character, read-only, character case, selection
-// and the change event. Data-aware edits derive from TCustomEdit and hook Change, ReadOnly and
+// (hidden while the edit does not have the focus) and the change event. Data-aware edits derive from TCustomEdit and hook Change, ReadOnly and
 // the text.
 #pragma once
 
@@ -29,6 +29,9 @@ class TCustomEdit : public TWinControl {
   void SetCharCase(TEditCharCase Value) { FTextBox->SetCharCase(Value); }
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
+  // The selection shows only while the edit has the focus.
+  bool HideSelection() const { return FTextBox->HideSelection(); }
+  void SetHideSelection(bool Value) { FTextBox->SetHideSelection(Value); }
   // Everything is selected when the edit is entered.
   bool AutoSelect() const { return FAutoSelect; }
   void SetAutoSelect(bool Value) { FAutoSelect = Value; }

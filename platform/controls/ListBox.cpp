@@ -1,11 +1,11 @@
-// The list box: geometry of rows and columns, painting, and selection by mouse and keys.
+// The list box: geometry of rows and columns, painting, scrolling, and selection by mouse and keys.
 #include "controls/ListBox.h"
 
 #include <algorithm>
 
 #include "graphics/Gdi.h"
-#include "graphics/Metrics.h"
 #include "windows/Paint.h"
+#include "windows/Scrolling.h"
 
 TCustomListBox::TCustomListBox(TComponent* AOwner) : TCustomControl(AOwner), FItems(std::make_unique<TItemStrings>()) {
   SetBounds(0, 0, 121, 97);
@@ -26,6 +26,7 @@ TCustomListBox::~TCustomListBox() {
 void TCustomListBox::ItemsInserted(int Index) {
   FSelected.insert(FSelected.begin() + Index, false);
   if (FItemIndex >= Index) ++FItemIndex;
+  UpdateScrollBar();
 }
 
 void TCustomListBox::ItemsDeleted(int Index) {
@@ -33,6 +34,7 @@ void TCustomListBox::ItemsDeleted(int Index) {
     FSelected.clear();
     FItemIndex = FAnchor = -1;
     FTopIndex = 0;
+    UpdateScrollBar();
     return;
   }
   FSelected.erase(FSelected.begin() + Index);
@@ -52,7 +54,7 @@ int TCustomListBox::ItemHeight() const {
 
 void TCustomListBox::SetItemHeight(int Value) {
   FItemHeight = std::max(0, Value);
-  Invalidate();
+  SetTopIndex(FTopIndex);
 }
 
 void TCustomListBox::SetStyle(TListBoxStyle Value) {
@@ -62,12 +64,13 @@ void TCustomListBox::SetStyle(TListBoxStyle Value) {
 
 void TCustomListBox::SetColumns(int Value) {
   FColumns = std::max(0, Value);
-  Invalidate();
+  SetTopIndex(FTopIndex);
 }
 
 void TCustomListBox::SetBorderStyle(TBorderStyle Value) {
+  if (FBorderStyle == Value) return;
   FBorderStyle = Value;
-  Invalidate();
+  RecreateWnd();
 }
 
 void TCustomListBox::SetMultiSelect(bool Value) {
@@ -75,36 +78,25 @@ void TCustomListBox::SetMultiSelect(bool Value) {
   ClearSelection();
 }
 
-TRect TCustomListBox::ListArea() const {
-  TRect r = ClientRect();
-  if (FBorderStyle == bsSingle) InflateRect(r, -2, -2);
-  if (HasScrollBar()) r.Right -= GetSystemMetrics(SM_CXVSCROLL);
-  return r;
+void TCustomListBox::CreateParams(TCreateParams& Params) {
+  TCustomControl::CreateParams(Params);
+  Params.Style |= WS_VSCROLL;
+  Params.ExStyle |= BorderExStyle(FBorderStyle);
 }
 
-int TCustomListBox::RowsPerPage() const {
-  TRect r = ClientRect();
-  if (FBorderStyle == bsSingle) InflateRect(r, -2, -2);
-  return std::max(1, r.Height() / ItemHeight());
+void TCustomListBox::CreateWnd() {
+  TCustomControl::CreateWnd();
+  UpdateScrollBar();
 }
 
-bool TCustomListBox::HasScrollBar() const { return FColumns == 0 && FItems->Count() > RowsPerPage(); }
+int TCustomListBox::RowsPerPage() const { return std::max(1, ClientRect().Height() / ItemHeight()); }
 
-TScrollBarState TCustomListBox::ScrollBar() const {
-  TRect r = ClientRect();
-  if (FBorderStyle == bsSingle) InflateRect(r, -2, -2);
-  TScrollBarState bar;
-  bar.Bounds = {r.Right - GetSystemMetrics(SM_CXVSCROLL), r.Top, r.Right, r.Bottom};
-  bar.Max = FItems->Count() - 1;
-  bar.PageSize = RowsPerPage();
-  bar.Position = FTopIndex;
-  bar.Enabled = Enabled();
-  bar.Pressed = FScrollPressed;
-  return bar;
+void TCustomListBox::UpdateScrollBar() {
+  if (HandleAllocated()) SetListScrollBar(Handle(), FColumns > 0 ? 0 : FItems->Count(), RowsPerPage(), FTopIndex);
 }
 
 TRect TCustomListBox::ItemRect(int Index) const {
-  const TRect area = ListArea();
+  const TRect area = ClientRect();
   const int h = ItemHeight();
   if (FColumns > 0) {
     const int rows = RowsPerPage();
@@ -117,7 +109,7 @@ TRect TCustomListBox::ItemRect(int Index) const {
 }
 
 int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) const {
-  const TRect area = ListArea();
+  const TRect area = ClientRect();
   if (!PtInRect(area, Pos)) return Existing ? -1 : FItems->Count();
   const int row = (Pos.Y - area.Top) / ItemHeight();
   if (FColumns > 0 && row >= RowsPerPage()) return Existing ? -1 : FItems->Count();
@@ -176,6 +168,7 @@ void TCustomListBox::SetTopIndex(int Value) {
   const int rows = RowsPerPage();
   const int last = FColumns > 0 ? std::max(0, FItems->Count() - 1) : std::max(0, FItems->Count() - rows);
   FTopIndex = std::clamp(Value, 0, last);
+  UpdateScrollBar();
   Invalidate();
 }
 
@@ -187,10 +180,9 @@ void TCustomListBox::MakeVisible(int Index) {
 
 void TCustomListBox::Paint() {
   TCanvas* canvas = Canvas();
-  const TRect inside = DrawSunkenBorder(canvas, ClientRect(), FBorderStyle);
+  const TRect area = ClientRect();
   canvas->Brush()->SetColor(Color());
-  canvas->FillRect(inside);
-  const TRect area = ListArea();
+  canvas->FillRect(area);
   for (int i = FTopIndex; i < FItems->Count(); ++i) {
     const TRect r = ItemRect(i);
     if (r.Top >= area.Bottom || (FColumns > 0 && (i - FTopIndex) / RowsPerPage() >= FColumns)) break;
@@ -198,11 +190,8 @@ void TCustomListBox::Paint() {
     if (Selected(i)) state |= odSelected;
     if (i == FItemIndex && Focused()) state |= odFocused;
     if (!Enabled()) state |= odDisabled;
-    IntersectClipRect(canvas->Handle(), area.Left, area.Top, area.Right, area.Bottom);
     DrawItem(i, r, state);
-    SelectClipRgn(canvas->Handle(), nullptr);
   }
-  if (HasScrollBar()) PaintScrollBar(canvas, ScrollBar());
 }
 
 void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
@@ -222,23 +211,29 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State) {
 
 void TCustomListBox::Dispatch(TMessage& Message) {
   static constexpr TMessageEntry<TCustomListBox> Handlers[] = {
-      {WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode}, {WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel},
-      {CM_ENTER, &TCustomListBox::CMRepaint},         {CM_EXIT, &TCustomListBox::CMRepaint},
-      {CM_ENABLEDCHANGED, &TCustomListBox::CMRepaint}, {WM_SIZE, &TCustomListBox::CMRepaint},
+      {WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode},  {WM_VSCROLL, &TCustomListBox::WMVScroll},
+      {WM_MOUSEWHEEL, &TCustomListBox::WMMouseWheel},  {CM_ENTER, &TCustomListBox::CMRepaint},
+      {CM_EXIT, &TCustomListBox::CMRepaint},           {CM_ENABLEDCHANGED, &TCustomListBox::CMRepaint},
+      {CM_FONTCHANGED, &TCustomListBox::CMRepaint},    {WM_SIZE, &TCustomListBox::CMRepaint},
   };
   if (!DispatchTo(this, Message, Handlers)) TCustomControl::Dispatch(Message);
 }
 
 void TCustomListBox::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
 
+void TCustomListBox::WMVScroll(TMessage& Message) {
+  if (FColumns == 0) SetTopIndex(ListScrollTarget(Handle(), Message.WParam, FTopIndex, RowsPerPage()));
+}
+
 void TCustomListBox::WMMouseWheel(TMessage& Message) {
-  SetTopIndex(FTopIndex - GET_WHEEL_DELTA_WPARAM(Message.WParam) / WHEEL_DELTA * 3);
+  SetTopIndex(ListWheelTarget(Message.WParam, FTopIndex));
   Message.Result = 1;
 }
 
+// The rows that fit may have changed: the top row and the scroll bar follow.
 void TCustomListBox::CMRepaint(TMessage& Message) {
   TCustomControl::Dispatch(Message);
-  Invalidate();
+  SetTopIndex(FTopIndex);
 }
 
 // Extended selection: a plain press selects one item, Ctrl toggles, Shift selects from the
@@ -270,17 +265,6 @@ void TCustomListBox::SelectByUser(int Index, TShiftState Shift, bool Toggle) {
 
 void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FocusOnPress(this);
-  if (Button == mbLeft && HasScrollBar() && (FScrollPressed = ScrollPartAt(ScrollBar(), {X, Y})) != spNone) {
-    const int rows = RowsPerPage();
-    switch (FScrollPressed) {
-      case spLineUp: SetTopIndex(FTopIndex - 1); break;
-      case spLineDown: SetTopIndex(FTopIndex + 1); break;
-      case spPageUp: SetTopIndex(FTopIndex - rows); break;
-      case spPageDown: SetTopIndex(FTopIndex + rows); break;
-      default: FThumbGrab = Y - ScrollThumbRect(ScrollBar()).Top; break;
-    }
-    return TCustomControl::MouseDown(Button, Shift, X, Y);
-  }
   if (Button == mbLeft) {
     const int index = ItemAtPos({X, Y}, true);
     if (index >= 0) {
@@ -289,20 +273,6 @@ void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     }
   }
   TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TCustomListBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FScrollPressed == spThumb) {
-    const TScrollBarState bar = ScrollBar();
-    SetTopIndex(ScrollPositionAt(bar, Y - FThumbGrab - (bar.Bounds.Top + bar.Bounds.Width())));
-  }
-  TCustomControl::MouseMove(Shift, X, Y);
-}
-
-void TCustomListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FScrollPressed = spNone;
-  Invalidate();
-  TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TCustomListBox::KeyDown(WORD& Key, TShiftState Shift) {

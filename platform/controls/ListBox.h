@@ -1,13 +1,12 @@
 // TCustomListBox and TListBox: a list of items with objects, single or multiple selection
 // (with Shift and Ctrl when extended), several columns, items of fixed height drawn by the
-// control or by OnDrawItem, a vertical scroll bar of its own, and ItemAtPos.
+// control or by OnDrawItem, the vertical scroll bar and sunken edge of its window, and ItemAtPos.
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "controls/ItemStrings.h"
-#include "controls/ScrollBarPaint.h"
 #include "controls/StdPaint.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
@@ -59,25 +58,25 @@ class TCustomListBox : public TCustomControl {
   TDrawItemEvent OnDrawItem;
 
  protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void Paint() override;
   virtual void DrawItem(int Index, TRect Rect, TOwnerDrawState State);
   void Dispatch(TMessage& Message) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
 
  private:
-  TRect ListArea() const;
   int RowsPerPage() const;
-  bool HasScrollBar() const;
-  TScrollBarState ScrollBar() const;
+  // The window's scroll bar follows the rows; it has none with columns.
+  void UpdateScrollBar();
   void MakeVisible(int Index);
   // Moves the focus to Index with the selection rules of a press or key and the shift state.
   void SelectByUser(int Index, TShiftState Shift, bool Toggle);
   void ItemsInserted(int Index);
   void ItemsDeleted(int Index);
   void WMGetDlgCode(TMessage& Message);
+  void WMVScroll(TMessage& Message);
   void WMMouseWheel(TMessage& Message);
   void CMRepaint(TMessage& Message);
 
@@ -92,8 +91,6 @@ class TCustomListBox : public TCustomControl {
   int FItemHeight = 0;  // 0: the font's height
   int FTopIndex = 0;
   TBorderStyle FBorderStyle = bsSingle;
-  TScrollPart FScrollPressed = spNone;
-  int FThumbGrab = -1;
 };
 
 class TListBox : public TCustomListBox {

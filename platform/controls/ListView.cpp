@@ -3,9 +3,9 @@
 
 #include "controls/ListView.h"
 #include "graphics/Gdi.h"
-#include "graphics/Metrics.h"
 #include "rtl/Text.h"
 #include "windows/Paint.h"
+#include "windows/Scrolling.h"
 
 TCustomListView::TCustomListView(TComponent* AOwner)
     : TCustomControl(AOwner), FColumns(std::make_unique<TCollectionOf<TListColumn>>(this)),
@@ -24,9 +24,28 @@ TCustomListView::~TCustomListView() {
   FItems->Clear();
 }
 
+void TCustomListView::CreateParams(TCreateParams& Params) {
+  TCustomControl::CreateParams(Params);
+  Params.Style |= WS_VSCROLL;
+  Params.ExStyle |= BorderExStyle(FBorderStyle);
+}
+
+void TCustomListView::CreateWnd() {
+  TCustomControl::CreateWnd();
+  Changed();
+}
+
+void TCustomListView::SetBorderStyle(TBorderStyle Value) {
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  RecreateWnd();
+}
+
+// The rows or the room for them changed: the top row stays in range and the scroll bar follows.
 void TCustomListView::Changed() {
   if (FUpdateCount > 0) return;
-  FTopIndex = std::clamp(FTopIndex, 0, std::max(0, FItems->Count() - VisibleRowCount()));
+  FTopIndex = std::clamp(FTopIndex, 0, LastTopIndex());
+  if (HandleAllocated()) SetListScrollBar(Handle(), FItems->Count(), VisibleRowCount(), FTopIndex);
   Invalidate();
 }
 
@@ -102,38 +121,19 @@ int TCustomListView::HeaderHeight() const { return FShowColumnHeaders && FViewSt
 
 TRect TCustomListView::ListArea() const {
   TRect r = ClientRect();
-  if (FBorderStyle == bsSingle) InflateRect(r, -2, -2);
   r.Top += HeaderHeight();
-  if (HasScrollBar()) r.Right -= GetSystemMetrics(SM_CXVSCROLL);
   return r;
 }
 
-int TCustomListView::VisibleRowCount() const {
-  TRect r = ClientRect();
-  if (FBorderStyle == bsSingle) InflateRect(r, -2, -2);
-  return std::max(1, (r.Height() - HeaderHeight()) / RowHeight());
-}
-
-bool TCustomListView::HasScrollBar() const { return FItems->Count() > VisibleRowCount(); }
-
-TScrollBarState TCustomListView::ScrollBar() const {
-  TRect r = ClientRect();
-  if (FBorderStyle == bsSingle) InflateRect(r, -2, -2);
-  TScrollBarState bar;
-  bar.Bounds = {r.Right - GetSystemMetrics(SM_CXVSCROLL), r.Top, r.Right, r.Bottom};
-  bar.Max = FItems->Count() - 1;
-  bar.PageSize = VisibleRowCount();
-  bar.Position = FTopIndex;
-  bar.Enabled = Enabled();
-  bar.Pressed = FScrollPressed;
-  return bar;
-}
+int TCustomListView::VisibleRowCount() const { return std::max(1, ListArea().Height() / RowHeight()); }
 
 TListItem* TCustomListView::TopItem() const { return FTopIndex < FItems->Count() ? FItems->Item(FTopIndex) : nullptr; }
 
+int TCustomListView::LastTopIndex() const { return std::max(0, FItems->Count() - VisibleRowCount()); }
+
 void TCustomListView::Scroll(int, int DY) {
-  FTopIndex = std::clamp(FTopIndex + DY, 0, std::max(0, FItems->Count() - VisibleRowCount()));
-  Invalidate();
+  FTopIndex = std::clamp(FTopIndex + DY, 0, LastTopIndex());
+  Changed();
 }
 
 TRect TCustomListView::ItemRect(int Index) const {
@@ -150,9 +150,8 @@ TListItem* TCustomListView::GetItemAt(int X, int Y) const {
 
 void TCustomListView::Paint() {
   TCanvas* canvas = Canvas();
-  const TRect inside = DrawSunkenBorder(canvas, ClientRect(), FBorderStyle);
   canvas->Brush()->SetColor(Color());
-  canvas->FillRect(inside);
+  canvas->FillRect(ClientRect());
   canvas->SetFont(Font());
   TRect area = ListArea();
   if (HeaderHeight() > 0) PaintHeader(canvas, {area.Left, area.Top - HeaderHeight(), area.Right, area.Top});
@@ -163,7 +162,6 @@ void TCustomListView::Paint() {
     PaintItem(canvas, i, row);
   }
   SelectClipRgn(canvas->Handle(), nullptr);
-  if (HasScrollBar()) PaintScrollBar(canvas, ScrollBar());
 }
 
 void TCustomListView::PaintHeader(TCanvas* Canvas, const TRect& Area) {
@@ -221,37 +219,32 @@ void TCustomListView::PaintItem(TCanvas* Canvas, int Index, const TRect& Row) {
 
 void TCustomListView::Dispatch(TMessage& Message) {
   static constexpr TMessageEntry<TCustomListView> Handlers[] = {
-      {WM_GETDLGCODE, &TCustomListView::WMGetDlgCode}, {WM_MOUSEWHEEL, &TCustomListView::WMMouseWheel},
-      {CM_ENTER, &TCustomListView::CMRepaint},         {CM_EXIT, &TCustomListView::CMRepaint},
-      {WM_SIZE, &TCustomListView::CMRepaint},          {CM_ENABLEDCHANGED, &TCustomListView::CMRepaint},
+      {WM_GETDLGCODE, &TCustomListView::WMGetDlgCode}, {WM_VSCROLL, &TCustomListView::WMVScroll},
+      {WM_MOUSEWHEEL, &TCustomListView::WMMouseWheel}, {CM_ENTER, &TCustomListView::CMRepaint},
+      {CM_EXIT, &TCustomListView::CMRepaint},          {CM_ENABLEDCHANGED, &TCustomListView::CMRepaint},
+      {CM_FONTCHANGED, &TCustomListView::CMRepaint},   {WM_SIZE, &TCustomListView::CMRepaint},
   };
   if (!DispatchTo(this, Message, Handlers)) TCustomControl::Dispatch(Message);
 }
 
 void TCustomListView::WMGetDlgCode(TMessage& Message) { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
 
+void TCustomListView::WMVScroll(TMessage& Message) {
+  Scroll(0, ListScrollTarget(Handle(), Message.WParam, FTopIndex, VisibleRowCount()) - FTopIndex);
+}
+
 void TCustomListView::WMMouseWheel(TMessage& Message) {
-  Scroll(0, -GET_WHEEL_DELTA_WPARAM(Message.WParam) / WHEEL_DELTA * 3);
+  Scroll(0, ListWheelTarget(Message.WParam, FTopIndex) - FTopIndex);
   Message.Result = 1;
 }
 
 void TCustomListView::CMRepaint(TMessage& Message) {
   TCustomControl::Dispatch(Message);
-  Invalidate();
+  Changed();
 }
 
 void TCustomListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   FocusOnPress(this);
-  if (Button == mbLeft && HasScrollBar() && (FScrollPressed = ScrollPartAt(ScrollBar(), {X, Y})) != spNone) {
-    switch (FScrollPressed) {
-      case spLineUp: Scroll(0, -1); break;
-      case spLineDown: Scroll(0, 1); break;
-      case spPageUp: Scroll(0, -VisibleRowCount()); break;
-      case spPageDown: Scroll(0, VisibleRowCount()); break;
-      default: FThumbGrab = Y - ScrollThumbRect(ScrollBar()).Top; break;
-    }
-    return TCustomControl::MouseDown(Button, Shift, X, Y);
-  }
   const TRect area = ListArea();
   if (Button == mbLeft && FColumnClick && Y < area.Top && Y >= area.Top - HeaderHeight()) {
     int x = area.Left;
@@ -265,20 +258,6 @@ void TCustomListView::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     SelectOnly(nullptr);
   }
   TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TCustomListView::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FScrollPressed == spThumb) {
-    const TScrollBarState bar = ScrollBar();
-    Scroll(0, ScrollPositionAt(bar, Y - FThumbGrab - (bar.Bounds.Top + bar.Bounds.Width())) - FTopIndex);
-  }
-  TCustomControl::MouseMove(Shift, X, Y);
-}
-
-void TCustomListView::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FScrollPressed = spNone;
-  FThumbGrab = -1;
-  TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TCustomListView::KeyDown(WORD& Key, TShiftState Shift) {

@@ -1,14 +1,13 @@
 // TCustomListView and TListView in report style: columns with caption, width and alignment;
 // items with a caption, sub-items and a data pointer, inserted anywhere (the newest on top);
 // selection and focus, row select, grid lines, column headers, searching by caption, updates
-// held back by BeginUpdate, and vertical scrolling.
+// held back by BeginUpdate, and vertical scrolling with the scroll bar of its window.
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "controls/CollectionOf.h"
-#include "controls/ScrollBarPaint.h"
 #include "controls/StdPaint.h"
 #include "controls/TextBox.h"
 #include "rtl/StringList.h"
@@ -106,7 +105,7 @@ class TCustomListView : public TCustomControl {
   TCollectionOf<TListColumn>* Columns() const { return FColumns.get(); }
   TListItems* Items() const { return FItems.get(); }
   TViewStyle ViewStyle() const { return FViewStyle; }
-  void SetViewStyle(TViewStyle Value) { FViewStyle = Value, Invalidate(); }
+  void SetViewStyle(TViewStyle Value) { FViewStyle = Value, Changed(); }
   bool GridLines() const { return FGridLines; }
   void SetGridLines(bool Value) { FGridLines = Value, Invalidate(); }
   bool RowSelect() const { return FRowSelect; }
@@ -115,7 +114,7 @@ class TCustomListView : public TCustomControl {
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value) { FReadOnly = Value; }
   bool ShowColumnHeaders() const { return FShowColumnHeaders; }
-  void SetShowColumnHeaders(bool Value) { FShowColumnHeaders = Value, Invalidate(); }
+  void SetShowColumnHeaders(bool Value) { FShowColumnHeaders = Value, Changed(); }
   // Headers act as buttons and report clicks.
   bool ColumnClick() const { return FColumnClick; }
   void SetColumnClick(bool Value) { FColumnClick = Value; }
@@ -124,7 +123,7 @@ class TCustomListView : public TCustomControl {
   bool HideSelection() const { return FHideSelection; }
   void SetHideSelection(bool Value) { FHideSelection = Value, Invalidate(); }
   TBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TBorderStyle Value) { FBorderStyle = Value, Invalidate(); }
+  void SetBorderStyle(TBorderStyle Value);
 
   // The first selected item; setting it selects only that item.
   TListItem* Selected() const;
@@ -148,11 +147,11 @@ class TCustomListView : public TCustomControl {
  protected:
   friend class TListItem;
   friend class TListItems;
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void Paint() override;
   void Dispatch(TMessage& Message) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void ItemChanged(TListItem* Item, TItemChange Change);
   void ItemSelected(TListItem* Item, bool Value);
@@ -163,12 +162,12 @@ class TCustomListView : public TCustomControl {
   TRect ListArea() const;
   int RowHeight() const;
   int HeaderHeight() const;
-  bool HasScrollBar() const;
-  TScrollBarState ScrollBar() const;
+  int LastTopIndex() const;
   void PaintHeader(TCanvas* Canvas, const TRect& Area);
   void PaintItem(TCanvas* Canvas, int Index, const TRect& Row);
   void SelectOnly(TListItem* Item);
   void WMGetDlgCode(TMessage& Message);
+  void WMVScroll(TMessage& Message);
   void WMMouseWheel(TMessage& Message);
   void CMRepaint(TMessage& Message);
 
@@ -185,8 +184,6 @@ class TCustomListView : public TCustomControl {
   TBorderStyle FBorderStyle = bsSingle;
   int FTopIndex = 0;
   int FUpdateCount = 0;
-  TScrollPart FScrollPressed = spNone;
-  int FThumbGrab = -1;
 };
 
 class TListView : public TCustomListView {

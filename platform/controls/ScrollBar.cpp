@@ -20,28 +20,30 @@ void TScrollBar::SetMin(int Value) { FMin = Value, SetPosition(FPosition); }
 void TScrollBar::SetMax(int Value) { FMax = Value, SetPosition(FPosition); }
 void TScrollBar::SetPageSize(int Value) { FPageSize = std::max(0, Value), SetPosition(FPosition); }
 
+int TScrollBar::MaxPosition() const { return FPageSize > 0 ? std::max(FMin, FMax - FPageSize + 1) : FMax; }
+
 void TScrollBar::SetPosition(int Value) {
-  const int pos = std::clamp(Value, FMin, std::max(FMin, ScrollMaxPosition(State())));
+  const int pos = std::clamp(Value, FMin, std::max(FMin, MaxPosition()));
   if (pos == FPosition) return;
   FPosition = pos;
   Invalidate();
   if (OnChange && !(ComponentState() & csLoading)) OnChange(this);
 }
 
-TScrollBarState TScrollBar::State() const {
-  TScrollBarState s;
+TClientScrollBar TScrollBar::State() const {
+  TClientScrollBar s;
   s.Bounds = ClientRect();
   s.Vertical = FKind == sbVertical;
   s.Min = FMin;
   s.Max = FMax;
-  s.PageSize = FPageSize;
-  s.Position = FPosition;
+  s.Page = static_cast<UINT>(FPageSize);
+  s.Pos = FPosition;
   s.Enabled = Enabled();
   s.Pressed = FPressed;
   return s;
 }
 
-void TScrollBar::Paint() { PaintScrollBar(Canvas(), State()); }
+void TScrollBar::Paint() { DrawScrollBar(Canvas()->Handle(), State()); }
 
 void TScrollBar::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_GETDLGCODE) {
@@ -59,14 +61,14 @@ void TScrollBar::Scroll(TScrollCode Code, int Pos) {
 void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TCustomControl::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft) return;
-  FPressed = ScrollPartAt(State(), {X, Y});
+  FPressed = ScrollBarPartAt(State(), {X, Y});
   switch (FPressed) {
     case spLineUp: Scroll(scLineUp, FPosition - FSmallChange); break;
     case spLineDown: Scroll(scLineDown, FPosition + FSmallChange); break;
     case spPageUp: Scroll(scPageUp, FPosition - FLargeChange); break;
     case spPageDown: Scroll(scPageDown, FPosition + FLargeChange); break;
     case spThumb: {
-      const TRect thumb = ScrollThumbRect(State());
+      const TRect thumb = ScrollBarThumbRect(State());
       FThumbGrab = FKind == sbVertical ? Y - thumb.Top : X - thumb.Left;
       break;
     }
@@ -78,10 +80,7 @@ void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 void TScrollBar::MouseMove(TShiftState Shift, int X, int Y) {
   TCustomControl::MouseMove(Shift, X, Y);
   if (FPressed != spThumb) return;
-  const TScrollBarState s = State();
-  const int across = FKind == sbVertical ? s.Bounds.Width() : s.Bounds.Height();
-  const int offset = (FKind == sbVertical ? Y : X) - FThumbGrab - across;
-  Scroll(scTrack, ScrollPositionAt(s, offset));
+  Scroll(scTrack, ScrollBarPositionAt(State(), (FKind == sbVertical ? Y : X) - FThumbGrab));
 }
 
 void TScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "controls/CustomControl.h"
-#include "controls/ScrollBarPaint.h"
+#include "windows/Scrolling.h"
 
 enum TScrollBarKind { sbHorizontal, sbVertical };
 inline constexpr const char* ScrollBarKindNames[] = {"sbHorizontal", "sbVertical"};
@@ -41,7 +41,9 @@ class TScrollBar : public TCustomControl {
   void KeyDown(WORD& Key, TShiftState Shift) override;
 
  private:
-  TScrollBarState State() const;
+  TClientScrollBar State() const;
+  // The largest position: Max, or the last one whose page still fits.
+  int MaxPosition() const;
   // OnScroll may change the position the step leads to.
   void Scroll(TScrollCode Code, int Pos);
 

@@ -56,6 +56,7 @@ void PublishEdit(TClassBuilder<TCustomEdit>& c) {
   c.Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase, EditCharCaseNames).Default(ecNormal);
   c.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle, BorderStyleNames).Default(bsSingle);
   c.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
+  c.Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(true);
   c.Event("OnChange", &TCustomEdit::OnChange);
 }
 

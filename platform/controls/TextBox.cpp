@@ -17,8 +17,9 @@
 #include "graphics/Colors.h"
 #include "graphics/FontEngine_p.h"
 #include "rtl/Text.h"
-#include "windows/Window.h"
+#include "windows/Focus.h"
 #include "windows/MessageQueue.h"
+#include "windows/Window.h"
 #include "windows/NativeEditor_p.h"
 
 namespace {
@@ -209,6 +210,8 @@ void TTextBox::Attach(HWND Host) {
   Detach();
   if (!IsWindow(Host)) return;
   FHost = Host;
+  FHostFocused = GetFocus() == Host;
+  UpdateSelectionLook();
   AttachNativeEditor(Host, FEngine->Widget());
   UpdateGeometry();
   FEngine->Widget()->show();
@@ -382,8 +385,22 @@ void TTextBox::SetLook(const TFont* Font, TColor Background, bool Enabled) {
   p.setColor(QPalette::Base, QtColor(Background));
   p.setColor(QPalette::Window, QtColor(Background));
   p.setColor(QPalette::Text, QtColor(Enabled ? Font->Color() : clGrayText));
-  p.setColor(QPalette::Highlight, QtColor(clHighlight));
-  p.setColor(QPalette::HighlightedText, QtColor(clHighlightText));
+  w->setPalette(p);
+  UpdateSelectionLook();
+}
+
+void TTextBox::SetHideSelection(bool Value) {
+  FHideSelection = Value;
+  UpdateSelectionLook();
+}
+
+// A hidden selection keeps its place and is drawn in the text's own colours.
+void TTextBox::UpdateSelectionLook() {
+  QWidget* w = FEngine->Widget();
+  QPalette p = w->palette();
+  const bool shown = FHostFocused || !FHideSelection;
+  p.setColor(QPalette::Highlight, shown ? QtColor(clHighlight) : p.color(QPalette::Base));
+  p.setColor(QPalette::HighlightedText, shown ? QtColor(clHighlightText) : p.color(QPalette::Text));
   w->setPalette(p);
 }
 

@@ -102,6 +102,10 @@ class TTextBox {
   void SetWordWrap(bool Value);
   void SetScrollBars(TScrollStyle Value);
   void SetLook(const TFont* Font, TColor Background, bool Enabled);
+  // Whether the selection is hidden while the host does not have the focus (the classic default).
+  // The box follows the host's focus through WM_SETFOCUS and WM_KILLFOCUS in HandleMessage.
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool Value);
   void SetVisible(bool Value);
 
   // Lines of a multi-line box (a single-line box has one).
@@ -110,7 +114,8 @@ class TTextBox {
   int LineFromChar(int Position) const;
   String Line(int Index) const;
 
-  // Handles the EM_* messages and the text and clipboard messages; answers false for others.
+  // Handles the EM_* messages and the text and clipboard messages; answers false for others
+  // (also for the focus messages, which it only watches).
   bool HandleMessage(TMessage& Message);
   // A character or input-method text about to reach the editor: answers false when it must be
   // dropped (the limit is reached), or changes it for the character case.
@@ -123,6 +128,7 @@ class TTextBox {
   friend class TTextEngine;
   void Changed();
   String Cased(const String& Value) const;
+  void UpdateSelectionLook();
 
   bool FMultiLine;
   HWND FHost;
@@ -133,6 +139,8 @@ class TTextBox {
   int FLimit = 0;
   bool FModified = false;
   bool FSettingText = false;
+  bool FHideSelection = true;
+  bool FHostFocused = false;
   TKeyChar FPasswordChar = 0;
   TEditCharCase FCharCase = ecNormal;
 };

@@ -22,6 +22,11 @@ LRESULT Selection(const TTextBox& Box, const TMessage& Message) {
 }  // namespace
 
 bool TTextBox::HandleMessage(TMessage& Message) {
+  if (Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS) {
+    FHostFocused = Message.Msg == WM_SETFOCUS;
+    UpdateSelectionLook();
+    return false;
+  }
   const auto w = static_cast<int>(static_cast<intptr_t>(Message.WParam));
   const auto l = static_cast<int>(Message.LParam);
   LRESULT& r = Message.Result;

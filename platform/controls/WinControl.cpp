@@ -422,7 +422,11 @@ void TWinControl::DefaultHandler(TMessage& Message) {
   }
 }
 
-LRESULT TWinControl::MainWndProc(HWND, UINT Msg, WPARAM WParam, LPARAM LParam) {
+// The messages of the window's creation (its frame calculation among them) arrive before
+// CreateWindowEx answers: the control takes the handle from the first, so that their default
+// handling reaches the window.
+LRESULT TWinControl::MainWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (!FHandle && (FControlState & csCreating)) FHandle = Wnd;
   TMessage message{Msg, WParam, LParam, 0};
   try {
     WndProc(message);

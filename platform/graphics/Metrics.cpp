@@ -1,11 +1,32 @@
-// The system metrics table.
+// The system metrics table and the source of the screen's size.
 #include "graphics/Metrics.h"
+
+#include <optional>
+#include <utility>
 
 namespace {
 
 TSystemMetricsTable& CurrentTable() {
   static TSystemMetricsTable table = ClassicSystemMetrics();
   return table;
+}
+
+TScreenSizeSource& ScreenSizeSource() {
+  static TScreenSizeSource source;
+  return source;
+}
+
+// The metrics that follow the screen; a window may be sized a frame's width beyond it.
+std::optional<int> ScreenMetric(int Index) {
+  const TScreenSizeSource& source = ScreenSizeSource();
+  if (!source) return std::nullopt;
+  switch (Index) {
+    case SM_CXSCREEN: return source().cx;
+    case SM_CYSCREEN: return source().cy;
+    case SM_CXMAXTRACK: return source().cx + 12;
+    case SM_CYMAXTRACK: return source().cy + 12;
+    default: return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -31,6 +52,7 @@ const TSystemMetricsTable& ClassicSystemMetrics() {
 }
 
 int GetSystemMetrics(int index) {
+  if (const std::optional<int> screen = ScreenMetric(index)) return *screen;
   const auto& table = CurrentTable();
   const auto it = table.find(index);
   return it == table.end() ? 0 : it->second;
@@ -42,3 +64,5 @@ TSystemMetricsOverride::TSystemMetricsOverride(const TSystemMetricsTable& change
 }
 
 TSystemMetricsOverride::~TSystemMetricsOverride() { CurrentTable() = FPrevious; }
+
+TScreenSizeSource SetScreenSizeSource(TScreenSizeSource Source) { return std::exchange(ScreenSizeSource(), std::move(Source)); }

@@ -1,8 +1,12 @@
 // System metrics (scroll-bar sizes, borders, icon and caption sizes) from one table with the
 // classic defaults; tests and the windows layer replace entries through TSystemMetricsOverride.
+// The screen's size comes from a source the windows layer installs (its desktop service).
 #pragma once
 
+#include <functional>
 #include <map>
+
+#include "rtl/Types.h"
 
 enum : int {
   SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXVSCROLL = 2, SM_CYHSCROLL = 3, SM_CYCAPTION = 4,
@@ -26,6 +30,11 @@ using TSystemMetricsTable = std::map<int, int>;
 const TSystemMetricsTable& ClassicSystemMetrics();
 // The value of a metric; 0 for an index the table does not hold.
 int GetSystemMetrics(int index);
+
+// Where SM_CXSCREEN and SM_CYSCREEN (and the largest tracking size, 12 pixels beyond them) come
+// from while a source is installed; without one, from the table. Answers the previous source.
+using TScreenSizeSource = std::function<TSize()>;
+TScreenSizeSource SetScreenSizeSource(TScreenSizeSource Source);
 
 // Replaces single metrics while it lives; the previous table returns when it is destroyed.
 class TSystemMetricsOverride {

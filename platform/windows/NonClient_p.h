@@ -22,9 +22,6 @@ struct TScrollBarState {
   int PressedPart = 0;     // the part held down while tracking (a TScrollPart), 0 for none
 };
 
-// Parts of a scroll bar, in the order they lie along it.
-enum TScrollPart { spNone, spLineUp, spPageUp, spThumb, spPageDown, spLineDown };
-
 // Where a scroll bar's parts lie along it: arrow length, thumb start and length (0 when there is
 // no thumb), all measured from the bar's start.
 struct TScrollBarGeometry {
@@ -34,6 +31,10 @@ struct TScrollBarGeometry {
   int ThumbPos = 0;
   int ThumbLength = 0;
   int Length() const { return Vertical ? Bar.Height() : Bar.Width(); }
+  // The stretch of the bar from From to To pixels along it.
+  TRect Span(int From, int To) const {
+    return Vertical ? TRect{Bar.Left, Bar.Top + From, Bar.Right, Bar.Top + To} : TRect{Bar.Left + From, Bar.Top, Bar.Left + To, Bar.Bottom};
+  }
 };
 
 // The frame parts of a window in window coordinates; rectangles are empty when absent. The

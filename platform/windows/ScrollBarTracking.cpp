@@ -17,11 +17,6 @@ constexpr int kMinimumThumb = 8;
 
 int MaxPosition(const TScrollBarState& Bar) { return Bar.Max - std::max(static_cast<int>(Bar.Page) - 1, 0); }
 
-TRect PartRect(const TScrollBarGeometry& G, int From, int To) {
-  const TRect& b = G.Bar;
-  return G.Vertical ? TRect{b.Left, b.Top + From, b.Right, b.Top + To} : TRect{b.Left + From, b.Top, b.Left + To, b.Bottom};
-}
-
 unsigned ArrowState(const TScrollBarState& Bar, TScrollPart Part) {
   unsigned state = Bar.FlatStyle != FSB_REGULAR_MODE ? unsigned(DFCS_FLAT) : 0u;
   if (Bar.PressedPart == Part) state |= DFCS_PUSHED;
@@ -31,7 +26,7 @@ unsigned ArrowState(const TScrollBarState& Bar, TScrollPart Part) {
 }
 
 void PaintArrows(HDC DC, const TScrollBarState& Bar, const TScrollBarGeometry& G) {
-  TRect up = PartRect(G, 0, G.Arrow), down = PartRect(G, G.Length() - G.Arrow, G.Length());
+  TRect up = G.Span(0, G.Arrow), down = G.Span(G.Length() - G.Arrow, G.Length());
   DrawFrameControl(DC, up, DFC_SCROLL, (G.Vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | ArrowState(Bar, spLineUp));
   DrawFrameControl(DC, down, DFC_SCROLL, (G.Vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | ArrowState(Bar, spLineDown));
 }
@@ -105,12 +100,12 @@ void PaintScrollBar(HDC DC, const TScrollBarState& Bar, const TScrollBarGeometry
   PaintArrows(DC, Bar, G);
   const int trackEnd = G.Length() - G.Arrow;
   if (G.ThumbLength == 0) {
-    PaintTrack(DC, PartRect(G, G.Arrow, trackEnd), false);
+    PaintTrack(DC, G.Span(G.Arrow, trackEnd), false);
     return;
   }
-  PaintTrack(DC, PartRect(G, G.Arrow, G.ThumbPos), Bar.PressedPart == spPageUp);
-  PaintTrack(DC, PartRect(G, G.ThumbPos + G.ThumbLength, trackEnd), Bar.PressedPart == spPageDown);
-  PaintThumb(DC, Bar, PartRect(G, G.ThumbPos, G.ThumbPos + G.ThumbLength));
+  PaintTrack(DC, G.Span(G.Arrow, G.ThumbPos), Bar.PressedPart == spPageUp);
+  PaintTrack(DC, G.Span(G.ThumbPos + G.ThumbLength, trackEnd), Bar.PressedPart == spPageDown);
+  PaintThumb(DC, Bar, G.Span(G.ThumbPos, G.ThumbPos + G.ThumbLength));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // variants, and scrolling the pixels of a window's client area.
 #pragma once
 
+#include "graphics/Canvas.h"
 #include "graphics/Region.h"
 #include "windows/Messages.h"
 
@@ -47,6 +48,29 @@ bool GetScrollRange(HWND Wnd, int Bar, int& Min, int& Max);
 // Sets or clears WS_HSCROLL / WS_VSCROLL (SB_BOTH: both) and recomputes the frame.
 bool ShowScrollBar(HWND Wnd, int Bar, bool Show);
 bool EnableScrollBar(HWND Wnd, int Bar, UINT Arrows);
+
+// The parts of a scroll bar, in the order they lie along it.
+enum TScrollPart { spNone, spLineUp, spPageUp, spThumb, spPageDown, spLineDown };
+
+// A scroll bar that a control draws in its own client area (the scroll-bar control), with the
+// geometry and the look of the bars above. Min, Max, Page and Pos follow SCROLLINFO's rules; a
+// page of 0 gives the thumb its fixed classic length.
+struct TClientScrollBar {
+  TRect Bounds;
+  bool Vertical = false;
+  int Min = 0;
+  int Max = 100;
+  UINT Page = 0;
+  int Pos = 0;
+  bool Enabled = true;
+  TScrollPart Pressed = spNone;
+};
+TScrollPart ScrollBarPartAt(const TClientScrollBar& Bar, TPoint Point);
+// The thumb's rectangle; empty when the bar has none (disabled, or nothing to scroll).
+TRect ScrollBarThumbRect(const TClientScrollBar& Bar);
+// The position whose thumb starts Offset pixels along the bar from its start (clamped).
+int ScrollBarPositionAt(const TClientScrollBar& Bar, int Offset);
+void DrawScrollBar(HDC DC, const TClientScrollBar& Bar);
 
 // Flat scroll bars: the same bars drawn in the regular, encarta or flat style.
 enum : int { WSB_PROP_VSTYLE = 0x100, WSB_PROP_HSTYLE = 0x200 };

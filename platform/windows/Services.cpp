@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "graphics/Metrics.h"
 #include "windows/Layer_p.h"
 
 namespace {
@@ -97,6 +98,16 @@ std::unique_ptr<TDesktopService>& CurrentDesktop() {
   static std::unique_ptr<TDesktopService> desktop;
   return desktop;
 }
+
+// The screen's metrics follow the desktop installed at the time (a test's fixed one, or the
+// program's screen), from the start of any program that has this layer.
+[[maybe_unused]] const bool ScreenMetricsFollowDesktop = [] {
+  SetScreenSizeSource([] {
+    const TRect screen = Desktop().ScreenRect();
+    return TSize{screen.Width(), screen.Height()};
+  });
+  return true;
+}();
 
 std::unique_ptr<TMessageBoxService>& CurrentMessageBox() {
   static std::unique_ptr<TMessageBoxService> service;

@@ -1,17 +1,31 @@
 // The edit and the memo: typing through the injected-input path and through real Qt key events,
 // key filters, Enter moving the focus, the limit, password character, character case, the
-// edit-control messages, the memo's lines and the change notification to the parent.
+// edit-control messages, the memo's lines, the change notification to the parent, and the
+// selection hidden while a text box does not have the focus.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include "StdControlsKit.h"
+#include "controls/ComboBox.h"
 #include "rtl/Text.h"
 #include "windows/Layer_p.h"
 
 namespace {
 
 using EditTest = TStdControlsTest;
+
+// The pixels of a control's text box drawn in the highlight colour, as the screen shows them.
+int HighlightedPixels(TWinControl* Control) {
+  QWidget* editor = Windows().Find(Control->Handle())->NativeEditor;
+  const QImage image = editor->grab().toImage();
+  const COLORREF highlight = ColorToRGB(clHighlight);
+  const QRgb wanted = qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight));
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == wanted;
+  return count;
+}
 
 TEST_F(EditTest, ADigitsOnlyKeyFilterDropsTheOtherCharactersAndOnChangeFollowsTheText) {
   auto* edit = Add<TEdit>("edtScore", Bounds(10, 10, 100, 21));
@@ -220,6 +234,34 @@ TEST_F(EditTest, MemoLinesEnterAndTheLimit) {
   Pump();
   EXPECT_EQ(memo->Lines()->Strings(1), "xy");
   EXPECT_EQ(memo->CaretPos(), (TPoint{2, 1}));
+}
+
+// Edits, memos and the combo box's edit part show their selection only while they have the
+// focus; an edit with HideSelection off shows it always. The selection itself stays.
+TEST_F(EditTest, TheSelectionShowsOnlyWhileTheTextBoxHasTheFocus) {
+  auto* edit = Add<TEdit>("edtName", Bounds(10, 10, 100, 21));
+  auto* memo = Add<TMemo>("mmoNote", Bounds(10, 40, 100, 60));
+  auto* combo = Add<TComboBox>("cbxClass", Bounds(10, 110, 100, 21));
+  auto* other = Add<TEdit>("edtOther", Bounds(10, 140, 100, 21));
+  edit->SetText("张三");
+  memo->SetText("备注");
+  combo->SetText("高二");
+  ShowForm();
+  for (TWinControl* control : std::initializer_list<TWinControl*>{edit, memo, combo}) {
+    control->SetFocus();
+    SendMessage(control->Handle(), EM_SETSEL, 0, -1);
+    Pump();
+    EXPECT_GT(HighlightedPixels(control), 0) << control->Name();
+    other->SetFocus();
+    Pump();
+    EXPECT_EQ(HighlightedPixels(control), 0) << control->Name();
+    int start = 0, end = 0;
+    SendMessage(control->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 2)) << control->Name();
+  }
+  EXPECT_TRUE(edit->HideSelection());
+  edit->SetHideSelection(false);
+  EXPECT_GT(HighlightedPixels(edit), 0);
 }
 
 }  // namespace

@@ -1,15 +1,34 @@
 // List box, combo box and list view through the injected-input path: multi-select with Shift
-// and Ctrl, columns and owner draw, the combo box's drop-down list with its close-up event, the
-// pick-only list's keys, and a list view that inserts its newest item at the top.
+// and Ctrl, columns and owner draw, scrolling with the scroll bar of the list's window, the combo
+// box's drop-down list (a watched pop-up) with its close-up event, the pick-only list's keys, and
+// a list view that inserts its newest item at the top.
 #include "StdControlsKit.h"
 #include "controls/ComboBox.h"
 #include "controls/ListBox.h"
 #include "controls/ListView.h"
 #include "windows/Focus.h"
+#include "windows/Popups.h"
+#include "windows/Scrolling.h"
 
 namespace {
 
-using ListControls = TStdControlsTest;
+class ListControls : public TStdControlsTest {
+ protected:
+  // A press and release at a point of a window's screen rectangle (its frame included).
+  void ClickAt(TPoint Screen) {
+    MouseAt(TMouseInput::Move, Screen);
+    MouseAt(TMouseInput::Press, Screen);
+    MouseAt(TMouseInput::Release, Screen);
+    Pump();
+  }
+  // A point of the vertical scroll bar in Control's frame: Along pixels from the bar's top, or
+  // from its bottom when negative.
+  TPoint OnScrollBar(TWinControl* Control, int Along) {
+    const TRect client = Control->ClientRect();
+    const int y = Along >= 0 ? client.Top + Along : client.Bottom + Along;
+    return Control->ClientToScreen({client.Right + 8, y});
+  }
+};
 
 TListBox* FilledListBox(TStdControlsTest& T, TListBox* box, int Count) {
   for (int i = 0; i < Count; ++i) box->Items()->AddObject("学生" + std::to_string(i), reinterpret_cast<TObject*>(intptr_t(100 + i)));
@@ -29,17 +48,17 @@ TEST_F(ListControls, AMultiSelectListBoxSelectsWithShiftAndCtrl) {
       if (box->Selected(i)) s.push_back(i);
     return s;
   };
-  Click(box, {20, 2 + h * 1 + 2});
+  Click(box, {20, h * 1 + 2});
   Pump();
   EXPECT_EQ(selected(), (std::vector<int>{1}));
   KeyDown(VK_SHIFT);
-  Click(box, {20, 2 + h * 3 + 2});
+  Click(box, {20, h * 3 + 2});
   KeyUp(VK_SHIFT);
   Pump();
   EXPECT_EQ(selected(), (std::vector<int>{1, 2, 3}));
   KeyDown(VK_CONTROL);
-  Click(box, {20, 2 + h * 2 + 2});
-  Click(box, {20, 2 + h * 5 + 2});
+  Click(box, {20, h * 2 + 2});
+  Click(box, {20, h * 5 + 2});
   KeyUp(VK_CONTROL);
   Pump();
   EXPECT_EQ(selected(), (std::vector<int>{1, 3, 5}));
@@ -63,13 +82,57 @@ TEST_F(ListControls, ListBoxColumnsOwnerDrawAndItemAtPos) {
   ShowForm();
   drawn.clear();
   box->Repaint();
-  // 58 pixels inside the border: three rows of 18 per column, 78 pixels per column.
+  // The client area inside the window's sunken edge is 236 x 58: three rows of 18 per column,
+  // 78 pixels per column.
+  EXPECT_EQ(box->ClientRect(), (TRect{0, 0, 236, 58}));
   EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(box->ItemAtPos({2 + 78 + 5, 2 + 18 + 5}, true), 4);
-  EXPECT_EQ(box->ItemAtPos({2 + 5, 2 + 55}, true), -1);
-  EXPECT_EQ(box->ItemRect(7), Bounds(2 + 2 * 78, 2 + 18, 78, 18));
+  EXPECT_EQ(box->ItemAtPos({78 + 5, 18 + 5}, true), 4);
+  EXPECT_EQ(box->ItemAtPos({5, 55}, true), -1);
+  EXPECT_EQ(box->ItemRect(7), Bounds(2 * 78, 18, 78, 18));
   box->SetItemIndex(9);
   EXPECT_EQ(box->TopIndex(), 3);  // the column holding item 9 comes into view
+}
+
+TEST_F(ListControls, AListBoxScrollsWithTheBarOfItsWindowWhichHidesWhenEveryRowShows) {
+  auto* box = FilledListBox(*this, Add<TListBox>("lbStudents", Bounds(10, 10, 120, 100)), 20);
+  ShowForm();
+  ASSERT_TRUE(GetWindowLong(box->Handle(), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_TRUE(GetWindowLong(box->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(box->ClientRect(), (TRect{0, 0, 120 - 4 - 16, 96}));
+  const int rows = 96 / box->ItemHeight();
+  SCROLLINFO info;
+  info.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(box->Handle(), SB_VERT, info));
+  EXPECT_EQ(std::tuple(info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos), std::tuple(0, 19, rows, 0));
+
+  ClickAt(OnScrollBar(box, -8));  // the down arrow
+  EXPECT_EQ(box->TopIndex(), 1);
+  ClickAt(OnScrollBar(box, -20));  // the track below the thumb
+  EXPECT_EQ(box->TopIndex(), 1 + rows);
+  const TPoint thumb = OnScrollBar(box, 48);  // the thumb stands half way down the track
+  MouseAt(TMouseInput::Move, thumb);
+  MouseAt(TMouseInput::Press, thumb);
+  MouseAt(TMouseInput::Move, {thumb.X, thumb.Y + 40});  // past the end of the track
+  MouseAt(TMouseInput::Release, {thumb.X, thumb.Y + 40});
+  Pump();
+  EXPECT_EQ(box->TopIndex(), 20 - rows);
+  Wheel(box, {20, 20}, 120);
+  Pump();
+  EXPECT_EQ(box->TopIndex(), 17 - rows);
+  EXPECT_EQ(GetScrollPos(box->Handle(), SB_VERT), 17 - rows);
+  PressKey(VK_HOME);
+  Pump();
+  EXPECT_EQ(GetScrollPos(box->Handle(), SB_VERT), 0);
+
+  while (box->Items()->Count() > rows) box->Items()->Delete(box->Items()->Count() - 1);
+  EXPECT_FALSE(GetWindowLong(box->Handle(), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(box->ClientRect().Width(), 120 - 4);
+  box->Items()->Add("再来一个");
+  EXPECT_TRUE(GetWindowLong(box->Handle(), GWL_STYLE) & WS_VSCROLL);
+  // Without the edge one more row fits, and the bar is not needed any more.
+  box->SetBorderStyle(bsNone);
+  EXPECT_FALSE(GetWindowLong(box->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(box->ClientRect(), (TRect{0, 0, 120, 100}));
 }
 
 TEST_F(ListControls, PickingFromTheDropDownListClosesItUpWithTheNewItem) {
@@ -113,6 +176,48 @@ TEST_F(ListControls, PickingFromTheDropDownListClosesItUpWithTheNewItem) {
   Click(Form, {250, 200});
   Pump();
   EXPECT_EQ(log, (std::vector<String>{"dropdown", "closeup 2"}));
+}
+
+// The list is a pop-up the window layer watches: it scrolls with its own bar (a press there
+// keeps it open), with the wheel through the combo box, and closes when the focus leaves the
+// combo box or the application is deactivated.
+TEST_F(ListControls, TheDropDownListIsAWatchedPopupWithAScrollBarOfItsOwn) {
+  auto* combo = Add<TComboBox>("cbbItem", Bounds(10, 10, 120, 21));
+  combo->SetStyle(csDropDownList);
+  for (int i = 0; i < 20; ++i) combo->Items()->Add("项目" + std::to_string(i));
+  auto* other = Add<TEdit>("edtScore", Bounds(10, 150, 100, 21));
+  std::vector<String> log;
+  combo->OnCloseUp = [&](TObject*) { log.push_back("closeup " + std::to_string(combo->ItemIndex())); };
+  ShowForm();
+  combo->SetFocus();
+  combo->SetDroppedDown(true);
+  Pump();
+  const HWND list = WindowFromPoint(combo->ClientToScreen({20, 30}));
+  ASSERT_NE(list, combo->Handle());
+  EXPECT_TRUE(IsPopupWatched(list));
+  EXPECT_TRUE(GetWindowLong(list, GWL_STYLE) & WS_VSCROLL);
+  TRect r;
+  GetWindowRect(list, r);
+  ClickAt({r.Right - 1 - 8, r.Bottom - 1 - 8});  // the down arrow of the list's bar
+  EXPECT_TRUE(combo->DroppedDown());
+  EXPECT_EQ(GetScrollPos(list, SB_VERT), 1);
+  Wheel(combo, {20, 10}, -120);
+  Pump();
+  EXPECT_EQ(GetScrollPos(list, SB_VERT), 4);
+  ClickAt({r.Left + 20, r.Top + 1 + combo->ItemHeight() / 2});  // the first row shown
+  EXPECT_EQ(combo->ItemIndex(), 4);
+  EXPECT_EQ(log, (std::vector<String>{"closeup 4"}));
+
+  combo->SetDroppedDown(true);
+  other->SetFocus();
+  Pump();
+  EXPECT_FALSE(combo->DroppedDown());
+  combo->SetFocus();
+  combo->SetDroppedDown(true);
+  SetActiveWindow(HWND());
+  Pump();
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(log, (std::vector<String>{"closeup 4", "closeup 4", "closeup 4"}));
 }
 
 TEST_F(ListControls, AnEditableComboBoxTypesThroughItsTextBoxWithTheLimit) {
@@ -190,12 +295,17 @@ TEST_F(ListControls, AListViewScrollsToKeepTheFocusedItemInView) {
   PressKey(VK_END);
   Pump();
   EXPECT_EQ(view->TopItem()->Caption(), std::to_string(20 - rows));
+  EXPECT_EQ(GetScrollPos(view->Handle(), SB_VERT), 20 - rows);
   Wheel(view, {20, 40}, 120);
   Pump();
   EXPECT_EQ(view->TopItem()->Caption(), std::to_string(17 - rows));
+  ClickAt(OnScrollBar(view, 8));  // the up arrow, beside the column headers
+  EXPECT_EQ(view->TopItem()->Caption(), std::to_string(16 - rows));
+  EXPECT_EQ(GetScrollPos(view->Handle(), SB_VERT), 16 - rows);
   view->Items()->Clear();
   EXPECT_EQ(view->TopItem(), nullptr);
   EXPECT_EQ(view->Selected(), nullptr);
+  EXPECT_FALSE(GetWindowLong(view->Handle(), GWL_STYLE) & WS_VSCROLL);
 }
 
 }  // namespace

@@ -1,13 +1,15 @@
 // The small services: drawn and standard cursors chosen through WM_SETCURSOR, the caret and its
 // blinking, the clipboard and its listeners, mouse-leave tracking, sounds, beeps, shell and help
-// calls, and the monitor's work area.
+// calls, the monitor's work area, and the screen metrics that follow the desktop.
 #include "WindowTestKit.h"
 
 #include "graphics/Graphic.h"
+#include "graphics/Metrics.h"
 #include "windows/Caret.h"
 #include "windows/Clipboard.h"
 #include "windows/Cursors.h"
 #include "windows/MouseTracking.h"
+#include "windows/NonClient.h"
 #include "windows/SystemServices.h"
 
 namespace {
@@ -185,6 +187,19 @@ TEST_F(Services, WorkAreaAndWheelLinesComeFromTheDesktop) {
   UINT lines = 0;
   EXPECT_TRUE(SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
   EXPECT_EQ(lines, 3u);
+}
+
+// The screen's size in the metrics, the screen device and the sizing limits is the desktop's.
+TEST_F(Services, ScreenMetricsFollowTheDesktop) {
+  auto previous = SetDesktop(std::make_unique<TFixedDesktop>(TRect{0, 0, 1600, 900}, TRect{0, 0, 1600, 860}));
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1600);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 900);
+  HDC screen = GetDC(HWND());
+  EXPECT_EQ(std::pair(GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES)), std::pair(1600, 900));
+  ReleaseDC(HWND(), screen);
+  EXPECT_EQ(DefaultMinMaxInfo(window->Handle).ptMaxTrackSize, (TPoint{1612, 912}));
+  SetDesktop(std::move(previous));
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
 }
 
 }  // namespace
