@@ -11,6 +11,7 @@
 #include "printing/Printers.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
+#include "windows/ServiceSlot.h"
 
 namespace {
 
@@ -29,9 +30,9 @@ std::vector<String> Split(const String& Text, char Separator) {
 
 bool Has(TMsgDlgButtons Buttons, TMsgDlgBtn Button) { return (Buttons & MsgDlgBit(Button)) != 0; }
 
-std::unique_ptr<TDialogService>& CurrentService() {
-  static std::unique_ptr<TDialogService> service;
-  return service;
+TServiceSlot<TDialogService>& Slot() {
+  static TServiceSlot<TDialogService> slot;
+  return slot;
 }
 
 // The window layer's message-box flags as a message dialog.
@@ -125,13 +126,10 @@ String InputBox(const String& Caption, const String& Prompt, const String& Defau
   return value;
 }
 
-TDialogService& DialogService() {
-  if (!CurrentService()) CurrentService() = CreateProgramDialogService();
-  return *CurrentService();
-}
+TDialogService& DialogService() { return Slot().Get(CreateProgramDialogService); }
 
 std::unique_ptr<TDialogService> SetDialogService(std::unique_ptr<TDialogService> Service) {
-  return std::exchange(CurrentService(), std::move(Service));
+  return Slot().Replace(std::move(Service));
 }
 
 void InstallDialogMessageBox() { SetMessageBoxService(std::make_unique<TDialogMessageBox>()); }

@@ -102,6 +102,7 @@ class TWinControl : public TControl {
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);
   virtual void KeyPress(TKeyChar& Key);
+  // The key events of a key message, after the form's key preview; true when the key was used up.
   bool DoKeyDown(TMessage& Message);
   bool DoKeyUp(TMessage& Message);
   bool DoKeyPress(TMessage& Message);
@@ -137,6 +138,8 @@ class TWinControl : public TControl {
   void CMTextChanged(TMessage& Message);
 
  private:
+  template <class Key, class Event>
+  bool DoKey(TMessage& Message, bool (TWinControl::*FormStep)(TMessage&), Event OwnEvent);
   void WMTextMessage(TMessage& Message);
   void AnchorChildren(const TRect& Client);
   void AlignControlsNow();

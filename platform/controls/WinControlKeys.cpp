@@ -36,36 +36,32 @@ void TWinControl::KeyPress(TKeyChar& Key) {
   if (OnKeyPress) OnKeyPress(this, Key);
 }
 
-// Answers true when the key was used up (by the form's preview or by setting it to 0).
-bool TWinControl::DoKeyDown(TMessage& Message) {
+// The form's key preview (the same step on the form) sees the key first and may use it up; then
+// the control's own event, which may change the key (it goes on changed) or set it to 0 (it goes
+// no further). Answers true when the key was used up.
+template <class Key, class Event>
+bool TWinControl::DoKey(TMessage& Message, bool (TWinControl::*FormStep)(TMessage&), Event OwnEvent) {
   TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && form->DoKeyDown(Message)) return true;
+  if (form && form != this && form->KeyPreview() && (form->*FormStep)(Message)) return true;
   if (FControlStyle & csNoStdEvents) return false;
-  WORD key = static_cast<WORD>(Message.WParam);
-  KeyDown(key, KeyDataToShiftState(Message.LParam));
+  Key key = static_cast<Key>(Message.WParam);
+  OwnEvent(key);
   Message.WParam = key;
   return key == 0;
+}
+
+bool TWinControl::DoKeyDown(TMessage& Message) {
+  const TShiftState shift = KeyDataToShiftState(Message.LParam);
+  return DoKey<WORD>(Message, &TWinControl::DoKeyDown, [&](WORD& Key) { KeyDown(Key, shift); });
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && form->DoKeyUp(Message)) return true;
-  if (FControlStyle & csNoStdEvents) return false;
-  WORD key = static_cast<WORD>(Message.WParam);
-  KeyUp(key, KeyDataToShiftState(Message.LParam));
-  Message.WParam = key;
-  return key == 0;
+  const TShiftState shift = KeyDataToShiftState(Message.LParam);
+  return DoKey<WORD>(Message, &TWinControl::DoKeyUp, [&](WORD& Key) { KeyUp(Key, shift); });
 }
 
-// A character set to 0 by a handler goes no further; a changed one goes on changed.
 bool TWinControl::DoKeyPress(TMessage& Message) {
-  TCustomForm* form = GetParentForm(this);
-  if (form && form != this && form->KeyPreview() && form->DoKeyPress(Message)) return true;
-  if (FControlStyle & csNoStdEvents) return false;
-  TKeyChar ch = static_cast<TKeyChar>(Message.WParam);
-  KeyPress(ch);
-  Message.WParam = ch;
-  return ch == 0;
+  return DoKey<TKeyChar>(Message, &TWinControl::DoKeyPress, [&](TKeyChar& Key) { KeyPress(Key); });
 }
 
 void TWinControl::WMKeyDown(TMessage& Message) {

@@ -12,6 +12,7 @@
 
 #include "graphics/Bitmap_p.h"
 #include "windows/Layer_p.h"
+#include "windows/ServiceSlot.h"
 
 namespace {
 
@@ -46,9 +47,9 @@ class TQtClipboard : public TClipboardService {
   static QClipboard* Native() { return qGuiApp ? QGuiApplication::clipboard() : nullptr; }
 };
 
-std::unique_ptr<TClipboardService>& Current() {
-  static std::unique_ptr<TClipboardService> service;
-  return service;
+TServiceSlot<TClipboardService>& Slot() {
+  static TServiceSlot<TClipboardService> slot;
+  return slot;
 }
 
 std::vector<HWND>& Listeners() {
@@ -92,14 +93,11 @@ void TMemoryClipboard::Clear() {
 }
 
 std::unique_ptr<TClipboardService> SetClipboardService(std::unique_ptr<TClipboardService> Service) {
-  auto previous = std::move(Current());
-  Current() = std::move(Service);
-  return previous;
+  return Slot().Replace(std::move(Service));
 }
 
 TClipboardService& ClipboardService() {
-  if (!Current()) Current() = std::make_unique<TQtClipboard>();
-  return *Current();
+  return Slot().Get([] { return std::make_unique<TQtClipboard>(); });
 }
 
 bool IsClipboardFormatAvailable(UINT Format) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "windows/Layer_p.h"
+#include "windows/ServiceSlot.h"
 
 namespace {
 
@@ -41,21 +42,15 @@ class TRealClock : public TClock {
   QPointer<QTimer> FTimer;
 };
 
-std::unique_ptr<TClock>& CurrentClock() {
-  static std::unique_ptr<TClock> clock;
-  return clock;
+TServiceSlot<TClock>& ClockSlot() {
+  static TServiceSlot<TClock> slot;
+  return slot;
 }
 
 }  // namespace
 
 TClock& Clock() {
-  auto& clock = CurrentClock();
-  if (!clock) clock = std::make_unique<TRealClock>();
-  return *clock;
+  return ClockSlot().Get([] { return std::make_unique<TRealClock>(); });
 }
 
-std::unique_ptr<TClock> SetClock(std::unique_ptr<TClock> NewClock) {
-  auto previous = std::move(CurrentClock());
-  CurrentClock() = std::move(NewClock);
-  return previous;
-}
+std::unique_ptr<TClock> SetClock(std::unique_ptr<TClock> NewClock) { return ClockSlot().Replace(std::move(NewClock)); }

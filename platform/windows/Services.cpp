@@ -9,6 +9,7 @@
 
 #include "graphics/Metrics.h"
 #include "windows/Layer_p.h"
+#include "windows/ServiceSlot.h"
 
 namespace {
 
@@ -94,9 +95,9 @@ class TQtMessageBox : public TMessageBoxService {
   }
 };
 
-std::unique_ptr<TDesktopService>& CurrentDesktop() {
-  static std::unique_ptr<TDesktopService> desktop;
-  return desktop;
+TServiceSlot<TDesktopService>& DesktopSlot() {
+  static TServiceSlot<TDesktopService> slot;
+  return slot;
 }
 
 // The screen's metrics follow the desktop installed at the time (a test's fixed one, or the
@@ -109,9 +110,9 @@ std::unique_ptr<TDesktopService>& CurrentDesktop() {
   return true;
 }();
 
-std::unique_ptr<TMessageBoxService>& CurrentMessageBox() {
-  static std::unique_ptr<TMessageBoxService> service;
-  return service;
+TServiceSlot<TMessageBoxService>& MessageBoxSlot() {
+  static TServiceSlot<TMessageBoxService> slot;
+  return slot;
 }
 
 struct TCursorState {
@@ -127,27 +128,19 @@ TCursorState& Services() {
 }  // namespace
 
 TDesktopService& Desktop() {
-  auto& desktop = CurrentDesktop();
-  if (!desktop) desktop = std::make_unique<TScreenDesktop>();
-  return *desktop;
+  return DesktopSlot().Get([] { return std::make_unique<TScreenDesktop>(); });
 }
 
 std::unique_ptr<TDesktopService> SetDesktop(std::unique_ptr<TDesktopService> NewDesktop) {
-  auto previous = std::move(CurrentDesktop());
-  CurrentDesktop() = std::move(NewDesktop);
-  return previous;
+  return DesktopSlot().Replace(std::move(NewDesktop));
 }
 
 std::unique_ptr<TMessageBoxService> SetMessageBoxService(std::unique_ptr<TMessageBoxService> Service) {
-  auto previous = std::move(CurrentMessageBox());
-  CurrentMessageBox() = std::move(Service);
-  return previous;
+  return MessageBoxSlot().Replace(std::move(Service));
 }
 
 int MessageBox(HWND Owner, const String& Text, const String& Caption, UINT Flags) {
-  auto& service = CurrentMessageBox();
-  if (!service) service = std::make_unique<TQtMessageBox>();
-  return service->Show(Owner, Text, Caption, Flags);
+  return MessageBoxSlot().Get([] { return std::make_unique<TQtMessageBox>(); }).Show(Owner, Text, Caption, Flags);
 }
 
 HCURSOR LoadCursor(HCURSOR StandardId) { return StandardId; }

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "windows/Layer_p.h"
+#include "windows/ServiceSlot.h"
 
 namespace {
 
@@ -20,22 +21,19 @@ class TDesktopSystemService : public TSystemService {
   }
 };
 
-std::unique_ptr<TSystemService>& Current() {
-  static std::unique_ptr<TSystemService> service;
-  return service;
+TServiceSlot<TSystemService>& Slot() {
+  static TServiceSlot<TSystemService> slot;
+  return slot;
 }
 
 TSystemService& Service() {
-  if (!Current()) Current() = std::make_unique<TDesktopSystemService>();
-  return *Current();
+  return Slot().Get([] { return std::make_unique<TDesktopSystemService>(); });
 }
 
 }  // namespace
 
 std::unique_ptr<TSystemService> SetSystemService(std::unique_ptr<TSystemService> Service) {
-  auto previous = std::move(Current());
-  Current() = std::move(Service);
-  return previous;
+  return Slot().Replace(std::move(Service));
 }
 
 bool PlaySound(const String& Sound, DWORD Flags) {
