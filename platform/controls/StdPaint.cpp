@@ -5,6 +5,7 @@
 
 #include "graphics/Gdi.h"
 #include "rtl/Text.h"
+#include "windows/Paint.h"
 #include "windows/Scrolling.h"
 
 int DrawCaption(TCanvas* Canvas, const String& Text, TRect Rect, unsigned Format, bool Enabled) {
@@ -54,7 +55,9 @@ void SetListScrollBar(HWND Wnd, int Count, int Page, int Top) {
   info.nMax = std::max(Count - 1, 0);
   info.nPage = static_cast<UINT>(std::max(Page, 1));
   info.nPos = Top;
-  SetScrollInfo(Wnd, SB_VERT, info, true);
+  // Filling a list moves the bar many times: it is drawn once, with the next paint.
+  SetScrollInfo(Wnd, SB_VERT, info, false);
+  InvalidateFrame(Wnd);
 }
 
 int ListScrollTarget(HWND Wnd, WPARAM WParam, int Top, int Page) {
