@@ -258,7 +258,6 @@ void TCustomComboBox::WMDestroy(TMessage& Message) {
 
 void TCustomComboBox::CMLookChanged(TMessage& Message) {
   TCustomControl::Dispatch(Message);
-  if (Message.Msg == CM_EXIT) CloseList(-1);
   if (Message.Msg == CM_ENTER && FStyle == csDropDown) FTextBox->SelectAll();
   FTextBox->SetLook(Font(), Color(), Enabled());
   Invalidate();
