@@ -160,6 +160,9 @@ void TWinControl::UpdateShowing() {
   if (!FHandle) return;
   if (IsWindowVisible(FHandle) != show || ((GetWindowLong(FHandle, GWL_STYLE) & WS_VISIBLE) != 0) != Visible())
     Perform(CM_SHOWINGCHANGED);
+  // The children follow: one whose window was made while this control was hidden shows with it.
+  for (TControl* child : std::vector<TControl*>(FControls))
+    if (auto* win = dynamic_cast<TWinControl*>(child)) win->UpdateShowing();
 }
 
 void TWinControl::CMShowingChanged(TMessage&) {

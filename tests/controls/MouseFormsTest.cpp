@@ -250,4 +250,13 @@ TEST_F(MouseAndForms, ApplicationMainFormAndTermination) {
   EXPECT_TRUE(Application->Terminated());
 }
 
+TEST_F(MouseAndForms, AChildWhoseWindowWasMadeEarlyShowsWithItsForm) {
+  TTestBox* a = AddBox("a");
+  a->HandleNeeded();
+  EXPECT_FALSE(IsWindowVisible(a->Handle()));
+  ShowForm();
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(a->Handle()));
+}
+
 }  // namespace
