@@ -73,15 +73,6 @@ using TKeyPressEvent = std::function<void(TObject* Sender, TKeyChar& Key)>;
 TShiftState KeysToShiftState(WPARAM Keys);
 TShiftState KeyDataToShiftState(LPARAM KeyData);
 
-struct TCreateParams {
-  String Caption;
-  DWORD Style = 0;
-  DWORD ExStyle = 0;
-  int X = 0;
-  int Y = 0;
-  int Width = 0;
-  int Height = 0;
-  HWND WndParent;
-  DWORD ClassStyle = 0;
-  String WinClassName;
-};
+// What a control's window is made with; CreateParams fills it, CreateWindowHandle adds the
+// window procedure.
+using TCreateParams = TWindowCreateParams;

@@ -66,21 +66,11 @@ void TWinControl::CreateParams(TCreateParams& Params) {
   Params.WndParent = Parent() ? Parent()->Handle() : FParentWindow;
   Params.ClassStyle = CS_VREDRAW | CS_HREDRAW;
   if (FControlStyle & csDoubleClicks) Params.ClassStyle |= CS_DBLCLKS;
-  Params.WinClassName = ClassName();
+  Params.ClassName = ClassName();
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& Params) {
-  TWindowCreateParams p;
-  p.ClassName = Params.WinClassName;
-  p.Caption = Params.Caption;
-  p.Style = Params.Style;
-  p.ExStyle = Params.ExStyle;
-  p.ClassStyle = Params.ClassStyle;
-  p.X = Params.X;
-  p.Y = Params.Y;
-  p.Width = Params.Width;
-  p.Height = Params.Height;
-  p.WndParent = Params.WndParent;
+  TWindowCreateParams p = Params;
   p.WndProc = [this](HWND wnd, UINT msg, WPARAM wp, LPARAM lp) { return MainWndProc(wnd, msg, wp, lp); };
   FHandle = CreateWindowEx(p);
 }
