@@ -104,8 +104,3 @@ void RegisterDataClasses() {
   RegisterClass<TMemoField, TBlobField>("TMemoField");
   RegisterClass<TGraphicField, TBlobField>("TGraphicField");
 }
-
-namespace {
-// Registered as the program starts, since any layout may name these classes.
-const bool Registered = (RegisterDataClasses(), true);
-}  // namespace

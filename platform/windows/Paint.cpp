@@ -180,6 +180,16 @@ void SelectWindowCanvas(TCanvas& Canvas, HWND Wnd, const PAINTSTRUCT* Paint) {
   rec->Canvases.push_back(&Canvas);
 }
 
+HWND WindowFromDC(HDC DC) {
+  for (HWND h : Windows().All()) {
+    const TWindowRecord* rec = Windows().Find(h);
+    if (std::ranges::find(rec->Canvases, DC) != rec->Canvases.end()) return h;
+    for (const auto& dc : rec->DCs)
+      if (dc.get() == DC) return h;
+  }
+  return HWND();
+}
+
 void ReleaseWindowCanvas(TCanvas& Canvas) {
   for (HWND h : Windows().All()) {
     TWindowRecord* rec = Windows().Find(h);

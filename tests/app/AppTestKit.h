@@ -17,7 +17,7 @@ class TAppTest : public TGuiTest {
  protected:
   void SetUp() override {
     TGuiTest::SetUp();
-    RegisterApplicationClasses();
+    RegisterAppClasses();
     Application->SetTitle("Quorin");
     TRegistry().DeleteKey("\\Software\\Tolvik");
   }

@@ -387,6 +387,7 @@ TEST(ADOQueryTest, AppendingDoesNotReadTheTable) {
 }
 
 TEST(ADORegistrationTest, ComponentsAreCreatedAndSetByTheirPublishedNames) {
+  RegisterDataClasses();
   DataFixture fixture(DataFixture::Default);
   TComponentPtr<TComponent> form = MakeComponent<TComponent>();
   fixture.Connection()->SetName("adcConnect");
@@ -412,6 +413,7 @@ TEST(ADORegistrationTest, ComponentsAreCreatedAndSetByTheirPublishedNames) {
 }
 
 TEST(ADORegistrationTest, AStoredLayoutMakesConnectedQueriesWithPersistentFields) {
+  RegisterDataClasses();
   DataFixture fixture(DataFixture::Default);
   TComponentPtr<TComponent> module = MakeComponent<TComponent>();
   const std::string text =
