@@ -1,7 +1,7 @@
 // TBitmap: pixels with a canvas, transparency, pattern brushes made from it, and the bitmap file
 // format. Reading goes through Qt's reader after the header has been checked here; writing is
 // done here so that the bit depth follows the pixel format.
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 #include <QBuffer>
 #include <QImageReader>
