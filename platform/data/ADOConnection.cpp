@@ -124,14 +124,12 @@ void TADOConnection::CommitTrans() {
 
 void TADOConnection::RollbackTrans() {
   if (FTransactionLevel == 0) throw EDatabaseError("没有进行中的事务。");
-  if (FTransactionLevel == 1) {
-    FTransactionLevel = 0;
-    Database().AbandonTransaction();  // a failed statement may have ended it already
-    return;
-  }
   const String name = "level" + std::to_string(FTransactionLevel);
-  RunTransactionStatement("ROLLBACK TO " + name + "; RELEASE " + name);
   --FTransactionLevel;
+  // A failed statement may have ended the whole transaction already (a full disk): then every
+  // level only counts down.
+  if (!Database().InTransaction()) return;
+  RunTransactionStatement(FTransactionLevel == 0 ? "ROLLBACK" : "ROLLBACK TO " + name + "; RELEASE " + name);
 }
 
 int TADOConnection::Execute(const String& CommandText) {

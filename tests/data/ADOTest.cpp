@@ -48,6 +48,18 @@ TEST(ADOConnectionTest, TransactionsCommitRollBackAndNest) {
   connection.RollbackTrans();
   EXPECT_EQ(fixture.Value("select count(*) from Tb_Grade"), "2");
   EXPECT_THROW(connection.Execute("insert into Tb_Grade values ('一')"), EDatabaseError);  // duplicate key
+
+  // A transaction the database ended by itself (as on a full disk) leaves levels that only count down.
+  connection.BeginTrans();
+  connection.BeginTrans();
+  connection.Execute("insert into Tb_Grade values ('四'); rollback");
+  connection.RollbackTrans();
+  connection.RollbackTrans();
+  EXPECT_FALSE(connection.InTransaction());
+  connection.BeginTrans();
+  connection.Execute("insert into Tb_Grade values ('五')");
+  connection.CommitTrans();
+  EXPECT_EQ(fixture.Value("select group_concat(Fd_Grade) from Tb_Grade where Fd_Grade in ('四', '五')"), "五");
 }
 
 TEST(ADOQueryTest, ParametersBindByNameOrPositionAndNeverBecomeSql) {
