@@ -1,0 +1,162 @@
+// Style controllers, their listeners and notifications, and the fall-back order of edit styles.
+#include "editors/dxEditStyle.h"
+
+#include <algorithm>
+
+#include "editors/dxInplaceEdit.h"
+
+TdxStyleController::TdxStyleController(TComponent* AOwner) : TComponent(AOwner) {}
+TdxStyleController::~TdxStyleController() = default;
+
+void TdxStyleController::EndUpdate() {
+  --FUpdateCount;
+  Changed();
+}
+
+void TdxStyleController::Changed() {
+  if (FUpdateCount != 0 || (ComponentState() & csLoading)) return;
+  // A listener may unregister while it is told: walk a copy.
+  const std::vector<TObject*> listeners = FListeners;
+  for (TObject* link : listeners)
+    if (std::find(FListeners.begin(), FListeners.end(), link) != FListeners.end()) NotifyListener(link);
+}
+
+void TdxStyleController::Loaded() {
+  TComponent::Loaded();
+  Changed();
+}
+
+void TdxStyleController::AddListener(TObject* Link) { FListeners.push_back(Link); }
+
+void TdxStyleController::RemoveListener(TObject* Link) { std::erase(FListeners, Link); }
+
+void TdxStyleController::NotifyListener(TObject* Link) {
+  if (OnStyleChanged) OnStyleChanged(this, Link);
+}
+
+TdxEditStyleController::TdxEditStyleController(TComponent* AOwner) : TdxStyleController(AOwner) {}
+
+void TdxEditStyleController::NotifyListener(TObject* Link) {
+  auto* edit = dynamic_cast<TdxInplaceEdit*>(Link);
+  if (edit && edit->StyleController() && edit->StyleController() != this) return;
+  if (edit) edit->LayoutChanged();
+  TdxStyleController::NotifyListener(Link);
+}
+
+void TdxEditStyleController::Assign(const TPersistent* Source) {
+  const auto* source = dynamic_cast<const TdxEditStyleController*>(Source);
+  if (!source) return TdxStyleController::Assign(Source);
+  BeginUpdate();
+  SetBorderColor(source->BorderColor());
+  SetBorderStyle(source->BorderStyle());
+  SetButtonStyle(source->ButtonStyle());
+  SetButtonTransparence(source->ButtonTransparence());
+  SetEdges(source->Edges());
+  SetHotTrack(source->HotTrack());
+  SetShadow(source->Shadow());
+  EndUpdate();
+}
+
+void TdxEditStyleController::RestoreDefaults() {
+  const TdxEditStyleController defaults(nullptr);
+  Assign(&defaults);
+}
+
+TdxCheckEditStyleController::TdxCheckEditStyleController(TComponent* AOwner) : TdxEditStyleController(AOwner) {
+  SetBorderStyle(xbsNone);
+  SetButtonStyle(bts3D);
+}
+
+void TdxCheckEditStyleController::RestoreDefaults() {
+  BeginUpdate();
+  TdxEditStyleController::RestoreDefaults();
+  SetBorderStyle(xbsNone);
+  SetButtonStyle(bts3D);
+  EndUpdate();
+}
+
+TdxEditStyleController* DefaultEditStyleController() {
+  static const TComponentPtr<TdxEditStyleController> controller(new TdxEditStyleController(nullptr));
+  return controller.get();
+}
+
+TdxEditStyleController* DefaultCheckEditStyleController() {
+  static const TComponentPtr<TdxEditStyleController> controller(new TdxCheckEditStyleController(nullptr));
+  return controller.get();
+}
+
+TdxEditStyle::TdxEditStyle(TdxInplaceEdit* Edit, TdxEditStyleController* DefaultController)
+    : FEdit(Edit), FDefaultController(DefaultController) {
+  if (FDefaultController) FDefaultController->AddListener(FEdit);
+}
+
+TdxEditStyle::~TdxEditStyle() {
+  if (FDefaultController) FDefaultController->RemoveListener(FEdit);
+}
+
+void TdxEditStyle::Assign(const TPersistent* Source) {
+  const auto* source = dynamic_cast<const TdxEditStyle*>(Source);
+  if (!source) return TPersistent::Assign(Source);
+  SetBorderColor(source->BorderColor());
+  SetBorderStyle(source->BorderStyle());
+  SetButtonStyle(source->ButtonStyle());
+  SetButtonTransparence(source->ButtonTransparence());
+  SetEdges(source->Edges());
+  SetHotTrack(source->HotTrack());
+  SetShadow(source->Shadow());
+}
+
+void TdxEditStyle::SetAssignedValues(TdxEditStyleValues Value) {
+  if (FAssignedValues == Value) return;
+  FAssignedValues = Value;
+  Changed();
+}
+
+void TdxEditStyle::RestoreDefaults() {
+  FAssignedValues = 0;
+  Changed();
+}
+
+void TdxEditStyle::Changed() {
+  if (FEdit) FEdit->LayoutChanged();
+}
+
+const TdxEditStyleController* TdxEditStyle::DefaultSource() const {
+  if (FEdit && FEdit->StyleController()) return FEdit->StyleController();
+  return GetDefaultController();
+}
+
+TColor TdxEditStyle::GetDefaultBorderColor() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->BorderColor() : clWindowFrame;
+}
+
+TdxEditBorderStyle TdxEditStyle::GetDefaultBorderStyle() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->BorderStyle() : xbs3D;
+}
+
+TdxEditButtonViewStyle TdxEditStyle::GetDefaultButtonStyle() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->ButtonStyle() : btsDefault;
+}
+
+TdxEditButtonTransparence TdxEditStyle::GetDefaultButtonTransparence() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->ButtonTransparence() : ebtNone;
+}
+
+TdxEditEdges TdxEditStyle::GetDefaultEdges() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->Edges() : AllEdges;
+}
+
+bool TdxEditStyle::GetDefaultHotTrack() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->HotTrack() : false;
+}
+
+bool TdxEditStyle::GetDefaultShadow() const {
+  const TdxEditStyleController* c = DefaultSource();
+  return c ? c->Shadow() : false;
+}
