@@ -219,8 +219,9 @@ void TdxInplaceEdit::WMKeyDown(TMessage& Message) {
 void TdxInplaceEdit::WMGetDlgCode(TMessage& Message) {
   TWinControl::Dispatch(Message);
   Message.Result |= DLGC_WANTCHARS;
+  // In place, the editor wants the arrows as an edit window would: the host moves with them.
   TCustomdxContainer* host = GetContainer();
-  if (host) Message.Result |= DLGC_WANTALLKEYS;
+  if (host) Message.Result |= DLGC_WANTALLKEYS | DLGC_WANTARROWS;
   if (host && host->IsTabsNavigation())
     Message.Result |= DLGC_WANTTAB;
   else

@@ -34,6 +34,19 @@ void TdxInplacePopupControl::SetShadow(bool Value) {
   RecreateWnd();
 }
 
+// The popup forgets an editor that goes before it.
+void TdxInplacePopupControl::SetOwnerEdit(TWinControl* Value) {
+  if (FOwnerEdit == Value) return;
+  if (FOwnerEdit) RemoveFreeNotification(FOwnerEdit);
+  FOwnerEdit = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TdxInplacePopupControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FOwnerEdit) FOwnerEdit = nullptr;
+}
+
 HWND TdxInplacePopupControl::OwnerFormWindow() const {
   TCustomForm* form = FOwnerEdit ? GetParentForm(FOwnerEdit) : nullptr;
   return form && form->HandleAllocated() ? form->Handle() : HWND();
@@ -46,6 +59,11 @@ void TdxInplacePopupControl::CreateParams(TCreateParams& Params) {
   Params.Style = (Params.Style & ~WS_CHILD) | WS_POPUP;
   Params.ExStyle |= WS_EX_TOOLWINDOW;
   Params.WndParent = OwnerFormWindow();
+}
+
+void TdxInplacePopupControl::CreateWnd() {
+  TCustomControl::CreateWnd();
+  if (FIsPopup) SetPopupShadowRegion(Handle(), FShadow, FShadowSize);
 }
 
 void TdxInplacePopupControl::ShowPopup() {

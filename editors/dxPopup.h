@@ -27,7 +27,7 @@ class TdxInplacePopupControl : public TCustomControl {
   void SetPaintBorder(bool Value) { FPaintBorder = Value; }
   // The editor that owns and opens the popup.
   TWinControl* OwnerEdit() const { return FOwnerEdit; }
-  void SetOwnerEdit(TWinControl* Value) { FOwnerEdit = Value; }
+  void SetOwnerEdit(TWinControl* Value);
 
   // Hides the popup without activating anything, gives the focus back to the editor and posts
   // it WM_DXPOPUPCLOSED.
@@ -37,7 +37,9 @@ class TdxInplacePopupControl : public TCustomControl {
 
  protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   HWND OwnerFormWindow() const;
