@@ -121,42 +121,20 @@ void TdxEditStyle::Changed() {
   if (FEdit) FEdit->LayoutChanged();
 }
 
-const TdxEditStyleController* TdxEditStyle::DefaultSource() const {
-  if (FEdit && FEdit->StyleController()) return FEdit->StyleController();
-  return GetDefaultController();
+// The built-in defaults are a controller's own, so one controller answers every fall-back.
+const TdxEditStyleController& TdxEditStyle::DefaultSource() const {
+  static const TComponentPtr<TdxEditStyleController> builtIn(new TdxEditStyleController(nullptr));
+  if (FEdit && FEdit->StyleController()) return *FEdit->StyleController();
+  if (const TdxEditStyleController* controller = GetDefaultController()) return *controller;
+  return *builtIn;
 }
 
-TColor TdxEditStyle::GetDefaultBorderColor() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->BorderColor() : clWindowFrame;
-}
-
-TdxEditBorderStyle TdxEditStyle::GetDefaultBorderStyle() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->BorderStyle() : xbs3D;
-}
-
-TdxEditButtonViewStyle TdxEditStyle::GetDefaultButtonStyle() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->ButtonStyle() : btsDefault;
-}
-
+TColor TdxEditStyle::GetDefaultBorderColor() const { return DefaultSource().BorderColor(); }
+TdxEditBorderStyle TdxEditStyle::GetDefaultBorderStyle() const { return DefaultSource().BorderStyle(); }
+TdxEditButtonViewStyle TdxEditStyle::GetDefaultButtonStyle() const { return DefaultSource().ButtonStyle(); }
 TdxEditButtonTransparence TdxEditStyle::GetDefaultButtonTransparence() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->ButtonTransparence() : ebtNone;
+  return DefaultSource().ButtonTransparence();
 }
-
-TdxEditEdges TdxEditStyle::GetDefaultEdges() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->Edges() : AllEdges;
-}
-
-bool TdxEditStyle::GetDefaultHotTrack() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->HotTrack() : false;
-}
-
-bool TdxEditStyle::GetDefaultShadow() const {
-  const TdxEditStyleController* c = DefaultSource();
-  return c ? c->Shadow() : false;
-}
+TdxEditEdges TdxEditStyle::GetDefaultEdges() const { return DefaultSource().Edges(); }
+bool TdxEditStyle::GetDefaultHotTrack() const { return DefaultSource().HotTrack(); }
+bool TdxEditStyle::GetDefaultShadow() const { return DefaultSource().Shadow(); }

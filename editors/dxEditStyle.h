@@ -150,8 +150,9 @@ class TdxEditStyle : public TPersistent {
   bool IsAssignedValuesStored() const { return false; }
 
  protected:
-  // The controller the defaults come from: the editor's own, else the default one (may be nil).
-  const TdxEditStyleController* DefaultSource() const;
+  // The controller the defaults come from: the editor's own, else the default one, else one
+  // holding the built-in defaults.
+  const TdxEditStyleController& DefaultSource() const;
   virtual TColor GetDefaultBorderColor() const;
   virtual TdxEditBorderStyle GetDefaultBorderStyle() const;
   virtual TdxEditButtonViewStyle GetDefaultButtonStyle() const;

@@ -106,7 +106,8 @@ void TdxInplaceEdit::KeyPress(TKeyChar& Key) {
   }
   if (host && Key == 9 && !WantTabs()) Key = 0;
   if (Key == 27) Key = 0;
-  if ((Key == 9 || (Key >= 32 && Key <= 255)) && HasEditArea() && !CanModify()) Key = 0;
+  // Every printable character, not only the single-byte ones, changes the text.
+  if ((Key == 9 || Key >= 32) && HasEditArea() && !CanModify()) Key = 0;
   if (Key != 0) TWinControl::KeyPress(Key);
 }
 

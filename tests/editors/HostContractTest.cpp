@@ -5,6 +5,7 @@
 #include "EditorsTestKit.h"
 #include "controls/DragDrop.h"
 #include "windows/Focus.h"
+#include "windows/NonClient.h"
 #include "windows/Timers.h"
 #include "windows/Window.h"
 
@@ -183,6 +184,21 @@ TEST_F(HostContractTest, ABaseHostRefusesEveryTypedCharacterWithABeepAndEveryMod
   EXPECT_FALSE(edit->GetModified()) << "a refused text is no modification";
 }
 
+TEST_F(HostContractTest, AReadOnlyTextEditorDropsEveryPrintableCharacterAndHandsTabToNoOne) {
+  Host->ValidCharAnswer = true;
+  TTestTextEdit* edit = StartTextEdit();
+  std::vector<TKeyChar> typed;
+  edit->OnKeyPress = [&](TObject*, TKeyChar& Key) { typed.push_back(Key); };
+  TypeText("a中");
+  Pump();
+  EXPECT_TRUE(typed.empty());
+  Host->CanModifyAnswer = true;
+  TypeText("a中");
+  Pump();
+  EXPECT_EQ(typed, (std::vector<TKeyChar>{'a', U'中'}));
+  EXPECT_EQ(Beeps(), 0);
+}
+
 TEST_F(HostContractTest, TheHostsReadOnlyAnswerMakesTheEditorReadOnlyAsAssigned) {
   Host->ReadOnlyAnswer = true;
   TTestTextEdit* edit = StartTextEdit();
@@ -300,6 +316,19 @@ TEST_F(HostContractTest, EditorsAreMadeInPlaceOrStandAlone) {
   EXPECT_EQ(inPlace->GetContainer(), Host);
   EXPECT_FALSE(inPlace->AutoSize());
   EXPECT_TRUE(standAlone->AutoSize());
+
+  // On a form the stand-alone editor fits its height to its font; its region leaves out what lies
+  // outside a single border.
+  standAlone->SetParent(Form);
+  standAlone->Style()->SetBorderStyle(xbsSingle);
+  Pump();
+  const int content = StandAloneTestEditClass().GetEditHeight(*standAlone->CreateViewData(false));
+  EXPECT_EQ(standAlone->Height(), content + 4);
+  EXPECT_EQ(standAlone->Width(), 121);
+  TRegion region;
+  ASSERT_NE(GetWindowRgn(standAlone->Handle(), region), RGN_ERROR);
+  EXPECT_FALSE(PtInRegion(region, 0, 0));
+  EXPECT_TRUE(PtInRegion(region, 1, 1));
 }
 
 }  // namespace

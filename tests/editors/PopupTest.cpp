@@ -105,6 +105,7 @@ TEST_F(PopupTest, AHintStaysOnTheScreenAndLetsTheMouseThrough) {
   EXPECT_TRUE(IsWindowVisible(hint->Handle()));
   EXPECT_EQ(hint->Perform(WM_NCHITTEST, 0, PointToLParam({r.Left + 2, r.Top + 2})), HTTRANSPARENT);
   EXPECT_EQ(GetActiveWindow(), Form->Handle());
+  Pump();
   RenderWindowToPng(hint->Handle(), "cell-hint.png");
 
   hint->ActivateHintEx({-20, -20}, 100, true, Host->Font(), text);
