@@ -141,39 +141,49 @@ void TdxInplaceEdit::SetEditText(const String& Text) {
   SetModified(true);
 }
 
+// The style's look, with the hot-track substitution and the buttons following the final border.
+void TdxInplaceEdit::FillStyleViewData(TdxEditViewData& ViewData) {
+  ViewData.BorderColor = FStyle->BorderColor();
+  ViewData.BorderStyle = FStyle->BorderStyle();
+  if (ViewData.Hot && FStyle->HotTrack()) {
+    static constexpr TdxEditBorderStyle HotBorder[] = {xbsFlat, xbsThick, xbsThick, xbs3D, xbs3D};
+    ViewData.BorderStyle = HotBorder[ViewData.BorderStyle];
+  }
+  ViewData.ButtonStyle = FStyle->ButtonStyle();
+  if (ViewData.ButtonStyle == btsDefault) {
+    static constexpr TdxEditButtonViewStyle ButtonOfBorder[] = {btsSimple, btsHotFlat, bts3D, btsFlat, bts3D};
+    ViewData.ButtonStyle = ButtonOfBorder[ViewData.BorderStyle];
+  }
+  const TdxEditButtonTransparence transparence = FStyle->ButtonTransparence();
+  ViewData.ButtonTransparent = transparence == ebtAlways || (transparence == ebtInactive && !ViewData.Hot);
+  ViewData.Edges = FStyle->Edges();
+  ViewData.Shadow = FStyle->Shadow();
+}
+
+// A disabled value paints on the button face in the button shadow colour.
+void TdxInplaceEdit::FillColourViewData(TdxEditViewData& ViewData) {
+  ViewData.Font = Font()->Handle();
+  if (ViewData.Enabled) {
+    ViewData.Brush = CreateSolidBrush(Color());
+    ViewData.Color = ColorToRGB(Color());
+    ViewData.TextColor = ColorToRGB(Font()->Color());
+  } else {
+    ViewData.Brush = GetSysColorBrush(COLOR_BTNFACE);
+    ViewData.Color = GetSysColor(COLOR_BTNFACE);
+    ViewData.TextColor = GetSysColor(COLOR_BTNSHADOW);
+  }
+}
+
 std::unique_ptr<TdxEditViewData> TdxInplaceEdit::CreateViewData(bool IsPaint) {
   std::unique_ptr<TdxEditViewData> vd = EditClass().CreateViewDataObject();
   vd->Enabled = Enabled();
   vd->Focused = IsFocused();
   vd->Hot = IsHot();
-  vd->BorderColor = FStyle->BorderColor();
-  vd->BorderStyle = FStyle->BorderStyle();
-  if (vd->Hot && FStyle->HotTrack()) {
-    static constexpr TdxEditBorderStyle HotBorder[] = {xbsFlat, xbsThick, xbsThick, xbs3D, xbs3D};
-    vd->BorderStyle = HotBorder[vd->BorderStyle];
-  }
-  vd->ButtonStyle = FStyle->ButtonStyle();
-  if (vd->ButtonStyle == btsDefault) {
-    static constexpr TdxEditButtonViewStyle ButtonOfBorder[] = {btsSimple, btsHotFlat, bts3D, btsFlat, bts3D};
-    vd->ButtonStyle = ButtonOfBorder[vd->BorderStyle];
-  }
-  const TdxEditButtonTransparence transparence = FStyle->ButtonTransparence();
-  vd->ButtonTransparent = transparence == ebtAlways || (transparence == ebtInactive && !vd->Hot);
-  vd->Edges = FStyle->Edges();
-  vd->Shadow = FStyle->Shadow();
+  FillStyleViewData(*vd);
   vd->Bounds = {0, 0, Width(), Height()};
   vd->EditOffsets = FEditOffsets;
   vd->VertAlignment = 0;
-  vd->Font = Font()->Handle();
-  if (vd->Enabled) {
-    vd->Brush = CreateSolidBrush(Color());
-    vd->Color = ColorToRGB(Color());
-    vd->TextColor = ColorToRGB(Font()->Color());
-  } else {
-    vd->Brush = GetSysColorBrush(COLOR_BTNFACE);
-    vd->Color = GetSysColor(COLOR_BTNFACE);
-    vd->TextColor = GetSysColor(COLOR_BTNSHADOW);
-  }
+  FillColourViewData(*vd);
   vd->Alignment = FAlignment;
   vd->HasEditArea = HasEditArea();
   vd->TextLength = 0;

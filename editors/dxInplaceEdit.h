@@ -162,6 +162,8 @@ class TdxInplaceEdit : public TWinControl {
   void StandAloneKeyDown(WORD& Key, TShiftState Shift);
   void InplaceWndProc(TMessage& Message);
   TdxEditViewInfo FreshViewInfo(bool Calc, int Width, int Height);
+  void FillStyleViewData(TdxEditViewData& ViewData);
+  void FillColourViewData(TdxEditViewData& ViewData);
 
   void WMKeyDown(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);

@@ -265,8 +265,13 @@ TEST_F(HostContractTest, ChangingTheScrollBarModeMakesTheWindowAgainAndTheSameMo
 
 TEST_F(HostContractTest, ASecondPressOnAnImmediateEditorWithinTheDoubleClickTimeIsADoubleClick) {
   Host->ImmediateAnswer = true;
-  TTestTextEdit* edit = StartTextEdit();
-  edit->SetClickTime(GetTickCount());
+  Host->EditorClass = &TestTextEditClass();
+  Host->PressCell = {20, 20, 100, 40};
+  Click(Host, {30, 30});
+  Pump();
+  auto* edit = static_cast<TTestTextEdit*>(Host->Editor);
+  ASSERT_TRUE(edit && edit->Shown());
+  EXPECT_NE(edit->ClickTime(), 0u);
   Advance(GetDoubleClickTime() / 2);
   Click(edit, {10, 5});
   Pump();

@@ -120,6 +120,26 @@ TEST_F(ViewDataTest, TheEditorsViewDataFollowsItsStyleStateAndColours) {
   EXPECT_EQ(bitmap.Canvas()->Pixel(5, 5), static_cast<TColor>(GetSysColor(COLOR_BTNFACE)));
 }
 
+TEST_F(ViewDataTest, AHotTrackedSingleBorderThickensWhileTheMouseIsOverTheEditor) {
+  TdxInplaceEdit* edit = StandAloneTestEditClass().CreateEditor(Form);
+  edit->SetBounds(20, 150, 121, 24);
+  edit->SetParent(Form);
+  edit->Style()->SetBorderStyle(xbsSingle);
+  edit->Style()->SetHotTrack(true);
+  Pump();
+  const TRect corner{edit->Left(), edit->Top(), edit->Left() + 1, edit->Top() + 1};
+  const TColor cold = ComposedPixels(Form->Handle(), corner)[0];
+  MouseMove(edit, {10, 5});
+  Pump();
+  EXPECT_TRUE(edit->Hot());
+  EXPECT_EQ(ComposedPixels(Form->Handle(), corner)[0], static_cast<TColor>(ColorToRGB(clWindowFrame)));
+  MouseMove(Form, {5, 5});
+  Pump();
+  EXPECT_FALSE(edit->Hot());
+  EXPECT_EQ(ComposedPixels(Form->Handle(), corner)[0], cold);
+  EXPECT_NE(cold, static_cast<TColor>(ColorToRGB(clWindowFrame)));
+}
+
 TEST_F(ViewDataTest, PaintingAValueRemovesThePaintedAreaFromTheHostsRegion) {
   TBitmap bitmap(100, 100);
   struct TCase {

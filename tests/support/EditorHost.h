@@ -13,6 +13,7 @@
 #include "graphics/Gdi.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
+#include "windows/MessageQueue.h"
 #include "windows/Paint.h"
 
 // An editor with an edit area (the text editor's kind), so that undo applies.
@@ -76,6 +77,7 @@ class TTestEditorHost : public TCustomdxContainer {
   // --- the editor's life cycle ------------------------------------------------------------------
   TdxInplaceEdit* Editor = nullptr;
   const TdxInplaceEditClass* EditorClass = &InplaceEditClass();
+  TRect PressCell;
 
   // Sets the editor up for Cell with Value and shows it; UserAsked false places it as focus
   // entry does, without the immediate drop-down.
@@ -156,7 +158,13 @@ class TTestEditorHost : public TCustomdxContainer {
       EditorClass->GetEditClipRegion(dc, cell.Rect, nullptr, *vd);
     }
   }
+  // A press on PressCell shows the editor there, as a click on a cell does; every press while the
+  // editor exists leaves its time with the editor.
   void Dispatch(TMessage& Message) override {
+    if (Message.Msg == WM_LBUTTONDOWN) {
+      if (!IsRectEmpty(PressCell) && PtInRect(PressCell, LParamToPoint(Message.LParam))) StartEdit(PressCell, "abc");
+      if (Editor) Editor->SetClickTime(GetMessageTime());
+    }
     if (Message.Msg == WM_VSCROLL) VScrolls.push_back(static_cast<int>(LOWORD(Message.WParam)));
     if (Message.Msg == CM_CANCELMODE) ++CancelModes;
     TCustomdxContainer::Dispatch(Message);
