@@ -22,6 +22,15 @@ TEST_F(HostContractTest, ShowEditPlacesTheEditorOverTheCellAndFocusesItWhileTheH
   EXPECT_EQ(Form->ActiveControl(), Host);
   EXPECT_GE(Host->FocusNotifies, 1);
   EXPECT_EQ(edit->AfterShowCount, 1);
+
+  // Losing the focus tells the host, unless the focus goes to the host itself.
+  TTestBox* other = AddBox("other");
+  const int notified = Host->FocusNotifies;
+  ::SetFocus(Host->Handle());
+  EXPECT_EQ(Host->FocusNotifies, notified);
+  ::SetFocus(edit->Handle());
+  ::SetFocus(other->Handle());
+  EXPECT_EQ(Host->FocusNotifies, notified + 2);
 }
 
 TEST_F(HostContractTest, AfterShowEditRunsOnlyWhenNewlyShownAndNotUnderTheShowLock) {
@@ -308,6 +317,37 @@ TEST_F(HostContractTest, HostQuestionsReachTheEditor) {
   PressKey(VK_DOWN);
   Pump();
   EXPECT_TRUE(Host->HostKeys.empty());
+}
+
+TEST_F(HostContractTest, AStandAloneEditorValidatesWhenTheFocusLeavesAndKeepsItWhenRefused) {
+  TdxInplaceEdit* edit = StandAloneTestEditClass().CreateEditor(Form);
+  edit->SetBounds(120, 150, 121, 24);
+  edit->SetParent(Form);
+  edit->SetTabOrder(0);
+  edit->SetText("2003-5-1");
+  Pump();
+  edit->SetFocus();
+  Pump();
+  ASSERT_EQ(GetFocus(), edit->Handle());
+  edit->OnValidate = [](TObject*, String& ErrorText, bool& Accept) {
+    ErrorText = "输入的日期错误。";
+    Accept = false;
+  };
+  edit->SetEditText("2003-13-1");
+  PressKey(VK_TAB);
+  Pump();
+  ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+  EXPECT_EQ(MessageBoxes().Shown[0].Text, "输入的日期错误。");
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  EXPECT_EQ(Form->ActiveControl(), edit);
+
+  PressKey(VK_ESCAPE);
+  Pump();
+  EXPECT_EQ(edit->Text(), "2003-5-1") << "Escape gives back the text of when the editor was entered";
+  PressKey(VK_TAB);
+  Pump();
+  EXPECT_EQ(GetFocus(), Host->Handle()) << "the next control in tab order";
+  EXPECT_EQ(MessageBoxes().Shown.size(), 1u);
 }
 
 TEST_F(HostContractTest, EditorsAreMadeInPlaceOrStandAlone) {
