@@ -5,6 +5,22 @@
 
 #include "editors/dxInplaceEdit.h"
 
+namespace {
+
+// The seven values in their order, from a style or controller to another.
+template <class To, class From>
+void CopyStyleValues(To& Target, const From& Source) {
+  Target.SetBorderColor(Source.BorderColor());
+  Target.SetBorderStyle(Source.BorderStyle());
+  Target.SetButtonStyle(Source.ButtonStyle());
+  Target.SetButtonTransparence(Source.ButtonTransparence());
+  Target.SetEdges(Source.Edges());
+  Target.SetHotTrack(Source.HotTrack());
+  Target.SetShadow(Source.Shadow());
+}
+
+}  // namespace
+
 TdxStyleController::TdxStyleController(TComponent* AOwner) : TComponent(AOwner) {}
 TdxStyleController::~TdxStyleController() = default;
 
@@ -47,13 +63,7 @@ void TdxEditStyleController::Assign(const TPersistent* Source) {
   const auto* source = dynamic_cast<const TdxEditStyleController*>(Source);
   if (!source) return TdxStyleController::Assign(Source);
   BeginUpdate();
-  SetBorderColor(source->BorderColor());
-  SetBorderStyle(source->BorderStyle());
-  SetButtonStyle(source->ButtonStyle());
-  SetButtonTransparence(source->ButtonTransparence());
-  SetEdges(source->Edges());
-  SetHotTrack(source->HotTrack());
-  SetShadow(source->Shadow());
+  CopyStyleValues(*this, *source);
   EndUpdate();
 }
 
@@ -97,13 +107,7 @@ TdxEditStyle::~TdxEditStyle() {
 void TdxEditStyle::Assign(const TPersistent* Source) {
   const auto* source = dynamic_cast<const TdxEditStyle*>(Source);
   if (!source) return TPersistent::Assign(Source);
-  SetBorderColor(source->BorderColor());
-  SetBorderStyle(source->BorderStyle());
-  SetButtonStyle(source->ButtonStyle());
-  SetButtonTransparence(source->ButtonTransparence());
-  SetEdges(source->Edges());
-  SetHotTrack(source->HotTrack());
-  SetShadow(source->Shadow());
+  CopyStyleValues(*this, *source);
 }
 
 void TdxEditStyle::SetAssignedValues(TdxEditStyleValues Value) {
