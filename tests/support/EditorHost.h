@@ -36,7 +36,7 @@ class TTestEditorHost : public TCustomdxContainer {
   }
   String ClassName() const override { return "TTestEditorHost"; }
 
-  // --- answers -------------------------------------------------------------------------------
+  // --- answers (the edit colour and font are the host's Color and Font) ---------------------------
   bool CanModifyAnswer = false;
   bool ValidCharAnswer = false;
   bool ReadOnlyAnswer = false;
@@ -44,6 +44,7 @@ class TTestEditorHost : public TCustomdxContainer {
   bool ImmediateAnswer = false;
   bool ShowButtonAlwaysAnswer = false;
   bool TabsNavigationAnswer = false;
+  bool HideFocusRectAnswer = false;
   TdxPopupBorder PopupBorderAnswer = pbFrame3D;
 
   bool CanEditModify() override { return CanModifyAnswer; }
@@ -53,6 +54,7 @@ class TTestEditorHost : public TCustomdxContainer {
   bool IsImmediateEditor() override { return ImmediateAnswer; }
   bool IsShowButtonAlways() override { return ShowButtonAlwaysAnswer; }
   bool IsTabsNavigation() override { return TabsNavigationAnswer; }
+  bool IsHideFocusRect() override { return HideFocusRectAnswer; }
   TdxPopupBorder GetEditPopupBorder() override { return PopupBorderAnswer; }
 
   // --- what reached the host (modifier keys left out) ---------------------------------------------
