@@ -243,17 +243,18 @@ void TdxInplaceEdit::WMEraseBkgnd(TMessage& Message) {
   Message.Result = 1;
 }
 
-// The client area is the view info's client rectangle; the border lies around it.
+// The client area is the view info's client rectangle; the border lies around it, and the
+// layer's frame (scroll bars) goes inside it.
 void TdxInplaceEdit::WMNCCalcSize(TMessage& Message) {
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam);
   TRect& r = params->rgrc[0];
   const TdxEditViewInfo vi = FreshViewInfo(false, r.Width(), r.Height());
   r = {r.Left + vi.ClientRect.Left, r.Top + vi.ClientRect.Top, r.Left + vi.ClientRect.Right, r.Top + vi.ClientRect.Bottom};
-  Message.Result = 0;
+  TWinControl::Dispatch(Message);
 }
 
 void TdxInplaceEdit::WMNCPaint(TMessage& Message) {
-  (void)Message;
+  TWinControl::Dispatch(Message);
   TRect window;
   GetWindowRect(Handle(), window);
   std::unique_ptr<TdxEditViewData> vd = CreateViewData(false);

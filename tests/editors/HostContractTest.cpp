@@ -5,7 +5,9 @@
 #include "EditorsTestKit.h"
 #include "controls/DragDrop.h"
 #include "windows/Focus.h"
+#include "graphics/Metrics.h"
 #include "windows/NonClient.h"
+#include "windows/Scrolling.h"
 #include "windows/Timers.h"
 #include "windows/Window.h"
 
@@ -374,6 +376,11 @@ TEST_F(HostContractTest, EditorsAreMadeInPlaceOrStandAlone) {
   ASSERT_NE(GetWindowRgn(standAlone->Handle(), region), RGN_ERROR);
   EXPECT_FALSE(PtInRegion(region, 0, 0));
   EXPECT_TRUE(PtInRegion(region, 1, 1));
+
+  // A scroll bar lies inside the border, taking its width from the client area.
+  const int clientWidth = standAlone->ClientWidth();
+  ShowScrollBar(standAlone->Handle(), SB_VERT, true);
+  EXPECT_EQ(standAlone->ClientWidth(), clientWidth - GetSystemMetrics(SM_CXVSCROLL));
 }
 
 }  // namespace
