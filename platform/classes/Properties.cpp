@@ -2,6 +2,7 @@
 // every property kind.
 #include "classes/Properties.h"
 
+#include <algorithm>
 #include <map>
 
 #include "classes/LayoutText.h"
@@ -84,7 +85,14 @@ const TMethodInfo* TClassInfo::FindMethod(const String& Name) const {
 
 std::vector<const TPropInfo*> TClassInfo::Properties() const {
   std::vector<const TPropInfo*> result = FParent ? FParent->Properties() : std::vector<const TPropInfo*>();
-  for (const auto& p : FProperties) result.push_back(p.get());
+  // A class that registers a property of an ancestor's name replaces it in the ancestor's place.
+  for (const auto& p : FProperties) {
+    auto same = std::find_if(result.begin(), result.end(), [&](const TPropInfo* q) { return SameText(q->Name(), p->Name()); });
+    if (same != result.end())
+      *same = p.get();
+    else
+      result.push_back(p.get());
+  }
   return result;
 }
 
