@@ -116,7 +116,7 @@ int DrawTextInRect(HDC DC, const String& Text, int Count, const TRect& CellRect,
   const HFONT oldFont = SelectObject(DC, Font);
   const COLORREF oldBk = SetBkColor(DC, BkColor);
   const COLORREF oldText = SetTextColor(DC, TextColor);
-  TTextPass pass{DC, Text, Count < 0 ? -1 : Count, CellRect, TextRect, Flags, Brush, {}};
+  TTextPass pass{DC, Text, Count < 0 ? -1 : Count, CellRect, TextRect, Flags, Brush, {}, false, 0, {}};
   GetTextExtentPoint32(DC, Text, pass.Extent);
   int answer = 0;
   const bool emptyLine = pass.Measuring() && LineHeight && (*LineHeight = pass.Extent.cy) == 0;
