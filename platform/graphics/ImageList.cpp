@@ -39,7 +39,9 @@ TChangeLink::~TChangeLink() {
   if (FSender) FSender->UnRegisterChanges(this);
 }
 
-TImageList::TImageList(int width, int height) : FWidth(width), FHeight(height) {}
+TImageList::TImageList(TComponent* AOwner) : TComponent(AOwner), FWidth(16), FHeight(16) {}
+
+TImageList::TImageList(int width, int height) : TComponent(nullptr), FWidth(width), FHeight(height) {}
 
 TImageList::~TImageList() {
   for (TChangeLink* link : FLinks) link->FSender = nullptr;
