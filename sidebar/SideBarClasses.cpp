@@ -44,6 +44,7 @@ void PublishGroup(TClassBuilder<TdxSideGroup>& c) {
 }
 
 void PublishSideBar(TClassBuilder<TdxSideBar>& c) {
+  c.Property("Align", &TdxSideBar::Align, &TdxSideBar::SetAlign, AlignNames).Default(alLeft);
   c.Property("ActiveGroupIndex", &TdxSideBar::ActiveGroupIndex, &TdxSideBar::SetActiveGroupIndex).Default(0);
   c.Property("BkGround", &TdxSideBar::BkGround);
   c.Property("BkPicture", &TdxSideBar::BkPicture);

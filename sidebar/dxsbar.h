@@ -116,6 +116,7 @@ class TdxSideBarItem : public TCollectionItem {
   // Stores a value of the item's own; IsDefault goes off when it differs from the stored item's.
   template <class V>
   bool SetOwn(V& Field, const V& Current, const V& Value, const V& Stored);
+  void CopyStoredValues();
   void ClearLayoutFlags() { FFullyShown = FCut = false; }
 
   String FCaption;

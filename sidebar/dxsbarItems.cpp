@@ -94,12 +94,24 @@ bool TdxSideBarItem::Enabled() const { return FStoredItem && FIsDefault ? FStore
 int TdxSideBarItem::LargeImage() const { return FStoredItem && FIsDefault ? FStoredItem->LargeImage() : FLargeImage; }
 int TdxSideBarItem::SmallImage() const { return FStoredItem && FIsDefault ? FStoredItem->SmallImage() : FSmallImage; }
 
+// Turning IsDefault off keeps the other values as they were shown.
 template <class V>
 bool TdxSideBarItem::SetOwn(V& Field, const V& Current, const V& Value, const V& Stored) {
   if (Current == Value) return false;
+  if (FStoredItem && FIsDefault && Stored != Value) {
+    CopyStoredValues();
+    FIsDefault = false;
+  }
   Field = Value;
-  if (FStoredItem && Stored != Value) FIsDefault = false;
   return true;
+}
+
+void TdxSideBarItem::CopyStoredValues() {
+  FCaption = FStoredItem->Caption();
+  FHint = FStoredItem->Hint();
+  FEnabled = FStoredItem->Enabled();
+  FLargeImage = FStoredItem->LargeImage();
+  FSmallImage = FStoredItem->SmallImage();
 }
 
 void TdxSideBarItem::SetCaption(const String& Value) {
@@ -130,11 +142,7 @@ void TdxSideBarItem::SetIsDefault(bool Value) {
   if (FIsDefault == Value) return;
   FIsDefault = Value;
   if (!Value || !FStoredItem) return;
-  FCaption = FStoredItem->Caption();
-  FHint = FStoredItem->Hint();
-  FEnabled = FStoredItem->Enabled();
-  FLargeImage = FStoredItem->LargeImage();
-  FSmallImage = FStoredItem->SmallImage();
+  CopyStoredValues();
   if (TdxSideBar* bar = SideBar()) bar->ItemChanged(this, false);
 }
 
