@@ -116,7 +116,9 @@ TCursor TdxSideBarDragObject::Cursor(bool Accepted, TPoint Screen) {
     cursor = crNoDrop;
   } else if (FDeleteFlag) {
     cursor = crdxSideBarDragDelete;
-  } else if (GetKeyState(VK_CONTROL) < 0) {
+  } else if (GetAsyncKeyState(VK_CONTROL) < 0) {
+    // The key as last received: asked again from the keyboard hook when Ctrl changes, before
+    // the key's message has been taken from the queue.
     cursor = crdxSideBarDragCopy;
   } else if (!FSourceItem) {
     // A stored item dropped on a side bar always makes a new item.
