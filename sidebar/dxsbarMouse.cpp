@@ -242,14 +242,14 @@ void TdxSideBar::StopScrollTimer() {
   if (HandleAllocated()) KillTimer(Handle(), dxsbScrollTimer);
 }
 
+// A mark set before the items moved no longer marks the place it named; a tick that scrolls
+// nothing leaves it.
 void TdxSideBar::ScrollTimerTick() {
-  if (FUpPressed) {
-    ScrollItems(-1);
-  } else if (FDownPressed) {
-    ScrollItems(1);
-  } else {
+  if (!FUpPressed && !FDownPressed) {
     StopScrollTimer();
+    return;
   }
+  ScrollItems(FUpPressed ? -1 : 1);
   SetInsertMark(nullptr, true);
 }
 
