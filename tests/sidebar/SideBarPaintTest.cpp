@@ -183,6 +183,20 @@ TEST_F(SideBarPaint, TheHotItemIsFramedRaisedPressedSunkenAndFollowsTheMouse) {
   MouseMove(bar, {50, 290});
   Pump();
   EXPECT_EQ(bar->FocusedItem(), nullptr);
+
+  // Leaving the side bar clears the hot item and tells OnMouseLeave.
+  std::vector<String> events;
+  bar->OnMouseEnter = [&events](TObject*) { events.push_back("enter"); };
+  bar->OnMouseLeave = [&events](TObject*) { events.push_back("leave"); };
+  MouseMove(bar, sbar::Centre(sbar::LargeImage(0)));
+  Pump();
+  MouseMove(bar, {200, 100});
+  Pump();
+  EXPECT_EQ(bar->FocusedItem(), nullptr);
+  EXPECT_EQ(events, (std::vector<String>{"leave"}));
+  MouseMove(bar, {50, 290});
+  Pump();
+  EXPECT_EQ(events.back(), "enter");
 }
 
 TEST_F(SideBarPaint, AFlatHeaderShowsPressedWhileTheMouseIsOnItAndOpensItsGroupOnRelease) {
@@ -372,6 +386,27 @@ TEST_F(SideBarPaint, ARightPressChoosesTheStoredItemsTheItemOrTheGroupPopupMenu)
   storedMenu->Free();
   itemMenu->Free();
   EXPECT_EQ(bar->ItemPopupMenu(), nullptr);
+}
+
+TEST_F(SideBarPaint, CaptionsAreCutToFitEngravedWhenDisabledAndLeftOutWhileEdited) {
+  TdxSideBar* bar = AddSideBar();
+  bar->SetPaintStyle(sbpsStandard);
+  AddGroup(bar, "一二三四五六七八九十", {"甲", "乙", "丙"});
+  Item(bar, 0, 1)->SetEnabled(false);
+  bar->BeginCaptionEdit(nullptr, Item(bar, 0, 2), new TEdit(Form));
+  const TRecordedPaint paint = RecordPaint(bar);
+  // The standard header shows the longest beginning that fits its 97-pixel face: 8 characters.
+  EXPECT_NE(paint.FindText("一二三四五六七八"), nullptr);
+  EXPECT_EQ(paint.FindText("一二三四五六七八九"), nullptr);
+  std::vector<TMetafileTextRun> disabled;
+  for (const TMetafileTextRun& run : paint.Texts)
+    if (run.Text == "乙") disabled.push_back(run);
+  ASSERT_EQ(disabled.size(), 2u);  // a highlight copy one pixel down and right, then the text
+  EXPECT_EQ(disabled[0].Bounds.Left, disabled[1].Bounds.Left + 1);
+  EXPECT_EQ(disabled[0].Bounds.Top, disabled[1].Bounds.Top + 1);
+  EXPECT_EQ(paint.FindText("丙"), nullptr);
+  bar->EndEdit(false);
+  EXPECT_NE(RecordPaint(bar).FindText("丙"), nullptr);
 }
 
 // Without TransparentImages the pixels of the list's background colour are not drawn.
