@@ -335,12 +335,10 @@ class TdxSideBar : public TCustomPanel {
   bool Loading() const { return (ComponentState() & csLoading) != 0; }
   bool BeingDestroyed() const { return FDestroying || (ComponentState() & csDestroying); }
   void Changed();
-  void SetImages(TImageList*& Field, TChangeLink& Link, TImageList* Value);
 
   // Model reactions (dxsbarModel.cpp).
   void RebuildVisibleGroups() const;
   void ActivateGroup(TdxSideGroup* Group);
-  void GroupAdded(TdxSideGroup* Group);
   void GroupDestroying(TdxSideGroup* Group);
   void GroupsChanged();
   void GroupCaptionChanged(TdxSideGroup* Group);

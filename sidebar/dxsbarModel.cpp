@@ -131,22 +131,13 @@ void TdxSideBar::SetStore(TdxSideBarStore* Value) {
   Changed();
 }
 
-void TdxSideBar::SetImages(TImageList*& Field, TChangeLink& Link, TImageList* Value) {
-  if (Field == Value) return;
-  if (Field) {
-    Field->UnRegisterChanges(&Link);
-    Field->RemoveFreeNotification(this);
-  }
-  Field = Value;
-  if (Field) {
-    Field->RegisterChanges(&Link);
-    Field->FreeNotification(this);
-  }
-  Changed();
+void TdxSideBar::SetLargeImages(TImageList* Value) {
+  if (SetImageListReference(FLargeImages, Value, FLargeChangeLink, this)) Changed();
 }
 
-void TdxSideBar::SetLargeImages(TImageList* Value) { SetImages(FLargeImages, FLargeChangeLink, Value); }
-void TdxSideBar::SetSmallImages(TImageList* Value) { SetImages(FSmallImages, FSmallChangeLink, Value); }
+void TdxSideBar::SetSmallImages(TImageList* Value) {
+  if (SetImageListReference(FSmallImages, Value, FSmallChangeLink, this)) Changed();
+}
 
 void TdxSideBar::SetGroupHeightOffSet(int Value) {
   if (Value < 0 || Value > 9 || Value == FGroupHeightOffSet) return;

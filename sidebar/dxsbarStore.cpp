@@ -121,22 +121,13 @@ void TdxSideBarStore::SetDefaultSmallImage(int Value) {
   RepaintSideBars();
 }
 
-void TdxSideBarStore::SetImages(TImageList*& Field, TChangeLink& Link, TImageList* Value) {
-  if (Field == Value) return;
-  if (Field) {
-    Field->UnRegisterChanges(&Link);
-    Field->RemoveFreeNotification(this);
-  }
-  Field = Value;
-  if (Field) {
-    Field->RegisterChanges(&Link);
-    Field->FreeNotification(this);
-  }
-  RepaintSideBars();
+void TdxSideBarStore::SetLargeImages(TImageList* Value) {
+  if (SetImageListReference(FLargeImages, Value, FLargeChangeLink, this)) RepaintSideBars();
 }
 
-void TdxSideBarStore::SetLargeImages(TImageList* Value) { SetImages(FLargeImages, FLargeChangeLink, Value); }
-void TdxSideBarStore::SetSmallImages(TImageList* Value) { SetImages(FSmallImages, FSmallChangeLink, Value); }
+void TdxSideBarStore::SetSmallImages(TImageList* Value) {
+  if (SetImageListReference(FSmallImages, Value, FSmallChangeLink, this)) RepaintSideBars();
+}
 
 TdxStoredSideItem* TdxSideBarStore::FindStoredItem(const String& Name) const {
   for (TdxStoredSideItem* item : FStoredItems)

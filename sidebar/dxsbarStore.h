@@ -99,7 +99,6 @@ class TdxSideBarStore : public TComponent {
   friend class TdxStoredSideItem;
   friend class TdxSideBar;
   friend class TStoredSideBarItemsStoreStrings;
-  void SetImages(TImageList*& Field, TChangeLink& Link, TImageList* Value);
   void AddStoredItem(TdxStoredSideItem* Item);
   void RemoveStoredItem(TdxStoredSideItem* Item);
   void AddSideBar(TdxSideBar* SideBar);

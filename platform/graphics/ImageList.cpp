@@ -260,6 +260,20 @@ bool TImageList::DragMove(int x, int y) {
 
 void TImageList::EndDrag() { FDragging = false; }
 
+bool SetImageListReference(TImageList*& Field, TImageList* Value, TChangeLink& Link, TComponent* Client) {
+  if (Field == Value) return false;
+  if (Field) {
+    Field->UnRegisterChanges(&Link);
+    Field->RemoveFreeNotification(Client);
+  }
+  Field = Value;
+  if (Field) {
+    Field->RegisterChanges(&Link);
+    Field->FreeNotification(Client);
+  }
+  return true;
+}
+
 bool ImageList_DrawEx(const TImageList* list, int index, HDC dc, int x, int y, int, int, COLORREF bk, COLORREF blend,
                       unsigned style) {
   if (!list || index < 0 || index >= list->Count()) return false;

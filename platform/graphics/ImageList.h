@@ -128,6 +128,10 @@ class TImageList : public TComponent {
   bool FDragVisible = true;
 };
 
+// Points Field, a client's reference to an image list, at Value: Link hears the new list's
+// changes and Client its freeing, and the old list forgets both. False when nothing changed.
+bool SetImageListReference(TImageList*& Field, TImageList* Value, TChangeLink& Link, TComponent* Client);
+
 // The image-list drawing call of the original system.
 bool ImageList_DrawEx(const TImageList* list, int index, HDC dc, int x, int y, int dx, int dy, COLORREF bk,
                       COLORREF blend, unsigned style);

@@ -257,9 +257,15 @@ TEST_F(SideBarPaint, AStandardHeaderOpensItsGroupAtThePress) {
 // ScrollDelay until released or until it is no longer shown.
 TEST_F(SideBarPaint, AHeldScrollButtonRepeatsEveryScrollDelayUntilReleasedOrGone) {
   TdxSideBar* bar = AddSideBar();
-  bar->SetHeight(150);
+  bar->SetHeight(140);
   TdxSideGroup* group = AddGroup(bar, "一", {"甲", "乙", "丙", "丁"});
   ShowForm();
+  // At 140 pixels the second item's caption (from 125 to 137) runs below the area's bottom - G
+  // (132): the item is cut off and the down button shows.
+  EXPECT_TRUE(Item(bar, 0, 1)->Cut());
+  EXPECT_TRUE(bar->DownButtonShown());
+  bar->SetHeight(150);
+  Pump();
   // Items of 61 pixels from y 22: the third would start its image at 151, below the area's bottom 149.
   EXPECT_TRUE(Item(bar, 0, 1)->FullyShown());
   EXPECT_FALSE(Item(bar, 0, 2)->FullyShown() || Item(bar, 0, 2)->Cut());
