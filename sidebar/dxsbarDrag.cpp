@@ -80,7 +80,7 @@ void InstallSideBarCursors() {
 TdxSideBarDragObject::TdxSideBarDragObject(TControl* Source, TdxSideBarItem* SourceItem, TdxStoredSideItem* StoredItem)
     : FSource(Source),
       FSourceItem(SourceItem),
-      FStoredItem(StoredItem),
+      FStoredItem(SourceItem ? SourceItem->StoredItem() : StoredItem),
       FDragObject(std::make_unique<TtmpDragObject>(this, Source)) {}
 
 TdxSideBarDragObject::~TdxSideBarDragObject() = default;

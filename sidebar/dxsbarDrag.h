@@ -22,8 +22,8 @@ void InstallSideBarCursors();
 class TtmpDragObject;
 
 // One side-bar drag; at most one runs at a time, and it is the current one from its making until
-// its drop. It carries the dragged item of a side bar, or a stored item when no item is dragged
-// (a drop then makes a new item linked to it).
+// its drop. It carries the dragged item of a side bar with that item's stored item, or a stored
+// item alone (a drop then makes a new item linked to it).
 class TdxSideBarDragObject : public TObject {
  public:
   ~TdxSideBarDragObject() override;

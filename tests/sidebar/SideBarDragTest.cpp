@@ -95,6 +95,32 @@ TEST_F(SideBarDrag, ItemsMoveAfterTheGapTheyAreDroppedInAndIntoAnEmptyGroupFirst
   EXPECT_EQ(Captions(left), "乙");
 }
 
+// A list of stored items (any control) can drag a stored item: a side bar takes it as a new
+// item linked to it, and shows the copy cursor for it.
+TEST_F(SideBarDrag, AStoredItemDraggedFromAnotherControlBecomesALinkedItem) {
+  auto* store = new TdxSideBarStore(Form);
+  auto* stored = new TdxStoredSideItem(Form);
+  stored->SetStore(store);
+  stored->SetCaption("达标标准");
+  TTestBox* list = AddBox("lbStored");
+  list->SetBounds(120, 10, 60, 24);
+  list->SetDragMode(dmAutomatic);
+  list->OnStartDrag = [stored, list](TObject*, TDragObject*& drag) {
+    drag = TdxSideBarDragObject::Start(list, nullptr, stored)->DragObject();
+  };
+  Pump();
+  MouseDown(list, {10, 10});
+  Pump();
+  MouseMove(left, {50, GapAfterFirst});
+  Pump();
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crdxSideBarDragCopy));
+  Drop(left, {50, GapAfterFirst});
+  EXPECT_EQ(Captions(left), "甲达标标准乙丙");
+  EXPECT_EQ(Item(left, 0, 1)->StoredItem(), stored);
+  EXPECT_EQ(drops.back(), "->达标标准");
+  EXPECT_EQ(TdxSideBarDragObject::Current(), nullptr);
+}
+
 TEST_F(SideBarDrag, CtrlSwitchesTheCursorBetweenMoveAndCopyWithoutTheMouseMoving) {
   DragTo(1, left, {50, GapAfterFirst});
   EXPECT_EQ(GetCursor(), Screen->Cursors(crdxSideBarDrag));
