@@ -8,7 +8,6 @@
 #include "controls/Edit.h"
 #include "controls/HintWindow.h"
 #include "controls/Menus.h"
-#include "controls/ActnList.h"
 #include "sidebar/dxsbarDrag.h"
 #include "sidebar/dxsbar_p.h"
 
