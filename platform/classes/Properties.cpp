@@ -83,15 +83,18 @@ const TMethodInfo* TClassInfo::FindMethod(const String& Name) const {
   return nullptr;
 }
 
+// A class that publishes an ancestor's property again (with a default of its own) puts it in the
+// ancestor's place, so that a layout names each property once.
 std::vector<const TPropInfo*> TClassInfo::Properties() const {
   std::vector<const TPropInfo*> result = FParent ? FParent->Properties() : std::vector<const TPropInfo*>();
-  // A class that registers a property of an ancestor's name replaces it in the ancestor's place.
   for (const auto& p : FProperties) {
-    auto same = std::find_if(result.begin(), result.end(), [&](const TPropInfo* q) { return SameText(q->Name(), p->Name()); });
-    if (same != result.end())
+    const auto same = std::find_if(result.begin(), result.end(),
+                                   [&p](const TPropInfo* q) { return SameText(q->Name(), p->Name()); });
+    if (same != result.end()) {
       *same = p.get();
-    else
+    } else {
       result.push_back(p.get());
+    }
   }
   return result;
 }
