@@ -49,7 +49,7 @@ void BarManagerModified(TdxBarManager* Manager) {
 TdxBarManager::TdxBarManager(TComponent* AOwner) : TComponent(AOwner) {
   CheckOwnerForm(AOwner);
   dxBarManagerList().Add(this);
-  FDesigning = (ComponentState() & csDesigning) != 0;
+  FDesigning = ((ComponentState() | (AOwner ? AOwner->ComponentState() : 0)) & csDesigning) != 0;
   CreateOwnedObjects();
   FModified = false;
 }
