@@ -8,6 +8,7 @@
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarClasses.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
