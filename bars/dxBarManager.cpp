@@ -11,6 +11,7 @@
 #include "bars/dxBarItems.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarRegistry.h"
+#include "bars/dxBarUtils.h"
 #include "controls/Application.h"
 #include "controls/Forms.h"
 #include "rtl/Text.h"
@@ -49,6 +50,7 @@ void BarManagerModified(TdxBarManager* Manager) {
 TdxBarManager::TdxBarManager(TComponent* AOwner) : TComponent(AOwner) {
   CheckOwnerForm(AOwner);
   dxBarManagerList().Add(this);
+  LoadBarCursors();
   FDesigning = ((ComponentState() | (AOwner ? AOwner->ComponentState() : 0)) & csDesigning) != 0;
   CreateOwnedObjects();
   FModified = false;

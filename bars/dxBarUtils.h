@@ -33,6 +33,12 @@ enum TdxBarMenuSound { msMenuPopup, msMenuCommand };
 // Plays "MenuPopup" or "MenuCommand" without waiting and without a default sound.
 void PlayMenuSound(TdxBarMenuSound Sound);
 
+// The screen cursors of the bars: dragging a link, dragging a copy, no drop possible, sizing an
+// edit item's width.
+enum : int { crdxBarDrag = 1041, crdxBarDragCopy = 1042, crdxBarDragNoDrop = 1043, crdxBarEditSizing = 1044 };
+// Puts the four cursors into the screen's cursor table when it lacks them.
+void LoadBarCursors();
+
 // Mouse-leave tracking of bar windows: the window hears WM_MOUSELEAVE when the mouse leaves it.
 // One window is tracked at a time; beginning to track another ends the first one's tracking
 // with its WM_MOUSELEAVE.

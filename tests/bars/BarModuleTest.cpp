@@ -5,6 +5,7 @@
 #include "bars/dxBarUtils.h"
 #include "graphics/Gdi.h"
 #include "graphics/SystemFonts.h"
+#include "windows/Cursors.h"
 #include "windows/Window.h"
 
 namespace {
@@ -307,6 +308,23 @@ TEST_F(BarGlyph, GrayscaleKeepsTheTransparentColour) {
   GrayscaleBitmap(Glyph, RGB(255, 0, 255));
   EXPECT_EQ(Pixel(Glyph, 0, 0), clFuchsia);
   EXPECT_EQ(Pixel(Glyph, 1, 1), TColor(RGB(85, 85, 85)));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BarModule, TheFourCursorsAreInTheScreensTable) {
+  for (int id : {crdxBarDrag, crdxBarDragCopy, crdxBarDragNoDrop, crdxBarEditSizing}) {
+    const HCURSOR cursor = Screen->Cursors(id);
+    EXPECT_NE(cursor, Screen->Cursors(crDefault)) << id;
+    TBitmap image, mask;
+    TPoint hotSpot;
+    ASSERT_TRUE(GetCursorImage(cursor, image, mask, hotSpot)) << id;
+    EXPECT_EQ(image.Width(), 32);
+    EXPECT_EQ(hotSpot.X, id == crdxBarEditSizing ? 16 : 0);
+  }
+  EXPECT_NE(Screen->Cursors(crdxBarDrag), Screen->Cursors(crdxBarDragCopy));
 }
 
 }  // namespace
