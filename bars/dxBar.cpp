@@ -7,13 +7,15 @@
 #include "bars/dxBarManager.h"
 #include "controls/Forms.h"
 
-TdxBar::TdxBar(TCollection* Collection) : TCollectionItem(Collection) {
+// The window hears of every change of the font, the bar's own or the manager's.
+TdxBar::TdxBar(TCollection* Collection)
+    : TCollectionItem(Collection), FFont([this] {
+        if (Control()) Control()->Perform(CM_FONTCHANGED);
+      }) {
   TdxBarManager* manager = BarManager();
   FItemLinks = std::make_unique<TdxBarItemLinks>(manager, this);
   FItemLinks->OnChange = [this](TObject*) { BarManagerModified(BarManager()); };
-  FFont = std::make_unique<TFont>();
-  if (manager) FFont->Assign(manager->Font());
-  FFont->OnChange = [this](TObject*) { FontChanged(); };
+  if (manager) FFont.Follow(manager->Font());
   if (manager && !manager->IsLoading()) {
     manager->DoBarAdd(this);
     manager->DesignerModified();
@@ -87,28 +89,12 @@ void TdxBar::SetUseRecentItems(bool Value) {
   if (Control()) Control()->RecalcLayout();
 }
 
-void TdxBar::FontChanged() {
-  if (FTakingManagerFont) return;
-  FUseOwnFont = true;
-  if (Control()) Control()->Perform(CM_FONTCHANGED);
-}
-
 void TdxBar::TakeManagerFont() {
-  TdxBarManager* manager = BarManager();
-  if (!manager) return;
-  FTakingManagerFont = true;
-  FFont->Assign(manager->Font());
-  FTakingManagerFont = false;
-  FUseOwnFont = false;
-  if (Control()) Control()->Perform(CM_FONTCHANGED);
+  if (BarManager()) FFont.Follow(BarManager()->Font());
 }
 
 void TdxBar::SetUseOwnFont(bool Value) {
-  if (Value) {
-    FUseOwnFont = true;
-  } else {
-    TakeManagerFont();
-  }
+  FFont.SetUseOwnFont(Value, BarManager() ? BarManager()->Font() : nullptr);
 }
 
 void TdxBar::SetVisible(bool Value) {

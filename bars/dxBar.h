@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bars/dxBarItemLinks.h"
-#include "graphics/Font.h"
+#include "bars/dxBarOwnFont.h"
 
 class TdxBar : public TCollectionItem {
  public:
@@ -45,11 +45,11 @@ class TdxBar : public TCollectionItem {
   bool UseRecentItems() const { return FItemLinks->UseRecentItems(); }
   void SetUseRecentItems(bool Value);
   // A change of Font makes it the bar's own; turning UseOwnFont off takes the manager's again.
-  TFont* Font() const { return FFont.get(); }
-  void SetFont(const TFont* Value) { FFont->Assign(Value); }
-  bool UseOwnFont() const { return FUseOwnFont; }
+  TFont* Font() const { return FFont.Font(); }
+  void SetFont(const TFont* Value) { FFont.Font()->Assign(Value); }
+  bool UseOwnFont() const { return FFont.UseOwnFont(); }
   void SetUseOwnFont(bool Value);
-  bool IsFontStored() const { return FUseOwnFont; }
+  bool IsFontStored() const { return FFont.UseOwnFont(); }
   // Takes the manager's font without making it the bar's own.
   void TakeManagerFont();
   // The bar has a window; while the manager loads the value is only remembered.
@@ -67,11 +67,10 @@ class TdxBar : public TCollectionItem {
   std::vector<TCustomdxBarSubItem*>& DetachingSubItems() { return FDetachingSubItems; }
 
  private:
-  void FontChanged();
   bool ManagerLoading() const;
 
   std::unique_ptr<TdxBarItemLinks> FItemLinks;
-  std::unique_ptr<TFont> FFont;
+  TdxBarOwnFont FFont;
   String FCaption;
   String FName;
   bool FAllowClose = true;
@@ -80,8 +79,6 @@ class TdxBar : public TCollectionItem {
   bool FRotateWhenVertical = true;
   TdxBarDockingStyle FDockingStyle = dsNone;
   TdxBarDockingStyles FNotDocking = 0;
-  bool FUseOwnFont = false;
-  bool FTakingManagerFont = false;
   bool FVisible = false;
   bool FLoadedVisible = false;
   bool FLocked = false;

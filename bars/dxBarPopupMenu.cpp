@@ -8,11 +8,7 @@ TdxBarPopupMenu::TdxBarPopupMenu(TComponent* AOwner) : TComponent(AOwner) {
   if (dxBarManagerList().Count() == 0) throw Exception(dxBarLoadStr(sdxBarNoManagers));
   TdxBarManager* manager = ManagerOfForm(dynamic_cast<TCustomForm*>(AOwner));
   if (!manager) manager = dxBarManagerList().Items(0);
-  FFont = std::make_unique<TFont>();
-  FFont->Assign(manager->Font());
-  FFont->OnChange = [this](TObject*) {
-    if (!FTakingManagerFont) FUseOwnFont = true;
-  };
+  FFont.Follow(manager->Font());
   FItemLinks = std::make_unique<TdxBarItemLinks>(manager, this);
   FItemLinks->SetUseRecentItems(false);
   SetBarManager(manager);
@@ -32,19 +28,11 @@ void TdxBarPopupMenu::SetBarManager(TdxBarManager* Value) {
 }
 
 void TdxBarPopupMenu::SetUseOwnFont(bool Value) {
-  if (Value) {
-    FUseOwnFont = true;
-  } else {
-    TakeManagerFont();
-  }
+  FFont.SetUseOwnFont(Value, FBarManager ? FBarManager->Font() : nullptr);
 }
 
 void TdxBarPopupMenu::TakeManagerFont() {
-  if (!FBarManager) return;
-  FTakingManagerFont = true;
-  FFont->Assign(FBarManager->Font());
-  FTakingManagerFont = false;
-  FUseOwnFont = false;
+  if (FBarManager) FFont.Follow(FBarManager->Font());
 }
 
 void TdxBarPopupMenu::DoPaintBar(TCanvas* Canvas, const TRect& R) {

@@ -6,7 +6,7 @@
 
 #include "bars/dxBarItemLinks.h"
 #include "classes/Component.h"
-#include "graphics/Font.h"
+#include "bars/dxBarOwnFont.h"
 
 class TdxBarPopupMenu : public TComponent {
  public:
@@ -24,11 +24,11 @@ class TdxBarPopupMenu : public TComponent {
   // Negative values become 0.
   int BarSize() const { return FBarSize; }
   void SetBarSize(int Value) { FBarSize = Value < 0 ? 0 : Value; }
-  TFont* Font() const { return FFont.get(); }
-  void SetFont(const TFont* Value) { FFont->Assign(Value); }
-  bool UseOwnFont() const { return FUseOwnFont; }
+  TFont* Font() const { return FFont.Font(); }
+  void SetFont(const TFont* Value) { FFont.Font()->Assign(Value); }
+  bool UseOwnFont() const { return FFont.UseOwnFont(); }
   void SetUseOwnFont(bool Value);
-  bool IsFontStored() const { return FUseOwnFont; }
+  bool IsFontStored() const { return FFont.UseOwnFont(); }
   // Takes the manager's font without making it the menu's own.
   void TakeManagerFont();
   bool UseRecentItems() const { return FItemLinks->UseRecentItems(); }
@@ -47,8 +47,6 @@ class TdxBarPopupMenu : public TComponent {
  private:
   TdxBarManager* FBarManager = nullptr;
   std::unique_ptr<TdxBarItemLinks> FItemLinks;
-  std::unique_ptr<TFont> FFont;
+  TdxBarOwnFont FFont;
   int FBarSize = 0;
-  bool FUseOwnFont = false;
-  bool FTakingManagerFont = false;
 };
