@@ -4,6 +4,7 @@
 #include "bars/dxBarDraw.h"
 #include "bars/dxBarUtils.h"
 #include "graphics/Gdi.h"
+#include "graphics/Metrics.h"
 #include "graphics/SystemFonts.h"
 #include "windows/Cursors.h"
 #include "windows/Window.h"
@@ -134,6 +135,45 @@ TEST_F(BarModule, BarFontTakesTheIconTitleHeightButNotBelowElevenPixels) {
   CreateBarFontHandle(font, handle, true);
   EXPECT_EQ(handle->LogFont.Height, -11);
   EXPECT_EQ(CopyFontHandle(font)->LogFont.Height, -20);
+}
+
+TEST_F(BarModule, WindowLookUpsClimbToControls) {
+  TTestBox* outer = AddBox("outer");
+  outer->SetBounds(10, 10, 100, 80);
+  auto* inner = new TTestBox(Form);
+  inner->SetName("inner");
+  inner->SetParent(outer);
+  inner->SetBounds(10, 10, 40, 30);
+  ShowForm();
+  TWindowCreateParams params;
+  params.Style = WS_CHILD | WS_VISIBLE;
+  params.X = 5;
+  params.Y = 5;
+  params.Width = 10;
+  params.Height = 10;
+  params.WndParent = inner->Handle();
+  params.WndProc = DefWindowProc;
+  const HWND raw = CreateWindowEx(params);
+  EXPECT_EQ(WindowAtScreenPoint(inner->ClientToScreen({6, 6})), raw);
+  EXPECT_EQ(WindowAtScreenPoint(inner->ClientToScreen({30, 20})), inner->Handle());
+  EXPECT_EQ(WindowAtScreenPoint(outer->ClientToScreen({90, 70})), outer->Handle());
+  EXPECT_EQ(FindParentControlOfWindow(raw), inner);
+  EXPECT_EQ(FindParentControlOfWindow(HWND()), nullptr);
+  EXPECT_TRUE(IsParentWindow(raw, Form->Handle()));
+  EXPECT_FALSE(IsParentWindow(Form->Handle(), raw));
+  EXPECT_FALSE(IsParentWindow(raw, raw));
+  DestroyWindow(raw);
+}
+
+TEST_F(BarModule, ButtonsFollowTheSwappedMouse) {
+  uint8_t keys[256] = {};
+  keys[VK_LBUTTON] = 0x80;
+  SetKeyboardState(keys);
+  EXPECT_TRUE(IsPrimaryButtonDown());
+  EXPECT_FALSE(IsSecondaryButtonDown());
+  TSystemMetricsOverride swapped({{SM_SWAPBUTTON, 1}});
+  EXPECT_FALSE(IsPrimaryButtonDown());
+  EXPECT_TRUE(IsSecondaryButtonDown());
 }
 
 TEST_F(BarModule, QuitMetWhileDrainingIsPostedAgain) {
