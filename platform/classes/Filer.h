@@ -135,6 +135,7 @@ class TWriter : public TFiler {
  private:
   TLayoutObject WriteComponent(TComponent* Instance);
   void WriteProperties(TPersistent& Obj, const String& Prefix, std::vector<TLayoutProperty>& Out);
+  void WriteDefined(TPersistent& Obj, const String& Prefix, std::vector<TLayoutProperty>& Out);
   void WritePublished(TPersistent& Obj, const TPropInfo& Prop, const String& Prefix, std::vector<TLayoutProperty>& Out);
   TLayoutValue WriteCollection(TCollection& Collection);
   void Append(TLayoutValue Value);

@@ -42,6 +42,12 @@ void TWriter::WriteProperties(TPersistent& Obj, const String& Prefix, std::vecto
   for (const TPropInfo* prop : info->Properties()) {
     if (prop->IsStored(Obj)) WritePublished(Obj, *prop, Prefix, Out);
   }
+  WriteDefined(Obj, Prefix, Out);
+}
+
+// The object's defined properties, named under Prefix; a string list's follow its lines, as
+// "Categories.Visibles" follows "Categories".
+void TWriter::WriteDefined(TPersistent& Obj, const String& Prefix, std::vector<TLayoutProperty>& Out) {
   auto* savedOut = FOut;
   const String savedPrefix = FPrefix;
   FOut = &Out;
@@ -66,6 +72,7 @@ void TWriter::WritePublished(TPersistent& Obj, const TPropInfo& Prop, const Stri
       TLayoutValue list = TLayoutValue::OfKind(TValueKind::List);
       for (int i = 0; i < strings.Count(); ++i) list.Items.push_back(TLayoutValue::OfString(strings[i]));
       Out.push_back(TLayoutProperty{name, std::move(list), 0});
+      WriteDefined(strings, name + ".", Out);
       break;
     }
     default:

@@ -138,6 +138,7 @@ void RegisterActionClasses() {
     c.Property("Hint", &TAction::Hint, &TAction::SetHint);
     c.Property("ShortCut", &TAction::ShortCut, &TAction::SetShortCut).Default(0);
     c.Property("ImageIndex", &TAction::ImageIndex, &TAction::SetImageIndex).Default(-1);
+    c.Property("HelpContext", &TAction::HelpContext, &TAction::SetHelpContext).Default(0);
   });
   RegisterClass<TActionList, TComponent>("TActionList");
 }

@@ -92,6 +92,8 @@ class TAction : public TBasicAction {
   void SetShortCut(TShortCut Value) { Set(FShortCut, Value); }
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int Value) { Set(FImageIndex, Value); }
+  int HelpContext() const { return FHelpContext; }
+  void SetHelpContext(int Value) { Set(FHelpContext, Value); }
 
   TActionList* ActionList() const { return FActionList; }
   void SetActionList(TActionList* Value);
@@ -117,6 +119,7 @@ class TAction : public TBasicAction {
   String FHint;
   TShortCut FShortCut = scNone;
   int FImageIndex = -1;
+  int FHelpContext = 0;
   TActionList* FActionList = nullptr;
 };
 

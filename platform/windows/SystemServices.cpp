@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "graphics/Metrics.h"
+#include "graphics/SystemFonts.h"
 #include "windows/Layer_p.h"
 #include "windows/ServiceSlot.h"
 
@@ -28,6 +30,26 @@ TServiceSlot<TSystemService>& Slot() {
 
 TSystemService& Service() {
   return Slot().Get([] { return std::make_unique<TDesktopSystemService>(); });
+}
+
+NONCLIENTMETRICS CurrentNonClientMetrics() {
+  const TSystemFonts& fonts = GetSystemFonts();
+  NONCLIENTMETRICS m;
+  m.iBorderWidth = GetSystemMetrics(SM_CXFRAME);
+  m.iScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+  m.iScrollHeight = GetSystemMetrics(SM_CYHSCROLL);
+  m.iCaptionWidth = GetSystemMetrics(SM_CXSIZE);
+  m.iCaptionHeight = GetSystemMetrics(SM_CYSIZE);
+  m.lfCaptionFont = fonts.Caption;
+  m.iSmCaptionWidth = GetSystemMetrics(SM_CXSMSIZE);
+  m.iSmCaptionHeight = GetSystemMetrics(SM_CYSMSIZE);
+  m.lfSmCaptionFont = fonts.SmallCaption;
+  m.iMenuWidth = GetSystemMetrics(SM_CXMENUSIZE);
+  m.iMenuHeight = GetSystemMetrics(SM_CYMENUSIZE);
+  m.lfMenuFont = fonts.Menu;
+  m.lfStatusFont = fonts.Status;
+  m.lfMessageFont = fonts.Message;
+  return m;
 }
 
 }  // namespace
@@ -59,6 +81,8 @@ bool SystemParametersInfo(UINT Action, UINT, void* Value, UINT) {
   switch (Action) {
     case SPI_GETWORKAREA: *static_cast<TRect*>(Value) = Desktop().WorkArea(); return true;
     case SPI_GETWHEELSCROLLLINES: *static_cast<UINT*>(Value) = static_cast<UINT>(Desktop().WheelScrollLines()); return true;
+    case SPI_GETNONCLIENTMETRICS: *static_cast<NONCLIENTMETRICS*>(Value) = CurrentNonClientMetrics(); return true;
+    case SPI_GETICONTITLELOGFONT: *static_cast<TLogFont*>(Value) = GetSystemFonts().IconTitle; return true;
     default: return false;
   }
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "graphics/GdiObjects.h"
 #include "windows/Messages.h"
 
 class TSystemService {
@@ -42,8 +43,29 @@ enum : UINT {
 };
 bool WinHelp(HWND Wnd, const String& File, UINT Command, uintptr_t Data);
 
-// System parameters: the work area of the primary monitor (TRect*) and the wheel's lines (UINT*).
-enum : UINT { SPI_GETWHEELSCROLLLINES = 0x68, SPI_GETWORKAREA = 0x30 };
+// System parameters: the work area of the primary monitor (TRect*), the wheel's lines (UINT*),
+// the non-client metrics (NONCLIENTMETRICS*) and the icon-title font (TLogFont*).
+enum : UINT {
+  SPI_GETICONTITLELOGFONT = 0x1F, SPI_GETNONCLIENTMETRICS = 0x29, SPI_GETWHEELSCROLLLINES = 0x68,
+  SPI_GETWORKAREA = 0x30,
+};
+// Frame and caption sizes from the metrics table, fonts from the system font table.
+struct NONCLIENTMETRICS {
+  int iBorderWidth = 0;
+  int iScrollWidth = 0;
+  int iScrollHeight = 0;
+  int iCaptionWidth = 0;
+  int iCaptionHeight = 0;
+  TLogFont lfCaptionFont;
+  int iSmCaptionWidth = 0;
+  int iSmCaptionHeight = 0;
+  TLogFont lfSmCaptionFont;
+  int iMenuWidth = 0;
+  int iMenuHeight = 0;
+  TLogFont lfMenuFont;
+  TLogFont lfStatusFont;
+  TLogFont lfMessageFont;
+};
 bool SystemParametersInfo(UINT Action, UINT Param, void* Value, UINT WinIni);
 
 // The monitor that holds a point (the nearest one) and its work area.

@@ -1,0 +1,187 @@
+// Items that edit text: the window item's text and key events, edit boxes, and combo boxes with
+// their string list and prefix matching.
+#include <algorithm>
+
+#include "bars/dxBar.h"
+#include "bars/dxBarControls.h"
+#include "bars/dxBarItems.h"
+#include "bars/dxBarManager.h"
+#include "bars/dxBarUtils.h"
+#include "rtl/Text.h"
+
+// --- window item ---------------------------------------------------------------------------------
+
+void TdxBarWindowItem::SetText(const String& Value) {
+  if (FText == Value) return;
+  StoreText(Value);
+}
+
+void TdxBarWindowItem::StoreText(const String& Value) {
+  FText = Value;
+  Update();
+  Change();
+  Update();
+}
+
+void TdxBarWindowItem::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TdxBarWindowItem::CurChange() {
+  if (OnCurChange) OnCurChange(this);
+}
+
+void TdxBarWindowItem::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TdxBarWindowItem::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TdxBarWindowItem::KeyDown(WORD& Key, TShiftState Shift) {
+  if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TdxBarWindowItem::KeyPress(TKeyChar& Key) {
+  if (OnKeyPress) OnKeyPress(this, Key);
+}
+
+void TdxBarWindowItem::KeyUp(WORD& Key, TShiftState Shift) {
+  if (OnKeyUp) OnKeyUp(this, Key, Shift);
+}
+
+// --- edit ----------------------------------------------------------------------------------------
+
+void TdxBarEdit::SetMaxLength(int Value) { FMaxLength = Value < 1 ? 0 : Value; }
+
+void TdxBarEdit::SetReadOnly(bool Value) {
+  if (FReadOnly == Value) return;
+  FReadOnly = Value;
+  Update();
+}
+
+void TdxBarEdit::SetShowCaption(bool Value) {
+  if (FShowCaption == Value) return;
+  FShowCaption = Value;
+  UpdateBars();
+}
+
+void TdxBarEdit::SetWidth(int Value) {
+  CheckEditWidth(Value);
+  if (FWidth == Value) return;
+  FWidth = Value;
+  WidthChanged();
+}
+
+void TdxBarEdit::WidthChanged() {
+  for (int i = 0; i < LinkCount(); ++i) {
+    TdxBarItemLink* link = Links(i);
+    if (link->UserDefine() & UserDefineBit(udWidth)) continue;
+    if (auto* control = dynamic_cast<TdxBarEditControl*>(link->Control())) control->WidthChanged();
+  }
+}
+
+// On a toolbar an edit answers its accelerator only when it shows its caption.
+bool TdxBarEdit::IsAccelAvailable(const TdxBarItemLink* Link) const {
+  const bool onToolbar = Link && dynamic_cast<TdxBar*>(Link->Links()->Owner());
+  return Enabled() && (FShowCaption || !onToolbar);
+}
+
+// --- combo ---------------------------------------------------------------------------------------
+
+void TCustomdxBarCombo::SetShowEditor(bool Value) {
+  if (FShowEditor == Value) return;
+  FShowEditor = Value;
+  Update();
+}
+
+bool TCustomdxBarCombo::CheckKeyForDropDownWindow(WORD Key, TShiftState Shift) {
+  bool accept = Key != VK_ESCAPE && Key != VK_RETURN && Key != VK_TAB;
+  if (OnCheckKeyForDropDownWindow) OnCheckKeyForDropDownWindow(this, Key, Shift, accept);
+  return accept;
+}
+
+TWinControl* TCustomdxBarCombo::GetDropDownWindow() {
+  TWinControl* window = nullptr;
+  if (OnGetDropDownWindow) OnGetDropDownWindow(this, window);
+  return window;
+}
+
+TdxBarCustomCombo::TdxBarCustomCombo(TComponent* AOwner)
+    : TCustomdxBarCombo(AOwner), FItems(std::make_unique<TStringList>()) {}
+
+TdxBarCustomCombo::~TdxBarCustomCombo() = default;
+
+void TdxBarCustomCombo::SetText(const String& Value) {
+  if (Text() == Value) return;
+  FItemIndex = FItems->IndexOf(Value);
+  StoreText(Value);
+}
+
+bool TdxBarCustomCombo::CheckKeyForDropDownWindow(WORD Key, TShiftState Shift) {
+  const bool scrollKey = Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT;
+  return scrollKey && (Shift & (ssShift | ssCtrl | ssAlt)) == 0;
+}
+
+// A later line replaces the best only by sharing a strictly longer start; a line that begins
+// with the whole text ends the search.
+int TdxBarCustomCombo::BestPrefixMatch(const String& Text) const {
+  const std::u32string text = ToCodePoints(AnsiUpperCase(Text));
+  int best = -1;
+  size_t bestLength = 0;
+  for (int i = 0; i < FItems->Count(); ++i) {
+    const std::u32string line = ToCodePoints(AnsiUpperCase(FItems->Strings(i)));
+    const auto [textEnd, lineEnd] = std::mismatch(text.begin(), text.end(), line.begin(), line.end());
+    const size_t shared = static_cast<size_t>(textEnd - text.begin());
+    if (shared > bestLength) {
+      best = i;
+      bestLength = shared;
+    }
+    if (shared == text.size()) break;
+  }
+  return best;
+}
+
+TCanvas* TdxBarCustomCombo::GetCanvas() const {
+  TCanvas& canvas = ScreenCanvas();
+  if (BarManager()) canvas.SetFont(BarManager()->Font());
+  return &canvas;
+}
+
+void TdxBarCustomCombo::MeasureItem(int Index, int& Height) {
+  Height = FItemHeight >= 1 ? FItemHeight : GetCanvas()->TextHeight("Qq");
+  if (OnMeasureItem) OnMeasureItem(this, Index, Height);
+}
+
+void TdxBarCustomCombo::MeasureItemWidth(int Index, int& Width) {
+  Width = GetCanvas()->TextWidth(FItems->Strings(Index)) + 2;
+}
+
+TdxBarCombo::TdxBarCombo(TComponent* AOwner) : TdxBarCustomCombo(AOwner) {
+  Items()->OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+// The text follows the index; OnChange fires even when the text stays the same.
+void TdxBarCombo::SetItemIndex(int Value) {
+  if (Value < -1 || Value >= Items()->Count()) Value = -1;
+  if (Value == ItemIndex()) return;
+  SetItemIndexValue(Value);
+  const String text = Value == -1 ? String() : Items()->Strings(Value);
+  StoreText(text);
+}
+
+void TdxBarCombo::ItemsChanged() {
+  if (ItemIndex() >= Items()->Count()) {
+    SetItemIndex(-1);
+  } else {
+    Update();
+  }
+}
+
+void TdxBarCombo::SetSorted(bool Value) {
+  if (FSorted == Value) return;
+  FSorted = Value;
+  Items()->SetSorted(Value);
+  SetItemIndexValue(Items()->IndexOf(Text()));
+}

@@ -1,0 +1,397 @@
+// TdxBarManager: the one component per form that owns the bars, the command items, their
+// categories and groups and the popup menus drawn from them, and holds the settings every bar
+// shares (style and its metrics, font, images, hints, menus). The process-wide list of managers
+// sits beside it. Categories and groups are in dxBarCategories.h.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "bars/dxBarCommon.h"
+#include "classes/Component.h"
+#include "graphics/Graphic.h"
+#include "graphics/ImageList.h"
+#include "rtl/StringList.h"
+
+class TCustomForm;
+class TdxBarManagerCategories;
+class TWriter;
+
+using TdxBarEvent = std::function<void(TdxBarManager* Sender, TdxBar* ABar)>;
+using TdxBarItemLinkEvent = std::function<void(TObject* Sender, TdxBarItemLink* AItemLink)>;
+using TdxBarDockingEvent =
+    std::function<void(TdxBar* Sender, TdxBarDockingStyle Style, TdxDockControl* DockControl, bool& CanDocking)>;
+using TdxBarMenuMergeEvent = std::function<void(TObject* Sender, TdxBarManager* ChildBarManager, bool AddItems)>;
+using TdxBarShowPopupEvent = std::function<void(TObject* Sender, TdxBarItemLinks* PopupItemLinks)>;
+using TdxBarClickItemEvent = std::function<void(TObject* Sender, TdxBarItem* ClickedItem)>;
+
+class TdxBarManager : public TComponent {
+ public:
+  // The owner must be a form (or, with no owner, the application's main form is taken) that has
+  // no manager yet; otherwise the texts 39004 and 39003 are raised.
+  explicit TdxBarManager(TComponent* AOwner);
+  ~TdxBarManager() override;
+  String ClassName() const override { return "TdxBarManager"; }
+
+  TCustomForm* OwnerForm() const { return FOwnerForm; }
+  bool IsDesigning() const { return FDesigning; }
+  bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
+  bool IsDestroying() const { return (ComponentState() & csDestroying) != 0; }
+
+  // --- owned lists --------------------------------------------------------------------------
+  TdxBars* Bars() const { return FBars.get(); }
+  TdxBarManagerCategories* Categories() const { return FCategories.get(); }
+  void SetCategories(const TStrings* Value);
+  int ItemCount() const { return static_cast<int>(FItems.size()); }
+  TdxBarItem* Items(int Index) const { return FItems.at(static_cast<size_t>(Index)); }
+  int GroupCount() const { return static_cast<int>(FGroups.size()); }
+  TdxBarGroup* Groups(int Index) const { return FGroups.at(static_cast<size_t>(Index)); }
+  int IndexOfGroup(const TdxBarGroup* Group) const;
+  void MoveGroup(const TdxBarGroup* Group, int NewIndex);
+  int PopupMenuCount() const { return static_cast<int>(FPopupMenus.size()); }
+  TdxBarPopupMenu* PopupMenus(int Index) const { return FPopupMenus.at(static_cast<size_t>(Index)); }
+  int DockControlCount() const { return static_cast<int>(FDockControls.size()); }
+  TdxDockControl* DockControls(int Index) const { return FDockControls.at(static_cast<size_t>(Index)); }
+  void RegisterDockControl(TdxDockControl* Control);
+  // Takes the site out of every bar, hides the bars docked in it and forgets it.
+  void UnregisterDockControl(TdxDockControl* Control);
+  void RegisterGroup(TdxBarGroup* Group);
+  void UnregisterGroup(TdxBarGroup* Group);
+  void RegisterItem(TdxBarItem* Item);
+  void UnregisterItem(TdxBarItem* Item);
+  void RegisterPopupMenu(TdxBarPopupMenu* Menu);
+  void UnregisterPopupMenu(TdxBarPopupMenu* Menu);
+  TdxBar* MainMenuBar() const { return FMainMenuBar; }
+  void SetMainMenuBar(TdxBar* Bar) { FMainMenuBar = Bar; }
+  // Every bar window of this manager that exists now.
+  std::vector<TCustomdxBarControl*> BarControls() const;
+
+  // --- look-ups -----------------------------------------------------------------------------
+  // The first bar whose Caption, or Name, is Text exactly.
+  TdxBar* FindBarByCaption(const String& Text) const;
+  TdxBar* FindBarByName(const String& Text) const;
+  // The first item with this component name, without regard to case.
+  TdxBarItem* FindItemByName(const String& Text) const;
+  // The items of a category in Items order; nothing for an index out of range.
+  void GetItemsOfCategory(int Index, std::vector<TdxBarItem*>& List) const;
+  // At run time only the items visible on screen.
+  void GetVisibleItemsOfCategory(int Index, std::vector<TdxBarItem*>& List) const;
+  // The index of the N-th visible category, -1 when none (at design time N itself).
+  int VisibleCategoryIndex(int N) const;
+  void MoveItem(int CurIndex, int NewIndex);
+  void ExchangeItems(int Index1, int Index2);
+  TdxBarGroup* AddGroup();
+
+  // --- categories ---------------------------------------------------------------------------
+  // Out-of-range indexes read as ivNever and False and are ignored when set.
+  TdxBarItemVisible CategoryItemsVisible(int Index) const;
+  void SetCategoryItemsVisible(int Index, TdxBarItemVisible Value);
+  bool CategoryVisible(int Index) const;
+  void SetCategoryVisible(int Index, bool Value);
+
+  // --- state --------------------------------------------------------------------------------
+  bool IsCustomizing() const { return FCustomizing || FDesigning; }
+  void SetCustomizing(bool Value);
+  // While locked, dock sites do not redraw and bars are locked.
+  bool UpdateLocked() const { return FUpdateLocked; }
+  void SetUpdateLocked(bool Value);
+  TdxBarItemControl* SelectedItemControl() const { return FSelectedItemControl; }
+  void SetSelectedItemControl(TdxBarItemControl* Value) { FSelectedItemControl = Value; }
+  // The layout changed (the designer would be told); cleared by whoever saves it.
+  bool Modified() const { return FModified; }
+  void SetModified(bool Value) { FModified = Value; }
+  void DesignerModified();
+  // Allowed when AllowReset and the manager was read from a layout exactly once.
+  bool CanReset() const { return FAllowReset && FReadStateCount == 1; }
+  // A design-time item change refreshes the customize dialog's lists.
+  void ItemChanged(TdxBarItem* Item);
+
+  // --- derived metrics ----------------------------------------------------------------------
+  int GripOffset() const { return FGripOffset; }
+  int GripSize() const { return FGripSize; }
+  int SeparatorInset() const { return FSeparatorInset; }
+  int ImageSize() const { return FImageSize; }
+  int ButtonSize() const { return FButtonSize; }
+  int ImageFrameSize() const { return FImageFrameSize; }
+  int ArrowWidth() const { return FArrowWidth; }
+  // The usage count a link needs to count as recent; from MostRecentItemsPercents.
+  int UsageThreshold() const { return FUsageThreshold; }
+  bool IsFlat() const { return FStyle == bmsFlat; }
+  bool ShowRecentItemsFirst() const { return FStyle != bmsStandard && FMenusShowRecentItemsFirst; }
+  // The frame of floating bars: 3 pixels under bmsFlat, else the system frame.
+  int FrameWidth() const;
+  int FrameHeight() const;
+  // The four brushes of the flat style: background, menu background, selection, highlight.
+  const HBRUSH& FlatBrush(int Index) const { return FFlatBrushes.at(static_cast<size_t>(Index)); }
+  const HBRUSH& ShadowBrush() const { return FShadowBrush; }
+  // The brushes made from the system colours, made again after a colour change.
+  void RebuildBrushes();
+  // The font handle the bars draw with, made from Font.
+  const HFONT& FontHandle() const { return FFontHandle; }
+
+  bool CanDocking(TdxBar* Bar, TdxBarDockingStyle Style, TdxDockControl* DockControl);
+  virtual void DoClickItem(TdxBarItem* Item);
+
+  // --- published settings -------------------------------------------------------------------
+  bool AllowCallFromAnotherForm() const { return FAllowCallFromAnotherForm; }
+  void SetAllowCallFromAnotherForm(bool Value) { FAllowCallFromAnotherForm = Value; }
+  bool AllowReset() const { return FAllowReset; }
+  void SetAllowReset(bool Value) { FAllowReset = Value; }
+  bool AlwaysMerge() const { return FAlwaysMerge; }
+  void SetAlwaysMerge(bool Value) { FAlwaysMerge = Value; }
+  bool AlwaysSaveText() const { return FAlwaysSaveText; }
+  void SetAlwaysSaveText(bool Value) { FAlwaysSaveText = Value; }
+  bool AutoDockColor() const { return FAutoDockColor; }
+  void SetAutoDockColor(bool Value);
+  bool AutoHideEmptyBars() const { return FAutoHideEmptyBars; }
+  void SetAutoHideEmptyBars(bool Value);
+  int ButtonArrowWidth() const { return FButtonArrowWidth; }
+  void SetButtonArrowWidth(int Value);
+  bool CanCustomize() const { return FCanCustomize; }
+  void SetCanCustomize(bool Value) { FCanCustomize = Value; }
+  // The owner form's colour while AutoDockColor.
+  TColor DockColor() const;
+  void SetDockColor(TColor Value);
+  bool IsDockColorStored() const { return !FAutoDockColor; }
+  bool FlatCloseButton() const { return FFlatCloseButton; }
+  void SetFlatCloseButton(bool Value);
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(const TFont* Value) { FFont->Assign(Value); }
+  TBitmap* HelpButtonGlyph() const { return FHelpButtonGlyph.get(); }
+  void SetHelpButtonGlyph(const TBitmap* Value) { FHelpButtonGlyph->Assign(Value); }
+  int HelpContext() const { return FHelpContext; }
+  void SetHelpContext(int Value) { FHelpContext = Value; }
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* Value);
+  TImageList* HotImages() const { return FHotImages; }
+  void SetHotImages(TImageList* Value);
+  TImageList* LargeImages() const { return FLargeImages; }
+  void SetLargeImages(TImageList* Value);
+  TColor ImageListBkColor() const { return FImageListBkColor; }
+  void SetImageListBkColor(TColor Value);
+  const String& IniFileName() const { return FIniFileName; }
+  void SetIniFileName(const String& Value) { FIniFileName = Value; }
+  int LargeButtonArrowWidth() const { return FLargeButtonArrowWidth; }
+  void SetLargeButtonArrowWidth(int Value);
+  bool LargeIcons() const { return FLargeIcons; }
+  void SetLargeIcons(bool Value);
+  TdxBarMenuAnimations MenuAnimations() const { return FMenuAnimations; }
+  void SetMenuAnimations(TdxBarMenuAnimations Value);
+  bool MenusShowRecentItemsFirst() const { return FMenusShowRecentItemsFirst; }
+  void SetMenusShowRecentItemsFirst(bool Value);
+  int MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
+  // Values above 100 become 100.
+  void SetMostRecentItemsPercents(int Value);
+  TdxBarDockingStyles NotDocking() const { return FNotDocking; }
+  void SetNotDocking(TdxBarDockingStyles Value) { FNotDocking = Value; }
+  const String& RegistryPath() const { return FRegistryPath; }
+  void SetRegistryPath(const String& Value) { FRegistryPath = Value; }
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool Value);
+  bool ShowCloseButton() const { return FShowCloseButton; }
+  void SetShowCloseButton(bool Value);
+  bool ShowFullMenusAfterDelay() const { return FShowFullMenusAfterDelay; }
+  void SetShowFullMenusAfterDelay(bool Value);
+  bool ShowHelpButton() const { return FShowHelpButton; }
+  void SetShowHelpButton(bool Value) { FShowHelpButton = Value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  bool ShowHintForDisabledItems() const { return FShowHintForDisabledItems; }
+  void SetShowHintForDisabledItems(bool Value) { FShowHintForDisabledItems = Value; }
+  bool ShowShortCutInHint() const { return FShowShortCutInHint; }
+  void SetShowShortCutInHint(bool Value);
+  bool StoreInIniFile() const { return FStoreInIniFile; }
+  void SetStoreInIniFile(bool Value) { FStoreInIniFile = Value; }
+  bool StoreInRegistry() const { return FStoreInRegistry; }
+  void SetStoreInRegistry(bool Value) { FStoreInRegistry = Value; }
+  bool StretchGlyphs() const { return FStretchGlyphs; }
+  void SetStretchGlyphs(bool Value) { FStretchGlyphs = Value; }
+  TdxBarManagerStyle Style() const { return FStyle; }
+  void SetStyle(TdxBarManagerStyle Value);
+  bool SunkenBorder() const { return FSunkenBorder; }
+  void SetSunkenBorder(bool Value);
+  bool UseF10ForMenu() const { return FUseF10ForMenu; }
+  void SetUseF10ForMenu(bool Value) { FUseF10ForMenu = Value; }
+  bool UseFullReset() const { return FUseFullReset; }
+  void SetUseFullReset(bool Value) { FUseFullReset = Value; }
+  bool UseSystemFont() const { return FUseSystemFont; }
+  // Turning it on applies the system menu font at once.
+  void SetUseSystemFont(bool Value);
+  int WaitForDockingTime() const { return FWaitForDockingTime; }
+  // Negative values are ignored.
+  void SetWaitForDockingTime(int Value);
+
+  // --- events -------------------------------------------------------------------------------
+  TdxBarEvent OnBarAdd;
+  TdxBarEvent OnBarAfterReset;
+  TdxBarEvent OnBarBeforeReset;
+  TdxBarEvent OnBarClose;
+  TdxBarEvent OnBarDelete;
+  TdxBarEvent OnBarDockingStyleChange;
+  TdxBarEvent OnBarVisibleChange;
+  TdxBarItemLinkEvent OnItemLinkAdd;
+  TdxBarItemLinkEvent OnItemLinkChange;
+  TdxBarItemLinkEvent OnItemLinkDelete;
+  TNotifyEvent OnCloseButtonClick;
+  TdxBarDockingEvent OnDocking;
+  TNotifyEvent OnHelpButtonClick;
+  TNotifyEvent OnHideCustomizingForm;
+  TNotifyEvent OnShowCustomizingForm;
+  TdxBarMenuMergeEvent OnMenuMerge;
+  TdxBarShowPopupEvent OnShowCustomizingPopup;
+  TdxBarShowPopupEvent OnShowToolbarsPopup;
+  TdxBarClickItemEvent OnClickItem;
+
+  // The dispatchers: each calls its handler when one is assigned.
+  void DoBarAdd(TdxBar* Bar);
+  void DoBarAfterReset(TdxBar* Bar);
+  void DoBarBeforeReset(TdxBar* Bar);
+  void DoBarClose(TdxBar* Bar);
+  void DoBarDelete(TdxBar* Bar);
+  // Not while the bars load; the designer is told afterwards.
+  void DoBarDockingStyleChange(TdxBar* Bar);
+  void DoBarVisibleChange(TdxBar* Bar);
+  void DoItemLinkAdd(TdxBarItemLink* Link);
+  void DoItemLinkChange(TdxBarItemLink* Link);
+  void DoItemLinkDelete(TdxBarItemLink* Link);
+  void DoCloseButtonClick();
+  void DoHelpButtonClick();
+  void DoMenuMerge(TdxBarManager* ChildBarManager, bool AddItems);
+  void DoShowCustomizingPopup(TdxBarItemLinks* Links);
+  void DoShowToolbarsPopup(TdxBarItemLinks* Links);
+
+  // --- streaming ----------------------------------------------------------------------------
+  // First the groups, then the items with a category, of those owned by Root.
+  void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+  // "DockControlHeights": the widths of the left and right sites, the heights of the top and
+  // bottom ones.
+  void DefineProperties(TFiler& Filer) override;
+  // At design time the items whose names begin with the old name follow it.
+  void SetName(const String& NewName) override;
+
+ protected:
+  void Loaded() override;
+  void ReadState(TReader& Reader) override;
+
+ private:
+  void CheckOwnerForm(TComponent* AOwner);
+  void CreateOwnedObjects();
+  void FreeOwnedObjects();
+  void CalcStyleMetrics();
+  void CalcSizeMetrics();
+  void CalcUsageThreshold();
+  // Every bar window takes the manager's new look.
+  void RebuildBarControls();
+  // Every dock site applies the manager's colour, or its border.
+  void UpdateDockColors();
+  void UpdateDockBorders();
+  // The look of the main-menu bar changed: a selected control there is deselected first.
+  void RebuildMainMenuControl();
+  void ApplySystemFont();
+  void FontChanged();
+  void SpreadFont();
+  void ImagesChanged(TImageList* List);
+  void SetImageList(TImageList*& Field, TImageList* Value, TChangeLink& Link);
+  void LockDockControls(bool Lock);
+  void ApplyLoadedBars();
+  void ApplyLoadedCategories();
+  void RealignDockControls();
+  void ReadDockControlHeights(TReader& Reader);
+  void WriteDockControlHeights(TWriter& Writer);
+  void ApplyCategoryVisible(int Index, TdxBarItemVisible OldValue, TdxBarItemVisible Value);
+  void HideEmptyBars(const std::vector<TdxBar*>& EmptyBefore, TdxBarItemVisible Value);
+
+  TCustomForm* FOwnerForm = nullptr;
+  bool FDesigning = false;
+  std::vector<TdxBarItem*> FItems;
+  std::vector<TdxBarGroup*> FGroups;
+  std::vector<TdxBarPopupMenu*> FPopupMenus;
+  std::vector<TdxDockControl*> FDockControls;
+  std::unique_ptr<TdxBarManagerCategories> FCategories;
+  std::unique_ptr<TdxBars> FBars;
+  TdxBar* FMainMenuBar = nullptr;
+  TdxBarItemControl* FSelectedItemControl = nullptr;
+  bool FCustomizing = false;
+  bool FUpdateLocked = false;
+  bool FModified = false;
+  int FReadStateCount = 0;
+  int FGripOffset = 0;
+  int FGripSize = 0;
+  int FSeparatorInset = 0;
+  int FImageSize = 16;
+  int FButtonSize = 23;
+  int FImageFrameSize = 22;
+  int FArrowWidth = 9;
+  int FUsageThreshold = 0;
+  std::unique_ptr<TFont> FFont;
+  HFONT FFontHandle;
+  bool FFontUpdating = false;
+  std::unique_ptr<TBitmap> FHelpButtonGlyph;
+  HBRUSH FShadowBrush;
+  std::array<HBRUSH, 4> FFlatBrushes;
+  TChangeLink FImagesLink;
+  TChangeLink FHotImagesLink;
+  TChangeLink FLargeImagesLink;
+
+  bool FAllowCallFromAnotherForm = false;
+  bool FAllowReset = true;
+  bool FAlwaysMerge = false;
+  bool FAlwaysSaveText = false;
+  bool FAutoDockColor = true;
+  bool FAutoHideEmptyBars = false;
+  int FButtonArrowWidth = 9;
+  bool FCanCustomize = true;
+  TColor FDockColor = clBtnFace;
+  bool FFlatCloseButton = false;
+  int FHelpContext = 0;
+  TImageList* FImages = nullptr;
+  TImageList* FHotImages = nullptr;
+  TImageList* FLargeImages = nullptr;
+  TColor FImageListBkColor = clFuchsia;
+  String FIniFileName;
+  int FLargeButtonArrowWidth = 14;
+  bool FLargeIcons = false;
+  TdxBarMenuAnimations FMenuAnimations = maNone;
+  bool FMenusShowRecentItemsFirst = true;
+  int FMostRecentItemsPercents = 95;
+  TdxBarDockingStyles FNotDocking = 0;
+  String FRegistryPath;
+  bool FScaled = true;
+  bool FShowCloseButton = false;
+  bool FShowFullMenusAfterDelay = true;
+  bool FShowHelpButton = false;
+  bool FShowHint = true;
+  bool FShowHintForDisabledItems = true;
+  bool FShowShortCutInHint = false;
+  bool FStoreInIniFile = false;
+  bool FStoreInRegistry = false;
+  bool FStretchGlyphs = true;
+  TdxBarManagerStyle FStyle = bmsStandard;
+  bool FSunkenBorder = false;
+  bool FUseF10ForMenu = true;
+  bool FUseFullReset = false;
+  bool FUseSystemFont = false;
+  int FWaitForDockingTime = 21;
+};
+
+// The managers of the process, in creation order.
+class TdxBarManagerList {
+ public:
+  int Count() const { return static_cast<int>(FManagers.size()); }
+  // nullptr outside the range.
+  TdxBarManager* Items(int Index) const;
+  // The first manager that customises, nullptr when none does.
+  TdxBarManager* FindCustomizingManager() const;
+  void Add(TdxBarManager* Manager) { FManagers.push_back(Manager); }
+  void Remove(TdxBarManager* Manager);
+
+ private:
+  std::vector<TdxBarManager*> FManagers;
+};
+
+TdxBarManagerList& dxBarManagerList();
+// The manager whose owner form is Form; nullptr for nullptr or when none matches.
+TdxBarManager* ManagerOfForm(const TCustomForm* Form);
+// Tells a manager that its design changed; nothing for nullptr.
+void BarManagerModified(TdxBarManager* Manager);
