@@ -37,7 +37,7 @@ String UptoResults(bool OneClass) {
 // One card per student with a result of a listed item. Per student and item the best result is
 // the one with the highest score above 0 and, among equal scores, the first stored (the smallest
 // Fd_ProcID): the key score × 2^32 − Fd_ProcID orders them so, and its max() takes the other
-// columns from that row. Results scored 0 or less write nothing. The grade is that of the
+// columns from that row. Results scored 0 or less write nothing; an empty performance is 0. The grade is that of the
 // student's first result of a listed item.
 String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
   String columns = "Fd_StuNo, Fd_Grade";
@@ -54,7 +54,7 @@ String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
          "    where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo order by a.Fd_ProcID limit 1)" +
          values + "\n" +
          "from (select a.Fd_StuNo, a.Fd_ProgNo as Item,\n"
-         "        case when a.Fd_FenVal > 0 then a.Fd_Achieve end as Achieve,\n"
+         "        case when a.Fd_FenVal > 0 then coalesce(a.Fd_Achieve, 0) end as Achieve,\n"
          "        case when a.Fd_FenVal > 0 then a.Fd_FenVal end as Fen,\n"
          "        max(case when a.Fd_FenVal > 0 then a.Fd_FenVal * 4294967296 - a.Fd_ProcID end)\n"
          "      " + UptoResults(OneClass) + "      group by a.Fd_StuNo, a.Fd_ProgNo) r\n"
@@ -99,11 +99,12 @@ String ExamResults(bool OneClass) {
                   : "from Tb_ExamProcess a where a.Fd_StuNo is not null";
 }
 
-// A part's column of every card: the student's average of the part, rounded half to even. The
-// first part with a result of the student makes the card; a part without results stays empty.
+// A part's column of every card: the student's average of the part, rounded half to even, 0 when
+// the part's scores are all empty. The first part with a result of the student makes the card; a
+// part without results stays empty.
 String ExamPartSql(const TExamPart& Part, bool OneClass) {
-  return String("insert into Tb_ExamCard (Fd_StuNo, ") + Part.Column + ")\nselect a.Fd_StuNo, " +
-         RoundHalfEvenSql("avg(a.Fd_FenVal)") + " " + ExamResults(OneClass) + " and a.Fd_TestPart = " +
+  return String("insert into Tb_ExamCard (Fd_StuNo, ") + Part.Column + ")\nselect a.Fd_StuNo, coalesce(" +
+         RoundHalfEvenSql("avg(a.Fd_FenVal)") + ", 0) " + ExamResults(OneClass) + " and a.Fd_TestPart = " +
          std::to_string(Part.TestPart) + "\ngroup by a.Fd_StuNo\non conflict (Fd_StuNo) do update set " +
          Part.Column + " = excluded." + Part.Column;
 }

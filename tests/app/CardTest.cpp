@@ -98,13 +98,25 @@ TEST_F(CardTest, ExamCardsAverageEachPartAndWeighTheScoreHalfToEven) {
   EXPECT_EQ(ExamCards(), std::vector<TTextRow>(school.begin(), school.begin() + 4));
 }
 
-// Only the four parts count; a part whose scores are all empty has no average and counts 0.
-TEST_F(CardTest, ExamCardsIgnoreOtherPartsAndEmptyScores) {
-  Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES"
-          " (1105, 'E01', 90, 7), (1106, 'BP101', NULL, 1)");
+// Only the four parts count.
+TEST_F(CardTest, ExamCardsIgnoreOtherParts) {
+  Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES (1105, 'E01', 90, 7)");
   Module->PrepareExamCard(nullptr, "高一一");
-  EXPECT_EQ(Rows("select Fd_StuNo, Fd_BasicFen, Fd_GernalFen from Tb_ExamCard where Fd_StuNo > 1104"),
-            (std::vector<TTextRow>{{"1106", N, "0"}}));
+  EXPECT_TRUE(Rows("select * from Tb_ExamCard where Fd_StuNo = 1105").empty());
+}
+
+// An empty value read as a number counts 0: a part whose only scores are empty averages 0 (a part
+// without results stays empty), a scored result without a performance gives the performance 0.
+TEST_F(CardTest, EmptyValuesReadAsNumbersCountZero) {
+  Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES (1106, 'BP101', NULL, 1);"
+          "INSERT INTO Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_Grade, Fd_Achieve, Fd_FenVal)"
+          " VALUES (1206, 'U31', '高一', NULL, 40)");
+  Module->PrepareExamCard(nullptr, "高一一");
+  EXPECT_EQ(Rows("select Fd_TestFen, Fd_BasicFen, Fd_GernalFen from Tb_ExamCard where Fd_StuNo = 1106"),
+            (std::vector<TTextRow>{{N, "0", "0"}}));
+  Module->BuildClassUptoCard(nullptr, "高一二");
+  EXPECT_EQ(Rows("select U31, F_U31, Fd_GernalFen from Tb_UptoCard where Fd_StuNo = 1206"),
+            (std::vector<TTextRow>{{"0", "40", "120"}}));
 }
 
 TEST_F(CardTest, AnEmptySourceEmptiesTheCards) {
