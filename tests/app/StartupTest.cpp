@@ -37,10 +37,12 @@ class StartupTest : public TAppTest {
       EXPECT_FALSE(SplashExists());
       Click(ShownLogon()->edtLogon, {5, 5});
       TypeText(LogID);
-      PressKey(VK_TAB);
+      Pump();  // the log-on button is enabled
+      PressKey(VK_RETURN);
       TypeText(Password);
+      PressKey(VK_RETURN);
     });
-    TestClock().OnWait([this] { PressKey(VK_RETURN); });
+    TestClock().OnWait([this] { PressKey(VK_RETURN); });  // on the log-on button
   }
 
   DataFixture Db{DataFixture::Default};
