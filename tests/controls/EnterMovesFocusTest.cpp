@@ -16,7 +16,8 @@ class EnterMovesFocusTest : public TStdControlsTest {
     ok = Add<TButton>("btnOk", Bounds(10, 170, 75, 25));
     ok->SetDefault(true);
     ok->OnClick = [this](TObject*) { ++clicks; };
-    for (TWinControl* control : std::initializer_list<TWinControl*>{name, note, check}) control->SetEnterMovesFocus(true);
+    for (TWinControl* control : std::initializer_list<TWinControl*>{name, note, check})
+      control->SetEnterMovesFocus(true);
   }
 
   TEdit* name = nullptr;
