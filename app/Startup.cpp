@@ -12,7 +12,9 @@
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "controls/Application.h"
+#include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
+#include "report/FR_Register.h"
 #include "report/FR_ScriptDlg.h"
 
 namespace {
@@ -41,9 +43,9 @@ void FreeSplash() {
 
 }  // namespace
 
-void RegisterApplicationClasses() {
-  RegisterDataClasses();
-  RegisterRecordSourceClasses();
+void RegisterAppClasses() {
+  RegisterControlsClasses();
+  RegisterReportClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
   RegisterClass<TfmSplash, TForm>("TfmSplash");
   RegisterClass<TfmKvMain, TForm>("TfmKvMain");
@@ -57,7 +59,6 @@ void RegisterApplicationClasses() {
 }
 
 void StartApplication() {
-  RegisterApplicationClasses();
   SetScriptDialogs(std::make_unique<TAppScriptDialogs>());
   Application->SetTitle("Quorin");
   ShowSplash();
@@ -69,6 +70,7 @@ void StartApplication() {
 // Nothing is saved on the way out: the application frees its forms and the data module, whose
 // connection closes with it.
 int RunApplication() {
+  RegisterAppClasses();
   InitApplication();
   StartApplication();
   Application->Run();

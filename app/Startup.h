@@ -3,7 +3,7 @@
 #pragma once
 
 // Registers the window and data-module classes, and the library classes their layouts use.
-void RegisterApplicationClasses();
+void RegisterAppClasses();
 // Starts the program up to the message loop, once the application object exists: the title
 // "Quorin", the script dialogs bound, the splash window while the data module and the main
 // window are made.

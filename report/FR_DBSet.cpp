@@ -43,11 +43,6 @@ void RegisterRecordSourceClasses() {
   });
 }
 
-namespace {
-// Registered as the program starts, since a stored layout may name these classes.
-const bool Registered = (RegisterRecordSourceClasses(), true);
-}  // namespace
-
 TfrDBDataSet::TfrDBDataSet(TComponent* AOwner) : TfrDataset(AOwner) {}
 
 TDataSet* TfrDBDataSet::GetDataSet() const {

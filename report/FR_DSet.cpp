@@ -1,10 +1,7 @@
 // The counting cursor that every record source shares.
 #include "report/FR_DSet.h"
 
-TfrDataset::TfrDataset(TComponent* AOwner) : TComponent(AOwner) {
-  static const bool registered = (RegisterRecordSourceClasses(), true);  // links the registrations in
-  (void)registered;
-}
+TfrDataset::TfrDataset(TComponent* AOwner) : TComponent(AOwner) {}
 
 void TfrDataset::First() {
   FRecNo = 0;

@@ -59,6 +59,5 @@ class TroVaziDataset : public TfrDataset {
   String ClassName() const override { return "TroVaziDataset"; }
 };
 
-// Registers the record sources' classes and published properties for stored layouts; it runs by
-// itself at start-up, and again changes nothing.
+// Registers the record sources' classes and published properties; RegisterReportClasses calls it.
 void RegisterRecordSourceClasses();

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/KvData.h"
-#include "report/FR_DSet.h"
+#include "report/FR_Register.h"
 #include "tools/DatabaseBuilder.h"
 
 namespace {
@@ -76,8 +76,7 @@ const BenchSchool& School(int Scale) {
 TComponentPtr<TdmGym> DataModule(const std::filesystem::path& Path) {
   static const bool registered = [] {
     setenv("QUORIN_REGISTRY", (std::filesystem::temp_directory_path() / "quorin-bench-registry.ini").c_str(), 1);
-    RegisterDataClasses();
-    RegisterRecordSourceClasses();
+    RegisterReportClasses();
     RegisterClass<TdmGym, TComponent>("TdmGym");
     return true;
   }();

@@ -98,6 +98,12 @@ const TClassInfo* GetClass(const String& Name) {
   return it == byName.end() ? nullptr : it->second;
 }
 
+std::vector<const TClassInfo*> RegisteredClasses() {
+  std::vector<const TClassInfo*> classes;
+  for (const auto& info : Registry().Classes) classes.push_back(info.get());
+  return classes;
+}
+
 const TClassInfo& FindClass(const String& Name) {
   const TClassInfo* info = GetClass(Name);
   if (!info) throw EClassNotFound("Class " + Name + " not found");

@@ -134,6 +134,8 @@ class TClassInfo {
 // Registry. TPersistent, TComponent (with Tag), TCollectionItem and TCollection are registered
 // from the start. The parent class must be registered before its descendants.
 const TClassInfo* GetClass(const String& Name);
+// Every registered class, in the order of registration.
+std::vector<const TClassInfo*> RegisteredClasses();
 const TClassInfo& FindClass(const String& Name);  // EClassNotFound "Class X not found"
 // The registration of Obj's own class (its dynamic type), nullptr when it has none.
 const TClassInfo* GetClassInfo(const TPersistent& Obj);

@@ -1,5 +1,6 @@
 // Actions, action lists and action links; the idle update of the action lists.
 #include "controls/ActnList.h"
+#include "controls/ControlClasses_p.h"
 
 #include <algorithm>
 

@@ -143,5 +143,3 @@ class TActionList : public TComponent {
 // The idle work of the action lists: updates the actions of every list whose form is showing
 // (lists owned by something other than a form always). The application runs it when idle.
 void UpdateActionLists();
-// Published properties of the action classes.
-void RegisterActionClasses();

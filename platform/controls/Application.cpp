@@ -3,7 +3,6 @@
 #include "controls/Application.h"
 
 #include "controls/ActnList.h"
-#include "controls/ControlClasses.h"
 #include "controls/HintWindow.h"
 #include "controls/DBCtrls.h"
 #include "controls/Dialogs.h"
@@ -33,10 +32,6 @@ bool IsMouseMessage(UINT Msg) { return Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELA
 }  // namespace
 
 void InitApplication() {
-  RegisterControlClasses();
-  RegisterDialogClasses();
-  RegisterDBControlClasses();
-  RegisterMenuClasses();
   SetPopupMenuHandler(PopupMenuHandler);
   InstallDialogMessageBox();
   if (!ScreenHolder()) {

@@ -4,7 +4,9 @@
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/Forms.h"
+#include "controls/ControlClasses_p.h"
 #include "controls/StdControlClasses.h"
+#include "data/DataSet.h"
 
 namespace {
 
@@ -93,7 +95,8 @@ void PublishForm(TClassBuilder<TCustomForm>& c) {
 
 }  // namespace
 
-void RegisterControlClasses() {
+void RegisterControlsClasses() {
+  RegisterDataClasses();
   RegisterActionClasses();
   RegisterClass<TFont, TPersistent>("TFont", PublishFont);
   RegisterClass<TSizeConstraints, TPersistent>("TSizeConstraints", PublishConstraints);
@@ -108,4 +111,7 @@ void RegisterControlClasses() {
   RegisterClass<TCustomForm, TCustomControl>("TCustomForm", PublishForm);
   RegisterClass<TForm, TCustomForm>("TForm");
   RegisterStandardControlClasses();
+  RegisterDialogClasses();
+  RegisterDBControlClasses();
+  RegisterMenuClasses();
 }

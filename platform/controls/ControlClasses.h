@@ -1,6 +1,6 @@
-// Registers the published properties and events of fonts, controls and forms, so that stored
-// layouts create and set them by name.
+// The control library's one registration: fonts, controls, forms, the standard and data-aware
+// controls, actions, menus and dialogs, so that stored layouts create and set them by name.
 #pragma once
 
-// Safe to call more than once.
-void RegisterControlClasses();
+// Registers the data access classes too. Safe to call more than once.
+void RegisterControlsClasses();

@@ -26,7 +26,9 @@ class TCustomControl : public TWinControl {
   void DestroyWnd() override;
 
  private:
+  void PaintForeign(HDC DC);
   std::unique_ptr<TCanvas> FCanvas;
+  TCanvas* FForeignCanvas = nullptr;
   bool FCanvasSelected = false;
 };
 

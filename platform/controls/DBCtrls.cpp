@@ -1,5 +1,6 @@
 // The field data link and the data-aware edit, memo and check box.
 #include "controls/DBCtrls.h"
+#include "controls/ControlClasses_p.h"
 
 #include <type_traits>
 

@@ -194,5 +194,3 @@ class TDBLookupComboBox : public TCustomComboBox, public TDBControlLink {
   bool FLoading = false;
 };
 
-// Published properties of the data-aware controls.
-void RegisterDBControlClasses();

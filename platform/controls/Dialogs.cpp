@@ -2,6 +2,7 @@
 // routes of MessageDlg, ShowMessage, MessageBox and the input box into the dialog service, file
 // filters, and the dialog components.
 #include "controls/Dialogs.h"
+#include "controls/ControlClasses_p.h"
 
 #include <filesystem>
 #include <utility>

@@ -203,5 +203,3 @@ class TColorDialog : public TCommonDialog {
   TColor Color = clBlack;
 };
 
-// Published properties of the dialog components.
-void RegisterDialogClasses();

@@ -1,6 +1,7 @@
 // Menu items and their tree, menus and their short cuts, popup menus, and the menu classes'
 // published properties.
 #include "controls/Menus.h"
+#include "controls/ControlClasses_p.h"
 
 #include <algorithm>
 

@@ -140,5 +140,3 @@ class TPopupMenu : public TMenu {
 TMenuItem* TrackPopupMenu(TMenuItem* Items, TPoint ScreenPoint, HWND Owner);
 // Shows a control's popup menu for a right click; installed as the controls' popup handler.
 bool PopupMenuHandler(TPopupMenu* Menu, TControl* Control, TPoint ScreenPoint);
-// Published properties of the menu classes.
-void RegisterMenuClasses();

@@ -8,7 +8,29 @@
 
 void TWinControl::WMPaint(TMessage& Message) { PaintHandler(Message); }
 
-void TWinControl::PaintHandler(TMessage&) {
+void TWinControl::PaintTo(HDC DC, int X, int Y) {
+  const int saved = SaveDC(DC);
+  TPoint origin;
+  SetViewportOrgEx(DC, 0, 0, &origin);
+  SetViewportOrgEx(DC, origin.X + X, origin.Y + Y);
+  const TRect client = ClientRect();
+  IntersectClipRect(DC, client.Left, client.Top, client.Right, client.Bottom);
+  try {
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
+    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+  } catch (...) {
+    RestoreDC(DC, saved);
+    throw;
+  }
+  RestoreDC(DC, saved);
+}
+
+// A WM_PAINT that brings its own device context paints into it, outside the window's paint pass.
+void TWinControl::PaintHandler(TMessage& Message) {
+  if (Message.WParam) {
+    PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+    return;
+  }
   PAINTSTRUCT ps;
   BeginPaint(FHandle, ps);
   try {
@@ -82,6 +104,7 @@ TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanva
 TCustomControl::~TCustomControl() { ReleaseCanvas(); }
 
 TCanvas* TCustomControl::Canvas() {
+  if (FForeignCanvas) return FForeignCanvas;
   if (!FCanvasSelected && !(ComponentState() & csDestroying) && Showing()) {
     SelectWindowCanvas(*FCanvas, Handle(), nullptr);
     FCanvasSelected = true;
@@ -101,7 +124,28 @@ void TCustomControl::DestroyWnd() {
   TWinControl::DestroyWnd();
 }
 
+// On a canvas that is not the window's (PaintTo), Canvas answers that canvas for the paint.
+void TCustomControl::PaintForeign(HDC DC) {
+  const int saved = SaveDC(DC);
+  FForeignCanvas = DC;
+  DC->SetFont(Font());
+  DC->Brush()->SetColor(Color());
+  try {
+    Paint();
+  } catch (...) {
+    FForeignCanvas = nullptr;
+    RestoreDC(DC, saved);
+    throw;
+  }
+  FForeignCanvas = nullptr;
+  RestoreDC(DC, saved);
+}
+
 void TCustomControl::PaintWindow(HDC DC) {
+  if (!HandleAllocated() || WindowFromDC(DC) != Handle()) {
+    PaintForeign(DC);
+    return;
+  }
   PAINTSTRUCT ps;
   ps.hdc = DC;
   ReleaseCanvas();

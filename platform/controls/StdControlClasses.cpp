@@ -1,5 +1,6 @@
 // Published properties of the standard controls, and the colour and cursor identifiers.
 #include "controls/StdControlClasses.h"
+#include "controls/ControlClasses_p.h"
 
 #include "controls/Bevel.h"
 #include "controls/ComboBox.h"

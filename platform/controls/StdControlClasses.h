@@ -1,5 +1,4 @@
-// Registers the published properties of the standard controls (and of the pictures they hold),
-// and the identifier maps of colours and cursors that stored layouts use.
+// The identifier maps of colours and cursors that stored layouts use.
 #pragma once
 
 #include "classes/Properties.h"
@@ -8,6 +7,3 @@
 TIdentMap ColorIdents();
 // crDefault ... crHandPoint: the standard cursors.
 TIdentMap CursorIdents();
-
-// Safe to call more than once.
-void RegisterStandardControlClasses();

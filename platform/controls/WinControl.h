@@ -63,6 +63,10 @@ class TWinControl : public TControl {
   void Invalidate() override;
   void Update() override;
   void Repaint() override;
+  // Paints the client area into DC with its top-left corner at (X, Y), as the window's own paint
+  // pass would (background, then WM_PAINT with DC); for printing a control and for tests that
+  // read what was drawn from a recording canvas. Graphic children are not drawn.
+  void PaintTo(HDC DC, int X, int Y);
   bool Showing() const override;
   void Realign();
   void DisableAlign() { ++FAlignLevel; }
@@ -99,6 +103,7 @@ class TWinControl : public TControl {
 
   virtual void AlignControls(TControl* AControl, TRect& Rect);
   virtual void AdjustClientRect(TRect& Rect) { (void)Rect; }
+  // DC is the window's own during its paint pass, or any canvas PaintTo was given.
   virtual void PaintWindow(HDC DC);
   void PaintHandler(TMessage& Message);
   void PaintControls(const PAINTSTRUCT& Paint, TControl* First);
@@ -144,7 +149,6 @@ class TWinControl : public TControl {
  private:
   template <class Key, class Event>
   bool DoKey(TMessage& Message, bool (TWinControl::*FormStep)(TMessage&), Event OwnEvent);
-  void WMTextMessage(TMessage& Message);
   void AnchorChildren(const TRect& Client);
   void AlignControlsNow();
 

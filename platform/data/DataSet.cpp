@@ -5,10 +5,7 @@
 #include "data/DataSource.h"
 #include "rtl/Text.h"
 
-TDataSet::TDataSet(TComponent* AOwner) : TComponent(AOwner) {
-  static const bool registered = (RegisterDataClasses(), true);  // links the registrations in
-  (void)registered;
-}
+TDataSet::TDataSet(TComponent* AOwner) : TComponent(AOwner) {}
 
 TDataSet::~TDataSet() {
   Destroying();

@@ -284,6 +284,6 @@ class TDataSet : public TComponent {
   TDataEvent FEnableEvent = deDataSetChange;
 };
 
-// Registers the data-access classes and their published properties for stored layouts. It runs
-// by itself at start-up; calling it again changes nothing.
+// Registers the data-access classes and their published properties for stored layouts; calling
+// it again changes nothing.
 void RegisterDataClasses();

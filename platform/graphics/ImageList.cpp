@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 struct TImageList::TEntry {
   QImage Image;

@@ -5,7 +5,7 @@
 
 #include <variant>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 #include "graphics/FontEngine_p.h"
 #include "rtl/Text.h"
 
@@ -162,6 +162,19 @@ std::vector<TMetafileTextRun> TMetafile::TextRuns() const {
     runs.push_back({int(i), FromCodePoints(text->Run.Text), {b.left(), b.top(), b.left() + b.width(), b.top() + b.height()}});
   }
   return runs;
+}
+
+std::vector<TMetafileFill> TMetafile::Fills() const {
+  std::vector<TMetafileFill> fills;
+  for (size_t i = 0; i < FRecords.size(); ++i) {
+    const auto* fill = std::get_if<TFillRecord>(&FRecords[i]->Data);
+    if (!fill) continue;
+    const QRect b = (fill->Area & fill->Clip).boundingRect();
+    const QRgb c = fill->Paint.At(b.left(), b.top());
+    const TColor color = TColor(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+    fills.push_back({int(i), {b.left(), b.top(), b.left() + b.width(), b.top() + b.height()}, color});
+  }
+  return fills;
 }
 
 void TMetafile::Draw(TCanvas* canvas, const TRect& r) const {

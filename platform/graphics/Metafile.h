@@ -18,6 +18,13 @@ struct TMetafileTextRun {
   TRect Bounds;         // in the metafile's coordinates
 };
 
+// A filled area: rectangles, lines, edges and shapes all reach the surface as fills.
+struct TMetafileFill {
+  int RecordIndex = 0;
+  TRect Bounds;         // of the painted part (area within clip), in the metafile's coordinates
+  TColor Color = 0;     // $00BBGGRR; for a pattern, the colour at the area's top-left pixel
+};
+
 class TMetafile : public TGraphic {
  public:
   TMetafile();
@@ -35,6 +42,7 @@ class TMetafile : public TGraphic {
 
   int RecordCount() const { return int(FRecords.size()); }
   std::vector<TMetafileTextRun> TextRuns() const;
+  std::vector<TMetafileFill> Fills() const;
 
   void Draw(TCanvas* canvas, const TRect& r) const override;
   // Foreign metafile data: kept unchanged, written back as read, drawn as nothing.

@@ -1,8 +1,8 @@
 // Invalid areas, paint passes and device contexts over the windows' backing images.
 #include <algorithm>
 
-#include "graphics/Canvas_p.h"
-#include "graphics/Region_p.h"
+#include "graphics/CanvasQt.h"
+#include "graphics/RegionQt.h"
 #include "windows/Layer_p.h"
 
 namespace {
@@ -178,6 +178,16 @@ void SelectWindowCanvas(TCanvas& Canvas, HWND Wnd, const PAINTSTRUCT* Paint) {
   if (Paint && Paint->hdc) clip = *Paint->hdc->DC().SystemClip;
   AttachCanvas(Canvas, *rec, false, clip);
   rec->Canvases.push_back(&Canvas);
+}
+
+HWND WindowFromDC(HDC DC) {
+  for (HWND h : Windows().All()) {
+    const TWindowRecord* rec = Windows().Find(h);
+    if (std::ranges::find(rec->Canvases, DC) != rec->Canvases.end()) return h;
+    for (const auto& dc : rec->DCs)
+      if (dc.get() == DC) return h;
+  }
+  return HWND();
 }
 
 void ReleaseWindowCanvas(TCanvas& Canvas) {

@@ -42,3 +42,6 @@ int ReleaseDC(HWND Wnd, HDC DC);
 // when the window is destroyed.
 void SelectWindowCanvas(TCanvas& Canvas, HWND Wnd, const PAINTSTRUCT* Paint = nullptr);
 void ReleaseWindowCanvas(TCanvas& Canvas);
+// The window a device context (from BeginPaint, GetDC or GetWindowDC) or a selected canvas draws
+// on; empty for any other canvas (a bitmap's, a printer's, a recording).
+HWND WindowFromDC(HDC DC);

@@ -2,30 +2,18 @@
 // key filters, Enter moving the focus, the limit, password character, character case, the
 // edit-control messages, the memo's lines, the change notification to the parent, and the
 // selection hidden while a text box does not have the focus.
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
+#include <Qt>
 
 #include "StdControlsKit.h"
 #include "controls/ComboBox.h"
 #include "rtl/Text.h"
-#include "windows/Layer_p.h"
 
 namespace {
 
 using EditTest = TStdControlsTest;
 
 // The pixels of a control's text box drawn in the highlight colour, as the screen shows them.
-int HighlightedPixels(TWinControl* Control) {
-  QWidget* editor = Windows().Find(Control->Handle())->NativeEditor;
-  const QImage image = editor->grab().toImage();
-  const COLORREF highlight = ColorToRGB(clHighlight);
-  const QRgb wanted = qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight));
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == wanted;
-  return count;
-}
+int HighlightedPixels(TWinControl* Control) { return NativeEditorPixels(Control->Handle(), clHighlight); }
 
 TEST_F(EditTest, ADigitsOnlyKeyFilterDropsTheOtherCharactersAndOnChangeFollowsTheText) {
   auto* edit = Add<TEdit>("edtScore", Bounds(10, 10, 100, 21));
@@ -102,19 +90,14 @@ TEST_F(EditTest, ARealQtKeyEventOnTheTextBoxReachesOnKeyPressFirst) {
     if (key == 'x') key = 0;
   };
   ShowForm();
-  QWidget* editor = Windows().Find(edit->Handle())->NativeEditor;
-  ASSERT_NE(editor, nullptr);
-  for (auto [qtKey, text] : {std::pair{Qt::Key_A, "a"}, std::pair{Qt::Key_X, "x"}, std::pair{Qt::Key_B, "b"}}) {
-    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
-    QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
-    QApplication::sendEvent(editor, &press);
-    QApplication::sendEvent(editor, &release);
-  }
+  ASSERT_TRUE(NativeEditorOf(edit->Handle()).Exists);
+  for (auto [qtKey, text] : {std::pair{Qt::Key_A, "a"}, std::pair{Qt::Key_X, "x"}, std::pair{Qt::Key_B, "b"}})
+    SendNativeKey(edit->Handle(), qtKey, text);
   EXPECT_EQ(edit->Text(), "");  // nothing reached the editor before the handlers ran
   Pump();
   EXPECT_EQ(seen, (std::vector<String>{"|a", "a|x", "a|b"}));
   EXPECT_EQ(edit->Text(), "ab");
-  EXPECT_EQ(static_cast<QLineEdit*>(editor)->text().toStdString(), "ab");
+  EXPECT_EQ(NativeEditorOf(edit->Handle()).Text, "ab");
 }
 
 TEST_F(EditTest, LimitPasswordAndCaseApplyToTypedText) {
@@ -126,8 +109,7 @@ TEST_F(EditTest, LimitPasswordAndCaseApplyToTypedText) {
   TypeText("abcdef");
   Pump();
   EXPECT_EQ(edit->Text(), "ABCD");
-  auto* editor = static_cast<QLineEdit*>(static_cast<QWidget*>(Windows().Find(edit->Handle())->NativeEditor));
-  EXPECT_EQ(editor->echoMode(), QLineEdit::Password);
+  EXPECT_TRUE(NativeEditorOf(edit->Handle()).Password);
   edit->SetSelStart(1);
   edit->SetSelLength(2);
   EXPECT_EQ(edit->SelText(), "BC");

@@ -198,6 +198,7 @@ TEST_F(MouseAndForms, WindowsAreMadeOnDemandAndMadeAgainWithoutLosingState) {
 }
 
 TEST_F(MouseAndForms, AFormIsMadeFromItsStoredLayoutWithItsHandlers) {
+  RegisterSampleForm();
   auto* form = TCustomForm::Create<TSampleForm>(Application);
   EXPECT_EQ(form->Log, (std::vector<String>{"create"}));
   EXPECT_EQ(form->Caption(), "示例窗口");

@@ -29,12 +29,4 @@ class TStdControlsTest : public TControlsTest {
     TControlsTest::SetUp();
     RegisterClass<TStdControlsForm, TForm>("TStdControlsForm");
   }
-  template <class T>
-  T* Add(const String& Name, TRect Bounds, TWinControl* Parent = nullptr) {
-    auto* c = new T(Form);
-    c->SetName(Name);
-    c->SetBoundsRect(Bounds);
-    c->SetParent(Parent ? Parent : Form);
-    return c;
-  }
 };

@@ -11,6 +11,7 @@
 #include "graphics/Graphic.h"
 #include "report/FR_DBRel.h"
 #include "report/FR_DBSet.h"
+#include "report/FR_Register.h"
 #include "rtl/Streams.h"
 
 namespace {
@@ -237,6 +238,7 @@ TEST(DBDataSetTest, DataSetAndDataSourceExcludeEachOtherAndAreForgottenWhenFreed
 }
 
 TEST(DBDataSetTest, StoredLayoutsNameTheDataSet) {
+  RegisterReportClasses();
   TComponentPtr<TComponent> module = MakeComponent<TComponent>();
   ReadLayout("object dmGym: TComponent\n"
              "  object adqprint: TMemDataSet\n"

@@ -1,13 +1,18 @@
 // The GUI test harness over the window layer and the control library.
 #include "support/GuiHarness.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
 
 #include <cstdlib>
 
+#include "controls/ControlClasses.h"
 #include "controls/DragDrop.h"
 #include "windows/Focus.h"
 #include "windows/Layer_p.h"
@@ -50,6 +55,7 @@ int TScriptedMessageBox::Show(HWND, const String& Text, const String& Caption, U
 }
 
 void TGuiTest::SetUp() {
+  RegisterControlsClasses();
   InitApplication();
   auto clock = std::make_unique<TTestClock>();
   FClock = clock.get();
@@ -180,6 +186,43 @@ void DrawWithChildren(QPainter& Painter, TWindowRecord& Rec, QPoint Origin) {
 }
 
 }  // namespace
+
+TNativeEditorView NativeEditorOf(HWND Wnd) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  QWidget* editor = rec ? rec->NativeEditor.data() : nullptr;
+  TNativeEditorView view;
+  if (!editor) return view;
+  view.Exists = true;
+  if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+    view.Text = line->text().toStdString();
+    view.Password = line->echoMode() == QLineEdit::Password;
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) {
+    view.Text = plain->toPlainText().toStdString();
+  }
+  return view;
+}
+
+int NativeEditorPixels(HWND Wnd, TColor Color) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec || !rec->NativeEditor) return 0;
+  const QImage image = rec->NativeEditor->grab().toImage();
+  const COLORREF rgb = ColorToRGB(Color);
+  const QRgb wanted = qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == wanted;
+  return count;
+}
+
+void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec || !rec->NativeEditor) return;
+  const QString text = QString::fromStdString(Text);
+  QKeyEvent press(QEvent::KeyPress, QtKey, Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, QtKey, Qt::NoModifier, text);
+  QApplication::sendEvent(rec->NativeEditor, &press);
+  QApplication::sendEvent(rec->NativeEditor, &release);
+}
 
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName) {
   TWindowRecord* rec = Windows().Find(Wnd);

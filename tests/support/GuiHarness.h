@@ -97,6 +97,20 @@ class TGuiTest : public ::testing::Test {
   std::unique_ptr<TClipboardService> FSavedClipboard;
 };
 
+// The native text box of a window (an edit's, a memo's, a combo box's), as tests may read and
+// drive it without reaching into the window layer.
+struct TNativeEditorView {
+  bool Exists = false;
+  String Text;
+  bool Password = false;  // characters shown as the password character
+};
+TNativeEditorView NativeEditorOf(HWND Wnd);
+// How many pixels of the text box's own drawing have Color (the selection's highlight, say).
+int NativeEditorPixels(HWND Wnd, TColor Color);
+// A key press and release given to the text box as the window system would (QtKey is a Qt key
+// code), so that they reach the layer through its native-editor filter.
+void SendNativeKey(HWND Wnd, int QtKey, const String& Text);
+
 // The window's image with its visible child windows drawn over it, as the screen would show it.
 // Saved as PNG under the build tree's test output folder (QUORIN_TEST_OUTPUT or the working
 // directory); answers the path.
