@@ -116,7 +116,8 @@ class TClassInfo {
   // Searches this class, then its ancestors, regardless of case.
   const TPropInfo* FindProperty(const String& Name) const;
   const TMethodInfo* FindMethod(const String& Name) const;
-  // Ancestors' properties first, each class's in registration order.
+  // Ancestors' properties first, each class's in registration order; a property a class registers
+  // again under an ancestor's name replaces the ancestor's in its place.
   std::vector<const TPropInfo*> Properties() const;
 
   void AddProperty(std::unique_ptr<TPropInfo> Prop);

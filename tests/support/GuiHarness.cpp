@@ -169,8 +169,12 @@ void TGuiTest::Wheel(TControl* Control, TPoint Point, int Delta) {
 
 namespace {
 
+// Outside its window region a window shows nothing, as the screen masks it.
 void DrawWithChildren(QPainter& Painter, TWindowRecord& Rec, QPoint Origin) {
+  Painter.save();
+  if (Rec.Region) Painter.setClipRegion(Rec.Region->translated(Origin), Qt::IntersectClip);
   Painter.drawImage(Origin, Rec.Image);
+  Painter.restore();
   const QPoint client = Origin + QPoint(Rec.Client.Left, Rec.Client.Top);
   Painter.save();
   Painter.setClipRect(QRect(client, QSize(Rec.Client.Width(), Rec.Client.Height())), Qt::IntersectClip);
@@ -224,19 +228,39 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
   QApplication::sendEvent(rec->NativeEditor, &release);
 }
 
+namespace {
+
+QImage ComposedImage(TWindowRecord& Rec) {
+  QImage image(Rec.Image.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  DrawWithChildren(painter, Rec, QPoint());
+  return image;
+}
+
+}  // namespace
+
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return std::string();
-  QImage image(rec->Image.size(), QImage::Format_RGB32);
-  image.fill(Qt::black);
-  {
-    QPainter painter(&image);
-    DrawWithChildren(painter, *rec, QPoint());
-  }
+  const QImage image = ComposedImage(*rec);
   const char* dir = std::getenv("QUORIN_TEST_OUTPUT");
   const std::string path = (dir ? std::string(dir) + "/" : std::string()) + FileName;
   image.save(QString::fromStdString(path), "PNG");
   return path;
+}
+
+std::vector<TColor> ComposedPixels(HWND Wnd, const TRect& Area) {
+  std::vector<TColor> pixels;
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec) return pixels;
+  const QImage image = ComposedImage(*rec);
+  for (int y = Area.Top; y < Area.Bottom; ++y)
+    for (int x = Area.Left; x < Area.Right; ++x) {
+      const QRgb p = image.pixel(x + rec->Client.Left, y + rec->Client.Top);
+      pixels.push_back(static_cast<TColor>(RGB(qRed(p), qGreen(p), qBlue(p))));
+    }
+  return pixels;
 }
 
 TColor WindowPixel(HWND Wnd, int X, int Y) {
