@@ -64,6 +64,7 @@ TEST_F(SmallWindowsTest, TheAboutBoxShowsTheVersionTurnsItsLinksRedUnderTheMouse
 TEST_F(SmallWindowsTest, TheProgressBarStopsAtItsMaximumAndANewTaskStartsAtZero) {
   TComponentPtr<TProgressTask> progress(TCustomForm::Create<TProgressTask>(Application));
   progress->Show();
+  EXPECT_EQ(GetWindowLong(progress->Handle(), GWL_STYLE) & WS_SYSMENU, 0);  // no close button
   EXPECT_EQ(progress->lbText->Caption(), "");
   progress->SetTask("统计班级成绩", 3);
   for (int i = 0; i < 5; ++i) progress->StepIt();
