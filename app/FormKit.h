@@ -1,5 +1,5 @@
 // Helpers of the application's windows: typed pointers to the components a stored layout made,
-// Enter moving the focus on, and the key filters of number boxes.
+// and the key filters of number boxes.
 #pragma once
 
 #include "controls/Forms.h"
@@ -13,7 +13,6 @@ void BindComponent(const TComponent* Owner, T*& Field, const char* Name) {
   if (!Field) throw EInvalidOperation(String("窗口布局中没有组件：") + Name);
 }
 
-// Enter typed in Sender is taken and moves the focus to the next control in tab order.
-void EnterMovesFocus(TCustomForm* Form, TObject* Sender, TKeyChar& Key);
-// Drops Key unless it is one of Allowed (ASCII characters).
+// Drops Key unless it is one of Allowed (ASCII characters). Enter passes: the boxes move the
+// focus on with it (EnterMovesFocus in their layouts).
 void AcceptOnly(TKeyChar& Key, const char* Allowed);

@@ -1,8 +1,9 @@
 // The student cards: the fitness card (per item the best score with its performance, and the
 // general score) and the examination card (the part averages and the weighted examination score).
-// Each build fills its table with a few statements over the whole result table instead of a
-// search and a post per result row, which keeps a school's rebuild within a few reads of the
-// results; the builds run inside one transaction, so a failure leaves the cards as they were.
+// Each build fills its table with a few grouped statements instead of a search and a post per
+// result row, which keeps a school's rebuild within a few reads of the results; each step runs its
+// statement over a few ranges of student numbers so that the progress bar follows the work. The
+// builds run inside one transaction, so a failure leaves the cards as they were.
 #include <map>
 
 #include "app/KvData.h"
@@ -30,15 +31,15 @@ std::vector<TCardItem> ReadCardItems(TADOQuery* Query) {
 // The results of the students whose cards are built: of every student, or of one class's.
 String UptoResults(bool OneClass) {
   return OneClass ? "from Tb_UptoProcess a, Tb_Students c\n"
-                    "  where a.Fd_StuNo = c.Fd_StuNo and c.Fd_Class = :AClass\n"
-                  : "from Tb_UptoProcess a where a.Fd_StuNo is not null\n";
+                    "  where a.Fd_StuNo = c.Fd_StuNo and c.Fd_Class = :AClass"
+                  : "from Tb_UptoProcess a where a.Fd_StuNo is not null";
 }
 
-// One card per student with a result of a listed item. Per student and item the best result is
-// the one with the highest score above 0 and, among equal scores, the first stored (the smallest
-// Fd_ProcID): the key score × 2^32 − Fd_ProcID orders them so, and its max() takes the other
-// columns from that row. Results scored 0 or less write nothing. The grade is that of the
-// student's first result of a listed item.
+// One card per student of the range with a result of a listed item. Per student and item the best
+// result is the one with the highest score above 0 and, among equal scores, the first stored (the
+// smallest Fd_ProcID): the key score × 2^32 − Fd_ProcID orders them so, and its max() takes the
+// other columns from that row. Results scored 0 or less write nothing; an empty performance is 0.
+// The grade is that of the student's first result of a listed item.
 String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
   String columns = "Fd_StuNo, Fd_Grade";
   String values;
@@ -54,17 +55,18 @@ String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
          "    where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo order by a.Fd_ProcID limit 1)" +
          values + "\n" +
          "from (select a.Fd_StuNo, a.Fd_ProgNo as Item,\n"
-         "        case when a.Fd_FenVal > 0 then a.Fd_Achieve end as Achieve,\n"
+         "        case when a.Fd_FenVal > 0 then coalesce(a.Fd_Achieve, 0) end as Achieve,\n"
          "        case when a.Fd_FenVal > 0 then a.Fd_FenVal end as Fen,\n"
          "        max(case when a.Fd_FenVal > 0 then a.Fd_FenVal * 4294967296 - a.Fd_ProcID end)\n"
-         "      " + UptoResults(OneClass) + "      group by a.Fd_StuNo, a.Fd_ProgNo) r\n"
+         "      " + UptoResults(OneClass) + " and a.Fd_StuNo between :ALow and :AHigh\n"
+         "      group by a.Fd_StuNo, a.Fd_ProgNo) r\n"
          "group by r.Fd_StuNo\n"
          "having exists (select 1 from Tb_UptoProcess a, Tb_UptoProg b\n"
          "  where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo)";
 }
 
-// The general score: the best score of each item category 1 to 5 added up; an empty score
-// column counts 0.
+// The general score of the range's cards: the best score of each item category 1 to 5 added up; an
+// empty score column counts 0.
 String GeneralScoreSql(const std::vector<TCardItem>& Items) {
   std::map<int, String> bestOfType;
   for (const TCardItem& item : Items) {
@@ -73,7 +75,8 @@ String GeneralScoreSql(const std::vector<TCardItem>& Items) {
   }
   String sum;
   for (const auto& [type, scores] : bestOfType) sum += (sum.empty() ? "max(0" : " + max(0") + scores + ")";
-  return "update Tb_UptoCard set Fd_GernalFen = " + (sum.empty() ? String("0") : sum);
+  return "update Tb_UptoCard set Fd_GernalFen = " + (sum.empty() ? String("0") : sum) +
+         " where Fd_StuNo between :ALow and :AHigh";
 }
 
 // The examination parts in the order a build handles them, with the card column each fills, its
@@ -99,23 +102,26 @@ String ExamResults(bool OneClass) {
                   : "from Tb_ExamProcess a where a.Fd_StuNo is not null";
 }
 
-// A part's column of every card: the student's average of the part, rounded half to even. The
-// first part with a result of the student makes the card; a part without results stays empty.
+// A part's column of the range's cards: the student's average of the part, rounded half to even, 0
+// when the part's scores are all empty. The first part with a result of the student makes the
+// card; a part without results stays empty.
 String ExamPartSql(const TExamPart& Part, bool OneClass) {
-  return String("insert into Tb_ExamCard (Fd_StuNo, ") + Part.Column + ")\nselect a.Fd_StuNo, " +
-         RoundHalfEvenSql("avg(a.Fd_FenVal)") + " " + ExamResults(OneClass) + " and a.Fd_TestPart = " +
-         std::to_string(Part.TestPart) + "\ngroup by a.Fd_StuNo\non conflict (Fd_StuNo) do update set " +
-         Part.Column + " = excluded." + Part.Column;
+  return String("insert into Tb_ExamCard (Fd_StuNo, ") + Part.Column + ")\nselect a.Fd_StuNo, coalesce(" +
+         RoundHalfEvenSql("avg(a.Fd_FenVal)") + ", 0) " + ExamResults(OneClass) + " and a.Fd_TestPart = " +
+         std::to_string(Part.TestPart) + " and a.Fd_StuNo between :ALow and :AHigh\ngroup by a.Fd_StuNo\n" +
+         "on conflict (Fd_StuNo) do update set " + Part.Column + " = excluded." + Part.Column;
 }
 
-// The examination score: the weighted parts over 10, rounded half to even; an empty part counts 0.
+// The examination score of the range's cards: the weighted parts over 10, rounded half to even; an
+// empty part counts 0.
 String ExamScoreSql() {
   String weighted;
   for (const TExamPart& part : ExamParts) {
     weighted += String(weighted.empty() ? "" : " + ") + std::to_string(part.Weight) + " * coalesce(" + part.Column +
                 ", 0)";
   }
-  return "update Tb_ExamCard set Fd_GernalFen = " + RoundHalfEvenSql("(" + weighted + ") / 10.0");
+  return "update Tb_ExamCard set Fd_GernalFen = " + RoundHalfEvenSql("(" + weighted + ") / 10.0") +
+         " where Fd_StuNo between :ALow and :AHigh";
 }
 
 }  // namespace
@@ -145,37 +151,39 @@ void TdmGym::BuildClassUptoCard(TProgressTask* Progress, const String& ClassName
   });
 }
 
+// The bar of the first step counts the students whose results are folded, that of the second the
+// cards made.
 void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
-  TCloseQueries closer({adqSumProg, adqExecSql});
+  TCloseQueries closer({adqSumProg, adqSumSource, adqExecSql});
   const std::vector<TCardItem> items = ReadCardItems(adqSumProg);
   const bool oneClass = !ClassName.empty();
   TSqlParams params;
   if (oneClass) params.emplace_back("AClass", ClassName);
   for (size_t i = 0; i < items.size(); ++i) params.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
-  ShowTask(Progress, "正在统计学生考试成绩...", 1);
-  RunSql(adqExecSql, CardInsertSql(items, oneClass), params);
-  StepTask(Progress);
-  ShowTask(Progress, "正在统计学生总分...", 1);
-  RunSql(adqExecSql, GeneralScoreSql(items));
-  StepTask(Progress);
+  const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
+  const int cards = RunStepByRanges(adqExecSql, Progress, "正在统计学生考试成绩...", Students(ranges), ranges,
+                                    rsStudents, CardInsertSql(items, oneClass), params);
+  RunStepByRanges(adqExecSql, Progress, "正在统计学生总分...", cards, ranges, rsChangedRows,
+                  GeneralScoreSql(items));
 }
 
 void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
   RebuildInTransaction([&] { BuildExamCard(Progress, ClassName); });
 }
 
+// The bar of each part's step counts the students whose results are averaged, that of the last
+// step the cards.
 void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
-  TCloseQueries closer({adqExecSql});
+  TCloseQueries closer({adqSumSource, adqExecSql});
   const bool oneClass = !ClassName.empty();
   ShowTask(Progress, "正在初始化数据...", 1);
   RunSql(adqExecSql, "delete from Tb_ExamCard");
   const TSqlParams params = oneClass ? TSqlParams{{"AClass", ClassName}} : TSqlParams{};
+  const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
   for (const TExamPart& part : ExamParts) {
-    ShowTask(Progress, part.Text, 1);
-    RunSql(adqExecSql, ExamPartSql(part, oneClass), params);
-    StepTask(Progress);
+    RunStepByRanges(adqExecSql, Progress, part.Text, Students(ranges), ranges, rsStudents,
+                    ExamPartSql(part, oneClass), params);
   }
-  ShowTask(Progress, "统计学生考试综合得分...", 1);
-  RunSql(adqExecSql, ExamScoreSql());
-  StepTask(Progress);
+  RunStepByRanges(adqExecSql, Progress, "统计学生考试综合得分...", CountRows(adqSumSource, "Tb_ExamCard"), ranges,
+                  rsChangedRows, ExamScoreSql());
 }

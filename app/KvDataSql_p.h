@@ -1,6 +1,7 @@
 // Helpers of the card and statistics builds of the data module: running a statement with bound
-// values, quoting column names taken from the item tables, rounding half to even in SQL, and the
-// progress window calls, which a build without a window skips.
+// values, quoting column names taken from the item tables, rounding half to even in SQL, the
+// progress window calls, which a build without a window skips, and steps run range by range of
+// student numbers so that the bar follows their work.
 #pragma once
 
 #include <utility>
@@ -14,6 +15,8 @@ using TSqlParams = std::vector<std::pair<String, Variant>>;
 
 // Runs the statements of Sql on Query with the named values bound; answers the rows changed.
 int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
+// The rows of a table.
+int CountRows(TADOQuery* Query, const String& Table);
 // A column name as a quoted SQL name, whatever characters the item tables gave it.
 String QuotedColumn(const String& Name);
 // SQL for the nearest integer to the value of Expr, halves to the even neighbour (12.5 gives 12,
@@ -21,7 +24,29 @@ String QuotedColumn(const String& Name);
 String RoundHalfEvenSql(const String& Expr);
 
 void ShowTask(TProgressTask* Progress, const String& Text, int Max);
-void StepTask(TProgressTask* Progress);
+void StepTask(TProgressTask* Progress, int Count = 1);
+
+// Student numbers from Low to High (both included) and how many students of a build they hold.
+struct TStudentRange {
+  int Low;
+  int High;
+  int Students;
+};
+// The students of a build (of the class, or of the school when ClassName is empty) in a few ranges
+// of student numbers, in ascending order. The first and the last range are open-ended, so that
+// results under numbers without a student row fall into one of them.
+std::vector<TStudentRange> StudentRanges(TADOQuery* Query, const String& ClassName);
+int Students(const std::vector<TStudentRange>& Ranges);
+
+// How far the bar moves after a range: by the range's students, or by the rows its statement
+// changed.
+enum TRangeStep { rsStudents, rsChangedRows };
+// One step of a build: Text with Max on the bar, then Sql on Query once per range, its student
+// numbers bound as :ALow and :AHigh, each run followed by its move of the bar. Answers the rows
+// changed.
+int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+                    const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql,
+                    TSqlParams Params = {});
 
 // Closes the queries it holds when the build that used them ends, whichever way it ends.
 class TCloseQueries {

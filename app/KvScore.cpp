@@ -1,6 +1,7 @@
 // The scoring rule, the reading of typed performances and the loading of standards rows.
 #include "app/KvScore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -13,13 +14,22 @@
 
 namespace {
 
-// A value in thousandths, rounded half to even, as the 32-bit integer the rule compares. Values
-// beyond that range saturate, which keeps every comparison with a value inside it right.
+// A value in thousandths, rounded half to even on the exact product of the stored double and
+// 1000, as the 32-bit integer the rule compares. The product rounded to a double can land on a
+// half that the exact product lies just above or below (7.1005 × 1000 is 7100.50000000000026):
+// its rounding error, exact through fma, settles such a tie. Values beyond the range saturate,
+// which keeps every comparison with a value inside it right.
 int32_t Thousandths(double Value) {
-  const double scaled = Value * 1000;
-  if (scaled >= 2147483647.5) return std::numeric_limits<int32_t>::max();
-  if (scaled < -2147483648.5) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(Round(scaled));
+  const double product = Value * 1000;
+  if (product >= 2147483648.0) return std::numeric_limits<int32_t>::max();
+  if (product <= -2147483649.0) return std::numeric_limits<int32_t>::min();
+  int64_t nearest = Round(product);
+  const double error = std::fma(Value, 1000, -product);
+  const double rest = product - static_cast<double>(nearest);
+  if (rest == 0.5 && error > 0) ++nearest;
+  if (rest == -0.5 && error < 0) --nearest;
+  return static_cast<int32_t>(std::clamp<int64_t>(nearest, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
 }
 
 template <class Reaches>

@@ -23,10 +23,10 @@ using TStandardThresholds = std::array<double, ScoreLevelCount>;
 // Only "秒" is a time, where lower is better; in every other unit more is better.
 bool IsTimeUnit(const String& Unit);
 
-// The highest level whose threshold the performance reaches, comparing both in thousandths
-// rounded half to even as 32-bit integers. Every level is tried in ascending order and the last
-// one reached wins, so thresholds out of order still give the highest level reached; 0 when
-// none is reached.
+// The highest level whose threshold the performance reaches, comparing both in thousandths (the
+// exact product of the value and 1000, rounded half to even) as 32-bit integers. Every level is
+// tried in ascending order and the last one reached wins, so thresholds out of order still give
+// the highest level reached; 0 when none is reached.
 int ScoreTimeItem(double Achieve, const TStandardThresholds& Thresholds);
 int ScoreCountItem(double Achieve, const TStandardThresholds& Thresholds);
 // By the unit's direction.

@@ -39,15 +39,9 @@ void TfmInputAchieveBox::SetTimeMode(bool IsTime) {
 
 void TfmInputAchieveBox::FormShow(TObject*) { SetActiveControl(FIsTime ? edtMinute : edtNumeric); }
 
-void TfmInputAchieveBox::edtTimeKeyPress(TObject* Sender, TKeyChar& Key) {
-  EnterMovesFocus(this, Sender, Key);
-  AcceptOnly(Key, "0123456789");
-}
+void TfmInputAchieveBox::edtTimeKeyPress(TObject*, TKeyChar& Key) { AcceptOnly(Key, "0123456789"); }
 
-void TfmInputAchieveBox::edtNumericKeyPress(TObject* Sender, TKeyChar& Key) {
-  EnterMovesFocus(this, Sender, Key);
-  AcceptOnly(Key, "0123456789.");
-}
+void TfmInputAchieveBox::edtNumericKeyPress(TObject*, TKeyChar& Key) { AcceptOnly(Key, "0123456789."); }
 
 // Minutes (or the value read before when none are given), seconds, and the hundredths box read
 // as the digits after the point: "5" is half a second, "05" five hundredths.

@@ -10,7 +10,6 @@
 void TfmLogon::Publish(TClassBuilder<TfmLogon>& c) {
   c.Method("FormCreate", &TfmLogon::FormCreate);
   c.Method("FormCloseQuery", &TfmLogon::FormCloseQuery);
-  c.Method("EditKeyPress", &TfmLogon::EditKeyPress);
   c.Method("actLoginUpdate", &TfmLogon::actLoginUpdate);
   c.Method("actLoginExecute", &TfmLogon::actLoginExecute);
   c.Method("actunLoginExecute", &TfmLogon::actunLoginExecute);
@@ -33,8 +32,6 @@ void TfmLogon::FormCreate(TObject*) {
 }
 
 void TfmLogon::FormCloseQuery(TObject*, bool& CanClose) { CanClose = FCanClose; }
-
-void TfmLogon::EditKeyPress(TObject* Sender, TKeyChar& Key) { EnterMovesFocus(this, Sender, Key); }
 
 void TfmLogon::actLoginUpdate(TObject*) { actLogin->SetEnabled(!edtLogon->Text().empty()); }
 

@@ -29,7 +29,6 @@ class TfmLogon : public TForm {
  private:
   void FormCreate(TObject* Sender);
   void FormCloseQuery(TObject* Sender, bool& CanClose);
-  void EditKeyPress(TObject* Sender, TKeyChar& Key);
   void actLoginUpdate(TObject* Sender);
   void actLoginExecute(TObject* Sender);
   void actunLoginExecute(TObject* Sender);

@@ -1,6 +1,8 @@
 // The progress window: its task, its steps, and a fresh start each time it is shown.
 #include "app/dialogs/ProgressTask.h"
 
+#include <algorithm>
+
 #include "app/FormKit.h"
 
 void TProgressTask::Publish(TClassBuilder<TProgressTask>& c) {
@@ -30,7 +32,9 @@ void TProgressTask::SetTask(const String& Text, int Max) {
   Repaint();
 }
 
-void TProgressTask::StepIt() {
-  if (pbFinished->Position() < pbFinished->Max()) pbFinished->StepIt();
+void TProgressTask::StepIt() { StepBy(1); }
+
+void TProgressTask::StepBy(int Count) {
+  pbFinished->StepBy(std::min(Count, pbFinished->Max() - pbFinished->Position()));
   Repaint();
 }

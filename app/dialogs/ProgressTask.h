@@ -18,6 +18,8 @@ class TProgressTask : public TForm {
   void SetTask(const String& Text, int Max);
   // One step, up to Max.
   void StepIt();
+  // Count steps at once, up to Max, with one repaint.
+  void StepBy(int Count);
 
   TLabel* lbText = nullptr;
   TProgressBar* pbFinished = nullptr;

@@ -64,6 +64,7 @@ void PublishControl(TClassBuilder<TControl>& c) {
 void PublishWinControl(TClassBuilder<TWinControl>& c) {
   c.Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder);
   c.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
+  c.Property("EnterMovesFocus", &TWinControl::EnterMovesFocus, &TWinControl::SetEnterMovesFocus).Default(false);
   c.Event("OnEnter", &TWinControl::OnEnter);
   c.Event("OnExit", &TWinControl::OnExit);
   c.Event("OnKeyDown", &TWinControl::OnKeyDown);
@@ -72,6 +73,8 @@ void PublishWinControl(TClassBuilder<TWinControl>& c) {
 }
 
 void PublishForm(TClassBuilder<TCustomForm>& c) {
+  c.SetProperty("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons, BorderIconNames)
+      .Default(DefaultBorderIcons);
   c.Property("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle, FormBorderStyleNames).Default(bsSizeable);
   c.Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, FormStyleNames).Default(fsNormal);
   c.Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition, PositionNames).Default(poDesigned);

@@ -38,6 +38,11 @@ void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
   Invalidate();
 }
 
+void TCustomEdit::SetAlignment(TAlignment Value) {
+  FAlignment = Value;
+  FTextBox->SetAlignment(Value);
+}
+
 int TCustomEdit::SelStart() const {
   int s = 0, e = 0;
   FTextBox->GetSel(s, e);

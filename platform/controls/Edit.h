@@ -1,7 +1,7 @@
 // TCustomEdit and TEdit: a one-line text box with a sunken border, its text kept by the Qt editor
-// inside (TTextBox), with the limit, password character, read-only, character case, selection
-// (hidden while the edit does not have the focus) and the change event. Data-aware edits derive from TCustomEdit and hook Change, ReadOnly and
-// the text.
+// inside (TTextBox), with the limit, password character, read-only, character case, alignment,
+// selection (hidden while the edit does not have the focus) and the change event. Data-aware
+// edits derive from TCustomEdit and hook Change, ReadOnly and the text.
 #pragma once
 
 #include <memory>
@@ -35,6 +35,9 @@ class TCustomEdit : public TWinControl {
   // Everything is selected when the edit is entered.
   bool AutoSelect() const { return FAutoSelect; }
   void SetAutoSelect(bool Value) { FAutoSelect = Value; }
+  // Where the text lies between the edit's sides.
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment Value);
   bool Modified() const { return FTextBox->Modified(); }
   void SetModified(bool Value) { FTextBox->SetModified(Value); }
 
@@ -84,6 +87,7 @@ class TCustomEdit : public TWinControl {
 
   std::unique_ptr<TTextBox> FTextBox;
   TBorderStyle FBorderStyle = bsSingle;
+  TAlignment FAlignment = taLeftJustify;
   bool FAutoSelect = true;
 };
 

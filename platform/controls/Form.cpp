@@ -6,6 +6,28 @@
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
 
+namespace {
+
+// The caption buttons a border style can carry, as the class library allows them: none without a
+// border, the system menu and help on a dialog, the system menu alone on a tool window. The help
+// button only shows without the minimise and maximise boxes.
+void AddBorderIcons(TCreateParams& Params, TFormBorderStyle Style, TBorderIcons Icons) {
+  switch (Style) {
+    case bsNone: Icons = 0; break;
+    case bsDialog: Icons &= BorderIconBit(biSystemMenu) | BorderIconBit(biHelp); break;
+    case bsToolWindow:
+    case bsSizeToolWin: Icons &= BorderIconBit(biSystemMenu); break;
+    default: break;
+  }
+  if (Icons & BorderIconBit(biSystemMenu)) Params.Style |= WS_SYSMENU;
+  if (Icons & BorderIconBit(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+  if (Icons & BorderIconBit(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+  if ((Icons & BorderIconBit(biHelp)) && !(Params.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
+    Params.ExStyle |= WS_EX_CONTEXTHELP;
+}
+
+}  // namespace
+
 TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
   TControl::SetVisible(false);
@@ -68,7 +90,7 @@ void TCustomForm::Deactivate() {
   if (OnDeactivate) OnDeactivate(this);
 }
 
-// A top-level window: styles from the border style, owned by the form's owner form (or the main
+// A top-level window: styles from the border style and icons, owned by the form's owner form (or the main
 // form), stay-on-top from the form style.
 void TCustomForm::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
@@ -76,21 +98,22 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   Params.Style |= WS_CLIPCHILDREN;
   switch (FBorderStyle) {
     case bsNone: Params.Style |= WS_POPUP; break;
-    case bsSingle: Params.Style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_BORDER; break;
-    case bsSizeable: Params.Style |= WS_OVERLAPPEDWINDOW; break;
+    case bsSingle: Params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
     case bsDialog:
-      Params.Style |= WS_CAPTION | WS_SYSMENU;
+      Params.Style |= WS_CAPTION;
       Params.ExStyle |= WS_EX_DLGMODALFRAME;
       break;
     case bsToolWindow:
-      Params.Style |= WS_CAPTION | WS_SYSMENU;
+      Params.Style |= WS_CAPTION;
       Params.ExStyle |= WS_EX_TOOLWINDOW;
       break;
     case bsSizeToolWin:
-      Params.Style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+      Params.Style |= WS_CAPTION | WS_THICKFRAME;
       Params.ExStyle |= WS_EX_TOOLWINDOW;
       break;
   }
+  AddBorderIcons(Params, FBorderStyle, FBorderIcons);
   if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
   Params.WndParent = ParentWindow();
   if (!Params.WndParent) {
@@ -103,6 +126,12 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
   if (FBorderStyle == Value) return;
   FBorderStyle = Value;
+  RecreateWnd();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+  if (FBorderIcons == Value) return;
+  FBorderIcons = Value;
   RecreateWnd();
 }
 

@@ -12,6 +12,13 @@
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 inline constexpr const char* FormBorderStyleNames[] = {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+// The buttons of the caption: a set, bit i for the icon numbered i.
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = unsigned;
+inline constexpr const char* BorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
+constexpr TBorderIcons BorderIconBit(TBorderIcon Icon) { return 1u << Icon; }
+constexpr TBorderIcons DefaultBorderIcons =
+    BorderIconBit(biSystemMenu) | BorderIconBit(biMinimize) | BorderIconBit(biMaximize);
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 inline constexpr const char* FormStyleNames[] = {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"};
 enum TPosition {
@@ -82,6 +89,11 @@ class TCustomForm : public TCustomControl {
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle Value);
+  // The caption's buttons the form asks for; its border style decides which of them it can have
+  // (none without a border, the system menu and help on a dialog, the system menu alone on a tool
+  // window), and the system menu brings the close button.
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons Value);
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle Value);
   TPosition Position() const { return FPosition; }
@@ -137,6 +149,7 @@ class TCustomForm : public TCustomControl {
   bool FModal = false;
   TModalResult FModalResult = mrNone;
   TFormBorderStyle FBorderStyle = bsSizeable;
+  TBorderIcons FBorderIcons = DefaultBorderIcons;
   TFormStyle FFormStyle = fsNormal;
   TPosition FPosition = poDesigned;
   TWindowState FWindowState = wsNormal;

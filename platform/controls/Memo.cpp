@@ -23,11 +23,6 @@ void TCustomMemo::SetWordWrap(bool Value) {
   TextBox().SetWordWrap(Value);
 }
 
-void TCustomMemo::SetAlignment(TAlignment Value) {
-  FAlignment = Value;
-  TextBox().SetAlignment(Value);
-}
-
 TPoint TCustomMemo::CaretPos() const {
   int s = 0, e = 0;
   TextBox().GetSel(s, e);

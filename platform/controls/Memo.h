@@ -41,8 +41,6 @@ class TCustomMemo : public TCustomEdit {
   void SetScrollBars(TScrollStyle Value);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
-  TAlignment Alignment() const { return FAlignment; }
-  void SetAlignment(TAlignment Value);
   bool WantReturns() const { return FWantReturns; }
   void SetWantReturns(bool Value) { FWantReturns = Value; }
   bool WantTabs() const { return FWantTabs; }
@@ -57,7 +55,6 @@ class TCustomMemo : public TCustomEdit {
   std::unique_ptr<TMemoStrings> FLines;
   TScrollStyle FScrollBars = ssNone;
   bool FWordWrap = true;
-  TAlignment FAlignment = taLeftJustify;
   bool FWantReturns = true;
   bool FWantTabs = false;
 };

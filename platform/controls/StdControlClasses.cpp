@@ -59,6 +59,7 @@ void PublishEdit(TClassBuilder<TCustomEdit>& c) {
   c.Property("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle, BorderStyleNames).Default(bsSingle);
   c.Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect).Default(true);
   c.Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection).Default(true);
+  c.Property("Alignment", &TCustomEdit::Alignment, &TCustomEdit::SetAlignment, AlignmentNames).Default(taLeftJustify);
   c.Event("OnChange", &TCustomEdit::OnChange);
 }
 
@@ -66,7 +67,6 @@ void PublishMemo(TClassBuilder<TCustomMemo>& c) {
   c.Property("Lines", &TCustomMemo::Lines);
   c.Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars, ScrollStyleNames).Default(ssNone);
   c.Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
-  c.Property("Alignment", &TCustomMemo::Alignment, &TCustomMemo::SetAlignment, AlignmentNames).Default(taLeftJustify);
   c.Property("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns).Default(true);
   c.Property("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs).Default(false);
 }

@@ -42,6 +42,10 @@ class TWinControl : public TControl {
   void SetTabOrder(int Value);
   bool TabStop() const { return FTabStop; }
   void SetTabStop(bool Value);
+  // Enter in the control goes to its own key events instead of the form's default button and,
+  // unless they use it up, moves the focus on to the next control in tab order.
+  bool EnterMovesFocus() const { return FEnterMovesFocus; }
+  void SetEnterMovesFocus(bool Value) { FEnterMovesFocus = Value; }
   // Visible and enabled up to its form.
   virtual bool CanFocus() const;
   virtual bool Focused() const;
@@ -153,6 +157,7 @@ class TWinControl : public TControl {
   std::vector<TControl*> FControls;   // bottom of the z-order first
   std::vector<TWinControl*> FTabList;  // in tab order
   bool FTabStop = false;
+  bool FEnterMovesFocus = false;
   int FAlignLevel = 0;
   TSize FAnchorBase;  // the client size the children's anchors were last applied at
 };

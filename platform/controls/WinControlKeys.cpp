@@ -1,6 +1,6 @@
 // Keys on windowed controls: the pre-translation pass (dialog keys and characters go to the form
 // first unless the control asks for them with WM_GETDLGCODE), then the key events, with the
-// form's key preview before the control's own.
+// form's key preview before the control's own, and Enter moving the focus where a control asks.
 #include "controls/Forms.h"
 #include "windows/Input.h"
 
@@ -50,9 +50,12 @@ bool TWinControl::DoKey(TMessage& Message, bool (TWinControl::*FormStep)(TMessag
   return key == 0;
 }
 
+// An Enter that moves the focus goes no further than the key events: its character message moves
+// the focus, and a text box must not see the key (a memo would start a new line).
 bool TWinControl::DoKeyDown(TMessage& Message) {
   const TShiftState shift = KeyDataToShiftState(Message.LParam);
-  return DoKey<WORD>(Message, &TWinControl::DoKeyDown, [&](WORD& Key) { KeyDown(Key, shift); });
+  if (DoKey<WORD>(Message, &TWinControl::DoKeyDown, [&](WORD& Key) { KeyDown(Key, shift); })) return true;
+  return FEnterMovesFocus && Message.WParam == VK_RETURN;
 }
 
 bool TWinControl::DoKeyUp(TMessage& Message) {
@@ -61,7 +64,11 @@ bool TWinControl::DoKeyUp(TMessage& Message) {
 }
 
 bool TWinControl::DoKeyPress(TMessage& Message) {
-  return DoKey<TKeyChar>(Message, &TWinControl::DoKeyPress, [&](TKeyChar& Key) { KeyPress(Key); });
+  if (DoKey<TKeyChar>(Message, &TWinControl::DoKeyPress, [&](TKeyChar& Key) { KeyPress(Key); })) return true;
+  if (!FEnterMovesFocus || Message.WParam != '\r') return false;
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this) form->SelectNext(this, true, true);
+  return true;
 }
 
 void TWinControl::WMKeyDown(TMessage& Message) {
@@ -88,7 +95,8 @@ void TWinControl::CNKeyDown(TMessage& Message) {
   if (shortCutForm && shortCutForm->IsShortCut(key, KeyDataToShiftState(Message.LParam))) return;
   if (Perform(CM_CHILDKEY, key, reinterpret_cast<LPARAM>(this)) != 0) return;
   const LRESULT mask = DialogCodeFor(key);
-  if (mask && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0) {
+  const bool wanted = key == VK_RETURN && FEnterMovesFocus;
+  if (mask && !wanted && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0) {
     TCustomForm* form = GetParentForm(this);
     if (form && form->Perform(CM_DIALOGKEY, key, Message.LParam) != 0) return;
   }

@@ -138,12 +138,26 @@ class TWindowWidget : public QWidget {
   bool FLastWasPress = false;
 };
 
-// Pop-up windows draw their own frame and have no task-bar entry; windows that never take the
+// The buttons a native caption shows: close with the system menu, minimise and maximise with
+// their boxes, help with the context-help style.
+Qt::WindowFlags CaptionButtonsOf(const TWindowRecord& Rec) {
+  if ((Rec.Style & WS_CAPTION) != WS_CAPTION) return {};
+  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (Rec.Style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (Rec.Style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+  if (Rec.Style & WS_MAXIMIZEBOX) flags |= Qt::WindowMaximizeButtonHint;
+  if (Rec.ExStyle & WS_EX_CONTEXTHELP) flags |= Qt::WindowContextHelpButtonHint;
+  return flags;
+}
+
+// Pop-up windows draw their own frame and have no task-bar entry; other top-level windows have the
+// window system's frame with the caption buttons of their styles. Windows that never take the
 // activation do not take the native focus either.
 Qt::WindowFlags FlagsOf(const TWindowRecord& Rec) {
   if (Rec.IsChild()) return Qt::Widget;
   Qt::WindowFlags flags = Qt::Window;
   if (Rec.ExStyle & WS_EX_TOOLWINDOW) flags = Qt::Tool;
+  flags |= CaptionButtonsOf(Rec);
   if ((Rec.Style & WS_POPUP) && !(Rec.ExStyle & WS_EX_APPWINDOW)) flags = Qt::Tool | Qt::FramelessWindowHint;
   if (Rec.ExStyle & WS_EX_TOPMOST) flags |= Qt::WindowStaysOnTopHint;
   if (Rec.ExStyle & WS_EX_NOACTIVATE) flags |= Qt::WindowDoesNotAcceptFocus;

@@ -1,8 +1,9 @@
 // The fixture of the records application's tests: the GUI harness with the application's classes
 // registered and titled, a database of its own made from the default one (or none), the settings
-// pointing at it, and a school to log on to.
+// pointing at it, and a school to log on to. Rendered pictures go to the test's build folder.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -17,6 +18,7 @@ class TAppTest : public TGuiTest {
  protected:
   void SetUp() override {
     TGuiTest::SetUp();
+    setenv("QUORIN_TEST_OUTPUT", QUORIN_TEST_PICTURES, 0);
     RegisterAppClasses();
     Application->SetTitle("Quorin");
     TRegistry().DeleteKey("\\Software\\Tolvik");

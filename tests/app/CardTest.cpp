@@ -98,13 +98,64 @@ TEST_F(CardTest, ExamCardsAverageEachPartAndWeighTheScoreHalfToEven) {
   EXPECT_EQ(ExamCards(), std::vector<TTextRow>(school.begin(), school.begin() + 4));
 }
 
-// Only the four parts count; a part whose scores are all empty has no average and counts 0.
-TEST_F(CardTest, ExamCardsIgnoreOtherPartsAndEmptyScores) {
-  Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES"
-          " (1105, 'E01', 90, 7), (1106, 'BP101', NULL, 1)");
+// Only the four parts count.
+TEST_F(CardTest, ExamCardsIgnoreOtherParts) {
+  Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES (1105, 'E01', 90, 7)");
   Module->PrepareExamCard(nullptr, "高一一");
-  EXPECT_EQ(Rows("select Fd_StuNo, Fd_BasicFen, Fd_GernalFen from Tb_ExamCard where Fd_StuNo > 1104"),
-            (std::vector<TTextRow>{{"1106", N, "0"}}));
+  EXPECT_TRUE(Rows("select * from Tb_ExamCard where Fd_StuNo = 1105").empty());
+}
+
+// An empty value read as a number counts 0: a part whose only scores are empty averages 0 (a part
+// without results stays empty), a scored result without a performance gives the performance 0.
+TEST_F(CardTest, EmptyValuesReadAsNumbersCountZero) {
+  Execute("INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart) VALUES (1106, 'BP101', NULL, 1);"
+          "INSERT INTO Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_Grade, Fd_Achieve, Fd_FenVal)"
+          " VALUES (1206, 'U31', '高一', NULL, 40)");
+  Module->PrepareExamCard(nullptr, "高一一");
+  EXPECT_EQ(Rows("select Fd_TestFen, Fd_BasicFen, Fd_GernalFen from Tb_ExamCard where Fd_StuNo = 1106"),
+            (std::vector<TTextRow>{{N, "0", "0"}}));
+  Module->BuildClassUptoCard(nullptr, "高一二");
+  EXPECT_EQ(Rows("select U31, F_U31, Fd_GernalFen from Tb_UptoCard where Fd_StuNo = 1206"),
+            (std::vector<TTextRow>{{"0", "40", "120"}}));
+}
+
+// A class card counts the class's 10 students, then its cards; the examination card goes part by
+// part over the students, then over its cards.
+TEST_F(CardTest, CardBuildsShowEachStepOnTheProgressWindow) {
+  TRecordedProgress fitness;
+  Module->BuildClassUptoCard(fitness.Window(), "高一二");
+  EXPECT_EQ(fitness.Steps(), (std::vector<TShownStep>{{"正在初始化数据...", 1, {0}},
+                                                      {"正在统计学生考试成绩...", 10, {0, 10}},
+                                                      {"正在统计学生总分...", 6, {0, 6}}}));
+  TRecordedProgress exam;
+  Module->PrepareExamCard(exam.Window(), "高一一");
+  EXPECT_EQ(exam.Steps(), (std::vector<TShownStep>{{"正在初始化数据...", 1, {0}},
+                                                   {"统计运动能力得分...", 10, {0, 10}},
+                                                   {"统计运动技能得分...", 10, {0, 10}},
+                                                   {"统计表现得分...", 10, {0, 10}},
+                                                   {"统计基础知识得分...", 10, {0, 10}},
+                                                   {"统计学生考试综合得分...", 4, {0, 4}}}));
+}
+
+// A large school is built a few hundred students at a time, so the bar moves during each step;
+// results under numbers that no student has are built too.
+TEST_F(CardTest, ALargeSchoolMovesTheBarAsItsCardsAreBuilt) {
+  Execute("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 699)"
+          " INSERT INTO Tb_Students (Fd_StuNo, Fd_Name, Fd_Sex, Fd_Class) SELECT 5000 + i, '学生', '男', '高三一' FROM n;"
+          "INSERT INTO Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_Grade, Fd_Achieve, Fd_FenVal)"
+          " SELECT Fd_StuNo, 'U31', '高三', 2.4, 75 FROM Tb_Students WHERE Fd_StuNo >= 5000"
+          " UNION ALL VALUES (-7, 'U31', '高三', 2.4, 75), (99999, 'U31', '高三', 2.4, 75);"
+          "INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart)"
+          " SELECT Fd_StuNo, 'E01', 80, 2 FROM Tb_Students WHERE Fd_StuNo >= 5000");
+  TRecordedProgress progress;
+  Module->ClearUptoCard();
+  Module->BuildUptoCard(progress.Window(), "");
+  EXPECT_EQ(progress.Steps(), (std::vector<TShownStep>{{"正在统计学生考试成绩...", 728, {0, 300, 600, 728}},
+                                                       {"正在统计学生总分...", 722, {0, 293, 593, 722}}}));
+  EXPECT_EQ(Rows("select count(*), sum(Fd_GernalFen = 75) from Tb_UptoCard"), (std::vector<TTextRow>{{"722", "702"}}));
+  Module->PrepareExamCard(progress.Window(), "高三一");
+  EXPECT_EQ(progress.Steps().back(), (TShownStep{"统计学生考试综合得分...", 700, {0, 298, 598, 700}}));
+  EXPECT_EQ(Rows("select count(*), min(Fd_GernalFen) from Tb_ExamCard"), (std::vector<TTextRow>{{"700", "32"}}));
 }
 
 TEST_F(CardTest, AnEmptySourceEmptiesTheCards) {

@@ -22,6 +22,15 @@ class LogonDialogsTest : public TAppTest {
   T* Child(TComponent* Owner, const char* Name) {
     return dynamic_cast<T*>(Owner->FindComponent(Name));
   }
+  // A log-on typed as a user does it: Enter in each box moves on, from the password box to the
+  // log-on button (enabled once the typed name has been seen), which the next Enter presses.
+  void TypeLogOn(const char* LogID, const char* Password) {
+    TypeText(LogID);
+    Pump();
+    PressKey(VK_RETURN);
+    TypeText(Password);
+    PressKey(VK_RETURN);
+  }
   // The messages the application's exception handler showed.
   std::vector<String> Errors() {
     std::vector<String> texts;
@@ -34,16 +43,14 @@ class LogonDialogsTest : public TAppTest {
   TScriptedDialogsScope Dialogs;
 };
 
-TEST_F(LogonDialogsTest, TheLogOnButtonWaitsForALogInNameAndEnterMovesOnUntilThen) {
+TEST_F(LogonDialogsTest, TheLogOnButtonWaitsForALogInName) {
   TComponentPtr<TfmLogon> logon(TCustomForm::Create<TfmLogon>(Application));
   logon->Show();
   Pump();
   EXPECT_EQ(logon->ActiveControl(), logon->edtLogon);
   EXPECT_FALSE(logon->actLogin->Enabled());
   EXPECT_TRUE(logon->actSetDatabase->Enabled());
-  PressKey(VK_RETURN);  // the log-on button is disabled: Enter goes to the next box
-  Pump();
-  EXPECT_EQ(logon->ActiveControl(), logon->edtPassword);
+  PressKey(VK_TAB);
   TypeText("quorin");
   Pump();
   EXPECT_FALSE(logon->actLogin->Enabled());
@@ -52,6 +59,31 @@ TEST_F(LogonDialogsTest, TheLogOnButtonWaitsForALogInNameAndEnterMovesOnUntilThe
   TypeText("a");
   Pump();
   EXPECT_TRUE(logon->actLogin->Enabled());
+  EXPECT_TRUE(Errors().empty());
+}
+
+// Enter in either box moves on, also while the default button 登录 could take it.
+TEST_F(LogonDialogsTest, EnterInTheBoxesMovesTheFocusOnAndLogsNobodyOn) {
+  TComponentPtr<TfmLogon> logon(TCustomForm::Create<TfmLogon>(Application));
+  auto* login = Child<TButton>(logon.get(), "btnLogin");
+  TestClock().OnWait([&] {
+    TypeText("admin");
+    Pump();
+    ASSERT_TRUE(logon->actLogin->Enabled());
+    PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(logon->ActiveControl(), logon->edtPassword);
+    TypeText("quorin");
+    PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(logon->ActiveControl(), login);
+    EXPECT_EQ(LogUserInfo->Rights, -1);
+    EXPECT_EQ(logon->edtLogon->Text(), "admin");
+    EXPECT_EQ(logon->edtPassword->Text(), "quorin");
+    PressKey(VK_RETURN);  // on the log-on button
+  });
+  EXPECT_EQ(logon->ShowModal(), mrOk);
+  EXPECT_EQ(LogUserInfo->Name, "管理员");
   EXPECT_TRUE(Errors().empty());
 }
 
@@ -71,12 +103,8 @@ TEST_F(LogonDialogsTest, EachFailedLogOnGivesItsMessageAndKeepsTheDialogOpenWith
   };
   for (const auto& c : cases) {
     TComponentPtr<TfmLogon> logon(TCustomForm::Create<TfmLogon>(Application));
-    TestClock().OnWait([&] {
-      TypeText(c.LogID);
-      PressKey(VK_TAB);
-      TypeText(c.Password);
-    });
-    TestClock().OnWait([&] { PressKey(VK_RETURN); });  // the default button: 登录
+    TestClock().OnWait([&] { TypeLogOn(c.LogID, c.Password); });
+    TestClock().OnWait([&] { PressKey(VK_RETURN); });
     TestClock().OnWait([&] {
       EXPECT_TRUE(logon->Visible());
       EXPECT_EQ(logon->edtLogon->Text(), c.LogID);
@@ -94,11 +122,7 @@ TEST_F(LogonDialogsTest, EachFailedLogOnGivesItsMessageAndKeepsTheDialogOpenWith
 
 TEST_F(LogonDialogsTest, TheAdministratorLogsOnAndTheItemUnitsAreLoaded) {
   TComponentPtr<TfmLogon> logon(TCustomForm::Create<TfmLogon>(Application));
-  TestClock().OnWait([&] {
-    TypeText("admin");
-    PressKey(VK_TAB);
-    TypeText("quorin");
-  });
+  TestClock().OnWait([&] { TypeLogOn("admin", "quorin"); });
   TestClock().OnWait([&] { PressKey(VK_RETURN); });
   EXPECT_EQ(logon->ShowModal(), mrOk);
   EXPECT_EQ(LogUserInfo->Name, "管理员");
@@ -109,11 +133,7 @@ TEST_F(LogonDialogsTest, TheAdministratorLogsOnAndTheItemUnitsAreLoaded) {
 TEST_F(LogonDialogsTest, WithoutAConnectionLogOnSaysSo) {
   ASSERT_FALSE(Module->ConnectDatabase(Db.Dir().File("gone.db"), DatabaseUser, DatabasePassword).empty());
   TComponentPtr<TfmLogon> logon(TCustomForm::Create<TfmLogon>(Application));
-  TestClock().OnWait([&] {
-    TypeText("admin");
-    PressKey(VK_TAB);
-    TypeText("quorin");
-  });
+  TestClock().OnWait([&] { TypeLogOn("admin", "quorin"); });
   TestClock().OnWait([&] { PressKey(VK_RETURN); });
   TestClock().OnWait([&] { Click(Child<TButton>(logon.get(), "btnCancel"), {5, 5}); });
   EXPECT_EQ(logon->ShowModal(), mrCancel);
@@ -146,9 +166,7 @@ TEST_F(LogonDialogsTest, TheDatabaseCommandConnectsTheChosenFileAndTheLogOnGoesO
     EXPECT_TRUE(logon->Visible());
     EXPECT_TRUE(Module->Connected());
     Click(logon->edtLogon, {5, 5});
-    TypeText("admin");
-    PressKey(VK_TAB);
-    TypeText("quorin");
+    TypeLogOn("admin", "quorin");
   });
   TestClock().OnWait([&] { PressKey(VK_RETURN); });
   EXPECT_EQ(logon->ShowModal(), mrOk);
@@ -226,7 +244,12 @@ class PasswordDialogTest : public LogonDialogsTest {
 
 TEST_F(PasswordDialogTest, DifferentEntriesAreRefusedAndTheNewPasswordIsWhatTheNextLogOnNeeds) {
   ASSERT_EQ(Module->Login("ADMIN", "quorin"), "");  // the row is found whatever the case typed
-  TestClock().OnWait([&] { TypePasswords("new1", "new2"); });
+  TestClock().OnWait([&] {
+    // A tool window with the system menu, whose minimise box the tool window leaves out.
+    const auto style = static_cast<DWORD>(GetWindowLong(fmChgPwd->Handle(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), DWORD(WS_SYSMENU));
+    TypePasswords("new1", "new2");
+  });
   TestClock().OnWait([&] { PressKey(VK_RETURN); });
   TestClock().OnWait([&] {
     EXPECT_TRUE(fmChgPwd->Visible());

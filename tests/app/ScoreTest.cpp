@@ -54,6 +54,12 @@ TEST(ScoreItem, GivesTheHighestLevelReachedInTheUnitsDirection) {
       {"秒", {{95, 7.1}, {100, 7.0}}, 7.1, 95},
       {"秒", {{95, 7.1}, {100, 7.0}}, 7.1006, 0},
       {"秒", {{95, 7.1}, {100, 7.0}}, 6.2, 100},
+      // The product in double lands on a half that the exact product is just above or below:
+      // 7.1005 is 7101 thousandths, 12.3445 is 12345, 10.1235 is 10123.
+      {"秒", {{95, 7.1}}, 7.1005, 0},
+      {"秒", {{50, 12.344}}, 12.3445, 0},
+      {"秒", {{100, 10.123}}, 10.1235, 100},
+      {"米", {{50, 12.345}}, 12.3445, 50},
       // Out of order: the later level wins when both are met.
       {"次", {{90, 30}, {95, 25}}, 30, 95},
       {"次", {{90, 30}, {95, 25}}, 26, 95},

@@ -64,6 +64,7 @@ TEST_F(SmallWindowsTest, TheAboutBoxShowsTheVersionTurnsItsLinksRedUnderTheMouse
 TEST_F(SmallWindowsTest, TheProgressBarStopsAtItsMaximumAndANewTaskStartsAtZero) {
   TComponentPtr<TProgressTask> progress(TCustomForm::Create<TProgressTask>(Application));
   progress->Show();
+  EXPECT_EQ(GetWindowLong(progress->Handle(), GWL_STYLE) & WS_SYSMENU, 0);  // no close button
   EXPECT_EQ(progress->lbText->Caption(), "");
   progress->SetTask("统计班级成绩", 3);
   for (int i = 0; i < 5; ++i) progress->StepIt();
@@ -142,13 +143,21 @@ TEST_F(SmallWindowsTest, InputAchieveStaysOpenOnAFailedEntryAndAnswersOkOnlyWith
     box = dynamic_cast<TfmInputAchieveBox*>(Screen->ActiveForm());
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->TimeMode());
+    for (TEdit* edit : {box->edtMinute, box->edtSecond, box->edtMillion}) EXPECT_EQ(edit->Alignment(), taRightJustify);
+    // Enter in each time box moves on, from the hundredths to OK, which the next Enter presses.
     TypeText("9a9999999999");  // minutes
-    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
     TypeText("5.");  // seconds
-    PressKey(VK_TAB);
+    PressKey(VK_RETURN);
     TypeText("05");
+    Pump();
+    EXPECT_EQ(box->ActiveControl(), box->edtMillion);
     RenderWindowToPng(box->Handle(), "input.png");
-    Click(box->btnOk, {5, 5});
+    PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(box->ActiveControl(), box->btnOk);
+    EXPECT_TRUE(dialogs->Messages.empty());
+    PressKey(VK_RETURN);
   });
   TestClock().OnWait([&] {
     EXPECT_TRUE(box->Visible());
@@ -163,6 +172,7 @@ TEST_F(SmallWindowsTest, InputAchieveStaysOpenOnAFailedEntryAndAnswersOkOnlyWith
   EXPECT_EQ(MessageTexts(*dialogs), (std::vector<String>{"输入的成绩错误。"}));
 
   TestClock().OnWait([&] {
+    PressKey(VK_RETURN);  // from the number box to OK
     PressKey(VK_RETURN);  // nothing typed: OK is refused
   });
   TestClock().OnWait([&] { PressKey(VK_ESCAPE); });

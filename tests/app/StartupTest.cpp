@@ -12,6 +12,52 @@
 
 namespace {
 
+// Records the start-up as the application sees it: each window or module it comes to own, named
+// by the program variable it lands in once the next step begins, and the splash window's leaving.
+// The title counts as set first when it is there as the first of them comes.
+class TStartupRecorder : public TComponent {
+ public:
+  using TComponent::TComponent;
+  String ClassName() const override { return "TStartupRecorder"; }
+  std::vector<String> Steps() {
+    NameLastMade();
+    return FSteps;
+  }
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (AComponent == this) return;
+    NameLastMade();
+    if (Operation == opInsert) {
+      if (!FSeenFirst && Application->Title() == "Quorin") FSteps.push_back("title");
+      FSeenFirst = true;
+      FMade = AComponent;
+    } else if (AComponent == FSplash) {
+      FSteps.push_back("splash freed");
+    }
+  }
+
+ private:
+  void NameLastMade() {
+    if (!FMade) return;
+    if (FMade == fmSplash) {
+      FSplash = fmSplash;
+      FSteps.push_back(fmSplash->Visible() ? "splash shown" : "splash hidden");
+    } else if (FMade == dmGym) {
+      FSteps.push_back("data module");
+    } else if (FMade == fmKvMain) {
+      FSteps.push_back("main window");
+    }
+    FMade = nullptr;
+  }
+
+  std::vector<String> FSteps;
+  TComponent* FMade = nullptr;
+  TComponent* FSplash = nullptr;
+  bool FSeenFirst = false;
+};
+
 class StartupTest : public TAppTest {
  protected:
   void TearDown() override {
@@ -37,10 +83,12 @@ class StartupTest : public TAppTest {
       EXPECT_FALSE(SplashExists());
       Click(ShownLogon()->edtLogon, {5, 5});
       TypeText(LogID);
-      PressKey(VK_TAB);
+      Pump();  // the log-on button is enabled
+      PressKey(VK_RETURN);
       TypeText(Password);
+      PressKey(VK_RETURN);
     });
-    TestClock().OnWait([this] { PressKey(VK_RETURN); });
+    TestClock().OnWait([this] { PressKey(VK_RETURN); });  // on the log-on button
   }
 
   DataFixture Db{DataFixture::Default};
@@ -48,7 +96,11 @@ class StartupTest : public TAppTest {
 
 TEST_F(StartupTest, TheProgramStartsInOrderAndTheAdministratorLogsOnIntoTheStatusBar) {
   SetDatabaseFile(Db.Path());
+  Application->SetTitle(String());
+  TComponentPtr<TStartupRecorder> recorder(new TStartupRecorder(Application));
   StartApplication();
+  EXPECT_EQ(recorder->Steps(),
+            (std::vector<String>{"title", "splash shown", "data module", "main window", "splash freed"}));
   EXPECT_EQ(Application->Title(), "Quorin");
   EXPECT_EQ(fmSplash, nullptr);
   EXPECT_FALSE(SplashExists());

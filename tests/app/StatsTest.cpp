@@ -1,7 +1,6 @@
 // The class, grade and school statistics on the fixture school: student counts, band counts,
 // rates rounded half to even, points and unit points; units with nobody to be tested; a school
 // without students; one transaction per run; the progress window and the hourglass cursor.
-#include "app/dialogs/ProgressTask.h"
 #include "fixtures/StatisticsFixture.h"
 
 namespace {
@@ -113,16 +112,56 @@ TEST_F(StatsFixtureTest, ARunIsOneTransaction) {
   EXPECT_EQ(Rows("select count(*) from Tb_UptoCard"), (std::vector<TTextRow>{{"8"}}));
 }
 
-TEST_F(StatsFixtureTest, RunsShowTheirStepsUnderTheHourglass) {
+// The card steps move the bar over the school's 28 students, then over the 20 cards made; the
+// count and band steps only show their texts.
+TEST_F(StatsFixtureTest, AClassRunShowsEachOfItsSteps) {
+  TRecordedProgress progress;
+  Module->SumClasses(progress.Window());
+  const std::vector<TShownStep> expected = {
+      {"正在初始化数据...", 1, {0}},
+      {"正在统计学生考试成绩...", 28, {0, 28}},
+      {"正在统计学生总分...", 20, {0, 20}},
+      {"正在统计班级人数...", 1, {0}},
+      {"统计班级总人数", 1, {0}},
+      {"统计班级男生人数", 1, {0}},
+      {"统计班级免体人数", 1, {0}},
+      {"统计班级女生人数和应测人数", 1, {0}},
+      {"正在统计班级成绩...", 1, {0}},
+      {"统计班级优秀率", 1, {0}},
+      {"统计班级良好率", 1, {0}},
+      {"统计班级及格率", 1, {0}},
+      {"统计班级总分", 1, {0}},
+  };
+  EXPECT_EQ(progress.Steps(), expected);
+}
+
+// The counts and bands of the grade and school runs; the grade run has no text of its own for the
+// exempt count.
+TEST_F(StatsFixtureTest, GradeAndSchoolRunsShowTheirOwnTexts) {
+  const std::pair<TdmGym::TSumLevel, std::vector<String>> runs[] = {
+      {TdmGym::slGrades,
+       {"正在统计年级人数...", "统计年级总人数", "统计年级男生总人数", "统计年级女生总人数和应测人数", "正在统计年级成绩...",
+        "统计年级优秀率", "统计年级良好率", "统计年级及格率", "统计年级总分"}},
+      {TdmGym::slSchool,
+       {"正在统计学校总人数...", "统计学校总人数", "统计学校男生总人数", "统计学校免体总人数", "统计学校女生总人数和应测总人数",
+        "正在统计学校总成绩...", "统计学校优秀率", "统计学校良好率", "统计学校及格率", "统计学校总分"}},
+  };
+  for (const auto& [level, texts] : runs) {
+    TRecordedProgress progress;
+    Module->SumUnits(progress.Window(), level);
+    std::vector<String> shown;
+    for (const TShownStep& step : progress.Steps()) shown.push_back(step.Text);
+    EXPECT_EQ(shown, texts);
+  }
+}
+
+TEST_F(StatsFixtureTest, RunsWorkUnderTheHourglassInAWindowFreedAfterwards) {
   TProgressTask* shown = nullptr;
   RunProgressTask([&](TProgressTask* Progress) {
     shown = Progress;
     EXPECT_TRUE(Progress->Visible());
     EXPECT_EQ(Screen->Cursor(), crHourGlass);
     Module->SumClasses(Progress);
-    EXPECT_EQ(Progress->lbText->Caption(), "统计班级总分");
-    Module->SumGrades(Progress);
-    EXPECT_EQ(Progress->lbText->Caption(), "统计年级总分");
   });
   EXPECT_NE(shown, nullptr);
   EXPECT_EQ(Screen->Cursor(), crDefault);
