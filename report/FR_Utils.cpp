@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "report/FR_State.h"
 #include "rtl/CodePage.h"
 
 namespace {
@@ -94,6 +95,17 @@ void frReadOldMemo(TStream& stream, TStrings& list) {
     start = cr + 1;
   }
   if (start < bytes.size()) list.Add(GB18030ToUtf8(bytes.substr(start)));
+}
+
+String ReadVersionedString(TStream& stream) {
+  return frState().FileVersion >= 23 ? frReadString(stream) : frReadOldString(stream);
+}
+
+void ReadVersionedMemo(TStream& stream, TStrings& list) {
+  if (frState().FileVersion >= 23)
+    frReadMemo(stream, list);
+  else
+    frReadOldMemo(stream, list);
 }
 
 uint16_t frReadWord(TStream& stream) {

@@ -29,6 +29,11 @@ String frReadOldString(TStream& stream);
 // and the text before the 0 is a last line when it is not empty.
 void frReadOldMemo(TStream& stream, TStrings& list);
 
+// The current encodings, or the zero-terminated ones when the file being read (frState()) is older
+// than version 23.
+String ReadVersionedString(TStream& stream);
+void ReadVersionedMemo(TStream& stream, TStrings& list);
+
 uint16_t frReadWord(TStream& stream);
 void frWriteWord(TStream& stream, uint16_t w);
 int32_t frReadInteger(TStream& stream);
