@@ -60,8 +60,10 @@ bool TfrReport::LoadFromStream(TStream& Stream) {
     uint8_t version;
     buffer.ReadBuffer(&version, 1);
     state.FileVersion = version;
-    if (version < 21) {
-      state.FileVersion = 21;  // a file without the version byte
+    // A file without the version byte starts with its first Word: a small number, or 0xFFFF for a
+    // set flag.
+    if (version < 21 || version == 0xFF) {
+      state.FileVersion = 21;
       buffer.SetPosition(0);
     }
     if (state.FileVersion > frCurrentVersion) throw EReadError("不支持的FRF格式");
