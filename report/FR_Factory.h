@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "classes/Properties.h"
 #include "report/FR_View.h"
 
 using TfrViewFactory = std::function<std::unique_ptr<TfrView>()>;
