@@ -92,6 +92,7 @@ String TfrDataDictionary::AliasedReference(const String& Name) const {
     if (aliased.size() > prefix.size() && AnsiSameText(aliased.substr(0, prefix.size()), prefix) &&
         AnsiSameText(VarToStr(FieldAliases.Value(i)), fieldName)) {
       fieldName = aliased.substr(prefix.size());
+      std::erase(fieldName, '"');
       break;
     }
   }
