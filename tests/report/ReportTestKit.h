@@ -81,6 +81,8 @@ inline void FillStream(TMemoryStream& stream, const TBytes& bytes) {
   stream.SetPosition(0);
 }
 
+inline TRect BoundsOf(const TfrView& view) { return Bounds(view.Left, view.Top, view.Width, view.Height); }
+
 class TReportTest : public ::testing::Test {
  protected:
   void SetUp() override {
