@@ -150,7 +150,7 @@ class TfrStretcheable : public TfrView {
   using TfrView::TfrView;
 };
 
-// A frame width as the record stores it: the width times 1000, rounded; a stored value below 11 is
-// a whole width written by older writers.
+// A frame width as the record stores it: the width times 1000, rounded; a stored value from 0 to
+// 10 is a whole width written by older writers. Widths below 0 have no stored form and are 0.
 int32_t frEncodeFrameWidth(double Width);
 double frDecodeFrameWidth(int32_t Stored);

@@ -4,15 +4,21 @@
 // defaults.
 #include "report/FR_View.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "rtl/Arith.h"
 
-int32_t frEncodeFrameWidth(double Width) { return int32_t(Round(Width * 1000)); }
+int32_t frEncodeFrameWidth(double Width) {
+  if (!(Width > 0)) return 0;
+  return int32_t(std::min<double>(double(Round(std::min(Width, 2.2e6) * 1000)), INT32_MAX));
+}
 
 double frDecodeFrameWidth(int32_t Stored) {
+  if (Stored < 0) return 0;
   const double thousandths = Stored < 11 ? double(Stored) * 1000 : double(Stored);
   return thousandths / 1000;
 }

@@ -325,6 +325,11 @@ TEST_F(TemplateTest, FrameWidthsRoundTripWholeAndFractional) {
   // Older writers stored whole widths as they were: up to 10 they read back unchanged.
   EXPECT_DOUBLE_EQ(frDecodeFrameWidth(3), 3);
   EXPECT_DOUBLE_EQ(frDecodeFrameWidth(10), 10);
+  // A negative width has no stored form: it reads and writes as 0, so it cannot grow with each
+  // save; a width too great for the record is stored as the greatest it holds.
+  EXPECT_EQ(frEncodeFrameWidth(-2), 0);
+  EXPECT_DOUBLE_EQ(frDecodeFrameWidth(-5), 0);
+  EXPECT_EQ(frEncodeFrameWidth(1e12), INT32_MAX);
 }
 
 TEST_F(TemplateTest, EmptyStreamChangesNothingAndAMissingFileIsNoTemplate) {
