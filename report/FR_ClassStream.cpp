@@ -10,30 +10,6 @@
 #include "report/FR_Utils.h"
 #include "rtl/Files.h"
 
-namespace {
-
-// Restores the report and page at work after reading.
-class TStateScope {
- public:
-  explicit TStateScope(TfrReport* Report)
-      : FState(frState()), FReport(FState.ActiveReport), FPage(FState.ActivePage) {
-    FState.ActiveReport = Report;
-  }
-  ~TStateScope() {
-    FState.ActiveReport = FReport;
-    FState.ActivePage = FPage;
-  }
-  TStateScope(const TStateScope&) = delete;
-  TStateScope& operator=(const TStateScope&) = delete;
-
- private:
-  TfrEngineState& FState;
-  TfrReport* FReport;
-  TfrPage* FPage;
-};
-
-}  // namespace
-
 void TfrReport::ShowLoadError(const String& Text) { MessageDlg(Text, frLoadStr(55206), mtError, MsgDlgBit(mbOK)); }
 
 bool TfrReport::LoadFromFile(const String& AFileName) {
@@ -54,8 +30,10 @@ bool TfrReport::LoadFromStream(TStream& Stream) {
   TMemoryStream buffer;
   buffer.CopyFrom(Stream, length);
   buffer.SetPosition(0);
-  TStateScope scope(this);
   TfrEngineState& state = frState();
+  TfrRestore<TfrReport*> activeReport(state.ActiveReport);
+  TfrRestore<TfrPage*> activePage(state.ActivePage);
+  state.ActiveReport = this;
   try {
     uint8_t version;
     buffer.ReadBuffer(&version, 1);

@@ -39,19 +39,13 @@ void TfrMemoView::ApplyHighlight() {
 
 namespace {
 
-// Puts back what printing or measuring changes for the time of one object: font, fill, tag,
-// band alignment and display format.
+// Puts back the look that the highlight changes for the time of one object: font and fill.
 class TMemoLookScope {
  public:
-  explicit TMemoLookScope(TfrMemoView& View)
-      : FView(View), FFillColor(View.FillColor), FTag(View.Tag), FBandAlign(View.BandAlign) {
-    FFont.Assign(&View.Font);
-  }
+  explicit TMemoLookScope(TfrMemoView& View) : FView(View), FFillColor(View.FillColor) { FFont.Assign(&View.Font); }
   ~TMemoLookScope() {
     FView.Font.Assign(&FFont);
     FView.FillColor = FFillColor;
-    FView.Tag = FTag;
-    FView.BandAlign = FBandAlign;
   }
   TMemoLookScope(const TMemoLookScope&) = delete;
   TMemoLookScope& operator=(const TMemoLookScope&) = delete;
@@ -60,8 +54,6 @@ class TMemoLookScope {
   TfrMemoView& FView;
   TFont FFont;
   TColor FFillColor;
-  String FTag;
-  uint8_t FBandAlign;
 };
 
 // Lets the report's before-print handler see the template text; answers whether it changed it.
@@ -104,6 +96,8 @@ void TfrMemoView::Print(TStream& Stream) {
   const uint8_t phase = PrintPhase;
   PrintPhase = 0;
   TMemoLookScope look(*this);
+  TfrRestore<String> tag(Tag);
+  TfrRestore<uint8_t> bandAlign(BandAlign);
   ApplyHighlight();
   TStringList laidOut;
   if (phase == 2) {
@@ -114,15 +108,11 @@ void TfrMemoView::Print(TStream& Stream) {
     while (ExpandedText.Count() > LinesDrawn) ExpandedText.Delete(ExpandedText.Count() - 1);
     if (ExpandedText.Text().find(frParagraphEnd) == String::npos) ExpandedText.Add(String(1, frParagraphEnd));
   }
-  const int formatCode = DisplayFormatCode;
-  DisplayFormatCode = 0;
-  try {
-    if (Tag.find('[') != String::npos) Tag = ExpandBrackets(Tag);
-  } catch (...) {
-    DisplayFormatCode = formatCode;
-    throw;
+  if (Tag.find('[') != String::npos) {
+    TfrRestore<int> formatCode(DisplayFormatCode);
+    DisplayFormatCode = 0;
+    Tag = ExpandBrackets(Tag);
   }
-  DisplayFormatCode = formatCode;
   AlignToActiveBand();
   BandAlign = baNone;
   const String text = ExpandedText.Text();

@@ -7,14 +7,6 @@
 
 namespace {
 
-uint8_t ReadByte(TStream& Stream) {
-  uint8_t b;
-  Stream.ReadBuffer(&b, 1);
-  return b;
-}
-
-void WriteByte(TStream& Stream, uint8_t b) { Stream.WriteBuffer(&b, 1); }
-
 constexpr uint16_t WordBool(bool Value) { return Value ? 0xFFFF : 0; }
 
 }  // namespace
@@ -31,7 +23,7 @@ void TfrPage::LoadFromStream(TStream& Stream) {
   TopMargin = frReadInteger(Stream);
   RightMargin = frReadInteger(Stream);
   BottomMargin = frReadInteger(Stream);
-  const int orientation = ReadByte(Stream);
+  const int orientation = frReadByte(Stream);
   if (version < 23) {
     uint8_t unused[6];
     Stream.ReadBuffer(unused, 6);
@@ -42,9 +34,9 @@ void TfrPage::LoadFromStream(TStream& Stream) {
   Columns = frReadInteger(Stream);
   ColumnGap = frReadInteger(Stream);
   if (version >= 24) {
-    Type = ReadByte(Stream) == ptDialog ? ptDialog : ptReport;
+    Type = frReadByte(Stream) == ptDialog ? ptDialog : ptReport;
     Name = frReadString(Stream);
-    const uint8_t border = ReadByte(Stream);
+    const uint8_t border = frReadByte(Stream);
     BorderStyle = border == 0 ? 3 : border == 1 ? 2 : border;
     Caption = frReadString(Stream);
     Color = frReadInteger(Stream);
@@ -52,7 +44,7 @@ void TfrPage::LoadFromStream(TStream& Stream) {
     FormTop = frReadInteger(Stream);
     FormWidth = frReadInteger(Stream);
     FormHeight = frReadInteger(Stream);
-    Position = ReadByte(Stream) != 0 ? 4 : 0;
+    Position = frReadByte(Stream) != 0 ? 4 : 0;
     if (marked) frReadMemo(Stream, Script);
   } else {
     SetDefaultName();
@@ -66,18 +58,18 @@ void TfrPage::SaveToStream(TStream& Stream) const {
   frWriteInteger(Stream, Width);
   frWriteInteger(Stream, Height);
   for (int margin : {LeftMargin, TopMargin, RightMargin, BottomMargin}) frWriteInteger(Stream, margin);
-  WriteByte(Stream, uint8_t(Orientation));
+  frWriteByte(Stream, uint8_t(Orientation));
   frWriteInteger(Stream, PaperBin);
   frWriteWord(Stream, WordBool(PrintToPrevPage));
   frWriteWord(Stream, WordBool(StretchToPrintable));
   frWriteInteger(Stream, Columns);
   frWriteInteger(Stream, ColumnGap);
-  WriteByte(Stream, uint8_t(Type));
+  frWriteByte(Stream, uint8_t(Type));
   frWriteString(Stream, Name);
-  WriteByte(Stream, BorderStyle);
+  frWriteByte(Stream, BorderStyle);
   frWriteString(Stream, Caption);
   frWriteInteger(Stream, Color);
   for (int bound : {FormLeft, FormTop, FormWidth, FormHeight}) frWriteInteger(Stream, bound);
-  WriteByte(Stream, Position);
+  frWriteByte(Stream, Position);
   frWriteMemo(Stream, Script);
 }

@@ -16,14 +16,6 @@ namespace {
 
 constexpr uint8_t frPageBlock = 0xFF, frDictionaryBlock = 0xFE, frAddInBlock = 0xFD;
 
-uint8_t ReadByte(TStream& Stream) {
-  uint8_t b;
-  Stream.ReadBuffer(&b, 1);
-  return b;
-}
-
-void WriteByte(TStream& Stream, uint8_t b) { Stream.WriteBuffer(&b, 1); }
-
 void SeekChecked(TStream& Stream, int32_t Position, int64_t BlockStart) {
   if (Position <= BlockStart || Position > Stream.Size()) throw EReadError("Invalid position in report file");
   Stream.SetPosition(Position);
@@ -48,7 +40,7 @@ void TfrPages::PagesLoadFromStream(TStream& Stream) {
   FParent->SetTwoPass(frReadWord(Stream));
   FParent->SetPrinterTo(ReadVersionedString(Stream));
   while (Stream.Position() < Stream.Size()) {
-    const uint8_t lead = ReadByte(Stream);
+    const uint8_t lead = frReadByte(Stream);
     if (lead == frPageBlock) {
       Add().LoadFromStream(Stream);
     } else if (lead == frDictionaryBlock) {
@@ -83,7 +75,7 @@ void TfrPages::ReadObject(TStream& Stream, uint8_t TypeCode) {
       framed = upper == "TFRFRAMEDMEMOVIEW";
       if (framed) type = gtMemo;
     }
-    const int pageIndex = ReadByte(Stream);
+    const int pageIndex = frReadByte(Stream);
     if (pageIndex >= Count()) throw EReadError("Invalid page in report file");
     TfrPage& page = Pages(pageIndex);
     state.ActivePage = &page;
@@ -116,11 +108,11 @@ void TfrPages::PagesSaveToStream(TStream& Stream) const {
   const TfrPrinter& printer = frPrinter();
   frWriteString(Stream, printer.IsVirtual() ? String() : printer.Printers()[size_t(printer.PrinterIndex())]);
   for (const auto& page : FPages) {
-    WriteByte(Stream, frPageBlock);
+    frWriteByte(Stream, frPageBlock);
     page->SaveToStream(Stream);
   }
   WriteObjects(Stream);
-  WriteByte(Stream, frDictionaryBlock);
+  frWriteByte(Stream, frDictionaryBlock);
   FParent->Dictionary().SaveToStream(Stream);
 }
 
@@ -128,16 +120,12 @@ void TfrPages::WriteObjects(TStream& Stream) const {
   for (int i = 0; i < Count(); ++i) {
     if (i > 0xFF && !Pages(i).Objects.empty()) throw EWriteError("报表模板的页数超过 256，无法保存");
     for (const auto& view : Pages(i).Objects) {
-      WriteByte(Stream, view->Typ);
+      frWriteByte(Stream, view->Typ);
       if (view->Typ == gtAddIn) frWriteString(Stream, view->ClassName());
-      WriteByte(Stream, uint8_t(i));
-      const int64_t placeholder = Stream.Position();
-      frWriteInteger(Stream, 0);
+      frWriteByte(Stream, uint8_t(i));
+      const int64_t nextPos = frWritePlaceholder(Stream);
       view->SaveToStream(Stream);
-      const int64_t next = Stream.Position();
-      Stream.SetPosition(placeholder);
-      frWriteInteger(Stream, int32_t(next));
-      Stream.SetPosition(next);
+      frPatchPosition(Stream, nextPos);
     }
   }
 }

@@ -144,13 +144,9 @@ void TfrPictureView::SaveToStream(TStream& Stream) {
   const auto [kind, data] = PictureData(Picture.Graphic());
   const uint8_t header[2] = {kind, BlobType};
   Stream.WriteBuffer(header, 2);
-  const int64_t placeholder = Stream.Position();
-  frWriteInteger(Stream, 0);
+  const int64_t end = frWritePlaceholder(Stream);
   if (!data.empty()) Stream.WriteBuffer(data.data(), int(data.size()));
-  const int64_t end = Stream.Position();
-  Stream.SetPosition(placeholder);
-  frWriteInteger(Stream, int32_t(end));
-  Stream.SetPosition(end);
+  frPatchPosition(Stream, end);
 }
 
 void TfrPictureView::LoadFromStream(TStream& Stream) {

@@ -41,14 +41,9 @@ void TfrView::WriteToPreparedPage(TStream& Stream) {
   const uint8_t type = Typ;
   Stream.WriteBuffer(&type, 1);
   if (Typ == gtAddIn) frWriteString(Stream, ClassName());
+  TfrRestore<bool> restore(InPreparedPage);
   InPreparedPage = true;
-  try {
-    SaveToStream(Stream);
-  } catch (...) {
-    InPreparedPage = false;
-    throw;
-  }
-  InPreparedPage = false;
+  SaveToStream(Stream);
 }
 
 void TfrView::Print(TStream& Stream) {
@@ -57,14 +52,8 @@ void TfrView::Print(TStream& Stream) {
   if (TfrReport* report = frState().ActiveReport) report->DoBeforePrint(ExpandedText, this);
   RunScript();
   if (!Visible) return;
-  const String savedTag = Tag;
+  TfrRestore<String> restore(Tag);
   if (Tag.find('[') != String::npos) Tag = ExpandBrackets(Tag);
   AlignToActiveBand();
-  try {
-    WriteToPreparedPage(Stream);
-  } catch (...) {
-    Tag = savedTag;
-    throw;
-  }
-  Tag = savedTag;
+  WriteToPreparedPage(Stream);
 }

@@ -23,23 +23,11 @@ double frDecodeFrameWidth(int32_t Stored) {
   return thousandths / 1000;
 }
 
-namespace {
-
-uint8_t ReadByte(TStream& Stream) {
-  uint8_t b;
-  Stream.ReadBuffer(&b, 1);
-  return b;
-}
-
-void WriteByte(TStream& Stream, uint8_t b) { Stream.WriteBuffer(&b, 1); }
-
-}  // namespace
-
 void TfrView::SaveToStream(TStream& Stream) {
   StreamMajor = 2;
   frWriteString(Stream, Name);
-  WriteByte(Stream, StreamMajor);
-  WriteByte(Stream, StreamMinor);
+  frWriteByte(Stream, StreamMajor);
+  frWriteByte(Stream, StreamMinor);
   for (int bound : {Left, Top, Width, Height}) frWriteInteger(Stream, bound);
   frWriteWord(Stream, Flags);
   frWriteWord(Stream, FrameTyp);
@@ -60,7 +48,7 @@ void TfrView::SaveToStream(TStream& Stream) {
   frWriteString(Stream, Tag);
   frWriteInteger(Stream, GapX);
   frWriteInteger(Stream, GapY);
-  WriteByte(Stream, BandAlign);
+  frWriteByte(Stream, BandAlign);
 }
 
 void TfrView::LoadFromStream(TStream& Stream) {
@@ -70,8 +58,8 @@ void TfrView::LoadFromStream(TStream& Stream) {
   else
     CreateUniqueName();
   if (version >= 24) {
-    StreamMajor = ReadByte(Stream);
-    StreamMinor = ReadByte(Stream);
+    StreamMajor = frReadByte(Stream);
+    StreamMinor = frReadByte(Stream);
   }
   Left = frReadInteger(Stream);
   Top = frReadInteger(Stream);
@@ -98,5 +86,5 @@ void TfrView::LoadFromStream(TStream& Stream) {
     GapX = frReadInteger(Stream);
     GapY = frReadInteger(Stream);
   }
-  if (StreamMajor > 1) BandAlign = ReadByte(Stream);
+  if (StreamMajor > 1) BandAlign = frReadByte(Stream);
 }
