@@ -2,7 +2,9 @@
 // band while the report is built, and its record.
 #include "report/FR_BandView.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "report/FR_Band.h"
 #include "report/FR_DSet.h"
@@ -50,6 +52,17 @@ String BandNames(const TfrBandView* Self, std::initializer_list<int> Types) {
     names += (names.empty() ? "" : ";") + band->Name;
   }
   return names;
+}
+
+// Whether making Child the child of Band would make a band its own descendant, which would print
+// and measure without end.
+bool ChildLinkCloses(const TfrBand* Band, const TfrBand* Child) {
+  std::vector<const TfrBand*> seen;
+  for (const TfrBand* b = Child; b; b = b->Child) {
+    if (b == Band || std::find(seen.begin(), seen.end(), b) != seen.end()) return true;
+    seen.push_back(b);
+  }
+  return false;
 }
 
 }  // namespace
@@ -109,7 +122,7 @@ void TfrBandView::SetProperty(const String& Name, const Variant& Value) {
     ChildBand = Value.AsString();
     if (band) {
       const auto* child = state.ActivePage ? dynamic_cast<TfrBandView*>(state.ActivePage->FindObject(ChildBand)) : nullptr;
-      band->Child = child ? child->Band : nullptr;
+      band->Child = child && !ChildLinkCloses(band, child->Band) ? child->Band : nullptr;
     }
   } else if (name == "MASTER") {
     Master = Value.AsString();

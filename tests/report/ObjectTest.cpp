@@ -142,6 +142,84 @@ TEST_F(ObjectTest, ListMethodsWorkOnTheTextFromScripts) {
   EXPECT_EQ(memo.Memo.Count(), 0);
 }
 
+TEST_F(ObjectTest, WhileBuildingBandPropertiesReachTheRuntimeBand) {
+  TfrPage& page = Page();
+  auto& data = Place<TfrBandView>("MasterData1", Bounds(0, 100, 700, 20));
+  data.SetBandType(btMasterData);
+  auto& child = Place<TfrBandView>("Child1", Bounds(0, 130, 700, 20));
+  child.SetBandType(btChild);
+  TfrBand dataBand(btMasterData, &page), childBand(btChild, &page);
+  data.Band = &dataBand;
+  child.Band = &childBand;
+  frState().ActivePage = &page;
+  frState().PrintMode = true;
+  data.SetProperty("Height", 40);
+  data.SetProperty("Visible", false);
+  EXPECT_EQ(dataBand.Height, 40);
+  EXPECT_FALSE(dataBand.Visible);
+  dataBand.Top = 333;
+  EXPECT_EQ(data.GetProperty("TOP").AsInteger(), 333);
+  data.SetProperty("ChildBand", "child1");
+  EXPECT_EQ(dataBand.Child, &childBand);
+  child.SetProperty("ChildBand", "MasterData1");  // would close a loop: not linked
+  EXPECT_EQ(childBand.Child, nullptr);
+  EXPECT_EQ(child.ChildBand, "MasterData1");
+  child.SetProperty("ChildBand", "Child1");  // nor to itself
+  EXPECT_EQ(childBand.Child, nullptr);
+
+  data.SetProperty("DataSource", "3");
+  ASSERT_NE(dataBand.DataSet, nullptr);
+  EXPECT_FALSE(data.GetProperty("EOF").AsBoolean());
+  data.CallMethod("Next", {}, {}, {});
+  data.CallMethod("NEXT", {}, {}, {});
+  data.CallMethod("next", {}, {}, {});
+  EXPECT_TRUE(data.GetProperty("EOF").AsBoolean());
+  data.CallMethod("First", {}, {}, {});
+  EXPECT_EQ(dataBand.DataSet->RecNo(), 0);
+  EXPECT_EQ(data.GetProperty("DataSource").AsString(), "3");
+
+  frState().PrintMode = false;
+  data.SetProperty("Height", 25);
+  EXPECT_EQ(dataBand.Height, 40);  // laid out, the object alone changes
+  EXPECT_EQ(data.GetProperty("Height").AsInteger(), 25);
+}
+
+TEST_F(ObjectTest, NamesTakeTheirValuesThroughTheReportInOrder) {
+  auto& memo = Place<TfrMemoView>("mmClass", Bounds(7, 8, 9, 10));
+  Report->Dictionary().Variables.SetVariable("School", "'第一中学'");
+  Report->OnGetValue = [](const String& name, Variant& value) {
+    if (name == "SCHOOL" || name == "APP") value = "应用程序";
+  };
+  frVariables().SetVariable("Counter", 5);
+  struct Case {
+    const char* Name;
+    const char* Text;
+  };
+  for (const Case& c : {Case{"SCHOOL", "应用程序"}, Case{"APP", "应用程序"}, Case{"Counter", "5"},
+                        Case{"mmClass.Left", "7"}, Case{"clRed", "255"}, Case{"Counter * 2 + 1", "11"}}) {
+    Variant value;
+    Report->GetVariableValue(c.Name, value);
+    EXPECT_EQ(VarToStr(value), c.Text) << c.Name;
+  }
+  Report->OnGetValue = nullptr;
+  Variant value;
+  Report->GetVariableValue("School", value);
+  EXPECT_EQ(VarToStr(value), "第一中学");  // the dictionary when the application answers nothing
+  try {
+    Report->GetVariableValue("Unknown", value);
+    ADD_FAILURE();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "符号没定义 \"UNKNOWN\"");
+  }
+  String text;
+  frState().ActiveView = &memo;
+  memo.DisplayFormatCode = 0x01010200 | '.';  // a number, fixed, two decimals
+  Report->InternalOnGetValue("Counter", text);
+  EXPECT_EQ(text, "5.00");
+  Report->InternalOnGetValue("Counter #N0.0", text);  // a format of its own
+  EXPECT_EQ(text, "5.0");
+}
+
 TEST_F(ObjectTest, ObjectsAreMadeByTypeCode) {
   struct Case {
     int Code;

@@ -170,6 +170,20 @@ TEST_F(ViewDrawTest, ObjectsAlignWithinTheMarginsOrTheBandUnderThem) {
   EXPECT_EQ(BoundsOf(view), Bounds(300, 50, 60, 10));  // a cross band gives its own width
 }
 
+TEST_F(ViewDrawTest, AligningTheTemplatesObjectsMovesOnlyThoseWithABandAlignment) {
+  Page(0).LeftMargin = Page(0).RightMargin = 36;
+  auto& right = Place<TfrMemoView>("r", Bounds(100, 10, 50, 10));
+  right.BandAlign = baRight;
+  auto& plain = Place<TfrMemoView>("p", Bounds(100, 30, 50, 10));
+  auto& centred = Place<TfrLineView>("c", Bounds(0, 0, 100, 1), 1);
+  centred.BandAlign = baCenter;
+  Report->Pages().AlignObjects();
+  EXPECT_EQ(right.Left, 722 - 50);
+  EXPECT_EQ(plain.Left, 100);
+  EXPECT_EQ(centred.Left, 18 + (722 - 100) / 2);  // the second page has the printer's margins
+  EXPECT_EQ(frState().ActivePage, nullptr);
+}
+
 TEST_F(ViewDrawTest, PrintingWritesThePreparedRecordAlignedToTheBandAtWork) {
   TfrPage& page = Page();
   frState().ActivePage = &page;
