@@ -31,6 +31,9 @@ bool TfrReport::LoadFromStream(TStream& Stream) {
   buffer.CopyFrom(Stream, length);
   buffer.SetPosition(0);
   TfrEngineState& state = frState();
+  // The pages are read anew: a page of this report at work now is not at work afterwards.
+  for (int i = 0; i < FPages->Count(); ++i)
+    if (state.ActivePage == &FPages->Pages(i)) state.ActivePage = nullptr;
   TfrRestore<TfrReport*> activeReport(state.ActiveReport);
   TfrRestore<TfrPage*> activePage(state.ActivePage);
   state.ActiveReport = this;

@@ -55,7 +55,7 @@ class TfrPage : public TfrObject {
   // The first runtime band of each type while the page is being built.
   std::array<std::unique_ptr<TfrBand>, 23> Bands;
 
-  int Size = 9;
+  int Size = frDefaultPaper;
   int Width = 0, Height = 0;  // tenths of a millimetre
   int LeftMargin = 0, TopMargin = 0, RightMargin = 0, BottomMargin = 0;  // page pixels
   int Orientation = 0;  // 0 portrait, 1 landscape

@@ -24,7 +24,7 @@ void SeekChecked(TStream& Stream, int32_t Position, int64_t BlockStart) {
 }  // namespace
 
 TfrPage& TfrPages::Add() {
-  FPages.push_back(std::make_unique<TfrPage>(frPrinter().PaperSize(), 0, 0, frDefaultBin, 0));
+  FPages.push_back(std::make_unique<TfrPage>(frDefaultPaper, 0, 0, frDefaultBin, 0));
   return *FPages.back();
 }
 

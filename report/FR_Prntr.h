@@ -13,6 +13,8 @@
 constexpr double frUnitsPerInch = 91.6256157635468;
 // The paper code of a size given by width and height, and the bin that means the printer's own.
 constexpr int frCustomPaper = 256;
+// The paper new pages start with before their own is known: A4.
+constexpr int frDefaultPaper = 9;
 constexpr int frDefaultBin = 0xFFFF;
 
 // The geometry of one page's paper: in device pixels (0 on the virtual printer) and in engine units.
@@ -70,7 +72,7 @@ class TfrPrinter {
 
   std::vector<String> FPrinters;
   int FPrinterIndex = 0;
-  int FPaperSize = 9;
+  int FPaperSize = frDefaultPaper;
   int FPaperWidth = 0, FPaperHeight = 0;
   int FOrientation = 0;
   int FBin = frDefaultBin;

@@ -332,6 +332,19 @@ TEST_F(TemplateTest, FrameWidthsRoundTripWholeAndFractional) {
   EXPECT_EQ(frEncodeFrameWidth(1e12), INT32_MAX);
 }
 
+TEST_F(TemplateTest, ReadingLeavesNoPageOfTheOldTemplateAtWork) {
+  BuildSample();
+  const TBytes bytes = Saved();
+  TfrPage other(9, 0, 0, frDefaultBin, 0);
+  frState().ActivePage = &other;
+  ASSERT_TRUE(Load(bytes));
+  EXPECT_EQ(frState().ActivePage, &other);  // a page of another template stays at work
+  frState().ActivePage = &Report->Pages().Pages(0);
+  ASSERT_TRUE(Load(bytes));
+  EXPECT_EQ(frState().ActivePage, nullptr);  // its own page was freed
+  EXPECT_EQ(frState().ActiveReport, Report.get());
+}
+
 TEST_F(TemplateTest, EmptyStreamChangesNothingAndAMissingFileIsNoTemplate) {
   BuildSample();
   EXPECT_TRUE(Load({}));
