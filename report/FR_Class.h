@@ -1,8 +1,6 @@
-// TfrReport, the component through which the application uses the engine: it owns a report
-// template (pages with their objects, and the data dictionary), reads and writes it as a template
-// file, finds its objects by name, and is the hub that objects and expressions call back while a
-// report is built (values of names, the before-print hook). Template reading and writing:
-// FR_ClassStream.cpp; values: FR_ClassValues.cpp; stored layouts: FR_Register.cpp.
+// TfrReport, the component through which the application uses the engine: its template (pages and
+// dictionary) read and written as a file, its objects found by name, and the lookups that objects
+// call back while a report is built (FR_ClassStream.cpp, FR_ClassValues.cpp, FR_Register.cpp).
 #pragma once
 
 #include <functional>

@@ -1,9 +1,6 @@
-// The engine's globals that every report shares: the parser whose events the report binds, the
-// report side of the script interpreter, the script variables, the compressor of prepared pages,
-// two 8 x 8 pattern bitmaps, a string list and an object list of general use, and the hidden form
-// that holds the controls of dialog pages. They are made on first use and live until the program
-// ends; the form lives with the application. The constants are frConsts (FR_Const.h), the function
-// libraries are in FR_FuncLib.h.
+// The engine's globals shared by every report: the parser, the report side of the interpreter, the
+// script variables, the compressor hook, two pattern bitmaps, general lists and the hidden form of
+// dialog-page controls; made on first use. Constants: FR_Const.h; function libraries: FR_FuncLib.h.
 #pragma once
 
 #include <functional>

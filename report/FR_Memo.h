@@ -1,10 +1,6 @@
-// TfrMemoView, the text object: lines of text whose bracketed expressions take their values when
-// the report is built, laid out in its font with word wrap and optional hyphenation, aligned
-// horizontally and vertically or turned by 90 degrees, with line and character spacing,
-// underlined line cells, a width that follows the text, a highlight look under a condition,
-// suppression of a repeated value, and printing in parts across pages.
-// Properties and record: FR_Memo.cpp; layout: FR_MemoLayout.cpp; drawing: FR_MemoDraw.cpp;
-// printing: FR_MemoPrint.cpp.
+// TfrMemoView, the text object: expressions expanded when the report is built, wrapped, aligned or
+// turned text, underlines, width that follows the text, highlight, suppression, printing in parts
+// (FR_Memo.cpp record, FR_MemoLayout.cpp, FR_MemoDraw.cpp, FR_MemoPrint.cpp).
 #pragma once
 
 #include <vector>

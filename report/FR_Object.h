@@ -1,8 +1,6 @@
-// TfrObject, the base of report objects and pages: named, typed properties that scripts, the
-// expression language and the application read and write by name, regardless of letter case. An
-// object declares its property records the first time a name is resolved against it; setting an
-// unknown name does nothing and reading one gives an empty value. Beside it the property helpers
-// shared by the objects: fonts and string lists reached through dotted names.
+// TfrObject, the base of report objects and pages: typed properties read and written by name,
+// letter case aside (unknown names are ignored), declared when first resolved; and the font and
+// string-list helpers that several objects share.
 #pragma once
 
 #include <functional>

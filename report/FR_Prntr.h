@@ -1,8 +1,6 @@
-// TfrPrinter, the engine's printer layer: the printers to choose from, ending with the virtual
-// printer that needs no installed printer; the current paper (size code, width, height,
-// orientation, bin); and the page geometry that page formation, prepared pages and printing
-// measure in engine units (91.6256157635468 per inch). The virtual printer takes its papers from
-// the engine's table of 67 sizes and leaves 5 millimetres unprintable on every side.
+// TfrPrinter, the engine's printer layer: the printers ending with the virtual printer, the current
+// paper, and the page geometry in engine units (91.6256157635468 per inch); the virtual printer
+// takes its 67 papers from the engine's table and leaves 5 millimetres unprintable on every side.
 #pragma once
 
 #include <vector>

@@ -1,10 +1,6 @@
-// TfrView, the base of everything placed on a report page (text, picture, band, sub-report, line):
-// geometry, frame, fill, text, script, display format, visibility and band alignment; the drawing
-// geometry that scales an object onto any canvas and draws its background and frame; the object
-// record of template files and prepared pages; and printing into the page being built.
-// TfrStretcheable adds what band printing asks of objects that grow with their contents.
-// Properties: FR_View.cpp; records: FR_ViewStream.cpp; drawing: FR_ViewDraw.cpp; printing:
-// FR_ViewPrint.cpp.
+// TfrView, the base of everything placed on a report page: geometry, frame, fill, text, script and
+// band alignment, drawing on any canvas, the object record, and printing into a prepared page
+// (FR_View.cpp properties, FR_ViewStream.cpp record, FR_ViewDraw.cpp drawing, FR_ViewPrint.cpp).
 #pragma once
 
 #include "graphics/Canvas.h"
