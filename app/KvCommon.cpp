@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "data/ADODB.h"
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"
 #include "settings/Registry.h"
@@ -75,7 +76,7 @@ void SetDatabaseFile(const String& Path) {
 }
 
 String DatabaseConnectionString(const String& Path, const String& User, const String& Password) {
-  return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + Path + ";" + "User ID=" + User + ";" +
+  return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + QuotedConnectionValue(Path) + ";" + "User ID=" + User + ";" +
          "Jet OLEDB:Database Password=" + Password + ";" + "Persist Security Info=False";
 }
 

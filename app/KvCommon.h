@@ -68,6 +68,7 @@ void SetDatabaseFile(const String& Path);
 // itself has no password, and the connection accepts and ignores both.
 inline constexpr const char* DatabaseUser = "admin";
 inline constexpr const char* DatabasePassword = "mantle_qe_rop";
+// The path is quoted, so that a file name holding ";" or quotes names that file.
 String DatabaseConnectionString(const String& Path, const String& User, const String& Password);
 
 // The application message box: the message dialog with its Chinese button captions under the

@@ -111,6 +111,11 @@ class TdmGym : public TComponent {
   std::unique_ptr<TStringList> FNutricList;
 };
 
+// Opens Connection on the database file Path (closing it first when open) and checks that the
+// file holds this system's tables; EDatabaseError, with the connection closed, when it cannot be
+// opened or is not this system's database.
+void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const String& User, const String& Password);
+
 // Runs Work under a new progress window and the hourglass cursor; the window is freed and the
 // cursor restored however Work ends.
 void RunProgressTask(const std::function<void(TProgressTask*)>& Work);

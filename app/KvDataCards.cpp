@@ -128,11 +128,11 @@ void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
   adcConnect->BeginTrans();
   try {
     Work();
+    adcConnect->CommitTrans();
   } catch (...) {
-    adcConnect->RollbackTrans();
+    if (adcConnect->InTransaction()) adcConnect->RollbackTrans();  // a refused commit has rolled back already
     throw;
   }
-  adcConnect->CommitTrans();
 }
 
 void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }

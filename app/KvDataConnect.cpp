@@ -1,16 +1,46 @@
-// Opening the data module's connection on a database file.
+// Opening a connection on a database file of this system: the data module's own connection, and
+// the trial connection of the database dialog.
 #include "app/KvData.h"
+
+namespace {
+
+// The tables every database of this system has; a file without them is someone else's.
+const char* const SystemTables[] = {
+    "Tb_SchoolInfo", "Tb_Grade", "Tb_Classes", "Tb_Students", "Tb_FreeStudent", "Tb_Teachers", "Tb_TeacherTask",
+    "Tb_UptoProg", "Tb_ExamProg", "Tb_TechProg", "Tb_UptoStarnd", "Tb_ExamStarnd", "Tb_CountPoint", "Tb_TermType",
+    "Tb_Duty", "Tb_UptoProcess", "Tb_UptoHistory", "Tb_ExamProcess", "Tb_ExamHistory", "Tb_DutyProcess",
+    "Tb_UptoCard", "Tb_ExamCard", "Tb_ClassesSum", "Tb_GradeSum", "Tb_SchoolSum"};
+
+void CheckSystemTables(TADOConnection& Connection, const String& Path) {
+  TStringList tables;
+  Connection.GetTableNames(&tables);
+  for (const char* table : SystemTables)
+    if (tables.IndexOf(table) < 0) throw EDatabaseError("“" + Path + "”不是本系统的数据库（缺少表 " + table + "）。");
+}
+
+}  // namespace
+
+void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const String& User, const String& Password) {
+  if (Connection.Connected()) Connection.Close();
+  Connection.SetConnectionString(DatabaseConnectionString(Path, User, Password));
+  Connection.Open();
+  try {
+    CheckSystemTables(Connection, Path);
+  } catch (...) {
+    Connection.Close();
+    throw;
+  }
+}
 
 String TdmGym::ConnectDatabase(const String& Path, const String& User, const String& Password) {
   FConnected = false;
   try {
-    if (adcConnect->Connected()) adcConnect->Close();
-    adcConnect->SetConnectionString(DatabaseConnectionString(Path, User, Password));
-    adcConnect->Open();
+    OpenSystemDatabase(*adcConnect, Path, User, Password);
     FConnected = true;
     return String();
   } catch (const std::exception&) {
-    // Missing, locked, not a database or not this system's: the user is sent to choose the file.
+    // Missing, locked, damaged, not a database or not this system's: the user is sent to choose
+    // the file, whose dialog gives the reason.
     return "无法连接数据库，请设置数据库。";
   }
 }

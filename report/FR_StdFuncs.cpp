@@ -7,10 +7,10 @@
 #include "report/FR_Aggr.h"
 #include "report/FR_Const.h"
 #include "report/FR_Globals.h"
-#include "report/FR_MaskText.h"
 #include "report/FR_ScriptDlg.h"
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
+#include "rtl/MaskText.h"
 #include "rtl/Text.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "app/FormKit.h"
 #include "app/KvCommon.h"
+#include "app/KvData.h"
 #include "controls/Application.h"
 
 TfmSetDatabase* fmSetDatabase = nullptr;
@@ -46,7 +47,7 @@ String TfmSetDatabase::CheckFile(const String& Path) {
   if (Path.empty()) return "请输入数据库文件。";
   std::error_code error;
   if (!std::filesystem::is_regular_file(Path, error)) return "找不到指定的数据库文件。";
-  if (!TryConnect(Path)) return "系统无法连接指定数据库。";
+  if (const String reason = TryConnect(Path); !reason.empty()) return "系统无法连接指定数据库。\n" + reason;
   return String();
 }
 
@@ -57,22 +58,20 @@ void TfmSetDatabase::btnOkClick(TObject*) {
     ShowMsgBox(warning, "警告", mtWarning, MsgDlgBit(mbOK));
     return;
   }
+  SetDatabaseFile(path);  // a path that cannot be stored keeps the dialog open
   FCanClose = true;
-  SetDatabaseFile(path);
 }
 
 void TfmSetDatabase::btnCancelClick(TObject*) { FCanClose = true; }
 
-bool TfmSetDatabase::TryConnect(const String& Path) {
+String TfmSetDatabase::TryConnect(const String& Path) {
   TScreenCursorScope cursor(crHourGlass);
   try {
-    if (adcTest->Connected()) adcTest->Close();
-    adcTest->SetConnectionString(DatabaseConnectionString(Path, DatabaseUser, DatabasePassword));
-    adcTest->Open();
+    OpenSystemDatabase(*adcTest, Path, DatabaseUser, DatabasePassword);
     adcTest->Close();
-    return true;
-  } catch (const std::exception&) {
-    return false;
+    return String();
+  } catch (const std::exception& e) {
+    return e.what();
   }
 }
 

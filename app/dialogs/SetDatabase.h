@@ -18,8 +18,9 @@ class TfmSetDatabase : public TForm {
   String LayoutModule() const override { return "SetDatabase"; }
   static void Publish(TClassBuilder<TfmSetDatabase>& c);
 
-  // Whether a connection to the file Path can be opened (it is closed again at once).
-  bool TryConnect(const String& Path);
+  // Opens a connection to the database file Path and closes it again at once; answers why it
+  // could not be opened, empty when it could.
+  String TryConnect(const String& Path);
 
   TEdit* edtFile = nullptr;
   TOpenDialog* dlgOpen = nullptr;

@@ -2,6 +2,7 @@
 // every property kind.
 #include "classes/Properties.h"
 
+#include <algorithm>
 #include <map>
 
 #include "classes/LayoutText.h"
@@ -82,9 +83,19 @@ const TMethodInfo* TClassInfo::FindMethod(const String& Name) const {
   return nullptr;
 }
 
+// A class that publishes an ancestor's property again (with a default of its own) puts it in the
+// ancestor's place, so that a layout names each property once.
 std::vector<const TPropInfo*> TClassInfo::Properties() const {
   std::vector<const TPropInfo*> result = FParent ? FParent->Properties() : std::vector<const TPropInfo*>();
-  for (const auto& p : FProperties) result.push_back(p.get());
+  for (const auto& p : FProperties) {
+    const auto same = std::find_if(result.begin(), result.end(),
+                                   [&p](const TPropInfo* q) { return SameText(q->Name(), p->Name()); });
+    if (same != result.end()) {
+      *same = p.get();
+    } else {
+      result.push_back(p.get());
+    }
+  }
   return result;
 }
 
@@ -96,6 +107,12 @@ const TClassInfo* GetClass(const String& Name) {
   auto& byName = Registry().ByName;
   auto it = byName.find(UpperCase(Name));
   return it == byName.end() ? nullptr : it->second;
+}
+
+std::vector<const TClassInfo*> RegisteredClasses() {
+  std::vector<const TClassInfo*> classes;
+  for (const auto& info : Registry().Classes) classes.push_back(info.get());
+  return classes;
 }
 
 const TClassInfo& FindClass(const String& Name) {

@@ -116,7 +116,8 @@ class TClassInfo {
   // Searches this class, then its ancestors, regardless of case.
   const TPropInfo* FindProperty(const String& Name) const;
   const TMethodInfo* FindMethod(const String& Name) const;
-  // Ancestors' properties first, each class's in registration order.
+  // Ancestors' properties first, each class's in registration order; a property a class registers
+  // again under an ancestor's name replaces the ancestor's in its place.
   std::vector<const TPropInfo*> Properties() const;
 
   void AddProperty(std::unique_ptr<TPropInfo> Prop);
@@ -134,6 +135,8 @@ class TClassInfo {
 // Registry. TPersistent, TComponent (with Tag), TCollectionItem and TCollection are registered
 // from the start. The parent class must be registered before its descendants.
 const TClassInfo* GetClass(const String& Name);
+// Every registered class, in the order of registration.
+std::vector<const TClassInfo*> RegisteredClasses();
 const TClassInfo& FindClass(const String& Name);  // EClassNotFound "Class X not found"
 // The registration of Obj's own class (its dynamic type), nullptr when it has none.
 const TClassInfo* GetClassInfo(const TPersistent& Obj);

@@ -19,6 +19,7 @@
 #include "controls/SpeedButton.h"
 #include "controls/Splitter.h"
 #include "controls/StatusBar.h"
+#include "graphics/ImageList.h"
 
 namespace {
 
@@ -123,6 +124,17 @@ void PublishPanel(TClassBuilder<TCustomPanel>& c) {
   c.Property("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth).Default(0);
   c.Property("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle, BorderStyleNames).Default(bsNone);
   c.Property("Alignment", &TCustomPanel::Alignment, &TCustomPanel::SetAlignment, AlignmentNames).Default(taCenter);
+}
+
+void PublishImageList(TClassBuilder<TImageList>& c) {
+  c.Property("Width", &TImageList::Width, &TImageList::SetWidth).Default(16);
+  c.Property("Height", &TImageList::Height, &TImageList::SetHeight).Default(16);
+  c.Property("BkColor", &TImageList::BkColor, &TImageList::SetBkColor).Default(clNone).Idents(Colors);
+  c.Property("BlendColor", &TImageList::BlendColor, &TImageList::SetBlendColor).Default(clNone).Idents(Colors);
+  c.Property("DrawingStyle", &TImageList::DrawingStyle, &TImageList::SetDrawingStyle, DrawingStyleNames)
+      .Default(TDrawingStyle::dsNormal);
+  c.Property("ImageType", &TImageList::ImageType, &TImageList::SetImageType, ImageTypeNames).Default(TImageType::itImage);
+  c.Property("Masked", &TImageList::Masked, &TImageList::SetMasked).Default(true);
 }
 
 void PublishBevel(TClassBuilder<TBevel>& c) {
@@ -287,6 +299,7 @@ void RegisterStdCtrls() {
 void RegisterExtCtrls() {
   RegisterClass<TBitmap, TPersistent>("TBitmap");
   RegisterClass<TPicture, TPersistent>("TPicture");
+  RegisterClass<TImageList, TComponent>("TImageList", PublishImageList);
   RegisterClass<TSpeedButton, TGraphicControl>("TSpeedButton", PublishSpeedButton);
   RegisterClass<TCustomPanel, TCustomControl>("TCustomPanel", PublishPanel);
   RegisterClass<TPanel, TCustomPanel>("TPanel");

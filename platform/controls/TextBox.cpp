@@ -15,12 +15,12 @@
 #include <climits>
 
 #include "graphics/Colors.h"
-#include "graphics/FontEngine_p.h"
+#include "graphics/FontQt.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
+#include "windows/NativeEditorQt.h"
 #include "windows/Window.h"
-#include "windows/NativeEditor_p.h"
 
 namespace {
 

@@ -145,7 +145,6 @@ class TWinControl : public TControl {
  private:
   template <class Key, class Event>
   bool DoKey(TMessage& Message, bool (TWinControl::*FormStep)(TMessage&), Event OwnEvent);
-  void WMTextMessage(TMessage& Message);
   void AnchorChildren(const TRect& Client);
   void AlignControlsNow();
 

@@ -2,6 +2,8 @@
 // nested transactions and statements run directly.
 #include "data/ADOCursor_p.h"
 
+#include <algorithm>
+
 TADOConnection::TADOConnection(TComponent* AOwner) : TComponent(AOwner) {}
 
 TADOConnection::~TADOConnection() {
@@ -16,21 +18,35 @@ void TADOConnection::SetConnectionString(const String& Value) {
   FConnectionString = Value;
 }
 
-// "Data Source=path" among "Key=Value" pairs separated by ";"; a value may be quoted.
+String QuotedConnectionValue(const String& Value) { return QuotedStr(Value, '"'); }
+
+namespace {
+
+// The value that starts at At, and At moved past the ";" that ends it. A quoted value runs to its
+// closing quote; any other value runs to the next ";" and loses the blanks around it.
+String ReadConnectionValue(const String& Text, size_t& At) {
+  while (At < Text.size() && (Text[At] == ' ' || Text[At] == '\t')) ++At;
+  const bool quoted = At < Text.size() && (Text[At] == '"' || Text[At] == '\'');
+  const String quotedValue = quoted ? AnsiExtractQuotedStr(Text, At, Text[At]) : String();
+  const size_t end = std::min(Text.find(';', At), Text.size());
+  const String value = quoted ? quotedValue : Trim(Text.substr(At, end - At));
+  At = end + 1;
+  return value;
+}
+
+}  // namespace
+
+// "Data Source=path" among "Key=Value" pairs separated by ";".
 String TADOConnection::DatabaseFile() const {
-  size_t start = 0;
-  while (start < FConnectionString.size()) {
-    size_t end = FConnectionString.find(';', start);
-    if (end == String::npos) end = FConnectionString.size();
-    const String pair = FConnectionString.substr(start, end - start);
-    const size_t equals = pair.find('=');
-    if (equals != String::npos && SameText(Trim(pair.substr(0, equals)), "Data Source")) {
-      String value = Trim(pair.substr(equals + 1));
-      if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-      return value;
-    }
-    start = end + 1;
+  size_t at = 0;
+  while (at < FConnectionString.size()) {
+    const size_t equals = FConnectionString.find('=', at);
+    if (equals == String::npos) break;
+    String key = FConnectionString.substr(at, equals - at);
+    if (const size_t stray = key.rfind(';'); stray != String::npos) key.erase(0, stray + 1);
+    at = equals + 1;
+    const String value = ReadConnectionValue(FConnectionString, at);
+    if (SameText(Trim(key), "Data Source")) return value;
   }
   return String();
 }
@@ -45,7 +61,7 @@ void TADOConnection::SetConnected(bool Value) {
     if (BeforeConnect) BeforeConnect(this);
     const String file = DatabaseFile();
     if (file.empty()) throw EDatabaseError("连接字符串没有指定数据库文件（Data Source）。");
-    FDatabase = std::make_unique<TSqliteDatabase>(file);
+    FDatabase = std::make_unique<TSqliteDatabase>(file, FCommandTimeout);
     FTransactionLevel = 0;
     if (AfterConnect) AfterConnect(this);
     return;
@@ -68,6 +84,20 @@ TSqliteDatabase& TADOConnection::Database() const {
   return *FDatabase;
 }
 
+void TADOConnection::SetCommandTimeout(int Value) {
+  FCommandTimeout = std::max(Value, 0);
+  if (FDatabase) FDatabase->SetStatementTimeLimit(FCommandTimeout);
+}
+
+void TADOConnection::GetTableNames(TStrings* List) {
+  Open();
+  const std::vector<String> names = Database().TableNames();
+  List->BeginUpdate();
+  List->Clear();
+  for (const String& name : names) List->Add(name);
+  List->EndUpdate();
+}
+
 void TADOConnection::RunTransactionStatement(const String& Sql) { Database().Exec(Sql); }
 
 // The outermost level is a transaction, inner levels are savepoints within it.
@@ -78,19 +108,28 @@ int TADOConnection::BeginTrans() {
 
 void TADOConnection::CommitTrans() {
   if (FTransactionLevel == 0) throw EDatabaseError("没有进行中的事务。");
-  RunTransactionStatement(FTransactionLevel == 1 ? "COMMIT" : "RELEASE level" + std::to_string(FTransactionLevel));
-  --FTransactionLevel;
+  if (FTransactionLevel > 1) {
+    RunTransactionStatement("RELEASE level" + std::to_string(FTransactionLevel));
+    --FTransactionLevel;
+    return;
+  }
+  FTransactionLevel = 0;
+  try {
+    RunTransactionStatement("COMMIT");
+  } catch (const EDatabaseError& e) {
+    Database().AbandonTransaction();
+    throw EDatabaseError(e.Message() + "\n事务中的更改已全部撤销。");
+  }
 }
 
 void TADOConnection::RollbackTrans() {
   if (FTransactionLevel == 0) throw EDatabaseError("没有进行中的事务。");
-  if (FTransactionLevel == 1) {
-    RunTransactionStatement("ROLLBACK");
-  } else {
-    const String name = "level" + std::to_string(FTransactionLevel);
-    RunTransactionStatement("ROLLBACK TO " + name + "; RELEASE " + name);
-  }
+  const String name = "level" + std::to_string(FTransactionLevel);
   --FTransactionLevel;
+  // A failed statement may have ended the whole transaction already (a full disk): then every
+  // level only counts down.
+  if (!Database().InTransaction()) return;
+  RunTransactionStatement(FTransactionLevel == 0 ? "ROLLBACK" : "ROLLBACK TO " + name + "; RELEASE " + name);
 }
 
 int TADOConnection::Execute(const String& CommandText) {

@@ -64,7 +64,7 @@ String UniqueName(const TFieldDefs& defs, const String& name) {
 void TADOCursor::Describe(TFieldDefs& Defs, const String& UpdateTable) {
   sqlite3_stmt* query = FQuery.get();
   const int count = sqlite3_column_count(query);
-  const bool hasRow = sqlite3_step(query) == SQLITE_ROW;
+  const bool hasRow = FDb.Step(query);
   Defs.Clear();
   FColumns.assign(size_t(count), TCursorColumn{});
   for (int i = 0; i < count; ++i) {
@@ -124,12 +124,7 @@ void TADOCursor::Restart() {
 }
 
 bool TADOCursor::Next(TRowValues& Row) {
-  const int rc = sqlite3_step(FQuery.get());
-  if (rc == SQLITE_DONE) return false;
-  if (rc != SQLITE_ROW) {
-    sqlite3_reset(FQuery.get());
-    FDb.Fail(FSql.Text);
-  }
+  if (!FDb.Step(FQuery.get())) return false;
   Row.resize(FColumns.size());
   for (size_t i = 0; i < FColumns.size(); ++i) Row[i] = ReadColumn(FQuery.get(), int(i), FColumns[i].Type);
   return true;
@@ -179,7 +174,7 @@ void TADOCursor::ReadBack(sqlite3_int64 RowId, TRowValues& Values) {
   for (int field : FTableFields) names += (names.empty() ? "" : ", ") + QuoteName(FColumns[size_t(field)].Origin);
   sqlite3_stmt* statement = FDb.Cached("SELECT " + names + " FROM " + QuoteName(FTable->Name) + " WHERE rowid = ?1");
   sqlite3_bind_int64(statement, 1, RowId);
-  if (sqlite3_step(statement) == SQLITE_ROW)
+  if (FDb.Step(statement))
     for (size_t i = 0; i < FTableFields.size(); ++i) {
       const size_t field = size_t(FTableFields[i]);
       Values[field] = ReadColumn(statement, int(i), FColumns[field].Type);

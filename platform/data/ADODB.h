@@ -1,5 +1,5 @@
 // The database connection and its data sets, over a SQLite file: TADOConnection (open an existing
-// database of this system, transactions), TADOQuery (SQL text with :Name parameters) and
+// database file, transactions), TADOQuery (SQL text with :Name parameters) and
 // TADOTable (a table or view by name, optionally the detail of a master data source). Rows are
 // read into the data set; posts are written at once, or kept for UpdateBatch in batch mode.
 #pragma once
@@ -20,10 +20,15 @@ enum TCursorType { ctUnspecified, ctOpenForwardOnly, ctKeyset, ctDynamic, ctStat
 enum TCursorLocation { clUseServer, clUseClient };
 enum TAffectRecords { arCurrent, arFiltered, arAll, arAllChapters };
 
-// The connection string is "Key=Value;..." pairs; "Data Source" names the database file and the
+// The text of Value as a connection-string value: in double quotes, each double quote doubled.
+String QuotedConnectionValue(const String& Value);
+
+// The connection string is "Key=Value;..." pairs; a value in double or single quotes may hold
+// ";" (a quote of its kind inside is doubled). "Data Source" names the database file and the
 // other keys (provider, user, password) are accepted and have no meaning here. Opening fails with
-// EDatabaseError, and creates nothing, for a missing file, a file that is not a database and a
-// database without this system's tables.
+// EDatabaseError, and creates nothing, for a missing file, a file that is not a database, a
+// damaged one and one that another program holds locked; which tables a file must have is for
+// the caller to check (GetTableNames).
 class TADOConnection : public TComponent {
  public:
   explicit TADOConnection(TComponent* AOwner);
@@ -41,7 +46,17 @@ class TADOConnection : public TComponent {
   // Closes every data set of the connection first.
   void Close() { SetConnected(false); }
 
-  // Transactions nest; the answer is the new nesting level.
+  // The longest a statement may run, in seconds, waiting for another program's locks included;
+  // a statement that runs longer is stopped with an error saying so. 0 means no limit.
+  int CommandTimeout() const { return FCommandTimeout; }
+  void SetCommandTimeout(int Value);
+  // Fills List with the names of the database's tables (not its views); opens the connection
+  // when it is closed.
+  void GetTableNames(TStrings* List);
+
+  // Transactions nest; the answer is the new nesting level. A commit of the outermost level that
+  // fails rolls everything back and ends the transaction before it raises, so no later
+  // transaction nests in one that can no longer reach the file.
   int BeginTrans();
   void CommitTrans();
   void RollbackTrans();
@@ -67,6 +82,7 @@ class TADOConnection : public TComponent {
   String FConnectionString;
   bool FLoginPrompt = true;
   bool FStreamedConnected = false;
+  int FCommandTimeout = 30;
   int FTransactionLevel = 0;
   std::unique_ptr<TSqliteDatabase> FDatabase;
   std::vector<TCustomADODataSet*> FDataSets;
@@ -123,8 +139,8 @@ class TCustomADODataSet : public TDataSet {
   void SetUpdateTable(const String& Value);
   TParameters& Parameters() { return FParameters; }
 
-  // Writes every pending change of a batch in one transaction; on failure none is written and
-  // all stay pending.
+  // Writes every pending change of a batch in one transaction; on failure (the file busy
+  // included) none is written, all stay pending and nothing is left open, so a retry writes them.
   void UpdateBatch(TAffectRecords AffectRecords = arAll);
   // Gives every pending change of a batch back.
   void CancelBatch(TAffectRecords AffectRecords = arAll);

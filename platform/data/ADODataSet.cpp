@@ -91,16 +91,14 @@ bool Differs(const Variant& a, const Variant& b) { return a.VarType() != b.VarTy
 
 }  // namespace
 
-// All pending changes go in one savepoint, in store order; the records take the written values
-// (auto-numbers of inserted rows) only once every change went through.
+// All pending changes are written as a whole, in store order; the records take the written values
+// (auto-numbers of inserted rows) only once every change reached the database.
 void TCustomADODataSet::UpdateBatch(TAffectRecords AffectRecords) {
   (void)AffectRecords;
   CheckBrowseMode();
   if (!HasPendingChanges()) return;
-  TSqliteDatabase& db = Database();
   std::vector<std::pair<TRecordData*, TRowValues>> inserted;
-  db.Exec("SAVEPOINT batch_update");
-  try {
+  Database().Atomically("batch_update", [&] {
     for (TRecordData* record : StoredRecords()) {
       std::vector<bool> changed(record->Values.size());
       switch (record->Status) {
@@ -119,15 +117,7 @@ void TCustomADODataSet::UpdateBatch(TAffectRecords AffectRecords) {
         case usUnmodified: break;
       }
     }
-    db.Exec("RELEASE batch_update");
-  } catch (...) {
-    try {
-      db.Exec("ROLLBACK TO batch_update; RELEASE batch_update");
-    } catch (const EDatabaseError&) {
-      // the write error below is the one to report
-    }
-    throw;
-  }
+  });
   for (auto& [record, values] : inserted) record->Values = std::move(values);
   AcceptPendingChanges();
   Resync();

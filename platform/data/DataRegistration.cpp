@@ -69,6 +69,7 @@ void RegisterDataClasses() {
   RegisterClass<TADOConnection, TComponent>("TADOConnection", [](TClassBuilder<TADOConnection>& c) {
     c.Property("ConnectionString", &TADOConnection::ConnectionString, &TADOConnection::SetConnectionString);
     c.Property("LoginPrompt", &TADOConnection::LoginPrompt, &TADOConnection::SetLoginPrompt).Default(true);
+    c.Property("CommandTimeout", &TADOConnection::CommandTimeout, &TADOConnection::SetCommandTimeout).Default(30);
     c.Property("Connected", &TADOConnection::Connected, &TADOConnection::SetConnected).Default(false);
     c.Event("BeforeConnect", &TADOConnection::BeforeConnect);
     c.Event("AfterConnect", &TADOConnection::AfterConnect);

@@ -1,5 +1,6 @@
-// The SQLite database behind a connection: opening without creating, the schema check, table
-// descriptions, statements, parameters, and values in and out.
+// The SQLite database behind a connection: opening without creating, the quick check of the
+// file, the time limit of statements, transactions run as a whole, table descriptions,
+// statements, parameters, and values in and out.
 #include "data/Sqlite_p.h"
 
 #include <algorithm>
@@ -9,16 +10,16 @@
 #include <filesystem>
 
 #include "rtl/Arith.h"
+#include "rtl/Convert.h"
 #include "rtl/DateTime.h"
 
 namespace {
 
-// The tables every database of this system has; a file without them is someone else's.
-const char* const SystemTables[] = {
-    "Tb_SchoolInfo", "Tb_Grade", "Tb_Classes", "Tb_Students", "Tb_FreeStudent", "Tb_Teachers", "Tb_TeacherTask",
-    "Tb_UptoProg", "Tb_ExamProg", "Tb_TechProg", "Tb_UptoStarnd", "Tb_ExamStarnd", "Tb_CountPoint", "Tb_TermType",
-    "Tb_Duty", "Tb_UptoProcess", "Tb_UptoHistory", "Tb_ExamProcess", "Tb_ExamHistory", "Tb_DutyProcess",
-    "Tb_UptoCard", "Tb_ExamCard", "Tb_ClassesSum", "Tb_GradeSum", "Tb_SchoolSum"};
+// Waiting for another program's lock gives up after this long, so the window is never frozen
+// for good; the statement then fails as busy.
+constexpr int BusyTimeoutMs = 5000;
+// How many of SQLite's virtual machine steps pass between two looks at the clock.
+constexpr int ProgressSteps = 10000;
 
 String ColumnText(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
@@ -33,7 +34,7 @@ const TTableColumn* TTableInfo::Find(const String& Column) const {
   return nullptr;
 }
 
-TSqliteDatabase::TSqliteDatabase(const String& Path) {
+TSqliteDatabase::TSqliteDatabase(const String& Path, int TimeLimit) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(Path, error)) throw EDatabaseError("数据库文件“" + Path + "”不存在。");
   // Read-write without SQLITE_OPEN_CREATE: a file that vanished meanwhile is not made anew.
@@ -42,9 +43,10 @@ TSqliteDatabase::TSqliteDatabase(const String& Path) {
     sqlite3_close(FDb);
     throw EDatabaseError("无法打开数据库文件“" + Path + "”：" + message);
   }
-  sqlite3_busy_timeout(FDb, 5000);
+  sqlite3_progress_handler(FDb, ProgressSteps, &TSqliteDatabase::Progress, this);
+  SetStatementTimeLimit(TimeLimit);
   try {
-    CheckSchema(Path);
+    CheckIntegrity(Path);
   } catch (...) {
     sqlite3_close(FDb);
     throw;
@@ -56,22 +58,54 @@ TSqliteDatabase::~TSqliteDatabase() {
   sqlite3_close(FDb);
 }
 
-void TSqliteDatabase::CheckSchema(const String& Path) {
+// The quick check reads every page of the file (a school's file is small) without comparing
+// indexes to their tables; a file that is no database fails at its first read.
+void TSqliteDatabase::CheckIntegrity(const String& Path) {
+  const String refused = "无法打开数据库文件“" + Path + "”：";
   sqlite3_stmt* raw = nullptr;
-  const char* sql = "SELECT name FROM sqlite_schema WHERE type = 'table'";
-  if (sqlite3_prepare_v2(FDb, sql, -1, &raw, nullptr) != SQLITE_OK)
-    throw EDatabaseError("文件“" + Path + "”不是数据库：" + sqlite3_errmsg(FDb));
-  TSqliteStatement statement(raw);
-  std::map<String, bool, TCaseless> present;
-  int rc;
-  while ((rc = sqlite3_step(raw)) == SQLITE_ROW) present[ColumnText(raw, 0)] = true;
-  if (rc != SQLITE_DONE) throw EDatabaseError("文件“" + Path + "”不是数据库：" + sqlite3_errmsg(FDb));
-  for (const char* table : SystemTables)
-    if (!present.count(table)) throw EDatabaseError("“" + Path + "”不是本系统的数据库（缺少表 " + table + "）。");
+  StatementStarts();
+  if (sqlite3_prepare_v2(FDb, "PRAGMA quick_check(1)", -1, &raw, nullptr) != SQLITE_OK)
+    throw EDatabaseError(refused + FailureReason());
+  const TSqliteStatement check(raw);
+  if (sqlite3_step(raw) != SQLITE_ROW) throw EDatabaseError(refused + FailureReason());
+  if (const String verdict = ColumnText(raw, 0); verdict != "ok")
+    throw EDatabaseError(refused + "数据库已损坏（" + verdict + "）。");
+}
+
+void TSqliteDatabase::SetStatementTimeLimit(int Seconds) {
+  FTimeLimit = std::max(Seconds, 0);
+  sqlite3_busy_timeout(FDb, FTimeLimit > 0 ? std::min(BusyTimeoutMs, FTimeLimit * 1000) : BusyTimeoutMs);
+}
+
+void TSqliteDatabase::StatementStarts() {
+  FStatementStart = std::chrono::steady_clock::now();
+  FTimedOut = false;
+}
+
+// Called by SQLite while a statement runs; a non-zero answer interrupts it.
+int TSqliteDatabase::Progress(void* Database) {
+  auto& db = *static_cast<TSqliteDatabase*>(Database);
+  if (db.FTimeLimit == 0) return 0;
+  db.FTimedOut = std::chrono::steady_clock::now() - db.FStatementStart > std::chrono::seconds(db.FTimeLimit);
+  return db.FTimedOut ? 1 : 0;
+}
+
+String TSqliteDatabase::FailureReason() const {
+  const String message = sqlite3_errmsg(FDb);
+  switch (sqlite3_errcode(FDb)) {
+    case SQLITE_BUSY: case SQLITE_LOCKED: return "数据库正忙（" + message + "），请稍后再试。";
+    case SQLITE_NOTADB: return "文件不是数据库（" + message + "）。";
+    case SQLITE_CORRUPT: return "数据库已损坏（" + message + "）。";
+    case SQLITE_INTERRUPT:
+      if (FTimedOut) return "数据库语句运行超过 " + IntToStr(FTimeLimit) + " 秒，已被中止。";
+      [[fallthrough]];
+    default: return "数据库操作失败：" + message;
+  }
 }
 
 void TSqliteDatabase::Fail(const String& Context) const {
-  throw EDatabaseError("数据库操作失败：" + String(sqlite3_errmsg(FDb)) + (Context.empty() ? "" : "\n" + Context));
+  const String reason = FailureReason();
+  throw EDatabaseError(Context.empty() ? reason : reason + "\n" + Context);
 }
 
 TSqliteStatement TSqliteDatabase::Prepare(const String& Sql, size_t& Tail) {
@@ -79,6 +113,7 @@ TSqliteStatement TSqliteDatabase::Prepare(const String& Sql, size_t& Tail) {
     sqlite3_stmt* raw = nullptr;
     const char* start = Sql.c_str() + Tail;
     const char* rest = nullptr;
+    StatementStarts();  // preparing reads the schema, which may wait for a lock
     if (sqlite3_prepare_v2(FDb, start, int(Sql.size() - Tail), &raw, &rest) != SQLITE_OK) Fail(Sql);
     Tail = size_t(rest - Sql.c_str());
     if (raw) return TSqliteStatement(raw);
@@ -97,21 +132,50 @@ sqlite3_stmt* TSqliteDatabase::Cached(const String& Sql) {
   return it->second.get();
 }
 
+// The time limit counts from a statement's first step to its end, so that a query whose rows
+// never end is stopped as surely as one whose single step never ends.
+bool TSqliteDatabase::Step(sqlite3_stmt* Statement) {
+  if (!sqlite3_stmt_busy(Statement)) StatementStarts();
+  const int rc = sqlite3_step(Statement);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  const String sql = sqlite3_sql(Statement) ? sqlite3_sql(Statement) : "";
+  sqlite3_reset(Statement);
+  Fail(sql);
+}
+
 int TSqliteDatabase::Run(sqlite3_stmt* Statement) {
-  int rc;
-  while ((rc = sqlite3_step(Statement)) == SQLITE_ROW) {
-  }
-  if (rc != SQLITE_DONE) {
-    const String sql = sqlite3_sql(Statement) ? sqlite3_sql(Statement) : "";
-    sqlite3_reset(Statement);
-    Fail(sql);
+  while (Step(Statement)) {
   }
   sqlite3_reset(Statement);
   return sqlite3_changes(FDb);
 }
 
 void TSqliteDatabase::Exec(const String& Sql) {
+  StatementStarts();
   if (sqlite3_exec(FDb, Sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(Sql);
+}
+
+void TSqliteDatabase::Atomically(const String& Savepoint, const std::function<void()>& Work) {
+  const bool own = !InTransaction();
+  Exec("SAVEPOINT " + Savepoint);
+  try {
+    Work();
+    Exec("RELEASE " + Savepoint);  // the commit, when the savepoint is the transaction
+  } catch (...) {
+    if (own) {
+      AbandonTransaction();
+    } else if (InTransaction()) {
+      // Undoing a savepoint takes no lock and cannot be refused; Work's error is the one to raise.
+      const String undo = "ROLLBACK TO " + Savepoint + "; RELEASE " + Savepoint;
+      sqlite3_exec(FDb, undo.c_str(), nullptr, nullptr, nullptr);
+    }
+    throw;
+  }
+}
+
+void TSqliteDatabase::AbandonTransaction() {
+  if (InTransaction()) Exec("ROLLBACK");
 }
 
 const TTableInfo& TSqliteDatabase::Table(const String& Name) {
@@ -119,10 +183,7 @@ const TTableInfo& TSqliteDatabase::Table(const String& Name) {
   TTableInfo info;
   sqlite3_stmt* kind = Cached("SELECT name, type FROM sqlite_schema WHERE name = ?1 COLLATE NOCASE AND type IN ('table', 'view')");
   sqlite3_bind_text(kind, 1, Name.c_str(), int(Name.size()), SQLITE_TRANSIENT);
-  if (sqlite3_step(kind) != SQLITE_ROW) {
-    sqlite3_reset(kind);
-    throw EDatabaseError("数据库中没有表“" + Name + "”。");
-  }
+  if (!Step(kind)) throw EDatabaseError("数据库中没有表“" + Name + "”。");
   info.Name = ColumnText(kind, 0);
   info.IsView = ColumnText(kind, 1) == "view";
   sqlite3_reset(kind);
@@ -131,12 +192,19 @@ const TTableInfo& TSqliteDatabase::Table(const String& Name) {
   return FTables.emplace(Name, std::move(info)).first->second;
 }
 
+std::vector<String> TSqliteDatabase::TableNames() {
+  std::vector<String> names;
+  sqlite3_stmt* tables = Cached("SELECT name FROM sqlite_schema WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+  while (Step(tables)) names.push_back(ColumnText(tables, 0));
+  return names;
+}
+
 // The columns, and the primary key in its own order.
 void TSqliteDatabase::ReadColumns(TTableInfo& Info) {
   std::vector<std::pair<int, String>> primary;
   size_t tail = 0;
   TSqliteStatement columns = Prepare("PRAGMA table_info(" + QuoteName(Info.Name) + ")", tail);
-  while (sqlite3_step(columns.get()) == SQLITE_ROW) {
+  while (Step(columns.get())) {
     TTableColumn column;
     column.Name = ColumnText(columns.get(), 1);
     column.NotNull = sqlite3_column_int(columns.get(), 3) != 0;
@@ -157,13 +225,13 @@ void TSqliteDatabase::ReadColumns(TTableInfo& Info) {
 std::vector<String> TSqliteDatabase::UniqueKey(const TTableInfo& Info) {
   size_t tail = 0;
   TSqliteStatement indexes = Prepare("PRAGMA index_list(" + QuoteName(Info.Name) + ")", tail);
-  while (sqlite3_step(indexes.get()) == SQLITE_ROW) {
+  while (Step(indexes.get())) {
     if (sqlite3_column_int(indexes.get(), 2) == 0) continue;  // not unique
     std::vector<String> key;
     size_t at = 0;
     TSqliteStatement parts = Prepare("PRAGMA index_info(" + QuoteName(ColumnText(indexes.get(), 1)) + ")", at);
     bool usable = true;
-    while (sqlite3_step(parts.get()) == SQLITE_ROW) {
+    while (Step(parts.get())) {
       const TTableColumn* column = Info.Find(ColumnText(parts.get(), 2));
       usable = usable && column && column->NotNull;
       if (column) key.push_back(column->Name);

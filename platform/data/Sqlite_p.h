@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -38,33 +40,58 @@ struct TCaseless {
 
 class TSqliteDatabase {
  public:
-  // Opens an existing database file for reading and writing and checks that it holds this
-  // system's tables.
-  explicit TSqliteDatabase(const String& Path);
+  // Opens an existing database file for reading and writing and runs SQLite's quick check over
+  // it, so that a damaged file is refused rather than read as blank rows. TimeLimit: see
+  // SetStatementTimeLimit.
+  TSqliteDatabase(const String& Path, int TimeLimit);
   ~TSqliteDatabase();
   TSqliteDatabase(const TSqliteDatabase&) = delete;
   TSqliteDatabase& operator=(const TSqliteDatabase&) = delete;
 
   sqlite3* Handle() const { return FDb; }
+  // The longest a statement may run, in seconds, waiting for locks included (waiting gives up
+  // after 5 seconds at most); 0 for no limit. A statement that runs longer is stopped and raises.
+  void SetStatementTimeLimit(int Seconds);
   // The next statement of Sql from Tail on (Tail moves past it); nullptr when only blanks and
   // comments remain.
   TSqliteStatement Prepare(const String& Sql, size_t& Tail);
   // A statement kept for reuse, reset and with its bindings cleared.
   sqlite3_stmt* Cached(const String& Sql);
+  // Steps a statement: true for a row, false at its end. An error (the file busy, damaged, the
+  // time limit reached) resets the statement and raises.
+  bool Step(sqlite3_stmt* Statement);
   // Steps a statement that returns no rows; the answer is the rows it changed.
   int Run(sqlite3_stmt* Statement);
   void Exec(const String& Sql);
   // Tables and views by name, without regard to case; EDatabaseError for an unknown name.
   const TTableInfo& Table(const String& Name);
+  // The names of the tables (not the views), SQLite's own tables left out.
+  std::vector<String> TableNames();
+
+  bool InTransaction() const { return sqlite3_get_autocommit(FDb) == 0; }
+  // Runs Work so that its changes are written together or not at all: as a savepoint inside the
+  // open transaction, else as a transaction of its own. A failure, the commit's included, is
+  // raised with nothing of Work written and no transaction or savepoint of Work left open.
+  void Atomically(const String& Savepoint, const std::function<void()>& Work);
+  // Rolls back the open transaction, if any: after a failed commit nothing may stay open.
+  void AbandonTransaction();
+  // Raises the last error with Context (the statement) on a line of its own: a busy file, a
+  // damaged one and a statement stopped by the time limit each say so.
   [[noreturn]] void Fail(const String& Context) const;
 
  private:
-  void CheckSchema(const String& Path);
+  String FailureReason() const;
+  void CheckIntegrity(const String& Path);
+  void StatementStarts();
+  static int Progress(void* Database);
   void ReadColumns(TTableInfo& Info);
   std::vector<String> UniqueKey(const TTableInfo& Info);
   sqlite3* FDb = nullptr;
   std::map<String, TSqliteStatement> FCache;
   std::map<String, TTableInfo, TCaseless> FTables;
+  int FTimeLimit = 0;
+  std::chrono::steady_clock::time_point FStatementStart;
+  bool FTimedOut = false;
 };
 
 // SQL text whose ":Name" parameters (outside quotes and comments) are written as "?N", N being

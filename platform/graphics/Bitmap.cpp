@@ -1,7 +1,7 @@
 // TBitmap: pixels with a canvas, transparency, pattern brushes made from it, and the bitmap file
 // format. Reading goes through Qt's reader after the header has been checked here; writing is
 // done here so that the bit depth follows the pixel format.
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -27,22 +27,26 @@ unsigned Get16(const TBytes& in, size_t at) { return unsigned(in[at]) | unsigned
 
 const char* const InvalidBitmap = "位图图像无效";
 
-// The bit count of a bitmap file, after the checks that keep the reader within bounds.
+// Enough for a full-screen picture (2560 x 1600 has 4,096,000 pixels). A compressed file of a few
+// bytes can claim any size, so the limit is what bounds the memory a file can make the reader take.
+constexpr long long MaxBitmapPixels = 1LL << 22;
+
+// The bit count of a bitmap file, after the checks that keep the reader within bounds. The old
+// header (12 bytes) has 16-bit sizes and no compression.
 unsigned CheckedBitCount(const TBytes& data) {
   if (data.size() < 26 || data[0] != 'B' || data[1] != 'M') throw EInvalidGraphic(InvalidBitmap);
   const uint32_t headerSize = Get32(data, 14);
-  if (headerSize == 12) return Get16(data, 24);
-  if (headerSize < 40 || data.size() < 14 + size_t(headerSize)) throw EInvalidGraphic(InvalidBitmap);
-  const int32_t width = int32_t(Get32(data, 18)), height = int32_t(Get32(data, 22));
-  const long long pixels = (long long)width * std::llabs((long long)height);
-  if (width <= 0 || height == 0 || pixels > (1LL << 24)) throw EInvalidGraphic(InvalidBitmap);
-  const unsigned bits = Get16(data, 28);
-  const uint32_t compression = Get32(data, 30);
+  const bool core = headerSize == 12;
+  if (!core && (headerSize < 40 || data.size() < 14 + size_t(headerSize))) throw EInvalidGraphic(InvalidBitmap);
+  const long long width = core ? (long long)Get16(data, 18) : (long long)int32_t(Get32(data, 18));
+  const long long height = core ? (long long)Get16(data, 20) : std::llabs(int32_t(Get32(data, 22)));  // < 0: top-down
+  if (width <= 0 || height == 0 || width * height > MaxBitmapPixels) throw EInvalidGraphic(InvalidBitmap);
+  const unsigned bits = core ? Get16(data, 24) : Get16(data, 28);
+  const uint32_t compression = core ? 0 : Get32(data, 30);
   // Uncompressed pixels must all be there; Qt's reader would make up the missing rows.
   if (compression == 0 || compression == 3) {
-    const long long stride = ((long long)width * bits + 31) / 32 * 4;
-    if ((long long)Get32(data, 10) + stride * std::llabs((long long)height) > (long long)data.size())
-      throw EInvalidGraphic(InvalidBitmap);
+    const long long stride = (width * bits + 31) / 32 * 4;
+    if ((long long)Get32(data, 10) + stride * height > (long long)data.size()) throw EInvalidGraphic(InvalidBitmap);
   }
   return bits;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // TCanvas: the object interface over the device-context state, and the state's own helpers
 // (coordinate mapping, the effective clip, brushes turned into paints).
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 
 #include "graphics/Metafile.h"
 #include "rtl/Arith.h"

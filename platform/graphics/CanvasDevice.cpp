@@ -1,7 +1,7 @@
 // Raster operations, text runs, and the two drawing surfaces: an image, whose pixels the
 // operations read and write one by one so that XOR and pattern results are exact, and a painter on
 // a device that cannot be read back (printer, PDF), where the destination counts as white paper.
-#include "graphics/CanvasDevice_p.h"
+#include "graphics/CanvasDeviceQt.h"
 
 #include <QTransform>
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/FontQt.h"
 #include "graphics/GdiObjects.h"
 
 class TFontEngine {
@@ -23,7 +24,5 @@ class TFontEngine {
 };
 
 std::shared_ptr<const TFontEngine> CreateFontEngine(const TLogFont& logFont);
-// The family Qt is asked for: the installed CJK font for every face of the substitution table.
-QString SubstitutedFamily(const String& face);
 // Characters that take two columns (CJK ideographs, kana, Hangul, full-width forms).
 bool IsWideChar(char32_t ch);

@@ -1,9 +1,10 @@
 // Device-context state: selected objects, colours and modes, origins, save and restore, clipping.
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 
 #include <algorithm>
+
 #include "graphics/Metrics.h"
-#include "graphics/Region_p.h"
+#include "graphics/RegionQt.h"
 
 namespace {
 

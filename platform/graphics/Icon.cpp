@@ -2,7 +2,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 TIcon::TIcon() = default;
 TIcon::~TIcon() = default;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 struct TImageList::TEntry {
   QImage Image;
@@ -39,7 +39,9 @@ TChangeLink::~TChangeLink() {
   if (FSender) FSender->UnRegisterChanges(this);
 }
 
-TImageList::TImageList(int width, int height) : FWidth(width), FHeight(height) {}
+TImageList::TImageList(TComponent* AOwner) : TComponent(AOwner), FWidth(16), FHeight(16) {}
+
+TImageList::TImageList(int width, int height) : TComponent(nullptr), FWidth(width), FHeight(height) {}
 
 TImageList::~TImageList() {
   for (TChangeLink* link : FLinks) link->FSender = nullptr;
@@ -257,6 +259,20 @@ bool TImageList::DragMove(int x, int y) {
 }
 
 void TImageList::EndDrag() { FDragging = false; }
+
+bool SetImageListReference(TImageList*& Field, TImageList* Value, TChangeLink& Link, TComponent* Client) {
+  if (Field == Value) return false;
+  if (Field) {
+    Field->UnRegisterChanges(&Link);
+    Field->RemoveFreeNotification(Client);
+  }
+  Field = Value;
+  if (Field) {
+    Field->RegisterChanges(&Link);
+    Field->FreeNotification(Client);
+  }
+  return true;
+}
 
 bool ImageList_DrawEx(const TImageList* list, int index, HDC dc, int x, int y, int, int, COLORREF bk, COLORREF blend,
                       unsigned style) {

@@ -1,16 +1,20 @@
 // TImageList: images of one size with masks, drawn with the styles of the original image lists
 // (normal over a background colour, transparent, blended for focus and selection, mask only,
 // disabled relief), change links that tell their owners about changes, and the drag image state
-// that the windows layer shows while dragging.
+// that the windows layer shows while dragging. It is a component, so that a form's layout holds
+// its image lists with their images and its controls name them.
 #pragma once
 
 #include <memory>
 #include <vector>
 
+#include "classes/Component.h"
 #include "graphics/Graphic.h"
 
 enum class TDrawingStyle { dsFocus, dsSelected, dsNormal, dsTransparent };
+inline constexpr const char* DrawingStyleNames[] = {"dsFocus", "dsSelected", "dsNormal", "dsTransparent"};
 enum class TImageType { itImage, itMask };
+inline constexpr const char* ImageTypeNames[] = {"itImage", "itMask"};
 
 enum : unsigned {
   ILD_NORMAL = 0x0, ILD_TRANSPARENT = 0x1, ILD_MASK = 0x10, ILD_BLEND25 = 0x2, ILD_BLEND50 = 0x4,
@@ -34,9 +38,11 @@ class TChangeLink {
   TImageList* FSender = nullptr;
 };
 
-class TImageList : public TPersistent {
+class TImageList : public TComponent {
  public:
-  explicit TImageList(int width = 16, int height = 16);
+  // A list of 16 x 16 images owned by AOwner (a form), or held by its maker when nullptr.
+  explicit TImageList(TComponent* AOwner = nullptr);
+  TImageList(int width, int height);
   ~TImageList() override;
   String ClassName() const override { return "TImageList"; }
   void Assign(const TPersistent* source) override;
@@ -45,6 +51,8 @@ class TImageList : public TPersistent {
   int Height() const { return FHeight; }
   // Changing the size empties the list.
   void SetSize(int width, int height);
+  void SetWidth(int width) { SetSize(width, FHeight); }
+  void SetHeight(int height) { SetSize(FWidth, height); }
   int Count() const;
   // clNone: no background (normal drawing is transparent); otherwise masked pixels show it.
   TColor BkColor() const { return FBkColor; }
@@ -78,6 +86,10 @@ class TImageList : public TPersistent {
   void Draw(TCanvas* canvas, int x, int y, int index, TDrawingStyle style, TImageType type, bool enabled) const;
   // ILD_* styles with explicit background and blend colours (CLR_NONE, CLR_DEFAULT or RGB).
   void DrawEx(TCanvas* canvas, int x, int y, int index, COLORREF bk, COLORREF blend, unsigned style) const;
+
+  // Stored layouts keep the images as "Bitmap": their count, then each image and its mask as
+  // sized bitmap files. A damaged block leaves the list as it was.
+  void DefineProperties(TFiler& filer) override;
 
   void RegisterChanges(TChangeLink* link);
   void UnRegisterChanges(TChangeLink* link);
@@ -115,6 +127,10 @@ class TImageList : public TPersistent {
   bool FDragging = false;
   bool FDragVisible = true;
 };
+
+// Points Field, a client's reference to an image list, at Value: Link hears the new list's
+// changes and Client its freeing, and the old list forgets both. False when nothing changed.
+bool SetImageListReference(TImageList*& Field, TImageList* Value, TChangeLink& Link, TComponent* Client);
 
 // The image-list drawing call of the original system.
 bool ImageList_DrawEx(const TImageList* list, int index, HDC dc, int x, int y, int dx, int dy, COLORREF bk,

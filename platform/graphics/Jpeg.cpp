@@ -13,7 +13,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <variant>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 #include "graphics/FontEngine_p.h"
 #include "rtl/Text.h"
 

@@ -1,6 +1,6 @@
 // Region construction and combination over QRegion, whose rectangles follow the same
 // exclusive right and bottom rule as the original system's regions.
-#include "graphics/Region_p.h"
+#include "graphics/RegionQt.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "graphics/Region_p.h"
+#include "graphics/RegionQt.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 
 // The pixels of a line from a to b: a is included, b is not, whichever way the line runs; a pixel
 // lies on the line's exact position rounded half up, so both directions cover the same pixels.

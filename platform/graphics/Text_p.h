@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 
 // The first count characters (all when count < 0).
 std::u32string CodePointsOf(const String& text, int count);

@@ -9,7 +9,7 @@
 
 #include <filesystem>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 
 struct TPrinter::TData {
   QPrinter Printer{QPrinter::HighResolution};

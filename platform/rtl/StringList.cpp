@@ -20,24 +20,6 @@ bool NeedsQuotes(const String& s, char delimiter, char quote) {
   return std::any_of(s.begin(), s.end(), [&](char c) { return IsBlank(c) || c == quote || c == delimiter; });
 }
 
-// Reads a quoted item starting at the opening quote; a doubled quote stands for one quote, and an
-// item whose closing quote is missing runs to the end of the text.
-String ExtractQuoted(const String& text, size_t& i, char quote) {
-  String item;
-  for (++i; i < text.size(); ++i) {
-    if (text[i] != quote) {
-      item += text[i];
-    } else if (i + 1 < text.size() && text[i + 1] == quote) {
-      item += quote;
-      ++i;
-    } else {
-      ++i;
-      break;
-    }
-  }
-  return item;
-}
-
 // Runs body inside BeginUpdate/EndUpdate, closing the update also when body raises.
 template <class Body>
 void WithUpdate(TStrings& strings, Body body) {
@@ -207,7 +189,7 @@ void TStrings::SplitDelimited(const String& text, char delimiter, char quote) {
     skipBlanks();
     while (i < text.size()) {
       if (text[i] == quote) {
-        Add(ExtractQuoted(text, i, quote));
+        Add(AnsiExtractQuotedStr(text, i, quote));
       } else {
         const size_t start = i;
         while (i < text.size() && !IsBlank(text[i]) && text[i] != delimiter) ++i;

@@ -201,6 +201,22 @@ String QuotedStr(const String& s, char quote) {
   return out += quote;
 }
 
+String AnsiExtractQuotedStr(const String& text, size_t& i, char quote) {
+  String item;
+  for (++i; i < text.size(); ++i) {
+    if (text[i] != quote) {
+      item += text[i];
+    } else if (i + 1 < text.size() && text[i + 1] == quote) {
+      item += quote;
+      ++i;
+    } else {
+      ++i;
+      break;
+    }
+  }
+  return item;
+}
+
 String DequotedStr(const String& s, char quote) {
   if (s.size() < 2 || s.front() != quote || s.back() != quote) return s;
   String out;

@@ -50,3 +50,7 @@ String StringReplace(const String& s, const String& oldPattern, const String& ne
 // 'it''s' style quoting, and its inverse (text without the quotes is returned unchanged).
 String QuotedStr(const String& s, char quote = '\'');
 String DequotedStr(const String& s, char quote = '\'');
+// The quoted text that starts at the opening quote text[i], without its quotes; i moves past the
+// closing quote. A doubled quote stands for one, and a text whose closing quote is missing runs
+// to the end.
+String AnsiExtractQuotedStr(const String& text, size_t& i, char quote);

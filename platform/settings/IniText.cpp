@@ -16,10 +16,6 @@ const char* const kSectionSpecials = "[]";
 const char* const kNameSpecials = "=[];#";
 const char* const kValueSpecials = "";
 
-bool IsAscii(const String& s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 bool IsControl(char c) {
   const auto b = static_cast<unsigned char>(c);
   return b < 0x20 || b == 0x7F;
@@ -86,7 +82,7 @@ void ParseLine(const String& raw, int line, const String& fileName, IniDocument&
   if (text.empty() || text[0] == ';' || text[0] == '#') return;
   if (text[0] == '[') {
     if (text.back() != ']') IniSyntaxError(fileName, line, "节名缺少“]”");
-    section = &document.AddSection(Unescape(TrimBlanks(text.substr(1, text.size() - 2))));
+    section = &document.AddSection(Unescape(TrimBlanks(text.substr(1, text.size() - 2))), line);
     return;
   }
   const size_t equals = text.find('=');
@@ -96,11 +92,6 @@ void ParseLine(const String& raw, int line, const String& fileName, IniDocument&
 }
 
 }  // namespace
-
-bool SameSettingsName(const String& a, const String& b) {
-  if (IsAscii(a) && IsAscii(b)) return CompareText(a, b) == 0;
-  return AnsiSameText(a, b);
-}
 
 String EncodeSettingsHex(const String& bytes) {
   String text;
@@ -127,24 +118,13 @@ void IniSyntaxError(const String& fileName, int line, const String& reason) {
 
 // --- sections -----------------------------------------------------------------------------------
 
-const IniEntry* IniSection::Find(const String& name) const {
-  for (const IniEntry& entry : Entries)
-    if (SameSettingsName(entry.Name, name)) return &entry;
-  return nullptr;
-}
-
 void IniSection::Set(const String& name, const String& value, int line) {
-  for (IniEntry& entry : Entries)
-    if (SameSettingsName(entry.Name, name)) {
-      entry.Value = value;
-      entry.Line = line;
-      return;
-    }
-  Entries.push_back({name, value, line});
-}
-
-bool IniSection::Remove(const String& name) {
-  return std::erase_if(Entries, [&](const IniEntry& entry) { return SameSettingsName(entry.Name, name); }) > 0;
+  if (IniEntry* entry = Entries.Find(name)) {
+    entry->Value = value;
+    entry->Line = line;
+    return;
+  }
+  Entries.Append({name, value, line});
 }
 
 // --- document -----------------------------------------------------------------------------------
@@ -176,19 +156,7 @@ std::string IniDocument::Format(const std::vector<String>& comment) const {
   return text;
 }
 
-const IniSection* IniDocument::FindSection(const String& name) const {
-  for (const IniSection& section : FSections)
-    if (SameSettingsName(section.Name, name)) return &section;
-  return nullptr;
-}
-
-IniSection& IniDocument::AddSection(const String& name) {
-  for (IniSection& section : FSections)
-    if (SameSettingsName(section.Name, name)) return section;
-  FSections.push_back({name, {}});
-  return FSections.back();
-}
-
-bool IniDocument::RemoveSection(const String& name) {
-  return std::erase_if(FSections, [&](const IniSection& section) { return SameSettingsName(section.Name, name); }) > 0;
+IniSection& IniDocument::AddSection(const String& name, int line) {
+  if (IniSection* section = FSections.Find(name)) return *section;
+  return FSections.Append({name, {}, line});
 }

@@ -6,25 +6,28 @@
 #include <string>
 #include <vector>
 
-#include "rtl/Types.h"
+#include "settings/NamedList_p.h"
 
-// Names of sections, keys and values match without regard to case, in every alphabet.
-bool SameSettingsName(const String& a, const String& b);
-
+// Names of sections and values match without regard to case, in every alphabet.
 struct IniEntry {
   String Name;
   String Value;
   int Line = 0;  // where it was read, for error messages; 0 for entries made in memory
 };
 
+inline const String& NameOfEntry(const IniEntry& entry) { return entry.Name; }
+
 struct IniSection {
   String Name;
-  std::vector<IniEntry> Entries;
+  NamedList<IniEntry, NameOfEntry> Entries;
+  int Line = 0;  // where its header first appears; 0 for a section made in memory
 
-  const IniEntry* Find(const String& name) const;
+  const IniEntry* Find(const String& name) const { return Entries.Find(name); }
   void Set(const String& name, const String& value, int line = 0);
-  bool Remove(const String& name);
+  bool Remove(const String& name) { return Entries.Remove(name); }
 };
+
+inline const String& NameOfSection(const IniSection& section) { return section.Name; }
 
 // The file's text: UTF-8 (a leading byte-order mark is skipped), lines ending in LF or CR LF.
 // A line is blank, a comment (first non-blank character ";" or "#"), a header "[section]" or
@@ -42,13 +45,14 @@ class IniDocument {
   // The text of the document, preceded by the comment lines given (each without its ";").
   std::string Format(const std::vector<String>& comment = {}) const;
 
-  const std::vector<IniSection>& Sections() const { return FSections; }
-  const IniSection* FindSection(const String& name) const;
-  IniSection& AddSection(const String& name);  // the existing section of that name, or a new one
-  bool RemoveSection(const String& name);
+  const std::vector<IniSection>& Sections() const { return FSections.Items(); }
+  const IniSection* FindSection(const String& name) const { return FSections.Find(name); }
+  // The existing section of that name, or a new one (read at line, when it comes from a file).
+  IniSection& AddSection(const String& name, int line = 0);
+  bool RemoveSection(const String& name) { return FSections.Remove(name); }
 
  private:
-  std::vector<IniSection> FSections;
+  NamedList<IniSection, NameOfSection> FSections;
 };
 
 // Bytes as pairs of lower-case hex digits, and back (false for an odd count or a non-digit).

@@ -55,6 +55,8 @@ RegKey* TRegistry::FindKey(const KeyPath& path) {
 String TRegistry::PathText(const KeyPath& path) { return "\\" + JoinKeyPath(path); }
 
 void TRegistry::CreatePath(const KeyPath& path) {
+  if (path.size() > kMaxKeyDepth)
+    throw ERegistryException("注册表项“" + PathText(path) + "”的层次超过 " + IntToStr(int(kMaxKeyDepth)) + " 层");
   RegKey* key = &RegistryStore::Root();
   bool created = false;
   for (const String& name : path) {

@@ -24,7 +24,8 @@ String RegistryFileName();
 
 // Every change is written to the file at once, by replacing the file, so a crash never leaves it
 // half-written. A key path starting with "\" starts at the root; any other path is relative to
-// the open key (the root when none is open).
+// the open key (the root when none is open). Keys nest at most 512 deep: making a deeper key
+// raises ERegistryException, and a file holding one is refused as corrupt.
 class TRegistry {
  public:
   TRegistry() = default;

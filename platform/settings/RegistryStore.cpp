@@ -74,23 +74,37 @@ String ValueText(const RegValue& value) {
 std::unique_ptr<RegKey> TreeOf(const IniDocument& document, const String& fileName) {
   auto root = std::make_unique<RegKey>(String());
   for (const IniSection& section : document.Sections()) {
+    const std::vector<String> path = SplitKeyPath(section.Name);
+    if (path.size() > kMaxKeyDepth)
+      IniSyntaxError(fileName, section.Line, "注册表项的层次超过 " + IntToStr(int(kMaxKeyDepth)) + " 层");
     RegKey* key = root.get();
-    for (const String& name : SplitKeyPath(section.Name)) key = &key->AddSubKey(name);
+    for (const String& name : path) key = &key->AddSubKey(name);
     for (const IniEntry& entry : section.Entries) key->SetValue(ParseValue(entry, fileName));
   }
   return root;
 }
 
-// A key needs a section when it holds values, or when nothing else would show it exists.
-void AddSections(const RegKey& key, const std::vector<String>& path, IniDocument& document) {
-  if (!key.Values().empty() || (key.SubKeys().empty() && !path.empty())) {
-    IniSection& section = document.AddSection(JoinKeyPath(path));
-    for (const RegValue& value : key.Values()) section.Set(value.Name, ValueText(value));
-  }
-  for (const auto& subKey : key.SubKeys()) {
-    std::vector<String> subPath = path;
-    subPath.push_back(subKey->Name());
-    AddSections(*subKey, subPath, document);
+// One section per key that holds values, or that nothing else would show exists; parents come
+// before their sub-keys. The walk keeps one path text, cut back to a key's parent when the key is
+// reached, so no key's path is copied.
+void AddSections(const RegKey& root, IniDocument& document) {
+  struct Visit {
+    const RegKey* Key;
+    size_t ParentPathLength;
+  };
+  std::vector<Visit> pending = {{&root, 0}};
+  String path;
+  while (!pending.empty()) {
+    const Visit visit = pending.back();
+    pending.pop_back();
+    const RegKey& key = *visit.Key;
+    path.resize(visit.ParentPathLength);
+    if (&key != &root) path += (path.empty() ? "" : "\\") + key.Name();
+    if (!key.Values().empty() || (key.SubKeys().empty() && &key != &root)) {
+      IniSection& section = document.AddSection(path);
+      for (const RegValue& value : key.Values()) section.Set(value.Name, ValueText(value));
+    }
+    for (auto it = key.SubKeys().rbegin(); it != key.SubKeys().rend(); ++it) pending.push_back({it->get(), path.size()});
   }
 }
 
@@ -115,40 +129,38 @@ String JoinKeyPath(const std::vector<String>& path) {
 
 // --- keys ---------------------------------------------------------------------------------------
 
+// Freed level by level rather than recursively, so that no depth of keys exhausts the stack.
+RegKey::~RegKey() {
+  std::vector<std::unique_ptr<RegKey>> pending = FSubKeys.TakeAll();
+  while (!pending.empty()) {
+    const std::unique_ptr<RegKey> key = std::move(pending.back());
+    pending.pop_back();
+    for (std::unique_ptr<RegKey>& subKey : key->FSubKeys.TakeAll()) pending.push_back(std::move(subKey));
+  }
+}
+
 RegKey* RegKey::SubKey(const String& name) const {
-  for (const auto& key : FSubKeys)
-    if (SameSettingsName(key->Name(), name)) return key.get();
-  return nullptr;
+  const std::unique_ptr<RegKey>* key = FSubKeys.Find(name);
+  return key ? key->get() : nullptr;
 }
 
 RegKey& RegKey::AddSubKey(const String& name) {
   if (RegKey* key = SubKey(name)) return *key;
-  FSubKeys.push_back(std::make_unique<RegKey>(name));
-  return *FSubKeys.back();
+  return *FSubKeys.Append(std::make_unique<RegKey>(name));
 }
 
-bool RegKey::RemoveSubKey(const String& name) {
-  return std::erase_if(FSubKeys, [&](const auto& key) { return SameSettingsName(key->Name(), name); }) > 0;
-}
+bool RegKey::RemoveSubKey(const String& name) { return FSubKeys.Remove(name); }
 
-const RegValue* RegKey::Value(const String& name) const {
-  for (const RegValue& value : FValues)
-    if (SameSettingsName(value.Name, name)) return &value;
-  return nullptr;
-}
+const RegValue* RegKey::Value(const String& name) const { return FValues.Find(name); }
 
 void RegKey::SetValue(const RegValue& value) {
-  for (RegValue& existing : FValues)
-    if (SameSettingsName(existing.Name, value.Name)) {
-      existing = value;
-      return;
-    }
-  FValues.push_back(value);
+  if (RegValue* existing = FValues.Find(value.Name))
+    *existing = value;
+  else
+    FValues.Append(value);
 }
 
-bool RegKey::RemoveValue(const String& name) {
-  return std::erase_if(FValues, [&](const RegValue& value) { return SameSettingsName(value.Name, name); }) > 0;
-}
+bool RegKey::RemoveValue(const String& name) { return FValues.Remove(name); }
 
 // --- the shared tree ----------------------------------------------------------------------------
 
@@ -172,7 +184,7 @@ RegKey& RegistryStore::Root() {
 void RegistryStore::Save() {
   StoreState& state = State();
   IniDocument document;
-  AddSections(*state.Root, {}, document);
+  AddSections(*state.Root, document);
   try {
     WriteSettingsFile(state.FileName, document.Format(kFileComment));
   } catch (const EIniFileException& e) {

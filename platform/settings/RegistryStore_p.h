@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "settings/NamedList_p.h"
 #include "settings/Registry.h"
 
 struct RegValue {
@@ -15,13 +16,25 @@ struct RegValue {
   int Integer = 0;
 };
 
+inline const String& NameOfValue(const RegValue& value) { return value.Name; }
+
+// Keys nest at most this deep below the root; a file with deeper keys is refused as corrupt and
+// no deeper key is made.
+inline constexpr size_t kMaxKeyDepth = 512;
+
+class RegKey;
+inline const String& NameOfKey(const std::unique_ptr<RegKey>& key);
+
 class RegKey {
  public:
   explicit RegKey(String name) : FName(std::move(name)) {}
+  ~RegKey();
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
 
   const String& Name() const { return FName; }
-  const std::vector<std::unique_ptr<RegKey>>& SubKeys() const { return FSubKeys; }
-  const std::vector<RegValue>& Values() const { return FValues; }
+  const std::vector<std::unique_ptr<RegKey>>& SubKeys() const { return FSubKeys.Items(); }
+  const std::vector<RegValue>& Values() const { return FValues.Items(); }
 
   RegKey* SubKey(const String& name) const;
   RegKey& AddSubKey(const String& name);  // the existing sub-key of that name, or a new one
@@ -32,9 +45,11 @@ class RegKey {
 
  private:
   String FName;
-  std::vector<std::unique_ptr<RegKey>> FSubKeys;
-  std::vector<RegValue> FValues;
+  NamedList<std::unique_ptr<RegKey>, NameOfKey> FSubKeys;
+  NamedList<RegValue, NameOfValue> FValues;
 };
+
+inline const String& NameOfKey(const std::unique_ptr<RegKey>& key) { return key->Name(); }
 
 // Key paths: names separated by "\"; empty names (doubled, leading or trailing "\") are skipped.
 std::vector<String> SplitKeyPath(const String& path);

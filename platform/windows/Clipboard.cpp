@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 #include "windows/Layer_p.h"
 #include "windows/ServiceSlot.h"
 

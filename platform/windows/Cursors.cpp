@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 #include "windows/Layer_p.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 #include "windows/Layer_p.h"
-#include "windows/NativeEditor_p.h"
+#include "windows/NativeEditorQt.h"
 #include "windows/NativeInput_p.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "windows/NonClient.h"
 
 #include "graphics/Metrics.h"
-#include "graphics/Region_p.h"
+#include "graphics/RegionQt.h"
 #include "windows/Layer_p.h"
 
 namespace {

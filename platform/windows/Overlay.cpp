@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "graphics/Colors.h"
-#include "graphics/Region_p.h"
+#include "graphics/RegionQt.h"
 #include "windows/Layer_p.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Invalid areas, paint passes and device contexts over the windows' backing images.
 #include <algorithm>
 
-#include "graphics/Canvas_p.h"
-#include "graphics/Region_p.h"
+#include "graphics/CanvasQt.h"
+#include "graphics/RegionQt.h"
 #include "windows/Layer_p.h"
 
 namespace {

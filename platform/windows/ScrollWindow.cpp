@@ -2,7 +2,7 @@
 // inside moves with it, and only the uncovered strip is invalidated.
 #include <cstring>
 
-#include "graphics/Region_p.h"
+#include "graphics/RegionQt.h"
 #include "windows/Layer_p.h"
 
 namespace {

@@ -44,12 +44,32 @@ class TAppTest : public TGuiTest {
         "INSERT INTO Tb_SchoolInfo (Fd_SchoolName, Fd_Manager) VALUES ('第一中学', '王主任');");
   }
 
+  // A copy of the database cut off in the middle of a page.
+  static std::string DamagedDatabase(const DataFixture& Db) {
+    const std::string path = Db.Dir().File("damaged.db");
+    std::filesystem::copy_file(Db.Path(), path);
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2 + 1000);
+    return path;
+  }
+
+  // A database file of one table that is none of the program's.
+  static std::string ForeignDatabase(const DataFixture& Db) {
+    const std::string path = Db.Dir().File("other.db");
+    const std::string script = Db.Dir().File("other.sql");
+    std::ofstream(script) << "CREATE TABLE Tb_Other (Fd_X INTEGER);\n";
+    BuildDatabase(path, {script});
+    return path;
+  }
+
   // A file that exists but is no database.
   static std::string NotADatabase(const DataFixture& Db) {
     const std::string path = Db.Dir().File("notes.db");
     std::ofstream(path) << "这不是数据库\n";
     return path;
   }
+
+  // The first line of a message: a warning's sentence, before the reason on the lines after it.
+  static String FirstLine(const String& Message) { return Message.substr(0, Message.find('\n')); }
 
   // The texts of the message dialogs shown through the dialog service.
   static std::vector<String> MessageTexts(const TScriptedDialogs& Dialogs) {

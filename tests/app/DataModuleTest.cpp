@@ -167,7 +167,8 @@ TEST_F(DataModuleTest, AStudentRowThatCannotBePostedIsGivenUpAndTheErrorGoesOn) 
 
 TEST_F(DataModuleTest, AFileThatCannotBeOpenedLeavesTheModuleUnconnectedAndCreatesNothing) {
   const std::string missing = Db.Dir().File("missing.db");
-  for (const std::string& path : {missing, NotADatabase(Db), Db.Dir().Path().string()}) {
+  for (const std::string& path :
+       {missing, NotADatabase(Db), Db.Dir().Path().string(), ForeignDatabase(Db), DamagedDatabase(Db)}) {
     EXPECT_EQ(Module->ConnectDatabase(path, DatabaseUser, DatabasePassword), "无法连接数据库，请设置数据库。");
     EXPECT_FALSE(Module->Connected());
     EXPECT_EQ(Module->Login("admin", "quorin"), "数据库连接未初始化。");
@@ -175,6 +176,34 @@ TEST_F(DataModuleTest, AFileThatCannotBeOpenedLeavesTheModuleUnconnectedAndCreat
   EXPECT_FALSE(std::filesystem::exists(missing));
   EXPECT_EQ(Module->ConnectDatabase(Db.Path(), DatabaseUser, DatabasePassword), "");
   EXPECT_EQ(Module->Login("admin", "quorin"), "");
+}
+
+TEST_F(DataModuleTest, AFileWhosePathHoldsTheConnectionStringsSeparatorConnects) {
+  std::filesystem::create_directory(Db.Dir().Path() / "体育;2024");
+  const std::string path = Db.Dir().File("体育;2024/成绩 'a'=1.db");
+  std::filesystem::copy_file(Db.Path(), path);
+  EXPECT_EQ(Module->ConnectDatabase(path, DatabaseUser, DatabasePassword), "");
+  EXPECT_EQ(Module->adcConnect->DatabaseFile(), path);
+  EXPECT_EQ(Module->Login("admin", "quorin"), "");
+}
+
+// Another program reading the file refuses the rebuild's commit; nothing of it may stay open, or
+// every later rebuild would only nest in it and never reach the file.
+TEST_F(DataModuleTest, ARebuildWhoseCommitIsRefusedLeavesNoTransactionAndTheNextReachesTheFile) {
+  TComponentPtr<TADOConnection> other = MakeComponent<TADOConnection>();
+  other->SetConnectionString(DatabaseConnectionString(Db.Path(), DatabaseUser, DatabasePassword));
+  other->Open();
+  other->BeginTrans();
+  other->Execute("select count(*) from Tb_Grade");  // its read lock lasts until its transaction ends
+  Module->adcConnect->SetCommandTimeout(1);
+  const auto addGrade = [&](const char* Grade) {
+    Module->RebuildInTransaction([&] { Module->adcConnect->Execute("insert into Tb_Grade values ('" + String(Grade) + "')"); });
+  };
+  EXPECT_THROW(addGrade("高四"), EDatabaseError);
+  EXPECT_FALSE(Module->adcConnect->InTransaction());
+  other->RollbackTrans();
+  addGrade("高五");
+  EXPECT_EQ(Db.Value("select group_concat(Fd_Grade) from Tb_Grade where Fd_Grade in ('高四', '高五')"), "高五");
 }
 
 using DataModuleStartTest = TAppTest;

@@ -166,10 +166,7 @@ struct TRefusedFile {
 
 TEST_F(LogonDialogsTest, TheDatabaseDialogRefusesWhatItCannotOpenStoresNothingAndCreatesNothing) {
   const std::string notes = NotADatabase(Db);
-  const std::string noTables = Db.Dir().File("other.db");
-  const std::string script = Db.Dir().File("other.sql");
-  std::ofstream(script) << "CREATE TABLE Tb_Other (Fd_X INTEGER);\n";
-  BuildDatabase(noTables, {script});
+  const std::string noTables = ForeignDatabase(Db);
   const std::string missing = Db.Dir().File("missing.db");
   const TRefusedFile cases[] = {
       {"", "请输入数据库文件。"},
@@ -190,7 +187,7 @@ TEST_F(LogonDialogsTest, TheDatabaseDialogRefusesWhatItCannotOpenStoresNothingAn
   EXPECT_EQ(ShowSetDatabase(), mrCancel);
   ASSERT_EQ(Dialogs->Messages.size(), std::size(cases));
   for (size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(Dialogs->Messages[i].Msg, cases[i].Warning) << cases[i].Path;
+    EXPECT_EQ(FirstLine(Dialogs->Messages[i].Msg), cases[i].Warning) << cases[i].Path;
     EXPECT_EQ(Dialogs->Messages[i].Caption, "警告");
     EXPECT_EQ(Dialogs->Messages[i].DlgType, mtWarning);
     EXPECT_EQ(Dialogs->Messages[i].Buttons, MsgDlgBit(mbOK));

@@ -120,7 +120,8 @@ TEST_F(StartupTest, TheLogOnDialogsDatabaseCommandConnectsAChosenFileAndTheLogOn
     fmKvMain->Close();
   });
   Application->Run();
-  EXPECT_EQ(MessageTexts(*dialogs), (std::vector<String>{"系统无法连接指定数据库。"}));
+  ASSERT_EQ(MessageTexts(*dialogs).size(), 1u);
+  EXPECT_EQ(FirstLine(MessageTexts(*dialogs)[0]), "系统无法连接指定数据库。");
   EXPECT_EQ(GetDatabaseFile(), Db.Path());
   EXPECT_TRUE(dmGym->Connected());
   ASSERT_EQ(MessageBoxes().Shown.size(), 1u);  // the start-up message only

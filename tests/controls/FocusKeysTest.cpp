@@ -4,7 +4,7 @@
 #include <QLineEdit>
 
 #include "windows/Focus.h"
-#include "windows/NativeEditor_p.h"
+#include "windows/NativeEditorQt.h"
 
 namespace {
 

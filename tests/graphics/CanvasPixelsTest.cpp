@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 #include "support/PixelCanvas.h"
 
 namespace {

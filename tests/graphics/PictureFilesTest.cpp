@@ -78,6 +78,41 @@ TEST(PictureFiles, BadBitmapDataIsRefusedAndLeavesTheBitmapAlone) {
   EXPECT_EQ(b.Width(), 4);
 }
 
+namespace {
+
+// A bitmap file of a few bytes that claims a size: 8-bit pixels compressed by runs whose only
+// code ends the picture, or the old 12-byte header with 24-bit pixels that are not there.
+TBytes ClaimingBitmap(bool oldHeader, int32_t width, int32_t height) {
+  TBytes out = {'B', 'M'};
+  const auto put = [&out](std::initializer_list<uint32_t> values, int bytes) {
+    for (uint32_t value : values)
+      for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(value >> (8 * i)));
+  };
+  const uint32_t header = oldHeader ? 12 : 40, palette = oldHeader ? 0 : 8;
+  put({14 + header + palette + 2, 0, 14 + header + palette, header}, 4);
+  if (oldHeader) {
+    put({uint32_t(width), uint32_t(height), 1, 24}, 2);
+  } else {
+    put({uint32_t(width), uint32_t(height)}, 4);
+    put({1, 8}, 2);
+    put({1 /* runs of bytes */, 2, 0, 0, 2 /* colours */, 0, 0x000000, 0xFFFFFF}, 4);
+  }
+  put({0, 1}, 1);  // end of picture
+  return out;
+}
+
+}  // namespace
+
+TEST(PictureFiles, ABitmapFileClaimsNoMorePixelsThanAFullScreenPicture) {
+  TBitmap full;
+  full.LoadFromBytes(ClaimingBitmap(false, 2560, 1600));
+  EXPECT_EQ(full.Width(), 2560);
+  for (const auto& [oldHeader, width, height] : {std::tuple{false, 2049, 2048}, {false, 4096, -4096}, {true, 4000, 4000}}) {
+    TBitmap b;
+    EXPECT_THROW(b.LoadFromBytes(ClaimingBitmap(oldHeader, width, height)), EInvalidGraphic) << width << "x" << height;
+  }
+}
+
 TEST(PictureFiles, BitmapSizeAndTransparentColour) {
   TBitmap b(3, 2);
   b.ScanLine(1)[0] = TPixelCanvas::Pixel32(ColorToRGB(clRed));

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "graphics/Bitmap_p.h"
+#include "graphics/BitmapQt.h"
 #include "support/PixelCanvas.h"
 
 namespace {

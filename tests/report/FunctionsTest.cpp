@@ -10,7 +10,6 @@
 #include "report/FR_Const.h"
 #include "report/FR_FuncLib.h"
 #include "report/FR_Globals.h"
-#include "report/FR_MaskText.h"
 #include "report/FR_ScriptDlg.h"
 #include "report/FR_StdFuncs.h"
 #include "rtl/Convert.h"
@@ -79,20 +78,6 @@ TEST_F(FunctionsTest, StandardFunctionsOnTheirEdgeCases) {
 TEST_F(FunctionsTest, ConversionErrorsPropagate) {
   for (const char* expression : {"DAYOF('abc')", "YEAROF('')", "FORMATFLOAT('0.00', 'abc')", "MAXNUM('a', 1)"})
     EXPECT_THROW(Calc(expression), Exception) << expression;
-}
-
-TEST(MaskTextTest, MasksAndTheirFields) {
-  const std::pair<const char*, const char*> cases[][2] = {
-      {{"000-000;0; ", "123456"}, {"123-456", ""}},
-      {{"000-000;0;*", "12"}, {"12*-***", ""}},
-      {{"!000-000;0; ", "123"}, {"   -123", ""}},
-      {{">LL<ll;0; ", "abCD"}, {"ABcd", ""}},
-      {{"99/99/9999;0;_", "07032004"}, {"07-03-2004", ""}},
-      {{"\\A00:00;0; ", "1230"}, {"A12:30", ""}},
-      {{"000-000;1;_", "123x456"}, {"123-456", ""}},
-      {{"000", "12"}, {"12_", ""}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FormatMaskText(c[0].first, c[0].second), c[1].first) << c[0].first;
 }
 
 // A scripted pair of dialogs that records what it was asked.

@@ -76,6 +76,31 @@ TEST_F(IniFilesTest, EveryStoreReadsDefaultsWritesAndErases) {
   }
 }
 
+// Names are found through an index: erasing earlier names must leave every later one findable,
+// in any case of any alphabet, and in its place in the order.
+TEST_F(IniFilesTest, EveryNameIsFoundInAnyCaseAfterEarlierOnesAreErased) {
+  for (const auto& [kind, make] : StoreKinds()) {
+    auto store = make(Dir.File(std::string(kind) + "-index.ini"));
+    const std::vector<String> sections = {"S0", "S1", "Σχήμα", "S3", "Größe", "S5"};
+    for (const String& section : sections)
+      for (const char* ident : {"v0", "v1", "Ärger", "v3"}) store->WriteString(section, ident, section + ident);
+    store->EraseSection("s1");
+    store->EraseSection("S3");
+    store->DeleteKey("größe", "V1");
+    EXPECT_EQ(Lines([&](TStrings* s) { store->ReadSections(s); }), (std::vector<String>{"S0", "Σχήμα", "Größe", "S5"}))
+        << kind;
+    EXPECT_EQ(Lines([&](TStrings* s) { store->ReadSection("GRÖSSE", s); }), std::vector<String>()) << kind;
+    EXPECT_EQ(Lines([&](TStrings* s) { store->ReadSection("GRÖßE", s); }), (std::vector<String>{"v0", "Ärger", "v3"}))
+        << kind;
+    EXPECT_EQ(store->ReadString("ΣΧΉΜΑ", "ärger", ""), "ΣχήμαÄrger") << kind;
+    EXPECT_EQ(store->ReadString("s5", "V3", ""), "S5v3") << kind;
+    EXPECT_EQ(store->ReadString("größe", "v3", ""), "Größev3") << kind;
+    EXPECT_FALSE(store->SectionExists("S1")) << kind;
+    store->WriteString("S1", "v0", "again");  // a name given up can be used again, at the end
+    EXPECT_EQ(Lines([&](TStrings* s) { store->ReadSections(s); }).back(), "S1") << kind;
+  }
+}
+
 TEST_F(IniFilesTest, IniFileWritesThroughAndMemIniFileOnUpdate) {
   TIniFile first(IniPath());
   TIniFile second(IniPath());

@@ -20,6 +20,13 @@ std::vector<String> Names(const std::function<void(TStrings*)>& fill) {
   return names;
 }
 
+// A key path Depth levels deep: "k\k\...\k".
+std::string DeepKey(size_t Depth) {
+  std::string path = "k";
+  for (size_t i = 1; i < Depth; ++i) path += "\\k";
+  return path;
+}
+
 const std::vector<String> kAwkwardTexts = {
     "",
     "C:\\体育\\Data\\quorin.db",
@@ -191,6 +198,8 @@ TEST_F(RegistryTest, CorruptFileGivesAClearErrorAndStaysAsItWas) {
       {"[Key]\nN=hex:zz\n", 2},
       {"[Key\n", 1},
       {std::string("[Key]\nN=str:a\0b\n", 15), 2},
+      {"[Key]\n[" + DeepKey(513) + "]\nN=int:1\n", 2},
+      {"; deep enough to exhaust the stack of a recursive walk\n[" + DeepKey(300000) + "]\n", 2},
   };
   int n = 0;
   for (const Case& c : cases) {
@@ -207,6 +216,20 @@ TEST_F(RegistryTest, CorruptFileGivesAClearErrorAndStaysAsItWas) {
     EXPECT_THROW(registry.CreateKey("Other"), ERegistryException);
     EXPECT_EQ(FileText(RegistryPath), c.text);  // nothing is written over a file that could not be read
   }
+}
+
+TEST_F(RegistryTest, KeysNestAsDeepAsTheLimitAndNoDeeper) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\" + DeepKey(512), true));
+  registry.WriteString("Leaf", "deepest");
+  const std::string text = FileText(RegistryPath);
+  EXPECT_THROW(registry.OpenKey("k", true), ERegistryException);
+  EXPECT_THROW(registry.CreateKey("\\" + DeepKey(12000)), ERegistryException);
+  EXPECT_EQ(FileText(RegistryPath), text);
+  ReopenFromDisk();
+  TRegistry reopened;
+  ASSERT_TRUE(reopened.OpenKey(DeepKey(512), false));
+  EXPECT_EQ(reopened.ReadString("Leaf"), "deepest");
 }
 
 TEST_F(RegistryTest, UnreadableOrUnwritableFileGivesAClearError) {

@@ -170,8 +170,12 @@ void TGuiTest::Wheel(TControl* Control, TPoint Point, int Delta) {
 
 namespace {
 
+// Outside its window region a window shows nothing, as the screen masks it.
 void DrawWithChildren(QPainter& Painter, TWindowRecord& Rec, QPoint Origin) {
+  Painter.save();
+  if (Rec.Region) Painter.setClipRegion(Rec.Region->translated(Origin), Qt::IntersectClip);
   Painter.drawImage(Origin, Rec.Image);
+  Painter.restore();
   const QPoint client = Origin + QPoint(Rec.Client.Left, Rec.Client.Top);
   Painter.save();
   Painter.setClipRect(QRect(client, QSize(Rec.Client.Width(), Rec.Client.Height())), Qt::IntersectClip);
@@ -232,6 +236,14 @@ std::string TestOutputPath(const std::string& FileName) {
   return (dir ? std::string(dir) + "/" : std::string()) + FileName;
 }
 
+QImage ComposedImage(TWindowRecord& Rec) {
+  QImage image(Rec.Image.size(), QImage::Format_RGB32);
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  DrawWithChildren(painter, Rec, QPoint());
+  return image;
+}
+
 }  // namespace
 
 std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName) {
@@ -246,15 +258,23 @@ std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName) 
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return std::string();
-  QImage image(rec->Image.size(), QImage::Format_RGB32);
-  image.fill(Qt::black);
-  {
-    QPainter painter(&image);
-    DrawWithChildren(painter, *rec, QPoint());
-  }
+  const QImage image = ComposedImage(*rec);
   const std::string path = TestOutputPath(FileName);
   image.save(QString::fromStdString(path), "PNG");
   return path;
+}
+
+std::vector<TColor> ComposedPixels(HWND Wnd, const TRect& Area) {
+  std::vector<TColor> pixels;
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec) return pixels;
+  const QImage image = ComposedImage(*rec);
+  for (int y = Area.Top; y < Area.Bottom; ++y)
+    for (int x = Area.Left; x < Area.Right; ++x) {
+      const QRgb p = image.pixel(x + rec->Client.Left, y + rec->Client.Top);
+      pixels.push_back(static_cast<TColor>(RGB(qRed(p), qGreen(p), qBlue(p))));
+    }
+  return pixels;
 }
 
 TColor WindowPixel(HWND Wnd, int X, int Y) {

@@ -121,3 +121,6 @@ std::string RenderWindowToPng(HWND Wnd, const std::string& FileName);
 std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName);
 // The colour of a pixel of a window's image (client coordinates), as $00BBGGRR.
 TColor WindowPixel(HWND Wnd, int X, int Y);
+// The pixels of an area (client coordinates, row by row) with the window's visible child windows
+// drawn over it, as the screen shows them.
+std::vector<TColor> ComposedPixels(HWND Wnd, const TRect& Area);

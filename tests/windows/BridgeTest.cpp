@@ -8,7 +8,7 @@
 
 #include "WindowTestKit.h"
 #include "windows/Layer_p.h"
-#include "windows/NativeEditor_p.h"
+#include "windows/NativeEditorQt.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 // The pixels behind a TBitmap and helpers that draw images with transparency.
+// Like every *Qt.h header, part of the platform's Qt seam: for the platform's own libraries only.
 #pragma once
 
 #include <QImage>
 
-#include "graphics/Canvas_p.h"
+#include "graphics/CanvasQt.h"
 #include "graphics/Graphic.h"
 
 class TBitmapData {

@@ -2,6 +2,7 @@
 // and the recording canvas attach surfaces: a window wraps its backing image in a canvas with
 // AttachDevice(CreateImageDevice(&image)), places the client area with SetSurfaceOrigin and
 // limits painting to the invalid region with SetSystemClip.
+// Like every *Qt.h header, part of the platform's Qt seam: for the platform's own libraries only.
 #pragma once
 
 #include <QPoint>
@@ -10,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "graphics/CanvasDevice_p.h"
+#include "graphics/CanvasDeviceQt.h"
 #include "graphics/Gdi.h"
 
 struct TDCState {

@@ -2,6 +2,7 @@
 // resolves coordinates, colours, brushes and clipping first and hands the device finished
 // primitives (areas to fill, text runs, blocks of pixels), so that a recording device can keep
 // exactly what another device would have drawn.
+// Like every *Qt.h header, part of the platform's Qt seam: for the platform's own libraries only.
 #pragma once
 
 #include <QImage>

@@ -1,4 +1,5 @@
 // The Qt region behind TRegion, for the canvas and the windows layer.
+// Like every *Qt.h header, part of the platform's Qt seam: for the platform's own libraries only.
 #pragma once
 
 #include <QRegion>

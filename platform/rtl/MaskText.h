@@ -1,5 +1,5 @@
-// Text through an edit mask, as the FORMATTEXT function of reports shows it. The masks are those
-// of the class library's masked edits: "mask;save-literals;blank".
+// Text through an edit mask: "mask;save-literals;blank", the masks of masked edits. The report
+// engine's FORMATTEXT and the editors' masks share it.
 #pragma once
 
 #include "rtl/Types.h"

@@ -3,6 +3,7 @@
 // originals dropped; the window's default handling gives them back to the editor, so that
 // handlers see and may change or remove them first. Real Qt focus follows the layer's focus onto
 // the editor, which input methods need.
+// Like every *Qt.h header, part of the platform's Qt seam: for the platform's own libraries only.
 #pragma once
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 // Edit masks: the mask is read into its positions (literal or editable, with a case), then the
 // value's characters are laid into the editable ones.
-#include "report/FR_MaskText.h"
+#include "rtl/MaskText.h"
 
 #include <vector>
 
