@@ -65,5 +65,3 @@ void frUnregisterObject(const String& ClassName) {
   const auto addIn = FindAddIn(ClassName);
   if (addIn != AddIns().end()) AddIns().erase(addIn);
 }
-
-int frAddInObjectCount() { return int(AddIns().size()); }

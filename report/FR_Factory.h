@@ -21,4 +21,3 @@ std::unique_ptr<TfrView> frCreateObject(int TypeCode, const String& ClassName);
 constexpr int frMaxAddInObjects = 32;
 void frRegisterObject(const String& ClassName, TfrViewFactory Create);
 void frUnregisterObject(const String& ClassName);
-int frAddInObjectCount();

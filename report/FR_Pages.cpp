@@ -28,10 +28,6 @@ TfrPage& TfrPages::Add() {
   return *FPages.back();
 }
 
-void TfrPages::Delete(int Index) {
-  if (Index >= 0 && Index < Count()) FPages.erase(FPages.begin() + Index);
-}
-
 void TfrPages::PagesLoadFromStream(TStream& Stream) {
   TfrEngineState& state = frState();
   state.EvalErrorFlag = false;

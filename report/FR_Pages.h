@@ -21,7 +21,6 @@ class TfrPages {
   TfrPage& Pages(int Index) const { return *FPages.at(size_t(Index)); }
   // A report page with the printer layer's default paper.
   TfrPage& Add();
-  void Delete(int Index);
   void Clear() { FPages.clear(); }
 
   // After the version byte, which the report reads and writes. Reading raises EClassNotFound with
