@@ -194,6 +194,8 @@ void AddConstants(TfrVariables& consts) {
       {"psSolid", 0}, {"psDash", 1}, {"psDot", 2}, {"psDashDot", 3}, {"psDashDotDot", 4}, {"psDouble", 5},
       {"mb_Ok", 0}, {"mb_OkCancel", 1}, {"mb_YesNo", 4}, {"mb_YesNoCancel", 3}, {"mb_IconError", 16},
       {"mb_IconQuestion", 32}, {"mb_IconInformation", 64}, {"mb_IconWarning", 48},
+      // Kinds of picture data in blob fields, for scripts that set a picture's BlobType.
+      {"btBMP", 0}, {"btJPG", 1}, {"btICO", 2}, {"btWMF", 3},
   };
   for (const auto& [name, value] : numbers) consts.SetVariable(name, value);
   consts.SetVariable("CRLF", "\r\n");

@@ -32,5 +32,5 @@ struct TfrLocalizedTables {
 const TfrLocalizedTables& frLocalizedTables();
 
 // Colours, modal results, font styles, frame and alignment bits, line styles, message-box flags,
-// CRLF and Null, sorted by name. The report resolves a name here when no variable has it.
+// the picture objects' blob types, CRLF and Null, sorted by name. The report resolves a name here when no variable has it.
 const TfrVariables& frConsts();

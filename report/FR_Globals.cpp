@@ -2,6 +2,10 @@
 // the script interpreter.
 #include "report/FR_Globals.h"
 
+#include "controls/Application.h"
+#include "graphics/Graphic.h"
+#include "rtl/Lists.h"
+
 namespace {
 
 struct TfrGlobals {
@@ -9,6 +13,9 @@ struct TfrGlobals {
   TfrParser Parser;
   TInterpretator Interpretator;
   TfrVariables Variables;
+  TfrCompressor Compressor;
+  TStringList Strings;
+  TObjectList<TObject> Objects;
 };
 
 TfrGlobals& Globals() {
@@ -23,6 +30,36 @@ TfrParser& frParser() { return Globals().Parser; }
 TInterpretator& frInterpretator() { return Globals().Interpretator; }
 
 TfrVariables& frVariables() { return Globals().Variables; }
+
+TfrCompressor& frCompressor() { return Globals().Compressor; }
+
+TBitmap& frCheckerBitmap() {
+  static const std::unique_ptr<TBitmap> checker = [] {
+    auto bitmap = std::make_unique<TBitmap>(8, 8);
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) bitmap->Canvas()->SetPixel(x, y, (x + y) % 2 == 0 ? clBtnFace : clBtnHighlight);
+    return bitmap;
+  }();
+  return *checker;
+}
+
+TBitmap& frBlankBitmap() {
+  static TBitmap blank(8, 8);
+  return blank;
+}
+
+TStringList& frGeneralStrings() { return Globals().Strings; }
+
+TObjectList<TObject>& frGeneralObjects() { return Globals().Objects; }
+
+TForm* frDialogForm() {
+  if (!Application) throw EInvalidOperation("The report engine's dialog form needs the application");
+  if (auto* form = dynamic_cast<TForm*>(Application->FindComponent("DialogForm"))) return form;
+  TForm* form = TCustomForm::Create<TForm>(Application);
+  form->SetName("DialogForm");
+  form->SetBounds(-100, -100, 10, 10);
+  return form;
+}
 
 void TInterpretator::GetValue(const String& Name, Variant& Value) {
   if (frParser().OnGetValue) frParser().OnGetValue(Name, Value);

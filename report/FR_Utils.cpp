@@ -5,19 +5,12 @@
 
 #include <algorithm>
 
+#include "report/FR_State.h"
 #include "rtl/CodePage.h"
 
 namespace {
 
 constexpr int kOldChunk = 4096;
-
-uint8_t ReadByte(TStream& stream) {
-  uint8_t b;
-  stream.ReadBuffer(&b, 1);
-  return b;
-}
-
-void WriteByte(TStream& stream, uint8_t b) { stream.WriteBuffer(&b, 1); }
 
 std::string ReadBytes(TStream& stream, int count) {
   std::string bytes(size_t(count), '\0');
@@ -54,12 +47,12 @@ std::string ReadUpToZero(TStream& stream) {
 
 void frWriteString(TStream& stream, const String& s) {
   WriteCountedBytes(stream, s);
-  WriteByte(stream, 0);
+  frWriteByte(stream, 0);
 }
 
 String frReadString(TStream& stream) {
   String s = ReadCountedBytes(stream);
-  ReadByte(stream);
+  frReadByte(stream);
   return s;
 }
 
@@ -67,20 +60,20 @@ void frWriteMemo(TStream& stream, const TStrings& list) {
   if (list.Count() > 0xFFFF) throw EWriteError("报表中的文本超过 65535 行，无法保存");
   frWriteWord(stream, uint16_t(list.Count()));
   for (int i = 0; i < list.Count(); ++i) {
-    if (i > 0) WriteByte(stream, 13);
+    if (i > 0) frWriteByte(stream, 13);
     WriteCountedBytes(stream, list[i]);
   }
-  WriteByte(stream, 0);
+  frWriteByte(stream, 0);
 }
 
 void frReadMemo(TStream& stream, TStrings& list) {
   list.Clear();
   if (frReadWord(stream) == 0) {
-    ReadByte(stream);
+    frReadByte(stream);
     return;
   }
   do list.Add(ReadCountedBytes(stream));
-  while (ReadByte(stream) != 0);
+  while (frReadByte(stream) != 0);
 }
 
 String frReadOldString(TStream& stream) { return GB18030ToUtf8(ReadUpToZero(stream)); }
@@ -95,6 +88,25 @@ void frReadOldMemo(TStream& stream, TStrings& list) {
   }
   if (start < bytes.size()) list.Add(GB18030ToUtf8(bytes.substr(start)));
 }
+
+String ReadVersionedString(TStream& stream) {
+  return frState().FileVersion >= 23 ? frReadString(stream) : frReadOldString(stream);
+}
+
+void ReadVersionedMemo(TStream& stream, TStrings& list) {
+  if (frState().FileVersion >= 23)
+    frReadMemo(stream, list);
+  else
+    frReadOldMemo(stream, list);
+}
+
+uint8_t frReadByte(TStream& stream) {
+  uint8_t b;
+  stream.ReadBuffer(&b, 1);
+  return b;
+}
+
+void frWriteByte(TStream& stream, uint8_t b) { stream.WriteBuffer(&b, 1); }
 
 uint16_t frReadWord(TStream& stream) {
   uint8_t b[2];
@@ -117,6 +129,19 @@ void frWriteInteger(TStream& stream, int32_t i) {
   const uint32_t u = uint32_t(i);
   const uint8_t b[4] = {uint8_t(u), uint8_t(u >> 8), uint8_t(u >> 16), uint8_t(u >> 24)};
   stream.WriteBuffer(b, 4);
+}
+
+int64_t frWritePlaceholder(TStream& stream) {
+  const int64_t at = stream.Position();
+  frWriteInteger(stream, 0);
+  return at;
+}
+
+void frPatchPosition(TStream& stream, int64_t placeholder) {
+  const int64_t end = stream.Position();
+  stream.SetPosition(placeholder);
+  frWriteInteger(stream, int32_t(end));
+  stream.SetPosition(end);
 }
 
 uint8_t frFontStyleToBits(TFontStyles style) {

@@ -29,10 +29,36 @@ String frReadOldString(TStream& stream);
 // and the text before the 0 is a last line when it is not empty.
 void frReadOldMemo(TStream& stream, TStrings& list);
 
+// The current encodings, or the zero-terminated ones when the file being read (frState()) is older
+// than version 23.
+String ReadVersionedString(TStream& stream);
+void ReadVersionedMemo(TStream& stream, TStrings& list);
+
+uint8_t frReadByte(TStream& stream);
+void frWriteByte(TStream& stream, uint8_t b);
 uint16_t frReadWord(TStream& stream);
 void frWriteWord(TStream& stream, uint16_t w);
 int32_t frReadInteger(TStream& stream);
 void frWriteInteger(TStream& stream, int32_t i);
+
+// Puts a variable back to the value it had when the guard was made, however the scope ends.
+template <class T>
+class TfrRestore {
+ public:
+  explicit TfrRestore(T& variable) : FVariable(variable), FSaved(variable) {}
+  ~TfrRestore() { FVariable = FSaved; }
+  TfrRestore(const TfrRestore&) = delete;
+  TfrRestore& operator=(const TfrRestore&) = delete;
+
+ private:
+  T& FVariable;
+  T FSaved;
+};
+
+// Positions written after the data they point past: the placeholder Integer is written now, and
+// frPatchPosition overwrites it with the position the stream has reached and goes back there.
+int64_t frWritePlaceholder(TStream& stream);
+void frPatchPosition(TStream& stream, int64_t placeholder);
 
 // The engine's font-style byte: 1 italic, 2 bold, 4 underline, 8 strike-out; other bits are 0
 // when written and ignored when read.

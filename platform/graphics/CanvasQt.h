@@ -25,6 +25,8 @@ struct TDCState {
   QPoint BrushOrigin;
   int PolyFillMode = ALTERNATE;
   int CharExtra = 0;
+  int BreakExtra = 0;  // text justification: pixels spread over BreakCount blanks
+  int BreakCount = 0;
   QPoint WindowOrg;
   QPoint ViewportOrg;
   QPoint PenPos;                // logical

@@ -29,6 +29,10 @@ int SetPolyFillMode(HDC dc, int mode);
 // Pixels added after every character, in drawing and in measuring.
 int SetTextCharacterExtra(HDC dc, int extra);
 int GetTextCharacterExtra(HDC dc);
+// Text justification: the next texts drawn or measured spread breakExtra pixels over breakCount
+// blanks, each blank taking breakExtra / breakCount and the first ones one pixel more of the
+// remainder; SetTextJustification(dc, 0, 0) ends it.
+bool SetTextJustification(HDC dc, int breakExtra, int breakCount);
 // Device point = logical point - window origin + viewport origin.
 bool SetWindowOrgEx(HDC dc, int x, int y, TPoint* previous = nullptr);
 bool GetWindowOrgEx(HDC dc, TPoint* origin);

@@ -1,5 +1,8 @@
 // Device-context state: selected objects, colours and modes, origins, save and restore, clipping.
 #include "graphics/CanvasQt.h"
+
+#include <algorithm>
+
 #include "graphics/Metrics.h"
 #include "graphics/RegionQt.h"
 
@@ -53,6 +56,12 @@ int GetROP2(HDC dc) { return StateOf(dc).Rop2; }
 int SetPolyFillMode(HDC dc, int mode) { return Exchange(StateOf(dc).PolyFillMode, mode); }
 int SetTextCharacterExtra(HDC dc, int extra) { return Exchange(StateOf(dc).CharExtra, extra); }
 int GetTextCharacterExtra(HDC dc) { return StateOf(dc).CharExtra; }
+bool SetTextJustification(HDC dc, int breakExtra, int breakCount) {
+  TDCState& s = StateOf(dc);
+  s.BreakExtra = breakCount > 0 ? breakExtra : 0;
+  s.BreakCount = std::max(breakCount, 0);
+  return true;
+}
 
 namespace {
 

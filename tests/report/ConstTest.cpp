@@ -53,7 +53,7 @@ TEST(ConstTest, NamedConstants) {
       {"mb_IconWarning", 48}, {"mrNo", 7},                  {"fsBold", 2},
       {"fsItalic", 1},        {"frftTop", 8},               {"frtaDown", 16},
       {"baTop", 6},           {"psDouble", 5},              {"CRLF", "\r\n"},
-      {"CLTRANSPARENT", 0x1FFFFFFF},
+      {"CLTRANSPARENT", 0x1FFFFFFF}, {"btJPG", 1},           {"btWMF", 3},
   };
   for (const auto& [name, value] : cases) {
     EXPECT_EQ(VarType(consts.Variable(name)), VarType(value)) << name;
@@ -62,7 +62,7 @@ TEST(ConstTest, NamedConstants) {
   EXPECT_GE(consts.IndexOf("Null"), 0);
   EXPECT_TRUE(VarIsNull(consts.Variable("Null")));
   EXPECT_EQ(consts.IndexOf("clHotLight"), -1);
-  EXPECT_EQ(consts.Count(), 17 + 25 + 41 + 2);
+  EXPECT_EQ(consts.Count(), 17 + 25 + 41 + 4 + 2);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "controls/ControlClasses.h"
 #include "controls/DragDrop.h"
+#include "graphics/Graphic.h"
 #include "windows/Focus.h"
 #include "windows/Layer_p.h"
 
@@ -230,6 +231,11 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
 
 namespace {
 
+std::string TestOutputPath(const std::string& FileName) {
+  const char* dir = std::getenv("QUORIN_TEST_OUTPUT");
+  return (dir ? std::string(dir) + "/" : std::string()) + FileName;
+}
+
 QImage ComposedImage(TWindowRecord& Rec) {
   QImage image(Rec.Image.size(), QImage::Format_RGB32);
   image.fill(Qt::black);
@@ -240,12 +246,20 @@ QImage ComposedImage(TWindowRecord& Rec) {
 
 }  // namespace
 
+std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName) {
+  QImage image(Bitmap.Width(), Bitmap.Height(), QImage::Format_RGB32);
+  for (int y = 0; y < Bitmap.Height(); ++y)
+    std::copy_n(Bitmap.ScanLine(y), Bitmap.Width(), reinterpret_cast<uint32_t*>(image.scanLine(y)));
+  const std::string path = TestOutputPath(FileName);
+  image.save(QString::fromStdString(path), "PNG");
+  return path;
+}
+
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return std::string();
   const QImage image = ComposedImage(*rec);
-  const char* dir = std::getenv("QUORIN_TEST_OUTPUT");
-  const std::string path = (dir ? std::string(dir) + "/" : std::string()) + FileName;
+  const std::string path = TestOutputPath(FileName);
   image.save(QString::fromStdString(path), "PNG");
   return path;
 }

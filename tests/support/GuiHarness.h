@@ -17,6 +17,8 @@
 #include "windows/SystemServices.h"
 #include "windows/Timers.h"
 
+class TBitmap;
+
 // The message boxes shown, and the answers to give them (IDOK when none is left).
 class TScriptedMessageBox : public TMessageBoxService {
  public:
@@ -115,6 +117,8 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text);
 // Saved as PNG under the build tree's test output folder (QUORIN_TEST_OUTPUT or the working
 // directory); answers the path.
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName);
+// A bitmap saved the same way, as PNG under the test output folder; answers the path.
+std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName);
 // The colour of a pixel of a window's image (client coordinates), as $00BBGGRR.
 TColor WindowPixel(HWND Wnd, int X, int Y);
 // The pixels of an area (client coordinates, row by row) with the window's visible child windows

@@ -1,0 +1,60 @@
+// The report component: its template, lookups of its objects, the printer it asks for and the
+// before-print hook of its objects.
+#include "report/FR_Class.h"
+
+#include "report/FR_Const.h"
+#include "report/FR_DSet.h"
+#include "report/FR_State.h"
+#include "report/FR_View.h"
+
+TfrReport::TfrReport(TComponent* AOwner)
+    : TComponent(AOwner),
+      FPages(std::make_unique<TfrPages>(this)),
+      FDictionary(std::make_unique<TfrDataDictionary>()),
+      FFileName(frLoadStr(55209)) {}
+
+TfrReport::~TfrReport() {
+  TfrEngineState& state = frState();
+  FPages->Clear();
+  if (state.ActiveReport == this) state.ActiveReport = nullptr;
+  if (state.RootReport == this) state.RootReport = nullptr;
+}
+
+void TfrReport::Clear() {
+  FPages->Clear();
+  FDictionary->Clear();
+}
+
+TfrView* TfrReport::FindObject(const String& AName) const {
+  for (int i = 0; i < FPages->Count(); ++i)
+    if (TfrView* view = FPages->Pages(i).FindObject(AName)) return view;
+  return nullptr;
+}
+
+void TfrReport::SetPrinterTo(const String& APrinterName) {
+  if (!FUseDefaultPrinter) {
+    TfrPrinter& printer = frPrinter();
+    for (size_t i = 0; i < printer.Printers().size(); ++i)
+      if (printer.Printers()[i] == APrinterName) printer.SetPrinterIndex(int(i));
+  }
+  FPrinterName = APrinterName;
+}
+
+void TfrReport::SetDataset(TfrDataset* Value) {
+  if (FDataset == Value) return;
+  if (FDataset) FDataset->RemoveFreeNotification(this);
+  FDataset = Value;
+  if (FDataset) FDataset->FreeNotification(this);
+}
+
+void TfrReport::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FDataset) FDataset = nullptr;
+}
+
+bool TfrReport::DoBeforePrint(TStrings& Memo, TfrView* View) {
+  if (!OnBeforePrint) return false;
+  const String before = Memo.Text();
+  OnBeforePrint(Memo, View);
+  return Memo.Text() != before;
+}

@@ -1,0 +1,186 @@
+// TfrReport, the component through which the application uses the engine: its template (pages and
+// dictionary) read and written as a file, its objects found by name, and the lookups that objects
+// call back while a report is built (FR_ClassStream.cpp, FR_ClassValues.cpp, FR_Register.cpp).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "classes/Component.h"
+#include "controls/ControlTypes.h"
+#include "report/FR_Dict.h"
+#include "report/FR_Pages.h"
+
+class TfrDataset;
+class TfrBand;
+class TfrView;
+
+enum TfrReportType { rtSimple, rtMultiple };
+enum TfrPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
+enum TfrPreviewButton { pbZoom, pbLoad, pbSave, pbPrint, pbFind, pbHelp, pbExit, pbPageSetup };
+using TfrPreviewButtons = unsigned;  // bit i: button i
+constexpr TfrPreviewButtons frDefaultPreviewButtons = 0x7F;  // all but pbPageSetup
+
+using TBeginDocEvent = std::function<void()>;
+using TEndDocEvent = std::function<void()>;
+using TBeginPageEvent = std::function<void(int PageNo)>;
+using TEndPageEvent = std::function<void(int PageNo)>;
+using TBeginBandEvent = std::function<void(TfrBand* Band)>;
+using TEndBandEvent = std::function<void(TfrBand* Band)>;
+using TDetailEvent = std::function<void(const String& ParName, Variant& ParValue)>;
+using TEnterRectEvent = std::function<void(TStrings& Memo, TfrView* View)>;
+using TFunctionEvent =
+    std::function<void(const String& Name, const Variant& P1, const Variant& P2, const Variant& P3, Variant& Val)>;
+using TProgressEvent = std::function<void(int Page)>;
+using TBeginColumnEvent = std::function<void(TfrBand* Band)>;
+using TPrintColumnEvent = std::function<void(int ColNo, int& Width)>;
+using TManualBuildEvent = std::function<void(TfrPage* Page)>;
+using TObjectClickEvent = std::function<void(TfrView* View)>;
+using TMouseOverObjectEvent = std::function<void(TfrView* View, TCursor& Cursor)>;
+using TPrintReportEvent = std::function<void()>;
+
+class TfrReport : public TComponent {
+ public:
+  explicit TfrReport(TComponent* AOwner);
+  ~TfrReport() override;
+  String ClassName() const override { return "TfrReport"; }
+
+  // Empties the template: its pages and dictionary.
+  void Clear();
+  // False, with nothing changed, when the file does not exist; otherwise reads it (LoadFromStream)
+  // and takes its name, and answers whether the template could be read.
+  bool LoadFromFile(const String& AFileName);
+  // Reads a template. A file newer than version 24 or one that cannot be read is reported in a
+  // message box ("不支持的FRF格式", "错误") and leaves one empty page; missing add-in classes are
+  // reported and the rest of the template kept. Answers false when the template could not be
+  // read. An empty stream changes nothing but the dictionary, which is cleared.
+  bool LoadFromStream(TStream& Stream);
+  void SaveToStream(TStream& Stream) const;
+  // The first object of that name on any page, letter case aside; nullptr when none.
+  TfrView* FindObject(const String& AName) const;
+  // Selects the printer of that name, unless UseDefaultPrinter is set or there is no such printer;
+  // remembers the name always.
+  void SetPrinterTo(const String& APrinterName);
+
+  // The value of a name while the report is built: the application's OnGetValue, then the
+  // dictionary, a script variable, an object's property or a named constant; otherwise the name is
+  // evaluated as an expression. A name reached again while it is evaluated raises "符号没定义".
+  virtual void GetVariableValue(const String& AName, Variant& Value);
+  // The text a bracketed expression of a text object prints: the value of its name (which may end
+  // in a " #" format) formatted by that format or the object's own; hidden zeros print as "".
+  virtual void InternalOnGetValue(const String& ParName, String& ParValue);
+  // Shows the object's text lines to OnBeforePrint just before the object is put on a page.
+  // Answers whether the handler changed them.
+  virtual bool DoBeforePrint(TStrings& Memo, TfrView* View);
+
+  TfrPages& Pages() { return *FPages; }
+  const TfrPages& Pages() const { return *FPages; }
+  TfrDataDictionary& Dictionary() { return *FDictionary; }
+  const TfrDataDictionary& Dictionary() const { return *FDictionary; }
+
+  const String& FileName() const { return FFileName; }
+  const String& PrinterName() const { return FPrinterName; }
+  // The two flags the template file stores as words; non-zero is set.
+  uint16_t UseDefaultPrinter() const { return FUseDefaultPrinter; }
+  void SetUseDefaultPrinter(uint16_t Value) { FUseDefaultPrinter = Value; }
+  uint16_t TwoPass() const { return FTwoPass; }
+  void SetTwoPass(uint16_t Value) { FTwoPass = Value; }
+  bool FinalPass() const { return FFinalPass; }
+  void SetFinalPass(bool Value) { FFinalPass = Value; }
+  bool Terminated() const { return FTerminated; }
+  void SetTerminated(bool Value) { FTerminated = Value; }
+  bool CanRebuild() const { return FCanRebuild; }
+  void SetCanRebuild(bool Value) { FCanRebuild = Value; }
+
+  // Published properties.
+  TfrDataset* Dataset() const { return FDataset; }
+  void SetDataset(TfrDataset* Value);
+  int DefaultCopies() const { return FDefaultCopies; }
+  void SetDefaultCopies(int Value) { FDefaultCopies = Value; }
+  bool DefaultCollate() const { return FDefaultCollate; }
+  void SetDefaultCollate(bool Value) { FDefaultCollate = Value; }
+  bool GrayedButtons() const { return FGrayedButtons; }
+  void SetGrayedButtons(bool Value) { FGrayedButtons = Value; }
+  TfrPreviewZoom InitialZoom() const { return FInitialZoom; }
+  void SetInitialZoom(TfrPreviewZoom Value) { FInitialZoom = Value; }
+  bool MDIPreview() const { return FMDIPreview; }
+  void SetMDIPreview(bool Value) { FMDIPreview = Value; }
+  bool ModalPreview() const { return FModalPreview; }
+  void SetModalPreview(bool Value) { FModalPreview = Value; }
+  bool ModifyPrepared() const { return FModifyPrepared; }
+  void SetModifyPrepared(bool Value) { FModifyPrepared = Value; }
+  TfrPreviewButtons PreviewButtons() const { return FPreviewButtons; }
+  void SetPreviewButtons(TfrPreviewButtons Value) { FPreviewButtons = Value; }
+  bool PrintIfEmpty() const { return FPrintIfEmpty; }
+  void SetPrintIfEmpty(bool Value) { FPrintIfEmpty = Value; }
+  TfrReportType ReportType() const { return FReportType; }
+  void SetReportType(TfrReportType Value) { FReportType = Value; }
+  bool ShowPrintDialog() const { return FShowPrintDialog; }
+  void SetShowPrintDialog(bool Value) { FShowPrintDialog = Value; }
+  bool ShowProgress() const { return FShowProgress; }
+  void SetShowProgress(bool Value) { FShowProgress = Value; }
+  bool StoreInDFM() const { return FStoreInDFM; }
+  void SetStoreInDFM(bool Value) { FStoreInDFM = Value; }
+  const String& Title() const { return FTitle; }
+  void SetTitle(const String& Value) { FTitle = Value; }
+
+  TBeginDocEvent OnBeginDoc;
+  TEndDocEvent OnEndDoc;
+  TBeginPageEvent OnBeginPage;
+  TEndPageEvent OnEndPage;
+  TBeginBandEvent OnBeginBand;
+  TEndBandEvent OnEndBand;
+  TDetailEvent OnGetValue;
+  TEnterRectEvent OnBeforePrint;
+  TFunctionEvent OnUserFunction;
+  TProgressEvent OnProgress;
+  TBeginColumnEvent OnBeginColumn;
+  TPrintColumnEvent OnPrintColumn;
+  TManualBuildEvent OnManualBuild;
+  TObjectClickEvent OnObjectClick;
+  TMouseOverObjectEvent OnMouseOverObject;
+  TPrintReportEvent OnPrintReport;
+
+  // Stored layouts keep the template as "ReportForm": an Integer 24 and, with StoreInDFM, the
+  // template's length and bytes, which are read into the report once the layout has been read.
+  void DefineProperties(TFiler& Filer) override;
+
+ protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void Loaded() override;
+
+ private:
+  void ReadReportForm(TStream& Stream);
+  void WriteReportForm(TStream& Stream) const;
+  // Shows a template error in the engine's error box.
+  static void ShowLoadError(const String& Text);
+
+  std::unique_ptr<TfrPages> FPages;
+  std::unique_ptr<TfrDataDictionary> FDictionary;
+  String FFileName;
+  String FPrinterName;
+  uint16_t FUseDefaultPrinter = 0;
+  uint16_t FTwoPass = 0;
+  bool FFinalPass = false;
+  bool FTerminated = false;
+  bool FCanRebuild = false;
+  std::unique_ptr<TMemoryStream> FStoredTemplate;  // read from a stored layout, loaded by Loaded
+  std::vector<String> FEvaluating;  // names being evaluated as expressions
+
+  TfrDataset* FDataset = nullptr;
+  int FDefaultCopies = 1;
+  bool FDefaultCollate = true;
+  bool FGrayedButtons = false;
+  TfrPreviewZoom FInitialZoom = pzDefault;
+  bool FMDIPreview = false;
+  bool FModalPreview = true;
+  bool FModifyPrepared = true;
+  TfrPreviewButtons FPreviewButtons = frDefaultPreviewButtons;
+  bool FPrintIfEmpty = true;
+  TfrReportType FReportType = rtSimple;
+  bool FShowPrintDialog = true;
+  bool FShowProgress = true;
+  bool FStoreInDFM = false;
+  String FTitle;
+};
