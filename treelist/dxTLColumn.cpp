@@ -10,12 +10,15 @@
 TdxTreeListColumn::TdxTreeListColumn(TComponent* AOwner) : TComponent(AOwner) {}
 
 TdxTreeListColumn::~TdxTreeListColumn() {
-  if (FTreeList && !FTreeList->IsDestroying()) {
+  if (!FTreeList) return;
+  if (!FTreeList->IsDestroying()) {
     const int index = GetIndex();
     for (int i = 0; i < FTreeList->Count(); ++i) FTreeList->DeleteNodeValue(FTreeList->Items(i), index);
     for (TdxTreeListNode* node : FTreeList->AuxiliaryNodes()) FTreeList->DeleteNodeValue(node, index);
-    FTreeList->RemoveColumn(this);
   }
+  // A form frees its components from the last made, so a column may go before its control, which
+  // is already marked as being destroyed: it still leaves the control's list.
+  FTreeList->RemoveColumn(this);
 }
 
 TComponent* TdxTreeListColumn::GetParentComponent() const { return FTreeList; }

@@ -32,12 +32,16 @@ void TdxTreeListNode::InternalMove(TdxTreeListNode* Destination, TdxTreeListAtta
     Destination->FHasChildren = true;
     return;
   }
-  TdxTreeListNodes& list = destinationParent ? *destinationParent->FChildren : FOwner->FNodes;
-  const int at = Mode == natAddLast ? list.Count() : Mode == natAddFirst ? 0 : list.IndexOf(Destination);
-  if (destinationParent)
-    destinationParent->InsertChild(at, this);
-  else
-    list.Insert(at, this);
+  if (!destinationParent) {
+    TdxTreeListNodes& list = FOwner->FNodes;
+    list.Insert(Mode == natAddLast ? list.Count() : Mode == natAddFirst ? 0 : list.IndexOf(Destination), this);
+    return;
+  }
+  // The parent's list is gone when the node was its only child and moves beside itself.
+  const int count = destinationParent->Count();
+  const int at = Mode == natAddLast ? count : Mode == natAddFirst ? 0 : destinationParent->FChildren->IndexOf(Destination);
+  destinationParent->InsertChild(at, this);
+  destinationParent->FHasChildren = true;
 }
 
 void TdxTreeListNode::Detach() {
