@@ -429,6 +429,23 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsTabThrough() { return FOptions & tloTabThrough; }
   virtual bool IsUseBitmap() { return FOptionsEx & tlxUseBitmap; }
   virtual bool IsVertThrough() { return FOptionsEx & tlxVertThrough; }
+  virtual bool IsRowAutoHeight() { return (FOptionsEx & tlxRowAutoHeight) && FMaxRowLineCount != 0; }
+  virtual bool IsPreviewVisible() { return (FOptions & tloPreview) && FPreviewLines != 0; }
+  virtual bool IsRowFooterVisible() { return FShowRowFooter; }
+  // Editing cells with the mouse leaves the wheel to the editor.
+  virtual bool IsMouseScroll() { return !(IsEditingEnabled() && !IsRowSelect()) && (FOptionsEx & tlxMouseScroll); }
+  virtual bool IsFullSizing() { return FOptionsEx & tlxFullSizing; }
+  virtual bool IsFullSizingHeaders() { return FOptionsEx & tlxFullSizing; }
+  virtual bool IsBandButtonClicking() { return FOptionsEx & tlxBandButtonClicking; }
+  virtual bool IsHeaderButtonClicking() { return FOptionsEx & tlxHeaderButtonClicking; }
+  virtual bool IsBandWidthByHeaders() { return IsBandHeaderWidth() && !FShowBands; }
+  virtual bool CanSizeBandPanel() { return FOptionsEx & tlxBandPanelSizing; }
+  virtual bool CanSizeHeaderPanel() { return FOptionsEx & tlxHeaderPanelSizing; }
+  virtual bool CanSizeColumn(int Column) { return (FOptions & tloColumnSizing) && IsColumnSizable(Column); }
+  virtual bool CanSizeRow() { return FOptionsEx & tlxRowSizing; }
+  virtual bool CanDragCollapse() { return FOptionsEx & tlxDragCollapse; }
+  virtual bool CanDragExpand() { return FOptionsEx & tlxDragExpand; }
+  virtual bool CanDragScroll() { return FOptionsEx & tlxDragScroll; }
   virtual bool HasHorzScrollBar() { return FScrollBars == ssHorizontal || FScrollBars == ssBoth; }
   virtual bool HasVertScrollBar() { return FScrollBars == ssVertical || FScrollBars == ssBoth; }
   virtual bool KeepScrollBars() { return false; }

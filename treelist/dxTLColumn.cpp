@@ -85,6 +85,11 @@ void TdxTreeListColumn::DefineProperties(TFiler& Filer) {
       [this](TWriter& w) { w.WriteInteger(FStoredRowIndex); }, FStoredRowIndex != 0);
 }
 
+void TdxTreeListColumn::SetName(const String& NewName) {
+  TComponent::SetName(NewName);
+  if (RenameNotify) RenameNotify(this);
+}
+
 // --- assigned values --------------------------------------------------------------------------------
 
 void TdxTreeListColumn::SetAlignment(TAlignment Value) {
@@ -269,16 +274,11 @@ void TdxTreeListColumn::SetSorted(TdxTreeListColumnSort Value) {
     }
     return FTreeList->EndSorting();
   }
-  FTreeList->BeginUpdate();
-  try {
+  FTreeList->InsideUpdate([&] {
     FTreeList->BeforeColumnSortChange(this);
     FSorted = Value;
     FTreeList->SortColumnChanged(this);
-  } catch (...) {
-    FTreeList->EndUpdate();
-    throw;
-  }
-  FTreeList->EndUpdate();
+  });
 }
 
 int TdxTreeListColumn::SortedOrder() const {

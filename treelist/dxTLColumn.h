@@ -31,6 +31,9 @@ class TdxTreeListColumn : public TComponent {
   // From another column, inside the control's update: the assigned values and the look.
   void Assign(const TPersistent* Source) override;
   void DefineProperties(TFiler& Filer) override;
+  // Renames, then tells RenameNotify.
+  void SetName(const String& NewName) override;
+  std::function<void(TdxTreeListColumn* Column)> RenameNotify;
 
   TCustomdxTreeListControl* TreeList() const { return FTreeList; }
   // Leaves the old control and joins the new one (not while loading: the parent link does it).
@@ -175,6 +178,8 @@ class TdxTreeListColumn : public TComponent {
   friend class TCustomdxTreeListControl;
   // The stored index that GetIndex answers while the column is in no list.
   int FStoredIndex = -1;
+  // Data-bound columns set the sorting without telling the control.
+  TdxTreeListColumnSort FSorted = csNone;
 
  private:
   template <class V>
@@ -225,7 +230,6 @@ class TdxTreeListColumn : public TComponent {
   int FStoredRowIndex = 0;
   std::unique_ptr<TdxEditViewData> FViewData;
   bool FDisableFilter = false;
-  TdxTreeListColumnSort FSorted = csNone;
 };
 
 class TdxTreeListMaskColumn : public TdxTreeListColumn {

@@ -94,8 +94,7 @@ void TCustomdxTreeListControl::AssignColumns(TCustomdxTreeListControl* Source) {
     for (TdxTreeListColumn* copy : copies) copy->Free();
     throw;
   }
-  BeginUpdate();
-  try {
+  InsideUpdate([&] {
     DestroyColumns();
     for (size_t i = 0; i < copies.size(); ++i) {
       AddColumn(copies[i]);
@@ -105,11 +104,7 @@ void TCustomdxTreeListControl::AssignColumns(TCustomdxTreeListControl* Source) {
       const String& name = Source->FColumns[i]->Name();
       if (!copyOwner || !copyOwner->FindComponent(name)) copies[i]->SetName(name);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TCustomdxTreeListControl::UpdateColumnDefaultWidths() {
@@ -176,14 +171,9 @@ void TCustomdxTreeListControl::ApplyBestFit(TdxTreeListColumn* Column) {
     if (Column->Sizing()) Column->SetWidth(ColumnBestWidth(Column));
     return;
   }
-  BeginUpdate();
-  try {
+  InsideUpdate([this] {
     for (TdxTreeListColumn* column : FColumns) ApplyBestFit(column);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 // The widest cell text (the first column of the first band also holds the tree indent) or caption,

@@ -175,14 +175,9 @@ void TCustomdxTreeList::ClearNodes() {
 
 void TCustomdxTreeList::ExpandAll() {
   if (Count() == 0) return;
-  BeginUpdate();
-  try {
+  InsideUpdate([this] {
     for (int i = 0; i < Count(); ++i) Items(i)->Expand(true);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TCustomdxTreeList::ClearNodeReferences() {

@@ -10,17 +10,12 @@ bool TdxTreeListNode::CanMoveTo(TdxTreeListNode* Destination, TdxTreeListAttachM
 
 void TdxTreeListNode::MoveTo(TdxTreeListNode* Destination, TdxTreeListAttachMode Mode) {
   if (!CanMoveTo(Destination, Mode)) return;
-  FOwner->BeginUpdate();
-  try {
+  FOwner->InsideUpdate([&] {
     InternalMove(Destination, Mode);
     FOwner->FFocusedNode = this;
     FOwner->RebuildAbsoluteLists();
     MakeVisible();
-  } catch (...) {
-    FOwner->EndUpdate();
-    throw;
-  }
-  FOwner->EndUpdate();
+  });
 }
 
 void TdxTreeListNode::InternalMove(TdxTreeListNode* Destination, TdxTreeListAttachMode Mode) {

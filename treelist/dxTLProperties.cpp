@@ -55,17 +55,12 @@ void TCustomdxTreeList::SetLookAndFeel(TdxLookAndFeel Value) {
 void TCustomdxTreeList::SetOptions(TdxTreeListOptions Value) {
   if (Value == FOptions) return;
   CloseEditor();
-  BeginUpdate();
-  try {
+  InsideUpdate([&] {
     if (Value & tloRowSelect) FOptionsEx &= ~tlxInvertSelect;
     if ((Value & tloAutoSort) && !(FOptions & tloAutoSort)) ClearSortedColumns();
     FOptions = Value;
     if (!IsLoading()) ResetFocusedColumnAfterOptions();
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TCustomdxTreeList::ResetFocusedColumnAfterOptions() {
@@ -77,8 +72,7 @@ void TCustomdxTreeList::ResetFocusedColumnAfterOptions() {
 void TCustomdxTreeList::SetOptionsEx(TdxTreeListOptions Value) {
   if (Value == FOptionsEx) return;
   CloseEditor();
-  BeginUpdate();
-  try {
+  InsideUpdate([&] {
     if (Value & tlxInvertSelect) FOptions &= ~tloRowSelect;
     const bool multiSortOff = (FOptionsEx & tlxMultiSort) && !(Value & tlxMultiSort);
     if (multiSortOff || ((FOptionsEx ^ Value) & tlxAnsiSort)) ClearSortedColumns();
@@ -86,9 +80,5 @@ void TCustomdxTreeList::SetOptionsEx(TdxTreeListOptions Value) {
     FOptionsEx = Value;
     if (autoHeightOn) CalcAutoHeaderPanelHeight();
     if (FSearching && !(Value & tlxAutoSearch)) EndSearch();
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }

@@ -55,7 +55,7 @@ void TCustomdxTreeList::EndSearch() {
 }
 
 bool TCustomdxTreeList::NodeMatches(TdxTreeListNode* Node, int Column, const String& Text) {
-  return AnsiUpperCase(Copy(GetCellText(Node, Column), 1, Length(Text))) == AnsiUpperCase(Text);
+  return AnsiSameTextUpper(Copy(GetCellText(Node, Column), 1, Length(Text)), Text);
 }
 
 // One step of the walk: every node in tree order with AutoExpandOnSearch, else the shown rows.

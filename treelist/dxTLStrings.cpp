@@ -1,6 +1,7 @@
-// The tree list's string table and its error routine.
+// The tree list's string table, its error routine and its text comparison.
 #include <map>
 
+#include "rtl/Text.h"
 #include "treelist/dxTLTypes.h"
 
 namespace {
@@ -25,3 +26,5 @@ String dxTreeListText(int Id) {
 }
 
 void RaiseTreeListError(const String& Message) { throw EInvaliddxTreeListOperation(Message); }
+
+bool AnsiSameTextUpper(const String& A, const String& B) { return AnsiUpperCase(A) == AnsiUpperCase(B); }

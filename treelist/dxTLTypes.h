@@ -20,6 +20,8 @@ enum : int {
 String dxTreeListText(int Id);
 // Raises EInvaliddxTreeListOperation with Message.
 [[noreturn]] void RaiseTreeListError(const String& Message);
+// The upper-case forms of both texts (every alphabet's case rules) are equal.
+bool AnsiSameTextUpper(const String& A, const String& B);
 
 // The ordinals are stored in layouts: 0 csNone, 1 csDown, 2 csUp.
 enum TdxTreeListColumnSort { csNone, csDown, csUp };

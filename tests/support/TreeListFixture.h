@@ -53,6 +53,11 @@ class TTestTreeList : public TCustomdxTreeListControl {
   bool RefuseFocus = false;
 
   void SetRowsInView(int Rows) { FVisibleRowCount = FFullyVisibleRowCount = Rows; }
+  void ClearCalcLists() override {
+    ++ListsCleared;
+    TCustomdxTreeListControl::ClearCalcLists();
+  }
+  int ListsCleared = 0;
   // The end of loading, as the layout reader runs it.
   void RunLoaded() { Loaded(); }
 };

@@ -107,6 +107,16 @@ TEST_F(DisplayOrderTest, AnUnmatchedEndUpdateHoldsTheRelayoutBackUntilZero) {
   EXPECT_TRUE(List->AreAbsoluteListsValid());
 }
 
+TEST_F(DisplayOrderTest, ExpandAllOpensEveryNodeInOneUpdate) {
+  List->ListsCleared = 0;
+  List->ExpandAll();
+  EXPECT_EQ(List->ListsCleared, 0) << "an empty tree takes no update lock";
+  Build("A\n  A1\n    A1a\nB\n  B1");
+  List->ExpandAll();
+  EXPECT_EQ(Shown(), "A A1 A1a B B1");
+  EXPECT_TRUE(List->AreAbsoluteListsValid());
+}
+
 TEST_F(DisplayOrderTest, ClearNodesFreesEverythingInOneUpdate) {
   Build("A\n  A1\nB");
   List->ExpandAll();

@@ -71,6 +71,11 @@ TEST_F(LayoutStoreTest, SavingKeepsOtherControlsSections) {
   EXPECT_EQ(Read(file, "\\fmMain_dg1Old\\Columns\\x", "Width"), "5");
   EXPECT_EQ(Read(file, "\\fmMain_dg1\\Columns\\gone", "Width"), "(none)") << "a column no longer there";
   EXPECT_EQ(Read(file, "\\fmMain_dg1\\Columns\\dg1Column1", "Width"), "90");
+  First->SetWidth(30);
+  Second->SetVisible(false);
+  List->LoadLayoutFromIniFile(file);
+  EXPECT_EQ(First->Width(), 90) << "read back as saved";
+  EXPECT_TRUE(Second->Visible());
 
   TMemIniFile ini(file);
   TStringList keys;
