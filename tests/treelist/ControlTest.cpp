@@ -206,3 +206,64 @@ TEST_F(ControlTest, BestFitTakesTheWidestTextAndTheCaption) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ControlTest, OptionsKeepEachOtherConsistent) {
+  TdxTreeListColumn* column = AddColumn("A");
+  column->SetSorted(csUp);
+  List->SetOptionsEx(List->GetOptionsEx() | tlxInvertSelect);
+  EXPECT_FALSE(List->IsRowSelect()) << "inverted selection is no row selection";
+  List->SetOptions(List->GetOptions() | tloRowSelect);
+  EXPECT_FALSE(List->IsInvertSelect());
+  List->SetOptions(List->GetOptions() | tloAutoSort);
+  EXPECT_EQ(List->GetSortedColumnCount(), 0) << "AutoSort starts from no sorting";
+  List->SetOptionsEx(List->GetOptionsEx() | tlxMultiSort);
+  List->AddSortedColumn(column);
+  List->SetOptionsEx(List->GetOptionsEx() & ~tlxMultiSort);
+  EXPECT_EQ(List->GetSortedColumnCount(), 0);
+  Build("n");
+  List->SetOptions(List->GetOptions() & ~tloRowSelect);
+  EXPECT_EQ(List->GetFocusedVisibleIndex(), 0) << "the first column takes the focus";
+}
+
+TEST_F(ControlTest, BandsAndHeadersShownHiddenAndMoved) {
+  TdxTreeListBands* bands = List->Bands();
+  bands->Add()->SetCaption("Second");
+  TdxTreeListColumn* a = AddColumn("A");
+  TdxTreeListColumn* b = AddColumn("B");
+  std::vector<std::string> events;
+  List->OnHideBand = [&](TObject*, TdxTreeListBand* band) { events.push_back("hide " + band->Caption()); };
+  List->OnShowBand = [&](TObject*, TdxTreeListBand*, int index) { events.push_back("show " + std::to_string(index)); };
+  List->OnHideHeader = [&](TObject*, TdxTreeListColumn* c) { events.push_back("hide " + c->Caption()); };
+  List->OnShowHeader = [&](TObject*, TdxTreeListColumn* c, int band, int row, int col) {
+    events.push_back("show " + c->Caption() + std::to_string(band) + std::to_string(row) + std::to_string(col));
+  };
+  List->OnHeaderMoved = [&](TObject*, TdxTreeListColumn* c) { events.push_back("moved " + c->Caption()); };
+
+  List->HideBand(1);
+  EXPECT_EQ(List->GetVisibleBandCount(), 1);
+  List->ShowBand(1, 0);
+  EXPECT_EQ(bands->Items(0)->Caption(), "Second") << "shown at the first place";
+  List->MoveBand(0, 1);
+  EXPECT_EQ(bands->Items(1)->Caption(), "Second");
+  EXPECT_EQ(a->BandIndex(), 0) << "columns stay with their band";
+
+  List->MoveColumn(0, 1, 0, 0);
+  EXPECT_EQ(a->BandIndex(), 1);
+  List->HideHeader(1);
+  EXPECT_TRUE(List->IsHeaderHidden(1));
+  List->ShowColumnHeader(1, 1, 0, 0);
+  EXPECT_TRUE(b->Visible());
+  EXPECT_EQ(List->GetColumn(List->GetBandColumn(1, 0, 0)), b) << "first in its row";
+  EXPECT_EQ(events, (std::vector<std::string>{"hide Second", "show 0", "moved A", "hide B", "show B100"}));
+
+  bands->Items(0)->SetVisible(false);
+  bands->Items(0)->SetSizing(true);
+  const int hidden = bands->Items(0)->Width();
+  List->ScaleHiddenBandWidths(300, 150);
+  EXPECT_EQ(bands->Items(0)->Width(), 2 * hidden) << "hidden bands scale with the shown width";
+  EXPECT_EQ(bands->Items(1)->Width(), 250) << "visible ones do not";
+}
+
+}  // namespace
