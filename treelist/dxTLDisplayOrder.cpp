@@ -190,8 +190,9 @@ void TCustomdxTreeList::InsertReference(TdxTreeListNode* Node) {
     if (at < 0) return RebuildAllReferences();
     index = FSortedReferences[at].Index;
   }
-  for (TSortedReference& reference : FSortedReferences)
-    if (reference.Index >= index) ++reference.Index;
+  if (index < int(FDisplayNodes.size()))
+    for (TSortedReference& reference : FSortedReferences)
+      if (reference.Index >= index) ++reference.Index;
   const auto place = std::lower_bound(FSortedReferences.begin(), FSortedReferences.end(), Node,
                                       [](const TSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
   FSortedReferences.insert(place, {Node, index});
