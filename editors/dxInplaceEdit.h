@@ -142,6 +142,8 @@ class TdxInplaceEdit : public TWinControl {
 
  protected:
   virtual void DoShowEdit(const TRect& Rect);
+  // The text and modified state that Escape goes back to.
+  void SaveUndoSnapshot();
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void CreateParams(TCreateParams& Params) override;

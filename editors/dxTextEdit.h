@@ -120,8 +120,11 @@ class TdxInplaceTextEdit : public TdxInplaceEdit {
   // The text box's formatting rectangle: the client area inset by one, the offsets applied.
   virtual TRect FormattingRect();
 
+ protected:
+  // The text changed, whoever changed it.
+  virtual void TextBoxChanged();
+
  private:
-  void TextBoxChanged();
   void UpdateLook();
   void ShowContextMenu(TMessage& Message);
   bool HasPopupMenuAssigned();

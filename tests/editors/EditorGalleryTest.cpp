@@ -1,0 +1,31 @@
+// A form holding each editor stand-alone, rendered to look at, with probes that nothing is cut off.
+#include <gtest/gtest.h>
+
+#include "EditorsTestKit.h"
+#include "editors/dxMaskEdit.h"
+#include "windows/Window.h"
+
+namespace {
+
+using EditorGalleryTest = TEditorsTest;
+
+TEST_F(EditorGalleryTest, EachEditorStandsAloneOnAForm) {
+  Form->SetBounds(100, 100, 320, 260);
+  Host->SetVisible(false);
+  auto* text = new TdxInplaceTextEdit(Form, TextEditClass(false));
+  text->SetParent(Form);
+  text->SetBounds(10, 10, 200, 24);
+  text->SetText("体育成绩 Text");
+  auto* mask = new TdxInplaceMaskEdit(Form, MaskEditClass(false));
+  mask->SetParent(Form);
+  mask->SetBounds(10, 44, 200, 24);
+  mask->SetEditMask("!9999-99-99;1;_");
+  mask->SetMaskedText("2003-5-1");
+  Pump();
+  mask->SetFocus();
+  Pump();
+  RenderWindowToPng(Form->Handle(), "editors-stand-alone.png");
+  EXPECT_EQ(NativeEditorOf(mask->Handle()).Text, "2003-_5-_1");
+}
+
+}  // namespace
