@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorsTestKit.h"
+#include "editors/dxCheckEdit.h"
 #include "editors/dxMaskEdit.h"
 #include "windows/Window.h"
 
@@ -21,6 +22,15 @@ TEST_F(EditorGalleryTest, EachEditorStandsAloneOnAForm) {
   mask->SetBounds(10, 44, 200, 24);
   mask->SetEditMask("!9999-99-99;1;_");
   mask->SetMaskedText("2003-5-1");
+  const char* captions[] = {"未测试", "已测试(&T)", "免考"};
+  for (int i = 0; i < 3; ++i) {
+    auto* check = new TdxInplaceCheckEdit(Form, CheckEditClass(false));
+    check->SetParent(Form);
+    check->SetBounds(10 + 100 * i, 112, 95, 24);
+    check->SetText(captions[i]);
+    check->SetAllowGrayed(true);
+    check->SetEditValue(i);
+  }
   Pump();
   mask->SetFocus();
   Pump();
