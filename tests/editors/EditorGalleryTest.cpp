@@ -3,6 +3,7 @@
 
 #include "EditorsTestKit.h"
 #include "editors/dxCheckEdit.h"
+#include "editors/dxDropDownEdit.h"
 #include "editors/dxMaskEdit.h"
 #include "windows/Window.h"
 
@@ -22,6 +23,14 @@ TEST_F(EditorGalleryTest, EachEditorStandsAloneOnAForm) {
   mask->SetBounds(10, 44, 200, 24);
   mask->SetEditMask("!9999-99-99;1;_");
   mask->SetMaskedText("2003-5-1");
+  const TdxEditButtonViewStyle styles[] = {bts3D, btsFlat, btsHotFlat};
+  for (int i = 0; i < 3; ++i) {
+    auto* dropDown = new TdxInplaceDropDownEdit(Form, DropDownEditClass(false));
+    dropDown->SetParent(Form);
+    dropDown->SetBounds(10 + 100 * i, 78, 95, 24);
+    dropDown->Style()->SetButtonStyle(styles[i]);
+    dropDown->SetText(EditButtonViewStyleNames[styles[i]]);
+  }
   const char* captions[] = {"未测试", "已测试(&T)", "免考"};
   for (int i = 0; i < 3; ++i) {
     auto* check = new TdxInplaceCheckEdit(Form, CheckEditClass(false));
