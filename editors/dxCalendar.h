@@ -18,6 +18,8 @@ void PrevMonth(uint16_t& Year, uint16_t& Month);
 void NextMonth(uint16_t& Year, uint16_t& Month);
 // Year += Delta div 12, Month += Delta mod 12 (cut toward zero), then Month wrapped into 1..12.
 void ShiftMonths(uint16_t& Year, uint16_t& Month, int Delta);
+// The same day of the month (clamped to its length) Delta months away.
+TDateTime ShiftDateMonths(TDateTime Date, int Delta);
 // 1 the year, 2 the month, 3 the day of the month; -1 for any other part.
 int GetDatePart(int Part, TDateTime Date);
 // 1 below 1, the month's last day above it, else Day.

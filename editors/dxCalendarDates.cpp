@@ -35,6 +35,12 @@ void ShiftMonths(uint16_t& Year, uint16_t& Month, int Delta) {
   Month = static_cast<uint16_t>(month);
 }
 
+TDateTime ShiftDateMonths(TDateTime Date, int Delta) {
+  uint16_t y = static_cast<uint16_t>(GetDatePart(1, Date)), m = static_cast<uint16_t>(GetDatePart(2, Date));
+  ShiftMonths(y, m, Delta);
+  return EncodeDate(y, m, ClampDay(y, m, GetDatePart(3, Date)));
+}
+
 int GetDatePart(int Part, TDateTime Date) {
   if (Part < 1 || Part > 3) return -1;
   int y = 0, m = 0, d = 0;

@@ -69,11 +69,7 @@ void TdxInplaceCheckEdit::Toggle() {
 // A Null value is grayed, as an empty field shows in a check column.
 void TdxInplaceCheckEdit::SetEditValue(const Variant& Value) {
   const bool modified = GetModified();
-  SettingValue = true;
-  struct TDone {
-    bool& Flag;
-    ~TDone() { Flag = false; }
-  } done{SettingValue};
+  const TdxSettingValueScope setting(*this);
   SetStateValue(Value.IsNull() ? cbsGrayed : Value.IsEmpty() ? cbsUnchecked : Value.AsInteger());
   SetModified(modified);
 }

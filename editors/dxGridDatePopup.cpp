@@ -18,13 +18,6 @@ constexpr UINT ArrowRepeat = 170;
 
 TDateTime FirstOfMonth(TDateTime Date) { return TruncDateTime(Date) + 1 - GetDatePart(3, Date); }
 
-// The same day (clamped) Delta months away.
-TDateTime ShiftDate(TDateTime Date, int Delta) {
-  uint16_t y = static_cast<uint16_t>(GetDatePart(1, Date)), m = static_cast<uint16_t>(GetDatePart(2, Date));
-  ShiftMonths(y, m, Delta);
-  return EncodeDate(y, m, ClampDay(y, m, GetDatePart(3, Date)));
-}
-
 }  // namespace
 
 TdxGridDatePopup::TdxGridDatePopup(TComponent* AOwner) : TCustomdxCalendar(AOwner) {
@@ -157,7 +150,7 @@ void TdxGridDatePopup::SetSelFinish(TDateTime Value) {
 void TdxGridDatePopup::EnsureSelectionVisible() {
   const TDateTime anchor = SelAnchor();
   if (anchor == NullDate) return;
-  if (GetFirstDate() > anchor) SetFirstDate(ShiftDate(anchor, -1));
+  if (GetFirstDate() > anchor) SetFirstDate(ShiftDateMonths(anchor, -1));
   if (GetLastDate() < anchor) SetFirstDate(anchor);
 }
 
@@ -170,12 +163,12 @@ TDateTime TdxGridDatePopup::GetDateAtPos(TPoint P) {
 }
 
 void TdxGridDatePopup::ShowPrevMonth() {
-  SetFirstDate(ShiftDate(FirstDate(), -1));
+  SetFirstDate(ShiftDateMonths(FirstDate(), -1));
   Invalidate();
 }
 
 void TdxGridDatePopup::ShowNextMonth() {
-  SetFirstDate(ShiftDate(FirstDate(), 1));
+  SetFirstDate(ShiftDateMonths(FirstDate(), 1));
   Invalidate();
 }
 
@@ -203,10 +196,10 @@ void TdxGridDatePopup::KeyDown(WORD& Key, TShiftState Shift) {
       break;
     case VK_HOME: SetSelStart(ctrl ? FirstOfMonth(day) : day - GetWeekColumn(day)); break;
     case VK_END:
-      SetSelStart(ctrl ? ShiftDate(FirstOfMonth(day), 1) - 1 : day + 6 - GetWeekColumn(day));
+      SetSelStart(ctrl ? ShiftDateMonths(FirstOfMonth(day), 1) - 1 : day + 6 - GetWeekColumn(day));
       break;
-    case VK_PRIOR: SetSelStart(ShiftDate(day, -1)); break;
-    case VK_NEXT: SetSelStart(ShiftDate(day, 1)); break;
+    case VK_PRIOR: SetSelStart(ShiftDateMonths(day, -1)); break;
+    case VK_NEXT: SetSelStart(ShiftDateMonths(day, 1)); break;
     case VK_RETURN:
       if (FMonthListBox) return;
       HidePopup(false);
@@ -293,7 +286,7 @@ void TdxGridDatePopup::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
   if (FMonthListBox) {
     const TDateTime month = FMonthListBox->GetSelectedDate();
     CloseMonthList();
-    if (month != NullDate) SetFirstDate(ShiftDate(month, -FMonthListBoxPanel));
+    if (month != NullDate) SetFirstDate(ShiftDateMonths(month, -FMonthListBoxPanel));
     return Invalidate();
   }
   if (!MouseUpOnButton()) return;
@@ -327,7 +320,7 @@ void TdxGridDatePopup::OpenMonthList() {
   FMonthListBox->SetFont(Font());
   FMonthListBox->SetParentWindow(Handle());
   FMonthListBox->Perform(CM_FONTCHANGED);
-  FMonthListBox->SetTopDate(ShiftDate(FirstDate(), FMonthListBoxPanel - 3));
+  FMonthListBox->SetTopDate(ShiftDateMonths(FirstDate(), FMonthListBoxPanel - 3));
   const TRect caption = MonthCaptionRect();
   const TPoint topLeft = ClientToScreen(caption.TopLeft()), bottomRight = ClientToScreen(caption.BottomRight());
   const int width = FMonthListBox->Width(), height = FMonthListBox->Height();

@@ -111,11 +111,7 @@ Variant TdxInplaceMaskEdit::GetEditValue() { return Variant(GetMaskedText()); }
 
 void TdxInplaceMaskEdit::SetEditValue(const Variant& Value) {
   if (!FMasked) return TdxInplaceTextEdit::SetEditValue(Value);
-  SettingValue = true;
-  struct TDone {
-    bool& Flag;
-    ~TDone() { Flag = false; }
-  } done{SettingValue};
+  const TdxSettingValueScope setting(*this);
   SetMaskedText(Value.IsNull() ? String() : VarToStr(Value));
   ClearUndo();
 }

@@ -9,11 +9,8 @@ namespace {
 
 constexpr UINT ScrollIntervals[] = {500, 250, 100, 50};
 
-TDateTime AddMonths(TDateTime Month, int Delta) {
-  uint16_t y = static_cast<uint16_t>(GetDatePart(1, Month)), m = static_cast<uint16_t>(GetDatePart(2, Month));
-  ShiftMonths(y, m, Delta);
-  return EncodeDate(y, m, 1);
-}
+// The first of the month Delta months after Month's.
+TDateTime AddMonths(TDateTime Month, int Delta) { return ShiftDateMonths(Month - GetDatePart(3, Month) + 1, Delta); }
 
 }  // namespace
 

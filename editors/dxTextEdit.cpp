@@ -172,11 +172,7 @@ void TdxInplaceTextEdit::MoveCaretToEnd() { FTextBox->SetSel(INT_MAX, -1); }
 void TdxInplaceTextEdit::SelectAllOnShow() { FTextBox->SelectAll(); }
 
 void TdxInplaceTextEdit::SetEditValue(const Variant& Value) {
-  SettingValue = true;
-  struct TDone {
-    bool& Flag;
-    ~TDone() { Flag = false; }
-  } done{SettingValue};
+  const TdxSettingValueScope setting(*this);
   TdxInplaceEdit::SetEditValue(Value);
   ClearUndo();
 }

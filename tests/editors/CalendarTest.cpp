@@ -297,7 +297,11 @@ TEST_F(CalendarTest, TheMonthListScrollsFasterTheFurtherTheMouseIs) {
 TEST_F(CalendarTest, PaintingShowsTheLocalesNamesTodayAndTheSelection) {
   TdxGridDatePopup* popup = Open(Day(2024, 3, 20));
   const TRecordedPaint paint = RecordPaint(popup);
-  ASSERT_NE(paint.FindText("三月 2024"), nullptr);
+  const TMetafileTextRun* caption = paint.FindText("三月 2024");
+  ASSERT_NE(caption, nullptr);
+  TRect inside;
+  EXPECT_TRUE(IntersectRect(inside, caption->Bounds, popup->MonthCaptionRect()) && inside == caption->Bounds)
+      << "the caption fits between the arrows";
   const char* names[] = {"一", "二", "三", "四", "五", "六", "日"};
   for (int i = 0; i < 7; ++i) {
     const TMetafileTextRun* run = paint.FindText(names[i]);

@@ -32,8 +32,10 @@ TEST_F(EditorGalleryTest, EachEditorStandsAloneOnAForm) {
     dropDown->SetText(EditButtonViewStyleNames[styles[i]]);
   }
   const char* captions[] = {"未测试", "已测试(&T)", "免考"};
+  std::vector<TdxInplaceCheckEdit*> checks;
   for (int i = 0; i < 3; ++i) {
     auto* check = new TdxInplaceCheckEdit(Form, CheckEditClass(false));
+    checks.push_back(check);
     check->SetParent(Form);
     check->SetBounds(10 + 100 * i, 112, 95, 24);
     check->SetText(captions[i]);
@@ -45,6 +47,12 @@ TEST_F(EditorGalleryTest, EachEditorStandsAloneOnAForm) {
   Pump();
   RenderWindowToPng(Form->Handle(), "editors-stand-alone.png");
   EXPECT_EQ(NativeEditorOf(mask->Handle()).Text, "2003-_5-_1");
+  for (TdxInplaceCheckEdit* check : checks) {
+    const TRecordedPaint paint = RecordPaint(check);
+    ASSERT_EQ(paint.Texts.size(), 1u);
+    EXPECT_LE(paint.Texts[0].Bounds.Right, check->ClientWidth()) << "the caption is not cut off";
+    EXPECT_LE(paint.Texts[0].Bounds.Bottom, check->ClientHeight());
+  }
 }
 
 }  // namespace
