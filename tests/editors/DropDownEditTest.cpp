@@ -141,6 +141,22 @@ TEST_F(DropDownEditTest, TheButtonIsHotUnderTheMousePressedByItAndClickedOnRelea
   EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(DropDownEditTest, APressOnACellsButtonAreaPressesTheButtonOfTheEditorShownThere) {
+  auto* edit = new TTestDropDownEdit(Host, DropDownEditClass());
+  Host->Editor = edit;
+  Host->StartEdit({20, 20, 160, 40}, "abc");
+  Pump();
+  edit->ContainerMouseDown(157, 30);
+  EXPECT_EQ(edit->PressedButton(), 0);
+  Pump();
+  EXPECT_EQ(edit->DropDowns, 1);
+  MouseUp(edit, OnButton(edit));
+  Pump();
+  EXPECT_EQ(edit->PressedButton(), -1);
+  edit->ContainerMouseDown(40, 30);
+  EXPECT_EQ(edit->PressedButton(), -1) << "on the text";
+}
+
 TEST_F(DropDownEditTest, SettingDroppedDownOpensAfterTheCurrentMessage) {
   TTestDropDownEdit* edit = StandAlone();
   edit->SetDroppedDown(true);
@@ -187,6 +203,13 @@ TEST_F(DropDownEditTest, KeysOpenAndCloseAPopupTheEditorDrivesAndTheRestGoToIt) 
   PressKey(VK_ESCAPE);
   Pump();
   EXPECT_EQ(edit->Closes, (std::vector<bool>{true, false}));
+
+  PressKey(VK_F4);
+  Pump();
+  TTestBox* other = AddBox("other");
+  Pump();
+  other->SetFocus();
+  EXPECT_EQ(edit->Closes, (std::vector<bool>{true, false, false})) << "the focus left: closed without accepting";
 }
 
 TEST_F(DropDownEditTest, WithTypingFiltersCharactersEditTheTextAndTheArrowsMoveThePopup) {
@@ -309,6 +332,17 @@ TEST_F(DropDownEditTest, TheGlyphIsCentredAndMovesWhenPressed) {
   // The hot-flat button turns dark when pressed, its glyph light and in place.
   const TRect hotFlat = PixelsOf(*PaintButton(btsHotFlat, false), text);
   EXPECT_EQ(PixelsOf(*PaintButton(btsHotFlat, true), static_cast<TColor>(GetSysColor(COLOR_WINDOW))), hotFlat);
+
+  TBitmap glyph(6, 4);
+  FillRect(glyph.Canvas()->Handle(), {0, 0, 6, 4}, CreateSolidBrush(clRed));
+  glyph.SetTransparentColor(clBlue);
+  TBitmap button(16, 20);
+  TdxDropDownEditViewData vd;
+  vd.Glyph = &glyph;
+  vd.Brush = CreateSolidBrush(clWindow);
+  vd.Buttons.push_back({16, false, ebkGlyph, {0, 0, 16, 20}});
+  TdxDropDownEditClass::DrawButton(button.Canvas()->Handle(), vd, 0);
+  EXPECT_EQ(PixelsOf(button, clRed), (TRect{5, 8, 11, 12})) << "the glyph bitmap centred";
 
   const TRect ellipsis = PixelsOf(*PaintButton(bts3D, false, ebkEllipsis), text);
   EXPECT_EQ(ellipsis.Width(), 10) << "three dots of two pixels, a dot apart";
