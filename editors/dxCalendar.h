@@ -166,11 +166,10 @@ class TdxGridDatePopup : public TCustomdxCalendar {
   void WMTimer(TMessage& Message);
   void WMDestroy(TMessage& Message);
 
-  int FMonthColCount = 1;
-  int FMonthRowCount = 1;
   int FColWidth = 0, FSideWidth = 0, FRowHeight = 0, FHeaderHeight = 0, FDaysOfWeekHeight = 0;
   int FTodayButtonWidth = 0, FClearButtonWidth = 0, FButtonsOffset = 0, FButtonsHeight = 0, FButtonsRegionHeight = 0;
   TAMonthListBox* FMonthListBox = nullptr;
+  // The month panel whose caption opened the list; the popup shows one panel, so always 0.
   int FMonthListBoxPanel = 0;
   UINT_PTR FArrowTimer = 0;
   bool FTodayTracking = false, FTodayPressed = false, FClearTracking = false, FClearPressed = false;
