@@ -1,0 +1,86 @@
+// The grid's data link (focusing the column of a field, the grouping held while the fields
+// change), deleting one node's record, and what the grid does when its data source or a field
+// goes away.
+#include "grid/dxDBGrid.h"
+
+TdxGridDataLink::TdxGridDataLink(TCustomdxDBGrid* Grid) : TdxDBTreeListControlDataLink(Grid), FGrid(Grid) {}
+
+void TdxGridDataLink::FocusControl(TField*& Field) {
+  if (!Field || !(FGrid->FOptions & egoCanNavigation)) return;
+  if (!FGrid->IsCursorMode()) {
+    TdxTreeListNode* node = FGrid->FocusedNode();
+    while (node && node->Count() > 0) node = node->GetFirstChild();
+    if (node) {
+      node->SetFocused(true);
+      FGrid->MakeNodeVisible(node);
+    }
+  }
+  if (FGrid->FOptionsView & edgoRowSelect) return;
+  TdxDBTreeListColumn* column = FGrid->FindColumnByFieldName(Field->FieldName());
+  if (!column) return;
+  FGrid->SetFocusedVisibleIndex(FGrid->GetVisibleColumnPos(column->GetIndex()));
+  if (FGrid->GetFocusedColumn() == column->GetIndex() && FGrid->TakeFocus()) Field = nullptr;
+}
+
+void TdxGridDataLink::LayoutChanged() {
+  const bool hold = !FGrid->IsCursorMode();
+  if (hold) FGrid->SuspendGrouping();
+  try {
+    FGrid->Relayout();
+  } catch (...) {
+    if (hold) FGrid->ResumeGrouping();
+    throw;
+  }
+  if (hold) FGrid->ResumeGrouping();
+  if (FGrid->FGroupingSuspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
+}
+
+// --- deleting a node's record -----------------------------------------------------------------------
+
+void TdxDBGridNode::DeleteRecord() {
+  auto* grid = static_cast<TCustomdxDBGrid*>(Owner());
+  TdxDBTreeListControlDataLink* link = grid->GetDataLink();
+  if (!link->Active()) return;
+  TDataSet* dataSet = link->DataSet();
+  if (grid->IsCursorMode()) {
+    // The data set stands on the focused row's record.
+    if (this != grid->FocusedNode()) return;
+  } else {
+    if (HasChildren() || !(grid->FOptions & egoCanNavigation)) return;
+    const bool found = grid->KeyFieldObject() ? dataSet->Locate(grid->KeyField(), KeyValue) : this == grid->FocusedNode();
+    if (!found) return;
+  }
+  grid->FDeletingNode = this;
+  grid->FDeletingKey = KeyValue;
+  try {
+    dataSet->Delete();
+  } catch (...) {
+    grid->FDeletingNode = nullptr;
+    grid->FDeletingKey = Variant();
+    throw;
+  }
+  grid->FDeletingNode = nullptr;
+  grid->FDeletingKey = Variant();
+}
+
+// --- components going away --------------------------------------------------------------------------
+
+void TCustomdxDBGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation != opRemove) return TCustomdxDBTreeListControl::Notification(AComponent, Operation);
+  const bool keyField = AComponent == FKeyFieldObject;
+  const bool bound = ForgetField(AComponent);
+  for (int g = 0; FSummaryGroups && g < FSummaryGroups->Count(); ++g) {
+    TdxDBGridSummaryItems* items = FSummaryGroups->Items(g)->SummaryItems();
+    for (int i = 0; i < items->Count(); ++i)
+      if (items->Items(i)->Field == AComponent) items->Items(i)->Field = nullptr;
+  }
+  TCustomdxDBTreeListControl::Notification(AComponent, Operation);
+  if (FDataLink && AComponent == DataSource()) SetDataSource(nullptr);
+  TDataSet* dataSet = DataSource() ? DataSource()->DataSet() : nullptr;
+  if ((!bound && !keyField) || IsDestroying() || !dataSet || (dataSet->ComponentState() & csDestroying)) return;
+  InsideUpdate([&] {
+    for (int i = 0; i < GetColumnCount(); ++i)
+      if (TdxDBTreeListColumn* column = DBColumn(i); column && !column->Field()) column->SetFieldName(column->FieldName());
+    if (keyField && !IsCursorMode()) ActiveChanged(FDataLink->Active());
+  });
+}
