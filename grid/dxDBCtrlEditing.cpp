@@ -74,7 +74,9 @@ void TCustomdxDBTreeListControl::AssignEditValue(TdxTreeListNode* Node, int Colu
   column->Assigning = true;
   WatchNode(Node);
   try {
-    FEditValue = column->ApplyEditValue(Node, Editor);
+    column->ApplyEditValue(Node, Editor);
+    // The field holds the value now: the editor's value is compared with it from here on.
+    FEditValue = column->Field()->Value();
     // Writing the field may have moved the data set and rebuilt the nodes.
     if (IsNodeAlive(Node))
       Node->SetStrings(Column, VarToStr(column->FilterTextToValue(column->GetDisplayText(Node))));

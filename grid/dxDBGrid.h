@@ -203,6 +203,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void EndNodeAccess(TdxTreeListNode* Node) override;
   String GetNodeString(TdxTreeListNode* Node, int Column) override;
   Variant GetNodeValue(TdxTreeListNode* Node, int Column) override;
+  // The node is a row of the link's buffer (plain cursor mode).
+  bool IsBufferedRow(TdxTreeListNode* Node) const;
   // Puts the focus on the link's current row (plain cursor mode) or the current record's node.
   void SyncWithDataSet();
   // The node of the current record becomes the focused one: the record loader's work.
@@ -272,6 +274,9 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The key field is found again, then the rows that fit the window are counted and, in plain
   // cursor mode, made the link's buffered rows (the end of every relayout).
   void LinksChanged() override;
+  // The rows in view change with the window: a new or resized window relays the grid out.
+  void CreateWnd() override;
+  void Resize() override;
 
  private:
   friend class TdxGridDataLink;

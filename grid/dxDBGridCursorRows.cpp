@@ -89,6 +89,16 @@ void TCustomdxDBGrid::CountVariableRows(int Height) {
   CancelUpdate();
 }
 
+void TCustomdxDBGrid::CreateWnd() {
+  TCustomdxDBTreeListControl::CreateWnd();
+  Relayout();
+}
+
+void TCustomdxDBGrid::Resize() {
+  TCustomdxDBTreeListControl::Resize();
+  Relayout();
+}
+
 // --- the nodes follow the buffer --------------------------------------------------------------------
 
 void TCustomdxDBGrid::UpdateScrollBars() {
@@ -177,10 +187,16 @@ TdxScrollRange TCustomdxDBGrid::GetVScrollInfo() {
 
 // --- reading a buffered row ---------------------------------------------------------------------------
 
+bool TCustomdxDBGrid::IsBufferedRow(TdxTreeListNode* Node) const {
+  if (!Node || !FDataLink->Active()) return false;
+  const int row = Node->Index();
+  return row >= 0 && row < FDataLink->RecordCount();
+}
+
 void TCustomdxDBGrid::BeginNodeAccess(TdxTreeListNode* Node) {
   if (!IsCursorMode() || !FDataLink->Active()) return;
   if (FNodeAccessDepth++ == 0) FSavedActiveRecord = FDataLink->ActiveRecord();
-  if (Node && Node->Index() >= 0) FDataLink->SetActiveRecord(Node->Index());
+  if (IsBufferedRow(Node)) FDataLink->SetActiveRecord(Node->Index());
 }
 
 void TCustomdxDBGrid::EndNodeAccess(TdxTreeListNode* Node) {
@@ -210,6 +226,7 @@ String TCustomdxDBGrid::GetNodeString(TdxTreeListNode* Node, int Column) {
   TdxDBTreeListColumn* column = DBColumn(Column);
   if (!IsCursorMode() || !FDataLink->Active() || !column)
     return TCustomdxDBTreeListControl::GetNodeString(Node, Column);
+  if (!IsBufferedRow(Node)) return String();
   TNodeAccess access(*this, Node);
   column->RefreshingNode = Node;
   String text = column->Field() ? column->Field()->DisplayText() : String();
@@ -221,7 +238,7 @@ String TCustomdxDBGrid::GetNodeString(TdxTreeListNode* Node, int Column) {
 Variant TCustomdxDBGrid::GetNodeValue(TdxTreeListNode* Node, int Column) {
   if (!IsCursorMode()) return TCustomdxDBTreeListControl::GetNodeValue(Node, Column);
   TdxDBTreeListColumn* column = DBColumn(Column);
-  if (!FDataLink->Active() || !column || !column->Field()) return Variant();
+  if (!IsBufferedRow(Node) || !column || !column->Field()) return Variant();
   TNodeAccess access(*this, Node);
   return column->Field()->Value();
 }

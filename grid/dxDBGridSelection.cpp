@@ -15,7 +15,7 @@ bool TCustomdxDBGrid::CanNodeSelected(TdxTreeListNode* Node) {
 
 // The bookmark of a buffered row, read by pointing the link's active record at it for the moment.
 TBookmark TCustomdxDBGrid::BufferedRowBookmark(TdxTreeListNode* Node) {
-  if (!Node || !FDataLink->Active() || Node->Index() >= FDataLink->RecordCount()) return TBookmark();
+  if (!IsBufferedRow(Node)) return TBookmark();
   const int saved = FDataLink->ActiveRecord();
   FDataLink->SetActiveRecord(Node->Index());
   const TBookmark bookmark = FDataLink->DataSet()->Bookmark();
@@ -35,7 +35,7 @@ bool TCustomdxDBGrid::IsNodeSelected(TdxTreeListNode* Node) {
 }
 
 void TCustomdxDBGrid::SetNodeSelected(TdxTreeListNode* Node, bool Value) {
-  if (!Node || !(FOptionsBehavior & edgoMultiSelect) || !FDataLink->Active()) return;
+  if (!Node || !IsMultiSelect() || !FDataLink->Active()) return;
   if (Value && !CanNodeSelected(Node)) return;
   if (IsBookmarkSelection())
     SetBookmarkSelected(Node, Value);
