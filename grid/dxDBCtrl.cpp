@@ -356,17 +356,10 @@ int TCustomdxDBTreeListControl::CompareIndexes(TdxTreeListNode* Node1, TdxTreeLi
   const auto held = [](const TdxDBTreeListControlNode* n) { return n && !n->KeyValue.IsEmpty() && !n->KeyValue.IsNull(); };
   if (!held(a) || !held(b)) return TCustomdxTreeListControl::CompareIndexes(Node1, Node2);
   try {
-    switch (VarCompareValue(a->KeyValue, b->KeyValue)) {
-      case vrEqual:
-        return 0;
-      case vrLessThan:
-        return -1;
-      case vrGreaterThan:
-        return 1;
-      case vrNotEqual:
-        break;
-    }
+    const TVariantRelationship order = VarCompareValue(a->KeyValue, b->KeyValue);
+    if (order != vrNotEqual) return order == vrEqual ? 0 : order == vrLessThan ? -1 : 1;
   } catch (const EVariantError&) {
+    // Keys of kinds that do not compare keep the tree order.
   }
   return TCustomdxTreeListControl::CompareIndexes(Node1, Node2);
 }

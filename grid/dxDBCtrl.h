@@ -217,7 +217,6 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   int CompareIndexes(TdxTreeListNode* Node1, TdxTreeListNode* Node2) override;
   // Walks the nodes or, when the nodes are not all the records, the data set.
   bool SearchText(int Column, const String& Text, TdxTreeListNode*& Node, int Mode) override;
-  bool CanDragScroll() override { return TCustomdxTreeListControl::CanDragScroll(); }
 
   // --- abstract questions the grid answers --------------------------------------------------------
   virtual TdxDBTreeListControlDataLink* GetDataLink() const = 0;

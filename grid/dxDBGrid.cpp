@@ -147,10 +147,17 @@ bool TCustomdxDBGrid::IsLocateMode() {
   return (FOptionsDB & (edgoUseLocate | edgoSmartRefresh)) || (AllRecordsAreNodes() && LocateByKey);
 }
 
+bool TCustomdxDBGrid::CanSmartRefresh() {
+  TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
+  if (!(FOptionsDB & edgoSmartRefresh) || FLoading || !dataSet || dataSet->Bof() || dataSet->Eof()) return false;
+  const bool loneRecordUnderGroups = Count() == 1 && !IsGroupNode(Items(0)) && !FGroupColumns.empty();
+  return !loneRecordUnderGroups && !IsPartialMode();
+}
+
 // --- records ----------------------------------------------------------------------------------------
 
 void TCustomdxDBGrid::ReloadRecords() {
-  const bool smart = (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode();
+  const bool smart = IsSmartReloadPending();
   InsideUpdate([&] {
     CloseEditor();
     if (!smart) ClearNodes();

@@ -46,6 +46,13 @@ class TdxDBGridNode : public TdxDBTreeListControlNode {
   // Moves the data set to the node's record and deletes it (a record row, with navigation).
   void DeleteRecord() override;
 
+  // The records below a group row: its child group rows' records, or at the lowest group level
+  // its children.
+  int RecordCount() const;
+  // Turns a count into the number of records below and an average's sum into the average, for the
+  // row's own summary and for each summary item's value.
+  void FinishSummaries(TdxSummaryType Type, const std::vector<TdxSummaryType>& ItemTypes);
+
   // The record number the row was read at.
   int RecNo = 0;
   // A group row's value in its level's column, its own summary and its summary items' values.
@@ -138,6 +145,10 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // Whether the first and the last record are in the partial window.
   bool FirstRecordLoaded = false;
   bool LastRecordLoaded = false;
+  // A reload after a grouping change keeps the nodes and regroups them.
+  bool IsSmartReloadPending() { return (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode(); }
+  // One changed record can be refreshed alone, without a reload.
+  bool CanSmartRefresh();
   // Whether the loader found the records by their key and by a search in the nodes.
   bool LocateByKey = false;
   bool SearchInNodes = false;

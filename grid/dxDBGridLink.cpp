@@ -1,6 +1,6 @@
 // The grid's data link (focusing the column of a field, the grouping held while the fields
-// change), deleting one node's record, and what the grid does when its data source or a field
-// goes away.
+// change), the grid's nodes (a group row's summaries, deleting a record row's record), and what
+// the grid does when its data source or a field goes away.
 #include "grid/dxDBGrid.h"
 
 TdxGridDataLink::TdxGridDataLink(TCustomdxDBGrid* Grid) : TdxDBTreeListControlDataLink(Grid), FGrid(Grid) {}
@@ -33,6 +33,33 @@ void TdxGridDataLink::LayoutChanged() {
   }
   if (hold) FGrid->ResumeGrouping();
   if (FGrid->FGroupingSuspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
+}
+
+// --- a group row's summaries ------------------------------------------------------------------------
+
+int TdxDBGridNode::RecordCount() const {
+  int records = 0;
+  for (int i = 0; i < Count(); ++i) {
+    const TdxTreeListNode* child = Items(i);
+    records += child->HasChildren() ? static_cast<const TdxDBGridNode*>(child)->RecordCount() : 1;
+  }
+  return records;
+}
+
+namespace {
+
+void FinishSummary(TdxSummaryType Type, int Records, TdxSummaryValue& Value) {
+  if (Type == cstCount) Value = Records;
+  if (Type == cstAvg && Records > 0) Value /= Records;
+}
+
+}  // namespace
+
+void TdxDBGridNode::FinishSummaries(TdxSummaryType Type, const std::vector<TdxSummaryType>& ItemTypes) {
+  const int records = RecordCount();
+  FinishSummary(Type, records, SummaryValue);
+  for (size_t i = 0; i < ItemValues.size() && i < ItemTypes.size(); ++i)
+    FinishSummary(ItemTypes[i], records, ItemValues[i].Value);
 }
 
 // --- deleting a node's record -----------------------------------------------------------------------

@@ -39,20 +39,18 @@ const char* const DBGridOptionViewNames[14] = {
 
 namespace {
 
-constexpr TdxDBGridOptionLink B(uint32_t Mask, TdxDBGridOptionSet Older, uint32_t OlderMask, TdxTreeListOptionSet Tl,
+// One switch of the newer set S: its older partner and its tree-list flag.
+template <TdxDBGridOptionSet S>
+constexpr TdxDBGridOptionLink L(uint32_t Mask, TdxDBGridOptionSet Older, uint32_t OlderMask, TdxTreeListOptionSet Tl,
                                 uint32_t TlMask) {
-  return {gosBehavior, Mask, Older, OlderMask, Tl, TlMask};
+  return {S, Mask, Older, OlderMask, Tl, TlMask};
 }
-constexpr TdxDBGridOptionLink C(uint32_t Mask, TdxDBGridOptionSet Older, uint32_t OlderMask, TdxTreeListOptionSet Tl,
-                                uint32_t TlMask) {
-  return {gosCustomize, Mask, Older, OlderMask, Tl, TlMask};
-}
+constexpr auto B = L<gosBehavior>;
+constexpr auto C = L<gosCustomize>;
+constexpr auto V = L<gosView>;
+// The database switches have no tree-list flag.
 constexpr TdxDBGridOptionLink D(uint32_t Mask, TdxDBGridOptionSet Older, uint32_t OlderMask) {
-  return {gosDB, Mask, Older, OlderMask, tosNone, 0};
-}
-constexpr TdxDBGridOptionLink V(uint32_t Mask, TdxDBGridOptionSet Older, uint32_t OlderMask, TdxTreeListOptionSet Tl,
-                                uint32_t TlMask) {
-  return {gosView, Mask, Older, OlderMask, Tl, TlMask};
+  return L<gosDB>(Mask, Older, OlderMask, tosNone, 0);
 }
 
 constexpr TdxDBGridOptionLink Links[] = {

@@ -221,6 +221,56 @@ TEST_P(GroupingTest, GridLinesTakeTheirColourFromTheGrouping) {
   EXPECT_EQ(Grid->GetGridLineColor(clWindow), clRed);
 }
 
+TEST_P(GroupingTest, GroupRowsFinishTheirSummariesOverTheRecordsBelow) {
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
+  auto* top = static_cast<TdxDBGridNode*>(Grid->Add());
+  auto* two = static_cast<TdxDBGridNode*>(top->AppendChild());
+  auto* three = static_cast<TdxDBGridNode*>(top->AppendChild());
+  for (int i = 0; i < 2; ++i) two->AppendChild();
+  for (int i = 0; i < 3; ++i) three->AppendChild();
+  EXPECT_EQ(two->RecordCount(), 2);
+  EXPECT_EQ(top->RecordCount(), 5) << "the records of the group rows below";
+  top->SummaryValue = 400;
+  top->ItemValues = {{10, true}, {20, true}, {7, true}};
+  top->FinishSummaries(cstAvg, {cstCount, cstAvg, cstSum});
+  EXPECT_EQ(top->SummaryValue, 80);
+  EXPECT_EQ(top->ItemValues[0].Value, 5);
+  EXPECT_EQ(top->ItemValues[1].Value, 4);
+  EXPECT_EQ(top->ItemValues[2].Value, 7);
+  two->SummaryValue = 9;
+  two->FinishSummaries(cstCount, {});
+  EXPECT_EQ(two->SummaryValue, 2);
+}
+
+TEST_P(GroupingTest, WhenARefreshOrReloadMayKeepTheNodes) {
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  AddColumn("Name");
+  Grid->SetDataSource(Source);
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoSmartReload);
+  bool pending = false;
+  Grid->OnReloadGroupList = [&](TObject*) { pending = Grid->IsSmartReloadPending(); };
+  sex->SetGroupIndex(0);
+  EXPECT_TRUE(pending) << "the grouping changed under all records";
+  EXPECT_FALSE(Grid->IsSmartReloadPending()) << "only until the reload is done";
+  sex->SetGroupIndex(-1);
+  EXPECT_FALSE(pending) << "the buffered rows are read again anyway";
+
+  sex->SetGroupIndex(0);
+  DS().First();
+  EXPECT_FALSE(Grid->CanSmartRefresh()) << "the option is off";
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoSmartRefresh);
+  EXPECT_FALSE(Grid->CanSmartRefresh()) << "at the first record";
+  DS().MoveBy(2);
+  Grid->ClearNodes();
+  Grid->Add();
+  EXPECT_FALSE(Grid->CanSmartRefresh()) << "a lone record row under grouped columns";
+  Grid->Add()->AppendChild();
+  EXPECT_TRUE(Grid->CanSmartRefresh());
+  Grid->SetPartialLoad(true);
+  sex->SetGroupIndex(-1);
+  EXPECT_FALSE(Grid->CanSmartRefresh()) << "a partial window is loaded anew";
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, GroupingTest, testing::Values("Mem", "Sqlite"), GridBackEndName);
 
 }  // namespace
