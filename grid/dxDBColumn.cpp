@@ -136,8 +136,8 @@ Variant TdxDBTreeListColumn::ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdi
 bool TdxDBTreeListColumn::HasCustomDrawCell() { return TdxTreeListColumn::HasCustomDrawCell() || OnCustomDraw; }
 
 void TdxDBTreeListColumn::DoCustomDrawCell(TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, bool ASelected,
-                                           bool AFocused, bool ANewItemRow, String& AText, TColor& AColor,
-                                           TFont* AFont, TAlignment& AAlignment, bool& ADone) {
+                                           bool AFocused, bool ANewItemRow, String& AText, TColor& AColor, TFont* AFont,
+                                           TAlignment& AAlignment, bool& ADone) {
   if (OnCustomDraw) OnCustomDraw(this, ACanvas, ARect, ANode, this, AText, AFont, AColor, ASelected, AFocused, ADone);
   if (!ADone)
     TdxTreeListColumn::DoCustomDrawCell(ACanvas, ARect, ANode, ASelected, AFocused, ANewItemRow, AText, AColor, AFont,
@@ -269,7 +269,9 @@ String TdxDBTreeListColumn::GetFilterDisplayText(TdxTreeListNode* Node) {
   return FilterValueToText(VarToStr(GetFilterValue(Node)));
 }
 
-Variant TdxDBTreeListColumn::GetFilterEditValue(TdxInplaceEdit* Editor) { return Variant(VarToStr(Editor->GetEditValue())); }
+Variant TdxDBTreeListColumn::GetFilterEditValue(TdxInplaceEdit* Editor) {
+  return Variant(VarToStr(Editor->GetEditValue()));
+}
 
 void TdxDBTreeListColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const Variant& Value) {
   Editor->SetEditValue(Value.IsNull() || Value.IsEmpty() ? String() : VarToStr(Value));

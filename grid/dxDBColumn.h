@@ -13,12 +13,11 @@ class TField;
 class TdxDBTreeListColumn;
 
 using TdxDBTreeListGetTextEvent = std::function<void(TObject* Sender, TdxTreeListNode* ANode, String& AText)>;
-using TdxDBTreeListCustomDrawEvent =
-    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode,
-                       TdxDBTreeListColumn* AColumn, const String& AText, TFont* AFont, TColor& AColor,
-                       bool ASelected, bool AFocused, bool& ADone)>;
-using TdxDBTreeListCustomDrawHeaderEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect& ARect,
-                                                              TdxDBTreeListColumn* AColumn, bool& ADone)>;
+using TdxDBTreeListCustomDrawEvent = std::function<void(
+    TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn,
+    const String& AText, TFont* AFont, TColor& AColor, bool ASelected, bool AFocused, bool& ADone)>;
+using TdxDBTreeListCustomDrawHeaderEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect& ARect, TdxDBTreeListColumn* AColumn, bool& ADone)>;
 using TdxDrawSummaryFooterEvent =
     std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, String& AText, TAlignment& AAlignment,
                        TFont* AFont, TColor& AColor, bool& ADone)>;

@@ -22,10 +22,11 @@ void RegisterDBControl(TCustomdxDBTreeListControl* Control) { RegisteredControls
 void UnregisterDBControl(TCustomdxDBTreeListControl* Control) { std::erase(RegisteredControls(), Control); }
 
 bool IsDataSetLockedByControl(const TDataSet* DataSet) {
-  return std::any_of(RegisteredControls().begin(), RegisteredControls().end(), [DataSet](TCustomdxDBTreeListControl* c) {
-    TdxDBTreeListControlDataLink* link = c->GetDataLink();
-    return link && link->DataSet() == DataSet && c->IsDataSetLocked();
-  });
+  return std::any_of(RegisteredControls().begin(), RegisteredControls().end(),
+                     [DataSet](TCustomdxDBTreeListControl* c) {
+                       TdxDBTreeListControlDataLink* link = c->GetDataLink();
+                       return link && link->DataSet() == DataSet && c->IsDataSetLocked();
+                     });
 }
 
 // --- nodes ------------------------------------------------------------------------------------------
@@ -256,7 +257,9 @@ Variant TCustomdxDBTreeListControl::GetNodeValue(TdxTreeListNode* Node, int Colu
   return column ? column->FilterTextToValue(text) : Variant(text);
 }
 
-String TCustomdxDBTreeListControl::GetCellText(TdxTreeListNode* Node, int Column) { return GetNodeString(Node, Column); }
+String TCustomdxDBTreeListControl::GetCellText(TdxTreeListNode* Node, int Column) {
+  return GetNodeString(Node, Column);
+}
 
 void TCustomdxDBTreeListControl::DeleteNodeValue(TdxTreeListNode* Node, int Column) {
   TCustomdxTreeListControl::DeleteNodeValue(Node, Column);
@@ -301,7 +304,7 @@ bool TCustomdxDBTreeListControl::IsNodeAlive(TdxTreeListNode* Node) const {
 }
 
 void TCustomdxDBTreeListControl::DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent,
-                                               TdxTreeListNode* NextVisible, bool WasLast, bool WasVisible) {
+                                              TdxTreeListNode* NextVisible, bool WasLast, bool WasVisible) {
   TCustomdxTreeListControl::DeletingNode(Node, PrevSiblingOrParent, NextVisible, WasLast, WasVisible);
   std::erase(FGuardList, Node);
   // A record selected by bookmark stays selected; only the freed node is forgotten.
@@ -311,8 +314,7 @@ void TCustomdxDBTreeListControl::DeletingNode(TdxTreeListNode* Node, TdxTreeList
 }
 
 void TCustomdxDBTreeListControl::DoChangeNodeEx() {
-  if (FInnerUpdate) return;
-  if (!FSuppressRowRefresh && FocusedNode()) InvalidateNode(FocusedNode(), false);
+  if (FocusedNode()) InvalidateNode(FocusedNode(), false);
   TdxDBTreeListControlDataLink* link = GetDataLink();
   if (link && link->Active() && OnChangeNodeEx) OnChangeNodeEx(this);
 }
@@ -353,7 +355,9 @@ void TCustomdxDBTreeListControl::BeforeColumnSortChange(TdxTreeListColumn* Colum
 int TCustomdxDBTreeListControl::CompareIndexes(TdxTreeListNode* Node1, TdxTreeListNode* Node2) {
   TdxDBTreeListControlNode* a = DBNode(Node1);
   TdxDBTreeListControlNode* b = DBNode(Node2);
-  const auto held = [](const TdxDBTreeListControlNode* n) { return n && !n->KeyValue.IsEmpty() && !n->KeyValue.IsNull(); };
+  const auto held = [](const TdxDBTreeListControlNode* n) {
+    return n && !n->KeyValue.IsEmpty() && !n->KeyValue.IsNull();
+  };
   if (!held(a) || !held(b)) return TCustomdxTreeListControl::CompareIndexes(Node1, Node2);
   try {
     const TVariantRelationship order = VarCompareValue(a->KeyValue, b->KeyValue);

@@ -155,7 +155,10 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   void LinkPreviewField();
   virtual void LinkFooterSummaryFields();
   virtual void LinkGroupSummaryFields() {}
-  virtual TdxSummaryValue GetGroupSummaryValue(TdxTreeListNode* Node) { (void)Node; return 0; }
+  virtual TdxSummaryValue GetGroupSummaryValue(TdxTreeListNode* Node) {
+    (void)Node;
+    return 0;
+  }
   virtual int GetIndicatorKind(TdxTreeListNode* Node);
   virtual int GetMinIndicatorWidth() { return FGrIndicatorWidth; }
 
@@ -268,11 +271,11 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   bool ForgetField(const TComponent* Field);
   // Posts or cancels the record as the control is left.
   void DoExit() override;
-  // Set while a descendant's inner update must not refresh the focused row.
-  bool FInnerUpdate = false;
-  // Set by the grid while its own handling refreshes the focused row.
-  bool FSuppressRowRefresh = false;
+  void SelectionChanged() { FLookupCacheIndex = -1; }
+
   TField* FKeyFieldObject = nullptr;
+  // The selection in the data set's bookmark order (or by node address in node selection).
+  std::vector<TdxDBSelectionEntry> FSelection;
 
  private:
   // dxDBCtrlColumns.cpp
@@ -293,14 +296,7 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   Variant FEditValue;
   bool FDestroyingDefaultColumns = false;
   std::vector<TdxTreeListNode*> FGuardList;
-
- protected:
-  // The selection in the data set's bookmark order (or by node address in node selection), and
-  // the last bookmark looked up in it.
-  std::vector<TdxDBSelectionEntry> FSelection;
-  void SelectionChanged() { FLookupCacheIndex = -1; }
-
- private:
+  // The last bookmark looked up in the selection, where it was and whether it was there.
   TBookmark FLookupCacheBookmark;
   int FLookupCacheIndex = -1;
   bool FLookupCacheFound = false;

@@ -78,8 +78,7 @@ void TCustomdxDBTreeListControl::AssignEditValue(TdxTreeListNode* Node, int Colu
     // The field holds the value now: the editor's value is compared with it from here on.
     FEditValue = column->Field()->Value();
     // Writing the field may have moved the data set and rebuilt the nodes.
-    if (IsNodeAlive(Node))
-      Node->SetStrings(Column, VarToStr(column->FilterTextToValue(column->GetDisplayText(Node))));
+    if (IsNodeAlive(Node)) Node->SetStrings(Column, VarToStr(column->FilterTextToValue(column->GetDisplayText(Node))));
   } catch (...) {
     ForgetNode(Node);
     column->Assigning = false;

@@ -35,8 +35,9 @@ bool TCustomdxDBTreeListControl::SelectionIndexOf(const TBookmark& Bookmark, int
 }
 
 bool TCustomdxDBTreeListControl::SelectedNodeIndexOf(const TdxTreeListNode* Node, int& Index) const {
-  const auto at = std::lower_bound(FSelection.begin(), FSelection.end(), Node,
-                                   [](const TdxDBSelectionEntry& e, const TdxTreeListNode* n) { return std::less<>()(e.Node, n); });
+  const auto at =
+      std::lower_bound(FSelection.begin(), FSelection.end(), Node,
+                       [](const TdxDBSelectionEntry& e, const TdxTreeListNode* n) { return std::less<>()(e.Node, n); });
   Index = int(at - FSelection.begin());
   return at != FSelection.end() && at->Node == Node;
 }

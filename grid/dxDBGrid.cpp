@@ -13,8 +13,8 @@ TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListContro
   FOptionsView = DefaultOptionsView;
   FOptions = egoColumnSizing | egoColumnMoving | egoEditing | egoTabThrough | egoCanDelete | egoConfirmDelete |
              egoCanNavigation | egoCancelOnExit | egoImmediateEditor | egoCanInsert;
-  FOptionsEx = egoUseBitmap | egoBandHeaderWidth | egoBandSizing | egoBandMoving | egoVertThrough |
-               egoEnterShowEditor | egoDragScroll | egoAutoSort;
+  FOptionsEx = egoUseBitmap | egoBandHeaderWidth | egoBandSizing | egoBandMoving | egoVertThrough | egoEnterShowEditor |
+               egoDragScroll | egoAutoSort;
   SetHideFocusRect(false);
   SetHideSelection(false);
   SetHideLeafIndent(true);
@@ -201,7 +201,9 @@ TdxDBTreeListColumnClass TCustomdxDBGrid::GetColumnClassForField(TField* Field) 
 
 void TCustomdxDBGrid::LinkGroupSummaryFields() {
   TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
-  const auto find = [dataSet](const String& Name) { return dataSet && !Name.empty() ? dataSet->FindField(Name) : nullptr; };
+  const auto find = [dataSet](const String& Name) {
+    return dataSet && !Name.empty() ? dataSet->FindField(Name) : nullptr;
+  };
   for (int i = 0; i < GetColumnCount(); ++i) {
     TdxDBTreeListColumn* column = DBColumn(i);
     if (!column) continue;
@@ -224,8 +226,9 @@ void TCustomdxDBGrid::ColumnFieldChanged(TdxDBTreeListColumn* Column) {
   FColumnFieldChanging = true;
   try {
     TDataSet* dataSet = DataSource() ? DataSource()->DataSet() : nullptr;
-    const bool ungroup = Column && (Column->FieldName().empty() || (dataSet && !dataSet->FindField(Column->FieldName())) ||
-                                    (Column->Field() && Column->Field()->IsBlob() && !Column->IsBlobEditor()));
+    const bool ungroup =
+        Column && (Column->FieldName().empty() || (dataSet && !dataSet->FindField(Column->FieldName())) ||
+                   (Column->Field() && Column->Field()->IsBlob() && !Column->IsBlobEditor()));
     if (ungroup) {
       Column->SetGroupIndex(-1);
     } else {

@@ -70,10 +70,9 @@ using TdxDBGridColumnAllowEvent = std::function<void(TObject* Sender, TdxDBTreeL
 using TdxDBGridEndDragGroupColumnEvent =
     std::function<void(TObject* Sender, TdxDBTreeListColumn* Column, int NewGroupIndex, bool& Allow)>;
 using TdxDBGridBackgroundDrawEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect)>;
-using TdxDBGridCustomDrawEvent =
-    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode,
-                       TdxDBTreeListColumn* AColumn, const String& AText, TFont* AFont, TColor& AColor,
-                       bool ASelected, bool AFocused, bool& ADone)>;
+using TdxDBGridCustomDrawEvent = std::function<void(
+    TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn,
+    const String& AText, TFont* AFont, TColor& AColor, bool ASelected, bool AFocused, bool& ADone)>;
 
 // The vertical scroll bar's range, page and position.
 struct TdxScrollRange {

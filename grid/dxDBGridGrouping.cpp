@@ -29,8 +29,9 @@ bool TCustomdxDBGrid::CanAddGroupColumn(TdxDBTreeListColumn* Column) {
   }
   if (std::find(FGroupColumns.begin(), FGroupColumns.end(), Column) != FGroupColumns.end()) return false;
   for (TdxDBTreeListColumn* grouped : FGroupColumns) {
-    const bool sameField = grouped->Field() ? grouped->Field() == Column->Field()
-                                            : !Column->FieldName().empty() && AnsiSameText(grouped->FieldName(), Column->FieldName());
+    const bool sameField =
+        grouped->Field() ? grouped->Field() == Column->Field()
+                         : !Column->FieldName().empty() && AnsiSameText(grouped->FieldName(), Column->FieldName());
     if (sameField) return false;
   }
   bool allow = true;
@@ -157,8 +158,9 @@ void TCustomdxDBGrid::RegroupByGroupIndex() {
   std::vector<TdxDBTreeListColumn*> keyed;
   for (int i = 0; i < GetColumnCount(); ++i)
     if (TdxDBTreeListColumn* column = DBColumn(i); column && column->GroupIndex() >= 0) keyed.push_back(column);
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [](const TdxDBTreeListColumn* a, const TdxDBTreeListColumn* b) { return a->GroupIndex() < b->GroupIndex(); });
+  std::stable_sort(keyed.begin(), keyed.end(), [](const TdxDBTreeListColumn* a, const TdxDBTreeListColumn* b) {
+    return a->GroupIndex() < b->GroupIndex();
+  });
   for (size_t i = 1; i < keyed.size(); ++i)
     if (keyed[i]->GroupIndex() == keyed[i - 1]->GroupIndex()) keyed[i]->StoreGroupIndex(-1);
   std::erase_if(keyed, [](const TdxDBTreeListColumn* c) { return c->GroupIndex() < 0; });

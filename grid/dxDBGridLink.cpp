@@ -74,7 +74,8 @@ void TdxDBGridNode::DeleteRecord() {
     if (this != grid->FocusedNode()) return;
   } else {
     if (HasChildren() || !(grid->FOptions & egoCanNavigation)) return;
-    const bool found = grid->KeyFieldObject() ? dataSet->Locate(grid->KeyField(), KeyValue) : this == grid->FocusedNode();
+    const bool found =
+        grid->KeyFieldObject() ? dataSet->Locate(grid->KeyField(), KeyValue) : this == grid->FocusedNode();
     if (!found) return;
   }
   grid->FDeletingNode = this;
@@ -107,7 +108,8 @@ void TCustomdxDBGrid::Notification(TComponent* AComponent, TOperation Operation)
   if ((!bound && !keyField) || IsDestroying() || !dataSet || (dataSet->ComponentState() & csDestroying)) return;
   InsideUpdate([&] {
     for (int i = 0; i < GetColumnCount(); ++i)
-      if (TdxDBTreeListColumn* column = DBColumn(i); column && !column->Field()) column->SetFieldName(column->FieldName());
+      if (TdxDBTreeListColumn* column = DBColumn(i); column && !column->Field())
+        column->SetFieldName(column->FieldName());
     if (keyField && !IsCursorMode()) ActiveChanged(FDataLink->Active());
   });
 }

@@ -30,7 +30,8 @@ bool TCustomdxDBGrid::IsNodeSelected(TdxTreeListNode* Node) {
     return !bookmark.empty() && SelectionIndexOf(bookmark, index);
   }
   if (IsBookmarkSelection())
-    return std::any_of(FSelection.begin(), FSelection.end(), [Node](const TdxDBSelectionEntry& e) { return e.Node == Node; });
+    return std::any_of(FSelection.begin(), FSelection.end(),
+                       [Node](const TdxDBSelectionEntry& e) { return e.Node == Node; });
   return SelectedNodeIndexOf(Node, index);
 }
 
@@ -49,7 +50,8 @@ void TCustomdxDBGrid::SetBookmarkSelected(TdxTreeListNode* Node, bool Value) {
   TDataSet* dataSet = FDataLink->DataSet();
   if ((FOptionsBehavior & edgoExtMultiSelect) && !FGroupColumns.empty()) {
     // Records under groups are found by their node; a new one takes the current record's place.
-    const auto entry = std::find_if(FSelection.begin(), FSelection.end(), [Node](const TdxDBSelectionEntry& e) { return e.Node == Node; });
+    const auto entry = std::find_if(FSelection.begin(), FSelection.end(),
+                                    [Node](const TdxDBSelectionEntry& e) { return e.Node == Node; });
     if ((entry != FSelection.end()) == Value) return;
     if (!Value) {
       FSelection.erase(entry);

@@ -115,7 +115,9 @@ class TdxDBGridSummaryGroups : public TCollection {
  public:
   explicit TdxDBGridSummaryGroups(TCustomdxDBGrid* Grid);
   String ClassName() const override { return "TdxDBGridSummaryGroups"; }
-  TdxDBGridSummaryGroup* Items(int Index) const { return static_cast<TdxDBGridSummaryGroup*>(TCollection::Items(Index)); }
+  TdxDBGridSummaryGroup* Items(int Index) const {
+    return static_cast<TdxDBGridSummaryGroup*>(TCollection::Items(Index));
+  }
   TdxDBGridSummaryGroup* Add() { return static_cast<TdxDBGridSummaryGroup*>(TCollection::Add()); }
   // The first group with DefaultGroup; nil when none.
   TdxDBGridSummaryGroup* FindDefaultGroup() const;

@@ -42,21 +42,24 @@ TEST_P(ColumnsAndSortingTest, HeaderClicksSortOneColumnAtATime) {
 TEST_P(ColumnsAndSortingTest, ALoadedGridKeepsOneSortedColumnUnlessItMultiSorts) {
   const auto load = [this](const String& Behavior) {
     auto* form = TCustomForm::Create<TForm>(Application);
-    ReadLayout("object fmSorted: TForm\n"
-               "  object dgSorted: TdxDBGrid\n"
-               "    OptionsBehavior = [" + Behavior + "]\n"
-               "    OptionsDB = [edgoCanNavigation, edgoLoadAllRecords]\n"
-               "    object dgSortedName: TdxDBGridColumn\n"
-               "      Sorted = csUp\n"
-               "      FieldName = 'Name'\n"
-               "    end\n"
-               "    object dgSortedScore: TdxDBGridColumn\n"
-               "      Sorted = csDown\n"
-               "      FieldName = 'Score'\n"
-               "    end\n"
-               "  end\n"
-               "end\n",
-               form);
+    ReadLayout(
+        "object fmSorted: TForm\n"
+        "  object dgSorted: TdxDBGrid\n"
+        "    OptionsBehavior = [" +
+            Behavior +
+            "]\n"
+            "    OptionsDB = [edgoCanNavigation, edgoLoadAllRecords]\n"
+            "    object dgSortedName: TdxDBGridColumn\n"
+            "      Sorted = csUp\n"
+            "      FieldName = 'Name'\n"
+            "    end\n"
+            "    object dgSortedScore: TdxDBGridColumn\n"
+            "      Sorted = csDown\n"
+            "      FieldName = 'Score'\n"
+            "    end\n"
+            "  end\n"
+            "end\n",
+        form);
     auto* grid = static_cast<TdxDBGrid*>(form->FindComponent("dgSorted"));
     const std::pair<int, bool> sorted{grid->GetSortedColumnCount(), grid->DBColumn(1)->Sorted() != csNone};
     form->Free();

@@ -112,7 +112,9 @@ TEST_P(DataBoundTest, NodesKeepValuesWhereTheirTextDoesNot) {
   EXPECT_EQ(Grid->GetNodeValue(node, no->GetIndex()), Variant(103));
 
   // A text the field shows otherwise is kept as its value too.
-  DS().FieldByName("Name")->OnGetText = [](TField* Sender, String& Text, bool) { Text = "[" + Sender->AsString() + "]"; };
+  DS().FieldByName("Name")->OnGetText = [](TField* Sender, String& Text, bool) {
+    Text = "[" + Sender->AsString() + "]";
+  };
   TdxTreeListNode* shown = Grid->Add();
   Grid->RefreshNodeData(shown);
   EXPECT_EQ(shown->Strings(name->GetIndex()), "[Wang Wu]");

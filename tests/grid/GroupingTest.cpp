@@ -10,7 +10,8 @@ using GroupingTest = TGridTest;
 
 std::vector<String> GroupFieldNames(TCustomdxDBGrid* Grid) {
   std::vector<String> names;
-  for (int level = 0; level < Grid->GroupColumnCount(); ++level) names.push_back(Grid->GroupColumns(level)->FieldName());
+  for (int level = 0; level < Grid->GroupColumnCount(); ++level)
+    names.push_back(Grid->GroupColumns(level)->FieldName());
   return names;
 }
 
@@ -43,7 +44,8 @@ TEST_P(GroupingTest, StoredIndexesRegroupInTheirNumericOrder) {
       form);
   auto* grid = static_cast<TdxDBGrid*>(form->FindComponent("dgGroups"));
   EXPECT_EQ(GroupFieldNames(grid), (std::vector<String>{"Name", "Sex", "Score"}));
-  for (int level = 0; level < grid->GroupColumnCount(); ++level) EXPECT_EQ(grid->GroupColumns(level)->GroupIndex(), level);
+  for (int level = 0; level < grid->GroupColumnCount(); ++level)
+    EXPECT_EQ(grid->GroupColumns(level)->GroupIndex(), level);
   EXPECT_EQ(grid->ColumnByName("dgGroupsTwin")->GroupIndex(), -1) << "a second column of one index is left out";
   EXPECT_FALSE(grid->ColumnByName("dgGroupsSex")->Visible()) << "grouped columns leave the headers";
   EXPECT_TRUE(grid->ColumnByName("dgGroupsTwin")->Visible());
@@ -72,7 +74,8 @@ TEST_P(GroupingTest, ColumnsThatMayNotGroupAreRefusedSilently) {
   ASSERT_EQ(Grid->GroupColumnCount(), 1);
   asked = 0;
   name->SetDisableGrouping(true);
-  for (TdxDBGridColumn* refused : {sexAgain, note, name}) EXPECT_FALSE(Grid->CanAddGroupColumn(refused)) << refused->FieldName();
+  for (TdxDBGridColumn* refused : {sexAgain, note, name})
+    EXPECT_FALSE(Grid->CanAddGroupColumn(refused)) << refused->FieldName();
   sexAgain->SetVisible(false);
   note->SetVisible(false);
   missing->SetVisible(false);

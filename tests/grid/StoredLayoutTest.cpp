@@ -192,7 +192,8 @@ end
   ReadLayout(text, form);
   auto* grid = static_cast<TdxDBGrid*>(form->FindComponent("dgSums"));
   EXPECT_EQ(grid->OptionsDB(), edgoCanNavigation | edgoLoadAllRecords | edgoSmartRefresh);
-  EXPECT_EQ(grid->Options() & (egoLoadAllRecords | egoCanNavigation | egoCanInsert), egoLoadAllRecords | egoCanNavigation);
+  EXPECT_EQ(grid->Options() & (egoLoadAllRecords | egoCanNavigation | egoCanInsert),
+            egoLoadAllRecords | egoCanNavigation);
   EXPECT_TRUE(grid->GetOptions() & tloMultiSelect);
   EXPECT_TRUE(grid->GetOptionsEx() & tlxMultiSort);
   EXPECT_TRUE(grid->ShowFooter());

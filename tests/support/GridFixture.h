@@ -27,10 +27,10 @@ struct TPupil {
 // In the order of their numbers; the names start with different letters but for Zhang and Zhou.
 inline const std::vector<TPupil>& Pupils() {
   static const std::vector<TPupil> rows = {
-      {101, "Zhang San", "男", 81.5}, {102, "li si", "女", 67},     {103, "Wang Wu", "男", -1},
-      {104, "Zhou Qi", "女", 90},     {105, "Chen Ba", "男", 58},   {106, "Sun Jiu", "女", 72},
-      {107, "Ma Shi", "男", 88},      {108, "Hu Yi", "女", 95},     {109, "Guo Er", "男", 61},
-      {110, "He San", "女", 77},      {111, "Lin Si", "男", 83},    {112, "Xu Wu", "女", 69},
+      {101, "Zhang San", "男", 81.5}, {102, "li si", "女", 67},   {103, "Wang Wu", "男", -1},
+      {104, "Zhou Qi", "女", 90},     {105, "Chen Ba", "男", 58}, {106, "Sun Jiu", "女", 72},
+      {107, "Ma Shi", "男", 88},      {108, "Hu Yi", "女", 95},   {109, "Guo Er", "男", 61},
+      {110, "He San", "女", 77},      {111, "Lin Si", "男", 83},  {112, "Xu Wu", "女", 69},
   };
   return rows;
 }
