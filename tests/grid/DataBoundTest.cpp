@@ -310,6 +310,20 @@ TEST_P(DataBoundTest, AFreedFieldOrSourceIsForgotten) {
   EXPECT_EQ(Grid->DataSource(), nullptr);
 }
 
+TEST_P(DataBoundTest, AnotherOpenDataSourceIsLoadedToo) {
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
+  AddColumn("Name");
+  Grid->SetDataSource(Source);
+  auto* second = new TDataSource(Form);
+  second->SetDataSet(&DS());
+  int reloads = 0;
+  Grid->OnReloadGroupList = [&](TObject*) { ++reloads; };
+  Grid->SetDataSource(second);
+  EXPECT_EQ(reloads, 1) << "the link stayed active and said nothing";
+  Grid->SetDataSource(second);
+  EXPECT_EQ(reloads, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, DataBoundTest, testing::Values("Mem", "Sqlite"), GridBackEndName);
 
 // --- without data -----------------------------------------------------------------------------------
