@@ -512,6 +512,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   TdxEditValidateEvent OnEditValidate;
   TdxTreeListAllowEvent OnCanNodeSelected;
   TdxTreeListCompareEvent OnCompare;
+  // Raised for each cell before it is painted, before the column's own event.
+  TdxTLCustomDrawCell OnCustomDrawCell;
 
  protected:
   friend class TdxTreeListNode;

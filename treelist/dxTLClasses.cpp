@@ -121,6 +121,7 @@ void PublishTreeList(TClassBuilder<TCustomdxTreeList>& c) {
   c.Event("OnCollapsed", &C::OnCollapsed);
   c.Event("OnCollapsing", &C::OnCollapsing);
   c.Event("OnCompare", &C::OnCompare);
+  c.Event("OnCustomDrawCell", &C::OnCustomDrawCell);
   c.Event("OnDeletion", &C::OnDeletion);
   c.Event("OnEditChange", &C::OnEditChange);
   c.Event("OnEdited", &C::OnEdited);

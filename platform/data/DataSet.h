@@ -78,7 +78,8 @@ class TDataSet : public TComponent {
   void SetRecNo(int Value);
   int RecordCount() const;
   bool IsEmpty() const { return !Active() || FBufRows == 0; }
-  bool IsSequenced() const { return true; }
+  // Whether RecNo and RecordCount give positions; a back end that cannot number its records says no.
+  virtual bool IsSequenced() const { return true; }
 
   // Bookmarks stay valid while their record exists, across edits, filters and refreshes.
   TBookmark Bookmark() const;

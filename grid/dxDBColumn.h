@@ -1,0 +1,163 @@
+// TdxDBTreeListColumn: the column of the data-bound tree list. It binds itself to a field of the
+// control's data set by name, takes its caption, alignment, width, length and read-only defaults
+// from the field, reads the field into nodes and writes edited text back, and carries the
+// column's grouping, summary and footer definitions and the filter side of its values.
+#pragma once
+
+#include "grid/dxDBSummary.h"
+#include "treelist/dxTLColumn.h"
+
+class TCustomdxDBTreeListControl;
+class TdxDBGridSummaryGroup;
+class TField;
+class TdxDBTreeListColumn;
+
+using TdxDBTreeListGetTextEvent = std::function<void(TObject* Sender, TdxTreeListNode* ANode, String& AText)>;
+using TdxDBTreeListCustomDrawEvent = std::function<void(
+    TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn,
+    const String& AText, TFont* AFont, TColor& AColor, bool ASelected, bool AFocused, bool& ADone)>;
+using TdxDBTreeListCustomDrawHeaderEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect& ARect, TdxDBTreeListColumn* AColumn, bool& ADone)>;
+using TdxDrawSummaryFooterEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, String& AText, TAlignment& AAlignment,
+                       TFont* AFont, TColor& AColor, bool& ADone)>;
+
+// The filter operators a column offers: one bit per operator index.
+using TdxFilterOperators = uint8_t;
+inline constexpr TdxFilterOperators AllFilterOperators = 0xFF;
+
+class TdxDBTreeListColumn : public TdxTreeListColumn {
+ public:
+  explicit TdxDBTreeListColumn(TComponent* AOwner);
+  // Ungroups the column and tells the control that its name is gone, then leaves it.
+  ~TdxDBTreeListColumn() override;
+  String ClassName() const override { return "TdxDBTreeListColumn"; }
+  // From a data-bound column: the base values, DisableGrouping, FieldName and SummaryGroupName.
+  void Assign(const TPersistent* Source) override;
+  // Tells the control of the new name (not while loading).
+  void SetName(const String& NewName) override;
+
+  // The owner as a data-bound control; nil when it is of another kind.
+  TCustomdxDBTreeListControl* GetDBTreeList() const;
+
+  // --- binding ---------------------------------------------------------------------------------
+  const String& FieldName() const { return FFieldName; }
+  // Binds the column to the field of that name (nil when the data set has none, is closed
+  // without persistent fields, or the control is loading).
+  virtual void SetFieldName(const String& Value);
+  TField* Field() const { return FField; }
+  // Forgets the field (it is being freed).
+  void ClearField() { FField = nullptr; }
+  // Tells the control that the column's field changed (Any: some column's).
+  void NotifyFieldChanged(bool Any);
+
+  // --- grouping --------------------------------------------------------------------------------
+  bool DisableGrouping() const { return FDisableGrouping; }
+  void SetDisableGrouping(bool Value);
+  int GroupIndex() const { return FGroupIndex; }
+  // Below -1 is ignored; while read from a layout the value is stored, else the control decides.
+  void SetGroupIndex(int Value);
+  // Set by the control as it regroups: no decision, no notice.
+  void StoreGroupIndex(int Value) { FGroupIndex = Value; }
+  // The sort state set without telling the control.
+  void StoreSorted(TdxTreeListColumnSort Value) { FSorted = Value; }
+
+  // --- summaries -------------------------------------------------------------------------------
+  TdxSummaryType SummaryType() const { return FSummaryType; }
+  // cstNone also clears SortBySummary.
+  void SetSummaryType(TdxSummaryType Value);
+  const String& SummaryField() const { return FSummaryField; }
+  void SetSummaryField(const String& Value) { FSummaryField = Value; }
+  const String& SummaryFormat() const { return FSummaryFormat; }
+  void SetSummaryFormat(const String& Value) { FSummaryFormat = Value; }
+  // True only while SummaryType is not cstNone.
+  bool SortBySummary() const { return FSortBySummary; }
+  void SetSortBySummary(bool Value) { FSortBySummary = Value && FSummaryType != cstNone; }
+  const String& SummaryGroupName() const { return FSummaryGroupName; }
+  void SetSummaryGroupName(const String& Value) { FSummaryGroupName = Value; }
+  TdxSummaryType SummaryFooterType() const { return FSummaryFooterType; }
+  void SetSummaryFooterType(TdxSummaryType Value);
+  const String& SummaryFooterField() const { return FSummaryFooterField; }
+  void SetSummaryFooterField(const String& Value) { FSummaryFooterField = Value; }
+  const String& SummaryFooterFormat() const { return FSummaryFooterFormat; }
+  void SetSummaryFooterFormat(const String& Value) { FSummaryFooterFormat = Value; }
+
+  // Resolved by the grid: the group summary's field, the summary group, the footer's field.
+  TField* SummaryFieldObject = nullptr;
+  TdxDBGridSummaryGroup* SummaryGroup = nullptr;
+  TField* FooterField = nullptr;
+  // The footer summary value and whether one is present.
+  TdxSummaryValue FooterValue = 0;
+  bool FooterValueAssigned = false;
+  // The node the control posts an edit for or refreshes the editor of; and the posting mark.
+  TdxTreeListNode* RefreshingNode = nullptr;
+  bool Assigning = false;
+
+  // --- overrides of the base column --------------------------------------------------------------
+  // The editor's text goes into the field's text; the answer is the node's value.
+  Variant ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
+  bool HasCustomDrawCell() override;
+  void DoCustomDrawCell(TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, bool ASelected, bool AFocused,
+                        bool ANewItemRow, String& AText, TColor& AColor, TFont* AFont, TAlignment& AAlignment,
+                        bool& ADone) override;
+  // The field's display text (of the record the field reads); empty without a field.
+  String GetDisplayText(TdxTreeListNode* Node) override;
+  // The node's text as the control answers it.
+  int GetCellTextWidth(TCanvas* Canvas, TdxTreeListNode* Node) override;
+  Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
+  // A column made from the fields moves its field in the data set too.
+  void SetIndex(int Value) override;
+  TAlignment GetDefaultAlignment() const override;
+  String GetDefaultCaption() const override;
+  int GetDefaultMaxLength() const override;
+  bool GetDefaultReadOnly() const override;
+  // The wider of the caption (header font) plus 6 and DisplayWidth zeros (cell font) plus 4; 64
+  // without either.
+  int GetDefaultWidth() const override;
+  void RestoreDefaults() override;
+
+  // --- operations of their own -----------------------------------------------------------------
+  virtual bool NeedsFieldValue() { return false; }
+  // Reads the field into the node: its text, and its value where the text does not keep it.
+  virtual void ReadValue(TdxTreeListNode* Node);
+  // The set of filter operators this column offers.
+  virtual TdxFilterOperators GetFilterOperators() { return AllFilterOperators; }
+  virtual Variant GetFilterEditValue(TdxInplaceEdit* Editor);
+  virtual void SetFilterEditValue(TdxInplaceEdit* Editor, const Variant& Value);
+  // The editor set up as the column's, writable and raising no events of the column.
+  virtual void InitFilterEditor(TdxInplaceEdit* Editor);
+  virtual Variant GetFilterValue(TdxTreeListNode* Node);
+  String GetFilterDisplayText(TdxTreeListNode* Node);
+  virtual String FilterValueToText(const String& Text) { return Text; }
+  // The text in the column's value type; a text that does not convert stays text.
+  virtual Variant FilterTextToValue(const String& Text);
+  virtual TVarType GetFilterVarType();
+  virtual String GetSummaryFooterText();
+  // The column edits the field's whole value (memo, picture, blob).
+  virtual bool IsBlobEditor() { return false; }
+  // Whether an edit value still equals the field's value (its text for texts).
+  virtual bool SameAsFieldValue(const Variant& Value);
+  virtual bool IsValidEditChar(TKeyChar Key);
+
+  TdxDBTreeListGetTextEvent OnGetText;
+  TdxDBTreeListCustomDrawEvent OnCustomDraw;
+  TdxDBTreeListCustomDrawHeaderEvent OnCustomDrawHeader;
+  TdxSummaryEvent OnSummaryFooter;
+  TdxDrawSummaryFooterEvent OnDrawSummaryFooter;
+  TdxSummaryEvent OnSummary;
+
+ private:
+  bool IsControlLoading() const;
+  String FFieldName;
+  TField* FField = nullptr;
+  bool FDisableGrouping = false;
+  int FGroupIndex = -1;
+  TdxSummaryType FSummaryType = cstNone;
+  String FSummaryField;
+  String FSummaryFormat;
+  bool FSortBySummary = false;
+  String FSummaryGroupName;
+  TdxSummaryType FSummaryFooterType = cstNone;
+  String FSummaryFooterField;
+  String FSummaryFooterFormat;
+};

@@ -1,0 +1,203 @@
+// The grouped columns: which columns may group the records, adding and removing one at a level,
+// regrouping by the columns' GroupIndex in numeric order, the suspension that rebuilds the group
+// tree once, and copying columns with their grouping from another grid.
+#include <algorithm>
+
+#include "grid/dxDBGrid.h"
+#include "rtl/Text.h"
+
+TdxDBTreeListColumn* TCustomdxDBGrid::GroupColumns(int Level) const {
+  return Level >= 0 && Level < GroupColumnCount() ? FGroupColumns[size_t(Level)] : nullptr;
+}
+
+namespace {
+
+bool IsOnlyVisibleColumn(const TCustomdxDBGrid& Grid, const TdxTreeListColumn* Column) {
+  if (!Column->Visible()) return false;
+  for (int i = 0; i < Grid.GetColumnCount(); ++i)
+    if (Grid.GetColumn(i) != Column && Grid.GetColumn(i)->Visible()) return false;
+  return true;
+}
+
+}  // namespace
+
+bool TCustomdxDBGrid::CanAddGroupColumn(TdxDBTreeListColumn* Column) {
+  if (FDefaultFields || !Column) return false;
+  if (!FRegrouping) {
+    const bool blob = Column->Field() && Column->Field()->IsBlob();
+    if (Column->DisableGrouping() || blob || IsOnlyVisibleColumn(*this, Column)) return false;
+  }
+  if (std::find(FGroupColumns.begin(), FGroupColumns.end(), Column) != FGroupColumns.end()) return false;
+  for (TdxDBTreeListColumn* grouped : FGroupColumns) {
+    const bool sameField =
+        grouped->Field() ? grouped->Field() == Column->Field()
+                         : !Column->FieldName().empty() && AnsiSameText(grouped->FieldName(), Column->FieldName());
+    if (sameField) return false;
+  }
+  bool allow = true;
+  if (OnAddGroupColumn) OnAddGroupColumn(this, Column, allow);
+  return allow;
+}
+
+void TCustomdxDBGrid::RenumberGroupColumns() {
+  for (size_t i = 0; i < FGroupColumns.size(); ++i) FGroupColumns[i]->StoreGroupIndex(int(i));
+}
+
+bool TCustomdxDBGrid::AddGroupColumn(TdxDBTreeListColumn* Column, int Position) {
+  if (!CanAddGroupColumn(Column)) return false;
+  FGroupingChanged = true;
+  Position = std::clamp(Position, 0, GroupColumnCount());
+  FGroupColumns.insert(FGroupColumns.begin() + Position, Column);
+  RenumberGroupColumns();
+  InsideUpdate([&] {
+    if (Column->Sorted() == csNone) {
+      Column->StoreSorted(csUp);
+      SortColumnChanged(Column);
+    }
+    if (!(FOptionsCustomize & edgoNotHideColumn)) Column->SetVisible(false);
+  });
+  if (FGroupingSuspended == 0) ReloadRecords();
+  return true;
+}
+
+void TCustomdxDBGrid::RemoveGroupColumn(int Position) {
+  TdxDBTreeListColumn* column = GroupColumns(Position);
+  if (!column) return;
+  InsideUpdate([&] {
+    column->SetVisible(true);
+    column->StoreSorted(csNone);
+    RemoveSortedColumn(column);
+    column->StoreGroupIndex(-1);
+    FGroupColumns.erase(FGroupColumns.begin() + Position);
+    RenumberGroupColumns();
+  });
+  FGroupingChanged = true;
+  if (FGroupingSuspended == 0) ReloadRecords();
+}
+
+void TCustomdxDBGrid::ClearGrouping() {
+  InsideUpdate([this] {
+    SuspendGrouping();
+    try {
+      while (!FGroupColumns.empty()) RemoveGroupColumn(0);
+    } catch (...) {
+      --FGroupingSuspended;
+      throw;
+    }
+    --FGroupingSuspended;
+  });
+}
+
+void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index) {
+  if (Index < -1 || (Index == Column->GroupIndex() && !FRegrouping)) return;
+  const auto at = std::find(FGroupColumns.begin(), FGroupColumns.end(), Column);
+  const int position = at == FGroupColumns.end() ? -1 : int(at - FGroupColumns.begin());
+  const std::vector<TdxDBTreeListColumn*> before = FGroupColumns;
+  InsideUpdate([&] {
+    SuspendGrouping();
+    try {
+      if (Index == -1) {
+        if (position >= 0) RemoveGroupColumn(position);
+        Column->StoreGroupIndex(-1);
+      } else {
+        // A grouped column moves to its new level keeping its sort order.
+        if (position >= 0) FGroupColumns.erase(FGroupColumns.begin() + position);
+        if (!AddGroupColumn(Column, Index)) {
+          if (position >= 0) {
+            FGroupColumns.insert(FGroupColumns.begin() + position, Column);
+            RemoveGroupColumn(position);
+          }
+          Column->StoreGroupIndex(-1);
+        }
+      }
+      RenumberGroupColumns();
+    } catch (...) {
+      --FGroupingSuspended;
+      throw;
+    }
+    FGroupingChanged = FGroupingChanged || FGroupColumns != before;
+    ResumeGrouping();
+  });
+}
+
+void TCustomdxDBGrid::ResumeGrouping() {
+  if (FGroupingSuspended > 0) --FGroupingSuspended;
+  if (FGroupingSuspended > 0) return;
+  if (FGroupingChanged) {
+    ReloadRecords();
+    FGroupingChanged = false;
+  } else {
+    RefreshRecords();
+  }
+}
+
+void TCustomdxDBGrid::RefreshGrouping() {
+  if ((FOptionsDB & edgoSmartRefresh) && !FRegroupAfterLoad && !IsCursorMode()) {
+    // The group tree is built again over the grouped columns as they stand.
+    InsideUpdate([this] {
+      FGroupingChanged = true;
+      ReloadRecords();
+      FGroupingChanged = false;
+    });
+    return;
+  }
+  FRegrouping = true;
+  try {
+    RegroupByGroupIndex();
+  } catch (...) {
+    FRegrouping = false;
+    throw;
+  }
+  FRegrouping = false;
+}
+
+// The columns with a GroupIndex are grouped again in the numeric order of their indexes, each at
+// its own index (clamped), so that 5, 2 and 9 become the levels 0, 1 and 2 in the order 2, 5, 9. A
+// later column with the index of an earlier one is ungrouped.
+void TCustomdxDBGrid::RegroupByGroupIndex() {
+  std::vector<TdxDBTreeListColumn*> keyed;
+  for (int i = 0; i < GetColumnCount(); ++i)
+    if (TdxDBTreeListColumn* column = DBColumn(i); column && column->GroupIndex() >= 0) keyed.push_back(column);
+  std::stable_sort(keyed.begin(), keyed.end(), [](const TdxDBTreeListColumn* a, const TdxDBTreeListColumn* b) {
+    return a->GroupIndex() < b->GroupIndex();
+  });
+  for (size_t i = 1; i < keyed.size(); ++i)
+    if (keyed[i]->GroupIndex() == keyed[i - 1]->GroupIndex()) keyed[i]->StoreGroupIndex(-1);
+  std::erase_if(keyed, [](const TdxDBTreeListColumn* c) { return c->GroupIndex() < 0; });
+  FGroupColumns.clear();
+  if (keyed.empty()) {
+    if (!IsCursorMode()) ReloadRecords();
+    return;
+  }
+  SuspendGrouping();
+  try {
+    for (TdxDBTreeListColumn* column : keyed) SetColumnGroupIndex(column, column->GroupIndex());
+  } catch (...) {
+    --FGroupingSuspended;
+    throw;
+  }
+  FGroupingChanged = true;
+  ResumeGrouping();
+}
+
+void TCustomdxDBGrid::AssignColumns(TCustomdxTreeListControl* Source) {
+  InsideUpdate([&] {
+    SuspendGrouping();
+    try {
+      ClearGrouping();
+      TCustomdxDBTreeListControl::AssignColumns(Source);
+      if (auto* grid = dynamic_cast<TCustomdxDBGrid*>(Source))
+        for (int level = 0; level < grid->GroupColumnCount(); ++level)
+          if (TdxDBTreeListColumn* column = ColumnByName(grid->GroupColumns(level)->Name()))
+            AddGroupColumn(column, level);
+    } catch (...) {
+      --FGroupingSuspended;
+      throw;
+    }
+    ResumeGrouping();
+  });
+}
+
+void TCustomdxDBGrid::DoEndDragGroupColumn(TdxDBTreeListColumn* Column, int NewGroupIndex, bool& Allow) {
+  if (OnEndDragGroupColumn) OnEndDragGroupColumn(this, Column, NewGroupIndex, Allow);
+}

@@ -1,0 +1,26 @@
+// The data-aware grid's string table: the texts it shows or raises, by their numbers, with the
+// default summary formats and date prefixes of each summary kind and place.
+#pragma once
+
+#include "grid/dxDBSummary.h"
+
+enum : int {
+  dxSDefaultFieldsMustBeOff = 38901,
+  dxSGroupPanelText = 38902,
+  // Default formats: group row, then footer, each cstSum ... cstAvg.
+  dxSGroupSumFormat = 38910, dxSGroupMinFormat, dxSGroupMaxFormat, dxSGroupCountFormat, dxSGroupAvgFormat,
+  dxSFooterSumFormat = 38920, dxSFooterMinFormat, dxSFooterMaxFormat, dxSFooterCountFormat, dxSFooterAvgFormat,
+  // Date prefixes: group row, then footer, each cstSum ... cstAvg (counts have none).
+  dxSGroupSumPrefix = 38930, dxSGroupMinPrefix, dxSGroupMaxPrefix, dxSGroupCountPrefix, dxSGroupAvgPrefix,
+  dxSFooterSumPrefix = 38940, dxSFooterMinPrefix, dxSFooterMaxPrefix, dxSFooterCountPrefix, dxSFooterAvgPrefix,
+};
+
+// The text of an id; an id without a text gives "".
+String dxGridText(int Id);
+// The ids of a summary kind's default format and date prefix at a place; Type is not cstNone.
+inline int SummaryDefaultFormat(TdxSummaryType Type, TdxSummaryPlace Place) {
+  return (Place == spGroupRow ? dxSGroupSumFormat : dxSFooterSumFormat) + int(Type) - 1;
+}
+inline int SummaryDatePrefix(TdxSummaryType Type, TdxSummaryPlace Place) {
+  return (Place == spGroupRow ? dxSGroupSumPrefix : dxSFooterSumPrefix) + int(Type) - 1;
+}
