@@ -72,8 +72,9 @@ void TDataSet::CloseCursor() {
   ClearStore();
   FBufFirst = FBufRows = FActiveRecord = 0;
   FBof = FEof = true;
+  // A default field whose freeing closed the data set is already on its way out.
   for (TField* field : std::vector<TField*>(FFields.FItems)) {
-    if (FDefaultFields && field->Owner() == this)
+    if (FDefaultFields && field->Owner() == this && !(field->ComponentState() & csDestroying))
       field->Free();
     else
       field->Bind(0);

@@ -8,6 +8,7 @@ TField::TField(TComponent* AOwner) : TComponent(AOwner) {}
 // A field freed while its data set is open closes the data set first, as its records would
 // otherwise lose a column under the links' feet.
 TField::~TField() {
+  Destroying();  // closing the data set below must not free this field a second time
   if (FDataSet && FDataSet->Active()) FDataSet->Close();
   SetDataSet(nullptr);
 }

@@ -425,4 +425,23 @@ TEST(FieldTest, PersistentFieldsReplaceTheDefaultOnesAndOutliveOpening) {
   EXPECT_FALSE(data->Active());
 }
 
+TEST(FieldTest, FreeingADefaultFieldClosesTheDataSetAndFreesItOnce) {
+  for (const bool byDelete : {false, true}) {
+    TComponentPtr<TMemDataSet> data = MakeComponent<TMemDataSet>();
+    data->FieldDefs().Add("A", ftInteger);
+    data->FieldDefs().Add("B", ftString, 10);
+    data->Open();
+    ASSERT_TRUE(data->DefaultFields());
+    TField* a = data->FieldByName("A");
+    if (byDelete)
+      delete a;
+    else
+      a->Free();
+    EXPECT_FALSE(data->Active());
+    EXPECT_EQ(data->FieldCount(), 0);  // the other default field went with the closing
+    data->Open();
+    EXPECT_EQ(data->FieldCount(), 2);
+  }
+}
+
 }  // namespace
