@@ -115,6 +115,14 @@ bool TfrDataDictionary::IsVariable(const String& Name) {
   return true;
 }
 
+bool TfrDataDictionary::FieldOf(const String& Name, TDataSet*& DataSet, String& FieldName) const {
+  const TCachedField* cached = FindCached(Name);
+  if (!cached) return false;
+  DataSet = cached->DataSet;
+  FieldName = cached->FieldName;
+  return true;
+}
+
 Variant TfrDataDictionary::GetValue(const String& Name) {
   if (const TCachedField* cached = FindCached(Name)) {
     if (!cached->DataSet->Active()) cached->DataSet->Open();
