@@ -10,6 +10,7 @@
 #include "report/FR_Names.h"
 #include "report/FR_Progress.h"
 #include "report/FR_State.h"
+#include "report/FR_Utils.h"
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
 
@@ -41,6 +42,8 @@ bool TfrReport::PrepareReport() {
   FBuildTwoPass = FTwoPass;
   BindLookups();
   SaveTemplates();
+  TfrRestore<bool> printMode(state.PrintMode);
+  state.PrintMode = true;
   if (OnBeginDoc) OnBeginDoc();
   bool result = BuildWithProgress();
   if (OnEndDoc) OnEndDoc();

@@ -56,7 +56,7 @@ class TfrDataDictionary {
 
   // The field a reference names, the unqualified name meaning a field of the band's data set.
   bool ResolveField(const String& Text, TDataSet*& DataSet, String& FieldName) const;
-  void AddToCache(const String& Name, TDataSet* DataSet, const String& FieldName);
+  void AddToCache(const String& Name, TDataSet* DataSet, const String& FieldName, TDataSet* Scope);
   const TCachedField* FindCached(const String& Name) const;
   void ForgetDataSet(const TComponent* DataSet);
   // The reference text of a dotted name, its data set and field mapped through the aliases.
