@@ -49,6 +49,7 @@ void TfrBand::InitSubReports() {
 
 void TfrBand::DoSubReports() {
   TfrPage& page = *Parent;
+  TfrRestore<TfrPage*> activePage(frState().ActivePage);
   for (bool first = true;; first = false) {
     if (!first)
       for (size_t i = size_t(SubIndex); i < Objects.size(); ++i)
