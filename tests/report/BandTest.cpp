@@ -44,11 +44,13 @@ TEST_F(BandTest, ABandWithColumnsPrintsItsRecordsSideBySide) {
   Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
   Band(btMasterFooter, 200, 20, "MasterFooter1");
   Memo("mmEnd", Bounds(20, 200, 200, 20), "完");
+  Band(btReportSummary, 300, 20, "ReportSummary1");
+  Memo("mmTotal", Bounds(20, 300, 200, 20), "合计");
   ASSERT_TRUE(Report->PrepareReport());
   std::vector<TPoint> places;
   for (const TPrinted& object : Printed(0)) places.push_back(object.Bounds.TopLeft());
-  // The footer closes the half-filled row once and prints below it.
-  EXPECT_EQ(places, (std::vector<TPoint>{{20, 20}, {240, 20}, {460, 20}, {20, 40}, {20, 60}}));
+  // The footer closes the half-filled row, once: the summary follows it directly.
+  EXPECT_EQ(places, (std::vector<TPoint>{{20, 20}, {240, 20}, {460, 20}, {20, 40}, {20, 60}, {20, 80}}));
 }
 
 // Ten rows of 100 fill a column of a two-column page; the master header repeats at the top of each
@@ -71,6 +73,22 @@ TEST_F(BandTest, PageColumnsContinueAtTheColumnTopAndRepeatTheirHeaders) {
   const std::vector<TPrinted> page = Printed(0);
   EXPECT_EQ(page[11].Bounds.TopLeft(), (TPoint{20 + 349 + 20, 20}));
   EXPECT_EQ(page[13].Bounds.TopLeft(), (TPoint{389, 120}));
+}
+
+// Nine rows of 100 and the column footer fill the first column; the summary goes on in the second
+// without a second column footer.
+TEST_F(BandTest, ASummaryThatMovesToTheNextColumnPrintsNoSecondColumnFooter) {
+  Table("dbsRows", {"Name"}, Rows(9));
+  Page().Columns = 2;
+  Band(btMasterData, 100, 100, "MasterData1", "dbsRows");
+  Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
+  Band(btColumnFooter, 300, 20, "ColumnFooter1");
+  Memo("mmColumnFooter", Bounds(20, 300, 200, 20), "栏脚");
+  Band(btReportSummary, 400, 100, "ReportSummary1");
+  Memo("mmTotal", Bounds(20, 400, 200, 20), "合计");
+  ASSERT_TRUE(Report->PrepareReport());
+  EXPECT_EQ(AllTexts(), "r1 r2 r3 r4 r5 r6 r7 r8 r9 栏脚 合计");
+  EXPECT_EQ(Printed(0).back().Bounds.TopLeft(), (TPoint{20 + 359 + 0, 20}));
 }
 
 TEST_F(BandTest, ChildBandsFollowAndALoopOfChildrenIsNotMade) {

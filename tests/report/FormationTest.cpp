@@ -84,10 +84,13 @@ TEST_F(FormationTest, FirstAndLastPageRulesOfHeadersAndFooters) {
   }
 }
 
+// The master footer closes records: with none there is nothing to close.
 TEST_F(FormationTest, AnEmptySourceFormsAPageOnlyWhenTheReportPrintsEmpty) {
   List(0);
   Band(btReportTitle, 300, 20, "ReportTitle1");
   Memo("mmTitle", Bounds(20, 300, 200, 20), "标题");
+  Band(btMasterFooter, 400, 20, "MasterFooter1");
+  Memo("mmEnd", Bounds(20, 400, 200, 20), "完");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "标题 页头 1 第1页");
   Report->SetPrintIfEmpty(false);
@@ -202,6 +205,23 @@ TEST_F(FormationTest, BandsTallerThanAPagePrintWhereTheyBegin) {
   Memo("mmHeader", Bounds(20, 1700, 200, 20), "页头");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "页头 r1 / 页头 r2");
+}
+
+// A hundred and twenty groups wait with the first record.
+TEST_F(FormationTest, AnyNumberOfBandsWaitToBeShown) {
+  Table("dbsRows", {"Name"}, Rows(2));
+  for (int i = 0; i < 120; ++i) {
+    Band(btGroupHeader, 1000 + 30 * i, 20, "GroupHeader" + IntToStr(i), "1");
+    Memo("mmGroup" + IntToStr(i), Bounds(20, 1000 + 30 * i, 100, 20), "g");
+  }
+  Band(btMasterData, 100, 20, "MasterData1", "dbsRows");
+  Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
+  ASSERT_TRUE(Report->PrepareReport()) << frState().EvalErrorText;
+  int groups = 0;
+  for (int page = 0; page < Pages(); ++page)
+    for (const String& text : Texts(page)) groups += text == "g";
+  EXPECT_EQ(groups, 120);
+  EXPECT_EQ(Texts(Pages() - 1).back(), "r2");
 }
 
 }  // namespace

@@ -66,11 +66,14 @@ class ReportBuildTest : public TBuildTest {
   }
 };
 
+// The second pass starts its counters afresh.
 TEST_F(ReportBuildTest, TheTotalPageCountIsKnownOnTheSecondPassOfATwoPassBuild) {
   Paged(15);
+  Report->FindObject("mmName")->Memo.SetText("[Name]:[CURRENT#]");
   Report->SetTwoPass(1);
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(Footers(), (std::vector<String>{"第1页 共2页", "第2页 共2页"}));
+  EXPECT_EQ(Texts(0)[0], "r1:1");
   // A build of one pass does not keep the count of the one before.
   Report->SetTwoPass(0);
   ASSERT_TRUE(Report->PrepareReport());
