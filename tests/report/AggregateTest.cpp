@@ -10,10 +10,8 @@ class AggregateTest : public TBuildTest {
  protected:
   void Scores(const std::vector<std::vector<Variant>>& Rows) {
     Table("dbsRows", {"Class", "Score#"}, Rows);
-    Band(btGroupHeader, 60, 20, "GroupHeader1", "[Class]");
-    Memo("mmClass", Bounds(20, 60, 200, 20), "[Class]");
-    Band(btMasterData, 100, 20, "MasterData1", "dbsRows");
-    Memo("mmScore", Bounds(20, 100, 200, 20), "[Score]");
+    TextBand(btGroupHeader, 60, 20, "GroupHeader1", "mmClass", "[Class]", "[Class]");
+    TextBand(btMasterData, 100, 20, "MasterData1", "mmScore", "[Score]", "dbsRows");
   }
 };
 
@@ -52,8 +50,7 @@ TEST_F(AggregateTest, PageTotalsStartAgainOnEveryPage) {
   std::vector<std::vector<Variant>> rows;
   for (int i = 1; i <= 7; ++i) rows.push_back({"甲", i});
   Table("dbsRows", {"Class", "Score#"}, rows);
-  Band(btMasterData, 100, 300, "MasterData1", "dbsRows");
-  Memo("mmScore", Bounds(20, 100, 200, 20), "[Score]");
+  TextBand(btMasterData, 100, 300, "MasterData1", "mmScore", "[Score]", "dbsRows");
   TfrBandView& footer = Band(btPageFooter, 500, 30, "PageFooter1");
   footer.Flags = flBandOnLastPage;
   Memo("mmPage", Bounds(20, 500, 200, 30), "本页[SUM([Score])]");
@@ -64,8 +61,7 @@ TEST_F(AggregateTest, PageTotalsStartAgainOnEveryPage) {
 TEST_F(AggregateTest, ABandAggregatesEachDataBandItNames) {
   Scores({{"甲", 60}, {"甲", 80}});
   Table("dbsOther", {"Points#"}, {{4}, {6}});
-  Band(btMasterData, 400, 20, "MasterData2", "dbsOther");
-  Memo("mmPoints", Bounds(20, 400, 200, 20), "[dbsOther.\"Points\"]");
+  TextBand(btMasterData, 400, 20, "MasterData2", "mmPoints", "[dbsOther.\"Points\"]", "dbsOther");
   Band(btReportSummary, 500, 20, "ReportSummary1");
   Memo("mmTotal", Bounds(20, 500, 400, 20),
        "[SUM([Score], MasterData1)] [SUM([dbsOther.\"Points\"], MasterData2)]");

@@ -19,8 +19,7 @@ class BandTest : public TBuildTest {};
 // A 3-line text (53 pixels) in a band that begins 40 pixels above the bottom limit.
 TEST_F(BandTest, AStretchedBandMovesWholeToTheNextPageOrSplitsWhenItMayBreak) {
   Table("dbsRows", {"Name"}, {{"一\r\n二\r\n三"}});
-  Band(btReportTitle, 2000, 960, "ReportTitle1");
-  Memo("mmTitle", Bounds(20, 2000, 200, 20), "标题");
+  TextBand(btReportTitle, 2000, 960, "ReportTitle1", "mmTitle", "标题");
   TfrBandView& data = Band(btMasterData, 100, 20, "MasterData1", "dbsRows");
   data.Flags |= flStretched;
   Memo("mmText", Bounds(20, 100, 200, 20), "[Name]");
@@ -42,10 +41,8 @@ TEST_F(BandTest, ABandWithColumnsPrintsItsRecordsSideBySide) {
   data.ColumnWidth = 200;
   data.ColumnGap = 20;
   Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
-  Band(btMasterFooter, 200, 20, "MasterFooter1");
-  Memo("mmEnd", Bounds(20, 200, 200, 20), "完");
-  Band(btReportSummary, 300, 20, "ReportSummary1");
-  Memo("mmTotal", Bounds(20, 300, 200, 20), "合计");
+  TextBand(btMasterFooter, 200, 20, "MasterFooter1", "mmEnd", "完");
+  TextBand(btReportSummary, 300, 20, "ReportSummary1", "mmTotal", "合计");
   ASSERT_TRUE(Report->PrepareReport());
   std::vector<TPoint> places;
   for (const TPrinted& object : Printed(0)) places.push_back(object.Bounds.TopLeft());
@@ -64,8 +61,7 @@ TEST_F(BandTest, PageColumnsContinueAtTheColumnTopAndRepeatTheirHeaders) {
   TfrBandView& header = Band(btMasterHeader, 100, 70, "MasterHeader1");
   header.Flags |= flBandRepeatHeader;
   Memo("mmHeader", Bounds(20, 100, 200, 20), "表头");
-  Band(btMasterData, 300, 100, "MasterData1", "dbsRows");
-  Memo("mmName", Bounds(20, 300, 200, 20), "[Name]");
+  TextBand(btMasterData, 300, 100, "MasterData1", "mmName", "[Name]", "dbsRows");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(),
             "栏头 表头 r1 r2 r3 r4 r5 r6 r7 r8 r9 栏头 表头 r10 r11 r12 r13 r14 r15 r16 r17 r18 / "
@@ -80,12 +76,9 @@ TEST_F(BandTest, PageColumnsContinueAtTheColumnTopAndRepeatTheirHeaders) {
 TEST_F(BandTest, ASummaryThatMovesToTheNextColumnPrintsNoSecondColumnFooter) {
   Table("dbsRows", {"Name"}, Rows(9));
   Page().Columns = 2;
-  Band(btMasterData, 100, 100, "MasterData1", "dbsRows");
-  Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
-  Band(btColumnFooter, 300, 20, "ColumnFooter1");
-  Memo("mmColumnFooter", Bounds(20, 300, 200, 20), "栏脚");
-  Band(btReportSummary, 400, 100, "ReportSummary1");
-  Memo("mmTotal", Bounds(20, 400, 200, 20), "合计");
+  TextBand(btMasterData, 100, 100, "MasterData1", "mmName", "[Name]", "dbsRows");
+  TextBand(btColumnFooter, 300, 20, "ColumnFooter1", "mmColumnFooter", "栏脚");
+  TextBand(btReportSummary, 400, 100, "ReportSummary1", "mmTotal", "合计");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "r1 r2 r3 r4 r5 r6 r7 r8 r9 栏脚 合计");
   EXPECT_EQ(Printed(0).back().Bounds.TopLeft(), (TPoint{20 + 359 + 0, 20}));

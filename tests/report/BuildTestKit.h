@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "ReportTestKit.h"
 #include "data/MemDataSet.h"
 #include "report/FR_Band.h"
 #include "report/FR_BandView.h"
@@ -20,7 +21,6 @@
 #include "report/FR_Register.h"
 #include "report/FR_State.h"
 #include "report/FR_SubReport.h"
-#include "support/ScriptedDialogs.h"
 
 // One object of a prepared page.
 struct TPrinted {
@@ -32,10 +32,7 @@ struct TPrinted {
 class TBuildTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    frResetState();
-    RegisterReportClasses();
-    frVariables().Clear();
-    frPrinter().SetPrinterInfo(9, 0, 0, 0, frDefaultBin, true);
+    StartEngine();
     Module = MakeComponent<TComponent>();
     Module->SetName("dmTest");
     Report = new TfrReport(Module.get());
@@ -92,6 +89,13 @@ class TBuildTest : public ::testing::Test {
     TfrBandView& ref = *band;
     Page(PageIndex).Objects.push_back(std::move(band));
     return ref;
+  }
+  // A band holding one text at the left margin, as high as a line (20).
+  TfrBandView& TextBand(TfrBandType Type, int Top, int Height, const String& Name, const String& TextName,
+                        const String& Text, const String& Source = String(), int PageIndex = 0) {
+    TfrBandView& band = Band(Type, Top, Height, Name, Source, PageIndex);
+    Memo(TextName, Bounds(20, Top, 200, 20), Text, PageIndex);
+    return band;
   }
   TfrMemoView& Memo(const String& Name, TRect Bounds, const String& Text, int PageIndex = 0) {
     auto memo = std::make_unique<TfrMemoView>();

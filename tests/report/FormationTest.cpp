@@ -27,8 +27,7 @@ class FormationTest : public TBuildTest {
     Table("dbsRows", {"Name"}, Rows(Count));
     Band(btPageHeader, 20, 40, "PageHeader1");
     Memo("mmHeader", Bounds(20, 20, 300, 40), "页头 [PAGE#]");
-    Band(btMasterData, 80, 20, "MasterData1", "dbsRows");
-    Memo("mmName", Bounds(20, 80, 200, 20), "[Name]");
+    TextBand(btMasterData, 80, 20, "MasterData1", "mmName", "[Name]", "dbsRows");
     Band(btPageFooter, 200, 30, "PageFooter1");
     Memo("mmFooter", Bounds(20, 200, 200, 30), "第[PAGE#]页");
   }
@@ -87,10 +86,8 @@ TEST_F(FormationTest, FirstAndLastPageRulesOfHeadersAndFooters) {
 // The master footer closes records: with none there is nothing to close.
 TEST_F(FormationTest, AnEmptySourceFormsAPageOnlyWhenTheReportPrintsEmpty) {
   List(0);
-  Band(btReportTitle, 300, 20, "ReportTitle1");
-  Memo("mmTitle", Bounds(20, 300, 200, 20), "标题");
-  Band(btMasterFooter, 400, 20, "MasterFooter1");
-  Memo("mmEnd", Bounds(20, 400, 200, 20), "完");
+  TextBand(btReportTitle, 300, 20, "ReportTitle1", "mmTitle", "标题");
+  TextBand(btMasterFooter, 400, 20, "MasterFooter1", "mmEnd", "完");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "标题 页头 1 第1页");
   Report->SetPrintIfEmpty(false);
@@ -98,24 +95,14 @@ TEST_F(FormationTest, AnEmptySourceFormsAPageOnlyWhenTheReportPrintsEmpty) {
   EXPECT_EQ(Pages(), 0);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(FormationTest, AGroupThatEndsPrintsInnerFootersFirstThenTheNextGroupsHeaders) {
   Table("dbsRows", {"G1", "G2", "Name"}, {{"A", "x", "a1"}, {"A", "x", "a2"}, {"A", "y", "a3"}, {"B", "y", "b1"}});
-  Band(btGroupHeader, 100, 20, "GroupHeader1", "[G1]");
-  Memo("mmG1", Bounds(20, 100, 200, 20), "组1 [G1]");
-  Band(btGroupHeader, 130, 20, "GroupHeader2", "[G2]");
-  Memo("mmG2", Bounds(20, 130, 200, 20), "组2 [G2]");
-  Band(btMasterData, 160, 20, "MasterData1", "dbsRows");
-  Memo("mmName", Bounds(20, 160, 200, 20), "[Name]:[LINE#]");
-  Band(btGroupFooter, 190, 20, "GroupFooter2");
-  Memo("mmF2", Bounds(20, 190, 200, 20), "脚2 [G2]");
-  Band(btGroupFooter, 220, 20, "GroupFooter1");
-  Memo("mmF1", Bounds(20, 220, 200, 20), "脚1 [G1]");
-  Band(btMasterFooter, 250, 20, "MasterFooter1");
-  Memo("mmEnd", Bounds(20, 250, 200, 20), "总脚");
+  TextBand(btGroupHeader, 100, 20, "GroupHeader1", "mmG1", "组1 [G1]", "[G1]");
+  TextBand(btGroupHeader, 130, 20, "GroupHeader2", "mmG2", "组2 [G2]", "[G2]");
+  TextBand(btMasterData, 160, 20, "MasterData1", "mmName", "[Name]:[LINE#]", "dbsRows");
+  TextBand(btGroupFooter, 190, 20, "GroupFooter2", "mmF2", "脚2 [G2]");
+  TextBand(btGroupFooter, 220, 20, "GroupFooter1", "mmF1", "脚1 [G1]");
+  TextBand(btMasterFooter, 250, 20, "MasterFooter1", "mmEnd", "总脚");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(),
             "组1 A 组2 x a1:1 a2:2 脚2 x 组2 y a3:1 脚2 y 脚1 A 组1 B 组2 y b1:1 脚2 y 脚1 B 总脚");
@@ -135,16 +122,11 @@ class MasterDetailTest : public FormationTest {
     detail->OnFirst = [&master, detail](TObject*) {
       detail->SetRangeEndCount(master.FieldByName("Details")->AsInteger());
     };
-    Band(btMasterHeader, 60, 20, "MasterHeader1");
-    Memo("mmHead", Bounds(20, 60, 200, 20), "主头");
-    Band(btGroupHeader, 90, 20, "GroupHeader1", "[Class]");
-    Memo("mmGroup", Bounds(20, 90, 200, 20), "组[Class]");
-    Band(btMasterData, 120, 20, "MasterData1", "dbsMaster");
-    Memo("mmMaster", Bounds(20, 120, 200, 20), "[Name]:[LINE#]");
-    Band(btDetailData, 150, 20, "DetailData1", "dbsDetail");
-    Memo("mmDetail", Bounds(20, 150, 200, 20), "[dbsMaster.\"Name\"]-[LINE#]");
-    Band(btMasterFooter, 180, 20, "MasterFooter1");
-    Memo("mmFoot", Bounds(20, 180, 200, 20), "主脚");
+    TextBand(btMasterHeader, 60, 20, "MasterHeader1", "mmHead", "主头");
+    TextBand(btGroupHeader, 90, 20, "GroupHeader1", "mmGroup", "组[Class]", "[Class]");
+    TextBand(btMasterData, 120, 20, "MasterData1", "mmMaster", "[Name]:[LINE#]", "dbsMaster");
+    TextBand(btDetailData, 150, 20, "DetailData1", "mmDetail", "[dbsMaster.\"Name\"]-[LINE#]", "dbsDetail");
+    TextBand(btMasterFooter, 180, 20, "MasterFooter1", "mmFoot", "主脚");
   }
 };
 
@@ -160,10 +142,8 @@ TEST_F(MasterDetailTest, AMasterRecordWithoutDetailIsDroppedUnlessItPrintsEmpty)
 TEST_F(FormationTest, APageThatPrintsOnThePreviousOneContinuesItUnlessThatEndedAtItsLimit) {
   Table("dbsFirst", {"Name"}, Rows(3));
   Table("dbsSecond", {"Name"}, {{"s1"}, {"s2"}});
-  Band(btMasterData, 100, 100, "MasterData1", "dbsFirst");
-  Memo("mmFirst", Bounds(20, 100, 200, 20), "[Name]");
-  Band(btMasterData, 100, 20, "MasterData2", "dbsSecond", 1);
-  Memo("mmSecond", Bounds(20, 100, 200, 20), "[Name]", 1);
+  TextBand(btMasterData, 100, 100, "MasterData1", "mmFirst", "[Name]", "dbsFirst");
+  TextBand(btMasterData, 100, 20, "MasterData2", "mmSecond", "[Name]", "dbsSecond", 1);
   Page(1).PrintToPrevPage = true;
   ASSERT_TRUE(Report->PrepareReport());
   ASSERT_EQ(Pages(), 1);
@@ -179,8 +159,7 @@ TEST_F(FormationTest, APageThatPrintsOnThePreviousOneContinuesItUnlessThatEndedA
 
 TEST_F(FormationTest, RecordsThatStartPagesAndScriptsThatAskForPages) {
   Table("dbsRows", {"Name"}, Rows(3));
-  TfrBandView& data = Band(btMasterData, 100, 20, "MasterData1", "dbsRows");
-  Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
+  TfrBandView& data = TextBand(btMasterData, 100, 20, "MasterData1", "mmName", "[Name]", "dbsRows");
   data.Flags |= flBandFormNewPage;
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "r1 / r2 / r3");
@@ -196,13 +175,11 @@ TEST_F(FormationTest, RecordsThatStartPagesAndScriptsThatAskForPages) {
 // page header taller than the page does not form pages without end.
 TEST_F(FormationTest, BandsTallerThanAPagePrintWhereTheyBegin) {
   Table("dbsRows", {"Name"}, Rows(2));
-  Band(btMasterData, 100, 1500, "MasterData1", "dbsRows");
-  Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
+  TextBand(btMasterData, 100, 1500, "MasterData1", "mmName", "[Name]", "dbsRows");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "r1 / r2");
 
-  Band(btPageHeader, 1700, 1200, "PageHeader1");
-  Memo("mmHeader", Bounds(20, 1700, 200, 20), "页头");
+  TextBand(btPageHeader, 1700, 1200, "PageHeader1", "mmHeader", "页头");
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(AllTexts(), "页头 r1 / 页头 r2");
 }
@@ -214,8 +191,7 @@ TEST_F(FormationTest, AnyNumberOfBandsWaitToBeShown) {
     Band(btGroupHeader, 1000 + 30 * i, 20, "GroupHeader" + IntToStr(i), "1");
     Memo("mmGroup" + IntToStr(i), Bounds(20, 1000 + 30 * i, 100, 20), "g");
   }
-  Band(btMasterData, 100, 20, "MasterData1", "dbsRows");
-  Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
+  TextBand(btMasterData, 100, 20, "MasterData1", "mmName", "[Name]", "dbsRows");
   ASSERT_TRUE(Report->PrepareReport()) << frState().EvalErrorText;
   int groups = 0;
   for (int page = 0; page < Pages(); ++page)

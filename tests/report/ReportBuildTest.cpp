@@ -47,8 +47,7 @@ class ReportBuildTest : public TBuildTest {
     std::vector<std::vector<Variant>> rows;
     for (int i = 1; i <= Count; ++i) rows.push_back({"r" + IntToStr(i)});
     Table("dbsRows", {"Name"}, rows);
-    Band(btMasterData, 100, 97, "MasterData1", "dbsRows");
-    Memo("mmName", Bounds(20, 100, 200, 20), "[Name]");
+    TextBand(btMasterData, 100, 97, "MasterData1", "mmName", "[Name]", "dbsRows");
     Band(btPageFooter, 300, 30, "PageFooter1");
     Memo("mmFooter", Bounds(20, 300, 200, 30), "第[PAGE#]页 共[TOTALPAGES]页");
   }
@@ -144,8 +143,7 @@ TEST_F(ReportBuildTest, AMultipleReportIsBuiltOncePerRecord) {
   auto* copies = new TroVaziDataset(Module.get());
   copies->SetRangeEnd(reCount);
   copies->SetRangeEndCount(3);
-  Band(btReportTitle, 100, 20, "ReportTitle1");
-  Memo("mmTitle", Bounds(20, 100, 200, 20), "第[PAGE#]份");
+  TextBand(btReportTitle, 100, 20, "ReportTitle1", "mmTitle", "第[PAGE#]份");
   Report->SetDataset(copies);
   Report->SetReportType(rtMultiple);
   ASSERT_TRUE(Report->PrepareReport());
