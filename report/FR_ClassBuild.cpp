@@ -166,6 +166,7 @@ void TfrReport::DonePages(TfrPageType Type) {
 
 void TfrReport::BuildPages() {
   TfrEngineState& state = frState();
+  if (TfrProgressView* view = ProgressWindow()) view->ProcessMessages();
   FCanRebuild = true;
   state.ActiveReport = this;
   FDictionary->ClearCache();

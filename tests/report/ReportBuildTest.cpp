@@ -3,6 +3,8 @@
 // value handler, multiple and composite reports, a script that stops the report and dialog pages.
 #include "BuildTestKit.h"
 
+#include "graphics/Graphic.h"
+#include "report/FR_Picture.h"
 #include "report/FR_Progress.h"
 #include "rtl/Convert.h"
 
@@ -137,6 +139,31 @@ TEST_F(ReportBuildTest, TheApplicationsValuesComeFirstAndFieldsAreNamedWithoutRe
   };
   ASSERT_TRUE(Report->PrepareReport());
   EXPECT_EQ(Texts(0)[0], "应用:r1:一中");
+}
+
+// Rows with a picture of 6 by 3 and without one.
+TEST_F(ReportBuildTest, AnObjectNamingABlobFieldTakesItsContentsBeforeItPrints) {
+  auto* photos = new TMemDataSet(Module.get());
+  photos->FieldDefs().Add("Photo", ftGraphic);
+  photos->CreateDataSet();
+  const TBytes bytes = TBitmap(6, 3).SaveToBytes();
+  photos->AppendRecord({String(bytes.begin(), bytes.end())});
+  photos->AppendRecord({Variant::Null()});
+  auto* source = new TfrDBDataSet(Module.get());
+  source->SetName("dbsPhotos");
+  source->SetDataSet(photos);
+  Band(btMasterData, 100, 50, "MasterData1", "dbsPhotos");
+  auto picture = std::make_unique<TfrPictureView>();
+  picture->Name = "Picture1";
+  picture->SetBounds(20, 100, 60, 30);
+  picture->Memo.SetText("[Photo]");
+  Page().Objects.push_back(std::move(picture));
+  ASSERT_TRUE(Report->PrepareReport()) << frState().EvalErrorText;
+  Report->EMFPages().RebuildPage(0);
+  const auto& printed = Report->EMFPages().Pages(0).Page->Objects;
+  ASSERT_EQ(printed.size(), 2u);
+  EXPECT_EQ(dynamic_cast<TfrPictureView&>(*printed[0]).Picture.Width(), 6);
+  EXPECT_EQ(dynamic_cast<TfrPictureView&>(*printed[1]).Picture.Width(), 0);
 }
 
 TEST_F(ReportBuildTest, AMultipleReportIsBuiltOncePerRecord) {
