@@ -157,6 +157,20 @@ TEST_F(FormationTest, APageThatPrintsOnThePreviousOneContinuesItUnlessThatEndedA
   EXPECT_EQ(Texts(1), (std::vector<String>{"s1", "s2"}));
 }
 
+// The first page has printed its footer; the second continues on it, the third does not.
+TEST_F(FormationTest, APageContinuesAPageWithItsFooterAndTheNextStartsItsOwn) {
+  Table("dbsFirst", {"Name"}, Rows(3));
+  Table("dbsSecond", {"Name"}, {{"s1"}, {"s2"}});
+  Table("dbsThird", {"Name"}, {{"t1"}});
+  TextBand(btMasterData, 100, 100, "MasterData1", "mmFirst", "[Name]", "dbsFirst");
+  TextBand(btPageFooter, 300, 30, "PageFooter1", "mmFooter", "脚");
+  TextBand(btMasterData, 100, 20, "MasterData2", "mmSecond", "[Name]", "dbsSecond", 1);
+  TextBand(btMasterData, 100, 20, "MasterData3", "mmThird", "[Name]", "dbsThird", 2);
+  Page(1).PrintToPrevPage = true;
+  ASSERT_TRUE(Report->PrepareReport()) << frState().EvalErrorText;
+  EXPECT_EQ(AllTexts(), "r1 r2 r3 脚 s1 s2 / t1");
+}
+
 TEST_F(FormationTest, RecordsThatStartPagesAndScriptsThatAskForPages) {
   Table("dbsRows", {"Name"}, Rows(3));
   TfrBandView& data = TextBand(btMasterData, 100, 20, "MasterData1", "mmName", "[Name]", "dbsRows");
