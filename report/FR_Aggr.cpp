@@ -51,12 +51,18 @@ void Register(const TCall& call, TfrAggregateBand& active, TfrAggregateBand& own
 }
 
 Variant Read(const TCall& call, TfrAggregateBand& active, int crossColumn) {
-  TfrAggregateBand* aggrBand = active.AggrBand();
-  if (!aggrBand) return Variant();
-  const String bandPart = active.BandType() == btCrossData
-                              ? IntToStr(crossColumn) + kSeparator + aggrBand->BandName()
-                              : BandPart(active);
-  return aggrBand->GetAggregateValue(frAggregateItemName(bandPart, call.Function, call.Expression, call.Flag));
+  if (active.BandType() == btCrossData) {
+    // A cross cell reads its column's item of the row it prints on, which the band that row
+    // aggregates keeps.
+    TfrAggregateBand* row = active.AggrBand();
+    TfrAggregateBand* holder = row ? row->AggrBandFor(Trim(call.BandName)) : nullptr;
+    if (!holder) return Variant();
+    const String bandPart = IntToStr(crossColumn) + kSeparator + row->BandName();
+    return holder->GetAggregateValue(frAggregateItemName(bandPart, call.Function, call.Expression, call.Flag));
+  }
+  TfrAggregateBand* holder = active.AggrBandFor(Trim(call.BandName));
+  if (!holder) return Variant();
+  return holder->GetAggregateValue(frAggregateItemName(BandPart(active), call.Function, call.Expression, call.Flag));
 }
 
 }  // namespace
@@ -68,6 +74,17 @@ TfrAggregateHost* AggregateHost() { return gHost; }
 String frAggregateItemName(const String& BandPart, TfrAggregateFunction Function, const String& Expression,
                            const String& Flag) {
   return BandPart + kSeparator + char(Function) + kSeparator + Expression + kSeparator + Flag + kSeparator;
+}
+
+String frAggregateField(const String& Text, int N) {
+  size_t start = 0;
+  for (int i = 1; i < N; ++i) {
+    const size_t separator = Text.find(kSeparator, start);
+    if (separator == String::npos) return String();
+    start = separator + 1;
+  }
+  const size_t end = Text.find(kSeparator, start);
+  return end == String::npos ? String() : Text.substr(start, end - start);
 }
 
 Variant frAggregateCall(TfrAggregateFunction Function, const String& P1, const String& P2, const String& P3) {

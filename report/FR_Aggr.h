@@ -19,6 +19,13 @@ class TfrAggregateBand {
   virtual bool HasCrossObjects() const = 0;
   // The band whose aggregate list receives this band's aggregates.
   virtual TfrAggregateBand* AggrBand() const = 0;
+  // Of the bands this band's aggregates were registered with, the data band of that name; the last
+  // registered when the name is empty or none has it.
+  virtual TfrAggregateBand* AggrBandFor(const String& DataBandName) const {
+    (void)DataBandName;
+    return AggrBand();
+  }
+  // Registration may give a band several: each call keeps its own.
   virtual void SetAggrBand(TfrAggregateBand* Band) = 0;
   // The band's aggregate items by name.
   virtual TfrVariables& Aggregates() = 0;
@@ -45,6 +52,10 @@ TfrAggregateHost* AggregateHost();
 // The name of an aggregate item: each field followed by a byte 1.
 String frAggregateItemName(const String& BandPart, TfrAggregateFunction Function, const String& Expression,
                            const String& Flag);
+
+// The text before the N-th byte 1 of an item name (from 1) and after the one before it; "" when
+// the name has fewer fields.
+String frAggregateField(const String& Text, int N);
 
 // A call with its argument texts: for SUM, MIN, MAX and AVG the expression, the data band's name
 // and the flag "1" (counted while the band is invisible); for COUNT the band's name and the flag.

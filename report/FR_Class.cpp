@@ -3,6 +3,7 @@
 #include "report/FR_Class.h"
 
 #include "report/FR_Const.h"
+#include "report/FR_DBRel.h"
 #include "report/FR_DSet.h"
 #include "report/FR_State.h"
 #include "report/FR_View.h"
@@ -11,10 +12,12 @@ TfrReport::TfrReport(TComponent* AOwner)
     : TComponent(AOwner),
       FPages(std::make_unique<TfrPages>(this)),
       FDictionary(std::make_unique<TfrDataDictionary>()),
-      FFileName(frLoadStr(55209)) {}
+      FFileName(frLoadStr(55209)),
+      FEMFPages(std::make_unique<TfrEMFPages>(this)) {}
 
 TfrReport::~TfrReport() {
   TfrEngineState& state = frState();
+  FEMFPages->Clear();
   FPages->Clear();
   if (state.ActiveReport == this) state.ActiveReport = nullptr;
   if (state.RootReport == this) state.RootReport = nullptr;
@@ -53,6 +56,10 @@ void TfrReport::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 bool TfrReport::DoBeforePrint(TStrings& Memo, TfrView* View) {
+  if (View->FieldDataSet && !View->FieldName.empty()) {
+    TField* field = View->FieldDataSet->FindField(View->FieldName);
+    if (IsBlobField(field)) View->LoadBlob(field);
+  }
   if (!OnBeforePrint) return false;
   const String before = Memo.Text();
   OnBeforePrint(Memo, View);

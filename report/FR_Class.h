@@ -1,6 +1,8 @@
 // TfrReport, the component through which the application uses the engine: its template (pages and
-// dictionary) read and written as a file, its objects found by name, and the lookups that objects
-// call back while a report is built (FR_ClassStream.cpp, FR_ClassValues.cpp, FR_Register.cpp).
+// dictionary) read and written as a file, its objects found by name, the building of its prepared
+// pages, and the lookups, functions and assignments that expressions and scripts call back while
+// it is built (FR_ClassStream.cpp, FR_ClassBuild.cpp, FR_ClassValues.cpp, FR_ClassFunctions.cpp,
+// FR_Register.cpp). TfrCompositeReport builds several reports into one set of prepared pages.
 #pragma once
 
 #include <functional>
@@ -9,12 +11,15 @@
 
 #include "classes/Component.h"
 #include "controls/ControlTypes.h"
+#include "report/FR_EMFPages.h"
 #include "report/FR_Dict.h"
 #include "report/FR_Pages.h"
 
 class TfrDataset;
 class TfrBand;
 class TfrView;
+class TfrEMFPages;
+class TfrProgressView;
 
 enum TfrReportType { rtSimple, rtMultiple };
 enum TfrPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
@@ -63,6 +68,17 @@ class TfrReport : public TComponent {
   // remembers the name always.
   void SetPrinterTo(const String& APrinterName);
 
+  // Builds the prepared pages from the template over the record sources, twice with TwoPass (the
+  // first pass only counts the pages). False, with no pages kept, after an evaluation error (shown
+  // in the error box "错误"), a cancel in the progress window or a cancelled dialog page. The
+  // template is afterwards as it was before: what scripts changed in it does not last.
+  bool PrepareReport();
+  // Tells the progress of a build: to OnProgress, else to the progress window.
+  void ReportProgress(int PageNo);
+  // The prepared pages.
+  TfrEMFPages& EMFPages() { return *FEMFPages; }
+  const TfrEMFPages& EMFPages() const { return *FEMFPages; }
+
   // The value of a name while the report is built: the application's OnGetValue, then the
   // dictionary, a script variable, an object's property or a named constant; otherwise the name is
   // evaluated as an expression. A name reached again while it is evaluated raises "符号没定义".
@@ -70,9 +86,17 @@ class TfrReport : public TComponent {
   // The text a bracketed expression of a text object prints: the value of its name (which may end
   // in a " #" format) formatted by that format or the object's own; hidden zeros print as "".
   virtual void InternalOnGetValue(const String& ParName, String& ParValue);
-  // Shows the object's text lines to OnBeforePrint just before the object is put on a page.
-  // Answers whether the handler changed them.
+  // Just before an object is put on a page: an object whose text names a blob field takes its
+  // contents, then OnBeforePrint sees the object's text lines. Answers whether the handler changed
+  // them.
   virtual bool DoBeforePrint(TStrings& Memo, TfrView* View);
+  // A call the parser does not perform itself: the function libraries, then the report's own
+  // procedures (STOPREPORT, NEWPAGE, NEWCOLUMN, SHOWBAND, INC, DEC, SETARRAY, GETARRAY and the
+  // methods of objects, "Object.Method"), then OnUserFunction. The value is "0" when none answers.
+  virtual void DoFunction(const String& Name, const Variant& P1, const Variant& P2, const Variant& P3, Variant& Value);
+  // An assignment of a script to a variable of the dictionary, MODALRESULT of a dialog page, CURY,
+  // PROGRESS or an object's property. Answers whether the report took it.
+  bool SetReportValue(const String& Name, const Variant& Value);
 
   TfrPages& Pages() { return *FPages; }
   const TfrPages& Pages() const { return *FPages; }
@@ -149,12 +173,36 @@ class TfrReport : public TComponent {
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Loaded() override;
+  // Forms the prepared pages from the template, once per record of a multiple report.
+  virtual void BuildPages();
+  // Keeps the template before a build and reads it back afterwards.
+  virtual void SaveTemplates();
+  virtual void RestoreTemplates();
+  // Expressions, scripts and aggregate functions reach the report at work.
+  static void BindLookups();
+  bool IsFinalOfTwoPasses() const { return FFinalPass && FBuildTwoPass; }
+  // The template's pages of one kind, in order.
+  void InitPages(TfrPageType Type);
+  void DonePages(TfrPageType Type);
 
  private:
+  friend class TfrCompositeReport;
+
   void ReadReportForm(TStream& Stream);
   void WriteReportForm(TStream& Stream) const;
-  // Shows a template error in the engine's error box.
-  static void ShowLoadError(const String& Text);
+  // Shows a text in the engine's error box.
+  static void ShowError(const String& Text);
+  // The build with the progress window when one is shown, and the step the window runs.
+  bool BuildWithProgress();
+  void BuildStep();
+  TfrProgressView* ProgressWindow() const;
+  void SetProgressLabel(const String& Text);
+  // Forms every page once; a page whose next one prints on it hands on the current page.
+  void FormPages(bool Multiple);
+  bool DoScriptProcedure(const String& Name, const Variant& P1, const Variant& P2, const Variant& P3, Variant& Value);
+  // Values of the build: the system variables and the page's position.
+  bool SystemVariable(const String& Name, Variant& Value) const;
+  bool PageVariable(const String& Name, Variant& Value) const;
 
   std::unique_ptr<TfrPages> FPages;
   std::unique_ptr<TfrDataDictionary> FDictionary;
@@ -167,6 +215,11 @@ class TfrReport : public TComponent {
   bool FCanRebuild = false;
   std::unique_ptr<TMemoryStream> FStoredTemplate;  // read from a stored layout, loaded by Loaded
   std::vector<String> FEvaluating;  // names being evaluated as expressions
+  std::unique_ptr<TfrEMFPages> FEMFPages;
+  std::unique_ptr<TMemoryStream> FSavedTemplate;  // while a build runs
+  uint16_t FBuildTwoPass = 0;  // TwoPass when the build began
+  bool FInsideProgress = false;
+  String FProgressLabel;
 
   TfrDataset* FDataset = nullptr;
   int FDefaultCopies = 1;
@@ -183,4 +236,24 @@ class TfrReport : public TComponent {
   bool FShowProgress = true;
   bool FStoreInDFM = false;
   String FTitle;
+};
+
+// A report that builds the reports of its list, which it does not own, one after another into its
+// own prepared pages; with a Dataset, once per record. A report whose first page prints on the
+// previous page continues on the last prepared page when the papers match.
+class TfrCompositeReport : public TfrReport {
+ public:
+  using TfrReport::TfrReport;
+  String ClassName() const override { return "TfrCompositeReport"; }
+
+  std::vector<TfrReport*> Reports;
+
+ protected:
+  void BuildPages() override;
+  void SaveTemplates() override;
+  void RestoreTemplates() override;
+
+ private:
+  bool NextContinues(size_t Index) const;
+  std::vector<std::unique_ptr<TMemoryStream>> FSavedReports;
 };

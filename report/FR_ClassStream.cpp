@@ -10,7 +10,7 @@
 #include "report/FR_Utils.h"
 #include "rtl/Files.h"
 
-void TfrReport::ShowLoadError(const String& Text) { MessageDlg(Text, frLoadStr(55206), mtError, MsgDlgBit(mbOK)); }
+void TfrReport::ShowError(const String& Text) { MessageDlg(Text, frLoadStr(55206), mtError, MsgDlgBit(mbOK)); }
 
 bool TfrReport::LoadFromFile(const String& AFileName) {
   if (!FileExists(AFileName)) return false;
@@ -51,10 +51,10 @@ bool TfrReport::LoadFromStream(TStream& Stream) {
     Clear();
     FPages->PagesLoadFromStream(buffer);
   } catch (const EClassNotFound& missing) {
-    ShowLoadError("Report contains the following non-plugged components:\r" + missing.Message() +
+    ShowError("Report contains the following non-plugged components:\r" + missing.Message() +
                   "You must include these components into your project.");
   } catch (const Exception&) {
-    ShowLoadError(frLoadStr(55345));
+    ShowError(frLoadStr(55345));
     Clear();
     FPages->Add();
     return false;

@@ -12,10 +12,13 @@
 #include "rtl/CodePage.h"
 #include "rtl/Text.h"
 
+// A name written without its data set means a field of the band's data set: it is cached for that
+// data set (Scope) alone, so that bands over different data sets each find their own field.
 struct TfrDataDictionary::TCachedField {
   String Name;
   TDataSet* DataSet;
   String FieldName;
+  TDataSet* Scope;  // nullptr for a name that says its data set
 };
 
 // Forgets the cached fields of a data set when the data set is freed.
@@ -50,25 +53,36 @@ void TfrDataDictionary::ClearCache() {
 
 namespace {
 
+bool NamesItsDataSet(const String& Name) { return Name.find('.') != String::npos; }
+
+}  // namespace
+
+namespace {
+
 bool NameLess(const String& a, const String& b) { return CompareText(a, b) < 0; }
 
 }  // namespace
 
 const TfrDataDictionary::TCachedField* TfrDataDictionary::FindCached(const String& Name) const {
-  const auto it = std::lower_bound(FCache.begin(), FCache.end(), Name,
-                                   [](const TCachedField& e, const String& n) { return NameLess(e.Name, n); });
-  return it != FCache.end() && SameText(it->Name, Name) ? &*it : nullptr;
+  auto it = std::lower_bound(FCache.begin(), FCache.end(), Name,
+                             [](const TCachedField& e, const String& n) { return NameLess(e.Name, n); });
+  if (it == FCache.end() || !SameText(it->Name, Name)) return nullptr;
+  if (!it->Scope) return &*it;
+  const TDataSet* scope = GetBandDataSet();
+  for (; it != FCache.end() && SameText(it->Name, Name); ++it)
+    if (it->Scope == scope) return &*it;
+  return nullptr;
 }
 
-void TfrDataDictionary::AddToCache(const String& Name, TDataSet* DataSet, const String& FieldName) {
+void TfrDataDictionary::AddToCache(const String& Name, TDataSet* DataSet, const String& FieldName, TDataSet* Scope) {
   if (FindCached(Name)) return;
-  FCache.push_back({Name, DataSet, FieldName});
+  FCache.push_back({Name, DataSet, FieldName, Scope});
   std::sort(FCache.begin(), FCache.end(), [](const TCachedField& a, const TCachedField& b) { return NameLess(a.Name, b.Name); });
   FWatcher->FreeNotification(DataSet);
 }
 
 void TfrDataDictionary::ForgetDataSet(const TComponent* DataSet) {
-  std::erase_if(FCache, [&](const TCachedField& e) { return e.DataSet == DataSet; });
+  std::erase_if(FCache, [&](const TCachedField& e) { return e.DataSet == DataSet || e.Scope == DataSet; });
 }
 
 bool TfrDataDictionary::ResolveField(const String& Text, TDataSet*& DataSet, String& FieldName) const {
@@ -106,12 +120,20 @@ bool TfrDataDictionary::IsVariable(const String& Name) {
   if (Variables.IndexOf(Name) >= 0) {
     const Variant value = Variables.Variable(Name);
     if (!value.IsNull() && VarToStr(value).find('.') != String::npos && ResolveField(VarToStr(value), dataSet, fieldName))
-      AddToCache(Name, dataSet, fieldName);
+      AddToCache(Name, dataSet, fieldName, nullptr);
     return true;
   }
-  const String text = Name.find('.') != String::npos ? AliasedReference(Name) : Name;
+  const String text = NamesItsDataSet(Name) ? AliasedReference(Name) : Name;
   if (!ResolveField(text, dataSet, fieldName)) return false;
-  AddToCache(Name, dataSet, fieldName);
+  AddToCache(Name, dataSet, fieldName, NamesItsDataSet(Name) ? nullptr : dataSet);
+  return true;
+}
+
+bool TfrDataDictionary::FieldOf(const String& Name, TDataSet*& DataSet, String& FieldName) const {
+  const TCachedField* cached = FindCached(Name);
+  if (!cached) return false;
+  DataSet = cached->DataSet;
+  FieldName = cached->FieldName;
   return true;
 }
 

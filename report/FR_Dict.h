@@ -32,6 +32,8 @@ class TfrDataDictionary {
   // expression text is evaluated, and a variable reached again while it is evaluated raises the
   // unknown-symbol error); Null otherwise.
   Variant GetValue(const String& Name);
+  // The data set and field that a name IsVariable found stands for; false when it names none.
+  bool FieldOf(const String& Name, TDataSet*& DataSet, String& FieldName) const;
   // Splits at the last "." outside double quotes; the field part loses its double quotes and is
   // cut at 255 characters. Nothing is set when there is no such ".".
   static void ExtractFieldName(const String& Text, String& DataSetName, String& FieldName);
@@ -54,7 +56,7 @@ class TfrDataDictionary {
 
   // The field a reference names, the unqualified name meaning a field of the band's data set.
   bool ResolveField(const String& Text, TDataSet*& DataSet, String& FieldName) const;
-  void AddToCache(const String& Name, TDataSet* DataSet, const String& FieldName);
+  void AddToCache(const String& Name, TDataSet* DataSet, const String& FieldName, TDataSet* Scope);
   const TCachedField* FindCached(const String& Name) const;
   void ForgetDataSet(const TComponent* DataSet);
   // The reference text of a dotted name, its data set and field mapped through the aliases.

@@ -27,6 +27,12 @@ TfrGlobals& Globals() {
 
 TfrParser& frParser() { return Globals().Parser; }
 
+void frCompileScript(const TStrings& Source, TStrings& Compiled) {
+  TStringList errors;
+  frInterpretator().PrepareScript(Source, Compiled, errors);
+  if (errors.Count() > 0) throw Exception(errors.Text());
+}
+
 TInterpretator& frInterpretator() { return Globals().Interpretator; }
 
 TfrVariables& frVariables() { return Globals().Variables; }

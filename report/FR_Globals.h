@@ -28,6 +28,9 @@ class TInterpretator : public TfrInterpretator {
   std::function<bool(const String& Name, const Variant& Value)> OnSetReportValue;
 };
 
+// Compiles Source with the engine's interpreter; a syntax error raises an Exception with its text.
+void frCompileScript(const TStrings& Source, TStrings& Compiled);
+
 TfrParser& frParser();
 TInterpretator& frInterpretator();
 // Sorted by name.

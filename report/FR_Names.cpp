@@ -90,6 +90,11 @@ TDataSet* GetBandDataSet() {
   return source ? source->GetDataSet() : nullptr;
 }
 
+bool frBuildTerminated() {
+  const TfrEngineState& state = frState();
+  return (state.ActiveReport && state.ActiveReport->Terminated()) || (state.RootReport && state.RootReport->Terminated());
+}
+
 void ReportEvalError(const String& ErrorMessage) {
   TfrEngineState& state = frState();
   state.EvalErrorFlag = true;

@@ -35,6 +35,9 @@ TfrDataset* FindDataset(const String& Name, TComponentPtr<TfrDataset>& Made);
 // footers; cross data for cross bands), when that band's record source walks a data set.
 TDataSet* GetBandDataSet();
 
+// Whether the report at work, or the report whose build was started, has been told to stop.
+bool frBuildTerminated();
+
 // Sets the evaluation-error flag, writes its text ("计算时发生错误", the text lines of the object at
 // work, the report's and the object's names and the message) and stops the build.
 void ReportEvalError(const String& ErrorMessage);

@@ -70,7 +70,7 @@ int TfrPage::GetBottomMargin() const {
   if (StretchToPrintable)
     bottom = BottomMargin != 0 ? PrnInfo.PageHeight - BottomMargin : PrnInfo.OffsetY + PrnInfo.PrintableHeight;
   const TfrBand* footer = Bands[btPageFooter].get();
-  if (frState().PrintMode && footer) bottom -= footer->Height;
+  if (frState().PrintMode && footer && footer->IsPresent()) bottom -= footer->Height;
   return bottom;
 }
 

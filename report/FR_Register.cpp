@@ -56,4 +56,5 @@ void RegisterReportClasses() {
   RegisterDataClasses();
   RegisterRecordSourceClasses();
   RegisterClass<TfrReport, TComponent>("TfrReport", PublishReport);
+  RegisterClass<TfrCompositeReport, TfrReport>("TfrCompositeReport");
 }

@@ -47,6 +47,8 @@ class TfrRestore {
  public:
   explicit TfrRestore(T& variable) : FVariable(variable), FSaved(variable) {}
   ~TfrRestore() { FVariable = FSaved; }
+  // The variable keeps this value when the guard ends.
+  void Keep(const T& value) { FSaved = value; }
   TfrRestore(const TfrRestore&) = delete;
   TfrRestore& operator=(const TfrRestore&) = delete;
 

@@ -9,6 +9,8 @@
 #include "rtl/Streams.h"
 
 class TField;
+class TDataSet;
+class TfrBand;
 
 // Type codes of objects in files and prepared pages.
 enum TfrObjectType : uint8_t { gtMemo = 0, gtPicture = 1, gtBand = 2, gtSubReport = 3, gtLine = 4, gtAddIn = 10 };
@@ -70,8 +72,10 @@ class TfrView : public TfrObject {
   // The text with each bracketed expression replaced by its value, formatted for this object by the
   // report at work.
   String ExpandBrackets(const String& Text);
-  // Compiles and runs Script when it is not empty; a syntax error raises it as an Exception.
+  // Runs Script when it is not empty: compiled once by CompileScript while a report is built,
+  // otherwise compiled here. A syntax error raises it as an Exception.
   void RunScript();
+  void CompileScript();
 
   String Name;
   String BaseName = "View";
@@ -98,6 +102,14 @@ class TfrView : public TfrObject {
   TStringList ExpandedText;
   TStringList Script;
   uint8_t BandAlign = baNone;
+
+  // While a report is built: the runtime band the object lies on, and the field its whole text
+  // names when it names one (its contents are loaded from a blob field before it prints).
+  TfrBand* ParentBand = nullptr;
+  TStringList CompiledScript;
+  bool ScriptCompiled = false;
+  TDataSet* FieldDataSet = nullptr;
+  String FieldName;
 
   // Drawing: scale and offset onto the canvas, and what BeginDraw computes.
   double ScaleX = 1, ScaleY = 1;

@@ -29,11 +29,19 @@ String TfrView::ExpandBrackets(const String& Text) {
   }
 }
 
+void TfrView::CompileScript() {
+  frCompileScript(Script, CompiledScript);
+  ScriptCompiled = true;
+}
+
 void TfrView::RunScript() {
   if (Script.Count() == 0) return;
-  TStringList compiled, errors;
-  frInterpretator().PrepareScript(Script, compiled, errors);
-  if (errors.Count() > 0) throw Exception(errors.Text());
+  if (ScriptCompiled) {
+    frInterpretator().DoScript(CompiledScript);
+    return;
+  }
+  TStringList compiled;
+  frCompileScript(Script, compiled);
   frInterpretator().DoScript(compiled);
 }
 

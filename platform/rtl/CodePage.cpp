@@ -1,10 +1,13 @@
-// UTF-8 and GB18030 through Qt's string encoder and decoder.
+// UTF-8 and GB18030 through Qt's string encoder and decoder, one of each per thread; text of
+// ASCII characters alone is the same in both and passes through unconverted.
 #include "rtl/CodePage.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
 
 #include "rtl/Exceptions.h"
 
@@ -18,18 +21,33 @@ void RequireValid(bool valid) {
   if (!valid) throw EConvertError("The GB18030 code page is not available");
 }
 
+bool IsAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Making a converter costs more than most conversions; stateless ones serve every call.
+QStringEncoder& Encoder() {
+  thread_local QStringEncoder encoder(kGB18030, QStringConverter::Flag::Stateless);
+  RequireValid(encoder.isValid());
+  return encoder;
+}
+
+QStringDecoder& Decoder() {
+  thread_local QStringDecoder decoder(kGB18030, QStringConverter::Flag::Stateless);
+  RequireValid(decoder.isValid());
+  return decoder;
+}
+
 }  // namespace
 
 std::string Utf8ToGB18030(const String& text) {
-  QStringEncoder encoder(kGB18030);
-  RequireValid(encoder.isValid());
-  const QByteArray bytes = encoder.encode(QString::fromUtf8(text.data(), qsizetype(text.size())));
+  if (IsAscii(text)) return text;
+  const QByteArray bytes = Encoder().encode(QString::fromUtf8(text.data(), qsizetype(text.size())));
   return std::string(bytes.constData(), size_t(bytes.size()));
 }
 
 String GB18030ToUtf8(const std::string& bytes) {
-  QStringDecoder decoder(kGB18030);
-  RequireValid(decoder.isValid());
-  const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+  if (IsAscii(bytes)) return bytes;
+  const QString text = Decoder().decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
   return text.toUtf8().toStdString();
 }

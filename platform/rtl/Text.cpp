@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 QString ToQ(const String& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
@@ -162,6 +165,19 @@ int CompareText(const String& a, const String& b) { return CompareStr(UpperCase(
 bool SameText(const String& a, const String& b) { return CompareText(a, b) == 0; }
 
 int AnsiCompareText(const String& a, const String& b) {
+  // ASCII text compares as Qt folds it, to lower case character by character; names of fields
+  // and objects are mostly ASCII and compared often.
+  const auto ascii = [](const String& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  };
+  if (ascii(a) && ascii(b)) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+      const int ca = std::tolower(static_cast<unsigned char>(a[i])), cb = std::tolower(static_cast<unsigned char>(b[i]));
+      if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+  }
   const int c = ToQ(a).compare(ToQ(b), Qt::CaseInsensitive);
   return c < 0 ? -1 : c > 0 ? 1 : 0;
 }

@@ -83,13 +83,19 @@ inline void FillStream(TMemoryStream& stream, const TBytes& bytes) {
 
 inline TRect BoundsOf(const TfrView& view) { return Bounds(view.Left, view.Top, view.Width, view.Height); }
 
+// The engine as a test starts it: a fresh state, its classes registered, no script variables, and
+// A4 on the printer layer.
+inline void StartEngine() {
+  frResetState();
+  RegisterReportClasses();
+  frVariables().Clear();
+  frPrinter().SetPrinterInfo(9, 0, 0, 0, frDefaultBin, true);
+}
+
 class TReportTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    frResetState();
-    RegisterReportClasses();
-    frVariables().Clear();
-    frPrinter().SetPrinterInfo(9, 0, 0, 0, frDefaultBin, true);
+    StartEngine();
     Report = MakeComponent<TfrReport>();
     Report->SetName("rptTest");
     frState().ActiveReport = Report.get();

@@ -34,6 +34,10 @@ TEST(CodePageTest, ChineseTextSurvivesTheRoundTrip) {
 TEST(CodePageTest, InvalidBytesBecomeReplacementCharacters) {
   EXPECT_EQ(GB18030ToUtf8("a\xFF"), "a\uFFFD");
   EXPECT_EQ(GB18030ToUtf8(Utf8ToGB18030("b\xC3")), "b\uFFFD");
+  // Each conversion stands alone: the halves of a character in two calls are not joined.
+  EXPECT_EQ(GB18030ToUtf8("\xD6\xD0"), "中");
+  EXPECT_NE(GB18030ToUtf8("\xD6"), "中");
+  EXPECT_NE(GB18030ToUtf8("\xD0"), "中");
 }
 
 }  // namespace

@@ -50,6 +50,18 @@ TEST(Text, CaseRulesLeaveChineseAlone) {
   EXPECT_FALSE(SameText("É", "é"));
   EXPECT_TRUE(AnsiSameText("É", "é"));
   EXPECT_LT(CompareText("abc", "ABD"), 0);
+  // Text folds to lower case, so "Z" sorts after "[" and "_"; the order is the same with or
+  // without characters beyond ASCII.
+  struct Case {
+    const char* A;
+    const char* B;
+    int Order;
+  };
+  for (const Case& c : {Case{"Fd_Name", "FD_NAME", 0}, Case{"abc", "ABD", -1}, Case{"Z", "[", 1}, Case{"a", "_", 1},
+                        Case{"ab", "AB1", -1}, Case{"Zé", "[é", 1}, Case{"", "", 0}}) {
+    EXPECT_EQ(AnsiCompareText(c.A, c.B), c.Order) << c.A << " " << c.B;
+    EXPECT_EQ(AnsiCompareText(c.B, c.A), -c.Order) << c.B << " " << c.A;
+  }
   EXPECT_GT(CompareStr("b", "a"), 0);
 }
 

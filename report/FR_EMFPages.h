@@ -1,0 +1,64 @@
+// TfrEMFPages, the prepared pages of a report: per page its paper, margins and geometry, the stream
+// of object records that building wrote into it, and a page object rebuilt from that stream only
+// while the page is drawn or looked into (FR_EMFPages.cpp the list and its streams,
+// FR_EMFPagesDraw.cpp drawing and finding the object under a point).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "controls/ControlTypes.h"
+#include "graphics/Canvas.h"
+#include "report/FR_Page.h"
+#include "rtl/Streams.h"
+
+class TfrReport;
+
+struct TfrPreparedPage {
+  TRect PreviewRect;  // where the preview shows the page
+  uint16_t Size = 0;
+  int Width = 0, Height = 0;  // tenths of a millimetre
+  uint8_t Orientation = 0;
+  int PaperBin = 0;
+  uint8_t StretchToPrintable = 0;
+  int Margins[4] = {0, 0, 0, 0};  // left, top, right, bottom in page pixels
+  TfrPrnInfo PrnInfo;
+  // The preview shows the page; drawing a page out of view frees its rebuilt page.
+  bool Visible = true;
+  TMemoryStream Stream;
+  std::unique_ptr<TfrPage> Page;
+};
+
+class TfrEMFPages {
+ public:
+  explicit TfrEMFPages(TfrReport* AParent) : FParent(AParent) {}
+  TfrEMFPages(const TfrEMFPages&) = delete;
+  TfrEMFPages& operator=(const TfrEMFPages&) = delete;
+
+  int Count() const { return int(FPages.size()); }
+  TfrPreparedPage& Pages(int Index) const { return *FPages.at(size_t(Index)); }
+  void Clear() { FPages.clear(); }
+  void Delete(int Index);
+  // A page at Index (appended when Index is not below the count) with the template page's paper,
+  // margins and geometry and a stream holding only the version byte.
+  void Insert(int Index, const TfrPage& Page);
+  // Appends, then fires the report's OnBeginPage, and the root report's when that is another.
+  void Add(const TfrPage& Page);
+
+  // The page object made from the page's stream (its objects read as prepared-page records).
+  void RebuildPage(int Index);
+  // The page object's objects written back into the stream.
+  void StorePage(int Index);
+
+  // Draws page Index into Rect: scaled from the page's size in engine units, objects outside the
+  // canvas's clip region (widened by 10 pixels) skipped except on a printer or a recording canvas.
+  // A page not Visible only loses its rebuilt page.
+  void Draw(int Index, TCanvas* Canvas, const TRect& Rect);
+  // The object of the page under Point (page pixels as the preview places them), the last of
+  // overlapping ones; fires the report's OnObjectClick with Click, else OnMouseOverObject.
+  bool ObjectAt(int Index, TPoint Point, bool Click, TCursor& Cursor);
+
+ private:
+  TfrReport* FParent;
+  std::vector<std::unique_ptr<TfrPreparedPage>> FPages;
+};
