@@ -138,7 +138,8 @@ void TdxBarManager::UnregisterDockControl(TdxDockControl* Control) {
   if (FBars) {
     for (int i = 0; i < FBars->Count(); ++i) {
       TdxBar* bar = FBars->Items(i);
-      if (bar->Control() && bar->Control()->Parent() == Control) bar->SetVisible(false);
+      if (bar->Control() && bar->Control()->DockControl() == Control) bar->SetVisible(false);
+      bar->ForgetDockControl(Control);
     }
     FBars->ForgetDockControl(Control);
   }
@@ -215,6 +216,24 @@ TdxBarGroup* TdxBarManager::AddGroup() {
 }
 
 // --- state ---------------------------------------------------------------------------------------
+
+TdxBarControl* TdxBarManager::MainMenuControl() const { return FMainMenuBar ? FMainMenuBar->Control() : nullptr; }
+
+void TdxBarManager::CloseActiveMenus() {
+  if (TCustomdxBarControl* active = ActiveBarControl()) active->CloseMenus();
+}
+
+void TdxBarManager::SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link) {
+  FDraggedItem = Item;
+  FDraggedItemLink = Link;
+}
+
+HWND TdxBarManager::DialogOwnerWindow() const {
+  if (IsCustomizing() && FCustomizingForm) return FCustomizingForm->Handle();
+  TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
+  if (mainForm && mainForm->Visible()) return mainForm->Handle();
+  return FOwnerForm ? FOwnerForm->Handle() : HWND();
+}
 
 void TdxBarManager::DesignerModified() {
   if (!IsLoading() && !IsDestroying()) FModified = true;
