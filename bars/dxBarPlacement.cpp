@@ -39,13 +39,13 @@ TdxDockControl* TdxBar::RealDockControl() const {
 }
 
 // The bar is hidden while it moves to a site its window is not in, and shown there again.
+// While the manager loads the site is only remembered: its own manager may not be set yet.
 void TdxBar::SetDockControl(TdxBarDockControl* Value) {
-  if (!IsOwnSite(this, Value)) return;
   if (ManagerLoading()) {
     FLoadedDockControl = Value;
     return;
   }
-  if (FDockControl == Value) return;
+  if (!IsOwnSite(this, Value) || FDockControl == Value) return;
   TdxBarControl* window = Control();
   const TdxDockControl* current = window ? window->DockControl() : nullptr;
   const bool isPlaced = current && !Bars()->IsMainDockControl(current);
@@ -80,7 +80,7 @@ void TdxBar::SetDockingStyle(TdxBarDockingStyle Value) {
 }
 
 void TdxBar::SetDockedDockControl(TdxBarDockControl* Value) {
-  if (!IsOwnSite(this, Value) || FDockedDockControl == Value) return;
+  if ((!ManagerLoading() && !IsOwnSite(this, Value)) || FDockedDockControl == Value) return;
   FDockedDockControl = Value;
   BarManagerModified(BarManager());
 }
