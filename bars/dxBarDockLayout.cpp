@@ -180,7 +180,7 @@ class TRowLayout {
       const TRect bounds = FHorizontal ? Bounds(c.Position, Across, c.Length, thickness)
                                        : Bounds(Across, c.Position, thickness, c.Length);
       window->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-      window->RefreshDocked();
+      window->RefreshLayout();
     }
   }
 

@@ -155,6 +155,7 @@ void TdxBar::ShowFloating() {
   window->CreateControls();
   const TSize size = window->CalcFloatingSize(dsNone);
   window->SetBounds(FFloatLeft, FFloatTop, size.cx, size.cy);
+  window->RefreshLayout();
   window->EndUpdate();
   if (MayShowFloating()) window->Show();
 }

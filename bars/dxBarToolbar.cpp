@@ -202,10 +202,10 @@ void TdxBarControl::RecalcLayout() {
     const TRect insets = FrameInsets();
     SetBounds(Left(), Top(), size.cx + insets.Left + insets.Right, size.cy + insets.Top + insets.Bottom);
   }
-  RefreshDocked();
+  RefreshLayout();
 }
 
-void TdxBarControl::RefreshDocked() {
+void TdxBarControl::RefreshLayout() {
   CalcControlsPositions();
   Invalidate();
 }

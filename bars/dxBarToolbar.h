@@ -71,8 +71,8 @@ class TdxBarControl : public TCustomdxBarControl {
   void RecalcLayout() override;
   // The frame is made again; then the layout.
   void RecalcFrame();
-  // After the dock site's layout: positions and a repaint.
-  void RefreshDocked();
+  // After the window was sized: positions and a repaint.
+  void RefreshLayout();
   // The window text follows the bar's caption.
   void CaptionChanged();
 
