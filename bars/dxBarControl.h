@@ -113,6 +113,8 @@ class TCustomdxBarControl : public TCustomControl {
   virtual void SetSelected(TdxBarItemControl* Control);
   // Leaves menu mode, and so do the windows this one was opened from.
   virtual void CloseMenus();
+  // Leaves menu mode alone (the window it was opened from becomes active again).
+  virtual void LeaveMenuMode() { SetMenuMode(false); }
   // Clears the selection without notice (the control that was selected is going).
   void ForgetSelectedControl(const TdxBarItemControl* Control);
   // The selected control, if pressed, is let go.

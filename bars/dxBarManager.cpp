@@ -8,6 +8,7 @@
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarControls.h"
 #include "bars/dxBarDock.h"
+#include "bars/dxBarHooks.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarRegistry.h"
@@ -49,7 +50,7 @@ void BarManagerModified(TdxBarManager* Manager) {
 // The checks run before anything is made, so a refused manager leaves no trace.
 TdxBarManager::TdxBarManager(TComponent* AOwner) : TComponent(AOwner) {
   CheckOwnerForm(AOwner);
-  dxBarManagerList().Add(this);
+  InstallBarHooks(this);
   LoadBarCursors();
   FDesigning = ((ComponentState() | (AOwner ? AOwner->ComponentState() : 0)) & csDesigning) != 0;
   CreateOwnedObjects();
@@ -87,7 +88,7 @@ TdxBarManager::~TdxBarManager() {
   Destroying();
   FCustomizing = false;
   FreeOwnedObjects();
-  dxBarManagerList().Remove(this);
+  RemoveBarHooks(this);
 }
 
 // Popup menus, groups and items belong to the form but go with their manager.

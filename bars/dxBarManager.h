@@ -148,6 +148,9 @@ class TdxBarManager : public TComponent {
   const HBRUSH& ShadowBrush() const { return FShadowBrush; }
   // The brushes made from the system colours, made again after a colour change.
   void RebuildBrushes();
+  // With UseSystemFont the font becomes the system menu font; otherwise, while Scaled, it takes
+  // that font's height only.
+  void ApplySystemFont();
   // The font handle the bars draw with, made from Font.
   const HFONT& FontHandle() const { return FFontHandle; }
 
@@ -311,7 +314,6 @@ class TdxBarManager : public TComponent {
   void UpdateDockBorders();
   // The look of the main-menu bar changed: a selected control there is deselected first.
   void RebuildMainMenuControl();
-  void ApplySystemFont();
   void FontChanged();
   void SpreadFont();
   void ImagesChanged(TImageList* List);

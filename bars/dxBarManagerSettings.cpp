@@ -276,8 +276,6 @@ void TdxBarManager::SetScaled(bool Value) {
   if (Value && !FUseSystemFont) ApplySystemFont();
 }
 
-// With UseSystemFont the font becomes the system menu font; otherwise, while Scaled, it takes
-// that font's height only.
 void TdxBarManager::ApplySystemFont() {
   const TLogFont menuFont = SystemMenuFont();
   FFontUpdating = true;

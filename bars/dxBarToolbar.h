@@ -81,6 +81,7 @@ class TdxBarControl : public TCustomdxBarControl {
   void EnterMenuMode(TdxBarItemControl* Control);
   void ExitMenuMode();
   void CloseMenus() override;
+  void LeaveMenuMode() override;
 
  protected:
   void CreateParams(TCreateParams& Params) override;

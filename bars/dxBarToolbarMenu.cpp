@@ -64,6 +64,11 @@ void TdxBarControl::ExitMenuMode() {
     ::SetFocus(FFocusBeforeMenu);
 }
 
+void TdxBarControl::LeaveMenuMode() {
+  ExitMenuMode();
+  if (IsBarControlAlive(this)) SetMenuMode(false);
+}
+
 void TdxBarControl::CloseMenus() {
   ExitMenuMode();
   if (IsBarControlAlive(this)) TCustomdxBarControl::CloseMenus();
