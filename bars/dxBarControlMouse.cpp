@@ -121,8 +121,11 @@ void TCustomdxBarControl::ClickButtonUp(TPoint Point) {
   if (hadPressed && IsBarControlAlive(this)) CloseMenus();
 }
 
-// A double click counts as a second press.
-void TCustomdxBarControl::WMLButtonDblClk(TMessage& Message) { WMLButtonDown(Message); }
+// A double click counts as a second press, as the window (a toolbar too) handles presses.
+void TCustomdxBarControl::WMLButtonDblClk(TMessage& Message) {
+  Message.Msg = WM_LBUTTONDOWN;
+  Dispatch(Message);
+}
 
 // While customising a right click selects the link under the pointer.
 void TCustomdxBarControl::WMRButtonDown(TMessage& Message) {

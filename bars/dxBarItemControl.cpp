@@ -96,7 +96,7 @@ void TdxBarItemControl::Click(bool ByMouse) {
   if (!IsEnabled()) return;
   TCustomdxBarControl* parent = FParent;
   BeforeClick(ByMouse);
-  if (IsBarControlAlive(parent) && IsItemControlAlive(this) && parent->SelectedControl() == this) ControlClick(ByMouse);
+  if (IsBarControlAlive(parent) && IsItemControlAlive(this) && parent->IsControlOfLink(this)) ControlClick(ByMouse);
 }
 
 // The use is counted on the link the user chose (a generated link's container link too), the

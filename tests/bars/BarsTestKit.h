@@ -59,6 +59,20 @@ class TSizedControl : public TdxBarButtonControl {
   int GetHeight() const override { return static_cast<const TSizedItem*>(Item())->Size.cy; }
 };
 
+// An edit box whose views are Width wide and 22 high.
+class TSizedEdit : public TdxBarEdit {
+ public:
+  using TdxBarEdit::TdxBarEdit;
+  String ClassName() const override { return "TSizedEdit"; }
+};
+
+class TSizedEditControl : public TdxBarEditControl {
+ public:
+  using TdxBarEditControl::TdxBarEditControl;
+  int GetWidth() const override { return ItemLink()->Width(); }
+  int GetHeight() const override { return 22; }
+};
+
 class TBarsTest : public TControlsTest {
  protected:
   void SetUp() override {
@@ -67,6 +81,7 @@ class TBarsTest : public TControlsTest {
     RegisterBarItemClass(RegisterClass<TTestBarItem, TdxBarButton>("TTestBarItem"),
                          ItemControlClass<TRecordingControl>(), false);
     RegisterBarItemClass(RegisterClass<TSizedItem, TdxBarButton>("TSizedItem"), ItemControlClass<TSizedControl>(), false);
+    RegisterBarItemClass(RegisterClass<TSizedEdit, TdxBarEdit>("TSizedEdit"), ItemControlClass<TSizedEditControl>(), false);
     TRecordingControl::Log().clear();
     Manager = new TdxBarManager(Form);
     Manager->SetName("bm");
