@@ -1,8 +1,9 @@
 // The owner form's messages as its manager handles them: floating bars show while their form is
-// active and hide when it is left or minimised, stay on the work area, and colours and the menu
-// font follow the system.
+// active and hide when it is left or minimised, stay on the work area, colours and the menu font
+// follow the system, and help requests go to the items.
 #include "bars/dxBar.h"
 #include "bars/dxBarHooks.h"
+#include "bars/dxBarHooks_p.h"
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarRegistry.h"
@@ -160,6 +161,7 @@ void HandleOwnerFormMessage(TdxBarManager* Manager, UINT Msg, WPARAM WParam, LPA
       if (!WParam) ApplicationDeactivated(Manager);
       break;
     case WM_SYSCOMMAND: FormSysCommand(Manager, WParam & 0xFFF0); break;
+    case WM_HELP: RouteBarHelp(Manager, *reinterpret_cast<const HELPINFO*>(LParam)); break;
     default: break;
   }
 }
