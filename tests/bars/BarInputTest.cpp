@@ -171,6 +171,25 @@ TEST_F(BarInput, MouseMessagesOfWindowsOutsideTheActiveChainAreDropped) {
   EXPECT_EQ(ActiveBarControl(), MainWindow());
 }
 
+TEST_F(BarInput, CustomisingPastTheDisabledFormStillReachesTheBars) {
+  auto* customizing = TCustomForm::Create<TForm>(Application);
+  customizing->SetBounds(600, 400, 100, 80);
+  Manager->SetCustomizingForm(customizing);
+  Manager->SetCustomizing(true);
+  customizing->Show();
+  EnableWindow(Form->Handle(), false);
+  Pump();
+  ASSERT_EQ(GetActiveWindow(), customizing->Handle());
+  Click(MainWindow(), CentreOf(ControlOf(2)));
+  Pump();
+  EXPECT_EQ(Manager->SelectedItemControl(), ControlOf(2));
+  EXPECT_EQ(ItemOf(2)->Clicks, 0);
+  EnableWindow(Form->Handle(), true);
+  Manager->SetCustomizing(false);
+  Manager->SetCustomizingForm(nullptr);
+  customizing->Free();
+}
+
 TEST_F(BarInput, AnUnmovedMouseKeepsTheSelection) {
   MouseMove(MainWindow(), CentreOf(ControlOf(1)));
   Pump();

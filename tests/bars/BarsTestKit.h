@@ -57,6 +57,17 @@ class TSizedControl : public TdxBarButtonControl {
   using TdxBarButtonControl::TdxBarButtonControl;
   int GetWidth() const override { return static_cast<const TSizedItem*>(Item())->Size.cx; }
   int GetHeight() const override { return static_cast<const TSizedItem*>(Item())->Size.cy; }
+  // A white box with a black frame and the caption, so that a picture of a bar shows its layout.
+  void Draw(const TRect& Rect) override {
+    TCanvas* canvas = static_cast<TCustomControl*>(Parent())->Canvas();
+    const TRect r = ItemLink()->ItemRect();
+    canvas->Brush()->SetColor(Hot() ? clYellow : clWhite);
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Rectangle(r);
+    canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+    canvas->TextOut(r.Left + 3, r.Top + 3, GetCaption());
+    (void)Rect;
+  }
 };
 
 // An edit box whose views are Width wide and 22 high.

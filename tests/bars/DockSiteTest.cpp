@@ -125,6 +125,29 @@ TEST_F(DockSite, ExtractingTheLastBarOfARowDropsTheRow) {
   EXPECT_EQ(top->Height(), 0);
 }
 
+TEST_F(DockSite, BarsShowWhereTheSitesPlaceThem) {
+  Form->SetClientHeight(160);
+  TdxBar* menus = SizedBar("Menus", {{36, 20}, {36, 20}, {36, 20}});
+  menus->SetIsMainMenu(true);
+  Dock(menus, dsTop);
+  Dock(SizedBar("Tools", {{24, 22}, {24, 22}, {-24, 22}}), dsTop, 1, 0, true);
+  Dock(SizedBar("More", {{24, 22}, {24, 22}}), dsTop, 1, 150);
+  Dock(SizedBar("Left", {{22, 24}, {22, 24}}), dsLeft);
+  Dock(SizedBar("Status", {{60, 18}}), dsBottom);
+  ShowForm();
+  RenderWindowToPng(Form->Handle(), "dock_sites.png");
+  // The top rows, the left column and the bottom row leave the middle of the form free.
+  const TdxDockControl* top = Site(dsTop);
+  EXPECT_EQ(top->Height(), 24 + 26);
+  EXPECT_EQ(Site(dsLeft)->Top(), top->Height());
+  EXPECT_EQ(Site(dsLeft)->Height(), 160 - top->Height() - Site(dsBottom)->Height());
+  EXPECT_EQ(ColorToRGB(WindowPixel(Form->Handle(), 150, 80)), ColorToRGB(Form->Color()));
+  // A button is drawn where its rectangle lies: its frame, then white inside.
+  TdxBarControl* tools = Manager->FindBarByCaption("Tools")->Control();
+  const TRect r = tools->ItemLinks()->Items(0)->ItemRect();
+  EXPECT_EQ(WindowPixel(tools->Handle(), r.Left + 1, r.Top + 1), clWhite);
+}
+
 TEST_F(DockSite, DoubleClickingAnEmptyPartStartsCustomising) {
   Dock(SizedBar("A", {{40, 22}}), dsTop, 0);
   ShowForm();
