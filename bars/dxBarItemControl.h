@@ -84,7 +84,6 @@ class TdxBarItemControl : public TObject {
   // capture in a toolbar while the button is held.
   virtual bool CanClicked() const { return true; }
   virtual bool WantsMouseTracking() const { return false; }
-  virtual bool HandlesDoubleClick() const { return false; }
   // The mouse button went down on the control.
   virtual void ControlDown(TPoint Point) { (void)Point; }
   // Runs at once on its accelerator, without selecting it first.

@@ -54,8 +54,6 @@ void TdxBarControl::SetDocking(TdxBarDockingStyle Side, TdxDockControl* Site) {
     SetParent(Site);
   } else {
     SetParent(nullptr);
-    TCustomForm* form = BarManager() ? BarManager()->OwnerForm() : nullptr;
-    SetParentWindow(form ? form->Handle() : HWND());
     if (HandleAllocated()) RecreateWnd();
   }
   RecalcFrame();
@@ -136,6 +134,8 @@ void TdxBarControl::CreateParams(TCreateParams& Params) {
     Params.Style |= WS_CHILD;
   } else {
     Params.Style |= WS_POPUP | WS_BORDER | WS_SYSMENU | WS_THICKFRAME;
+    TCustomForm* form = BarManager() ? BarManager()->OwnerForm() : nullptr;
+    Params.WndParent = form ? form->Handle() : HWND();
   }
 }
 
