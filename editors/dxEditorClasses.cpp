@@ -4,7 +4,10 @@
 #include "classes/Properties.h"
 #include "controls/ControlClasses.h"
 #include "controls/TextBox.h"
+#include "editors/dxCalendar.h"
+#include "editors/dxCheckEdit.h"
 #include "editors/dxContainer.h"
+#include "editors/dxDropDownEdit.h"
 #include "editors/dxInplaceEdit.h"
 #include "editors/dxPopup.h"
 
@@ -63,6 +66,55 @@ void PublishInplaceEdit(TClassBuilder<TdxInplaceEdit>& c) {
   c.Event("OnValidate", &TdxInplaceEdit::OnValidate);
 }
 
+void PublishTextEdit(TClassBuilder<TdxInplaceTextEdit>& c) {
+  c.Property("AutoSelect", &TdxInplaceTextEdit::AutoSelect, &TdxInplaceTextEdit::SetAutoSelect).Default(true);
+  c.Property("CharCase", &TdxInplaceTextEdit::CharCase, &TdxInplaceTextEdit::SetCharCase, EditCharCaseNames)
+      .Default(ecNormal);
+  c.Property("HideSelection", &TdxInplaceTextEdit::HideSelection, &TdxInplaceTextEdit::SetHideSelection).Default(true);
+  c.Property("MaxLength", &TdxInplaceTextEdit::MaxLength, &TdxInplaceTextEdit::SetMaxLength)
+      .Stored(&TdxInplaceTextEdit::IsMaxLengthStored)
+      .NoDefault();
+  c.Property("OEMConvert", &TdxInplaceTextEdit::OEMConvert, &TdxInplaceTextEdit::SetOEMConvert).Default(false);
+  c.Property("PasswordChar", &TdxInplaceTextEdit::PasswordCharText, &TdxInplaceTextEdit::SetPasswordCharText);
+  c.Property("SelectionBar", &TdxInplaceTextEdit::SelectionBar, &TdxInplaceTextEdit::SetSelectionBar).Default(false);
+}
+
+void PublishMaskEdit(TClassBuilder<TdxInplaceMaskEdit>& c) {
+  c.Property("EditMask", &TdxInplaceMaskEdit::EditMask, &TdxInplaceMaskEdit::SetEditMask)
+      .Stored(&TdxInplaceMaskEdit::IsEditMaskStored);
+  c.Property("IgnoreMaskBlank", &TdxInplaceMaskEdit::IgnoreMaskBlank, &TdxInplaceMaskEdit::SetIgnoreMaskBlank)
+      .Default(false);
+}
+
+void PublishDropDownEdit(TClassBuilder<TdxInplaceDropDownEdit>& c) {
+  c.Property("ButtonGlyph", &TdxInplaceDropDownEdit::ButtonGlyph).Stored(&TdxInplaceDropDownEdit::IsButtonGlyphStored);
+  c.Property("DropDownRows", &TdxInplaceDropDownEdit::DropDownRows, &TdxInplaceDropDownEdit::SetDropDownRows).Default(7);
+  c.Property("DropDownWidth", &TdxInplaceDropDownEdit::DropDownWidth, &TdxInplaceDropDownEdit::SetDropDownWidth)
+      .Default(0);
+  c.Property("ImmediateDropDown", &TdxInplaceDropDownEdit::ImmediateDropDown,
+             &TdxInplaceDropDownEdit::SetImmediateDropDown)
+      .Default(true);
+  c.Property("PopupAlignment", &TdxInplaceDropDownEdit::PopupAlignment, &TdxInplaceDropDownEdit::SetPopupAlignment,
+             AlignmentNames)
+      .Default(taLeftJustify);
+  c.Property("PopupBorder", &TdxInplaceDropDownEdit::PopupBorder, &TdxInplaceDropDownEdit::SetPopupBorder,
+             PopupBorderNames)
+      .Default(pbDefault);
+  c.Event("OnCloseUp", &TdxInplaceDropDownEdit::OnCloseUp);
+  c.Event("OnDropDown", &TdxInplaceDropDownEdit::OnDropDown);
+  c.Event("OnEditButtonClick", &TdxInplaceDropDownEdit::OnEditButtonClick);
+}
+
+void PublishCheckEdit(TClassBuilder<TdxInplaceCheckEdit>& c) {
+  c.Property("AllowGrayed", &TdxInplaceCheckEdit::AllowGrayed, &TdxInplaceCheckEdit::SetAllowGrayed).Default(false);
+  c.Property("Glyph", &TdxInplaceCheckEdit::Glyph).Stored(&TdxInplaceCheckEdit::IsGlyphStored);
+  c.Property("GlyphCount", &TdxInplaceCheckEdit::GlyphCount, &TdxInplaceCheckEdit::SetGlyphCount).Default(6);
+  c.Property("ShowNullFieldStyle", &TdxInplaceCheckEdit::ShowNullFieldStyle,
+             &TdxInplaceCheckEdit::SetShowNullFieldStyle, ShowNullFieldStyleNames)
+      .Default(nsGrayedChecked);
+  c.Property("State", &TdxInplaceCheckEdit::StateValue, &TdxInplaceCheckEdit::SetStateValue).Default(0);
+}
+
 }  // namespace
 
 void RegisterEditorsClasses() {
@@ -76,6 +128,18 @@ void RegisterEditorsClasses() {
   RegisterClass<TdxCheckEditStyleController, TdxEditStyleController>("TdxCheckEditStyleController");
   RegisterClass<TCustomdxContainer, TCustomControl>("TCustomdxContainer");
   RegisterClass<TdxInplaceEdit, TWinControl>("TdxInplaceEdit", PublishInplaceEdit);
+  RegisterClass<TdxInplaceTextEdit, TdxInplaceEdit>("TdxInplaceTextEdit", PublishTextEdit);
+  RegisterClass<TdxInplaceMaskEdit, TdxInplaceTextEdit>("TdxInplaceMaskEdit", PublishMaskEdit);
+  RegisterClass<TdxInplaceDropDownEdit, TdxInplaceMaskEdit>("TdxInplaceDropDownEdit", PublishDropDownEdit);
+  RegisterClass<TdxInplaceCheckEdit, TdxInplaceEdit>("TdxInplaceCheckEdit", PublishCheckEdit);
   RegisterClass<TdxInplacePopupControl, TCustomControl>("TdxInplacePopupControl");
+  RegisterClass<TCustomdxCalendar, TdxInplacePopupControl>("TCustomdxCalendar", [](TClassBuilder<TCustomdxCalendar>& c) {
+    c.Event("OnDateSelected", &TCustomdxCalendar::OnDateSelected);
+  });
+  RegisterClass<TdxGridDatePopup, TCustomdxCalendar>("TdxGridDatePopup", [](TClassBuilder<TdxGridDatePopup>& c) {
+    c.Property("ShowToday", &TdxGridDatePopup::ShowToday, &TdxGridDatePopup::SetShowToday).Default(true);
+    c.Property("ShowClear", &TdxGridDatePopup::ShowClear, &TdxGridDatePopup::SetShowClear).Default(false);
+  });
+  RegisterClass<TAMonthListBox, TCustomControl>("TAMonthListBox");
   RegisterClass<TdxContainerHintWindow, TCustomControl>("TdxContainerHintWindow");
 }

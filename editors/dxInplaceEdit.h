@@ -142,6 +142,8 @@ class TdxInplaceEdit : public TWinControl {
 
  protected:
   virtual void DoShowEdit(const TRect& Rect);
+  // The text and modified state that Escape goes back to.
+  void SaveUndoSnapshot();
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void CreateParams(TCreateParams& Params) override;
@@ -204,4 +206,17 @@ class TdxInplaceEdit : public TWinControl {
   TdxStoredValues FStoredValues = 0;
   DWORD FClickTime = 0;
   bool FUpdatingBounds = false;
+};
+
+// Raises the editor's SettingValue while a value is being set, so that the text changes it makes
+// fire no Change.
+class TdxSettingValueScope {
+ public:
+  explicit TdxSettingValueScope(TdxInplaceEdit& Edit) : FEdit(Edit) { FEdit.SettingValue = true; }
+  ~TdxSettingValueScope() { FEdit.SettingValue = false; }
+  TdxSettingValueScope(const TdxSettingValueScope&) = delete;
+  TdxSettingValueScope& operator=(const TdxSettingValueScope&) = delete;
+
+ private:
+  TdxInplaceEdit& FEdit;
 };

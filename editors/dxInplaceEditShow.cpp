@@ -54,9 +54,13 @@ void TdxInplaceEdit::SetEditing(bool Value) {
     if (Value == FEditing) return;
     FEditing = Value;
   }
+  SaveUndoSnapshot();
+  if (!IsInplace() && HasDataDefinition()) Invalidate();
+}
+
+void TdxInplaceEdit::SaveUndoSnapshot() {
   FSavedModified = GetModified();
   FSavedText = Text();
-  if (!IsInplace() && HasDataDefinition()) Invalidate();
 }
 
 void TdxInplaceEdit::Undo() {

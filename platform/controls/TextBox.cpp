@@ -2,8 +2,6 @@
 // behind one engine interface that speaks UTF-16 positions; the box converts to characters.
 #include "controls/TextBox.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -17,6 +15,7 @@
 #include "graphics/Colors.h"
 #include "graphics/FontQt.h"
 #include "rtl/Text.h"
+#include "windows/Clipboard.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
 #include "windows/NativeEditorQt.h"
@@ -73,6 +72,8 @@ class TTextEngine {
   virtual void SetReadOnly(bool Value) = 0;
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;
+  virtual bool CanRedo() const = 0;
+  virtual void Redo() = 0;
   virtual void ClearUndo() = 0;
   virtual void SetPasswordChar(char32_t) {}
   virtual void SetAlignment(Qt::Alignment Value) = 0;
@@ -80,6 +81,7 @@ class TTextEngine {
   virtual void SetScrollBars(TScrollStyle) {}
   virtual void ScrollCaret() = 0;
   static void Notify(TTextBox& Box) { Box.Changed(); }
+  static void NotifySelection(TTextBox& Box) { Box.SelChanged(); }
 };
 
 namespace {
@@ -91,6 +93,8 @@ class TLineEngine : public TTextEngine {
     FEdit->setMaxLength(INT_MAX);
     FEdit->setContextMenuPolicy(Qt::NoContextMenu);
     QObject::connect(FEdit.data(), &QLineEdit::textChanged, [&Box](const QString&) { Notify(Box); });
+    QObject::connect(FEdit.data(), &QLineEdit::selectionChanged, [&Box] { NotifySelection(Box); });
+    QObject::connect(FEdit.data(), &QLineEdit::cursorPositionChanged, [&Box](int, int) { NotifySelection(Box); });
   }
   ~TLineEngine() override { delete FEdit.data(); }
   QWidget* Widget() override { return FEdit; }
@@ -113,6 +117,8 @@ class TLineEngine : public TTextEngine {
   void SetReadOnly(bool Value) override { FEdit->setReadOnly(Value); }
   bool CanUndo() const override { return FEdit->isUndoAvailable(); }
   void Undo() override { FEdit->undo(); }
+  bool CanRedo() const override { return FEdit->isRedoAvailable(); }
+  void Redo() override { FEdit->redo(); }
   void ClearUndo() override {
     const int caret = FEdit->cursorPosition();
     const QSignalBlocker quiet(FEdit.data());
@@ -150,6 +156,8 @@ class TPlainEngine : public TTextEngine {
     FEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QObject::connect(FEdit.data(), &QPlainTextEdit::textChanged, [&Box] { Notify(Box); });
+    QObject::connect(FEdit.data(), &QPlainTextEdit::selectionChanged, [&Box] { NotifySelection(Box); });
+    QObject::connect(FEdit.data(), &QPlainTextEdit::cursorPositionChanged, [&Box] { NotifySelection(Box); });
   }
   ~TPlainEngine() override { delete FEdit.data(); }
   QWidget* Widget() override { return FEdit; }
@@ -171,6 +179,8 @@ class TPlainEngine : public TTextEngine {
   void SetReadOnly(bool Value) override { FEdit->setReadOnly(Value); }
   bool CanUndo() const override { return FEdit->document()->isUndoAvailable(); }
   void Undo() override { FEdit->undo(); }
+  bool CanRedo() const override { return FEdit->document()->isRedoAvailable(); }
+  void Redo() override { FEdit->redo(); }
   void ClearUndo() override { FEdit->document()->clearUndoRedoStacks(); }
   void SetAlignment(Qt::Alignment Value) override {
     QTextOption option = FEdit->document()->defaultTextOption();
@@ -203,6 +213,7 @@ TTextBox::TTextBox(bool MultiLine) : FMultiLine(MultiLine) {
 TTextBox::~TTextBox() {
   Detach();
   OnChange = nullptr;
+  OnSelChange = nullptr;
 }
 
 void TTextBox::Attach(HWND Host) {
@@ -315,13 +326,16 @@ bool TTextBox::ReadOnly() const { return FEngine->ReadOnly(); }
 void TTextBox::SetReadOnly(bool Value) { FEngine->SetReadOnly(Value); }
 bool TTextBox::CanUndo() const { return FEngine->CanUndo(); }
 void TTextBox::Undo() { FEngine->Undo(); }
+bool TTextBox::CanRedo() const { return FEngine->CanRedo(); }
+void TTextBox::Redo() { FEngine->Redo(); }
 void TTextBox::EmptyUndoBuffer() { FEngine->ClearUndo(); }
+bool TTextBox::CanPaste() const { return !ReadOnly() && ClipboardService().HasText(); }
 void TTextBox::ScrollCaret() { FEngine->ScrollCaret(); }
 
 void TTextBox::CopyToClipboard() {
   if (FPasswordChar) return;  // a password never leaves the box
   const String text = SelText();
-  if (!text.empty()) QApplication::clipboard()->setText(ToQt(text));
+  if (!text.empty()) ClipboardService().SetText(text);
 }
 
 void TTextBox::CutToClipboard() {
@@ -332,7 +346,7 @@ void TTextBox::CutToClipboard() {
 
 void TTextBox::PasteFromClipboard() {
   if (ReadOnly()) return;
-  QString text = QApplication::clipboard()->text();
+  QString text = ToQt(ClipboardService().Text());
   if (!FMultiLine) text = text.section(QRegularExpression("[\r\n]"), 0, 0);
   ReplaceSel(FromQt(text));
 }
@@ -408,6 +422,12 @@ void TTextBox::SetVisible(bool Value) {
   if (FHost) FEngine->Widget()->setVisible(Value);
 }
 
+TPoint TTextBox::CaretPos() const {
+  const QRect caret = FEngine->Widget()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  const TRect r = Rect();
+  return {r.Left + caret.center().x(), r.Top + caret.top()};
+}
+
 int TTextBox::LineCount() const { return static_cast<int>(FEngine->Text().count('\n')) + 1; }
 
 int TTextBox::LineIndex(int Line) const {
@@ -437,6 +457,10 @@ void TTextBox::Changed() {
     const auto id = static_cast<int>(GetWindowLong(FHost, GWL_ID));
     SendMessage(GetParent(FHost), WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), FHost.AsLParam());
   }
+}
+
+void TTextBox::SelChanged() {
+  if (OnSelChange) OnSelChange();
 }
 
 bool TTextBox::FilterInput(TMessage& Message) {

@@ -20,6 +20,8 @@ enum : UINT {
   EM_SETREADONLY = 0x00CF, EM_GETPASSWORDCHAR = 0x00D2, EM_SETMARGINS = 0x00D3, EM_GETMARGINS = 0x00D4,
   EM_GETLIMITTEXT = 0x00D5,
   EM_SETLIMITTEXT = EM_LIMITTEXT,
+  // The rich-edit additions the box answers too.
+  EM_CANPASTE = 0x0432, EM_REDO = 0x0454, EM_CANREDO = 0x0455,
 };
 // Notifications an edit control sends its parent in WM_COMMAND (high word of wParam).
 enum : UINT { EN_SETFOCUS = 0x0100, EN_KILLFOCUS = 0x0200, EN_CHANGE = 0x0300, EN_MAXTEXT = 0x0501 };
@@ -86,7 +88,11 @@ class TTextBox {
   void SetModified(bool Value) { FModified = Value; }
   bool CanUndo() const;
   void Undo();
+  bool CanRedo() const;
+  void Redo();
   void EmptyUndoBuffer();
+  // Text on the clipboard and a box that takes it.
+  bool CanPaste() const;
   void ScrollCaret();
   void CutToClipboard();
   void CopyToClipboard();
@@ -107,6 +113,8 @@ class TTextBox {
   bool HideSelection() const { return FHideSelection; }
   void SetHideSelection(bool Value);
   void SetVisible(bool Value);
+  // Where the caret stands (its middle, and its top) in the host's client coordinates.
+  TPoint CaretPos() const;
 
   // Lines of a multi-line box (a single-line box has one).
   int LineCount() const;
@@ -123,10 +131,13 @@ class TTextBox {
 
   // After every change of the text, whoever made it.
   std::function<void()> OnChange;
+  // After every move of the caret or change of the selection.
+  std::function<void()> OnSelChange;
 
  private:
   friend class TTextEngine;
   void Changed();
+  void SelChanged();
   String Cased(const String& Value) const;
   void UpdateSelectionLook();
 

@@ -50,6 +50,9 @@ bool TTextBox::HandleMessage(TMessage& Message) {
     case EM_CANUNDO: r = CanUndo(); break;
     case EM_UNDO:
     case WM_UNDO: r = CanUndo(); Undo(); break;
+    case EM_REDO: r = CanRedo(); Redo(); break;
+    case EM_CANREDO: r = CanRedo(); break;
+    case EM_CANPASTE: r = CanPaste(); break;
     case EM_EMPTYUNDOBUFFER: EmptyUndoBuffer(); break;
     case EM_SETPASSWORDCHAR: SetPasswordChar(static_cast<TKeyChar>(Message.WParam)); break;
     case EM_GETPASSWORDCHAR: r = FPasswordChar; break;

@@ -32,8 +32,11 @@ void TWinControl::BeforeDestruction() {
 }
 
 // Child controls still on this control go with it, as they cannot live without a parent window.
+// The control leaves its parent while it is still a windowed control, so that its form forgets
+// it as its focused and active control.
 TWinControl::~TWinControl() {
   DestroyHandle();
+  if (Parent()) Parent()->RemoveControl(this);
   while (!FControls.empty()) {
     TControl* child = FControls.back();
     RemoveControl(child);

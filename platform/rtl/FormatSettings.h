@@ -32,6 +32,10 @@ struct TFormatSettings {
                                         "七月", "八月", "九月", "十月", "十一月", "十二月"};
   std::array<String, 7> ShortDayNames{"周日", "周一", "周二", "周三", "周四", "周五", "周六"};
   std::array<String, 7> LongDayNames{"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+  // The one-character names a month calendar heads its columns with.
+  std::array<String, 7> ShortestDayNames{"日", "一", "二", "三", "四", "五", "六"};
+  // The first day of the week, counted as the locale counts it: 0 Monday ... 6 Sunday.
+  int FirstDayOfWeek = 0;
   // A year typed with one or two digits lands within this many years before the current year
   // and (100 - this) years after it; 0 puts it in the current century.
   int TwoDigitYearCenturyWindow = 50;

@@ -43,6 +43,9 @@ int CompareText(const String& a, const String& b);
 bool SameText(const String& a, const String& b);
 int AnsiCompareText(const String& a, const String& b);
 bool AnsiSameText(const String& a, const String& b);
+// Orders by the program's locale (Chinese), case-sensitive, as sorted lists of people's text
+// expect; answers -1, 0 or 1.
+int AnsiCompareStr(const String& a, const String& b);
 
 enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
 String StringReplace(const String& s, const String& oldPattern, const String& newPattern, int flags);

@@ -1,6 +1,5 @@
 // Two details of windows: the caption buttons a form's border icons give for each border style
 // (style bits and the native caption's buttons), and the text of an edit aligned to its right side.
-#include <QImage>
 #include <QWidget>
 
 #include "StdControlsKit.h"
@@ -67,19 +66,6 @@ TEST_F(BorderIconsTest, StoredLayoutsGiveTheIconsAsASet) {
 
 using EditAlignmentTest = TStdControlsTest;
 
-// The first and last columns of the edit's text box that hold dark (text) pixels.
-std::pair<int, int> InkColumns(TCustomEdit* Edit) {
-  const QImage image = Windows().Find(Edit->Handle())->NativeEditor->grab().toImage();
-  int first = image.width(), last = -1;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (qGray(image.pixel(x, y)) < 128) {
-        first = std::min(first, x);
-        last = std::max(last, x);
-      }
-  return {first, last};
-}
-
 TEST_F(EditAlignmentTest, RightAlignedTextEndsAtTheRightSideAndStaysThereInANewWindow) {
   auto* left = Add<TEdit>("edtLeft", Bounds(10, 10, 100, 21));
   auto* right = Add<TEdit>("edtRight", Bounds(10, 40, 100, 21));
@@ -90,9 +76,9 @@ TEST_F(EditAlignmentTest, RightAlignedTextEndsAtTheRightSideAndStaysThereInANewW
   ShowForm();
   focus->SetFocus();  // no caret in either box
   Pump();
-  const auto [leftFirst, leftLast] = InkColumns(left);
-  const auto [rightFirst, rightLast] = InkColumns(right);
-  const int width = Windows().Find(right->Handle())->NativeEditor->width();
+  const auto [leftFirst, leftLast] = NativeEditorInkColumns(left->Handle());
+  const auto [rightFirst, rightLast] = NativeEditorInkColumns(right->Handle());
+  const int width = NativeEditorOf(right->Handle()).Width;
   ASSERT_GE(leftLast, 0);
   ASSERT_GE(rightLast, 0);
   EXPECT_LT(leftLast, width / 2);
@@ -100,7 +86,7 @@ TEST_F(EditAlignmentTest, RightAlignedTextEndsAtTheRightSideAndStaysThereInANewW
   EXPECT_EQ(rightLast - rightFirst, leftLast - leftFirst);  // the same text, moved over
   right->RecreateWnd();
   Pump();
-  EXPECT_EQ(InkColumns(right), std::pair(rightFirst, rightLast));
+  EXPECT_EQ(NativeEditorInkColumns(right->Handle()), std::pair(rightFirst, rightLast));
   EXPECT_EQ(right->Alignment(), taRightJustify);
 }
 

@@ -3,6 +3,8 @@
 
 #include "EditorsTestKit.h"
 #include "classes/Filer.h"
+#include "editors/dxCheckEdit.h"
+#include "editors/dxDropDownEdit.h"
 
 namespace {
 
@@ -74,6 +76,54 @@ TEST_F(EditorLayoutTest, ALayoutRestoresEditorsTheirStylesAndTheirController) {
   EXPECT_TRUE(edit->ReadOnly());
   EXPECT_EQ(edit->StoredValues(), svReadOnly);
   EXPECT_EQ(controller->ListenerCount(), 1);
+}
+
+TEST_F(EditorLayoutTest, TextMaskDropDownAndCheckEditorsKeepTheirPropertiesInALayout) {
+  const String text =
+      "object Form1: TForm\n"
+      "  object edtName: TdxInplaceTextEdit\n"
+      "    CharCase = ecUpperCase\n"
+      "    MaxLength = 8\n"
+      "    PasswordChar = '*'\n"
+      "  end\n"
+      "  object edtPhone: TdxInplaceMaskEdit\n"
+      "    EditMask = '(000) 000-0000;0;_'\n"
+      "  end\n"
+      "  object edtPick: TdxInplaceDropDownEdit\n"
+      "    DropDownRows = 12\n"
+      "    PopupAlignment = taRightJustify\n"
+      "    PopupBorder = pbFlat\n"
+      "  end\n"
+      "  object chkTested: TdxInplaceCheckEdit\n"
+      "    AllowGrayed = True\n"
+      "    ShowNullFieldStyle = nsInactive\n"
+      "    State = 2\n"
+      "  end\n"
+      "end\n";
+  ReadLayout(text, Form);
+  auto* name = dynamic_cast<TdxInplaceTextEdit*>(Form->FindComponent("edtName"));
+  auto* phone = dynamic_cast<TdxInplaceMaskEdit*>(Form->FindComponent("edtPhone"));
+  auto* pick = dynamic_cast<TdxInplaceDropDownEdit*>(Form->FindComponent("edtPick"));
+  auto* tested = dynamic_cast<TdxInplaceCheckEdit*>(Form->FindComponent("chkTested"));
+  ASSERT_TRUE(name && phone && pick && tested);
+  EXPECT_EQ(name->CharCase(), ecUpperCase);
+  EXPECT_EQ(name->MaxLength(), 8);
+  EXPECT_EQ(name->PasswordChar(), U'*');
+  EXPECT_EQ(phone->GetEmptyEditText(), "(___) ___-____");
+  EXPECT_EQ(phone->StoredValues(), svEditMask);
+  EXPECT_EQ(pick->DropDownRows(), 12);
+  EXPECT_EQ(pick->PopupBorder(), pbFlat);
+  EXPECT_TRUE(tested->AllowGrayed());
+  EXPECT_EQ(tested->State(), 2);
+
+  const String written = WriteLayout(Form);
+  EXPECT_TRUE(Has(BlockOf(written, "edtName"), "MaxLength = 8"));
+  EXPECT_TRUE(Has(BlockOf(written, "edtName"), "PasswordChar = '*'"));
+  EXPECT_TRUE(Has(BlockOf(written, "edtPhone"), "EditMask = '(000) 000-0000;0;_'"));
+  EXPECT_TRUE(Has(BlockOf(written, "edtPick"), "PopupAlignment = taRightJustify"));
+  EXPECT_FALSE(Has(BlockOf(written, "edtPick"), "ButtonGlyph"));
+  EXPECT_TRUE(Has(BlockOf(written, "chkTested"), "ShowNullFieldStyle = nsInactive"));
+  EXPECT_FALSE(Has(BlockOf(written, "chkTested"), "GlyphCount"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "controls/ControlClasses.h"
 #include "controls/DragDrop.h"
@@ -198,6 +199,7 @@ TNativeEditorView NativeEditorOf(HWND Wnd) {
   TNativeEditorView view;
   if (!editor) return view;
   view.Exists = true;
+  view.Width = editor->width();
   if (auto* line = qobject_cast<QLineEdit*>(editor)) {
     view.Text = line->text().toStdString();
     view.Password = line->echoMode() == QLineEdit::Password;
@@ -219,6 +221,20 @@ int NativeEditorPixels(HWND Wnd, TColor Color) {
   return count;
 }
 
+std::pair<int, int> NativeEditorInkColumns(HWND Wnd) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec || !rec->NativeEditor) return {0, -1};
+  const QImage image = rec->NativeEditor->grab().toImage();
+  int first = image.width(), last = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+  return {first, last};
+}
+
 void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec || !rec->NativeEditor) return;
@@ -231,9 +247,10 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
 
 namespace {
 
+// QUORIN_TEST_OUTPUT, or else the folder of the test program: always inside the build tree.
 std::string TestOutputPath(const std::string& FileName) {
-  const char* dir = std::getenv("QUORIN_TEST_OUTPUT");
-  return (dir ? std::string(dir) + "/" : std::string()) + FileName;
+  if (const char* dir = std::getenv("QUORIN_TEST_OUTPUT")) return std::string(dir) + "/" + FileName;
+  return (std::filesystem::canonical("/proc/self/exe").parent_path() / FileName).string();
 }
 
 QImage ComposedImage(TWindowRecord& Rec) {

@@ -105,8 +105,12 @@ struct TNativeEditorView {
   bool Exists = false;
   String Text;
   bool Password = false;  // characters shown as the password character
+  int Width = 0;
 };
 TNativeEditorView NativeEditorOf(HWND Wnd);
+// The first and last columns of the text box's own drawing that hold dark (text) pixels;
+// {Width, -1} when there are none.
+std::pair<int, int> NativeEditorInkColumns(HWND Wnd);
 // How many pixels of the text box's own drawing have Color (the selection's highlight, say).
 int NativeEditorPixels(HWND Wnd, TColor Color);
 // A key press and release given to the text box as the window system would (QtKey is a Qt key

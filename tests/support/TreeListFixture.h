@@ -1,0 +1,118 @@
+// The tree list in tests: a control that keeps a selection (the base keeps none) and answers sort
+// keys and focus refusals as a test sets them, a builder that grows nodes from indented text, and
+// a fixture that holds one such control on the form fixture's form.
+#pragma once
+
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "rtl/Convert.h"
+#include "support/FormFixture.h"
+#include "treelist/dxTLClasses.h"
+#include "treelist/dxTLControl.h"
+
+class TTestTreeList : public TCustomdxTreeListControl {
+ public:
+  explicit TTestTreeList(TComponent* AOwner) : TCustomdxTreeListControl(AOwner) {}
+  String ClassName() const override { return "TTestTreeList"; }
+
+  // --- a kept selection, refused where CanNodeSelected says so --------------------------------------
+  bool IsNodeSelected(TdxTreeListNode* Node) override {
+    return std::find(Selected.begin(), Selected.end(), Node) != Selected.end();
+  }
+  void SetNodeSelected(TdxTreeListNode* Node, bool Value) override {
+    if (Value == IsNodeSelected(Node) || (Value && !CanNodeSelected(Node))) return;
+    if (Value)
+      Selected.push_back(Node);
+    else
+      std::erase(Selected, Node);
+    TCustomdxTreeListControl::SetNodeSelected(Node, Value);
+  }
+  int GetSelectedCount() override { return int(Selected.size()); }
+  TdxTreeListNode* GetSelectedItem(int Index) override {
+    return Index >= 0 && Index < int(Selected.size()) ? Selected[size_t(Index)] : nullptr;
+  }
+  void ClearSelection() override {
+    Selected.clear();
+    TCustomdxTreeListControl::ClearSelection();
+  }
+  std::vector<TdxTreeListNode*> Selected;
+
+  // --- sort keys: the cell text, as a number when it is one ----------------------------------------
+  Variant GetNodeVariant(TdxTreeListNode* Node, int Column) override {
+    ++KeysFetched;
+    const String text = Node->Strings(Column);
+    int number = 0;
+    return NumericKeys && TryStrToInt(text, number) ? Variant(number) : Variant(text);
+  }
+  bool NumericKeys = true;
+  int KeysFetched = 0;
+
+  bool FocusNode(TdxTreeListNode* Node) override { return !RefuseFocus && TCustomdxTreeListControl::FocusNode(Node); }
+  bool RefuseFocus = false;
+
+  void SetRowsInView(int Rows) { FVisibleRowCount = FFullyVisibleRowCount = Rows; }
+  void ClearCalcLists() override {
+    ++ListsCleared;
+    TCustomdxTreeListControl::ClearCalcLists();
+  }
+  int ListsCleared = 0;
+  // The end of loading, as the layout reader runs it.
+  void RunLoaded() { Loaded(); }
+};
+
+// Grows nodes from lines of text, two blanks of indent per level: "A\n  A1\n  A2\nB". Each node's
+// text in column 0 is its line; Node("A1") finds it again.
+class TTreeBuilder {
+ public:
+  explicit TTreeBuilder(TCustomdxTreeList& List) : FList(List) {}
+  void Build(const std::string& Text) {
+    std::vector<TdxTreeListNode*> path;
+    std::istringstream lines(Text);
+    for (std::string line; std::getline(lines, line);) {
+      const size_t indent = line.find_first_not_of(' ');
+      if (indent == std::string::npos) continue;
+      const size_t level = indent / 2;
+      path.resize(level);
+      TdxTreeListNode* node = level == 0 ? FList.Add() : path.back()->AddChild();
+      node->SetStrings(0, line.substr(indent));
+      FNodes[line.substr(indent)] = node;
+      path.push_back(node);
+    }
+  }
+  TdxTreeListNode* Node(const std::string& Name) const { return FNodes.at(Name); }
+  // Names of the nodes in display order, joined by blanks.
+  static std::string Shown(TCustomdxTreeList& List) {
+    std::string shown;
+    for (int i = 0; i < List.GetAbsoluteCount(); ++i) shown += (i ? " " : "") + List.GetAbsoluteNode(i)->Strings(0);
+    return shown;
+  }
+
+ private:
+  TCustomdxTreeList& FList;
+  std::map<std::string, TdxTreeListNode*> FNodes;
+};
+
+class TTreeListTest : public TControlsTest {
+ protected:
+  void SetUp() override {
+    TControlsTest::SetUp();
+    RegisterTreeListClasses();
+    RegisterClass<TTestTreeList, TCustomdxTreeListControl>("TTestTreeList");
+    List = new TTestTreeList(Form);
+    List->SetName("dg1");
+    Tree = std::make_unique<TTreeBuilder>(*List);
+  }
+  void Build(const std::string& Text) { Tree->Build(Text); }
+  TdxTreeListNode* N(const std::string& Name) const { return Tree->Node(Name); }
+  std::string Shown() const { return TTreeBuilder::Shown(*List); }
+  // Columns named by their captions, each showing the node text of its own index.
+  TdxTreeListColumn* AddColumn(const String& Caption) {
+    TdxTreeListColumn* column = List->CreateColumnOf<TdxTreeListColumn>(Form);
+    column->SetCaption(Caption);
+    return column;
+  }
+  TTestTreeList* List = nullptr;
+  std::unique_ptr<TTreeBuilder> Tree;
+};

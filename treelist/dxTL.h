@@ -1,0 +1,669 @@
+// TCustomdxTreeList: the tree list control's base, a host of in-place editors that shows nodes in
+// rows under bands and multi-row headers. It owns the top-level nodes, the update lock, the display
+// order of the shown rows, the focus, the selection contract, the incremental search, copying to
+// text and the two option sets, and routes its decisions through overridable operations that the
+// tree list control (dxTLControl.h) and the data-aware grid answer from their bands, columns and
+// data. The class is split by concern: dxTLCore.cpp (life, update lock, top level, relayout),
+// dxTLDisplayOrder.cpp, dxTLFocus.cpp, dxTLSelection.cpp, dxTLSearch.cpp, dxTLText.cpp,
+// dxTLSort.cpp, dxTLEditing.cpp and dxTLProperties.cpp.
+#pragma once
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "editors/dxContainer.h"
+#include "controls/StdPaint.h"
+#include "controls/TextBox.h"
+#include "editors/dxInplaceEdit.h"
+#include "treelist/dxTLNode.h"
+#include "treelist/dxTLTypes.h"
+
+class TBitmap;
+
+using TdxTreeListNodeEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node)>;
+using TdxTreeListAllowEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node, bool& Allow)>;
+using TdxTreeListChangeNodeEvent = std::function<void(TObject* Sender, TdxTreeListNode* OldNode, TdxTreeListNode* Node)>;
+using TdxTreeListChangeColumnEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node, int Column)>;
+using TdxTreeListCompareEvent =
+    std::function<void(TObject* Sender, TdxTreeListNode* Node1, TdxTreeListNode* Node2, int& Compare)>;
+
+// Directions of GetNavigationNode.
+enum TdxTreeListNavigation { tlnFirst, tlnPrev, tlnNext, tlnLast };
+
+class TCustomdxTreeList : public TCustomdxContainer {
+ public:
+  explicit TCustomdxTreeList(TComponent* AOwner);
+  ~TCustomdxTreeList() override;
+  String ClassName() const override { return "TCustomdxTreeList"; }
+
+  // --- update lock -------------------------------------------------------------------------------
+  // While the lock is held the display-order lists are dropped and nothing is repainted; the
+  // EndUpdate that brings it back to 0 relays the control out once. An unmatched EndUpdate makes
+  // the lock negative and nothing relays out until it is back at 0.
+  void BeginUpdate();
+  void EndUpdate();
+  void CancelUpdate();
+  int LockUpdate() const { return FLockUpdate; }
+  // Runs Work inside BeginUpdate and EndUpdate, also when it raises.
+  template <class F>
+  void InsideUpdate(F&& Work) {
+    BeginUpdate();
+    try {
+      Work();
+    } catch (...) {
+      EndUpdate();
+      throw;
+    }
+    EndUpdate();
+  }
+  bool IsDestroying() const { return (ComponentState() & csDestroying) != 0; }
+  bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
+
+  // --- top-level nodes ---------------------------------------------------------------------------
+  TdxTreeListNode* Add();
+  TdxTreeListNode* Insert(TdxTreeListNode* Before);
+  int Count() const { return FNodes.Count(); }
+  TdxTreeListNode* Items(int Index) const;
+  int GetTopCount() const { return Count(); }
+  TdxTreeListNode* GetTopItem(int Index) const { return Items(Index); }
+  int IndexOfTopNode(const TdxTreeListNode* Node) const;
+  // Frees every node, the auxiliary ones too, inside one update.
+  void ClearNodes();
+  bool Clearing() const { return FClearing; }
+  void ExpandAll();
+  // Nodes the control owns outside the tree (a grid keeps the rows its filter hides here);
+  // ClearNodes frees them.
+  TdxTreeListNodes& AuxiliaryNodes() { return FAuxiliaryNodes; }
+
+  // --- display order: the shown rows, counted from 0 ---------------------------------------------
+  // The lists answer while valid; otherwise each query walks the tree through expanded nodes.
+  bool AreAbsoluteListsValid() const;
+  int GetAbsoluteCount();
+  int GetAbsoluteIndex(const TdxTreeListNode* Node);
+  TdxTreeListNode* GetAbsoluteNode(int Index);
+  TdxTreeListNode* GetNextVisibleNode(TdxTreeListNode* Node);
+  TdxTreeListNode* GetPrevVisibleNode(TdxTreeListNode* Node);
+  TdxTreeListNode* GetFirstNode() const { return Items(0); }
+  // The last node in display order.
+  TdxTreeListNode* GetLastNode() const;
+  // Position of Node in the sorted reference list; -1 when absent.
+  int IndexInSortedReferences(const TdxTreeListNode* Node) const;
+  bool IsBOF();
+  bool IsEOF();
+  // Expands the node's ancestors and scrolls it into the rows in view.
+  void MakeNodeVisible(TdxTreeListNode* Node);
+  TdxTreeListNode* TopVisibleNode() const { return FTopVisibleNode; }
+  int GetTopIndex();
+  // Makes the node at Index the top row, kept so that the last page stays full.
+  void SetTopIndex(int Index);
+  int FullyVisibleRowCount() const { return FFullyVisibleRowCount; }
+  // The first top-level node becomes the focused node (without events) and the top row.
+  void ResetTopAndFocus();
+  // Forgets every node the control refers to: top, focused, anchor, edited, pressed, hot, dragged.
+  void ClearNodeReferences();
+
+  // --- focus -------------------------------------------------------------------------------------
+  TdxTreeListNode* FocusedNode() const { return FFocusedNode; }
+  TdxTreeListNode* GetFocusedNode() const { return FFocusedNode; }
+  // The focused node's display index; 0 when none.
+  int GetFocusedAbsoluteIndex();
+  // The visual position of the focused column: 0 with row select or past the visible columns,
+  // -1 while no column is focused.
+  int GetFocusedVisibleIndex();
+  void SetFocusedVisibleIndex(int Position);
+  // The column index of the focused cell, -1 when none.
+  int GetFocusedColumn();
+  void NavigateFocused(TdxTreeListNavigation Direction, bool AllNodes);
+  bool GotoNext();
+  bool GotoPrev();
+  // Moves the focus by Delta rows (-1 or 1), extending the selection with Shift in multi-select mode.
+  void MoveFocusedRow(int Delta, bool Shift);
+
+  // Visual order of the shown headers: header row, then band, then position.
+  int GetVisibleColumnCount();
+  int GetVisibleColumnAt(int Position);
+  int GetVisibleColumnPos(int ColumnIndex);
+
+  // --- interaction state -------------------------------------------------------------------------
+  TdxTreeListState State() const { return FState; }
+  void SetState(TdxTreeListState Value);
+
+  // --- incremental search ------------------------------------------------------------------------
+  // Column < 0 means the focused column. Answers whether the search text is not empty.
+  bool StartSearch(int Column, const String& Text);
+  virtual void DoSearch(String& Text, int Mode, bool ClearOnFail);
+  void EndSearch();
+  bool Searching() const { return FSearching; }
+  const String& SearchString() const { return FSearchText; }
+  int SearchColumn() const { return FSearchColumn; }
+
+  // --- copying -----------------------------------------------------------------------------------
+  // The captions of the shown headers in visual order, joined by TAB and ended by CR LF.
+  String GetHeadersAsText();
+  // A group node's text of column 0; else the shown columns' texts in visual order joined by TAB.
+  String GetNodeAsText(TdxTreeListNode* Node);
+  virtual void CopyAllToStrings(TStrings* Strings);
+  virtual void CopySelectedToStrings(TStrings* Strings);
+  void CopySelectedToClipboard();
+
+  // --- editing -----------------------------------------------------------------------------------
+  TdxInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
+  TdxTreeListNode* EditingNode() const { return FEditingNode; }
+  int EditingColumn() const { return FEditingColumn; }
+  // In editing state: validates and posts the editor's value, then hides it; HideEditor gives the
+  // focus back to the control, CloseEditor leaves it where it is.
+  void HideEditor();
+  void CloseEditor();
+  // Forgets the edited cell and hides the editor without posting.
+  void CancelEditState();
+
+  // --- option sets -------------------------------------------------------------------------------
+  TdxTreeListOptions GetOptions() const { return FOptions; }
+  void SetOptions(TdxTreeListOptions Value);
+  TdxTreeListOptions GetOptionsEx() const { return FOptionsEx; }
+  void SetOptionsEx(TdxTreeListOptions Value);
+
+  // --- look (dxTLProperties.cpp) -----------------------------------------------------------------
+  TColor ArrowsColor() const { return FArrowsColor; }
+  void SetArrowsColor(TColor Value) { FArrowsColor = Value; }
+  bool AutoExpandOnSearch() const { return FAutoExpandOnSearch; }
+  void SetAutoExpandOnSearch(bool Value) { FAutoExpandOnSearch = Value; }
+  TColor AutoSearchColor() const { return FAutoSearchColor; }
+  void SetAutoSearchColor(TColor Value) { FAutoSearchColor = Value; }
+  TColor AutoSearchTextColor() const { return FAutoSearchTextColor; }
+  void SetAutoSearchTextColor(TColor Value) { FAutoSearchTextColor = Value; }
+  TColor BandColor() const { return FBandColor; }
+  void SetBandColor(TColor Value) { SetColorProperty(FBandColor, Value); }
+  TFont* BandFont() const { return FBandFont.get(); }
+  void SetBandFont(const TFont* Value) { FBandFont->Assign(Value); }
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
+  int CustomizingRowCount() const { return FCustomizingRowCount; }
+  void SetCustomizingRowCount(int Value) { FCustomizingRowCount = std::max(Value, 2); }
+  bool DblClkExpanding() const { return FDblClkExpanding; }
+  void SetDblClkExpanding(bool Value) { FDblClkExpanding = Value; }
+  int DefaultRowHeight() const { return FRowHeight; }
+  void SetDefaultRowHeight(int Value);
+  bool IsDefaultRowHeightStored() const { return FRowHeightAssigned; }
+  TColor FixedBandLineColor() const { return FFixedBandLineColor; }
+  void SetFixedBandLineColor(TColor Value) { SetColorProperty(FFixedBandLineColor, Value); }
+  int FixedBandLineWidth() const { return FFixedBandLineWidth; }
+  void SetFixedBandLineWidth(int Value) { SetLayoutProperty(FFixedBandLineWidth, std::max(Value, 1)); }
+  TColor GridLineColor() const { return FGridLineColor; }
+  void SetGridLineColor(TColor Value) { SetColorProperty(FGridLineColor, Value); }
+  TColor GroupNodeColor() const { return FGroupNodeColor; }
+  void SetGroupNodeColor(TColor Value) { SetColorProperty(FGroupNodeColor, Value); }
+  TColor GroupNodeTextColor() const { return FGroupNodeTextColor; }
+  void SetGroupNodeTextColor(TColor Value) { SetColorProperty(FGroupNodeTextColor, Value); }
+  TColor HeaderColor() const { return FHeaderColor; }
+  void SetHeaderColor(TColor Value) { SetColorProperty(FHeaderColor, Value); }
+  TFont* HeaderFont() const { return FHeaderFont.get(); }
+  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
+  bool HideFocusRect() const { return FHideFocusRect; }
+  void SetHideFocusRect(bool Value) { SetPaintProperty(FHideFocusRect, Value); }
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool Value) { SetPaintProperty(FHideSelection, Value); }
+  TColor HideSelectionColor() const { return FHideSelectionColor; }
+  void SetHideSelectionColor(TColor Value) { SetColorProperty(FHideSelectionColor, Value); }
+  TColor HideSelectionTextColor() const { return FHideSelectionTextColor; }
+  void SetHideSelectionTextColor(TColor Value) { SetColorProperty(FHideSelectionTextColor, Value); }
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value) { SetColorProperty(FHighlightColor, Value); }
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value) { SetColorProperty(FHighlightTextColor, Value); }
+  int IndentDesc() const { return FIndentDesc; }
+  void SetIndentDesc(int Value) { SetLayoutProperty(FIndentDesc, std::max(Value, 0)); }
+  TdxLookAndFeel LookAndFeel() const { return FLookAndFeel; }
+  void SetLookAndFeel(TdxLookAndFeel Value);
+  int MaxRowLineCount() const { return FMaxRowLineCount; }
+  void SetMaxRowLineCount(int Value) { SetLayoutProperty(FMaxRowLineCount, std::max(Value, -1)); }
+  TFont* PreviewFont() const { return FPreviewFont.get(); }
+  void SetPreviewFont(const TFont* Value) { FPreviewFont->Assign(Value); }
+  int PreviewLines() const { return FPreviewLines; }
+  void SetPreviewLines(int Value) { SetLayoutProperty(FPreviewLines, std::max(Value, -1)); }
+  TColor RowFooterColor() const { return FRowFooterColor; }
+  void SetRowFooterColor(TColor Value) { SetColorProperty(FRowFooterColor, Value); }
+  TColor RowFooterTextColor() const { return FRowFooterTextColor; }
+  void SetRowFooterTextColor(TColor Value) { SetColorProperty(FRowFooterTextColor, Value); }
+  int RowSeparatorLineWidth() const { return FRowSeparatorLineWidth; }
+  void SetRowSeparatorLineWidth(int Value) { SetLayoutProperty(FRowSeparatorLineWidth, std::max(Value, 1)); }
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle Value);
+  bool ShowBands() const { return FShowBands; }
+  void SetShowBands(bool Value) { SetLayoutProperty(FShowBands, Value); }
+  bool ShowGrid() const { return FShowGrid; }
+  void SetShowGrid(bool Value) { SetLayoutProperty(FShowGrid, Value); }
+  bool ShowHeader() const { return FShowHeader; }
+  void SetShowHeader(bool Value) { SetLayoutProperty(FShowHeader, Value); }
+  bool ShowHiddenInCustomizeBox() const { return FShowHiddenInCustomizeBox; }
+  void SetShowHiddenInCustomizeBox(bool Value) { FShowHiddenInCustomizeBox = Value; }
+  bool SimpleCustomizeBox() const { return FSimpleCustomizeBox; }
+  void SetSimpleCustomizeBox(bool Value) { FSimpleCustomizeBox = Value; }
+  bool ShowNewItemRow() const { return FShowNewItemRow; }
+  void SetShowNewItemRow(bool Value) { SetLayoutProperty(FShowNewItemRow, Value); }
+  bool ShowPreviewGrid() const { return FShowPreviewGrid; }
+  void SetShowPreviewGrid(bool Value) { SetLayoutProperty(FShowPreviewGrid, Value); }
+  bool ShowRowFooter() const { return FShowRowFooter; }
+  void SetShowRowFooter(bool Value) { SetLayoutProperty(FShowRowFooter, Value); }
+  DWORD WaitForExpandNodeTime() const { return FWaitForExpandNodeTime; }
+  void SetWaitForExpandNodeTime(DWORD Value) { FWaitForExpandNodeTime = Value; }
+  // The view switches a descendant maps its own properties onto.
+  bool ShowFooter() const { return FShowFooter; }
+  void SetShowFooter(bool Value) { SetLayoutProperty(FShowFooter, Value); }
+  bool ShowIndicator() const { return FShowIndicator; }
+  void SetShowIndicator(bool Value) { SetLayoutProperty(FShowIndicator, Value); }
+  bool HideLeafIndent() const { return FHideLeafIndent; }
+  void SetHideLeafIndent(bool Value) { SetLayoutProperty(FHideLeafIndent, Value); }
+  bool ShowButtons() const { return FShowButtons; }
+  bool ShowLines() const { return FShowLines; }
+  bool ShowRoot() const { return FShowRoot; }
+  TColor TreeLineColor() const { return FTreeLineColor; }
+  int TreeLineStyle() const { return FTreeLineStyle; }
+
+  // --- overridable operations --------------------------------------------------------------------
+  // Node data: abstract here, answered by the tree list control and by data-aware descendants.
+  virtual TdxTreeListNode* CreateNode() = 0;
+  virtual int GetNodeImageIndex(TdxTreeListNode* Node) = 0;
+  virtual int GetNodeSelectedIndex(TdxTreeListNode* Node) = 0;
+  virtual int GetNodeStateIndex(TdxTreeListNode* Node) = 0;
+  virtual Variant GetNodeValue(TdxTreeListNode* Node, int Column) = 0;
+  virtual String GetNodeString(TdxTreeListNode* Node, int Column) = 0;
+  virtual void SetNodeImageIndex(TdxTreeListNode* Node, int Value) = 0;
+  virtual void SetNodeSelectedIndex(TdxTreeListNode* Node, int Value) = 0;
+  virtual void SetNodeStateIndex(TdxTreeListNode* Node, int Value) = 0;
+  virtual void SetNodeString(TdxTreeListNode* Node, int Column, const String& Text) = 0;
+  virtual void SetNodeValue(TdxTreeListNode* Node, int Column, const Variant& Value) = 0;
+  // The sort key of a cell: an empty string here.
+  virtual Variant GetNodeVariant(TdxTreeListNode* Node, int Column);
+  virtual bool GetNodeHasChildren(TdxTreeListNode* Node);
+  // Removes the column's value from the node and its subtree.
+  virtual void DeleteNodeValue(TdxTreeListNode* Node, int Column);
+  virtual bool IsGroupNode(TdxTreeListNode* Node);
+  virtual String GetCellText(TdxTreeListNode* Node, int Column);
+  virtual void BeginNodeAccess(TdxTreeListNode* Node) { (void)Node; }
+  virtual void EndNodeAccess(TdxTreeListNode* Node) { (void)Node; }
+
+  // Node life: a node was added; a node is being freed (its four facts taken before it left).
+  virtual void NodeAdded(TdxTreeListNode* Node);
+  virtual void DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent, TdxTreeListNode* NextVisible,
+                            bool WasLast, bool WasVisible);
+  virtual void ClearCalcLists();
+  virtual void ClearRowHeightCache();
+  // Without a changed node a full rebuild; NodeListChanged asks for the incremental update.
+  virtual void RebuildAbsoluteLists();
+  virtual void LayoutChanged() {}
+  virtual void LinksChanged() {}
+  virtual void Relayout();
+  // Repaints the node's row, or everything from it down with FromNodeDown.
+  virtual void InvalidateNode(TdxTreeListNode* Node, bool FromNodeDown);
+  virtual bool IsAllNodesLoaded() { return true; }
+  virtual bool CanCacheRowHeight() { return true; }
+
+  // Focus.
+  virtual bool FocusNode(TdxTreeListNode* Node);
+  virtual bool CanFocusNode(TdxTreeListNode* Node) { (void)Node; return true; }
+  virtual void SetFocusedNodeAndColumn(TdxTreeListNode* Node, int VisibleColumn, bool MakeVisible);
+  virtual void SetFocusedAbsoluteIndex(int Index);
+  virtual void SetTopVisibleNode(TdxTreeListNode* Node);
+  virtual TdxTreeListNode* GetNavigationNode(TdxTreeListNode* Node, TdxTreeListNavigation Direction, bool AllNodes);
+  virtual bool IsFirstNode(TdxTreeListNode* Node);
+  virtual bool IsLastNode(TdxTreeListNode* Node);
+  virtual int GetVisibleRowCount() { return FVisibleRowCount; }
+  virtual bool SearchText(int Column, const String& Text, TdxTreeListNode*& Node, int Mode);
+
+  // Events.
+  virtual void DoCollapsed(TdxTreeListNode* Node);
+  virtual void DoExpanded(TdxTreeListNode* Node);
+  virtual void DoCollapsing(TdxTreeListNode* Node, bool& Allow);
+  virtual void DoExpanding(TdxTreeListNode* Node, bool& Allow);
+  virtual void DoEdited(TdxTreeListNode* Node);
+  virtual void DoEditing(TdxTreeListNode* Node, bool& Allow);
+  virtual void DoChangeColumn(TdxTreeListNode* Node, int Column);
+  virtual void DoChangeNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node);
+  virtual void DoEditChange(TObject* Sender);
+  virtual void DoEditValidate(TObject* Sender, String& ErrorText, bool& Accept);
+  virtual void LoadStoredLayout() {}
+  virtual void SaveStoredLayout() {}
+
+  // Editing.
+  virtual void AssignEditValue(TdxTreeListNode* Node, int Column, TdxInplaceEdit* Editor);
+  virtual Variant InitEditValue() { return Variant(String()); }
+  virtual bool IsEditorActive();
+  virtual bool IsEditingCell(TdxTreeListNode* Node, int Column) { return Node == FEditingNode && Column == FEditingColumn; }
+  virtual TdxInplaceEdit* FindEditor(int Column) { (void)Column; return FInplaceEdit; }
+
+  // Bands and columns: the tree list has none; the tree list control answers from its own.
+  virtual int GetBandCount() { return 0; }
+  virtual int GetVisibleBandCount() { return 0; }
+  virtual int GetBandIndexByPosition(int Position) { return Position; }
+  virtual int GetBandPosition(int BandIndex) { return BandIndex; }
+  virtual TAlignment GetBandAlignmentByIndex(int BandIndex) { (void)BandIndex; return taLeftJustify; }
+  virtual TAlignment GetVisibleBandAlignment(int Position) { (void)Position; return taLeftJustify; }
+  virtual String GetBandCaptionByIndex(int BandIndex) { (void)BandIndex; return String(); }
+  virtual String GetVisibleBandCaption(int Position) { (void)Position; return String(); }
+  virtual int GetBandWidth(int BandIndex) { (void)BandIndex; return 0; }
+  virtual int GetVisibleBandWidth(int Position) { (void)Position; return 0; }
+  virtual int GetBandMinWidth(int Position) { (void)Position; return 0; }
+  virtual int GetFixedLeftBand() { return -1; }
+  virtual int GetFixedRightBand() { return -1; }
+  virtual int GetGroupIndentWidth() { return 0; }
+  virtual bool IsBandOnlyOwnColumns(int Position) { (void)Position; return false; }
+  virtual bool IsBandSizable(int Position) { (void)Position; return true; }
+  virtual bool IsBandHidden(int BandIndex) { (void)BandIndex; return false; }
+  virtual bool IsBandCustomizingDisabled(int BandIndex) { (void)BandIndex; return false; }
+  virtual int GetBandRowCount(int Position) { (void)Position; return 0; }
+  virtual int GetBandRowColumnCount(int Position, int Row) { (void)Position, (void)Row; return 0; }
+  virtual int GetBandColumn(int Position, int Row, int Index) { (void)Position, (void)Row, (void)Index; return -1; }
+  virtual int GetTotalColumnCount() { return 0; }
+  virtual int GetColumnBandIndex(int Column) { (void)Column; return 0; }
+  virtual int GetColumnRowIndex(int Column) { (void)Column; return 0; }
+  virtual int GetColumnColIndex(int Column) { (void)Column; return 0; }
+  virtual TAlignment GetColumnAlignment(int Column) { (void)Column; return taLeftJustify; }
+  virtual TAlignment GetColumnHeaderAlignment(int Column) { (void)Column; return taLeftJustify; }
+  virtual TBitmap* GetColumnHeaderGlyph(int Column) { (void)Column; return nullptr; }
+  virtual bool HasHeaderGlyph(int Column) { (void)Column; return false; }
+  virtual int GetColumnMaxLineCount(int Column) { (void)Column; return 1; }
+  virtual int GetColumnMinWidth(int Column) { (void)Column; return 0; }
+  virtual int GetColumnWidth(int Column) { (void)Column; return 0; }
+  virtual TdxTreeListColumnSort GetColumnSorted(int Column) { (void)Column; return csNone; }
+  virtual bool IsColumnTabStop(int Column) { (void)Column; return true; }
+  virtual String GetColumnHeaderText(int Column) { (void)Column; return String(); }
+  virtual String GetColumnCaption(int Column) { return GetColumnHeaderText(Column); }
+  virtual TColor GetColumnColor(int Column) { (void)Column; return Color(); }
+  virtual TFont* GetColumnFont(int Column) { (void)Column; return Font(); }
+  virtual bool HasColumnFont(int Column) { (void)Column; return false; }
+  virtual bool IsColumnShown(int Column) { (void)Column; return true; }
+  virtual bool IsColumnSizable(int Column) { (void)Column; return true; }
+  virtual bool IsHeaderHidden(int Column) { (void)Column; return false; }
+  virtual bool IsColumnCustomizingDisabled(int Column) { (void)Column; return false; }
+  virtual int GetBandMaxRowCount() { return 5; }
+  virtual int GetBandPanelRowCount() { return 1; }
+  virtual int GetHeaderPanelMaxRowCount() { return 4; }
+  virtual int GetHeaderPanelRowCount() { return 1; }
+  virtual int GetHeaderMinRowCount() { return 1; }
+  virtual void CalcAutoHeaderPanelHeight() {}
+  virtual void BuildBandHeaderLayout() {}
+  virtual void ApplyBandBestFit(int Position) { (void)Position; }
+  virtual void ApplyColumnBestFit(int Column) { (void)Column; }
+  virtual void DoHeaderClick(int Column) { (void)Column; }
+  virtual void MoveBand(int FromPosition, int ToPosition) { (void)FromPosition, (void)ToPosition; }
+  virtual void HideBand(int BandIndex) { (void)BandIndex; }
+  virtual void ShowBand(int BandIndex, int Position) { (void)BandIndex, (void)Position; }
+  virtual void MoveColumn(int Column, int Position, int Row, int Index) { (void)Column, (void)Position, (void)Row, (void)Index; }
+  virtual void HideHeader(int Column) { (void)Column; }
+  virtual void ShowColumnHeader(int Column, int Position, int Row, int Index) {
+    (void)Column, (void)Position, (void)Row, (void)Index;
+  }
+  virtual void SetBandRowCountByUser(int Value) { (void)Value; }
+  virtual void SetBandWidthByUser(int Position, int Value) { (void)Position, (void)Value; }
+  virtual void SetHeaderPanelRowCountByUser(int Value) { (void)Value; }
+  virtual void SetColumnWidthByUser(int Column, int Value) { (void)Column, (void)Value; }
+  virtual void SetRowHeightByUser(int Value) { SetDefaultRowHeight(Value); }
+  virtual void ScaleHiddenBandWidths(int New, int Old) { (void)New, (void)Old; }
+  virtual void ScaleHiddenColumnWidths(int Position, int New, int Old) { (void)Position, (void)New, (void)Old; }
+
+  // Answers of the option sets.
+  virtual bool IsAutoHeaderPanelHeight() { return FOptionsEx & tlxAutoHeaderPanelHeight; }
+  virtual bool IsAutoSearch() { return FOptionsEx & tlxAutoSearch; }
+  virtual bool IsAutoSort() { return FOptions & tloAutoSort; }
+  virtual bool IsAutoWidth() { return FOptions & tloAutoWidth; }
+  virtual bool IsAnsiSort() { return FOptionsEx & tlxAnsiSort; }
+  virtual bool IsAutoCalcPreviewLines() { return FOptionsEx & tlxAutoCalcPreviewLines; }
+  virtual bool IsBandHeaderWidth() { return FOptionsEx & tlxBandHeaderWidth; }
+  virtual bool IsCaseInsensitive() { return FOptions & tloCaseInsensitive; }
+  virtual bool IsCellMultiSelect() { return FOptionsEx & tlxCellMultiSelect; }
+  virtual bool IsDrawEndEllipsis() { return FOptions & tloDrawEndEllipsis; }
+  virtual bool IsEditingEnabled() { return FOptions & tloEditing; }
+  virtual bool IsEnterShowEditor() { return FOptionsEx & tlxEnterShowEditor; }
+  virtual bool IsEnterThrough() { return (FOptionsEx & tlxEnterThrough) && IsEnterShowEditor(); }
+  virtual bool IsExtCustomizing() { return FOptions & tloExtCustomizing; }
+  virtual bool IsExtMultiSelect() { return FOptions & tloExtMultiSelect; }
+  virtual bool IsHorzThrough() { return FOptionsEx & tlxHorzThrough; }
+  virtual bool IsInvertSelect() { return FOptionsEx & tlxInvertSelect; }
+  virtual bool IsMultiSelect() { return FOptions & tloMultiSelect; }
+  virtual bool IsMultiSort() { return FOptionsEx & tlxMultiSort; }
+  virtual bool IsRowSelect() { return FOptions & tloRowSelect; }
+  virtual bool IsSecondOptionBit23() { return FOptionsEx & tlxBit23; }
+  virtual bool IsShowHourGlass() { return FOptionsEx & tlxShowHourGlass; }
+  virtual bool IsTabThrough() { return FOptions & tloTabThrough; }
+  virtual bool IsUseBitmap() { return FOptionsEx & tlxUseBitmap; }
+  virtual bool IsVertThrough() { return FOptionsEx & tlxVertThrough; }
+  virtual bool IsRowAutoHeight() { return (FOptionsEx & tlxRowAutoHeight) && FMaxRowLineCount != 0; }
+  virtual bool IsPreviewVisible() { return (FOptions & tloPreview) && FPreviewLines != 0; }
+  virtual bool IsRowFooterVisible() { return FShowRowFooter; }
+  // Editing cells with the mouse leaves the wheel to the editor.
+  virtual bool IsMouseScroll() { return !(IsEditingEnabled() && !IsRowSelect()) && (FOptionsEx & tlxMouseScroll); }
+  virtual bool IsFullSizing() { return FOptionsEx & tlxFullSizing; }
+  virtual bool IsFullSizingHeaders() { return FOptionsEx & tlxFullSizing; }
+  virtual bool IsBandButtonClicking() { return FOptionsEx & tlxBandButtonClicking; }
+  virtual bool IsHeaderButtonClicking() { return FOptionsEx & tlxHeaderButtonClicking; }
+  virtual bool IsBandWidthByHeaders() { return IsBandHeaderWidth() && !FShowBands; }
+  virtual bool CanSizeBandPanel() { return FOptionsEx & tlxBandPanelSizing; }
+  virtual bool CanSizeHeaderPanel() { return FOptionsEx & tlxHeaderPanelSizing; }
+  virtual bool CanSizeColumn(int Column) { return (FOptions & tloColumnSizing) && IsColumnSizable(Column); }
+  virtual bool CanSizeRow() { return FOptionsEx & tlxRowSizing; }
+  virtual bool CanDragCollapse() { return FOptionsEx & tlxDragCollapse; }
+  virtual bool CanDragExpand() { return FOptionsEx & tlxDragExpand; }
+  virtual bool CanDragScroll() { return FOptionsEx & tlxDragScroll; }
+  virtual bool HasHorzScrollBar() { return FScrollBars == ssHorizontal || FScrollBars == ssBoth; }
+  virtual bool HasVertScrollBar() { return FScrollBars == ssVertical || FScrollBars == ssBoth; }
+  virtual bool KeepScrollBars() { return false; }
+
+  // Selection. The base stores no selected node: a descendant keeps the list.
+  virtual bool CanNodeSelected(TdxTreeListNode* Node);
+  virtual void ClearSelection();
+  // 0 at the anchor, -1 when the anchor comes later in display order, 1 when earlier.
+  virtual int CompareWithSelectionAnchor(TdxTreeListNode* Node);
+  virtual int DeleteSelectedNodes();
+  virtual void DoSelectedCountChange();
+  virtual int GetSelectedCount() { return 0; }
+  virtual TdxTreeListNode* GetSelectedItem(int Index) { (void)Index; return nullptr; }
+  virtual void InvalidateSelection();
+  virtual bool IsNodeSelected(TdxTreeListNode* Node) { (void)Node; return false; }
+  virtual void SetNodeSelected(TdxTreeListNode* Node, bool Value);
+  virtual void SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* NodeB);
+  virtual void SetSelectionAnchor(TdxTreeListNode* Node) { FSelectionAnchor = Node; }
+  // The outermost bracket fires one count change when the selected count differs at its end.
+  virtual void BeginSelection();
+  virtual void EndSelection();
+  TdxTreeListNode* SelectionAnchor() const { return FSelectionAnchor; }
+  TdxTreeListNode* GetFirstSelectedNode();
+  // Set by a descendant to the first node of its first range selection.
+  TdxTreeListNode* RangeOrigin = nullptr;
+  bool RangeSelecting() const { return FRangeSelecting; }
+
+  // Sorting (dxTLSort.cpp).
+  virtual void ClearSortedColumns() {}
+  // Tie-break of nodes whose keys are all equal: the positions they had before the sort.
+  virtual int CompareIndexes(TdxTreeListNode* Node1, TdxTreeListNode* Node2);
+  // Level -1 sorts every sibling list, else the lists at that depth (0: the top level).
+  virtual void SortNodes(int Level, int ColumnIndex, bool Descending);
+  virtual int GetSortedColumnCount() { return 0; }
+  virtual bool IsSortedColumnDescending(int Position) { (void)Position; return false; }
+  virtual int GetSortedColumnIndex(int Position) { return Position; }
+  virtual bool CanMultiSortColumn(int ColumnIndex) { (void)ColumnIndex; return IsMultiSort(); }
+
+  // --- container hooks ---------------------------------------------------------------------------
+  bool CanEditModify() override { return true; }
+  bool IsValidEditChar(TKeyChar Key) override { (void)Key; return true; }
+  std::unique_ptr<TdxEditStyle> CreateEditStyle(TdxInplaceEdit* Edit) override;
+  bool IsHideFocusRect() override { return FOptions & tloHideFocusRect; }
+  bool IsImmediateEditor() override { return FOptions & tloImmediateEditor; }
+  bool IsShowButtonAlways() override { return FOptionsEx & tlxShowButtonAlways; }
+  TdxPopupBorder GetEditPopupBorder() override { return FLookAndFeel == lfStandard ? pbFrame3D : pbSingle; }
+  // The focused window is the control or lies inside it, or the editor says it has the focus.
+  bool IsControlOrEditorFocused();
+  virtual bool IsHeaderFilterActive() { return false; }
+
+  // --- events ------------------------------------------------------------------------------------
+  TdxTreeListNodeEvent OnCollapsed;
+  TdxTreeListNodeEvent OnExpanded;
+  TdxTreeListNodeEvent OnEdited;
+  TdxTreeListNodeEvent OnDeletion;
+  TdxTreeListAllowEvent OnCollapsing;
+  TdxTreeListAllowEvent OnExpanding;
+  TdxTreeListAllowEvent OnEditing;
+  TdxTreeListChangeColumnEvent OnChangeColumn;
+  TdxTreeListChangeNodeEvent OnChangeNode;
+  TNotifyEvent OnChangeTopVisibleNode;
+  TNotifyEvent OnEditChange;
+  TNotifyEvent OnSelectedCountChange;
+  TdxEditValidateEvent OnEditValidate;
+  TdxTreeListAllowEvent OnCanNodeSelected;
+  TdxTreeListCompareEvent OnCompare;
+
+ protected:
+  friend class TdxTreeListNode;
+  void Loaded() override;
+  void CreateParams(TCreateParams& Params) override;
+  void DoExit() override;
+  // The first step of every destructor of the family: marks the control destroying, destroys its
+  // window and cancels the edit state.
+  void PrepareDestroy();
+  // Recomputes the metrics and rebuilds the lists; skipped while loading or destroying.
+  virtual void RecalcMetrics();
+  // Records the node as the changed node and updates the lists for it.
+  void NodeListChanged(TdxTreeListNode* Node, bool Removing);
+  TdxTreeListNodes& TopLevelNodes() { return FNodes; }
+  // Holds the display-order lists through ClearCalcLists while set.
+  bool FLockClearCalcLists = false;
+  // Node references of the mouse and drag code, cleared when their node goes.
+  TdxTreeListNode* FPressedNode = nullptr;
+  TdxTreeListNode* FHotNode = nullptr;
+  TdxTreeListNode* FDragNode = nullptr;
+  TdxTreeListNode* FNodeBeforePress = nullptr;
+  // Rows in view (a partial row included) and fully visible rows, each at least 1.
+  int FVisibleRowCount = 1;
+  int FFullyVisibleRowCount = 1;
+  // The metrics the relayout recomputes; these are the values before the first layout.
+  int FHeaderHeight = 18;
+  int FRowHeight = 18;
+  int FTextHeight = 11;
+  int FPreviewLineHeight = 11;
+
+ private:
+  // One entry of the sorted reference list: a shown node and its display index.
+  struct TSortedReference {
+    TdxTreeListNode* Node;
+    int Index;
+  };
+  struct TSortEntry;
+
+  // dxTLDisplayOrder.cpp
+  int WalkAbsoluteIndex(const TdxTreeListNode* Node) const;
+  TdxTreeListNode* WalkAbsoluteNode(int Index) const;
+  int WalkAbsoluteCount() const;
+  static TdxTreeListNode* GetNextNodeUp(TdxTreeListNode* Node);
+  void RebuildAllReferences();
+  void InsertReference(TdxTreeListNode* Node);
+  void RemoveReference(TdxTreeListNode* Node);
+  void ClearRowHeightOfNeighbour(TdxTreeListNode* Node);
+  void MoveReferencesAway(TdxTreeListNode* Node, TdxTreeListNode* Target);
+  // dxTLSort.cpp
+  void SortLevel(TdxTreeListNodes* List, int Depth, int ColumnIndex, bool Descending);
+  void SortNodeList(TdxTreeListNodes* List, int ColumnIndex, bool Descending);
+  int CompareKeyChains(const TSortEntry& A, const TSortEntry& B);
+  // dxTLSearch.cpp
+  bool NodeMatches(TdxTreeListNode* Node, int Column, const String& Text);
+  TdxTreeListNode* SearchStep(TdxTreeListNode* Node, bool Backward);
+  // dxTLProperties.cpp
+  void SetColorProperty(TColor& Field, TColor Value);
+  void SetPaintProperty(bool& Field, bool Value);
+  template <class V>
+  void SetLayoutProperty(V& Field, V Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Relayout();
+  }
+  void PanelFontChanged(TObject* Sender);
+  // dxTLEditing.cpp
+  void HideEditorWithoutPosting();
+  void CloseEditing(bool TakeFocus);
+  void ResetFocusedColumnAfterOptions();
+
+  TdxTreeListNodes FNodes;
+  int FLockUpdate = 0;
+  TdxTreeListNode* FFocusedNode = nullptr;
+  TdxTreeListNode* FSelectionAnchor = nullptr;
+  std::vector<TSortedReference> FSortedReferences;
+  std::vector<TdxTreeListNode*> FDisplayNodes;
+  TdxTreeListNode* FChangedNode = nullptr;
+  bool FChangedNodeRemoved = false;
+  // Set by a node being freed: it was a shown row, under this parent.
+  bool FDeletedNodeWasShown = false;
+  TdxTreeListNode* FDeletedNodeParent = nullptr;
+  TdxTreeListNode* FTopVisibleNode = nullptr;
+  TdxTreeListState FState = tlsNormal;
+  bool FClearing = false;
+  bool FRelayouting = false;
+  TdxInplaceEdit* FInplaceEdit = nullptr;
+  TdxTreeListNode* FEditingNode = nullptr;
+  int FEditingColumn = -1;
+  // The visual position of the focused column (-1: none) and the column index it gives (-2: not
+  // computed yet).
+  int FFocusedColumn = -1;
+  int FFocusedColumnIndex = -2;
+  int FSearchColumn = -1;
+  String FSearchText;
+  bool FSearching = false;
+  int FSearchLock = 0;
+  int FSelectionLock = 0;
+  int FSavedSelectedCount = 0;
+  bool FRangeSelecting = false;
+  TdxTreeListNodes FAuxiliaryNodes;
+  // Positions of the nodes of the list being sorted, for the tie-break.
+  const std::unordered_map<const TdxTreeListNode*, int>* FSortPositions = nullptr;
+  TdxTreeListOptions FOptions = DefaultTreeListOptions;
+  TdxTreeListOptions FOptionsEx = DefaultTreeListOptionsEx;
+
+  TColor FArrowsColor = clLime;
+  bool FAutoExpandOnSearch = true;
+  TColor FAutoSearchColor = clNone;
+  TColor FAutoSearchTextColor = clNone;
+  TColor FBandColor = clBtnFace;
+  std::unique_ptr<TFont> FBandFont;
+  TBorderStyle FBorderStyle = bsSingle;
+  int FCustomizingRowCount = 11;
+  bool FDblClkExpanding = true;
+  bool FRowHeightAssigned = false;
+  TColor FFixedBandLineColor = clWindowFrame;
+  int FFixedBandLineWidth = 2;
+  TColor FGridLineColor = clNone;
+  TColor FGroupNodeColor = clBtnFace;
+  TColor FGroupNodeTextColor = clNone;
+  TColor FHeaderColor = clBtnFace;
+  std::unique_ptr<TFont> FHeaderFont;
+  bool FHideFocusRect = true;
+  bool FHideSelection = true;
+  TColor FHideSelectionColor = clBtnFace;
+  TColor FHideSelectionTextColor = clBtnText;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  int FIndentDesc = 20;
+  TdxLookAndFeel FLookAndFeel = lfStandard;
+  int FMaxRowLineCount = -1;
+  std::unique_ptr<TFont> FPreviewFont;
+  int FPreviewLines = 2;
+  TColor FRowFooterColor = cl3DLight;
+  TColor FRowFooterTextColor = clWindowText;
+  int FRowSeparatorLineWidth = 1;
+  TScrollStyle FScrollBars = ssBoth;
+  bool FShowBands = false;
+  bool FShowGrid = false;
+  bool FShowHeader = true;
+  bool FShowHiddenInCustomizeBox = false;
+  bool FSimpleCustomizeBox = false;
+  bool FShowNewItemRow = false;
+  bool FShowPreviewGrid = true;
+  bool FShowRowFooter = false;
+  DWORD FWaitForExpandNodeTime = 500;
+  bool FShowFooter = false;
+  bool FShowIndicator = false;
+  bool FHideLeafIndent = false;
+  bool FShowButtons = true;
+  bool FShowLines = true;
+  bool FShowRoot = true;
+  TColor FTreeLineColor = clGrayText;
+  int FTreeLineStyle = 1;
+};

@@ -1,0 +1,267 @@
+// The tree list's life, its update lock, the top-level nodes, the relayout and the events its
+// overridable dispatchers fire.
+#include "treelist/dxTL.h"
+
+#include "treelist/dxTLEditors.h"
+
+TCustomdxTreeList::TCustomdxTreeList(TComponent* AOwner) : TCustomdxContainer(AOwner) {
+  SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks | csDisplayDragImage);
+  SetBounds(Left(), Top(), 250, 150);
+  SetColor(clWindow);
+  SetParentColor(false);
+  SetTabStop(true);
+  const auto panelFont = [this](TObject* Sender) { PanelFontChanged(Sender); };
+  FBandFont = std::make_unique<TFont>();
+  FBandFont->OnChange = panelFont;
+  FHeaderFont = std::make_unique<TFont>();
+  FHeaderFont->OnChange = panelFont;
+  FPreviewFont = std::make_unique<TFont>();
+  FPreviewFont->SetColor(clBlue);
+  FPreviewFont->OnChange = panelFont;
+}
+
+TCustomdxTreeList::~TCustomdxTreeList() {
+  PrepareDestroy();
+  ClearCalcLists();
+  ClearNodes();
+}
+
+void TCustomdxTreeList::PrepareDestroy() {
+  Destroying();
+  if (HandleAllocated()) DestroyHandle();
+  if (Parent()) SetParent(nullptr);
+  CancelEditState();
+}
+
+void TCustomdxTreeList::Loaded() {
+  TCustomdxContainer::Loaded();
+  Relayout();
+}
+
+void TCustomdxTreeList::CreateParams(TCreateParams& Params) {
+  TCustomdxContainer::CreateParams(Params);
+  Params.Style |= WS_CLIPCHILDREN | WS_TABSTOP;
+  Params.ClassStyle |= CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  // Only the standard look has a window border; the flat looks draw their own frame.
+  if (FBorderStyle == bsSingle && FLookAndFeel == lfStandard) Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomdxTreeList::DoExit() {
+  CloseEditor();
+  TCustomdxContainer::DoExit();
+}
+
+// --- update lock -----------------------------------------------------------------------------------
+
+void TCustomdxTreeList::BeginUpdate() {
+  ++FLockUpdate;
+  FEditingNode = nullptr;
+  FEditingColumn = -1;
+  SetState(tlsNormal);
+  HideEditorWithoutPosting();
+  ClearCalcLists();
+  BeginSelection();
+}
+
+void TCustomdxTreeList::EndUpdate() {
+  --FLockUpdate;
+  try {
+    Relayout();
+  } catch (...) {
+    EndSelection();
+    throw;
+  }
+  EndSelection();
+}
+
+void TCustomdxTreeList::CancelUpdate() {
+  --FLockUpdate;
+  EndSelection();
+}
+
+void TCustomdxTreeList::Relayout() {
+  if (FLockUpdate != 0) return;
+  // The relayout holds the lock itself, so a relayout asked for inside it does nothing.
+  ++FLockUpdate;
+  try {
+    RecalcMetrics();
+  } catch (...) {
+    --FLockUpdate;
+    throw;
+  }
+  --FLockUpdate;
+}
+
+void TCustomdxTreeList::RecalcMetrics() {
+  if (IsLoading() || IsDestroying()) return;
+  ClearCalcLists();
+  LayoutChanged();
+  RebuildAbsoluteLists();
+  LinksChanged();
+  if (!FTopVisibleNode && Count() > 0) SetTopVisibleNode(GetFirstNode());
+  Invalidate();
+}
+
+// --- top-level nodes -------------------------------------------------------------------------------
+
+TdxTreeListNode* TCustomdxTreeList::Add() { return Insert(nullptr); }
+
+TdxTreeListNode* TCustomdxTreeList::Insert(TdxTreeListNode* Before) {
+  TdxTreeListNode* node = CreateNode();
+  const int at = Before ? FNodes.IndexOf(Before) : -1;
+  FNodes.Insert(at >= 0 ? at : FNodes.Count(), node);
+  NodeAdded(node);
+  return node;
+}
+
+TdxTreeListNode* TCustomdxTreeList::Items(int Index) const {
+  return Index >= 0 && Index < FNodes.Count() ? FNodes[Index] : nullptr;
+}
+
+int TCustomdxTreeList::IndexOfTopNode(const TdxTreeListNode* Node) const {
+  return FNodes.IndexOf(const_cast<TdxTreeListNode*>(Node));
+}
+
+namespace {
+
+// Frees every node of List, also when one of them raises; the first error passes on.
+void FreeNodes(TdxTreeListNodes& List) {
+  std::exception_ptr error;
+  for (TdxTreeListNode* node : List) {
+    try {
+      node->Free();
+    } catch (...) {
+      if (!error) error = std::current_exception();
+    }
+  }
+  List.Clear();
+  if (error) std::rethrow_exception(error);
+}
+
+}  // namespace
+
+void TCustomdxTreeList::ClearNodes() {
+  const bool lock = !IsDestroying();
+  if (lock) BeginUpdate();
+  const bool frozen = FLockClearCalcLists;
+  std::exception_ptr error;
+  try {
+    FClearing = true;
+    ClearCalcLists();
+    FLockClearCalcLists = true;
+    ClearSelection();
+    ClearNodeReferences();
+    FreeNodes(FNodes);
+  } catch (...) {
+    error = std::current_exception();
+  }
+  try {
+    FreeNodes(FAuxiliaryNodes);
+  } catch (...) {
+    if (!error) error = std::current_exception();
+  }
+  FNodes.Clear();
+  FLockClearCalcLists = frozen;
+  FClearing = false;
+  if (lock) {
+    try {
+      EndUpdate();
+    } catch (...) {
+      if (!error) error = std::current_exception();
+    }
+  }
+  if (error) std::rethrow_exception(error);
+}
+
+void TCustomdxTreeList::ExpandAll() {
+  if (Count() == 0) return;
+  InsideUpdate([this] {
+    for (int i = 0; i < Count(); ++i) Items(i)->Expand(true);
+  });
+}
+
+void TCustomdxTreeList::ClearNodeReferences() {
+  SetTopVisibleNode(nullptr);
+  FFocusedNode = nullptr;
+  FEditingNode = nullptr;
+  FEditingColumn = -1;
+  FSelectionAnchor = nullptr;
+  FRangeSelecting = false;
+  FDragNode = nullptr;
+  FPressedNode = nullptr;
+  FHotNode = nullptr;
+  FNodeBeforePress = nullptr;
+}
+
+void TCustomdxTreeList::ResetTopAndFocus() {
+  FFocusedNode = GetFirstNode();
+  SetTopVisibleNode(FFocusedNode);
+}
+
+// --- node data answered here ------------------------------------------------------------------------
+
+Variant TCustomdxTreeList::GetNodeVariant(TdxTreeListNode* Node, int Column) {
+  (void)Node, (void)Column;
+  return Variant(String());
+}
+
+bool TCustomdxTreeList::GetNodeHasChildren(TdxTreeListNode* Node) { return Node->Count() > 0; }
+
+void TCustomdxTreeList::DeleteNodeValue(TdxTreeListNode* Node, int Column) { (void)Node, (void)Column; }
+
+bool TCustomdxTreeList::IsGroupNode(TdxTreeListNode* Node) {
+  (void)Node;
+  return false;
+}
+
+String TCustomdxTreeList::GetCellText(TdxTreeListNode* Node, int Column) {
+  (void)Node, (void)Column;
+  return String();
+}
+
+void TCustomdxTreeList::InvalidateNode(TdxTreeListNode* Node, bool FromNodeDown) {
+  (void)Node, (void)FromNodeDown;
+  if (FLockUpdate == 0 && HandleAllocated()) Invalidate();
+}
+
+// --- events ----------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::DoCollapsed(TdxTreeListNode* Node) {
+  if (OnCollapsed) OnCollapsed(this, Node);
+}
+
+void TCustomdxTreeList::DoExpanded(TdxTreeListNode* Node) {
+  if (OnExpanded) OnExpanded(this, Node);
+}
+
+void TCustomdxTreeList::DoCollapsing(TdxTreeListNode* Node, bool& Allow) {
+  if (OnCollapsing) OnCollapsing(this, Node, Allow);
+}
+
+void TCustomdxTreeList::DoExpanding(TdxTreeListNode* Node, bool& Allow) {
+  if (OnExpanding) OnExpanding(this, Node, Allow);
+}
+
+void TCustomdxTreeList::DoEdited(TdxTreeListNode* Node) {
+  if (OnEdited) OnEdited(this, Node);
+}
+
+void TCustomdxTreeList::DoEditing(TdxTreeListNode* Node, bool& Allow) {
+  if (OnEditing) OnEditing(this, Node, Allow);
+}
+
+void TCustomdxTreeList::DoChangeColumn(TdxTreeListNode* Node, int Column) {
+  if (OnChangeColumn) OnChangeColumn(this, Node, Column);
+}
+
+void TCustomdxTreeList::DoChangeNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node) {
+  if (OnChangeNode) OnChangeNode(this, OldNode, Node);
+}
+
+void TCustomdxTreeList::DoEditChange(TObject* Sender) {
+  if (OnEditChange) OnEditChange(Sender);
+}
+
+void TCustomdxTreeList::DoEditValidate(TObject* Sender, String& ErrorText, bool& Accept) {
+  if (OnEditValidate) OnEditValidate(Sender, ErrorText, Accept);
+}

@@ -1,0 +1,312 @@
+// The display order of the shown rows: the sorted reference list (shown nodes ordered by identity,
+// each with its display index) and the display list, rebuilt whole or updated for one inserted or
+// removed node; the walks that answer while the lists are not valid; the node bookkeeping of
+// NodeAdded and DeletingNode; the top row.
+#include <algorithm>
+
+#include "treelist/dxTL.h"
+
+namespace {
+
+// Calls Visit for every node of List and of the expanded subtrees below it, in display order,
+// until Visit answers false. No recursion: trees may be deep.
+template <class F>
+void WalkShown(const TdxTreeListNodes& List, F Visit) {
+  std::vector<std::pair<const TdxTreeListNode*, int>> stack;  // parent (nil: top level), next child
+  auto childAt = [&List](const TdxTreeListNode* Parent, int Index) {
+    return Parent ? Parent->Items(Index) : (Index < List.Count() ? List[Index] : nullptr);
+  };
+  stack.emplace_back(nullptr, 0);
+  while (!stack.empty()) {
+    auto& [parent, next] = stack.back();
+    TdxTreeListNode* node = childAt(parent, next++);
+    if (!node) {
+      stack.pop_back();
+      continue;
+    }
+    if (!Visit(node)) return;
+    if (node->Expanded() && node->Count() > 0) stack.emplace_back(node, 0);
+  }
+}
+
+bool ReferenceBefore(const auto& Reference, const TdxTreeListNode* Node) {
+  return std::less<const TdxTreeListNode*>()(Reference.Node, Node);
+}
+
+}  // namespace
+
+bool TCustomdxTreeList::AreAbsoluteListsValid() const { return !FDisplayNodes.empty() && !IsDestroying(); }
+
+int TCustomdxTreeList::IndexInSortedReferences(const TdxTreeListNode* Node) const {
+  const auto it = std::lower_bound(FSortedReferences.begin(), FSortedReferences.end(), Node,
+                                   [](const TSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
+  return it != FSortedReferences.end() && it->Node == Node ? int(it - FSortedReferences.begin()) : -1;
+}
+
+// --- walks ------------------------------------------------------------------------------------------
+
+int TCustomdxTreeList::WalkAbsoluteIndex(const TdxTreeListNode* Node) const {
+  int index = 0, found = -1;
+  WalkShown(FNodes, [&](const TdxTreeListNode* n) {
+    if (n == Node) found = index;
+    ++index;
+    return found < 0;
+  });
+  return found;
+}
+
+TdxTreeListNode* TCustomdxTreeList::WalkAbsoluteNode(int Index) const {
+  TdxTreeListNode* found = nullptr;
+  int index = 0;
+  WalkShown(FNodes, [&](TdxTreeListNode* n) {
+    if (index++ == Index) found = n;
+    return !found;
+  });
+  return found;
+}
+
+int TCustomdxTreeList::WalkAbsoluteCount() const {
+  int count = 0;
+  WalkShown(FNodes, [&](const TdxTreeListNode*) { return ++count, true; });
+  return count;
+}
+
+TdxTreeListNode* TCustomdxTreeList::GetNextNodeUp(TdxTreeListNode* Node) {
+  for (; Node; Node = Node->Parent())
+    if (TdxTreeListNode* next = Node->GetNextSibling()) return next;
+  return nullptr;
+}
+
+// --- display-order queries ---------------------------------------------------------------------------
+
+int TCustomdxTreeList::GetAbsoluteCount() {
+  return AreAbsoluteListsValid() ? int(FDisplayNodes.size()) : WalkAbsoluteCount();
+}
+
+int TCustomdxTreeList::GetAbsoluteIndex(const TdxTreeListNode* Node) {
+  if (!Node || Count() == 0) return -1;
+  if (!AreAbsoluteListsValid()) return WalkAbsoluteIndex(Node);
+  const int at = IndexInSortedReferences(Node);
+  return at < 0 ? -1 : FSortedReferences[at].Index;
+}
+
+TdxTreeListNode* TCustomdxTreeList::GetAbsoluteNode(int Index) {
+  if (!AreAbsoluteListsValid()) return Index < 0 ? nullptr : WalkAbsoluteNode(Index);
+  return Index >= 0 && Index < int(FDisplayNodes.size()) ? FDisplayNodes[Index] : nullptr;
+}
+
+// A node missing from valid lists (hidden by a collapse) is answered by walking from it.
+TdxTreeListNode* TCustomdxTreeList::GetNextVisibleNode(TdxTreeListNode* Node) {
+  if (!Node) return nullptr;
+  if (AreAbsoluteListsValid()) {
+    const int at = IndexInSortedReferences(Node);
+    if (at >= 0) {
+      const size_t next = size_t(FSortedReferences[at].Index) + 1;
+      return next < FDisplayNodes.size() ? FDisplayNodes[next] : nullptr;
+    }
+  }
+  if (Node->Expanded() && Node->Count() > 0) return Node->GetFirstChild();
+  return GetNextNodeUp(Node);
+}
+
+TdxTreeListNode* TCustomdxTreeList::GetPrevVisibleNode(TdxTreeListNode* Node) {
+  if (!Node) return nullptr;
+  if (AreAbsoluteListsValid()) {
+    const int at = IndexInSortedReferences(Node);
+    if (at >= 0) {
+      const int prev = FSortedReferences[at].Index - 1;
+      return prev >= 0 ? FDisplayNodes[prev] : nullptr;
+    }
+  }
+  TdxTreeListNode* prev = Node->GetPrevSibling();
+  return prev ? prev->GetLastExpandedDescendant() : Node->Parent();
+}
+
+TdxTreeListNode* TCustomdxTreeList::GetLastNode() const {
+  return Count() > 0 ? Items(Count() - 1)->GetLastExpandedDescendant() : nullptr;
+}
+
+bool TCustomdxTreeList::IsBOF() { return Count() == 0 || FFocusedNode == GetFirstNode(); }
+
+bool TCustomdxTreeList::IsEOF() { return Count() == 0 || FFocusedNode == GetLastNode(); }
+
+bool TCustomdxTreeList::IsFirstNode(TdxTreeListNode* Node) { return Node && Node == GetFirstNode(); }
+
+bool TCustomdxTreeList::IsLastNode(TdxTreeListNode* Node) { return Node && Node == GetLastNode(); }
+
+// --- the lists ---------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::ClearCalcLists() {
+  if (FLockClearCalcLists) return;
+  FSortedReferences.clear();
+  FDisplayNodes.clear();
+  FFocusedColumnIndex = -2;
+  ClearRowHeightCache();
+}
+
+void TCustomdxTreeList::ClearRowHeightCache() {
+  if (FLockClearCalcLists || IsDestroying()) return;
+  const auto clear = [](TdxTreeListNodes& List) {
+    std::vector<TdxTreeListNode*> pending(List.begin(), List.end());
+    while (!pending.empty()) {
+      TdxTreeListNode* node = pending.back();
+      pending.pop_back();
+      node->RowHeight = 0;
+      node->RowLineCount = 0;
+      for (int i = 0; i < node->Count(); ++i) pending.push_back(node->Items(i));
+    }
+  };
+  clear(FNodes);
+}
+
+void TCustomdxTreeList::RebuildAbsoluteLists() {
+  if (!FChangedNode) {
+    RebuildAllReferences();
+  } else if (!AreAbsoluteListsValid()) {
+    if (!FChangedNodeRemoved) RebuildAllReferences();
+  } else if (FChangedNodeRemoved) {
+    RemoveReference(FChangedNode);
+  } else {
+    InsertReference(FChangedNode);
+  }
+}
+
+void TCustomdxTreeList::RebuildAllReferences() {
+  FDisplayNodes.clear();
+  WalkShown(FNodes, [this](TdxTreeListNode* n) { return FDisplayNodes.push_back(n), true; });
+  FSortedReferences.clear();
+  FSortedReferences.reserve(FDisplayNodes.size());
+  for (size_t i = 0; i < FDisplayNodes.size(); ++i) FSortedReferences.push_back({FDisplayNodes[i], int(i)});
+  std::sort(FSortedReferences.begin(), FSortedReferences.end(),
+            [](const TSortedReference& a, const TSortedReference& b) { return ReferenceBefore(a, b.Node); });
+}
+
+void TCustomdxTreeList::InsertReference(TdxTreeListNode* Node) {
+  // The new node takes the place of the node that follows its subtree.
+  TdxTreeListNode* follower = GetNextNodeUp(Node);
+  int index = int(FDisplayNodes.size());
+  if (follower) {
+    const int at = IndexInSortedReferences(follower);
+    if (at < 0) return RebuildAllReferences();
+    index = FSortedReferences[at].Index;
+  }
+  if (index < int(FDisplayNodes.size()))
+    for (TSortedReference& reference : FSortedReferences)
+      if (reference.Index >= index) ++reference.Index;
+  const auto place = std::lower_bound(FSortedReferences.begin(), FSortedReferences.end(), Node,
+                                      [](const TSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
+  FSortedReferences.insert(place, {Node, index});
+  FDisplayNodes.insert(FDisplayNodes.begin() + index, Node);
+  ClearRowHeightOfNeighbour(Node->Parent());
+}
+
+void TCustomdxTreeList::RemoveReference(TdxTreeListNode* Node) {
+  const int at = IndexInSortedReferences(Node);
+  if (at < 0) return;
+  const int index = FSortedReferences[at].Index;
+  FSortedReferences.erase(FSortedReferences.begin() + at);
+  for (TSortedReference& reference : FSortedReferences)
+    if (reference.Index > index) --reference.Index;
+  FDisplayNodes.erase(FDisplayNodes.begin() + index);
+  ClearRowHeightOfNeighbour(FDeletedNodeParent);
+}
+
+// The tree lines of the last two children change when a sibling comes or goes.
+void TCustomdxTreeList::ClearRowHeightOfNeighbour(TdxTreeListNode* Parent) {
+  if (!Parent || Parent->Count() < 1) return;
+  for (int i = std::max(0, Parent->Count() - 2); i < Parent->Count(); ++i) Parent->Items(i)->RowHeight = 0;
+}
+
+void TCustomdxTreeList::NodeListChanged(TdxTreeListNode* Node, bool Removing) {
+  FChangedNode = Node;
+  FChangedNodeRemoved = Removing;
+  try {
+    RebuildAbsoluteLists();
+  } catch (...) {
+    FChangedNode = nullptr;
+    throw;
+  }
+  FChangedNode = nullptr;
+}
+
+// --- node bookkeeping --------------------------------------------------------------------------------
+
+void TCustomdxTreeList::NodeAdded(TdxTreeListNode* Node) {
+  CancelEditState();
+  if (!FTopVisibleNode) SetTopVisibleNode(Node);
+  if (!FFocusedNode) FFocusedNode = FTopVisibleNode;
+  if (FLockUpdate != 0) return;
+  if (!IsLoading() && !IsDestroying() && Node->IsVisible()) NodeListChanged(Node, false);
+  TdxTreeListNode* from = Node->GetPrevSiblingOrParent();
+  InvalidateNode(from ? from : Node, true);
+}
+
+void TCustomdxTreeList::DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent,
+                                     TdxTreeListNode* NextVisible, bool WasLast, bool WasVisible) {
+  (void)WasLast;
+  if (OnDeletion) OnDeletion(this, Node);
+  if (FClearing) return;
+  if (IsNodeSelected(Node)) SetNodeSelected(Node, false);
+  if (Count() == 0) {
+    if (!IsDestroying()) ClearCalcLists();
+    ClearNodeReferences();
+    if (FLockUpdate == 0 && !IsDestroying()) Invalidate();
+    return;
+  }
+  TdxTreeListNode* target = PrevSiblingOrParent ? PrevSiblingOrParent : NextVisible;
+  const bool wasTop = FTopVisibleNode == Node, wasFocused = FFocusedNode == Node;
+  MoveReferencesAway(Node, target);
+  CancelEditState();
+  if (FDeletedNodeWasShown && FLockUpdate == 0 && !IsDestroying()) NodeListChanged(Node, true);
+  if (WasVisible) InvalidateNode(wasTop || wasFocused ? target : (PrevSiblingOrParent ? PrevSiblingOrParent : NextVisible), true);
+}
+
+void TCustomdxTreeList::MoveReferencesAway(TdxTreeListNode* Node, TdxTreeListNode* Target) {
+  if (FTopVisibleNode == Node) SetTopVisibleNode(Target);
+  if (FFocusedNode == Node) FFocusedNode = Target;
+  if (FSelectionAnchor == Node) FSelectionAnchor = Target;
+  if (RangeOrigin == Node) RangeOrigin = nullptr;
+  for (TdxTreeListNode** reference : {&FPressedNode, &FHotNode, &FNodeBeforePress, &FDragNode, &FEditingNode})
+    if (*reference == Node) *reference = nullptr;
+}
+
+// --- the top row -------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::SetTopVisibleNode(TdxTreeListNode* Node) {
+  FTopVisibleNode = Node;
+  if (OnChangeTopVisibleNode && !IsDestroying()) OnChangeTopVisibleNode(this);
+}
+
+int TCustomdxTreeList::GetTopIndex() { return FTopVisibleNode ? GetAbsoluteIndex(FTopVisibleNode) : -1; }
+
+void TCustomdxTreeList::SetTopIndex(int Index) {
+  CloseEditor();
+  const int count = GetAbsoluteCount();
+  if (Index == GetTopIndex() || count <= 1) return;
+  Index = std::clamp(Index, 0, std::max(0, count - FFullyVisibleRowCount));
+  if (Index == GetTopIndex()) return;
+  SetTopVisibleNode(GetAbsoluteNode(Index));
+  if (FLockUpdate == 0 && HandleAllocated()) Invalidate();
+}
+
+void TCustomdxTreeList::MakeNodeVisible(TdxTreeListNode* Node) {
+  if (!Node) return;
+  const bool lock = !Node->IsVisible();
+  if (lock) BeginUpdate();
+  try {
+    if (lock) {
+      std::vector<TdxTreeListNode*> ancestors;
+      for (TdxTreeListNode* p = Node->Parent(); p; p = p->Parent()) ancestors.push_back(p);
+      for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) (*it)->SetExpanded(true);
+    }
+    const int index = GetAbsoluteIndex(Node), top = GetTopIndex();
+    if (index >= 0 && (top < 0 || index < top))
+      SetTopIndex(index);
+    else if (index >= top + FFullyVisibleRowCount)
+      SetTopIndex(index - FFullyVisibleRowCount + 1);
+  } catch (...) {
+    if (lock) EndUpdate();
+    throw;
+  }
+  if (lock) EndUpdate();
+}

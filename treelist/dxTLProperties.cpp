@@ -1,0 +1,84 @@
+// The look of the tree list: property setters that repaint, relayout or make the window again, the
+// panel fonts, and the two option sets with the side effects of changing them.
+#include "treelist/dxTL.h"
+
+void TCustomdxTreeList::SetColorProperty(TColor& Field, TColor Value) {
+  if (Field == Value) return;
+  Field = Value;
+  Invalidate();
+}
+
+void TCustomdxTreeList::SetPaintProperty(bool& Field, bool Value) {
+  if (Field == Value) return;
+  Field = Value;
+  Invalidate();
+}
+
+void TCustomdxTreeList::PanelFontChanged(TObject* Sender) {
+  (void)Sender;
+  if (!IsLoading()) SetParentFont(false);
+  Relayout();
+}
+
+void TCustomdxTreeList::SetBorderStyle(TBorderStyle Value) {
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  RecreateWnd();
+}
+
+void TCustomdxTreeList::SetScrollBars(TScrollStyle Value) {
+  if (FScrollBars == Value) return;
+  FScrollBars = Value;
+  RecreateWnd();
+}
+
+void TCustomdxTreeList::SetDefaultRowHeight(int Value) {
+  if (FRowHeight == Value) return;
+  FRowHeight = Value;
+  FRowHeightAssigned = true;
+  Relayout();
+}
+
+void TCustomdxTreeList::SetLookAndFeel(TdxLookAndFeel Value) {
+  if (FLookAndFeel == Value) return;
+  FEditingNode = nullptr;
+  FEditingColumn = -1;
+  HideEditor();
+  FLookAndFeel = Value;
+  SetScrollBarMode(Value == lfUltraFlat ? 2 : 0);
+  RecreateWnd();
+  Relayout();
+}
+
+// --- option sets ------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::SetOptions(TdxTreeListOptions Value) {
+  if (Value == FOptions) return;
+  CloseEditor();
+  InsideUpdate([&] {
+    if (Value & tloRowSelect) FOptionsEx &= ~tlxInvertSelect;
+    if ((Value & tloAutoSort) && !(FOptions & tloAutoSort)) ClearSortedColumns();
+    FOptions = Value;
+    if (!IsLoading()) ResetFocusedColumnAfterOptions();
+  });
+}
+
+void TCustomdxTreeList::ResetFocusedColumnAfterOptions() {
+  ClearSelection();
+  if (FFocusedNode) FFocusedNode->SetSelected(true);
+  if (!IsRowSelect() && GetFocusedVisibleIndex() == -1) SetFocusedVisibleIndex(0);
+}
+
+void TCustomdxTreeList::SetOptionsEx(TdxTreeListOptions Value) {
+  if (Value == FOptionsEx) return;
+  CloseEditor();
+  InsideUpdate([&] {
+    if (Value & tlxInvertSelect) FOptions &= ~tloRowSelect;
+    const bool multiSortOff = (FOptionsEx & tlxMultiSort) && !(Value & tlxMultiSort);
+    if (multiSortOff || ((FOptionsEx ^ Value) & tlxAnsiSort)) ClearSortedColumns();
+    const bool autoHeightOn = !(FOptionsEx & tlxAutoHeaderPanelHeight) && (Value & tlxAutoHeaderPanelHeight);
+    FOptionsEx = Value;
+    if (autoHeightOn) CalcAutoHeaderPanelHeight();
+    if (FSearching && !(Value & tlxAutoSearch)) EndSearch();
+  });
+}

@@ -1,0 +1,86 @@
+// The selection contract: the anchor, the range walk, the bracket that fires one count change, the
+// same-parent rule and the repaint of selected rows. Storing selected nodes is a descendant's.
+#include "treelist/dxTL.h"
+
+bool TCustomdxTreeList::CanNodeSelected(TdxTreeListNode* Node) {
+  bool allow = true;
+  if (OnCanNodeSelected) OnCanNodeSelected(this, Node, allow);
+  if (allow && !IsExtMultiSelect())
+    if (TdxTreeListNode* first = GetFirstSelectedNode()) allow = Node->Parent() == first->Parent();
+  return allow;
+}
+
+void TCustomdxTreeList::ClearSelection() {
+  FRangeSelecting = false;
+  DoSelectedCountChange();
+}
+
+int TCustomdxTreeList::CompareWithSelectionAnchor(TdxTreeListNode* Node) {
+  const int node = GetAbsoluteIndex(Node), anchor = GetAbsoluteIndex(FSelectionAnchor);
+  return anchor == node ? 0 : anchor > node ? -1 : 1;
+}
+
+int TCustomdxTreeList::DeleteSelectedNodes() {
+  FRangeSelecting = false;
+  return GetSelectedCount();
+}
+
+void TCustomdxTreeList::DoSelectedCountChange() {
+  if (!IsDestroying() && FSelectionLock == 0 && OnSelectedCountChange) OnSelectedCountChange(this);
+}
+
+void TCustomdxTreeList::SetNodeSelected(TdxTreeListNode* Node, bool Value) {
+  (void)Node, (void)Value;
+  DoSelectedCountChange();
+}
+
+void TCustomdxTreeList::BeginSelection() {
+  if (FSelectionLock++ == 0) FSavedSelectedCount = GetSelectedCount();
+}
+
+void TCustomdxTreeList::EndSelection() {
+  if (--FSelectionLock == 0 && GetSelectedCount() != FSavedSelectedCount) DoSelectedCountChange();
+}
+
+void TCustomdxTreeList::SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* NodeB) {
+  // An end hidden by a collapse stands for its nearest shown ancestor.
+  const auto shown = [](TdxTreeListNode* Node) {
+    while (Node && !Node->IsVisible()) Node = Node->Parent();
+    return Node;
+  };
+  NodeA = shown(NodeA);
+  NodeB = shown(NodeB);
+  if (!NodeA || !NodeB) return;
+  BeginSelection();
+  try {
+    int indexA = GetAbsoluteIndex(NodeA), indexB = GetAbsoluteIndex(NodeB);
+    TdxTreeListNode* node = NodeA;
+    TdxTreeListNode* last = NodeB;
+    if (indexB < indexA) {
+      std::swap(node, last);
+      std::swap(indexA, indexB);
+    }
+    // The walk stops at the end node, after as many nodes as the indexes span, or at the last row.
+    for (int left = indexB - indexA + 1; node && left > 0; --left) {
+      node->SetSelected(true);
+      if (node == last) break;
+      node = GetNextVisibleNode(node);
+    }
+  } catch (...) {
+    EndSelection();
+    throw;
+  }
+  EndSelection();
+}
+
+TdxTreeListNode* TCustomdxTreeList::GetFirstSelectedNode() {
+  if (GetSelectedCount() > 0) return GetSelectedItem(0);
+  return RangeOrigin;
+}
+
+void TCustomdxTreeList::InvalidateSelection() {
+  if (FFocusedNode) InvalidateNode(FFocusedNode, false);
+  const int count = GetSelectedCount();
+  if (count > 10) return Invalidate();
+  for (int i = 0; i < count; ++i) InvalidateNode(GetSelectedItem(i), false);
+}
