@@ -46,6 +46,21 @@ void CentreLine(TdxBarItemLinks* Links, int First, int End, int Thickness, int S
   }
 }
 
+// An item aligned in a single line moves to the centre or the end of the line Limit long, or
+// fills it up to there (never shorter than its minimal Length).
+void AlignInLine(TRect& R, TdxBarItemAlign Align, int Limit, int Length, bool Vertical) {
+  if (Align == iaLeft) return;
+  int& nearEdge = Vertical ? R.Top : R.Left;
+  int& farEdge = Vertical ? R.Bottom : R.Right;
+  if (Align == iaClient) {
+    farEdge = std::max(Limit, nearEdge + Length);
+    return;
+  }
+  const int shift = Align == iaCenter ? (Limit - farEdge) / 2 : Limit - farEdge;
+  nearEdge += shift;
+  farEdge += shift;
+}
+
 }  // namespace
 
 int TdxBarControl::EmptyBarSize() const { return BarManager() ? BarManager()->ButtonSize() : 0; }
@@ -75,77 +90,95 @@ TSize TdxBarControl::CaptionButtonsExtent() const {
 
 // --- wrapping -----------------------------------------------------------------------------------
 
+namespace {
+
+// A control as the wrapping sees it, and whether it came to begin a line.
+struct TWrapItem {
+  TdxBarItemControl* Control;
+  int Length;
+  int Size;
+  bool BeginsGroup;
+  bool LineStart = false;
+};
+
+struct TWrapResult {
+  int LastLength = 0;
+  int LastThickness = 0;
+  int Widest = 0;
+  // The lines before the last one, with the gaps between them.
+  int Across = 0;
+};
+
 // A line breaks before the last group that began on it (so that groups stay whole), or before the
 // control that does not fit when no group began there; after such a break inside a group, the
 // next group begins a line of its own.
-void TdxBarControl::WrapControls(TdxBarDockingStyle Side, int Length, TSize& Size) {
-  const bool vertical = IsVerticalDockingStyle(Side);
-  TdxBarItemLinks* links = ItemLinks();
-  const int count = links->ShownItemCount();
-  int wrap = std::max(Length, Along(Size, vertical));
-  if (Side != dsNone && HasMark()) wrap -= kMarkSize;
-  const int separator = GetSeparatorSize();
-  int position = 0, thickness = 0, total = 0, widest = 0, lineFirst = 0;
+TWrapResult WrapLines(std::vector<TWrapItem>& Items, int Wrap, int Separator) {
+  TWrapResult r;
+  const int count = static_cast<int>(Items.size());
+  int lineFirst = 0, groupStart = -1, groupLength = 0, groupThickness = 0;
   bool forced = false, wentBack = false;
-  int groupStart = -1, groupPosition = 0, groupThickness = 0;
   for (int i = 0; i < count;) {
-    TdxBarItemLink* link = links->ShownItems(i);
-    TdxBarItemControl* control = ControlOf(link);
-    if (!control) {
-      ++i;
-      continue;
-    }
-    const int length = ControlLength(control, vertical);
-    const int size = ControlThickness(control, vertical);
+    TWrapItem& item = Items[static_cast<size_t>(i)];
     const bool first = i == lineFirst;
-    const int gap = !first && link->BeginGroup() ? separator : 0;
-    if ((first || position + gap + length <= wrap) && !(gap > 0 && forced)) {
-      control->SetLineStart(false);
-      if (gap > 0 && position >= 1) groupStart = i, groupPosition = position, groupThickness = thickness;
-      position += gap + length;
-      thickness = std::max(thickness, size);
+    const int gap = !first && item.BeginsGroup ? Separator : 0;
+    if ((first || r.LastLength + gap + item.Length <= Wrap) && !(gap > 0 && forced)) {
+      item.LineStart = false;
+      if (gap > 0 && r.LastLength >= 1) groupStart = i, groupLength = r.LastLength, groupThickness = r.LastThickness;
+      r.LastLength += gap + item.Length;
+      r.LastThickness = std::max(r.LastThickness, item.Size);
       wentBack = false;
       ++i;
       continue;
     }
-    control->SetLineStart(true);
-    if (groupStart >= 0 && !wentBack) {
-      TdxBarItemControl* start = links->ShownItems(groupStart)->Control();
-      total += separator + groupThickness;
-      widest = std::max(widest, groupPosition);
-      start->SetLineStart(true);
-      position = ControlLength(start, vertical);
-      thickness = ControlThickness(start, vertical);
-      lineFirst = groupStart;
-      i = groupStart + 1;
-      groupStart = -1;
-      forced = false;
-      wentBack = true;
-      continue;
-    }
-    total += gap + thickness;
-    widest = std::max(widest, position);
-    forced = gap == 0;
-    position = length;
-    thickness = size;
-    lineFirst = i;
+    item.LineStart = true;
+    const bool backToGroup = groupStart >= 0 && !wentBack;
+    const TWrapItem& start = backToGroup ? Items[static_cast<size_t>(groupStart)] : item;
+    r.Across += (backToGroup ? Separator : gap) + (backToGroup ? groupThickness : r.LastThickness);
+    r.Widest = std::max(r.Widest, backToGroup ? groupLength : r.LastLength);
+    forced = !backToGroup && gap == 0;
+    wentBack = backToGroup;
+    lineFirst = backToGroup ? groupStart : i;
+    Items[static_cast<size_t>(lineFirst)].LineStart = true;
+    r.LastLength = start.Length;
+    r.LastThickness = start.Size;
+    i = lineFirst + 1;
     groupStart = -1;
-    ++i;
   }
-  if (count > 0) {
-    total += thickness;
-    const TSize buttons = CaptionButtonsExtent();
+  r.Widest = std::max(r.Widest, r.LastLength);
+  return r;
+}
+
+}  // namespace
+
+void TdxBarControl::WrapControls(TdxBarDockingStyle Side, int Length, TSize& Size) {
+  const bool vertical = IsVerticalDockingStyle(Side);
+  TdxBarItemLinks* links = ItemLinks();
+  std::vector<TWrapItem> items;
+  for (int i = 0; i < links->ShownItemCount(); ++i) {
+    TdxBarItemLink* link = links->ShownItems(i);
+    if (TdxBarItemControl* control = ControlOf(link))
+      items.push_back(TWrapItem{control, ControlLength(control, vertical), ControlThickness(control, vertical), link->BeginGroup()});
+  }
+  int wrap = std::max(Length, Along(Size, vertical));
+  if (Side != dsNone && HasMark()) wrap -= kMarkSize;
+  const TWrapResult lines = WrapLines(items, wrap, GetSeparatorSize());
+  for (const TWrapItem& item : items) item.Control->SetLineStart(item.LineStart);
+  int lastLength = lines.LastLength;
+  if (!items.empty()) {
+    int across = lines.Across + lines.LastThickness;
+    // The main menu's caption buttons end the last line, or take a strip of their own.
     if (HasCaptionButtons()) {
+      const TSize buttons = CaptionButtonsExtent();
       const int buttonsAlong = vertical ? buttons.cy : buttons.cx;
-      if (position + buttonsAlong <= wrap) {
-        position += buttonsAlong;
+      if (lastLength + buttonsAlong <= wrap) {
+        lastLength += buttonsAlong;
       } else {
-        total += vertical ? buttons.cx : buttons.cy;
+        across += vertical ? buttons.cx : buttons.cy;
       }
     }
-    Across(Size, vertical) = total;
+    Across(Size, vertical) = across;
   }
-  Along(Size, vertical) = std::max(Along(Size, vertical), std::max(position, widest));
+  Along(Size, vertical) = std::max(Along(Size, vertical), std::max(lastLength, lines.Widest));
   CalcControlsPositions();
 }
 
@@ -350,17 +383,7 @@ void TdxBarControl::CalcControlsPositions() {
       r = vertical ? Bounds((thickness - size) / 2, position + gap, size, length) : Bounds(position + gap, (thickness - size) / 2, length, size);
     }
     const TdxBarItemAlign align = !wraps && link->Item() ? link->Item()->Align() : iaLeft;
-    if (align != iaLeft) {
-      int& nearEdge = vertical ? r.Top : r.Left;
-      int& farEdge = vertical ? r.Bottom : r.Right;
-      if (align == iaClient) {
-        farEdge = std::max(limit, nearEdge + length);
-      } else {
-        const int shift = align == iaCenter ? (limit - farEdge) / 2 : limit - farEdge;
-        nearEdge += shift;
-        farEdge += shift;
-      }
-    }
+    AlignInLine(r, align, limit, length, vertical);
     link->SetItemRect(r);
     if (!wraps) link->SetLineRect(vertical ? TRect{0, r.Top, thickness, r.Bottom} : TRect{r.Left, 0, r.Right, thickness});
     position += gap + length;
