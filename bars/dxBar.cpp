@@ -1,4 +1,5 @@
-// Bars: caption and name, font, the main-menu mark, visibility and the main dock sites.
+// Bars: caption and name, font, the main-menu mark, the look setters, the loaded state, and the
+// bar collection with its main dock sites.
 #include "bars/dxBar.h"
 
 #include "bars/dxBarControls.h"
@@ -42,6 +43,18 @@ TdxBarControl* TdxBar::Control() const { return static_cast<TdxBarControl*>(FIte
 
 bool TdxBar::ManagerLoading() const { return BarManager() && BarManager()->IsLoading(); }
 
+void TdxBar::Relayout() {
+  if (Control()) Control()->RecalcLayout();
+}
+
+void TdxBar::RecalcFrame() {
+  if (Control()) Control()->RecalcFrame();
+}
+
+void TdxBar::RefreshCustomizing() {
+  if (TdxBarManager* manager = BarManager()) manager->DesignerModified();
+}
+
 // A caption another bar has is refused; a bar without a name takes its caption as name, made
 // unique with the smallest number that frees it.
 void TdxBar::SetCaption(const String& Value) {
@@ -49,6 +62,7 @@ void TdxBar::SetCaption(const String& Value) {
   TdxBarManager* manager = BarManager();
   if (manager && manager->FindBarByCaption(Value)) return;
   FCaption = Value;
+  if (Control()) Control()->CaptionChanged();
   if (FName.empty() && manager && !manager->IsLoading()) {
     String name = Value;
     for (int n = 1; manager->FindBarByName(name); ++n) name = Value + std::to_string(n);
@@ -63,30 +77,93 @@ void TdxBar::SetName(const String& Value) {
   BarManagerModified(BarManager());
 }
 
-void TdxBar::SetIsMainMenu(bool Value) {
-  if (FIsMainMenu == Value) return;
-  FIsMainMenu = Value;
-  TdxBarManager* manager = BarManager();
-  if (!manager) return;
-  TdxBar* previous = manager->MainMenuBar();
-  if (Value) {
-    manager->SetMainMenuBar(this);
-    if (previous && previous != this) previous->SetIsMainMenu(false);
-  } else if (previous == this) {
-    manager->SetMainMenuBar(nullptr);
-  }
+void TdxBar::SetHidden(bool Value) {
+  if (FHidden == Value) return;
+  FHidden = Value;
+  BarManagerModified(BarManager());
 }
 
-void TdxBar::SetDockingStyle(TdxBarDockingStyle Value) {
-  if (FDockingStyle == Value) return;
-  FDockingStyle = Value;
-  if (Control()) Control()->SetDockingStyle(Value);
+// The main menu takes whole rows and wraps; the manager's update lock keeps the two bars that
+// change from laying out in between.
+void TdxBar::SetIsMainMenu(bool Value) {
+  if (FIsMainMenu == Value) return;
+  TdxBarManager* manager = BarManager();
+  const bool locked = manager && manager->UpdateLocked();
+  if (manager) manager->SetUpdateLocked(true);
+  TdxBar* previous = manager ? manager->MainMenuBar() : nullptr;
+  if (Value && previous && previous != this) previous->SetIsMainMenu(false);
+  FIsMainMenu = Value;
+  if (manager) manager->SetMainMenuBar(Value ? this : (previous == this ? nullptr : previous));
+  if (Value) {
+    SetWholeRow(true);
+    SetMultiLine(true);
+  } else {
+    SetMultiLine(false);
+    SetWholeRow(false);
+  }
+  if (!ManagerLoading() && DockingStyle() != dsNone) Relayout();
+  if (manager) manager->SetUpdateLocked(locked);
+}
+
+void TdxBar::SetMultiLine(bool Value) {
+  if (FMultiLine == Value || (!Value && FIsMainMenu)) return;
+  FMultiLine = Value;
+  if (DockingStyle() != dsNone) Relayout();
+}
+
+void TdxBar::SetWholeRow(bool Value) {
+  if (FWholeRow == Value) return;
+  FWholeRow = Value;
+  if (FVisible && DockingStyle() != dsNone) Replace();
+}
+
+void TdxBar::SetAllowClose(bool Value) {
+  if (FAllowClose == Value) return;
+  FAllowClose = Value;
+  if (DockingStyle() == dsNone) Relayout();
+  RefreshCustomizing();
+}
+
+void TdxBar::SetAllowQuickCustomizing(bool Value) {
+  if (FAllowQuickCustomizing == Value) return;
+  FAllowQuickCustomizing = Value;
+  if (BarManager() && BarManager()->Style() != bmsStandard) Relayout();
+}
+
+void TdxBar::SetBorderStyle(TdxBarBorderStyle Value) {
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  RecalcFrame();
+}
+
+void TdxBar::SetSizeGrip(bool Value) {
+  if (FSizeGrip == Value) return;
+  FSizeGrip = Value;
+  if (HasBottomSizeGripSpace()) RecalcFrame();
+}
+
+void TdxBar::SetRotateWhenVertical(bool Value) {
+  if (FRotateWhenVertical == Value) return;
+  FRotateWhenVertical = Value;
+  if (Control()) Control()->Perform(CM_FONTCHANGED);
+}
+
+void TdxBar::SetShowMark(bool Value) {
+  if (FShowMark == Value) return;
+  FShowMark = Value;
+  Relayout();
+}
+
+void TdxBar::SetUseRestSpace(bool Value) {
+  if (FUseRestSpace == Value) return;
+  FUseRestSpace = Value;
+  Relayout();
 }
 
 void TdxBar::SetUseRecentItems(bool Value) {
   if (FItemLinks->UseRecentItems() == Value) return;
   FItemLinks->SetUseRecentItems(Value);
-  if (Control()) Control()->RecalcLayout();
+  Relayout();
 }
 
 void TdxBar::TakeManagerFont() {
@@ -97,26 +174,8 @@ void TdxBar::SetUseOwnFont(bool Value) {
   FFont.SetUseOwnFont(Value, BarManager() ? BarManager()->Font() : nullptr);
 }
 
-void TdxBar::SetVisible(bool Value) {
-  TdxBarManager* manager = BarManager();
-  if (Value && manager && manager->IsDestroying()) return;
-  if (ManagerLoading()) {
-    FLoadedVisible = Value;
-    return;
-  }
-  if (FVisible == Value) return;
-  FVisible = Value;
-  if (Value) {
-    TCustomdxBarControl* window = FItemLinks->CreateBarControl();
-    window->SetDockingStyle(FDockingStyle);
-    window->CreateControls();
-    window->SetLocked(FLocked);
-  } else if (TCustomdxBarControl* window = FItemLinks->BarControl()) {
-    window->Free();
-  }
-  if (!manager || manager->IsDestroying()) return;
-  manager->DoBarVisibleChange(this);
-  if (!Bars()->Loading()) manager->DesignerModified();
+bool TdxBar::CanClose() const {
+  return FAllowClose && !FIsMainMenu && (!Control() || Control()->MayClose());
 }
 
 void TdxBar::SetLocked(bool Value) {
@@ -125,7 +184,26 @@ void TdxBar::SetLocked(bool Value) {
   if (Control()) Control()->SetLocked(Value);
 }
 
-void TdxBar::ApplyLoadedState() { SetVisible(FLoadedVisible); }
+// A dock control, else a side, then the visibility: the bar is placed once.
+void TdxBar::ApplyLoadedState() {
+  FPredefined = true;
+  if (FLoadedDockControl) {
+    SetDockControl(FLoadedDockControl);
+  } else {
+    SetDockingStyle(FLoadedDockingStyle);
+  }
+  SetVisible(FLoadedVisible);
+}
+
+void TdxBar::ForgetDockControl(const TdxDockControl* Site) {
+  if (FDockedDockControl == Site) FDockedDockControl = nullptr;
+  if (FLoadedDockControl == Site) FLoadedDockControl = nullptr;
+  if (FDockControl != Site) return;
+  SetVisible(false);
+  FDockControl = nullptr;
+}
+
+// --- the collection -------------------------------------------------------------------------------
 
 TdxBars::TdxBars(TdxBarManager* Manager) : TCollection(TCollection::ItemClassOf<TdxBar>(), Manager), FBarManager(Manager) {
   TCustomForm* form = Manager->OwnerForm();

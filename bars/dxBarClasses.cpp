@@ -31,10 +31,13 @@ void PublishManager(TClassBuilder<TdxBarManager>& c) {
   c.Property("Font", &M::Font);
   c.Property("HelpButtonGlyph", &M::HelpButtonGlyph);
   c.Property("HelpContext", &M::HelpContext, &M::SetHelpContext).Default(0);
+  c.Property("HotImages", &M::HotImages, &M::SetHotImages);
   c.Property("ImageListBkColor", &M::ImageListBkColor, &M::SetImageListBkColor).Default(clFuchsia).Idents(ColorIdents());
+  c.Property("Images", &M::Images, &M::SetImages);
   c.Property("IniFileName", &M::IniFileName, &M::SetIniFileName);
   c.Property("LargeButtonArrowWidth", &M::LargeButtonArrowWidth, &M::SetLargeButtonArrowWidth).Default(14);
   c.Property("LargeIcons", &M::LargeIcons, &M::SetLargeIcons).Default(false);
+  c.Property("LargeImages", &M::LargeImages, &M::SetLargeImages);
   c.Property("MenuAnimations", &M::MenuAnimations, &M::SetMenuAnimations, MenuAnimationsNames).Default(maNone);
   c.Property("MenusShowRecentItemsFirst", &M::MenusShowRecentItemsFirst, &M::SetMenusShowRecentItemsFirst).Default(true);
   c.Property("MostRecentItemsPercents", &M::MostRecentItemsPercents, &M::SetMostRecentItemsPercents).Default(95);
@@ -77,20 +80,62 @@ void PublishManager(TClassBuilder<TdxBarManager>& c) {
   c.Event("OnClickItem", &M::OnClickItem);
 }
 
+// In the order a stored layout lists them.
 void PublishBar(TClassBuilder<TdxBar>& c) {
-  c.Property("AllowClose", &TdxBar::AllowClose, &TdxBar::SetAllowClose).Default(true);
-  c.Property("Caption", &TdxBar::Caption, &TdxBar::SetCaption);
-  c.Property("DockingStyle", &TdxBar::DockingStyle, &TdxBar::SetDockingStyle, DockingStyleNames).Default(dsNone);
-  c.Property("Font", &TdxBar::Font).Stored(&TdxBar::IsFontStored);
-  c.Property("Hidden", &TdxBar::Hidden, &TdxBar::SetHidden).Default(false);
-  c.Property("IsMainMenu", &TdxBar::IsMainMenu, &TdxBar::SetIsMainMenu).Default(false);
-  c.Property("ItemLinks", &TdxBar::ItemLinks);
-  c.Property("Name", &TdxBar::Name, &TdxBar::SetName);
-  c.SetProperty("NotDocking", &TdxBar::NotDocking, &TdxBar::SetNotDocking, DockingStyleNames).Default(0);
-  c.Property("RotateWhenVertical", &TdxBar::RotateWhenVertical, &TdxBar::SetRotateWhenVertical).Default(true);
-  c.Property("UseOwnFont", &TdxBar::UseOwnFont, &TdxBar::SetUseOwnFont).Default(false);
-  c.Property("UseRecentItems", &TdxBar::UseRecentItems, &TdxBar::SetUseRecentItems).Default(true);
-  c.Property("Visible", &TdxBar::Visible, &TdxBar::SetVisible).Default(false);
+  using B = TdxBar;
+  c.Property("AllowClose", &B::AllowClose, &B::SetAllowClose).Default(true);
+  c.Property("AllowCustomizing", &B::AllowCustomizing, &B::SetAllowCustomizing).Default(true);
+  c.Property("AllowQuickCustomizing", &B::AllowQuickCustomizing, &B::SetAllowQuickCustomizing).Default(true);
+  c.Property("AllowReset", &B::AllowReset, &B::SetAllowReset).Default(true);
+  c.Property("BorderStyle", &B::BorderStyle, &B::SetBorderStyle, BarBorderStyleNames).Default(bbsSingle);
+  c.Property("Caption", &B::Caption, &B::SetCaption);
+  c.Property("DockControl", &B::DockControl, &B::SetDockControl);
+  c.Property("DockedDockControl", &B::DockedDockControl, &B::SetDockedDockControl);
+  c.Property("DockedDockingStyle", &B::DockedDockingStyle, &B::SetDockedDockingStyle, DockingStyleNames)
+      .Default(dsTop)
+      .Stored(&B::IsDockedDockingStyleStored);
+  c.Property("DockedLeft", &B::DockedLeft, &B::SetDockedLeft).Default(0);
+  c.Property("DockedTop", &B::DockedTop, &B::SetDockedTop).Default(0);
+  c.Property("DockingStyle", &B::DockingStyle, &B::SetDockingStyle, DockingStyleNames)
+      .Default(dsNone)
+      .Stored(&B::IsDockingStyleStored);
+  c.Property("FloatLeft", &B::FloatLeft, &B::SetFloatLeft).Default(0);
+  c.Property("FloatTop", &B::FloatTop, &B::SetFloatTop).Default(0);
+  c.Property("FloatClientWidth", &B::FloatClientWidth, &B::SetFloatClientWidth).Default(0);
+  c.Property("FloatClientHeight", &B::FloatClientHeight, &B::SetFloatClientHeight).Default(0);
+  c.Property("Font", &B::Font).Stored(&B::IsFontStored);
+  c.Property("Hidden", &B::Hidden, &B::SetHidden).Default(false);
+  c.Property("IsMainMenu", &B::IsMainMenu, &B::SetIsMainMenu).Default(false);
+  c.Property("ItemLinks", &B::ItemLinks);
+  c.Property("MultiLine", &B::MultiLine, &B::SetMultiLine).Default(false);
+  c.Property("Name", &B::Name, &B::SetName);
+  c.SetProperty("NotDocking", &B::NotDocking, &B::SetNotDocking, DockingStyleNames).Default(0);
+  c.Property("OneOnRow", &B::OneOnRow, &B::SetOneOnRow).Default(false);
+  c.Property("RotateWhenVertical", &B::RotateWhenVertical, &B::SetRotateWhenVertical).Default(true);
+  c.Property("Row", &B::Row, &B::SetRow).Default(0);
+  c.Property("ShowMark", &B::ShowMark, &B::SetShowMark).Default(true);
+  c.Property("SizeGrip", &B::SizeGrip, &B::SetSizeGrip).Default(true);
+  c.Property("UseOwnFont", &B::UseOwnFont, &B::SetUseOwnFont).Default(false);
+  c.Property("UseRecentItems", &B::UseRecentItems, &B::SetUseRecentItems).Default(true);
+  c.Property("UseRestSpace", &B::UseRestSpace, &B::SetUseRestSpace).Default(false);
+  c.Property("Visible", &B::Visible, &B::SetVisible).Default(false);
+  c.Property("WholeRow", &B::WholeRow, &B::SetWholeRow).Default(false);
+}
+
+// The alignments a placed dock site takes, named as its layouts store them.
+constexpr const char* DockAlignNames[] = {"dalNone", "dalTop", "dalBottom", "dalLeft", "dalRight"};
+
+void PublishDockControl(TClassBuilder<TdxBarDockControl>& c) {
+  using D = TdxBarDockControl;
+  c.Property("Align", &D::Align, &D::SetDockAlign, DockAlignNames).Default(alTop);
+  c.Property("AllowDocking", &D::AllowDocking, &D::SetAllowDocking).Default(true);
+  c.Property("AllowZeroSizeInDesignTime", &D::AllowZeroSizeInDesignTime, &D::SetAllowZeroSizeInDesignTime).Default(false);
+  c.Property("BarManager", &D::BarManager, &D::SetBarManager);
+  c.Property("Color", &D::Color, &D::SetDockColor).Stored(&D::IsColorStored).Idents(ColorIdents());
+  c.Property("ParentColor", &D::ParentColor, &D::SetDockParentColor).Stored(&D::IsColorStored);
+  c.Property("SunkenBorder", &D::SunkenBorder, &D::SetSunkenBorder).Stored(&D::UseOwnSunkenBorder);
+  c.Property("UseOwnColor", &D::UseOwnColor, &D::SetUseOwnColor).Default(false);
+  c.Property("UseOwnSunkenBorder", &D::UseOwnSunkenBorder, &D::SetUseOwnSunkenBorder).Default(false);
 }
 
 void PublishItemLink(TClassBuilder<TdxBarItemLink>& c) {
@@ -277,4 +322,5 @@ void RegisterBarsClasses() {
   RegisterItemKinds();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
   RegisterClass<TdxDockControl, TCustomControl>("TdxDockControl");
+  RegisterClass<TdxBarDockControl, TdxDockControl>("TdxBarDockControl", PublishDockControl);
 }

@@ -21,6 +21,7 @@ class TCustomdxBarControl;
 class TdxBarControl;
 class TdxBarSubMenuControl;
 class TdxDockControl;
+class TdxBarDockControl;
 class TCustomdxBarSubItem;
 class TCanvas;
 
@@ -34,6 +35,13 @@ inline constexpr const char* DockingStyleNames[] = {"dsNone", "dsLeft", "dsTop",
 // A set of sides: bit i stands for TdxBarDockingStyle i.
 using TdxBarDockingStyles = unsigned;
 constexpr TdxBarDockingStyles DockingStyleBit(TdxBarDockingStyle Style) { return 1u << Style; }
+
+// The frame of a docked bar: none, or a single raised edge with the drag handle.
+enum TdxBarBorderStyle { bbsNone, bbsSingle };
+inline constexpr const char* BarBorderStyleNames[] = {"bbsNone", "bbsSingle"};
+// Every side and floating: a bar whose NotDocking holds all of them cannot be moved.
+constexpr TdxBarDockingStyles AllDockingStyles = 0x1F;
+constexpr bool IsVerticalDockingStyle(TdxBarDockingStyle Style) { return Style == dsLeft || Style == dsRight; }
 
 enum TdxBarManagerStyle { bmsStandard, bmsEnhanced, bmsFlat };
 inline constexpr const char* ManagerStyleNames[] = {"bmsStandard", "bmsEnhanced", "bmsFlat"};

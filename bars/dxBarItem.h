@@ -88,6 +88,9 @@ class TdxBarItem : public TComponent {
   // Shown in bars and menus: visible on screen, or any item at design time.
   bool IsAvailable() const;
 
+  // The link whose control runs the item's click, while it runs.
+  TdxBarItemLink* ClickedItemLink() const { return FClickedItemLink; }
+  void SetClickedItemLink(TdxBarItemLink* Value) { FClickedItemLink = Value; }
   // Runs DirectClick when the item may be clicked.
   virtual void Click();
   // When enabled: the manager's OnClickItem, then DoClick; an exception goes to the
@@ -170,4 +173,5 @@ class TdxBarItem : public TComponent {
   TdxBarItemVisible FLoadedVisible = ivAlways;
   int FImageIndex = -1;
   TShortCut FShortCut = 0;
+  TdxBarItemLink* FClickedItemLink = nullptr;
 };

@@ -89,7 +89,10 @@ int TdxBarItemLinks::IndexOfShown(const TdxBarItemLink* Link) const { return Ind
 int TdxBarItemLinks::IndexOfRecent(const TdxBarItemLink* Link) const { return IndexIn(FRecentOrder, Link); }
 
 void TdxBarItemLinks::ClearItemRects() {
-  for (int i = 0; i < Count(); ++i) Items(i)->SetItemRect(TRect{});
+  for (int i = 0; i < Count(); ++i) {
+    Items(i)->SetItemRect(TRect{});
+    Items(i)->SetLineRect(TRect{});
+  }
 }
 
 int TdxBarItemLinks::FittingItemCount() const {

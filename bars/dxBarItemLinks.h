@@ -62,6 +62,9 @@ class TdxBarItemLink : public TCollectionItem {
   // Where the window's layout put the link; empty when it is not laid out.
   const TRect& ItemRect() const { return FItemRect; }
   void SetItemRect(const TRect& Value) { FItemRect = Value; }
+  // The item rectangle widened across to the thickness of its line in a toolbar; empty elsewhere.
+  const TRect& LineRect() const { return FLineRect; }
+  void SetLineRect(const TRect& Value) { FLineRect = Value; }
 
   int AvailableIndex() const;
   int VisibleIndex() const;
@@ -117,6 +120,7 @@ class TdxBarItemLink : public TCollectionItem {
   bool FLoadedVisible = true;
   std::unique_ptr<TdxBarItemControl> FControl;
   TRect FItemRect;
+  TRect FLineRect;
   int FUseCount = 0;
   int FStoredRecentIndex = -1;
   int FStoredUseCount = 0;

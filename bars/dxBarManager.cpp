@@ -8,6 +8,7 @@
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarControls.h"
 #include "bars/dxBarDock.h"
+#include "bars/dxBarHooks.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarRegistry.h"
@@ -49,7 +50,7 @@ void BarManagerModified(TdxBarManager* Manager) {
 // The checks run before anything is made, so a refused manager leaves no trace.
 TdxBarManager::TdxBarManager(TComponent* AOwner) : TComponent(AOwner) {
   CheckOwnerForm(AOwner);
-  dxBarManagerList().Add(this);
+  InstallBarHooks(this);
   LoadBarCursors();
   FDesigning = ((ComponentState() | (AOwner ? AOwner->ComponentState() : 0)) & csDesigning) != 0;
   CreateOwnedObjects();
@@ -87,7 +88,7 @@ TdxBarManager::~TdxBarManager() {
   Destroying();
   FCustomizing = false;
   FreeOwnedObjects();
-  dxBarManagerList().Remove(this);
+  RemoveBarHooks(this);
 }
 
 // Popup menus, groups and items belong to the form but go with their manager.
@@ -138,7 +139,8 @@ void TdxBarManager::UnregisterDockControl(TdxDockControl* Control) {
   if (FBars) {
     for (int i = 0; i < FBars->Count(); ++i) {
       TdxBar* bar = FBars->Items(i);
-      if (bar->Control() && bar->Control()->Parent() == Control) bar->SetVisible(false);
+      if (bar->Control() && bar->Control()->DockControl() == Control) bar->SetVisible(false);
+      bar->ForgetDockControl(Control);
     }
     FBars->ForgetDockControl(Control);
   }
@@ -215,6 +217,24 @@ TdxBarGroup* TdxBarManager::AddGroup() {
 }
 
 // --- state ---------------------------------------------------------------------------------------
+
+TdxBarControl* TdxBarManager::MainMenuControl() const { return FMainMenuBar ? FMainMenuBar->Control() : nullptr; }
+
+void TdxBarManager::CloseActiveMenus() {
+  if (TCustomdxBarControl* active = ActiveBarControl()) active->CloseMenus();
+}
+
+void TdxBarManager::SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link) {
+  FDraggedItem = Item;
+  FDraggedItemLink = Link;
+}
+
+HWND TdxBarManager::DialogOwnerWindow() const {
+  if (IsCustomizing() && FCustomizingForm) return FCustomizingForm->Handle();
+  TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
+  if (mainForm && mainForm->Visible()) return mainForm->Handle();
+  return FOwnerForm ? FOwnerForm->Handle() : HWND();
+}
 
 void TdxBarManager::DesignerModified() {
   if (!IsLoading() && !IsDestroying()) FModified = true;

@@ -13,6 +13,7 @@
 #include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
 #include "rtl/StringList.h"
+#include "windows/Messages.h"
 
 class TCustomForm;
 class TdxBarManagerCategories;
@@ -54,7 +55,7 @@ class TdxBarManager : public TComponent {
   int DockControlCount() const { return static_cast<int>(FDockControls.size()); }
   TdxDockControl* DockControls(int Index) const { return FDockControls.at(static_cast<size_t>(Index)); }
   void RegisterDockControl(TdxDockControl* Control);
-  // Takes the site out of every bar, hides the bars docked in it and forgets it.
+  // Hides the bars docked in the site, takes it out of every bar and forgets it.
   void UnregisterDockControl(TdxDockControl* Control);
   void RegisterGroup(TdxBarGroup* Group);
   void UnregisterGroup(TdxBarGroup* Group);
@@ -98,6 +99,26 @@ class TdxBarManager : public TComponent {
   void SetUpdateLocked(bool Value);
   TdxBarItemControl* SelectedItemControl() const { return FSelectedItemControl; }
   void SetSelectedItemControl(TdxBarItemControl* Value) { FSelectedItemControl = Value; }
+  // The toolbar window that took the keyboard (menu mode from the keyboard or a click).
+  TdxBarControl* KeyboardModeBarControl() const { return FKeyboardModeBarControl; }
+  void SetKeyboardModeBarControl(TdxBarControl* Value) { FKeyboardModeBarControl = Value; }
+  // The main-menu bar's window, nullptr while it is hidden.
+  TdxBarControl* MainMenuControl() const;
+  // The active bar window closes when there is one.
+  static void CloseActiveMenus();
+  // The item (and link) being dragged while customising.
+  TdxBarItem* DraggedItem() const { return FDraggedItem; }
+  TdxBarItemLink* DraggedItemLink() const { return FDraggedItemLink; }
+  void SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link);
+  // The form that customises the bars while it is open (it disables the managed forms).
+  TCustomForm* CustomizingForm() const { return FCustomizingForm; }
+  void SetCustomizingForm(TCustomForm* Value) { FCustomizingForm = Value; }
+  // The window that owns the bars' message boxes and drags: the customising form, else the
+  // application's main form when it shows, else the owner form.
+  HWND DialogOwnerWindow() const;
+  // Held while floating bars are shown or hidden for an activation, which ignores nested ones.
+  bool ActivationGuard() const { return FActivationGuard; }
+  void SetActivationGuard(bool Value) { FActivationGuard = Value; }
   // The layout changed (the designer would be told); cleared by whoever saves it.
   bool Modified() const { return FModified; }
   void SetModified(bool Value) { FModified = Value; }
@@ -127,6 +148,9 @@ class TdxBarManager : public TComponent {
   const HBRUSH& ShadowBrush() const { return FShadowBrush; }
   // The brushes made from the system colours, made again after a colour change.
   void RebuildBrushes();
+  // With UseSystemFont the font becomes the system menu font; otherwise, while Scaled, it takes
+  // that font's height only.
+  void ApplySystemFont();
   // The font handle the bars draw with, made from Font.
   const HFONT& FontHandle() const { return FFontHandle; }
 
@@ -273,6 +297,8 @@ class TdxBarManager : public TComponent {
  protected:
   void Loaded() override;
   void ReadState(TReader& Reader) override;
+  // An image list that is freed is no longer used.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   void CheckOwnerForm(TComponent* AOwner);
@@ -288,7 +314,6 @@ class TdxBarManager : public TComponent {
   void UpdateDockBorders();
   // The look of the main-menu bar changed: a selected control there is deselected first.
   void RebuildMainMenuControl();
-  void ApplySystemFont();
   void FontChanged();
   void SpreadFont();
   void ImagesChanged(TImageList* List);
@@ -312,6 +337,11 @@ class TdxBarManager : public TComponent {
   std::unique_ptr<TdxBars> FBars;
   TdxBar* FMainMenuBar = nullptr;
   TdxBarItemControl* FSelectedItemControl = nullptr;
+  TdxBarControl* FKeyboardModeBarControl = nullptr;
+  TdxBarItem* FDraggedItem = nullptr;
+  TdxBarItemLink* FDraggedItemLink = nullptr;
+  TCustomForm* FCustomizingForm = nullptr;
+  bool FActivationGuard = false;
   bool FCustomizing = false;
   bool FUpdateLocked = false;
   bool FModified = false;

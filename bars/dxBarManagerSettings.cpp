@@ -78,7 +78,7 @@ void TdxBarManager::RebuildBarControls() {
 void TdxBarManager::RebuildMainMenuControl() {
   TdxBarControl* control = FMainMenuBar ? FMainMenuBar->Control() : nullptr;
   if (!control) return;
-  control->SetSelectedControl(nullptr);
+  control->SelectControl(nullptr);
   control->RebuildBar();
 }
 
@@ -227,8 +227,19 @@ void TdxBarManager::SetImageList(TImageList*& Field, TImageList* Value, TChangeL
   if (Field == Value) return;
   if (Field) Field->UnRegisterChanges(&Link);
   Field = Value;
-  if (Field) Field->RegisterChanges(&Link);
+  if (Field) {
+    Field->RegisterChanges(&Link);
+    Field->FreeNotification(this);
+  }
   ImagesChanged(Field);
+}
+
+void TdxBarManager::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FImages) SetImages(nullptr);
+  if (AComponent == FHotImages) SetHotImages(nullptr);
+  if (AComponent == FLargeImages) SetLargeImages(nullptr);
 }
 
 void TdxBarManager::SetImages(TImageList* Value) { SetImageList(FImages, Value, FImagesLink); }
@@ -265,8 +276,6 @@ void TdxBarManager::SetScaled(bool Value) {
   if (Value && !FUseSystemFont) ApplySystemFont();
 }
 
-// With UseSystemFont the font becomes the system menu font; otherwise, while Scaled, it takes
-// that font's height only.
 void TdxBarManager::ApplySystemFont() {
   const TLogFont menuFont = SystemMenuFont();
   FFontUpdating = true;

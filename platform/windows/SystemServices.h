@@ -48,6 +48,8 @@ bool WinHelp(HWND Wnd, const String& File, UINT Command, uintptr_t Data);
 enum : UINT {
   SPI_GETICONTITLELOGFONT = 0x1F, SPI_GETNONCLIENTMETRICS = 0x29, SPI_GETWHEELSCROLLLINES = 0x68,
   SPI_GETWORKAREA = 0x30,
+  // What changed, as WM_SETTINGCHANGE tells it in wParam.
+  SPI_SETNONCLIENTMETRICS = 0x2A, SPI_SETWORKAREA = 0x2F,
 };
 // Frame and caption sizes from the metrics table, fonts from the system font table.
 struct NONCLIENTMETRICS {

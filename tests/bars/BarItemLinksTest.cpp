@@ -18,8 +18,10 @@ class BarItemLinks : public TBarsTest {
       Links->Items(static_cast<int>(i))->SetStoredUsage(Positions[i], Counts[i]);
     Links->ApplyStoredUsage(false);
   }
-  // Lays the shown links out side by side, 10 pixels each, in the bar's window.
+  // Lays the shown links out side by side, 10 pixels each, in the bar's window 50 pixels wide.
   static void LayOut(TdxBar* Bar) {
+    Bar->Control()->SetClientWidth(50);
+    Bar->Control()->SetClientHeight(30);
     TdxBarItemLinks* links = Bar->ItemLinks();
     for (int i = 0; i < links->ShownItemCount(); ++i) links->ShownItems(i)->SetItemRect(Rect(10 * i, 0, 10 * i + 10, 10));
   }
@@ -228,11 +230,11 @@ TEST_F(BarItemLinks, DuplicateAcceleratorsAreFoundInTurn) {
   TdxBar* bar = BarOf({"&Alpha", "&Beta", "&Apple"});
   bar->SetVisible(true);
   TdxBarItemLinks* links = bar->ItemLinks();
-  LayOut(bar);
   TdxBarItemLink* alpha = links->Items(0);
   TdxBarItemLink* apple = links->Items(2);
   for (TdxBarItemLink* link : {alpha, links->Items(1), apple})
     dynamic_cast<TdxBarButton*>(link->Item())->SetPaintStyle(psCaption);
+  LayOut(bar);
   EXPECT_EQ(links->FindByAccel('A', ssAlt, nullptr), alpha);
   EXPECT_EQ(links->FindByAccel('A', 0, alpha), apple);
   EXPECT_EQ(links->FindByAccel('A', 0, apple), alpha);

@@ -306,6 +306,7 @@ TEST_F(BarManager, LayoutRoundTripKeepsTheWholeModel) {
   TdxBar* tools = AddBar("Toolbars");
   Link(tools->ItemLinks(), width)->SetUserWidth(200);
   Link(tools->ItemLinks(), combo);
+  tools->SetDockingStyle(dsTop);
   tools->SetVisible(true);
   TdxBarGroup* group = Manager->AddGroup();
   group->SetName("grFile");
@@ -314,7 +315,8 @@ TEST_F(BarManager, LayoutRoundTripKeepsTheWholeModel) {
   auto* popup = new TdxBarPopupMenu(Form);
   popup->SetName("popFile");
   Link(popup->ItemLinks(), save);
-  Manager->Bars()->DockControls(dsTop)->SetHeight(26);
+  const int topHeight = Manager->Bars()->DockControls(dsTop)->Height();
+  ASSERT_GT(topHeight, 0);
   const String text = WriteLayout(Form);
 
   auto* copy = TCustomForm::Create<TForm>(Application);
@@ -342,7 +344,7 @@ TEST_F(BarManager, LayoutRoundTripKeepsTheWholeModel) {
   EXPECT_EQ(read->Groups(0)->Count(), 2);
   ASSERT_EQ(read->PopupMenuCount(), 1);
   EXPECT_EQ(read->PopupMenus(0)->ItemLinks()->Items(0)->Item(), read->FindItemByName("bbSave"));
-  EXPECT_EQ(read->Bars()->DockControls(dsTop)->Height(), 26);
+  EXPECT_EQ(read->Bars()->DockControls(dsTop)->Height(), topHeight);
   EXPECT_EQ(dynamic_cast<TdxBarCombo*>(read->FindItemByName("cbSize"))->Items()->Count(), 2);
   EXPECT_TRUE(read->CanReset());
   EXPECT_FALSE(Manager->CanReset());

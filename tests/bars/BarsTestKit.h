@@ -2,6 +2,7 @@
 // their item tells them, and helpers that make items, bars and links.
 #pragma once
 
+#include <cstdlib>
 #include <vector>
 
 #include "bars/dxBar.h"
@@ -42,6 +43,47 @@ class TTestBarItem : public TdxBarButton {
   String ClassName() const override { return "TTestBarItem"; }
 };
 
+// A button whose views have the size it is given, so that layouts come out in whole pixels.
+class TSizedItem : public TdxBarButton {
+ public:
+  using TdxBarButton::TdxBarButton;
+  String ClassName() const override { return "TSizedItem"; }
+  TSize Size{30, 22};
+  int Clicks = 0;
+};
+
+class TSizedControl : public TdxBarButtonControl {
+ public:
+  using TdxBarButtonControl::TdxBarButtonControl;
+  int GetWidth() const override { return static_cast<const TSizedItem*>(Item())->Size.cx; }
+  int GetHeight() const override { return static_cast<const TSizedItem*>(Item())->Size.cy; }
+  // A white box with a black frame and the caption, so that a picture of a bar shows its layout.
+  void Draw(const TRect& Rect) override {
+    TCanvas* canvas = static_cast<TCustomControl*>(Parent())->Canvas();
+    const TRect r = ItemLink()->ItemRect();
+    canvas->Brush()->SetColor(Hot() ? clYellow : clWhite);
+    canvas->Pen()->SetColor(clBlack);
+    canvas->Rectangle(r);
+    canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+    canvas->TextOut(r.Left + 3, r.Top + 3, GetCaption());
+    (void)Rect;
+  }
+};
+
+// An edit box whose views are Width wide and 22 high.
+class TSizedEdit : public TdxBarEdit {
+ public:
+  using TdxBarEdit::TdxBarEdit;
+  String ClassName() const override { return "TSizedEdit"; }
+};
+
+class TSizedEditControl : public TdxBarEditControl {
+ public:
+  using TdxBarEditControl::TdxBarEditControl;
+  int GetWidth() const override { return ItemLink()->Width(); }
+  int GetHeight() const override { return 22; }
+};
+
 class TBarsTest : public TControlsTest {
  protected:
   void SetUp() override {
@@ -49,6 +91,8 @@ class TBarsTest : public TControlsTest {
     RegisterBarsClasses();
     RegisterBarItemClass(RegisterClass<TTestBarItem, TdxBarButton>("TTestBarItem"),
                          ItemControlClass<TRecordingControl>(), false);
+    RegisterBarItemClass(RegisterClass<TSizedItem, TdxBarButton>("TSizedItem"), ItemControlClass<TSizedControl>(), false);
+    RegisterBarItemClass(RegisterClass<TSizedEdit, TdxBarEdit>("TSizedEdit"), ItemControlClass<TSizedEditControl>(), false);
     TRecordingControl::Log().clear();
     Manager = new TdxBarManager(Form);
     Manager->SetName("bm");
@@ -73,6 +117,30 @@ class TBarsTest : public TControlsTest {
     link->SetBeginGroup(BeginGroup);
     return link;
   }
+  // A bar with one sized button per entry (width by height); a negative width begins a group.
+  TdxBar* SizedBar(const String& Caption, std::initializer_list<TSize> Sizes) {
+    TdxBar* bar = AddBar(Caption);
+    for (TSize size : Sizes) {
+      auto* item = AddItem<TSizedItem>("bb" + std::to_string(++FSizedItems));
+      item->Size = TSize{std::abs(size.cx), size.cy};
+      item->OnClick = [item](TObject*) { ++item->Clicks; };
+      Link(bar->ItemLinks(), item, size.cx < 0);
+    }
+    return bar;
+  }
+  // Shows a bar docked on Side in row Row (a new row there with OwnRow) at Offset along the row.
+  static void Dock(TdxBar* Bar, TdxBarDockingStyle Side, int Row = 0, int Offset = 0, bool OwnRow = false) {
+    Bar->SetDockingStyle(Side);
+    Bar->SetRow(Row);
+    Bar->SetOneOnRow(OwnRow);
+    Bar->SetDockedLeft(IsVerticalDockingStyle(Side) ? 0 : Offset);
+    Bar->SetDockedTop(IsVerticalDockingStyle(Side) ? Offset : 0);
+    Bar->SetVisible(true);
+  }
+  TdxDockControl* Site(TdxBarDockingStyle Side) const { return Manager->Bars()->DockControls(Side); }
 
   TdxBarManager* Manager = nullptr;
+
+ private:
+  int FSizedItems = 0;
 };

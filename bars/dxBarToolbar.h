@@ -1,0 +1,126 @@
+// TdxBarControl: the window of one visible bar, docked in a dock site or floating. It lays its
+// item controls out along one line (truncating, keeping the most recently used links) or several
+// (wrapping at group boundaries), answers the sizes the dock site's layout asks for, keeps its
+// placement in its bar, and enters menu mode from the keyboard.
+#pragma once
+
+#include "bars/dxBarControl.h"
+
+class TdxBarControl : public TCustomdxBarControl {
+ public:
+  explicit TdxBarControl(TdxBar* Bar);
+  ~TdxBarControl() override;
+  String ClassName() const override { return "TdxBarControl"; }
+  TdxBar* Bar() const { return FBar; }
+
+  // --- placement ------------------------------------------------------------------------------
+  // The dock site the window sits in; nullptr while floating.
+  TdxDockControl* DockControl() const { return FDockControl; }
+  // Side and site; the window becomes a child of the site, or a floating tool window.
+  void SetDocking(TdxBarDockingStyle Side, TdxDockControl* Site);
+  void SetDockingStyle(TdxBarDockingStyle Value) override;
+  // While in an update bracket the window is placed by its bar's properties, not by a point.
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate() { --FUpdateCount; }
+  bool InUpdate() const { return FUpdateCount > 0; }
+  // The offset from the window's corner to the point that follows the pointer while moving.
+  TPoint GetFrameOffset(TdxBarDockingStyle Side) const;
+  // The bar keeps where the window is: side, site, row and offset, or the floating rectangle.
+  void StorePlacement();
+  // Toolbars may close; the quick-customisation window may not.
+  bool MayClose() const { return FMayClose; }
+  void SetMayClose(bool Value) { FMayClose = Value; }
+  // The client area: inside the frame also before the window is made.
+  TRect ClientRect() const override;
+
+  // --- sizes the dock site and floating sizing ask for ----------------------------------------
+  bool CanWrap() const { return !IsSingleLine(); }
+  bool Truncated() const { return FTruncated; }
+  void SetTruncated(bool Value) { FTruncated = Value; }
+  // Lengths along a side and the thickness of the whole single line, without the frame.
+  int GetMinLength(TdxBarDockingStyle Side);
+  int GetFullLength(TdxBarDockingStyle Side);
+  int GetFullThickness(TdxBarDockingStyle Side);
+  // The client size at a length along the side; a single-line window left showing the links
+  // that fit (the most recently used ones when recent items are in effect).
+  TSize CalcSizeForLength(TdxBarDockingStyle Side, int Length);
+  // The client size of a floating window whose wrapped contents are Height high: the narrowest
+  // width that still needs no more height, never narrower than the widest control.
+  TSize CalcSizeForHeight(int Height);
+  // The window size (frame included) for a side.
+  TSize CalcFloatingSize(TdxBarDockingStyle Side);
+  // Gives every shown link its rectangle; runs before painting and after every size answer.
+  void CalcControlsPositions();
+  // The extra area of the main-menu bar's caption buttons at the end of its last line (its size
+  // along and across the line); empty without caption buttons.
+  TSize CaptionButtonsExtent() const;
+  bool HasCaptionButtons() const;
+
+  // --- the window's questions -------------------------------------------------------------------
+  bool IsSingleLine() const override;
+  bool HasEdgeFrame() const override;
+  bool CanCustomizeLinks() const override;
+  int GetSeparatorSize() const override;
+  HFONT GetFontHandle() const override;
+  // The link's rectangle widened across to the thickness of its line.
+  TRect GetItemRect(const TdxBarItemControl* Control) const override;
+  bool HasMark() const override;
+  void UpdateFont() override;
+
+  // --- life of the window -----------------------------------------------------------------------
+  void RecalcLayout() override;
+  // The frame is made again; then the layout.
+  void RecalcFrame();
+  // After the window was sized: positions and a repaint.
+  void RefreshLayout();
+  // The window text follows the bar's caption.
+  void CaptionChanged();
+
+  // --- keyboard menu mode -----------------------------------------------------------------------
+  // Selects Control (the first selectable one when nullptr) and takes the keyboard.
+  void EnterMenuMode(TdxBarItemControl* Control);
+  void ExitMenuMode();
+  void CloseMenus() override;
+  void LeaveMenuMode() override;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void Dispatch(TMessage& Message) override;
+  bool HandleKeyDown(TMessage& Message) override;
+  void Paint() override;
+
+ private:
+  // The frame's thickness on each side (left, top, right, bottom), the system frame included.
+  TRect FrameInsets() const;
+  bool IsVertical() const;
+  // Lays the links out on lines no longer than Length; Size comes back as the client size.
+  void WrapControls(TdxBarDockingStyle Side, int Length, TSize& Size);
+  // One line up to Limit: its length, its thickness and whether a link was left off.
+  struct TLine {
+    int Length = 0;
+    int Thickness = 0;
+    bool Overflow = false;
+  };
+  TLine FitLine(int Limit) const;
+  TSize CalcSingleLineSize(TdxBarDockingStyle Side, int Length);
+  TSize CalcWrappedSize(TdxBarDockingStyle Side, int Length);
+  void FitRecentLinks(int Limit);
+  int ControlLength(const TdxBarItemControl* Control, bool Vertical) const;
+  int ControlThickness(const TdxBarItemControl* Control, bool Vertical) const;
+  int EmptyBarSize() const;
+  void WMNCCalcSize(TMessage& Message);
+  void WMMouseActivate(TMessage& Message);
+  void WMLButtonDownToolbar(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
+
+  TdxBar* FBar;
+  TdxDockControl* FDockControl = nullptr;
+  int FUpdateCount = 0;
+  bool FTruncated = false;
+  bool FMayClose = true;
+  bool FUpdatingFont = false;
+  // Where the pointer held the window when a move began, and the window's size then.
+  TPoint FGrabPoint;
+  TSize FGrabSize;
+  HWND FFocusBeforeMenu;
+};
