@@ -9,6 +9,7 @@
 
 #include "rtl/Convert.h"
 #include "support/FormFixture.h"
+#include "support/GraphicsTestFont.h"
 #include "treelist/dxTLClasses.h"
 #include "treelist/dxTLControl.h"
 
@@ -52,7 +53,8 @@ class TTestTreeList : public TCustomdxTreeListControl {
   bool FocusNode(TdxTreeListNode* Node) override { return !RefuseFocus && TCustomdxTreeListControl::FocusNode(Node); }
   bool RefuseFocus = false;
 
-  void SetRowsInView(int Rows) { FVisibleRowCount = FFullyVisibleRowCount = Rows; }
+  // The control made as high as its headers and Rows rows.
+  void SetRowsInView(int Rows) { SetClientHeight(Metrics().HeaderHeight + Rows * DefaultRowHeight()); }
   void ClearCalcLists() override {
     ++ListsCleared;
     TCustomdxTreeListControl::ClearCalcLists();
@@ -102,6 +104,8 @@ class TTreeListTest : public TControlsTest {
     RegisterClass<TTestTreeList, TCustomdxTreeListControl>("TTestTreeList");
     List = new TTestTreeList(Form);
     List->SetName("dg1");
+    // Every text of the control in the fixed-metrics font: "Wg" 13 pixels high, "0" 6 wide.
+    for (TFont* font : {List->Font(), List->HeaderFont(), List->BandFont(), List->PreviewFont()}) UseTestFont(font, 13);
     Tree = std::make_unique<TTreeBuilder>(*List);
   }
   void Build(const std::string& Text) { Tree->Build(Text); }
