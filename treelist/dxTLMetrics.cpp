@@ -129,9 +129,11 @@ void TCustomdxTreeList::ImagesChanged(TObject* Sender) {
 
 void TCustomdxTreeList::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomdxContainer::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FImages) SetImages(nullptr);
-  if (AComponent == FStateImages) SetStateImages(nullptr);
+  if (Operation != opRemove || (AComponent != FImages && AComponent != FStateImages)) return;
+  // The list is being freed: only its address may be compared, and it forgets the link itself.
+  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FStateImages) FStateImages = nullptr;
+  Relayout();
 }
 
 // --- repainting the panels ----------------------------------------------------------------------------
