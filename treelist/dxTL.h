@@ -258,11 +258,21 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void SetShowIndicator(bool Value) { SetLayoutProperty(FShowIndicator, Value); }
   bool HideLeafIndent() const { return FHideLeafIndent; }
   void SetHideLeafIndent(bool Value) { SetLayoutProperty(FHideLeafIndent, Value); }
+  // The tree's own look: expand buttons, tree lines (1: dotted, else solid) and the root's indent.
   bool ShowButtons() const { return FShowButtons; }
+  void SetShowButtons(bool Value) { SetPaintProperty(FShowButtons, Value); }
   bool ShowLines() const { return FShowLines; }
+  void SetShowLines(bool Value) { SetPaintProperty(FShowLines, Value); }
   bool ShowRoot() const { return FShowRoot; }
+  void SetShowRoot(bool Value) { SetLayoutProperty(FShowRoot, Value); }
   TColor TreeLineColor() const { return FTreeLineColor; }
+  void SetTreeLineColor(TColor Value) { SetColorProperty(FTreeLineColor, Value); }
   int TreeLineStyle() const { return FTreeLineStyle; }
+  void SetTreeLineStyle(int Value) {
+    if (FTreeLineStyle == Value) return;
+    FTreeLineStyle = Value;
+    Invalidate();
+  }
 
   // --- metrics (dxTLMetrics.cpp) -----------------------------------------------------------------
   // The sizes the last relayout measured (measured now when none ran yet).

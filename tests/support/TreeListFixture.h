@@ -77,9 +77,14 @@ class TTestTreeList : public TCustomdxTreeListControl {
   int GetGroupIndentWidth() override { return GroupIndent; }
   // A filter status panel with a filter applied.
   bool FilterStatus = false;
+  bool FilterApplied = true;
   bool IsFilterStatusVisible() override { return FilterStatus; }
-  bool HasFilter() override { return FilterStatus; }
+  bool HasFilter() override { return FilterStatus && FilterApplied; }
   String GetFilterText() override { return FilterStatus ? "成绩 > 60" : String(); }
+  // How many node accesses are open.
+  int NodeAccessDepth = 0;
+  void BeginNodeAccess(TdxTreeListNode*) override { ++NodeAccessDepth; }
+  void EndNodeAccess(TdxTreeListNode*) override { --NodeAccessDepth; }
   void SetNewItemRowActive(bool Value) { FNewItemRowActive = Value; }
   void SetDragObject(TObject* Value) { FDragObject = Value; }
   void PressHeader(int Column) {
