@@ -37,6 +37,11 @@ bool OnRightEdge(const TRect& R, const TRect& V, int X) {
 
 bool NearEdge(int X, int Edge) { return std::abs(X - Edge) <= EdgeWidth; }
 
+// Outside a strip, on the 4 pixels right of it, with some band shown.
+bool RightOfStrip(const TdxTreeListDrawInfo& Info, const TRect& Strip, TPoint P) {
+  return !Info.Bands.empty() && PtInRect({Strip.Right, Strip.Top, Strip.Right + EdgeWidth, Strip.Bottom}, P);
+}
+
 }  // namespace
 
 TdxTreeListHitKind TCustomdxTreeList::GetHitTestAt(int X, int Y) {
@@ -94,9 +99,8 @@ bool TCustomdxTreeList::HitTestBands(const TdxTreeListDrawInfo& Info, TdxTreeLis
   const TRect& strip = Info.BandRect;
   if (IsRectEmpty(strip)) return false;
   if (!PtInRect(strip, p)) {
-    if (Info.Bands.empty() || !PtInRect({strip.Right, strip.Top, strip.Right + EdgeWidth, strip.Bottom}, p)) return false;
-    const int last = Info.Bands.back().Band;
-    if (!CanSizeBand(last)) return false;
+    const int last = Info.Bands.empty() ? -1 : Info.Bands.back().Band;
+    if (!RightOfStrip(Info, strip, p) || !CanSizeBand(last)) return false;
     Hit.Band = last;
     Hit.HitKind = hkBandEdge;
     return true;
@@ -141,7 +145,7 @@ bool TCustomdxTreeList::HitTestHeaders(const TdxTreeListDrawInfo& Info, TdxTreeL
   const TRect& strip = Info.HeaderRect;
   if (IsRectEmpty(strip)) return false;
   if (!PtInRect(strip, p)) {
-    if (Info.Bands.empty() || !PtInRect({strip.Right, strip.Top, strip.Right + EdgeWidth, strip.Bottom}, p)) return false;
+    if (!RightOfStrip(Info, strip, p)) return false;
     const TdxTreeListHitKind kind = BandEdgeBefore(Info.Bands.back().Band, Hit);
     if (kind == hkNone) {
       Hit.Band = Hit.Column = -1;

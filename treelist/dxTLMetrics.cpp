@@ -140,44 +140,30 @@ void TCustomdxTreeList::Notification(TComponent* AComponent, TOperation Operatio
 
 namespace {
 
-// Repaints Rect now when the window exists.
-void RepaintNow(TCustomdxTreeList& List, const TRect& Rect) {
+TRect StripOf(TCustomdxTreeList& List, TRect TdxTreeListDrawInfo::*Strip) {
+  TdxTreeListDrawInfo info;
+  List.CalcRectInfo(info);
+  return info.*Strip;
+}
+
+// Repaints a strip now when the window exists.
+void RepaintNow(TCustomdxTreeList& List, TRect TdxTreeListDrawInfo::*Strip) {
   if (!List.HandleAllocated()) return;
-  List.InvalidateRect(Rect);
+  List.InvalidateRect(StripOf(List, Strip));
   UpdateWindow(List.Handle());
 }
 
 }  // namespace
 
-void TCustomdxTreeList::InvalidateBandArea() {
-  TdxTreeListDrawInfo info;
-  CalcRectInfo(info);
-  RepaintNow(*this, info.BandRect);
-}
+void TCustomdxTreeList::InvalidateBandArea() { RepaintNow(*this, &TdxTreeListDrawInfo::BandRect); }
 
-void TCustomdxTreeList::InvalidateBandCorner() {
-  TdxTreeListDrawInfo info;
-  CalcRectInfo(info);
-  RepaintNow(*this, info.BandCornerRect);
-}
+void TCustomdxTreeList::InvalidateBandCorner() { RepaintNow(*this, &TdxTreeListDrawInfo::BandCornerRect); }
 
-void TCustomdxTreeList::InvalidateHeaderArea() {
-  TdxTreeListDrawInfo info;
-  CalcRectInfo(info);
-  RepaintNow(*this, info.HeaderRect);
-}
+void TCustomdxTreeList::InvalidateHeaderArea() { RepaintNow(*this, &TdxTreeListDrawInfo::HeaderRect); }
 
-void TCustomdxTreeList::InvalidateHeaderCorner() {
-  TdxTreeListDrawInfo info;
-  CalcRectInfo(info);
-  RepaintNow(*this, info.HeaderCornerRect);
-}
+void TCustomdxTreeList::InvalidateHeaderCorner() { RepaintNow(*this, &TdxTreeListDrawInfo::HeaderCornerRect); }
 
-void TCustomdxTreeList::InvalidateNewItemRow() {
-  TdxTreeListDrawInfo info;
-  CalcRectInfo(info);
-  InvalidateRect(info.NewItemRowRect);
-}
+void TCustomdxTreeList::InvalidateNewItemRow() { InvalidateRect(StripOf(*this, &TdxTreeListDrawInfo::NewItemRowRect)); }
 
 // --- keeping the display widths when AutoWidth goes -------------------------------------------------------
 

@@ -41,7 +41,15 @@ class TCellCanvasState {
     FFont.Assign(FCanvas->Font());
     FFontSaved = true;
   }
-  const TFont& SavedFont() const { return FFont; }
+  // Before a custom-draw event or a column's own font the canvas font is saved; a column's own font
+  // keeps the selection's text colour on a selected cell.
+  void PrepareFont(TCustomdxTreeList& List, int Column, bool OwnFont, bool Custom, bool Selected) {
+    if (!OwnFont && !Custom) return;
+    SaveFont();
+    if (!OwnFont) return;
+    FCanvas->Font()->Assign(List.GetColumnFont(Column));
+    if (Selected) FCanvas->Font()->SetColor(FFont.Color());
+  }
 
  private:
   TCanvas* FCanvas;
@@ -89,13 +97,7 @@ void TCustomdxTreeList::DrawCellText(TCanvas* Canvas, const TRect& Rect, TBitmap
   const int footerLevel = FooterIndex < 0 ? -1 : GetRowFooterLevel(Node, FooterIndex);
   const bool custom = footer ? HasCustomDrawFooter(footerLevel) : HasCustomDrawCell(Column);
   TCellCanvasState state(Canvas);
-  if (ownFont || custom) {
-    state.SaveFont();
-    if (ownFont) {
-      Canvas->Font()->Assign(GetColumnFont(Column));
-      if (Selected) Canvas->Font()->SetColor(state.SavedFont().Color());
-    }
-  }
+  state.PrepareFont(*this, Column, ownFont, custom, Selected);
   TColor color = TColor(BkColor);
   bool done = false;
   if (custom && footer)
@@ -142,13 +144,7 @@ void TCustomdxTreeList::DrawCell(TCanvas* Canvas, const TRect& Rect, TBitmap* Bi
   const bool custom = HasCustomDrawCell(Column);
   TCellCanvasState state(Canvas);
   COLORREF textColor = TextColor;
-  if (ownFont || custom) {
-    state.SaveFont();
-    if (ownFont) {
-      Canvas->Font()->Assign(GetColumnFont(Column));
-      if (Selected) Canvas->Font()->SetColor(state.SavedFont().Color());
-    }
-  }
+  state.PrepareFont(*this, Column, ownFont, custom, Selected);
   TColor color = TColor(BkColor);
   bool done = false;
   if (custom)

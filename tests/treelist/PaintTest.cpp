@@ -120,6 +120,27 @@ TEST_F(PaintTest, FocusMarkOfAControlWithoutTheFocus) {
   List->SetDragObject(nullptr);
 }
 
+TEST_F(PaintTest, FocusMarkOfTheFocusedControlIsDotted) {
+  Columns(2);
+  Build("a\nb");
+  List->SetParent(Form);
+  ShowForm();
+  List->SetFocus();
+  Pump();
+  const TRect row = List->GetNodeRect(N("a"));
+  const auto edge = [&] {
+    std::string pixels;
+    for (int x = 20; x < 26; ++x) pixels += WindowPixel(List->Handle(), x, row.Top) == TColor(ColorToRGB(clHighlight)) ? 'h' : 'x';
+    return pixels;
+  };
+  // The dots keep their place against the window's surface, so either phase may show here.
+  const std::string dotted = edge();
+  EXPECT_TRUE(dotted == "xhxhxh" || dotted == "hxhxhx") << dotted << ": every other pixel of the dotted frame";
+  List->SetOptions(List->GetOptions() | tloHideFocusRect);
+  Pump();
+  EXPECT_EQ(edge(), "hhhhhh") << "the option hides it while focused";
+}
+
 // Which cells of the focused row b (and of a, also selected in multi-selection) a selection
 // highlights, painted without the focus in the hidden selection's colour.
 TEST_F(PaintTest, TheSelectionMatrix) {

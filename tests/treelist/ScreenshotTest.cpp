@@ -74,6 +74,14 @@ TEST_F(ScreenshotTest, ABandedGroupedListWithIndicatorFooterAndPreview) {
   List->SetFocus();
   Pump();
   RenderWindowToPng(List->Handle(), "treelist_banded_grouped.png");
+  for (const auto& [look, name] : {std::pair{lfStandard, "standard"}, std::pair{lfUltraFlat, "ultraflat"}}) {
+    List->SetLookAndFeel(look);
+    List->SetFocus();
+    Pump();
+    RenderWindowToPng(List->Handle(), std::string("treelist_banded_grouped_") + name + ".png");
+  }
+  List->SetLookAndFeel(lfFlat);
+  Pump();
 
   TdxTreeListDrawInfo info;
   List->CalcGeometry(info);
