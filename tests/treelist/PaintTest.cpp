@@ -280,6 +280,27 @@ TEST_F(PaintTest, APartlyScrolledHeaderIsClippedForItsHandler) {
   EXPECT_EQ(p->At(100, 9), RGB(255, 0, 0));
 }
 
+// Cells are painted as their column's editor shows a value: its case and password character.
+TEST_F(PaintTest, CellsShowTheirColumnsCaseAndPasswordCharacter) {
+  Columns(3);
+  Build("a");
+  N("a")->SetStrings(0, "Abc");
+  N("a")->SetStrings(1, "Abc");
+  N("a")->SetStrings(2, "Abc");
+  List->GetColumn(0)->SetCharCase(ecUpperCase);
+  List->GetColumn(1)->SetPasswordChar(U'*');
+  List->SetOptionsEx(List->GetOptionsEx() & ~tlxUseBitmap);
+  const TRecordedPaint recorded = RecordPaint(List);
+  const TRect cell[] = {List->GetNodeCellRect(N("a"), 0), List->GetNodeCellRect(N("a"), 1),
+                        List->GetNodeCellRect(N("a"), 2)};
+  const std::pair<const char*, int> expected[] = {{"ABC", 0}, {"***", 1}, {"Abc", 2}};
+  for (const auto& [text, column] : expected) {
+    const TMetafileTextRun* run = recorded.FindText(text);
+    ASSERT_TRUE(run) << text;
+    EXPECT_TRUE(PtInRect(cell[column], run->Bounds.TopLeft())) << text;
+  }
+}
+
 TEST_F(PaintTest, AFailingHandlerLeavesNothingOpen) {
   Columns(1);
   Build("a\nb");
