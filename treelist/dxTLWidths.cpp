@@ -26,6 +26,9 @@ void Absorb(std::vector<int>& Widths, const std::vector<int>& Absorbers, int Gro
   Widths[size_t(Absorbers.back())] = newTotal - given;
 }
 
+// Part of Amount in proportion Part / Whole; nothing when there is no whole to share by.
+int ShareOf(int Amount, int Part, int Whole) { return Whole > 0 ? MulDiv(Amount, Part, Whole) : 0; }
+
 // The indexes right of Index, or left of it when it is the last of Count.
 std::vector<int> AbsorbersOf(int Index, int Count) {
   std::vector<int> absorbers;
@@ -98,7 +101,7 @@ std::vector<int> TCustomdxTreeList::CalcBandWidths() {
   for (int b = 0; b < count; ++b) {
     minimum[size_t(b)] = BandMinWidth(b);
     minimums += minimum[size_t(b)];
-    share[size_t(b)] = total > 0 ? MulDiv(area, natural[size_t(b)], total) : 0;
+    share[size_t(b)] = ShareOf(area, natural[size_t(b)], total);
     if (IsBandSizable(b) && share[size_t(b)] > minimum[size_t(b)]) fitting += natural[size_t(b)];
   }
   std::vector<int> widths(natural.size());
@@ -166,7 +169,7 @@ std::vector<int> TCustomdxTreeList::CalcRowColumnWidths(int Band, int Row) {
   for (int p = 0; p < n; ++p) {
     const int column = GetBandColumn(Band, Row, p);
     if (!IsColumnSizable(column)) continue;
-    if (MulDiv(shared, GetColumnWidth(column), total) >= GetColumnMinWidth(column))
+    if (ShareOf(shared, GetColumnWidth(column), total) >= GetColumnMinWidth(column))
       fitting += GetColumnWidth(column);
     else
       tooNarrow = true;
@@ -179,7 +182,7 @@ std::vector<int> TCustomdxTreeList::CalcRowColumnWidths(int Band, int Row) {
     if (p == n - 1) {
       w = bandWidth - x;
     } else if (IsColumnSizable(column)) {
-      const int share = MulDiv(shared, width, total);
+      const int share = ShareOf(shared, width, total);
       if (fitting == total || (share > least && !tooNarrow))
         w = share;
       else if (share <= least)

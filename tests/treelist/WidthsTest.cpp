@@ -64,6 +64,21 @@ TEST_F(WidthsTest, ColumnsShareTheirBandRow) {
   EXPECT_EQ(List->CalcRowColumnWidths(0, 0), std::vector<int>({400})) << "alone, the whole band";
 }
 
+TEST_F(WidthsTest, ColumnsOfNoWidthShareNothing) {
+  for (int i = 0; i < 3; ++i) {
+    TdxTreeListColumn* column = AddColumn("C" + std::to_string(i));
+    column->SetMinWidth(0);
+    column->SetWidth(0);
+  }
+  List->SetBounds(0, 0, 400, 300);
+  for (bool autoWidth : {false, true}) {
+    if (autoWidth) AutoWidth();
+    const int band = List->CalcBandWidth(0);
+    EXPECT_EQ(List->CalcRowColumnWidths(0, 0), std::vector<int>({0, 0, band}))
+        << "AutoWidth " << autoWidth << ": no negative widths, the last column fills the band";
+  }
+}
+
 TEST_F(WidthsTest, OffsetsOfTheScrollingBands) {
   Bands({{100, 30}, {200, 30}, {150, 30}, {80, 30}});
   EXPECT_EQ(List->GetBandOffset(2), 300);
