@@ -343,6 +343,51 @@ TEST_F(PaintTest, TheSearchedPrefixIsDrawnAgainInTheSearchColours) {
   EXPECT_EQ(cell(false), std::vector<String>({"abc"}));
 }
 
+// The focused cell of a focused control while searching: white with the inverted selection. The
+// searched characters are painted again in the cell's colours inverted, in a box of their extent;
+// the cell shows its dotted focus frame even before a character is typed.
+TEST_F(PaintTest, TheSearchMarkOnAWhiteCell) {
+  Columns(1);
+  Build("abc");
+  List->SetOptions(List->GetOptions() & ~tloRowSelect);
+  List->SetOptionsEx(List->GetOptionsEx() | tlxInvertSelect);
+  List->SetFocusedVisibleIndex(0);
+  List->SetParent(Form);
+  ShowForm();
+  List->SetFocus();
+  Pump();
+  const TRect cell = List->GetNodeCellRect(N("abc"), 0);
+  // The pixels of the cell that differ between two paintings, with their bounds.
+  struct TDiff {
+    TRect Bounds{1000, 1000, -1, -1};
+    bool AllInverted = true;
+  };
+  const auto diff = [&](const TPixelCanvas& A, const TPixelCanvas& B) {
+    TDiff d;
+    for (int y = cell.Top; y < cell.Bottom; ++y)
+      for (int x = cell.Left; x < cell.Right; ++x) {
+        if (A.At(x, y) == B.At(x, y)) continue;
+        d.Bounds = {std::min(d.Bounds.Left, x), std::min(d.Bounds.Top, y), std::max(d.Bounds.Right, x + 1),
+                    std::max(d.Bounds.Bottom, y + 1)};
+        d.AllInverted = d.AllInverted && A.At(x, y) == (~B.At(x, y) & 0xFFFFFF);
+      }
+    return d;
+  };
+  const auto plain = Painted();
+  List->StartSearch(0, "");
+  ASSERT_TRUE(List->Searching());
+  const auto framed = Painted();
+  const TDiff frame = diff(*plain, *framed);
+  EXPECT_EQ(frame.Bounds, TRect(cell.Left + 1, cell.Top + 1, cell.Right - 1, cell.Bottom - 1)) << "the frame inside the cell";
+  EXPECT_NE(framed->At(cell.Left + 4, cell.Top + 1), framed->At(cell.Left + 5, cell.Top + 1)) << "dotted";
+  List->StartSearch(0, "ab");
+  const TDiff mark = diff(*framed, *Painted());
+  EXPECT_EQ(mark.Bounds.Width(), 2 * 6) << "the extent of ab";
+  EXPECT_EQ(mark.Bounds.Height(), 13);
+  EXPECT_TRUE(mark.AllInverted);
+  EXPECT_EQ(Painted()->At(mark.Bounds.Right - 1, mark.Bounds.Bottom - 1), Black) << "white turned black";
+}
+
 TEST_F(PaintTest, PreviewAndRowFooterTexts) {
   Columns(1);
   List->GetColumn(0)->SetWidth(200);
