@@ -226,6 +226,34 @@ TEST_F(PaintTest, GridStyleGroupRowsStartOnePixelLower) {
   EXPECT_EQ(p->At(40, top + 1), Silver) << "the group row";
 }
 
+// Group rows and the indent columns left of their children take the colour of their level.
+TEST_F(PaintTest, LevelColoursOfGroupRows) {
+  Columns(1);
+  Build("g\n  h\n    x");
+  List->ExpandAll();
+  N("x")->SetFocused(true);
+  List->GroupParents = true;
+  List->SetHideLeafIndent(true);
+  List->OnGetLevelColor = [](TObject*, int Level, TColor& Color) {
+    if (Level == 0) Color = clRed;
+  };
+  const auto p = Painted();
+  EXPECT_EQ(p->At(40, RowTop("g") + 8), RGB(255, 0, 0)) << "level 0";
+  EXPECT_EQ(p->At(40, RowTop("h") + 8), Silver) << "level 1 keeps the group colour";
+  EXPECT_EQ(p->At(5, RowTop("h") + 8), RGB(255, 0, 0)) << "the indent under g";
+}
+
+TEST_F(PaintTest, WithoutRowsOnlyTheEmptyAreaIsPainted) {
+  Columns(1);
+  List->SetShowGrid(true);
+  List->SetColor(clYellow);
+  const auto p = Painted();
+  const TdxTreeListDrawInfo info = Geometry();
+  EXPECT_TRUE(info.Rows.empty());
+  EXPECT_EQ(p->At(30, info.RowsRect.Top + 2), RGB(255, 255, 0));
+  EXPECT_EQ(p->At(200, info.RowsRect.Top + 2), RGB(255, 255, 0)) << "right of the bands";
+}
+
 TEST_F(PaintTest, CustomDrawnCellsAndHeaders) {
   Columns(2);
   Build("a");
