@@ -254,6 +254,28 @@ TEST_F(PaintTest, WithoutRowsOnlyTheEmptyAreaIsPainted) {
   EXPECT_EQ(p->At(200, info.RowsRect.Top + 2), RGB(255, 255, 0)) << "right of the bands";
 }
 
+// The new-item row below the headers: the insert glyph in its indicator cell, its cells in the
+// control's colour over the header-coloured frame, a grid line along its bottom.
+TEST_F(PaintTest, TheNewItemRow) {
+  Columns(2);
+  Build("a");
+  List->SetShowIndicator(true);
+  List->SetShowNewItemRow(true);
+  List->SetShowGrid(true);
+  List->IndicatorArrows = true;
+  const TRect strip = Geometry().NewItemRowRect;
+  const auto p = Painted();
+  int glyph = 0;
+  for (int y = strip.Top; y < strip.Top + 17; ++y)
+    for (int x = 1; x < 11; ++x) glyph += p->At(x, y) == Black;
+  EXPECT_GT(glyph, 10) << "the insert glyph";
+  EXPECT_EQ(p->At(40, strip.Top + 8), White) << "a cell";
+  EXPECT_EQ(p->At(71, strip.Top + 8), Silver) << "the line between the cells";
+  EXPECT_EQ(p->At(40, strip.Top + 16), Silver) << "the grid line below";
+  EXPECT_EQ(p->At(40, strip.Top + 18), Silver) << "the frame below the row";
+  EXPECT_EQ(p->At(200, strip.Top + 8), White) << "right of the bands";
+}
+
 TEST_F(PaintTest, CustomDrawnCellsAndHeaders) {
   Columns(2);
   Build("a");
