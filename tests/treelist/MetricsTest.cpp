@@ -2,6 +2,8 @@
 // each look, the least row height with grid lines, images and the inverted selection's frame, a
 // row height the user gives kept apart from the height shown, and the widths kept when AutoWidth
 // goes with KeepColumnWidth.
+#include <memory>
+
 #include "support/TreeListFixture.h"
 
 namespace {
@@ -57,6 +59,13 @@ TEST_F(MetricsTest, TheLeastRowHeight) {
   EXPECT_EQ(List->Metrics().ImageSize, TSize({16, 24}));
   EXPECT_EQ(List->DefaultRowHeight(), 24 + 1 + 2) << "raised to the images";
   List->SetImages(nullptr);
+  {
+    auto freed = std::make_unique<TImageList>(16, 24);
+    List->SetStateImages(freed.get());
+    EXPECT_EQ(List->DefaultRowHeight(), 24 + 1 + 2);
+  }
+  EXPECT_EQ(List->StateImages(), nullptr) << "a freed list is forgotten";
+  EXPECT_EQ(List->DefaultRowHeight(), 19) << "and the rows no longer make room for it";
   List->GetColumn(0)->Font()->SetHeight(-30);
   EXPECT_EQ(List->DefaultRowHeight(), 30 + 3 + 1 + 2) << "raised to a column's own font";
 }
