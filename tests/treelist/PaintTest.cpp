@@ -2,6 +2,7 @@
 // runs of a recording): grid lines, dotted tree lines that keep their place, expand buttons per
 // style, the indicator, focus marks, which cells a selection highlights, fixed-band lines, pressed
 // headers, the filter panel, grid-style group rows, custom drawing and its clean-up, the search mark.
+#include <algorithm>
 #include <memory>
 
 #include "support/PixelCanvas.h"
@@ -303,6 +304,54 @@ TEST_F(PaintTest, CustomDrawnCellsAndHeaders) {
   const auto p = Painted();
   EXPECT_EQ(p->At(30, 9), Silver) << "the header colour itself";
   EXPECT_EQ(p->At(90, 9), RGB(255, 0, 0));
+}
+
+// The band, footer, row footer and preview handlers: what each is told, and the text each gives.
+TEST_F(PaintTest, CustomDrawnBandsFootersAndPreviews) {
+  List->SetShowBands(true);
+  List->SetShowFooter(true);
+  Columns(2);
+  List->GetColumn(0)->SetWidth(200);
+  Build("g\n  x");
+  N("g")->Expand(false);
+  N("x")->SetStrings(1, "note");
+  List->SetOptions(List->GetOptions() | tloPreview);
+  List->PreviewColumn = 1;
+  List->RowFooterLevels = {0};
+  List->SetShowRowFooter(true);
+  List->SetOptionsEx(List->GetOptionsEx() & ~tlxUseBitmap);
+  List->OnIsExistFooterCell = [](TObject*, TdxTreeListColumn* Column, bool& Exist) { Exist = Column->GetIndex() == 1; };
+  std::vector<std::string> calls;
+  List->OnCustomDrawBand = [&](TObject*, TdxTreeListBand* Band, TCanvas*, TRect Rect, String&, TColor& Color,
+                               TFont*, TAlignment&, bool&) {
+    calls.push_back("band " + std::to_string(Band->Index()) + " " + std::to_string(Rect.Width()));
+    Color = clRed;
+  };
+  List->OnCustomDrawFooter = [&](TObject*, TCanvas*, TRect, TdxTreeListNode* Node, TdxTreeListColumn* Column,
+                                 String& Text, TColor&, TFont*, TAlignment&, bool&) {
+    calls.push_back("footer " + std::to_string(Column->GetIndex()) + (Node ? " node" : ""));
+    Text = "footer text";
+  };
+  List->OnCustomDrawFooterNode = [&](TObject*, TCanvas*, TRect, TdxTreeListNode* Node, TdxTreeListColumn* Column,
+                                     int Index, String& Text, TColor&, TFont*, TAlignment&, bool&) {
+    calls.push_back("row footer " + Node->Strings(0) + " " + std::to_string(Column->GetIndex()) + " " +
+                    std::to_string(Index));
+    Text = "row footer text";
+  };
+  List->OnCustomDrawPreview = [&](TObject*, TCanvas*, TRect Rect, TdxTreeListNode* Node, bool, String& Text, TColor&,
+                                  TColor&, TFont*, bool&) {
+    EXPECT_EQ(Rect.Top, List->GetNodeRect(Node).Top + 16) << "below the cells";
+    calls.push_back("preview " + Node->Strings(0) + " " + Text);
+    Text = "preview text";
+  };
+  const TRecordedPaint recorded = RecordPaint(List);
+  std::sort(calls.begin(), calls.end());
+  EXPECT_EQ(calls, std::vector<std::string>({"band 0 260", "footer 1", "preview x note", "row footer x 0 0",
+                                             "row footer x 1 0"}))
+      << "the summary footer belongs to no node";
+  EXPECT_EQ(Painted()->At(150, 5), RGB(255, 0, 0)) << "the band in the handler's colour";
+  for (const char* text : {"footer text", "row footer text", "preview text"})
+    EXPECT_TRUE(recorded.FindText(text)) << text;
 }
 
 TEST_F(PaintTest, APartlyScrolledHeaderIsClippedForItsHandler) {
