@@ -1,7 +1,8 @@
 // Painting of the whole control, read back as pixels of a bitmap it was painted on (or as the text
 // runs of a recording): grid lines, dotted tree lines that keep their place, expand buttons per
 // style, the indicator, focus marks, which cells a selection highlights, fixed-band lines, pressed
-// headers, the filter panel, grid-style group rows, custom drawing and its clean-up, the search mark.
+// headers, the filter panel, group rows in grid style and in their level's colour, the new-item
+// row, cells in their column's case, custom drawing and its clean-up, the search mark, previews.
 #include <algorithm>
 #include <memory>
 
@@ -36,6 +37,19 @@ class PaintTest : public TTreeListTest {
   int RowTop(const std::string& Node) { return List->GetNodeRect(N(Node)).Top; }
   void Columns(int Count) {
     for (int i = 0; i < Count; ++i) AddColumn("C" + std::to_string(i))->SetWidth(60);
+  }
+  // Group g with its child x, whose text "note" in column PreviewColumn shows as its preview; x
+  // ends g and gets g's row footer. Texts are drawn straight on the canvas, for a recording.
+  void PreviewAndRowFooter(int PreviewColumn) {
+    List->GetColumn(0)->SetWidth(200);
+    Build("g\n  x");
+    N("g")->Expand(false);
+    N("x")->SetStrings(PreviewColumn, "note");
+    List->SetOptions(List->GetOptions() | tloPreview);
+    List->PreviewColumn = PreviewColumn;
+    List->RowFooterLevels = {0};
+    List->SetShowRowFooter(true);
+    List->SetOptionsEx(List->GetOptionsEx() & ~tlxUseBitmap);
   }
 };
 
@@ -311,15 +325,7 @@ TEST_F(PaintTest, CustomDrawnBandsFootersAndPreviews) {
   List->SetShowBands(true);
   List->SetShowFooter(true);
   Columns(2);
-  List->GetColumn(0)->SetWidth(200);
-  Build("g\n  x");
-  N("g")->Expand(false);
-  N("x")->SetStrings(1, "note");
-  List->SetOptions(List->GetOptions() | tloPreview);
-  List->PreviewColumn = 1;
-  List->RowFooterLevels = {0};
-  List->SetShowRowFooter(true);
-  List->SetOptionsEx(List->GetOptionsEx() & ~tlxUseBitmap);
+  PreviewAndRowFooter(1);
   List->OnIsExistFooterCell = [](TObject*, TdxTreeListColumn* Column, bool& Exist) { Exist = Column->GetIndex() == 1; };
   std::vector<std::string> calls;
   List->OnCustomDrawBand = [&](TObject*, TdxTreeListBand* Band, TCanvas*, TRect Rect, String&, TColor& Color,
@@ -489,15 +495,7 @@ TEST_F(PaintTest, TheSearchMarkOnAWhiteCell) {
 
 TEST_F(PaintTest, PreviewAndRowFooterTexts) {
   Columns(1);
-  List->GetColumn(0)->SetWidth(200);
-  Build("g\n  x");
-  N("g")->Expand(false);
-  N("x")->SetStrings(0, "note");
-  List->SetOptions(List->GetOptions() | tloPreview);
-  List->PreviewColumn = 0;
-  List->RowFooterLevels = {0};
-  List->SetShowRowFooter(true);
-  List->SetOptionsEx(List->GetOptionsEx() & ~tlxUseBitmap);
+  PreviewAndRowFooter(0);
   const TRecordedPaint recorded = RecordPaint(List);
   const TMetafileTextRun* preview = recorded.FindText("note");
   ASSERT_TRUE(preview);
