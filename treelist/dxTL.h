@@ -16,10 +16,13 @@
 #include "controls/StdPaint.h"
 #include "controls/TextBox.h"
 #include "editors/dxInplaceEdit.h"
+#include "graphics/ImageList.h"
+#include "treelist/dxTLDrawInfo.h"
 #include "treelist/dxTLNode.h"
 #include "treelist/dxTLTypes.h"
 
 class TBitmap;
+class TImageList;
 
 using TdxTreeListNodeEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node)>;
 using TdxTreeListAllowEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node, bool& Allow)>;
@@ -255,11 +258,131 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void SetShowIndicator(bool Value) { SetLayoutProperty(FShowIndicator, Value); }
   bool HideLeafIndent() const { return FHideLeafIndent; }
   void SetHideLeafIndent(bool Value) { SetLayoutProperty(FHideLeafIndent, Value); }
+  // The tree's own look: expand buttons, tree lines (1: dotted, else solid) and the root's indent.
   bool ShowButtons() const { return FShowButtons; }
+  void SetShowButtons(bool Value) { SetPaintProperty(FShowButtons, Value); }
   bool ShowLines() const { return FShowLines; }
+  void SetShowLines(bool Value) { SetPaintProperty(FShowLines, Value); }
   bool ShowRoot() const { return FShowRoot; }
+  void SetShowRoot(bool Value) { SetLayoutProperty(FShowRoot, Value); }
   TColor TreeLineColor() const { return FTreeLineColor; }
+  void SetTreeLineColor(TColor Value) { SetColorProperty(FTreeLineColor, Value); }
   int TreeLineStyle() const { return FTreeLineStyle; }
+  void SetTreeLineStyle(int Value) {
+    if (FTreeLineStyle == Value) return;
+    FTreeLineStyle = Value;
+    Invalidate();
+  }
+
+  // --- metrics (dxTLMetrics.cpp) -----------------------------------------------------------------
+  // The sizes the last relayout measured (measured now when none ran yet).
+  const TdxTreeListMetrics& Metrics();
+  // The image list of the nodes' images and that of their state images; nil: none.
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* Value);
+  TImageList* StateImages() const { return FStateImages; }
+  void SetStateImages(TImageList* Value);
+  int GetDefaultRowHeight() const { return FRowHeight; }
+  // Repaint now the band area, the band panel's corner, the header area or the header panel's
+  // corner; the new-item row is only invalidated.
+  void InvalidateBandArea();
+  void InvalidateBandCorner();
+  void InvalidateHeaderArea();
+  void InvalidateHeaderCorner();
+  void InvalidateNewItemRow();
+
+  // --- band and column widths (dxTLWidths.cpp) ---------------------------------------------------
+  // A band's least width: its own minimum (its width when it may not be sized), raised to its
+  // widest header row's sum of column minimums.
+  int BandMinWidth(int Band);
+  // The width a band asks for: with BandHeaderWidth its widest header row's sum of column widths,
+  // else (or without columns) its own width; never below BandMinWidth.
+  int BandNaturalWidth(int Band);
+  // A band's display width; with AutoWidth its share of the bands area, the last band taking the
+  // remainder.
+  int CalcBandWidth(int Band);
+  // All bands with the group indent: with AutoWidth the bands area (or the minimums when larger).
+  int GetBandsWidth();
+  // The x of a scrolling band inside the bands, counted from the first; 0 for fixed bands, out of
+  // range positions and fewer than two bands.
+  int GetBandOffset(int Band);
+  // The width that scrolls: the bands less the fixed bands with the group indent; and the width of
+  // the client area it scrolls in.
+  int GetScrollableBandsWidth();
+  int GetScrollableClientWidth();
+  // The display widths of a header row's columns: sizable columns share the band's header width
+  // in proportion to their widths, never below their minimums; the last takes the remainder. The
+  // first column of band 0 also holds the group indent.
+  std::vector<int> CalcRowColumnWidths(int Band, int Row);
+  // Every column's display width in its header row without the group indent; 0 where not shown.
+  std::vector<int> CalcColumnPositions();
+  // A new width for a band as the user sizes it: without AutoWidth its columns scale with it; with
+  // AutoWidth the bands right of it (left of it for the last) give or take the difference.
+  void ApplyBandWidth(int Band, int Width);
+  // A new width for a column as the user sizes it: a band sized by its headers grows with the
+  // column; otherwise the columns right of it (left of it for the last) keep the row's total.
+  void ApplyColumnWidth(int Column, int Width);
+
+  // --- row heights and row footers (dxTLRowHeights.cpp) ------------------------------------------
+  // A node's row in pixels: its header rows (or text lines), preview, grid line and row footers;
+  // kept in the node unless NoCache or the descendant forbids it.
+  int CalcNodeRowHeight(TdxTreeListNode* Node, int LineHeight, bool NoCache = false);
+  // Rows of one fixed height only while no row grows with its text or its preview.
+  bool IsMultiLineRows();
+  // The row footers that end at a node (a last leaf closing groups whose level shows one).
+  int GetRowFooterCount(TdxTreeListNode* Node);
+  // The level of the N-th row footer under a node, counted upward; -1 when there is none.
+  int GetRowFooterLevel(TdxTreeListNode* Node, int N);
+  // How many of a node's row footers belong to levels below Level; -1 for a node ending none.
+  int GetRowFooterCountAbove(TdxTreeListNode* Node, int Level);
+  // The rectangle of a node's N-th row footer in a layout pass, the footers starting at
+  // RowFootersTop, inset by RightInset from the bands' right.
+  TRect GetRowFooterRect(const TdxTreeListDrawInfo& Info, TdxTreeListNode* Node, int N, int RowFootersTop,
+                         int RightInset);
+
+  // --- geometry (dxTLGeometry.cpp) ---------------------------------------------------------------
+  // The strips of the client area only.
+  void CalcRectInfo(TdxTreeListDrawInfo& Info);
+  // Every rectangle of one pass: strips, bands, headers, empty bands and the rows in view.
+  void CalcGeometry(TdxTreeListDrawInfo& Info);
+  void FreeDrawInfo(TdxTreeListDrawInfo& Info);
+  TRect GetRowsRect();
+  // The row of a node in view, else (-1, -1, -1, -1); the full rect reaches the rows' bottom.
+  TRect GetNodeRect(TdxTreeListNode* Node);
+  TRect GetNodeFullRect(TdxTreeListNode* Node);
+  // One cell, and the in-place editor's place over it; (-1, -1, -1, -1) when the column at the
+  // visual position is not shown or the node not in view.
+  TRect GetNodeCellRect(TdxTreeListNode* Node, int VisualColumn);
+  TRect GetEditorRect(TdxTreeListNode* Node, int VisualColumn);
+  // The width of a node's expand buttons and of the buttons with its images.
+  void GetNodeIndentWidth(TdxTreeListNode* Node, int& ButtonsWidth, int& FullWidth);
+  // The parts of a node's tree indent in row coordinates, cut at Limit.
+  void CalcNodeIndentRects(TdxTreeListNode* Node, int Top, int Bottom, int Limit, TRect& ImageRect,
+                           TRect& StateImageRect, TRect& ButtonRect, TRect& IndentRect);
+  // From TopNode down (and up above it when room is left), the rows that fill Height: the counts
+  // of rows in view (a partial one included) and of whole rows, each at least 1; answers the
+  // height used.
+  int CalcRowsInHeight(TdxTreeListNode* TopNode, int Height, int& Visible, int& FullyVisible);
+  void CalcVisibleRowCounts();
+  // The last band that scrolls: the band before a fixed-right band as far as the pass went, else
+  // the last band.
+  bool IsLastScrollBand(const TdxTreeListDrawInfo& Info, int Band);
+
+  // --- hit testing (dxTLHitTest.cpp) -------------------------------------------------------------
+  TdxTreeListHitKind GetHitTestAt(int X, int Y);
+  TdxTreeListNode* GetHitNode(int X, int Y);
+
+  // --- the view (dxTLView.cpp) -------------------------------------------------------------------
+  // The horizontal scroll position of the scrolling bands, in pixels.
+  int LeftCoord() const { return FLeftCoord; }
+  // Ends editing, keeps the position within the scrolling width and repaints.
+  void SetLeftCoord(int Value);
+  // Scroll a scrolling band or column into view: its left edge when it lies left of the view,
+  // else by what its right edge overflows, never past its left edge.
+  void MakeBandVisible(int Band);
+  void MakeColumnVisible(int Column);
+  // Invalidates a client rectangle without erasing, when the window exists.
+  void InvalidateRect(const TRect& Rect);
 
   // --- overridable operations --------------------------------------------------------------------
   // Node data: abstract here, answered by the tree list control and by data-aware descendants.
@@ -442,6 +565,10 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool CanSizeBandPanel() { return FOptionsEx & tlxBandPanelSizing; }
   virtual bool CanSizeHeaderPanel() { return FOptionsEx & tlxHeaderPanelSizing; }
   virtual bool CanSizeColumn(int Column) { return (FOptions & tloColumnSizing) && IsColumnSizable(Column); }
+  // A band sized by its headers is sized through them.
+  virtual bool CanSizeBand(int Band) {
+    return (FOptionsEx & tlxBandSizing) && IsBandSizable(Band) && !IsBandWidthByHeaders();
+  }
   virtual bool CanSizeRow() { return FOptionsEx & tlxRowSizing; }
   virtual bool CanDragCollapse() { return FOptionsEx & tlxDragCollapse; }
   virtual bool CanDragExpand() { return FOptionsEx & tlxDragExpand; }
@@ -484,6 +611,108 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual int GetSortedColumnIndex(int Position) { return Position; }
   virtual bool CanMultiSortColumn(int ColumnIndex) { (void)ColumnIndex; return IsMultiSort(); }
 
+  // Layout (dxTLGeometry.cpp, dxTLWidths.cpp, dxTLRowHeights.cpp, dxTLHitTest.cpp).
+  virtual void GetHitInfo(TPoint Point, TdxTreeListHitInfo& HitInfo);
+  // The display width of a column in its header row; 0 for a column not shown.
+  virtual int GetColumnPosition(int Column);
+  virtual void ClearColumnCache() {}
+  virtual int GetGroupPanelHeight() { return 0; }
+  virtual int GetMinIndicatorWidth() { return 12; }
+  virtual uint8_t GetIndicatorKind(TdxTreeListNode* Node, bool Selected) { (void)Node, (void)Selected; return ikNone; }
+  virtual String GetPreviewText(TdxTreeListNode* Node) { (void)Node; return String(); }
+  // Without a node PreviewLines; else the node's preview text wrapped in the preview width, with
+  // AutoCalcPreviewLines, at most PreviewLines.
+  virtual int GetPreviewLineCount(TdxTreeListNode* Node);
+  // The most text lines a cell of the node takes, and the tallest line height in LineHeight.
+  virtual int GetNodeLineCount(TdxTreeListNode* Node, int& LineHeight);
+  // One cell's text lines in Width; answers whether it measured (the base measures nothing).
+  virtual bool CalcCellLines(TdxTreeListNode* Node, int Column, const String& Text, int Width, int MaxLineCount,
+                             int& LineCount, int& LineHeight);
+  virtual int GetMaxCellTextHeight();
+  // The height a column's own font needs for a text line; 0 without one.
+  virtual int GetCellTextHeight(int Column);
+  virtual int GetRowSeparatorWidth() { return std::max(FRowSeparatorLineWidth, 1); }
+  virtual bool IsColumnMultiLine(int Column) { (void)Column; return false; }
+  virtual bool IsLevelWithRowFooter(int Level) { (void)Level; return false; }
+  virtual bool IsRowFooterCell(TdxTreeListNode* Node, int Column, int FooterIndex) {
+    (void)Node, (void)Column, (void)FooterIndex;
+    return false;
+  }
+  virtual String GetRowFooterText(TdxTreeListNode* Node, int Column, int FooterIndex) {
+    (void)Node, (void)Column, (void)FooterIndex;
+    return String();
+  }
+  virtual TAlignment GetFooterAlignment(int Column) { return GetColumnAlignment(Column); }
+  virtual bool IsExistFooterCell(int Column) { (void)Column; return false; }
+  virtual bool HasFilter() { return false; }
+  virtual String GetFilterText() { return String(); }
+  virtual bool IsFilterStatusVisible() { return false; }
+  virtual bool IsNewItemRowActive() { return FNewItemRowActive; }
+  virtual bool IsNewItemRowVisible() { return FShowNewItemRow && Metrics().NewItemRowHeight > 0; }
+  virtual bool IsNewItemRowEditing() { return true; }
+  virtual String GetNewRowText(int Column) { (void)Column; return String(); }
+  virtual void DoChangeLeftCoord();
+
+  // Painting (dxTLPaint.cpp, dxTLPaintRows.cpp, dxTLPaintCells.cpp).
+  // GridLineColor, or the look's own grid colour while it is clNone.
+  virtual TColor GetGridLineColor();
+  // The header's drop-down button: hbsExists, hbsHot, hbsPressed, hbsActive bits; none here.
+  virtual unsigned GetHeaderButtonState(int Column) { (void)Column; return 0; }
+  virtual void DrawGroupPanel(TCanvas* Canvas, const TRect& Rect, const HBRUSH& HeaderBrush, const HBRUSH& ShadowBrush) {
+    (void)Canvas, (void)Rect, (void)HeaderBrush, (void)ShadowBrush;
+  }
+  virtual bool HasCustomDrawBand() { return false; }
+  virtual bool HasCustomDrawCell(int Column) { (void)Column; return false; }
+  // Level -1: the summary footer; else row footers.
+  virtual bool HasCustomDrawFooter(int Level) { (void)Level; return false; }
+  virtual bool HasCustomDrawHeader(int Column) { (void)Column; return false; }
+  virtual bool HasCustomDrawPreview() { return false; }
+  virtual bool HasLevelColorEvent() { return false; }
+  virtual void DoCustomDrawBand(int Band, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect, String& Text,
+                                TColor& Color, TFont* Font, TAlignment& Alignment, bool& Done) {
+    (void)Band, (void)Canvas, (void)Rect, (void)VisibleRect, (void)Text, (void)Color, (void)Font, (void)Alignment,
+        (void)Done;
+  }
+  virtual void DoCustomDrawCell(TCanvas* Canvas, const TRect& Rect, TdxTreeListNode* Node, int Column, bool Selected,
+                                bool Focused, bool NewItemRow, String& Text, TColor& Color, TFont* Font,
+                                TAlignment& Alignment, bool& Done) {
+    (void)Canvas, (void)Rect, (void)Node, (void)Column, (void)Selected, (void)Focused, (void)NewItemRow, (void)Text,
+        (void)Color, (void)Font, (void)Alignment, (void)Done;
+  }
+  virtual void DoCustomDrawFooter(TCanvas* Canvas, const TRect& Rect, TdxTreeListNode* Node, int Column,
+                                  int FooterIndex, String& Text, TColor& Color, TFont* Font, TAlignment& Alignment,
+                                  bool& Done) {
+    (void)Canvas, (void)Rect, (void)Node, (void)Column, (void)FooterIndex, (void)Text, (void)Color, (void)Font,
+        (void)Alignment, (void)Done;
+  }
+  virtual void DoCustomDrawHeader(int Column, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect,
+                                  String& Text, TColor& Color, TFont* Font, TAlignment& Alignment,
+                                  TdxTreeListColumnSort& Sorted, bool& Done) {
+    (void)Column, (void)Canvas, (void)Rect, (void)VisibleRect, (void)Text, (void)Color, (void)Font, (void)Alignment,
+        (void)Sorted, (void)Done;
+  }
+  virtual void DoCustomDrawPreview(TCanvas* Canvas, const TRect& Rect, TdxTreeListNode* Node, bool Selected,
+                                   String& Text, TColor& Color, TColor& TextColor, TFont* Font, bool& Done) {
+    (void)Canvas, (void)Rect, (void)Node, (void)Selected, (void)Text, (void)Color, (void)TextColor, (void)Font,
+        (void)Done;
+  }
+  virtual void DoGetLevelColor(int Level, TColor& Color) { (void)Level, (void)Color; }
+  // A group row (Kind 3), a row-footer cell (Kind 1) or a new-item-row cell (Kind 2).
+  virtual void DrawCellText(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TdxTreeListNode* Node, int Column,
+                            int FooterIndex, bool Selected, bool Focused, COLORREF BkColor, const HBRUSH& Brush,
+                            bool MultiLine, int Kind, bool EdgeFlag1, bool EdgeFlag2);
+  // A data cell (Kind 0) or a new-item-row cell (Kind 2), painted through DrawCellViewData.
+  virtual void DrawCell(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TdxTreeListNode* Node, int Column,
+                        bool Selected, bool Focused, COLORREF BkColor, COLORREF TextColor, const HBRUSH& Brush,
+                        bool MultiLine, int Kind, bool EdgeFlag1, bool EdgeFlag2, TColor ColumnColor,
+                        const HBRUSH& ColumnBrush);
+  virtual void DrawPreview(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TdxTreeListNode* Node,
+                           COLORREF BkColor, COLORREF TextColor, const HBRUSH& Brush, bool Selected);
+  // Paints the cell the record describes; nothing here (the control paints through its columns).
+  virtual void DrawCellViewData(TCanvas* Canvas, int Column, TdxTreeListCellViewData& CellViewData) {
+    (void)Canvas, (void)Column, (void)CellViewData;
+  }
+
   // --- container hooks ---------------------------------------------------------------------------
   bool CanEditModify() override { return true; }
   bool IsValidEditChar(TKeyChar Key) override { (void)Key; return true; }
@@ -507,6 +736,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   TdxTreeListChangeColumnEvent OnChangeColumn;
   TdxTreeListChangeNodeEvent OnChangeNode;
   TNotifyEvent OnChangeTopVisibleNode;
+  TNotifyEvent OnChangeLeftCoord;
   TNotifyEvent OnEditChange;
   TNotifyEvent OnSelectedCountChange;
   TdxEditValidateEvent OnEditValidate;
@@ -538,11 +768,26 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Rows in view (a partial row included) and fully visible rows, each at least 1.
   int FVisibleRowCount = 1;
   int FFullyVisibleRowCount = 1;
-  // The metrics the relayout recomputes; these are the values before the first layout.
-  int FHeaderHeight = 18;
+  // DefaultRowHeight: the height of one header row of a data row.
   int FRowHeight = 18;
-  int FTextHeight = 11;
-  int FPreviewLineHeight = 11;
+  // The new-item row is being edited.
+  bool FNewItemRowActive = false;
+  // Buttons the mouse holds down, as the painters show them: the pressed band (visible position)
+  // and header (column), each with whether the mouse is still over it; the corner buttons of the
+  // band and header panels; the filter panel's close button under the mouse and held down.
+  int FPressedBand = -1;
+  bool FPressedBandDown = false;
+  int FPressedHeader = -1;
+  bool FPressedHeaderDown = false;
+  bool FBandCornerDown = false;
+  bool FHeaderCornerDown = false;
+  bool FFilterCloseHot = false;
+  bool FFilterCloseDown = false;
+  // The source of a drag-and-drop operation over the control that its OnDragOver may accept.
+  TObject* FDragObject = nullptr;
+  void Paint() override;
+  void Resize() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   // One entry of the sorted reference list: a shown node and its display index.
@@ -583,6 +828,59 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void HideEditorWithoutPosting();
   void CloseEditing(bool TakeFocus);
   void ResetFocusedColumnAfterOptions();
+  // dxTLMetrics.cpp
+  friend class TdxTreeListPainter;
+  void CalcMetrics();
+  int CalcRowLineHeight();
+  void ImagesChanged(TObject* Sender);
+  void KeepDisplayWidths();
+  // dxTLPaintCells.cpp
+  bool IsSearchMarkCell(int Column, bool Focused, int Kind);
+  void GetSearchColors(COLORREF BkColor, COLORREF TextColor, COLORREF& SearchBk, COLORREF& SearchText);
+  void DrawSearchFocusFrame(TCanvas* Canvas, TRect Rect, bool EdgeFlag1, bool EdgeFlag2);
+  // dxTLWidths.cpp
+  std::vector<int> CalcBandWidths();
+  // A band's header as a layout pass places it: its display width, the group indent for band 0,
+  // less the fixed-band line of a fixed band.
+  int BandRectWidth(int Band);
+  void ApplyAutoWidthBandWidth(int Band, int Width);
+  // Tree style gives leaf rows an indent column of their own; the top level has one unless the
+  // tree style hides it (ShowRoot off).
+  bool LeafIndent() const { return !FHideLeafIndent; }
+  bool RootIndent() const { return FShowRoot || FHideLeafIndent; }
+  // dxTLGeometry.cpp
+  int GetColumnRowSpan(int Band, int Row, int Position);
+  void CalcFixedBands(TdxTreeListDrawInfo& Info, int& ScrollLeft, int& ScrollRight);
+  void CalcScrollingBands(TdxTreeListDrawInfo& Info, int ScrollLeft, int ScrollRight);
+  void CalcHeaderCells(TdxTreeListDrawInfo& Info);
+  void CalcBandHeaderRow(TdxTreeListDrawInfo& Info, const TdxTreeListBandInfo& Band, int Row);
+  int CalcRows(TdxTreeListDrawInfo& Info);
+  void CalcClosingValues(TdxTreeListDrawInfo& Info, int RowsEnd);
+  // dxTLHitTest.cpp
+  bool HitTestBands(const TdxTreeListDrawInfo& Info, TdxTreeListHitInfo& Hit);
+  bool HitTestHeaders(const TdxTreeListDrawInfo& Info, TdxTreeListHitInfo& Hit);
+  void HitTestHeaderCell(const TdxTreeListDrawInfo& Info, size_t Index, TdxTreeListHitInfo& Hit);
+  bool HitTestIndicator(const TdxTreeListDrawInfo& Info, TdxTreeListHitInfo& Hit);
+  void HitTestFooter(const TdxTreeListDrawInfo& Info, TdxTreeListHitInfo& Hit);
+  void HitTestRows(const TdxTreeListDrawInfo& Info, TdxTreeListHitInfo& Hit);
+  TdxTreeListHitKind HitTestNodeIndent(const TdxTreeListDrawInfo& Info, TPoint Point, int RowTop,
+                                       const TdxTreeListRowInfo& Row);
+  void FindHitColumn(const TdxTreeListDrawInfo& Info, int RowTop, const TdxTreeListRowInfo& Row,
+                     TdxTreeListHitInfo& Hit);
+  // The band (or band edge) whose sizing owns the left edge of a band's first header; answers the
+  // hit kind.
+  TdxTreeListHitKind BandEdgeBefore(int Band, TdxTreeListHitInfo& Hit);
+
+  TdxTreeListMetrics FMetrics;
+  bool FMetricsCalculated = false;
+  // The height the user gave DefaultRowHeight; the row height shown is never below the least one.
+  int FUserRowHeight = 0;
+  TImageList* FImages = nullptr;
+  TImageList* FStateImages = nullptr;
+  TChangeLink FImagesLink;
+  TChangeLink FStateImagesLink;
+  int FLeftCoord = 0;
+  TBitmap* FCellBitmap = nullptr;
 
   TdxTreeListNodes FNodes;
   int FLockUpdate = 0;

@@ -117,6 +117,7 @@ void PublishTreeList(TClassBuilder<TCustomdxTreeList>& c) {
   c.Event("OnCanNodeSelected", &C::OnCanNodeSelected);
   c.Event("OnChangeColumn", &C::OnChangeColumn);
   c.Event("OnChangeNode", &C::OnChangeNode);
+  c.Event("OnChangeLeftCoord", &C::OnChangeLeftCoord);
   c.Event("OnChangeTopVisibleNode", &C::OnChangeTopVisibleNode);
   c.Event("OnCollapsed", &C::OnCollapsed);
   c.Event("OnCollapsing", &C::OnCollapsing);
@@ -145,7 +146,17 @@ void PublishTreeListControl(TClassBuilder<TCustomdxTreeListControl>& c) {
   c.Property("IniFileName", &C::IniFileName, &C::SetIniFileName);
   c.Property("IniSectionName", &C::IniSectionName, &C::SetIniSectionName);
   c.Property("RegistryPath", &C::RegistryPath, &C::SetRegistryPath);
+  c.Event("OnCalcRowLineHeight", &C::OnCalcRowLineHeight);
   c.Event("OnChangedColumnsWidth", &C::OnChangedColumnsWidth);
+  c.Event("OnCustomDrawBand", &C::OnCustomDrawBand);
+  c.Event("OnCustomDrawCell", &C::OnCustomDrawCell);
+  c.Event("OnCustomDrawColumnHeader", &C::OnCustomDrawColumnHeader);
+  c.Event("OnCustomDrawFooter", &C::OnCustomDrawFooter);
+  c.Event("OnCustomDrawFooterNode", &C::OnCustomDrawFooterNode);
+  c.Event("OnCustomDrawPreview", &C::OnCustomDrawPreview);
+  c.Event("OnCustomDrawPreviewCell", &C::OnCustomDrawPreviewCell);
+  c.Event("OnGetLevelColor", &C::OnGetLevelColor);
+  c.Event("OnIsExistFooterCell", &C::OnIsExistFooterCell);
   c.Event("OnHeaderMoved", &C::OnHeaderMoved);
   c.Event("OnHideBand", &C::OnHideBand);
   c.Event("OnHideHeader", &C::OnHideHeader);
@@ -162,8 +173,8 @@ void RegisterTreeListClasses() {
   RegisterClass<TdxTreeListColumn, TComponent>("TdxTreeListColumn", PublishColumn);
   RegisterClass<TdxTreeListMaskColumn, TdxTreeListColumn>("TdxTreeListMaskColumn", PublishMaskColumn);
   RegisterClass<TdxTreeListEditStyle, TdxEditStyle>("TdxTreeListEditStyle");
-  RegisterClass<TdxInplaceTreeListTextEdit, TdxInplaceEdit>("TdxInplaceTreeListTextEdit");
-  RegisterClass<TdxInplaceTreeListMaskEdit, TdxInplaceTreeListTextEdit>("TdxInplaceTreeListMaskEdit");
+  RegisterClass<TdxInplaceTreeListTextEdit, TdxInplaceTextEdit>("TdxInplaceTreeListTextEdit");
+  RegisterClass<TdxInplaceTreeListMaskEdit, TdxInplaceMaskEdit>("TdxInplaceTreeListMaskEdit");
   RegisterClass<TCustomdxTreeList, TCustomdxContainer>("TCustomdxTreeList", PublishTreeList);
   RegisterClass<TCustomdxTreeListControl, TCustomdxTreeList>("TCustomdxTreeListControl", PublishTreeListControl);
 }

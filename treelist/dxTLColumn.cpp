@@ -332,10 +332,42 @@ TdxEditViewData* TdxTreeListColumn::GetViewData() {
   return FViewData.get();
 }
 
+void TdxTreeListColumn::InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) {
+  const TdxTreeListCellViewData& cell = CellViewData;
+  ViewData.Enabled = true;
+  ViewData.Focused = ViewData.Hot = false;
+  ViewData.BorderStyle = xbsNone;
+  ViewData.Edges = AllEdges;
+  ViewData.Shadow = false;
+  ViewData.Bounds = cell.Rect;
+  ViewData.EditOffsets = {0, cell.InvertSelect ? 1 : 0, 0, 0};
+  ViewData.Alignment = cell.Alignment;
+  ViewData.VertAlignment = cell.MultiLine ? 3 : uint8_t(FVertAlignment);
+  ViewData.Brush = cell.Brush;
+  ViewData.Color = cell.BkColor;
+  ViewData.Font = cell.Font;
+  ViewData.TextColor = cell.TextColor;
+  ViewData.Value = cell.Text;
+  ViewData.TextLength = cell.HighlightedLength;
+  ViewData.NoBackground = ViewData.KeepBkMode = cell.HighlightedLength > 0;
+  if (auto* text = dynamic_cast<TdxTextEditViewData*>(&ViewData)) {
+    text->CharCase = FCharCase;
+    text->PasswordChar = FPasswordChar;
+    text->EndEllipsis = cell.EndEllipsis;
+  }
+}
+
 void TdxTreeListColumn::InitEditor(TdxInplaceEdit* Editor) {
   Editor->SetReadOnly(ReadOnly());
   Editor->OnChange = [this](TObject* Sender) { DoChange(Sender); };
   Editor->OnValidate = [this](TObject* Sender, String& ErrorText, bool& Accept) { DoValidate(Sender, ErrorText, Accept); };
+  auto* text = dynamic_cast<TdxInplaceTextEdit*>(Editor);
+  if (!text) return;
+  text->SetCharCase(FCharCase);
+  text->SetMaxLength(MaxLength());
+  text->SetOEMConvert(FOEMConvert);
+  text->SetPasswordChar(FPasswordChar);
+  if (text->HandleAllocated()) text->ClearUndo();
 }
 
 Variant TdxTreeListColumn::InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) {
@@ -375,6 +407,14 @@ void TdxTreeListMaskColumn::Assign(const TPersistent* Source) {
 
 const TdxInplaceEditClass& TdxTreeListMaskColumn::GetEditorClass() const {
   return TdxInplaceTreeListMaskEdit::EditClassObject();
+}
+
+void TdxTreeListMaskColumn::InitEditor(TdxInplaceEdit* Editor) {
+  TdxTreeListColumn::InitEditor(Editor);
+  if (auto* mask = dynamic_cast<TdxInplaceMaskEdit*>(Editor)) {
+    mask->SetEditMask(FEditMask);
+    mask->SetIgnoreMaskBlank(FIgnoreMaskBlank);
+  }
 }
 
 void TdxTreeListMaskColumn::RestoreDefaults() {

@@ -11,6 +11,7 @@
 #include "controls/TextBox.h"
 #include "editors/dxInplaceEdit.h"
 #include "graphics/Graphic.h"
+#include "treelist/dxTLDrawInfo.h"
 #include "treelist/dxTLTypes.h"
 
 class TCustomdxTreeListControl;
@@ -151,6 +152,13 @@ class TdxTreeListColumn : public TComponent {
   virtual int GetCellGlyphWidth() { return 0; }
   // The view data of the editor class's family, for window-less painting and measuring.
   virtual TdxEditViewData* GetViewData();
+  // Fills ViewData to paint or measure the cell CellViewData describes: the cell's colours, font,
+  // text and bounds, no border; the vertical place (multi-line when the cell asks for it); for text
+  // view data the case, the password character and the ellipsis. A highlighted length draws only
+  // that many characters, over what is painted.
+  virtual void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData);
+  // Read-only state and the change and validation events; for a text editor also the case, the
+  // length limit, the OEM conversion and the password character.
   virtual void InitEditor(TdxInplaceEdit* Editor);
   virtual Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor);
   virtual bool HasButtons() { return false; }
@@ -238,6 +246,8 @@ class TdxTreeListMaskColumn : public TdxTreeListColumn {
   String ClassName() const override { return "TdxTreeListMaskColumn"; }
   void Assign(const TPersistent* Source) override;
   const TdxInplaceEditClass& GetEditorClass() const override;
+  // The text editor's set-up, then the mask and its blank rule for a mask editor.
+  void InitEditor(TdxInplaceEdit* Editor) override;
   void RestoreDefaults() override;
 
   const String& EditMask() const { return FEditMask; }

@@ -176,10 +176,10 @@ void TCustomdxTreeListControl::ApplyBestFit(TdxTreeListColumn* Column) {
   });
 }
 
-// The widest cell text (the first column of the first band also holds the tree indent) or caption,
-// with half a "0" plus one pixel of margin on each side.
+// The widest cell text (the first column of the first band also holds the tree indent and the
+// node's images) or caption, with half a "0" plus one pixel of margin on each side.
 int TCustomdxTreeListControl::ColumnBestWidth(TdxTreeListColumn* Column) {
-  constexpr int IndentWidth = 16;
+  const TdxTreeListMetrics& m = Metrics();
   TCanvas canvas;
   canvas.Font()->Assign(Font());
   const int margin = canvas.TextWidth("0") / 2 + 1;
@@ -194,7 +194,11 @@ int TCustomdxTreeListControl::ColumnBestWidth(TdxTreeListColumn* Column) {
     for (int i = 0; i < node->Count(); ++i) pending.push_back(node->Items(i));
     if (IsGroupNode(node)) continue;
     int width = Column->GetCellTextWidth(&canvas, node);
-    if (holdsTree) width += (node->Level() + (ShowRoot() ? 1 : 0)) * IndentWidth - GetGroupIndentWidth();
+    if (holdsTree) {
+      width += (node->Level() + (ShowRoot() ? 1 : 0)) * m.Indent - GetGroupIndentWidth();
+      if (GetNodeStateIndex(node) != -1) width += m.StateImageSize.cx;
+      if (GetNodeImageIndex(node) != -1 || GetNodeSelectedIndex(node) != -1) width += m.ImageSize.cx;
+    }
     widest = std::max(widest, width);
   }
   canvas.Font()->Assign(HeaderFont());

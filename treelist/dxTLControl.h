@@ -23,6 +23,28 @@ using TdxTreeListBandEvent = std::function<void(TObject* Sender, TdxTreeListBand
 using TdxTreeListShowBandEvent = std::function<void(TObject* Sender, TdxTreeListBand* Band, int Index)>;
 using TdxTreeListShowHeaderEvent =
     std::function<void(TObject* Sender, TdxTreeListColumn* Column, int BandIndex, int RowIndex, int ColIndex)>;
+using TdxTreeListCustomDrawBandEvent =
+    std::function<void(TObject* Sender, TdxTreeListBand* ABand, TCanvas* ACanvas, TRect ARect, String& AText,
+                       TColor& AColor, TFont* AFont, TAlignment& AAlignment, bool& ADone)>;
+using TdxTreeListCustomDrawFooterEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode,
+                       TdxTreeListColumn* AColumn, String& AText, TColor& AColor, TFont* AFont,
+                       TAlignment& AAlignment, bool& ADone)>;
+using TdxTreeListCustomDrawFooterNodeEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode,
+                       TdxTreeListColumn* AColumn, int AFooterIndex, String& AText, TColor& AColor, TFont* AFont,
+                       TAlignment& AAlignment, bool& ADone)>;
+using TdxTreeListCustomDrawPreviewEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, bool ASelected,
+                       String& AText, TColor& AColor, TColor& ATextColor, TFont* AFont, bool& ADone)>;
+using TdxTreeListLevelColorEvent = std::function<void(TObject* Sender, int ALevel, TColor& AColor)>;
+using TdxTreeListIsExistFooterCellEvent =
+    std::function<void(TObject* Sender, TdxTreeListColumn* AColumn, bool& AExist)>;
+// A cell of a multi-line row measured by the handler: its lines and their whole height.
+using TdxTreeListCalcRowLineHeightEvent =
+    std::function<void(TObject* Sender, TdxTreeListNode* Node, TdxTreeListColumn* Column, const String& Text,
+                       int BoundsWidth, int TextHeight, int MaxLineCount, bool InflateFlag, bool GridFlag,
+                       int& LineCount, int& LineHeight, bool& Done)>;
 // Makes a column of some column class owned by Owner.
 using TdxTreeListColumnClass = std::function<TdxTreeListColumn*(TComponent* Owner)>;
 
@@ -251,9 +273,53 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   TdxTreeListColumnEvent OnHideHeader;
   TdxTreeListShowHeaderEvent OnShowHeader;
   TdxTreeListColumnEvent OnHeaderMoved;
+  TdxTreeListCustomDrawBandEvent OnCustomDrawBand;
+  TdxTLCustomDrawCell OnCustomDrawCell;
+  TdxTLCustomDrawHeader OnCustomDrawColumnHeader;
+  TdxTreeListCustomDrawFooterEvent OnCustomDrawFooter;
+  TdxTreeListCustomDrawFooterNodeEvent OnCustomDrawFooterNode;
+  TdxTreeListCustomDrawPreviewEvent OnCustomDrawPreview;
+  TdxTreeListCustomDrawPreviewEvent OnCustomDrawPreviewCell;
+  TdxTreeListLevelColorEvent OnGetLevelColor;
+  TdxTreeListIsExistFooterCellEvent OnIsExistFooterCell;
+  TdxTreeListCalcRowLineHeightEvent OnCalcRowLineHeight;
+
+  // --- painting and measuring through the columns (dxTLControlPaint.cpp) -------------------------
+  int GetColumnPosition(int Column) override;
+  void ClearColumnCache() override { FColumnPositions.clear(); }
+  void ClearRowHeightCache() override;
+  bool IsColumnMultiLine(int Column) override;
+  bool IsExistFooterCell(int Column) override;
+  bool CalcCellLines(TdxTreeListNode* Node, int Column, const String& Text, int Width, int MaxLineCount,
+                     int& LineCount, int& LineHeight) override;
+  bool HasCustomDrawBand() override { return static_cast<bool>(OnCustomDrawBand); }
+  bool HasCustomDrawCell(int Column) override;
+  bool HasCustomDrawFooter(int Level) override;
+  bool HasCustomDrawHeader(int Column) override;
+  bool HasCustomDrawPreview() override { return OnCustomDrawPreview || OnCustomDrawPreviewCell; }
+  bool HasLevelColorEvent() override { return static_cast<bool>(OnGetLevelColor); }
+  void DoCustomDrawBand(int Band, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect, String& Text,
+                        TColor& Color, TFont* Font, TAlignment& Alignment, bool& Done) override;
+  // The control's event, then (a group row never, a new-item-row cell only while it may be
+  // edited) the column's own.
+  void DoCustomDrawCell(TCanvas* Canvas, const TRect& Rect, TdxTreeListNode* Node, int Column, bool Selected,
+                        bool Focused, bool NewItemRow, String& Text, TColor& Color, TFont* Font, TAlignment& Alignment,
+                        bool& Done) override;
+  void DoCustomDrawFooter(TCanvas* Canvas, const TRect& Rect, TdxTreeListNode* Node, int Column, int FooterIndex,
+                          String& Text, TColor& Color, TFont* Font, TAlignment& Alignment, bool& Done) override;
+  void DoCustomDrawHeader(int Column, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect, String& Text,
+                          TColor& Color, TFont* Font, TAlignment& Alignment, TdxTreeListColumnSort& Sorted,
+                          bool& Done) override;
+  void DoCustomDrawPreview(TCanvas* Canvas, const TRect& Rect, TdxTreeListNode* Node, bool Selected, String& Text,
+                           TColor& Color, TColor& TextColor, TFont* Font, bool& Done) override;
+  void DoGetLevelColor(int Level, TColor& Color) override;
+  // The column fills its view data from the record and its editor class paints it.
+  void DrawCellViewData(TCanvas* Canvas, int Column, TdxTreeListCellViewData& CellViewData) override;
 
  protected:
   void Loaded() override;
+  // A new font of the control reaches the columns that follow it, and the metrics.
+  void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
@@ -293,5 +359,7 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   // Per visible band, per header row: the column indexes in list order.
   std::vector<std::vector<std::vector<int>>> FHeaderRows;
   bool FHeaderRowsValid = false;
+  // Per column index its display width, filled on demand outside updates.
+  std::vector<int> FColumnPositions;
   int FLayoutLoadCount = 0;
 };

@@ -2,14 +2,11 @@
 // overridable dispatchers fire.
 #include "treelist/dxTL.h"
 
+#include "treelist/dxTLDraw.h"
 #include "treelist/dxTLEditors.h"
 
 TCustomdxTreeList::TCustomdxTreeList(TComponent* AOwner) : TCustomdxContainer(AOwner) {
   SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks | csDisplayDragImage);
-  SetBounds(Left(), Top(), 250, 150);
-  SetColor(clWindow);
-  SetParentColor(false);
-  SetTabStop(true);
   const auto panelFont = [this](TObject* Sender) { PanelFontChanged(Sender); };
   FBandFont = std::make_unique<TFont>();
   FBandFont->OnChange = panelFont;
@@ -18,6 +15,11 @@ TCustomdxTreeList::TCustomdxTreeList(TComponent* AOwner) : TCustomdxContainer(AO
   FPreviewFont = std::make_unique<TFont>();
   FPreviewFont->SetColor(clBlue);
   FPreviewFont->OnChange = panelFont;
+  SetBounds(Left(), Top(), 250, 150);
+  SetColor(clWindow);
+  SetParentColor(false);
+  SetTabStop(true);
+  BuildTreeButtonGlyphs();
 }
 
 TCustomdxTreeList::~TCustomdxTreeList() {
@@ -90,16 +92,6 @@ void TCustomdxTreeList::Relayout() {
     throw;
   }
   --FLockUpdate;
-}
-
-void TCustomdxTreeList::RecalcMetrics() {
-  if (IsLoading() || IsDestroying()) return;
-  ClearCalcLists();
-  LayoutChanged();
-  RebuildAbsoluteLists();
-  LinksChanged();
-  if (!FTopVisibleNode && Count() > 0) SetTopVisibleNode(GetFirstNode());
-  Invalidate();
 }
 
 // --- top-level nodes -------------------------------------------------------------------------------
@@ -217,11 +209,6 @@ bool TCustomdxTreeList::IsGroupNode(TdxTreeListNode* Node) {
 String TCustomdxTreeList::GetCellText(TdxTreeListNode* Node, int Column) {
   (void)Node, (void)Column;
   return String();
-}
-
-void TCustomdxTreeList::InvalidateNode(TdxTreeListNode* Node, bool FromNodeDown) {
-  (void)Node, (void)FromNodeDown;
-  if (FLockUpdate == 0 && HandleAllocated()) Invalidate();
 }
 
 // --- events ----------------------------------------------------------------------------------------

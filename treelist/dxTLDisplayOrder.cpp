@@ -281,6 +281,7 @@ int TCustomdxTreeList::GetTopIndex() { return FTopVisibleNode ? GetAbsoluteIndex
 
 void TCustomdxTreeList::SetTopIndex(int Index) {
   CloseEditor();
+  CalcVisibleRowCounts();
   const int count = GetAbsoluteCount();
   if (Index == GetTopIndex() || count <= 1) return;
   Index = std::clamp(Index, 0, std::max(0, count - FFullyVisibleRowCount));
@@ -299,6 +300,7 @@ void TCustomdxTreeList::MakeNodeVisible(TdxTreeListNode* Node) {
       for (TdxTreeListNode* p = Node->Parent(); p; p = p->Parent()) ancestors.push_back(p);
       for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) (*it)->SetExpanded(true);
     }
+    CalcVisibleRowCounts();
     const int index = GetAbsoluteIndex(Node), top = GetTopIndex();
     if (index >= 0 && (top < 0 || index < top))
       SetTopIndex(index);

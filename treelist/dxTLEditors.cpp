@@ -1,37 +1,21 @@
 // The tree list's editor classes and the defaults of its edit style.
 #include "treelist/dxTLEditors.h"
 
+#include "editors/dxEditClassOf.h"
 #include "treelist/dxTL.h"
 
-namespace {
-
-template <class TEditor>
-class TTreeListEditClass : public TdxInplaceEditClass {
- public:
-  explicit TTreeListEditClass(const char* Name) : FName(Name) {}
-  String ClassName() const override { return FName; }
-  TdxInplaceEdit* CreateEditor(TComponent* Owner) const override { return new TEditor(Owner, *this); }
-
- private:
-  const char* FName;
-};
-
-}  // namespace
-
 TdxInplaceTreeListTextEdit::TdxInplaceTreeListTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class)
-    : TdxInplaceEdit(AOwner, Class) {}
+    : TdxInplaceTextEdit(AOwner, Class) {}
 
 const TdxInplaceEditClass& TdxInplaceTreeListTextEdit::EditClassObject() {
-  static const TTreeListEditClass<TdxInplaceTreeListTextEdit> instance("TdxInplaceTreeListTextEdit");
-  return instance;
+  return EditClassOf<TdxInplaceTreeListTextEdit, TdxTextEditClass>("TdxInplaceTreeListTextEdit", true);
 }
 
 TdxInplaceTreeListMaskEdit::TdxInplaceTreeListMaskEdit(TComponent* AOwner, const TdxInplaceEditClass& Class)
-    : TdxInplaceTreeListTextEdit(AOwner, Class) {}
+    : TdxInplaceMaskEdit(AOwner, Class) {}
 
 const TdxInplaceEditClass& TdxInplaceTreeListMaskEdit::EditClassObject() {
-  static const TTreeListEditClass<TdxInplaceTreeListMaskEdit> instance("TdxInplaceTreeListMaskEdit");
-  return instance;
+  return EditClassOf<TdxInplaceTreeListMaskEdit, TdxTextEditClass>("TdxInplaceTreeListMaskEdit", true);
 }
 
 TCustomdxTreeList* TdxTreeListEditStyle::TreeList() const {

@@ -2,18 +2,19 @@
 // classes name, and the edit style whose defaults follow the tree list's grid lines and look.
 #pragma once
 
-#include "editors/dxInplaceEdit.h"
+#include "editors/dxMaskEdit.h"
+#include "editors/dxTextEdit.h"
 
 class TCustomdxTreeList;
 
-class TdxInplaceTreeListTextEdit : public TdxInplaceEdit {
+class TdxInplaceTreeListTextEdit : public TdxInplaceTextEdit {
  public:
   explicit TdxInplaceTreeListTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class = EditClassObject());
   String ClassName() const override { return "TdxInplaceTreeListTextEdit"; }
   static const TdxInplaceEditClass& EditClassObject();
 };
 
-class TdxInplaceTreeListMaskEdit : public TdxInplaceTreeListTextEdit {
+class TdxInplaceTreeListMaskEdit : public TdxInplaceMaskEdit {
  public:
   explicit TdxInplaceTreeListMaskEdit(TComponent* AOwner, const TdxInplaceEditClass& Class = EditClassObject());
   String ClassName() const override { return "TdxInplaceTreeListMaskEdit"; }

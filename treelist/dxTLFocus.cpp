@@ -19,11 +19,15 @@ void TCustomdxTreeList::SetFocusedNodeAndColumn(TdxTreeListNode* Node, int Visib
     return;
   }
   if (Node != FFocusedNode) {
-    if (!IsRowSelect()) FFocusedColumn = VisibleColumn;
+    if (!IsRowSelect()) {
+      FFocusedColumn = VisibleColumn;
+      MakeColumnVisible(GetVisibleColumnAt(VisibleColumn));
+    }
     FFocusedNode = Node;
     if (oldNode) InvalidateNode(oldNode, false);
     InvalidateNode(Node, false);
   } else if (!IsRowSelect() && VisibleColumn != FFocusedColumn) {
+    MakeColumnVisible(GetVisibleColumnAt(VisibleColumn));
     FFocusedColumn = VisibleColumn;
     InvalidateNode(Node, false);
   }

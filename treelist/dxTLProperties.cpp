@@ -1,6 +1,7 @@
 // The look of the tree list: property setters that repaint, relayout or make the window again, the
 // panel fonts, and the two option sets with the side effects of changing them.
 #include "treelist/dxTL.h"
+#include "treelist/dxTLDraw.h"
 
 void TCustomdxTreeList::SetColorProperty(TColor& Field, TColor Value) {
   if (Field == Value) return;
@@ -34,7 +35,7 @@ void TCustomdxTreeList::SetScrollBars(TScrollStyle Value) {
 
 void TCustomdxTreeList::SetDefaultRowHeight(int Value) {
   if (FRowHeight == Value) return;
-  FRowHeight = Value;
+  FRowHeight = FUserRowHeight = Value;
   FRowHeightAssigned = true;
   Relayout();
 }
@@ -46,6 +47,7 @@ void TCustomdxTreeList::SetLookAndFeel(TdxLookAndFeel Value) {
   HideEditor();
   FLookAndFeel = Value;
   SetScrollBarMode(Value == lfUltraFlat ? 2 : 0);
+  BuildTreeButtonGlyphs();
   RecreateWnd();
   Relayout();
 }
@@ -58,6 +60,7 @@ void TCustomdxTreeList::SetOptions(TdxTreeListOptions Value) {
   InsideUpdate([&] {
     if (Value & tloRowSelect) FOptionsEx &= ~tlxInvertSelect;
     if ((Value & tloAutoSort) && !(FOptions & tloAutoSort)) ClearSortedColumns();
+    if ((FOptionsEx & tlxKeepColumnWidth) && (FOptions & tloAutoWidth) && !(Value & tloAutoWidth)) KeepDisplayWidths();
     FOptions = Value;
     if (!IsLoading()) ResetFocusedColumnAfterOptions();
   });

@@ -9,6 +9,7 @@
 
 #include "rtl/Convert.h"
 #include "support/FormFixture.h"
+#include "support/GraphicsTestFont.h"
 #include "treelist/dxTLClasses.h"
 #include "treelist/dxTLControl.h"
 
@@ -49,10 +50,53 @@ class TTestTreeList : public TCustomdxTreeListControl {
   bool NumericKeys = true;
   int KeysFetched = 0;
 
+  // --- what a grid would answer, switched on by tests of layout and painting ---------------------------
+  // Nodes with children are group rows.
+  bool GroupParents = false;
+  bool IsGroupNode(TdxTreeListNode* Node) override { return GroupParents && Node->HasChildren(); }
+  // The focused row shows the arrow, selected rows the dot.
+  bool IndicatorArrows = false;
+  uint8_t GetIndicatorKind(TdxTreeListNode* Node, bool IsSelected) override {
+    if (!IndicatorArrows) return ikNone;
+    if (Node->Focused()) return IsSelected && Selected.size() > 1 ? ikMultiArrow : ikArrow;
+    return IsSelected ? ikMultiDot : ikNone;
+  }
+  // The preview shows the node's text of this column.
+  int PreviewColumn = -1;
+  String GetPreviewText(TdxTreeListNode* Node) override { return PreviewColumn >= 0 ? Node->Strings(PreviewColumn) : String(); }
+  // Levels whose groups end with a row footer; its cells show "Level n".
+  std::vector<int> RowFooterLevels;
+  bool IsLevelWithRowFooter(int Level) override {
+    return std::find(RowFooterLevels.begin(), RowFooterLevels.end(), Level) != RowFooterLevels.end();
+  }
+  bool IsRowFooterCell(TdxTreeListNode*, int, int) override { return !RowFooterLevels.empty(); }
+  String GetRowFooterText(TdxTreeListNode* Node, int, int FooterIndex) override {
+    return "Level " + std::to_string(GetRowFooterLevel(Node, FooterIndex));
+  }
+  int GroupIndent = 0;
+  int GetGroupIndentWidth() override { return GroupIndent; }
+  // A filter status panel with a filter applied.
+  bool FilterStatus = false;
+  bool FilterApplied = true;
+  bool IsFilterStatusVisible() override { return FilterStatus; }
+  bool HasFilter() override { return FilterStatus && FilterApplied; }
+  String GetFilterText() override { return FilterStatus ? "成绩 > 60" : String(); }
+  // How many node accesses are open.
+  int NodeAccessDepth = 0;
+  void BeginNodeAccess(TdxTreeListNode*) override { ++NodeAccessDepth; }
+  void EndNodeAccess(TdxTreeListNode*) override { --NodeAccessDepth; }
+  void SetNewItemRowActive(bool Value) { FNewItemRowActive = Value; }
+  void SetDragObject(TObject* Value) { FDragObject = Value; }
+  void PressHeader(int Column) {
+    FPressedHeader = Column;
+    FPressedHeaderDown = Column >= 0;
+  }
+
   bool FocusNode(TdxTreeListNode* Node) override { return !RefuseFocus && TCustomdxTreeListControl::FocusNode(Node); }
   bool RefuseFocus = false;
 
-  void SetRowsInView(int Rows) { FVisibleRowCount = FFullyVisibleRowCount = Rows; }
+  // The control made as high as its headers and Rows rows.
+  void SetRowsInView(int Rows) { SetClientHeight(Metrics().HeaderHeight + Rows * DefaultRowHeight()); }
   void ClearCalcLists() override {
     ++ListsCleared;
     TCustomdxTreeListControl::ClearCalcLists();
@@ -102,6 +146,8 @@ class TTreeListTest : public TControlsTest {
     RegisterClass<TTestTreeList, TCustomdxTreeListControl>("TTestTreeList");
     List = new TTestTreeList(Form);
     List->SetName("dg1");
+    // Every text of the control in the fixed-metrics font: "Wg" 13 pixels high, "0" 6 wide.
+    for (TFont* font : {List->Font(), List->HeaderFont(), List->BandFont(), List->PreviewFont()}) UseTestFont(font, 13);
     Tree = std::make_unique<TTreeBuilder>(*List);
   }
   void Build(const std::string& Text) { Tree->Build(Text); }

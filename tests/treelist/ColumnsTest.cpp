@@ -168,4 +168,31 @@ TEST_F(ColumnsTest, EditorValuesGoThroughTheColumn) {
   EXPECT_FALSE(allow);
 }
 
+TEST_F(ColumnsTest, TheColumnSetsUpItsTextAndMaskEditors) {
+  TdxTreeListColumn* text = AddColumn("Text");
+  text->SetCharCase(ecUpperCase);
+  text->SetMaxLength(5);
+  text->SetPasswordChar(U'*');
+  text->SetReadOnly(true);
+  auto* mask = List->CreateColumnOf<TdxTreeListMaskColumn>(Form);
+  mask->SetEditMask("000;1;_");
+  mask->SetIgnoreMaskBlank(true);
+
+  auto* textEditor = dynamic_cast<TdxInplaceTextEdit*>(List->GetEditor(0));
+  ASSERT_NE(textEditor, nullptr) << "the tree list's text editor is a text editor";
+  text->InitEditor(textEditor);
+  EXPECT_EQ(textEditor->CharCase(), ecUpperCase);
+  EXPECT_EQ(textEditor->MaxLength(), 5);
+  EXPECT_EQ(textEditor->PasswordChar(), U'*');
+  EXPECT_TRUE(textEditor->ReadOnly());
+
+  auto* maskEditor = dynamic_cast<TdxInplaceMaskEdit*>(List->GetEditor(1));
+  ASSERT_NE(maskEditor, nullptr);
+  mask->InitEditor(maskEditor);
+  EXPECT_EQ(maskEditor->EditMask(), "000;1;_");
+  EXPECT_TRUE(maskEditor->IsMasked());
+  EXPECT_TRUE(maskEditor->IgnoreMaskBlank());
+  EXPECT_EQ(maskEditor->CharCase(), ecNormal) << "the mask column's own case";
+}
+
 }  // namespace

@@ -203,6 +203,12 @@ TEST_F(ControlTest, BestFitTakesTheWidestTextAndTheCaption) {
   second->SetDisableFilter(true);
   List->ApplyBestFit(nullptr);
   EXPECT_EQ(second->Width(), 7 * 5 + 15 + 6) << "a column that may not be sized keeps its width";
+  TImageList images(12, 12), states(7, 7);
+  List->SetImages(&images);
+  List->SetStateImages(&states);
+  N("abcdefgh")->SetStateIndex(0);
+  List->ApplyColumnBestFit(0);
+  EXPECT_EQ(first->Width(), 8 * 5 + 2 * 16 + 7 + 12 + 6) << "the widest cell with its tree indent and images";
 }
 
 }  // namespace
