@@ -229,14 +229,14 @@ void TCustomdxDBTreeListControl::LinkFooterSummaryFields() {
   }
 }
 
-int TCustomdxDBTreeListControl::GetIndicatorKind(TdxTreeListNode* Node) {
-  const bool selected = Node && Node->Selected();
-  if (Node != FocusedNode()) return selected ? ikSelected : ikNone;
+// The focused row shows the data set's state; other rows only whether they are selected.
+uint8_t TCustomdxDBTreeListControl::GetIndicatorKind(TdxTreeListNode* Node, bool Selected) {
+  if (Node != FocusedNode()) return Selected ? ikMultiDot : ikNone;
   TdxDBTreeListControlDataLink* link = GetDataLink();
   const TDataSetState state = link && link->DataSet() ? link->DataSet()->State() : dsInactive;
   if (state == dsEdit) return ikEdit;
   if (state == dsInsert) return ikInsert;
-  return IsMultiSelect() && selected ? ikCurrentSelected : ikCurrent;
+  return IsMultiSelect() && Selected ? ikMultiArrow : ikArrow;
 }
 
 void TCustomdxDBTreeListControl::DoBeforeCalcSummary() {

@@ -105,9 +105,6 @@ using TdxDBGetPreviewTextEvent = std::function<void(TObject* Sender, TdxTreeList
 // The control's column factories: a column of some class owned by Owner.
 using TdxDBTreeListColumnClass = TdxTreeListColumnClass;
 
-// Indicator kinds of a row.
-enum TdxIndicatorKind { ikNone = 0, ikCurrent = 1, ikEdit = 2, ikInsert = 3, ikSelected = 4, ikCurrentSelected = 5 };
-
 class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
  public:
   explicit TCustomdxDBTreeListControl(TComponent* AOwner);
@@ -159,7 +156,7 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
     (void)Node;
     return 0;
   }
-  virtual int GetIndicatorKind(TdxTreeListNode* Node);
+  uint8_t GetIndicatorKind(TdxTreeListNode* Node, bool Selected) override;
   virtual int GetMinIndicatorWidth() { return FGrIndicatorWidth; }
 
   // --- the data set's side of the editing hooks --------------------------------------------------

@@ -194,17 +194,17 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   bool CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint, int (&Info)[4]);
   virtual void DrawGroupPanel(TCanvas* Canvas, const TRect& Rect);
   // The header row height the panel's buttons take.
-  virtual int GetHeaderRowHeight() { return FHeaderHeight; }
+  virtual int GetHeaderRowHeight() { return Metrics().HeaderRowHeight; }
   // A GridLineColor other than clNone as it is; else by the grouping and the background.
   TColor GetGridLineColor(TColor Background);
 
   // --- the buffered rows of plain cursor mode (dxDBGridCursorRows.cpp) -----------------------------------
   // The rows area below the group-by panel and the header rows, above the footer; in plain cursor
   // mode it ends at the last buffered row.
-  virtual TRect GetRowsRect();
+  TRect GetRowsRect() override;
   virtual int CalcRowHeight(TdxTreeListNode* Node);
   // Counts the rows in view; in plain cursor mode it also sizes the link's buffer to them.
-  virtual void CalcVisibleRowCounts();
+  void CalcVisibleRowCounts() override;
   // Makes the nodes the link's buffered rows (plain cursor mode) and follows its current record.
   virtual void UpdateScrollBars();
   virtual TdxScrollRange GetVScrollInfo();

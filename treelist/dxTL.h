@@ -346,7 +346,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Every rectangle of one pass: strips, bands, headers, empty bands and the rows in view.
   void CalcGeometry(TdxTreeListDrawInfo& Info);
   void FreeDrawInfo(TdxTreeListDrawInfo& Info);
-  TRect GetRowsRect();
+  virtual TRect GetRowsRect();
   // The row of a node in view, else (-1, -1, -1, -1); the full rect reaches the rows' bottom.
   TRect GetNodeRect(TdxTreeListNode* Node);
   TRect GetNodeFullRect(TdxTreeListNode* Node);
@@ -363,7 +363,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // of rows in view (a partial one included) and of whole rows, each at least 1; answers the
   // height used.
   int CalcRowsInHeight(TdxTreeListNode* TopNode, int Height, int& Visible, int& FullyVisible);
-  void CalcVisibleRowCounts();
+  virtual void CalcVisibleRowCounts();
   // The last band that scrolls: the band before a fixed-right band as far as the pass went, else
   // the last band.
   bool IsLastScrollBand(const TdxTreeListDrawInfo& Info, int Band);

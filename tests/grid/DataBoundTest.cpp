@@ -238,19 +238,19 @@ TEST_P(DataBoundTest, TheIndicatorShowsTheFocusSelectionAndEditState) {
   TdxTreeListNode* a = Grid->Add();
   TdxTreeListNode* b = Grid->Add();
   Grid->SetFocusedNodeAndColumn(a, 0, false);
-  EXPECT_EQ(Grid->GetIndicatorKind(a), ikCurrent);
-  EXPECT_EQ(Grid->GetIndicatorKind(b), ikNone);
+  EXPECT_EQ(Grid->GetIndicatorKind(a, a->Selected()), ikArrow);
+  EXPECT_EQ(Grid->GetIndicatorKind(b, b->Selected()), ikNone);
   a->SetSelected(true);
   b->SetSelected(true);
   EXPECT_EQ(Grid->GetSelectedCount(), 2);
-  EXPECT_EQ(Grid->GetIndicatorKind(a), ikCurrentSelected);
-  EXPECT_EQ(Grid->GetIndicatorKind(b), ikSelected);
+  EXPECT_EQ(Grid->GetIndicatorKind(a, a->Selected()), ikMultiArrow);
+  EXPECT_EQ(Grid->GetIndicatorKind(b, b->Selected()), ikMultiDot);
   DS().Edit();
-  EXPECT_EQ(Grid->GetIndicatorKind(a), ikEdit);
+  EXPECT_EQ(Grid->GetIndicatorKind(a, a->Selected()), ikEdit);
   DS().Cancel();
   DS().Insert();
-  EXPECT_EQ(Grid->GetIndicatorKind(a), ikInsert);
-  EXPECT_EQ(Grid->GetIndicatorKind(b), ikSelected);
+  EXPECT_EQ(Grid->GetIndicatorKind(a, a->Selected()), ikInsert);
+  EXPECT_EQ(Grid->GetIndicatorKind(b, b->Selected()), ikMultiDot);
   DS().Cancel();
 }
 
