@@ -8,6 +8,7 @@
 #include "editors/dxCheckEdit.h"
 #include "editors/dxContainer.h"
 #include "editors/dxDropDownEdit.h"
+#include "editors/dxEditorClasses_p.h"
 #include "editors/dxInplaceEdit.h"
 #include "editors/dxPopup.h"
 
@@ -142,4 +143,5 @@ void RegisterEditorsClasses() {
   });
   RegisterClass<TAMonthListBox, TCustomControl>("TAMonthListBox");
   RegisterClass<TdxContainerHintWindow, TCustomControl>("TdxContainerHintWindow");
+  RegisterValueEditorClasses();
 }

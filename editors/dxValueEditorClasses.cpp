@@ -1,0 +1,43 @@
+// Published properties and events of the value editors: date (and the stand-alone date edit),
+// pick, image, memo, currency, most-recently-used, button and hyperlink editors.
+#include "classes/Properties.h"
+#include "controls/Menus.h"
+#include "editors/dxEdLib.h"
+#include "editors/dxEditorClasses_p.h"
+
+namespace {
+
+void PublishDateEdit(TClassBuilder<TdxInplaceDateEdit>& c) {
+  c.Property("Caption", &TdxInplaceDateEdit::Caption, &TdxInplaceDateEdit::SetCaption)
+      .Stored(&TdxInplaceDateEdit::IsTextStored);
+  c.Property("EditMask", &TdxInplaceDateEdit::EditMask, &TdxInplaceDateEdit::SetEditMask)
+      .Stored(&TdxInplaceDateEdit::IsOwnEditMaskStored);
+  c.Property("Date", &TdxInplaceDateEdit::Date, &TdxInplaceDateEdit::SetDate).NoDefault();
+  c.SetProperty("DateButtons", &TdxInplaceDateEdit::DateButtons, &TdxInplaceDateEdit::SetDateButtons, DateButtonNames)
+      .Default(AllDateButtons);
+  c.Property("DateOnError", &TdxInplaceDateEdit::DateOnError, &TdxInplaceDateEdit::SetDateOnError, DateOnErrorNames)
+      .Default(deNull);
+  c.Property("DateValidation", &TdxInplaceDateEdit::DateValidation, &TdxInplaceDateEdit::SetDateValidation)
+      .Default(false);
+  c.Property("SaveTime", &TdxInplaceDateEdit::SaveTime, &TdxInplaceDateEdit::SetSaveTime).Default(true);
+  c.Property("UseEditMask", &TdxInplaceDateEdit::UseEditMask, &TdxInplaceDateEdit::SetUseEditMask).Default(false);
+  c.Event("OnDateChange", &TdxInplaceDateEdit::OnDateChange);
+  c.Event("OnDateValidateInput", &TdxInplaceDateEdit::OnDateValidateInput);
+}
+
+// What a dialog's form stores beyond the editor's own: a window colour, no parent colour, a tab
+// stop and a popup menu.
+void PublishStandAloneDateEdit(TClassBuilder<TdxDateEdit>& c) {
+  c.Property("Color", &TdxDateEdit::Color, &TdxDateEdit::SetColor).Default(clWindow);
+  c.Property("ParentColor", &TdxDateEdit::ParentColor, &TdxDateEdit::SetParentColor).Default(false);
+  c.Property("TabStop", &TdxDateEdit::TabStop, &TdxDateEdit::SetTabStop).Default(true);
+  c.Property("PopupMenu", &TdxDateEdit::PopupMenu, &TdxDateEdit::SetPopupMenu);
+}
+
+}  // namespace
+
+void RegisterValueEditorClasses() {
+  RegisterClass<TdxInplaceDateEdit, TdxInplaceDropDownEdit>("TdxInplaceDateEdit", PublishDateEdit);
+  RegisterClass<TCustomdxDateEdit, TdxInplaceDateEdit>("TCustomdxDateEdit");
+  RegisterClass<TdxDateEdit, TCustomdxDateEdit>("TdxDateEdit", PublishStandAloneDateEdit);
+}
