@@ -4,6 +4,8 @@
 #include "controls/Menus.h"
 #include "editors/dxEdLib.h"
 #include "editors/dxEditorClasses_p.h"
+#include "editors/dxPickEdit.h"
+#include "editors/dxPopupListBox.h"
 
 namespace {
 
@@ -34,10 +36,23 @@ void PublishStandAloneDateEdit(TClassBuilder<TdxDateEdit>& c) {
   c.Property("PopupMenu", &TdxDateEdit::PopupMenu, &TdxDateEdit::SetPopupMenu);
 }
 
+void PublishPickEdit(TClassBuilder<TdxInplacePickEdit>& c) {
+  c.Property("CanDeleteText", &TdxInplacePickEdit::CanDeleteText, &TdxInplacePickEdit::SetCanDeleteText).Default(false);
+  c.Property("DropDownListStyle", &TdxInplacePickEdit::DropDownListStyle, &TdxInplacePickEdit::SetDropDownListStyle)
+      .Default(false);
+  c.Property("Items", &TdxInplacePickEdit::Items);
+  c.Property("Revertable", &TdxInplacePickEdit::Revertable, &TdxInplacePickEdit::SetRevertable).Default(false);
+  c.Property("Sorted", &TdxInplacePickEdit::Sorted, &TdxInplacePickEdit::SetSorted).Default(false);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
   RegisterClass<TdxInplaceDateEdit, TdxInplaceDropDownEdit>("TdxInplaceDateEdit", PublishDateEdit);
   RegisterClass<TCustomdxDateEdit, TdxInplaceDateEdit>("TCustomdxDateEdit");
   RegisterClass<TdxDateEdit, TCustomdxDateEdit>("TdxDateEdit", PublishStandAloneDateEdit);
+  RegisterClass<TCustomdxPopupListBox, TCustomListBox>("TCustomdxPopupListBox");
+  RegisterClass<TCustomdxPopupPickListBox, TCustomdxPopupListBox>("TCustomdxPopupPickListBox");
+  RegisterClass<TdxPopupPickListBox, TCustomdxPopupPickListBox>("TdxPopupPickListBox");
+  RegisterClass<TdxInplacePickEdit, TdxInplaceDropDownEdit>("TdxInplacePickEdit", PublishPickEdit);
 }
