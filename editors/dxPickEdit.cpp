@@ -99,14 +99,8 @@ bool TdxInplacePickEdit::CanEditText() { return !FDropDownListStyle && TdxInplac
 void TdxInplacePickEdit::SizePopupList() {
   FPopupList->HandleNeeded();
   FPopupList->SetItemHeight(FPopupList->MeasureItem());
-  const int rows = std::min(FItems->Count(), DropDownRows());
-  int width = 10;
-  TCanvas* c = FPopupList->Canvas();
-  c->SetFont(FPopupList->Font());
-  for (int i = 0; i < FItems->Count(); ++i) width = std::max(width, c->TextWidth((*FItems)[i]));
-  const TSize frame = FPopupList->FrameSize(rows);
-  const int windowWidth = DropDownWidth() != 0 ? DropDownWidth() : width + 4 + frame.cx;
-  FPopupList->SetBounds(FPopupList->Left(), FPopupList->Top(), windowWidth, rows * FPopupList->ItemHeight() + frame.cy);
+  FPopupList->SizeToRows(std::min(FItems->Count(), DropDownRows()), std::max(10, FPopupList->WidestItem()) + 4,
+                         DropDownWidth());
 }
 
 void TdxInplacePickEdit::DropDown() {
@@ -122,7 +116,7 @@ void TdxInplacePickEdit::DropDown() {
   SizePopupList();
   FPopupList->SetItemIndex(ExactIndexOf(*FItems, GetMaskedText()));
   PositionPopup(FPopupList, true);
-  SetWindowPos(FPopupList->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  FPopupList->ShowList();
   SetPopupShown(true);
   InvalidateFrame(Handle());
 }
@@ -133,8 +127,7 @@ void TdxInplacePickEdit::CloseUp(bool Accept) {
   ResetSearch();
   if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
   RestoreFocus();
-  SetWindowPos(FPopupList->Handle(), HWND(), 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  FPopupList->HideList();
   SetPopupShown(false);
   if (HandleAllocated()) InvalidateFrame(Handle());
   const int selected = FPopupList->ItemIndex();

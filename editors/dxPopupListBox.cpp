@@ -41,10 +41,28 @@ int TCustomdxPopupListBox::MeasureItem() {
   return c->TextHeight("Wg");
 }
 
-TSize TCustomdxPopupListBox::FrameSize(int Rows) {
-  const int border = 2 * PopupBorderWidth(FPopupBorder) + (FShadow ? FShadowSize : 0);
+int TCustomdxPopupListBox::WidestItem() {
+  TCanvas* c = Canvas();
+  c->SetFont(Font());
+  int widest = 0;
+  for (int i = 0; i < Items()->Count(); ++i) widest = std::max(widest, c->TextWidth((*Items())[i]));
+  return widest;
+}
+
+void TCustomdxPopupListBox::SizeToRows(int Rows, int ClientWidth, int WindowWidth) {
+  const int frame = 2 * PopupBorderWidth(FPopupBorder) + (FShadow ? FShadowSize : 0);
   const int bar = Items()->Count() > Rows ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  return {border + bar, border};
+  SetBounds(Left(), Top(), WindowWidth != 0 ? WindowWidth : ClientWidth + frame + bar, Rows * ItemHeight() + frame);
+}
+
+void TCustomdxPopupListBox::ShowList() {
+  SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TCustomdxPopupListBox::HideList() {
+  if (!HandleAllocated()) return;
+  if (GetCapture() == Handle()) ReleaseCapture();
+  SetWindowPos(Handle(), HWND(), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
 }
 
 // A top-level tool window above everything, its border drawn by the list itself.
@@ -96,9 +114,7 @@ void TCustomdxPopupListBox::WMSize(TMessage& Message) {
 }
 
 // An editor that hides closes its list without activating anything.
-void TCustomdxPopupListBox::WMClose(TMessage&) {
-  SetWindowPos(Handle(), HWND(), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-}
+void TCustomdxPopupListBox::WMClose(TMessage&) { HideList(); }
 
 // A press selects without taking the focus from the editor; the release comes back here.
 void TCustomdxPopupListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

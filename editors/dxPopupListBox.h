@@ -27,9 +27,15 @@ class TCustomdxPopupListBox : public TCustomListBox {
   void SetOwnerEdit(TdxInplaceDropDownEdit* Value) { FOwnerEdit = Value; }
   // The height of one item in the list's font: that of "Wg".
   virtual int MeasureItem();
-  // The room the window needs around a client area: border, shadow and a vertical scroll bar
-  // when the rows do not show every item.
-  TSize FrameSize(int Rows);
+  // The width of the widest item's text in the list's font.
+  int WidestItem();
+  // Sizes the window to show Rows items above each other in a client area ClientWidth wide (with
+  // the border, the shadow and a scroll bar when not every item shows), or to be WindowWidth wide
+  // when that is not 0.
+  void SizeToRows(int Rows, int ClientWidth, int WindowWidth);
+  // Shows and hides the list without activating it; hiding ends a drag on it.
+  void ShowList();
+  void HideList();
 
  protected:
   void CreateParams(TCreateParams& Params) override;

@@ -4,6 +4,7 @@
 #include "controls/Menus.h"
 #include "editors/dxEdLib.h"
 #include "editors/dxEditorClasses_p.h"
+#include "editors/dxImageEdit.h"
 #include "editors/dxPickEdit.h"
 #include "editors/dxPopupListBox.h"
 
@@ -45,6 +46,19 @@ void PublishPickEdit(TClassBuilder<TdxInplacePickEdit>& c) {
   c.Property("Sorted", &TdxInplacePickEdit::Sorted, &TdxInplacePickEdit::SetSorted).Default(false);
 }
 
+void PublishImageEdit(TClassBuilder<TdxInplaceImageEdit>& c) {
+  c.Property("DefaultImages", &TdxInplaceImageEdit::DefaultImages, &TdxInplaceImageEdit::SetDefaultImages).Default(true);
+  c.Property("Descriptions", &TdxInplaceImageEdit::Descriptions);
+  c.Property("ImageIndexes", &TdxInplaceImageEdit::ImageIndexes);
+  c.Property("Images", &TdxInplaceImageEdit::Images, &TdxInplaceImageEdit::SetImages);
+  c.Property("Incremental", &TdxInplaceImageEdit::Incremental, &TdxInplaceImageEdit::SetIncremental).Default(false);
+  c.Property("LargeImages", &TdxInplaceImageEdit::LargeImages, &TdxInplaceImageEdit::SetLargeImages);
+  c.Property("MultiLineText", &TdxInplaceImageEdit::MultiLineText, &TdxInplaceImageEdit::SetMultiLineText).Default(false);
+  c.Property("ShowDescription", &TdxInplaceImageEdit::ShowDescription, &TdxInplaceImageEdit::SetShowDescription)
+      .Default(true);
+  c.Property("Values", &TdxInplaceImageEdit::Values);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
@@ -55,4 +69,6 @@ void RegisterValueEditorClasses() {
   RegisterClass<TCustomdxPopupPickListBox, TCustomdxPopupListBox>("TCustomdxPopupPickListBox");
   RegisterClass<TdxPopupPickListBox, TCustomdxPopupPickListBox>("TdxPopupPickListBox");
   RegisterClass<TdxInplacePickEdit, TdxInplaceDropDownEdit>("TdxInplacePickEdit", PublishPickEdit);
+  RegisterClass<TdxPopupImageListBox, TCustomdxPopupListBox>("TdxPopupImageListBox");
+  RegisterClass<TdxInplaceImageEdit, TdxInplaceDropDownEdit>("TdxInplaceImageEdit", PublishImageEdit);
 }
