@@ -5,6 +5,7 @@
 #include "editors/dxEdLib.h"
 #include "editors/dxEditorClasses_p.h"
 #include "editors/dxImageEdit.h"
+#include "editors/dxMemoEdit.h"
 #include "editors/dxPickEdit.h"
 #include "editors/dxPopupListBox.h"
 
@@ -59,6 +60,16 @@ void PublishImageEdit(TClassBuilder<TdxInplaceImageEdit>& c) {
   c.Property("Values", &TdxInplaceImageEdit::Values);
 }
 
+void PublishMemoEdit(TClassBuilder<TdxInplaceMemoEdit>& c) {
+  c.Property("HideScrollBars", &TdxInplaceMemoEdit::HideScrollBars, &TdxInplaceMemoEdit::SetHideScrollBars).Default(true);
+  c.Property("Lines", &TdxInplaceMemoEdit::Lines);
+  c.Property("ScrollBars", &TdxInplaceMemoEdit::ScrollBars, &TdxInplaceMemoEdit::SetScrollBars, ScrollStyleNames)
+      .Default(ssNone);
+  c.Property("WordWrap", &TdxInplaceMemoEdit::WordWrap, &TdxInplaceMemoEdit::SetWordWrap).Default(true);
+  c.Property("WantReturns", &TdxInplaceMemoEdit::WantReturns, &TdxInplaceMemoEdit::SetWantReturns).Default(true);
+  c.Property("WantTabs", &TdxInplaceMemoEdit::TabsWanted, &TdxInplaceMemoEdit::SetWantTabs).Default(false);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
@@ -71,4 +82,5 @@ void RegisterValueEditorClasses() {
   RegisterClass<TdxInplacePickEdit, TdxInplaceDropDownEdit>("TdxInplacePickEdit", PublishPickEdit);
   RegisterClass<TdxPopupImageListBox, TCustomdxPopupListBox>("TdxPopupImageListBox");
   RegisterClass<TdxInplaceImageEdit, TdxInplaceDropDownEdit>("TdxInplaceImageEdit", PublishImageEdit);
+  RegisterClass<TdxInplaceMemoEdit, TdxInplaceTextEdit>("TdxInplaceMemoEdit", PublishMemoEdit);
 }
