@@ -2,6 +2,7 @@
 // pick, image, memo, currency, most-recently-used, button and hyperlink editors.
 #include "classes/Properties.h"
 #include "controls/Menus.h"
+#include "editors/dxCurrencyEdit.h"
 #include "editors/dxEdLib.h"
 #include "editors/dxEditorClasses_p.h"
 #include "editors/dxImageEdit.h"
@@ -70,6 +71,25 @@ void PublishMemoEdit(TClassBuilder<TdxInplaceMemoEdit>& c) {
   c.Property("WantTabs", &TdxInplaceMemoEdit::TabsWanted, &TdxInplaceMemoEdit::SetWantTabs).Default(false);
 }
 
+void PublishCurrencyEdit(TClassBuilder<TdxInplaceCurrencyEdit>& c) {
+  c.Property("DecimalPlaces", &TdxInplaceCurrencyEdit::DecimalPlaces, &TdxInplaceCurrencyEdit::SetDecimalPlaces)
+      .Default(2);
+  c.Property("DisplayFormat", &TdxInplaceCurrencyEdit::DisplayFormat, &TdxInplaceCurrencyEdit::SetDisplayFormat)
+      .Stored(&TdxInplaceCurrencyEdit::IsDisplayFormatStored)
+      .NoDefault();
+  c.Property("MaxValue", &TdxInplaceCurrencyEdit::MaxValue, &TdxInplaceCurrencyEdit::SetMaxValue)
+      .Stored(&TdxInplaceCurrencyEdit::IsMaxValueStored)
+      .NoDefault();
+  c.Property("MinValue", &TdxInplaceCurrencyEdit::MinValue, &TdxInplaceCurrencyEdit::SetMinValue)
+      .Stored(&TdxInplaceCurrencyEdit::IsMinValueStored)
+      .NoDefault();
+  c.Property("Nullable", &TdxInplaceCurrencyEdit::Nullable, &TdxInplaceCurrencyEdit::SetNullable).Default(false);
+  c.Property("NullString", &TdxInplaceCurrencyEdit::NullString, &TdxInplaceCurrencyEdit::SetNullString);
+  c.Property("UseThousandSeparator", &TdxInplaceCurrencyEdit::UseThousandSeparator,
+             &TdxInplaceCurrencyEdit::SetUseThousandSeparator)
+      .Default(false);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
@@ -83,4 +103,5 @@ void RegisterValueEditorClasses() {
   RegisterClass<TdxPopupImageListBox, TCustomdxPopupListBox>("TdxPopupImageListBox");
   RegisterClass<TdxInplaceImageEdit, TdxInplaceDropDownEdit>("TdxInplaceImageEdit", PublishImageEdit);
   RegisterClass<TdxInplaceMemoEdit, TdxInplaceTextEdit>("TdxInplaceMemoEdit", PublishMemoEdit);
+  RegisterClass<TdxInplaceCurrencyEdit, TdxInplaceMaskEdit>("TdxInplaceCurrencyEdit", PublishCurrencyEdit);
 }
