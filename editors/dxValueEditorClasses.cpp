@@ -6,6 +6,7 @@
 #include "editors/dxEdLib.h"
 #include "editors/dxEditorClasses_p.h"
 #include "editors/dxImageEdit.h"
+#include "editors/dxMRUEdit.h"
 #include "editors/dxMemoEdit.h"
 #include "editors/dxPickEdit.h"
 #include "editors/dxPopupListBox.h"
@@ -90,6 +91,14 @@ void PublishCurrencyEdit(TClassBuilder<TdxInplaceCurrencyEdit>& c) {
       .Default(false);
 }
 
+void PublishMRUEdit(TClassBuilder<TdxInplaceMRUEdit>& c) {
+  c.Property("ImmediateDropDown", &TdxInplaceMRUEdit::ImmediateDropDown, &TdxInplaceMRUEdit::SetImmediateDropDown)
+      .Default(false);
+  c.Property("MaxItemCount", &TdxInplaceMRUEdit::MaxItemCount, &TdxInplaceMRUEdit::SetMaxItemCount).Default(7);
+  c.Property("ShowEllipsis", &TdxInplaceMRUEdit::ShowEllipsis, &TdxInplaceMRUEdit::SetShowEllipsis).Default(true);
+  c.Event("OnButtonClick", &TdxInplaceMRUEdit::OnButtonClick);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
@@ -103,5 +112,6 @@ void RegisterValueEditorClasses() {
   RegisterClass<TdxPopupImageListBox, TCustomdxPopupListBox>("TdxPopupImageListBox");
   RegisterClass<TdxInplaceImageEdit, TdxInplaceDropDownEdit>("TdxInplaceImageEdit", PublishImageEdit);
   RegisterClass<TdxInplaceMemoEdit, TdxInplaceTextEdit>("TdxInplaceMemoEdit", PublishMemoEdit);
+  RegisterClass<TdxInplaceMRUEdit, TdxInplacePickEdit>("TdxInplaceMRUEdit", PublishMRUEdit);
   RegisterClass<TdxInplaceCurrencyEdit, TdxInplaceMaskEdit>("TdxInplaceCurrencyEdit", PublishCurrencyEdit);
 }
