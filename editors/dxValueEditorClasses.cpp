@@ -2,6 +2,7 @@
 // pick, image, memo, currency, most-recently-used, button and hyperlink editors.
 #include "classes/Properties.h"
 #include "controls/Menus.h"
+#include "editors/dxButtonEdit.h"
 #include "editors/dxCurrencyEdit.h"
 #include "editors/dxEdLib.h"
 #include "editors/dxEditorClasses_p.h"
@@ -10,6 +11,7 @@
 #include "editors/dxMemoEdit.h"
 #include "editors/dxPickEdit.h"
 #include "editors/dxPopupListBox.h"
+#include "windows/Input.h"
 
 namespace {
 
@@ -99,6 +101,23 @@ void PublishMRUEdit(TClassBuilder<TdxInplaceMRUEdit>& c) {
   c.Event("OnButtonClick", &TdxInplaceMRUEdit::OnButtonClick);
 }
 
+void PublishEditButton(TClassBuilder<TdxEditButton>& c) {
+  c.Property("Default", &TdxEditButton::Default, &TdxEditButton::SetDefault).Default(false);
+  c.Property("Glyph", &TdxEditButton::Glyph).Stored(&TdxEditButton::IsGlyphStored);
+  c.Property("Kind", &TdxEditButton::Kind, &TdxEditButton::SetKind, EditButtonItemKindNames).Default(bkEllipsis);
+  c.Property("LeftAlignment", &TdxEditButton::LeftAlignment, &TdxEditButton::SetLeftAlignment).Default(false);
+  c.Property("Visible", &TdxEditButton::Visible, &TdxEditButton::SetVisible).Default(true);
+  c.Property("Width", &TdxEditButton::Width, &TdxEditButton::SetWidth).Default(0);
+}
+
+void PublishButtonEdit(TClassBuilder<TdxInplaceButtonEdit>& c) {
+  c.Property("Buttons", &TdxInplaceButtonEdit::Buttons);
+  c.Property("ClickKey", &TdxInplaceButtonEdit::ClickKey, &TdxInplaceButtonEdit::SetClickKey)
+      .Default(dxCtrlEnter);
+  c.Property("ViewStyle", &TdxInplaceButtonEdit::ViewStyle, &TdxInplaceButtonEdit::SetViewStyle).Default(uint8_t(0));
+  c.Event("OnButtonClick", &TdxInplaceButtonEdit::OnButtonClick);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
@@ -113,5 +132,7 @@ void RegisterValueEditorClasses() {
   RegisterClass<TdxInplaceImageEdit, TdxInplaceDropDownEdit>("TdxInplaceImageEdit", PublishImageEdit);
   RegisterClass<TdxInplaceMemoEdit, TdxInplaceTextEdit>("TdxInplaceMemoEdit", PublishMemoEdit);
   RegisterClass<TdxInplaceMRUEdit, TdxInplacePickEdit>("TdxInplaceMRUEdit", PublishMRUEdit);
+  RegisterClass<TdxEditButton, TCollectionItem>("TdxEditButton", PublishEditButton);
+  RegisterClass<TdxInplaceButtonEdit, TdxInplaceDropDownEdit>("TdxInplaceButtonEdit", PublishButtonEdit);
   RegisterClass<TdxInplaceCurrencyEdit, TdxInplaceMaskEdit>("TdxInplaceCurrencyEdit", PublishCurrencyEdit);
 }
