@@ -5,6 +5,7 @@
 #include "editors/dxButtonEdit.h"
 #include "editors/dxCurrencyEdit.h"
 #include "editors/dxEdLib.h"
+#include "editors/dxHyperLinkEdit.h"
 #include "editors/dxEditorClasses_p.h"
 #include "editors/dxImageEdit.h"
 #include "editors/dxMRUEdit.h"
@@ -118,6 +119,15 @@ void PublishButtonEdit(TClassBuilder<TdxInplaceButtonEdit>& c) {
   c.Event("OnButtonClick", &TdxInplaceButtonEdit::OnButtonClick);
 }
 
+void PublishHyperLinkEdit(TClassBuilder<TdxInplaceHyperLinkEdit>& c) {
+  c.Property("AutoSelect", &TdxInplaceHyperLinkEdit::AutoSelect, &TdxInplaceHyperLinkEdit::SetAutoSelect).Default(false);
+  c.Property("LinkColor", &TdxInplaceHyperLinkEdit::LinkColor, &TdxInplaceHyperLinkEdit::SetLinkColor).Default(clBlue);
+  c.Property("SingleClick", &TdxInplaceHyperLinkEdit::SingleClick, &TdxInplaceHyperLinkEdit::SetSingleClick)
+      .Default(false);
+  c.Property("StartKey", &TdxInplaceHyperLinkEdit::StartKey, &TdxInplaceHyperLinkEdit::SetStartKey).Default(dxCtrlEnter);
+  c.Event("OnStartClick", &TdxInplaceHyperLinkEdit::OnStartClick);
+}
+
 }  // namespace
 
 void RegisterValueEditorClasses() {
@@ -134,5 +144,6 @@ void RegisterValueEditorClasses() {
   RegisterClass<TdxInplaceMRUEdit, TdxInplacePickEdit>("TdxInplaceMRUEdit", PublishMRUEdit);
   RegisterClass<TdxEditButton, TCollectionItem>("TdxEditButton", PublishEditButton);
   RegisterClass<TdxInplaceButtonEdit, TdxInplaceDropDownEdit>("TdxInplaceButtonEdit", PublishButtonEdit);
+  RegisterClass<TdxInplaceHyperLinkEdit, TdxInplaceTextEdit>("TdxInplaceHyperLinkEdit", PublishHyperLinkEdit);
   RegisterClass<TdxInplaceCurrencyEdit, TdxInplaceMaskEdit>("TdxInplaceCurrencyEdit", PublishCurrencyEdit);
 }
