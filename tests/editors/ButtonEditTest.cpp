@@ -13,14 +13,9 @@ namespace {
 class ButtonEditTest : public TEditorsTest {
  protected:
   TdxInplaceButtonEdit* StandAlone() {
-    auto* edit = new TdxInplaceButtonEdit(Form, ButtonEditClass(false));
+    auto* edit = AddStandAlone<TdxInplaceButtonEdit>(ButtonEditClass(false));
     edit->SetName("edtButtons");
-    edit->SetParent(Form);
-    edit->SetBounds(10, 150, 150, 24);
     edit->OnButtonClick = [this](TObject*, int Index) { Clicked.push_back(Index); };
-    Pump();
-    edit->SetFocus();
-    Pump();
     return edit;
   }
   // The painted buttons of Edit at its size.

@@ -21,19 +21,7 @@ class CurrencyEditTest : public TEditorsTest {
     FormatSettings() = FSavedSettings;
     TEditorsTest::TearDown();
   }
-  TdxInplaceCurrencyEdit* StandAlone() {
-    auto* edit = new TdxInplaceCurrencyEdit(Form, CurrencyEditClass(false));
-    edit->SetParent(Form);
-    edit->SetBounds(10, 150, 150, 24);
-    Pump();
-    edit->SetFocus();
-    Pump();
-    return edit;
-  }
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
+  TdxInplaceCurrencyEdit* StandAlone() { return AddStandAlone<TdxInplaceCurrencyEdit>(CurrencyEditClass(false)); }
   static String Shown(TdxInplaceCurrencyEdit* Edit) {
     Variant value;
     Edit->GetDisplayValue(value, true);

@@ -43,14 +43,6 @@ class DateEditTest : public TEditorsTest {
     Control->SetFocus();
     Pump();
   }
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
-  }
   TDateTime Clock = Day(2024, 3, 13) + EncodeTime(10, 30, 0, 0);
   int DateChanges = 0;
 

@@ -15,13 +15,8 @@ constexpr const char* Link = "http://example.com/成绩";
 class HyperLinkEditTest : public TEditorsTest {
  protected:
   TdxInplaceHyperLinkEdit* StandAlone(const String& Text = Link) {
-    auto* edit = new TdxInplaceHyperLinkEdit(Form, HyperLinkEditClass(false));
-    edit->SetParent(Form);
-    edit->SetBounds(10, 150, 200, 24);
+    auto* edit = AddStandAlone<TdxInplaceHyperLinkEdit>(HyperLinkEditClass(false), {10, 150, 210, 174});
     edit->SetText(Text);
-    Pump();
-    edit->SetFocus();
-    Pump();
     return edit;
   }
   TdxInplaceHyperLinkEdit* InPlace(const String& Text = Link) {

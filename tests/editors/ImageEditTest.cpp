@@ -46,10 +46,6 @@ class ImageEditTest : public TEditorsTest {
     for (const char* v : {"0", "1", "2", "3"}) Edit->Values()->Add(v);
     for (const char* d : {"Apple", "Banana", "avocado", "Cherry"}) Edit->Descriptions()->Add(d);
   }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
-  }
   // A value painted in a 60 x 20 rectangle on white.
   struct TPainted {
     TBitmap Bitmap{60, 20};

@@ -13,13 +13,8 @@ namespace {
 class MRUEditTest : public TEditorsTest {
  protected:
   TdxInplaceMRUEdit* StandAlone() {
-    auto* edit = new TdxInplaceMRUEdit(Form, MRUEditClass(false));
-    edit->SetParent(Form);
-    edit->SetBounds(10, 150, 150, 24);
+    auto* edit = AddStandAlone<TdxInplaceMRUEdit>(MRUEditClass(false));
     edit->OnButtonClick = [this](TObject*) { ++ButtonClicks; };
-    Pump();
-    edit->SetFocus();
-    Pump();
     return edit;
   }
   static void Enter(TdxInplaceMRUEdit* Edit, const String& Text) {

@@ -36,10 +36,6 @@ class MemoEditTest : public TEditorsTest {
     Pump();
     return memo;
   }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
-  }
 };
 
 TEST_F(MemoEditTest, LinesAreCountedWithoutAnEmptyLastLineAndReadWhole) {

@@ -16,22 +16,9 @@ namespace {
 class PickEditTest : public TEditorsTest {
  protected:
   TdxInplacePickEdit* StandAlone(std::initializer_list<const char*> Items = {"Apple", "apricot", "Banana"}) {
-    auto* edit = new TdxInplacePickEdit(Form, PickEditClass(false));
-    edit->SetParent(Form);
-    edit->SetBounds(10, 150, 150, 24);
+    auto* edit = AddStandAlone<TdxInplacePickEdit>(PickEditClass(false));
     for (const char* item : Items) edit->Items()->Add(item);
-    Pump();
-    edit->SetFocus();
-    Pump();
     return edit;
-  }
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
   }
   static bool ListShown(TdxInplacePickEdit* Edit) {
     return Edit->PopupList()->HandleAllocated() && IsWindowVisible(Edit->PopupList()->Handle());
