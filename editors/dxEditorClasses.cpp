@@ -3,6 +3,7 @@
 
 #include "classes/Properties.h"
 #include "controls/ControlClasses.h"
+#include "controls/StdControlClasses.h"
 #include "controls/TextBox.h"
 #include "editors/dxCalendar.h"
 #include "editors/dxCheckEdit.h"
@@ -19,7 +20,8 @@ void PublishEditStyle(TClassBuilder<TdxEditStyle>& c) {
       .Stored(&TdxEditStyle::IsAssignedValuesStored);
   c.Property("BorderColor", &TdxEditStyle::BorderColor, &TdxEditStyle::SetBorderColor)
       .Stored(&TdxEditStyle::IsBorderColorStored)
-      .NoDefault();
+      .NoDefault()
+      .Idents(ColorIdents());
   c.Property("BorderStyle", &TdxEditStyle::BorderStyle, &TdxEditStyle::SetBorderStyle, EditBorderStyleNames)
       .Stored(&TdxEditStyle::IsBorderStyleStored);
   c.Property("ButtonStyle", &TdxEditStyle::ButtonStyle, &TdxEditStyle::SetButtonStyle, EditButtonViewStyleNames)
@@ -34,7 +36,8 @@ void PublishEditStyle(TClassBuilder<TdxEditStyle>& c) {
 
 void PublishEditStyleController(TClassBuilder<TdxEditStyleController>& c) {
   c.Property("BorderColor", &TdxEditStyleController::BorderColor, &TdxEditStyleController::SetBorderColor)
-      .Default(clWindowFrame);
+      .Default(clWindowFrame)
+      .Idents(ColorIdents());
   c.Property("BorderStyle", &TdxEditStyleController::BorderStyle, &TdxEditStyleController::SetBorderStyle,
              EditBorderStyleNames)
       .Default(xbs3D);

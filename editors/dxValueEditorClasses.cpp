@@ -2,6 +2,7 @@
 // pick, image, memo, currency, most-recently-used, button and hyperlink editors.
 #include "classes/Properties.h"
 #include "controls/Menus.h"
+#include "controls/StdControlClasses.h"
 #include "editors/dxButtonEdit.h"
 #include "editors/dxCurrencyEdit.h"
 #include "editors/dxEdLib.h"
@@ -37,7 +38,7 @@ void PublishDateEdit(TClassBuilder<TdxInplaceDateEdit>& c) {
 // What a dialog's form stores beyond the editor's own: a window colour, no parent colour, a tab
 // stop and a popup menu.
 void PublishStandAloneDateEdit(TClassBuilder<TdxDateEdit>& c) {
-  c.Property("Color", &TdxDateEdit::Color, &TdxDateEdit::SetColor).Default(clWindow);
+  c.Property("Color", &TdxDateEdit::Color, &TdxDateEdit::SetColor).Default(clWindow).Idents(ColorIdents());
   c.Property("ParentColor", &TdxDateEdit::ParentColor, &TdxDateEdit::SetParentColor).Default(false);
   c.Property("TabStop", &TdxDateEdit::TabStop, &TdxDateEdit::SetTabStop).Default(true);
   c.Property("PopupMenu", &TdxDateEdit::PopupMenu, &TdxDateEdit::SetPopupMenu);
@@ -121,7 +122,9 @@ void PublishButtonEdit(TClassBuilder<TdxInplaceButtonEdit>& c) {
 
 void PublishHyperLinkEdit(TClassBuilder<TdxInplaceHyperLinkEdit>& c) {
   c.Property("AutoSelect", &TdxInplaceHyperLinkEdit::AutoSelect, &TdxInplaceHyperLinkEdit::SetAutoSelect).Default(false);
-  c.Property("LinkColor", &TdxInplaceHyperLinkEdit::LinkColor, &TdxInplaceHyperLinkEdit::SetLinkColor).Default(clBlue);
+  c.Property("LinkColor", &TdxInplaceHyperLinkEdit::LinkColor, &TdxInplaceHyperLinkEdit::SetLinkColor)
+      .Default(clBlue)
+      .Idents(ColorIdents());
   c.Property("SingleClick", &TdxInplaceHyperLinkEdit::SingleClick, &TdxInplaceHyperLinkEdit::SetSingleClick)
       .Default(false);
   c.Property("StartKey", &TdxInplaceHyperLinkEdit::StartKey, &TdxInplaceHyperLinkEdit::SetStartKey).Default(dxCtrlEnter);
