@@ -50,6 +50,11 @@ void TdxInplaceMRUEdit::AddItem(const String& S) {
   if (S.empty()) return;
   TStringList& items = *Items();
   const int index = ExactIndexOf(items, S);
+  // A sorted list keeps its order: a new value takes its sorted place.
+  if (items.Sorted()) {
+    if (index < 0) items.Add(S);
+    return TrimItems();
+  }
   if (index >= 0) {
     items.Move(index, 0);
     return;

@@ -35,7 +35,7 @@ class TdxInplaceMRUEdit : public TdxInplacePickEdit {
 
   // --- operations in slot order (after the pick editor's) --------------------------------------
   // Puts S at the top of the items: moved there when it is one, else added and the list cut to
-  // MaxItemCount. Nothing for an empty S.
+  // MaxItemCount. Nothing for an empty S; a sorted list takes a new S at its sorted place.
   virtual void AddItem(const String& S);
   virtual void DoButtonClick();
 

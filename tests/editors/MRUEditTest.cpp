@@ -44,6 +44,9 @@ TEST_F(MRUEditTest, EnteredValuesAreKeptNewestFirstAndCutToTheCount) {
   edit->SetModified(false);
   edit->ValidateEdit();
   EXPECT_EQ(ItemsOf(edit), "c,b") << "an unmodified text is no entry";
+  edit->SetSorted(true);
+  for (const char* text : {"a", "c"}) Enter(edit, text);
+  EXPECT_EQ(ItemsOf(edit), "a,b") << "a sorted list takes a new value in its place and stays sorted";
   edit->SetMaxItemCount(-3);
   EXPECT_EQ(edit->MaxItemCount(), 0);
   EXPECT_EQ(edit->Items()->Count(), 0);
