@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "EditorsTestKit.h"
+#include "editors/dxButtonEdit.h"
 #include "editors/dxCalendar.h"
+#include "editors/dxCurrencyEdit.h"
 #include "editors/dxEdLib.h"
+#include "editors/dxHyperLinkEdit.h"
+#include "editors/dxMRUEdit.h"
 #include "editors/dxPickEdit.h"
 #include "editors/dxPopupListBox.h"
 #include "windows/Window.h"
@@ -53,6 +57,33 @@ TEST_F(ValueEditorGalleryTest, TheDateEditWithItsCalendarAndThePickEditWithItsLi
   EXPECT_GE(calendarRect.Top, dateRect.Bottom - 2);
   RenderWindowToPng(calendar->Handle(), "date-calendar.png");
   RenderWindowToPng(Form->Handle(), "value-editors.png");
+}
+
+// Each editor's buttons lie inside its window, right of its text.
+TEST_F(ValueEditorGalleryTest, TheCurrencyMRUButtonAndHyperlinkEditors) {
+  Form->SetBounds(100, 100, 360, 200);
+  Host->SetVisible(false);
+  auto* amount = AddStandAlone<TdxInplaceCurrencyEdit>(CurrencyEditClass(false), {10, 10, 160, 34});
+  amount->SetText("1234.5");
+  auto* recent = AddStandAlone<TdxInplaceMRUEdit>(MRUEditClass(false), {180, 10, 330, 34});
+  recent->SetText("立定跳远");
+  auto* buttons = AddStandAlone<TdxInplaceButtonEdit>(ButtonEditClass(false), {10, 60, 160, 84});
+  buttons->Buttons()->Add()->SetKind(bkDown);
+  buttons->SetText("按钮");
+  auto* link = AddStandAlone<TdxInplaceHyperLinkEdit>(HyperLinkEditClass(false), {180, 60, 330, 84});
+  link->SetText("http://example.com");
+  Pump();
+  for (TdxInplaceDropDownEdit* edit : {static_cast<TdxInplaceDropDownEdit*>(recent), static_cast<TdxInplaceDropDownEdit*>(buttons)}) {
+    std::unique_ptr<TdxEditViewData> vd = edit->CreateViewData(false);
+    vd->Bounds = {0, 0, edit->Width(), edit->Height()};
+    TdxEditViewInfo vi;
+    edit->EditClass().CalcViewInfo(*vd, false, vi);
+    for (const TdxEditButtonViewInfo& button : static_cast<TdxDropDownEditViewData&>(*vd).Buttons) {
+      EXPECT_GE(button.Bounds.Left, vi.ClientRect.Right);
+      EXPECT_LE(button.Bounds.Right, edit->Width());
+    }
+  }
+  RenderWindowToPng(Form->Handle(), "value-editors-2.png");
 }
 
 }  // namespace
