@@ -28,13 +28,13 @@ void PaintEllipsis(HDC DC, const TRect& Face, int DotSize, int SysColor) {
   for (int i = 0; i < 3; ++i) FillWith(DC, {x + 2 * i * DotSize, y, x + (2 * i + 1) * DotSize, y + DotSize}, SysColor);
 }
 
-void PaintGlyph(HDC DC, const TdxDropDownEditViewData& VD, const TdxEditButtonViewInfo& Button, TRect Face,
-                const TButtonLook& Look) {
+void PaintGlyph(HDC DC, const TdxDropDownEditViewData& VD, const TdxEditButtonViewInfo& Button, const TBitmap* Glyph,
+                TRect Face, const TButtonLook& Look) {
   OffsetRect(Face, Look.Shift.X, Look.Shift.Y);
-  if (Button.Kind == ebkGlyph && VD.Glyph) {
-    const int w = VD.Glyph->Width(), h = VD.Glyph->Height();
+  if (Button.Kind == ebkGlyph && Glyph) {
+    const int w = Glyph->Width(), h = Glyph->Height();
     const int x = Face.Left + (Face.Width() - w) / 2, y = Face.Top + (Face.Height() - h) / 2;
-    DrawTransparentBitmap(DC, Look.Background, {x, y, x + w, y + h}, *VD.Glyph);
+    DrawTransparentBitmap(DC, Look.Background, {x, y, x + w, y + h}, *Glyph);
     return;
   }
   const bool narrowStyle = VD.ButtonStyle == btsFlat || VD.ButtonStyle == btsSimple;
@@ -96,6 +96,11 @@ void PaintHotFlat(HDC DC, TRect& R, bool Pressed, bool Hot, bool Transparent, co
 
 }  // namespace
 
+const TBitmap* TdxDropDownEditViewData::GlyphOf(int ButtonIndex) const {
+  const auto index = static_cast<size_t>(ButtonIndex);
+  return index < ButtonGlyphs.size() && ButtonGlyphs[index] ? ButtonGlyphs[index] : Glyph;
+}
+
 std::unique_ptr<TdxEditViewData> TdxDropDownEditClass::CreateViewDataObject() const {
   return std::make_unique<TdxDropDownEditViewData>();
 }
@@ -112,8 +117,9 @@ void TdxDropDownEditClass::CalcButtonsViewInfo(TdxDropDownEditViewData& ViewData
 int TdxDropDownEditClass::GetButtonWidth(const TdxDropDownEditViewData& ViewData, int ButtonIndex) {
   const TdxEditButtonViewInfo& button = ViewData.Buttons.at(static_cast<size_t>(ButtonIndex));
   const bool narrow = ViewData.ButtonStyle == btsFlat || ViewData.ButtonStyle == btsSimple;
-  if (button.Kind == ebkGlyph && ViewData.Glyph && !ViewData.Glyph->Empty())
-    return ViewData.Glyph->Width() + 2 + (ViewData.ButtonStyle == bts3D ? 2 : narrow ? 1 : 0);
+  const TBitmap* glyph = ViewData.GlyphOf(ButtonIndex);
+  if (button.Kind == ebkGlyph && glyph && !glyph->Empty())
+    return glyph->Width() + 2 + (ViewData.ButtonStyle == bts3D ? 2 : narrow ? 1 : 0);
   return GetSystemMetrics(SM_CXVSCROLL) - (narrow ? 1 : 0);
 }
 
@@ -145,7 +151,8 @@ void TdxDropDownEditClass::DrawButton(HDC DC, const TdxDropDownEditViewData& VD,
   const TdxEditButtonViewInfo& button = VD.Buttons.at(static_cast<size_t>(ButtonIndex));
   const bool pressed = VD.PressedButton == ButtonIndex, hot = VD.HotButton == ButtonIndex;
   const bool transparent = VD.ButtonTransparent || VD.TransparentButtons;
-  const bool bitmap = button.Kind == ebkGlyph && VD.Glyph;
+  const TBitmap* glyph = VD.GlyphOf(ButtonIndex);
+  const bool bitmap = button.Kind == ebkGlyph && glyph;
   TdxEditButtonViewStyle style = VD.ButtonStyle;
   if (style == btsSimple && (pressed || hot)) style = btsFlat;
   TButtonLook look{transparent ? VD.Brush : GetSysColorBrush(COLOR_BTNFACE), COLOR_BTNTEXT, {0, 0}};
@@ -159,5 +166,5 @@ void TdxDropDownEditClass::DrawButton(HDC DC, const TdxDropDownEditViewData& VD,
   }
   if (bitmap && style != btsHotFlat) FillRect(DC, face, look.Background);
   if (pressed && style != btsHotFlat) look.Shift = bitmap && style == bts3D ? TPoint{2, 2} : TPoint{1, 1};
-  PaintGlyph(DC, VD, button, face, look);
+  PaintGlyph(DC, VD, button, glyph, face, look);
 }

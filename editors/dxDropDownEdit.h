@@ -31,6 +31,10 @@ class TdxDropDownEditViewData : public TdxTextEditViewData {
   bool ButtonsHidden = false;
   // The glyph of the glyph kind of button; none for the arrow.
   const TBitmap* Glyph = nullptr;
+  // A glyph per button, in the order of Buttons, for editors whose buttons have their own.
+  std::vector<const TBitmap*> ButtonGlyphs;
+  // Button Index's glyph: its own, else Glyph.
+  const TBitmap* GlyphOf(int ButtonIndex) const;
   // Buttons shown only while hot, of an editor that is not focused.
   bool TransparentButtons = false;
   int HotButton = -1;

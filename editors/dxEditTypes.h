@@ -2,6 +2,7 @@
 // explicitly assigned defaultable properties, and the editors' exception.
 #pragma once
 
+#include "controls/ShortCut.h"
 #include "rtl/Exceptions.h"
 
 // A refused editor value; the message is the validation text the user sees.
@@ -37,3 +38,6 @@ enum : TdxStoredValues {
 
 // The date value that means no date.
 inline constexpr double NullDate = -700000.0;
+
+// The key that clicks a button editor's default button and opens a hyperlink.
+inline constexpr TShortCut dxCtrlEnter = TShortCut(scCtrl) | TShortCut(0x0D);

@@ -3,11 +3,13 @@
 
 #include "classes/Properties.h"
 #include "controls/ControlClasses.h"
+#include "controls/StdControlClasses.h"
 #include "controls/TextBox.h"
 #include "editors/dxCalendar.h"
 #include "editors/dxCheckEdit.h"
 #include "editors/dxContainer.h"
 #include "editors/dxDropDownEdit.h"
+#include "editors/dxEditorClasses_p.h"
 #include "editors/dxInplaceEdit.h"
 #include "editors/dxPopup.h"
 
@@ -18,7 +20,8 @@ void PublishEditStyle(TClassBuilder<TdxEditStyle>& c) {
       .Stored(&TdxEditStyle::IsAssignedValuesStored);
   c.Property("BorderColor", &TdxEditStyle::BorderColor, &TdxEditStyle::SetBorderColor)
       .Stored(&TdxEditStyle::IsBorderColorStored)
-      .NoDefault();
+      .NoDefault()
+      .Idents(ColorIdents());
   c.Property("BorderStyle", &TdxEditStyle::BorderStyle, &TdxEditStyle::SetBorderStyle, EditBorderStyleNames)
       .Stored(&TdxEditStyle::IsBorderStyleStored);
   c.Property("ButtonStyle", &TdxEditStyle::ButtonStyle, &TdxEditStyle::SetButtonStyle, EditButtonViewStyleNames)
@@ -33,7 +36,8 @@ void PublishEditStyle(TClassBuilder<TdxEditStyle>& c) {
 
 void PublishEditStyleController(TClassBuilder<TdxEditStyleController>& c) {
   c.Property("BorderColor", &TdxEditStyleController::BorderColor, &TdxEditStyleController::SetBorderColor)
-      .Default(clWindowFrame);
+      .Default(clWindowFrame)
+      .Idents(ColorIdents());
   c.Property("BorderStyle", &TdxEditStyleController::BorderStyle, &TdxEditStyleController::SetBorderStyle,
              EditBorderStyleNames)
       .Default(xbs3D);
@@ -142,4 +146,5 @@ void RegisterEditorsClasses() {
   });
   RegisterClass<TAMonthListBox, TCustomControl>("TAMonthListBox");
   RegisterClass<TdxContainerHintWindow, TCustomControl>("TdxContainerHintWindow");
+  RegisterValueEditorClasses();
 }

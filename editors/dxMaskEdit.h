@@ -61,6 +61,8 @@ class TdxInplaceMaskEdit : public TdxInplaceTextEdit {
   void ValidateEdit() override;
 
  protected:
+  // A refused value takes the focus back: the next entry then selects nothing.
+  void SetReEnter() { FReEnter = true; }
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(TKeyChar& Key) override;
   void Dispatch(TMessage& Message) override;

@@ -20,6 +20,15 @@ int PopupBorderWidth(TdxPopupBorder Border) {
   return Widths[Border];
 }
 
+void PopupClientRect(TRect& Rect, TdxPopupBorder Kind, bool Shadow, int ShadowSize) {
+  const int border = PopupBorderWidth(Kind);
+  InflateRect(Rect, -border, -border);
+  if (Shadow) {
+    Rect.Right -= ShadowSize;
+    Rect.Bottom -= ShadowSize;
+  }
+}
+
 TdxInplacePopupControl::TdxInplacePopupControl(TComponent* AOwner) : TCustomControl(AOwner) {}
 
 void TdxInplacePopupControl::SetPopupBorder(TdxPopupBorder Value) {
@@ -116,13 +125,7 @@ void TdxInplacePopupControl::WMKillFocus(TMessage& Message) {
 // The border (and the shadow) take their room first; the layer's frame (scroll bars) goes inside.
 void TdxInplacePopupControl::WMNCCalcSize(TMessage& Message) {
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam);
-  TRect& r = params->rgrc[0];
-  const int border = PopupBorderWidth(FPopupBorder);
-  InflateRect(r, -border, -border);
-  if (FShadow) {
-    r.Right -= FShadowSize;
-    r.Bottom -= FShadowSize;
-  }
+  PopupClientRect(params->rgrc[0], FPopupBorder, FShadow, FShadowSize);
   TCustomControl::Dispatch(Message);
 }
 

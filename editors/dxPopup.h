@@ -73,6 +73,9 @@ class TdxContainerHintWindow : public TCustomControl {
   void Paint() override;
 };
 
+// Narrows a popup window's rectangle to its client area: inside the border of Kind and, with a
+// shadow, clear of the shadow's room on the right and at the bottom.
+void PopupClientRect(TRect& Rect, TdxPopupBorder Kind, bool Shadow, int ShadowSize);
 // Removes one waiting message Msg of Wnd from the queue; a quit message removed so is posted again.
 void RemovePendingMessage(HWND Wnd, UINT Msg);
 // Paints a popup border of Kind into R (narrowing R to the inside of the edges), its shadow and,

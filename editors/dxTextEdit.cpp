@@ -14,8 +14,8 @@ const TdxInplaceEditClass& TextEditClass(bool Inplace) {
   return EditClassOf<TdxInplaceTextEdit, TdxTextEditClass>("TdxInplaceTextEdit", Inplace);
 }
 
-TdxInplaceTextEdit::TdxInplaceTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class)
-    : TdxInplaceEdit(AOwner, Class), FTextBox(std::make_unique<TTextBox>(false)) {
+TdxInplaceTextEdit::TdxInplaceTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class, bool MultiLine)
+    : TdxInplaceEdit(AOwner, Class), FTextBox(std::make_unique<TTextBox>(MultiLine)) {
   SetControlStyle(csClickEvents | csSetCaption | csDoubleClicks);
   SetParentColor(false);
   FTextBox->OnChange = [this] { TextBoxChanged(); };
@@ -275,7 +275,7 @@ TRect TdxInplaceTextEdit::FormattingRect() {
 }
 
 void TdxInplaceTextEdit::UpdateLook() {
-  if (HandleAllocated() && HasEditArea()) FTextBox->SetLook(Font(), Color(), Enabled());
+  if (HandleAllocated() && HasEditArea()) FTextBox->SetLook(LookFont(), Color(), Enabled());
 }
 
 // The text box sees the focus come and go; its own messages come after the editor's handling,

@@ -34,7 +34,8 @@ enum : int { dxTextMenuUndo = -1, dxTextMenuRedo = -2, dxTextMenuCut = -3, dxTex
 
 class TdxInplaceTextEdit : public TdxInplaceEdit {
  public:
-  explicit TdxInplaceTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class = TextEditClass());
+  explicit TdxInplaceTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class = TextEditClass())
+      : TdxInplaceTextEdit(AOwner, Class, false) {}
   ~TdxInplaceTextEdit() override;
   String ClassName() const override { return "TdxInplaceTextEdit"; }
 
@@ -106,7 +107,11 @@ class TdxInplaceTextEdit : public TdxInplaceEdit {
   TNotifyEvent OnSelectionChange;
 
  protected:
+  // A multi-line editor (the memo) holds a multi-line text box.
+  TdxInplaceTextEdit(TComponent* AOwner, const TdxInplaceEditClass& Class, bool MultiLine);
   TTextBox& TextBox() const { return *FTextBox; }
+  // The font the text box shows its text in; the hyperlink editor's is its link font.
+  virtual const TFont* LookFont() { return Font(); }
   // True while the window is being made: text changes then fire no Change.
   bool CreatingWnd() const { return FCreatingWnd; }
   void InternalSetAlignment(TAlignment Value) override;

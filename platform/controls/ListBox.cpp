@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "graphics/Gdi.h"
+#include "rtl/Text.h"
 #include "windows/Paint.h"
 #include "windows/Scrolling.h"
 
@@ -117,6 +118,18 @@ int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) const {
   if (FColumns > 0) index += ((Pos.X - area.Left) / std::max(1, area.Width() / FColumns)) * RowsPerPage();
   if (index < FItems->Count()) return index;
   return Existing ? -1 : FItems->Count();
+}
+
+int TCustomListBox::SelectString(int StartAfter, const String& Prefix) {
+  const int count = FItems->Count();
+  const int length = Length(Prefix);
+  for (int n = 1; n <= count; ++n) {
+    const int i = ((StartAfter < 0 ? -1 : StartAfter) + n) % count;
+    if (!AnsiSameText(Copy((*FItems)[i], 1, length), Prefix)) continue;
+    SetItemIndex(i);
+    return i;
+  }
+  return -1;
 }
 
 bool TCustomListBox::Selected(int Index) const {

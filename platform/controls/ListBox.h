@@ -53,6 +53,9 @@ class TCustomListBox : public TCustomControl {
   void SetBorderStyle(TBorderStyle Value);
   // The item under a client point; with Existing false a point below the last item answers Count.
   int ItemAtPos(TPoint Pos, bool Existing) const;
+  // Selects the first item after StartAfter (-1: from the first), going round to the start, whose
+  // text begins with Prefix in any letter case; answers it, or -1 (the selection unchanged).
+  int SelectString(int StartAfter, const String& Prefix);
   TRect ItemRect(int Index) const;
 
   TDrawItemEvent OnDrawItem;

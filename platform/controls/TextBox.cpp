@@ -2,6 +2,7 @@
 // behind one engine interface that speaks UTF-16 positions; the box converts to characters.
 #include "controls/TextBox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -79,6 +80,8 @@ class TTextEngine {
   virtual void SetAlignment(Qt::Alignment Value) = 0;
   virtual void SetWordWrap(bool) {}
   virtual void SetScrollBars(TScrollStyle) {}
+  virtual void SetHideScrollBars(bool) {}
+  virtual const QScrollBar* Bar(bool) const { return nullptr; }
   virtual void ScrollCaret() = 0;
   static void Notify(TTextBox& Box) { Box.Changed(); }
   static void NotifySelection(TTextBox& Box) { Box.SelChanged(); }
@@ -155,6 +158,11 @@ class TPlainEngine : public TTextEngine {
     FEdit->setContextMenuPolicy(Qt::NoContextMenu);
     FEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A bar that always shows can be used only while there is something to scroll.
+    for (QScrollBar* bar : {FEdit->horizontalScrollBar(), FEdit->verticalScrollBar()}) {
+      bar->setEnabled(bar->maximum() > bar->minimum());
+      QObject::connect(bar, &QScrollBar::rangeChanged, bar, [bar](int Min, int Max) { bar->setEnabled(Max > Min); });
+    }
     QObject::connect(FEdit.data(), &QPlainTextEdit::textChanged, [&Box] { Notify(Box); });
     QObject::connect(FEdit.data(), &QPlainTextEdit::selectionChanged, [&Box] { NotifySelection(Box); });
     QObject::connect(FEdit.data(), &QPlainTextEdit::cursorPositionChanged, [&Box] { NotifySelection(Box); });
@@ -191,15 +199,30 @@ class TPlainEngine : public TTextEngine {
     FEdit->setLineWrapMode(Value ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   }
   void SetScrollBars(TScrollStyle Value) override {
-    const bool h = Value == ssHorizontal || Value == ssBoth;
-    const bool v = Value == ssVertical || Value == ssBoth;
-    FEdit->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    FEdit->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    FScrollBars = Value;
+    ApplyScrollBars();
+  }
+  void SetHideScrollBars(bool Value) override {
+    FHideScrollBars = Value;
+    ApplyScrollBars();
+  }
+  const QScrollBar* Bar(bool Vertical) const override {
+    return Vertical ? FEdit->verticalScrollBar() : FEdit->horizontalScrollBar();
   }
   void ScrollCaret() override { FEdit->ensureCursorVisible(); }
 
  private:
+  void ApplyScrollBars() {
+    const Qt::ScrollBarPolicy on = FHideScrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+    const bool h = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+    const bool v = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    FEdit->setHorizontalScrollBarPolicy(h ? on : Qt::ScrollBarAlwaysOff);
+    FEdit->setVerticalScrollBarPolicy(v ? on : Qt::ScrollBarAlwaysOff);
+  }
+
   QPointer<QPlainTextEdit> FEdit;
+  TScrollStyle FScrollBars = ssNone;
+  bool FHideScrollBars = false;
 };
 
 }  // namespace
@@ -384,6 +407,19 @@ void TTextBox::SetAlignment(TAlignment Value) {
 
 void TTextBox::SetWordWrap(bool Value) { FEngine->SetWordWrap(Value); }
 void TTextBox::SetScrollBars(TScrollStyle Value) { FEngine->SetScrollBars(Value); }
+void TTextBox::SetHideScrollBars(bool Value) { FEngine->SetHideScrollBars(Value); }
+
+bool TTextBox::ScrollBarShown(bool Vertical) const {
+  const QScrollBar* bar = FEngine->Bar(Vertical);
+  // The editor shows or hides its bars in a queued call after their range changed.
+  QCoreApplication::sendPostedEvents(FEngine->Widget());
+  return bar && bar->isVisibleTo(FEngine->Widget());
+}
+
+bool TTextBox::ScrollBarEnabled(bool Vertical) const {
+  const QScrollBar* bar = FEngine->Bar(Vertical);
+  return bar && bar->isEnabled();
+}
 
 void TTextBox::SetLook(const TFont* Font, TColor Background, bool Enabled) {
   QWidget* w = FEngine->Widget();

@@ -107,6 +107,12 @@ class TTextBox {
   void SetAlignment(TAlignment Value);
   void SetWordWrap(bool Value);
   void SetScrollBars(TScrollStyle Value);
+  // Hidden bars show only while the text does not fit; otherwise the bars SetScrollBars asks for
+  // always show, disabled while there is nothing to scroll (the classic default).
+  void SetHideScrollBars(bool Value);
+  // Whether the vertical (or the horizontal) bar shows, and whether it can be used.
+  bool ScrollBarShown(bool Vertical) const;
+  bool ScrollBarEnabled(bool Vertical) const;
   void SetLook(const TFont* Font, TColor Background, bool Enabled);
   // Whether the selection is hidden while the host does not have the focus (the classic default).
   // The box follows the host's focus through WM_SETFOCUS and WM_KILLFOCUS in HandleMessage.

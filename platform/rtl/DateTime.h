@@ -61,3 +61,6 @@ TDateTime StrToTime(const String& s, const TFormatSettings& fs = FormatSettings(
 bool TryStrToTime(const String& s, TDateTime& value, const TFormatSettings& fs = FormatSettings());
 TDateTime StrToDateTime(const String& s, const TFormatSettings& fs = FormatSettings());
 bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& fs = FormatSettings());
+// The system's reading of a date typed freely: as TryStrToDateTime, with ".", "," or blanks also
+// separating the numbers of the date ("12 05 2003").
+bool TryLenientStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& fs = FormatSettings());

@@ -39,15 +39,23 @@ int ExpandYear(int year, const TFormatSettings& fs) {
 
 class TDateTimeScanner {
  public:
-  TDateTimeScanner(const String& text, const TFormatSettings& fs) : FText(text), FSettings(fs) {}
+  // A lenient scanner also takes ".", "," and blanks between the numbers of a date.
+  TDateTimeScanner(const String& text, const TFormatSettings& fs, bool lenient = false)
+      : FText(text), FSettings(fs), FLenient(lenient) {}
 
   bool ScanDate(TDateTime& date) {
     int n[3] = {0, 0, 0}, digits[3] = {0, 0, 0}, count = 0;
     if (!ScanNumber(n[0], digits[0]) || !ScanDateSeparator() || !ScanNumber(n[1], digits[1])) return false;
     count = 2;
+    const size_t beforeThird = FPos;
     if (ScanDateSeparator()) {
       if (!ScanNumber(n[2], digits[2])) return false;
       count = 3;
+      // Leniently "5 1 12:30" is a day without its year and a time.
+      if (FLenient && PeekTimeSeparator()) {
+        FPos = beforeThird;
+        count = 2;
+      }
     }
     int year = 0, month = 0, day = 0, yearDigits = 4;
     const TDateOrder order = DateOrderOf(FSettings.ShortDateFormat);
@@ -126,7 +134,17 @@ class TDateTimeScanner {
     return true;
   }
 
-  bool ScanDateSeparator() { return ScanChar(FSettings.DateSeparator) || ScanChar('-') || ScanChar('/'); }
+  bool ScanDateSeparator() {
+    const size_t start = FPos;
+    if (ScanChar(FSettings.DateSeparator) || ScanChar('-') || ScanChar('/')) return true;
+    if (!FLenient) return false;
+    if (ScanChar('.') || ScanChar(',')) return true;
+    return FPos < FText.size() && FPos > start && std::isdigit(static_cast<unsigned char>(FText[FPos]));
+  }
+  bool PeekTimeSeparator() {
+    SkipBlanks();
+    return FPos < FText.size() && (FText[FPos] == FSettings.TimeSeparator || FText[FPos] == ':');
+  }
   bool ScanTimeSeparator() { return ScanChar(FSettings.TimeSeparator) || ScanChar(':'); }
 
   bool ScanWord(const String& word) {
@@ -148,6 +166,7 @@ class TDateTimeScanner {
 
   const String& FText;
   const TFormatSettings& FSettings;
+  bool FLenient;
   size_t FPos = 0;
 };
 
@@ -173,8 +192,10 @@ bool TryStrToTime(const String& s, TDateTime& value, const TFormatSettings& fs) 
   return true;
 }
 
-bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& fs) {
-  TDateTimeScanner scanner(s, fs);
+namespace {
+
+bool ScanDateTime(const String& s, TDateTime& value, const TFormatSettings& fs, bool lenient) {
+  TDateTimeScanner scanner(s, fs, lenient);
   TDateTime date = 0, time = 0;
   if (scanner.ScanDate(date)) {
     if (!scanner.AtEnd() && !(scanner.ScanTime(time) && scanner.AtEnd())) return false;
@@ -185,6 +206,16 @@ bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& 
   if (!scanner.ScanTime(time) || !scanner.AtEnd()) return false;
   value = time;
   return true;
+}
+
+}  // namespace
+
+bool TryStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& fs) {
+  return ScanDateTime(s, value, fs, false);
+}
+
+bool TryLenientStrToDateTime(const String& s, TDateTime& value, const TFormatSettings& fs) {
+  return ScanDateTime(s, value, fs, true);
 }
 
 TDateTime StrToDate(const String& s, const TFormatSettings& fs) {

@@ -21,6 +21,26 @@ class TEditorsTest : public TControlsTest {
     Pump();
     return static_cast<TTestTextEdit*>(Host->Editor);
   }
+  // A stand-alone editor of Class on the form at Bounds, shown and focused.
+  template <class TEdit>
+  TEdit* AddStandAlone(const TdxInplaceEditClass& Class, const TRect& Bounds = {10, 150, 160, 174}) {
+    auto* edit = new TEdit(Form, Class);
+    edit->SetParent(Form);
+    edit->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+    Pump();
+    edit->SetFocus();
+    Pump();
+    return edit;
+  }
+  // Typed or pressed, then the messages they cause handled.
+  void Type(const String& Text) {
+    TypeText(Text);
+    Pump();
+  }
+  void Press(int Key, TShiftState Shift = 0) {
+    PressKey(Key, Shift);
+    Pump();
+  }
   int Beeps() {
     int count = 0;
     for (const auto& call : SystemCalls().Calls) count += call.Kind == "beep";

@@ -35,14 +35,6 @@ class MaskEditTest : public TEditorsTest {
     Pump();
     return edit;
   }
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
-  }
 };
 
 TEST_F(MaskEditTest, AValueWithLiteralsIsMatchedToTheMasksFields) {
