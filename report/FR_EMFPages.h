@@ -1,7 +1,8 @@
 // TfrEMFPages, the prepared pages of a report: per page its paper, margins and geometry, the stream
 // of object records that building wrote into it, and a page object rebuilt from that stream only
 // while the page is drawn or looked into (FR_EMFPages.cpp the list and its streams,
-// FR_EMFPagesDraw.cpp drawing and finding the object under a point).
+// FR_EMFPagesDraw.cpp drawing and finding the object under a point, FR_EMFPagesFile.cpp the
+// prepared-report file and exporting a page).
 #pragma once
 
 #include <memory>
@@ -57,8 +58,23 @@ class TfrEMFPages {
   // The object of the page under Point (page pixels as the preview places them), the last of
   // overlapping ones; fires the report's OnObjectClick with Click, else OnMouseOverObject.
   bool ObjectAt(int Index, TPoint Point, bool Click, TCursor& Cursor);
+  // Reads page Index's objects one by one and hands each to its ExportData.
+  void ExportPage(int Index);
+
+  // The prepared-report file (".frp"). Positions in it count from its first byte. Loading reads
+  // the new format, the old one without a version byte and the still older one whose pages are
+  // metafiles; the pages are replaced only when the whole file could be read: a file that ends
+  // early, points outside itself, is compressed or holds a page that cannot be read raises
+  // EReadError and leaves the pages as they were.
+  void PreparedSaveToStream(TStream& Stream);
+  void PreparedLoadFromStream(TStream& Stream);
 
  private:
+  void ReadPages(TStream& Stream, int Version, bool Compressed);
+  void ReadOldPages(TStream& Stream);
+  // A record of the printer layer's paper taken from the record's own.
+  void FillGeometry(TfrPreparedPage& Record);
+
   TfrReport* FParent;
   std::vector<std::unique_ptr<TfrPreparedPage>> FPages;
 };

@@ -1,0 +1,176 @@
+// The prepared-report file: the pages with their paper and object streams written and read back,
+// files of older writers read too, and a page's objects handed to an export filter one by one.
+#include "report/FR_EMFPages.h"
+
+#include "graphics/Metafile.h"
+#include "report/FR_Class.h"
+#include "report/FR_Factory.h"
+#include "report/FR_Globals.h"
+#include "report/FR_Picture.h"
+#include "report/FR_State.h"
+#include "report/FR_Utils.h"
+
+namespace {
+
+// Files of this version and later ones up to 31 carry a version byte; a first byte outside that
+// range is already the compressed flag.
+constexpr int frFirstVersionByte = 24;
+constexpr int frLastVersionByte = 31;
+
+// The next position of a page block: after the block's own start and within the file, so that
+// reading always moves forward and never past the end.
+int32_t ReadNextPosition(TStream& Stream) {
+  const int64_t start = Stream.Position();
+  const int32_t next = frReadInteger(Stream);
+  if (next <= start || next > Stream.Size()) throw EReadError("Invalid page position in prepared report");
+  return next;
+}
+
+void CheckWithin(TStream& Stream, int32_t Next) {
+  if (Stream.Position() > Next) throw EReadError("Invalid page block in prepared report");
+}
+
+}  // namespace
+
+void TfrEMFPages::ExportPage(int Index) {
+  TMemoryStream& stream = Pages(Index).Stream;
+  TfrEngineState& state = frState();
+  stream.SetPosition(0);
+  state.FileVersion = frReadByte(stream);
+  while (stream.Position() < stream.Size()) {
+    const uint8_t type = frReadByte(stream);
+    const String className = type == gtAddIn ? ReadVersionedString(stream) : String();
+    std::unique_ptr<TfrView> view = frCreateObject(type, className);
+    if (!view) throw EReadError("Invalid object in prepared page");
+    view->InPreparedPage = true;
+    view->LoadFromStream(stream);
+    view->InPreparedPage = false;
+    view->ExportData();
+  }
+}
+
+void TfrEMFPages::PreparedSaveToStream(TStream& Stream) {
+  TMemoryStream buffer;
+  TfrCompressor& compressor = frCompressor();
+  frWriteByte(buffer, uint8_t(frCurrentVersion));
+  frWriteByte(buffer, compressor.IsActive() ? 1 : 0);
+  const TfrPrinter& printer = frPrinter();
+  frWriteString(buffer, printer.Printers()[size_t(printer.PrinterIndex())]);
+  frWriteInteger(buffer, Count());
+  for (const auto& record : FPages) {
+    const int64_t next = frWritePlaceholder(buffer);
+    frWriteWord(buffer, record->Size);
+    frWriteInteger(buffer, record->Width);
+    frWriteInteger(buffer, record->Height);
+    frWriteByte(buffer, record->Orientation);
+    frWriteInteger(buffer, record->PaperBin);
+    frWriteByte(buffer, record->StretchToPrintable);
+    for (int margin : record->Margins) frWriteInteger(buffer, margin);
+    record->Stream.SetPosition(0);
+    if (compressor.IsActive()) {
+      compressor.Compress(record->Stream, buffer);
+    } else {
+      buffer.CopyFrom(record->Stream, record->Stream.Size());
+    }
+    frPatchPosition(buffer, next);
+  }
+  buffer.SaveToStream(Stream);
+}
+
+void TfrEMFPages::PreparedLoadFromStream(TStream& Stream) {
+  TMemoryStream buffer;
+  const int64_t length = Stream.Size() - Stream.Position();
+  if (length > 0) buffer.CopyFrom(Stream, length);
+  buffer.SetPosition(0);
+  TfrEngineState& state = frState();
+  TfrRestore<int> fileVersion(state.FileVersion);
+  TfrEMFPages loaded(FParent);
+  int version = frReadByte(buffer);
+  if (version < frFirstVersionByte || version > frLastVersionByte) {
+    version = 0;
+    buffer.SetPosition(0);
+  }
+  const uint8_t compressed = frReadByte(buffer);
+  if (compressed >= 2 && compressed <= 254) {
+    buffer.SetPosition(0);
+    state.FileVersion = 0;
+    loaded.ReadOldPages(buffer);
+  } else {
+    // Without a decompressor a compressed page would read as an empty one.
+    if (compressed != 0 && !frCompressor().IsActive())
+      throw EReadError("报表文件是压缩保存的，无法打开。");
+    state.FileVersion = version;
+    loaded.ReadPages(buffer, version, compressed != 0);
+  }
+  // Every page must read as objects, so that a damaged file is refused here and not when drawn.
+  for (int i = 0; i < loaded.Count(); ++i) {
+    loaded.RebuildPage(i);
+    loaded.Pages(i).Page.reset();
+  }
+  FPages.swap(loaded.FPages);
+}
+
+void TfrEMFPages::ReadPages(TStream& Stream, int Version, bool Compressed) {
+  const String printerName = ReadVersionedString(Stream);
+  if (FParent) FParent->SetPrinterTo(printerName);
+  const int32_t count = frReadInteger(Stream);
+  if (count < 0) throw EReadError("Invalid page count in prepared report");
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t next = ReadNextPosition(Stream);
+    auto record = std::make_unique<TfrPreparedPage>();
+    record->Size = frReadWord(Stream);
+    record->Width = frReadInteger(Stream);
+    record->Height = frReadInteger(Stream);
+    record->Orientation = frReadByte(Stream);
+    record->PaperBin = Version > 23 ? frReadInteger(Stream) : -1;
+    record->StretchToPrintable = frReadByte(Stream);
+    if (Version > 23)
+      for (int& margin : record->Margins) margin = frReadInteger(Stream);
+    CheckWithin(Stream, next);
+    TMemoryStream objects;
+    objects.CopyFrom(Stream, next - Stream.Position());
+    objects.SetPosition(0);
+    if (Compressed) {
+      frCompressor().Decompress(objects, record->Stream);
+    } else {
+      record->Stream.LoadFromStream(objects);
+    }
+    FillGeometry(*record);
+    FPages.push_back(std::move(record));
+  }
+}
+
+void TfrEMFPages::ReadOldPages(TStream& Stream) {
+  TStringList header;
+  frReadOldMemo(Stream, header);
+  if (header.Count() > 0 && FParent) FParent->SetPrinterTo(header[0]);
+  const int32_t count = frReadInteger(Stream);
+  if (count < 0) throw EReadError("Invalid page count in prepared report");
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t next = ReadNextPosition(Stream);
+    auto record = std::make_unique<TfrPreparedPage>();
+    record->Size = frReadWord(Stream);
+    record->Width = frReadInteger(Stream);
+    record->Height = frReadInteger(Stream);
+    record->Orientation = frReadByte(Stream);
+    record->PaperBin = -1;
+    record->StretchToPrintable = frReadByte(Stream);
+    CheckWithin(Stream, next);
+    FillGeometry(*record);
+    // The page was a metafile: it becomes one picture over the whole page.
+    TBytes data(size_t(next - Stream.Position()));
+    if (!data.empty()) Stream.ReadBuffer(data.data(), int(data.size()));
+    TfrPictureView picture;
+    picture.SetBounds(0, 0, record->PrnInfo.PageWidth, record->PrnInfo.PageHeight);
+    picture.Picture.Metafile()->LoadFromBytes(data);
+    frWriteByte(record->Stream, uint8_t(frCurrentVersion));
+    picture.WriteToPreparedPage(record->Stream);
+    FPages.push_back(std::move(record));
+  }
+}
+
+void TfrEMFPages::FillGeometry(TfrPreparedPage& Record) {
+  TfrPrinter& printer = frPrinter();
+  printer.SetPrinterInfo(Record.Size, Record.Width, Record.Height, Record.Orientation, Record.PaperBin, false);
+  printer.FillPrnInfo(Record.PrnInfo);
+}
