@@ -15,6 +15,9 @@
 
 class TfrReport;
 
+// A prepared-report file whose pages are compressed, which this program cannot read.
+QUORIN_EXCEPTION(ECompressedFile, EReadError);
+
 struct TfrPreparedPage {
   TRect PreviewRect;  // where the preview shows the page
   uint16_t Size = 0;
@@ -64,12 +67,13 @@ class TfrEMFPages {
   // The prepared-report file (".frp"). Positions in it count from its first byte. Loading reads
   // the new format, the old one without a version byte and the still older one whose pages are
   // metafiles; the pages are replaced only when the whole file could be read: a file that ends
-  // early, points outside itself, is compressed or holds a page that cannot be read raises
-  // EReadError and leaves the pages as they were.
+  // early, points outside itself or holds a page that cannot be read raises EReadError (a
+  // compressed one ECompressedFile) and leaves the pages as they were.
   void PreparedSaveToStream(TStream& Stream);
   void PreparedLoadFromStream(TStream& Stream);
 
  private:
+  void ReadFile(TStream& Stream);
   void ReadPages(TStream& Stream, int Version, bool Compressed);
   void ReadOldPages(TStream& Stream);
   // A record of the printer layer's paper taken from the record's own.

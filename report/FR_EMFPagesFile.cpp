@@ -12,6 +12,8 @@
 
 namespace {
 
+const char* const DamagedFileMessage = "报表文件已损坏，无法打开。";
+
 // Files of this version and later ones up to 31 carry a version byte; a first byte outside that
 // range is already the compressed flag.
 constexpr int frFirstVersionByte = 24;
@@ -22,12 +24,12 @@ constexpr int frLastVersionByte = 31;
 int32_t ReadNextPosition(TStream& Stream) {
   const int64_t start = Stream.Position();
   const int32_t next = frReadInteger(Stream);
-  if (next <= start || next > Stream.Size()) throw EReadError("Invalid page position in prepared report");
+  if (next <= start || next > Stream.Size()) throw EReadError(DamagedFileMessage);
   return next;
 }
 
 void CheckWithin(TStream& Stream, int32_t Next) {
-  if (Stream.Position() > Next) throw EReadError("Invalid page block in prepared report");
+  if (Stream.Position() > Next) throw EReadError(DamagedFileMessage);
 }
 
 }  // namespace
@@ -41,7 +43,7 @@ void TfrEMFPages::ExportPage(int Index) {
     const uint8_t type = frReadByte(stream);
     const String className = type == gtAddIn ? ReadVersionedString(stream) : String();
     std::unique_ptr<TfrView> view = frCreateObject(type, className);
-    if (!view) throw EReadError("Invalid object in prepared page");
+    if (!view) throw EReadError(DamagedFileMessage);
     view->InPreparedPage = true;
     view->LoadFromStream(stream);
     view->InPreparedPage = false;
@@ -82,39 +84,49 @@ void TfrEMFPages::PreparedLoadFromStream(TStream& Stream) {
   const int64_t length = Stream.Size() - Stream.Position();
   if (length > 0) buffer.CopyFrom(Stream, length);
   buffer.SetPosition(0);
-  TfrEngineState& state = frState();
-  TfrRestore<int> fileVersion(state.FileVersion);
+  TfrRestore<int> fileVersion(frState().FileVersion);
   TfrEMFPages loaded(FParent);
-  int version = frReadByte(buffer);
-  if (version < frFirstVersionByte || version > frLastVersionByte) {
-    version = 0;
-    buffer.SetPosition(0);
-  }
-  const uint8_t compressed = frReadByte(buffer);
-  if (compressed >= 2 && compressed <= 254) {
-    buffer.SetPosition(0);
-    state.FileVersion = 0;
-    loaded.ReadOldPages(buffer);
-  } else {
-    // Without a decompressor a compressed page would read as an empty one.
-    if (compressed != 0 && !frCompressor().IsActive())
-      throw EReadError("报表文件是压缩保存的，无法打开。");
-    state.FileVersion = version;
-    loaded.ReadPages(buffer, version, compressed != 0);
-  }
-  // Every page must read as objects, so that a damaged file is refused here and not when drawn.
-  for (int i = 0; i < loaded.Count(); ++i) {
-    loaded.RebuildPage(i);
-    loaded.Pages(i).Page.reset();
+  try {
+    loaded.ReadFile(buffer);
+  } catch (const ECompressedFile&) {
+    throw;
+  } catch (const Exception&) {
+    // Whatever went wrong inside, the user is told the one thing that matters.
+    throw EReadError(DamagedFileMessage);
   }
   FPages.swap(loaded.FPages);
+}
+
+void TfrEMFPages::ReadFile(TStream& Stream) {
+  TfrEngineState& state = frState();
+  int version = frReadByte(Stream);
+  if (version < frFirstVersionByte || version > frLastVersionByte) {
+    version = 0;
+    Stream.SetPosition(0);
+  }
+  const uint8_t compressed = frReadByte(Stream);
+  if (compressed >= 2 && compressed <= 254) {
+    Stream.SetPosition(0);
+    state.FileVersion = 0;
+    ReadOldPages(Stream);
+  } else {
+    // Without a decompressor a compressed page would read as an empty one.
+    if (compressed != 0 && !frCompressor().IsActive()) throw ECompressedFile("报表文件是压缩保存的，无法打开。");
+    state.FileVersion = version;
+    ReadPages(Stream, version, compressed != 0);
+  }
+  // Every page must read as objects, so that a damaged file is refused here and not when drawn.
+  for (int i = 0; i < Count(); ++i) {
+    RebuildPage(i);
+    Pages(i).Page.reset();
+  }
 }
 
 void TfrEMFPages::ReadPages(TStream& Stream, int Version, bool Compressed) {
   const String printerName = ReadVersionedString(Stream);
   if (FParent) FParent->SetPrinterTo(printerName);
   const int32_t count = frReadInteger(Stream);
-  if (count < 0) throw EReadError("Invalid page count in prepared report");
+  if (count < 0) throw EReadError(DamagedFileMessage);
   for (int32_t i = 0; i < count; ++i) {
     const int32_t next = ReadNextPosition(Stream);
     auto record = std::make_unique<TfrPreparedPage>();
@@ -145,7 +157,7 @@ void TfrEMFPages::ReadOldPages(TStream& Stream) {
   frReadOldMemo(Stream, header);
   if (header.Count() > 0 && FParent) FParent->SetPrinterTo(header[0]);
   const int32_t count = frReadInteger(Stream);
-  if (count < 0) throw EReadError("Invalid page count in prepared report");
+  if (count < 0) throw EReadError(DamagedFileMessage);
   for (int32_t i = 0; i < count; ++i) {
     const int32_t next = ReadNextPosition(Stream);
     auto record = std::make_unique<TfrPreparedPage>();

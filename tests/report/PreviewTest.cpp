@@ -5,7 +5,10 @@
 #include "report/FR_Preview.h"
 #include "report/FR_Toolbar.h"
 #include "rtl/Convert.h"
+#include "rtl/Files.h"
 #include "support/FormFixture.h"
+#include "support/PdfReader.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -204,6 +207,58 @@ TEST_F(PreviewTest, APreviewWindowOfItsOwnShowsHelpAndExitAndIsPictured) {
   window->FormKeyDown(escape, 0);
   Pump();
   EXPECT_EQ(Report->EMFPages().Count(), 3);  // the closed window gave the pages back
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PreviewTest, SavingOpeningAndPrintingKeepThePagesInThePreview) {
+  TempDir dir;
+  Dialogs->OnFileDialog = [&](TFileDialogRequest& request) {
+    request.FileName = dir.File(request.Save ? "saved" : "saved.frp");
+    return true;
+  };
+  Preview->SaveToFile();
+  EXPECT_EQ(Dialogs->FileRequests.back().Filter, "Report 文件 (*.frp)|*.frp");
+  EXPECT_TRUE(FileExists(dir.File("saved.frp")));  // the extension is given
+  EXPECT_EQ(Preview->AllPages(), 3);
+  EXPECT_EQ(Report->EMFPages().Count(), 0);
+
+  Preview->LastPage();
+  Preview->OpenFile();
+  EXPECT_EQ(Preview->AllPages(), 3);
+  EXPECT_EQ(Preview->Page(), 1);
+  EXPECT_FALSE(Report->CanRebuild());
+
+  // A damaged file is reported and the pages shown stay.
+  {
+    TFileStream damaged(dir.File("saved.frp"), fmCreate);
+    damaged.WriteBuffer("\x18\x00\x00\x00\x00\x05\x00\x00\x00", 9);
+  }
+  Preview->OpenFile();
+  ASSERT_EQ(Dialogs->Messages.size(), 1u);
+  EXPECT_EQ(Dialogs->Messages[0].Msg, "报表文件已损坏，无法打开。");
+  EXPECT_EQ(Preview->AllPages(), 3);
+
+  Report->SetShowPrintDialog(false);
+  Dialogs->OnFileDialog = [&](TFileDialogRequest& request) {
+    request.FileName = dir.File("printed.pdf");
+    return true;
+  };
+  Preview->Print();
+  EXPECT_EQ(PdfField(PdfInfo(dir.File("printed.pdf"), 1), "Pages"), "3");
+  EXPECT_EQ(Preview->AllPages(), 3);
+  EXPECT_EQ(Report->EMFPages().Count(), 0);
+}
+
+TEST_F(PreviewTest, ShowingWithoutPagesDoesNothing) {
+  Preview->Disconnect();
+  Report->EMFPages().Clear();
+  Report->SetPreview(nullptr);
+  const int components = Report->ComponentCount();
+  Report->ShowPrepared();
+  EXPECT_EQ(Report->ComponentCount(), components);
 }
 
 }  // namespace
