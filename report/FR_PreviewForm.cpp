@@ -10,6 +10,7 @@
 #include "report/FR_Toolbar.h"
 #include "rtl/Convert.h"
 #include "rtl/Arith.h"
+#include "windows/SystemServices.h"
 
 namespace {
 
@@ -75,7 +76,8 @@ void TfrPreviewForm::CreateToolbar() {
   PageSetupBtn = AddToolButton("PageSetupBtn", 53040, [this](TObject*) { PageSetup(); });
   Separator2 = separator("Separator2");
   FindBtn = AddToolButton("FindBtn", 53028, [this](TObject*) { Find(); });
-  HelpBtn = AddToolButton("HelpBtn", 53032, [](TObject*) {});
+  // The engine's help file; the platform's help service decides what showing it means here.
+  HelpBtn = AddToolButton("HelpBtn", 53032, [this](TObject*) { WinHelp(Handle(), "ROvazi.hlp", HELP_CONTENTS, 0); });
   Separator3 = separator("Separator3");
   ExitBtn = AddToolButton("ExitBtn", 53023, [this](TObject*) { Exit(); });
   ZoomBtn->SetCaption("100%");
