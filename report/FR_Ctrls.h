@@ -1,5 +1,6 @@
 // Helpers of the engine's windows: the control under a point, searched as the preview needs it,
-// and enabling a group of controls with the colours that show their state.
+// enabling a group of controls with the colours that show their state, and the controls and
+// frame of the dialogs laid out in code.
 #pragma once
 
 #include <vector>
@@ -7,6 +8,8 @@
 #include "controls/Control.h"
 
 class TWinControl;
+class TCustomForm;
+class TButton;
 
 // The last visible child of Parent whose bounds hold the point (client coordinates of Parent). A
 // windowed child that takes children and has some is searched instead: a control found inside
@@ -27,3 +30,8 @@ T* frPlace(TComponent* Owner, TWinControl* Parent, const String& Name, TRect Bou
   if (!Caption.empty()) control->SetCaption(Caption);
   return control;
 }
+
+// A dialog laid out in code: bordered, centred on the screen, with its caption and client size.
+void frSetupDialog(TCustomForm* Form, const String& Caption, int ClientWidth, int ClientHeight);
+// A dialog's OK ("确认", the default) and Cancel ("取消") buttons side by side from (Left, Top).
+void frDialogButtons(TCustomForm* Form, int Left, int Top, TButton*& Ok, TButton*& Cancel);

@@ -5,6 +5,7 @@
 // prepared-report file and exporting a page).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -73,6 +74,8 @@ class TfrEMFPages {
   void PreparedLoadFromStream(TStream& Stream);
 
  private:
+  // Reads a page's object stream from its start, handing each object on as it is read.
+  static void ReadObjects(TMemoryStream& Stream, const std::function<void(std::unique_ptr<TfrView>)>& Take);
   void ReadFile(TStream& Stream);
   void ReadPages(TStream& Stream, int Version, bool Compressed);
   void ReadOldPages(TStream& Stream);

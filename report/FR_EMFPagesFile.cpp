@@ -28,27 +28,33 @@ int32_t ReadNextPosition(TStream& Stream) {
   return next;
 }
 
-void CheckWithin(TStream& Stream, int32_t Next) {
+int32_t ReadPageCount(TStream& Stream) {
+  const int32_t count = frReadInteger(Stream);
+  if (count < 0) throw EReadError(DamagedFileMessage);
+  return count;
+}
+
+// A page block up to its objects: the position of the next block and the paper. Files before
+// version 24, and the metafile files, hold no bin and no margins.
+std::unique_ptr<TfrPreparedPage> ReadPageHeader(TStream& Stream, bool BinAndMargins, int32_t& Next) {
+  Next = ReadNextPosition(Stream);
+  auto record = std::make_unique<TfrPreparedPage>();
+  record->Size = frReadWord(Stream);
+  record->Width = frReadInteger(Stream);
+  record->Height = frReadInteger(Stream);
+  record->Orientation = frReadByte(Stream);
+  record->PaperBin = BinAndMargins ? frReadInteger(Stream) : -1;
+  record->StretchToPrintable = frReadByte(Stream);
+  if (BinAndMargins)
+    for (int& margin : record->Margins) margin = frReadInteger(Stream);
   if (Stream.Position() > Next) throw EReadError(DamagedFileMessage);
+  return record;
 }
 
 }  // namespace
 
 void TfrEMFPages::ExportPage(int Index) {
-  TMemoryStream& stream = Pages(Index).Stream;
-  TfrEngineState& state = frState();
-  stream.SetPosition(0);
-  state.FileVersion = frReadByte(stream);
-  while (stream.Position() < stream.Size()) {
-    const uint8_t type = frReadByte(stream);
-    const String className = type == gtAddIn ? ReadVersionedString(stream) : String();
-    std::unique_ptr<TfrView> view = frCreateObject(type, className);
-    if (!view) throw EReadError(DamagedFileMessage);
-    view->InPreparedPage = true;
-    view->LoadFromStream(stream);
-    view->InPreparedPage = false;
-    view->ExportData();
-  }
+  ReadObjects(Pages(Index).Stream, [](std::unique_ptr<TfrView> view) { view->ExportData(); });
 }
 
 void TfrEMFPages::PreparedSaveToStream(TStream& Stream) {
@@ -125,20 +131,10 @@ void TfrEMFPages::ReadFile(TStream& Stream) {
 void TfrEMFPages::ReadPages(TStream& Stream, int Version, bool Compressed) {
   const String printerName = ReadVersionedString(Stream);
   if (FParent) FParent->SetPrinterTo(printerName);
-  const int32_t count = frReadInteger(Stream);
-  if (count < 0) throw EReadError(DamagedFileMessage);
+  const int32_t count = ReadPageCount(Stream);
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t next = ReadNextPosition(Stream);
-    auto record = std::make_unique<TfrPreparedPage>();
-    record->Size = frReadWord(Stream);
-    record->Width = frReadInteger(Stream);
-    record->Height = frReadInteger(Stream);
-    record->Orientation = frReadByte(Stream);
-    record->PaperBin = Version > 23 ? frReadInteger(Stream) : -1;
-    record->StretchToPrintable = frReadByte(Stream);
-    if (Version > 23)
-      for (int& margin : record->Margins) margin = frReadInteger(Stream);
-    CheckWithin(Stream, next);
+    int32_t next = 0;
+    auto record = ReadPageHeader(Stream, Version > 23, next);
     TMemoryStream objects;
     objects.CopyFrom(Stream, next - Stream.Position());
     objects.SetPosition(0);
@@ -156,18 +152,10 @@ void TfrEMFPages::ReadOldPages(TStream& Stream) {
   TStringList header;
   frReadOldMemo(Stream, header);
   if (header.Count() > 0 && FParent) FParent->SetPrinterTo(header[0]);
-  const int32_t count = frReadInteger(Stream);
-  if (count < 0) throw EReadError(DamagedFileMessage);
+  const int32_t count = ReadPageCount(Stream);
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t next = ReadNextPosition(Stream);
-    auto record = std::make_unique<TfrPreparedPage>();
-    record->Size = frReadWord(Stream);
-    record->Width = frReadInteger(Stream);
-    record->Height = frReadInteger(Stream);
-    record->Orientation = frReadByte(Stream);
-    record->PaperBin = -1;
-    record->StretchToPrintable = frReadByte(Stream);
-    CheckWithin(Stream, next);
+    int32_t next = 0;
+    auto record = ReadPageHeader(Stream, false, next);
     FillGeometry(*record);
     // The page was a metafile: it becomes one picture over the whole page.
     TBytes data(size_t(next - Stream.Position()));

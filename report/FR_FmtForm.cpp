@@ -9,11 +9,7 @@
 #include "rtl/Convert.h"
 
 TfrFmtForm::TfrFmtForm(TComponent* AOwner) : TForm(AOwner) {
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetCaption(frLoadStr(53420));
-  SetClientWidth(340);
-  SetClientHeight(220);
+  frSetupDialog(this, frLoadStr(53420), 340, 220);
   CatLB = frPlace<TListBox>(this, this, "CatLB", Bounds(8, 8, 100, 120));
   TypeLB = frPlace<TListBox>(this, this, "TypeLB", Bounds(116, 8, 216, 120));
   FormatLabel = frPlace<TLabel>(this, this, "Label1", Bounds(8, 140, 80, 16), frLoadStr(53422));
@@ -25,12 +21,7 @@ TfrFmtForm::TfrFmtForm(TComponent* AOwner) : TForm(AOwner) {
   SplEdit = frPlace<TEdit>(this, this, "SplEdit", Bounds(234, 164, 24, 22));
   SplEdit->SetMaxLength(1);
   SplEdit->OnEnter = [this](TObject*) { SplEdit->SelectAll(); };
-  OkBtn = frPlace<TButton>(this, this, "OkBtn", Bounds(176, 192, 75, 25), frLoadStr(55000));
-  OkBtn->SetDefault(true);
-  OkBtn->SetModalResult(mrOk);
-  CancelBtn = frPlace<TButton>(this, this, "CancelBtn", Bounds(257, 192, 75, 25), frLoadStr(55001));
-  CancelBtn->SetCancel(true);
-  CancelBtn->SetModalResult(mrCancel);
+  frDialogButtons(this, 176, 192, OkBtn, CancelBtn);
   CatLB->OnClick = [this](TObject*) {
     FillTypes();
     UpdateEdits();

@@ -13,11 +13,7 @@
 #include "rtl/Convert.h"
 
 TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrinter(frPrinter().PrinterIndex()) {
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetCaption(frLoadStr(53040));
-  SetClientWidth(380);
-  SetClientHeight(268);
+  frSetupDialog(this, frLoadStr(53040), 380, 268);
   auto* printer = frPlace<TGroupBox>(this, this, "GroupBox1", Bounds(8, 4, 364, 52), frLoadStr(53041));
   frPlace<TLabel>(this, printer, "Label1", Bounds(8, 22, 56, 16), frLoadStr(53049));
   CB1 = frPlace<TComboBox>(this, printer, "CB1", Bounds(66, 18, 210, 22));
@@ -59,12 +55,7 @@ TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrint
   for (int id = 53053; id <= 53055; ++id) CB2->Items()->Add(frLoadStr(id));
   CB2->SetItemIndex(0);
 
-  OkBtn = frPlace<TButton>(this, this, "OkBtn", Bounds(216, 236, 75, 25), frLoadStr(55000));
-  OkBtn->SetDefault(true);
-  OkBtn->SetModalResult(mrOk);
-  CancelBtn = frPlace<TButton>(this, this, "CancelBtn", Bounds(297, 236, 75, 25), frLoadStr(55001));
-  CancelBtn->SetCancel(true);
-  CancelBtn->SetModalResult(mrCancel);
+  frDialogButtons(this, 216, 236, OkBtn, CancelBtn);
   OnCloseQuery = [this](TObject* Sender, bool& CanClose) { CheckInput(Sender, CanClose); };
 }
 

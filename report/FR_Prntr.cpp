@@ -64,38 +64,33 @@ void TfrPrinter::Update() {
 }
 
 void TfrPrinter::ReadVirtualSettings() {
+  FillPaperList();
+  for (const TfrPaperSize& size : frPaperSizes())
+    if (FPaperSize == size.Code && FPaperSize != frCustomPaper) {
+      FPaperWidth = FOrientation == 0 ? size.Width : size.Height;
+      FPaperHeight = FOrientation == 0 ? size.Height : size.Width;
+    }
+}
+
+// Both printers offer the table's papers: the platform lists none of its own.
+void TfrPrinter::FillPaperList() {
   FPaperCodes.clear();
   FPaperNames.clear();
   const std::vector<TfrPaperSize>& sizes = frPaperSizes();
   for (size_t i = 0; i < sizes.size(); ++i) {
     FPaperCodes.push_back(sizes[i].Code);
     FPaperNames.push_back(frLoadStr(55008 + int(i)));
-    if (FPaperSize == sizes[i].Code && FPaperSize != frCustomPaper) {
-      FPaperWidth = FOrientation == 0 ? sizes[i].Width : sizes[i].Height;
-      FPaperHeight = FOrientation == 0 ? sizes[i].Height : sizes[i].Width;
-    }
   }
 }
 
 // The platform knows its paper in millimetres: the code is the table's row of that size, or the
-// custom size; its papers are the table's, since it lists none of its own.
+// custom size.
 void TfrPrinter::ReadRealSettings() {
   FOrientation = FPlatform->Orientation() == poLandscape ? 1 : 0;
   FPaperWidth = int(Round(FPlatform->PhysicalWidth() * 254.0 / FPlatform->XDpi()));
   FPaperHeight = int(Round(FPlatform->PhysicalHeight() * 254.0 / FPlatform->YDpi()));
-  const int portraitWidth = FOrientation == 0 ? FPaperWidth : FPaperHeight;
-  const int portraitHeight = FOrientation == 0 ? FPaperHeight : FPaperWidth;
-  FPaperSize = frCustomPaper;
-  FPaperCodes.clear();
-  FPaperNames.clear();
-  const std::vector<TfrPaperSize>& sizes = frPaperSizes();
-  for (size_t i = 0; i < sizes.size(); ++i) {
-    FPaperCodes.push_back(sizes[i].Code);
-    FPaperNames.push_back(frLoadStr(55008 + int(i)));
-    if (FPaperSize == frCustomPaper && std::abs(sizes[i].Width - portraitWidth) <= 1 &&
-        std::abs(sizes[i].Height - portraitHeight) <= 1)
-      FPaperSize = sizes[i].Code;
-  }
+  FillPaperList();
+  FPaperSize = FOrientation == 0 ? frPaperCodeOfSize(FPaperWidth, FPaperHeight) : frPaperCodeOfSize(FPaperHeight, FPaperWidth);
 }
 
 void TfrPrinter::WriteSettings() {
@@ -170,12 +165,17 @@ bool TfrPrinter::PropertiesDlg() {
   request.PaperHeightMM = (FOrientation == 0 ? FPaperHeight : FPaperWidth) / 10.0;
   if (!DialogService().PrinterSetupDialog(request)) return false;
   const int width = int(Round(request.PaperWidthMM * 10)), height = int(Round(request.PaperHeightMM * 10));
-  int code = frCustomPaper;
-  for (const TfrPaperSize& size : frPaperSizes())
-    if (code == frCustomPaper && std::abs(size.Width - width) <= 1 && std::abs(size.Height - height) <= 1) code = size.Code;
+  const int code = frPaperCodeOfSize(width, height);
   const int orientation = request.Landscape ? 1 : 0;
   SetPrinterInfo(code, orientation ? height : width, orientation ? width : height, orientation, FBin, true);
   return true;
+}
+
+int frPaperCodeOfSize(int Width, int Height) {
+  for (const TfrPaperSize& size : frPaperSizes())
+    if (size.Code != frCustomPaper && std::abs(size.Width - Width) <= 1 && std::abs(size.Height - Height) <= 1)
+      return size.Code;
+  return frCustomPaper;
 }
 
 TfrPrinter& frPrinter() {

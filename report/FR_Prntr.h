@@ -86,6 +86,7 @@ class TfrPrinter {
  private:
   void ReadVirtualSettings();
   void ReadRealSettings();
+  void FillPaperList();
   // The paper to the platform's printer: the printer chosen, or the PDF writer of the virtual one.
   void WriteSettings();
 
@@ -102,6 +103,9 @@ class TfrPrinter {
   TPrinter* FPlatform = nullptr;
   String FOutputFileName;
 };
+
+// The table's paper of that portrait size (within a tenth of a millimetre), else frCustomPaper.
+int frPaperCodeOfSize(int Width, int Height);
 
 // The engine's one printer layer, made on first use.
 TfrPrinter& frPrinter();

@@ -17,10 +17,7 @@ constexpr UINT CM_RUNSTEP = WM_USER + 1;
 }  // namespace
 
 TfrProgressForm::TfrProgressForm(TComponent* AOwner) : TForm(AOwner) {
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetClientWidth(278);
-  SetClientHeight(106);
+  frSetupDialog(this, String(), 278, 106);
   Label1 = frPlace<TLabel>(this, this, "Label1", Bounds(8, 16, 262, 16));
   Label2 = frPlace<TLabel>(this, this, "Label2", Bounds(8, 40, 262, 16));
   for (TLabel* label : {Label1, Label2}) {

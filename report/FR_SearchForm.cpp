@@ -4,11 +4,7 @@
 #include "report/FR_PreviewDlgs.h"
 
 TfrPreviewSearchForm::TfrPreviewSearchForm(TComponent* AOwner) : TForm(AOwner) {
-  SetBorderStyle(bsDialog);
-  SetPosition(poScreenCenter);
-  SetCaption(frLoadStr(53000));
-  SetClientWidth(330);
-  SetClientHeight(150);
+  frSetupDialog(this, frLoadStr(53000), 330, 150);
   frPlace<TLabel>(this, this, "Label1", Bounds(8, 12, 90, 16), frLoadStr(53001));
   Edit1 = frPlace<TEdit>(this, this, "Edit1", Bounds(100, 8, 222, 22));
   auto* options = frPlace<TGroupBox>(this, this, "GroupBox1", Bounds(8, 40, 150, 68), frLoadStr(53002));
@@ -17,11 +13,6 @@ TfrPreviewSearchForm::TfrPreviewSearchForm(TComponent* AOwner) : TForm(AOwner) {
   FirstRB = frPlace<TRadioButton>(this, origin, "FirstRB", Bounds(8, 20, 136, 18), frLoadStr(53005));
   CurrentRB = frPlace<TRadioButton>(this, origin, "CurrentRB", Bounds(8, 42, 136, 18), frLoadStr(53006));
   FirstRB->SetChecked(true);
-  OkBtn = frPlace<TButton>(this, this, "OkBtn", Bounds(166, 118, 75, 25), frLoadStr(55000));
-  OkBtn->SetDefault(true);
-  OkBtn->SetModalResult(mrOk);
-  CancelBtn = frPlace<TButton>(this, this, "CancelBtn", Bounds(247, 118, 75, 25), frLoadStr(55001));
-  CancelBtn->SetCancel(true);
-  CancelBtn->SetModalResult(mrCancel);
+  frDialogButtons(this, 166, 118, OkBtn, CancelBtn);
   SetActiveControl(Edit1);
 }
