@@ -153,6 +153,7 @@ class TfrPreviewForm : public TForm {
   void ArrangeControls();
   void SetScrollRanges(int BoxWidth, int BoxHeight);
   void ScrollToPage();
+  void FocusPages();
   void VScrollChange(TObject* Sender);
   void HScrollChange(TObject* Sender);
   void MoveBar(TScrollBar* Bar, int Position);

@@ -139,7 +139,7 @@ void TfrPreviewForm::CreatePageArea() {
   HScrollBar = bar("HScrollBar", BPanel, sbHorizontal);
   HScrollBar->SetBounds(90, 0, 100, 16);
   HScrollBar->OnChange = [this](TObject* Sender) { HScrollChange(Sender); };
-  for (TScrollBar* b : {VScrollBar, HScrollBar}) b->OnEnter = [this](TObject*) { SetActiveControl(ScrollBox1); };
+  for (TScrollBar* b : {VScrollBar, HScrollBar}) b->OnEnter = [this](TObject*) { FocusPages(); };
   PBox = new TfrPBox(this, this);
   PBox->SetName("PBox");
   PBox->SetParent(ScrollBox1);

@@ -119,6 +119,7 @@ void TfrPBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     FDoubleClicked = false;
     return;
   }
+  FPreview->FocusPages();
   if (FPreview->PageCount() > 0) FPreview->BoxMouseDown(Button, X, Y);
 }
 

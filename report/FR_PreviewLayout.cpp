@@ -102,7 +102,7 @@ void TfrPreviewForm::LayoutPages() {
   PlacePages(PagesPerRow(FScale, boxWidth), boxWidth);
   ArrangeControls();
   SetScrollRanges(boxWidth, boxHeight);
-  if (Visible()) SetActiveControl(ScrollBox1);
+  FocusPages();
   ScrollToPage();
   FPaintAllowed = true;
 }
@@ -167,7 +167,14 @@ TRect TfrPreviewForm::ContentRect(const TfrPreparedPage& Page, const TRect& Plac
           top + RoundInt((info.PrintableHeight - Page.Margins[1] - Page.Margins[3]) * Scale)};
 }
 
+// The page box takes the focus, so that the keys and the wheel reach the pages.
+void TfrPreviewForm::FocusPages() {
+  TCustomForm* form = GetParentForm(PBox);
+  if (form && form->Visible() && PBox->CanFocus()) form->SetActiveControl(PBox);
+}
+
 TfrPBox::TfrPBox(TComponent* AOwner, TfrPreviewForm* Preview) : TCustomPanel(AOwner), FPreview(Preview) {
+  SetTabStop(true);
   SetBevelOuter(bvNone);
   SetColor(BoxGrey);
   SetCaption(String());

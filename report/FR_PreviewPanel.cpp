@@ -22,6 +22,7 @@ void TfrPreview::Connect(TfrReport* AReport) {
   FWindow->Connect(AReport);
   FWindow->ResetView(true);
   FWindow->WheelMultiplier = 3;
+  FWindow->FocusPages();
   if (PopupMenu()) FWindow->PBox->SetPopupMenu(PopupMenu());
 }
 

@@ -157,8 +157,12 @@ void TSpeedButton::PaintGlyphAndCaption(TCanvas* Canvas, TRect R, bool Shifted) 
   const int gw = hasGlyph ? source->Width() / FNumGlyphs : 0;
   const int gh = hasGlyph ? source->Height() : 0;
   Canvas->SetFont(Font());
-  TRect calc{0, 0, R.Width(), 0};
-  if (!Caption().empty()) DrawText(Canvas->Handle(), Caption(), -1, calc, DT_SINGLELINE | DT_CALCRECT);
+  // Without a caption the block is the glyph alone.
+  TRect calc;
+  if (!Caption().empty()) {
+    calc = {0, 0, R.Width(), 0};
+    DrawText(Canvas->Handle(), Caption(), -1, calc, DT_SINGLELINE | DT_CALCRECT);
+  }
   const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
   const int gap = hasGlyph && !Caption().empty() ? FSpacing : 0;
   const int blockW = horizontal ? gw + gap + calc.Width() : std::max(gw, calc.Width());

@@ -4,7 +4,9 @@
 // refusal of a page text that names no pages.
 #include "ReportTestKit.h"
 #include "controls/Panel.h"
+#include "classes/Filer.h"
 #include "report/FR_FmtForm.h"
+#include "report/FR_Preview.h"
 #include "report/FR_Placement.h"
 #include "report/FR_PreviewDlgs.h"
 #include "report/FR_Toolbar.h"
@@ -174,6 +176,49 @@ TEST_F(EngineDialogsTest, ThePrintDialogCountsCopiesTogglesCollationAndRefusesAB
   });
   ASSERT_EQ(dialog.ShowModal(), mrOk);
   EXPECT_EQ(dialog.PageNumbers(1), "1,3-");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineDialogsTest, StoredLayoutsHoldThePreviewItsReportAndTheToolbarControls) {
+  ReadLayout("object Form1: TForm\n"
+             "  object frpPreview: TfrPreview\n"
+             "    Left = 0\n"
+             "    Top = 33\n"
+             "    Width = 300\n"
+             "    Height = 160\n"
+             "    ScrollBars = ssVertical\n"
+             "    ShowToolbar = True\n"
+             "  end\n"
+             "  object rptPrint: TfrReport\n"
+             "    Preview = frpPreview\n"
+             "    ModalPreview = False\n"
+             "  end\n"
+             "  object SpeedButton1: TfrTBButton\n"
+             "    GrayedInactive = False\n"
+             "  end\n"
+             "  object Sep1: TfrTBSeparator\n"
+             "    DrawBevel = False\n"
+             "  end\n"
+             "end\n",
+             Form);
+  auto* preview = dynamic_cast<TfrPreview*>(Form->FindComponent("frpPreview"));
+  auto* report = dynamic_cast<TfrReport*>(Form->FindComponent("rptPrint"));
+  ASSERT_NE(preview, nullptr);
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(report->Preview(), preview);
+  EXPECT_EQ(preview->ScrollBars(), ssVertical);
+  EXPECT_TRUE(preview->ShowToolbar());
+  EXPECT_FALSE(preview->Window()->BPanel->Visible());
+  EXPECT_FALSE(dynamic_cast<TfrTBButton*>(Form->FindComponent("SpeedButton1"))->GrayedInactive());
+  EXPECT_FALSE(dynamic_cast<TfrTBSeparator*>(Form->FindComponent("Sep1"))->DrawBevel());
+  const String written = WriteLayout(Form);
+  EXPECT_NE(written.find("    ScrollBars = ssVertical\n"), String::npos);
+  EXPECT_NE(written.find("    Preview = frpPreview\n"), String::npos);
+  delete preview;
+  EXPECT_EQ(report->Preview(), nullptr);  // a freed preview is let go
 }
 
 }  // namespace

@@ -262,3 +262,31 @@ TEST_F(PreviewTest, ShowingWithoutPagesDoesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PreviewTest, TheWheelAndADragScrollTheView) {
+  Wheel(Box(), {500, 300}, -120);
+  Pump();
+  EXPECT_EQ(Window()->VScrollBar->Position(), 30);  // one notch: 10 lines, three times when embedded
+  MouseDown(Box(), {500, 300});
+  MouseMove(Box(), {480, 200});
+  MouseUp(Box(), {480, 200});
+  Pump();
+  EXPECT_EQ(Window()->VScrollBar->Position(), 130);
+  EXPECT_EQ(Window()->OffsetY(), -130);
+}
+
+TEST_F(PreviewTest, PrintingAndExportingFromTheReportBorrowThePreviewsPages) {
+  TempDir dir;
+  Dialogs->OnFileDialog = [&](TFileDialogRequest& request) {
+    request.FileName = dir.File("direct.pdf");
+    return true;
+  };
+  Report->PrintPrepared("2-", 1, true, ppAll);
+  EXPECT_EQ(PdfField(PdfInfo(dir.File("direct.pdf"), 1), "Pages"), "2");
+  EXPECT_EQ(Preview->AllPages(), 3);
+  EXPECT_EQ(Report->EMFPages().Count(), 0);
+}
+
+}  // namespace

@@ -2,6 +2,9 @@
 // collation, paper changes within one job, stopping after the current page, and the progress
 // window that the work runs under. The virtual printer prints into PDF files read back here.
 #include "BuildTestKit.h"
+
+#include <filesystem>
+
 #include "printing/Printers.h"
 #include "rtl/Convert.h"
 #include "report/FR_ProgressForm.h"
@@ -121,6 +124,38 @@ TEST_F(PrintingTest, StoppingAbortsTheJobAfterTheCurrentPageAndNoFileMeansNoPrin
   Report->OnPrintReport = [&] { printing = true; };
   Report->PrintPrepared("", 1, true, ppAll);
   EXPECT_FALSE(printing);
+}
+
+// Printing under the engine's progress window, whose cancel button is pressed as printing starts.
+class ProgressPrintingTest : public TBuildTestOf<TGuiTest> {
+ protected:
+  void SetUp() override {
+    TBuildTestOf<TGuiTest>::SetUp();
+    for (int i = 0; i < 3; ++i) TextBand(btReportTitle, 20, 40, "Title" + IntToStr(i), "mm" + IntToStr(i), "P", String(), i);
+    ASSERT_TRUE(Report->PrepareReport());
+    frUseProgressForm();
+  }
+  void TearDown() override {
+    SetProgressView(nullptr);
+    TBuildTestOf<TGuiTest>::TearDown();
+  }
+  TempDir Dir;
+};
+
+TEST_F(ProgressPrintingTest, CancelStopsTheJobAfterThePageBeingPrinted) {
+  Dialogs->OnFileDialog = [this](TFileDialogRequest& request) {
+    request.FileName = Dir.File("cancelled.pdf");
+    return true;
+  };
+  auto* form = dynamic_cast<TfrProgressForm*>(frProgressView());
+  ASSERT_NE(form, nullptr);
+  Report->OnPrintReport = [&] { Click(form->Button1, {5, 5}); };
+  Report->PrintPrepared("", 1, true, ppAll);
+  EXPECT_TRUE(Report->Terminated());
+  EXPECT_TRUE(Printer()->Aborted());
+  EXPECT_EQ(form->Label1->Caption(), "正在打印页:  1");
+  EXPECT_EQ(form->Caption(), "正在准备报表");
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("cancelled.pdf")));
 }
 
 class ProgressFormTest : public TGuiTest {};
