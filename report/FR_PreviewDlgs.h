@@ -23,6 +23,10 @@ class TfrPreviewSearchForm : public TForm {
   TRadioButton* CurrentRB = nullptr;  // from the current page
   TButton* OkBtn = nullptr;
   TButton* CancelBtn = nullptr;
+
+ protected:
+  // The text box has the focus when the dialog opens.
+  void DoShow() override;
 };
 
 class TfrPrintForm : public TForm {

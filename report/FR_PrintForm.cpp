@@ -13,7 +13,7 @@
 #include "rtl/Convert.h"
 
 TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrinter(frPrinter().PrinterIndex()) {
-  frSetupDialog(this, frLoadStr(53040), 380, 268);
+  frSetupDialog(this, frLoadStr(53040), 380, 286);
   auto* printer = frPlace<TGroupBox>(this, this, "GroupBox1", Bounds(8, 4, 364, 52), frLoadStr(53041));
   frPlace<TLabel>(this, printer, "Label1", Bounds(8, 22, 56, 16), frLoadStr(53049));
   CB1 = frPlace<TComboBox>(this, printer, "CB1", Bounds(66, 18, 210, 22));
@@ -38,7 +38,7 @@ TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrint
   Label3->OnClick = [this](TObject*) { CollateCB->SetChecked(!CollateCB->Checked()); };
   Label3->OnDblClick = Label3->OnClick;
 
-  auto* range = frPlace<TGroupBox>(this, this, "GroupBox3", Bounds(8, 132, 364, 96), frLoadStr(53044));
+  auto* range = frPlace<TGroupBox>(this, this, "GroupBox3", Bounds(8, 132, 364, 114), frLoadStr(53044));
   RB1 = frPlace<TRadioButton>(this, range, "RB1", Bounds(8, 20, 120, 18), frLoadStr(53045));
   RB2 = frPlace<TRadioButton>(this, range, "RB2", Bounds(8, 42, 120, 18), frLoadStr(53046));
   RB3 = frPlace<TRadioButton>(this, range, "RB3", Bounds(8, 64, 70, 18), frLoadStr(53047));
@@ -46,16 +46,15 @@ TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrint
   E2 = frPlace<TEdit>(this, range, "E2", Bounds(80, 62, 120, 22));
   E2->OnEnter = [this](TObject*) { RB3->SetChecked(true); };
   RB3->OnClick = [this](TObject*) { FocusControl(E2); };
-  auto* hint = frPlace<TLabel>(this, range, "Label4", Bounds(208, 20, 150, 64), frLoadStr(53048));
-  hint->SetWordWrap(true);
+  frPlace<TLabel>(this, range, "Label4", Bounds(8, 90, 348, 16), frLoadStr(53048));
 
-  auto* which = frPlace<TLabel>(this, this, "Label5", Bounds(8, 240, 50, 16), frLoadStr(53052));
-  CB2 = frPlace<TComboBox>(this, this, "CB2", Bounds(which->Left() + which->Width() + 11, 236, 100, 22));
+  auto* which = frPlace<TLabel>(this, this, "Label5", Bounds(8, 258, 50, 16), frLoadStr(53052));
+  CB2 = frPlace<TComboBox>(this, this, "CB2", Bounds(which->Left() + which->Width() + 11, 254, 100, 22));
   CB2->SetStyle(csDropDownList);
   for (int id = 53053; id <= 53055; ++id) CB2->Items()->Add(frLoadStr(id));
   CB2->SetItemIndex(0);
 
-  frDialogButtons(this, 216, 236, OkBtn, CancelBtn);
+  frDialogButtons(this, 216, 254, OkBtn, CancelBtn);
   OnCloseQuery = [this](TObject* Sender, bool& CanClose) { CheckInput(Sender, CanClose); };
 }
 

@@ -14,5 +14,9 @@ TfrPreviewSearchForm::TfrPreviewSearchForm(TComponent* AOwner) : TForm(AOwner) {
   CurrentRB = frPlace<TRadioButton>(this, origin, "CurrentRB", Bounds(8, 42, 136, 18), frLoadStr(53006));
   FirstRB->SetChecked(true);
   frDialogButtons(this, 166, 118, OkBtn, CancelBtn);
+}
+
+void TfrPreviewSearchForm::DoShow() {
+  TForm::DoShow();
   SetActiveControl(Edit1);
 }

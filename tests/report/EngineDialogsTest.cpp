@@ -160,6 +160,7 @@ TEST_F(EngineDialogsTest, ThePrintDialogCountsCopiesTogglesCollationAndRefusesAB
   EXPECT_EQ(dialog.PageNumbers(4), "4");
 
   TestClock().OnWait([&] {
+    RenderWindowToPng(dialog.Handle(), "print_dialog.png");
     Click(dialog.Label3, {2, 2});
     Pump();
     EXPECT_FALSE(dialog.Collate());
@@ -219,6 +220,25 @@ TEST_F(EngineDialogsTest, StoredLayoutsHoldThePreviewItsReportAndTheToolbarContr
   EXPECT_NE(written.find("    Preview = frpPreview\n"), String::npos);
   delete preview;
   EXPECT_EQ(report->Preview(), nullptr);  // a freed preview is let go
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineDialogsTest, TheFindDialogAnswersItsTextAndOptions) {
+  TfrPreviewSearchForm dialog(nullptr);
+  EXPECT_EQ(dialog.Caption(), "查找文本");
+  TestClock().OnWait([&] {
+    RenderWindowToPng(dialog.Handle(), "find_dialog.png");
+    dialog.Edit1->SetText("张");
+    dialog.CurrentRB->SetChecked(true);
+    Click(dialog.OkBtn, {5, 5});
+  });
+  ASSERT_EQ(dialog.ShowModal(), mrOk);
+  EXPECT_EQ(dialog.Edit1->Text(), "张");
+  EXPECT_FALSE(dialog.FirstRB->Checked());
+  EXPECT_FALSE(dialog.CaseCB->Checked());
 }
 
 }  // namespace
