@@ -8,6 +8,7 @@
 #include "controls/Edit.h"
 #include "controls/Forms.h"
 #include "controls/GroupBox.h"
+#include "controls/Image.h"
 #include "controls/Label.h"
 
 class TfrSpeedButton;
@@ -47,6 +48,7 @@ class TfrPrintForm : public TForm {
   TfrSpeedButton *frSpeedButton1 = nullptr, *frSpeedButton2 = nullptr;
   TCheckBox* CollateCB = nullptr;
   TLabel* Label3 = nullptr;
+  TImage* PB1 = nullptr;  // the picture of collated or uncollated copies
   TRadioButton *RB1 = nullptr, *RB2 = nullptr, *RB3 = nullptr;
   TEdit* E2 = nullptr;  // page numbers
   TComboBox* CB2 = nullptr;  // all, odd, even
@@ -58,6 +60,7 @@ class TfrPrintForm : public TForm {
 
  private:
   void AdjustCopies(int By);
+  void DrawCollatePicture();
   // OK only with a copies number and a page text that names pages; else a message and the dialog
   // stays open.
   void CheckInput(TObject* Sender, bool& CanClose);

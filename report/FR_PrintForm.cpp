@@ -37,6 +37,9 @@ TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrint
   Label3 = frPlace<TLabel>(this, copies, "Label3", Bounds(198, 22, 80, 16), frLoadStr(53051));
   Label3->OnClick = [this](TObject*) { CollateCB->SetChecked(!CollateCB->Checked()); };
   Label3->OnDblClick = Label3->OnClick;
+  PB1 = frPlace<TImage>(this, copies, "PB1", Bounds(270, 14, 88, 44));
+  CollateCB->OnClick = [this](TObject*) { DrawCollatePicture(); };
+  DrawCollatePicture();
 
   auto* range = frPlace<TGroupBox>(this, this, "GroupBox3", Bounds(8, 132, 364, 114), frLoadStr(53044));
   RB1 = frPlace<TRadioButton>(this, range, "RB1", Bounds(8, 20, 120, 18), frLoadStr(53045));
@@ -56,6 +59,27 @@ TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrint
 
   frDialogButtons(this, 216, 254, OkBtn, CancelBtn);
   OnCloseQuery = [this](TObject* Sender, bool& CanClose) { CheckInput(Sender, CanClose); };
+}
+
+// Collated copies are whole sets of pages (1 2 3, 1 2 3); the others stacks of one page each.
+void TfrPrintForm::DrawCollatePicture() {
+  TBitmap picture(PB1->Width(), PB1->Height());
+  TCanvas* canvas = picture.Canvas();
+  canvas->Brush()->SetColor(clBtnFace);
+  canvas->FillRect({0, 0, picture.Width(), picture.Height()});
+  canvas->Font()->SetSize(7);
+  canvas->Pen()->SetColor(clBlack);
+  const bool collate = CollateCB->Checked();
+  const int stacks = collate ? 2 : 3, perStack = collate ? 3 : 2;
+  for (int stack = 0; stack < stacks; ++stack)
+    for (int k = 0; k < perStack; ++k) {
+      const int x = 2 + stack * (collate ? 44 : 29) + k * 6, y = 2 + k * 6;
+      canvas->Brush()->SetColor(clWhite);
+      canvas->Rectangle(x, y, x + 16, y + 22);
+      const String number = IntToStr(collate ? perStack - k : stack + 1);  // page 1 in front
+      canvas->TextOut(x + 8 - canvas->TextWidth(number) / 2, y + 5, number);
+    }
+  PB1->Picture()->SetGraphic(&picture);
 }
 
 int TfrPrintForm::Copies() const { return std::max(1, StrToInt(E1->Text())); }

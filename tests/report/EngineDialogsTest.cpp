@@ -161,9 +161,12 @@ TEST_F(EngineDialogsTest, ThePrintDialogCountsCopiesTogglesCollationAndRefusesAB
 
   TestClock().OnWait([&] {
     RenderWindowToPng(dialog.Handle(), "print_dialog.png");
+    const TBytes collated = dialog.PB1->Picture()->Bitmap()->SaveToBytes();
     Click(dialog.Label3, {2, 2});
     Pump();
     EXPECT_FALSE(dialog.Collate());
+    EXPECT_NE(dialog.PB1->Picture()->Bitmap()->SaveToBytes(), collated);  // the picture follows
+    RenderWindowToPng(dialog.Handle(), "print_dialog_uncollated.png");
     dialog.RB3->SetChecked(true);
     dialog.E2->SetText("1;3");
     dialog.SetModalResult(mrOk);
