@@ -290,3 +290,51 @@ TEST_F(PreviewTest, PrintingAndExportingFromTheReportBorrowThePreviewsPages) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PreviewTest, AModalPreviewWindowRunsUntilEscapeAndIsFreed) {
+  Preview->Disconnect();
+  Report->SetPreview(nullptr);
+  auto window = [this]() -> TfrPreviewForm* {
+    for (int i = 0; i < Report->ComponentCount(); ++i)
+      if (auto* w = dynamic_cast<TfrPreviewForm*>(Report->Components(i))) return w;
+    return nullptr;
+  };
+  bool modal = false;
+  TestClock().OnWait([&] {
+    ASSERT_NE(window(), nullptr);
+    modal = window()->Modal();
+    EXPECT_EQ(window()->PageCount(), 3);
+    PressKey(VK_ESCAPE);
+  });
+  Report->ShowPrepared();
+  Pump();
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(window(), nullptr);
+  EXPECT_EQ(Report->EMFPages().Count(), 3);
+}
+
+TEST_F(PreviewTest, PageSetupRebuildsOnlyAReportBuiltFromItsTemplate) {
+  Dialogs->OnPrinterSetupDialog = [](TPrinterSetupRequest& request) {
+    request.Landscape = true;
+    return true;
+  };
+  Window()->PageSetup();
+  ASSERT_EQ(Preview->AllPages(), 3);
+  EXPECT_EQ(Window()->Pages()->Pages(0).Orientation, 1);
+  EXPECT_EQ(Place(0).Width(), 1071);
+
+  TempDir dir;
+  Dialogs->OnFileDialog = [&](TFileDialogRequest& request) {
+    request.FileName = dir.File("pages.frp");
+    return true;
+  };
+  Preview->SaveToFile();
+  Preview->OpenFile();
+  Dialogs->OnPrinterSetupDialog = [](TPrinterSetupRequest&) -> bool { throw std::logic_error("not asked"); };
+  Window()->PageSetup();  // pages from a file: nothing to rebuild from
+  EXPECT_FALSE(Window()->PageSetupBtn->Enabled());
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "printing/Printers.h"
+#include "report/FR_Export.h"
 #include "rtl/Convert.h"
 #include "report/FR_ProgressForm.h"
 #include "support/GuiHarness.h"
@@ -156,6 +157,23 @@ TEST_F(ProgressPrintingTest, CancelStopsTheJobAfterThePageBeingPrinted) {
   EXPECT_EQ(form->Label1->Caption(), "正在打印页:  1");
   EXPECT_EQ(form->Caption(), "正在准备报表");
   EXPECT_FALSE(std::filesystem::exists(Dir.File("cancelled.pdf")));
+}
+
+TEST_F(ProgressPrintingTest, ExportingAlwaysShowsTheWindowWithThePageCount) {
+  class TCountingFilter : public TfrExportFilter {
+   public:
+    String Description() const override { return "文本"; }
+    String FileMask() const override { return "*.txt"; }
+    void OnEndPage() override { ++Pages; }
+    int Pages = 0;
+  } filter;
+  Report->SetShowProgress(false);
+  Report->SetTitle("成绩");
+  auto* form = dynamic_cast<TfrProgressForm*>(frProgressView());
+  Report->ExportToFile(&filter, Dir.File("out.txt"));
+  EXPECT_EQ(filter.Pages, 3);
+  EXPECT_EQ(form->Caption(), "成绩 - 正在准备报表");
+  EXPECT_EQ(form->Label1->Caption(), "正在处理页:  3 从 3");
 }
 
 class ProgressFormTest : public TGuiTest {};
