@@ -338,3 +338,28 @@ TEST_F(PreviewTest, PageSetupRebuildsOnlyAReportBuiltFromItsTemplate) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PreviewTest, TheMouseOverAnObjectTakesTheReportsCursorAndADoubleClickChoosesThePage) {
+  std::vector<String> over;
+  Report->OnMouseOverObject = [&](TfrView* view, TCursor& cursor) {
+    over.push_back(view->Name);
+    cursor = crHandPoint;
+  };
+  Preview->ZoomTo(50);
+  const TRect content = TfrPreviewForm::ContentRect(Window()->Pages()->Pages(0), Place(0), 0.5);
+  MouseMove(Box(), {content.Left + 30, content.Top + 30});
+  Pump();
+  EXPECT_EQ(over, std::vector<String>{"mmA0"});
+  EXPECT_EQ(Box()->Cursor(), crHandPoint);
+  MouseMove(Box(), {content.Left + 5, content.Top + 400});
+  Pump();
+  EXPECT_EQ(Box()->Cursor(), crDefault);
+
+  DoubleClick(Box(), {Place(2).Left + 20, Place(2).Top + 100});
+  Pump();
+  EXPECT_EQ(Preview->Page(), 3);
+}
+
+}  // namespace
