@@ -2,6 +2,7 @@
 // (or exporting through a filter), printing through the print dialog, page setup with a rebuild,
 // and editing, adding and removing pages.
 #include "controls/Dialogs.h"
+#include "printing/Printers.h"
 #include "report/FR_Class.h"
 #include "report/FR_Const.h"
 #include "report/FR_Export.h"
@@ -72,7 +73,9 @@ void TfrPreviewForm::SaveToFile() {
 }
 
 void TfrPreviewForm::Print() {
-  if (!FReport || PageCount() == 0 || frPrinter().Printers().empty()) return;
+  if (!FReport || PageCount() == 0) return;
+  // The dialog offers the platform's printers besides the virtual one.
+  frPrinter().SetPrinter(Printer());
   std::unique_ptr<TfrPrintForm> dialog(new TfrPrintForm(nullptr));
   dialog->E1->SetText(IntToStr(FReport->DefaultCopies()));
   dialog->CollateCB->SetChecked(FReport->DefaultCollate());
