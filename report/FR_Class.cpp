@@ -5,6 +5,7 @@
 #include "report/FR_Const.h"
 #include "report/FR_DBRel.h"
 #include "report/FR_DSet.h"
+#include "report/FR_Preview.h"
 #include "report/FR_State.h"
 #include "report/FR_View.h"
 
@@ -52,7 +53,9 @@ void TfrReport::SetDataset(TfrDataset* Value) {
 
 void TfrReport::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataset) FDataset = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == FDataset) FDataset = nullptr;
+  if (AComponent == FPreview) FPreview = nullptr;
 }
 
 bool TfrReport::DoBeforePrint(TStrings& Memo, TfrView* View) {

@@ -2,7 +2,9 @@
 // dictionary) read and written as a file, its objects found by name, the building of its prepared
 // pages, and the lookups, functions and assignments that expressions and scripts call back while
 // it is built (FR_ClassStream.cpp, FR_ClassBuild.cpp, FR_ClassValues.cpp, FR_ClassFunctions.cpp,
-// FR_Register.cpp). TfrCompositeReport builds several reports into one set of prepared pages.
+// FR_Register.cpp); then showing, printing, exporting and saving the prepared pages
+// (FR_ClassShow.cpp, FR_ClassPrint.cpp, FR_ClassExport.cpp). TfrCompositeReport builds several
+// reports into one set of prepared pages.
 #pragma once
 
 #include <functional>
@@ -20,6 +22,8 @@ class TfrBand;
 class TfrView;
 class TfrEMFPages;
 class TfrProgressView;
+class TfrPreview;
+class TfrExportFilter;
 
 enum TfrReportType { rtSimple, rtMultiple };
 enum TfrPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
@@ -44,6 +48,14 @@ using TManualBuildEvent = std::function<void(TfrPage* Page)>;
 using TObjectClickEvent = std::function<void(TfrView* View)>;
 using TMouseOverObjectEvent = std::function<void(TfrView* View, TCursor& Cursor)>;
 using TPrintReportEvent = std::function<void()>;
+
+// Which pages print: all, the odd or the even ones.
+enum TfrPrintPages { ppAll = 0, ppOdd = 1, ppEven = 2 };
+
+// The pages a page-number text names, in the order named: "1,3,5-12" gives 1, 3 and 5 to 12, "7-"
+// 7 to PageCount; blanks are ignored, a range whose start lies above its end names nothing, and an
+// empty text names none (meaning all pages). Text that is no number raises EConvertError.
+std::vector<int> frPageNumbers(const String& Text, int PageCount);
 
 class TfrReport : public TComponent {
  public:
@@ -78,6 +90,34 @@ class TfrReport : public TComponent {
   // The prepared pages.
   TfrEMFPages& EMFPages() { return *FEMFPages; }
   const TfrEMFPages& EMFPages() const { return *FEMFPages; }
+  // The preview takes the prepared pages while it shows them, leaving the report an empty list,
+  // and gives them back.
+  std::unique_ptr<TfrEMFPages> TakeEMFPages();
+  void SetEMFPages(std::unique_ptr<TfrEMFPages> Pages);
+
+  // Shows the prepared pages: in Preview when one is set, else in a preview window of the report's
+  // own (modal with ModalPreview). Nothing happens without pages.
+  void ShowPrepared();
+  // Prints the prepared pages (those the page-number text names, all when it is empty; of those
+  // the odd or even ones by PrintPages) on the printer layer's printer, under the progress window
+  // when one is shown. Collated copies print the whole set Copies times; otherwise each page
+  // Copies times, by the printer when it can. On the virtual printer the pages go into the layer's
+  // PDF file, asked for when none is set. A cancel aborts the job after the current page.
+  void PrintPrepared(const String& PageNumbers, int Copies, bool Collate, int PrintPages);
+  // Writes the prepared pages through an export filter into a file (created or overwritten), under
+  // the progress window.
+  void ExportToFile(TfrExportFilter* Filter, const String& AFileName);
+  // What the objects of an exported page hand on to the filter in use: a text object's lines and
+  // every object.
+  void ExportText(const TRect& DrawRect, int X, int Y, const String& Text, int FrameTyp, TfrView* View);
+  void ExportData(TfrView* View);
+  // Prepared-report files (".frp"): saving creates or overwrites the file; loading replaces the
+  // pages only when the whole file could be read (else EReadError, or EFOpenError for a file that
+  // cannot be opened) and clears CanRebuild.
+  void LoadPreparedFile(const String& AFileName);
+  void SavePreparedFile(const String& AFileName);
+  // Edits one prepared page in a report designer; this program has none, so nothing happens.
+  void EditPreparedReport(int PageIndex) { (void)PageIndex; }
 
   // The value of a name while the report is built: the application's OnGetValue, then the
   // dictionary, a script variable, an object's property or a named constant; otherwise the name is
@@ -120,6 +160,8 @@ class TfrReport : public TComponent {
   // Published properties.
   TfrDataset* Dataset() const { return FDataset; }
   void SetDataset(TfrDataset* Value);
+  TfrPreview* Preview() const { return FPreview; }
+  void SetPreview(TfrPreview* Value);
   int DefaultCopies() const { return FDefaultCopies; }
   void SetDefaultCopies(int Value) { FDefaultCopies = Value; }
   bool DefaultCollate() const { return FDefaultCollate; }
@@ -175,6 +217,8 @@ class TfrReport : public TComponent {
   void Loaded() override;
   // Forms the prepared pages from the template, once per record of a multiple report.
   virtual void BuildPages();
+  // The print step: the pages chosen, in the order the copies and collation give.
+  virtual void DoPrintReport(const String& PageNumbers, int Copies, bool Collate, int PrintPages);
   // Keeps the template before a build and reads it back afterwards.
   virtual void SaveTemplates();
   virtual void RestoreTemplates();
@@ -199,6 +243,12 @@ class TfrReport : public TComponent {
   void SetProgressLabel(const String& Text);
   // Forms every page once; a page whose next one prints on it hands on the current page.
   void FormPages(bool Multiple);
+  // Printing: the indices of the pages to print in order, one page on the printer's canvas, and the
+  // PDF file of the virtual printer (false when none was chosen).
+  std::vector<int> PrintOrder(const String& PageNumbers, int Copies, bool Collate, int PrintPages, bool PrinterCopies) const;
+  void PrintPage(int Index, bool First);
+  bool ChoosePdfFile();
+  void ExportStep();
   bool DoScriptProcedure(const String& Name, const Variant& P1, const Variant& P2, const Variant& P3, Variant& Value);
   // Values of the build: the system variables and the page's position.
   bool SystemVariable(const String& Name, Variant& Value) const;
@@ -221,7 +271,10 @@ class TfrReport : public TComponent {
   bool FInsideProgress = false;
   String FProgressLabel;
 
+  TfrExportFilter* FCurrentFilter = nullptr;
+
   TfrDataset* FDataset = nullptr;
+  TfrPreview* FPreview = nullptr;
   int FDefaultCopies = 1;
   bool FDefaultCollate = true;
   bool FGrayedButtons = false;

@@ -74,7 +74,10 @@ void TfrReport::RestoreTemplates() {
   FSavedTemplate.reset();
 }
 
-TfrProgressView* TfrReport::ProgressWindow() const { return FShowProgress && !OnProgress ? frProgressView() : nullptr; }
+// Exporting always shows the window.
+TfrProgressView* TfrReport::ProgressWindow() const {
+  return FCurrentFilter || (FShowProgress && !OnProgress) ? frProgressView() : nullptr;
+}
 
 void TfrReport::SetProgressLabel(const String& Text) {
   FProgressLabel = Text;
@@ -148,7 +151,8 @@ void TfrReport::ReportProgress(int PageNo) {
   TfrProgressView* view = ProgressWindow();
   if (!view) return;
   String text = FProgressLabel + "  " + IntToStr(PageNo);
-  if (IsFinalOfTwoPasses()) text += " " + frLoadStr(55199) + " " + IntToStr(frState().TotalPages);
+  if (IsFinalOfTwoPasses() || FCurrentFilter)
+    text += " " + frLoadStr(55199) + " " + IntToStr(frState().TotalPages);
   view->SetFirstLabel(text);
   view->ProcessMessages();
 }

@@ -1,8 +1,11 @@
-// The control under a point and the enabling of control groups.
+// The control under a point, the enabling of control groups, and the frame of the engine's dialogs.
 #include "report/FR_Ctrls.h"
 
+#include "controls/Button.h"
+#include "controls/Forms.h"
 #include "controls/Label.h"
 #include "controls/WinControl.h"
+#include "report/FR_Const.h"
 
 TControl* frControlAtPoint(TWinControl* Parent, TPoint Point) {
   for (int i = Parent->ControlCount() - 1; i >= 0; --i) {
@@ -26,4 +29,21 @@ void frEnableControls(const std::vector<TControl*>& Controls, bool Enabled) {
       control->SetColor(Enabled ? clWindow : clBtnFace);
     control->SetEnabled(Enabled);
   }
+}
+
+void frSetupDialog(TCustomForm* Form, const String& Caption, int ClientWidth, int ClientHeight) {
+  Form->SetBorderStyle(bsDialog);
+  Form->SetPosition(poScreenCenter);
+  Form->SetCaption(Caption);
+  Form->SetClientWidth(ClientWidth);
+  Form->SetClientHeight(ClientHeight);
+}
+
+void frDialogButtons(TCustomForm* Form, int Left, int Top, TButton*& Ok, TButton*& Cancel) {
+  Ok = frPlace<TButton>(Form, Form, "OkBtn", Bounds(Left, Top, 75, 25), frLoadStr(55000));
+  Ok->SetDefault(true);
+  Ok->SetModalResult(mrOk);
+  Cancel = frPlace<TButton>(Form, Form, "CancelBtn", Bounds(Left + 81, Top, 75, 25), frLoadStr(55001));
+  Cancel->SetCancel(true);
+  Cancel->SetModalResult(mrCancel);
 }

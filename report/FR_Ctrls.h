@@ -1,5 +1,6 @@
 // Helpers of the engine's windows: the control under a point, searched as the preview needs it,
-// and enabling a group of controls with the colours that show their state.
+// enabling a group of controls with the colours that show their state, and the controls and
+// frame of the dialogs laid out in code.
 #pragma once
 
 #include <vector>
@@ -7,6 +8,8 @@
 #include "controls/Control.h"
 
 class TWinControl;
+class TCustomForm;
+class TButton;
 
 // The last visible child of Parent whose bounds hold the point (client coordinates of Parent). A
 // windowed child that takes children and has some is searched instead: a control found inside
@@ -15,3 +18,20 @@ TControl* frControlAtPoint(TWinControl* Parent, TPoint Point);
 // Labels take the window-text or the grey-text colour, windowed controls the window or the
 // button-face colour; then each control is enabled or disabled.
 void frEnableControls(const std::vector<TControl*>& Controls, bool Enabled);
+
+// A control of class T made for a window built in code: owned by Owner, on Parent, named, placed
+// and captioned (an empty caption leaves the control's own).
+template <class T>
+T* frPlace(TComponent* Owner, TWinControl* Parent, const String& Name, TRect Bounds, const String& Caption = String()) {
+  T* control = new T(Owner);
+  control->SetName(Name);
+  control->SetParent(Parent);
+  control->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+  if (!Caption.empty()) control->SetCaption(Caption);
+  return control;
+}
+
+// A dialog laid out in code: bordered, centred on the screen, with its caption and client size.
+void frSetupDialog(TCustomForm* Form, const String& Caption, int ClientWidth, int ClientHeight);
+// A dialog's OK ("确认", the default) and Cancel ("取消") buttons side by side from (Left, Top).
+void frDialogButtons(TCustomForm* Form, int Left, int Top, TButton*& Ok, TButton*& Cancel);

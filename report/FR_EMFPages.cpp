@@ -59,22 +59,28 @@ void TfrEMFPages::RebuildPage(int Index) {
   page->StretchToPrintable = record.StretchToPrintable >= 1;
   TfrEngineState& state = frState();
   state.ActivePage = page.get();
-  TMemoryStream& stream = record.Stream;
-  stream.SetPosition(0);
-  state.FileVersion = frReadByte(stream);
-  while (stream.Position() < stream.Size()) {
-    const uint8_t type = frReadByte(stream);
-    const String className = type == gtAddIn ? ReadVersionedString(stream) : String();
-    std::unique_ptr<TfrView> view = frCreateObject(type, className);
-    if (!view) throw EReadError("Invalid object in prepared page");
-    view->InPreparedPage = true;
-    view->LoadFromStream(stream);
-    view->InPreparedPage = false;
+  ReadObjects(record.Stream, [&page](std::unique_ptr<TfrView> view) {
     auto* memo = dynamic_cast<TfrMemoView*>(view.get());
     if (memo && (memo->Flags & flAutoWidth)) memo->Draw(&frScratchCanvas());
     page->Objects.push_back(std::move(view));
-  }
+  });
   record.Page = std::move(page);
+}
+
+void TfrEMFPages::ReadObjects(TMemoryStream& Stream, const std::function<void(std::unique_ptr<TfrView>)>& Take) {
+  TfrEngineState& state = frState();
+  Stream.SetPosition(0);
+  state.FileVersion = frReadByte(Stream);
+  while (Stream.Position() < Stream.Size()) {
+    const uint8_t type = frReadByte(Stream);
+    const String className = type == gtAddIn ? ReadVersionedString(Stream) : String();
+    std::unique_ptr<TfrView> view = frCreateObject(type, className);
+    if (!view) throw EReadError("Invalid object in prepared page");
+    view->InPreparedPage = true;
+    view->LoadFromStream(Stream);
+    view->InPreparedPage = false;
+    Take(std::move(view));
+  }
 }
 
 void TfrEMFPages::StorePage(int Index) {

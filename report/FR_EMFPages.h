@@ -1,9 +1,11 @@
 // TfrEMFPages, the prepared pages of a report: per page its paper, margins and geometry, the stream
 // of object records that building wrote into it, and a page object rebuilt from that stream only
 // while the page is drawn or looked into (FR_EMFPages.cpp the list and its streams,
-// FR_EMFPagesDraw.cpp drawing and finding the object under a point).
+// FR_EMFPagesDraw.cpp drawing and finding the object under a point, FR_EMFPagesFile.cpp the
+// prepared-report file and exporting a page).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,6 +15,9 @@
 #include "rtl/Streams.h"
 
 class TfrReport;
+
+// A prepared-report file whose pages are compressed, which this program cannot read.
+QUORIN_EXCEPTION(ECompressedFile, EReadError);
 
 struct TfrPreparedPage {
   TRect PreviewRect;  // where the preview shows the page
@@ -57,8 +62,26 @@ class TfrEMFPages {
   // The object of the page under Point (page pixels as the preview places them), the last of
   // overlapping ones; fires the report's OnObjectClick with Click, else OnMouseOverObject.
   bool ObjectAt(int Index, TPoint Point, bool Click, TCursor& Cursor);
+  // Reads page Index's objects one by one and hands each to its ExportData.
+  void ExportPage(int Index);
+
+  // The prepared-report file (".frp"). Positions in it count from its first byte. Loading reads
+  // the new format, the old one without a version byte and the still older one whose pages are
+  // metafiles; the pages are replaced only when the whole file could be read: a file that ends
+  // early, points outside itself or holds a page that cannot be read raises EReadError (a
+  // compressed one ECompressedFile) and leaves the pages as they were.
+  void PreparedSaveToStream(TStream& Stream);
+  void PreparedLoadFromStream(TStream& Stream);
 
  private:
+  // Reads a page's object stream from its start, handing each object on as it is read.
+  static void ReadObjects(TMemoryStream& Stream, const std::function<void(std::unique_ptr<TfrView>)>& Take);
+  void ReadFile(TStream& Stream);
+  void ReadPages(TStream& Stream, int Version, bool Compressed);
+  void ReadOldPages(TStream& Stream);
+  // A record of the printer layer's paper taken from the record's own.
+  void FillGeometry(TfrPreparedPage& Record);
+
   TfrReport* FParent;
   std::vector<std::unique_ptr<TfrPreparedPage>> FPages;
 };

@@ -55,6 +55,9 @@ class TfrMemoView : public TfrStretcheable {
   int RemainingHeight() override { return ExpandedText.Count() * LineHeight; }
   // The blob field's text replaces the expanded text.
   void LoadBlob(TField* Field) override;
+  // The base's hook, then the object drawn with Exporting set, so that each line goes to the
+  // export filter instead of a canvas.
+  void ExportData() override;
   void LoadFromStream(TStream& Stream) override;
   void SaveToStream(TStream& Stream) override;
 
@@ -84,6 +87,7 @@ class TfrMemoView : public TfrStretcheable {
   bool WholeLinesOnly = false;
   int LineHeight = 0;
   int LinesDrawn = 0;
+  bool Exporting = false;
 
  protected:
   void DeclareProperties() override;
@@ -98,7 +102,7 @@ class TfrMemoView : public TfrStretcheable {
   void ApplyFont(TCanvas* ACanvas) const;
   void ShowText();
   // One laid-out line at the current position; false when it does not fit and output stops.
-  bool OutputLine(const String& Line, const TRect& Clip);
+  bool OutputLine(const String& Line, const TRect& Clip, bool LastLine);
   void DrawUnderlines();
   // Switches to the highlight look when the condition holds; an error keeps the normal look.
   void ApplyHighlight();

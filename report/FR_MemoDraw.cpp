@@ -1,12 +1,14 @@
 // Drawing the text object on any canvas: its font at the drawing scale (or in points on a
 // printer), each laid-out line aligned, justified or turned, vertical alignment, underlined line
-// cells, and a width that follows the text.
+// cells, a width that follows the text, and the lines handed to an export filter instead.
 #include "report/FR_Memo.h"
 
 #include <algorithm>
 
 #include "graphics/Gdi.h"
+#include "report/FR_Class.h"
 #include "report/FR_State.h"
+#include "report/FR_Utils.h"
 #include "rtl/Arith.h"
 
 HFONT CreateRotatedFont(const TFont& Font) {
@@ -34,7 +36,7 @@ int CountBlanks(const String& Line) { return int(std::count(Line.begin(), Line.e
 
 }  // namespace
 
-bool TfrMemoView::OutputLine(const String& Text, const TRect& Clip) {
+bool TfrMemoView::OutputLine(const String& Text, const TRect& Clip, bool LastLine) {
   if (WholeLinesOnly && FCurY + LineHeight > Clip.Bottom) {
     FCurY += LineHeight;
     return false;
@@ -65,7 +67,15 @@ bool TfrMemoView::OutputLine(const String& Text, const TRect& Clip) {
       default: x = Left + GapX; break;
     }
   }
-  ExtTextOut(dc, x, y, ETO_CLIPPED, &Clip, line);
+  if (Exporting) {
+    // Only the first line carries the top side of the frame and only the last the bottom.
+    int sides = FrameTyp;
+    if (LinesDrawn > 0) sides &= ~frftTop;
+    if (!LastLine) sides &= ~frftBottom;
+    if (TfrReport* report = frState().ActiveReport) report->ExportText(DrawRect, x, y, line, sides, this);
+  } else {
+    ExtTextOut(dc, x, y, ETO_CLIPPED, &Clip, line);
+  }
   SetTextJustification(dc, 0, 0);
   ++LinesDrawn;
   FCurY += LineHeight;
@@ -96,7 +106,7 @@ void TfrMemoView::ShowText() {
       ExpandedText[0][0] == '[' && Canvas->TextWidth(ExpandedText[0]) > clip.Width())
     Alignment = frtaRight;
   for (int i = 0; i < ExpandedText.Count(); ++i)
-    if (!OutputLine(ExpandedText[i], clip)) break;
+    if (!OutputLine(ExpandedText[i], clip, i == ExpandedText.Count() - 1)) break;
   Alignment = savedAlignment;
 }
 
@@ -133,6 +143,13 @@ int TfrMemoView::CalcWidth(const TStrings& Text) {
   return int(Round(r.Width() / ScaleX + FrameWidth + 2 * GapX + 1));
 }
 
+void TfrMemoView::ExportData() {
+  TfrView::ExportData();
+  TfrRestore<bool> exporting(Exporting);
+  Exporting = true;
+  Draw(&frScratchCanvas());
+}
+
 void TfrMemoView::Draw(TCanvas* ACanvas) {
   Canvas = ACanvas;
   const bool printMode = frState().PrintMode;
@@ -167,9 +184,11 @@ void TfrMemoView::Draw(TCanvas* ACanvas) {
     ExpandedText.Assign(&lines);
   }
   BeginDraw(ACanvas);
-  DrawBackground();
-  DrawFrame();
-  if (Flags & flUnderlines) DrawUnderlines();
+  if (!Exporting) {
+    DrawBackground();
+    DrawFrame();
+    if (Flags & flUnderlines) DrawUnderlines();
+  }
   if (hasText) ShowText();
   SetTextCharacterExtra(ACanvas->Handle(), 0);
   EndDraw();

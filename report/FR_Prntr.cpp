@@ -1,8 +1,12 @@
-// The printer layer's virtual printer: the paper table, its settings and page geometry.
+// The printer layer: the paper table, the virtual printer and the platform's printers behind it,
+// their settings and page geometry.
 #include "report/FR_Prntr.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "controls/Dialogs.h"
+#include "printing/Printers.h"
 #include "report/FR_Const.h"
 #include "rtl/Arith.h"
 
@@ -30,26 +34,74 @@ TfrPrinter::TfrPrinter() : FPrinters{frLoadStr(55007)} {
   ReadVirtualSettings();
 }
 
-void TfrPrinter::SetPrinterIndex(int Index) {
-  if (Index < 0 || Index >= int(FPrinters.size()) || Index == FPrinterIndex) return;
-  FPrinterIndex = Index;
+void TfrPrinter::SetPrinter(TPrinter* APrinter) {
+  if (APrinter == FPlatform) return;
+  FPlatform = APrinter;
+  FPrinters.clear();
+  FPrinterIndex = 0;
+  if (FPlatform) {
+    FPrinters = FPlatform->Printers();
+    // The platform's default printer (-1) is the first of the layer's.
+    if (!FPrinters.empty()) FPrinterIndex = std::max(0, FPlatform->PrinterIndex());
+  }
+  FPrinters.push_back(frLoadStr(55007));
   Update();
 }
 
-void TfrPrinter::Update() { ReadVirtualSettings(); }
+void TfrPrinter::SetPrinterIndex(int Index) {
+  if (Index < 0 || Index >= int(FPrinters.size()) || Index == FPrinterIndex) return;
+  FPrinterIndex = Index;
+  if (!IsVirtual()) FPlatform->SetPrinterIndex(Index);
+  Update();
+}
+
+void TfrPrinter::Update() {
+  if (IsVirtual()) {
+    ReadVirtualSettings();
+  } else {
+    ReadRealSettings();
+  }
+}
 
 void TfrPrinter::ReadVirtualSettings() {
+  FillPaperList();
+  for (const TfrPaperSize& size : frPaperSizes())
+    if (FPaperSize == size.Code && FPaperSize != frCustomPaper) {
+      FPaperWidth = FOrientation == 0 ? size.Width : size.Height;
+      FPaperHeight = FOrientation == 0 ? size.Height : size.Width;
+    }
+}
+
+// Both printers offer the table's papers: the platform lists none of its own.
+void TfrPrinter::FillPaperList() {
   FPaperCodes.clear();
   FPaperNames.clear();
   const std::vector<TfrPaperSize>& sizes = frPaperSizes();
   for (size_t i = 0; i < sizes.size(); ++i) {
     FPaperCodes.push_back(sizes[i].Code);
     FPaperNames.push_back(frLoadStr(55008 + int(i)));
-    if (FPaperSize == sizes[i].Code && FPaperSize != frCustomPaper) {
-      FPaperWidth = FOrientation == 0 ? sizes[i].Width : sizes[i].Height;
-      FPaperHeight = FOrientation == 0 ? sizes[i].Height : sizes[i].Width;
-    }
   }
+}
+
+// The platform knows its paper in millimetres: the code is the table's row of that size, or the
+// custom size.
+void TfrPrinter::ReadRealSettings() {
+  FOrientation = FPlatform->Orientation() == poLandscape ? 1 : 0;
+  FPaperWidth = int(Round(FPlatform->PhysicalWidth() * 254.0 / FPlatform->XDpi()));
+  FPaperHeight = int(Round(FPlatform->PhysicalHeight() * 254.0 / FPlatform->YDpi()));
+  FillPaperList();
+  FPaperSize = FOrientation == 0 ? frPaperCodeOfSize(FPaperWidth, FPaperHeight) : frPaperCodeOfSize(FPaperHeight, FPaperWidth);
+}
+
+void TfrPrinter::WriteSettings() {
+  if (IsVirtual()) ReadVirtualSettings();
+  if (!FPlatform || FPaperWidth <= 0 || FPaperHeight <= 0) return;
+  const int portraitWidth = FOrientation == 0 ? FPaperWidth : FPaperHeight;
+  const int portraitHeight = FOrientation == 0 ? FPaperHeight : FPaperWidth;
+  FPlatform->SetPaperSizeMM(portraitWidth / 10.0, portraitHeight / 10.0);
+  FPlatform->SetOrientation(FOrientation == 0 ? poPortrait : poLandscape);
+  if (!FPlatform->Printing()) FPlatform->SetCopies(1);
+  if (!IsVirtual()) ReadRealSettings();
 }
 
 void TfrPrinter::SetPrinterInfo(int APaperSize, int AWidth, int AHeight, int AOrientation, int ABin, bool Force) {
@@ -59,7 +111,7 @@ void TfrPrinter::SetPrinterInfo(int APaperSize, int AWidth, int AHeight, int AOr
   FPaperHeight = AHeight;
   FOrientation = AOrientation;
   FBin = ABin;
-  ReadVirtualSettings();
+  WriteSettings();
 }
 
 bool TfrPrinter::IsEqual(int APaperSize, int AWidth, int AHeight, int AOrientation, int ABin) const {
@@ -70,13 +122,60 @@ bool TfrPrinter::IsEqual(int APaperSize, int AWidth, int AHeight, int AOrientati
 }
 
 void TfrPrinter::FillPrnInfo(TfrPrnInfo& Info) const {
-  auto units = [](double tenths) { return int(Round(tenths * frUnitsPerInch / 254)); };
   Info = TfrPrnInfo();
-  Info.PageWidth = units(FPaperWidth);
-  Info.PageHeight = units(FPaperHeight);
-  Info.OffsetX = Info.OffsetY = units(50);
+  if (!IsVirtual()) {
+    const double kx = frUnitsPerInch / FPlatform->XDpi(), ky = frUnitsPerInch / FPlatform->YDpi();
+    auto units = [](int device, double k) { return int(Round(device * k)); };
+    Info.PageWidthDevice = FPlatform->PhysicalWidth();
+    Info.PageHeightDevice = FPlatform->PhysicalHeight();
+    Info.OffsetXDevice = FPlatform->OffsetX();
+    Info.OffsetYDevice = FPlatform->OffsetY();
+    Info.PrintableWidthDevice = FPlatform->PageWidth();
+    Info.PrintableHeightDevice = FPlatform->PageHeight();
+    Info.PageWidth = units(Info.PageWidthDevice, kx);
+    Info.PageHeight = units(Info.PageHeightDevice, ky);
+    Info.OffsetX = units(Info.OffsetXDevice, kx);
+    Info.OffsetY = units(Info.OffsetYDevice, ky);
+    Info.PrintableWidth = units(Info.PrintableWidthDevice, kx);
+    Info.PrintableHeight = units(Info.PrintableHeightDevice, ky);
+    return;
+  }
+  auto units = [](double tenths, double perInch) { return int(Round(tenths * perInch / 254)); };
+  Info.PageWidth = units(FPaperWidth, frUnitsPerInch);
+  Info.PageHeight = units(FPaperHeight, frUnitsPerInch);
+  Info.OffsetX = Info.OffsetY = units(50, frUnitsPerInch);
   Info.PrintableWidth = Info.PageWidth - 2 * Info.OffsetX;
   Info.PrintableHeight = Info.PageHeight - 2 * Info.OffsetY;
+  if (FPlatform && FPlatform->Printing()) {
+    Info.PageWidthDevice = units(FPaperWidth, FPlatform->XDpi());
+    Info.PageHeightDevice = units(FPaperHeight, FPlatform->YDpi());
+    Info.OffsetXDevice = units(50, FPlatform->XDpi());
+    Info.OffsetYDevice = units(50, FPlatform->YDpi());
+    Info.PrintableWidthDevice = Info.PageWidthDevice - 2 * Info.OffsetXDevice;
+    Info.PrintableHeightDevice = Info.PageHeightDevice - 2 * Info.OffsetYDevice;
+  }
+}
+
+bool TfrPrinter::PropertiesDlg() {
+  TPrinterSetupRequest request;
+  request.Printers = {FPrinters[size_t(FPrinterIndex)]};
+  request.PrinterIndex = 0;
+  request.Landscape = FOrientation == 1;
+  request.PaperWidthMM = (FOrientation == 0 ? FPaperWidth : FPaperHeight) / 10.0;
+  request.PaperHeightMM = (FOrientation == 0 ? FPaperHeight : FPaperWidth) / 10.0;
+  if (!DialogService().PrinterSetupDialog(request)) return false;
+  const int width = int(Round(request.PaperWidthMM * 10)), height = int(Round(request.PaperHeightMM * 10));
+  const int code = frPaperCodeOfSize(width, height);
+  const int orientation = request.Landscape ? 1 : 0;
+  SetPrinterInfo(code, orientation ? height : width, orientation ? width : height, orientation, FBin, true);
+  return true;
+}
+
+int frPaperCodeOfSize(int Width, int Height) {
+  for (const TfrPaperSize& size : frPaperSizes())
+    if (size.Code != frCustomPaper && std::abs(size.Width - Width) <= 1 && std::abs(size.Height - Height) <= 1)
+      return size.Code;
+  return frCustomPaper;
 }
 
 TfrPrinter& frPrinter() {

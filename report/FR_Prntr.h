@@ -1,11 +1,14 @@
-// TfrPrinter, the engine's printer layer: the printers ending with the virtual printer, the current
-// paper, and the page geometry in engine units (91.6256157635468 per inch); the virtual printer
-// takes its 67 papers from the engine's table and leaves 5 millimetres unprintable on every side.
+// TfrPrinter, the engine's printer layer over the platform's printer: the printers ending with the
+// virtual printer, the current paper, and the page geometry in engine units (91.6256157635468 per
+// inch); the virtual printer takes its 67 papers from the engine's table, leaves 5 millimetres
+// unprintable on every side and prints into a PDF file.
 #pragma once
 
 #include <vector>
 
 #include "rtl/Types.h"
+
+class TPrinter;
 
 // The engine's units per inch: positions and sizes of pages and objects are measured in them.
 constexpr double frUnitsPerInch = 91.6256157635468;
@@ -36,6 +39,12 @@ class TfrPrinter {
  public:
   TfrPrinter();
 
+  // Binds the layer to the platform's printer: its printers come before the virtual printer and
+  // its choice becomes the layer's. Until then the virtual printer is the only one; binding again
+  // to the same printer changes nothing.
+  void SetPrinter(TPrinter* APrinter);
+  TPrinter* PlatformPrinter() const { return FPlatform; }
+
   // The printer names; the last is the virtual printer, frLoadStr(55007) "虚拟打印机".
   const std::vector<String>& Printers() const { return FPrinters; }
   int PrinterIndex() const { return FPrinterIndex; }
@@ -61,12 +70,25 @@ class TfrPrinter {
   // Custom sizes are equal within a tenth of a millimetre and the same orientation; others by
   // code and orientation, and by bin unless the given bin is the printer's own.
   bool IsEqual(int APaperSize, int AWidth, int AHeight, int AOrientation, int ABin) const;
+  // The page geometry of the current paper. The virtual printer has no device pixels, except while
+  // the platform's printer prints for it: then they are its paper at the platform's resolution.
   void FillPrnInfo(TfrPrnInfo& Info) const;
   // Reads the current printer's settings again.
   void Update();
+  // The platform's printer-setup dialog over the current printer's paper and orientation; on OK
+  // the choice is taken. Answers whether it was.
+  bool PropertiesDlg();
+
+  // The PDF file the virtual printer prints into; empty until one is chosen for a print.
+  const String& OutputFileName() const { return FOutputFileName; }
+  void SetOutputFileName(const String& Value) { FOutputFileName = Value; }
 
  private:
   void ReadVirtualSettings();
+  void ReadRealSettings();
+  void FillPaperList();
+  // The paper to the platform's printer: the printer chosen, or the PDF writer of the virtual one.
+  void WriteSettings();
 
   std::vector<String> FPrinters;
   int FPrinterIndex = 0;
@@ -78,7 +100,12 @@ class TfrPrinter {
   std::vector<String> FPaperNames;
   std::vector<int> FBinCodes;
   std::vector<String> FBinNames;
+  TPrinter* FPlatform = nullptr;
+  String FOutputFileName;
 };
+
+// The table's paper of that portrait size (within a tenth of a millimetre), else frCustomPaper.
+int frPaperCodeOfSize(int Width, int Height);
 
 // The engine's one printer layer, made on first use.
 TfrPrinter& frPrinter();

@@ -7,6 +7,8 @@
 #include "data/DataSet.h"
 #include "report/FR_Class.h"
 #include "report/FR_DSet.h"
+#include "report/FR_Preview.h"
+#include "report/FR_Toolbar.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ const char* const PreviewButtonNames[] = {"pbZoom", "pbLoad", "pbSave", "pbPrint
 
 void PublishReport(TClassBuilder<TfrReport>& c) {
   c.Property("Dataset", &TfrReport::Dataset, &TfrReport::SetDataset);
+  c.Property("Preview", &TfrReport::Preview, &TfrReport::SetPreview);
   c.Property("DefaultCopies", &TfrReport::DefaultCopies, &TfrReport::SetDefaultCopies).Default(1);
   c.Property("DefaultCollate", &TfrReport::DefaultCollate, &TfrReport::SetDefaultCollate).Default(true);
   c.Property("GrayedButtons", &TfrReport::GrayedButtons, &TfrReport::SetGrayedButtons).Default(false);
@@ -49,6 +52,20 @@ void PublishReport(TClassBuilder<TfrReport>& c) {
   c.Event("OnPrintReport", &TfrReport::OnPrintReport);
 }
 
+void PublishPreview(TClassBuilder<TfrPreview>& c) {
+  c.Property("ScrollBars", &TfrPreview::ScrollBars, &TfrPreview::SetScrollBars, ScrollStyleNames).Default(ssBoth);
+  c.Property("ShowToolbar", &TfrPreview::ShowToolbar, &TfrPreview::SetShowToolbar).Default(false);
+  c.Event("OnPageChanged", &TfrPreview::OnPageChanged);
+}
+
+void PublishSpeedButton(TClassBuilder<TfrSpeedButton>& c) {
+  c.Property("GrayedInactive", &TfrSpeedButton::GrayedInactive, &TfrSpeedButton::SetGrayedInactive).Default(true);
+}
+
+void PublishSeparator(TClassBuilder<TfrTBSeparator>& c) {
+  c.Property("DrawBevel", &TfrTBSeparator::DrawBevel, &TfrTBSeparator::SetDrawBevel).Default(true);
+}
+
 }  // namespace
 
 void RegisterReportClasses() {
@@ -57,4 +74,8 @@ void RegisterReportClasses() {
   RegisterRecordSourceClasses();
   RegisterClass<TfrReport, TComponent>("TfrReport", PublishReport);
   RegisterClass<TfrCompositeReport, TfrReport>("TfrCompositeReport");
+  RegisterClass<TfrPreview, TPanel>("TfrPreview", PublishPreview);
+  RegisterClass<TfrSpeedButton, TSpeedButton>("TfrSpeedButton", PublishSpeedButton);
+  RegisterClass<TfrTBButton, TfrSpeedButton>("TfrTBButton");
+  RegisterClass<TfrTBSeparator, TGraphicControl>("TfrTBSeparator", PublishSeparator);
 }

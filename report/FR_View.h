@@ -57,6 +57,8 @@ class TfrView : public TfrObject {
   void WriteToPreparedPage(TStream& Stream);
   // Loads the object's contents from a blob field; the base loads nothing.
   virtual void LoadBlob(TField* Field);
+  // Hands the object to the export filter of the report at work.
+  virtual void ExportData();
   // Runs for every object after a template has been read.
   virtual void AfterLoad() {}
 

@@ -54,6 +54,10 @@ void TfrView::WriteToPreparedPage(TStream& Stream) {
   SaveToStream(Stream);
 }
 
+void TfrView::ExportData() {
+  if (TfrReport* report = frState().ActiveReport) report->ExportData(this);
+}
+
 void TfrView::Print(TStream& Stream) {
   AlignToBand(&frScratchCanvas());
   ExpandedText.Assign(&Memo);

@@ -152,12 +152,17 @@ void TSpeedButton::Paint() {
 // The glyph and the caption are placed as a block by Layout, Margin and Spacing.
 void TSpeedButton::PaintGlyphAndCaption(TCanvas* Canvas, TRect R, bool Shifted) {
   if (Shifted) OffsetRect(R, 1, 1);
-  const bool hasGlyph = !FGlyph->Empty();
-  const int gw = hasGlyph ? FGlyph->Width() / FNumGlyphs : 0;
-  const int gh = hasGlyph ? FGlyph->Height() : 0;
+  TBitmap* source = PaintedGlyph();
+  const bool hasGlyph = !source->Empty();
+  const int gw = hasGlyph ? source->Width() / FNumGlyphs : 0;
+  const int gh = hasGlyph ? source->Height() : 0;
   Canvas->SetFont(Font());
-  TRect calc{0, 0, R.Width(), 0};
-  if (!Caption().empty()) DrawText(Canvas->Handle(), Caption(), -1, calc, DT_SINGLELINE | DT_CALCRECT);
+  // Without a caption the block is the glyph alone.
+  TRect calc;
+  if (!Caption().empty()) {
+    calc = {0, 0, R.Width(), 0};
+    DrawText(Canvas->Handle(), Caption(), -1, calc, DT_SINGLELINE | DT_CALCRECT);
+  }
   const bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
   const int gap = hasGlyph && !Caption().empty() ? FSpacing : 0;
   const int blockW = horizontal ? gw + gap + calc.Width() : std::max(gw, calc.Width());
@@ -175,7 +180,7 @@ void TSpeedButton::PaintGlyphAndCaption(TCanvas* Canvas, TRect R, bool Shifted) 
   if (hasGlyph) {
     const int index = !Enabled() && FNumGlyphs > 1 ? 1 : (FDown && FNumGlyphs > 3 ? 3 : (Shifted && FNumGlyphs > 2 ? 2 : 0));
     TBitmap part(gw, gh);
-    part.Canvas()->CopyRect(TRect{0, 0, gw, gh}, FGlyph->Canvas(), Bounds(index * gw, 0, gw, gh));
+    part.Canvas()->CopyRect(TRect{0, 0, gw, gh}, source->Canvas(), Bounds(index * gw, 0, gw, gh));
     part.SetTransparent(true);
     Canvas->Draw(glyph.X, glyph.Y, &part);
   }

@@ -45,6 +45,9 @@ class TSpeedButton : public TGraphicControl {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool MouseInControl() const { return FMouseInControl; }
+  // The bitmap the glyph is painted from; a subclass may paint another look of the same glyph.
+  virtual TBitmap* PaintedGlyph() const { return FGlyph.get(); }
 
  private:
   void CMMouseEnter(TMessage& Message);

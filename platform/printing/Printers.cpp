@@ -84,6 +84,8 @@ void TPrinter::SetCopies(int Value) {
   ApplySettings();
 }
 
+bool TPrinter::SupportsMultipleCopies() const { return FData->Printer.supportsMultipleCopies(); }
+
 // While printing only the paper may change; it applies from the next page.
 void TPrinter::ApplySettings() {
   QPrinter& printer = FData->Printer;

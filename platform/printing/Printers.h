@@ -44,6 +44,8 @@ class TPrinter {
   // The printer's own copy count (1 unless the caller leaves copies to the printer).
   int Copies() const { return FCopies; }
   void SetCopies(int Value);
+  // Whether the printer makes the copies itself; a PDF file holds one, so its caller repeats pages.
+  bool SupportsMultipleCopies() const;
   // The job's name in the print queue, and the title of a PDF file.
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value) { FTitle = Value; }

@@ -2,54 +2,21 @@
 // printer's resolution, paper changes between pages, aborting, and misuse.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 
 #include "graphics/Gdi.h"
 #include "printing/Printers.h"
 #include "rtl/Arith.h"
+#include "support/PdfReader.h"
 #include "support/TempDir.h"
 
 namespace {
 
-// What pdfinfo says of a file, pages 1 to Pages included.
-std::string PdfInfo(const std::string& path, int pages) {
-  const std::string command = "pdfinfo -f 1 -l " + std::to_string(pages) + " '" + path + "' 2>&1";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
-  return out;
-}
-
-std::string Field(const std::string& info, const std::string& name) {
-  std::smatch m;
-  const std::regex line(name + ":\\s*(.*)");
-  return std::regex_search(info, m, line) ? m[1].str() : std::string();
-}
-
-// A page's size from pdfinfo, in millimetres. The PDF writer keeps sizes in whole points, so a
-// size is right when it lies within half a point (0.18 mm) of the paper's.
-struct TPageSize {
-  double Width = 0;
-  double Height = 0;
-};
-TPageSize PageSizeMM(const std::string& info, int page) {
-  std::smatch m;
-  const std::regex line("Page +" + std::to_string(page) + " size: +([0-9.]+) x ([0-9.]+) pts");
-  if (!std::regex_search(info, m, line)) return {};
-  return {std::stod(m[1].str()) * 25.4 / 72, std::stod(m[2].str()) * 25.4 / 72};
-}
-constexpr double kHalfPoint = 0.18;
-
 void ExpectPage(const std::string& info, int page, double width, double height) {
-  const TPageSize size = PageSizeMM(info, page);
-  EXPECT_NEAR(size.Width, width, kHalfPoint) << "page " << page << "\n" << info;
-  EXPECT_NEAR(size.Height, height, kHalfPoint) << "page " << page;
+  const TPdfPageSize size = PdfPageSizeMM(info, page);
+  EXPECT_NEAR(size.Width, width, kPdfHalfPoint) << "page " << page << "\n" << info;
+  EXPECT_NEAR(size.Height, height, kPdfHalfPoint) << "page " << page;
 }
 
 void DrawPage(TPrinter& printer, const String& text) {
@@ -80,8 +47,8 @@ TEST_F(PrinterTest, ATwoPageDocumentToPdfHasTwoPagesOfThePaperChosen) {
   EXPECT_FALSE(Printer.Printing());
 
   const std::string info = PdfInfo(Pdf, 2);
-  EXPECT_EQ(Field(info, "Pages"), "2") << info;
-  EXPECT_EQ(Field(info, "Title"), "学生成绩表");
+  EXPECT_EQ(PdfField(info, "Pages"), "2") << info;
+  EXPECT_EQ(PdfField(info, "Title"), "学生成绩表");
   ExpectPage(info, 1, 210, 297);
   ExpectPage(info, 2, 210, 297);
   // Kept for a look where the build keeps test output.

@@ -29,9 +29,12 @@ struct TPrinted {
   String Text;  // the lines joined by "|", without the paragraph-end mark
 };
 
-class TBuildTest : public ::testing::Test {
+// Base is the test fixture the kit builds on: plain, or the GUI harness for windows.
+template <class Base>
+class TBuildTestOf : public Base {
  protected:
   void SetUp() override {
+    Base::SetUp();
     StartEngine();
     Module = MakeComponent<TComponent>();
     Module->SetName("dmTest");
@@ -47,6 +50,7 @@ class TBuildTest : public ::testing::Test {
     Module.reset();
     frVariables().Clear();
     frResetState();
+    Base::TearDown();
   }
 
   // Pages are added with the margins of the kit.
@@ -145,3 +149,5 @@ class TBuildTest : public ::testing::Test {
   TfrReport* Report = nullptr;
   TScriptedDialogsScope Dialogs;
 };
+
+using TBuildTest = TBuildTestOf<::testing::Test>;

@@ -1,0 +1,210 @@
+// Printing prepared pages: the page-number list, which pages print in what order for copies and
+// collation, paper changes within one job, stopping after the current page, and the progress
+// window that the work runs under. The virtual printer prints into PDF files read back here.
+#include "BuildTestKit.h"
+
+#include <filesystem>
+
+#include "printing/Printers.h"
+#include "report/FR_Export.h"
+#include "rtl/Convert.h"
+#include "report/FR_ProgressForm.h"
+#include "support/GuiHarness.h"
+#include "support/PdfReader.h"
+#include "support/TempDir.h"
+
+namespace {
+
+std::vector<int> Range(int From, int To) {
+  std::vector<int> pages;
+  for (int i = From; i <= To; ++i) pages.push_back(i);
+  return pages;
+}
+
+TEST(PageNumbersTest, ListsRangesOpenEndsBlanksAndNothing) {
+  std::vector<int> first = {1, 3};
+  for (int i : Range(5, 12)) first.push_back(i);
+  const struct {
+    const char* Text;
+    std::vector<int> Pages;
+  } cases[] = {
+      {"1,3,5-12", first},
+      {"7-", Range(7, 12)},
+      {" 2 , 4 - 5 ", {2, 4, 5}},
+      {"", {}},
+      {"5-3", {}},
+      {"10-20", {10, 11, 12}},  // no page past the last
+  };
+  for (const auto& c : cases) EXPECT_EQ(frPageNumbers(c.Text, 12), c.Pages) << c.Text;
+  for (const char* bad : {"1;3", "a-", "1,,x"}) EXPECT_THROW(frPageNumbers(bad, 9), EConvertError) << bad;
+}
+
+// Five pages "P1" to "P5"; the third is landscape.
+class PrintingTest : public TBuildTest {
+ protected:
+  void SetUp() override {
+    TBuildTest::SetUp();
+    for (int i = 0; i < 5; ++i) {
+      if (i == 2) Page(i).ChangePaper(9, 0, 0, 1, frDefaultBin);
+      TextBand(btReportTitle, 20, 40, "Title" + IntToStr(i + 1), "mm" + IntToStr(i + 1), "P" + IntToStr(i + 1),
+               String(), i);
+    }
+    Report->SetShowProgress(false);
+    ASSERT_TRUE(Report->PrepareReport());
+    ASSERT_EQ(Pages(), 5);
+    Dialogs->OnFileDialog = [this](TFileDialogRequest& request) {
+      request.FileName = Pdf;
+      return true;
+    };
+  }
+  // The texts of the printed PDF's pages.
+  std::vector<std::string> PrintedTexts(int Count) {
+    std::vector<std::string> texts;
+    for (int page = 1; page <= Count; ++page) texts.push_back(PdfPageText(Pdf, page));
+    return texts;
+  }
+  TempDir Dir;
+  std::string Pdf = Dir.File("printed.pdf");
+};
+
+TEST_F(PrintingTest, PagesPrintByListOddOrEvenAndByCopiesAndCollation) {
+  using Texts = std::vector<std::string>;
+  const struct {
+    const char* Pages;
+    int Copies;
+    bool Collate;
+    int Which;
+    Texts Expected;
+  } cases[] = {
+      {"", 1, true, ppOdd, {"P1", "P3", "P5"}},
+      {"", 1, true, ppEven, {"P2", "P4"}},
+      {"1,4-", 1, true, ppAll, {"P1", "P4", "P5"}},
+      {"1-2", 3, true, ppAll, {"P1", "P2", "P1", "P2", "P1", "P2"}},
+      // A PDF file holds one copy: the pages repeat in place of the printer's copies.
+      {"1-2", 3, false, ppAll, {"P1", "P1", "P1", "P2", "P2", "P2"}},
+      {"1-2", 0, true, ppAll, {"P1", "P2"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Pages + std::string(" copies ") + std::to_string(c.Copies));
+    Report->PrintPrepared(c.Pages, c.Copies, c.Collate, c.Which);
+    const std::string info = PdfInfo(Pdf, 1);
+    ASSERT_EQ(PdfField(info, "Pages"), std::to_string(c.Expected.size())) << info;
+    EXPECT_EQ(PrintedTexts(int(c.Expected.size())), c.Expected);
+  }
+  Report->PrintPrepared("9", 1, true, ppAll);  // no such page: nothing prints
+  EXPECT_EQ(Dialogs->FileRequests.size(), std::size(cases) + 1);  // every print asks for its file
+  EXPECT_EQ(Printer()->Copies(), 1);
+}
+
+TEST_F(PrintingTest, APageOfOtherPaperChangesItWithinTheOneJob) {
+  Report->SetTitle("成绩单");
+  Report->PrintPrepared("2-4", 1, true, ppAll);
+  const std::string info = PdfInfo(Pdf, 3);
+  EXPECT_EQ(PdfField(info, "Pages"), "3") << info;
+  EXPECT_EQ(PdfField(info, "Title"), "成绩单");
+  const double sizes[][2] = {{210, 297}, {297, 210}, {210, 297}};
+  for (int page = 1; page <= 3; ++page) {
+    const TPdfPageSize size = PdfPageSizeMM(info, page);
+    EXPECT_NEAR(size.Width, sizes[page - 1][0], kPdfHalfPoint) << "page " << page << "\n" << info;
+    EXPECT_NEAR(size.Height, sizes[page - 1][1], kPdfHalfPoint) << "page " << page;
+  }
+}
+
+TEST_F(PrintingTest, StoppingAbortsTheJobAfterTheCurrentPageAndNoFileMeansNoPrint) {
+  std::vector<int> reported;
+  Report->OnProgress = [&](int page) {
+    reported.push_back(page);
+    Report->SetTerminated(true);
+  };
+  Report->PrintPrepared("", 1, true, ppAll);
+  EXPECT_EQ(reported, std::vector<int>{1});
+  EXPECT_TRUE(Printer()->Aborted());
+  EXPECT_FALSE(Printer()->Printing());
+
+  Dialogs->OnFileDialog = nullptr;  // the file dialog cancelled
+  bool printing = false;
+  Report->OnPrintReport = [&] { printing = true; };
+  Report->PrintPrepared("", 1, true, ppAll);
+  EXPECT_FALSE(printing);
+}
+
+// Printing under the engine's progress window, whose cancel button is pressed as printing starts.
+class ProgressPrintingTest : public TBuildTestOf<TGuiTest> {
+ protected:
+  void SetUp() override {
+    TBuildTestOf<TGuiTest>::SetUp();
+    for (int i = 0; i < 3; ++i) TextBand(btReportTitle, 20, 40, "Title" + IntToStr(i), "mm" + IntToStr(i), "P", String(), i);
+    ASSERT_TRUE(Report->PrepareReport());
+    frUseProgressForm();
+  }
+  void TearDown() override {
+    SetProgressView(nullptr);
+    TBuildTestOf<TGuiTest>::TearDown();
+  }
+  TempDir Dir;
+};
+
+TEST_F(ProgressPrintingTest, CancelStopsTheJobAfterThePageBeingPrinted) {
+  Dialogs->OnFileDialog = [this](TFileDialogRequest& request) {
+    request.FileName = Dir.File("cancelled.pdf");
+    return true;
+  };
+  auto* form = dynamic_cast<TfrProgressForm*>(frProgressView());
+  ASSERT_NE(form, nullptr);
+  Report->OnPrintReport = [&] { Click(form->Button1, {5, 5}); };
+  Report->PrintPrepared("", 1, true, ppAll);
+  EXPECT_TRUE(Report->Terminated());
+  EXPECT_TRUE(Printer()->Aborted());
+  EXPECT_EQ(form->Label1->Caption(), "正在打印页:  1");
+  EXPECT_EQ(form->Caption(), "正在准备报表");
+  EXPECT_FALSE(std::filesystem::exists(Dir.File("cancelled.pdf")));
+}
+
+TEST_F(ProgressPrintingTest, ExportingAlwaysShowsTheWindowWithThePageCount) {
+  class TCountingFilter : public TfrExportFilter {
+   public:
+    String Description() const override { return "文本"; }
+    String FileMask() const override { return "*.txt"; }
+    void OnEndPage() override { ++Pages; }
+    int Pages = 0;
+  } filter;
+  Report->SetShowProgress(false);
+  Report->SetTitle("成绩");
+  auto* form = dynamic_cast<TfrProgressForm*>(frProgressView());
+  Report->ExportToFile(&filter, Dir.File("out.txt"));
+  EXPECT_EQ(filter.Pages, 3);
+  EXPECT_EQ(form->Caption(), "成绩 - 正在准备报表");
+  EXPECT_EQ(form->Label1->Caption(), "正在处理页:  3 从 3");
+}
+
+class ProgressFormTest : public TGuiTest {};
+
+TEST_F(ProgressFormTest, RunsTheStepOnScreenAndCancelTerminatesTheReport) {
+  RegisterReportClasses();
+  frResetState();
+  auto report = MakeComponent<TfrReport>();
+  frState().RootReport = report.get();
+  TfrProgressForm form(nullptr);
+  bool shown = false;
+  EXPECT_EQ(form.Execute("报表 - 正在准备报表", [&] {
+    shown = form.Visible();
+    form.SetFirstLabel("正在处理页:  1");
+    form.Close(mrOk);
+  }), mrOk);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(form.Caption(), "报表 - 正在准备报表");
+  EXPECT_EQ(form.Label1->Caption(), "正在处理页:  1");
+  EXPECT_EQ(form.Button1->Caption(), "取消");
+  EXPECT_FALSE(report->Terminated());
+
+  form.SetSecondLabel("x");
+  EXPECT_EQ(form.Execute("c", [&] {
+    EXPECT_EQ(form.Label2->Caption(), "");
+    Click(form.Button1, {5, 5});
+    form.ProcessMessages();
+  }), mrCancel);
+  EXPECT_TRUE(report->Terminated());
+  frResetState();
+}
+
+}  // namespace
