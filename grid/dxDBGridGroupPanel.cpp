@@ -137,3 +137,27 @@ TColor TCustomdxDBGrid::GetGridLineColor(TColor Background) {
   const bool plainFace = face == 0 || face == 0xFFFFFF;
   return Background != clBtnFace && !plainFace ? clBtnFace : clBtnShadow;
 }
+
+// --- grouping by a dragged column -------------------------------------------------------------------
+
+void TCustomdxDBGrid::DropColumnOnGroupPanel(TdxDBTreeListColumn* Column, int X) {
+  if (!Column) return;
+  int position = GroupPanelInsertPosition(X);
+  if (const int current = Column->GroupIndex(); current != -1) {
+    // The column's own button does not count: dropped after it, it stays where it is.
+    if (position > current) --position;
+    position = std::min(position, GroupColumnCount() - 1);
+  }
+  bool allow = true;
+  DoEndDragGroupColumn(Column, position, allow);
+  if (allow) Column->SetGroupIndex(position);
+  if (!Column->Visible() && Column->GroupIndex() == -1 && OnShowHeader) OnShowHeader(this, Column, -1, -1, -1);
+}
+
+void TCustomdxDBGrid::DragColumnOffGroupPanel(TdxDBTreeListColumn* Column) {
+  const auto at = std::find(FGroupColumns.begin(), FGroupColumns.end(), Column);
+  if (at == FGroupColumns.end()) return;
+  RemoveGroupColumn(int(at - FGroupColumns.begin()));
+  if (InCursorMode()) ClearCursorModeSorting();
+  if (!Column->Visible() && OnHideHeader) OnHideHeader(this, Column);
+}

@@ -112,8 +112,8 @@ TEST_P(GroupingTest, AGroupedColumnLeavesTheHeadersUnlessToldToStay) {
   EXPECT_TRUE(Grid->IsCursorMode());
 
   Grid->SetOptionsCustomize(Grid->OptionsCustomize() | edgoNotHideColumn);
-  name->SetSorted(csDown);
   name->SetGroupIndex(0);
+  name->SetSorted(csDown);
   EXPECT_TRUE(name->Visible());
   sex->SetGroupIndex(0);
   EXPECT_EQ(GroupFieldNames(Grid), (std::vector<String>{"Sex", "Name"}));

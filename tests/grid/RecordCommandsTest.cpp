@@ -13,21 +13,15 @@ TEST_P(RecordCommandsTest, ANodeDeletesItsOwnRecord) {
   AddColumn("Name");
   AddColumn("No");
   Grid->SetDataSource(Source);
-  ASSERT_TRUE(DS().Locate("No", Variant(104)));
-  auto* node = static_cast<TdxDBGridNode*>(Grid->Add());
-  Grid->RefreshNodeData(node);
   DS().First();
-  node->DeleteRecord();
+  NodeOf(104)->DeleteRecord();
   EXPECT_EQ(DS().RecordCount(), 11);
   EXPECT_FALSE(DS().Locate("No", Variant(104))) << "found by its key wherever the data set stood";
+  EXPECT_EQ(NodeOf(104), nullptr) << "the rows follow";
 
   // Without navigation the focus does not move the data set, so nothing is deleted.
-  ASSERT_TRUE(DS().Locate("No", Variant(105)));
-  Grid->RefreshNodeData(node);
   Grid->SetOptionsDB(Grid->OptionsDB() & ~edgoCanNavigation);
-  node = static_cast<TdxDBGridNode*>(Grid->Add());
-  Grid->RefreshNodeData(node);
-  node->DeleteRecord();
+  NodeOf(105)->DeleteRecord();
   EXPECT_EQ(DS().RecordCount(), 11);
 }
 
@@ -109,8 +103,7 @@ TEST_P(RecordCommandsTest, ResettingTheLinkCancelsOnlyAnUntouchedEdit) {
   EXPECT_EQ(DS().State(), dsBrowse) << "the grid did not change the record";
   EXPECT_EQ(DS().FieldByName("Name")->AsString(), "Zhang San");
 
-  TdxTreeListNode* node = Grid->Add();
-  Grid->RefreshNodeData(node);
+  TdxTreeListNode* node = NodeOf(102);
   Grid->SetFocusedNodeAndColumn(node, 0, false);
   ASSERT_TRUE(Grid->CanEditModify());
   Grid->Take();
@@ -139,7 +132,7 @@ TEST_P(RecordCommandsTest, TheEditColourEventHasTheLastWord) {
   TdxDBGridColumn* name = AddColumn("Name");
   name->SetColor(clYellow);
   Grid->SetDataSource(Source);
-  TdxTreeListNode* node = Grid->Add();
+  TdxTreeListNode* node = NodeOf(103);
   Grid->SetFocusedNodeAndColumn(node, 0, false);
   EXPECT_EQ(Grid->GetEditColor(), clYellow);
   Grid->OnGetEditColor = [&](TObject*, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn, TColor& AColor) {
