@@ -96,7 +96,7 @@ void TCustomdxDBGrid::AppendRecordCommand() {
 }
 
 bool TCustomdxDBGrid::CancelUntouchedInsert() {
-  if (!IsUntouchedInsert() || !FDataLink->DataSet()->Eof()) return false;
+  if (!IsUntouchedInsert() || !IsAtEnd(FDataLink->DataSet())) return false;
   FDataLink->DataSet()->Cancel();
   if (!IsCursorMode())
     if (TdxTreeListNode* last = GetLastNode()) SetFocusedNodeAndColumn(last, GetFocusedVisibleIndex(), true);

@@ -336,7 +336,7 @@ void TCustomdxDBGrid::DataSetChanged() {
   const TDataSetState state = dataSet->State();
   if (state == dsEdit || state == dsSetKey) return;
   if (state == dsInsert && FKeyFieldObject) {
-    InsertRecordNode(dataSet->Eof());
+    InsertRecordNode(IsAtEnd(dataSet));
     if (FOptions & egoResetColumnFocus) SetFocusedVisibleIndex(0);
     return;
   }

@@ -50,6 +50,8 @@ void Bracket(W&& Work, C&& Close) {
 
 // The states in which a data set holds a pending change of its current record.
 inline bool IsEditState(TDataSetState State) { return State == dsEdit || State == dsInsert || State == dsSetKey; }
+// The data set stands past its last record: at its end, or appending a record.
+inline bool IsAtEnd(const TDataSet* DataSet) { return DataSet->Eof() || DataSet->Appending(); }
 
 // A total order of variants: by their comparison where it gives one; Null before every value;
 // values that do not compare (a text against a number) by their kind, numbers first, then by
