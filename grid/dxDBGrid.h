@@ -307,6 +307,9 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void DataSetScrolled(int Distance) override;
   void RecordChanged(TField* Field) override;
   void ResolveEditNode(TdxTreeListNode*& Node) override;
+  // The rows the grid keeps track of are forgotten as they go.
+  void DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent, TdxTreeListNode* NextVisible,
+                    bool WasLast, bool WasVisible) override;
   // Puts the focus on the link's current row (plain cursor mode) or the current record's node.
   void SyncWithDataSet();
   // The node of the current record, found through the group rows by the grouped values, becomes
@@ -506,6 +509,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // dxDBGridReactions.cpp
   TdxTreeListNode* FindCurrentRecordNode();
   TdxDBGridNode* FindNodeByKey(const Variant& Key);
+  // The record row of the current record below a group row; nil when none.
+  TdxDBGridNode* CurrentRecordBelow(TdxTreeListNode* Group);
   bool RefreshChangedRecord();
   bool RecordCountIs(int Expected);
   void KeepFocusState();

@@ -28,7 +28,8 @@ bool TCustomdxDBGrid::DeleteRecordsCommand() {
   TdxTreeListNode* focused = FocusedNode();
   const bool allowed = (FOptions & egoCanDelete) && (FOptions & egoCanNavigation) && !IsReadOnly() && focused &&
                        !IsGroupNode(focused) && dataSet && !dataSet->IsEmpty() && dataSet->CanModify();
-  if (!allowed || !ConfirmDelete()) return false;
+  if (!allowed) return false;
+  if (!ConfirmDelete()) return true;
   if (GetSelectedCount() == 0)
     GridNode(focused)->DeleteRecord();
   else

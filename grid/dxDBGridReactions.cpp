@@ -73,7 +73,8 @@ TdxDBGridNode* TCustomdxDBGrid::FindNodeByKey(const Variant& Key) {
 }
 
 // The current record's row: through the group rows of its grouped values down to the record with
-// its key, or the innermost group row found when the record is not among its rows.
+// its key; a collapsed group row on the way, or the innermost group row when the record is not
+// among its rows, stands for it.
 TdxTreeListNode* TCustomdxDBGrid::FindCurrentRecordNode() {
   if (!FKeyFieldObject) return nullptr;
   const Variant key = FKeyFieldObject->Value();
@@ -82,6 +83,7 @@ TdxTreeListNode* TCustomdxDBGrid::FindCurrentRecordNode() {
     TdxDBTreeListColumn* column = GroupColumns(level);
     TdxTreeListNode* group = nullptr;
     if (!column->Field() || !FindGroupNode(parent, column->Field()->Value(), group)) return parent;
+    if (!group->Expanded()) return group;
     parent = group;
   }
   if (!parent) {
@@ -358,8 +360,13 @@ bool TCustomdxDBGrid::RefreshChangedRecord() {
     FreeNodeAndEmptyGroups(std::exchange(FDeletingNode, nullptr));
   } else {
     TdxDBGridNode* node = FindNodeByKey(FKeyFieldObject->Value());
-    if (FChangedNode && node && node != FChangedNode) FreeNodeAndEmptyGroups(std::exchange(FChangedNode, nullptr));
-    changed = node ? node : dataSet->State() != dsInsert ? FChangedNode : nullptr;
+    // A new record's row had no key: kept when its record was posted, dropped when not.
+    TdxTreeListNode* inserted = FChangedNode && !IsGroupNode(FChangedNode) && FChangedKey.IsEmpty() ? FChangedNode : nullptr;
+    if (inserted && node && node != inserted)
+      FreeNodeAndEmptyGroups(std::exchange(FChangedNode, nullptr));
+    else if (inserted && dataSet->State() != dsInsert)
+      node = GridNode(inserted);
+    changed = node;
     if (changed) {
       RefreshNodeData(changed);
       DoRefreshNodeData(changed);
@@ -417,22 +424,16 @@ void TCustomdxDBGrid::RecordChanged(TField* Field) {
   if (!IsCursorMode() && ((dataSet->State() == dsInsert && !FChangedNode) || dataSet->State() == dsSetKey)) return;
   TdxTreeListNode* node = FocusedNode();
   SyncEditorWithRecord(Field, node);
+  if (IsGroupNode(node) && !IsCursorMode())
+    if (TdxDBGridNode* record = CurrentRecordBelow(node)) node = record;
   if (!FChangedNode && node) FChangedKey = GridNode(node)->KeyValue;
   FChangedNode = node;
 }
 
 void TCustomdxDBGrid::ResolveEditNode(TdxTreeListNode*& Node) {
   if (Node && !IsCursorMode() && (FOptions & egoCanNavigation) && FKeyFieldObject) {
-    if (IsGroupNode(Node)) {
-      std::vector<TdxDBGridNode*> records;
-      CollectRecordNodes(Node, records);
-      const Variant key = FKeyFieldObject->Value();
-      for (TdxDBGridNode* record : records)
-        if (VarSameValue(record->KeyValue, key)) {
-          Node = record;
-          break;
-        }
-    }
+    if (IsGroupNode(Node))
+      if (TdxDBGridNode* record = CurrentRecordBelow(Node)) Node = record;
     if (!IsGroupNode(Node)) {
       RefreshNodeData(Node);
       DoRefreshNodeData(Node);
@@ -444,6 +445,23 @@ void TCustomdxDBGrid::ResolveEditNode(TdxTreeListNode*& Node) {
   } else if (Node) {
     InvalidateNode(Node, false);
   }
+}
+
+TdxDBGridNode* TCustomdxDBGrid::CurrentRecordBelow(TdxTreeListNode* Group) {
+  if (!FKeyFieldObject) return nullptr;
+  std::vector<TdxDBGridNode*> records;
+  CollectRecordNodes(Group, records);
+  const Variant key = FKeyFieldObject->Value();
+  for (TdxDBGridNode* record : records)
+    if (VarSameValue(record->KeyValue, key)) return record;
+  return nullptr;
+}
+
+void TCustomdxDBGrid::DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent,
+                                   TdxTreeListNode* NextVisible, bool WasLast, bool WasVisible) {
+  TCustomdxDBTreeListControl::DeletingNode(Node, PrevSiblingOrParent, NextVisible, WasLast, WasVisible);
+  if (Node == FChangedNode) FChangedNode = nullptr;
+  if (Node == FDeletingNode) FDeletingNode = nullptr;
 }
 
 // --- the focused row's state --------------------------------------------------------------------------
