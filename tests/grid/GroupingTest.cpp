@@ -212,6 +212,48 @@ TEST_P(GroupingTest, TheGroupPanelPaintsItsHintOrItsButtons) {
   SaveBitmapToPng(picture, "GroupPanel.png");
 }
 
+TEST_P(GroupingTest, AHeaderDroppedOnThePanelGroupsAndAButtonDraggedOffUngroups) {
+  Grid->SetKeyField("No");
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  TdxDBGridColumn* name = AddColumn("Name");
+  TdxDBGridColumn* score = AddColumn("Score");
+  Grid->SetDataSource(Source);
+  Grid->SetShowGroupPanel(true);
+  std::vector<std::pair<String, int>> asked;
+  bool allow = true;
+  Grid->OnEndDragGroupColumn = [&](TObject*, TdxDBTreeListColumn* Column, int Index, bool& Allow) {
+    asked.push_back({Column->FieldName(), Index});
+    Allow = allow;
+  };
+  Grid->DropColumnOnGroupPanel(sex, 0);
+  Grid->DropColumnOnGroupPanel(name, Grid->GroupPanelColumnRect(0).Left + 10);
+  EXPECT_EQ(GroupFieldNames(Grid), (std::vector<String>{"Name", "Sex"})) << "before the first button's middle";
+  Grid->DropColumnOnGroupPanel(name, Grid->GroupPanelColumnRect(1).Right);
+  EXPECT_EQ(GroupFieldNames(Grid), (std::vector<String>{"Sex", "Name"})) << "a grouped column moves at most to the end";
+  EXPECT_EQ(asked, (std::vector<std::pair<String, int>>{{"Sex", 0}, {"Name", 0}, {"Name", 1}}));
+  EXPECT_EQ(Grid->Count(), 2) << "the records are grouped";
+
+  allow = false;
+  int shown = 0;
+  Grid->OnShowHeader = [&](TObject*, TdxTreeListColumn* Column, int Band, int Row, int Index) {
+    shown += Column == score && Band == -1 && Row == -1 && Index == -1;
+  };
+  score->SetVisible(false);
+  Grid->DropColumnOnGroupPanel(score, 0);
+  EXPECT_EQ(score->GroupIndex(), -1);
+  EXPECT_EQ(shown, 1) << "a hidden header refused by the panel is told as shown nowhere";
+
+  int hidden = 0;
+  Grid->OnHideHeader = [&](TObject*, TdxTreeListColumn*) { ++hidden; };
+  Grid->DragColumnOffGroupPanel(sex);
+  EXPECT_EQ(GroupFieldNames(Grid), std::vector<String>{"Name"});
+  EXPECT_TRUE(sex->Visible());
+  EXPECT_EQ(hidden, 0);
+  Grid->DragColumnOffGroupPanel(name);
+  EXPECT_TRUE(Grid->IsCursorMode());
+  EXPECT_EQ(name->Sorted(), csNone) << "the records keep the data set's order again";
+}
+
 TEST_P(GroupingTest, GridLinesTakeTheirColourFromTheGrouping) {
   TdxDBGridColumn* sex = AddColumn("Sex");
   AddColumn("Name");
