@@ -115,6 +115,8 @@ void TCustomdxDBGrid::SetShowGroupPanel(bool Value) {
   if (Value == FShowGroupPanel) return;
   CloseEditor();
   FShowGroupPanel = Value;
+  const bool busy = (ComponentState() & (csDesigning | csLoading)) || IsLoading() || FLoading;
+  if (HandleAllocated() && !busy) SlideGroupPanel(Value);
   Relayout();
 }
 

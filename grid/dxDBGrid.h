@@ -250,6 +250,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The grouped-column buttons whose centre is not right of the client point's X.
   int GroupPanelInsertPosition(int X);
   bool IsInGroupPanel(TPoint ClientPoint);
+  // The rows slide down to show the panel or up to hide it, in growing steps, for at most 400 ms.
+  void SlideGroupPanel(bool Showing);
   // For a header dragged over the group-by panel: Info emptied (-1s) and the point moved to where
   // the drop mark is drawn, (-100, -100) when the column may not group; false elsewhere.
   bool CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint, int (&Info)[4]);

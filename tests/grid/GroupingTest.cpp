@@ -254,6 +254,22 @@ TEST_P(GroupingTest, AHeaderDroppedOnThePanelGroupsAndAButtonDraggedOffUngroups)
   EXPECT_EQ(name->Sorted(), csNone) << "the records keep the data set's order again";
 }
 
+TEST_P(GroupingTest, ThePanelSlidesInAndOut) {
+  AddColumn("Name");
+  Grid->SetDataSource(Source);
+  ShowGrid(200, 20);
+  Grid->SetColor(clWhite);
+  const int height = 18 + 16;
+  Grid->SetShowGroupPanel(true);
+  EXPECT_EQ(Grid->GetGroupPanelHeight(), height);
+  EXPECT_EQ(WindowPixel(Grid->Handle(), 5, 2), ColorToRGB(clBtnShadow)) << "the strip the rows left";
+  EXPECT_EQ(WindowPixel(Grid->Handle(), 5, height - 1), ColorToRGB(clBtnShadow)) << "all the way";
+  Pump();
+  Grid->SetShowGroupPanel(false);
+  EXPECT_EQ(WindowPixel(Grid->Handle(), 5, 199), ColorToRGB(clWhite)) << "hiding uncovers the grid's colour below";
+  EXPECT_EQ(Grid->GetGroupPanelHeight(), 0);
+}
+
 TEST_P(GroupingTest, GridLinesTakeTheirColourFromTheGrouping) {
   TdxDBGridColumn* sex = AddColumn("Sex");
   AddColumn("Name");
