@@ -101,7 +101,11 @@ TdxTreeListNode* TCustomdxDBGrid::FindCurrentRecordNode() {
 void TCustomdxDBGrid::SyncFocusedNode() {
   TdxTreeListNode* node = FindCurrentRecordNode();
   if (!node) return;
-  if ((FOptionsDB & edgoSeekDetail) && IsGroupNode(node))
+  // A focused group row holding the current record stands for it.
+  TdxTreeListNode* focused = FocusedNode();
+  const bool seekDetail = FOptions & egoSeekDetail;
+  if (!seekDetail && focused && IsGroupNode(focused) && (node == focused || node->HasAncestor(focused))) return;
+  if (seekDetail && IsGroupNode(node))
     while (node->HasChildren()) node = node->GetFirstChild();
   TFlagScope syncing(FSyncing);
   if (node != FocusedNode())
@@ -135,7 +139,10 @@ bool TCustomdxDBGrid::MoveDataSetToNode(TdxTreeListNode* OldNode, TdxTreeListNod
           dataSet->Locate(KeyField(), KeyValue);
           return;
         }
-        TdxTreeListNode* from = OldNode;
+        // The rows are counted from the current record's row; a group row stands for any of its
+        // records, so the one the data set is on is looked up below it.
+        TdxTreeListNode* from = OldNode && IsGroupNode(OldNode) ? CurrentRecordBelow(OldNode) : OldNode;
+        if (!from && FKeyFieldObject) from = FindNodeByKey(FKeyFieldObject->Value());
         if (dataSet->State() == dsInsert && OldNode && OldNode != GetLastNode()) {
           TdxTreeListNode* next = GetNextVisibleNode(OldNode);
           from = next ? next : GetPrevVisibleNode(OldNode) ? GetPrevVisibleNode(OldNode) : OldNode;

@@ -114,6 +114,23 @@ TEST_P(ReactionsTest, OnChangeNodeExTellsAChangedKeyOrSelectedState) {
   EXPECT_EQ(Grid->FocusedNode(), NodeOf(102));
 }
 
+TEST_P(ReactionsTest, AFocusedGroupRowStandsForItsRecords) {
+  LoadAll();
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  AddColumn("Name");
+  Grid->SetDataSource(Source);
+  sex->SetGroupIndex(0);
+  TdxTreeListNode* group = Grid->Items(1);
+  group->Expand(false);
+  Grid->SetFocusedNodeAndColumn(group, 0, false);
+  EXPECT_EQ(Grid->FocusedNode(), group) << "the data set went to its first record, the focus stayed";
+  EXPECT_EQ(DS().FieldByName("No")->AsInteger(), static_cast<TdxDBGridNode*>(group->GetFirstChild())->KeyValue.AsInteger());
+  const int first = DS().FieldByName("No")->AsInteger();
+  Grid->SetOptionsBehavior(Grid->OptionsBehavior() | edgoSeekDetail);
+  Grid->SyncWithDataSet();
+  EXPECT_EQ(Grid->FocusedNode(), NodeOf(first)) << "with SeekDetail the record takes the focus";
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, ReactionsTest, testing::Values("Mem", "Sqlite"), GridBackEndName);
 
 }  // namespace
