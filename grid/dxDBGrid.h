@@ -220,6 +220,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // -1, 0 or 1: Null first, texts by case when the grid is case-sensitive and by the locale with
   // AnsiSort; values that do not compare go by their kind, then by their text.
   int CompareGroupValues(const Variant& A, const Variant& B);
+  // The comparison once the letter case is settled.
+  int CompareGroupValuesAsIs(const Variant& A, const Variant& B);
   // Looks Value up among the group rows under Parent (nil: the top level). Found: Position is its
   // row. Not found: Position is the row a new group row goes before, nil to go last.
   bool FindGroupNode(TdxTreeListNode* Parent, const Variant& Value, TdxTreeListNode*& Position);
@@ -491,16 +493,16 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void RestoreSelection(TdxDBGridNode* Node, TDataSet* DataSet);
   void RefreshBufferedRows();
   // dxDBGridPartial.cpp
-  void ReloadWindow(TDataSet* DataSet, TdxPartialLoadDirection Direction, TdxPartialTopMode TopMode,
-                    bool KeepPosition);
+  void ReloadWindow(TDataSet* DataSet, TdxPartialLoadDirection Direction, TdxPartialTopMode TopMode, bool KeepPosition);
   void LoadAroundCurrent(TDataSet* DataSet, bool KeepPosition);
   void LoadEveryRecord(TDataSet* DataSet);
   void ExtendWindow(TDataSet* DataSet, bool After);
   TdxDBGridNode* AddRecordNode(TDataSet* DataSet, int RecNo, bool Backwards);
   bool InRangeToSelect(TDataSet* DataSet, const TBookmark& Bookmark);
   // dxDBGridGroupTree.cpp
-  TdxDBGridNode* GroupNodeOf(TdxTreeListNode* Parent, int Level, const Variant& Value, const String& Text,
-                             const Variant& Key, int RecNo);
+  // Text is asked for only when the group row is made.
+  TdxDBGridNode* GroupNodeOf(TdxTreeListNode* Parent, int Level, const Variant& Value,
+                             const std::function<String()>& Text, const Variant& Key, int RecNo);
   TdxDBGridNode* GroupPathOf(TdxDBGridNode* Record);
   // The record rows below Node (the top level when nil), in tree order.
   void CollectRecordNodes(TdxTreeListNode* Node, std::vector<TdxDBGridNode*>& Records);
@@ -560,6 +562,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   int FLoadDepth = 0;
   int FGroupRemovalDepth = 0;
   int FFooterRecordCount = 0;
+  // The columns with a footer summary, while a load or a regrouping gathers them.
+  std::vector<TdxDBTreeListColumn*> FFooterColumns;
   Variant FTopLocateValue;
   int FTopLocateLevel = 0;
   // The selection saved before a reload: bookmarks in the data set's order, or keys in order.

@@ -85,8 +85,9 @@ void TCustomdxDBGrid::SlideGroupPanel(bool Showing) {
     int dy = step;
     if (dy > (distance - moved) / 2) dy = distance - moved;
     ScrollWindowEx(Handle(), 0, Showing ? dy : -dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
-    FillRect(dc, Showing ? Rect(area.Left, area.Top, area.Right, area.Top + dy)
-                         : Rect(area.Left, area.Bottom - dy, area.Right, area.Bottom),
+    FillRect(dc,
+             Showing ? Rect(area.Left, area.Top, area.Right, area.Top + dy)
+                     : Rect(area.Left, area.Bottom - dy, area.Right, area.Bottom),
              strip);
     moved += dy;
     if (moved > 20) ++step;

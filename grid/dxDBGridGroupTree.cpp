@@ -48,11 +48,12 @@ void TdxDBGridNode::ClearSummaries() {
 // --- finding and making group rows --------------------------------------------------------------
 
 int TCustomdxDBGrid::CompareGroupValues(const Variant& A, const Variant& B) {
-  Variant a = A, b = B;
-  if (VarIsStr(a) && VarIsStr(b) && IsCaseInsensitive()) {
-    a = Variant(AnsiUpperCase(VarToStr(a)));
-    b = Variant(AnsiUpperCase(VarToStr(b)));
-  }
+  if (VarIsStr(A) && VarIsStr(B) && IsCaseInsensitive())
+    return CompareGroupValuesAsIs(Variant(AnsiUpperCase(VarToStr(A))), Variant(AnsiUpperCase(VarToStr(B))));
+  return CompareGroupValuesAsIs(A, B);
+}
+
+int TCustomdxDBGrid::CompareGroupValuesAsIs(const Variant& a, const Variant& b) {
   if (a.IsNull() || b.IsNull()) return a.IsNull() == b.IsNull() ? 0 : a.IsNull() ? -1 : 1;
   if (CompareVariants(a, b) == 0) return 0;
   if (VarIsStr(a) && VarIsStr(b) && IsAnsiSort()) {
@@ -101,7 +102,7 @@ bool TCustomdxDBGrid::FindGroupNode(TdxTreeListNode* Parent, const Variant& Valu
 }
 
 TdxDBGridNode* TCustomdxDBGrid::GroupNodeOf(TdxTreeListNode* Parent, int Level, const Variant& Value,
-                                            const String& Text, const Variant& Key, int RecNo) {
+                                            const std::function<String()>& Text, const Variant& Key, int RecNo) {
   TdxTreeListNode* position = nullptr;
   if (FindGroupNode(Parent, Value, position)) return GridNode(position);
   TdxDBGridNode* node = nullptr;
@@ -113,7 +114,7 @@ TdxDBGridNode* TCustomdxDBGrid::GroupNodeOf(TdxTreeListNode* Parent, int Level, 
   node->KeyValue = Key;
   node->RecNo = RecNo;
   const int column = GroupColumns(Level)->GetIndex();
-  node->SetStrings(column, Text);
+  node->SetStrings(column, Text());
   node->SetValueRecord(column, {dnvValue, Value, Variant()});
   DoRefreshNodeData(node);
   return node;
@@ -124,8 +125,9 @@ TdxDBGridNode* TCustomdxDBGrid::GroupPathOf(TdxDBGridNode* Record) {
   TdxTreeListNode* parent = nullptr;
   for (int level = 0; level < GroupColumnCount(); ++level) {
     const int column = GroupColumns(level)->GetIndex();
-    parent = GroupNodeOf(parent, level, TCustomdxDBTreeListControl::GetNodeValue(Record, column),
-                         TCustomdxDBTreeListControl::GetNodeString(Record, column), Record->KeyValue, Record->RecNo);
+    parent = GroupNodeOf(
+        parent, level, TCustomdxDBTreeListControl::GetNodeValue(Record, column),
+        [&] { return TCustomdxDBTreeListControl::GetNodeString(Record, column); }, Record->KeyValue, Record->RecNo);
   }
   return GridNode(parent);
 }
@@ -227,9 +229,7 @@ void TCustomdxDBGrid::AddToGroupSummaries(TdxDBGridNode* Group, TdxDBGridNode* F
 
 void TCustomdxDBGrid::AddToFooterSummaries(TdxDBGridNode* FromNode) {
   TDataSet* dataSet = FDataLink->DataSet();
-  for (int i = 0; i < GetColumnCount(); ++i) {
-    TdxDBTreeListColumn* column = DBColumn(i);
-    if (!column || column->SummaryFooterType() == cstNone) continue;
+  for (TdxDBTreeListColumn* column : FFooterColumns) {
     TdxSummaryValue value = SummaryInput(*this, column->FooterField, column->SummaryFooterType(), FromNode);
     if (column->OnSummaryFooter && dataSet) column->OnSummaryFooter(column, dataSet, value);
     Accumulate(column->SummaryFooterType(), value, column->FooterValue, column->FooterValueAssigned);
@@ -237,10 +237,12 @@ void TCustomdxDBGrid::AddToFooterSummaries(TdxDBGridNode* FromNode) {
 }
 
 void TCustomdxDBGrid::ResetFooterSummaries() {
+  FFooterColumns.clear();
   for (int i = 0; i < GetColumnCount(); ++i)
     if (TdxDBTreeListColumn* column = DBColumn(i)) {
       column->FooterValue = 0;
       column->FooterValueAssigned = false;
+      if (column->SummaryFooterType() != cstNone) FFooterColumns.push_back(column);
     }
 }
 
@@ -257,6 +259,7 @@ void TCustomdxDBGrid::ClearGroupSummaries() {
 }
 
 void TCustomdxDBGrid::FinishSummaries(bool KeepAverages) {
+  FFooterColumns.clear();
   for (int i = 0; i < Count(); ++i) FinishGroupSummaries(Items(i));
   for (int i = 0; i < GetColumnCount(); ++i) {
     TdxDBTreeListColumn* column = DBColumn(i);

@@ -107,7 +107,10 @@ void TCustomdxDBGrid::WalkRecords(TdxDBGridNodeList* OldNodes) {
   SetSelectionAnchor(nullptr);
   LinkPreviewField();
   LinkGroupSummaryFields();
-  if (!pass.Smart) LinkFooterSummaryFields();
+  if (!pass.Smart) {
+    LinkFooterSummaryFields();
+    ResetFooterSummaries();
+  }
   if (FTopLocateValue.IsNull() || FTopLocateValue.IsEmpty()) {
     FTopLocateValue = Variant();
     FTopLocateLevel = 0;
@@ -170,8 +173,9 @@ TdxDBGridNode* TCustomdxDBGrid::PlaceRecordInGroups(int RecNo, TLoadPass& Pass) 
   TdxTreeListNode* parent = nullptr;
   for (int level = 0; level < GroupColumnCount(); ++level) {
     TdxDBTreeListColumn* column = GroupColumns(level);
-    const String text = VarToStr(column->FilterTextToValue(column->GetDisplayText(nullptr)));
-    parent = GroupNodeOf(parent, level, column->Field()->Value(), text, key, RecNo);
+    parent = GroupNodeOf(
+        parent, level, column->Field()->Value(),
+        [column] { return VarToStr(column->FilterTextToValue(column->GetDisplayText(nullptr))); }, key, RecNo);
   }
   TdxDBGridNode* node = Pass.OldNodes ? TakeOldNode(*Pass.OldNodes, Pass.OldKeys, key) : nullptr;
   if (!node) return GridNode(parent->AppendChild());

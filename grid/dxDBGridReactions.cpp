@@ -368,7 +368,8 @@ bool TCustomdxDBGrid::RefreshChangedRecord() {
   } else {
     TdxDBGridNode* node = FindNodeByKey(FKeyFieldObject->Value());
     // A new record's row had no key: kept when its record was posted, dropped when not.
-    TdxTreeListNode* inserted = FChangedNode && !IsGroupNode(FChangedNode) && FChangedKey.IsEmpty() ? FChangedNode : nullptr;
+    TdxTreeListNode* inserted =
+        FChangedNode && !IsGroupNode(FChangedNode) && FChangedKey.IsEmpty() ? FChangedNode : nullptr;
     if (inserted && node && node != inserted)
       FreeNodeAndEmptyGroups(std::exchange(FChangedNode, nullptr));
     else if (inserted && dataSet->State() != dsInsert)

@@ -18,7 +18,8 @@ TdxDBTreeListColumn* TCustomdxDBGrid::SortColumn() {
 void TCustomdxDBGrid::ApplySorting() {
   InsideUpdate([this] {
     TdxDBTreeListColumn* column = SortColumn();
-    if (column && column->Sorted() != csNone) SortNodes(GroupColumnCount(), column->GetIndex(), column->Sorted() == csDown);
+    if (column && column->Sorted() != csNone)
+      SortNodes(GroupColumnCount(), column->GetIndex(), column->Sorted() == csDown);
   });
 }
 

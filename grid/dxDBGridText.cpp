@@ -102,9 +102,9 @@ String TCustomdxDBGrid::GetGroupSummaryText(TdxTreeListNode* Node, TdxDBTreeList
   TdxDBGridNode* node = GridNode(Node);
   const TFieldType dateKind = SummaryDateKind(Column->SummaryFieldObject, Column->SummaryType());
   if (Column->SummaryType() != cstNone)
-    text = FormatSummaryValue(Column->SummaryType(), Column->SummaryFormat(), dateKind, spGroupRow,
-                              node->SummaryValue) +
-           " ";
+    text =
+        FormatSummaryValue(Column->SummaryType(), Column->SummaryFormat(), dateKind, spGroupRow, node->SummaryValue) +
+        " ";
   TdxDBGridSummaryGroup* summaries = Column->SummaryGroup;
   if (!summaries || summaries->SummaryItems()->Count() == 0) return text;
   text += summaries->BeginSummaryText();
@@ -179,6 +179,7 @@ void TCustomdxDBGrid::GetRowFooterText(TdxTreeListNode* Node, int Column, String
   while (group->Level() > level) group = group->Parent();
   const std::vector<TdxGroupItemValue>& values = GridNode(group)->ItemValues;
   TdxDBGridSummaryItem* item = grouped->SummaryGroup->SummaryItems()->Items(index);
-  Text = FormatSummaryValue(item->SummaryType(), item->SummaryFormat(), SummaryDateKind(item->Field, item->SummaryType()),
-                            spFooter, size_t(index) < values.size() ? values[size_t(index)].Value : 0);
+  Text =
+      FormatSummaryValue(item->SummaryType(), item->SummaryFormat(), SummaryDateKind(item->Field, item->SummaryType()),
+                         spFooter, size_t(index) < values.size() ? values[size_t(index)].Value : 0);
 }

@@ -11,7 +11,6 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QTableView>
-
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -51,7 +50,9 @@ class BenchDatabase {
     sqlite3_open(FPath.c_str(), &db);
     const std::string fill =
         "create table Pupils (No INTEGER NOT NULL UNIQUE, Name VARCHAR(20), Sex VARCHAR(2), Score REAL);"
-        "with recursive n(i) as (select 1 union all select i + 1 from n where i < " + std::to_string(Rows) + ") "
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < " +
+        std::to_string(Rows) +
+        ") "
         "insert into Pupils select i, 'Pupil ' || i, case i % 2 when 0 then '女' else '男' end, 40 + i % 61 from n";
     sqlite3_exec(db, fill.c_str(), nullptr, nullptr, nullptr);
     sqlite3_close(db);

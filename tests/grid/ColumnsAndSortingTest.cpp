@@ -189,7 +189,8 @@ TEST_P(ColumnsAndSortingTest, RecordRowsSortOnlyWhereAllRecordsAreRows) {
   for (int g = 0; g < Grid->Count(); ++g) {
     TdxTreeListNode* group = Grid->Items(g);
     for (int i = 1; i < group->Count(); ++i)
-      EXPECT_GT(CompareStr(group->Items(i - 1)->Strings(name->GetIndex()), group->Items(i)->Strings(name->GetIndex())), 0)
+      EXPECT_GT(CompareStr(group->Items(i - 1)->Strings(name->GetIndex()), group->Items(i)->Strings(name->GetIndex())),
+                0)
           << "the records below each group row, greatest first";
   }
   EXPECT_EQ(Grid->SortColumn(), name);

@@ -55,8 +55,7 @@ TEST_P(ReactionsTest, TheScrollBarOfPlainCursorModeMovesTheDataSet) {
   const Case cases[] = {
       {SB_LINEDOWN, 0, 106},  // the record after the buffer
       {SB_LINEUP, 0, 101},    // from the first row of 102..106: the record before it
-      {SB_PAGEDOWN, 0, 106},  {SB_BOTTOM, 0, 112}, {SB_PAGEUP, 0, 107},
-      {SB_TOP, 0, 101},       {SB_THUMBTRACK, 0, 101},
+      {SB_PAGEDOWN, 0, 106}, {SB_BOTTOM, 0, 112}, {SB_PAGEUP, 0, 107}, {SB_TOP, 0, 101}, {SB_THUMBTRACK, 0, 101},
   };
   for (const Case& c : cases) {
     Grid->Perform(WM_VSCROLL, MAKEWPARAM(c.Code, c.Position), 0);
@@ -124,7 +123,8 @@ TEST_P(ReactionsTest, AFocusedGroupRowStandsForItsRecords) {
   group->Expand(false);
   Grid->SetFocusedNodeAndColumn(group, 0, false);
   EXPECT_EQ(Grid->FocusedNode(), group) << "the data set went to its first record, the focus stayed";
-  EXPECT_EQ(DS().FieldByName("No")->AsInteger(), static_cast<TdxDBGridNode*>(group->GetFirstChild())->KeyValue.AsInteger());
+  EXPECT_EQ(DS().FieldByName("No")->AsInteger(),
+            static_cast<TdxDBGridNode*>(group->GetFirstChild())->KeyValue.AsInteger());
   const int first = DS().FieldByName("No")->AsInteger();
   Grid->SetOptionsBehavior(Grid->OptionsBehavior() | edgoSeekDetail);
   Grid->SyncWithDataSet();

@@ -47,10 +47,12 @@ TEST_P(RecordLoadingTest, LoadsThatStopBeforeReadingARecord) {
   };
   const Case cases[] = {
       {"a key field the data set lacks", [&] { Grid->SetKeyField("Nothing"); }, 0},
-      {"no key and no navigation", [&] {
+      {"no key and no navigation",
+       [&] {
          Grid->SetKeyField("Nothing");
          Grid->SetOptionsDB(Grid->OptionsDB() & ~edgoCanNavigation);
-       }, 12},
+       },
+       12},
       {"a grouped column whose field is gone", [&] { AddColumn("Nothing")->StoreGroupIndex(0); }, 12},
   };
   int made = 0;
