@@ -164,7 +164,10 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   bool FirstRecordLoaded = false;
   bool LastRecordLoaded = false;
   // A reload after a grouping change keeps the nodes and regroups them.
-  bool IsSmartReloadPending() { return (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode(); }
+  // Only rows that an all-records load made are regrouped: not the buffered rows nor a window.
+  bool IsSmartReloadPending() {
+    return (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode() && FRowsAreAllRecords;
+  }
   // One changed record can be refreshed alone, without a reload.
   bool CanSmartRefresh();
   // Whether the loader found the records by their key and by a search in the nodes.
@@ -562,6 +565,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   int FLoadDepth = 0;
   int FGroupRemovalDepth = 0;
   int FFooterRecordCount = 0;
+  // The rows are the records of an all-records load (what a smart reload may regroup).
+  bool FRowsAreAllRecords = false;
   // The columns with a footer summary, while a load or a regrouping gathers them.
   std::vector<TdxDBTreeListColumn*> FFooterColumns;
   Variant FTopLocateValue;

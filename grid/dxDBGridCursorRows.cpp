@@ -122,6 +122,7 @@ void TCustomdxDBGrid::UpdateScrollBars() {
 }
 
 void TCustomdxDBGrid::MatchNodesToBuffer(int Rows) {
+  FRowsAreAllRecords = false;
   if (Count() == Rows) return;
   while (Count() < Rows) Add();
   while (Count() > Rows) Items(Count() - 1)->Free();

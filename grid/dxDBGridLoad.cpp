@@ -46,7 +46,10 @@ void TCustomdxDBGrid::ReloadRecords() {
   const bool smart = IsSmartReloadPending();
   InsideUpdate([&] {
     CloseEditor();
-    if (!smart) ClearNodes();
+    if (!smart) {
+      ClearNodes();
+      FRowsAreAllRecords = false;
+    }
     ClearSelection();
     FDataLink->ClearFields();
     if (FDataLink->Active()) BuildLinkFields();
@@ -142,6 +145,7 @@ void TCustomdxDBGrid::WalkRecords(TdxDBGridNodeList* OldNodes) {
         FinishSummaries(pass.Smart);
         OrderGroupsBySummary();
         TakeFirstChildKeys(nullptr);
+        FRowsAreAllRecords = true;
         if (!pass.Smart) RestorePosition(dataSet, pass);
         if (pass.TopRow) SetTopIndex(GetAbsoluteIndex(pass.TopRow));
       },
@@ -192,12 +196,14 @@ void TCustomdxDBGrid::RegroupLoadedNodes(TLoadPass& Pass) {
   for (TdxDBGridNode* node : records) node->Detach();
   while (Count() > 0) Items(Count() - 1)->Free();
   for (TdxDBGridNode* node : records) {
-    if (FGroupColumns.empty()) {
-      node->AddToTopLevel();
+    // The group rows are looked up while the record is out of the tree, so that it is never taken
+    // for one of them.
+    TdxDBGridNode* group = FGroupColumns.empty() ? nullptr : GroupPathOf(node);
+    node->AddToTopLevel();
+    if (!group) {
       RestoreSelection(node, nullptr);
     } else {
-      TdxDBGridNode* group = GroupPathOf(node);
-      node->InternalMove(group, natAddChildLast);
+      TdxTreeListNode::MoveFromTopLevel(this, Count() - 1, group);
       AddToGroupSummaries(group, node);
     }
     ++Pass.Records;
@@ -213,12 +219,9 @@ void TCustomdxDBGrid::NoteTopRow(TdxDBGridNode* Node, TLoadPass& Pass) {
 
 void TCustomdxDBGrid::RestorePosition(TDataSet* DataSet, const TLoadPass& Pass) {
   if (!Pass.Bookmark.empty() && DataSet->BookmarkValid(Pass.Bookmark)) DataSet->GotoBookmark(Pass.Bookmark);
-  if (DataSet->Eof() != Pass.Eof) {
-    if (Pass.Bof)
-      DataSet->Prior();
-    else if (Pass.Eof)
-      DataSet->Next();
-  }
+  // Going back to the bookmark leaves both ends; a data set that stood at one stands there again.
+  if (Pass.Bof && !DataSet->Bof()) DataSet->Prior();
+  if (Pass.Eof && !DataSet->Eof()) DataSet->Next();
   SeekCollapsedGroup(DataSet);
 }
 

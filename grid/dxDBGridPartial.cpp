@@ -16,6 +16,7 @@ void TCustomdxDBGrid::LoadPartial(TdxPartialLoadDirection Direction, TdxPartialT
   if (!dataSet || !dataSet->Active()) return;
   TFlagScope loading(FLoading);
   TDepthScope depth(FLoadDepth);
+  FRowsAreAllRecords = false;
   LookUpKeyField();
   InsideUpdate([&] {
     dataSet->DisableControls();

@@ -148,6 +148,34 @@ TEST_P(GroupTreeTest, ASmartRefreshMovesOnlyTheEditedRecordAndDropsItsEmptyGroup
   EXPECT_EQ(Grid->FocusedNode(), GroupOf("Ai Zhou")) << "the collapsed group row stands for its record";
 }
 
+TEST_P(GroupTreeTest, ASmartRefreshDropsTheRowsOfDeletedRecords) {
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoSmartRefresh);
+  Grid->SetDataSource(Source);
+  Name->SetGroupIndex(0);
+  ASSERT_TRUE(DS().Locate("No", Variant(105)));
+  DS().Delete();
+  EXPECT_EQ(NodeOf(105), nullptr) << "deleted elsewhere: the records no longer match the rows";
+  EXPECT_EQ(Grid->Count(), 11);
+  NodeOf(107)->DeleteRecord();
+  EXPECT_EQ(NodeOf(107), nullptr) << "deleted by its row";
+  EXPECT_EQ(GroupOf("Ma Shi"), nullptr);
+  EXPECT_EQ(Grid->FooterRecordCount(), 10);
+}
+
+TEST_P(GroupTreeTest, ASmartReloadRegroupsTheRowsAndCountsThem) {
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoSmartReload);
+  Grid->SetDataSource(Source);
+  Sex->SetGroupIndex(0);
+  TdxDBGridNode* record = NodeOf(106);
+  int reads = 0;
+  Grid->OnRefreshNodeData = [&](TObject*, TdxTreeListNode* Node) { reads += Node->Level() == 2; };
+  Name->SetGroupIndex(1);
+  EXPECT_EQ(reads, 0) << "no record was read again";
+  EXPECT_EQ(NodeOf(106), record);
+  EXPECT_EQ(record->Level(), 2);
+  EXPECT_EQ(Grid->FooterRecordCount(), 12) << "the rows regrouped, not 0";
+}
+
 // --- texts -------------------------------------------------------------------------------------------
 
 TEST_P(GroupTreeTest, AGroupRowReadsCaptionValueSummariesAndTheEventsText) {
