@@ -180,6 +180,8 @@ void TCustomdxDBTreeListControl::RefreshNodeData(TdxTreeListNode* Node) {
   TdxDBTreeListControlNode* node = DBNode(Node);
   if (!node) return;
   node->KeyValue = FKeyFieldObject ? FKeyFieldObject->Value() : Variant();
+  // The values of every column at once: the list is made once, not grown column by column.
+  if (GetColumnCount() > node->ValueRecordCount()) node->SetValueRecord(GetColumnCount() - 1, TdxDBNodeValue());
   for (int i = 0; i < GetColumnCount(); ++i)
     if (TdxDBTreeListColumn* column = DBColumn(i); column && column->Field()) ReadColumnValue(Node, column);
   if (!FPreviewField) return;

@@ -2,12 +2,7 @@
 // change, is this character valid, which colour), posting an edited cell into its field, keeping
 // an open editor in step with its record, the new-item row, and leaving the control.
 #include "grid/dxDBCtrl.h"
-
-namespace {
-
-bool IsEditState(TDataSetState State) { return State == dsEdit || State == dsInsert || State == dsSetKey; }
-
-}  // namespace
+#include "grid/dxDBScopes.h"
 
 bool TCustomdxDBTreeListControl::CanEditModify() {
   if (!CanNavigateDataSet() || IsKeyFieldMissing()) return false;

@@ -1,4 +1,4 @@
-// The grid's life and properties, its record modes, the reload frame, and its answers to the
+// The grid's life and properties, its record modes, and its answers to the
 // data-bound control's and the tree list's questions.
 #include "grid/dxDBGrid.h"
 
@@ -115,6 +115,8 @@ void TCustomdxDBGrid::SetShowGroupPanel(bool Value) {
   if (Value == FShowGroupPanel) return;
   CloseEditor();
   FShowGroupPanel = Value;
+  const bool busy = (ComponentState() & (csDesigning | csLoading)) || IsLoading() || FLoading;
+  if (HandleAllocated() && !busy) SlideGroupPanel(Value);
   Relayout();
 }
 
@@ -152,38 +154,6 @@ bool TCustomdxDBGrid::CanSmartRefresh() {
   if (!(FOptionsDB & edgoSmartRefresh) || FLoading || !dataSet || dataSet->Bof() || dataSet->Eof()) return false;
   const bool loneRecordUnderGroups = Count() == 1 && !IsGroupNode(Items(0)) && !FGroupColumns.empty();
   return !loneRecordUnderGroups && !IsPartialMode();
-}
-
-// --- records ----------------------------------------------------------------------------------------
-
-void TCustomdxDBGrid::ReloadRecords() {
-  const bool smart = IsSmartReloadPending();
-  InsideUpdate([&] {
-    CloseEditor();
-    if (!smart) ClearNodes();
-    ClearSelection();
-    FDataLink->ClearFields();
-    if (FDataLink->Active()) BuildLinkFields();
-    for (int i = 0; i < GetColumnCount(); ++i)
-      if (TdxDBTreeListColumn* column = DBColumn(i)) column->SetFieldName(column->FieldName());
-    LoadRecords();
-    if (OnReloadGroupList) OnReloadGroupList(this);
-  });
-}
-
-void TCustomdxDBGrid::ActiveChanged(bool Active) {
-  if (IsLoading() || IsDestroying()) return;
-  if (!Active) CloseEditor();
-  ReloadRecords();
-}
-
-void TCustomdxDBGrid::LinksChanged() {
-  TCustomdxDBTreeListControl::LinksChanged();
-  TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
-  FKeyFieldObject = dataSet && !KeyField().empty() ? dataSet->FindField(KeyField()) : nullptr;
-  if (FKeyFieldObject) FKeyFieldObject->FreeNotification(this);
-  CalcVisibleRowCounts();
-  UpdateScrollBars();
 }
 
 // --- the data-bound control's questions ---------------------------------------------------------------

@@ -5,7 +5,11 @@
 // TdxDBGridColumn is its plain column. Split by concern: dxDBGrid.cpp (life, properties, record
 // modes, the answers to the data-bound control), dxDBGridOptions.cpp, dxDBGridGrouping.cpp,
 // dxDBGridGroupPanel.cpp, dxDBGridCursorRows.cpp (the buffered rows of plain cursor mode),
-// dxDBGridSelection.cpp and dxDBGridLink.cpp (the data link, deleting a record, notifications).
+// dxDBGridSelection.cpp, dxDBGridLink.cpp (the data link, deleting a record, notifications),
+// dxDBGridLoad.cpp (loading all records, reloading and refreshing), dxDBGridPartial.cpp (the
+// partial window), dxDBGridGroupTree.cpp (group rows and summaries), dxDBGridText.cpp (cell,
+// group-row, preview and footer texts), dxDBGridReactions.cpp (the grid and its data set following
+// each other), dxDBGridSorting.cpp and dxDBGridCommands.cpp (record commands, copying rows).
 #pragma once
 
 #include <memory>
@@ -60,16 +64,31 @@ class TdxDBGridNode : public TdxDBTreeListControlNode {
   TdxSummaryValue SummaryValue = 0;
   bool SummaryAssigned = false;
   std::vector<TdxGroupItemValue> ItemValues;
+  // Forgets the summaries a load or a regrouping gathers afresh.
+  void ClearSummaries();
 
  protected:
   ~TdxDBGridNode() override = default;
 };
+
+// Record nodes of an earlier load, sorted by key, for a load to take again.
+using TdxDBGridNodeList = std::vector<TdxDBGridNode*>;
+
+// Where a partial load puts its records: around the current one, after the last node, before the
+// first node, or every record from the first.
+enum TdxPartialLoadDirection { pldAround = 0, pldAfter = 1, pldBefore = 2, pldAll = 3 };
+// Where the top row goes after a partial reload: kept at its distance from the current record, or
+// the current record at the top (scrolling backwards) or at the bottom (scrolling forwards).
+enum TdxPartialTopMode { ptmKeep = 0, ptmCurrentAtTop = 1, ptmCurrentAtBottom = 2 };
 
 using TdxDBGridColumnEvent = std::function<void(TObject* Sender, TdxDBTreeListColumn* Column)>;
 using TdxDBGridColumnAllowEvent = std::function<void(TObject* Sender, TdxDBTreeListColumn* Column, bool& Allow)>;
 using TdxDBGridEndDragGroupColumnEvent =
     std::function<void(TObject* Sender, TdxDBTreeListColumn* Column, int NewGroupIndex, bool& Allow)>;
 using TdxDBGridBackgroundDrawEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect)>;
+using TdxDBGridGroupTextEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node, String& Text)>;
+using TdxDBGridGroupSummaryEvent =
+    std::function<void(TObject* Sender, TdxTreeListNode* Node, TDataSet* DataSet, TdxSummaryValue& Value)>;
 using TdxDBGridCustomDrawEvent = std::function<void(
     TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn,
     const String& AText, TFont* AFont, TColor& AColor, bool ASelected, bool AFocused, bool& ADone)>;
@@ -145,20 +164,41 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   bool FirstRecordLoaded = false;
   bool LastRecordLoaded = false;
   // A reload after a grouping change keeps the nodes and regroups them.
-  bool IsSmartReloadPending() { return (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode(); }
+  // Only rows that an all-records load made are regrouped: not the buffered rows nor a window.
+  bool IsSmartReloadPending() {
+    return (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode() && FRowsAreAllRecords;
+  }
   // One changed record can be refreshed alone, without a reload.
   bool CanSmartRefresh();
   // Whether the loader found the records by their key and by a search in the nodes.
   bool LocateByKey = false;
   bool SearchInNodes = false;
 
-  // --- records (dxDBGrid.cpp) ----------------------------------------------------------------------------
+  // --- record loading (dxDBGridLoad.cpp) ---------------------------------------------------------------
   // The full reload: the link's fields again, every column's field again, the records again.
   virtual void ReloadRecords();
-  // Fills the nodes from the data set: the record loader's work.
-  virtual void LoadRecords() {}
-  // The refresh after a data change.
-  virtual void RefreshRecords() { ReloadRecords(); }
+  // Loads every record as a node under its groups, or in partial mode the window around the
+  // current record. OldNodes, when given, are taken again for the records of their keys.
+  virtual void LoadRecords(TdxDBGridNodeList* OldNodes = nullptr);
+  // The refresh after a data change: the former top row and the selection come back by key or
+  // bookmark, and the record nodes of a grouped grid are taken again.
+  virtual void RefreshRecords();
+  // The records the last load or regrouping counted.
+  int FooterRecordCount() const { return FFooterRecordCount; }
+  // Selections are kept by bookmark: UseBookmarks, or plain cursor mode.
+  bool BookmarksInUse() { return UseBookmarks() || IsCursorMode(); }
+
+  // --- the partial window (dxDBGridPartial.cpp) ----------------------------------------------------------
+  // Reloads or extends the window of records; KeepPosition makes a reload around the current
+  // record cover the selection anchor too.
+  virtual void LoadPartial(TdxPartialLoadDirection Direction, TdxPartialTopMode TopMode, bool KeepPosition);
+  // The window is max(5 pages, PartialLoadBufferCount) records.
+  int PartialWindowSize();
+  // The rows of one page: the rows area's height over the row height, plus one.
+  int CalcPageRowCount();
+  // The window grows when the top row comes near one of its ends.
+  void SetTopVisibleNode(TdxTreeListNode* Node) override;
+  void SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* NodeB) override;
 
   // --- grouping (dxDBGridGrouping.cpp) -------------------------------------------------------------------
   int GroupColumnCount() const { return int(FGroupColumns.size()); }
@@ -179,6 +219,32 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void AssignColumns(TCustomdxTreeListControl* Source) override;
   virtual void DoEndDragGroupColumn(TdxDBTreeListColumn* Column, int NewGroupIndex, bool& Allow);
 
+  // --- group rows and summaries (dxDBGridGroupTree.cpp) ------------------------------------------------------
+  // -1, 0 or 1: Null first, texts by case when the grid is case-sensitive and by the locale with
+  // AnsiSort; values that do not compare go by their kind, then by their text.
+  int CompareGroupValues(const Variant& A, const Variant& B);
+  // The comparison once the letter case is settled.
+  int CompareGroupValuesAsIs(const Variant& A, const Variant& B);
+  // Looks Value up among the group rows under Parent (nil: the top level). Found: Position is its
+  // row. Not found: Position is the row a new group row goes before, nil to go last.
+  bool FindGroupNode(TdxTreeListNode* Parent, const Variant& Value, TdxTreeListNode*& Position);
+  // The column is grouped and orders its groups by their summaries.
+  bool IsSortBySummaryColumn(int ColumnIndex);
+  // Places a record node into the group rows of its values (made when missing), freeing the group
+  // rows it leaves empty, and gathers every summary again; nil only gathers.
+  void RegroupNode(TdxTreeListNode* Node);
+  // Adds a record to the summaries of its group row and of every group row above it; FromNode nil
+  // reads the data set's current record, else that node's values.
+  void AddToGroupSummaries(TdxDBGridNode* Group, TdxDBGridNode* FromNode);
+  void AddToFooterSummaries(TdxDBGridNode* FromNode);
+  void ResetFooterSummaries();
+  // Counts and averages become final (the footer's averages stay sums with KeepAverages);
+  // OnCalcSummary follows.
+  void FinishSummaries(bool KeepAverages);
+  TdxSummaryValue GetGroupSummaryValue(TdxTreeListNode* Node) override;
+  // Frees the node and every group row above it that it leaves empty.
+  void FreeNodeAndEmptyGroups(TdxTreeListNode* Node);
+
   // --- group-by panel (dxDBGridGroupPanel.cpp) --------------------------------------------------------------
   int GetGroupPanelHeight();
   int GetGroupIndentWidth() override;
@@ -189,6 +255,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The grouped-column buttons whose centre is not right of the client point's X.
   int GroupPanelInsertPosition(int X);
   bool IsInGroupPanel(TPoint ClientPoint);
+  // The rows slide down to show the panel or up to hide it, in growing steps, for at most 400 ms.
+  void SlideGroupPanel(bool Showing);
   // For a header dragged over the group-by panel: Info emptied (-1s) and the point moved to where
   // the drop mark is drawn, (-100, -100) when the column may not group; false elsewhere.
   bool CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint, int (&Info)[4]);
@@ -211,14 +279,102 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   int GetVisibleRowCount() override;
   void BeginNodeAccess(TdxTreeListNode* Node) override;
   void EndNodeAccess(TdxTreeListNode* Node) override;
-  String GetNodeString(TdxTreeListNode* Node, int Column) override;
-  Variant GetNodeValue(TdxTreeListNode* Node, int Column) override;
   // The node is a row of the link's buffer (plain cursor mode).
   bool IsBufferedRow(TdxTreeListNode* Node) const;
+  // Moving the focus to a row moves the data set by as many records.
+  void SetFocusedAbsoluteIndex(int Index) override;
+
+  // --- texts (dxDBGridText.cpp) ------------------------------------------------------------------------------
+  // A buffered row's field text, a record node's text, or a group row's "Caption : value" with its
+  // summaries and the group text event's text.
+  String GetNodeString(TdxTreeListNode* Node, int Column) override;
+  Variant GetNodeValue(TdxTreeListNode* Node, int Column) override;
+  // The sort key: a summary for a column that orders its groups by them, a text (upper case when
+  // the grid ignores case) for a column of texts, else the value.
+  Variant GetNodeVariant(TdxTreeListNode* Node, int Column) override;
+  virtual void GetPreviewText(TdxTreeListNode* Node, String& Text);
+  // The summaries of a group row for its column: the column's own, then its summary group's items
+  // that name no column.
+  String GetGroupSummaryText(TdxTreeListNode* Node, TdxDBTreeListColumn* Column);
+  // Whether the group level shows a footer: its column's summary group has an item that names a
+  // column.
+  virtual bool IsLevelWithRowFooter(int Level);
+  // The level of the footer FooterIndex (counted from the node up) that ends below a record; -1
+  // when there is none.
+  int GetRowFooterLevel(TdxTreeListNode* Node, int FooterIndex);
+  virtual bool IsRowFooterCell(TdxTreeListNode* Node, int Column, int FooterIndex);
+  // FooterIndex -1 is the summary footer.
+  virtual void GetRowFooterText(TdxTreeListNode* Node, int Column, String& Text, int FooterIndex);
+  using TCustomdxDBTreeListControl::GetColumnAlignment;
+  // Group rows are left-aligned.
+  TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column);
+
+  // --- the grid and its data set following each other (dxDBGridReactions.cpp) --------------------------------
+  void DataSetChanged() override;
+  void DataSetScrolled(int Distance) override;
+  void RecordChanged(TField* Field) override;
+  void ResolveEditNode(TdxTreeListNode*& Node) override;
+  // The rows the grid keeps track of are forgotten as they go.
+  void DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent, TdxTreeListNode* NextVisible,
+                    bool WasLast, bool WasVisible) override;
   // Puts the focus on the link's current row (plain cursor mode) or the current record's node.
   void SyncWithDataSet();
-  // The node of the current record becomes the focused one: the record loader's work.
-  virtual void SyncFocusedNode() {}
+  // The node of the current record, found through the group rows by the grouped values, becomes
+  // the focused one.
+  virtual void SyncFocusedNode();
+  // Moves the data set from the record of OldNode to Node's: by Locate on KeyField, or by as many
+  // records as their record numbers differ.
+  bool MoveDataSetToNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node, bool UseLocate, const Variant& KeyValue);
+  // The node of a record being inserted, before the focused record or, at the end, after the last.
+  void InsertRecordNode(bool AtEof);
+  TdxTreeListNode* GetNavigationNode(TdxTreeListNode* Node, TdxTreeListNavigation Direction, bool AllNodes) override;
+  void ContainerScrollLines(bool Up, int Count) override;
+  bool CanCacheRowHeight() override;
+  // The node being inserted or edited that a data change refreshes; nil when none.
+  TdxTreeListNode* ChangedNode() const { return FChangedNode; }
+  void BeginSelection() override;
+  void EndSelection() override;
+  void DoSelectedCountChange() override;
+
+  // --- sorting (dxDBGridSorting.cpp) -------------------------------------------------------------------------
+  // The column the records are sorted by: the first sorted one that does not group, or the first
+  // of the sorted list when several sort.
+  TdxDBTreeListColumn* SortColumn();
+  void ApplySorting() override;
+  void SortColumnChanged(TdxTreeListColumn* Column) override;
+  // Then the group rows of the columns that order them by summary.
+  void SortNodes(int Level, int ColumnIndex, bool Descending) override;
+  // In the cursor modes the records keep the data set's order: no column but a grouped one sorts.
+  void ClearCursorModeSorting();
+
+  // --- record commands (dxDBGridCommands.cpp) --------------------------------------------------------------
+  // Whether to delete: asked in a box captioned "Confirm" when egoConfirmDelete is on.
+  bool ConfirmDelete();
+  // Deletes the focused record, or the selected ones, after the confirmation; false when nothing
+  // was asked (deleting is not allowed here).
+  bool DeleteRecordsCommand();
+  // Starts a new record before the current one; false when inserting is not allowed.
+  bool InsertRecordCommand();
+  // Appends a record past the last one; a lone selected row is deselected first.
+  void AppendRecordCommand();
+  // The data set holds a new record nothing has changed, through the grid or otherwise.
+  bool IsUntouchedInsert();
+  // Drops an untouched new record at the end; in the nodes' modes the last row takes the focus.
+  bool CancelUntouchedInsert();
+  int DeleteSelectedNodes() override;
+  // Also ends a selection extended by ScrollSelect.
+  void ClearSelection() override;
+  // Plain cursor mode: the selection becomes the run of records from the anchor to N records
+  // further up or down from the current one (N = 0: to the first or last record).
+  void ScrollSelect(bool Up, int N);
+  void CopyAllToStrings(TStrings* Strings) override;
+  void CopySelectedToStrings(TStrings* Strings) override;
+
+  // --- grouping by a dragged column (dxDBGridGroupPanel.cpp) --------------------------------------------------
+  // A header dropped on the group-by panel at client X groups by its column there.
+  void DropColumnOnGroupPanel(TdxDBTreeListColumn* Column, int X);
+  // A grouped column's button dragged off the panel ungroups it.
+  void DragColumnOffGroupPanel(TdxDBTreeListColumn* Column);
 
   // --- selection (dxDBGridSelection.cpp) -------------------------------------------------------------------
   bool CanNodeSelected(TdxTreeListNode* Node) override;
@@ -277,6 +433,11 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   TdxDBGridColumnEvent OnColumnClick;
   TdxDBGridColumnEvent OnShowColumn;
   TdxDBGridColumnEvent OnHideColumn;
+  // Not published: its text ends every group row's text.
+  TdxDBGridGroupTextEvent OnGetGroupText;
+  // Not published: called for every record and group level; a level without a summary kind
+  // gathers too while it is set.
+  TdxDBGridGroupSummaryEvent OnGroupSummary;
 
  protected:
   void Loaded() override;
@@ -287,6 +448,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The rows in view change with the window: a new or resized window relays the grid out.
   void CreateWnd() override;
   void Resize() override;
+  void DoChangeNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node) override;
+  void Dispatch(TMessage& Message) override;
 
  private:
   friend class TdxGridDataLink;
@@ -311,6 +474,58 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void SetNodePointerSelected(TdxTreeListNode* Node, bool Value);
   // dxDBGridLink.cpp
   void FieldRemoved(TField* Field);
+  // dxDBGridReactions.cpp (the scroll bar and rows of plain cursor mode)
+  void WMVScroll(TMessage& Message);
+  void ThumbTo(TDataSet* DataSet, int Position);
+  void ScrollBufferedRows(int Distance);
+  // dxDBGridLoad.cpp
+  struct TLoadPass;
+  void LookUpKeyField();
+  void UngroupColumnsWithoutField();
+  bool CanWalkRecords();
+  void WalkRecords(TdxDBGridNodeList* OldNodes);
+  void ReadRecords(TDataSet* DataSet, TLoadPass& Pass);
+  TdxDBGridNode* PlaceRecordInGroups(int RecNo, TLoadPass& Pass);
+  void RegroupLoadedNodes(TLoadPass& Pass);
+  void NoteTopRow(TdxDBGridNode* Node, TLoadPass& Pass);
+  void RestorePosition(TDataSet* DataSet, const TLoadPass& Pass);
+  void SeekCollapsedGroup(TDataSet* DataSet);
+  void SavePendingSelection();
+  void ClearPendingSelection();
+  // Selects a loaded node again when its record was selected before the load.
+  void RestoreSelection(TdxDBGridNode* Node, TDataSet* DataSet);
+  void RefreshBufferedRows();
+  // dxDBGridPartial.cpp
+  void ReloadWindow(TDataSet* DataSet, TdxPartialLoadDirection Direction, TdxPartialTopMode TopMode, bool KeepPosition);
+  void LoadAroundCurrent(TDataSet* DataSet, bool KeepPosition);
+  void LoadEveryRecord(TDataSet* DataSet);
+  void ExtendWindow(TDataSet* DataSet, bool After);
+  TdxDBGridNode* AddRecordNode(TDataSet* DataSet, int RecNo, bool Backwards);
+  bool InRangeToSelect(TDataSet* DataSet, const TBookmark& Bookmark);
+  // dxDBGridGroupTree.cpp
+  // Text is asked for only when the group row is made.
+  TdxDBGridNode* GroupNodeOf(TdxTreeListNode* Parent, int Level, const Variant& Value,
+                             const std::function<String()>& Text, const Variant& Key, int RecNo);
+  TdxDBGridNode* GroupPathOf(TdxDBGridNode* Record);
+  // The record rows below Node (the top level when nil), in tree order.
+  void CollectRecordNodes(TdxTreeListNode* Node, std::vector<TdxDBGridNode*>& Records);
+  void ClearGroupSummaries();
+  void FinishGroupSummaries(TdxTreeListNode* Node);
+  void OrderGroupsBySummary();
+  void TakeFirstChildKeys(TdxTreeListNode* Node);
+  // dxDBGridReactions.cpp
+  TdxTreeListNode* FindCurrentRecordNode();
+  TdxDBGridNode* FindNodeByKey(const Variant& Key);
+  // The record row of the current record below a group row; nil when none.
+  TdxDBGridNode* CurrentRecordBelow(TdxTreeListNode* Group);
+  bool RefreshChangedRecord();
+  bool RecordCountIs(int Expected);
+  void KeepFocusState();
+  void CheckFocusState();
+  void ReactInCursorMode(TDataSet* DataSet);
+  // dxDBGridCommands.cpp
+  String CurrentRecordText();
+  void SelectRunFromAnchor(TDataSet* DataSet, bool Up, int N);
 
   std::unique_ptr<TdxGridDataLink> FDataLink;
   bool FDefaultFields = false;
@@ -344,6 +559,42 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   int FNodeAccessDepth = 0;
   int FSavedActiveRecord = 0;
   TBookmark FAnchorBookmark;
+
+  // Loading: the partial loader's depth, the depth of ungrouping columns without a field, the
+  // footer's record count, and the top row (by key and level) that a refresh puts back.
+  int FLoadDepth = 0;
+  int FGroupRemovalDepth = 0;
+  int FFooterRecordCount = 0;
+  // The rows are the records of an all-records load (what a smart reload may regroup).
+  bool FRowsAreAllRecords = false;
+  // The columns with a footer summary, while a load or a regrouping gathers them.
+  std::vector<TdxDBTreeListColumn*> FFooterColumns;
+  Variant FTopLocateValue;
+  int FTopLocateLevel = 0;
+  // The selection saved before a reload: bookmarks in the data set's order, or keys in order.
+  std::vector<TBookmark> FPendingBookmarks;
+  std::vector<Variant> FPendingKeys;
+  // A range selection in partial mode: the records from the anchor to the current one, selected
+  // as the partial loader walks over them.
+  TBookmark FRangeFirst;
+  TBookmark FRangeLast;
+
+  // Reactions: reloading or refreshing after a data change, following the data set, the node being
+  // inserted or edited with the key it had, a change noticed while the grid moved the data set,
+  // and the focused row's level, selection and key as last seen.
+  bool FReacting = false;
+  bool FSyncing = false;
+  TdxTreeListNode* FChangedNode = nullptr;
+  Variant FChangedKey;
+  bool FRefreshPending = false;
+  // ScrollSelect made the selection: a range, which the Down key's append keeps.
+  bool FRangeByKeys = false;
+  int FSelectionDepth = 0;
+  struct TFocusState {
+    int Level = -1;
+    bool Selected = false;
+    Variant Key;
+  } FFocusState;
 };
 
 // The grid with its published properties and events.

@@ -122,26 +122,13 @@ void TCustomdxDBGrid::UpdateScrollBars() {
 }
 
 void TCustomdxDBGrid::MatchNodesToBuffer(int Rows) {
+  FRowsAreAllRecords = false;
   if (Count() == Rows) return;
   while (Count() < Rows) Add();
   while (Count() > Rows) Items(Count() - 1)->Free();
   ClearCalcLists();
   RebuildAbsoluteLists();
   Invalidate();
-}
-
-void TCustomdxDBGrid::SyncWithDataSet() {
-  if (!FDataLink->Active() || !FDataLink->DataSet()->Active() || IsLoading()) return;
-  if (!IsCursorMode()) {
-    SyncFocusedNode();
-  } else if (HandleAllocated()) {
-    const int active = FDataLink->ActiveRecord();
-    if (!FocusedNode() || active != FocusedNode()->Index()) {
-      CloseEditor();
-      if (active < Count()) SetFocusedNodeAndColumn(Items(active), GetFocusedVisibleIndex(), false);
-    }
-  }
-  CheckEditorValue();
 }
 
 int TCustomdxDBGrid::GetVisibleRowCount() {
@@ -205,40 +192,3 @@ void TCustomdxDBGrid::EndNodeAccess(TdxTreeListNode* Node) {
   if (--FNodeAccessDepth == 0 && FDataLink->Active()) FDataLink->SetActiveRecord(FSavedActiveRecord);
 }
 
-namespace {
-
-// Points the link's active record at a buffered row for as long as it lives.
-class TNodeAccess {
- public:
-  TNodeAccess(TCustomdxDBGrid& Grid, TdxTreeListNode* Node) : FGrid(Grid), FNode(Node) { Grid.BeginNodeAccess(Node); }
-  ~TNodeAccess() { FGrid.EndNodeAccess(FNode); }
-  TNodeAccess(const TNodeAccess&) = delete;
-  TNodeAccess& operator=(const TNodeAccess&) = delete;
-
- private:
-  TCustomdxDBGrid& FGrid;
-  TdxTreeListNode* FNode;
-};
-
-}  // namespace
-
-String TCustomdxDBGrid::GetNodeString(TdxTreeListNode* Node, int Column) {
-  TdxDBTreeListColumn* column = DBColumn(Column);
-  if (!IsCursorMode() || !FDataLink->Active() || !column)
-    return TCustomdxDBTreeListControl::GetNodeString(Node, Column);
-  if (!IsBufferedRow(Node)) return String();
-  TNodeAccess access(*this, Node);
-  column->RefreshingNode = Node;
-  String text = column->Field() ? column->Field()->DisplayText() : String();
-  column->RefreshingNode = nullptr;
-  if (column->OnGetText) column->OnGetText(column, Node, text);
-  return text;
-}
-
-Variant TCustomdxDBGrid::GetNodeValue(TdxTreeListNode* Node, int Column) {
-  if (!IsCursorMode()) return TCustomdxDBTreeListControl::GetNodeValue(Node, Column);
-  TdxDBTreeListColumn* column = DBColumn(Column);
-  if (!IsBufferedRow(Node) || !column || !column->Field()) return Variant();
-  TNodeAccess access(*this, Node);
-  return column->Field()->Value();
-}

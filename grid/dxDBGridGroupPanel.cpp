@@ -2,10 +2,15 @@
 // columns' buttons, the insertion position and drop mark of a header dragged over it, its
 // painting, and the grid lines' colour that the grouping decides.
 #include <algorithm>
+#include <utility>
 
 #include "graphics/Gdi.h"
+#include "graphics/GdiObjects.h"
 #include "grid/dxDBGrid.h"
 #include "grid/dxDBGridStrings.h"
+#include "windows/Paint.h"
+#include "windows/Scrolling.h"
+#include "windows/Timers.h"
 
 namespace {
 
@@ -62,6 +67,32 @@ bool TCustomdxDBGrid::CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint&
   const TRect button = GroupPanelColumnRect(GroupPanelInsertPosition(client.X));
   ScreenPoint = ClientToScreen(Point(button.Left - 5, button.Top - 9));
   return true;
+}
+
+// The uncovered strip takes the panel's shadow as the panel comes in, the grid's colour as it
+// goes; the step starts at a 256th of the height and grows once 20 pixels have moved.
+void TCustomdxDBGrid::SlideGroupPanel(bool Showing) {
+  const bool shown = std::exchange(FShowGroupPanel, true);
+  const int distance = GetGroupPanelHeight();
+  FShowGroupPanel = shown;
+  const TRect area = ClientRect();
+  ValidateRect(Handle(), nullptr);
+  const HDC dc = GetDC(Handle());
+  const HBRUSH strip = Showing ? GetSysColorBrush(COLOR_BTNSHADOW) : CreateSolidBrush(Color());
+  const DWORD start = GetTickCount();
+  int step = std::max(area.Height() / 256, 1), moved = 0;
+  while (moved < distance && GetTickCount() - start < 400) {
+    int dy = step;
+    if (dy > (distance - moved) / 2) dy = distance - moved;
+    ScrollWindowEx(Handle(), 0, Showing ? dy : -dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+    FillRect(dc,
+             Showing ? Rect(area.Left, area.Top, area.Right, area.Top + dy)
+                     : Rect(area.Left, area.Bottom - dy, area.Right, area.Bottom),
+             strip);
+    moved += dy;
+    if (moved > 20) ++step;
+  }
+  ReleaseDC(Handle(), dc);
 }
 
 // --- painting ---------------------------------------------------------------------------------------
@@ -136,4 +167,28 @@ TColor TCustomdxDBGrid::GetGridLineColor(TColor Background) {
   const COLORREF face = ColorToRGB(clBtnFace);
   const bool plainFace = face == 0 || face == 0xFFFFFF;
   return Background != clBtnFace && !plainFace ? clBtnFace : clBtnShadow;
+}
+
+// --- grouping by a dragged column -------------------------------------------------------------------
+
+void TCustomdxDBGrid::DropColumnOnGroupPanel(TdxDBTreeListColumn* Column, int X) {
+  if (!Column) return;
+  int position = GroupPanelInsertPosition(X);
+  if (const int current = Column->GroupIndex(); current != -1) {
+    // The column's own button does not count: dropped after it, it stays where it is.
+    if (position > current) --position;
+    position = std::min(position, GroupColumnCount() - 1);
+  }
+  bool allow = true;
+  DoEndDragGroupColumn(Column, position, allow);
+  if (allow) Column->SetGroupIndex(position);
+  if (!Column->Visible() && Column->GroupIndex() == -1 && OnShowHeader) OnShowHeader(this, Column, -1, -1, -1);
+}
+
+void TCustomdxDBGrid::DragColumnOffGroupPanel(TdxDBTreeListColumn* Column) {
+  const auto at = std::find(FGroupColumns.begin(), FGroupColumns.end(), Column);
+  if (at == FGroupColumns.end()) return;
+  RemoveGroupColumn(int(at - FGroupColumns.begin()));
+  if (InCursorMode()) ClearCursorModeSorting();
+  if (!Column->Visible() && OnHideHeader) OnHideHeader(this, Column);
 }

@@ -74,9 +74,12 @@ void TdxDBGridNode::DeleteRecord() {
     if (this != grid->FocusedNode()) return;
   } else {
     if (HasChildren() || !(grid->FOptions & egoCanNavigation)) return;
-    const bool found =
-        grid->KeyFieldObject() ? dataSet->Locate(grid->KeyField(), KeyValue) : this == grid->FocusedNode();
-    if (!found) return;
+    // The move is the grid's own: the data set's notices of it reload nothing.
+    if (grid->KeyFieldObject())
+      grid->MoveDataSetToNode(grid->FocusedNode(), this, true, KeyValue);
+    else if (this != grid->FocusedNode())
+      return;
+    if (grid->KeyFieldObject() && !VarSameValue(grid->KeyFieldObject()->Value(), KeyValue)) return;
   }
   grid->FDeletingNode = this;
   grid->FDeletingKey = KeyValue;

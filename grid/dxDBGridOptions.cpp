@@ -216,9 +216,7 @@ void TCustomdxDBGrid::OptionsDBChanged(TdxDBGridOptionsDB Old) {
   if ((FOptionsDB & edgoUseBookmarks) && !(Old & edgoUseBookmarks)) ClearSelection();
   if ((FOptionsDB & edgoLoadAllRecords) && FDefaultFields) SetDefaultFields(false);
   if ((changed & edgoLoadAllRecords) && FGroupColumns.empty()) {
-    if (InCursorMode())
-      for (int i = 0; i < GetColumnCount(); ++i)
-        if (TdxDBTreeListColumn* column = DBColumn(i); column && column->GroupIndex() == -1) column->StoreSorted(csNone);
+    if (InCursorMode()) ClearCursorModeSorting();
     SuspendGrouping();
     ResumeGrouping();
     return;

@@ -9,6 +9,9 @@ const std::map<int, String>& Table() {
   static const std::map<int, String> table = {
       {dxSDefaultFieldsMustBeOff, "DefaultFields property should be set to False"},
       {dxSGroupPanelText, "Drag a column header here to group by that column"},
+      {dxSConfirmCaption, "Confirm"},
+      {dxSDeleteRecordQuestion, "Delete record?"},
+      {dxSDeleteRecordsQuestion, "Delete all selected records?"},
       {dxSGroupSumFormat, "(SUM=0.00);(SUM=-0.00)"},
       {dxSGroupMinFormat, "(MIN=0.00);(MIN=-0.00)"},
       {dxSGroupMaxFormat, "(MAX=0.00);(MAX=-0.00)"},

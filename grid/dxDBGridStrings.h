@@ -7,6 +7,9 @@
 enum : int {
   dxSDefaultFieldsMustBeOff = 38901,
   dxSGroupPanelText = 38902,
+  dxSConfirmCaption = 38903,
+  dxSDeleteRecordQuestion = 38904,
+  dxSDeleteRecordsQuestion = 38905,
   // Default formats: group row, then footer, each cstSum ... cstAvg.
   dxSGroupSumFormat = 38910, dxSGroupMinFormat, dxSGroupMaxFormat, dxSGroupCountFormat, dxSGroupAvgFormat,
   dxSFooterSumFormat = 38920, dxSFooterMinFormat, dxSFooterMaxFormat, dxSFooterCountFormat, dxSFooterAvgFormat,

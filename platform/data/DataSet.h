@@ -119,6 +119,8 @@ class TDataSet : public TComponent {
   void AppendRecord(const std::vector<Variant>& Values);
   virtual bool CanModify() const;
   bool Modified() const { return FModified; }
+  // In insert state: the new record goes after the last one (Append, or Insert into no records).
+  bool Appending() const { return FState == dsInsert && FInsertPos >= int(FView.size()); }
   // The pending change of the current record in a batch.
   TUpdateStatus UpdateStatus() const;
   // Asks the data links to put their pending values into the fields.

@@ -188,10 +188,13 @@ TEST_P(DataSetCases, EditingInEachState) {
   EXPECT_EQ(Name(), "Wang Wu");
 
   data.Insert();
+  EXPECT_FALSE(data.Appending());
   data.Cancel();  // back on the record it stood before
   EXPECT_EQ(Name(), "Wang Wu");
   data.Append();
+  EXPECT_TRUE(data.Appending());
   data.Cancel();  // an append cancelled leaves the last record current
+  EXPECT_FALSE(data.Appending());
   EXPECT_EQ(Name(), "Li Lei");
 
   data.Append();

@@ -2,6 +2,7 @@
 // column at a time, grouped columns outside the sorted list, a loaded layout's sorting, renamed
 // and freed columns, columns copied with their grouping, node ranges and the key order of nodes,
 // and the filter side of a column.
+#include "rtl/Text.h"
 #include "support/GridFixture.h"
 
 namespace {
@@ -124,12 +125,10 @@ TEST_P(ColumnsAndSortingTest, NodeRangesAndTheKeyOrderOfNodes) {
   Grid->SetKeyField("No");
   AddColumn("Name");
   Grid->SetDataSource(Source);
+  // The loaded rows, moved out of the key order.
   std::vector<TdxTreeListNode*> nodes;
-  for (int no : {105, 101, 103, 102}) {
-    ASSERT_TRUE(DS().Locate("No", Variant(no)));
-    nodes.push_back(Grid->Add());
-    Grid->RefreshNodeData(nodes.back());
-  }
+  for (int no : {105, 101, 103, 102}) nodes.push_back(Grid->Items(no - 101));
+  nodes[0]->MoveTo(nodes[1], natInsert);
   EXPECT_GT(Grid->CompareIndexes(nodes[0], nodes[1]), 0) << "by their keys, not their places";
   EXPECT_EQ(Grid->CompareIndexes(nodes[2], nodes[2]), 0);
   nodes[3]->SetSelected(true);
@@ -174,6 +173,33 @@ TEST_P(ColumnsAndSortingTest, TheFilterSideOfAColumn) {
   name->SetFilterEditValue(editor, Variant(7));
   EXPECT_EQ(name->GetFilterEditValue(editor), Variant("7"));
   EXPECT_EQ(changes, 0);
+}
+
+TEST_P(ColumnsAndSortingTest, RecordRowsSortOnlyWhereAllRecordsAreRows) {
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  TdxDBGridColumn* name = AddColumn("Name");
+  Grid->SetKeyField("No");
+  Grid->SetDataSource(Source);
+  name->SetSorted(csUp);
+  EXPECT_EQ(name->Sorted(), csNone) << "the buffered rows keep the data set's order";
+
+  sex->SetGroupIndex(0);
+  name->SetSorted(csDown);
+  ASSERT_EQ(Grid->Count(), 2);
+  for (int g = 0; g < Grid->Count(); ++g) {
+    TdxTreeListNode* group = Grid->Items(g);
+    for (int i = 1; i < group->Count(); ++i)
+      EXPECT_GT(CompareStr(group->Items(i - 1)->Strings(name->GetIndex()), group->Items(i)->Strings(name->GetIndex())),
+                0)
+          << "the records below each group row, greatest first";
+  }
+  EXPECT_EQ(Grid->SortColumn(), name);
+  Grid->RefreshRecords();
+  for (int g = 0; g < Grid->Count(); ++g) {
+    TdxTreeListNode* group = Grid->Items(g);
+    EXPECT_GT(CompareStr(group->Items(0)->Strings(name->GetIndex()), group->Items(1)->Strings(name->GetIndex())), 0)
+        << "and again after a refresh";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(BackEnds, ColumnsAndSortingTest, testing::Values("Mem", "Sqlite"), GridBackEndName);

@@ -121,11 +121,12 @@ TEST_F(GridOptionsTest, ExclusionsBetweenSwitches) {
 class GridOptionsDataTest : public TGridTest {};
 
 TEST_P(GridOptionsDataTest, ASetterReloadsOnlyForAChange) {
+  Grid->SetKeyField("No");
   AddColumn("Name");
   AddColumn("No");
   Grid->SetDataSource(Source);
   int reloads = 0;
-  Grid->OnReloadGroupList = [&](TObject*) { ++reloads; };
+  Grid->OnClearNodeData = [&](TObject*) { ++reloads; };
   Grid->SetOptionsDB(Grid->OptionsDB());
   Grid->SetOptions(Grid->Options());
   EXPECT_EQ(reloads, 0) << "the same value again";

@@ -112,8 +112,8 @@ TEST_P(GroupingTest, AGroupedColumnLeavesTheHeadersUnlessToldToStay) {
   EXPECT_TRUE(Grid->IsCursorMode());
 
   Grid->SetOptionsCustomize(Grid->OptionsCustomize() | edgoNotHideColumn);
-  name->SetSorted(csDown);
   name->SetGroupIndex(0);
+  name->SetSorted(csDown);
   EXPECT_TRUE(name->Visible());
   sex->SetGroupIndex(0);
   EXPECT_EQ(GroupFieldNames(Grid), (std::vector<String>{"Sex", "Name"}));
@@ -212,6 +212,64 @@ TEST_P(GroupingTest, TheGroupPanelPaintsItsHintOrItsButtons) {
   SaveBitmapToPng(picture, "GroupPanel.png");
 }
 
+TEST_P(GroupingTest, AHeaderDroppedOnThePanelGroupsAndAButtonDraggedOffUngroups) {
+  Grid->SetKeyField("No");
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  TdxDBGridColumn* name = AddColumn("Name");
+  TdxDBGridColumn* score = AddColumn("Score");
+  Grid->SetDataSource(Source);
+  Grid->SetShowGroupPanel(true);
+  std::vector<std::pair<String, int>> asked;
+  bool allow = true;
+  Grid->OnEndDragGroupColumn = [&](TObject*, TdxDBTreeListColumn* Column, int Index, bool& Allow) {
+    asked.push_back({Column->FieldName(), Index});
+    Allow = allow;
+  };
+  Grid->DropColumnOnGroupPanel(sex, 0);
+  Grid->DropColumnOnGroupPanel(name, Grid->GroupPanelColumnRect(0).Left + 10);
+  EXPECT_EQ(GroupFieldNames(Grid), (std::vector<String>{"Name", "Sex"})) << "before the first button's middle";
+  Grid->DropColumnOnGroupPanel(name, Grid->GroupPanelColumnRect(1).Right);
+  EXPECT_EQ(GroupFieldNames(Grid), (std::vector<String>{"Sex", "Name"})) << "a grouped column moves at most to the end";
+  EXPECT_EQ(asked, (std::vector<std::pair<String, int>>{{"Sex", 0}, {"Name", 0}, {"Name", 1}}));
+  EXPECT_EQ(Grid->Count(), 2) << "the records are grouped";
+
+  allow = false;
+  int shown = 0;
+  Grid->OnShowHeader = [&](TObject*, TdxTreeListColumn* Column, int Band, int Row, int Index) {
+    shown += Column == score && Band == -1 && Row == -1 && Index == -1;
+  };
+  score->SetVisible(false);
+  Grid->DropColumnOnGroupPanel(score, 0);
+  EXPECT_EQ(score->GroupIndex(), -1);
+  EXPECT_EQ(shown, 1) << "a hidden header refused by the panel is told as shown nowhere";
+
+  int hidden = 0;
+  Grid->OnHideHeader = [&](TObject*, TdxTreeListColumn*) { ++hidden; };
+  Grid->DragColumnOffGroupPanel(sex);
+  EXPECT_EQ(GroupFieldNames(Grid), std::vector<String>{"Name"});
+  EXPECT_TRUE(sex->Visible());
+  EXPECT_EQ(hidden, 0);
+  Grid->DragColumnOffGroupPanel(name);
+  EXPECT_TRUE(Grid->IsCursorMode());
+  EXPECT_EQ(name->Sorted(), csNone) << "the records keep the data set's order again";
+}
+
+TEST_P(GroupingTest, ThePanelSlidesInAndOut) {
+  AddColumn("Name");
+  Grid->SetDataSource(Source);
+  ShowGrid(200, 20);
+  Grid->SetColor(clWhite);
+  const int height = 18 + 16;
+  Grid->SetShowGroupPanel(true);
+  EXPECT_EQ(Grid->GetGroupPanelHeight(), height);
+  EXPECT_EQ(WindowPixel(Grid->Handle(), 5, 2), ColorToRGB(clBtnShadow)) << "the strip the rows left";
+  EXPECT_EQ(WindowPixel(Grid->Handle(), 5, height - 1), ColorToRGB(clBtnShadow)) << "all the way";
+  Pump();
+  Grid->SetShowGroupPanel(false);
+  EXPECT_EQ(WindowPixel(Grid->Handle(), 5, 199), ColorToRGB(clWhite)) << "hiding uncovers the grid's colour below";
+  EXPECT_EQ(Grid->GetGroupPanelHeight(), 0);
+}
+
 TEST_P(GroupingTest, GridLinesTakeTheirColourFromTheGrouping) {
   TdxDBGridColumn* sex = AddColumn("Sex");
   AddColumn("Name");
@@ -247,21 +305,24 @@ TEST_P(GroupingTest, GroupRowsFinishTheirSummariesOverTheRecordsBelow) {
 
 TEST_P(GroupingTest, WhenARefreshOrReloadMayKeepTheNodes) {
   TdxDBGridColumn* sex = AddColumn("Sex");
-  AddColumn("Name");
+  TdxDBGridColumn* name = AddColumn("Name");
+  Grid->SetKeyField("No");
   Grid->SetDataSource(Source);
   Grid->SetOptionsDB(Grid->OptionsDB() | edgoSmartReload);
   bool pending = false;
   Grid->OnReloadGroupList = [&](TObject*) { pending = Grid->IsSmartReloadPending(); };
   sex->SetGroupIndex(0);
+  name->SetGroupIndex(1);
   EXPECT_TRUE(pending) << "the grouping changed under all records";
   EXPECT_FALSE(Grid->IsSmartReloadPending()) << "only until the reload is done";
+  name->SetGroupIndex(-1);
   sex->SetGroupIndex(-1);
-  EXPECT_FALSE(pending) << "the buffered rows are read again anyway";
 
   sex->SetGroupIndex(0);
-  DS().First();
+  DS().MoveBy(2);
   EXPECT_FALSE(Grid->CanSmartRefresh()) << "the option is off";
   Grid->SetOptionsDB(Grid->OptionsDB() | edgoSmartRefresh);
+  DS().First();
   EXPECT_FALSE(Grid->CanSmartRefresh()) << "at the first record";
   DS().MoveBy(2);
   Grid->ClearNodes();

@@ -154,6 +154,18 @@ class TGridTest : public TControlsTest, public testing::WithParamInterface<std::
     column->SetFieldName(FieldName);
     return column;
   }
+  // The record row of a pupil's number in the grid's tree; nil when none.
+  TdxDBGridNode* NodeOf(int No) {
+    std::vector<TdxTreeListNode*> pending;
+    for (int i = 0; i < Grid->Count(); ++i) pending.push_back(Grid->Items(i));
+    while (!pending.empty()) {
+      auto* node = static_cast<TdxDBGridNode*>(pending.back());
+      pending.pop_back();
+      if (!node->HasChildren() && VarSameValue(node->KeyValue, Variant(No))) return node;
+      for (int i = 0; i < node->Count(); ++i) pending.push_back(node->Items(i));
+    }
+    return nullptr;
+  }
   // The grid on the shown form, without border, with rows of Rows pixels below no header.
   void ShowGrid(int Height, int RowHeight) {
     Grid->SetBorderStyle(bsNone);

@@ -1,0 +1,212 @@
+// Loading 100,000 records of a SQLite table into the grid in each record mode (all records, all
+// records under group rows, the partial window, the buffered rows of plain cursor mode), beside
+// the data set's own read of the same rows and beside a Qt table view over a model of the same
+// rows. Each load opens the query, as the data set's read does; the heap the loaded grid holds is
+// reported as the counter "heap_bytes". (The target: the all-records load within twice the data
+// set's read.) The repaint of a full-screen grid is measured once the tree list paints its rows.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sqlite3.h>
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QTableView>
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "controls/Application.h"
+#include "controls/Forms.h"
+#include "data/ADODB.h"
+#include "grid/dxDBGrid.h"
+#include "grid/dxDBGridClasses.h"
+
+namespace {
+
+constexpr int Rows = 100000;
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "bench_grid";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    auto* created = new QApplication(argc, argv);
+    InitApplication();
+    RegisterGridClasses();
+    return created;
+  }();
+  return *app;
+}
+
+// A table of Rows pupils (number, name, sex, score) in a file of its own for the whole run.
+class BenchDatabase {
+ public:
+  BenchDatabase() : FPath(std::filesystem::temp_directory_path() / "quorin-bench-grid.db") {
+    std::filesystem::remove(FPath);
+    sqlite3* db = nullptr;
+    sqlite3_open(FPath.c_str(), &db);
+    const std::string fill =
+        "create table Pupils (No INTEGER NOT NULL UNIQUE, Name VARCHAR(20), Sex VARCHAR(2), Score REAL);"
+        "with recursive n(i) as (select 1 union all select i + 1 from n where i < " +
+        std::to_string(Rows) +
+        ") "
+        "insert into Pupils select i, 'Pupil ' || i, case i % 2 when 0 then '女' else '男' end, 40 + i % 61 from n";
+    sqlite3_exec(db, fill.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+  }
+  ~BenchDatabase() { std::filesystem::remove(FPath); }
+  std::string ConnectionString() const { return "Data Source=" + FPath.string(); }
+  const std::filesystem::path& Path() const { return FPath; }
+
+ private:
+  std::filesystem::path FPath;
+};
+
+BenchDatabase& Database() {
+  static BenchDatabase database;
+  return database;
+}
+
+const char* const Select = "select No, Name, Sex, Score from Pupils order by No";
+
+size_t HeapInUse() { return mallinfo2().uordblks; }
+
+// The query over the table, closed.
+struct TPupilsQuery {
+  TPupilsQuery() {
+    Connection = MakeComponent<TADOConnection>();
+    Connection->SetConnectionString(Database().ConnectionString());
+    Query = MakeComponent<TADOQuery>();
+    Query->SetConnection(Connection.get());
+    Query->SQL()->SetText(Select);
+  }
+  TComponentPtr<TADOConnection> Connection;
+  TComponentPtr<TADOQuery> Query;
+};
+
+void BM_DataSetReadsTheRows(benchmark::State& state) {
+  App();
+  TPupilsQuery pupils;
+  TADOQuery& query = *pupils.Query;
+  for (auto _ : state) {
+    query.Open();
+    int64_t rows = 0;
+    for (; !query.Eof(); query.Next()) {
+      for (int i = 0; i < query.FieldCount(); ++i) benchmark::DoNotOptimize(query.Fields()[i]->DisplayText());
+      ++rows;
+    }
+    query.Close();
+    if (rows != Rows) state.SkipWithError("wrong row count");
+  }
+  state.SetItemsProcessed(state.iterations() * Rows);
+}
+BENCHMARK(BM_DataSetReadsTheRows)->Unit(benchmark::kMillisecond);
+
+enum TMode { mAllRecords, mGrouped, mPartial, mCursor };
+
+// The grid, 1920 by 1080 on a shown form, with a column per field, keyed by the number.
+void BM_GridLoads(benchmark::State& state) {
+  App();
+  const auto mode = TMode(state.range(0));
+  TPupilsQuery pupils;
+  auto* form = TCustomForm::Create<TForm>(Application);
+  form->SetBounds(0, 0, 1940, 1120);
+  auto* source = new TDataSource(form);
+  source->SetDataSet(pupils.Query.get());
+  auto* grid = new TdxDBGrid(form);
+  grid->SetKeyField("No");
+  TdxDBTreeListColumn* sex = nullptr;
+  for (const char* field : {"No", "Name", "Sex", "Score"}) {
+    TdxDBTreeListColumn* column = grid->CreateNamedColumn(
+        [](TComponent* Owner) -> TdxTreeListColumn* { return new TdxDBGridColumn(Owner); }, form);
+    column->SetFieldName(field);
+    if (String(field) == "Sex") sex = column;
+  }
+  if (mode == mAllRecords || mode == mGrouped) grid->SetOptionsDB(grid->OptionsDB() | edgoLoadAllRecords);
+  if (mode == mPartial) grid->SetPartialLoad(true);
+  grid->SetBounds(0, 0, 1920, 1080);
+  grid->SetParent(form);
+  form->Show();
+  grid->SetDataSource(source);
+  if (mode == mGrouped) sex->SetGroupIndex(0);
+  const size_t before = HeapInUse();
+  size_t held = 0;
+  int rows = 0;
+  for (auto _ : state) {
+    pupils.Query->Open();
+    state.PauseTiming();
+    held = HeapInUse() - before;
+    rows = grid->GetAbsoluteCount();
+    if (grid->Count() == 0) state.SkipWithError("nothing loaded");
+    pupils.Query->Close();
+    state.ResumeTiming();
+  }
+  state.counters["heap_bytes"] = double(held);
+  state.counters["rows"] = double(rows);
+  state.SetItemsProcessed(state.iterations() * Rows);
+  form->Free();
+}
+BENCHMARK(BM_GridLoads)
+    ->ArgName("mode")
+    ->Arg(mAllRecords)
+    ->Arg(mGrouped)
+    ->Arg(mPartial)
+    ->Arg(mCursor)
+    ->Unit(benchmark::kMillisecond);
+
+// The same rows in a table model of Qt's, filled by the library alone, shown in a table view.
+class TPupilsModel : public QAbstractTableModel {
+ public:
+  void Load(sqlite3* Db) {
+    beginResetModel();
+    FRows.clear();
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(Db, Select, -1, &statement, nullptr);
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+      std::array<QString, 4> row;
+      for (int i = 0; i < 4; ++i)
+        row[size_t(i)] = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)));
+      FRows.push_back(std::move(row));
+    }
+    sqlite3_finalize(statement);
+    endResetModel();
+  }
+  int rowCount(const QModelIndex&) const override { return int(FRows.size()); }
+  int columnCount(const QModelIndex&) const override { return 4; }
+  QVariant data(const QModelIndex& Index, int Role) const override {
+    if (Role != Qt::DisplayRole) return {};
+    return FRows[size_t(Index.row())][size_t(Index.column())];
+  }
+
+ private:
+  std::vector<std::array<QString, 4>> FRows;
+};
+
+void BM_QtTableViewLoads(benchmark::State& state) {
+  App();
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(Database().Path().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+  TPupilsModel model;
+  QTableView view;
+  view.resize(1920, 1080);
+  view.setModel(&model);
+  view.show();
+  const size_t before = HeapInUse();
+  size_t held = 0;
+  for (auto _ : state) {
+    model.Load(db);
+    QApplication::processEvents();
+    state.PauseTiming();
+    held = HeapInUse() - before;
+    state.ResumeTiming();
+  }
+  state.counters["heap_bytes"] = double(held);
+  state.SetItemsProcessed(state.iterations() * Rows);
+  sqlite3_close(db);
+}
+BENCHMARK(BM_QtTableViewLoads)->Unit(benchmark::kMillisecond);
+
+}  // namespace
