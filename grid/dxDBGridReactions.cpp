@@ -244,8 +244,8 @@ void TCustomdxDBGrid::ScrollBufferedRows(int Distance) {
   UpdateScrollBars();
   const TRect after = focusedRow();
   ValidateRect(Handle(), &before);
-  InvalidateRect(Handle(), &before, false);
-  InvalidateRect(Handle(), &after, false);
+  ::InvalidateRect(Handle(), &before, false);
+  ::InvalidateRect(Handle(), &after, false);
   if (Distance == 0) return;
   if (std::abs(Distance) > FVisibleRowCount) return Invalidate();
   const TRect rows = GetRowsRect();

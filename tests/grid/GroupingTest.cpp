@@ -259,7 +259,7 @@ TEST_P(GroupingTest, ThePanelSlidesInAndOut) {
   Grid->SetDataSource(Source);
   ShowGrid(200, 20);
   Grid->SetColor(clWhite);
-  const int height = 18 + 16;
+  const int height = Grid->GetHeaderRowHeight() + 16;
   Grid->SetShowGroupPanel(true);
   EXPECT_EQ(Grid->GetGroupPanelHeight(), height);
   EXPECT_EQ(WindowPixel(Grid->Handle(), 5, 2), ColorToRGB(clBtnShadow)) << "the strip the rows left";
