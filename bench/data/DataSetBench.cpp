@@ -8,38 +8,22 @@
 #include <string>
 
 #include "data/ADODB.h"
+#include "support/BenchDatabase.h"
 #include "tools/DatabaseBuilder.h"
 
 namespace {
 
 constexpr int Rows = 100000;
 
-// A database made from the schema with Rows results, in a temporary folder for the whole run.
-class BenchDatabase {
- public:
-  BenchDatabase() : FPath(std::filesystem::temp_directory_path() / "quorin-bench-data.db") {
-    std::filesystem::remove(FPath);
-    BuildDatabase(FPath, {QUORIN_SCHEMA_FILE});
-    sqlite3* db = nullptr;
-    sqlite3_open(FPath.c_str(), &db);
-    const std::string fill =
-        "with recursive n(i) as (select 1 union all select i + 1 from n where i < " + std::to_string(Rows) + ") "
-        "insert into Tb_UptoProcess (Fd_StuNo, Fd_TestDate, Fd_ProgNo, Fd_Grade, Fd_Achieve, Fd_FenVal) "
-        "select 20240000 + i % 900, '2024-05-' || printf('%02d', 1 + i % 28) || ' 09:30:00', 'U' || (11 + i % 8), "
-        "'高一', 1.5 + i % 100, i % 101 from n";
-    sqlite3_exec(db, fill.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-  }
-  ~BenchDatabase() { std::filesystem::remove(FPath); }
-  std::string ConnectionString() const { return "Data Source=" + FPath.string(); }
-  const std::filesystem::path& Path() const { return FPath; }
-
- private:
-  std::filesystem::path FPath;
-};
-
+// A database made from the schema with Rows results, for the whole run.
 BenchDatabase& Database() {
-  static BenchDatabase database;
+  static BenchDatabase database(
+      "quorin-bench-data.db",
+      "with recursive n(i) as (select 1 union all select i + 1 from n where i < " + std::to_string(Rows) + ") "
+      "insert into Tb_UptoProcess (Fd_StuNo, Fd_TestDate, Fd_ProgNo, Fd_Grade, Fd_Achieve, Fd_FenVal) "
+      "select 20240000 + i % 900, '2024-05-' || printf('%02d', 1 + i % 28) || ' 09:30:00', 'U' || (11 + i % 8), "
+      "'高一', 1.5 + i % 100, i % 101 from n",
+      [](const std::filesystem::path& Path) { BuildDatabase(Path, {QUORIN_SCHEMA_FILE}); });
   return database;
 }
 

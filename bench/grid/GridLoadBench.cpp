@@ -13,7 +13,6 @@
 #include <QTableView>
 #include <array>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,6 +21,7 @@
 #include "data/ADODB.h"
 #include "grid/dxDBGrid.h"
 #include "grid/dxDBGridClasses.h"
+#include "support/BenchDatabase.h"
 
 namespace {
 
@@ -41,32 +41,13 @@ QApplication& App() {
   return *app;
 }
 
-// A table of Rows pupils (number, name, sex, score) in a file of its own for the whole run.
-class BenchDatabase {
- public:
-  BenchDatabase() : FPath(std::filesystem::temp_directory_path() / "quorin-bench-grid.db") {
-    std::filesystem::remove(FPath);
-    sqlite3* db = nullptr;
-    sqlite3_open(FPath.c_str(), &db);
-    const std::string fill =
-        "create table Pupils (No INTEGER NOT NULL UNIQUE, Name VARCHAR(20), Sex VARCHAR(2), Score REAL);"
-        "with recursive n(i) as (select 1 union all select i + 1 from n where i < " +
-        std::to_string(Rows) +
-        ") "
-        "insert into Pupils select i, 'Pupil ' || i, case i % 2 when 0 then '女' else '男' end, 40 + i % 61 from n";
-    sqlite3_exec(db, fill.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-  }
-  ~BenchDatabase() { std::filesystem::remove(FPath); }
-  std::string ConnectionString() const { return "Data Source=" + FPath.string(); }
-  const std::filesystem::path& Path() const { return FPath; }
-
- private:
-  std::filesystem::path FPath;
-};
-
+// A table of Rows pupils (number, name, sex, score) for the whole run.
 BenchDatabase& Database() {
-  static BenchDatabase database;
+  static BenchDatabase database(
+      "quorin-bench-grid.db",
+      "create table Pupils (No INTEGER NOT NULL UNIQUE, Name VARCHAR(20), Sex VARCHAR(2), Score REAL);"
+      "with recursive n(i) as (select 1 union all select i + 1 from n where i < " + std::to_string(Rows) + ") "
+      "insert into Pupils select i, 'Pupil ' || i, case i % 2 when 0 then '女' else '男' end, 40 + i % 61 from n");
   return database;
 }
 
