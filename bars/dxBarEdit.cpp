@@ -108,6 +108,40 @@ TWinControl* TCustomdxBarCombo::GetDropDownWindow() {
   return window;
 }
 
+TPoint CalcComboDropDownPos(TPoint At, TSize Size, const TRect& Opener, bool Beside, const TRect& WorkArea) {
+  int x = At.X, y = At.Y;
+  if (!Beside) {
+    if (x + Size.cx > WorkArea.Right) x = WorkArea.Right - Size.cx;
+    if (y + Size.cy > WorkArea.Bottom && Opener.Top - WorkArea.Top > WorkArea.Bottom - Opener.Bottom)
+      y = Opener.Top - Size.cy;
+  } else {
+    if (x + Size.cx > WorkArea.Right && Opener.Left - WorkArea.Left > WorkArea.Right - Opener.Right)
+      x = Opener.Left - Size.cx;
+    if (y + Size.cy > WorkArea.Bottom) y = WorkArea.Bottom - Size.cy;
+  }
+  return TPoint{std::max(x, 0), std::max(y, 0)};
+}
+
+void TCustomdxBarCombo::DropDown(TPoint At, const TRect& Opener, bool Beside) {
+  if (OnDropDown) OnDropDown(this);
+  TWinControl* window = GetDropDownWindow();
+  if (!window) return;
+  InitDropDownWindow();
+  const TPoint p = CalcComboDropDownPos(At, TSize{window->Width(), window->Height()}, Opener, Beside,
+                                        GetWorkAreaAtPoint(At));
+  window->HandleNeeded();
+  SetWindowPos(window->Handle(), HWND(), p.X, p.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
+  SetWindowPos(window->Handle(), HWND(), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | SWP_SHOWWINDOW);
+  window->SetVisible(true);
+  DropDownShown();
+}
+
+void TCustomdxBarCombo::CloseUp() {
+  if (TWinControl* window = GetDropDownWindow()) window->SetVisible(false);
+  if (OnCloseUp) OnCloseUp(this);
+}
+
 TdxBarCustomCombo::TdxBarCustomCombo(TComponent* AOwner)
     : TCustomdxBarCombo(AOwner), FItems(std::make_unique<TStringList>()) {}
 

@@ -44,6 +44,9 @@ class TdxBarButton : public TdxBarItem {
 
   // A check button toggles Down, then the command runs.
   void Click() override;
+  // Opens DropDownMenu at the screen point (X, Y) beside the clicked link's view (its extent
+  // kept clear); opened by keyboard, the menu's first link is selected.
+  virtual void DropDown(int X, int Y, bool ByMouse);
   bool IsAccelAvailable(const TdxBarItemLink* Link) const override;
   void ActionChange(TBasicAction* Sender, bool CheckDefaults) override;
   bool IsDownStored() const;
@@ -154,6 +157,14 @@ class TCustomdxBarCombo : public TdxBarEdit {
   // says otherwise.
   virtual bool CheckKeyForDropDownWindow(WORD Key, TShiftState Shift);
   virtual TWinControl* GetDropDownWindow();
+  virtual void InitDropDownWindow() {}
+  virtual void DropDownShown() {}
+  // Fires OnDropDown, then shows the drop-down window at At (screen), placed in the work area
+  // there clear of Opener, the screen rectangle of the view it drops from (below it, or beside it
+  // when Beside).
+  virtual void DropDown(TPoint At, const TRect& Opener, bool Beside);
+  // Hides the drop-down window and fires OnCloseUp.
+  virtual void CloseUp();
 
   TdxBarCheckKeyForDropDownWindowEvent OnCheckKeyForDropDownWindow;
   TNotifyEvent OnCloseUp;
@@ -163,6 +174,12 @@ class TCustomdxBarCombo : public TdxBarEdit {
  private:
   bool FShowEditor = true;
 };
+
+// Where a combo's drop-down window of Size goes from At: below Opener it moves left to end at the
+// work area's right edge and opens above Opener when the bottom is passed and there is more room
+// there; beside Opener it opens to its left when the right edge is passed and there is more room
+// there, and moves up to end at the bottom. Negative coordinates become 0.
+TPoint CalcComboDropDownPos(TPoint At, TSize Size, const TRect& Opener, bool Beside, const TRect& WorkArea);
 
 using TdxBarDrawItemEvent = std::function<void(TObject* Sender, int AIndex, const TRect& ARect, unsigned AState)>;
 using TdxBarMeasureItemEvent = std::function<void(TObject* Sender, int AIndex, int& AHeight)>;
