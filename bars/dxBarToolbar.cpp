@@ -215,25 +215,12 @@ void TdxBarControl::CaptionChanged() {
   if (HandleAllocated()) Perform(WM_NCPAINT, 1);
 }
 
-// The controls draw themselves over the window's background.
-void TdxBarControl::Paint() {
-  TCanvas* canvas = Canvas();
-  FillRect(canvas->Handle(), ClientRect(), GetBackgroundBrush());
-  CalcControlsPositions();
-  TdxBarItemLinks* links = ItemLinks();
-  for (int i = 0; links && i < links->ShownItemCount(); ++i) {
-    TdxBarItemControl* control = links->ShownItems(i)->Control();
-    if (!control || IsRectEmpty(links->ShownItems(i)->ItemRect())) continue;
-    DrawItemControl(control);
-    control->Draw(GetItemRect(control));
-  }
-}
-
 // --- messages -------------------------------------------------------------------------------------
 
 void TdxBarControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return;
+    case WM_NCPAINT: WMNCPaint(Message); return;
     case WM_MOUSEACTIVATE: WMMouseActivate(Message); return;
     case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS; return;
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;

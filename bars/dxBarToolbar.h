@@ -55,6 +55,10 @@ class TdxBarControl : public TCustomdxBarControl {
   // along and across the line); empty without caption buttons.
   TSize CaptionButtonsExtent() const;
   bool HasCaptionButtons() const;
+  // The caption of a floating window and its close button (empty when the bar may not close),
+  // in window coordinates.
+  TRect FloatingCaptionRect() const;
+  TRect CloseButtonRect() const;
 
   // --- the window's questions -------------------------------------------------------------------
   bool IsSingleLine() const override;
@@ -109,6 +113,16 @@ class TdxBarControl : public TCustomdxBarControl {
   int ControlThickness(const TdxBarItemControl* Control, bool Vertical) const;
   int EmptyBarSize() const;
   void WMNCCalcSize(TMessage& Message);
+  // --- painting (the frame in window coordinates) ---
+  bool IsStandardStyle() const;
+  TRect SeparatorRect(const TdxBarItemControl* Control, int Size) const;
+  void WMNCPaint(TMessage& Message);
+  void PaintBottomStrip(HDC DC, const TRect& Window);
+  void PaintDockedFrame(HDC DC, const TRect& Window);
+  void PaintDragHandle(HDC DC, const TRect& Inside);
+  void PaintFloatingFrame(HDC DC, const TRect& Window);
+  void PaintFloatingCaption(HDC DC, const TRect& Window);
+  void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
