@@ -352,8 +352,6 @@ class TdxBarSubItemControl : public TdxBarItemControl {
   void ControlInactivate(bool Immediately) override;
   void BeforeClick(bool ByMouse) override;
   void ParentDestroyed() override;
-  // The next opening animates (a press or a selection opened it rather than the hover delay).
-  void SetAnimateNextOpening(bool Value) { FAnimate = Value; }
   int GetHeight() const override;
   int GetWidth() const override;
   void Draw(const TRect& Rect) override;
@@ -368,6 +366,7 @@ class TdxBarSubItemControl : public TdxBarItemControl {
 
  private:
   void PlaceSubMenu(TdxBarSubMenuControl* Menu);
+  void OpenAtOnce(bool ByKeyboard);
   int GetWidthAlong() const;
 
   TdxBarSubMenuControl* FSubMenu = nullptr;

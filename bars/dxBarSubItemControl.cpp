@@ -91,6 +91,7 @@ TdxBarSubMenuControl* TdxBarSubItemControl::GetSubMenu() const {
 void TdxBarSubItemControl::ControlActivate(bool Immediately) {
   if (GetSubMenu()) {
     if (Delay().Control == this) StopDelay();
+    TdxBarItemControl::ControlActivate(Immediately);
     return;
   }
   const TCustomdxBarSubItem* item = SubItemOf(this);
@@ -102,11 +103,11 @@ void TdxBarSubItemControl::ControlActivate(bool Immediately) {
   if (!IsEnabled() && !IsDesigning(this)) return;
   const bool customizing = Parent()->IsCustomizing();
   if (!IsInSubMenu()) {
-    if (Parent()->MenuMode() || customizing) OpenSubMenu(Immediately);
+    if (Parent()->MenuMode() || customizing) OpenAtOnce(Immediately);
     return;
   }
   if (Immediately || customizing) {
-    OpenSubMenu(Immediately);
+    OpenAtOnce(Immediately);
     return;
   }
   CancelSubItemDelay();
@@ -184,7 +185,14 @@ void TdxBarSubItemControl::BeforeClick(bool ByMouse) {
     return;
   }
   TdxBarItemControl::ControlActivate(true);
-  OpenSubMenu(!ByMouse);
+  OpenAtOnce(!ByMouse);
+}
+
+// Opened directly (a press, a key, a selection) rather than by the hover delay: it animates.
+void TdxBarSubItemControl::OpenAtOnce(bool ByKeyboard) {
+  FAnimate = true;
+  OpenSubMenu(ByKeyboard);
+  if (IsItemControlAlive(this)) FAnimate = false;
 }
 
 // --- size and face --------------------------------------------------------------------------------

@@ -140,10 +140,13 @@ void TdxBarSubMenuControl::CloseThisMenu() {
   }
 }
 
-// The toolbar at the root of the chain takes the key: the menu bar opens the neighbouring menu.
+// The toolbar at the root of the chain takes the key and opens the neighbouring menu, by keyboard.
 void TdxBarSubMenuControl::PassToRootToolbar(WORD Key) {
   TdxBarControl* root = RootToolbar();
-  if (root && root->HandleAllocated()) SendMessage(root->Handle(), WM_KEYDOWN, Key, 0);
+  if (!root || !root->HandleAllocated()) return;
+  SendMessage(root->Handle(), WM_KEYDOWN, Key, 0);
+  if (!IsBarControlAlive(root) || !root->MenuMode()) return;
+  if (auto* subItem = dynamic_cast<TdxBarSubItemControl*>(root->SelectedControl())) subItem->ControlActivate(true);
 }
 
 // --- selection ------------------------------------------------------------------------------------

@@ -2,66 +2,10 @@
 // the item kinds' faces, probed by pixels and written out as pictures.
 #include "BarsTestKit.h"
 #include "bars/dxBarSubMenu.h"
-#include "controls/ShortCut.h"
 
 namespace {
 
-class BarPainting : public TBarsTest {
- protected:
-  void SetUp() override {
-    TBarsTest::SetUp();
-    Form->SetClientWidth(420);
-    Form->SetClientHeight(220);
-  }
-
-  TdxBarSubItem* Menu(TdxBar* Bar, const String& Caption, std::initializer_list<const char*> Commands) {
-    auto* sub = AddItem<TdxBarSubItem>("m" + std::to_string(++FNames), Caption);
-    Link(Bar->ItemLinks(), sub);
-    bool group = false;
-    for (const char* command : Commands) {
-      if (String(command) == "-") {
-        group = true;
-        continue;
-      }
-      auto* item = AddItem("c" + std::to_string(++FNames), command);
-      Link(sub->ItemLinks(), item, std::exchange(group, false));
-    }
-    return sub;
-  }
-
-  // The menu bar "Menus" in row 0 and the toolbar "Toolbars" in row 1, as the program has them.
-  void BuildBars() {
-    Menus = AddBar("Menus");
-    Menus->SetIsMainMenu(true);
-    File = Menu(Menus, "&File", {"&Open...", "&Save", "-", "E&xit"});
-    File->ItemLinks()->Items(1)->Item()->SetShortCut(ShortCut('S', ssCtrl));
-    Menu(Menus, "&Edit", {"&Copy", "&Paste"});
-    Menu(Menus, "&Help", {"&About..."});
-    Dock(Menus, dsTop, 0);
-    Toolbar = AddBar("Toolbars");
-    Link(Toolbar->ItemLinks(), AddItem("tNew", "New"));
-    Checked = AddItem("tBold", "Bold");
-    Checked->SetButtonStyle(bsChecked);
-    Checked->SetDown(true);
-    Link(Toolbar->ItemLinks(), Checked);
-    Link(Toolbar->ItemLinks(), AddItem("tPrint", "Print"), true);
-    Edit = AddItem<TdxBarEdit>("tFind", "Find");
-    Edit->SetShowCaption(true);
-    Edit->SetWidth(80);
-    Edit->SetText("text");
-    Link(Toolbar->ItemLinks(), Edit, true);
-    Dock(Toolbar, dsTop, 1, 0, true);
-  }
-
-  TdxBar* Menus = nullptr;
-  TdxBar* Toolbar = nullptr;
-  TdxBarSubItem* File = nullptr;
-  TdxBarButton* Checked = nullptr;
-  TdxBarEdit* Edit = nullptr;
-
- private:
-  int FNames = 0;
-};
+class BarPainting : public TProgramBarsTest {};
 
 TEST_F(BarPainting, MenuBarWithAnOpenMenuAndADockedToolbar) {
   BuildBars();
