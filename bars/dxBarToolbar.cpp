@@ -224,6 +224,28 @@ void TdxBarControl::Dispatch(TMessage& Message) {
     case WM_MOUSEACTIVATE: WMMouseActivate(Message); return;
     case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS; return;
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;
+    case WM_LBUTTONDBLCLK:
+      if (FHitTest == HTCAPTION && !IsCustomizing()) {
+        ToggleDocking();
+        return;
+      }
+      break;
+    case WM_NCHITTEST: WMNCHitTest(Message); return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      if (Message.WParam == HTCLOSE) {
+        TrackCloseButton();
+        return;
+      }
+      break;
+    case WM_SIZING:
+      TCustomdxBarControl::Dispatch(Message);
+      if (!FDockControl) WMSizing(Message);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      TCustomdxBarControl::Dispatch(Message);
+      WMWindowPosChanging(Message);
+      return;
     case WM_MOUSELEAVE:
       if (!MenuMode()) TCustomdxBarControl::Dispatch(Message);
       return;
@@ -264,5 +286,7 @@ void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
       return;
     }
   }
-  if (IsBarControlAlive(this)) TCustomdxBarControl::Dispatch(Message);
+  if (!IsBarControlAlive(this)) return;
+  TCustomdxBarControl::Dispatch(Message);
+  if (IsBarControlAlive(this)) BeginMove(LParamToPoint(Message.LParam));
 }

@@ -113,6 +113,20 @@ class TdxBarControl : public TCustomdxBarControl {
   int ControlThickness(const TdxBarItemControl* Control, bool Vertical) const;
   int EmptyBarSize() const;
   void WMNCCalcSize(TMessage& Message);
+  // --- moving and sizing (the remembered hit-test code says what the pointer is over) ---
+  bool IsClickTarget(TPoint Client) const;
+  void WMNCHitTest(TMessage& Message);
+  int FloatingHitTest(TPoint Screen);
+  void BeginMove(TPoint Client);
+  void TrackCloseButton();
+  void SetCloseButtonState(int State);
+  void ToggleDocking();
+  void RunMoveLoop(TPoint Screen);
+  TdxDockControl* FindDockTarget(TPoint Point) const;
+  void MoveBar(TPoint Point, bool FromWaitTimer);
+  void ChangeDocking(TdxDockControl* Site, TPoint Point);
+  void WMSizing(TMessage& Message);
+  void WMWindowPosChanging(TMessage& Message);
   // --- painting (the frame in window coordinates) ---
   bool IsStandardStyle() const;
   TRect SeparatorRect(const TdxBarItemControl* Control, int Size) const;
@@ -137,4 +151,7 @@ class TdxBarControl : public TCustomdxBarControl {
   TPoint FGrabPoint;
   TSize FGrabSize;
   HWND FFocusBeforeMenu;
+  int FHitTest = HTCLIENT;
+  // The close button: 0 normal, 1 held with the pointer outside, 2 pressed.
+  int FCloseButtonState = 0;
 };

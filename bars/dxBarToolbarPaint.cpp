@@ -238,21 +238,29 @@ void TdxBarControl::PaintFloatingCaption(HDC DC, const TRect& Window) {
   SelectObject(DC, old);
 }
 
-// Not flat: a frame of the caption colour around the close frame control. Flat: the caption
-// colour with a two-pixel X of the caption text colour.
+// Not flat: a frame of the caption colour around the close frame control (pushed while pressed).
+// Flat: the caption colour (the highlight while held) with a two-pixel X.
 void TdxBarControl::PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour) {
   TRect r = Rect;
   if (!BarManager() || !BarManager()->IsFlat()) {
     FrameRect(DC, r, GetSysColorBrush(CaptionColour));
     InflateRect(r, -1, -1);
-    DrawFrameControl(DC, r, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    DrawFrameControl(DC, r, DFC_CAPTION, DFCS_CAPTIONCLOSE | (FCloseButtonState == 2 ? static_cast<unsigned>(DFCS_PUSHED) : 0u));
     return;
   }
-  FillRect(DC, r, GetSysColorBrush(CaptionColour));
+  if (FCloseButtonState != 0) {
+    FrameHighlightRect(DC, r);
+    TRect inside = r;
+    InflateRect(inside, -1, -1);
+    FillRect(DC, inside, GetHighlightBrush());
+  } else {
+    FillRect(DC, r, GetSysColorBrush(CaptionColour));
+  }
   r = TRect{r.Left + 3, r.Top + 4, r.Right - 3, r.Bottom - 4};
   if (r.Width() % 2 != 0) --r.Right;
   r.Bottom = r.Top + r.Width() - 1;
-  const HPEN old = SelectObject(DC, CreatePen(PS_SOLID, 1, TColor(GetSysColor(COLOR_CAPTIONTEXT))));
+  const int pen = FCloseButtonState == 1 ? COLOR_BTNTEXT : COLOR_CAPTIONTEXT;
+  const HPEN old = SelectObject(DC, CreatePen(PS_SOLID, 1, TColor(GetSysColor(pen))));
   const auto line = [DC](int X1, int Y1, int X2, int Y2) {
     MoveToEx(DC, X1, Y1);
     LineTo(DC, X2, Y2);
