@@ -12,6 +12,7 @@
 #include "rtl/StringList.h"
 
 class TWinControl;
+class TdxBarDropDownListBox;
 
 class TdxBarButton : public TdxBarItem {
  public:
@@ -209,6 +210,15 @@ class TdxBarCustomCombo : public TCustomdxBarCombo {
   int BestPrefixMatch(const String& Text) const;
   // ItemHeight, or the height of "Qq" in the manager's font; then OnMeasureItem.
   virtual void MeasureItem(int Index, int& Height);
+  // The list box, unless OnGetDropDownWindow gives a window.
+  TWinControl* GetDropDownWindow() override;
+  // The list box takes the lines, the width of GetDropDownWidth and the height of its first
+  // DropDownCount lines.
+  void InitDropDownWindow() override;
+  // DropDownWidth, else the view's width less the arrow, raised to the widest line.
+  int GetDropDownWidth();
+  // The list box drops from the clicked view with the line of the view's text selected.
+  void DropDown(TPoint At, const TRect& Opener, bool Beside) override;
   // The line's text width + 2.
   virtual void MeasureItemWidth(int Index, int& Width);
 
@@ -222,6 +232,7 @@ class TdxBarCustomCombo : public TCustomdxBarCombo {
 
  private:
   std::unique_ptr<TStringList> FItems;
+  std::unique_ptr<TdxBarDropDownListBox> FListBox;
   int FDropDownCount = 8;
   int FDropDownWidth = 0;
   int FItemHeight = 0;

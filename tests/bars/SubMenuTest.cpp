@@ -3,6 +3,7 @@
 #include "BarsTestKit.h"
 #include "bars/dxBarHint.h"
 #include "bars/dxBarSubMenu.h"
+#include "controls/ListBox.h"
 #include "windows/Input.h"
 
 namespace {
@@ -144,6 +145,74 @@ TEST_F(SubMenuDelay, LeavingASubItemClosesItsMenuAfterTheDelayUnlessThePointerCo
   Pump();
   Advance(400);
   EXPECT_EQ(OpenMenuOf(Subs[0]), nullptr);
+}
+
+// --- recent links first and tall menus ----------------------------------------------------------
+
+class RecentMenu : public SubMenu {
+ protected:
+  // File's menu with the usage of Open and Save counted, Exit never used: it shows two of three.
+  void SetUp() override {
+    SubMenu::SetUp();
+    Manager->SetStyle(bmsEnhanced);
+    TdxBarItemLinks* links = File->ItemLinks();
+    const int counts[] = {20, 25, 0}, positions[] = {1, 0, 2};
+    for (int i = 0; i < 3; ++i) links->Items(i)->SetStoredUsage(positions[i], counts[i]);
+    links->ApplyStoredUsage(false);
+    ASSERT_EQ(links->CalcRecentItemCount(), 2);
+  }
+};
+
+TEST_F(RecentMenu, AMenuShowsItsRecentLinksAndCtrlDownExpandsIt) {
+  Press(VK_MENU);
+  Press(VK_DOWN);
+  TdxBarSubMenuControl* file = OpenMenuOf(File);
+  ASSERT_NE(file, nullptr);
+  EXPECT_TRUE(file->HasMark());
+  EXPECT_EQ(file->ItemLinks()->ShownItemCount(), 2);
+  EXPECT_FALSE(IsRectEmpty(file->ExpandButtonRect()));
+  file->FinishAnimation();
+  Pump();
+  RenderWindowToPng(file->Handle(), "bars_recent_menu.png");
+  Press(VK_DOWN, ssCtrl);
+  file = OpenMenuOf(File);
+  ASSERT_NE(file, nullptr);
+  EXPECT_FALSE(file->HasMark());
+  EXPECT_EQ(file->ItemLinks()->ShownItemCount(), 3);
+  EXPECT_TRUE(file->ItemLinks()->Items(2)->Control()->RarelyUsed());
+  file->FinishAnimation();
+  Pump();
+  RenderWindowToPng(file->Handle(), "bars_expanded_menu.png");
+}
+
+TEST_F(RecentMenu, AMenuLeftOpenExpandsAfterFourSeconds) {
+  Click(MenuBar(), CentreOf(MenuBarControl(0)));
+  Pump();
+  ASSERT_NE(OpenMenuOf(File), nullptr);
+  ASSERT_TRUE(OpenMenuOf(File)->HasMark());
+  Advance(3900);
+  EXPECT_TRUE(OpenMenuOf(File)->HasMark());
+  Advance(200);
+  ASSERT_NE(OpenMenuOf(File), nullptr);
+  EXPECT_FALSE(OpenMenuOf(File)->HasMark());
+}
+
+TEST_F(SubMenu, AMenuTallerThanTheScreenScrollsEvery80ms) {
+  for (int i = 0; i < 60; ++i) Link(MenuItem(1)->ItemLinks(), AddItem("tall" + std::to_string(i), "Line " + std::to_string(i)));
+  Click(MenuBar(), CentreOf(MenuBarControl(1)));
+  Pump();
+  TdxBarSubMenuControl* menu = OpenMenuOf(MenuItem(1));
+  ASSERT_NE(menu, nullptr);
+  ASSERT_TRUE(menu->BottomArrowShown());
+  EXPECT_FALSE(menu->TopArrowShown());
+  const TRect arrow = menu->BottomArrowRect();
+  MouseMove(menu, TPoint{(arrow.Left + arrow.Right) / 2, (arrow.Top + arrow.Bottom) / 2});
+  Pump();
+  Advance(80);
+  EXPECT_EQ(menu->TopIndex(), 1);
+  Advance(160);
+  EXPECT_EQ(menu->TopIndex(), 3);
+  EXPECT_TRUE(menu->TopArrowShown());
 }
 
 // --- placement and animation ---------------------------------------------------------------------
@@ -290,6 +359,44 @@ TEST_F(SubMenu, ComboDownShowsTheNextLineAndEnterCommitsIt) {
   Press(VK_RETURN);
   EXPECT_EQ(combo->ItemIndex(), 2);
   EXPECT_EQ(combo->Text(), "Large");
+}
+
+TEST_F(SubMenu, F4DropsTheComboListWhoseLinesPreviewAndAReleaseChooses) {
+  auto* combo = AddItem<TdxBarCombo>("cbSize", "Size");
+  for (const char* line : {"Small", "Medium", "Large"}) combo->Items()->Add(line);
+  combo->SetItemIndex(0);
+  Link(Toolbar->ItemLinks(), combo);
+  Pump();
+  auto* control = static_cast<TdxBarComboControl*>(Toolbar->ItemLinks()->Items(4)->Control());
+  TdxBarControl* bar = Toolbar->Control();
+  const TRect edit = control->GetEditRect();
+  Click(bar, TPoint{edit.Left + 3, edit.Top + 3});
+  Pump();
+  Press(VK_F4);
+  ASSERT_TRUE(control->DroppedDown());
+  TWinControl* list = combo->GetDropDownWindow();
+  ASSERT_TRUE(list->Visible());
+  // Below the field, left of it the caption.
+  const TPoint below = bar->ClientToScreen(TPoint{edit.Left, bar->GetItemRect(control).Bottom});
+  EXPECT_EQ(list->Top(), below.Y);
+  RenderWindowToPng(list->Handle(), "bars_combo_list.png");
+  Press(VK_DOWN);
+  EXPECT_EQ(control->GetText(), "Medium");
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  Press(VK_F4);
+  EXPECT_FALSE(control->DroppedDown());
+  EXPECT_FALSE(list->Visible());
+  // The mouse: the line under a release is chosen and the list closes.
+  const TRect button = control->DropButtonRect();
+  Click(bar, TPoint{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+  Pump();
+  ASSERT_TRUE(control->DroppedDown());
+  auto* box = static_cast<TCustomListBox*>(list);
+  const TRect third = box->ItemRect(2);
+  Click(box, TPoint{third.Left + 5, third.Top + 2});
+  Pump();
+  EXPECT_FALSE(control->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 2);
 }
 
 // --- hints ----------------------------------------------------------------------------------------
