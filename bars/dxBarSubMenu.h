@@ -141,6 +141,8 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   // The lines below Top: each shown link from TopIndex gets its rectangle until Limit; answers
   // whether every one fitted.
   bool LayOutLinks(int Top, int Limit);
+  // The recent count from which links are rarely used, while an expanded menu marks them; -1.
+  int RareLinksFrom() const;
   int ItemAreaTop() const;
   int ItemAreaBottom() const;
   int Margin() const;

@@ -91,11 +91,16 @@ TRect TdxBarSubMenuControl::DetachStripRect() const {
 // Rarely used links are marked while an expanded menu shows its recent links first, with the
 // edge where a run of them starts or ends; a link that begins a group (not the first shown) has
 // the separator above it.
+int TdxBarSubMenuControl::RareLinksFrom() const {
+  TdxBarItemLinks* links = ItemLinks();
+  const bool marksUsage = BarManager() && BarManager()->ShowRecentItemsFirst() && !HasMark() && links->UseRecentItemsInEffect();
+  return marksUsage ? links->CalcRecentItemCount() : -1;
+}
+
 bool TdxBarSubMenuControl::LayOutLinks(int Top, int Limit) {
   TdxBarItemLinks* links = ItemLinks();
   const bool flat = BarManager() && BarManager()->IsFlat();
-  const bool marksUsage = BarManager() && BarManager()->ShowRecentItemsFirst() && !HasMark() && links->UseRecentItemsInEffect();
-  const int recent = marksUsage ? links->CalcRecentItemCount() : -1;
+  const int recent = RareLinksFrom();
   const int left = SideBarWidth() + Margin(), right = ClientWidth() - Margin();
   int y = Top;
   bool previousRare = false;
@@ -132,15 +137,20 @@ void TdxBarSubMenuControl::CalcControlsPositions() {
 TSize TdxBarSubMenuControl::CalcClientSize() {
   TdxBarItemLinks* links = ItemLinks();
   const bool flat = BarManager() && BarManager()->IsFlat();
+  const int recent = links ? RareLinksFrom() : -1;
   int width = 0, height = 0;
+  bool previousRare = false;
   for (int i = 0; links && i < links->ShownItemCount(); ++i) {
     TdxBarItemLink* link = links->ShownItems(i);
     if (!link->Control()) link->CreateControl();
     TdxBarItemControl* control = link->Control();
     if (!control) continue;
+    const bool rare = recent >= 0 && link->RecentIndex() >= recent;
+    const bool edge = i > 0 && rare != previousRare;
+    previousRare = rare;
     width = std::max(width, control->GetWidth());
     if (link->BeginGroup() && i > 0) height += GetSeparatorSize();
-    height += control->GetHeight() + (control->BoundaryEdge() && !flat ? 1 : 0);
+    height += control->GetHeight() + (edge && !flat ? 1 : 0);
   }
   if (height == 0) {
     width = kEmptyMenuWidth - SideBarWidth() - 2 * Margin() - 2;

@@ -182,6 +182,7 @@ TEST_F(RecentMenu, AMenuShowsItsRecentLinksAndCtrlDownExpandsIt) {
   EXPECT_TRUE(file->ItemLinks()->Items(2)->Control()->RarelyUsed());
   file->FinishAnimation();
   Pump();
+  EXPECT_FALSE(file->BottomArrowShown());
   RenderWindowToPng(file->Handle(), "bars_expanded_menu.png");
 }
 
