@@ -137,6 +137,8 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintFloatingFrame(HDC DC, const TRect& Window);
   void PaintFloatingCaption(HDC DC, const TRect& Window);
   void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
+  TRect MarkRect() const;
+  void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);

@@ -2,6 +2,7 @@
 // its frame: the docked edge with its drag handle, the floating frame with its caption and close
 // button, and the top strip and size grip of a borderless bottom bar.
 #include <algorithm>
+#include <vector>
 
 #include "bars/dxBar.h"
 #include "bars/dxBarDraw.h"
@@ -82,7 +83,78 @@ void TdxBarControl::Paint() {
     DrawSeparatorLine(dc, middle, horizontal, flat);
     CombineRgn(rest, rest, CreateRectRgnIndirect(separator), RGN_DIFF);
   }
+  if (const TRect mark = MarkRect(); !IsRectEmpty(mark)) {
+    PaintMark(dc, mark);
+    CombineRgn(rest, rest, CreateRectRgnIndirect(mark), RGN_DIFF);
+  }
   FillRgn(dc, rest, background);
+}
+
+// --- the mark -------------------------------------------------------------------------------------
+
+// The last 11 pixels along a docked bar, across its whole thickness (9 pixels under the standard
+// style); floating bars carry no mark in their client area.
+TRect TdxBarControl::MarkRect() const {
+  if (!FDockControl || !HasMark()) return TRect{};
+  const TRect client = ClientRect();
+  const int across = IsStandardStyle() ? 9 : 0;
+  if (IsVertical())
+    return TRect{across ? client.Right - across : client.Left, client.Bottom - 11, client.Right, client.Bottom};
+  return TRect{client.Right - 11, client.Top, client.Right, across ? client.Top + across : client.Bottom};
+}
+
+namespace {
+
+// One ">" two pixels wide, three across and five along, its tip towards the bar's end.
+void DrawChevron(HDC DC, int X, int Y, bool Vertical, COLORREF Color) {
+  const HBRUSH brush = CreateSolidBrush(TColor(Color));
+  const int offsets[] = {0, 1, 2, 1, 0};
+  for (int i = 0; i < 5; ++i) {
+    const TRect r = Vertical ? TRect{X + i, Y + offsets[i], X + i + 1, Y + offsets[i] + 2}
+                             : TRect{X + offsets[i], Y + i, X + offsets[i] + 2, Y + i + 1};
+    FillRect(DC, r, brush);
+  }
+}
+
+void DrawTriangle(HDC DC, const std::vector<TPoint>& Points) {
+  const COLORREF color = GetSysColor(COLOR_BTNTEXT);
+  const HPEN pen = SelectObject(DC, CreatePen(PS_SOLID, 1, TColor(color)));
+  const HBRUSH brush = SelectObject(DC, CreateSolidBrush(TColor(color)));
+  Polygon(DC, Points);
+  SelectObject(DC, brush);
+  SelectObject(DC, pen);
+}
+
+}  // namespace
+
+// The quick-customising arrow at the mark's far end (not under the standard style) and, when links
+// were left off, two chevrons before it.
+void TdxBarControl::PaintMark(HDC DC, const TRect& Mark) {
+  FillRect(DC, Mark, GetBackgroundBrush());
+  const bool vertical = IsVertical();
+  const bool shortMark = (vertical ? Mark.Width() : Mark.Height()) < 17;
+  if (!IsStandardStyle()) {
+    if (vertical) {
+      const int x = Mark.Left + 5, y = Mark.Top + 3;
+      DrawTriangle(DC, {{x, y}, {x, y + 4}, {x - 2, y + 2}});
+    } else {
+      const int x = Mark.Left + 3, y = Mark.Bottom - 7 + (shortMark ? 1 : 0);
+      DrawTriangle(DC, {{x, y}, {x + 4, y}, {x + 2, y + 2}});
+    }
+  }
+  if (!FTruncated) return;
+  const int across = 4 - (shortMark ? 1 : 0);
+  for (int along : {2, 6}) {
+    if (IsStandardStyle()) {
+      const int x = vertical ? Mark.Right - 8 : Mark.Left + along, y = vertical ? Mark.Bottom - 11 + along : Mark.Top + across;
+      DrawChevron(DC, x + 1, y + 1, vertical, GetSysColor(COLOR_BTNSHADOW));
+      DrawChevron(DC, x, y, vertical, GetSysColor(COLOR_BTNHIGHLIGHT));
+    } else if (vertical) {
+      DrawChevron(DC, Mark.Right - 8, Mark.Bottom - 11 + along, true, GetSysColor(COLOR_BTNTEXT));
+    } else {
+      DrawChevron(DC, Mark.Left + along, Mark.Top + across, false, GetSysColor(COLOR_BTNTEXT));
+    }
+  }
 }
 
 // --- the frame ------------------------------------------------------------------------------------
