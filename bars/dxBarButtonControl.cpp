@@ -189,18 +189,8 @@ void TdxBarButtonControl::DrawOnToolbar(const TRect& Rect) {
   const TRect arrow = ArrowRect();
   if (!IsRectEmpty(arrow)) r.Right = arrow.Left;
   DrawToolbarFace(*this, dc, r, face);
-  const int glyphButton = ItemLink()->BarManager() ? ItemLink()->BarManager()->ButtonSize() : r.Height();
-  const TdxBarPaintStyle style = EffectivePaintStyle();
-  TRect text = r;
-  if (ShowsGlyph()) {
-    const TRect glyph = IsRotated() ? TRect{r.Left, r.Top, r.Right, r.Top + glyphButton}
-                                    : TRect{r.Left, r.Top, r.Left + std::min(glyphButton, r.Width()), r.Bottom};
-    DrawControlGlyph(*this, dc, r, glyph, face);
-    (IsRotated() ? text.Top : text.Left) = IsRotated() ? glyph.Bottom : glyph.Right;
-  } else {
-    (IsRotated() ? text.Top : text.Left) += Parent()->Font()->Size() / 2;
-  }
-  if (ShowsCaption() && style != psStandard) {
+  TRect text = DrawGlyphPart(*this, dc, r, ShowsGlyph(), face);
+  if (ShowsCaption() && EffectivePaintStyle() != psStandard) {
     if ((face.Down || face.Pressed) && !IsFlat()) OffsetRect(text, 1, 1);
     DrawBarCaption(*this, dc, GetCaption(), text, DT_LEFT, IsEnabled(), GetSysColor(COLOR_BTNTEXT));
   }

@@ -1,9 +1,12 @@
 // The painting the views of the item kinds share: faces, glyphs, captions and menu lines.
 #include "bars/dxBarItemPaint_p.h"
 
+#include <algorithm>
+
 #include "bars/dxBarControl.h"
 #include "bars/dxBarDraw.h"
 #include "bars/dxBarItem.h"
+#include "bars/dxBarItemLinks.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarUtils.h"
 #include "graphics/Colors.h"
@@ -69,6 +72,22 @@ void DrawControlGlyph(const TdxBarItemControl& Control, HDC DC, const TRect& Ite
   InflateRect(inner, -1, -1);
   if (IsRectEmpty(inner)) return;
   DrawBarGlyph(DC, FaceBrush(Control, Face), inner, inner, Control.GetGlyph(), images, Control.GetImageIndex(), state);
+}
+
+TRect DrawGlyphPart(const TdxBarItemControl& Control, HDC DC, const TRect& Rect, bool ShowGlyph, const TdxBarFace& Face) {
+  const bool rotated = Control.IsRotated();
+  TRect text = Rect;
+  if (!ShowGlyph) {
+    (rotated ? text.Top : text.Left) += Control.Parent()->Font()->Size() / 2;
+    return text;
+  }
+  const TdxBarManager* manager = Control.ItemLink()->BarManager();
+  const int size = manager ? manager->ButtonSize() : Rect.Height();
+  const TRect glyph = rotated ? TRect{Rect.Left, Rect.Top, Rect.Right, Rect.Top + size}
+                              : TRect{Rect.Left, Rect.Top, Rect.Left + std::min(size, Rect.Width()), Rect.Bottom};
+  DrawControlGlyph(Control, DC, Rect, glyph, Face);
+  (rotated ? text.Top : text.Left) = rotated ? glyph.Bottom : glyph.Right;
+  return text;
 }
 
 void DrawBarCaption(const TdxBarItemControl& Control, HDC DC, const String& Caption, const TRect& Rect, unsigned Format,

@@ -27,6 +27,10 @@ void DrawControlGlyph(const TdxBarItemControl& Control, HDC DC, const TRect& Ite
 void DrawBarCaption(const TdxBarItemControl& Control, HDC DC, const String& Caption, const TRect& Rect, unsigned Format,
                     bool Enabled, COLORREF Color);
 
+// The glyph at the start of Rect in a square of the glyph-button size (along a rotated bar: at its
+// top) when ShowGlyph, else half the font size of margin; answers the rest, where the caption goes.
+TRect DrawGlyphPart(const TdxBarItemControl& Control, HDC DC, const TRect& Rect, bool ShowGlyph, const TdxBarFace& Face);
+
 struct TdxBarMenuLine {
   String Caption;
   String ShortCut;

@@ -263,16 +263,7 @@ void TdxBarSubItemControl::Draw(const TRect& Rect) {
   TRect r = Rect;
   DrawToolbarFace(*this, dc, r, face);
   const bool caption = ShowsCaption(this);
-  TRect text = r;
-  if (HasPicture(this) || !caption) {
-    const int glyph = GlyphButtonSize(this);
-    const TRect glyphRect = IsRotated() ? TRect{r.Left, r.Top, r.Right, r.Top + glyph}
-                                        : TRect{r.Left, r.Top, r.Left + std::min(glyph, r.Width()), r.Bottom};
-    DrawControlGlyph(*this, dc, r, glyphRect, face);
-    (IsRotated() ? text.Top : text.Left) = IsRotated() ? glyphRect.Bottom : glyphRect.Right;
-  } else {
-    (IsRotated() ? text.Top : text.Left) += Parent()->Font()->Size() / 2;
-  }
+  TRect text = DrawGlyphPart(*this, dc, r, HasPicture(this) || !caption, face);
   if (!IsOnMainMenu(this)) {
     const int arrow = ParentItemHeight() / 2;
     const TRect arrowRect = IsRotated() ? TRect{r.Left, r.Bottom - arrow, r.Right, r.Bottom}

@@ -140,6 +140,15 @@ class TBarsTest : public TControlsTest {
     Bar->SetVisible(true);
   }
   TdxDockControl* Site(TdxBarDockingStyle Side) const { return Manager->Bars()->DockControls(Side); }
+  // The middle of a view's rectangle in its bar window.
+  static TPoint CentreOf(const TdxBarItemControl* Control) {
+    const TRect r = Control->Parent()->GetItemRect(Control);
+    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  void Press(int Key, TShiftState Shift = 0) {
+    PressKey(Key, Shift);
+    Pump();
+  }
 
   TdxBarManager* Manager = nullptr;
 

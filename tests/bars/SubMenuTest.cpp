@@ -23,14 +23,6 @@ class SubMenu : public TProgramBarsTest {
   TCustomdxBarSubItem* MenuItem(int Index) const {
     return static_cast<TCustomdxBarSubItem*>(Menus->ItemLinks()->Items(Index)->Item());
   }
-  TPoint CentreOf(const TdxBarItemControl* Control) const {
-    const TRect r = Control->Parent()->GetItemRect(Control);
-    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-  }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
-  }
 };
 
 TEST_F(SubMenu, TheMouseOpensMenusBelowTheMenuBarAndSwitchesThemWithoutDelay) {
@@ -340,19 +332,28 @@ TEST(ComboDropDown, TheDropDownWindowStaysInsideTheWorkArea) {
   EXPECT_EQ(CalcComboDropDownPos({-20, 10}, {150, 120}, TRect{-20, -5, 0, 10}, false, area), TPoint(0, 10));
 }
 
-TEST_F(SubMenu, ComboDownShowsTheNextLineAndEnterCommitsIt) {
-  auto* combo = AddItem<TdxBarCombo>("cbSize", "Size");
-  combo->Items()->Add("Small");
-  combo->Items()->Add("Medium");
-  combo->Items()->Add("Large");
-  combo->SetItemIndex(1);
-  Link(Toolbar->ItemLinks(), combo);
-  Pump();
-  auto* control = static_cast<TdxBarComboControl*>(Toolbar->ItemLinks()->Items(4)->Control());
-  TdxBarControl* bar = Toolbar->Control();
-  const TRect edit = control->GetEditRect();
-  Click(bar, TPoint{edit.Left + 3, edit.Top + 3});
-  Pump();
+// A combo "Size" with three lines on the toolbar, the line ItemIndex current, being typed in.
+class ComboOnToolbar : public SubMenu {
+ protected:
+  void Edit(int ItemIndex) {
+    Combo = AddItem<TdxBarCombo>("cbSize", "Size");
+    for (const char* line : {"Small", "Medium", "Large"}) Combo->Items()->Add(line);
+    Combo->SetItemIndex(ItemIndex);
+    Link(Toolbar->ItemLinks(), Combo);
+    Pump();
+    Control = static_cast<TdxBarComboControl*>(Toolbar->ItemLinks()->Items(4)->Control());
+    const TRect edit = Control->GetEditRect();
+    Click(Toolbar->Control(), TPoint{edit.Left + 3, edit.Top + 3});
+    Pump();
+  }
+  TdxBarCombo* Combo = nullptr;
+  TdxBarComboControl* Control = nullptr;
+};
+
+TEST_F(ComboOnToolbar, DownShowsTheNextLineAndEnterCommitsIt) {
+  Edit(1);
+  TdxBarCombo* combo = Combo;
+  TdxBarComboControl* control = Control;
   ASSERT_TRUE(control->Focused());
   Press(VK_DOWN);
   EXPECT_EQ(control->GetText(), "Large");
@@ -362,17 +363,12 @@ TEST_F(SubMenu, ComboDownShowsTheNextLineAndEnterCommitsIt) {
   EXPECT_EQ(combo->Text(), "Large");
 }
 
-TEST_F(SubMenu, F4DropsTheComboListWhoseLinesPreviewAndAReleaseChooses) {
-  auto* combo = AddItem<TdxBarCombo>("cbSize", "Size");
-  for (const char* line : {"Small", "Medium", "Large"}) combo->Items()->Add(line);
-  combo->SetItemIndex(0);
-  Link(Toolbar->ItemLinks(), combo);
-  Pump();
-  auto* control = static_cast<TdxBarComboControl*>(Toolbar->ItemLinks()->Items(4)->Control());
+TEST_F(ComboOnToolbar, F4DropsTheListWhoseLinesPreviewAndAReleaseChooses) {
+  Edit(0);
+  TdxBarCombo* combo = Combo;
+  TdxBarComboControl* control = Control;
   TdxBarControl* bar = Toolbar->Control();
   const TRect edit = control->GetEditRect();
-  Click(bar, TPoint{edit.Left + 3, edit.Top + 3});
-  Pump();
   Press(VK_F4);
   ASSERT_TRUE(control->DroppedDown());
   TWinControl* list = combo->GetDropDownWindow();
