@@ -47,7 +47,7 @@ bool IsEdge(int HitTest) { return HitTest >= HTLEFT && HitTest <= HTBOTTOMRIGHT;
 
 bool TdxBarControl::IsClickTarget(TPoint Client) const {
   TdxBarItemControl* control = PtInRect(ClientRect(), Client) ? ControlAtPoint(Client) : nullptr;
-  return IsCustomizing() || (control && control->CanClicked());
+  return IsCustomizing() || (control && control->CanClicked()) || PtInRect(CaptionButtonRect(), Client);
 }
 
 // The window answers HTCLIENT wherever it handles the mouse itself and remembers what the pointer
@@ -118,6 +118,32 @@ void TdxBarControl::TrackCloseButton() {
   TdxBarManager* manager = BarManager();
   bar->SetVisible(false);
   if (manager) manager->DoBarClose(bar);
+}
+
+// The main menu's close button shows pressed while the button is held over it; a release there
+// runs the manager's OnCloseButtonClick.
+void TdxBarControl::TrackCaptionButton() {
+  const TRect button = CaptionButtonRect();
+  bool clicked = false;
+  const auto press = [this, &button](bool Pressed) {
+    FCaptionButtonPressed = Pressed;
+    InvalidateRect(Handle(), &button, false);
+  };
+  press(true);
+  RunCaptureLoop(Handle(), [&](MSG& Msg) {
+    const TPoint p = ScreenToClient(MessageScreenPoint(Msg));
+    if (Msg.message == WM_MOUSEMOVE) {
+      if (PtInRect(button, p) != FCaptionButtonPressed) press(!FCaptionButtonPressed);
+      return TLoopVerdict::Handled;
+    }
+    if (Msg.message == WM_LBUTTONUP) {
+      clicked = PtInRect(button, p);
+      return TLoopVerdict::End;
+    }
+    return IsEscapeKey(Msg) ? TLoopVerdict::End : TLoopVerdict::Dispatch;
+  });
+  if (IsBarControlAlive(this)) press(false);
+  if (clicked && BarManager()) BarManager()->DoCloseButtonClick();
 }
 
 void TdxBarControl::SetCloseButtonState(int State) {

@@ -277,6 +277,10 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 // A press on a control of a toolbar outside menu mode takes the keyboard with that control; a
 // press on the open sub item in menu mode leaves it.
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
+  if (!IsCustomizing() && PtInRect(CaptionButtonRect(), LParamToPoint(Message.LParam))) {
+    TrackCaptionButton();
+    return;
+  }
   TdxBarItemControl* control = ControlAtPoint(LParamToPoint(Message.LParam));
   if (control && !IsCustomizing()) {
     if (!MenuMode()) {

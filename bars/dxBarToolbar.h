@@ -59,6 +59,8 @@ class TdxBarControl : public TCustomdxBarControl {
   // in window coordinates.
   TRect FloatingCaptionRect() const;
   TRect CloseButtonRect() const;
+  // The main menu's close button (with the manager's ShowCloseButton), in client coordinates.
+  TRect CaptionButtonRect() const;
 
   // --- the window's questions -------------------------------------------------------------------
   bool IsSingleLine() const override;
@@ -138,6 +140,8 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintFloatingCaption(HDC DC, const TRect& Window);
   void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
   TRect MarkRect() const;
+  void DrawCaptionButton(HDC DC, bool Pressed);
+  void TrackCaptionButton();
   void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
@@ -156,4 +160,5 @@ class TdxBarControl : public TCustomdxBarControl {
   int FHitTest = HTCLIENT;
   // The close button: 0 normal, 1 held with the pointer outside, 2 pressed.
   int FCloseButtonState = 0;
+  bool FCaptionButtonPressed = false;
 };

@@ -83,6 +83,10 @@ void TdxBarControl::Paint() {
     DrawSeparatorLine(dc, middle, horizontal, flat);
     CombineRgn(rest, rest, CreateRectRgnIndirect(separator), RGN_DIFF);
   }
+  if (const TRect button = CaptionButtonRect(); !IsRectEmpty(button)) {
+    DrawCaptionButton(dc, FCaptionButtonPressed);
+    CombineRgn(rest, rest, CreateRectRgnIndirect(button), RGN_DIFF);
+  }
   if (const TRect mark = MarkRect(); !IsRectEmpty(mark)) {
     PaintMark(dc, mark);
     CombineRgn(rest, rest, CreateRectRgnIndirect(mark), RGN_DIFF);
@@ -342,4 +346,50 @@ void TdxBarControl::PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColou
   line(r.Left, r.Bottom - 1, r.Right - 1, r.Top - 1);
   line(r.Left + 1, r.Bottom - 1, r.Right, r.Top - 1);
   SelectObject(DC, old);
+}
+
+// --- the main menu's close button -----------------------------------------------------------------
+
+// At the end of the last line, before the mark: centred across a single line, against the far edge
+// of a window that wraps.
+TRect TdxBarControl::CaptionButtonRect() const {
+  if (!HasCaptionButtons()) return TRect{};
+  const TSize size{GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
+  const TRect client = ClientRect();
+  const int mark = FDockControl && HasMark() ? 11 : 0;
+  if (IsVertical()) {
+    const int bottom = client.Bottom - mark;
+    const int left = IsSingleLine() ? (client.Width() - size.cx) / 2 : client.Right - size.cx;
+    return TRect{left, bottom - size.cy, left + size.cx, bottom};
+  }
+  const int right = client.Right - mark;
+  const int top = IsSingleLine() ? (client.Height() - size.cy) / 2 : client.Bottom - size.cy;
+  return TRect{right - size.cx, top, right, top + size.cy};
+}
+
+// The close frame control; with the flat look (the flat style, or the manager's FlatCloseButton)
+// drawn flat inside a ring of the bar colour (flat style) or a thin edge.
+void TdxBarControl::DrawCaptionButton(HDC DC, bool Pressed) {
+  const TdxBarManager* manager = BarManager();
+  const bool flatStyle = manager && manager->IsFlat();
+  const bool flatLook = flatStyle || (manager && manager->FlatCloseButton());
+  TRect r = CaptionButtonRect();
+  unsigned state = DFCS_CAPTIONCLOSE;
+  if (Pressed && !flatStyle) state |= DFCS_PUSHED;
+  if (!flatLook) {
+    DrawFrameControl(DC, r, DFC_CAPTION, state);
+    return;
+  }
+  TRect inner = r;
+  InflateRect(inner, -1, -1);
+  const int saved = SaveDC(DC);
+  const TRegion clip = CreateRectRgnIndirect(inner);
+  SelectClipRgn(DC, &clip);
+  DrawFrameControl(DC, r, DFC_CAPTION, state | DFCS_FLAT);
+  RestoreDC(DC, saved);
+  if (flatStyle) {
+    FrameRect(DC, r, GetBackgroundBrush());
+  } else {
+    DrawEdge(DC, r, Pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+  }
 }

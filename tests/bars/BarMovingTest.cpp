@@ -163,4 +163,23 @@ TEST_F(BarMoving, AFloatingBarSizesByOneEdgeAndStaysOnTheScreen) {
   EXPECT_EQ(TPoint(WindowRect().Left, WindowRect().Top), TPoint(area.Left, area.Top));
 }
 
+TEST_F(BarMoving, TheMenuBarsCloseButtonRunsItsEventOnAReleaseOverIt) {
+  int clicks = 0;
+  Manager->OnCloseButtonClick = [&clicks](TObject*) { ++clicks; };
+  Manager->SetShowCloseButton(true);
+  Pump();
+  TdxBarControl* menuBar = Menus->Control();
+  const TRect button = menuBar->CaptionButtonRect();
+  ASSERT_FALSE(IsRectEmpty(button));
+  EXPECT_EQ(button.Right, menuBar->ClientWidth() - (menuBar->HasMark() ? 11 : 0));
+  RenderWindowToPng(Form->Handle(), "bars_menu_close_button.png");
+  const TPoint centre = menuBar->ClientToScreen(TPoint{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+  Drag(centre, {[&] { MouseAt(TMouseInput::Move, {centre.X, centre.Y + 40}); },
+                [&] { MouseAt(TMouseInput::Release, {centre.X, centre.Y + 40}); }});
+  EXPECT_EQ(clicks, 0);
+  TestClock().Advance(1000);
+  Drag(centre, {[&] { MouseAt(TMouseInput::Release, centre); }});
+  EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
