@@ -65,6 +65,9 @@ class TdxBar : public TCollectionItem {
   // The side of the dock control when one is set, else the stored side; dsNone floats.
   TdxBarDockingStyle DockingStyle() const;
   void SetDockingStyle(TdxBarDockingStyle Value);
+  // The window was moved to Side (into Site, nullptr when floating) by the user: the bar takes
+  // that as its placement without making the window again.
+  void TakeWindowDocking(TdxBarDockingStyle Side, TdxDockControl* Site);
   bool IsDockingStyleStored() const { return !FDockControl; }
   // DockControl, or the main dock site of DockingStyle (nullptr when floating).
   TdxDockControl* RealDockControl() const;

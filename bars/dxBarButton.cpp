@@ -4,6 +4,8 @@
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarRegistry.h"
+#include "bars/dxBarSubMenu.h"
 
 template <class F>
 void TdxBarButton::ForEachButtonControl(F Notify) {
@@ -133,4 +135,23 @@ void TdxBarButton::PaintStyleChanged() {
 void TdxBarButton::Notification(TComponent* AComponent, TOperation Operation) {
   TdxBarItem::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent && AComponent == FDropDownMenu) FDropDownMenu = nullptr;
+}
+
+// The menu has no window it was opened from, so it closes (and goes) with its menus; its button
+// hears when it closed.
+void TdxBarButton::DropDown(int X, int Y, bool ByMouse) {
+  TdxBarItemLink* link = ClickedItemLink();
+  auto* control = link ? dynamic_cast<TdxBarButtonControl*>(link->Control()) : nullptr;
+  if (!FDropDownMenu || !control) return;
+  auto* menu = static_cast<TdxBarSubMenuControl*>(FDropDownMenu->ItemLinks()->CreateBarControl());
+  menu->SetParentItemControl(control);
+  menu->OnCloseMenu = [control](TObject*) {
+    if (IsItemControlAlive(control)) control->DropDownClosed();
+  };
+  const TRect r = control->Parent()->GetItemRect(control);
+  const bool beside = control->IsInSubMenu() || IsVerticalBarControl(control->Parent());
+  menu->SetOpeningExtent(beside ? r.Width() : 0, beside ? 0 : r.Height());
+  menu->Popup(X, Y);
+  if (ByMouse || !IsBarControlAlive(menu)) return;
+  if (TdxBarItemLink* first = FDropDownMenu->ItemLinks()->FirstSelectable()) menu->SelectControl(first->Control());
 }

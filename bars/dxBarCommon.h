@@ -80,6 +80,8 @@ enum : int {
   sdxBarDefaultCategory = 39101,
   sdxBarCustomizeEntry = 39300,
   sdxBarMoreButtons = 39302,
+  sdxBarExpandHint = 39303,
+  sdxBarDetachHint = 39304,
 };
 // The text of an id; empty for an id the table does not hold.
 String dxBarLoadStr(int Id);

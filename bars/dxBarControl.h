@@ -97,7 +97,9 @@ class TCustomdxBarControl : public TCustomControl {
   virtual bool HasMark() const { return false; }
   // The pointer has not moved since it was last remembered (always while customising).
   virtual bool IsMouseUnmoved(TPoint Point);
+  // Chooses the brush the control about to be drawn lies on (ItemBackgroundBrush).
   virtual void DrawItemControl(TdxBarItemControl* Control);
+  const HBRUSH& ItemBackgroundBrush() const { return FBackgroundBrush; }
   virtual void RedrawControls(TdxBarItemControl* Control);
   virtual void UpdateFont() {}
 
@@ -125,6 +127,7 @@ class TCustomdxBarControl : public TCustomControl {
   void IgnoreNextButtonUp() { FIgnoreMouseUp = true; }
 
  protected:
+  void SetItemBackgroundBrush(const HBRUSH& Brush) const { FBackgroundBrush = Brush; }
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
   void CreateParams(TCreateParams& Params) override;
@@ -177,6 +180,8 @@ class TCustomdxBarControl : public TCustomControl {
   bool FMenuMode = false;
   bool FDestroyingControls = false;
   bool FIgnoreMouseUp = false;
+  // The selection changes because the pointer moved: an open sub item closes after its delay.
+  bool FSelectingByMouse = false;
   TPoint FCursorPos{-1, -1};
   mutable HBRUSH FBackgroundBrush;
   int FItemHeight = 0;

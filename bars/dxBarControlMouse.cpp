@@ -141,8 +141,11 @@ void TCustomdxBarControl::WMRButtonDown(TMessage& Message) {
   }
 }
 
+// A sub item whose menu is open keeps the selection: the pointer went into that menu.
 void TCustomdxBarControl::WMMouseLeave(TMessage&) {
   if (FDestroyingControls || IsCustomizing()) return;
+  auto* subItem = dynamic_cast<TdxBarSubItemControl*>(FSelectedControl);
+  if (subItem && subItem->GetSubMenu()) return;
   HotTrack(nullptr);
 }
 

@@ -4,9 +4,11 @@
 
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarDropDownListBox.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarUtils.h"
+#include "graphics/Metrics.h"
 #include "rtl/Text.h"
 
 // --- window item ---------------------------------------------------------------------------------
@@ -108,10 +110,94 @@ TWinControl* TCustomdxBarCombo::GetDropDownWindow() {
   return window;
 }
 
+TPoint CalcComboDropDownPos(TPoint At, TSize Size, const TRect& Opener, bool Beside, const TRect& WorkArea) {
+  int x = At.X, y = At.Y;
+  if (!Beside) {
+    if (x + Size.cx > WorkArea.Right) x = WorkArea.Right - Size.cx;
+    if (y + Size.cy > WorkArea.Bottom && Opener.Top - WorkArea.Top > WorkArea.Bottom - Opener.Bottom)
+      y = Opener.Top - Size.cy;
+  } else {
+    if (x + Size.cx > WorkArea.Right && Opener.Left - WorkArea.Left > WorkArea.Right - Opener.Right)
+      x = Opener.Left - Size.cx;
+    if (y + Size.cy > WorkArea.Bottom) y = WorkArea.Bottom - Size.cy;
+  }
+  return TPoint{std::max(x, 0), std::max(y, 0)};
+}
+
+void TCustomdxBarCombo::DropDown(TPoint At, const TRect& Opener, bool Beside) {
+  if (OnDropDown) OnDropDown(this);
+  TWinControl* window = GetDropDownWindow();
+  if (!window) return;
+  InitDropDownWindow();
+  const TPoint p = CalcComboDropDownPos(At, TSize{window->Width(), window->Height()}, Opener, Beside,
+                                        GetWorkAreaAtPoint(At));
+  window->HandleNeeded();
+  SetWindowPos(window->Handle(), HWND(), p.X, p.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER);
+  SetWindowPos(window->Handle(), HWND(), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOZORDER | SWP_SHOWWINDOW);
+  window->SetVisible(true);
+  DropDownShown();
+}
+
+void TCustomdxBarCombo::CloseUp() {
+  if (TWinControl* window = GetDropDownWindow()) window->SetVisible(false);
+  if (OnCloseUp) OnCloseUp(this);
+}
+
 TdxBarCustomCombo::TdxBarCustomCombo(TComponent* AOwner)
     : TCustomdxBarCombo(AOwner), FItems(std::make_unique<TStringList>()) {}
 
 TdxBarCustomCombo::~TdxBarCustomCombo() = default;
+
+TWinControl* TdxBarCustomCombo::GetDropDownWindow() {
+  if (TWinControl* window = TCustomdxBarCombo::GetDropDownWindow()) return window;
+  if (!FListBox) FListBox = std::make_unique<TdxBarDropDownListBox>(this);
+  return FListBox.get();
+}
+
+void TdxBarCustomCombo::InitDropDownWindow() {
+  if (!FListBox || GetDropDownWindow() != FListBox.get()) return;
+  FListBox->Items()->Assign(FItems.get());
+  if (BarManager()) FListBox->SetFont(BarManager()->Font());
+  int height = 4, line = 0;
+  MeasureItem(0, line);
+  FListBox->SetItemHeight(std::max(line, 1));
+  for (int i = 0; i < std::min(FItems->Count(), FDropDownCount); ++i) {
+    MeasureItem(i, line);
+    height += line;
+  }
+  FListBox->SetBounds(FListBox->Left(), FListBox->Top(), GetDropDownWidth(), std::max(height, 4 + line));
+}
+
+int TdxBarCustomCombo::GetDropDownWidth() {
+  if (FDropDownWidth >= 1) return FDropDownWidth;
+  const bool scrolls = FItems->Count() > FDropDownCount;
+  const int scrollBar = scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+  const TdxBarItemLink* link = ClickedItemLink();
+  const TdxBarItemControl* control = link ? link->Control() : nullptr;
+  const int arrow = BarManager() ? BarManager()->ArrowWidth() : 0;
+  int width = control ? control->GetWidth() - arrow - 4 - scrollBar : 0;
+  for (int i = 0; i < FItems->Count(); ++i) {
+    int line = 0;
+    MeasureItemWidth(i, line);
+    width = std::max(width, line);
+  }
+  return width + 4 + scrollBar;
+}
+
+// After the base drop-down the list selects the line the view shows: its own line while the
+// edit still shows it, else the best match of the edit's text.
+void TdxBarCustomCombo::DropDown(TPoint At, const TRect& Opener, bool Beside) {
+  TdxBarItemLink* link = ClickedItemLink();
+  auto* control = link ? dynamic_cast<TdxBarComboControl*>(link->Control()) : nullptr;
+  TCustomdxBarCombo::DropDown(At, Opener, Beside);
+  if (!FListBox || GetDropDownWindow() != FListBox.get()) return;
+  FListBox->SetComboControl(control);
+  const String text = control ? control->GetText() : Text();
+  const int local = control ? control->LocalItemIndex() : FItemIndex;
+  const bool valid = local >= 0 && local < FItems->Count() && FItems->Strings(local) == text;
+  FListBox->SetItemIndex(valid ? local : BestPrefixMatch(text));
+}
 
 void TdxBarCustomCombo::SetText(const String& Value) {
   if (Text() == Value) return;

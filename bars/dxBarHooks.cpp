@@ -2,6 +2,8 @@
 // hands each owner form's messages to its manager.
 #include "bars/dxBarHooks.h"
 
+#include "bars/dxBarHint.h"
+
 #include "bars/dxBarControl.h"
 #include "bars/dxBarHooks_p.h"
 #include "bars/dxBarManager.h"
@@ -50,11 +52,14 @@ void InstallBarHooks(TdxBarManager* Manager) {
   Install(h.Keyboard, WH_KEYBOARD, BarKeyboardHookProc);
   Install(h.Mouse, WH_MOUSE, BarMouseHookProc);
   Install(h.CallWndProc, WH_CALLWNDPROC, BarCallWndProcHookProc);
+  CreateBarHintWindow();
 }
 
 void RemoveBarHooks(TdxBarManager* Manager) {
   dxBarManagerList().Remove(Manager);
+  ReleaseBarHint(Manager);
   if (dxBarManagerList().Count() > 0) return;
+  FreeBarHintWindow();
   THookHandles& h = Handles();
   Remove(h.CallWndProc);
   Remove(h.Mouse);

@@ -158,6 +158,25 @@ int TdxBarItemControl::GetMenuItemHeight() const {
   return FParent->ItemHeight() + 1 + (manager && manager->IsFlat() ? 3 : 0);
 }
 
+bool TdxBarItemControl::IsRotated() const { return IsRotatedBarControl(FParent); }
+
+bool TdxBarItemControl::IsFlat() const {
+  const TdxBarManager* manager = FItemLink->BarManager();
+  return manager && manager->IsFlat();
+}
+
+int TdxBarItemControl::ParentItemHeight() const { return FParent ? FParent->TextSize() : 0; }
+
+TSize TdxBarItemControl::TextExtent(const String& Text) const {
+  TCanvas& canvas = ScreenCanvas();
+  if (FParent) canvas.SetFont(FParent->Font());
+  return TSize{canvas.TextWidth(Text), canvas.TextHeight(Text)};
+}
+
+int TdxBarItemControl::CaptionWidth() const { return TextExtent(StripAccelerators(GetCaption())).cx; }
+
+bool TdxBarItemControl::IsSelected() const { return FParent && FParent->SelectedControl() == this; }
+
 bool TdxBarItemControl::HasHint() const {
   return !GetHint().empty() && dynamic_cast<TdxBarControl*>(FParent) != nullptr;
 }

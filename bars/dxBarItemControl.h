@@ -16,6 +16,7 @@
 
 class TImageList;
 class TdxBarWinControl;
+class TCustomdxBarCombo;
 
 class TdxBarItemControl : public TObject {
  public:
@@ -117,11 +118,25 @@ class TdxBarItemControl : public TObject {
   virtual int GetClientWidthVertical() const { return 1; }
   // A hint to show: not empty, and the parent is a toolbar.
   virtual bool HasHint() const;
+  // Paints the control into the parent's canvas over Rect (its item rectangle in the parent).
   virtual void Draw(const TRect& Rect) { (void)Rect; }
+
+  // --- what the views share ----------------------------------------------------------------------
+  bool IsInSubMenu() const;
+  // The parent is a vertical toolbar whose bar turns its captions.
+  bool IsRotated() const;
+  bool IsFlat() const;
+  // The parent's item height: the height of "0" + 6, one more under the flat style.
+  int ParentItemHeight() const;
+  // The size of a text in the parent's font.
+  TSize TextExtent(const String& Text) const;
+  // The caption's width without its accelerator marks.
+  int CaptionWidth() const;
+  // The control is the parent's selected one.
+  bool IsSelected() const;
 
  protected:
   void RelayoutParent();
-  bool IsInSubMenu() const;
 
  private:
   TdxBarItemLink* FItemLink;
@@ -205,14 +220,52 @@ class TdxBarWinControl : public TdxBarItemControl {
 
 // --- the views of the item kinds -------------------------------------------------------------------
 
+// A push, check or drop-down button: glyph and caption on a toolbar, a menu line in a menu.
 class TdxBarButtonControl : public TdxBarItemControl {
  public:
   using TdxBarItemControl::TdxBarItemControl;
+  ~TdxBarButtonControl() override;
   virtual void ButtonStyleChanged() { RelayoutParent(); }
   virtual void DownChanged() { Repaint(); }
   virtual void DropDownEnabledChanged() { Repaint(); }
   virtual void PaintStyleChanged() { RelayoutParent(); }
+  // A caption shown with the glyph only repaints; otherwise the size changes.
+  void GlyphChanged() override;
   bool WantsMouseTracking() const override { return true; }
+
+  // The link's paint style, else the item's; a glyph-only button with nothing to show on a
+  // toolbar shows its caption.
+  TdxBarPaintStyle EffectivePaintStyle() const;
+  bool ShowsCaption() const;
+  bool ShowsGlyph() const;
+  // In a menu three quarters of the item height + 1; on a toolbar the manager's arrow width.
+  int GetArrowWidth() const;
+  int GetHeight() const override;
+  int GetWidth() const override;
+  int GetButtonHeight() const { return GetHeight(); }
+  int GetButtonWidth() const { return GetWidth(); }
+  // The arrow part of a drop-down button, in the parent's client coordinates.
+  TRect ArrowRect() const;
+  bool IsDroppedDown() const { return FDropDownOpen; }
+
+  // A press on the arrow of a drop-down button opens its menu instead.
+  void BeforeClick(bool ByMouse) override;
+  void ControlClick(bool ByMouse) override;
+  void ControlDown(TPoint Point) override;
+  void ControlInactivate(bool Immediately) override;
+  bool ClosesMenusOnClick() const override;
+  // Opens the drop-down menu below the control (beside it in a menu or on a vertical bar).
+  virtual void DropDown(bool ByMouse);
+  virtual void DropDownClosed();
+  // Up, Down (Right in a menu) open the drop-down menu of a drop-down button.
+  bool HandlesKey(WORD Key) const;
+  void Draw(const TRect& Rect) override;
+
+ private:
+  void DrawOnToolbar(const TRect& Rect);
+  bool IsPressedLook() const;
+
+  bool FDropDownOpen = false;
 };
 
 // An edit box: its edit window is a child of the bar window, limited to the item's MaxLength.
@@ -222,30 +275,115 @@ class TdxBarEditControl : public TdxBarWinControl {
   virtual void WidthChanged() { RelayoutParent(); }
   // Selectable only while the parent is not customising.
   bool CanSelect() const override;
+  // The caption's width + 11 (flat) or + 6 when the item shows it; 0 otherwise.
+  int GetCaptionWidth() const;
+  int GetHeight() const override;
+  int GetWidth() const override;
+  int GetClientWidthHorizontal() const override { return GetCaptionWidth() + 20; }
+  int GetClientWidthVertical() const override { return GetCaptionWidth() + 20; }
+  TRect GetEditRect() const override;
+  void Draw(const TRect& Rect) override;
 
  protected:
   void CreateEditWindow() override;
+  // The field right of the caption, in the parent's client coordinates.
+  TRect FieldRect() const;
+  // The face inside the field's frame.
+  virtual void DrawInterior(const TRect& Rect);
 };
 
+// A combo box: an edit with a drop button that opens the item's drop-down window.
 class TCustomdxBarComboControl : public TdxBarEditControl {
  public:
   using TdxBarEditControl::TdxBarEditControl;
+  bool DroppedDown() const { return FDroppedDown; }
+  TRect GetEditRect() const override;
+  // Refused for a read-only item; opening places the item's window under (or beside) the field.
+  void SetDroppedDown(bool Value);
+  TRect DropButtonRect() const;
+  void ControlInactivate(bool Immediately) override;
+  void ControlDown(TPoint Point) override;
+  // F4, Alt+Up and Alt+Down toggle the list; while it is open, the keys it takes go to it.
+  void EditWndProc(TMessage& Message) override;
+  void BeforeClick(bool ByMouse) override;
+  void Draw(const TRect& Rect) override;
+
+ protected:
+  // Keys the combo handles before the edit window; true when the key went no further.
+  virtual bool ComboKeyDown(WORD Key, TShiftState Shift);
+  void DrawInterior(const TRect& Rect) override;
+
+ private:
+  TCustomdxBarCombo* ComboItem() const;
+  bool FDroppedDown = false;
+  // The list was open when the mouse button went down.
+  bool FOpenAtPress = false;
 };
 
 class TdxBarComboControl : public TCustomdxBarComboControl {
  public:
   using TCustomdxBarComboControl::TCustomdxBarComboControl;
+  // The line shown in the edit before it is committed to the item.
+  int LocalItemIndex() const { return FLocalItemIndex; }
+  // The list's current line changed: the edit shows it.
+  void ShowLine(int Index);
+  void SetFocused(bool Value) override;
+
+ protected:
+  bool ComboKeyDown(WORD Key, TShiftState Shift) override;
+
+ private:
+  void Commit();
+  int FLocalItemIndex = -1;
 };
 
-// A sub item opens its menu rather than running a command.
+// A sub item opens its menu rather than running a command: at once on a toolbar in menu mode
+// and from the keyboard, after the hover delay in a menu.
 class TdxBarSubItemControl : public TdxBarItemControl {
  public:
   using TdxBarItemControl::TdxBarItemControl;
+  ~TdxBarSubItemControl() override;
   bool ExecutesItem() const override { return false; }
   bool ClosesMenusOnClick() const override { return false; }
+  // The menu window of the item's links while it is open from this control.
+  TdxBarSubMenuControl* GetSubMenu() const;
+  virtual bool CanOpen() const { return true; }
+  void ControlActivate(bool Immediately) override;
+  void ControlInactivate(bool Immediately) override;
+  void BeforeClick(bool ByMouse) override;
+  void ParentDestroyed() override;
+  int GetHeight() const override;
+  int GetWidth() const override;
+  void Draw(const TRect& Rect) override;
+  // Opens the menu now (by keyboard: its first selectable link is selected).
+  void OpenSubMenu(bool ByKeyboard);
+  // Frees the open menu now.
+  void CloseSubMenu();
+
+ protected:
+  virtual TdxBarSubMenuControl* CreateSubMenu();
+  virtual String DisplayCaption() const { return GetCaption(); }
+
+ private:
+  void PlaceSubMenu(TdxBarSubMenuControl* Menu);
+  void OpenAtOnce(bool ByKeyboard);
+  int GetWidthAlong() const;
+
+  TdxBarSubMenuControl* FSubMenu = nullptr;
+  bool FAnimate = false;
 };
 
+// List and container items shown as one link: in parentheses in a menu, where the expanded links
+// stand for them.
 class TdxBarContainerItemControl : public TdxBarSubItemControl {
  public:
   using TdxBarSubItemControl::TdxBarSubItemControl;
+
+ protected:
+  String DisplayCaption() const override;
 };
+
+// The one sub item waiting for its hover delay, and cancelling the delay (a control that waited
+// to close closes at once).
+void CancelSubItemDelay();
+bool IsSubItemDelayPending();

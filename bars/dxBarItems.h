@@ -12,6 +12,7 @@
 #include "rtl/StringList.h"
 
 class TWinControl;
+class TdxBarDropDownListBox;
 
 class TdxBarButton : public TdxBarItem {
  public:
@@ -44,6 +45,9 @@ class TdxBarButton : public TdxBarItem {
 
   // A check button toggles Down, then the command runs.
   void Click() override;
+  // Opens DropDownMenu at the screen point (X, Y) beside the clicked link's view (its extent
+  // kept clear); opened by keyboard, the menu's first link is selected.
+  virtual void DropDown(int X, int Y, bool ByMouse);
   bool IsAccelAvailable(const TdxBarItemLink* Link) const override;
   void ActionChange(TBasicAction* Sender, bool CheckDefaults) override;
   bool IsDownStored() const;
@@ -154,6 +158,14 @@ class TCustomdxBarCombo : public TdxBarEdit {
   // says otherwise.
   virtual bool CheckKeyForDropDownWindow(WORD Key, TShiftState Shift);
   virtual TWinControl* GetDropDownWindow();
+  virtual void InitDropDownWindow() {}
+  virtual void DropDownShown() {}
+  // Fires OnDropDown, then shows the drop-down window at At (screen), placed in the work area
+  // there clear of Opener, the screen rectangle of the view it drops from (below it, or beside it
+  // when Beside).
+  virtual void DropDown(TPoint At, const TRect& Opener, bool Beside);
+  // Hides the drop-down window and fires OnCloseUp.
+  virtual void CloseUp();
 
   TdxBarCheckKeyForDropDownWindowEvent OnCheckKeyForDropDownWindow;
   TNotifyEvent OnCloseUp;
@@ -163,6 +175,12 @@ class TCustomdxBarCombo : public TdxBarEdit {
  private:
   bool FShowEditor = true;
 };
+
+// Where a combo's drop-down window of Size goes from At: below Opener it moves left to end at the
+// work area's right edge and opens above Opener when the bottom is passed and there is more room
+// there; beside Opener it opens to its left when the right edge is passed and there is more room
+// there, and moves up to end at the bottom. Negative coordinates become 0.
+TPoint CalcComboDropDownPos(TPoint At, TSize Size, const TRect& Opener, bool Beside, const TRect& WorkArea);
 
 using TdxBarDrawItemEvent = std::function<void(TObject* Sender, int AIndex, const TRect& ARect, unsigned AState)>;
 using TdxBarMeasureItemEvent = std::function<void(TObject* Sender, int AIndex, int& AHeight)>;
@@ -192,6 +210,15 @@ class TdxBarCustomCombo : public TCustomdxBarCombo {
   int BestPrefixMatch(const String& Text) const;
   // ItemHeight, or the height of "Qq" in the manager's font; then OnMeasureItem.
   virtual void MeasureItem(int Index, int& Height);
+  // The list box, unless OnGetDropDownWindow gives a window.
+  TWinControl* GetDropDownWindow() override;
+  // The list box takes the lines, the width of GetDropDownWidth and the height of its first
+  // DropDownCount lines.
+  void InitDropDownWindow() override;
+  // DropDownWidth, else the view's width less the arrow, raised to the widest line.
+  int GetDropDownWidth();
+  // The list box drops from the clicked view with the line of the view's text selected.
+  void DropDown(TPoint At, const TRect& Opener, bool Beside) override;
   // The line's text width + 2.
   virtual void MeasureItemWidth(int Index, int& Width);
 
@@ -205,6 +232,7 @@ class TdxBarCustomCombo : public TCustomdxBarCombo {
 
  private:
   std::unique_ptr<TStringList> FItems;
+  std::unique_ptr<TdxBarDropDownListBox> FListBox;
   int FDropDownCount = 8;
   int FDropDownWidth = 0;
   int FItemHeight = 0;

@@ -1,12 +1,14 @@
 // Menu mode and selection of bar windows: the chain of windows that held menu mode (the active
 // one on top), selecting a control by keyboard or by mouse, and closing a chain of menus.
 #include "bars/dxBarControl.h"
+#include "bars/dxBarHint.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarItemLinks.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarRegistry.h"
+#include "bars/dxBarSubMenu.h"
 #include "controls/Application.h"
 
 namespace {
@@ -17,6 +19,8 @@ String ShortHint(const String& Hint) { return Hint.substr(0, Hint.find('|')); }
 
 void TCustomdxBarControl::SetMenuMode(bool Value) {
   if (FMenuMode == Value) return;
+  // Menus are entered afresh: they open with their recent links first again.
+  if (Value && !ActiveBarControl()) TdxBarSubMenuControl::ResetFullMenusShown();
   FMenuMode = Value;
   if (Value) {
     PushActive();
@@ -64,7 +68,7 @@ void TCustomdxBarControl::SetSelected(TdxBarItemControl* Control) {
   if (IsItemControlAlive(old)) {
     old->SetHot(false);
     // A control the bar worked with (an edit being typed in) lets go.
-    if (old->Active()) old->ControlInactivate(true);
+    if (old->Active()) old->ControlInactivate(!FSelectingByMouse);
     if (!IsBarControlAlive(this)) return;
   }
   if (FBarManager) {
@@ -76,6 +80,8 @@ void TCustomdxBarControl::SetSelected(TdxBarItemControl* Control) {
   RememberCursorPos();
   if (!Control) SetCursor(crDefault);
   ShowSelectionHint(Control);
+  // The hint follows the item under the mouse of a toolbar (it decides itself what to show).
+  if (FBarManager && IsToolbar()) UpdateHint(FBarManager, true, String());
 }
 
 // The window's hint is the control's short hint, for a disabled control only when the manager
@@ -105,8 +111,10 @@ void TCustomdxBarControl::HotTrack(TdxBarItemControl* Control) {
   if (edit && edit->Focused()) return;
   ReleasePressedControl();
   if (Control) Control->SetHot(true);
+  FSelectingByMouse = true;
   SetSelected(Control);
   if (!IsBarControlAlive(this)) return;
+  FSelectingByMouse = false;
   auto* subItem = dynamic_cast<TdxBarSubItemControl*>(FSelectedControl);
   if (subItem && !DraggedItemRefused(subItem)) subItem->ControlActivate(false);
 }

@@ -79,6 +79,12 @@ void TdxBar::SetDockingStyle(TdxBarDockingStyle Value) {
   if (TdxBarManager* manager = BarManager()) manager->DoBarDockingStyleChange(this);
 }
 
+void TdxBar::TakeWindowDocking(TdxBarDockingStyle Side, TdxDockControl* Site) {
+  FDockingStyle = Side;
+  FDockControl = Site && !Bars()->IsMainDockControl(Site) ? static_cast<TdxBarDockControl*>(Site) : nullptr;
+  if (TdxBarManager* manager = BarManager()) manager->DoBarDockingStyleChange(this);
+}
+
 void TdxBar::SetDockedDockControl(TdxBarDockControl* Value) {
   if ((!ManagerLoading() && !IsOwnSite(this, Value)) || FDockedDockControl == Value) return;
   FDockedDockControl = Value;

@@ -19,6 +19,8 @@ constexpr std::pair<int, const char*> kStrings[] = {
     {sdxBarDefaultCategory, "Default"},
     {sdxBarCustomizeEntry, "&Customize..."},
     {sdxBarMoreButtons, "More Buttons"},
+    {sdxBarExpandHint, "Expand (Ctrl-Down)"},
+    {sdxBarDetachHint, "Drag to make this menu float"},
 };
 
 }  // namespace

@@ -215,28 +215,37 @@ void TdxBarControl::CaptionChanged() {
   if (HandleAllocated()) Perform(WM_NCPAINT, 1);
 }
 
-// The controls draw themselves over the window's background.
-void TdxBarControl::Paint() {
-  TCanvas* canvas = Canvas();
-  FillRect(canvas->Handle(), ClientRect(), GetBackgroundBrush());
-  CalcControlsPositions();
-  TdxBarItemLinks* links = ItemLinks();
-  for (int i = 0; links && i < links->ShownItemCount(); ++i) {
-    TdxBarItemControl* control = links->ShownItems(i)->Control();
-    if (!control || IsRectEmpty(links->ShownItems(i)->ItemRect())) continue;
-    DrawItemControl(control);
-    control->Draw(GetItemRect(control));
-  }
-}
-
 // --- messages -------------------------------------------------------------------------------------
 
 void TdxBarControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_NCCALCSIZE: WMNCCalcSize(Message); return;
+    case WM_NCPAINT: WMNCPaint(Message); return;
     case WM_MOUSEACTIVATE: WMMouseActivate(Message); return;
     case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS; return;
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;
+    case WM_LBUTTONDBLCLK:
+      if (FHitTest == HTCAPTION && !IsCustomizing()) {
+        ToggleDocking();
+        return;
+      }
+      break;
+    case WM_NCHITTEST: WMNCHitTest(Message); return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      if (Message.WParam == HTCLOSE) {
+        TrackCloseButton();
+        return;
+      }
+      break;
+    case WM_SIZING:
+      TCustomdxBarControl::Dispatch(Message);
+      if (!FDockControl) WMSizing(Message);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      TCustomdxBarControl::Dispatch(Message);
+      WMWindowPosChanging(Message);
+      return;
     case WM_MOUSELEAVE:
       if (!MenuMode()) TCustomdxBarControl::Dispatch(Message);
       return;
@@ -268,6 +277,10 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 // A press on a control of a toolbar outside menu mode takes the keyboard with that control; a
 // press on the open sub item in menu mode leaves it.
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
+  if (!IsCustomizing() && PtInRect(CaptionButtonRect(), LParamToPoint(Message.LParam))) {
+    TrackCaptionButton();
+    return;
+  }
   TdxBarItemControl* control = ControlAtPoint(LParamToPoint(Message.LParam));
   if (control && !IsCustomizing()) {
     if (!MenuMode()) {
@@ -277,5 +290,7 @@ void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
       return;
     }
   }
-  if (IsBarControlAlive(this)) TCustomdxBarControl::Dispatch(Message);
+  if (!IsBarControlAlive(this)) return;
+  TCustomdxBarControl::Dispatch(Message);
+  if (IsBarControlAlive(this)) BeginMove(LParamToPoint(Message.LParam));
 }

@@ -55,6 +55,12 @@ class TdxBarControl : public TCustomdxBarControl {
   // along and across the line); empty without caption buttons.
   TSize CaptionButtonsExtent() const;
   bool HasCaptionButtons() const;
+  // The caption of a floating window and its close button (empty when the bar may not close),
+  // in window coordinates.
+  TRect FloatingCaptionRect() const;
+  TRect CloseButtonRect() const;
+  // The main menu's close button (with the manager's ShowCloseButton), in client coordinates.
+  TRect CaptionButtonRect() const;
 
   // --- the window's questions -------------------------------------------------------------------
   bool IsSingleLine() const override;
@@ -109,6 +115,34 @@ class TdxBarControl : public TCustomdxBarControl {
   int ControlThickness(const TdxBarItemControl* Control, bool Vertical) const;
   int EmptyBarSize() const;
   void WMNCCalcSize(TMessage& Message);
+  // --- moving and sizing (the remembered hit-test code says what the pointer is over) ---
+  bool IsClickTarget(TPoint Client) const;
+  void WMNCHitTest(TMessage& Message);
+  int FloatingHitTest(TPoint Screen);
+  void BeginMove(TPoint Client);
+  void TrackCloseButton();
+  void SetCloseButtonState(int State);
+  void ToggleDocking();
+  void RunMoveLoop(TPoint Screen);
+  TdxDockControl* FindDockTarget(TPoint Point) const;
+  void MoveBar(TPoint Point, bool FromWaitTimer);
+  void ChangeDocking(TdxDockControl* Site, TPoint Point);
+  void WMSizing(TMessage& Message);
+  void WMWindowPosChanging(TMessage& Message);
+  // --- painting (the frame in window coordinates) ---
+  bool IsStandardStyle() const;
+  TRect SeparatorRect(const TdxBarItemControl* Control, int Size) const;
+  void WMNCPaint(TMessage& Message);
+  void PaintBottomStrip(HDC DC, const TRect& Window);
+  void PaintDockedFrame(HDC DC, const TRect& Window);
+  void PaintDragHandle(HDC DC, const TRect& Inside);
+  void PaintFloatingFrame(HDC DC, const TRect& Window);
+  void PaintFloatingCaption(HDC DC, const TRect& Window);
+  void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
+  TRect MarkRect() const;
+  void DrawCaptionButton(HDC DC, bool Pressed);
+  void TrackCaptionButton();
+  void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
@@ -123,4 +157,8 @@ class TdxBarControl : public TCustomdxBarControl {
   TPoint FGrabPoint;
   TSize FGrabSize;
   HWND FFocusBeforeMenu;
+  int FHitTest = HTCLIENT;
+  // The close button: 0 normal, 1 held with the pointer outside, 2 pressed.
+  int FCloseButtonState = 0;
+  bool FCaptionButtonPressed = false;
 };

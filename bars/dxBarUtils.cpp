@@ -74,3 +74,17 @@ void PlayMenuSound(TdxBarMenuSound Sound) {
   static constexpr const char* kSounds[] = {"MenuPopup", "MenuCommand"};
   PlaySound(kSounds[Sound], SND_ALIAS | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT | SND_NOSTOP);
 }
+
+void TdxBarThreadTimer::Start(UINT Interval, std::function<void()> Routine) {
+  Stop();
+  // The routine may stop or restart this timer, which frees the procedure: it runs from a copy.
+  FId = SetTimer(HWND(), 0, Interval, [Routine = std::move(Routine)](HWND, UINT, UINT_PTR, DWORD) {
+    const std::function<void()> routine = Routine;
+    routine();
+  });
+}
+
+void TdxBarThreadTimer::Stop() {
+  if (FId) KillTimer(HWND(), FId);
+  FId = 0;
+}

@@ -3,9 +3,12 @@
 // tracking for hot tracking in bar windows.
 #pragma once
 
+#include <functional>
+
 #include "bars/dxBarCommon.h"
 #include "graphics/Font.h"
 #include "windows/Messages.h"
+#include "windows/Timers.h"
 
 // The caption without accelerator marks: "&&" becomes "&", an "&" at the end stays.
 String StripAccelerators(const String& S);
@@ -45,3 +48,19 @@ void LoadBarCursors();
 void BeginMouseLeaveTracking(HWND Wnd);
 void EndMouseLeaveTracking(HWND Wnd);
 bool IsMouseLeaveTracked(HWND Wnd);
+
+// A thread timer (no window) whose routine runs from the GUI thread's message loop. Starting it
+// again restarts its interval; it stops when its owner goes.
+class TdxBarThreadTimer {
+ public:
+  TdxBarThreadTimer() = default;
+  ~TdxBarThreadTimer() { Stop(); }
+  TdxBarThreadTimer(const TdxBarThreadTimer&) = delete;
+  TdxBarThreadTimer& operator=(const TdxBarThreadTimer&) = delete;
+  void Start(UINT Interval, std::function<void()> Routine);
+  void Stop();
+  bool Running() const { return FId != 0; }
+
+ private:
+  UINT_PTR FId = 0;
+};

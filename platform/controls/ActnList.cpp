@@ -152,3 +152,9 @@ void BindClientAction(std::unique_ptr<TActionLink>& Link, const TComponent* Clie
   if (!Link) Link = std::make_unique<TActionLink>(std::move(OnChange));
   Link->SetAction(Value, (Client->ComponentState() & csLoading) != 0);
 }
+
+bool TAction::DoHint(String& HintStr) {
+  bool canShow = true;
+  if (OnHint) OnHint(HintStr, canShow);
+  return canShow;
+}

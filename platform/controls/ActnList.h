@@ -100,6 +100,11 @@ class TAction : public TBasicAction {
   // The position in the action list, -1 without one.
   int Index() const;
 
+  // The hint step before a control shows the action's hint: OnHint may change the text, or
+  // refuse the hint by clearing CanShow; answers whether the hint may show.
+  virtual bool DoHint(String& HintStr);
+  std::function<void(String& HintStr, bool& CanShow)> OnHint;
+
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override;
   void SetParentComponent(TComponent* Value) override;

@@ -30,14 +30,6 @@ class BarInput : public TBarsTest {
   TSizedItem* ItemOf(int Index) const { return static_cast<TSizedItem*>(Menus->ItemLinks()->Items(Index)->Item()); }
   TdxBarItemControl* ControlOf(int Index) const { return Menus->ItemLinks()->Items(Index)->Control(); }
   TdxBarControl* MainWindow() const { return Menus->Control(); }
-  TPoint CentreOf(const TdxBarItemControl* Control) const {
-    const TRect r = Control->Parent()->GetItemRect(Control);
-    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-  }
-  void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
-    Pump();
-  }
   // A menu of the first link's sub item opened from the main menu in menu mode, as a menu would
   // open, with one button in it.
   TCustomdxBarControl* OpenMenu(TSizedItem*& Button) {

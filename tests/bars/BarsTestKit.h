@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "bars/dxBar.h"
@@ -14,6 +15,7 @@
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarRegistry.h"
+#include "controls/ShortCut.h"
 #include "support/FormFixture.h"
 
 // A view that writes each notification it hears into Log as "<item name>.<notification>".
@@ -138,9 +140,80 @@ class TBarsTest : public TControlsTest {
     Bar->SetVisible(true);
   }
   TdxDockControl* Site(TdxBarDockingStyle Side) const { return Manager->Bars()->DockControls(Side); }
+  // The middle of a view's rectangle in its bar window.
+  static TPoint CentreOf(const TdxBarItemControl* Control) {
+    const TRect r = Control->Parent()->GetItemRect(Control);
+    return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  void Press(int Key, TShiftState Shift = 0) {
+    PressKey(Key, Shift);
+    Pump();
+  }
 
   TdxBarManager* Manager = nullptr;
 
  private:
   int FSizedItems = 0;
+};
+
+// The program's two bars: the menu bar "Menus" with three menus of plain commands, and the
+// toolbar "Toolbars" with buttons (one a check button that is down) and an edit box.
+class TProgramBarsTest : public TBarsTest {
+ protected:
+  void SetUp() override {
+    TBarsTest::SetUp();
+    Form->SetClientWidth(420);
+    Form->SetClientHeight(220);
+  }
+
+  TdxBarSubItem* Menu(TdxBar* Bar, const String& Caption, std::initializer_list<const char*> Commands) {
+    auto* sub = AddItem<TdxBarSubItem>("m" + std::to_string(++FNames), Caption);
+    Link(Bar->ItemLinks(), sub);
+    bool group = false;
+    for (const char* command : Commands) {
+      if (String(command) == "-") {
+        group = true;
+        continue;
+      }
+      auto* item = AddItem("c" + std::to_string(++FNames), command);
+      item->OnClick = [this, item](TObject*) { Ran.push_back(item->Caption()); };
+      Link(sub->ItemLinks(), item, std::exchange(group, false));
+    }
+    return sub;
+  }
+
+  // The menu bar "Menus" in row 0 and the toolbar "Toolbars" in row 1, as the program has them.
+  void BuildBars() {
+    Menus = AddBar("Menus");
+    Menus->SetIsMainMenu(true);
+    File = Menu(Menus, "&File", {"&Open...", "&Save", "-", "E&xit"});
+    File->ItemLinks()->Items(1)->Item()->SetShortCut(ShortCut('S', ssCtrl));
+    Menu(Menus, "&Edit", {"&Copy", "&Paste"});
+    Menu(Menus, "&Help", {"&About..."});
+    Dock(Menus, dsTop, 0);
+    Toolbar = AddBar("Toolbars");
+    Link(Toolbar->ItemLinks(), AddItem("tNew", "New"));
+    Checked = AddItem("tBold", "Bold");
+    Checked->SetButtonStyle(bsChecked);
+    Checked->SetDown(true);
+    Link(Toolbar->ItemLinks(), Checked);
+    Link(Toolbar->ItemLinks(), AddItem("tPrint", "Print"), true);
+    Edit = AddItem<TdxBarEdit>("tFind", "Find");
+    Edit->SetShowCaption(true);
+    Edit->SetWidth(80);
+    Edit->SetText("text");
+    Link(Toolbar->ItemLinks(), Edit, true);
+    Dock(Toolbar, dsTop, 1, 0, true);
+  }
+
+  TdxBar* Menus = nullptr;
+  TdxBar* Toolbar = nullptr;
+  TdxBarSubItem* File = nullptr;
+  TdxBarButton* Checked = nullptr;
+  TdxBarEdit* Edit = nullptr;
+  // The captions of the commands run, in order.
+  std::vector<String> Ran;
+
+ private:
+  int FNames = 0;
 };
