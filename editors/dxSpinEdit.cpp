@@ -11,6 +11,7 @@
 #include "rtl/FormatSettings.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
+#include "windows/MessageQueue.h"
 #include "windows/SystemServices.h"
 #include "windows/Window.h"
 

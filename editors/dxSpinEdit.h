@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editors/dxMaskEdit.h"
+#include "windows/Timers.h"
 
 enum TdxSpinValueType : uint8_t { svtInteger, svtFloat };
 inline constexpr const char* SpinValueTypeNames[] = {"svtInteger", "svtFloat"};

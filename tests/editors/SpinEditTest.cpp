@@ -80,7 +80,7 @@ TEST_F(SpinEditTest, KeysAndWheelSpinAndTypingIsFiltered) {
   Wheel(edit, {5, 5}, 120);
   Pump();
   EXPECT_EQ(edit->Text(), "10");
-  Wheel(edit, {5, 5}, -240);
+  Wheel(edit, {5, 5}, -120);
   Pump();
   EXPECT_EQ(edit->Text(), "5");
 
@@ -105,12 +105,12 @@ TEST_F(SpinEditTest, KeysAndWheelSpinAndTypingIsFiltered) {
   Press(VK_BACK);
   EXPECT_EQ(edit->Text(), "1.5") << "the text takes nothing";
   Press(VK_UP, ssCtrl);
-  EXPECT_EQ(edit->Text(), "2.5") << "spinning still works";
+  EXPECT_EQ(edit->Text(), "6.5") << "spinning still works";
 
   edit->SetReadOnly(true);
   const int before = Beeps();
   Press(VK_UP, ssCtrl);
-  EXPECT_EQ(edit->Text(), "2.5");
+  EXPECT_EQ(edit->Text(), "6.5");
   EXPECT_EQ(Beeps() - before, 1) << "a read-only editor beeps";
 }
 
@@ -118,6 +118,7 @@ TEST_F(SpinEditTest, AHeldButtonRepeatsAfter400ThenEvery100MsWhileThePointerStay
   TdxInplaceSpinEdit* edit = StandAlone();
   const TPoint up = OnButton(edit, true);
   MouseMove(edit, up);
+  Pump();
   EXPECT_EQ(edit->HotButton(), sbUpButton);
   MouseDown(edit, up);
   Pump();
@@ -184,20 +185,23 @@ TEST_F(SpinEditTest, SpinButtonsPaintTheirArrowCentredAndMoveItWhenPressed) {
   const COLORREF text = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE);
   TPixelCanvas canvas(17, 10);
   const HBRUSH white = CreateSolidBrush(clWhite);
-  // 17 wide: the face inside the raised edge is 13 wide, the arrow 7 wide and 4 high.
   DrawSpinButton(canvas.DC(), {0, 0, 17, 10}, bts3D, white, false, false, false, false, true, true);
-  EXPECT_EQ(canvas.At(8, 2), text) << canvas.Picture();
-  EXPECT_EQ(canvas.At(5, 5), text) << "the base of the up arrow";
-  EXPECT_EQ(canvas.At(8, 7), face);
+  // The face inside the raised edge is 13 x 6; the arrow 5 wide, its apex at (8, 3).
+  EXPECT_EQ(canvas.At(8, 3), text);
+  EXPECT_EQ(canvas.At(6, 5), text) << "the base of the up arrow";
+  EXPECT_EQ(canvas.At(10, 5), text);
+  EXPECT_EQ(canvas.At(8, 6), face);
   canvas.Clear();
   DrawSpinButton(canvas.DC(), {0, 0, 17, 10}, bts3D, white, true, true, false, false, true, false);
-  EXPECT_EQ(canvas.At(6, 4), text) << "a pressed down arrow moves by one" << canvas.Picture();
-  EXPECT_EQ(canvas.At(9, 6), text);
-  EXPECT_EQ(canvas.At(5, 3), face);
+  // Pressed, the face is 15 x 8 and the arrow 7 wide, moved by one.
+  EXPECT_EQ(canvas.At(6, 4), text) << "a pressed down arrow";
+  EXPECT_EQ(canvas.At(12, 4), text);
+  EXPECT_EQ(canvas.At(9, 7), text);
+  EXPECT_EQ(canvas.At(5, 4), face);
   canvas.Clear();
   DrawSpinButton(canvas.DC(), {0, 0, 17, 10}, bts3D, white, false, false, false, false, false, true);
-  EXPECT_EQ(canvas.At(8, 2), GetSysColor(COLOR_BTNSHADOW)) << "disabled: embossed";
-  EXPECT_EQ(canvas.At(9, 6), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(canvas.At(8, 3), GetSysColor(COLOR_BTNSHADOW)) << "disabled: embossed";
+  EXPECT_EQ(canvas.At(11, 6), GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
 TEST_F(SpinEditTest, TimeEditorStepsThePartAtTheCaretAndStaysInsideTheDay) {
