@@ -1,6 +1,7 @@
 // Published properties and events of the spin, time, calculator, graphic and blob editors, the
 // calculator, the picture toolbar's settings and the blob popup.
 #include "classes/Properties.h"
+#include "editors/dxCalcEdit.h"
 #include "editors/dxEditorClasses_p.h"
 #include "editors/dxTimeEdit.h"
 
@@ -27,9 +28,39 @@ void PublishTimeEdit(TClassBuilder<TdxInplaceTimeEdit>& c) {
       .Default(tfHourMinSec);
 }
 
+void PublishCalculator(TClassBuilder<TCustomdxCalculator>& c) {
+  c.Property("AutoFontSize", &TCustomdxCalculator::AutoFontSize, &TCustomdxCalculator::SetAutoFontSize).Default(true);
+  c.Property("BeepOnError", &TCustomdxCalculator::BeepOnError, &TCustomdxCalculator::SetBeepOnError).Default(true);
+  c.Property("BorderStyle", &TCustomdxCalculator::BorderStyle, &TCustomdxCalculator::SetBorderStyle).Default(0);
+  c.Property("ButtonStyle", &TCustomdxCalculator::ButtonStyle, &TCustomdxCalculator::SetButtonStyle,
+             CalcButtonStyleNames)
+      .Default(bsStandard);
+  c.Property("ShowButtonFrame", &TCustomdxCalculator::ShowButtonFrame, &TCustomdxCalculator::SetShowButtonFrame)
+      .Default(false);
+  c.Property("ShowFocusRect", &TCustomdxCalculator::ShowFocusRect, &TCustomdxCalculator::SetShowFocusRect)
+      .Default(true);
+  c.Event("OnDisplayChange", &TCustomdxCalculator::OnDisplayChange);
+  c.Event("OnError", &TCustomdxCalculator::OnError);
+  c.Event("OnResult", &TCustomdxCalculator::OnResult);
+}
+
+void PublishCalcEdit(TClassBuilder<TdxInplaceCalcEdit>& c) {
+  c.Property("BeepOnError", &TdxInplaceCalcEdit::BeepOnError, &TdxInplaceCalcEdit::SetBeepOnError).Default(true);
+  c.Property("ButtonStyle", &TdxInplaceCalcEdit::ButtonStyle, &TdxInplaceCalcEdit::SetButtonStyle,
+             CalcButtonStyleNames)
+      .Default(bsStandard);
+  c.Property("Precision", &TdxInplaceCalcEdit::Precision, &TdxInplaceCalcEdit::SetPrecision).Default(13);
+  c.Property("QuickClose", &TdxInplaceCalcEdit::QuickClose, &TdxInplaceCalcEdit::SetQuickClose).Default(false);
+  c.Property("ShowButtonFrame", &TdxInplaceCalcEdit::ShowButtonFrame, &TdxInplaceCalcEdit::SetShowButtonFrame)
+      .Default(false);
+}
+
 }  // namespace
 
 void RegisterSpinAndPictureEditorClasses() {
   RegisterClass<TdxInplaceSpinEdit, TdxInplaceMaskEdit>("TdxInplaceSpinEdit", PublishSpinEdit);
   RegisterClass<TdxInplaceTimeEdit, TdxInplaceSpinEdit>("TdxInplaceTimeEdit", PublishTimeEdit);
+  RegisterClass<TCustomdxCalculator, TdxInplacePopupControl>("TCustomdxCalculator", PublishCalculator);
+  RegisterClass<TdxPopupCalculator, TCustomdxCalculator>("TdxPopupCalculator");
+  RegisterClass<TdxInplaceCalcEdit, TdxInplaceDropDownEdit>("TdxInplaceCalcEdit", PublishCalcEdit);
 }
