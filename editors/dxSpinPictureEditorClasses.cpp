@@ -3,6 +3,7 @@
 #include "classes/Properties.h"
 #include "editors/dxCalcEdit.h"
 #include "editors/dxEditorClasses_p.h"
+#include "editors/dxGraphicEdit.h"
 #include "editors/dxTimeEdit.h"
 
 namespace {
@@ -55,6 +56,41 @@ void PublishCalcEdit(TClassBuilder<TdxInplaceCalcEdit>& c) {
       .Default(false);
 }
 
+void PublishToolBarWindow(TClassBuilder<TdxPopupToolBarWindow>& c) {
+  c.Property("Alignment", &TdxPopupToolBarWindow::Alignment, &TdxPopupToolBarWindow::SetAlignment,
+             PopupToolBarAlignmentNames)
+      .Default(ptaBottom);
+  c.SetProperty("Buttons", &TdxPopupToolBarWindow::Buttons, &TdxPopupToolBarWindow::SetButtons,
+                PopupToolBarButtonNames)
+      .Default(DefaultToolBarButtons);
+  c.Property("CustomButtonCaption", &TdxPopupToolBarWindow::CustomButtonCaption,
+             &TdxPopupToolBarWindow::SetCustomButtonCaption);
+  c.Property("CustomButtonGlyph", &TdxPopupToolBarWindow::CustomButtonGlyph)
+      .Stored(&TdxPopupToolBarWindow::IsCustomButtonGlyphStored);
+  c.Property("IsPopupMenu", &TdxPopupToolBarWindow::IsPopupMenu, &TdxPopupToolBarWindow::SetIsPopupMenu).Default(true);
+  c.Property("ShowCaptions", &TdxPopupToolBarWindow::ShowCaptions, &TdxPopupToolBarWindow::SetShowCaptions)
+      .Default(true);
+  c.Property("Visible", &TdxPopupToolBarWindow::Visible, &TdxPopupToolBarWindow::SetVisible).Default(true);
+}
+
+void PublishGraphicEdit(TClassBuilder<TdxInplaceGraphicEdit>& c) {
+  c.Property("Center", &TdxInplaceGraphicEdit::Center, &TdxInplaceGraphicEdit::SetCenter).Default(true);
+  c.Property("CustomFilter", &TdxInplaceGraphicEdit::CustomFilter, &TdxInplaceGraphicEdit::SetCustomFilter);
+  c.Property("DblClickActivate", &TdxInplaceGraphicEdit::DblClickActivate, &TdxInplaceGraphicEdit::SetDblClickActivate)
+      .Default(true);
+  c.Property("GraphicTransparency", &TdxInplaceGraphicEdit::GraphicTransparency,
+             &TdxInplaceGraphicEdit::SetGraphicTransparency, GraphicEditTransparencyNames)
+      .Default(gtDefault);
+  c.Property("Picture", &TdxInplaceGraphicEdit::Picture);
+  c.Property("PopupToolBar", &TdxInplaceGraphicEdit::PopupToolBar);
+  c.Property("PopupToolBarPosStored", &TdxInplaceGraphicEdit::PopupToolBarPosStored,
+             &TdxInplaceGraphicEdit::SetPopupToolBarPosStored)
+      .Default(true);
+  c.Property("QuickDraw", &TdxInplaceGraphicEdit::QuickDraw, &TdxInplaceGraphicEdit::SetQuickDraw).Default(false);
+  c.Property("Stretch", &TdxInplaceGraphicEdit::Stretch, &TdxInplaceGraphicEdit::SetStretch).Default(false);
+  c.Event("OnCustomClick", &TdxInplaceGraphicEdit::OnCustomClick);
+}
+
 }  // namespace
 
 void RegisterSpinAndPictureEditorClasses() {
@@ -63,4 +99,7 @@ void RegisterSpinAndPictureEditorClasses() {
   RegisterClass<TCustomdxCalculator, TdxInplacePopupControl>("TCustomdxCalculator", PublishCalculator);
   RegisterClass<TdxPopupCalculator, TCustomdxCalculator>("TdxPopupCalculator");
   RegisterClass<TdxInplaceCalcEdit, TdxInplaceDropDownEdit>("TdxInplaceCalcEdit", PublishCalcEdit);
+  RegisterClass<TdxPopupToolBar, TForm>("TdxPopupToolBar");
+  RegisterClass<TdxPopupToolBarWindow, TPersistent>("TdxPopupToolBarWindow", PublishToolBarWindow);
+  RegisterClass<TdxInplaceGraphicEdit, TdxInplaceEdit>("TdxInplaceGraphicEdit", PublishGraphicEdit);
 }
