@@ -1,6 +1,7 @@
 // Published properties and events of the spin, time, calculator, graphic and blob editors, the
 // calculator, the picture toolbar's settings and the blob popup.
 #include "classes/Properties.h"
+#include "editors/dxBlobEdit.h"
 #include "editors/dxCalcEdit.h"
 #include "editors/dxEditorClasses_p.h"
 #include "editors/dxGraphicEdit.h"
@@ -91,6 +92,41 @@ void PublishGraphicEdit(TClassBuilder<TdxInplaceGraphicEdit>& c) {
   c.Event("OnCustomClick", &TdxInplaceGraphicEdit::OnCustomClick);
 }
 
+void PublishBlobEdit(TClassBuilder<TdxInplaceBlobEdit>& c) {
+  c.Property("BlobKind", &TdxInplaceBlobEdit::BlobKind, &TdxInplaceBlobEdit::SetBlobKind, BlobEditKindNames)
+      .Default(bekMemo);
+  c.Property("BlobPaintStyle", &TdxInplaceBlobEdit::BlobPaintStyle, &TdxInplaceBlobEdit::SetBlobPaintStyle,
+             BlobPaintStyleNames)
+      .Default(bpsIcon);
+  c.Property("MemoCharCase", &TdxInplaceBlobEdit::MemoCharCase, &TdxInplaceBlobEdit::SetMemoCharCase, EditCharCaseNames)
+      .Default(ecNormal);
+  c.Property("MemoHideScrollBars", &TdxInplaceBlobEdit::MemoHideScrollBars, &TdxInplaceBlobEdit::SetMemoHideScrollBars)
+      .Default(true);
+  c.Property("MemoMaxLength", &TdxInplaceBlobEdit::MemoMaxLength, &TdxInplaceBlobEdit::SetMemoMaxLength).Default(0);
+  c.Property("MemoOEMConvert", &TdxInplaceBlobEdit::MemoOEMConvert, &TdxInplaceBlobEdit::SetMemoOEMConvert)
+      .Default(false);
+  c.Property("MemoScrollBars", &TdxInplaceBlobEdit::MemoScrollBars, &TdxInplaceBlobEdit::SetMemoScrollBars,
+             ScrollStyleNames)
+      .Default(ssNone);
+  c.Property("MemoSelectionBar", &TdxInplaceBlobEdit::MemoSelectionBar, &TdxInplaceBlobEdit::SetMemoSelectionBar)
+      .Default(true);
+  c.Property("MemoWantReturns", &TdxInplaceBlobEdit::MemoWantReturns, &TdxInplaceBlobEdit::SetMemoWantReturns)
+      .Default(true);
+  c.Property("MemoWantTabs", &TdxInplaceBlobEdit::MemoWantTabs, &TdxInplaceBlobEdit::SetMemoWantTabs).Default(true);
+  c.Property("MemoWordWrap", &TdxInplaceBlobEdit::MemoWordWrap, &TdxInplaceBlobEdit::SetMemoWordWrap).Default(true);
+  c.Property("PictureAutoSize", &TdxInplaceBlobEdit::PictureAutoSize, &TdxInplaceBlobEdit::SetPictureAutoSize)
+      .Default(true);
+  c.Property("PictureFilter", &TdxInplaceBlobEdit::PictureFilter, &TdxInplaceBlobEdit::SetPictureFilter);
+  c.Property("PictureTransparency", &TdxInplaceBlobEdit::PictureTransparency,
+             &TdxInplaceBlobEdit::SetPictureTransparency, GraphicEditTransparencyNames)
+      .Default(gtDefault);
+  c.Property("PopupHeight", &TdxInplaceBlobEdit::PopupHeight, &TdxInplaceBlobEdit::SetPopupHeight).Default(140);
+  c.Property("PopupWidth", &TdxInplaceBlobEdit::PopupWidth, &TdxInplaceBlobEdit::SetPopupWidth).Default(200);
+  c.Property("PostOnHide", &TdxInplaceBlobEdit::PostOnHide, &TdxInplaceBlobEdit::SetPostOnHide).Default(true);
+  c.Property("SizeablePopup", &TdxInplaceBlobEdit::SizeablePopup, &TdxInplaceBlobEdit::SetSizeablePopup).Default(true);
+  c.Event("OnPopupSizeChanged", &TdxInplaceBlobEdit::OnPopupSizeChanged);
+}
+
 }  // namespace
 
 void RegisterSpinAndPictureEditorClasses() {
@@ -102,4 +138,7 @@ void RegisterSpinAndPictureEditorClasses() {
   RegisterClass<TdxPopupToolBar, TForm>("TdxPopupToolBar");
   RegisterClass<TdxPopupToolBarWindow, TPersistent>("TdxPopupToolBarWindow", PublishToolBarWindow);
   RegisterClass<TdxInplaceGraphicEdit, TdxInplaceEdit>("TdxInplaceGraphicEdit", PublishGraphicEdit);
+  RegisterClass<TdxBlobPopupMemo, TdxInplaceMemoEdit>("TdxBlobPopupMemo");
+  RegisterClass<TCustomdxBlobPopup, TdxInplacePopupControl>("TCustomdxBlobPopup");
+  RegisterClass<TdxInplaceBlobEdit, TdxInplaceDropDownEdit>("TdxInplaceBlobEdit", PublishBlobEdit);
 }
