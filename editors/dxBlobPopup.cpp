@@ -243,7 +243,9 @@ void TCustomdxBlobPopup::CalcPosition(TPoint Point, int Width, int Height) {
   UpdateScrollBars();
 }
 
+// Showing the control, not only its window, shows the memo in it.
 void TCustomdxBlobPopup::ShowPopup() {
+  SetVisible(true);
   TdxInplacePopupControl::ShowPopup();
   if (FKind == bpkMemo && FMemo->HandleAllocated()) ::SetFocus(FMemo->Handle());
 }
@@ -456,6 +458,12 @@ void TCustomdxBlobPopup::Dispatch(TMessage& Message) {
       {WM_SIZE, &TCustomdxBlobPopup::WMSize},
       {WM_KILLFOCUS, &TCustomdxBlobPopup::WMKillFocus},
   };
+  // The memo kind's keys are the memo's.
+  if (Message.Msg == WM_SETFOCUS && FKind == bpkMemo && FMemo->HandleAllocated() && FMemo->Visible()) {
+    TdxInplacePopupControl::Dispatch(Message);
+    ::SetFocus(FMemo->Handle());
+    return;
+  }
   if (Message.Msg == WM_ERASEBKGND && FKind == bpkPicture) {
     Message.Result = 1;
     return;
