@@ -262,12 +262,8 @@ uint8_t TdxInplaceSpinEdit::ButtonAt(TPoint ScreenPoint, bool& InColumn) {
   InColumn = false;
   TPoint at;
   if (!HandleAllocated() || !ScreenToWindowPoint(Handle(), ScreenPoint, at)) return sbNoButton;
-  TRect window;
-  GetWindowRect(Handle(), window);
-  std::unique_ptr<TdxEditViewData> vd = CreateViewData(false);
-  vd->Bounds = {0, 0, window.Width(), window.Height()};
   TdxEditViewInfo vi;
-  EditClass().CalcViewInfo(*vd, false, vi);
+  std::unique_ptr<TdxEditViewData> vd = WindowViewData(vi);
   const TRect column = TdxSpinEditClass::ButtonRect(vi, *vd, sbNoButton);
   if (!PtInRect(column, at)) return sbNoButton;
   InColumn = true;

@@ -11,7 +11,7 @@ enum TdxSpinValueType : uint8_t { svtInteger, svtFloat };
 inline constexpr const char* SpinValueTypeNames[] = {"svtInteger", "svtFloat"};
 
 // The spin buttons: none, up, down.
-enum : uint8_t { sbNoButton = 0, sbUpButton = 1, sbDownButton = 2 };
+inline constexpr uint8_t sbNoButton = 0, sbUpButton = 1, sbDownButton = 2;
 
 class TdxSpinEditViewData : public TdxTextEditViewData {
  public:
