@@ -169,6 +169,7 @@ void TdxInplaceBlobEdit::ConfigurePopup(TCustomdxBlobPopup& Popup) {
   Popup.SetPictureAutoSize(FPictureAutoSize);
   Popup.SetClipboardFormat(FClipboardFormat);
   Popup.SetPictureFilter(FPictureFilter);
+  Popup.SetPictureMenuAllowed(FPictureMenu);
 }
 
 // A picture that cannot be read opens as an empty picture.

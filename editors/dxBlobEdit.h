@@ -92,6 +92,9 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   void SetPictureFilter(const String& Value) { FPictureFilter = Value; }
   TdxGraphicEditTransparency PictureTransparency() const { return FPictureTransparency; }
   void SetPictureTransparency(TdxGraphicEditTransparency Value) { FPictureTransparency = Value; }
+  // A picture popup offers its commands as a context menu.
+  bool PictureMenu() const { return FPictureMenu; }
+  void SetPictureMenu(bool Value) { FPictureMenu = Value; }
   // The popup of the first drop-down; nullptr before.
   TCustomdxBlobPopup* Popup() const { return FPopup.get(); }
 
@@ -148,4 +151,5 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   String FPictureFilter;
   TdxGraphicEditTransparency FPictureTransparency = gtDefault;
   std::unique_ptr<TPicture> FWorkPicture;
+  bool FPictureMenu = true;
 };

@@ -373,6 +373,44 @@ void TCustomdxBlobPopup::ExecutePictureCommand(int Index) {
   SetModified(true);
 }
 
+// As the graphic editor's toolbar enables its buttons.
+bool TCustomdxBlobPopup::IsPictureCommandEnabled(int Index) {
+  const bool empty = IsPictureEmpty(FPicture.get());
+  switch (Index) {
+    case 0:
+    case 3: return !empty && !FReadOnly;
+    case 1:
+    case 5: return !empty;
+    case 2: return !FReadOnly && Clipboard().HasFormat(FClipboardFormat);
+    default: return !FReadOnly;
+  }
+}
+
+// A keyboard request (-1, -1) opens the menu at the client area's top-left corner.
+void TCustomdxBlobPopup::WMContextMenu(TMessage& Message) {
+  TdxInplacePopupControl::Dispatch(Message);
+  if (FKind != bpkPicture || !FPictureMenuAllowed) return;
+  if (!FPictureMenu) {
+    FPictureMenu = new TPopupMenu(this);
+    const TdxEditorResources& r = dxEditorResources();
+    for (const int index : {0, 1, 2, 3, -1, 4, 5}) {
+      auto* item = new TMenuItem(FPictureMenu);
+      item->SetCaption(index < 0 ? String("-") : r.ToolbarCaptions[static_cast<size_t>(index)]);
+      item->SetTag(index);
+      if (index >= 0) item->OnClick = [this](TObject* Sender) { ExecutePictureCommand(static_cast<TComponent*>(Sender)->Tag()); };
+      FPictureMenu->Items()->Add(item);
+    }
+  }
+  for (int i = 0; i < FPictureMenu->Items()->Count(); ++i) {
+    TMenuItem* item = FPictureMenu->Items()->Items(i);
+    if (item->Tag() >= 0) item->SetEnabled(IsPictureCommandEnabled(item->Tag()));
+  }
+  TPoint at = LParamToPoint(Message.LParam);
+  if (at.X == -1 && at.Y == -1) at = ClientToScreen(TPoint{0, 0});
+  FPictureMenu->Popup(at.X, at.Y);
+  Message.Result = 1;
+}
+
 void TCustomdxBlobPopup::Paint() {
   TCanvas& canvas = *Canvas();
   canvas.Brush()->SetColor(Color());
@@ -457,6 +495,7 @@ void TCustomdxBlobPopup::Dispatch(TMessage& Message) {
       {WM_VSCROLL, &TCustomdxBlobPopup::WMScroll},
       {WM_SIZE, &TCustomdxBlobPopup::WMSize},
       {WM_KILLFOCUS, &TCustomdxBlobPopup::WMKillFocus},
+      {WM_CONTEXTMENU, &TCustomdxBlobPopup::WMContextMenu},
   };
   // The memo kind's keys are the memo's.
   if (Message.Msg == WM_SETFOCUS && FKind == bpkMemo && FMemo->HandleAllocated() && FMemo->Visible()) {

@@ -5,6 +5,7 @@
 // clicking elsewhere, when PostOnHide is set.
 #pragma once
 
+#include "controls/Menus.h"
 #include "editors/dxMemoEdit.h"
 #include "editors/dxPictureValue.h"
 #include "editors/dxPopup.h"
@@ -54,6 +55,11 @@ class TCustomdxBlobPopup : public TdxInplacePopupControl {
   void SetClipboardFormat(UINT Value) { FClipboardFormat = Value; }
   const String& PictureFilter() const { return FPictureFilter; }
   void SetPictureFilter(const String& Value) { FPictureFilter = Value; }
+  // The picture kind offers its commands as a context menu.
+  bool PictureMenuAllowed() const { return FPictureMenuAllowed; }
+  void SetPictureMenuAllowed(bool Value) { FPictureMenuAllowed = Value; }
+  // Made at the first request: cut, copy, paste, delete, -, load, save.
+  TPopupMenu* PictureMenu() const { return FPictureMenu; }
   // The memo of the memo kind (its options are the editor's memo options).
   TdxBlobPopupMemo* Memo() const { return FMemo.get(); }
   TPicture* Picture();
@@ -122,6 +128,8 @@ class TCustomdxBlobPopup : public TdxInplacePopupControl {
   void WMScroll(TMessage& Message);
   void WMSize(TMessage& Message);
   void WMKillFocus(TMessage& Message);
+  void WMContextMenu(TMessage& Message);
+  bool IsPictureCommandEnabled(int Index);
 
   TdxBlobPopupKind FKind = bpkMemo;
   std::unique_ptr<TdxBlobPopupMemo> FMemo;
@@ -140,4 +148,6 @@ class TCustomdxBlobPopup : public TdxInplacePopupControl {
   TPoint FScrollPos;
   int FButtonWidth = 0;
   int FButtonHeight = 0;
+  bool FPictureMenuAllowed = true;
+  TPopupMenu* FPictureMenu = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "editors/dxExEdtr.h"
 #include "graphics/Metrics.h"
 #include "support/PixelCanvas.h"
+#include "windows/Clipboard.h"
 #include "windows/Focus.h"
 
 namespace {
@@ -152,6 +153,33 @@ TEST_F(BlobEditTest, ALargePictureOpensScaledIntoTheScreenAndAResizeIsKept) {
   Open(edit);
   EXPECT_EQ(popup->Width(), 260) << "the next drop-down opens at the new size";
   EXPECT_EQ(popup->Height(), 180);
+}
+
+TEST_F(BlobEditTest, APicturePopupOffersItsCommandsAsAContextMenu) {
+  TdxInplaceBlobEdit* edit = StartBlob(PictureValue(30, 20), bekPict);
+  TCustomdxBlobPopup* popup = Open(edit);
+  ASSERT_TRUE(Visible(popup));
+  Clipboard().SetAsText("no picture");
+  std::vector<bool> enabled;
+  TestClock().OnWait([&] {
+    for (int i = 0; i < popup->PictureMenu()->Items()->Count(); ++i)
+      enabled.push_back(popup->PictureMenu()->Items()->Items(i)->Enabled());
+    PressKey('C');  // &Copy
+  });
+  SendMessage(popup->Handle(), WM_CONTEXTMENU, popup->Handle().AsWParam(), MAKELPARAM(-1, -1));
+  Pump();
+  // Cut, Copy, Paste, Delete, -, Load, Save
+  EXPECT_EQ(enabled, (std::vector<bool>{true, true, false, true, true, true, true}));
+  TBitmap copied;
+  EXPECT_TRUE(Clipboard().GetPicture(copied) && copied.Width() == 30) << "the item ran its command";
+
+  TestClock().OnWait([&] { PressKey('D'); });  // &Delete
+  SendMessage(popup->Handle(), WM_CONTEXTMENU, popup->Handle().AsWParam(), MAKELPARAM(-1, -1));
+  Pump();
+  EXPECT_TRUE(IsPictureEmpty(popup->Picture()));
+  EXPECT_TRUE(popup->IsButtonEnabled(bbOK));
+  Press(VK_RETURN);
+  EXPECT_TRUE(edit->GetEditValue().IsNull()) << "the emptied picture is posted";
 }
 
 TEST_F(BlobEditTest, TheGripAndTheSizingCodesFollowThePopupsPlace) {
