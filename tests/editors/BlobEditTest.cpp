@@ -11,6 +11,7 @@
 #include "support/PixelCanvas.h"
 #include "windows/Clipboard.h"
 #include "windows/Focus.h"
+#include "windows/Scrolling.h"
 
 namespace {
 
@@ -114,6 +115,39 @@ TEST_F(BlobEditTest, TheMemoPopupPostsOnOkOrOnClosingAndNotOnCancel) {
   ::SetFocus(Host->Handle());
   Pump();
   EXPECT_EQ(edit->BlobText().substr(0, 1), "Z") << "without post-on-hide leaving posts nothing";
+}
+
+TEST_F(BlobEditTest, AcceleratorsTabAndPictureScrolling) {
+  TdxInplaceBlobEdit* edit = StartBlob("a");
+  TCustomdxBlobPopup* popup = Open(edit);
+  Type("b");
+  Press('O', ssAlt);
+  EXPECT_FALSE(Visible(popup)) << "Alt+O is OK";
+  EXPECT_EQ(edit->BlobText(), "ba");
+  Open(edit);
+  Type("c");
+  Press('C', ssAlt);
+  EXPECT_EQ(edit->BlobText(), "ba") << "Alt+C is Cancel";
+  edit->SetMemoWantTabs(false);
+  Open(edit);
+  Press(VK_TAB, ssShift);
+  EXPECT_FALSE(Visible(popup));
+  EXPECT_EQ(Host->AdjacentMoves, std::vector<bool>{true}) << "Tab leaves for the cell before";
+
+  edit->SetBlobKind(bekPict);
+  edit->SetPictureAutoSize(false);
+  edit->SetEditValue(PictureValue(600, 500));
+  Open(edit);
+  ASSERT_TRUE(Visible(popup));
+  const int maxX = 600 - popup->ClientWidth(), maxY = 500 - popup->ClientHeight();
+  SendMessage(popup->Handle(), WM_HSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(popup->ScrollPosition().X, GetSystemMetrics(SM_CXHSCROLL));
+  SendMessage(popup->Handle(), WM_HSCROLL, SB_BOTTOM, 0);
+  SendMessage(popup->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(popup->ScrollPosition(), (TPoint{maxX, popup->ClientHeight()}));
+  SendMessage(popup->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  SendMessage(popup->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(popup->ScrollPosition().Y, maxY) << "positions stay inside the picture";
 }
 
 TEST_F(BlobEditTest, AReadOnlyPopupOffersCloseAlone) {
