@@ -56,7 +56,7 @@ const TdxInplaceEditClass& BlobEditClass(bool Inplace) {
 // --- the editor --------------------------------------------------------------------------------
 
 TdxInplaceBlobEdit::TdxInplaceBlobEdit(TComponent* AOwner, const TdxInplaceEditClass& Class)
-    : TdxInplaceDropDownEdit(AOwner, Class), FClipboardFormat(CF_BITMAP) {
+    : TdxInplaceDropDownEdit(AOwner, Class) {
   SetImmediateDropDown(false);
   ClickOpensPopup = true;
   SetEditorDrivenPopup(false);
@@ -154,8 +154,7 @@ void TdxInplaceBlobEdit::ConfigurePopup(TCustomdxBlobPopup& Popup) {
   Popup.SetKind(FKind == bekPict ? bpkPicture : bpkMemo);
   Popup.SetPopupBorder(GetPopupBorderStyle());
   Popup.SetShadow(Style()->Shadow());
-  Popup.SetSizeable(FSizeablePopup);
-  Popup.SetPostOnHide(FPostOnHide);
+  Popup.SetOptions(FOptions);
   TdxInplaceMemoEdit& memo = *Popup.Memo();
   memo.SetCharCase(FMemoCharCase);
   memo.SetHideScrollBars(FMemoHideScrollBars);
@@ -166,10 +165,6 @@ void TdxInplaceBlobEdit::ConfigurePopup(TCustomdxBlobPopup& Popup) {
   memo.SetWantReturns(FMemoWantReturns);
   memo.SetWantTabs(FMemoWantTabs);
   memo.SetWordWrap(FMemoWordWrap);
-  Popup.SetPictureAutoSize(FPictureAutoSize);
-  Popup.SetClipboardFormat(FClipboardFormat);
-  Popup.SetPictureFilter(FPictureFilter);
-  Popup.SetPictureMenuAllowed(FPictureMenu);
 }
 
 // A picture that cannot be read opens as an empty picture.

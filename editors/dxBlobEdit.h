@@ -62,10 +62,10 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   void SetPopupSize(int Width, int Height);
 
   // The popup's options, handed to it at every drop-down.
-  bool SizeablePopup() const { return FSizeablePopup; }
-  void SetSizeablePopup(bool Value) { FSizeablePopup = Value; }
-  bool PostOnHide() const { return FPostOnHide; }
-  void SetPostOnHide(bool Value) { FPostOnHide = Value; }
+  bool SizeablePopup() const { return FOptions.Sizeable; }
+  void SetSizeablePopup(bool Value) { FOptions.Sizeable = Value; }
+  bool PostOnHide() const { return FOptions.PostOnHide; }
+  void SetPostOnHide(bool Value) { FOptions.PostOnHide = Value; }
   TEditCharCase MemoCharCase() const { return FMemoCharCase; }
   void SetMemoCharCase(TEditCharCase Value) { FMemoCharCase = Value; }
   bool MemoHideScrollBars() const { return FMemoHideScrollBars; }
@@ -84,17 +84,17 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   void SetMemoWantTabs(bool Value) { FMemoWantTabs = Value; }
   bool MemoWordWrap() const { return FMemoWordWrap; }
   void SetMemoWordWrap(bool Value) { FMemoWordWrap = Value; }
-  bool PictureAutoSize() const { return FPictureAutoSize; }
-  void SetPictureAutoSize(bool Value) { FPictureAutoSize = Value; }
-  UINT ClipboardFormat() const { return FClipboardFormat; }
-  void SetClipboardFormat(UINT Value) { FClipboardFormat = Value; }
-  const String& PictureFilter() const { return FPictureFilter; }
-  void SetPictureFilter(const String& Value) { FPictureFilter = Value; }
+  bool PictureAutoSize() const { return FOptions.PictureAutoSize; }
+  void SetPictureAutoSize(bool Value) { FOptions.PictureAutoSize = Value; }
+  UINT ClipboardFormat() const { return FOptions.ClipboardFormat; }
+  void SetClipboardFormat(UINT Value) { FOptions.ClipboardFormat = Value; }
+  const String& PictureFilter() const { return FOptions.PictureFilter; }
+  void SetPictureFilter(const String& Value) { FOptions.PictureFilter = Value; }
   TdxGraphicEditTransparency PictureTransparency() const { return FPictureTransparency; }
   void SetPictureTransparency(TdxGraphicEditTransparency Value) { FPictureTransparency = Value; }
   // A picture popup offers its commands as a context menu.
-  bool PictureMenu() const { return FPictureMenu; }
-  void SetPictureMenu(bool Value) { FPictureMenu = Value; }
+  bool PictureMenu() const { return FOptions.PictureMenu; }
+  void SetPictureMenu(bool Value) { FOptions.PictureMenu = Value; }
   // The popup of the first drop-down; nullptr before.
   TCustomdxBlobPopup* Popup() const { return FPopup.get(); }
 
@@ -132,10 +132,9 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   String FValue;
   TdxBlobEditKind FKind = bekMemo;
   TdxBlobPaintStyle FPaintStyle = bpsIcon;
+  TdxBlobPopupOptions FOptions;
   int FPopupWidth = 200;
   int FPopupHeight = 140;
-  bool FSizeablePopup = true;
-  bool FPostOnHide = true;
   TEditCharCase FMemoCharCase = ecNormal;
   bool FMemoHideScrollBars = true;
   int FMemoMaxLength = 0;
@@ -145,11 +144,7 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   bool FMemoWantReturns = true;
   bool FMemoWantTabs = true;
   bool FMemoWordWrap = true;
-  bool FPictureAutoSize = true;
-  UINT FClipboardFormat;
   TGraphicClass FGraphicClass;
-  String FPictureFilter;
   TdxGraphicEditTransparency FPictureTransparency = gtDefault;
   std::unique_ptr<TPicture> FWorkPicture;
-  bool FPictureMenu = true;
 };

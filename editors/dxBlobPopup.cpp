@@ -56,7 +56,7 @@ void TdxBlobPopupMemo::Dispatch(TMessage& Message) {
 // --- the popup ---------------------------------------------------------------------------------
 
 TCustomdxBlobPopup::TCustomdxBlobPopup(TComponent* AOwner)
-    : TdxInplacePopupControl(AOwner), FMemo(std::make_unique<TdxBlobPopupMemo>(this)), FClipboardFormat(CF_BITMAP) {
+    : TdxInplacePopupControl(AOwner), FMemo(std::make_unique<TdxBlobPopupMemo>(this)) {
   SetIsPopup(true);
   SetTabStop(true);
   SetParentColor(false);
@@ -141,7 +141,7 @@ TRect TCustomdxBlobPopup::BarRect() {
 TRect TCustomdxBlobPopup::ButtonRect(int Button) {
   if (!IsButtonShown(Button)) return TRect{};
   const TRect bar = BarRect();
-  const bool gripRight = FSizeable && (FGripCorner == gcTopRight || FGripCorner == gcBottomRight);
+  const bool gripRight = FOptions.Sizeable && (FGripCorner == gcTopRight || FGripCorner == gcBottomRight);
   int right = bar.Right - BarMargin - (gripRight ? GetSystemMetrics(SM_CXVSCROLL) : 0);
   for (const int b : {bbClose, bbCancel, bbOK}) {
     if (!IsButtonShown(b)) continue;
@@ -156,7 +156,7 @@ TSize TCustomdxBlobPopup::MinimumSize() {
   const int count = FReadOnly ? 1 : 2;
   const int bar = BarHeight();
   const int width = count * FButtonWidth + (count - 1) * ButtonGap + 2 * BarMargin +
-                    (FSizeable ? GetSystemMetrics(SM_CXVSCROLL) : 0) + 2 * border + 2;
+                    (FOptions.Sizeable ? GetSystemMetrics(SM_CXVSCROLL) : 0) + 2 * border + 2;
   return {width, 3 * GetSystemMetrics(SM_CYHSCROLL) + bar + 2 * border};
 }
 
@@ -192,7 +192,7 @@ void TCustomdxBlobPopup::PaintBar(HDC DC) {
     TRect text = face;
     DrawText(DC, captions[b], -1, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
   }
-  if (!FSizeable) return;
+  if (!FOptions.Sizeable) return;
   const int border = PopupBorderWidth(PopupBorder()), shadow = Shadow() ? ShadowSize() : 0;
   TRect grip{border, border, Width() - border - shadow, Height() - border - shadow};
   DrawSizeGrip(DC, grip, FGripCorner);
@@ -210,7 +210,7 @@ void TCustomdxBlobPopup::CalcPosition(TPoint Point, int Width, int Height) {
   else
     editor = {Point.X, Point.Y, Point.X, Point.Y};
   const int available = std::max(wa.Bottom - editor.Bottom, editor.Top - wa.Top);
-  if (FKind == bpkPicture && FPictureAutoSize && !IsPictureEmpty(FPicture.get())) {
+  if (FKind == bpkPicture && FOptions.PictureAutoSize && !IsPictureEmpty(FPicture.get())) {
     const int frameW = this->Width() - ClientWidth(), frameH = this->Height() - ClientHeight();
     int w = FPicture->Width(), h = FPicture->Height();
     if (w > wa.Width() - frameW) {
@@ -259,7 +259,7 @@ void TCustomdxBlobPopup::HidePopup(bool Accept) {
   FPressedButton = bbNone;
   if (OnSizeReport) OnSizeReport(this, Width(), Height());
   TdxInplacePopupControl::HidePopup(Accept);
-  if (FPostOnHide) DoPost();
+  if (FOptions.PostOnHide) DoPost();
 }
 
 void TCustomdxBlobPopup::CloseUp(int Button) {
@@ -337,7 +337,7 @@ void TCustomdxBlobPopup::ExecutePictureCommand(int Index) {
       }
       break;
     case 2:
-      if (mayChange && Clipboard().HasFormat(FClipboardFormat)) {
+      if (mayChange && Clipboard().HasFormat(FOptions.ClipboardFormat)) {
         TBitmap bitmap;
         changed = Clipboard().GetPicture(bitmap);
         if (changed) picture.SetGraphic(&bitmap);
@@ -350,7 +350,7 @@ void TCustomdxBlobPopup::ExecutePictureCommand(int Index) {
     case 4:
       if (mayChange) {
         TOpenDialog dialog(nullptr);
-        dialog.Filter = FPictureFilter.empty() ? GraphicFilter(String()) : FPictureFilter;
+        dialog.Filter = FOptions.PictureFilter.empty() ? GraphicFilter(String()) : FOptions.PictureFilter;
         changed = dialog.Execute();
         if (changed) picture.LoadFromFile(dialog.FileName);
       }
@@ -359,7 +359,7 @@ void TCustomdxBlobPopup::ExecutePictureCommand(int Index) {
       if (!IsPictureEmpty(&picture)) {
         const String kind = picture.Graphic()->ClassName();
         TSaveDialog dialog(nullptr);
-        dialog.Filter = FPictureFilter.empty() ? GraphicFilter(kind) : FPictureFilter;
+        dialog.Filter = FOptions.PictureFilter.empty() ? GraphicFilter(kind) : FOptions.PictureFilter;
         dialog.DefaultExt = GraphicExtension(kind);
         if (dialog.Execute()) picture.SaveToFile(dialog.FileName);
       }
@@ -381,7 +381,7 @@ bool TCustomdxBlobPopup::IsPictureCommandEnabled(int Index) {
     case 3: return !empty && !FReadOnly;
     case 1:
     case 5: return !empty;
-    case 2: return !FReadOnly && Clipboard().HasFormat(FClipboardFormat);
+    case 2: return !FReadOnly && Clipboard().HasFormat(FOptions.ClipboardFormat);
     default: return !FReadOnly;
   }
 }
@@ -389,7 +389,7 @@ bool TCustomdxBlobPopup::IsPictureCommandEnabled(int Index) {
 // A keyboard request (-1, -1) opens the menu at the client area's top-left corner.
 void TCustomdxBlobPopup::WMContextMenu(TMessage& Message) {
   TdxInplacePopupControl::Dispatch(Message);
-  if (FKind != bpkPicture || !FPictureMenuAllowed) return;
+  if (FKind != bpkPicture || !FOptions.PictureMenu) return;
   if (!FPictureMenu) {
     FPictureMenu = new TPopupMenu(this);
     const TdxEditorResources& r = dxEditorResources();
@@ -417,14 +417,14 @@ void TCustomdxBlobPopup::Paint() {
   canvas.FillRect(ClientRect());
   if (FKind != bpkPicture || IsPictureEmpty(FPicture.get())) return;
   const int w = FPicture->Width(), h = FPicture->Height();
-  const TRect at = FPictureAutoSize ? PicturePaintRect(ClientRect(), w, h, true, false)
+  const TRect at = FOptions.PictureAutoSize ? PicturePaintRect(ClientRect(), w, h, true, false)
                                     : TRect{-FScrollPos.X, -FScrollPos.Y, w - FScrollPos.X, h - FScrollPos.Y};
   canvas.StretchDraw(at, FPicture->Graphic());
 }
 
 void TCustomdxBlobPopup::UpdateScrollBars() {
   if (!HandleAllocated() || FKind != bpkPicture) return;
-  const bool scrolls = !FPictureAutoSize && !IsPictureEmpty(FPicture.get());
+  const bool scrolls = !FOptions.PictureAutoSize && !IsPictureEmpty(FPicture.get());
   const int sizes[2] = {scrolls ? FPicture->Width() : 0, scrolls ? FPicture->Height() : 0};
   const int pages[2] = {ClientWidth(), ClientHeight()};
   for (const int bar : {SB_HORZ, SB_VERT}) {
@@ -524,7 +524,7 @@ void TCustomdxBlobPopup::WMNCCalcSize(TMessage& Message) {
 void TCustomdxBlobPopup::WMNCHitTest(TMessage& Message) {
   TdxInplacePopupControl::Dispatch(Message);
   TPoint at;
-  if (FSizeable && FPressedButton == bbNone && ScreenToWindowPoint(Handle(), LParamToPoint(Message.LParam), at)) {
+  if (FOptions.Sizeable && FPressedButton == bbNone && ScreenToWindowPoint(Handle(), LParamToPoint(Message.LParam), at)) {
     const int border = PopupBorderWidth(PopupBorder()), shadow = Shadow() ? ShadowSize() : 0;
     const TRect r{0, 0, Width() - shadow, Height() - shadow};
     const bool top = FGripCorner == gcTopLeft || FGripCorner == gcTopRight;

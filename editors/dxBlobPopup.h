@@ -9,12 +9,26 @@
 #include "editors/dxMemoEdit.h"
 #include "editors/dxPictureValue.h"
 #include "editors/dxPopup.h"
+#include "windows/Clipboard.h"
 
 enum TdxBlobPopupKind : uint8_t { bpkMemo, bpkPicture };
 // The bar's buttons by index.
 enum : int { bbOK = 0, bbCancel = 1, bbClose = 2, bbNone = -1 };
 // The corner of the size grip: top-left, top-right, bottom-left, bottom-right.
 enum : int { gcTopLeft = 0, gcTopRight = 1, gcBottomLeft = 2, gcBottomRight = 3 };
+
+// What the blob editor hands its popup at every drop-down besides the memo's own options.
+struct TdxBlobPopupOptions {
+  bool Sizeable = true;
+  // Closing the popup by leaving it posts a modified value.
+  bool PostOnHide = true;
+  // A picture is fitted into the popup instead of scrolling.
+  bool PictureAutoSize = true;
+  UINT ClipboardFormat = CF_BITMAP;
+  String PictureFilter;
+  // The picture kind offers its commands as a context menu.
+  bool PictureMenu = true;
+};
 
 using TdxPopupSizeEvent = std::function<void(TObject* Sender, int Width, int Height)>;
 
@@ -45,19 +59,8 @@ class TCustomdxBlobPopup : public TdxInplacePopupControl {
   void SetKind(TdxBlobPopupKind Value);
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value);
-  bool Sizeable() const { return FSizeable; }
-  void SetSizeable(bool Value) { FSizeable = Value; }
-  bool PostOnHide() const { return FPostOnHide; }
-  void SetPostOnHide(bool Value) { FPostOnHide = Value; }
-  bool PictureAutoSize() const { return FPictureAutoSize; }
-  void SetPictureAutoSize(bool Value) { FPictureAutoSize = Value; }
-  UINT ClipboardFormat() const { return FClipboardFormat; }
-  void SetClipboardFormat(UINT Value) { FClipboardFormat = Value; }
-  const String& PictureFilter() const { return FPictureFilter; }
-  void SetPictureFilter(const String& Value) { FPictureFilter = Value; }
-  // The picture kind offers its commands as a context menu.
-  bool PictureMenuAllowed() const { return FPictureMenuAllowed; }
-  void SetPictureMenuAllowed(bool Value) { FPictureMenuAllowed = Value; }
+  const TdxBlobPopupOptions& Options() const { return FOptions; }
+  void SetOptions(const TdxBlobPopupOptions& Value) { FOptions = Value; }
   // Made at the first request: cut, copy, paste, delete, -, load, save.
   TPopupMenu* PictureMenu() const { return FPictureMenu; }
   // The memo of the memo kind (its options are the editor's memo options).
@@ -136,18 +139,13 @@ class TCustomdxBlobPopup : public TdxInplacePopupControl {
   std::unique_ptr<TPicture> FPicture;
   bool FPictureModified = false;
   bool FReadOnly = false;
-  bool FSizeable = true;
-  bool FPostOnHide = true;
   bool FPosted = false;
-  bool FPictureAutoSize = true;
-  UINT FClipboardFormat;
-  String FPictureFilter;
+  TdxBlobPopupOptions FOptions;
   int FGripCorner = gcBottomRight;
   int FPressedButton = bbNone;
   bool FPressedOver = false;
   TPoint FScrollPos;
   int FButtonWidth = 0;
   int FButtonHeight = 0;
-  bool FPictureMenuAllowed = true;
   TPopupMenu* FPictureMenu = nullptr;
 };
