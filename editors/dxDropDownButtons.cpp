@@ -1,17 +1,12 @@
 // The drop-down editors' buttons without a window: their list and widths, their rectangles beside
 // the edit area, and their painting in the four button styles with the arrow, ellipsis or glyph.
+#include "editors/dxButtonFrame_p.h"
 #include "editors/dxDrawing.h"
 #include "editors/dxDropDownEdit.h"
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
 
 namespace {
-
-struct TButtonLook {
-  HBRUSH Background;
-  int GlyphColor = COLOR_BTNTEXT;
-  TPoint Shift;
-};
 
 void FillWith(HDC DC, const TRect& R, int SysColor) { FillRect(DC, R, GetSysColorBrush(SysColor)); }
 
@@ -29,7 +24,7 @@ void PaintEllipsis(HDC DC, const TRect& Face, int DotSize, int SysColor) {
 }
 
 void PaintGlyph(HDC DC, const TdxDropDownEditViewData& VD, const TdxEditButtonViewInfo& Button, const TBitmap* Glyph,
-                TRect Face, const TButtonLook& Look) {
+                TRect Face, const TdxButtonLook& Look) {
   OffsetRect(Face, Look.Shift.X, Look.Shift.Y);
   if (Button.Kind == ebkGlyph && Glyph) {
     const int w = Glyph->Width(), h = Glyph->Height();
@@ -51,7 +46,7 @@ void PaintGlyph(HDC DC, const TdxDropDownEditViewData& VD, const TdxEditButtonVi
 }
 
 // Each style paints its frame and fill and leaves R at the face where the glyph goes.
-void Paint3D(HDC DC, TRect& R, bool Pressed, bool Fill, const TButtonLook& Look) {
+void Paint3D(HDC DC, TRect& R, bool Pressed, bool Fill, const TdxButtonLook& Look) {
   if (Pressed) {
     DrawEdge(DC, R, BDR_RAISEDINNER, BF_BOTTOMRIGHT | BF_ADJUST);
     DrawEdge(DC, R, BDR_SUNKENOUTER, BF_TOPLEFT | BF_ADJUST);
@@ -61,7 +56,7 @@ void Paint3D(HDC DC, TRect& R, bool Pressed, bool Fill, const TButtonLook& Look)
   if (Fill) FillRect(DC, R, Look.Background);
 }
 
-void PaintFlat(HDC DC, TRect& R, bool Pressed, bool Transparent, bool Fill, const TButtonLook& Look) {
+void PaintFlat(HDC DC, TRect& R, bool Pressed, bool Transparent, bool Fill, const TdxButtonLook& Look) {
   if (!Transparent) {
     FillWith(DC, {R.Left, R.Top, R.Left + 1, R.Bottom}, COLOR_BTNFACE);
     ++R.Left;
@@ -70,7 +65,7 @@ void PaintFlat(HDC DC, TRect& R, bool Pressed, bool Transparent, bool Fill, cons
   if (Fill) FillRect(DC, R, Look.Background);
 }
 
-void PaintSimple(HDC DC, TRect& R, bool Transparent, bool Fill, const HBRUSH& HostBrush, const TButtonLook& Look) {
+void PaintSimple(HDC DC, TRect& R, bool Transparent, bool Fill, const HBRUSH& HostBrush, const TdxButtonLook& Look) {
   if (Transparent) {
     InflateRect(R, -1, -1);
     return;
@@ -82,19 +77,29 @@ void PaintSimple(HDC DC, TRect& R, bool Transparent, bool Fill, const HBRUSH& Ho
   if (Fill) FillRect(DC, R, Look.Background);
 }
 
-void PaintHotFlat(HDC DC, TRect& R, bool Pressed, bool Hot, bool Transparent, const TdxDropDownEditViewData& VD,
-                  bool Bitmap, TButtonLook& Look) {
+void PaintHotFlat(HDC DC, TRect& R, bool Pressed, bool Hot, bool Transparent, bool Enabled, bool Bitmap,
+                  TdxButtonLook& Look) {
   FrameRect(DC, R, GetSysColorBrush(COLOR_BTNSHADOW));
   InflateRect(R, -1, -1);
   if ((Hot || Pressed) && !Transparent) Look.GlyphColor = COLOR_WINDOW;
   if ((Hot || Pressed) && Transparent && !Pressed) Look.GlyphColor = COLOR_BTNSHADOW;
-  if (Bitmap || !VD.Enabled || !(Pressed || Hot))
+  if (Bitmap || !Enabled || !(Pressed || Hot))
     FillRect(DC, R, Look.Background);
   else
     FillWith(DC, R, Pressed ? COLOR_BTNTEXT : COLOR_BTNSHADOW);
 }
 
 }  // namespace
+
+void PaintButtonFrame(HDC DC, TRect& Face, TdxEditButtonViewStyle Style, bool Pressed, bool Hot, bool Transparent,
+                      bool Fill, bool Enabled, bool Bitmap, const HBRUSH& HostBrush, TdxButtonLook& Look) {
+  switch (Style) {
+    case btsFlat: PaintFlat(DC, Face, Pressed, Transparent, Fill, Look); break;
+    case btsSimple: PaintSimple(DC, Face, Transparent, !Bitmap, HostBrush, Look); break;
+    case btsHotFlat: PaintHotFlat(DC, Face, Pressed, Hot, Transparent, Enabled, Bitmap, Look); break;
+    default: Paint3D(DC, Face, Pressed, Fill, Look); break;
+  }
+}
 
 const TBitmap* TdxDropDownEditViewData::GlyphOf(int ButtonIndex) const {
   const auto index = static_cast<size_t>(ButtonIndex);
@@ -155,15 +160,10 @@ void TdxDropDownEditClass::DrawButton(HDC DC, const TdxDropDownEditViewData& VD,
   const bool bitmap = button.Kind == ebkGlyph && glyph;
   TdxEditButtonViewStyle style = VD.ButtonStyle;
   if (style == btsSimple && (pressed || hot)) style = btsFlat;
-  TButtonLook look{transparent ? VD.Brush : GetSysColorBrush(COLOR_BTNFACE), COLOR_BTNTEXT, {0, 0}};
+  TdxButtonLook look{transparent ? VD.Brush : GetSysColorBrush(COLOR_BTNFACE), COLOR_BTNTEXT, {0, 0}};
   const bool fill = !transparent && !bitmap;
   TRect face = button.Bounds;
-  switch (style) {
-    case btsFlat: PaintFlat(DC, face, pressed, transparent, fill, look); break;
-    case btsSimple: PaintSimple(DC, face, transparent, !bitmap, VD.Brush, look); break;
-    case btsHotFlat: PaintHotFlat(DC, face, pressed, hot, transparent, VD, bitmap, look); break;
-    default: Paint3D(DC, face, pressed, fill, look); break;
-  }
+  PaintButtonFrame(DC, face, style, pressed, hot, transparent, fill, VD.Enabled, bitmap, VD.Brush, look);
   if (bitmap && style != btsHotFlat) FillRect(DC, face, look.Background);
   if (pressed && style != btsHotFlat) look.Shift = bitmap && style == bts3D ? TPoint{2, 2} : TPoint{1, 1};
   PaintGlyph(DC, VD, button, glyph, face, look);

@@ -263,12 +263,8 @@ void TdxInplaceDropDownEdit::Dispatch(TMessage& Message) {
 int TdxInplaceDropDownEdit::ButtonAt(TPoint ScreenPoint) {
   TPoint at;
   if (!HandleAllocated() || !ScreenToWindowPoint(Handle(), ScreenPoint, at)) return -1;
-  TRect window;
-  GetWindowRect(Handle(), window);
-  std::unique_ptr<TdxEditViewData> vd = CreateViewData(false);
-  vd->Bounds = {0, 0, window.Width(), window.Height()};
   TdxEditViewInfo vi;
-  EditClass().CalcViewInfo(*vd, false, vi);
+  std::unique_ptr<TdxEditViewData> vd = WindowViewData(vi);
   const auto& buttons = static_cast<TdxDropDownEditViewData&>(*vd).Buttons;
   for (int i = static_cast<int>(buttons.size()) - 1; i >= 0; --i)
     if (PtInRect(buttons[static_cast<size_t>(i)].Bounds, at)) return i;

@@ -147,4 +147,5 @@ void RegisterEditorsClasses() {
   RegisterClass<TAMonthListBox, TCustomControl>("TAMonthListBox");
   RegisterClass<TdxContainerHintWindow, TCustomControl>("TdxContainerHintWindow");
   RegisterValueEditorClasses();
+  RegisterSpinAndPictureEditorClasses();
 }

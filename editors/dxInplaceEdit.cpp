@@ -200,6 +200,15 @@ TdxEditViewInfo TdxInplaceEdit::FreshViewInfo(bool Calc, int Width, int Height) 
   return vi;
 }
 
+std::unique_ptr<TdxEditViewData> TdxInplaceEdit::WindowViewData(TdxEditViewInfo& ViewInfo) {
+  TRect window;
+  GetWindowRect(Handle(), window);
+  std::unique_ptr<TdxEditViewData> vd = CreateViewData(false);
+  vd->Bounds = {0, 0, window.Width(), window.Height()};
+  EditClass().CalcViewInfo(*vd, false, ViewInfo);
+  return vd;
+}
+
 void TdxInplaceEdit::UpdateBoundsAndRegion() {
   if (!HandleAllocated() || FUpdatingBounds) return;
   FUpdatingBounds = true;

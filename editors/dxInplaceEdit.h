@@ -73,6 +73,8 @@ class TdxInplaceEdit : public TWinControl {
   void InvalidateEdit();
   // Recomputes the window's size (auto-size) and region from a fresh view data.
   void UpdateBoundsAndRegion();
+  // A fresh view data of the window as it stands, with its rectangles in window coordinates.
+  std::unique_ptr<TdxEditViewData> WindowViewData(TdxEditViewInfo& ViewInfo);
 
   // --- operations in slot order ----------------------------------------------------------------
   virtual void SetEditValue(const Variant& Value);

@@ -255,12 +255,8 @@ void TdxInplaceEdit::WMNCCalcSize(TMessage& Message) {
 
 void TdxInplaceEdit::WMNCPaint(TMessage& Message) {
   TWinControl::Dispatch(Message);
-  TRect window;
-  GetWindowRect(Handle(), window);
-  std::unique_ptr<TdxEditViewData> vd = CreateViewData(false);
-  vd->Bounds = {0, 0, window.Width(), window.Height()};
   TdxEditViewInfo vi;
-  EditClass().CalcViewInfo(*vd, false, vi);
+  std::unique_ptr<TdxEditViewData> vd = WindowViewData(vi);
   HDC dc = GetWindowDC(Handle());
   EditClass().DrawBorder(dc, vi, *vd);
   const DWORD style = static_cast<DWORD>(GetWindowLong(Handle(), GWL_STYLE));
