@@ -85,7 +85,6 @@ class TTestTreeList : public TCustomdxTreeListControl {
   int NodeAccessDepth = 0;
   void BeginNodeAccess(TdxTreeListNode*) override { ++NodeAccessDepth; }
   void EndNodeAccess(TdxTreeListNode*) override { --NodeAccessDepth; }
-  void SetNewItemRowActive(bool Value) { FNewItemRowActive = Value; }
   void SetDragObject(TObject* Value) { FDragObject = Value; }
   void PressHeader(int Column) {
     FPressedHeader = Column;
