@@ -864,6 +864,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   friend class TdxTreeListNode;
   void Loaded() override;
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void DoExit() override;
   // The first step of every destructor of the family: marks the control destroying, destroys its
   // window and cancels the edit state.

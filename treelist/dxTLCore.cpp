@@ -4,6 +4,7 @@
 
 #include "treelist/dxTLDraw.h"
 #include "treelist/dxTLEditors.h"
+#include "windows/Window.h"
 
 TCustomdxTreeList::TCustomdxTreeList(TComponent* AOwner) : TCustomdxContainer(AOwner) {
   SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks | csDisplayDragImage);
@@ -94,6 +95,15 @@ void TCustomdxTreeList::Relayout() {
     throw;
   }
   --FLockUpdate;
+  if (!HandleAllocated() || IsLoading() || IsDestroying()) return;
+  UpdateScrollBars();
+  ClampScrollPositions();
+  DropScrollBarsWhenFitting();
+}
+
+void TCustomdxTreeList::CreateWnd() {
+  TCustomdxContainer::CreateWnd();
+  UpdateScrollBars();
 }
 
 // --- top-level nodes -------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
 #include "windows/Timers.h"
+#include "windows/Window.h"
 
 void TCustomdxTreeList::HideEditor() { CloseEditing(true); }
 
@@ -35,7 +36,8 @@ void TCustomdxTreeList::HideEditorPost(bool TakeFocus) {
     DoEdited(node);
   }
   FInplaceEdit->Hide();
-  if ((TakeFocus || hadFocus) && !IsDestroying() && CanFocus()) SetFocus();
+  if ((TakeFocus || hadFocus) && !IsDestroying() && HandleAllocated() && IsWindowVisible(Handle()))
+    ::SetFocus(Handle());
 }
 
 void TCustomdxTreeList::CancelEditState() {
