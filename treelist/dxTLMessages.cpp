@@ -116,6 +116,9 @@ bool TCustomdxTreeList::IsEditorWindow(HWND Wnd) const {
 void TCustomdxTreeList::WMKillFocus(TMessage& Message) {
   TCustomdxContainer::Dispatch(Message);
   if (IsEditorWindow(HWND(Message.WParam))) return;
+  // A click waiting to open the editor is forgotten: the editor never opens in a list that lost
+  // the focus.
+  KillEditorTimer();
   InvalidateNode(FFocusedNode, false);
   if (FInplaceEdit) CloseEditor();
   if (IsMultiSelect() && GetSelectedCount() > 0) InvalidateSelection();
@@ -219,7 +222,7 @@ void TCustomdxTreeList::WMTimer(TMessage& Message) {
       // Killed by its own window whatever the flag says, so a stray timer never reopens the editor.
       KillTimer(Handle(), EditorTimerId);
       FEditorTimer = false;
-      if (FState == tlsNormal) ShowEditor();
+      if (FState == tlsNormal && IsControlOrEditorFocused()) ShowEditor();
       break;
     case ExpandTimerId:
       ExpandTimerFired();
