@@ -63,14 +63,16 @@ int TCustomdxTreeList::ClampSizingLine(int Position) {
     case tlsBandSizing: {
       const TdxTreeListBandInfo* band = FindBandInfo(info, down.Band);
       if (!band) return Position;
-      const int least = band->Rect.Left + GetBandMinWidth(down.Band) + (down.Band == 0 ? GetGroupIndentWidth() : 0);
+      // The line at Left + width - 2 gives the band that width on release.
+      const int least = band->Rect.Left + GetBandMinWidth(down.Band) - 2 + (down.Band == 0 ? GetGroupIndentWidth() : 0);
       return std::max(std::min(Position, IsFullSizing() ? 100000 : clientWidth - 2), least);
     }
     case tlsColumnSizing: {
       const TdxTreeListHeaderInfo* header = FindHeaderInfo(info, down.Column);
       if (!header) return Position;
       const int indent = header->First && header->Row == 0 ? GetGroupIndentWidth() : 0;
-      const int least = header->Rect.Left + GetColumnMinWidth(down.Column) + indent;
+      // The line at Left + width - 1 gives the column that width on release.
+      const int least = header->Rect.Left + GetColumnMinWidth(down.Column) - 1 + indent;
       int most = clientWidth - 1;
       if (!IsAutoWidth() && IsFullSizing())
         most = 100000;
@@ -81,7 +83,7 @@ int TCustomdxTreeList::ClampSizingLine(int Position) {
     case tlsBandPanelSizing:
       return info.BandRect.Top + SnappedBandRows(Position) * Metrics().BandLineHeight + 5 + (Metrics().Flat ? 0 : 1);
     case tlsHeaderPanelSizing:
-      return info.HeaderRect.Top + SizedHeaderRows(Position) * Metrics().HeaderLineHeight;
+      return info.HeaderRect.Top + SizedHeaderRows(Position) * Metrics().HeaderRowHeight;
     case tlsRowSizing: {
       const TRect row = GetNodeRect(FPressedNode);
       if (row.Top == -1 && row.Bottom == -1) return Position;
@@ -108,7 +110,8 @@ int TCustomdxTreeList::SnappedBandRows(int Position) {
 int TCustomdxTreeList::SizedHeaderRows(int Position) {
   TdxTreeListDrawInfo info;
   CalcRectInfo(info);
-  const int line = std::max(Metrics().HeaderLineHeight, 1);
+  // One header row of the panel is one step.
+  const int line = std::max(Metrics().HeaderRowHeight, 1);
   return std::clamp((Position - info.HeaderRect.Top + line / 2) / line, 1, std::max(GetHeaderPanelMaxRowCount(), 1));
 }
 
