@@ -16,6 +16,7 @@
 #include "controls/StdPaint.h"
 #include "controls/TextBox.h"
 #include "editors/dxInplaceEdit.h"
+#include "editors/dxPopup.h"
 #include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
 #include "windows/Overlay.h"
@@ -40,7 +41,8 @@ enum TdxTreeListNavigation { tlnFirst, tlnPrev, tlnNext, tlnLast };
 class TCustomdxTreeList : public TCustomdxContainer {
  public:
   // Timers of the control's window.
-  enum : UINT_PTR { ScrollTimerId = 1, EditorTimerId = 2, ExpandTimerId = 101 };
+  enum : UINT_PTR { ScrollTimerId = 1, EditorTimerId = 2, ExpandTimerId = 101, HintShowTimerId = 110,
+                    HintHideTimerId = 111 };
   explicit TCustomdxTreeList(TComponent* AOwner);
   ~TCustomdxTreeList() override;
   String ClassName() const override { return "TCustomdxTreeList"; }
@@ -189,6 +191,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual void CancelDragOperation();
   const TdxTreeListHitInfo& DownHitInfo() const { return FDownHitInfo; }
   int SizingLinePosition() const { return FSizingPos; }
+  // The hint over the filter panel's close button while it shows; nil otherwise.
+  TdxContainerHintWindow* FilterHint() const { return FFilterHint.get(); }
 
   // --- sizing and dragging feedback (dxTLSizing.cpp, dxTLDragging.cpp) ----------------------------
   // Draws or erases (the same call toggles) the inverted line of the sizing state.
@@ -546,6 +550,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual void DoHeaderButtonClick() {}
   virtual void DoChangedColumnsWidth() {}
   virtual void ShowHeaderFilterList(int Column) { (void)Column; }
+  // The text of the hint over the filter panel's close button.
+  virtual String GetFilterCaption() { return String(); }
   virtual void HideHeaderFilterList() {}
   // The pointer over the control: the hot node and the filter panel's close button follow it.
   virtual void UpdateHotTrack(const TdxTreeListHitInfo& Hit);
@@ -951,6 +957,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
     Relayout();
   }
   void PanelFontChanged(TObject* Sender);
+  void TakeParentFontForPanels();
+  bool FTakingParentFont = false;
   // dxTLEditing.cpp
   void PlaceEditor(bool Focus);
   void HideEditorPost(bool TakeFocus);
@@ -982,6 +990,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ScrollTimerStep();
   void TrackPressedButtons(const TdxTreeListHitInfo& Hit);
   TRect FilterCloseButtonRect();
+  void StartFilterHint(bool Show);
+  void StopFilterHint();
   void FinishGestureOnRelease(const TdxTreeListHitInfo& Hit);
   void OpenEditorOnRelease(TMouseButton Button, TShiftState Shift, const TdxTreeListHitInfo& Hit);
   // dxTLSizing.cpp
@@ -1018,6 +1028,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void WMTimer(TMessage& Message);
   void CMCancelMode(TMessage& Message);
   void CMRelayout(TMessage& Message);
+  void CMParentFontChanged(TMessage& Message);
   void CMDrag(TMessage& Message);
   void CMMouseEnter(TMessage& Message);
   void CMMouseLeave(TMessage& Message);
@@ -1106,6 +1117,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   std::unique_ptr<TScreenOverlay> FHeaderDragImage;
   std::unique_ptr<TBitmap> FMovedImage;
   std::unique_ptr<TImageList> FNodeDragImages;
+  std::unique_ptr<TdxContainerHintWindow> FFilterHint;
+  bool FFilterHintTimer = false;
   TdxTreeListNodes FNodes;
   int FLockUpdate = 0;
   TdxTreeListNode* FFocusedNode = nullptr;

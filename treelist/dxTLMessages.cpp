@@ -69,6 +69,7 @@ void TCustomdxTreeList::Dispatch(TMessage& Message) {
       {CM_CANCELMODE, &TCustomdxTreeList::CMCancelMode},
       {CM_COLORCHANGED, &TCustomdxTreeList::CMRelayout},
       {CM_FONTCHANGED, &TCustomdxTreeList::CMRelayout},
+      {CM_PARENTFONTCHANGED, &TCustomdxTreeList::CMParentFontChanged},
       {CM_DRAG, &TCustomdxTreeList::CMDrag},
       {CM_MOUSEENTER, &TCustomdxTreeList::CMMouseEnter},
       {CM_MOUSELEAVE, &TCustomdxTreeList::CMMouseLeave},
@@ -83,6 +84,7 @@ void TCustomdxTreeList::WMCancelMode(TMessage& Message) {
 
 // The window's timers go with it.
 void TCustomdxTreeList::WMDestroy(TMessage& Message) {
+  StopFilterHint();
   FEditorTimer = FScrollTimer = FExpandTimer = false;
   TCustomdxContainer::Dispatch(Message);
 }
@@ -227,6 +229,12 @@ void TCustomdxTreeList::WMTimer(TMessage& Message) {
     case ExpandTimerId:
       ExpandTimerFired();
       break;
+    case HintShowTimerId:
+      StartFilterHint(true);
+      break;
+    case HintHideTimerId:
+      StopFilterHint();
+      break;
     default:
       break;
   }
@@ -243,6 +251,11 @@ void TCustomdxTreeList::CMCancelMode(TMessage& Message) {
 void TCustomdxTreeList::CMRelayout(TMessage& Message) {
   TCustomdxContainer::Dispatch(Message);
   Relayout();
+}
+
+void TCustomdxTreeList::CMParentFontChanged(TMessage& Message) {
+  TCustomdxContainer::Dispatch(Message);
+  TakeParentFontForPanels();
 }
 
 // The drag cursor says whether one or more nodes are dragged and whether they are copied. A drag
@@ -283,4 +296,5 @@ void TCustomdxTreeList::CMMouseLeave(TMessage& Message) {
   TdxTreeListHitInfo nowhere;
   nowhere.X = nowhere.Y = -1;
   UpdateHotTrack(nowhere);
+  StopFilterHint();
 }

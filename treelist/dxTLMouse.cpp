@@ -358,6 +358,12 @@ void TCustomdxTreeList::UpdateHotTrack(const TdxTreeListHitInfo& Hit) {
   if (hot != FFilterCloseHot) {
     FFilterCloseHot = hot;
     InvalidateRect(FilterCloseButtonRect());
+    if (hot && FState == tlsNormal)
+      StartFilterHint(false);
+    else
+      StopFilterHint();
+  } else if (FState != tlsNormal) {
+    StopFilterHint();
   }
   TdxTreeListNode* node = (FOptionsEx & tlxHotTrack) ? Hit.Node : nullptr;
   if (node == FHotNode) return;
@@ -509,4 +515,33 @@ void TCustomdxTreeList::CancelDragOperation() {
     default:
       break;
   }
+  StopFilterHint();
+}
+
+// --- the hint over the filter panel's close button -------------------------------------------------------
+
+// Without Show the hint waits a second; with it the hint shows beside the button for five.
+void TCustomdxTreeList::StartFilterHint(bool Show) {
+  StopFilterHint();
+  if (!HandleAllocated()) return;
+  if (!Show) {
+    SetTimer(Handle(), HintShowTimerId, 1000);
+    FFilterHintTimer = true;
+    return;
+  }
+  const TRect button = FilterCloseButtonRect();
+  FFilterHint = std::make_unique<TdxContainerHintWindow>(nullptr);
+  const int height = FFilterHint->Canvas()->TextHeight("Wg") + 4;
+  FFilterHint->ActivateHint(ClientToScreen(TPoint{button.Right + 4, button.Top - height}), GetFilterCaption(), Font());
+  SetTimer(Handle(), HintHideTimerId, 5000);
+  FFilterHintTimer = true;
+}
+
+void TCustomdxTreeList::StopFilterHint() {
+  if (FFilterHintTimer && HandleAllocated()) {
+    KillTimer(Handle(), HintShowTimerId);
+    KillTimer(Handle(), HintHideTimerId);
+  }
+  FFilterHintTimer = false;
+  FFilterHint.reset();
 }

@@ -165,3 +165,43 @@ TEST_F(MouseTest, TwoListsKeepTheirEditorTimersApart) {
 }
 
 }  // namespace
+
+namespace {
+
+class FilterHintTest : public TInputTreeListTest {
+ protected:
+  // The centre of the filter panel's close button: 3 pixels from the panel's left, 12 x 11.
+  TPoint CloseButton() {
+    int y = List->ClientHeight() - 1;
+    while (y > 0 && List->GetHitTestAt(5, y - 1) == hkFilterPanel) --y;
+    const int bottom = List->ClientHeight();
+    return {9, y + (bottom - y) / 2};
+  }
+};
+
+TEST_F(FilterHintTest, TheCloseButtonsHintShowsAfterASecondForFiveSeconds) {
+  List->FilterStatus = true;
+  ShowList();
+  List->Relayout();
+  Pump();
+  const TPoint button = CloseButton();
+  ASSERT_EQ(List->GetHitTestAt(button.X, button.Y), hkFilterPanel);
+  MouseMove(List, button);
+  Pump();
+  Advance(999);
+  EXPECT_EQ(List->FilterHint(), nullptr);
+  Advance(1);
+  ASSERT_NE(List->FilterHint(), nullptr);
+  Advance(5000);
+  EXPECT_EQ(List->FilterHint(), nullptr) << "gone after five seconds";
+  MouseMove(List, {button.X + 40, button.Y});
+  MouseMove(List, button);
+  Pump();
+  Advance(1000);
+  ASSERT_NE(List->FilterHint(), nullptr);
+  MouseMove(List, {button.X + 40, button.Y});
+  Pump();
+  EXPECT_EQ(List->FilterHint(), nullptr) << "gone when the pointer leaves the button";
+}
+
+}  // namespace
