@@ -572,6 +572,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual String GetNodeDragText(TdxTreeListNode* Node, int Column) { return GetNodeString(Node, Column); }
   // The image that follows the pointer while nodes are dragged.
   virtual void CreateNodeDragImage(TdxTreeListNode* Node);
+  TImageList* GetDragImages() override { return FNodeDragImages.get(); }
   // Moves the pointer over the moved header or band, as the window procedure passes them on.
   void TrackHeaderDrag(TPoint ScreenPoint);
 
@@ -919,7 +920,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void DoStartDrag(TDragObject*& DragObject) override;
   void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
   void DoEndDrag(TObject* Target, int X, int Y) override;
-  TImageList* GetDragImages() override { return FNodeDragImages.get(); }
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:

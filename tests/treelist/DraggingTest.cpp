@@ -93,6 +93,7 @@ TEST_F(DraggingTest, AHeaderAtTheRightEdgeScrollsTheBands) {
   const TPoint header{50, List->Metrics().HeaderHeight / 2};
   MouseDown(List, header);
   MouseMove(List, {header.X + 10, header.Y});
+  Pump();
   MouseMove(List, {List->GetRowsRect().Right - 5, header.Y});
   Pump();
   ASSERT_EQ(List->State(), tlsHeaderDragging);

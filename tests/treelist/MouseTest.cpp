@@ -195,6 +195,7 @@ TEST_F(FilterHintTest, TheCloseButtonsHintShowsAfterASecondForFiveSeconds) {
   Advance(5000);
   EXPECT_EQ(List->FilterHint(), nullptr) << "gone after five seconds";
   MouseMove(List, {button.X + 40, button.Y});
+  Pump();
   MouseMove(List, button);
   Pump();
   Advance(1000);
