@@ -543,8 +543,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsDblClickEnabled() { return true; }
   // A press on the focused cell that lands on its editor button opens the editor at once.
   virtual bool IsCellButtonHit(int X, int Y, int Column, bool SameNode);
-  // A press on the new-item row while no node is focused.
-  virtual void CanEditNewItemRow() {}
+  // Asked on a press on the new-item row while no node is focused; nothing to refuse here.
+  virtual bool CanEditNewItemRow() { return true; }
   virtual void DoBandClick(int Band) { (void)Band; }
   virtual void DoBandButtonClick() {}
   virtual void DoHeaderButtonClick() {}
