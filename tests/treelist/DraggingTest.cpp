@@ -113,3 +113,35 @@ TEST_F(DraggingTest, AHeaderAtTheRightEdgeScrollsTheBands) {
 }
 
 }  // namespace
+
+namespace {
+
+class BandDraggingTest : public TInputTreeListTest {};
+
+TEST_F(BandDraggingTest, ABandCaptionMovedPastTheNextBandGoesAfterIt) {
+  ShowList();
+  List->SetShowBands(true);
+  List->Bands()->Items(0)->SetCaption("One");
+  List->Bands()->Add()->SetCaption("Two");
+  Pump();
+  std::vector<String> clicked;
+  List->OnBandClick = [&](TObject*, TdxTreeListBand* Band) { clicked.push_back(Band->Caption()); };
+  const int y = List->Metrics().BandHeight / 2;
+  const int rightOfTwo = List->ClientWidth() - 10;  // the bands share the width: Two ends at the right
+  Click(List, {20, y});
+  Pump();
+  EXPECT_EQ(clicked, std::vector<String>{"One"}) << "a press and release on a caption is a click";
+  MouseDown(List, {20, y});
+  MouseMove(List, {30, y});
+  Pump();
+  ASSERT_EQ(List->State(), tlsBandDragging);
+  MouseMove(List, {rightOfTwo, y});
+  Pump();
+  MouseUp(List, {rightOfTwo, y});
+  Pump();
+  EXPECT_EQ(List->State(), tlsNormal);
+  EXPECT_EQ(List->GetVisibleBandCaption(0), "Two");
+  EXPECT_EQ(clicked.size(), 1u);
+}
+
+}  // namespace
