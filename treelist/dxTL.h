@@ -16,7 +16,11 @@
 #include "controls/StdPaint.h"
 #include "controls/TextBox.h"
 #include "editors/dxInplaceEdit.h"
+#include "editors/dxPopup.h"
+#include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
+#include "windows/Overlay.h"
+#include "windows/Timers.h"
 #include "treelist/dxTLDrawInfo.h"
 #include "treelist/dxTLNode.h"
 #include "treelist/dxTLTypes.h"
@@ -36,6 +40,9 @@ enum TdxTreeListNavigation { tlnFirst, tlnPrev, tlnNext, tlnLast };
 
 class TCustomdxTreeList : public TCustomdxContainer {
  public:
+  // Timers of the control's window.
+  enum : UINT_PTR { ScrollTimerId = 1, EditorTimerId = 2, ExpandTimerId = 101, HintShowTimerId = 110,
+                    HintHideTimerId = 111 };
   explicit TCustomdxTreeList(TComponent* AOwner);
   ~TCustomdxTreeList() override;
   String ClassName() const override { return "TCustomdxTreeList"; }
@@ -160,6 +167,74 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void CloseEditor();
   // Forgets the edited cell and hides the editor without posting.
   void CancelEditState();
+  // Opens the in-place editor on the focused cell when editing is allowed; ShowEditorChar opens it
+  // and hands it the key (a paste or cut for Ctrl+V and Ctrl+X) once it shows.
+  void ShowEditor();
+  void ShowEditorChar(TKeyChar Key);
+  // Forgets the edited cell and places the editor on the focused cell again without focusing it.
+  void ResetEditor();
+  // Stops the delayed show-editor timer of a click on the focused cell.
+  void KillEditorTimer();
+  bool EditorTimerRunning() const { return FEditorTimer; }
+  // Activates or leaves the new-item row; only while it is shown.
+  void SetNewItemRowActive(bool Value);
+
+  // --- keyboard (dxTLKeyboard.cpp) ---------------------------------------------------------------
+  // Moves the focus a page (Delta -1 or 1): to the page's edge first, then by a page less a row.
+  void MovePage(int Delta);
+  // The visual position of the next (or previous) column whose tab-stop answers true, from Start
+  // on; it may lie out of range.
+  int NextFocusableColumn(int Start, bool Backward);
+
+  // --- mouse (dxTLMouse.cpp) ---------------------------------------------------------------------
+  // Ends whatever gesture the state names and goes back to tlsNormal.
+  virtual void CancelDragOperation();
+  const TdxTreeListHitInfo& DownHitInfo() const { return FDownHitInfo; }
+  int SizingLinePosition() const { return FSizingPos; }
+  // The hint over the filter panel's close button while it shows; nil otherwise.
+  TdxContainerHintWindow* FilterHint() const { return FFilterHint.get(); }
+
+  // --- sizing and dragging feedback (dxTLSizing.cpp, dxTLDragging.cpp) ----------------------------
+  // Draws or erases (the same call toggles) the inverted line of the sizing state.
+  void DrawSizingLine();
+  // Bracket any painting or scrolling: the outermost pair takes the sizing line, the drop arrows
+  // and the drag images off the window and puts them back.
+  void HideDragFeedback();
+  void ShowDragFeedback();
+  int DraggedHeader() const { return FDraggedHeader; }
+  int DraggedBand() const { return FDraggedBand; }
+  // Where a dragged header or band would go: the drop arrows' screen point ((-100, -100) when
+  // none), the band position, header row and index inside the row of the target (-1 when none).
+  struct TDropInfo {
+    TPoint Arrows{-100, -100};
+    int Band = -1;
+    int Row = -1;
+    int Index = -1;
+  };
+  virtual TDropInfo CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode);
+
+  // --- scrolling (dxTLScrolling.cpp) -------------------------------------------------------------
+  // The scroll bars follow the top row and LeftCoord; twice, since a bar that shows or hides
+  // changes the room of the other.
+  virtual void UpdateScrollBars();
+  virtual void GetVScrollInfo(TdxTreeListScrollRange& Range);
+  // A node's row in pixels for the rows counted in view.
+  virtual int CalcRowHeight(TdxTreeListNode* Node);
+  void UpdateVertScrollBar();
+  void UpdateHorzScrollBar();
+  // Removes both bars when the rows and the bands fit without them (unless KeepScrollBars).
+  void DropScrollBarsWhenFitting();
+  // Keeps the last page full and no empty room right of the bands after a size change.
+  void ClampScrollPositions();
+  // Move the painted pixels of the scrolling bands or the rows area.
+  void ScrollBandsArea(int Delta);
+  void ScrollRowsArea(int Delta);
+  // The middle-button mode: a round indicator at the press and a loop in which the pointer's
+  // distance from it sets the direction and speed of scrolling. Returns when the mode ends.
+  void FullScrollLoop();
+  // One scroll-bar step, as WM_HSCROLL and WM_VSCROLL give it.
+  void ScrollHorizontally(int Code);
+  void ScrollVertically(int Code);
 
   // --- option sets -------------------------------------------------------------------------------
   TdxTreeListOptions GetOptions() const { return FOptions; }
@@ -455,6 +530,51 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsEditorActive();
   virtual bool IsEditingCell(TdxTreeListNode* Node, int Column) { return Node == FEditingNode && Column == FEditingColumn; }
   virtual TdxInplaceEdit* FindEditor(int Column) { (void)Column; return FInplaceEdit; }
+  // A new editor for a column; the base makes a text editor.
+  virtual TdxInplaceEdit* CreateEditor(int Column);
+  // Sets an editor up for a column of the focused cell before its value is given.
+  virtual void InitEditor(TdxInplaceEdit* Editor, int Column) { (void)Editor, (void)Column; }
+  virtual void DoNewItemRowEditing(bool& Allow) { (void)Allow; }
+
+  // Input (dxTLKeyboard.cpp, dxTLMouse.cpp, dxTLDragging.cpp).
+  // The key filter, asked after OnKeyDown: false swallows the key.
+  virtual bool CanProcessKey(WORD Key, TShiftState Shift) { (void)Key, (void)Shift; return true; }
+  virtual bool TakeFocus() { return true; }
+  virtual bool IsDblClickEnabled() { return true; }
+  // A press on the focused cell that lands on its editor button opens the editor at once.
+  virtual bool IsCellButtonHit(int X, int Y, int Column, bool SameNode);
+  // Asked on a press on the new-item row while no node is focused; nothing to refuse here.
+  virtual bool CanEditNewItemRow() { return true; }
+  virtual void DoBandClick(int Band) { (void)Band; }
+  virtual void DoBandButtonClick() {}
+  virtual void DoHeaderButtonClick() {}
+  virtual void DoChangedColumnsWidth() {}
+  virtual void ShowHeaderFilterList(int Column) { (void)Column; }
+  // The text of the hint over the filter panel's close button.
+  virtual String GetFilterCaption() { return String(); }
+  virtual void HideHeaderFilterList() {}
+  // The pointer over the control: the hot node and the filter panel's close button follow it.
+  virtual void UpdateHotTrack(const TdxTreeListHitInfo& Hit);
+  virtual void StartDragHeader(int Column);
+  virtual void StartDragBand(int Band);
+  virtual void EndDragHeader(bool Accept);
+  virtual void EndDragBand(bool Accept);
+  // A header dragged off the header area may be hidden; a band dropped off the bands too.
+  virtual bool CanHideDraggedHeader(int Column) { (void)Column; return IsExtCustomizing(); }
+  virtual bool CanHideDraggedBand(int Band) { (void)Band; return IsExtCustomizing(); }
+  virtual void DoDragOverHeader(int Column, TPoint Point, bool& Accept) { (void)Column, (void)Point, (void)Accept; }
+  virtual void DoDragOverBand(int Band, TPoint Point, bool& Accept) { (void)Band, (void)Point, (void)Accept; }
+  virtual void DoDragEndHeader(int Column, bool& Accept) { (void)Column, (void)Accept; }
+  virtual void DoDragEndBand(int Band, bool& Accept) { (void)Band, (void)Accept; }
+  // A drag of nodes copies (Ctrl held): the drag cursors say so.
+  virtual bool IsCopyDragging() { return false; }
+  virtual void DoBeginDragNode(TdxTreeListNode* Node) { (void)Node; }
+  virtual String GetNodeDragText(TdxTreeListNode* Node, int Column) { return GetNodeString(Node, Column); }
+  // The image that follows the pointer while nodes are dragged.
+  virtual void CreateNodeDragImage(TdxTreeListNode* Node);
+  TImageList* GetDragImages() override { return FNodeDragImages.get(); }
+  // Moves the pointer over the moved header or band, as the window procedure passes them on.
+  void TrackHeaderDrag(TPoint ScreenPoint);
 
   // Bands and columns: the tree list has none; the tree list control answers from its own.
   virtual int GetBandCount() { return 0; }
@@ -720,6 +840,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   bool IsHideFocusRect() override { return FOptions & tloHideFocusRect; }
   bool IsImmediateEditor() override { return FOptions & tloImmediateEditor; }
   bool IsShowButtonAlways() override { return FOptionsEx & tlxShowButtonAlways; }
+  // The Tabs option moves between cells with Tab while Ctrl is up.
+  bool IsTabsNavigation() override;
   TdxPopupBorder GetEditPopupBorder() override { return FLookAndFeel == lfStandard ? pbFrame3D : pbSingle; }
   // The focused window is the control or lies inside it, or the editor says it has the focus.
   bool IsControlOrEditorFocused();
@@ -749,6 +871,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   friend class TdxTreeListNode;
   void Loaded() override;
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   void DoExit() override;
   // The first step of every destructor of the family: marks the control destroying, destroys its
   // window and cancels the edit state.
@@ -787,6 +910,16 @@ class TCustomdxTreeList : public TCustomdxContainer {
   TObject* FDragObject = nullptr;
   void Paint() override;
   void Resize() override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(TKeyChar& Key) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WndProc(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void DoStartDrag(TDragObject*& DragObject) override;
+  void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+  void DoEndDrag(TObject* Target, int X, int Y) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
@@ -824,8 +957,82 @@ class TCustomdxTreeList : public TCustomdxContainer {
     Relayout();
   }
   void PanelFontChanged(TObject* Sender);
+  void TakeParentFontForPanels();
+  bool FTakingParentFont = false;
   // dxTLEditing.cpp
+  void PlaceEditor(bool Focus);
+  void HideEditorPost(bool TakeFocus);
+  void InitEditorForFocusedCell();
+  void StartEditorTimer();
   void HideEditorWithoutPosting();
+  // dxTLKeyboard.cpp
+  bool KeyDownInGesture(WORD Key);
+  bool KeyDownSearching(WORD Key, TShiftState Shift);
+  void KeyDownWithCtrl(WORD Key);
+  void KeyDownPlain(WORD Key, TShiftState Shift);
+  void KeyRight(bool Right);
+  void KeyHomeEnd(bool End, TShiftState Shift);
+  void KeyPage(int Delta, TShiftState Shift);
+  void KeyTab(TShiftState Shift);
+  void FocusNextNodeFirstColumn(bool Backward);
+  bool MoveHeaderRow(bool Up);
+  void SyncSearchColumn();
+  void KeyPressCommand(TKeyChar Key);
+  void HandleKeyDown(WORD& Key, TShiftState Shift);
+  // dxTLMouse.cpp
+  bool FocusOnPress();
+  bool StartGestureOnPress(TShiftState Shift, int X, int Y);
+  bool PressRows(TMouseButton Button, TShiftState Shift, int X, int Y, bool FocusFromElsewhere);
+  void SelectOnPress(TMouseButton Button, TShiftState Shift);
+  void TrackDragSelect(int Y);
+  void StartScrollTimer(int Direction, UINT Interval);
+  void StopScrollTimer();
+  void ScrollTimerStep();
+  void TrackPressedButtons(const TdxTreeListHitInfo& Hit);
+  TRect FilterCloseButtonRect();
+  void StartFilterHint(bool Show);
+  void StopFilterHint();
+  void FinishGestureOnRelease(const TdxTreeListHitInfo& Hit);
+  void OpenEditorOnRelease(TMouseButton Button, TShiftState Shift, const TdxTreeListHitInfo& Hit);
+  // dxTLSizing.cpp
+  int ClampSizingLine(int Position);
+  int SnappedBandRows(int Position);
+  int SizedHeaderRows(int Position);
+  void ApplySizing();
+  // dxTLDragging.cpp
+  void StartMoving(TdxTreeListState State, int Item);
+  void MoveHeaderDragImage(TPoint ScreenPoint);
+  void ShowHeaderDragImage();
+  void ShowDropArrows();
+  void EndMoving();
+  void StartExpandTimer(UINT Interval);
+  void StopExpandTimer();
+  void ExpandTimerFired();
+  // dxTLMessages.cpp
+  void WMCancelMode(TMessage& Message);
+  void WMDestroy(TMessage& Message);
+  bool IsEditorWindow(HWND Wnd) const;
+  void WMEraseBkgnd(TMessage& Message);
+  void WMGetDlgCode(TMessage& Message);
+  void WMHScroll(TMessage& Message);
+  void WMVScroll(TMessage& Message);
+  void WMImeStartComposition(TMessage& Message);
+  void WMKillFocus(TMessage& Message);
+  void WMSetFocus(TMessage& Message);
+  void WMLButtonDown(TMessage& Message);
+  void WMNCCalcSize(TMessage& Message);
+  void WMNCHitTest(TMessage& Message);
+  void WMNCPaint(TMessage& Message);
+  void WMSetCursor(TMessage& Message);
+  void WMSize(TMessage& Message);
+  void WMTimer(TMessage& Message);
+  void CMCancelMode(TMessage& Message);
+  void CMRelayout(TMessage& Message);
+  void CMParentFontChanged(TMessage& Message);
+  void CMDrag(TMessage& Message);
+  void CMMouseEnter(TMessage& Message);
+  void CMMouseLeave(TMessage& Message);
+  bool DrawsOwnBorder() const { return FBorderStyle == bsSingle && FLookAndFeel != lfStandard; }
   void CloseEditing(bool TakeFocus);
   void ResetFocusedColumnAfterOptions();
   // dxTLMetrics.cpp
@@ -882,6 +1089,36 @@ class TCustomdxTreeList : public TCustomdxContainer {
   int FLeftCoord = 0;
   TBitmap* FCellBitmap = nullptr;
 
+  // The gesture of the last press: its hit, where it was, whether it carried Ctrl or Shift, landed
+  // on a selected node (the selection collapses to it on release) or on the new-item row.
+  TdxTreeListHitInfo FDownHitInfo;
+  TPoint FDownPoint;
+  bool FModifierClick = false;
+  bool FReselectOnRelease = false;
+  bool FNewItemRowClicked = false;
+  // The sizing line where it is and where it started.
+  int FSizingPos = 0;
+  int FSizingStart = 0;
+  // Timers of this control's window (never shared between controls): the delayed editor (2),
+  // the scrolling of drag-select and drags (1, one direction at a time), expand on hover (101).
+  bool FEditorTimer = false;
+  bool FScrollTimer = false;
+  int FScrollTimerDirection = 0;  // 1 left, 2 up, 3 right, 4 down
+  bool FExpandTimer = false;
+  TPoint FLastHitTestPoint;
+  int FFeedbackHideCount = 0;
+  bool FSizingLineShown = false;
+  int FDraggedHeader = -1;
+  int FDraggedBand = -1;
+  TDropInfo FDropInfo;
+  std::unique_ptr<TScreenOverlay> FDropArrows;
+  bool FDropArrowsShown = false;
+  bool FFeedbackLineHidden = false;
+  std::unique_ptr<TScreenOverlay> FHeaderDragImage;
+  std::unique_ptr<TBitmap> FMovedImage;
+  std::unique_ptr<TImageList> FNodeDragImages;
+  std::unique_ptr<TdxContainerHintWindow> FFilterHint;
+  bool FFilterHintTimer = false;
   TdxTreeListNodes FNodes;
   int FLockUpdate = 0;
   TdxTreeListNode* FFocusedNode = nullptr;

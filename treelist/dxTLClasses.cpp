@@ -3,6 +3,8 @@
 #include "treelist/dxTLClasses.h"
 
 #include "classes/Properties.h"
+#include "controls/Application.h"
+#include "windows/Cursors.h"
 #include "controls/StdControlClasses.h"
 #include "editors/dxEditorClasses.h"
 #include "treelist/dxTLControl.h"
@@ -146,7 +148,16 @@ void PublishTreeListControl(TClassBuilder<TCustomdxTreeListControl>& c) {
   c.Property("IniFileName", &C::IniFileName, &C::SetIniFileName);
   c.Property("IniSectionName", &C::IniSectionName, &C::SetIniSectionName);
   c.Property("RegistryPath", &C::RegistryPath, &C::SetRegistryPath);
+  c.Event("OnBandButtonClick", &C::OnBandButtonClick);
+  c.Event("OnBandClick", &C::OnBandClick);
+  c.Event("OnBeginDragNode", &C::OnBeginDragNode);
   c.Event("OnCalcRowLineHeight", &C::OnCalcRowLineHeight);
+  c.Event("OnDragEndBand", &C::OnDragEndBand);
+  c.Event("OnDragEndHeader", &C::OnDragEndHeader);
+  c.Event("OnDragOverBand", &C::OnDragOverBand);
+  c.Event("OnDragOverHeader", &C::OnDragOverHeader);
+  c.Event("OnGetNodeDragText", &C::OnGetNodeDragText);
+  c.Event("OnHeaderButtonClick", &C::OnHeaderButtonClick);
   c.Event("OnChangedColumnsWidth", &C::OnChangedColumnsWidth);
   c.Event("OnCustomDrawBand", &C::OnCustomDrawBand);
   c.Event("OnCustomDrawCell", &C::OnCustomDrawCell);
@@ -166,8 +177,25 @@ void PublishTreeListControl(TClassBuilder<TCustomdxTreeListControl>& c) {
 
 }  // namespace
 
+namespace {
+
+// The tree list's own cursors take the nearest shapes of the window system and the class library.
+void RegisterTreeListCursors() {
+  if (!Screen) return;
+  const std::pair<TCursor, HCURSOR> shapes[] = {
+      {crdxTLRemoveHeader, IDC_NO},       {crdxTLFullScroll, IDC_SIZEALL}, {crdxTLHorzScroll, IDC_SIZEWE},
+      {crdxTLVertScroll, IDC_SIZENS},     {crdxTLUpScroll, IDC_UPARROW},   {crdxTLRightScroll, IDC_SIZEWE},
+      {crdxTLDownScroll, IDC_SIZENS},     {crdxTLLeftScroll, IDC_SIZEWE},  {crdxTLDragCopy, IDC_DRAG},
+      {crdxTLMultiDragCopy, IDC_MULTIDRAG},
+  };
+  for (const auto& [cursor, shape] : shapes) Screen->SetCursors(cursor, shape);
+}
+
+}  // namespace
+
 void RegisterTreeListClasses() {
   RegisterEditorsClasses();
+  RegisterTreeListCursors();
   RegisterClass<TdxTreeListBand, TCollectionItem>("TdxTreeListBand", PublishBand);
   RegisterClass<TdxTreeListBands, TCollection>("TdxTreeListBands");
   RegisterClass<TdxTreeListColumn, TComponent>("TdxTreeListColumn", PublishColumn);

@@ -185,3 +185,7 @@ TdxInplaceEdit* TCustomdxTreeListControl::GetEditor(int Column) {
   FEditors.push_back(editor);
   return editor;
 }
+
+void TCustomdxTreeListControl::InitEditor(TdxInplaceEdit* Editor, int Column) {
+  if (TdxTreeListColumn* column = ColumnAt(Column)) column->InitEditor(Editor);
+}

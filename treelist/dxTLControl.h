@@ -46,6 +46,13 @@ using TdxTreeListCalcRowLineHeightEvent =
                        int BoundsWidth, int TextHeight, int MaxLineCount, bool InflateFlag, bool GridFlag,
                        int& LineCount, int& LineHeight, bool& Done)>;
 // Makes a column of some column class owned by Owner.
+using TdxTreeListDragOverHeaderEvent =
+    std::function<void(TObject* Sender, TdxTreeListColumn* AColumn, TPoint P, bool& Accept)>;
+using TdxTreeListDragOverBandEvent = std::function<void(TObject* Sender, TdxTreeListBand* ABand, TPoint P, bool& Accept)>;
+using TdxTreeListDragEndHeaderEvent =
+    std::function<void(TObject* Sender, TdxTreeListColumn* AColumn, bool& Accept)>;
+using TdxTreeListDragEndBandEvent = std::function<void(TObject* Sender, TdxTreeListBand* ABand, bool& Accept)>;
+using TdxTreeListGetDragTextEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node, String& AText)>;
 using TdxTreeListColumnClass = std::function<TdxTreeListColumn*(TComponent* Owner)>;
 
 class TCustomdxTreeListControl : public TCustomdxTreeList {
@@ -179,6 +186,8 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   TdxInplaceEdit* FindEditor(int Column) override;
   // The cached editor of the column's editor class, made (owned by the control) on first use.
   TdxInplaceEdit* GetEditor(int Column);
+  TdxInplaceEdit* CreateEditor(int Column) override { return GetEditor(Column); }
+  void InitEditor(TdxInplaceEdit* Editor, int Column) override;
 
   // --- band and column answers (dxTLHeaderRows.cpp) ----------------------------------------------
   int GetBandCount() override { return FBands->Count(); }
@@ -283,6 +292,27 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   TdxTreeListLevelColorEvent OnGetLevelColor;
   TdxTreeListIsExistFooterCellEvent OnIsExistFooterCell;
   TdxTreeListCalcRowLineHeightEvent OnCalcRowLineHeight;
+  TdxTreeListBandEvent OnBandClick;
+  TNotifyEvent OnBandButtonClick;
+  TNotifyEvent OnHeaderButtonClick;
+  TdxTreeListNodeEvent OnBeginDragNode;
+  TdxTreeListGetDragTextEvent OnGetNodeDragText;
+  TdxTreeListDragOverHeaderEvent OnDragOverHeader;
+  TdxTreeListDragOverBandEvent OnDragOverBand;
+  TdxTreeListDragEndHeaderEvent OnDragEndHeader;
+  TdxTreeListDragEndBandEvent OnDragEndBand;
+
+  // The events of the mouse gestures.
+  void DoBandClick(int Band) override;
+  void DoBandButtonClick() override;
+  void DoHeaderButtonClick() override;
+  void DoChangedColumnsWidth() override;
+  void DoBeginDragNode(TdxTreeListNode* Node) override;
+  String GetNodeDragText(TdxTreeListNode* Node, int Column) override;
+  void DoDragOverHeader(int Column, TPoint Point, bool& Accept) override;
+  void DoDragOverBand(int Band, TPoint Point, bool& Accept) override;
+  void DoDragEndHeader(int Column, bool& Accept) override;
+  void DoDragEndBand(int Band, bool& Accept) override;
 
   // --- painting and measuring through the columns (dxTLControlPaint.cpp) -------------------------
   int GetColumnPosition(int Column) override;

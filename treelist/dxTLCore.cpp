@@ -4,6 +4,7 @@
 
 #include "treelist/dxTLDraw.h"
 #include "treelist/dxTLEditors.h"
+#include "windows/Window.h"
 
 TCustomdxTreeList::TCustomdxTreeList(TComponent* AOwner) : TCustomdxContainer(AOwner) {
   SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks | csDisplayDragImage);
@@ -57,6 +58,8 @@ void TCustomdxTreeList::DoExit() {
 
 void TCustomdxTreeList::BeginUpdate() {
   ++FLockUpdate;
+  // The release still opens an immediate editor although the update ends the rows press.
+  if (FState == tlsRowsPressed) FNewItemRowClicked = true;
   FEditingNode = nullptr;
   FEditingColumn = -1;
   SetState(tlsNormal);
@@ -92,6 +95,15 @@ void TCustomdxTreeList::Relayout() {
     throw;
   }
   --FLockUpdate;
+  if (!HandleAllocated() || IsLoading() || IsDestroying()) return;
+  UpdateScrollBars();
+  ClampScrollPositions();
+  DropScrollBarsWhenFitting();
+}
+
+void TCustomdxTreeList::CreateWnd() {
+  TCustomdxContainer::CreateWnd();
+  UpdateScrollBars();
 }
 
 // --- top-level nodes -------------------------------------------------------------------------------

@@ -285,9 +285,23 @@ void TCustomdxTreeList::SetTopIndex(int Index) {
   const int count = GetAbsoluteCount();
   if (Index == GetTopIndex() || count <= 1) return;
   Index = std::clamp(Index, 0, std::max(0, count - FFullyVisibleRowCount));
-  if (Index == GetTopIndex()) return;
+  const int oldTop = GetTopIndex();
+  if (Index == oldTop) return;
   SetTopVisibleNode(GetAbsoluteNode(Index));
-  if (FLockUpdate == 0 && HandleAllocated()) Invalidate();
+  if (FLockUpdate != 0 || !HandleAllocated()) return;
+  UpdateScrollBars();
+  // A move of at most a page shifts the painted rows; a longer one paints everything.
+  if (oldTop < 0 || std::abs(Index - oldTop) > FFullyVisibleRowCount) return Invalidate();
+  int distance = 0;
+  for (int i = std::min(Index, oldTop); i < std::max(Index, oldTop); ++i) distance += CalcRowHeight(GetAbsoluteNode(i));
+  HideDragFeedback();
+  try {
+    ScrollRowsArea(Index > oldTop ? -distance : distance);
+  } catch (...) {
+    ShowDragFeedback();
+    throw;
+  }
+  ShowDragFeedback();
 }
 
 void TCustomdxTreeList::MakeNodeVisible(TdxTreeListNode* Node) {

@@ -6,9 +6,17 @@
 #include "editors/dxDrawing.h"
 #include "treelist/dxTLPaint_p.h"
 
+// The drag feedback comes off the window while it paints and goes back over the new picture.
 void TCustomdxTreeList::Paint() {
-  TdxTreeListPainter painter(*this, *Canvas());
-  painter.Paint();
+  HideDragFeedback();
+  try {
+    TdxTreeListPainter painter(*this, *Canvas());
+    painter.Paint();
+  } catch (...) {
+    ShowDragFeedback();
+    throw;
+  }
+  ShowDragFeedback();
 }
 
 TColor TCustomdxTreeList::GetGridLineColor() {

@@ -17,7 +17,24 @@ void TCustomdxTreeList::SetPaintProperty(bool& Field, bool Value) {
 
 void TCustomdxTreeList::PanelFontChanged(TObject* Sender) {
   (void)Sender;
-  if (!IsLoading()) SetParentFont(false);
+  if (!IsLoading() && !FTakingParentFont) SetParentFont(false);
+  Relayout();
+}
+
+// The panels follow a parent's font the control takes; the preview keeps its blue.
+void TCustomdxTreeList::TakeParentFontForPanels() {
+  if (!ParentFont()) return;
+  FTakingParentFont = true;
+  try {
+    FBandFont->Assign(Font());
+    FHeaderFont->Assign(Font());
+    FPreviewFont->Assign(Font());
+    FPreviewFont->SetColor(clBlue);
+  } catch (...) {
+    FTakingParentFont = false;
+    throw;
+  }
+  FTakingParentFont = false;
   Relayout();
 }
 

@@ -68,6 +68,22 @@ enum : TdxTreeListOptions {
 inline constexpr TdxTreeListOptions DefaultTreeListOptions = 55;
 inline constexpr TdxTreeListOptions DefaultTreeListOptionsEx = 12350;
 
+// A scroll bar's range, page and position.
+struct TdxTreeListScrollRange {
+  int Min = 0;
+  int Max = 0;
+  int Page = 0;
+  int Pos = 0;
+};
+
+// The tree list's own screen cursors: a header dragged where it would be removed, the full-scroll
+// mode's directions and the copying node drags.
+enum : int {
+  crdxTLRemoveHeader = -1124, crdxTLFullScroll = -1131, crdxTLHorzScroll = -1132, crdxTLVertScroll = -1133,
+  crdxTLUpScroll = -1134, crdxTLRightScroll = -1135, crdxTLDownScroll = -1136, crdxTLLeftScroll = -1137,
+  crdxTLDragCopy = -1138, crdxTLMultiDragCopy = -1139,
+};
+
 class TdxTreeListNode;
 class TdxTreeListColumn;
 

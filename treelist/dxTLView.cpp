@@ -10,8 +10,24 @@ void TCustomdxTreeList::SetLeftCoord(int Value) {
   CloseEditor();
   Value = std::clamp(Value, 0, std::max(0, GetScrollableBandsWidth() - GetScrollableClientWidth()));
   if (Value == FLeftCoord) return;
+  const int distance = FLeftCoord - Value;
   FLeftCoord = Value;
-  if (FLockUpdate == 0) Invalidate();
+  if (FLockUpdate == 0 && HandleAllocated()) {
+    UpdateScrollBars();
+    // Without fixed bands a move of at most the visible width shifts the painted bands.
+    if (std::abs(distance) <= GetScrollableClientWidth() && GetFixedLeftBand() < 0 && GetFixedRightBand() < 0) {
+      HideDragFeedback();
+      try {
+        ScrollBandsArea(distance);
+      } catch (...) {
+        ShowDragFeedback();
+        throw;
+      }
+      ShowDragFeedback();
+    } else {
+      Invalidate();
+    }
+  }
   DoChangeLeftCoord();
 }
 

@@ -85,7 +85,6 @@ class TTestTreeList : public TCustomdxTreeListControl {
   int NodeAccessDepth = 0;
   void BeginNodeAccess(TdxTreeListNode*) override { ++NodeAccessDepth; }
   void EndNodeAccess(TdxTreeListNode*) override { --NodeAccessDepth; }
-  void SetNewItemRowActive(bool Value) { FNewItemRowActive = Value; }
   void SetDragObject(TObject* Value) { FDragObject = Value; }
   void PressHeader(int Column) {
     FPressedHeader = Column;
@@ -161,4 +160,49 @@ class TTreeListTest : public TControlsTest {
   }
   TTestTreeList* List = nullptr;
   std::unique_ptr<TTreeBuilder> Tree;
+};
+
+// A shown, focused tree list of three columns (A, B, C) whose rows show "n<i>", "b<i>" and "c<i>",
+// five rows in view, for tests that drive it by keys and the mouse.
+class TInputTreeListTest : public TTreeListTest {
+ protected:
+  void ShowList(int Rows = 12) {
+    for (const char* caption : {"A", "B", "C"}) AddColumn(caption);
+    std::string text;
+    for (int i = 0; i < Rows; ++i) text += "n" + std::to_string(i) + "\n";
+    Build(text);
+    for (int i = 0; i < Rows; ++i)
+      for (int c = 1; c < 3; ++c) N("n" + std::to_string(i))->SetStrings(c, std::string(1, char('a' + c)) + std::to_string(i));
+    List->SetOptions(List->GetOptions() | tloAutoWidth);
+    List->SetParent(Form);
+    List->SetBounds(0, 0, 300, 100);
+    ShowForm();
+    List->SetRowsInView(5);
+    List->SetFocus();
+    Pump();
+  }
+  // Row select off: cells take the focus one by one.
+  void CellMode() { List->SetOptions(List->GetOptions() & ~tloRowSelect); }
+  TdxTreeListNode* Row(int I) const { return N("n" + std::to_string(I)); }
+  TPoint CellPoint(TdxTreeListNode* Node, int Visual) {
+    const TRect r = List->GetNodeCellRect(Node, Visual);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  // The focused row's name, "" without one; the selected rows' names in display order.
+  std::string Focused() const { return List->FocusedNode() ? Name(List->FocusedNode()) : ""; }
+  std::string SelectedNames() const {
+    std::string names;
+    for (int i = 0; i < List->GetAbsoluteCount(); ++i)
+      if (List->IsNodeSelected(List->GetAbsoluteNode(i))) names += (names.empty() ? "" : " ") + Name(List->GetAbsoluteNode(i));
+    return names;
+  }
+  static std::string Name(TdxTreeListNode* Node) { return Node->Strings(0); }
+  void Key(int VirtualKey, TShiftState Shift = 0) {
+    PressKey(VirtualKey, Shift);
+    Pump();
+  }
+  void Type(const String& Text) {
+    TypeText(Text);
+    Pump();
+  }
 };

@@ -1,0 +1,339 @@
+// Moving headers and bands with the mouse (an image of the moved one follows the pointer, drop
+// arrows mark where it would go, the bands scroll at the area's edges) and dragging nodes through
+// the program's drag-and-drop, with scrolling at the edges and expanding on hover.
+#include "controls/Application.h"
+#include "controls/DragDrop.h"
+#include "graphics/Gdi.h"
+#include "treelist/dxTL.h"
+#include "windows/Input.h"
+#include "windows/Paint.h"
+#include "windows/Window.h"
+
+namespace {
+
+// The edge strips of the scrolling areas that scroll a drag.
+constexpr int DragScrollEdge = 12;
+
+TPoint ToScreen(HWND Wnd, TPoint Point) {
+  ::ClientToScreen(Wnd, Point);
+  return Point;
+}
+
+}  // namespace
+
+// --- starting a move ------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::StartDragHeader(int Column) { StartMoving(tlsHeaderDragging, Column); }
+
+void TCustomdxTreeList::StartDragBand(int Band) { StartMoving(tlsBandDragging, Band); }
+
+// The moved header or band is painted as the control shows it into an image that follows the
+// pointer; its hot spot is the image's centre.
+void TCustomdxTreeList::StartMoving(TdxTreeListState State, int Item) {
+  TdxTreeListDrawInfo info;
+  CalcGeometry(info);
+  TRect source;
+  if (State == tlsHeaderDragging) {
+    for (const TdxTreeListHeaderInfo& h : info.Headers)
+      if (h.Column == Item) source = h.Rect;
+  } else {
+    for (const TdxTreeListBandInfo& b : info.Bands)
+      if (b.Band == Item) source = b.Rect;
+  }
+  if (IsRectEmpty(source) || !HandleAllocated()) return CancelDragOperation();
+  FMovedImage = std::make_unique<TBitmap>();
+  FMovedImage->SetSize(source.Width(), source.Height());
+  TBitmap whole;
+  whole.SetSize(ClientWidth(), ClientHeight());
+  PaintTo(whole.Canvas()->Handle(), 0, 0);
+  BitBlt(FMovedImage->Canvas()->Handle(), 0, 0, source.Width(), source.Height(), whole.Canvas()->Handle(), source.Left,
+         source.Top, SRCCOPY);
+  FDraggedHeader = State == tlsHeaderDragging ? Item : -1;
+  FDraggedBand = State == tlsBandDragging ? Item : -1;
+  FDropInfo = TDropInfo();
+  const int line = State == tlsBandDragging ? Metrics().BandLineHeight : Metrics().HeaderLineHeight;
+  FDropArrows = std::make_unique<TScreenOverlay>(TRect{0, 0, 11, line + 18});
+  FDropArrowsShown = false;
+  FHeaderDragImage = std::make_unique<TScreenOverlay>(TRect{0, 0, source.Width(), source.Height()});
+  SetState(State);
+  TPoint cursor;
+  GetCursorPos(cursor);
+  MoveHeaderDragImage(cursor);
+}
+
+void TCustomdxTreeList::MoveHeaderDragImage(TPoint ScreenPoint) {
+  if (!FHeaderDragImage || !FMovedImage) return;
+  const int w = FMovedImage->Width(), h = FMovedImage->Height();
+  FHeaderDragImage->Hide();
+  FHeaderDragImage->SetBounds({ScreenPoint.X - w / 2, ScreenPoint.Y - h / 2, ScreenPoint.X - w / 2 + w,
+                               ScreenPoint.Y - h / 2 + h});
+  ShowHeaderDragImage();
+}
+
+void TCustomdxTreeList::ShowHeaderDragImage() {
+  FHeaderDragImage->Refresh();
+  FHeaderDragImage->Draw([this](HDC DC) {
+    BitBlt(DC, 0, 0, FMovedImage->Width(), FMovedImage->Height(), FMovedImage->Canvas()->Handle(), 0, 0, SRCCOPY);
+  });
+  FHeaderDragImage->Show();
+}
+
+// --- tracking a move -------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::TrackHeaderDrag(TPoint ScreenPoint) {
+  const bool bandMode = FState == tlsBandDragging;
+  StopScrollTimer();
+  const TDropInfo drop = CalcHeaderDropInfo(ScreenPoint, bandMode);
+  if (drop.Arrows != FDropInfo.Arrows) {
+    FDropInfo = drop;
+    ShowDropArrows();
+  }
+  FDropInfo = drop;
+  TdxTreeListDrawInfo info;
+  CalcRectInfo(info);
+  TPoint client = ScreenPoint;
+  ::ScreenToClient(Handle(), client);
+  const bool inArea = PtInRect(bandMode ? info.BandRect : info.HeaderRect, client);
+  bool accept = inArea || (bandMode ? drop.Band >= 0 : drop.Row >= 0);
+  if (bandMode)
+    DoDragOverBand(FDraggedBand, ScreenPoint, accept);
+  else
+    DoDragOverHeader(FDraggedHeader, ScreenPoint, accept);
+  ::SetCursor(Screen->Cursors(accept ? Cursor() : TCursor(crdxTLRemoveHeader)));
+  MoveHeaderDragImage(ScreenPoint);
+  const int scrollLeft = info.RowsRect.Left + (GetFixedLeftBand() >= 0 ? info.FixedLeftRect.Width() : 0);
+  const int scrollRight = info.RowsRect.Right - (GetFixedRightBand() >= 0 ? info.FixedRightRect.Width() : 0);
+  if (client.X >= scrollLeft && client.X < scrollLeft + DragScrollEdge)
+    StartScrollTimer(1, 100);
+  else if (client.X < scrollRight && client.X >= scrollRight - DragScrollEdge)
+    StartScrollTimer(3, 100);
+}
+
+// The arrows above and below the drop place: two seven-point arrows in ArrowsColor, over a copy
+// of the screen taken where they stand.
+void TCustomdxTreeList::ShowDropArrows() {
+  if (!FDropArrows) return;
+  FDropArrows->Hide();
+  FDropArrowsShown = FDropInfo.Arrows != TPoint{-100, -100};
+  if (!FDropArrowsShown) return;
+  const TRect size = FDropArrows->BoundsRect();
+  const int height = size.Height();
+  FDropArrows->SetBounds({FDropInfo.Arrows.X, FDropInfo.Arrows.Y, FDropInfo.Arrows.X + 11, FDropInfo.Arrows.Y + height});
+  FDropArrows->Draw([this, height](HDC DC) {
+    const int b = height;
+    const std::vector<TPoint> down{{5, 8}, {0, 3}, {3, 3}, {3, 0}, {7, 0}, {7, 3}, {10, 3}};
+    const std::vector<TPoint> up{{5, b - 9}, {10, b - 4}, {7, b - 4}, {7, b - 1}, {3, b - 1}, {3, b - 4}, {0, b - 4}};
+    const HBRUSH oldBrush = SelectObject(DC, CreateSolidBrush(FArrowsColor));
+    const HPEN oldPen = SelectObject(DC, GetStockPen(BLACK_PEN));
+    Polygon(DC, down);
+    Polygon(DC, up);
+    SelectObject(DC, oldPen);
+    SelectObject(DC, oldBrush);
+  });
+  FDropArrows->Show();
+}
+
+// Bands go before or after the band under the pointer in the band area; headers before or after
+// the header under the pointer in its row, or first in an empty band's row.
+TCustomdxTreeList::TDropInfo TCustomdxTreeList::CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) {
+  TDropInfo drop;
+  if (!HandleAllocated()) return drop;
+  TPoint p = ScreenPoint;
+  ::ScreenToClient(Handle(), p);
+  TdxTreeListDrawInfo info;
+  CalcGeometry(info);
+  const auto arrowsAt = [&](int X, int Top) { return ToScreen(Handle(), {X - 5, Top - 9}); };
+  if (BandMode) {
+    if (!PtInRect(info.BandRect, p)) return drop;
+    for (const TdxTreeListBandInfo& b : info.Bands) {
+      if (p.X < b.Rect.Left || p.X >= b.Rect.Right) continue;
+      const bool after = p.X >= (b.Rect.Left + b.Rect.Right) / 2;
+      drop.Band = b.Band + (after ? 1 : 0);
+      drop.Arrows = arrowsAt(after ? b.Rect.Right : b.Rect.Left, b.Rect.Top);
+    }
+    return drop;
+  }
+  if (!PtInRect(info.HeaderRect, p)) return drop;
+  for (const TdxTreeListHeaderInfo& h : info.Headers) {
+    if (!PtInRect(h.Rect, p)) continue;
+    const bool after = p.X >= (h.Rect.Left + h.Rect.Right) / 2;
+    drop = {arrowsAt(after ? h.Rect.Right : h.Rect.Left, h.Rect.Top), h.Band, h.Row, h.Position + (after ? 1 : 0)};
+  }
+  for (const TdxTreeListEmptyBandInfo& e : info.EmptyBands)
+    if (PtInRect(e.Rect, p)) drop = {arrowsAt(e.Rect.Left, e.Rect.Top), e.Band, 0, 0};
+  return drop;
+}
+
+// --- ending a move ---------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::EndMoving() {
+  SetState(tlsNormal);
+  StopScrollTimer();
+  FHeaderDragImage.reset();
+  FDropArrows.reset();
+  FMovedImage.reset();
+  FDropArrowsShown = false;
+}
+
+void TCustomdxTreeList::EndDragHeader(bool Accept) {
+  const int column = FDraggedHeader;
+  const TDropInfo drop = FDropInfo;
+  EndMoving();
+  FDraggedHeader = -1;
+  FPressedHeader = -1;
+  InvalidateHeaderArea();
+  if (!Accept || column < 0) return;
+  DoDragEndHeader(column, Accept);
+  if (!Accept) return;
+  if (drop.Band < 0) {
+    if (CanHideDraggedHeader(column) && GetVisibleColumnCount() > 1) HideHeader(column);
+    return;
+  }
+  int index = drop.Index;
+  // A header moved right inside its own row lands one place left once it has left that place.
+  for (int p = 0; p < GetBandRowColumnCount(drop.Band, drop.Row); ++p)
+    if (GetBandColumn(drop.Band, drop.Row, p) == column) {
+      if (index > p) --index;
+      if (index == p) return;
+    }
+  MoveColumn(column, drop.Band, drop.Row, index);
+}
+
+void TCustomdxTreeList::EndDragBand(bool Accept) {
+  const int band = FDraggedBand;
+  const TDropInfo drop = FDropInfo;
+  EndMoving();
+  FDraggedBand = -1;
+  FPressedBand = -1;
+  InvalidateBandArea();
+  if (!Accept || band < 0) return;
+  DoDragEndBand(band, Accept);
+  if (!Accept) return;
+  if (drop.Band < 0) {
+    if (CanHideDraggedBand(band) && GetVisibleBandCount() > 1) HideBand(GetBandIndexByPosition(band));
+    return;
+  }
+  const int target = drop.Band > band ? drop.Band - 1 : drop.Band;
+  if (target != band) MoveBand(band, target);
+}
+
+// --- dragging nodes --------------------------------------------------------------------------------------
+
+void TCustomdxTreeList::DoStartDrag(TDragObject*& DragObject) {
+  if (FState == tlsEditing) CloseEditor();
+  KillEditorTimer();
+  TCustomdxContainer::DoStartDrag(DragObject);
+  TdxTreeListNode* node = FPressedNode;
+  if (!node && HandleAllocated()) {
+    TPoint cursor;
+    GetCursorPos(cursor);
+    ::ScreenToClient(Handle(), cursor);
+    node = GetHitNode(cursor.X, cursor.Y);
+  }
+  if (node) {
+    DoBeginDragNode(node);
+    CreateNodeDragImage(node);
+    SetState(tlsNodeDragging);
+  }
+  FDragObject = nullptr;
+}
+
+// The dragged node's focused cell as the image under the pointer: a framed box from 20 pixels on
+// with the node's state image, image and drag text.
+void TCustomdxTreeList::CreateNodeDragImage(TdxTreeListNode* Node) {
+  const TRect cell = GetNodeCellRect(Node, GetFocusedVisibleIndex());
+  const int width = (cell.Left == -1 && cell.Right == -1 ? 100 : cell.Width()) + 26;
+  const int height = (cell.Left == -1 && cell.Right == -1 ? 16 : cell.Height()) + 6;
+  TBitmap image;
+  image.SetSize(width, height);
+  TCanvas* canvas = image.Canvas();
+  canvas->Font()->Assign(Font());
+  canvas->Brush()->SetColor(Color());
+  canvas->FillRect({0, 0, width, height});
+  TRect frame{20, 0, width, height};
+  for (int i = 0; i < 3; ++i) {
+    FrameRect(canvas->Handle(), frame, GetStockBrush(BLACK_BRUSH));
+    InflateRect(frame, -1, -1);
+  }
+  int x = frame.Left + 1;
+  const auto drawImage = [&](TImageList* List, int Index) {
+    if (!List || Index < 0 || Index >= List->Count()) return;
+    List->Draw(canvas, x, frame.Top + (frame.Height() - List->Height()) / 2, Index);
+    x += List->Width();
+  };
+  drawImage(FStateImages, GetNodeStateIndex(Node));
+  drawImage(FImages, GetNodeImageIndex(Node));
+  TRect text{x + 1, frame.Top, frame.Right - 1, frame.Bottom};
+  canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+  DrawText(canvas->Handle(), GetNodeDragText(Node, GetFocusedColumn()), -1, text,
+           DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_END_ELLIPSIS);
+  FNodeDragImages = std::make_unique<TImageList>(width, height);
+  FNodeDragImages->AddMasked(&image, Color());
+}
+
+void TCustomdxTreeList::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
+  TCustomdxContainer::DragOver(Source, X, Y, State, Accept);
+  if (FState != tlsNodeDragging && !FDragObject) return;
+  StopScrollTimer();
+  TdxTreeListHitInfo hit;
+  GetHitInfo({X, Y}, hit);
+  if (CanDragExpand() && hit.HitKind == hkButton && hit.Node) {
+    FDragNode = hit.Node;
+    StartExpandTimer(FWaitForExpandNodeTime);
+  }
+  if (!CanDragScroll()) return;
+  const TRect rows = GetRowsRect();
+  if (X >= rows.Left && X < rows.Left + DragScrollEdge) StartScrollTimer(1, 100);
+  if (X < rows.Right && X >= rows.Right - DragScrollEdge) StartScrollTimer(3, 100);
+  if (!hit.Node || Y < rows.Top || Y >= rows.Bottom) return;
+  const int column = !IsRowSelect() && hit.Column >= 0 ? GetVisibleColumnPos(hit.Column) : GetFocusedVisibleIndex();
+  if (hit.Node != FFocusedNode || column != GetFocusedVisibleIndex()) SetFocusedNodeAndColumn(hit.Node, column, false);
+  UpdateWindow(Handle());
+  CalcVisibleRowCounts();
+  const int index = GetAbsoluteIndex(hit.Node), top = std::max(GetTopIndex(), 0);
+  if (hit.Node == FTopVisibleNode && !IsFirstNode(hit.Node))
+    StartScrollTimer(2, 100);
+  else if (index >= top + FFullyVisibleRowCount - 1 && !IsLastNode(hit.Node))
+    StartScrollTimer(4, 100);
+}
+
+void TCustomdxTreeList::DoEndDrag(TObject* Target, int X, int Y) {
+  TCustomdxContainer::DoEndDrag(Target, X, Y);
+  FPressedNode = nullptr;
+  FDragObject = nullptr;
+  StopScrollTimer();
+  StopExpandTimer();
+  SetState(tlsNormal);
+  FNodeDragImages.reset();
+}
+
+void TCustomdxTreeList::StartExpandTimer(UINT Interval) {
+  if (!HandleAllocated()) return;
+  SetTimer(Handle(), ExpandTimerId, Interval);
+  FExpandTimer = true;
+}
+
+void TCustomdxTreeList::StopExpandTimer() {
+  if (!FExpandTimer) return;
+  FExpandTimer = false;
+  if (HandleAllocated()) KillTimer(Handle(), ExpandTimerId);
+}
+
+// The pointer still rests on the expand button of the node under the drag: the node opens (with
+// DragCollapse it toggles, and again after twice the wait).
+void TCustomdxTreeList::ExpandTimerFired() {
+  StopExpandTimer();
+  if (!FDragNode || !HandleAllocated()) return;
+  TPoint cursor;
+  GetCursorPos(cursor);
+  ::ScreenToClient(Handle(), cursor);
+  TdxTreeListHitInfo hit;
+  GetHitInfo(cursor, hit);
+  if (hit.HitKind != hkButton || hit.Node != FDragNode) return;
+  if (CanDragCollapse()) {
+    FDragNode->SetExpanded(!FDragNode->Expanded());
+    StartExpandTimer(2 * FWaitForExpandNodeTime);
+  } else {
+    FDragNode->SetExpanded(true);
+  }
+}
