@@ -55,12 +55,12 @@ int TCustomdxDBGrid::CompareGroupValues(const Variant& A, const Variant& B) {
 
 int TCustomdxDBGrid::CompareGroupValuesAsIs(const Variant& a, const Variant& b) {
   if (a.IsNull() || b.IsNull()) return a.IsNull() == b.IsNull() ? 0 : a.IsNull() ? -1 : 1;
-  if (CompareVariants(a, b) == 0) return 0;
+  if (VarCompareOrder(a, b) == 0) return 0;
   if (VarIsStr(a) && VarIsStr(b) && IsAnsiSort()) {
     const int order = AnsiCompareStr(VarToStr(a), VarToStr(b));
     return order < 0 ? -1 : order > 0 ? 1 : 0;
   }
-  return CompareVariants(a, b);
+  return VarCompareOrder(a, b);
 }
 
 bool TCustomdxDBGrid::IsSortBySummaryColumn(int ColumnIndex) {

@@ -30,8 +30,8 @@ TdxDBGridNode* GridNode(TdxTreeListNode* Node) { return static_cast<TdxDBGridNod
 // The node of OldNodes with the key, taken out of the list; nil when none is left.
 TdxDBGridNode* TakeOldNode(TdxDBGridNodeList& OldNodes, const std::vector<Variant>& OldKeys, const Variant& Key) {
   auto at = std::lower_bound(OldKeys.begin(), OldKeys.end(), Key,
-                             [](const Variant& a, const Variant& b) { return CompareVariants(a, b) < 0; });
-  for (; at != OldKeys.end() && CompareVariants(*at, Key) == 0; ++at) {
+                             [](const Variant& a, const Variant& b) { return VarCompareOrder(a, b) < 0; });
+  for (; at != OldKeys.end() && VarCompareOrder(*at, Key) == 0; ++at) {
     TdxDBGridNode*& node = OldNodes[size_t(at - OldKeys.begin())];
     if (node) return std::exchange(node, nullptr);
   }
@@ -256,7 +256,7 @@ void TCustomdxDBGrid::SavePendingSelection() {
   for (const TdxDBSelectionEntry& entry : FSelection)
     if (entry.Node) FPendingKeys.push_back(GridNode(entry.Node)->KeyValue);
   std::sort(FPendingKeys.begin(), FPendingKeys.end(),
-            [](const Variant& a, const Variant& b) { return CompareVariants(a, b) < 0; });
+            [](const Variant& a, const Variant& b) { return VarCompareOrder(a, b) < 0; });
 }
 
 void TCustomdxDBGrid::ClearPendingSelection() {
@@ -280,8 +280,8 @@ void TCustomdxDBGrid::RestoreSelection(TdxDBGridNode* Node, TDataSet* DataSet) {
       FSelection.insert(FSelection.begin() + index, {bookmark, Node});
   } else {
     const auto at = std::lower_bound(FPendingKeys.begin(), FPendingKeys.end(), Node->KeyValue,
-                                     [](const Variant& a, const Variant& b) { return CompareVariants(a, b) < 0; });
-    if (at == FPendingKeys.end() || CompareVariants(*at, Node->KeyValue) != 0) return;
+                                     [](const Variant& a, const Variant& b) { return VarCompareOrder(a, b) < 0; });
+    if (at == FPendingKeys.end() || VarCompareOrder(*at, Node->KeyValue) != 0) return;
     FPendingKeys.erase(at);
     if (!SelectedNodeIndexOf(Node, index)) FSelection.insert(FSelection.begin() + index, {TBookmark(), Node});
   }
@@ -311,7 +311,7 @@ void TCustomdxDBGrid::RefreshRecords() {
       ClearGroupSummaries();
       CollectRecordNodes(nullptr, oldNodes);
       std::stable_sort(oldNodes.begin(), oldNodes.end(), [](const TdxDBGridNode* a, const TdxDBGridNode* b) {
-        return CompareVariants(a->KeyValue, b->KeyValue) < 0;
+        return VarCompareOrder(a->KeyValue, b->KeyValue) < 0;
       });
     }
     Bracket([&] { LoadRecords(&oldNodes); }, [this] { ClearPendingSelection(); });

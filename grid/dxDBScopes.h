@@ -53,25 +53,3 @@ inline bool IsEditState(TDataSetState State) { return State == dsEdit || State =
 // The data set stands past its last record: at its end, or appending a record.
 inline bool IsAtEnd(const TDataSet* DataSet) { return DataSet->Eof() || DataSet->Appending(); }
 
-// A total order of variants: by their comparison where it gives one; Null before every value;
-// values that do not compare (a text against a number) by their kind, numbers first, then by
-// their text.
-inline int CompareVariants(const Variant& A, const Variant& B) {
-  if (A.IsNull() || B.IsNull()) return A.IsNull() == B.IsNull() ? 0 : A.IsNull() ? -1 : 1;
-  try {
-    switch (VarCompareValue(A, B)) {
-      case vrEqual:
-        return 0;
-      case vrLessThan:
-        return -1;
-      case vrGreaterThan:
-        return 1;
-      case vrNotEqual:
-        break;
-    }
-  } catch (const EVariantError&) {
-  }
-  if (VarIsStr(A) != VarIsStr(B)) return VarIsStr(A) ? 1 : -1;
-  const int order = CompareStr(VarToStr(A), VarToStr(B));
-  return order < 0 ? -1 : order > 0 ? 1 : 0;
-}

@@ -35,34 +35,6 @@ void MergeSort(std::vector<T>& Items, Compare Cmp) {
   }
 }
 
-// The kinds of key values in their order: no value, numbers (Booleans and dates too), text.
-int KeyRank(const Variant& Value) {
-  if (Value.IsNull() || Value.IsEmpty()) return 0;
-  return VarIsStr(Value) ? 2 : 1;
-}
-
-// A total order of key values: no value first, then numbers, then strings; values that Variant
-// comparison cannot order (a string against a number) go by their kind, then by their text.
-int CompareValues(const Variant& A, const Variant& B) {
-  const int rankA = KeyRank(A), rankB = KeyRank(B);
-  if (rankA == 0 || rankB == 0) return rankA - rankB;
-  try {
-    switch (VarCompareValue(A, B)) {
-      case vrEqual:
-        return 0;
-      case vrLessThan:
-        return -1;
-      case vrGreaterThan:
-        return 1;
-      case vrNotEqual:
-        break;
-    }
-  } catch (const EVariantError&) {
-  }
-  if (rankA != rankB) return rankA < rankB ? -1 : 1;
-  return CompareStr(VarToStr(A), VarToStr(B));
-}
-
 }  // namespace
 
 int TCustomdxTreeList::CompareIndexes(TdxTreeListNode* Node1, TdxTreeListNode* Node2) {
@@ -79,9 +51,9 @@ int TCustomdxTreeList::CompareKeyChains(const TSortEntry& A, const TSortEntry& B
   for (size_t k = 0; k < A.Keys.size() && k < B.Keys.size(); ++k) {
     const auto& a = A.Keys[k];
     const auto& b = B.Keys[k];
-    if (CompareValues(a.Value, b.Value) == 0) continue;
+    if (VarCompareOrder(a.Value, b.Value) == 0) continue;
     int result = ansi && VarIsStr(a.Value) ? AnsiCompareStr(VarToStr(a.Value), VarToStr(b.Value))
-                                           : CompareValues(a.Value, b.Value);
+                                           : VarCompareOrder(a.Value, b.Value);
     result = result < 0 ? -1 : result > 0 ? 1 : 0;
     return a.Descending ? -result : result;
   }

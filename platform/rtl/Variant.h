@@ -137,5 +137,9 @@ bool operator<(const Variant& a, const Variant& b);
 bool operator<=(const Variant& a, const Variant& b);
 bool operator>(const Variant& a, const Variant& b);
 bool operator>=(const Variant& a, const Variant& b);
+// A total order for sorting and searching keys: no value (Null or Empty) first, then numbers
+// (Booleans and dates too), then text; values VarCompareValue cannot order (a text against a
+// number) go by that kind, then by their text. Answers -1, 0 or 1 and never raises.
+int VarCompareOrder(const Variant& a, const Variant& b);
 // Equality that never raises: a comparison that fails counts as unequal.
 bool VarSameValue(const Variant& a, const Variant& b) noexcept;

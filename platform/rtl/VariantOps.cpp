@@ -255,3 +255,34 @@ bool VarSameValue(const Variant& a, const Variant& b) noexcept {
     return false;
   }
 }
+
+namespace {
+
+// The kinds of keys in their order: no value, numbers, text.
+int OrderRank(const Variant& Value) {
+  if (Value.IsNull() || Value.IsEmpty()) return 0;
+  return VarIsStr(Value) ? 2 : 1;
+}
+
+}  // namespace
+
+int VarCompareOrder(const Variant& a, const Variant& b) {
+  const int rankA = OrderRank(a), rankB = OrderRank(b);
+  if (rankA == 0 || rankB == 0) return (rankA > rankB) - (rankA < rankB);
+  try {
+    switch (VarCompareValue(a, b)) {
+      case vrEqual:
+        return 0;
+      case vrLessThan:
+        return -1;
+      case vrGreaterThan:
+        return 1;
+      case vrNotEqual:
+        break;
+    }
+  } catch (const EVariantError&) {
+  }
+  if (rankA != rankB) return rankA < rankB ? -1 : 1;
+  const int order = CompareStr(VarToStr(a), VarToStr(b));
+  return (order > 0) - (order < 0);
+}

@@ -245,6 +245,23 @@ TEST(Variant, ComparisonsAcrossKinds) {
     EXPECT_EQ(VarCompareValue(c.a, c.b), c.expected) << VarToStr(c.a) << " ? " << VarToStr(c.b);
 }
 
+TEST(Variant, TheSortOrderPutsNoValueFirstThenNumbersThenText) {
+  struct Case {
+    Variant a, b;
+    int expected;
+  };
+  const Case cases[] = {
+      {Variant::Null(), Variant(), 0},          {Variant::Null(), -5, -1},   {Variant(), "a", -1},
+      {2, 10, -1},                              {"10", "9", -1},             {10, "9", 1},
+      {"abc", 5, 1},                            {true, 0, 1},                {"b", "b", 0},
+      {2.5, 2.5, 0},                            {"2", 2, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(VarCompareOrder(c.a, c.b), c.expected) << VarToStr(c.a) << " ? " << VarToStr(c.b);
+    EXPECT_EQ(VarCompareOrder(c.b, c.a), -c.expected) << "the order is antisymmetric";
+  }
+}
+
 TEST(Variant, ComparisonOperatorsAndTheSafeEquality) {
   EXPECT_TRUE(Variant(3) < 3.5);
   EXPECT_TRUE(Variant(3) <= 3);
