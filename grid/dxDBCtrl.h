@@ -175,10 +175,10 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   // The new-item row: editing it starts a new record.
   virtual bool IsNewItemRowEditing();
   virtual void GetNewRowText(int Column, String& Text);
-  virtual void DoNewItemRowEditing(bool& Allow);
-  virtual bool CanEditNewItemRow();
+  void DoNewItemRowEditing(bool& Allow) override;
+  bool CanEditNewItemRow() override;
   // Focuses the window when it can take the focus; whether the control or its editor has it.
-  virtual bool TakeFocus();
+  bool TakeFocus() override;
 
   // --- node values -----------------------------------------------------------------------------
   // The value record's value when the node keeps one, else the cell text in the column's type.

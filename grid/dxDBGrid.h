@@ -93,14 +93,6 @@ using TdxDBGridCustomDrawEvent = std::function<void(
     TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn,
     const String& AText, TFont* AFont, TColor& AColor, bool ASelected, bool AFocused, bool& ADone)>;
 
-// The vertical scroll bar's range, page and position.
-struct TdxScrollRange {
-  int Min = 0;
-  int Max = 0;
-  int Page = 0;
-  int Pos = 0;
-};
-
 class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
  public:
   explicit TCustomdxDBGrid(TComponent* AOwner);
@@ -270,12 +262,12 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The rows area below the group-by panel and the header rows, above the footer; in plain cursor
   // mode it ends at the last buffered row.
   TRect GetRowsRect() override;
-  virtual int CalcRowHeight(TdxTreeListNode* Node);
+  int CalcRowHeight(TdxTreeListNode* Node) override;
   // Counts the rows in view; in plain cursor mode it also sizes the link's buffer to them.
   void CalcVisibleRowCounts() override;
   // Makes the nodes the link's buffered rows (plain cursor mode) and follows its current record.
-  virtual void UpdateScrollBars();
-  virtual TdxScrollRange GetVScrollInfo();
+  void UpdateScrollBars() override;
+  void GetVScrollInfo(TdxTreeListScrollRange& Range) override;
   int GetVisibleRowCount() override;
   void BeginNodeAccess(TdxTreeListNode* Node) override;
   void EndNodeAccess(TdxTreeListNode* Node) override;
@@ -467,7 +459,6 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // dxDBGridCursorRows.cpp
   void CountVariableRows(int Height);
   void MatchNodesToBuffer(int Rows);
-  TdxScrollRange TreeListVScrollInfo();
   // dxDBGridSelection.cpp
   TBookmark BufferedRowBookmark(TdxTreeListNode* Node);
   void SetBookmarkSelected(TdxTreeListNode* Node, bool Value);

@@ -105,6 +105,8 @@ void TCustomdxDBGrid::UpdateScrollBars() {
   if (FUpdatingScrollBars) return;
   FUpdatingScrollBars = true;
   try {
+    // The bars first: counting the rows in view sizes the buffer the nodes then follow.
+    TCustomdxDBTreeListControl::UpdateScrollBars();
     if (IsCursorMode()) {
       const bool rows = FDataLink->Active() && FDataLink->RecordCount() > 0 && HandleAllocated();
       if (rows && FDataLink->BufferCount() != FFullyVisibleRowCount) FDataLink->SetBufferCount(FFullyVisibleRowCount);
@@ -137,28 +139,19 @@ int TCustomdxDBGrid::GetVisibleRowCount() {
 
 // --- the scroll bar -----------------------------------------------------------------------------------
 
-TdxScrollRange TCustomdxDBGrid::TreeListVScrollInfo() {
-  const int count = GetAbsoluteCount();
-  TdxScrollRange range;
-  range.Max = count > FFullyVisibleRowCount ? count - 1 : 0;
-  range.Page = FFullyVisibleRowCount;
-  range.Pos = std::max(GetTopIndex(), 0);
-  return range;
-}
-
-TdxScrollRange TCustomdxDBGrid::GetVScrollInfo() {
-  if (!IsCursorMode()) return TreeListVScrollInfo();
-  TdxScrollRange range{0, 4, 0, FScrollPos};
+void TCustomdxDBGrid::GetVScrollInfo(TdxTreeListScrollRange& Range) {
+  if (!IsCursorMode()) return TCustomdxDBTreeListControl::GetVScrollInfo(Range);
+  Range = {0, 4, 0, FScrollPos};
   TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
-  if (!dataSet || !dataSet->Active() || !HandleAllocated()) return range;
+  if (!dataSet || !dataSet->Active() || !HandleAllocated()) return;
   if (!dataSet->IsSequenced()) {
-    range.Pos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
-    FScrollPos = range.Pos;
-    return range;
+    Range.Pos = dataSet->Bof() ? 0 : dataSet->Eof() ? 4 : 2;
+    FScrollPos = Range.Pos;
+    return;
   }
-  range.Min = 1;
-  range.Page = FFullyVisibleRowCount;
-  range.Max = dataSet->RecordCount() + range.Page - 1;
+  Range.Min = 1;
+  Range.Page = FFullyVisibleRowCount;
+  Range.Max = dataSet->RecordCount() + Range.Page - 1;
   const TDataSetState state = dataSet->State();
   if (state == dsInactive || state == dsBrowse || state == dsEdit) {
     try {
@@ -168,8 +161,7 @@ TdxScrollRange TCustomdxDBGrid::GetVScrollInfo() {
       // A position that cannot be read leaves the thumb where it was.
     }
   }
-  range.Pos = FScrollPos;
-  return range;
+  Range.Pos = FScrollPos;
 }
 
 // --- reading a buffered row ---------------------------------------------------------------------------

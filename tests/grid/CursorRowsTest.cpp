@@ -74,18 +74,26 @@ TEST_P(CursorRowsTest, TheSelectionKeepsRecordsByBookmark) {
 TEST_P(CursorRowsTest, TheScrollBarShowsTheRecordNumber) {
   AddColumn("Name");
   Grid->SetDataSource(Source);
-  TdxScrollRange range = Grid->GetVScrollInfo();
+  TdxTreeListScrollRange range = VScrollInfo(*Grid);
   EXPECT_EQ(range.Max, 4) << "without a window";
   EXPECT_EQ(range.Page, 0);
   ShowGrid(210, 20);
   DS().MoveBy(4);
-  range = Grid->GetVScrollInfo();
+  range = VScrollInfo(*Grid);
   EXPECT_EQ(range.Min, 1);
   EXPECT_EQ(range.Page, 10);
   EXPECT_EQ(range.Max, 12 + 10 - 1);
   EXPECT_EQ(range.Pos, 5);
+  Grid->UpdateScrollBars();
+  SCROLLINFO shown;
+  shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  ASSERT_TRUE(Grid->GetScrollInfo(SB_VERT, shown)) << "the window's own bar shows the record number";
+  EXPECT_EQ(shown.nMin, 1);
+  EXPECT_EQ(shown.nMax, 12 + 10 - 1);
+  EXPECT_EQ(int(shown.nPage), 10);
+  EXPECT_EQ(shown.nPos, 5);
   DS().Close();
-  range = Grid->GetVScrollInfo();
+  range = VScrollInfo(*Grid);
   EXPECT_EQ(range.Max, 4);
   EXPECT_EQ(range.Pos, 5) << "the position stays where it was";
 }
@@ -118,7 +126,7 @@ TEST_F(UnnumberedCursorTest, ThePositionIsTopMiddleOrBottom) {
       {[&] { data->First(); }, 0}, {[&] { data->Last(); }, 4}, {[&] { data->MoveBy(-3); }, 2}};
   for (const auto& [move, position] : cases) {
     move();
-    const TdxScrollRange range = grid->GetVScrollInfo();
+    const TdxTreeListScrollRange range = VScrollInfo(*grid);
     EXPECT_EQ(range.Min, 0);
     EXPECT_EQ(range.Max, 4);
     EXPECT_EQ(range.Page, 0);

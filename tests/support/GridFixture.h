@@ -35,6 +35,13 @@ inline const std::vector<TPupil>& Pupils() {
   return rows;
 }
 
+// The vertical scroll bar's range as the grid answers it.
+inline TdxTreeListScrollRange VScrollInfo(TCustomdxDBGrid& Grid) {
+  TdxTreeListScrollRange range;
+  Grid.GetVScrollInfo(range);
+  return range;
+}
+
 // The fields: No (integer), Name (string of 20), Sex (string of 2), Score (float), Note (memo).
 class TPupilData {
  public:
