@@ -48,3 +48,9 @@ class TEditorsTest : public TControlsTest {
   }
   TTestEditorHost* Host = nullptr;
 };
+
+// The component of that class and name a stored layout made under Root; nil when there is none.
+template <class T>
+T* Find(TComponent* Root, const char* Name) {
+  return dynamic_cast<T*>(Root->FindComponent(Name));
+}

@@ -44,11 +44,6 @@ constexpr const char* PictureEditorsLayout =
     "  end\n"
     "end\n";
 
-template <class T>
-T* Find(TComponent* Root, const char* Name) {
-  return dynamic_cast<T*>(Root->FindComponent(Name));
-}
-
 TEST_F(PictureEditorLayoutTest, WhatALayoutSetsIsReadAndWrittenBack) {
   ReadLayout(PictureEditorsLayout, Form);
   auto* count = Find<TdxInplaceSpinEdit>(Form, "edtCount");

@@ -46,11 +46,6 @@ constexpr const char* ValueEditorsLayout =
     "  end\n"
     "end\n";
 
-template <class T>
-T* Find(TComponent* Root, const char* Name) {
-  return dynamic_cast<T*>(Root->FindComponent(Name));
-}
-
 TEST_F(ValueEditorLayoutTest, WhatALayoutSetsIsReadAndWrittenBack) {
   ReadLayout(ValueEditorsLayout, Form);
   auto* amount = Find<TdxInplaceCurrencyEdit>(Form, "edtAmount");
