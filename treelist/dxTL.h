@@ -559,6 +559,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // The pointer over the control: the hot node and the filter panel's close button follow it.
   virtual void UpdateHotTrack(const TdxTreeListHitInfo& Hit);
   virtual void StartDragHeader(int Column);
+  // Where the image of a moved header is taken from: its place among the headers (empty when it
+  // has none).
+  virtual TRect GetDragHeaderRect(int Column);
   virtual void StartDragBand(int Band);
   virtual void EndDragHeader(bool Accept);
   virtual void EndDragBand(bool Accept);

@@ -35,18 +35,25 @@ const TEntry* ShownAt(const std::vector<TEntry>& Entries, TPoint Point) {
 
 void TCustomdxTreeList::StartDragHeader(int Column) { StartMoving(tlsHeaderDragging, Column); }
 
+TRect TCustomdxTreeList::GetDragHeaderRect(int Column) {
+  TdxTreeListDrawInfo info;
+  CalcGeometry(info);
+  for (const TdxTreeListHeaderInfo& h : info.Headers)
+    if (h.Column == Column) return h.Rect;
+  return TRect();
+}
+
 void TCustomdxTreeList::StartDragBand(int Band) { StartMoving(tlsBandDragging, Band); }
 
 // The moved header or band is painted as the control shows it into an image that follows the
 // pointer; its hot spot is the image's centre.
 void TCustomdxTreeList::StartMoving(TdxTreeListState State, int Item) {
-  TdxTreeListDrawInfo info;
-  CalcGeometry(info);
   TRect source;
   if (State == tlsHeaderDragging) {
-    for (const TdxTreeListHeaderInfo& h : info.Headers)
-      if (h.Column == Item) source = h.Rect;
+    source = GetDragHeaderRect(Item);
   } else {
+    TdxTreeListDrawInfo info;
+    CalcGeometry(info);
     for (const TdxTreeListBandInfo& b : info.Bands)
       if (b.Band == Item) source = b.Rect;
   }
