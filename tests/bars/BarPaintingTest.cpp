@@ -20,8 +20,7 @@ TEST_F(BarPainting, MenuBarWithAnOpenMenuAndADockedToolbar) {
   ASSERT_TRUE(menu->HandleAllocated());
   menu->FinishAnimation();
   Pump();
-  RenderWindowToPng(Form->Handle(), "bars_docked.png");
-  RenderWindowToPng(menu->Handle(), "bars_open_menu.png");
+  RenderScreenToPng({Form, menu}, "bars_menu_open.png");
   // The toolbar: an etched separator before the group of Print (shadow, then highlight), the drag
   // handle's raised edge in the frame left of the client area, the button face elsewhere.
   TdxBarControl* toolbar = Toolbar->Control();
