@@ -107,6 +107,7 @@ void TdxBarContainerItem::AddListedItemLinks(TdxBarItemLinks* Target, int Index,
 }
 
 void TdxBarContainerItem::DeleteListedItemLinks(TdxBarItemLinks* Target, int Index) {
+  if (Target == ItemLinks()) return;
   for (int i = 0; i < ItemLinks()->Count() && Index < Target->Count(); ++i) delete Target->Items(Index);
 }
 

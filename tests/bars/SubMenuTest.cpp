@@ -478,6 +478,69 @@ TEST_F(SubMenu, ADropDownButtonOpensItsMenuOnlyFromTheArrow) {
   Press(VK_ESCAPE);
 }
 
+// --- list items ------------------------------------------------------------------------------------
+
+// A list item "Recent" of two files in File's menu before Exit, whose data is asked for each time.
+class ListInMenu : public SubMenu {
+ protected:
+  void SetUp() override {
+    SubMenu::SetUp();
+    Files = AddItem<TdxBarListItem>("liRecent", "Recent");
+    Files->Items()->Add("a.txt");
+    Files->Items()->Add("b.txt");
+    Files->OnGetData = [this](TObject*) { ++Asked; };
+    Files->OnClick = [this](TObject*) { Ran.push_back("Recent " + std::to_string(Files->ItemIndex())); };
+    File->ItemLinks()->Items(2)->SetIndex(3);
+    Link(File->ItemLinks(), Files)->SetIndex(2);
+  }
+  TdxBarListItem* Files = nullptr;
+  int Asked = 0;
+};
+
+TEST_F(ListInMenu, ItsLinesStandInItsPlaceWhileTheMenuIsOpen) {
+  Click(MenuBar(), CentreOf(MenuBarControl(0)));
+  Pump();
+  TdxBarSubMenuControl* file = OpenMenuOf(File);
+  ASSERT_NE(file, nullptr);
+  TdxBarItemLinks* links = File->ItemLinks();
+  std::vector<String> shown;
+  for (int i = 0; i < links->ShownItemCount(); ++i) shown.push_back(links->ShownItems(i)->Caption());
+  EXPECT_EQ(shown, (std::vector<String>{"&Open...", "&Save", "&1 a.txt", "&2 b.txt", "E&xit"}));
+  EXPECT_TRUE(links->ShownItems(2)->BeginGroup());
+  EXPECT_EQ(Asked, 1);
+  // Its accelerator runs a line: the list item takes its index and reports the click.
+  Press('2');
+  EXPECT_EQ(Ran, std::vector<String>{"Recent 1"});
+  EXPECT_EQ(OpenMenuOf(File), nullptr);
+  EXPECT_EQ(links->Count(), 4);
+  EXPECT_FALSE(links->Items(2)->Expanded());
+  // The next opening asks for the data again.
+  Click(MenuBar(), CentreOf(MenuBarControl(0)));
+  Pump();
+  EXPECT_EQ(Asked, 2);
+  EXPECT_EQ(File->ItemLinks()->ShownItemCount(), 5);
+  Press(VK_ESCAPE);
+}
+
+TEST_F(ListInMenu, OnAToolbarItsLinkOpensAMenuOfItsLines) {
+  Link(Toolbar->ItemLinks(), Files);
+  Pump();
+  TdxBarItemControl* control = Toolbar->ItemLinks()->Items(4)->Control();
+  Click(Toolbar->Control(), CentreOf(control));
+  Pump();
+  TdxBarSubMenuControl* menu = OpenMenuOf(Files);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Files->ItemLinks()->ShownItemCount(), 2);
+  TdxBarItemControl* second = Files->ItemLinks()->Items(1)->Control();
+  MouseMove(menu, CentreOf(second));
+  Click(menu, CentreOf(second));
+  Pump();
+  // Opening a sub item's menu reports a click of the item too, before any line is chosen.
+  EXPECT_EQ(Ran, (std::vector<String>{"Recent -1", "Recent 1"}));
+  EXPECT_EQ(OpenMenuOf(Files), nullptr);
+  EXPECT_EQ(Files->ItemLinks()->Count(), 0);
+}
+
 // --- combos ---------------------------------------------------------------------------------------
 
 TEST(ComboDropDown, TheDropDownWindowStaysInsideTheWorkArea) {
