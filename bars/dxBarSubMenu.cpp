@@ -283,6 +283,14 @@ void TdxBarSubMenuControl::CloseMenus() {
   if (IsBarControlAlive(this) && !ParentBar() && !FClosing) CloseMenu();
 }
 
+void TdxBarSubMenuControl::LeaveMenuMode() {
+  if (ParentBar()) {
+    TCustomdxBarControl::LeaveMenuMode();
+  } else if (!FClosing) {
+    CloseMenu();
+  }
+}
+
 void TdxBarSubMenuControl::SetMenuMode(bool Value) {
   TCustomdxBarControl::SetMenuMode(Value);
   if (!Value || !BarManager() || !BarManager()->ShowFullMenusAfterDelay() || !HasMark()) return;

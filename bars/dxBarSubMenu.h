@@ -108,6 +108,8 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   void SetSelected(TdxBarItemControl* Control) override;
   void SetMenuMode(bool Value) override;
   void CloseMenus() override;
+  // A menu without a window it was opened from (a popup menu) closes.
+  void LeaveMenuMode() override;
   void DrawItemControl(TdxBarItemControl* Control) override;
   // Rarely used links lie on this lighter background.
   const HBRUSH& LightBrush() const { return FLightBrush; }
