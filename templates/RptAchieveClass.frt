@@ -1,6 +1,7 @@
 object RptAchieveClass: TfrReport
   TwoPass = True
   object Page1: TfrPage
+    Orientation = poLandscape
     LeftMargin = 36
     TopMargin = 36
     RightMargin = 36

@@ -1,6 +1,7 @@
 object RptAchieveUptoGrade: TfrReport
   TwoPass = True
   object Page1: TfrPage
+    Orientation = poLandscape
     LeftMargin = 36
     TopMargin = 36
     RightMargin = 36

@@ -246,8 +246,9 @@ TEST_F(TemplateSourceTest, BandsStackUnderEachOtherAndHoldTheirObjects) {
   };
   EXPECT_EQ(place("Title"), std::make_pair(30, page.PrnInfo.PageWidth));
   EXPECT_EQ(place("mmA").first, 79);
-  EXPECT_EQ(place("Data"), std::make_pair(80, page.PrnInfo.PageWidth));
-  EXPECT_EQ(place("mmB").first, 80);
+  // Stacked bands leave a gap, so that no object lies on the edge of two.
+  EXPECT_EQ(place("Data"), std::make_pair(88, page.PrnInfo.PageWidth));
+  EXPECT_EQ(place("mmB").first, 88);
 }
 
 TEST_F(TemplateSourceTest, FaultsOfASourceNameTheirLine) {
@@ -270,6 +271,9 @@ TEST_F(TemplateSourceTest, FaultsOfASourceNameTheirLine) {
        "A band cannot lie inside another band"},
       {"    object X: TfrMemoView\n      object Y: TfrMemoView\n      end\n    end\n", 3,
        "Only a band holds other objects"},
+      {"    object B: TfrBandView\n      Height = 20\n      object X: TfrMemoView\n        Top = 10\n      end\n"
+       "    end\n    object C: TfrBandView\n      BandType = btMasterData\n      Top = 10\n    end\n",
+       5, "The top of X lies on another band too"},
       {"    object X: TfrMemoView\n      Tag = 'abc\n    end\n", 4, "Unterminated string"},
   };
   for (const auto& c : cases) {
