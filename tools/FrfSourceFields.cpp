@@ -456,6 +456,13 @@ bool IsHorizontalBand(const TfrView& View) {
   return type != btCrossHeader && type != btCrossData && type != btCrossFooter;
 }
 
+int BandsHolding(const TfrPage& Page, int Top) {
+  int bands = 0;
+  for (const auto& view : Page.Objects)
+    if (IsHorizontalBand(*view) && Top >= view->Top && Top <= view->Top + view->Height) ++bands;
+  return bands;
+}
+
 const char* BandSourceName(const TfrView& Band) {
   return (Band.FrameTyp & 0xFF) == btGroupHeader ? "Condition" : "DataSource";
 }

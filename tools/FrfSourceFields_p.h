@@ -38,6 +38,14 @@ std::unique_ptr<TfrView> NewObjectOfClass(const String& ClassName);
 
 // Band kinds that stack down the page and hold the objects lying on them: all but cross bands.
 bool IsHorizontalBand(const TfrView& View);
+// The space a band without a top leaves between itself and the band before it. The engine gives
+// an object to the first band, by kind, whose top and bottom edges enclose the object's top, edges
+// included; stacked bands never touch, so that the objects of one never fall to the other.
+constexpr int kBandGap = 8;
+// How many bands of the page that stack (all but cross bands, which come last) enclose a top that
+// way.
+int BandsHolding(const TfrPage& Page, int Top);
+
 // The property that a band's data source or group condition is written as.
 const char* BandSourceName(const TfrView& Band);
 

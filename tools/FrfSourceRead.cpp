@@ -69,6 +69,7 @@ class TSourceCompiler {
     }
     page.ChangePaper(page.Size, page.Width, page.Height, page.Orientation, page.PaperBin);
     int stackTop = page.TopMargin;
+    FOnBands.clear();
     for (const TLayoutObject& child : Source.Children) {
       TfrView& view = Place(page, NewObject(child));
       if (!IsHorizontalBand(view)) {
@@ -77,9 +78,12 @@ class TSourceCompiler {
       }
       if (!Given(child, "Top")) view.Top = stackTop;
       if (!Given(child, "Width")) view.Width = page.PrnInfo.PageWidth;
-      stackTop = view.Top + view.Height;
+      stackTop = view.Top + view.Height + kBandGap;
       for (const TLayoutObject& inner : child.Children) PlaceOnBand(page, view, inner);
     }
+    for (const auto& [view, line] : FOnBands)
+      if (BandsHolding(page, view->Top) > 1)
+        throw ELayoutError(line, "The top of " + view->Name + " lies on another band too");
   }
 
   static bool Given(const TLayoutObject& Source, const char* Property) {
@@ -115,10 +119,12 @@ class TSourceCompiler {
     if (view->Top < 0 || view->Top >= Band.Height)
       throw ELayoutError(Source.Line, "The top of " + view->Name + " lies outside its band");
     view->Top += Band.Top;
-    Place(Page, std::move(view));
+    FOnBands.emplace_back(&Place(Page, std::move(view)), Source.Line);
   }
 
   TfrReport& FReport;
+  // The objects written inside a band, with their lines, checked once the page is complete.
+  std::vector<std::pair<const TfrView*, int>> FOnBands;
 };
 
 }  // namespace

@@ -44,7 +44,7 @@ TLayoutObject ObjectSource(TfrView& View, TfrView& Fresh) {
 std::unique_ptr<TfrView> FreshObject(const TfrView& View) { return NewObjectOfClass(SourceClassName(View)); }
 
 // The page's objects in template order: a band and, inside it, the objects that follow it and
-// whose top lies on it, counted from the band's top.
+// whose top lies on it and on no other band, counted from the band's top.
 void PageObjects(TfrPage& Page, TLayoutObject& Source) {
   int stackTop = Page.TopMargin;
   TfrView* band = nullptr;
@@ -56,8 +56,9 @@ void PageObjects(TfrPage& Page, TLayoutObject& Source) {
       fresh->Width = Page.PrnInfo.PageWidth;
       Source.Children.push_back(ObjectSource(view, *fresh));
       band = &view;
-      stackTop = view.Top + view.Height;
-    } else if (band && view.Typ != gtBand && view.Top >= band->Top && view.Top < band->Top + band->Height) {
+      stackTop = view.Top + view.Height + kBandGap;
+    } else if (band && view.Typ != gtBand && view.Top >= band->Top && view.Top < band->Top + band->Height &&
+               BandsHolding(Page, view.Top) == 1) {
       view.Top -= band->Top;
       Source.Children.back().Children.push_back(ObjectSource(view, *fresh));
       view.Top += band->Top;
