@@ -379,7 +379,7 @@ object RptStudentExam: TfrReport
         Left = 446
         Width = 100
         Height = 22
-        Flags = []
+        Flags = [flHideZeros]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         Memo = (
           '[Fd_TestDate #Dyyyy-mm-dd]')

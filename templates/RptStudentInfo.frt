@@ -240,7 +240,7 @@ object RptStudentInfo: TfrReport
         Left = 272
         Width = 100
         Height = 24
-        Flags = []
+        Flags = [flHideZeros]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         Memo = (
           '[Fd_Birthday #Dyyyy-mm-dd]')
