@@ -70,14 +70,24 @@ bool LoadTemplate(const String& Template, TDetailEvent OnGetValue) {
   return true;
 }
 
-// The preview is modal; the hourglass of the command is not shown over it.
-void ShowPreparedReport(const String& ClassName) {
+// The preview is modal and maximised; the command's progress window, which would stay on top of
+// it, and its hourglass are not shown over it.
+void ShowPreparedReport(const String& ClassName, TProgressTask* Progress) {
   TfrReport* report = dmGym->rptPrint;
   SetReportHeader(report, ClassName);
   if (!report->PrepareReport()) return;
   report->ShowPrepared();
+  if (Progress) Progress->Hide();
   TScreenCursorScope normal(crDefault);
   RptPreview()->ShowModal();
+}
+
+void PrintTemplate(const String& Template, const String& Sql, const String& ClassName, TProgressTask* Progress) {
+  CheckTemplate(Template);
+  RptPreview();
+  dmGym->adtDetail->SetMasterSource(nullptr);
+  OpenPrintQuery(Sql, ClassName);
+  if (LoadTemplate(Template, nullptr)) ShowPreparedReport(ClassName, Progress);
 }
 
 void SetMemoText(TfrReport& Report, const String& Name, const String& Text) {
@@ -89,11 +99,7 @@ void SetMemoText(TfrReport& Report, const String& Name, const String& Text) {
 String ReportTemplatePath(const String& FileName) { return AppPath + "Report/" + FileName; }
 
 void PrintReport(const String& Template, const String& Sql, const String& ClassName) {
-  CheckTemplate(Template);
-  RptPreview();
-  dmGym->adtDetail->SetMasterSource(nullptr);
-  OpenPrintQuery(Sql, ClassName);
-  if (LoadTemplate(Template, nullptr)) ShowPreparedReport(ClassName);
+  PrintTemplate(Template, Sql, ClassName, nullptr);
 }
 
 void SetReportHeader(TfrReport* Report, const String& ClassName) {
@@ -110,13 +116,12 @@ void PrintListReport(int Tag, const String& ClassName) {
   PrintReport(ReportTemplatePath(report.Template), report.Sql, ClassName);
 }
 
-// The progress window stays behind the modal preview until the command ends.
 void PrintStatisticsReport(TdmGym::TSumLevel Level, const String& ClassName) {
   const TStatisticsReportInfo& report = kStatisticsReports[Level];
   RunProgressTask([&](TProgressTask* Progress) {
     Progress->SetTask(report.Task, 1);
     (dmGym->*report.Sum)(Progress);
-    PrintReport(ReportTemplatePath(report.Template), report.Sql, ClassName);
+    PrintTemplate(ReportTemplatePath(report.Template), report.Sql, ClassName, Progress);
   });
 }
 
@@ -140,7 +145,7 @@ void PrintStudentUptoReport(const String& ClassName) {
     OpenPrintQuery("select " + columns +
                        "a.Fd_StuNo,a.Fd_GernalFen,b.Fd_Name from Tb_UptoCard a,Tb_Students b where a.Fd_StuNo=b.Fd_StuNo",
                    ClassName);
-    ShowPreparedReport(ClassName);
+    ShowPreparedReport(ClassName, Progress);
   });
 }
 
@@ -156,7 +161,7 @@ void PrintStudentExamReport(const String& ClassName) {
       return;
     // The results follow the card being printed.
     dmGym->adtDetail->SetMasterSource(dmGym->dsPrint);
-    ShowPreparedReport(ClassName);
+    ShowPreparedReport(ClassName, Progress);
   });
 }
 

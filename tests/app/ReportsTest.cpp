@@ -50,6 +50,11 @@ TEST_F(TReportsTest, EveryCommandShowsItsPagesWithTheHeaderFilled) {
     std::unique_ptr<TBitmap> page1;
     const TShownReport shown = RunReport(command.Run, [&](TfmRptPreview& preview) {
       page1 = DrawPreparedPage(*preview.frpPreview->Window()->Pages(), 0, 2);
+      // The command's progress window, which stays on top, is hidden under the preview.
+      for (int i = 0; i < Screen->FormCount(); ++i) {
+        const TCustomForm* form = Screen->Forms(i);
+        EXPECT_FALSE(form->ClassName() == "TProgressTask" && form->Visible());
+      }
     });
     ASSERT_TRUE(shown.Shown);
     EXPECT_GE(shown.Pages, 1);
