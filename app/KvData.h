@@ -9,6 +9,7 @@
 #include "classes/Properties.h"
 #include "data/ADODB.h"
 #include "data/DataSource.h"
+#include "report/FR_Class.h"
 #include "report/FR_DBSet.h"
 
 class TProgressTask;
@@ -67,6 +68,14 @@ class TdmGym : public TComponent {
   // Runs Work in one transaction: committed when it returns, rolled back when it raises.
   void RebuildInTransaction(const std::function<void()>& Work);
 
+  // The value handlers of the card reports (KvDataPrint.cpp), given to rptPrint's OnGetValue;
+  // every name they do not handle is left to the report's own lookup. GetUptoCardValue answers
+  // an item number with the print query's performance column of that name, in the item's unit;
+  // GetExamCardValue answers "ACHIEVE" with the detail row's performance, or a full-width blank
+  // for an item without a unit.
+  void GetUptoCardValue(const String& ParName, Variant& ParValue);
+  void GetExamCardValue(const String& ParName, Variant& ParValue);
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
 
@@ -89,6 +98,7 @@ class TdmGym : public TComponent {
   TDataSource* dsPrint = nullptr;
   TADOTable* adtDetail = nullptr;
   TfrDBDataSet* dbsDetail = nullptr;
+  TfrReport* rptPrint = nullptr;
   TADOTable* adtTermType = nullptr;
   TADOQuery* adqSumProg = nullptr;
   TADOQuery* adqSumSource = nullptr;

@@ -8,7 +8,9 @@
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
+#include "app/dialogs/RptPreview.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SetPrintOption.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "controls/Application.h"
@@ -56,6 +58,8 @@ void RegisterAppClasses() {
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
+  RegisterClass<TfmRptPreview, TForm>("TfmRptPreview");
+  RegisterClass<TfmSetPrintOption, TForm>("TfmSetPrintOption");
 }
 
 void StartApplication() {
