@@ -1,5 +1,5 @@
 // Helpers of the application's windows: typed pointers to the components a stored layout made,
-// and the key filters of number boxes.
+// list lines that own their objects, and the key filters of number boxes.
 #pragma once
 
 #include "controls/Forms.h"
@@ -12,6 +12,14 @@ void BindComponent(const TComponent* Owner, T*& Field, const char* Name) {
   Field = dynamic_cast<T*>(Owner->FindComponent(Name));
   if (!Field) throw EInvalidOperation(String("窗口布局中没有组件：") + Name);
 }
+// The same for a component that only some layouts of a class have: null without it.
+template <class T>
+void BindOptionalComponent(const TComponent* Owner, T*& Field, const char* Name) {
+  Field = dynamic_cast<T*>(Owner->FindComponent(Name));
+}
+
+// Frees the objects of a list's lines and empties it, for lists whose lines own their objects.
+void FreeItemObjects(TStrings* Items);
 
 // Drops Key unless it is one of Allowed (ASCII characters). Enter passes: the boxes move the
 // focus on with it (EnterMovesFocus in their layouts).

@@ -5,15 +5,18 @@
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
+#include "app/dialogs/UptoInput.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
+#include "grid/dxDBGridClasses.h"
 #include "report/FR_Register.h"
 #include "report/FR_ScriptDlg.h"
 
@@ -45,6 +48,7 @@ void FreeSplash() {
 
 void RegisterAppClasses() {
   RegisterControlsClasses();
+  RegisterGridClasses();
   RegisterReportClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
   RegisterClass<TfmSplash, TForm>("TfmSplash");
@@ -56,6 +60,10 @@ void RegisterAppClasses() {
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
+  RegisterClass<TfmTrainingEntry, TForm>("TfmTrainingEntry");
+  RegisterClass<TfmResultEntry, TfmTrainingEntry>("TfmResultEntry");
+  RegisterClass<TfmUptoInput, TfmResultEntry>("TfmUptoInput");
+  RegisterClass<TfmExamInput, TfmResultEntry>("TfmExamInput");
 }
 
 void StartApplication() {
