@@ -2,6 +2,7 @@
 #include "app/dialogs/EntryKit.h"
 
 #include "app/KvData.h"
+#include "controls/DBCtrls.h"
 #include "editors/dxEdLib.h"
 
 TDataSet* Students() { return dmGym->adqStudents; }
@@ -24,6 +25,12 @@ bool NextStudent() {
 int CurrentTermID(TDataSet* Terms) {
   if (!Terms->Active() || Terms->IsEmpty()) return 0;
   return Terms->FieldByName("Fd_TermID")->AsInteger();
+}
+
+void OpenTerms(TDataSet* Terms, TDBLookupComboBox* TermBox) {
+  Terms->Close();
+  Terms->Open();
+  if (!Terms->IsEmpty()) TermBox->SetKeyValue(Terms->FieldByName("Fd_TermID")->Value());
 }
 
 void UseEntryDateMessage(TdxDateEdit* Edit) {

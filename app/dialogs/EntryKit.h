@@ -12,6 +12,7 @@
 #include "controls/ListView.h"
 #include "rtl/DateTime.h"
 
+class TDBLookupComboBox;
 class TdxDateEdit;
 
 // A result waiting to be committed: a performance with its score, or a score given directly.
@@ -145,6 +146,9 @@ bool NextStudent();
 
 // Fd_TermID of the current row of a term table as an integer; 0 when the table holds no term.
 int CurrentTermID(TDataSet* Terms);
+// Opens the term table afresh: its first term is current, and shown in the term box, until the
+// user picks another there.
+void OpenTerms(TDataSet* Terms, TDBLookupComboBox* TermBox);
 
 // A typed text that is no date is refused by the entry windows' date boxes with
 // "输入的日期错误。".

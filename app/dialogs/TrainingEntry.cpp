@@ -41,6 +41,7 @@ void TfmTrainingEntry::Loaded() {
   BindComponent(this, actUpdate, "actUpdate");
   BindComponent(this, adqStarnd, "adqStarnd");
   BindOptionalComponent(this, adtTermType, "adtTermType");
+  if (adtTermType) BindComponent(this, cbbTermType, "cbbTermType");
   FPending.Attach(lvAchieve);
 }
 
@@ -56,12 +57,9 @@ void TfmTrainingEntry::FormCreate(TObject*) {
   EntryCreated();
 }
 
-// The first term is current until the user picks another.
 void TfmTrainingEntry::FormShow(TObject*) {
   LoadItemList();
-  if (!adtTermType) return;
-  adtTermType->Close();
-  adtTermType->Open();
+  if (adtTermType) OpenTerms(adtTermType, cbbTermType);
 }
 
 void TfmTrainingEntry::FormClose(TObject*, TCloseAction& Action) {

@@ -41,7 +41,8 @@ class TfmTrainingEntry : public TForm {
   TAction* actClear = nullptr;
   TAction* actUpdate = nullptr;
   TADOQuery* adqStarnd = nullptr;
-  TADOTable* adtTermType = nullptr;  // examination and sport-skill results only
+  TADOTable* adtTermType = nullptr;  // examination and sport-skill results only, with the term box
+  TDBLookupComboBox* cbbTermType = nullptr;
 
  protected:
   // Family names the results' table; TestPart is stored with examination results; with

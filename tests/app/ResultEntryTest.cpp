@@ -377,4 +377,62 @@ TEST_F(ResultEntryTest, TheStandardsButtonOpensTheViewBesideTheWindowAndClosingT
   EXPECT_EQ(fmShowStarnd, nullptr);
 }
 
+// The examination window: its items, today's date without a time, the term of each result as it
+// stood when the result was added (the first term until one is picked), part 2.
+TEST_F(ResultEntryTest, ExaminationResultsCarryThePartAndTheTermCurrentWhenTheyWereAdded) {
+  ShowExamInput("高一(1)班");
+  Pump();
+  TfmExamInput* window = fmExamInput;
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->Caption(), "考核成绩录入");
+  EXPECT_EQ(window->FormStyle(), fsStayOnTop);
+  EXPECT_EQ(window->deTestDate->Date(), EncodeDate(2026, 10, 12));
+  EXPECT_EQ(ItemLines(window).size(), 6u);
+  EXPECT_EQ(ItemLines(window)[0], "E01  100米跑");
+  auto* terms = FindChild<TDBLookupComboBox>(window, "cbbTermType");
+  ASSERT_NE(terms, nullptr);
+  EXPECT_EQ(terms->Items()->Count(), 2);
+  EXPECT_EQ(terms->Text(), "2026-2027学年第一学期");
+  EXPECT_EQ(FindChild<TButton>(window, "btnStarnd")->Caption(), "考核标准");
+  EXPECT_EQ(FindChild<TAction>(window, "actShowStarnd")->Caption(), "考试标准查看");
+
+  ChooseItem(window, "E02");
+  window->cbAutoMove->SetChecked(false);
+  TypeIn(window->edtNumeric, "2.3");
+  terms->SetFocus();
+  PressKey(VK_DOWN);  // the second term
+  Pump();
+  EXPECT_EQ(terms->Text(), "2026-2027学年第二学期");
+  ChooseItem(window, "E01");
+  TypeTime(window, "", "13", "2");
+  RenderWindowToPng(window->Handle(), "exam-input.png");
+  EXPECT_EQ(Entries(window->lvAchieve)[0][2], "13\"20");
+  Click(FindChild<TButton>(window, "btnOk"), {5, 5});
+  Pump();
+  EXPECT_EQ(fmExamInput, nullptr);
+  const auto rows = Rows("select Fd_StuNo, Fd_TestDate, Fd_TestPart, Fd_TermType, Fd_ProgNo, Fd_Grade, Fd_Achieve "
+                         "from Tb_ExamProcess order by Fd_ProcID");
+  EXPECT_EQ(rows, (std::vector<TEntryRow>{{"1001", "2026-10-12", "2", "2", "E01", "高一", "13.2"},
+                                          {"1001", "2026-10-12", "2", "1", "E02", "高一", "2.3"}}));
+}
+
+// A failed commit no longer closes the window silently: the error shows and the results stay.
+TEST_F(ResultEntryTest, AFailedExaminationCommitShowsItsErrorAndKeepsTheWindow) {
+  ShowExamInput("高一(1)班");
+  Pump();
+  TfmExamInput* window = fmExamInput;
+  ChooseItem(window, "E02");
+  Dialogs->MessageAnswers = {mrOk};
+  TypeIn(window->edtNumeric, "2.3");
+  TypeIn(window->edtNumeric, "1.8");
+  ASSERT_EQ(CurrentStudent(), 1005);
+  RefuseRowsOf("Tb_ExamProcess", 1001);
+  Click(FindChild<TButton>(window, "btnOk"), {5, 5});
+  Pump();
+  ASSERT_EQ(fmExamInput, window);
+  EXPECT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(window->Pending().Count(), 2);
+  EXPECT_EQ(Rows("select count(*) from Tb_ExamProcess")[0][0], "0");
+}
+
 }  // namespace
