@@ -12,6 +12,7 @@
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
+#include "app/dialogs/TechInput.h"
 #include "app/dialogs/UptoInput.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
@@ -64,6 +65,7 @@ void RegisterAppClasses() {
   RegisterClass<TfmResultEntry, TfmTrainingEntry>("TfmResultEntry");
   RegisterClass<TfmUptoInput, TfmResultEntry>("TfmUptoInput");
   RegisterClass<TfmExamInput, TfmResultEntry>("TfmExamInput");
+  RegisterClass<TfmTechInput, TfmTrainingEntry>("TfmTechInput");
 }
 
 void StartApplication() {
