@@ -2,6 +2,7 @@
 // list lines that own their objects, and the key filters of number boxes.
 #pragma once
 
+#include "controls/Application.h"
 #include "controls/Forms.h"
 #include "rtl/Exceptions.h"
 
@@ -16,6 +17,13 @@ void BindComponent(const TComponent* Owner, T*& Field, const char* Name) {
 template <class T>
 void BindOptionalComponent(const TComponent* Owner, T*& Field, const char* Name) {
   Field = dynamic_cast<T*>(Owner->FindComponent(Name));
+}
+
+// The window a global variable holds, made with the application as owner when it holds none.
+template <class T>
+T* HeldForm(T*& Holder) {
+  if (!Holder) Holder = TCustomForm::Create<T>(Application);
+  return Holder;
 }
 
 // Frees the objects of a list's lines and empties it, for lists whose lines own their objects.

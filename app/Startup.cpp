@@ -4,7 +4,9 @@
 #include "app/KvData.h"
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
+#include "app/dialogs/BasicInput.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/DutyInput.h"
 #include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
@@ -66,6 +68,9 @@ void RegisterAppClasses() {
   RegisterClass<TfmUptoInput, TfmResultEntry>("TfmUptoInput");
   RegisterClass<TfmExamInput, TfmResultEntry>("TfmExamInput");
   RegisterClass<TfmTechInput, TfmTrainingEntry>("TfmTechInput");
+  RegisterClass<TfmPartScoreInput, TForm>("TfmPartScoreInput");
+  RegisterClass<TfmDutyInput, TfmPartScoreInput>("TfmDutyInput");
+  RegisterClass<TfmBasicInput, TfmPartScoreInput>("TfmBasicInput");
 }
 
 void StartApplication() {

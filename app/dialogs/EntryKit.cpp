@@ -79,16 +79,16 @@ class TCloseAfter {
 
 }  // namespace
 
-void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<const TTrainingInfo*>& Results,
+void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
                    const std::function<void()>& Step) {
   TCloseAfter closer(Query);
   Query->Close();
   Query->SQL()->SetText(Family == sfUpto ? "select * from Tb_Uptoprocess" : "select * from Tb_Examprocess");
   Query->Open();
   dmGym->RunInTransaction([&] {
-    for (const TTrainingInfo* result : Results) {
+    for (const TTrainingInfo& result : Results) {
       Query->Append();
-      PostRow(Query, [&] { SetResultFields(Query, Family, *result); });
+      PostRow(Query, [&] { SetResultFields(Query, Family, result); });
       if (Step) Step();
     }
   });

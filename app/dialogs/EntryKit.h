@@ -158,7 +158,7 @@ void UseEntryDateMessage(TdxDateEdit* Edit);
 // (sfExam, Tb_ExamProcess, with part and term) through Query, in the order given, all in one
 // transaction: when a row fails nothing is stored and the error goes on. Step runs after each
 // row; the query is closed however the commit ends.
-void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<const TTrainingInfo*>& Results,
+void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
                    const std::function<void()>& Step = {});
 
 // Fills the row being appended or edited and posts it; when either fails the half-made row is

@@ -1,7 +1,7 @@
 // The examination result entry window and the command that opens it.
 #include "app/dialogs/ExamInput.h"
 
-#include "controls/Application.h"
+#include "app/FormKit.h"
 
 TfmExamInput* fmExamInput = nullptr;
 
@@ -10,7 +10,5 @@ TfmExamInput::~TfmExamInput() {
 }
 
 void ShowExamInput(const String& ClassName) {
-  if (!fmExamInput) fmExamInput = TCustomForm::Create<TfmExamInput>(Application);
-  fmExamInput->PrepareForClass(ClassName);
-  fmExamInput->Show();
+  ShowResultEntry(HeldForm(fmExamInput), ClassName);
 }

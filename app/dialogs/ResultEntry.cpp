@@ -142,3 +142,8 @@ void TfmResultEntry::MoveToNextStudent() {
     if (question.empty() || !ConfirmEntry(question)) return;
   }
 }
+
+void ShowResultEntry(TfmResultEntry* Window, const String& ClassName) {
+  Window->PrepareForClass(ClassName);
+  Window->Show();
+}

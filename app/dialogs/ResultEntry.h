@@ -76,3 +76,6 @@ class TfmResultEntry : public TfmTrainingEntry {
   int FCurrentItemIndex = -1;
   TStandardSet FStandards;
 };
+
+// Tells an entry window the class and shows it (modeless): the main window's command.
+void ShowResultEntry(TfmResultEntry* Window, const String& ClassName);

@@ -2,7 +2,6 @@
 #include "app/dialogs/TechInput.h"
 
 #include "app/FormKit.h"
-#include "controls/Application.h"
 #include "rtl/Convert.h"
 
 TfmTechInput* fmTechInput = nullptr;
@@ -66,6 +65,5 @@ void TfmTechInput::AddAchieve() {
 }
 
 TModalResult ShowTechInput() {
-  if (!fmTechInput) fmTechInput = TCustomForm::Create<TfmTechInput>(Application);
-  return fmTechInput->ShowModal();
+  return HeldForm(fmTechInput)->ShowModal();
 }

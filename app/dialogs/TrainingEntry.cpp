@@ -110,8 +110,8 @@ void TfmTrainingEntry::actUpdateUpdate(TObject*) { actUpdate->SetEnabled(!FPendi
 // stores a result twice.
 void TfmTrainingEntry::CommitPendingResults() {
   if (FPending.Empty()) return;
-  std::vector<const TTrainingInfo*> results;
-  for (int i = 0; i < FPending.Count(); ++i) results.push_back(&FPending.Record(i));
+  std::vector<TTrainingInfo> results;
+  for (int i = 0; i < FPending.Count(); ++i) results.push_back(FPending.Record(i));
   if (!FShowProgress) {
     TScreenCursorScope hourglass(crHourGlass);
     AppendResults(adqStarnd, FFamily, results);

@@ -1,7 +1,7 @@
 // The fitness-standard result entry window and the command that opens it.
 #include "app/dialogs/UptoInput.h"
 
-#include "controls/Application.h"
+#include "app/FormKit.h"
 
 TfmUptoInput* fmUptoInput = nullptr;
 
@@ -10,7 +10,5 @@ TfmUptoInput::~TfmUptoInput() {
 }
 
 void ShowUptoInput(const String& ClassName) {
-  if (!fmUptoInput) fmUptoInput = TCustomForm::Create<TfmUptoInput>(Application);
-  fmUptoInput->PrepareForClass(ClassName);
-  fmUptoInput->Show();
+  ShowResultEntry(HeldForm(fmUptoInput), ClassName);
 }
