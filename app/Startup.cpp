@@ -9,6 +9,7 @@
 #include "app/dialogs/DutyInput.h"
 #include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
+#include "app/dialogs/LessonInput.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetDatabase.h"
@@ -71,6 +72,7 @@ void RegisterAppClasses() {
   RegisterClass<TfmPartScoreInput, TForm>("TfmPartScoreInput");
   RegisterClass<TfmDutyInput, TfmPartScoreInput>("TfmDutyInput");
   RegisterClass<TfmBasicInput, TfmPartScoreInput>("TfmBasicInput");
+  RegisterClass<TfmLessonInput, TForm>("TfmLessonInput");
 }
 
 void StartApplication() {

@@ -65,18 +65,6 @@ void SetResultFields(TDataSet* Rows, TStandardFamily Family, const TTrainingInfo
   Rows->FieldByName("Fd_FenVal")->SetAsInteger(Result.FenVal);
 }
 
-// Closes a data set when the work that opened it ends, whichever way it ends.
-class TCloseAfter {
- public:
-  explicit TCloseAfter(TDataSet* DataSet) : FDataSet(DataSet) {}
-  ~TCloseAfter() { FDataSet->Close(); }
-  TCloseAfter(const TCloseAfter&) = delete;
-  TCloseAfter& operator=(const TCloseAfter&) = delete;
-
- private:
-  TDataSet* FDataSet;
-};
-
 }  // namespace
 
 void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
