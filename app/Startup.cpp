@@ -7,6 +7,8 @@
 #include "app/dialogs/BasicInput.h"
 #include "app/dialogs/ChgPwd.h"
 #include "app/dialogs/DutyInput.h"
+#include "app/dialogs/EditExamAchieve.h"
+#include "app/dialogs/EditUptoAchieve.h"
 #include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/LessonInput.h"
@@ -73,6 +75,9 @@ void RegisterAppClasses() {
   RegisterClass<TfmDutyInput, TfmPartScoreInput>("TfmDutyInput");
   RegisterClass<TfmBasicInput, TfmPartScoreInput>("TfmBasicInput");
   RegisterClass<TfmLessonInput, TForm>("TfmLessonInput");
+  RegisterClass<TfmEditAchieve, TForm>("TfmEditAchieve");
+  RegisterClass<TfmEditUptoAchieve, TfmEditAchieve>("TfmEditUptoAchieve");
+  RegisterClass<TfmEditExamAchieve, TfmEditAchieve>("TfmEditExamAchieve");
 }
 
 void StartApplication() {

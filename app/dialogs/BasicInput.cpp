@@ -9,6 +9,4 @@ TfmBasicInput::~TfmBasicInput() {
   if (fmBasicInput == this) fmBasicInput = nullptr;
 }
 
-TModalResult ShowBasicInput() {
-  return HeldForm(fmBasicInput)->ShowModal();
-}
+TModalResult ShowBasicInput() { return HeldForm(fmBasicInput)->ShowModal(); }

@@ -9,6 +9,4 @@ TfmDutyInput::~TfmDutyInput() {
   if (fmDutyInput == this) fmDutyInput = nullptr;
 }
 
-TModalResult ShowDutyInput() {
-  return HeldForm(fmDutyInput)->ShowModal();
-}
+TModalResult ShowDutyInput() { return HeldForm(fmDutyInput)->ShowModal(); }

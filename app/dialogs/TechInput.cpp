@@ -64,6 +64,4 @@ void TfmTechInput::AddAchieve() {
   if (cbAutoMove->Checked()) NextStudent();
 }
 
-TModalResult ShowTechInput() {
-  return HeldForm(fmTechInput)->ShowModal();
-}
+TModalResult ShowTechInput() { return HeldForm(fmTechInput)->ShowModal(); }
