@@ -20,11 +20,9 @@ void TfmEditAchieve::Publish(TClassBuilder<TfmEditAchieve>& c) {
   c.Method("dgUptoProgressCustomDrawCell", &TfmEditAchieve::dgUptoProgressCustomDrawCell);
   c.Method("actChangeAchieveExecute", &TfmEditAchieve::actChangeAchieveExecute);
   c.Method("actDeleteExecute", &TfmEditAchieve::actDeleteExecute);
-  c.Method("actDeleteUpdate", &TfmEditAchieve::actDeleteUpdate);
+  c.Method("UpdateListActions", &TfmEditAchieve::UpdateListActions);
   c.Method("actClearExecute", &TfmEditAchieve::actClearExecute);
-  c.Method("actClearUpdate", &TfmEditAchieve::actClearUpdate);
   c.Method("actUpdateExecute", &TfmEditAchieve::actUpdateExecute);
-  c.Method("actUpdateUpdate", &TfmEditAchieve::actUpdateUpdate);
 }
 
 void TfmEditAchieve::Loaded() {
@@ -141,15 +139,12 @@ void TfmEditAchieve::actChangeAchieveExecute(TObject*) { ChangeAchieve(); }
 
 void TfmEditAchieve::actDeleteExecute(TObject*) { FPending.DeleteSelected(); }
 
-void TfmEditAchieve::actDeleteUpdate(TObject*) { actDelete->SetEnabled(FPending.HasSelection()); }
+void TfmEditAchieve::UpdateListActions(TObject*) { FPending.EnableActions(actDelete, actClear, actUpdate); }
 
 void TfmEditAchieve::actClearExecute(TObject*) { FPending.Clear(); }
-
-void TfmEditAchieve::actClearUpdate(TObject*) { actClear->SetEnabled(!FPending.Empty()); }
 
 void TfmEditAchieve::actUpdateExecute(TObject*) {
   CommitChangedResults();
   SetModalResult(mrOk);
 }
 
-void TfmEditAchieve::actUpdateUpdate(TObject*) { actUpdate->SetEnabled(!FPending.Empty()); }

@@ -54,11 +54,10 @@ class TfmEditAchieve : public TForm {
                                     String& AText, TColor& AColor, TFont* AFont, TAlignment& AAlignment, bool& ADone);
   void actChangeAchieveExecute(TObject* Sender);
   void actDeleteExecute(TObject* Sender);
-  void actDeleteUpdate(TObject* Sender);
+  // The enabled state of the list's actions, for each of them.
+  void UpdateListActions(TObject* Sender);
   void actClearExecute(TObject* Sender);
-  void actClearUpdate(TObject* Sender);
   void actUpdateExecute(TObject* Sender);
-  void actUpdateUpdate(TObject* Sender);
   // Reads the current student's results into the grid.
   void OpenResults();
   // Lists the correction of the grid's current row, replacing an earlier one of that row.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/KvScore.h"
+#include "controls/ActnList.h"
 #include "controls/ListView.h"
 #include "rtl/DateTime.h"
 
@@ -87,6 +88,13 @@ class TPendingList {
     for (const String& text : texts.SubItems) item->SubItems()->Add(text);
     item->SetData(record.get());
     FRecords[item] = std::move(record);
+  }
+
+  // Delete is enabled with a selected entry, Clear and Commit (when given) with any entry.
+  void EnableActions(TAction* Delete, TAction* Clear, TAction* Commit) const {
+    Delete->SetEnabled(HasSelection());
+    Clear->SetEnabled(!Empty());
+    if (Commit) Commit->SetEnabled(!Empty());
   }
 
   // Deletes the selected entry with its record; nothing without a selection.

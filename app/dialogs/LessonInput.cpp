@@ -22,11 +22,9 @@ void TfmLessonInput::Publish(TClassBuilder<TfmLessonInput>& c) {
   c.Method("FormClose", &TfmLessonInput::FormClose);
   c.Method("cbbLessonTypeCloseUp", &TfmLessonInput::cbbLessonTypeCloseUp);
   c.Method("actDeleteExecute", &TfmLessonInput::actDeleteExecute);
-  c.Method("actDeleteUpdate", &TfmLessonInput::actDeleteUpdate);
+  c.Method("UpdateListActions", &TfmLessonInput::UpdateListActions);
   c.Method("actClearExecute", &TfmLessonInput::actClearExecute);
-  c.Method("actClearUpdate", &TfmLessonInput::actClearUpdate);
   c.Method("actUpdateExecute", &TfmLessonInput::actUpdateExecute);
-  c.Method("actUpdateUpdate", &TfmLessonInput::actUpdateUpdate);
   c.Method("btnCancelClick", &TfmLessonInput::btnCancelClick);
 }
 
@@ -95,13 +93,9 @@ void TfmLessonInput::AddDutyEntry(const String& Duty) {
 
 void TfmLessonInput::actDeleteExecute(TObject*) { FPending.DeleteSelected(); }
 
-void TfmLessonInput::actDeleteUpdate(TObject*) { actDelete->SetEnabled(FPending.HasSelection()); }
+void TfmLessonInput::UpdateListActions(TObject*) { FPending.EnableActions(actDelete, actClear, actUpdate); }
 
 void TfmLessonInput::actClearExecute(TObject*) { FPending.Clear(); }
-
-void TfmLessonInput::actClearUpdate(TObject*) { actClear->SetEnabled(!FPending.Empty()); }
-
-void TfmLessonInput::actUpdateUpdate(TObject*) { actUpdate->SetEnabled(!FPending.Empty()); }
 
 // The entries are stored together or not at all, so that committing again after a failure never
 // stores an entry twice.

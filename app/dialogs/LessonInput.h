@@ -49,11 +49,10 @@ class TfmLessonInput : public TForm {
   void FormClose(TObject* Sender, TCloseAction& Action);
   void cbbLessonTypeCloseUp(TObject* Sender);
   void actDeleteExecute(TObject* Sender);
-  void actDeleteUpdate(TObject* Sender);
+  // The enabled state of the list's actions, for each of them.
+  void UpdateListActions(TObject* Sender);
   void actClearExecute(TObject* Sender);
-  void actClearUpdate(TObject* Sender);
   void actUpdateExecute(TObject* Sender);
-  void actUpdateUpdate(TObject* Sender);
   void btnCancelClick(TObject* Sender);
   // The built-in kinds, then those of Tb_Duty in table order.
   void LoadDutyKinds();

@@ -14,9 +14,8 @@ void TfmPartScoreInput::Publish(TClassBuilder<TfmPartScoreInput>& c) {
   c.Method("cbbAchieveKeyPress", &TfmPartScoreInput::cbbAchieveKeyPress);
   c.Method("actInsertExecute", &TfmPartScoreInput::actInsertExecute);
   c.Method("actDeleteExecute", &TfmPartScoreInput::actDeleteExecute);
-  c.Method("actDeleteUpdate", &TfmPartScoreInput::actDeleteUpdate);
+  c.Method("UpdateListActions", &TfmPartScoreInput::UpdateListActions);
   c.Method("actClearExecute", &TfmPartScoreInput::actClearExecute);
-  c.Method("actClearUpdate", &TfmPartScoreInput::actClearUpdate);
   c.Method("btnOkClick", &TfmPartScoreInput::btnOkClick);
 }
 
@@ -102,11 +101,9 @@ void TfmPartScoreInput::actInsertExecute(TObject*) { InsertScore(); }
 
 void TfmPartScoreInput::actDeleteExecute(TObject*) { FPending.DeleteSelected(); }
 
-void TfmPartScoreInput::actDeleteUpdate(TObject*) { actDelete->SetEnabled(FPending.HasSelection()); }
+void TfmPartScoreInput::UpdateListActions(TObject*) { FPending.EnableActions(actDelete, actClear, nullptr); }
 
 void TfmPartScoreInput::actClearExecute(TObject*) { FPending.Clear(); }
-
-void TfmPartScoreInput::actClearUpdate(TObject*) { actClear->SetEnabled(!FPending.Empty()); }
 
 // The grade and the term are read once, at the commit, for every score.
 void TfmPartScoreInput::CommitPendingScores() {

@@ -54,9 +54,9 @@ class TfmPartScoreInput : public TForm {
   void cbbAchieveKeyPress(TObject* Sender, TKeyChar& Key);
   void actInsertExecute(TObject* Sender);
   void actDeleteExecute(TObject* Sender);
-  void actDeleteUpdate(TObject* Sender);
+  // The enabled state of the list's actions, for each of them.
+  void UpdateListActions(TObject* Sender);
   void actClearExecute(TObject* Sender);
-  void actClearUpdate(TObject* Sender);
   void btnOkClick(TObject* Sender);
   // The typed score, checked with the date; raises with the message of the first failed check.
   int ValidateScoreInput() const;

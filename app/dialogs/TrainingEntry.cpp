@@ -18,11 +18,9 @@ void TfmTrainingEntry::Publish(TClassBuilder<TfmTrainingEntry>& c) {
   c.Method("cbAutoInsertClick", &TfmTrainingEntry::cbAutoInsertClick);
   c.Method("actSelectExecute", &TfmTrainingEntry::actSelectExecute);
   c.Method("actDeleteExecute", &TfmTrainingEntry::actDeleteExecute);
-  c.Method("actDeleteUpdate", &TfmTrainingEntry::actDeleteUpdate);
+  c.Method("UpdateListActions", &TfmTrainingEntry::UpdateListActions);
   c.Method("actClearExecute", &TfmTrainingEntry::actClearExecute);
-  c.Method("actClearUpdate", &TfmTrainingEntry::actClearUpdate);
   c.Method("actUpdateExecute", &TfmTrainingEntry::actUpdateExecute);
-  c.Method("actUpdateUpdate", &TfmTrainingEntry::actUpdateUpdate);
   c.Method("btnCancelClick", &TfmTrainingEntry::btnCancelClick);
 }
 
@@ -96,15 +94,11 @@ void TfmTrainingEntry::actDeleteExecute(TObject*) {
   if (ConfirmEntry("确实要删除选定的该笔学生成绩资料吗？")) FPending.DeleteSelected();
 }
 
-void TfmTrainingEntry::actDeleteUpdate(TObject*) { actDelete->SetEnabled(FPending.HasSelection()); }
+void TfmTrainingEntry::UpdateListActions(TObject*) { FPending.EnableActions(actDelete, actClear, actUpdate); }
 
 void TfmTrainingEntry::actClearExecute(TObject*) {
   if (ConfirmEntry("确实要删除输入的所有资料吗？")) FPending.Clear();
 }
-
-void TfmTrainingEntry::actClearUpdate(TObject*) { actClear->SetEnabled(!FPending.Empty()); }
-
-void TfmTrainingEntry::actUpdateUpdate(TObject*) { actUpdate->SetEnabled(!FPending.Empty()); }
 
 // The results are stored together or not at all, so that committing again after a failure never
 // stores a result twice.

@@ -74,11 +74,10 @@ class TfmTrainingEntry : public TForm {
   void cbAutoInsertClick(TObject* Sender);
   void actSelectExecute(TObject* Sender);
   void actDeleteExecute(TObject* Sender);
-  void actDeleteUpdate(TObject* Sender);
+  // The enabled state of the list's actions, for each of them.
+  void UpdateListActions(TObject* Sender);
   void actClearExecute(TObject* Sender);
-  void actClearUpdate(TObject* Sender);
   void actUpdateExecute(TObject* Sender);
-  void actUpdateUpdate(TObject* Sender);
   void btnCancelClick(TObject* Sender);
 
   TStandardFamily FFamily;
