@@ -163,4 +163,27 @@ TEST_F(EditAchieveTest, TheExaminationDialogCorrectsExaminationResults) {
             (std::vector<TEntryRow>{{"12.9", "2", "1"}}));
 }
 
+// A performance the box cannot read keeps the box open; given up, it lists no correction.
+TEST_F(EditAchieveTest, AnEntryTheBoxRefusesNeverBecomesACorrection) {
+  TestClock().OnWait([&] {
+    TfmEditUptoAchieve* dialog = fmEditUptoAchieve;
+    ASSERT_TRUE(dialog->adqUptoAchieve->Locate("Fd_ProcID", Variant(2)));
+    TestClock().OnWait([&] {
+      PressKey(VK_RETURN);  // from the empty number box to OK
+      PressKey(VK_RETURN);  // refused: nothing typed
+    });
+    TestClock().OnWait([&] {
+      EXPECT_NE(dynamic_cast<TfmInputAchieveBox*>(Screen->ActiveForm()), nullptr) << "the box stays open";
+      PressKey(VK_ESCAPE);
+    });
+    ClickButton(dialog, "btnChange");
+    EXPECT_EQ(dialog->Pending().Count(), 0);
+    ClickButton(dialog, "btnCancel");
+  });
+  EXPECT_EQ(ShowEditUptoAchieve(), mrCancel);
+  EXPECT_EQ(MessageTexts(*Dialogs), (std::vector<String>{"请输入成绩"}));
+  EXPECT_EQ(Rows("select Fd_Achieve, Fd_FenVal from Tb_UptoProcess where Fd_ProcID = 2"),
+            (std::vector<TEntryRow>{{"2.1", "70"}}));
+}
+
 }  // namespace

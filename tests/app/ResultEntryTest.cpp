@@ -435,4 +435,18 @@ TEST_F(ResultEntryTest, AFailedExaminationCommitShowsItsErrorAndKeepsTheWindow) 
   EXPECT_EQ(Rows("select count(*) from Tb_ExamProcess")[0][0], "0");
 }
 
+// A typed text that is no date is refused with the window's own message, and the box keeps the
+// focus.
+TEST_F(ResultEntryTest, ATypedDateThatIsNoDateIsRefusedWithTheWindowsMessage) {
+  TfmUptoInput* window = OpenUpto();
+  window->deTestDate->SetFocus();
+  Pump();
+  PressKey(VK_HOME);
+  TypeText("20261345");
+  PressKey(VK_RETURN);
+  Pump();
+  EXPECT_EQ(Errors(), (std::vector<String>{"输入的日期错误。"}));
+  EXPECT_EQ(window->ActiveControl(), window->deTestDate);
+}
+
 }  // namespace
