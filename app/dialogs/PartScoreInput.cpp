@@ -66,7 +66,10 @@ void TfmPartScoreInput::FormClose(TObject*, TCloseAction& Action) {
 }
 
 void TfmPartScoreInput::cbbAchieveKeyPress(TObject*, TKeyChar& Key) {
-  if (Key != '\r') return AcceptOnly(Key, "0123456789\b");
+  if (Key != '\r') {
+    AcceptOnly(Key, "0123456789\b");
+    return;
+  }
   Key = 0;
   InsertScore();
 }

@@ -93,9 +93,8 @@ void TfmResultEntry::lbProgTypeClick(TObject*) {
 void TfmResultEntry::edtTimeKeyPress(TObject*, TKeyChar& Key) { AcceptOnly(Key, kTimeKeys); }
 
 void TfmResultEntry::edtMillionKeyPress(TObject*, TKeyChar& Key) {
-  if (Key != '\r') return AcceptOnly(Key, kTimeKeys);
-  const bool adding = cbAutoInsert->Checked();
-  EnterAddsResult(Key);
+  const bool adding = Key == '\r' && cbAutoInsert->Checked();
+  if (!EnterAddsResult(Key)) AcceptOnly(Key, kTimeKeys);
   if (adding) edtMinute->SetFocus();
 }
 
