@@ -4,8 +4,14 @@
 #include "app/KvData.h"
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
+#include "app/dialogs/BasicInput.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/DutyInput.h"
+#include "app/dialogs/EditExamAchieve.h"
+#include "app/dialogs/EditUptoAchieve.h"
+#include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
+#include "app/dialogs/LessonInput.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/RptPreview.h"
@@ -13,9 +19,12 @@
 #include "app/dialogs/SetPrintOption.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
+#include "app/dialogs/TechInput.h"
+#include "app/dialogs/UptoInput.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
+#include "grid/dxDBGridClasses.h"
 #include "report/FR_Register.h"
 #include "report/FR_ScriptDlg.h"
 
@@ -47,6 +56,7 @@ void FreeSplash() {
 
 void RegisterAppClasses() {
   RegisterControlsClasses();
+  RegisterGridClasses();
   RegisterReportClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
   RegisterClass<TfmSplash, TForm>("TfmSplash");
@@ -60,6 +70,18 @@ void RegisterAppClasses() {
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
   RegisterClass<TfmRptPreview, TForm>("TfmRptPreview");
   RegisterClass<TfmSetPrintOption, TForm>("TfmSetPrintOption");
+  RegisterClass<TfmTrainingEntry, TForm>("TfmTrainingEntry");
+  RegisterClass<TfmResultEntry, TfmTrainingEntry>("TfmResultEntry");
+  RegisterClass<TfmUptoInput, TfmResultEntry>("TfmUptoInput");
+  RegisterClass<TfmExamInput, TfmResultEntry>("TfmExamInput");
+  RegisterClass<TfmTechInput, TfmTrainingEntry>("TfmTechInput");
+  RegisterClass<TfmPartScoreInput, TForm>("TfmPartScoreInput");
+  RegisterClass<TfmDutyInput, TfmPartScoreInput>("TfmDutyInput");
+  RegisterClass<TfmBasicInput, TfmPartScoreInput>("TfmBasicInput");
+  RegisterClass<TfmLessonInput, TForm>("TfmLessonInput");
+  RegisterClass<TfmEditAchieve, TForm>("TfmEditAchieve");
+  RegisterClass<TfmEditUptoAchieve, TfmEditAchieve>("TfmEditUptoAchieve");
+  RegisterClass<TfmEditExamAchieve, TfmEditAchieve>("TfmEditExamAchieve");
 }
 
 void StartApplication() {
