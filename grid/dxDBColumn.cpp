@@ -5,6 +5,7 @@
 
 #include "graphics/Canvas.h"
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBTLEditors.h"
 
 TdxDBTreeListColumn::TdxDBTreeListColumn(TComponent* AOwner) : TdxTreeListColumn(AOwner) {}
 
@@ -27,18 +28,19 @@ bool TdxDBTreeListColumn::IsControlLoading() const {
 void TdxDBTreeListColumn::Assign(const TPersistent* Source) {
   const auto* source = dynamic_cast<const TdxDBTreeListColumn*>(Source);
   if (!source) return TdxTreeListColumn::Assign(Source);
-  TCustomdxTreeListControl* control = TreeList();
-  if (control) control->BeginUpdate();
-  try {
+  InsideControlUpdate([&] {
     TdxTreeListColumn::Assign(Source);
     SetDisableGrouping(source->FDisableGrouping);
     SetFieldName(source->FFieldName);
     SetSummaryGroupName(source->FSummaryGroupName);
-  } catch (...) {
-    if (control) control->EndUpdate();
-    throw;
-  }
-  if (control) control->EndUpdate();
+  });
+}
+
+void TdxDBTreeListColumn::InsideControlUpdate(const std::function<void()>& Work) {
+  if (TCustomdxTreeListControl* control = TreeList())
+    control->InsideUpdate(Work);
+  else
+    Work();
 }
 
 void TdxDBTreeListColumn::SetName(const String& NewName) {
@@ -269,8 +271,19 @@ String TdxDBTreeListColumn::GetFilterDisplayText(TdxTreeListNode* Node) {
   return FilterValueToText(VarToStr(GetFilterValue(Node)));
 }
 
-Variant TdxDBTreeListColumn::GetFilterEditValue(TdxInplaceEdit* Editor) {
-  return Variant(VarToStr(Editor->GetEditValue()));
+const TdxInplaceEditClass& TdxDBTreeListColumn::GetFilterEditorClass() const {
+  return TCustomdxFilterEdit::EditClassObject();
+}
+
+TdxInplaceEdit* TdxDBTreeListColumn::CreateFilterEditor(TComponent* Owner) {
+  TdxInplaceEdit* editor = GetFilterEditorClass().CreateEditor(Owner);
+  InitFilterEditor(editor);
+  return editor;
+}
+
+Variant TdxDBTreeListColumn::GetFilterEditValue(TdxInplaceEdit* Editor, String& DisplayText) {
+  DisplayText = VarToStr(Editor->GetEditValue());
+  return Variant(DisplayText);
 }
 
 void TdxDBTreeListColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const Variant& Value) {
