@@ -206,6 +206,19 @@ TEST_F(StoredLayoutTest, GridPropertiesAndSummaryGroupsReadBackAsWritten) {
       DisableGrouping = True
       FieldName = 'Name'
     end
+    object dgSumsSex: TdxDBGridPickColumn
+      FieldName = 'Sex'
+      PopupBorder = pbSingle
+      DropDownListStyle = True
+      Items = (
+        '男'
+        '女')
+    end
+    object dgSumsFree: TdxDBGridCheckColumn
+      FieldName = 'Free'
+      ValueChecked = 'Y'
+      DisplayChecked = '免体'
+    end
   end
 end
 )";
@@ -225,7 +238,19 @@ end
   EXPECT_EQ(grid->GroupColumns(0), score);
   EXPECT_TRUE(score->Visible()) << "NotHideColumn keeps it in the headers";
   EXPECT_TRUE(score->SortBySummary());
+  auto* sex = dynamic_cast<TdxDBGridPickColumn*>(grid->ColumnByName("dgSumsSex"));
+  ASSERT_NE(sex, nullptr);
+  EXPECT_EQ(sex->Items()->Count(), 2);
+  EXPECT_TRUE(sex->DropDownListStyle());
+  EXPECT_EQ(sex->PopupBorder(), pbSingle);
+  auto* free = dynamic_cast<TdxDBGridCheckColumn*>(grid->ColumnByName("dgSumsFree"));
+  ASSERT_NE(free, nullptr);
+  EXPECT_EQ(free->ValueChecked(), "Y");
+  EXPECT_EQ(free->ValueUnchecked(), "False");
+  EXPECT_EQ(free->DisplayChecked(), "免体");
   const String written = WriteLayout(form);
+  EXPECT_EQ(written.find("ValueUnchecked"), String::npos) << "the string table's text is not stored";
+  EXPECT_EQ(written.find("ImmediateDropDown"), String::npos) << "a pick column drops down at once by default";
   form->Free();
   auto* again = TCustomForm::Create<TForm>(Application);
   ReadLayout(written, again);
