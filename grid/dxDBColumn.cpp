@@ -3,6 +3,8 @@
 // filter side of its values.
 #include "grid/dxDBColumn.h"
 
+#include <utility>
+
 #include "graphics/Canvas.h"
 #include "grid/dxDBCtrl.h"
 #include "grid/dxDBTLEditors.h"
@@ -34,6 +36,17 @@ void TdxDBTreeListColumn::Assign(const TPersistent* Source) {
     SetFieldName(source->FFieldName);
     SetSummaryGroupName(source->FSummaryGroupName);
   });
+}
+
+void TdxDBTreeListColumn::RunAsIndex(int Index, const std::function<void()>& Work) {
+  const int saved = std::exchange(FStoredIndex, Index);
+  try {
+    Work();
+  } catch (...) {
+    FStoredIndex = saved;
+    throw;
+  }
+  FStoredIndex = saved;
 }
 
 void TdxDBTreeListColumn::InsideControlUpdate(const std::function<void()>& Work) {

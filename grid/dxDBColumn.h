@@ -157,6 +157,10 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   // settings repaints once.
   void InsideControlUpdate(const std::function<void()>& Work);
 
+ public:
+  // Runs Work while the column answers Index as its place (a wrapper column lends it its own).
+  void RunAsIndex(int Index, const std::function<void()>& Work);
+
  private:
   bool IsControlLoading() const;
   String FFieldName;

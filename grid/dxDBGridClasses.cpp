@@ -5,7 +5,7 @@
 #include "classes/Properties.h"
 #include "controls/StdControlClasses.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxGrClms.h"
+#include "grid/dxDBColumnClasses_p.h"
 #include "treelist/dxTLClasses.h"
 
 namespace {
@@ -40,90 +40,6 @@ void PublishDBColumn(TClassBuilder<TdxDBTreeListColumn>& c) {
   c.Event("OnCustomDrawHeader", &C::OnCustomDrawHeader);
   c.Event("OnSummaryFooter", &C::OnSummaryFooter);
   c.Event("OnDrawSummaryFooter", &C::OnDrawSummaryFooter);
-}
-
-// The grid's set of a column: grouping, group summaries and (unless the kind has no header filter)
-// the header filter switch.
-template <class C, bool Filter = true>
-void PublishGridColumn(TClassBuilder<C>& c) {
-  if constexpr (Filter) c.Property("DisableFilter", &C::DisableFilter, &C::SetDisableFilter).Default(false);
-  c.Property("GroupIndex", &C::GroupIndex, &C::SetGroupIndex).Default(-1);
-  c.Property("SummaryType", &C::SummaryType, &C::SetSummaryType, SummaryTypeNames).Default(cstNone);
-  c.Property("SummaryField", &C::SummaryField, &C::SetSummaryField);
-  c.Property("SummaryFormat", &C::SummaryFormat, &C::SetSummaryFormat);
-  c.Property("SortBySummary", &C::SortBySummary, &C::SetSortBySummary).Default(false);
-  c.Event("OnSummary", &C::OnSummary);
-  c.Property("SummaryGroupName", &C::SummaryGroupName, &C::SetSummaryGroupName);
-}
-
-void PublishDropDownColumn(TClassBuilder<TdxDBTreeListDropDownColumn>& c) {
-  using C = TdxDBTreeListDropDownColumn;
-  c.Property("ShowButtonStyle", &C::ShowButtonStyle, &C::SetShowButtonStyle, ShowButtonStyleNames).Default(sbDefault);
-  c.Event("OnEditButtonClick", &C::OnEditButtonClick);
-}
-
-// The drop-down settings a kind publishes.
-template <class C>
-void PublishDropDownSettings(TClassBuilder<C>& c, bool Rows) {
-  c.Property("ButtonGlyph", &C::ButtonGlyph).Stored(&C::IsButtonGlyphStored);
-  if (Rows) {
-    c.Property("DropDownRows", &C::DropDownRows, &C::SetDropDownRows).Default(7);
-    c.Property("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
-  }
-  c.Property("PopupAlignment", &C::PopupAlignment, &C::SetPopupAlignment, AlignmentNames).Default(taLeftJustify);
-  c.Property("PopupBorder", &C::PopupBorder, &C::SetPopupBorder, PopupBorderNames).Default(pbDefault);
-}
-
-void PublishDateColumn(TClassBuilder<TdxDBTreeListDateColumn>& c) {
-  using C = TdxDBTreeListDateColumn;
-  c.SetProperty("DateButtons", &C::DateButtons, &C::SetDateButtons, DateButtonNames).Default(AllDateButtons);
-  c.Property("DateOnError", &C::DateOnError, &C::SetDateOnError, DateOnErrorNames).Default(deToday);
-  c.Property("DateValidation", &C::DateValidation, &C::SetDateValidation).Default(false);
-  c.Property("SaveTime", &C::SaveTime, &C::SetSaveTime).Default(true);
-  c.Property("UseEditMask", &C::UseEditMask, &C::SetUseEditMask).Default(false);
-  c.Event("OnDateValidateInput", &C::OnDateValidateInput);
-  PublishDropDownSettings(c, false);
-}
-
-void PublishPickColumn(TClassBuilder<TdxDBTreeListPickColumn>& c) {
-  using C = TdxDBTreeListPickColumn;
-  PublishDropDownSettings(c, true);
-  c.Property("DropDownListStyle", &C::DropDownListStyle, &C::SetDropDownListStyle).Default(false);
-  c.Property("Items", &C::Items);
-  c.Property("ItemsSorted", &C::ItemsSorted, &C::SetItemsSorted).Default(false);
-  c.Property("ImmediateDropDown", &C::ImmediateDropDown, &C::SetImmediateDropDown).Default(true);
-  c.Property("CanDeleteText", &C::CanDeleteText, &C::SetCanDeleteText).Default(false);
-  c.Property("Revertable", &C::Revertable, &C::SetRevertable).Default(false);
-  c.Event("OnCloseUp", &C::OnCloseUp);
-}
-
-void PublishCheckColumn(TClassBuilder<TdxDBTreeListCheckColumn>& c) {
-  using C = TdxDBTreeListCheckColumn;
-  c.Property("MinWidth", &C::MinWidth, &C::SetMinWidth).Default(16);
-  c.Property("AllowGrayed", &C::AllowGrayed, &C::SetAllowGrayed).Default(false);
-  c.Property("Border3D", &C::Border3D, &C::SetBorder3D).Default(false);
-  c.Property("Glyph", &C::Glyph).Stored(&C::IsGlyphStored);
-  c.Property("GlyphCount", &C::GlyphCount, &C::SetGlyphCount).Default(6);
-  c.Property("ShowNullFieldStyle", &C::ShowNullFieldStyle, &C::SetShowNullFieldStyle, ShowNullFieldStyleNames)
-      .Default(nsUnchecked);
-  c.Property("ValueChecked", &C::ValueChecked, &C::SetValueChecked).Stored(&C::IsValueCheckedStored);
-  c.Property("ValueGrayed", &C::ValueGrayed, &C::SetValueGrayed);
-  c.Property("ValueUnchecked", &C::ValueUnchecked, &C::SetValueUnchecked).Stored(&C::IsValueUncheckedStored);
-  c.Event("OnToggleClick", &C::OnToggleClick);
-}
-
-void PublishGridCheckColumn(TClassBuilder<TdxDBGridCheckColumn>& c) {
-  using C = TdxDBGridCheckColumn;
-  PublishGridColumn(c);
-  c.Property("DisplayChecked", &C::DisplayChecked, &C::SetDisplayChecked);
-  c.Property("DisplayUnChecked", &C::DisplayUnChecked, &C::SetDisplayUnChecked);
-  c.Property("DisplayNull", &C::DisplayNull, &C::SetDisplayNull);
-}
-
-void PublishMaskColumn(TClassBuilder<TdxDBTreeListMaskColumn>& c) {
-  using C = TdxDBTreeListMaskColumn;
-  c.Property("EditMask", &C::EditMask, &C::SetEditMask).Stored(&C::IsEditMaskStored);
-  c.Property("IgnoreMaskBlank", &C::IgnoreMaskBlank, &C::SetIgnoreMaskBlank).Default(false);
 }
 
 void PublishCustomGrid(TClassBuilder<TCustomdxDBGrid>& c) {
@@ -175,23 +91,6 @@ void PublishGrid(TClassBuilder<TdxDBGrid>& c) {
   c.Event("OnHideColumn", &C::OnHideColumn);
 }
 
-// The data-bound column kinds and the grid's column of each kind.
-void RegisterColumnClasses() {
-  RegisterClass<TdxDBTreeListMaskColumn, TdxDBTreeListColumn>("TdxDBTreeListMaskColumn", PublishMaskColumn);
-  RegisterClass<TdxDBTreeListDropDownColumn, TdxDBTreeListColumn>("TdxDBTreeListDropDownColumn",
-                                                                  PublishDropDownColumn);
-  RegisterClass<TdxDBTreeListDateColumn, TdxDBTreeListDropDownColumn>("TdxDBTreeListDateColumn", PublishDateColumn);
-  RegisterClass<TdxDBTreeListPickColumn, TdxDBTreeListDropDownColumn>("TdxDBTreeListPickColumn", PublishPickColumn);
-  RegisterClass<TdxDBTreeListCheckColumn, TdxDBTreeListColumn>("TdxDBTreeListCheckColumn", PublishCheckColumn);
-  RegisterClass<TdxDBGridMaskColumn, TdxDBTreeListMaskColumn>("TdxDBGridMaskColumn",
-                                                              PublishGridColumn<TdxDBGridMaskColumn>);
-  RegisterClass<TdxDBGridDateColumn, TdxDBTreeListDateColumn>("TdxDBGridDateColumn",
-                                                              PublishGridColumn<TdxDBGridDateColumn>);
-  RegisterClass<TdxDBGridPickColumn, TdxDBTreeListPickColumn>("TdxDBGridPickColumn",
-                                                              PublishGridColumn<TdxDBGridPickColumn>);
-  RegisterClass<TdxDBGridCheckColumn, TdxDBTreeListCheckColumn>("TdxDBGridCheckColumn", PublishGridCheckColumn);
-}
-
 }  // namespace
 
 void RegisterGridClasses() {
@@ -201,7 +100,6 @@ void RegisterGridClasses() {
   RegisterClass<TdxDBGridSummaryGroup, TCollectionItem>("TdxDBGridSummaryGroup", PublishSummaryGroup);
   RegisterClass<TdxDBGridSummaryGroups, TCollection>("TdxDBGridSummaryGroups");
   RegisterClass<TdxDBTreeListColumn, TdxTreeListColumn>("TdxDBTreeListColumn", PublishDBColumn);
-  RegisterClass<TdxDBGridColumn, TdxDBTreeListColumn>("TdxDBGridColumn", PublishGridColumn<TdxDBGridColumn>);
   RegisterColumnClasses();
   RegisterClass<TCustomdxDBTreeListControl, TCustomdxTreeListControl>("TCustomdxDBTreeListControl");
   RegisterClass<TCustomdxDBGrid, TCustomdxDBTreeListControl>("TCustomdxDBGrid", PublishCustomGrid);

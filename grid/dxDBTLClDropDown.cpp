@@ -1,5 +1,6 @@
 // The drop-down columns: the family's settings and buttons, the date column (null date and
-// date-time values) and the pick column (a list of items).
+// date-time values), the pick column (a list of items) and the lookup column (a key picked from
+// a list's records).
 #include "grid/dxDBCtrl.h"
 #include "grid/dxDBTLCl.h"
 
@@ -55,10 +56,10 @@ bool TdxDBTreeListDropDownColumn::GetShowButton(bool Default) {
   return FShowButtonStyle == sbAlways || Default;
 }
 
-bool TdxDBTreeListDropDownColumn::IsButtonVisible(TdxTreeListNode* Node) {
-  TCustomdxTreeListControl* control = TreeList();
-  if (FShowButtonStyle == sbNone || !control || !control->IsShowButtonAlways()) return false;
-  return FShowButtonStyle == sbAlways || (Node && Node == control->FocusedNode());
+bool IsCellButtonVisible(TdxTreeListColumn& Column, TdxShowButtonStyle Style, TdxTreeListNode* Node) {
+  TCustomdxTreeListControl* control = Column.TreeList();
+  if (Style == sbNone || !control || !control->IsShowButtonAlways()) return false;
+  return Style == sbAlways || (Node && Node == control->FocusedNode());
 }
 
 void TdxDBTreeListDropDownColumn::InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) {
@@ -252,4 +253,75 @@ void TdxDBTreeListPickColumn::RestoreDefaults() {
 
 void TdxDBTreeListPickColumn::DoCloseUp(String& Value, bool& Accept) {
   if (OnCloseUp) OnCloseUp(this, Value, Accept);
+}
+
+// --- the lookup column --------------------------------------------------------------------------------
+
+void TdxDBTreeListLookupColumn::Assign(const TPersistent* Source) {
+  TdxDBTreeListDropDownColumn::Assign(Source);
+  const auto* source = dynamic_cast<const TdxDBTreeListLookupColumn*>(Source);
+  if (!source) return;
+  FClearKey = source->FClearKey;
+  FListFieldName = source->FListFieldName;
+  FListFieldIndex = source->FListFieldIndex;
+  FCanDeleteText = source->FCanDeleteText;
+  OnCloseUp = source->OnCloseUp;
+}
+
+const TdxInplaceEditClass& TdxDBTreeListLookupColumn::GetEditorClass() const {
+  return TdxInplaceDBTreeListLookupEdit::EditClassObject();
+}
+
+const TdxInplaceEditClass& TdxDBTreeListLookupColumn::GetFilterEditorClass() const {
+  return TCustomdxFilterLookupEdit::EditClassObject();
+}
+
+void TdxDBTreeListLookupColumn::InitEditor(TdxInplaceEdit* Editor) {
+  TdxDBTreeListDropDownColumn::InitEditor(Editor);
+  auto* lookup = dynamic_cast<TdxInplaceLookupEdit*>(Editor);
+  if (!lookup) return;
+  lookup->SetClearKey(FClearKey);
+  lookup->SetField(Field());
+  lookup->SetListFieldName(FListFieldName);
+  lookup->SetCanDeleteText(FCanDeleteText);
+  lookup->RefreshDefaults();
+}
+
+void TdxDBTreeListLookupColumn::InitFilterEditor(TdxInplaceEdit* Editor) {
+  TdxDBTreeListDropDownColumn::InitFilterEditor(Editor);
+  if (auto* lookup = dynamic_cast<TdxInplaceLookupEdit*>(Editor)) lookup->SetFilterUse(true);
+}
+
+Variant TdxDBTreeListLookupColumn::ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) {
+  if (!dynamic_cast<TdxInplaceLookupEdit*>(Editor)) return TdxDBTreeListDropDownColumn::ApplyEditValue(Node, Editor);
+  return Node->Values(GetIndex());
+}
+
+Variant TdxDBTreeListLookupColumn::GetFilterValue(TdxTreeListNode* Node) {
+  return Variant(Node->Strings(GetIndex()));
+}
+
+Variant TdxDBTreeListLookupColumn::GetFilterEditValue(TdxInplaceEdit* Editor, String& DisplayText) {
+  auto* lookup = dynamic_cast<TdxInplaceLookupEdit*>(Editor);
+  if (!lookup) return TdxDBTreeListDropDownColumn::GetFilterEditValue(Editor, DisplayText);
+  DisplayText = lookup->DisplayTextOfKey();
+  return lookup->KeyValue();
+}
+
+void TdxDBTreeListLookupColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const Variant& Value) {
+  auto* lookup = dynamic_cast<TdxInplaceLookupEdit*>(Editor);
+  if (!lookup) return TdxDBTreeListDropDownColumn::SetFilterEditValue(Editor, Value);
+  lookup->SetKeyValue(Value.IsEmpty() ? Variant::Null() : Value);
+}
+
+void TdxDBTreeListLookupColumn::DoCloseUp(String& Value, bool& Accept) {
+  if (OnCloseUp) OnCloseUp(this, Value, Accept);
+}
+
+void TdxDBTreeListLookupColumn::RestoreDefaults() {
+  TdxDBTreeListDropDownColumn::RestoreDefaults();
+  FClearKey = 0;
+  FListFieldName.clear();
+  FListFieldIndex = 0;
+  FCanDeleteText = false;
 }

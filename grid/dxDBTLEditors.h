@@ -22,6 +22,7 @@
 #include "editors/dxPickEdit.h"
 #include "editors/dxSpinEdit.h"
 #include "editors/dxTimeEdit.h"
+#include "grid/dxDBEdtr.h"
 
 // A class name as a template argument (editor and column classes that add nothing but their name).
 template <size_t N>
@@ -74,6 +75,8 @@ using TdxInplaceDBTreeListGraphicEdit =
     TdxNamedEditor<TdxInplaceGraphicEdit, TdxGraphicEditClass, "TdxInplaceDBTreeListGraphicEdit", true>;
 using TdxInplaceDBTreeListBlobEdit =
     TdxNamedEditor<TdxInplaceBlobEdit, TdxBlobEditClass, "TdxInplaceDBTreeListBlobEdit", true>;
+using TdxInplaceDBTreeListLookupEdit =
+    TdxNamedEditor<TdxInplaceLookupEdit, TdxDropDownEditClass, "TdxInplaceDBTreeListLookupEdit", true>;
 using TdxInplaceDBTreeListMRUEdit =
     TdxNamedEditor<TdxInplaceMRUEdit, TdxMRUEditClass, "TdxInplaceDBTreeListMRUEdit", true>;
 
@@ -91,3 +94,5 @@ using TCustomdxFilterCalcEdit =
 using TCustomdxFilterTimeEdit = TdxNamedEditor<TdxInplaceTimeEdit, TdxSpinEditClass, "TCustomdxFilterTimeEdit", false>;
 using TCustomdxFilterCurrencyEdit =
     TdxNamedEditor<TdxInplaceCurrencyEdit, TdxTextEditClass, "TCustomdxFilterCurrencyEdit", false>;
+using TCustomdxFilterLookupEdit =
+    TdxNamedEditor<TdxInplaceLookupEdit, TdxDropDownEditClass, "TCustomdxFilterLookupEdit", false>;

@@ -18,6 +18,26 @@ class TdxDBGridColumnOf : public TBase {
 using TdxDBGridMaskColumn = TdxDBGridColumnOf<TdxDBTreeListMaskColumn, "TdxDBGridMaskColumn">;
 using TdxDBGridDateColumn = TdxDBGridColumnOf<TdxDBTreeListDateColumn, "TdxDBGridDateColumn">;
 using TdxDBGridPickColumn = TdxDBGridColumnOf<TdxDBTreeListPickColumn, "TdxDBGridPickColumn">;
+using TdxDBGridButtonColumn = TdxDBGridColumnOf<TdxDBTreeListButtonColumn, "TdxDBGridButtonColumn">;
+using TdxDBGridSpinColumn = TdxDBGridColumnOf<TdxDBTreeListSpinColumn, "TdxDBGridSpinColumn">;
+using TdxDBGridCalcColumn = TdxDBGridColumnOf<TdxDBTreeListCalcColumn, "TdxDBGridCalcColumn">;
+using TdxDBGridBlobColumn = TdxDBGridColumnOf<TdxDBTreeListBlobColumn, "TdxDBGridBlobColumn">;
+using TdxDBGridHyperLinkColumn = TdxDBGridColumnOf<TdxDBTreeListHyperLinkColumn, "TdxDBGridHyperLinkColumn">;
+using TdxDBGridTimeColumn = TdxDBGridColumnOf<TdxDBTreeListTimeColumn, "TdxDBGridTimeColumn">;
+using TdxDBGridCurrencyColumn = TdxDBGridColumnOf<TdxDBTreeListCurrencyColumn, "TdxDBGridCurrencyColumn">;
+using TdxDBGridMemoColumn = TdxDBGridColumnOf<TdxDBTreeListMemoColumn, "TdxDBGridMemoColumn">;
+using TdxDBGridGraphicColumn = TdxDBGridColumnOf<TdxDBTreeListGraphicColumn, "TdxDBGridGraphicColumn">;
+using TdxDBGridMRUColumn = TdxDBGridColumnOf<TdxDBTreeListMRUColumn, "TdxDBGridMRUColumn">;
+using TdxDBGridLookupColumn = TdxDBGridColumnOf<TdxDBTreeListLookupColumn, "TdxDBGridLookupColumn">;
+using TdxDBGridWrapperColumn = TdxDBGridColumnOf<TdxDBTreeListWrapperColumn, "TdxDBGridWrapperColumn">;
+
+// The image column of the grid: group rows and the header filter show the values' descriptions.
+class TdxDBGridImageColumn : public TdxDBTreeListImageColumn {
+ public:
+  explicit TdxDBGridImageColumn(TComponent* AOwner) : TdxDBTreeListImageColumn(AOwner) {}
+  String ClassName() const override { return "TdxDBGridImageColumn"; }
+  String FilterValueToText(const String& Text) override { return GetValueText(Variant(Text)); }
+};
 
 // The check column of the grid: group rows and the header filter may show words of their own for
 // the three states.
