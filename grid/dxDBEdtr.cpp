@@ -81,6 +81,7 @@ const TdxInplaceEditClass& LookupEditClass(bool Inplace) {
 // Keys go through the search: the editor keeps the focus while its list is open.
 TdxInplaceLookupEdit::TdxInplaceLookupEdit(TComponent* AOwner, const TdxInplaceEditClass& Class)
     : TdxInplaceDropDownEdit(AOwner, Class), FListLink(std::make_unique<TdxListSourceLink>(this)) {
+  SetTypingFilters(true);
   FPopupList = new TPopupDBLookupListBox(this);
   FPopupList->SetOwnerEdit(this);
   SetPopupControl(FPopupList);

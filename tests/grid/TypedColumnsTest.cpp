@@ -9,11 +9,10 @@
 namespace {
 
 // A grid over a memory data set of pupils with a Boolean, a date and a text field.
-class TypedColumnsTest : public TControlsTest {
+class TypedColumnsTest : public TTypedGridTest {
  protected:
   void SetUp() override {
-    TControlsTest::SetUp();
-    RegisterGridClasses();
+    TTypedGridTest::SetUp();
     Data = MakeComponent<TMemDataSet>();
     Data->FieldDefs().Add("No", ftInteger, 0, true);
     Data->FieldDefs().Add("Sex", ftString, 2);
@@ -25,27 +24,7 @@ class TypedColumnsTest : public TControlsTest {
     Data->AppendRecord({2, "女", false, born});
     Data->AppendRecord({3, "男", Variant::Null(), Variant::Null()});
     Data->First();
-    Source = new TDataSource(Form);
     Source->SetDataSet(Data.get());
-    Grid = new TdxDBGrid(Form);
-    Grid->SetName("dgPupils");
-    Grid->SetKeyField("No");
-    Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
-  }
-  template <class C>
-  C* Add(const String& FieldName) {
-    auto* column = static_cast<C*>(
-        Grid->CreateNamedColumn([](TComponent* Owner) -> TdxTreeListColumn* { return new C(Owner); }, Form));
-    column->SetFieldName(FieldName);
-    return column;
-  }
-  void Show() {
-    Grid->SetDataSource(Source);
-    Grid->SetBounds(0, 0, 400, 200);
-    Grid->SetParent(Form);
-    ShowForm();
-    Grid->SetFocus();
-    Pump();
   }
   TdxTreeListNode* Row(int No) {
     for (int i = 0; i < Grid->GetAbsoluteCount(); ++i)
@@ -66,8 +45,6 @@ class TypedColumnsTest : public TControlsTest {
   }
 
   TComponentPtr<TMemDataSet> Data;
-  TDataSource* Source = nullptr;
-  TdxDBGrid* Grid = nullptr;
 };
 
 TEST_F(TypedColumnsTest, TheCheckColumnReadsTheFieldsTextAsAState) {
