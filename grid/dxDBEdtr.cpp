@@ -175,6 +175,11 @@ void TdxInplaceLookupEdit::ShowKeyText() {
   SetMaskedText(DisplayTextOfKey());
 }
 
+Variant TdxInplaceLookupEdit::KeyValue() const {
+  const TField* target = IsLookupFieldMode() && !FFilterUse ? TargetField() : nullptr;
+  return target ? target->Value() : FKeyValue;
+}
+
 void TdxInplaceLookupEdit::SetKeyValue(const Variant& Key) {
   FKeyValue = Key;
   FCacheValid = false;
@@ -342,7 +347,7 @@ void TdxInplaceLookupEdit::SearchCharacter(TKeyChar Key) {
   RunSearch();
   if (ImmediateDropDown() && !PopupShown()) {
     DropDown();
-    if (FPopupList) FPopupList->SetKeyValue(FKeyValue);
+    if (FPopupList) FPopupList->SetKeyValue(KeyValue());
   }
 }
 
@@ -397,12 +402,13 @@ void TdxInplaceLookupEdit::ScrollItem(int Delta, bool Wrap) {
   EndSearch();
   const TListParts list = ListParts();
   if (!list.DataSet || !list.KeyField) return;
-  if (!FKeyValue.IsNull() && list.DataSet->Locate(list.KeyField->FieldName(), FKeyValue, 0))
+  const Variant current = KeyValue();
+  if (!current.IsNull() && list.DataSet->Locate(list.KeyField->FieldName(), current, 0))
     list.DataSet->MoveBy(Delta);
   else
     list.DataSet->First();
   const Variant key = list.KeyField->Value();
-  if (!VarSameValue(key, FKeyValue)) ApplyListValue(key);
+  if (!VarSameValue(key, current)) ApplyListValue(key);
   TextBox().SelectAll();
 }
 
@@ -422,7 +428,7 @@ void TdxInplaceLookupEdit::DropDown() {
   FPopupList->SetItemHeight(FPopupList->MeasureItem());
   const int rows = std::min(FPopupList->Items()->Count(), DropDownRows());
   FPopupList->SizeToRows(std::max(rows, 1), DropDownWidth() > 0 ? DropDownWidth() : Width(), 0);
-  FPopupList->SetKeyValue(FKeyValue);
+  FPopupList->SetKeyValue(KeyValue());
   PositionPopup(FPopupList, DropDownWidth() == 0);
   FPopupList->ShowList();
   SetPopupShown(true);
@@ -431,7 +437,7 @@ void TdxInplaceLookupEdit::DropDown() {
 
 void TdxInplaceLookupEdit::SyncPopupSelection(const String& Text) {
   (void)Text;
-  if (PopupShown() && FPopupList) FPopupList->SetKeyValue(FKeyValue);
+  if (PopupShown() && FPopupList) FPopupList->SetKeyValue(KeyValue());
 }
 
 void TdxInplaceLookupEdit::CloseUp(bool Accept) {

@@ -76,7 +76,9 @@ class TdxInplaceLookupEdit : public TdxInplaceDropDownEdit {
   void SetFilterUse(bool Value) { FFilterUse = Value; }
   // Set while the mode flag is on and a field is bound.
   bool IsLookupFieldMode() const { return FLookupMode && FField; }
-  const Variant& KeyValue() const { return FKeyValue; }
+  // The key the editor stands on: in a cell of a lookup field the data set's KeyFields value,
+  // else the editor's own.
+  Variant KeyValue() const;
   // Takes Key and shows its text.
   void SetKeyValue(const Variant& Key);
   bool Searching() const { return FSearching; }

@@ -475,6 +475,8 @@ class TdxDBTreeListSpinColumn : public TdxDBTreeListColumn {
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
   bool HasButtons() override { return true; }
+  // The spin buttons follow the drop-down family's rule.
+  void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) override;
   void InitEditor(TdxInplaceEdit* Editor) override;
   Variant ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
   Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;

@@ -67,6 +67,12 @@ const TdxInplaceEditClass& TdxDBTreeListSpinColumn::GetFilterEditorClass() const
   return TCustomdxFilterSpinEdit::EditClassObject();
 }
 
+void TdxDBTreeListSpinColumn::InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) {
+  TdxDBTreeListColumn::InitViewData(ViewData, CellViewData);
+  if (auto* spin = dynamic_cast<TdxSpinEditViewData*>(&ViewData))
+    spin->ButtonsVisible = IsCellButtonVisible(*this, FShowButtonStyle, CellViewData.Node);
+}
+
 void TdxDBTreeListSpinColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
   auto* spin = dynamic_cast<TdxInplaceSpinEdit*>(Editor);

@@ -167,6 +167,32 @@ TEST_F(FurtherColumnsTest, ALookupColumnShowsAndEditsThroughItsList) {
   EXPECT_EQ(Pupils->FieldByName("ClassId")->AsInteger(), 3) << "a filter's pick writes no field";
 }
 
+TEST_F(FurtherColumnsTest, TypedCellsPaintAndTheLookupListDrops) {
+  Add<TdxDBGridSpinColumn>("No")->SetWidth(50);
+  Add<TdxDBGridHyperLinkColumn>("Name")->SetWidth(70);
+  auto* title = Add<TdxDBGridLookupColumn>("ClassTitle");
+  title->SetWidth(80);
+  Add<TdxDBGridDateColumn>("Born")->SetWidth(110);
+  Add<TdxDBGridMemoColumn>("Note")->SetWidth(80);
+  Grid->SetOptionsView(Grid->OptionsView() | edgoShowButtonAlways);
+  Form->SetBounds(0, 0, 460, 240);
+  Show();
+  Grid->SetFocusedNodeAndColumn(Grid->Items(0), Grid->GetVisibleColumnPos(title->GetIndex()), true);
+  Grid->ShowEditor();
+  auto* edit = static_cast<TdxInplaceLookupEdit*>(Grid->InplaceEditor());
+  edit->DropDown();
+  Pump();
+  ASSERT_TRUE(edit->PopupShown());
+  RenderWindowToPng(Form->Handle(), "TypedColumns.png");
+  RenderWindowToPng(edit->PopupList()->Handle(), "LookupList.png");
+  EXPECT_EQ(edit->PopupList()->ItemIndex(), 0) << "the list shows the cell's record";
+  // The link cell paints its text in the link colour.
+  const TRect cell = Grid->GetNodeCellRect(Grid->Items(1), Grid->GetVisibleColumnPos(1));
+  int blue = 0;
+  for (TColor pixel : ComposedPixels(Grid->Handle(), cell)) blue += pixel == ColorToRGB(clBlue);
+  EXPECT_EQ(blue, 0) << "without SingleClick the link takes the window text colour";
+}
+
 TEST_F(FurtherColumnsTest, FurtherKindsKeepTheirRules) {
   auto* link = Add<TdxDBGridHyperLinkColumn>("Name");
   const std::pair<Variant, String> exports[] = {
