@@ -64,8 +64,11 @@ class TdmGym : public TComponent {
   void SumGrades(TProgressTask* Progress);
   void SumSchool(TProgressTask* Progress);
   void SumUnits(TProgressTask* Progress, TSumLevel Level);
-  // Runs Work in one transaction: committed when it returns, rolled back when it raises.
+  // Runs Work in one transaction with a page cache large enough for a whole rebuild.
   void RebuildInTransaction(const std::function<void()>& Work);
+  // Runs Work in one transaction of the connection: committed when it returns, rolled back when
+  // it raises, so that whatever Work wrote is either all stored or not at all.
+  void RunInTransaction(const std::function<void()>& Work);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -8,12 +8,16 @@
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
+#include "app/dialogs/SetClass.h"
+#include "app/dialogs/SetClassOrder.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SetSchoolInfo.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
+#include "grid/dxDBGridClasses.h"
 #include "report/FR_Register.h"
 #include "report/FR_ScriptDlg.h"
 
@@ -45,6 +49,7 @@ void FreeSplash() {
 
 void RegisterAppClasses() {
   RegisterControlsClasses();
+  RegisterGridClasses();
   RegisterReportClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
   RegisterClass<TfmSplash, TForm>("TfmSplash");
@@ -56,6 +61,9 @@ void RegisterAppClasses() {
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
+  RegisterClass<TfmSetSchoolInfo, TForm>("TfmSetSchoolInfo");
+  RegisterClass<TfmSetClass, TForm>("TfmSetClass");
+  RegisterClass<TfmSetClassOrder, TForm>("TfmSetClassOrder");
 }
 
 void StartApplication() {
