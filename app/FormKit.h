@@ -16,12 +16,11 @@ void BindComponent(const TComponent* Owner, T*& Field, const char* Name) {
   if (!Field) throw EInvalidOperation(String("窗口布局中没有组件：") + Name);
 }
 
-// Shows the window held in the global variable Holder modally, first making it (owned by the
-// application) when the variable is empty; a window clears its variable when it is freed.
+// The window a global variable holds, made with the application as owner when it holds none.
 template <class T>
-TModalResult ShowHeldModal(T*& Holder) {
+T* HeldForm(T*& Holder) {
   if (!Holder) Holder = TCustomForm::Create<T>(Application);
-  return Holder->ShowModal();
+  return Holder;
 }
 
 // Frees the objects of a list's lines and empties it, for lists whose lines own their objects.

@@ -123,6 +123,10 @@ void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const St
 // cursor restored however Work ends.
 void RunProgressTask(const std::function<void(TProgressTask*)>& Work);
 
+// Points every data set that Owner owns at the data module's connection: a window's layout cannot
+// name a component of the data module.
+void ConnectDataSets(TComponent* Owner);
+
 // Frees the TGradeInfo objects of a list filled by FillClassGradeList and empties it.
 void FreeClassGradeList(TStrings* Items);
 

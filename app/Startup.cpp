@@ -7,13 +7,16 @@
 #include "app/dialogs/ChgPwd.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
+#include "app/dialogs/MoveStudents.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetClass.h"
 #include "app/dialogs/SetClassOrder.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SeperateClass.h"
 #include "app/dialogs/SetSchoolInfo.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
+#include "app/dialogs/UpGrade.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
@@ -64,6 +67,9 @@ void RegisterAppClasses() {
   RegisterClass<TfmSetSchoolInfo, TForm>("TfmSetSchoolInfo");
   RegisterClass<TfmSetClass, TForm>("TfmSetClass");
   RegisterClass<TfmSetClassOrder, TForm>("TfmSetClassOrder");
+  RegisterClass<TfmMoveStudents, TForm>("TfmMoveStudents");
+  RegisterClass<TfmSeperatorClass, TfmMoveStudents>("TfmSeperatorClass");
+  RegisterClass<TfmUpGrade, TfmMoveStudents>("TfmUpGrade");
 }
 
 void StartApplication() {

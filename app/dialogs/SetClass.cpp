@@ -45,7 +45,7 @@ void TfmSetClass::Loaded() {
   BindComponent(this, adtClass, "adtClass");
 }
 
-void TfmSetClass::FormCreate(TObject*) { adtClass->SetConnection(dmGym->adcConnect); }
+void TfmSetClass::FormCreate(TObject*) { ConnectDataSets(this); }
 
 void TfmSetClass::FormShow(TObject*) {
   LoadClasses();
@@ -160,5 +160,5 @@ void TfmSetClass::ActCancelUpdate(TObject*) {
 }
 
 TModalResult ShowSetClass() {
-  return ShowHeldModal(fmSetClass);
+  return HeldForm(fmSetClass)->ShowModal();
 }

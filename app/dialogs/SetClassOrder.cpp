@@ -31,7 +31,7 @@ void TfmSetClassOrder::Loaded() {
   BindComponent(this, adqClass, "adqClass");
 }
 
-void TfmSetClassOrder::FormCreate(TObject*) { adqClass->SetConnection(dmGym->adcConnect); }
+void TfmSetClassOrder::FormCreate(TObject*) { ConnectDataSets(this); }
 
 // The query stays open: OK writes the positions through it.
 void TfmSetClassOrder::FormShow(TObject*) {
@@ -84,5 +84,5 @@ void TfmSetClassOrder::actUpdateExecute(TObject*) {
 }
 
 TModalResult ShowSetClassOrder() {
-  return ShowHeldModal(fmSetClassOrder);
+  return HeldForm(fmSetClassOrder)->ShowModal();
 }

@@ -35,7 +35,7 @@ void TfmSetSchoolInfo::Loaded() {
   BindComponent(this, adtSchool, "adtSchool");
 }
 
-void TfmSetSchoolInfo::FormCreate(TObject*) { adtSchool->SetConnection(dmGym->adcConnect); }
+void TfmSetSchoolInfo::FormCreate(TObject*) { ConnectDataSets(this); }
 
 void TfmSetSchoolInfo::FormShow(TObject*) {
   ClearEdits();
@@ -113,5 +113,5 @@ void TfmSetSchoolInfo::ActCancelExecute(TObject*) {
 }
 
 TModalResult ShowSetSchoolInfo() {
-  return ShowHeldModal(fmSetSchoolInfo);
+  return HeldForm(fmSetSchoolInfo)->ShowModal();
 }
