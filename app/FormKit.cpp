@@ -27,6 +27,15 @@ void CancelEditing(TDataSet* DataSet) {
   if (IsEditing(DataSet)) DataSet->Cancel();
 }
 
+void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work) {
+  try {
+    Work();
+  } catch (...) {
+    Form->SetModalResult(mrNone);
+    throw;
+  }
+}
+
 void ShowHelpContext(TCustomForm* Form, int Context) {
   const String file = std::filesystem::path(ApplicationExeName()).replace_extension(".chm").string();
   WinHelp(Form->Handle(), file, HELP_CONTEXT, static_cast<uintptr_t>(Context));

@@ -37,6 +37,10 @@ void EditRecord(TDataSet* DataSet);
 // Drops the record being edited or appended, if any.
 void CancelEditing(TDataSet* DataSet);
 
+// Runs Work for a button that closes Form with its modal result: when Work raises, the result is
+// taken back, so that the form stays open with what the user entered, and the error goes on.
+void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work);
+
 // Asks the help system for the topic Context of the program's help file (the program's name with
 // ".chm", beside it).
 void ShowHelpContext(TCustomForm* Form, int Context);

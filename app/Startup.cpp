@@ -5,15 +5,19 @@
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/EditTeacher.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/MoveStudents.h"
+#include "app/dialogs/NewTeachers.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetClass.h"
 #include "app/dialogs/SetClassOrder.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/SeperateClass.h"
 #include "app/dialogs/SetSchoolInfo.h"
+#include "app/dialogs/SetTeacherRights.h"
+#include "app/dialogs/SetTeacherTask.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "app/dialogs/UpGrade.h"
@@ -70,6 +74,10 @@ void RegisterAppClasses() {
   RegisterClass<TfmMoveStudents, TForm>("TfmMoveStudents");
   RegisterClass<TfmSeperatorClass, TfmMoveStudents>("TfmSeperatorClass");
   RegisterClass<TfmUpGrade, TfmMoveStudents>("TfmUpGrade");
+  RegisterClass<TfmNewTeacher, TForm>("TfmNewTeacher");
+  RegisterClass<TfmEditTeacher, TForm>("TfmEditTeacher");
+  RegisterClass<TfmSetTeacherTask, TForm>("TfmSetTeacherTask");
+  RegisterClass<TfmSetTeacherRights, TForm>("TfmSetTeacherRights");
 }
 
 void StartApplication() {

@@ -125,12 +125,7 @@ void TfmSetClass::actUpdateUpdate(TObject*) { actUpdate->SetEnabled(lbClassList-
 
 // A refused row keeps the dialog open with the classes not yet stored.
 void TfmSetClass::actUpdateExecute(TObject*) {
-  try {
-    StoreNewClasses();
-  } catch (...) {
-    SetModalResult(mrNone);
-    throw;
-  }
+  KeepOpenOnFailure(this, [this] { StoreNewClasses(); });
 }
 
 // Each stored class is marked at once, so that after a refused row the next OK stores only the
