@@ -5,10 +5,12 @@
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/EditStudent.h"
 #include "app/dialogs/EditTeacher.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/MoveStudents.h"
+#include "app/dialogs/NewStudents.h"
 #include "app/dialogs/NewTeachers.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetClass.h"
@@ -78,6 +80,8 @@ void RegisterAppClasses() {
   RegisterClass<TfmEditTeacher, TForm>("TfmEditTeacher");
   RegisterClass<TfmSetTeacherTask, TForm>("TfmSetTeacherTask");
   RegisterClass<TfmSetTeacherRights, TForm>("TfmSetTeacherRights");
+  RegisterClass<TfmNewStudents, TForm>("TfmNewStudents");
+  RegisterClass<TfmEditStudent, TForm>("TfmEditStudent");
 }
 
 void StartApplication() {

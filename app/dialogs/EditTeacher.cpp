@@ -87,7 +87,7 @@ String TfmEditTeacher::CheckInput() const {
 
 void TfmEditTeacher::btnOkClick(TObject*) {
   TADOQuery* teachers = dmGym->adqTeachers;
-  teachers->UpdateRecord();  // what the focused box holds goes into the row first
+  if (IsEditing(teachers)) teachers->UpdateRecord();  // what the focused box holds goes into the row first
   if (const String error = CheckInput(); !error.empty()) throw Exception(error);
   try {
     dmGym->RunInTransaction([this] { StoreTeacher(); });

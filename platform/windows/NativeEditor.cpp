@@ -70,7 +70,9 @@ Qt::KeyboardModifiers CurrentModifiers() {
 }
 
 // The event to give back: the key without its text (the character message brings the text), the
-// character as a key event of text only, the input-method event as it came.
+// character as a key event of text only, the input-method event as it came. Backspace deletes on
+// its character, as the edit control does, so that a key filter that drops the character keeps
+// the text; with Ctrl it is no character and deletes on the key.
 std::unique_ptr<QEvent> ReplayEventOf(UINT Msg, WPARAM WParam, const TNativeInput* Native) {
   const QEvent* original = Native ? Native->Event() : nullptr;
   switch (Msg) {
@@ -82,11 +84,13 @@ std::unique_ptr<QEvent> ReplayEventOf(UINT Msg, WPARAM WParam, const TNativeInpu
       const bool down = Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN;
       const int qtKey = key ? key->key() : QtKeyOfVirtualKey(static_cast<int>(WParam));
       const auto mods = key ? key->modifiers() : CurrentModifiers();
+      if (down && qtKey == Qt::Key_Backspace && !(mods & Qt::ControlModifier)) return nullptr;
       return std::make_unique<QKeyEvent>(down ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, mods, QString());
     }
     case WM_CHAR: {
       const auto c = static_cast<char32_t>(WParam);
       const QString text = QString::fromUcs4(&c, 1);
+      if (c == 8) return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Backspace, CurrentModifiers(), QString());
       if (c < 32 || c == 127) return nullptr;  // the key-down already did what control characters do
       return std::make_unique<QKeyEvent>(QEvent::KeyPress, 0, CurrentModifiers() & ~Qt::ShiftModifier, text);
     }

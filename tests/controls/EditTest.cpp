@@ -100,6 +100,30 @@ TEST_F(EditTest, ARealQtKeyEventOnTheTextBoxReachesOnKeyPressFirst) {
   EXPECT_EQ(NativeEditorOf(edit->Handle()).Text, "ab");
 }
 
+// Backspace deletes on its character, so a key filter that drops the character keeps the text,
+// typed through the layer or as a real Qt key; Ctrl+Backspace, which types nothing, still deletes.
+TEST_F(EditTest, ABackspaceAKeyFilterDropsDeletesNothing) {
+  auto* edit = Add<TEdit>("edtNumber", Bounds(10, 10, 100, 21));
+  bool dropBackspace = true;
+  edit->OnKeyPress = [&](TObject*, TKeyChar& key) {
+    if (key == '\b' && dropBackspace) key = 0;
+  };
+  ShowForm();
+  TypeText("12 34");
+  PressKey(VK_BACK);
+  SendNativeKey(edit->Handle(), Qt::Key_Backspace, "\b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 34");
+  PressKey(VK_BACK, ssCtrl);
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 ");
+  dropBackspace = false;
+  PressKey(VK_BACK);
+  SendNativeKey(edit->Handle(), Qt::Key_Backspace, "\b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "1");
+}
+
 TEST_F(EditTest, LimitPasswordAndCaseApplyToTypedText) {
   auto* edit = Add<TEdit>("edtPassword", Bounds(10, 10, 100, 21));
   edit->SetMaxLength(4);
