@@ -5,11 +5,14 @@
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/DutySearch.h"
 #include "app/dialogs/EditStudent.h"
 #include "app/dialogs/EditTeacher.h"
+#include "app/dialogs/ExamHistorySearch.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/MoveStudents.h"
+#include "app/dialogs/MultCondition.h"
 #include "app/dialogs/NewStudents.h"
 #include "app/dialogs/NewTeachers.h"
 #include "app/dialogs/ProgressTask.h"
@@ -23,6 +26,7 @@
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "app/dialogs/UpGrade.h"
+#include "app/dialogs/uptoHistorySearch.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
@@ -82,6 +86,12 @@ void RegisterAppClasses() {
   RegisterClass<TfmSetTeacherRights, TForm>("TfmSetTeacherRights");
   RegisterClass<TfmNewStudents, TForm>("TfmNewStudents");
   RegisterClass<TfmEditStudent, TForm>("TfmEditStudent");
+  RegisterClass<TfmRecordSearch, TForm>("TfmRecordSearch");
+  RegisterClass<TfmHistorySearch, TfmRecordSearch>("TfmHistorySearch");
+  RegisterClass<TfmUptoHistorySearch, TfmHistorySearch>("TfmUptoHistorySearch");
+  RegisterClass<TfmExamHistorySearch, TfmHistorySearch>("TfmExamHistorySearch");
+  RegisterClass<TfmDutySearch, TfmRecordSearch>("TfmDutySearch");
+  RegisterClass<TfmMultCondition, TForm>("TfmMultCondition");
 }
 
 void StartApplication() {
