@@ -23,6 +23,7 @@
 #include "app/dialogs/SetSchoolInfo.h"
 #include "app/dialogs/SetTeacherRights.h"
 #include "app/dialogs/SetTeacherTask.h"
+#include "app/dialogs/SetTermType.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "app/dialogs/UpGrade.h"
@@ -92,6 +93,7 @@ void RegisterAppClasses() {
   RegisterClass<TfmExamHistorySearch, TfmHistorySearch>("TfmExamHistorySearch");
   RegisterClass<TfmDutySearch, TfmRecordSearch>("TfmDutySearch");
   RegisterClass<TfmMultCondition, TForm>("TfmMultCondition");
+  RegisterClass<TfmSetTermType, TForm>("TfmSetTermType");
 }
 
 void StartApplication() {
