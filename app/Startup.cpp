@@ -6,8 +6,10 @@
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
 #include "app/dialogs/DutySearch.h"
+#include "app/dialogs/EditExamStandard.h"
 #include "app/dialogs/EditStudent.h"
 #include "app/dialogs/EditTeacher.h"
+#include "app/dialogs/EditUptoStandard.h"
 #include "app/dialogs/ExamHistorySearch.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/Logon.h"
@@ -94,6 +96,9 @@ void RegisterAppClasses() {
   RegisterClass<TfmDutySearch, TfmRecordSearch>("TfmDutySearch");
   RegisterClass<TfmMultCondition, TForm>("TfmMultCondition");
   RegisterClass<TfmSetTermType, TForm>("TfmSetTermType");
+  RegisterClass<TfmEditStarnd, TForm>("TfmEditStarnd");
+  RegisterClass<TfmEditExamStarnd, TfmEditStarnd>("TfmEditExamStarnd");
+  RegisterClass<TfmEditUptoStarnd, TfmEditStarnd>("TfmEditUptoStarnd");
 }
 
 void StartApplication() {
