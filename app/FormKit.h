@@ -37,6 +37,19 @@ void EditRecord(TDataSet* DataSet);
 // Drops the record being edited or appended, if any.
 void CancelEditing(TDataSet* DataSet);
 
+// Keeps a data set's controls from following it while it is read again or walked through; they
+// follow again when the holder goes, however the work ends.
+class TDisabledControls {
+ public:
+  explicit TDisabledControls(TDataSet* DataSet) : FDataSet(DataSet) { FDataSet->DisableControls(); }
+  ~TDisabledControls() { FDataSet->EnableControls(); }
+  TDisabledControls(const TDisabledControls&) = delete;
+  TDisabledControls& operator=(const TDisabledControls&) = delete;
+
+ private:
+  TDataSet* FDataSet;
+};
+
 // Runs Work for a button that closes Form with its modal result: when Work raises, the result is
 // taken back, so that the form stays open with what the user entered, and the error goes on.
 void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work);

@@ -17,15 +17,19 @@
 #include "app/dialogs/MultCondition.h"
 #include "app/dialogs/NewStudents.h"
 #include "app/dialogs/NewTeachers.h"
+#include "app/dialogs/ProgList.h"
+#include "app/dialogs/ProgRelation.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/SetClass.h"
 #include "app/dialogs/SetClassOrder.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SetExamProgType.h"
 #include "app/dialogs/SeperateClass.h"
 #include "app/dialogs/SetSchoolInfo.h"
 #include "app/dialogs/SetTeacherRights.h"
 #include "app/dialogs/SetTeacherTask.h"
 #include "app/dialogs/SetTermType.h"
+#include "app/dialogs/SetUptoProg.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "app/dialogs/UpGrade.h"
@@ -99,6 +103,10 @@ void RegisterAppClasses() {
   RegisterClass<TfmEditStarnd, TForm>("TfmEditStarnd");
   RegisterClass<TfmEditExamStarnd, TfmEditStarnd>("TfmEditExamStarnd");
   RegisterClass<TfmEditUptoStarnd, TfmEditStarnd>("TfmEditUptoStarnd");
+  RegisterClass<TfmSetProgList, TForm>("TfmSetProgList");
+  RegisterClass<TfmSetExamProg, TfmSetProgList>("TfmSetExamProg");
+  RegisterClass<TfmSetUptoProg, TfmSetProgList>("TfmSetUptoProg");
+  RegisterClass<TfmProgRelation, TForm>("TfmProgRelation");
 }
 
 void StartApplication() {

@@ -95,24 +95,18 @@ void TfmRecordSearch::sbSearchClick(TObject*) {
   search.EndGiven = DateGiven(deEnd, end);
   const TSearchSql query = BuildSql(search);
   TScreenCursorScope cursor(crHourGlass);
-  adqSql->DisableControls();
-  try {
-    adqSql->Close();
-    adqSql->SQL()->SetText(query.Sql);
-    TParameters& params = adqSql->Parameters();
-    int next = 0;
-    params[next++].SetValue(dmGym->adqStudents->FieldByName("Fd_StuNo")->AsInteger());
-    if (query.Count > 0) {
-      if (!search.Text.empty()) params[next++].SetValue(search.Text);
-      if (search.StartGiven) params[next++].SetValue(Variant::FromDateTime(start));
-      if (search.EndGiven) params[next++].SetValue(Variant::FromDateTime(EndOfDay(end)));
-    }
-    adqSql->Open();
-  } catch (...) {
-    adqSql->EnableControls();
-    throw;
+  TDisabledControls quiet(adqSql);
+  adqSql->Close();
+  adqSql->SQL()->SetText(query.Sql);
+  TParameters& params = adqSql->Parameters();
+  int next = 0;
+  params[next++].SetValue(dmGym->adqStudents->FieldByName("Fd_StuNo")->AsInteger());
+  if (query.Count > 0) {
+    if (!search.Text.empty()) params[next++].SetValue(search.Text);
+    if (search.StartGiven) params[next++].SetValue(Variant::FromDateTime(start));
+    if (search.EndGiven) params[next++].SetValue(Variant::FromDateTime(EndOfDay(end)));
   }
-  adqSql->EnableControls();
+  adqSql->Open();
 }
 
 void TfmHistorySearch::Publish(TClassBuilder<TfmHistorySearch>& c) {
