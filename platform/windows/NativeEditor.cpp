@@ -70,9 +70,7 @@ Qt::KeyboardModifiers CurrentModifiers() {
 }
 
 // The event to give back: the key without its text (the character message brings the text), the
-// character as a key event of text only, the input-method event as it came. Backspace deletes on
-// its character, as the edit control does, so that a key filter that drops the character keeps
-// the text; with Ctrl it is no character and deletes on the key.
+// character as a key event of text only, the input-method event as it came.
 std::unique_ptr<QEvent> ReplayEventOf(UINT Msg, WPARAM WParam, const TNativeInput* Native) {
   const QEvent* original = Native ? Native->Event() : nullptr;
   switch (Msg) {
@@ -84,13 +82,12 @@ std::unique_ptr<QEvent> ReplayEventOf(UINT Msg, WPARAM WParam, const TNativeInpu
       const bool down = Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN;
       const int qtKey = key ? key->key() : QtKeyOfVirtualKey(static_cast<int>(WParam));
       const auto mods = key ? key->modifiers() : CurrentModifiers();
-      if (down && qtKey == Qt::Key_Backspace && !(mods & Qt::ControlModifier)) return nullptr;
       return std::make_unique<QKeyEvent>(down ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, mods, QString());
     }
     case WM_CHAR: {
       const auto c = static_cast<char32_t>(WParam);
       const QString text = QString::fromUcs4(&c, 1);
-      if (c == 8) return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Backspace, CurrentModifiers(), QString());
+      if (c == 8) return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QString());
       if (c < 32 || c == 127) return nullptr;  // the key-down already did what control characters do
       return std::make_unique<QKeyEvent>(QEvent::KeyPress, 0, CurrentModifiers() & ~Qt::ShiftModifier, text);
     }
@@ -125,9 +122,29 @@ void DetachNativeEditor(HWND Host) {
   rec->NativeEditor = nullptr;
 }
 
+namespace {
+
+// Backspace deletes on its character, as the edit control does, so that a key filter that drops
+// the character keeps the text; and only when its key reached the default handling too, so that
+// a handler that uses up the key takes the character along. With Ctrl it types no character and
+// deletes on the key.
+bool HoldsBackspace(HWND Wnd, UINT Msg, WPARAM WParam) {
+  if (Msg == WM_KEYDOWN && WParam == VK_BACK && GetKeyState(VK_CONTROL) >= 0) {
+    State().BackspaceDown = Wnd;
+    return true;
+  }
+  if (Msg != WM_CHAR || WParam != 8) return false;
+  const bool keyReached = State().BackspaceDown == Wnd;
+  State().BackspaceDown = HWND();
+  return !keyReached;
+}
+
+}  // namespace
+
 bool ReplayToNativeEditor(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec || !rec->NativeEditor) return false;
+  if (HoldsBackspace(Wnd, Msg, WParam)) return true;
   std::unique_ptr<QEvent> event = ReplayEventOf(Msg, WParam, State().CurrentNative.get());
   if (!event) return false;
   QPointer<QWidget> editor = rec->NativeEditor;

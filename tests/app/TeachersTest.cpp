@@ -227,4 +227,22 @@ TEST_F(TeachersTest, TheRightsDialogSetsTheRightsAndShowsNothingOnAnEmptyPage) {
   EXPECT_TRUE(Errors().empty());
 }
 
+// The main window's teacher deletion: a teacher added later under the same log-in name does not
+// inherit the deleted one's classes.
+TEST_F(TeachersTest, ADeletedTeacherTakesTheClassesTaughtAlong) {
+  Db.Connection()->Execute("INSERT INTO Tb_TeacherTask (Fd_LogID, Fd_Classes) VALUES ('li', '高三(1)')");
+  GoToTeacher("zhang");
+  Module->DeleteCurrentTeacher();
+  EXPECT_EQ(Value("SELECT count(*) FROM Tb_Teachers WHERE Fd_LogID = 'zhang'"), "0");
+  EXPECT_EQ(Tasks(), (std::vector<std::vector<String>>{{"li", "高三(1)"}}));
+  EXPECT_FALSE(Module->adqTeachers->Locate("Fd_LogID", Variant("zhang")));
+
+  // A refused deletion keeps the classes too.
+  Db.Connection()->Execute(
+      "CREATE TRIGGER Tr_Keep BEFORE DELETE ON Tb_Teachers BEGIN SELECT RAISE(ABORT, '不能删除'); END");
+  GoToTeacher("li");
+  EXPECT_THROW(Module->DeleteCurrentTeacher(), std::exception);
+  EXPECT_EQ(Tasks(), (std::vector<std::vector<String>>{{"li", "高三(1)"}}));
+}
+
 }  // namespace
