@@ -278,6 +278,10 @@ TEST_F(StudentsTest, CancelDropsTheChangesAndKeepsTheWindowAndCloseClosesIt) {
       [&] {
         TfmEditStudent* window = fmEditStudent;
         EXPECT_EQ(window->edtYear->Text(), "") << "no birth date";
+        ClickNamed(window, "btnHelp");
+        ASSERT_EQ(SystemCalls().Calls.size(), 1u);
+        EXPECT_EQ(SystemCalls().Calls[0].Kind, "help");
+        EXPECT_EQ(SystemCalls().HelpData, std::vector<uintptr_t>{1}) << "topic 1";
         Retype(Child<TDBEdit>(window, "DBEdit2"), "Wang");
         ClickNamed(window, "btnClose");
         EXPECT_TRUE(window->Visible());

@@ -109,6 +109,25 @@ TEST_F(TeachersTest, TeachersAreAddedOneAfterAnotherAndADuplicateLogInIsRefused)
   EXPECT_EQ(Errors().size(), 1u);
 }
 
+// The edited teacher's checks read the row: a teacher stored without a sex or with rights that
+// have no name is refused until they are chosen.
+TEST_F(TeachersTest, AnEditedTeacherNeedsASexAndRights) {
+  Db.Connection()->Execute("UPDATE Tb_Teachers SET Fd_Sex = NULL, Fd_Rights = 5 WHERE Fd_LogID = 'li'");
+  ShowTeachers();
+  GoToTeacher("li");
+  TComponentPtr<TfmEditTeacher> window(TCustomForm::Create<TfmEditTeacher>(Application));
+  window->Show();
+  Pump();
+  EXPECT_EQ(window->cbbSex->ItemIndex(), -1);
+  EXPECT_EQ(window->cbbTask->ItemIndex(), -1) << "rights without a name select nothing";
+  EXPECT_EQ(window->CheckInput(), "请选择教师性别。");
+  window->cbbSex->SetItemIndex(0);
+  EXPECT_EQ(window->CheckInput(), "请选择教师担任职务。");
+  window->cbbTask->SetItemIndex(0);
+  EXPECT_EQ(window->CheckInput(), "");
+  window->Hide();
+}
+
 TEST_F(TeachersTest, ARenamedLogInKeepsItsClassesAndAFailedCheckKeepsTheDialogOpen) {
   GoToTeacher("zhang");
   const TModalResult result = RunModal(ShowEditTeacher, {
