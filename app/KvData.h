@@ -50,6 +50,10 @@ class TdmGym : public TComponent {
   // The grade of a class of the logged-in user's class list; empty when the class is not there.
   String GradeOfClass(const String& ClassName) const;
 
+  // Deletes the current teacher of the teachers query with the classes they teach, in one
+  // transaction, so that a teacher added later under the same log-in name starts without classes.
+  void DeleteCurrentTeacher();
+
   // Student cards (KvDataCards.cpp), built from the stored results; an empty class name means
   // every student, and Progress may be null. BuildClassUptoCard and PrepareExamCard rebuild their
   // card in one transaction; BuildUptoCard fills the emptied fitness card (ClearUptoCard) and
@@ -134,6 +138,10 @@ void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const St
 // Runs Work under a new progress window and the hourglass cursor; the window is freed and the
 // cursor restored however Work ends.
 void RunProgressTask(const std::function<void(TProgressTask*)>& Work);
+
+// Points every data set that Owner owns at the data module's connection: a window's layout cannot
+// name a component of the data module.
+void ConnectDataSets(TComponent* Owner);
 
 // Frees the TGradeInfo objects of a list filled by FillClassGradeList and empties it.
 void FreeClassGradeList(TStrings* Items);

@@ -7,19 +7,42 @@
 #include "app/dialogs/BasicInput.h"
 #include "app/dialogs/ChgPwd.h"
 #include "app/dialogs/DutyInput.h"
+#include "app/dialogs/DutySearch.h"
 #include "app/dialogs/EditExamAchieve.h"
+#include "app/dialogs/EditExamStandard.h"
+#include "app/dialogs/EditStudent.h"
+#include "app/dialogs/EditTeacher.h"
 #include "app/dialogs/EditUptoAchieve.h"
+#include "app/dialogs/EditUptoStandard.h"
+#include "app/dialogs/ExamHistorySearch.h"
 #include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
 #include "app/dialogs/LessonInput.h"
 #include "app/dialogs/Logon.h"
+#include "app/dialogs/MoveStudents.h"
+#include "app/dialogs/MultCondition.h"
+#include "app/dialogs/NewStudents.h"
+#include "app/dialogs/NewTeachers.h"
+#include "app/dialogs/ProgList.h"
+#include "app/dialogs/ProgRelation.h"
 #include "app/dialogs/ProgressTask.h"
 #include "app/dialogs/RptPreview.h"
+#include "app/dialogs/SeperateClass.h"
+#include "app/dialogs/SetClass.h"
+#include "app/dialogs/SetClassOrder.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SetExamProgType.h"
 #include "app/dialogs/SetPrintOption.h"
+#include "app/dialogs/SetSchoolInfo.h"
+#include "app/dialogs/SetTeacherRights.h"
+#include "app/dialogs/SetTeacherTask.h"
+#include "app/dialogs/SetTermType.h"
+#include "app/dialogs/SetUptoProg.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
 #include "app/dialogs/TechInput.h"
+#include "app/dialogs/UpGrade.h"
+#include "app/dialogs/uptoHistorySearch.h"
 #include "app/dialogs/UptoInput.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
@@ -82,6 +105,32 @@ void RegisterAppClasses() {
   RegisterClass<TfmEditAchieve, TForm>("TfmEditAchieve");
   RegisterClass<TfmEditUptoAchieve, TfmEditAchieve>("TfmEditUptoAchieve");
   RegisterClass<TfmEditExamAchieve, TfmEditAchieve>("TfmEditExamAchieve");
+  RegisterClass<TfmSetSchoolInfo, TForm>("TfmSetSchoolInfo");
+  RegisterClass<TfmSetClass, TForm>("TfmSetClass");
+  RegisterClass<TfmSetClassOrder, TForm>("TfmSetClassOrder");
+  RegisterClass<TfmMoveStudents, TForm>("TfmMoveStudents");
+  RegisterClass<TfmSeperatorClass, TfmMoveStudents>("TfmSeperatorClass");
+  RegisterClass<TfmUpGrade, TfmMoveStudents>("TfmUpGrade");
+  RegisterClass<TfmNewTeacher, TForm>("TfmNewTeacher");
+  RegisterClass<TfmEditTeacher, TForm>("TfmEditTeacher");
+  RegisterClass<TfmSetTeacherTask, TForm>("TfmSetTeacherTask");
+  RegisterClass<TfmSetTeacherRights, TForm>("TfmSetTeacherRights");
+  RegisterClass<TfmNewStudents, TForm>("TfmNewStudents");
+  RegisterClass<TfmEditStudent, TForm>("TfmEditStudent");
+  RegisterClass<TfmRecordSearch, TForm>("TfmRecordSearch");
+  RegisterClass<TfmHistorySearch, TfmRecordSearch>("TfmHistorySearch");
+  RegisterClass<TfmUptoHistorySearch, TfmHistorySearch>("TfmUptoHistorySearch");
+  RegisterClass<TfmExamHistorySearch, TfmHistorySearch>("TfmExamHistorySearch");
+  RegisterClass<TfmDutySearch, TfmRecordSearch>("TfmDutySearch");
+  RegisterClass<TfmMultCondition, TForm>("TfmMultCondition");
+  RegisterClass<TfmSetTermType, TForm>("TfmSetTermType");
+  RegisterClass<TfmEditStarnd, TForm>("TfmEditStarnd");
+  RegisterClass<TfmEditExamStarnd, TfmEditStarnd>("TfmEditExamStarnd");
+  RegisterClass<TfmEditUptoStarnd, TfmEditStarnd>("TfmEditUptoStarnd");
+  RegisterClass<TfmSetProgList, TForm>("TfmSetProgList");
+  RegisterClass<TfmSetExamProg, TfmSetProgList>("TfmSetExamProg");
+  RegisterClass<TfmSetUptoProg, TfmSetProgList>("TfmSetUptoProg");
+  RegisterClass<TfmProgRelation, TForm>("TfmProgRelation");
 }
 
 void StartApplication() {

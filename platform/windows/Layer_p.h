@@ -117,6 +117,9 @@ struct TLayerState {
   bool Replaying = false;  // a message is being given back to a native editor
   // The native event behind the message being dispatched, for DefWindowProc's replay.
   std::shared_ptr<const TNativeInput> CurrentNative;
+  // The native editor whose Backspace key reached its default handling; the character that
+  // follows the key deletes there.
+  HWND BackspaceDown;
   HCURSOR Cursor = IDC_ARROW;
 };
 

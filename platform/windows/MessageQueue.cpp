@@ -234,6 +234,7 @@ LRESULT DispatchMessage(const MSG& Msg) {
   }
   TWindowRecord* rec = Windows().Find(Msg.hwnd);
   if (!rec) return 0;
+  if (Msg.message == WM_KEYDOWN) State().BackspaceDown = HWND();  // a key a handler uses up deletes nothing
   const WNDPROC proc = rec->Proc;
   const QRegion before = rec->Invalid;
   auto saved = std::exchange(State().CurrentNative, Msg.Native);

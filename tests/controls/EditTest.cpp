@@ -100,6 +100,39 @@ TEST_F(EditTest, ARealQtKeyEventOnTheTextBoxReachesOnKeyPressFirst) {
   EXPECT_EQ(NativeEditorOf(edit->Handle()).Text, "ab");
 }
 
+// Backspace deletes on its character, so a key filter that drops the character keeps the text,
+// typed through the layer or as a real Qt key; a key handler that uses up the key takes the
+// character along. Ctrl+Backspace, which types nothing, deletes on the key.
+TEST_F(EditTest, ABackspaceAKeyHandlerTakesDeletesNothing) {
+  auto* edit = Add<TEdit>("edtNumber", Bounds(10, 10, 100, 21));
+  bool dropCharacter = true, dropKey = false;
+  edit->OnKeyPress = [&](TObject*, TKeyChar& key) {
+    if (key == '\b' && dropCharacter) key = 0;
+  };
+  edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+    if (key == VK_BACK && dropKey) key = 0;
+  };
+  ShowForm();
+  TypeText("12 34");
+  PressKey(VK_BACK);
+  SendNativeKey(edit->Handle(), Qt::Key_Backspace, "\b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 34");
+  PressKey(VK_BACK, ssCtrl);
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 ");
+  dropCharacter = false;
+  dropKey = true;
+  PressKey(VK_BACK);
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 ");
+  dropKey = false;
+  PressKey(VK_BACK);
+  SendNativeKey(edit->Handle(), Qt::Key_Backspace, "\b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "1");
+}
+
 TEST_F(EditTest, LimitPasswordAndCaseApplyToTypedText) {
   auto* edit = Add<TEdit>("edtPassword", Bounds(10, 10, 100, 21));
   edit->SetMaxLength(4);
