@@ -5,6 +5,8 @@
 #include <algorithm>
 
 TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListControl(AOwner) {
+  // The tree list asks the filter about its status panel as soon as the switches below relay out.
+  FFilter = std::make_unique<TdxDBGridFilter>(this);
   FDataLink = std::make_unique<TdxGridDataLink>(this);
   FDataLink->SetVisualControl(true);
   FOptionsBehavior = DefaultOptionsBehavior;
@@ -31,6 +33,7 @@ TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListContro
 
 TCustomdxDBGrid::~TCustomdxDBGrid() {
   PrepareDestroy();
+  DestroyFilterPopup();
   FGroupColumns.clear();
   ClearNodes();
   FSummaryGroups.reset();
@@ -54,6 +57,7 @@ void TCustomdxDBGrid::Loaded() {
       if (!IsMultiSort()) KeepFirstSortedColumn();
       UpdateColumnDefaultWidths();
       LinkFooterSummaryFields();
+      if (FFilter->Active()) FilterChanged();
     });
   } catch (...) {
     FLoading = false;
@@ -100,6 +104,7 @@ void TCustomdxDBGrid::SetDefaultFields(bool Value) {
     if (Value) SetOptions(FOptions & ~egoLoadAllRecords);
     DestroyColumns();
     SetDefaultLayout(true);
+    FFilter->SetActive(false);
   });
 }
 
