@@ -55,7 +55,8 @@ int TdxFilterDialogComboEdit::OperatorIndex() {
   return index >= 0 && index < FilterDialogOperatorCount ? index : -1;
 }
 
-void TdxFilterDialogComboEdit::SetOperatorIndex(int Index) { SetText(IntToStr(Index)); }
+// No operator shows as an empty box (the image combo would show a value it has no item for).
+void TdxFilterDialogComboEdit::SetOperatorIndex(int Index) { SetText(Index < 0 ? String() : IntToStr(Index)); }
 
 // --- the dialog -----------------------------------------------------------------------------------------
 
@@ -123,7 +124,6 @@ TfmCustomDialog::TfmCustomDialog(TComponent* AOwner, TdxDBGridFilter& Filter, Td
   cbOperator1->SetOperatorIndex(0);
   cbOperator2->SetOperatorIndex(-1);
   ShowConditions();
-  SetActiveControl(cbOperator1);
   OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
 }
 

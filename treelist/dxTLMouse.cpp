@@ -367,7 +367,7 @@ unsigned TCustomdxTreeList::GetHeaderButtonState(int Column) {
 
 TRect TCustomdxTreeList::GetHeaderDropButtonRect(int Column) {
   TdxTreeListDrawInfo info;
-  CalcRectInfo(info);
+  CalcGeometry(info);
   for (const TdxTreeListHeaderInfo& header : info.Headers) {
     if (header.Column != Column) continue;
     TRect r = header.Rect;
