@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "grid/dxDBColumnChooser.h"
+
 TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListControl(AOwner) {
   // The tree list asks the filter about its status panel as soon as the switches below relay out.
   FFilter = std::make_unique<TdxDBGridFilter>(this);
@@ -170,8 +172,7 @@ TdxDBTreeListColumnClass TCustomdxDBGrid::GetDefaultColumnClass() {
 }
 
 TdxDBTreeListColumnClass TCustomdxDBGrid::GetColumnClassForField(TField* Field) {
-  (void)Field;
-  return GetDefaultColumnClass();
+  return DBGridColumnClasses().ClassForField(Field);
 }
 
 void TCustomdxDBGrid::LinkGroupSummaryFields() {
