@@ -22,7 +22,10 @@ String TdxDBGridCriteriaItem::GetExpressionName() const {
   TField* field = Column ? Column->Field() : nullptr;
   if (!field) return Name;
   String name = field->Origin();
-  if (name.empty()) name = field->FieldName();
+  if (name.empty()) {
+    TField* key = field->IsLookup() && field->DataSet() ? field->DataSet()->FindField(field->KeyFields()) : nullptr;
+    name = key ? key->FieldName() : field->FieldName();
+  }
   return IsValidIdent(name) ? name : "[" + name + "]";
 }
 
@@ -194,3 +197,21 @@ void TdxDBGridFilter::DefineProperties(TFiler& Filer) {
 void TdxDBGridFilter::ReadCriteria(TStream& Stream) { FCriteria->ReadFromStream(Stream); }
 
 void TdxDBGridFilter::WriteCriteria(TStream& Stream) const { FCriteria->WriteToStream(Stream); }
+
+// --- the filter alone ---------------------------------------------------------------------------------------
+
+void WriteFilterToStream(TdxDBGridFilter& Filter, TStream& Stream) {
+  TComponentPtr<TFilterWrapper> wrapper = MakeComponent<TFilterWrapper>();
+  wrapper->SetFilter(&Filter);
+  const String text = WriteLayout(wrapper.get());
+  Stream.WriteBuffer(text.data(), int(text.size()));
+}
+
+void ReadFilterFromStream(TdxDBGridFilter& Filter, TStream& Stream) {
+  String text(size_t(Stream.Size() - Stream.Position()), '\0');
+  Stream.ReadBuffer(text.data(), int(text.size()));
+  TComponentPtr<TFilterWrapper> wrapper = MakeComponent<TFilterWrapper>();
+  wrapper->SetFilter(&Filter);
+  ReadLayout(text, wrapper.get());
+  Filter.Grid()->FilterChanged();
+}

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "classes/Component.h"
 #include "grid/dxCriteria.h"
 #include "rtl/Persistent.h"
 
@@ -121,3 +122,21 @@ class TdxDBGridFilter : public TPersistent {
   TdxDBGridFilterStatus FFilterStatus = fsAuto;
   int FMaxDropDownCount = 1000;
 };
+
+// The component a filter is stored in alone: written and read as a layout of its one published
+// property, Filter, which is the grid's own filter object.
+class TFilterWrapper : public TComponent {
+ public:
+  explicit TFilterWrapper(TComponent* AOwner) : TComponent(AOwner) {}
+  String ClassName() const override { return "TFilterWrapper"; }
+  TdxDBGridFilter* Filter() const { return FFilter; }
+  void SetFilter(TdxDBGridFilter* Value) { FFilter = Value; }
+
+ private:
+  TdxDBGridFilter* FFilter = nullptr;
+};
+
+// The filter with its switches and criteria as bytes (the layout store's "Filter" value), and
+// read back from them, after which the grid applies it.
+void WriteFilterToStream(TdxDBGridFilter& Filter, TStream& Stream);
+void ReadFilterFromStream(TdxDBGridFilter& Filter, TStream& Stream);

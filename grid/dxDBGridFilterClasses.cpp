@@ -23,6 +23,9 @@ void PublishFilter(TClassBuilder<TdxDBGridFilter>& c) {
 
 void RegisterGridFilterClasses() {
   RegisterClass<TdxDBGridFilter, TPersistent>("TdxDBGridFilter", PublishFilter);
+  RegisterClass<TFilterWrapper, TComponent>("TFilterWrapper", [](TClassBuilder<TFilterWrapper>& c) {
+    c.Property("Filter", &TFilterWrapper::Filter);
+  });
   RegisterClass<TdxDBGridFilterPopupListBox, TCustomdxPopupPickListBox>("TdxDBGridFilterPopupListBox");
   RegisterClass<TdxFilterDialogComboEdit, TdxInplaceImageEdit>("TdxFilterDialogComboEdit");
 }

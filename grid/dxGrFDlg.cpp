@@ -9,7 +9,6 @@
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
 #include "controls/Label.h"
-#include "editors/dxMaskEdit.h"
 #include "grid/dxDBGrid.h"
 #include "grid/dxDBGridStrings.h"
 #include "rtl/Convert.h"
@@ -72,11 +71,10 @@ T* Place(TfmCustomDialog* Form, TRect Bounds, const String& Name, const String& 
   return control;
 }
 
-// The column's value editor, working stand-alone in the dialog.
+// The column's filter value editor, working stand-alone in the dialog.
 TdxInplaceEdit* CreateValueEditor(TdxDBTreeListColumn* Column, TfmCustomDialog* Form, TRect Bounds,
                                   const String& Name) {
-  auto* editor = new TdxInplaceMaskEdit(Form, MaskEditClass(false));
-  Column->InitFilterEditor(editor);
+  TdxInplaceEdit* editor = Column->CreateFilterEditor(Form);
   editor->SetName(Name);
   editor->SetParent(Form);
   editor->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
@@ -149,8 +147,7 @@ TfmCustomDialog::TRowValue TfmCustomDialog::ReadRow(TdxFilterDialogComboEdit* Op
   TRowValue row;
   const int index = Operator->OperatorIndex();
   if (index < 0 || FilterDialogOperator(index).Kind == okIsNull) return row;
-  row.Value = FColumn->GetFilterEditValue(Editor);
-  row.Text = VarToStr(row.Value);
+  row.Value = FColumn->GetFilterEditValue(Editor, row.Text);
   if (row.Value.IsEmpty() || (VarIsStr(row.Value) && row.Value.StringValue().empty())) row.Value = Variant::Null();
   if (row.Value.IsNull() || !FColumn->Field()) return row;
   try {

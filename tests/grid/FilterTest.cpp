@@ -4,6 +4,7 @@
 // with AutoDataSetFilter; the filter in the other record modes; and the filter kept in a layout.
 #include "classes/Filer.h"
 #include "grid/dxDBGridFilterPopup.h"
+#include "settings/IniFiles.h"
 #include "support/GridFixture.h"
 #include "windows/Window.h"
 
@@ -375,6 +376,25 @@ TEST_P(FilterTest, ALayoutKeepsTheFilter) {
   EXPECT_EQ(grid->Filter()->Criteria().GetFilterText(true), text) << "the conditions found their columns again";
   EXPECT_TRUE(grid->FilterActive());
   copy->Free();
+}
+
+TEST_P(FilterTest, TheLayoutStoreKeepsTheFilterInTheRegistryOnly) {
+  Show();
+  Grid->Filter()->SetValueFilter(Sex, "男", "男");
+  Grid->SaveLayoutToRegistry("Software\\Quorin\\Layouts\\dgFilter");
+  Grid->Filter()->RemoveColumnFilter(Sex);
+  Grid->LoadLayoutFromRegistry("Software\\Quorin\\Layouts\\dgFilter");
+  EXPECT_EQ(Grid->GetFilterText(), "(Sex = 男)");
+  EXPECT_EQ(ShownNos().size(), 6u) << "the filter read back applies";
+
+  TempDir dir;
+  const String file = dir.File("grid.ini");
+  Grid->SaveLayoutToIniFile(file);
+  TMemIniFile ini(file);
+  EXPECT_EQ(ini.ReadString("\\Form1_dg1", "Filter", "(none)"), "(none)") << "an INI file keeps no binary value";
+  Grid->Filter()->SetValueFilter(Sex, "女", "女");
+  Grid->LoadLayoutFromIniFile(file);
+  EXPECT_EQ(Grid->GetFilterText(), "(Sex = 女)") << "a layout without the value keeps the filter";
 }
 
 INSTANTIATE_TEST_SUITE_P(BackEnds, FilterTest, testing::Values("Mem", "Sqlite"), GridBackEndName);
