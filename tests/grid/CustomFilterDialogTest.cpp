@@ -7,6 +7,8 @@
 #include "controls/Label.h"
 #include "grid/dxGrFDlg.h"
 #include "support/GridFixture.h"
+#include "windows/Paint.h"
+#include "windows/Window.h"
 
 namespace {
 
@@ -88,6 +90,16 @@ TEST_P(CustomFilterDialogTest, TheDialogShowsTheColumnsFilterAndItsOperators) {
                                              d.btnOK, d.btnCancel};
     EXPECT_EQ(order, expected);
     RenderWindowToPng(d.Handle(), "custom-filter-dialog.png");
+    d.cbOperator1->DropDown();
+    TdxPopupImageListBox* operators = d.cbOperator1->PopupList();
+    ASSERT_TRUE(operators->HandleAllocated() && IsWindowVisible(operators->Handle()));
+    EXPECT_EQ(operators->Items()->Count(), 8);
+    UpdateWindow(operators->Handle());
+    TRect area;
+    GetWindowRect(d.Handle(), area);
+    area.Bottom += 80;
+    RenderScreenToPng({d.Handle(), operators->Handle()}, area, "custom-filter-operators.png");
+    d.cbOperator1->CloseUp(false);
     d.SetModalResult(mrCancel);
   }});
   EXPECT_FALSE(accepted);
