@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "grid/dxDBColumnChooser.h"
+#include "grid/dxDBGridFilterPopup.h"
 
 TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListControl(AOwner) {
   // The tree list asks the filter about its status panel as soon as the switches below relay out.
@@ -224,6 +225,9 @@ void TCustomdxDBGrid::ColumnRenamed(const String& OldName, const String& NewName
     for (int i = 0; i < items->Count(); ++i)
       if (items->Items(i)->ColumnName() == OldName) items->Items(i)->SetColumnName(NewName);
   }
+  // A column going away takes an open filter list of its own with it.
+  if (NewName.empty() && IsFilterPopupShown() && FFilterPopup->Column() == ColumnByName(OldName))
+    FFilterPopup->Close(false);
 }
 
 // --- the tree list's questions ------------------------------------------------------------------------

@@ -10,7 +10,9 @@
 // partial window), dxDBGridGroupTree.cpp (group rows and summaries), dxDBGridText.cpp (cell,
 // group-row, preview and footer texts), dxDBGridReactions.cpp (the grid and its data set following
 // each other), dxDBGridSorting.cpp, dxDBGridCommands.cpp (record commands, copying rows) and
-// dxDBGridInput.cpp (the keys and the mouse that give those commands) and dxDBGridLayoutStore.cpp.
+// dxDBGridInput.cpp (the keys and the mouse that give those commands), dxDBGridLayoutStore.cpp,
+// dxDBGridFiltering.cpp (records hidden by the filter) and dxDBGridFilterPopup.cpp (the header's
+// filter drop-down list).
 #pragma once
 
 #include <memory>

@@ -11,7 +11,12 @@
 
 // --- conditions on columns ----------------------------------------------------------------------------
 
-String TdxDBGridCriteriaItem::GetDisplayName() const { return Column ? Column->Caption() : String(); }
+TdxDBTreeListColumn* TdxDBGridCriteriaItem::NamedColumn() const { return FGrid ? FGrid->ColumnByName(Name) : nullptr; }
+
+String TdxDBGridCriteriaItem::GetDisplayName() const {
+  TdxDBTreeListColumn* column = NamedColumn();
+  return column ? column->Caption() : String();
+}
 
 Variant TdxDBGridCriteriaItem::GetRecordValue(TObject* Context) const {
   auto* node = dynamic_cast<TdxTreeListNode*>(Context);
@@ -19,7 +24,8 @@ Variant TdxDBGridCriteriaItem::GetRecordValue(TObject* Context) const {
 }
 
 String TdxDBGridCriteriaItem::GetExpressionName() const {
-  TField* field = Column ? Column->Field() : nullptr;
+  TdxDBTreeListColumn* column = NamedColumn();
+  TField* field = column ? column->Field() : nullptr;
   if (!field) return Name;
   String name = field->Origin();
   if (name.empty()) {

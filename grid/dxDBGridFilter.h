@@ -16,10 +16,12 @@ class TdxDBTreeListColumn;
 enum TdxDBGridFilterStatus { fsAuto, fsNone, fsAlways };
 inline constexpr const char* DBGridFilterStatusNames[] = {"fsAuto", "fsNone", "fsAlways"};
 
-// A condition on a column of the grid; the column is found again by its name whenever the
-// criteria change as a whole.
+// A condition on a column of the grid. Column is bound by name whenever the criteria change as a
+// whole and before records are tested; the texts look the column up by name each time, since a
+// column may go between two tests.
 class TdxDBGridCriteriaItem : public TdxCriteriaItem {
  public:
+  explicit TdxDBGridCriteriaItem(TCustomdxDBGrid* Grid) : FGrid(Grid) {}
   // Nil while no column of the grid has the condition's name.
   TdxDBTreeListColumn* Column = nullptr;
   // The column's caption; empty without a column.
@@ -29,6 +31,10 @@ class TdxDBGridCriteriaItem : public TdxCriteriaItem {
   // The field's Origin, else its name (a lookup field's key field for a lookup); in "[" "]" when
   // it is no identifier.
   String GetExpressionName() const override;
+
+ private:
+  TdxDBTreeListColumn* NamedColumn() const;
+  TCustomdxDBGrid* FGrid;
 };
 
 class TdxDBGridCriteria : public TdxCriteria {
@@ -36,7 +42,9 @@ class TdxDBGridCriteria : public TdxCriteria {
   explicit TdxDBGridCriteria(TCustomdxDBGrid* Grid) : FGrid(Grid) {}
   TCustomdxDBGrid* Grid() const { return FGrid; }
   bool CaseInsensitive = false;
-  std::unique_ptr<TdxCriteriaItem> CreateItem() const override { return std::make_unique<TdxDBGridCriteriaItem>(); }
+  std::unique_ptr<TdxCriteriaItem> CreateItem() const override {
+    return std::make_unique<TdxDBGridCriteriaItem>(FGrid);
+  }
   // A currency value becomes a floating one; a text is upper-cased when CaseInsensitive.
   void PrepareValue(Variant& Value) const override;
   // Every condition is bound to the column whose name is its Name, regardless of case.

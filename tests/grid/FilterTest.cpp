@@ -378,6 +378,19 @@ TEST_P(FilterTest, ALayoutKeepsTheFilter) {
   copy->Free();
 }
 
+TEST_P(FilterTest, AColumnThatGoesLeavesItsConditionWithoutAName) {
+  Show();
+  Grid->Filter()->SetValueFilter(Sex, "男", "男");
+  Grid->ShowHeaderFilterList(Sex->GetIndex());
+  Sex->Free();
+  EXPECT_FALSE(Grid->IsFilterPopupShown()) << "its list closed";
+  Grid->Invalidate();
+  Pump();
+  EXPECT_EQ(Grid->GetFilterText(), "( = 男)");
+  Grid->FilterChanged();
+  EXPECT_TRUE(ShownNos().empty()) << "an unbound condition holds for no record";
+}
+
 TEST_P(FilterTest, TheLayoutStoreKeepsTheFilterInTheRegistryOnly) {
   Show();
   Grid->Filter()->SetValueFilter(Sex, "男", "男");
