@@ -58,6 +58,9 @@ void PublishCustomGrid(TClassBuilder<TCustomdxDBGrid>& c) {
 void PublishGrid(TClassBuilder<TdxDBGrid>& c) {
   using C = TdxDBGrid;
   c.Property("DataSource", &C::DataSource, &C::SetDataSource);
+  c.Property("Filter", &C::Filter);
+  c.Event("OnFilterChanged", &C::OnFilterChanged);
+  c.Event("OnEnumFilterValues", &C::OnEnumFilterValues);
   c.Property("GrIndicatorWidth", &C::GrIndicatorWidth, &C::SetGrIndicatorWidth).Default(12);
   c.Property("GroupPanelColor", &C::GroupPanelColor, &C::SetGroupPanelColor).Default(clBtnShadow).Idents(ColorIdents());
   c.Property("GroupPanelFontColor", &C::GroupPanelFontColor, &C::SetGroupPanelFontColor)
@@ -95,6 +98,7 @@ void PublishGrid(TClassBuilder<TdxDBGrid>& c) {
 
 void RegisterGridClasses() {
   RegisterTreeListClasses();
+  RegisterGridFilterClasses();
   RegisterClass<TdxDBGridSummaryItem, TCollectionItem>("TdxDBGridSummaryItem", PublishSummaryItem);
   RegisterClass<TdxDBGridSummaryItems, TCollection>("TdxDBGridSummaryItems");
   RegisterClass<TdxDBGridSummaryGroup, TCollectionItem>("TdxDBGridSummaryGroup", PublishSummaryGroup);

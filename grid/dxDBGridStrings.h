@@ -18,6 +18,13 @@ enum : int {
   // Date prefixes: group row, then footer, each cstSum ... cstAvg (counts have none).
   dxSGroupSumPrefix = 38930, dxSGroupMinPrefix, dxSGroupMaxPrefix, dxSGroupCountPrefix, dxSGroupAvgPrefix,
   dxSFooterSumPrefix = 38940, dxSFooterMinPrefix, dxSFooterMaxPrefix, dxSFooterCountPrefix, dxSFooterAvgPrefix,
+  // The filter: the status panel's button, the drop-down list's first rows, the custom filter
+  // dialog with its operators (in the dialog's order) and its error.
+  dxSClearFilter = 38950, dxSFilterAll, dxSFilterCustom, dxSFilterBlanks, dxSFilterNonBlanks,
+  dxSCustomFilterCaption = 38960, dxSCustomFilterTitle, dxSCustomFilterAnd, dxSCustomFilterOr, dxSCustomFilterOK,
+  dxSCustomFilterCancel, dxSInvalidFilterValue,
+  dxSOperatorEquals = 38970, dxSOperatorNotEquals, dxSOperatorGreater, dxSOperatorGreaterEqual, dxSOperatorLess,
+  dxSOperatorLessEqual, dxSOperatorBlanks, dxSOperatorNonBlanks,
 };
 
 // The text of an id; an id without a text gives "".

@@ -100,14 +100,21 @@ TEST_F(MouseAndForms, ShowModalRunsUntilAModalResultAndCloseQueryCanRefuse) {
   ok->SetParent(Form);
   ok->ModalResult = mrOk;
   int queries = 0;
-  Form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++queries > 1; };
+  // The first query refuses, the second raises (the form stays and the message shows), the third lets go.
+  Form->OnCloseQuery = [&](TObject*, bool& canClose) {
+    if (++queries == 2) throw Exception("请输入有效的值。");
+    canClose = queries > 2;
+  };
   TestClock().OnWait([&] { Click(ok, {5, 5}); });
-  TestClock().OnWait([&] {
-    TestClock().Advance(1000);  // not a double click
-    Click(ok, {5, 5});
-  });
+  for (int i = 0; i < 2; ++i)
+    TestClock().OnWait([&] {
+      TestClock().Advance(1000);  // not a double click
+      Click(ok, {5, 5});
+    });
   EXPECT_EQ(Form->ShowModal(), mrOk);
-  EXPECT_EQ(queries, 2);
+  EXPECT_EQ(queries, 3);
+  ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+  EXPECT_EQ(MessageBoxes().Shown[0].Text, "请输入有效的值。");
   EXPECT_FALSE(Form->Visible());
 }
 

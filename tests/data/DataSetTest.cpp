@@ -125,6 +125,7 @@ TEST_P(DataSetCases, FilterExpressionAndEventNarrowTheRecords) {
       {"[Fd_StuNo] < 1002 or Fd_StuNo > 1004", {"Zhang San", "Li Lei"}},
       {"Fd_Birthday is null and Fd_StuNo <> 1001", {"li si", "Wang Wu", "O'Brien", "Li Lei"}},
       {"Fd_Name is not null and 1003 > Fd_StuNo", {"Zhang San", "li si"}},
+      {"Fd_StuNo > -1 and -5 < Fd_StuNo and Fd_StuNo < 1002", {"Zhang San"}},
   };
   data.SetFiltered(true);
   for (const auto& [filter, expected] : cases) {
@@ -153,6 +154,7 @@ TEST_P(DataSetCases, FilterExpressionAndEventNarrowTheRecords) {
   EXPECT_EQ(data.RecordCount(), 5);
   EXPECT_THROW(data.SetFilter("Fd_Name = "), EDatabaseError);
   EXPECT_THROW(data.SetFilter("(Fd_Name = 'x'"), EDatabaseError);
+  EXPECT_THROW(data.SetFilter("Fd_StuNo > - 'x'"), EDatabaseError);
 }
 
 TEST_P(DataSetCases, EditingInEachState) {

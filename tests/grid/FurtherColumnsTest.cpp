@@ -189,7 +189,7 @@ TEST_F(FurtherColumnsTest, TypedCellsPaintAndTheLookupListDrops) {
   // The link cell paints its text in the link colour.
   const TRect cell = Grid->GetNodeCellRect(Grid->Items(1), Grid->GetVisibleColumnPos(1));
   int blue = 0;
-  for (TColor pixel : ComposedPixels(Grid->Handle(), cell)) blue += pixel == ColorToRGB(clBlue);
+  for (TColor pixel : ComposedPixels(Grid->Handle(), cell)) blue += pixel == TColor(ColorToRGB(clBlue));
   EXPECT_EQ(blue, 0) << "without SingleClick the link takes the window text colour";
 }
 

@@ -294,6 +294,22 @@ std::vector<TColor> ComposedPixels(HWND Wnd, const TRect& Area) {
   return pixels;
 }
 
+std::string RenderScreenToPng(const std::vector<HWND>& Windows, const TRect& Area, const std::string& FileName) {
+  QImage image(Area.Width(), Area.Height(), QImage::Format_RGB32);
+  image.fill(Qt::darkCyan);
+  QPainter painter(&image);
+  for (HWND wnd : Windows) {
+    TWindowRecord* rec = ::Windows().Find(wnd);
+    TRect bounds;
+    if (!rec || !GetWindowRect(wnd, bounds)) continue;
+    painter.drawImage(QPoint(bounds.Left - Area.Left, bounds.Top - Area.Top), ComposedImage(*rec));
+  }
+  painter.end();
+  const std::string path = TestOutputPath(FileName);
+  image.save(QString::fromStdString(path), "PNG");
+  return path;
+}
+
 TColor WindowPixel(HWND Wnd, int X, int Y) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return clNone;

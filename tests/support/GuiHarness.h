@@ -121,6 +121,9 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text);
 // Saved as PNG under the build tree's test output folder (QUORIN_TEST_OUTPUT or the working
 // directory); answers the path.
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName);
+// Top-level windows (a form and the pop-ups over it) drawn at their places on the screen, later
+// ones over earlier ones, cut to Area (screen coordinates); saved the same way.
+std::string RenderScreenToPng(const std::vector<HWND>& Windows, const TRect& Area, const std::string& FileName);
 // A bitmap saved the same way, as PNG under the test output folder; answers the path.
 std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName);
 // The colour of a pixel of a window's image (client coordinates), as $00BBGGRR.
