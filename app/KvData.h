@@ -65,7 +65,17 @@ class TdmGym : public TComponent {
   void SumSchool(TProgressTask* Progress);
   void SumUnits(TProgressTask* Progress, TSumLevel Level);
   // Runs Work in one transaction: committed when it returns, rolled back when it raises.
+  void RunInTransaction(const std::function<void()>& Work);
+  // The same with a page cache large enough for rewriting whole tables.
   void RebuildInTransaction(const std::function<void()>& Work);
+
+  // Deletions (KvDataDelete.cpp), each in one transaction that leaves nothing half done. The
+  // current student of adqStudents goes with every row that bears the student's number (results,
+  // history, exemption, attendance and cards); the current teacher of adqTeachers with the
+  // classes the teacher taught, so that a later teacher of the same log-in name starts without
+  // them.
+  void DeleteCurrentStudent();
+  void DeleteCurrentTeacher();
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

@@ -131,14 +131,7 @@ String ExamScoreSql() {
 // journal each time, before the commit.
 void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
   adcConnect->Execute("PRAGMA cache_size = -65536");
-  adcConnect->BeginTrans();
-  try {
-    Work();
-    adcConnect->CommitTrans();
-  } catch (...) {
-    if (adcConnect->InTransaction()) adcConnect->RollbackTrans();  // a refused commit has rolled back already
-    throw;
-  }
+  RunInTransaction(Work);
 }
 
 void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }

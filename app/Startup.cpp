@@ -11,11 +11,14 @@
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
+#include "bars/dxBarClasses.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
+#include "grid/dxDBGridClasses.h"
 #include "report/FR_Register.h"
 #include "report/FR_ScriptDlg.h"
+#include "sidebar/SideBarClasses.h"
 
 namespace {
 
@@ -46,6 +49,9 @@ void FreeSplash() {
 void RegisterAppClasses() {
   RegisterControlsClasses();
   RegisterReportClasses();
+  RegisterGridClasses();
+  RegisterBarsClasses();
+  RegisterSideBarClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
   RegisterClass<TfmSplash, TForm>("TfmSplash");
   RegisterClass<TfmKvMain, TForm>("TfmKvMain");

@@ -1,15 +1,20 @@
 // quorin_pictures <layout folder>: draws the program's pictures (the splash window's and the
 // emblem of the log-on dialog, the about box and the progress window) with the graphics layer,
-// compresses them as JPEG and stores them in those windows' layouts as their pictures' data.
-// Run by hand when a drawing changes; the layouts it rewrites are part of the sources.
+// compresses them as JPEG and stores them in those windows' layouts as their pictures' data; the
+// main window's icons go into its image lists. Run by hand when a drawing changes; the layouts it
+// rewrites are part of the sources.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "classes/Filer.h"
 #include "classes/LayoutText.h"
+#include "controls/ControlClasses.h"
 #include "controls/GuiProgram.h"
+#include "graphics/ImageList.h"
 #include "graphics/Jpeg.h"
+#include "tools/QuorinIcons.h"
 
 namespace {
 
@@ -107,7 +112,8 @@ TLayoutObject* FindObject(TLayoutObject& Parent, const String& Name) {
   return nullptr;
 }
 
-void StorePicture(const String& File, const String& Component, const std::vector<uint8_t>& Data) {
+// Replaces the property Name of the layout's component with binary Data.
+void StoreBinary(const String& File, const String& Component, const String& Name, const std::vector<uint8_t>& Data) {
   std::ifstream in(File);
   std::stringstream text;
   text << in.rdbuf();
@@ -115,23 +121,40 @@ void StorePicture(const String& File, const String& Component, const std::vector
   TLayoutObject* object = FindObject(root, Component);
   if (!object) throw Exception(File + ": 没有组件 " + Component);
   auto& props = object->Properties;
-  props.erase(std::remove_if(props.begin(), props.end(), [](auto& p) { return p.Name == "Picture.Data"; }),
-              props.end());
+  props.erase(std::remove_if(props.begin(), props.end(), [&](auto& p) { return p.Name == Name; }), props.end());
   TLayoutProperty prop;
-  prop.Name = "Picture.Data";
+  prop.Name = Name;
   prop.Value.Kind = TValueKind::Binary;
   prop.Value.Bytes = Data;
   props.push_back(prop);
   std::ofstream(File) << PrintLayout(root);
 }
 
+void StorePicture(const String& File, const String& Component, const std::vector<uint8_t>& Data) {
+  StoreBinary(File, Component, "Picture.Data", Data);
+}
+
+// The images of an image list as its layout keeps them; fuchsia pixels become transparent.
+std::vector<uint8_t> ImageListData(const std::vector<std::unique_ptr<TBitmap>>& Icons, int Size) {
+  TImageList list(Size, Size);
+  for (const auto& icon : Icons) list.AddMasked(icon.get(), clFuchsia);
+  list.SetName("List");
+  const TLayoutObject written = ParseLayout(WriteLayout(&list));
+  for (const TLayoutProperty& prop : written.Properties)
+    if (prop.Name == "Bitmap") return prop.Value.Bytes;
+  throw Exception("图像列表没有写出图片");
+}
+
 int Run(const String& Folder) {
+  RegisterControlsClasses();
   const std::vector<uint8_t> splash = PictureData(*DrawSplash());
   const std::vector<uint8_t> emblem = PictureData(*DrawEmblem());
   StorePicture(Folder + "/Splash.layout", "imgSplash", splash);
   StorePicture(Folder + "/Logon.layout", "imgLogon", emblem);
   StorePicture(Folder + "/About.layout", "imgProgram", emblem);
   StorePicture(Folder + "/ProgressTask.layout", "imgTask", emblem);
+  StoreBinary(Folder + "/KvMain.layout", "ilToolbar", "Bitmap", ImageListData(DrawToolbarIcons(), 16));
+  StoreBinary(Folder + "/KvMain.layout", "ilSideBar", "Bitmap", ImageListData(DrawSideBarIcons(), 32));
   return 0;
 }
 
