@@ -108,13 +108,14 @@ void Cross(TIconPainter& P, const TRect& R, int Width) {
   P.Line({{R.Right, R.Top}, {R.Left, R.Bottom}}, Red, Width);
 }
 
-// A sheet with a coloured head row and the lines of a table.
+// The lines of a table under a coloured head row; the cells stay clear, so that the disabled
+// picture shows the grid rather than a block.
 void Table(TIconPainter& P, TColor Head) {
-  P.Box({1, 2, 15, 15}, Paper, DarkGrey);
+  P.Box({1, 2, 15, 15}, clNone, DarkGrey);
   P.Fill({2, 3, 14, 6}, Head);
-  for (int y : {8, 11}) P.Line({{2, y}, {14, y}}, Grey);
-  P.Line({{6, 6}, {6, 14}}, Grey);
-  P.Line({{10, 6}, {10, 14}}, Grey);
+  for (int y : {6, 10}) P.Line({{2, y}, {14, y}}, DarkGrey);
+  P.Line({{6, 6}, {6, 14}}, DarkGrey);
+  P.Line({{10, 6}, {10, 14}}, DarkGrey);
 }
 
 // A printer with a sheet coming out of it; the sheet is left for the caller to mark.
