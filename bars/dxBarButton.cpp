@@ -137,21 +137,15 @@ void TdxBarButton::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent && AComponent == FDropDownMenu) FDropDownMenu = nullptr;
 }
 
-// The menu has no window it was opened from, so it closes (and goes) with its menus; its button
-// hears when it closed.
+// The menu opens clear of the clicked link: beside it in a menu or on a vertical bar, below it on
+// a horizontal bar; its button's view hears when it closed.
 void TdxBarButton::DropDown(int X, int Y, bool ByMouse) {
   TdxBarItemLink* link = ClickedItemLink();
   auto* control = link ? dynamic_cast<TdxBarButtonControl*>(link->Control()) : nullptr;
   if (!FDropDownMenu || !control) return;
-  auto* menu = static_cast<TdxBarSubMenuControl*>(FDropDownMenu->ItemLinks()->CreateBarControl());
-  menu->SetParentItemControl(control);
-  menu->OnCloseMenu = [control](TObject*) {
-    if (IsItemControlAlive(control)) control->DropDownClosed();
-  };
   const TRect r = control->Parent()->GetItemRect(control);
   const bool beside = control->IsInSubMenu() || IsVerticalBarControl(control->Parent());
-  menu->SetOpeningExtent(beside ? r.Width() : 0, beside ? 0 : r.Height());
-  menu->Popup(X, Y);
-  if (ByMouse || !IsBarControlAlive(menu)) return;
+  TdxBarSubMenuControl* menu = FDropDownMenu->DropDown(control, X, Y, beside ? r.Width() : 0, beside ? 0 : r.Height());
+  if (ByMouse || !menu) return;
   if (TdxBarItemLink* first = FDropDownMenu->ItemLinks()->FirstSelectable()) menu->SelectControl(first->Control());
 }

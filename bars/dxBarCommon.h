@@ -23,6 +23,7 @@ class TdxBarSubMenuControl;
 class TdxDockControl;
 class TdxBarDockControl;
 class TCustomdxBarSubItem;
+class TCustomdxBarContainerItem;
 class TCanvas;
 
 // When an item (or a category's items) shows: never, only while customising, always.

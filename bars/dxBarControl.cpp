@@ -175,11 +175,6 @@ HBRUSH TCustomdxBarControl::GetBackgroundBrush() const {
   return FBarManager && FBarManager->IsFlat() ? FBarManager->FlatBrush(0) : GetSysColorBrush(COLOR_BTNFACE);
 }
 
-TColor TCustomdxBarControl::GetBackgroundColor() const {
-  if (FBarManager && FBarManager->IsFlat()) return TColor(LightenSysColor(COLOR_BTNFACE, 0, 0, 16));
-  return clBtnFace;
-}
-
 HBRUSH TCustomdxBarControl::GetSelectedBrush() const {
   return FBarManager && FBarManager->IsFlat() ? FBarManager->FlatBrush(2) : GetSysColorBrush(COLOR_BTNFACE);
 }

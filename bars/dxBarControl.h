@@ -85,7 +85,6 @@ class TCustomdxBarControl : public TCustomControl {
   virtual TRect GetItemRectEx(const TdxBarItemControl* Control, bool Whole) const;
   virtual TRegion GetItemRegion(const TdxBarItemControl* Control) const;
   virtual HBRUSH GetBackgroundBrush() const;
-  virtual TColor GetBackgroundColor() const;
   virtual HBRUSH GetSelectedBrush() const;
   virtual HBRUSH GetHighlightBrush() const;
   virtual int GetExtraWidth() const { return 0; }

@@ -380,6 +380,8 @@ class TdxBarContainerItemControl : public TdxBarSubItemControl {
   using TdxBarSubItemControl::TdxBarSubItemControl;
 
  protected:
+  // Not while customising: a menu of the links the item lists into its own links.
+  TdxBarSubMenuControl* CreateSubMenu() override;
   String DisplayCaption() const override;
 };
 

@@ -168,6 +168,13 @@ void TdxBarItemLink::SetUserDefine(TdxBarUserDefines Value) {
   Changed();
 }
 
+void TdxBarItemLink::SetExpanded(bool Value) {
+  if (FExpanded == Value) return;
+  FExpanded = Value;
+  if (!Value) FreeControl();
+  Links()->RebuildLists();
+}
+
 void TdxBarItemLink::SetVisible(bool Value) {
   TdxBarManager* manager = BarManager();
   FLoadedVisible = Value;

@@ -98,7 +98,7 @@ void TdxBarItemLinks::RebuildLists() {
     auto* link = static_cast<TdxBarItemLink*>(item);
     if (!link->FItem || !link->FItem->IsAvailable()) continue;
     FAvailable.push_back(link);
-    if (designing || link->FVisible) FVisible.push_back(link);
+    if ((designing || link->FVisible) && !link->FExpanded) FVisible.push_back(link);
   }
   if (designing || FRecentItemCount == -1) {
     FShown = FVisible;

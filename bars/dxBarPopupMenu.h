@@ -1,12 +1,16 @@
 // TdxBarPopupMenu: a context menu made of a bar manager's items, held by a form as a
-// non-visual component with its own item links and font. Showing it builds on these members.
+// non-visual component with its own item links and font. Popup shows it as a menu window at a
+// screen point and runs a message loop of its own until the menu closes.
 #pragma once
 
 #include <memory>
 
 #include "bars/dxBarItemLinks.h"
-#include "classes/Component.h"
 #include "bars/dxBarOwnFont.h"
+#include "classes/Component.h"
+
+class TCustomForm;
+class TdxBarButtonControl;
 
 class TdxBarPopupMenu : public TComponent {
  public:
@@ -36,6 +40,18 @@ class TdxBarPopupMenu : public TComponent {
 
   virtual void DoPaintBar(TCanvas* Canvas, const TRect& R);
 
+  // Shows the menu with its top-left corner at the screen point (X, Y) and returns once it has
+  // closed; the form's focused control and the window holding the mouse capture are told to
+  // cancel their modes first. Nothing happens while the menu is open.
+  void Popup(int X, int Y);
+  // As Popup, opening clear of a control of that width (beside it) or height (below it).
+  void PopupEx(int X, int Y, int OwnerWidth, int OwnerHeight, bool Animate);
+  // A drop-down button's menu: shown as PopupEx shows it but without a loop of its own; Control,
+  // the button's view, opened it and hears when it closes.
+  TdxBarSubMenuControl* DropDown(TdxBarButtonControl* Control, int X, int Y, int OwnerWidth, int OwnerHeight);
+  // The menu is open and Popup's loop runs.
+  bool PoppedUp() const { return FPoppedUp; }
+
   TNotifyEvent OnCloseUp;
   TdxBarPaintSubMenuBarEvent OnPaintBar;
   TNotifyEvent OnPopup;
@@ -45,8 +61,22 @@ class TdxBarPopupMenu : public TComponent {
   void Loaded() override;
 
  private:
+  TCustomForm* Form() const;
+  void CancelModes();
+  TdxBarSubMenuControl* ShowMenu(int X, int Y, TdxBarItemControl* Opener);
+  void RunLoop();
+  void MenuClosed();
+
   TdxBarManager* FBarManager = nullptr;
   std::unique_ptr<TdxBarItemLinks> FItemLinks;
   TdxBarOwnFont FFont;
   int FBarSize = 0;
+  // Handed to the menu window for one showing.
+  int FOwnerWidth = 0;
+  int FOwnerHeight = 0;
+  bool FAnimate = true;
+  bool FPoppedUp = false;
+  TdxBarButtonControl* FDropDownControl = nullptr;
+  // False once the menu is freed, which a loop still running learns from its copy.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -28,7 +28,7 @@ void TCustomdxBarSubItem::SetShowCaption(bool Value) {
 
 void TCustomdxBarSubItem::SetDetachingBar(int Value) {
   TdxBarManager* manager = BarManager();
-  const int barCount = manager ? manager->Bars()->Count() : 0;
+  const int barCount = manager && manager->Bars() ? manager->Bars()->Count() : 0;
   if (Value < -1 || Value >= barCount) Value = -1;
   if (FDetachingBar == Value) return;
   if (FDetachingBar >= 0 && FDetachingBar < barCount)
@@ -107,6 +107,7 @@ void TdxBarContainerItem::AddListedItemLinks(TdxBarItemLinks* Target, int Index,
 }
 
 void TdxBarContainerItem::DeleteListedItemLinks(TdxBarItemLinks* Target, int Index) {
+  if (Target == ItemLinks()) return;
   for (int i = 0; i < ItemLinks()->Count() && Index < Target->Count(); ++i) delete Target->Items(Index);
 }
 

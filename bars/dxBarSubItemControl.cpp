@@ -279,6 +279,15 @@ void TdxBarSubItemControl::Draw(const TRect& Rect) {
 
 // --- container items ------------------------------------------------------------------------------
 
+TdxBarSubMenuControl* TdxBarContainerItemControl::CreateSubMenu() {
+  auto* item = dynamic_cast<TCustomdxBarContainerItem*>(Item());
+  if (!item || Parent()->IsCustomizing()) return TdxBarSubItemControl::CreateSubMenu();
+  item->AddListedItemLinks(item->ItemLinks(), 0, ItemLink(), true);
+  TdxBarSubMenuControl* menu = TdxBarSubItemControl::CreateSubMenu();
+  menu->SetListedContainer(item);
+  return menu;
+}
+
 String TdxBarContainerItemControl::DisplayCaption() const {
   return IsInSubMenu() ? "(" + GetCaption() + ")" : GetCaption();
 }

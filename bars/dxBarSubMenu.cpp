@@ -181,6 +181,7 @@ void TdxBarSubMenuControl::Popup(int X, int Y) {
   DispatchPendingPaintMessages();
   UpdateFont();
   CalcMetrics();
+  ExpandContainerLinks();
   ChooseShownLinks();
   FTopIndex = 0;
   DestroyControls();
@@ -197,6 +198,47 @@ void TdxBarSubMenuControl::Popup(int X, int Y) {
     SetVisible(true);
   }
   DispatchPendingPaintMessages();
+}
+
+// Each visible container link gets its item's links right after it (the item asked for its data
+// the first time it is met) and is hidden behind them. Not while customising, where the container
+// link itself is what the user moves.
+void TdxBarSubMenuControl::ExpandContainerLinks() {
+  TdxBarItemLinks* links = ItemLinks();
+  if (!links || IsCustomizing() || !FExpandedContainers.empty()) return;
+  std::vector<const TdxBarItem*> asked;
+  for (int i = 0; i < links->Count(); ++i) {
+    TdxBarItemLink* link = links->Items(i);
+    auto* container = dynamic_cast<TCustomdxBarContainerItem*>(link->Item());
+    if (!container || !link->Visible() || link->Expanded()) continue;
+    const bool firstTime = std::find(asked.begin(), asked.end(), container) == asked.end();
+    if (firstTime) asked.push_back(container);
+    const int before = links->Count();
+    container->AddListedItemLinks(links, i + 1, link, firstTime);
+    link->SetExpanded(true);
+    FExpandedContainers.push_back(link);
+    i += links->Count() - before;
+  }
+}
+
+void TdxBarSubMenuControl::CollapseContainerLinks() {
+  TdxBarItemLinks* links = ItemLinks();
+  if (!links || (FExpandedContainers.empty() && !FListedContainer)) return;
+  DestroyControls();
+  for (auto it = FExpandedContainers.rbegin(); it != FExpandedContainers.rend(); ++it) {
+    TdxBarItemLink* link = *it;
+    auto* container = dynamic_cast<TCustomdxBarContainerItem*>(link->Item());
+    if (!container) continue;
+    container->DeleteListedItemLinks(links, link->Index() + 1);
+    link->SetExpanded(false);
+    container->MarkItemListStale();
+  }
+  FExpandedContainers.clear();
+  if (FListedContainer) {
+    FListedContainer->DeleteListedItemLinks(links, 0);
+    FListedContainer->MarkItemListStale();
+    FListedContainer = nullptr;
+  }
 }
 
 // The size the links need, placed at the saved point inside the work area of that point.
@@ -225,6 +267,7 @@ void TdxBarSubMenuControl::CloseMenu() {
   if (HandleAllocated()) DestroyHandle();
   if (!FReshowing && FParentItemControl && IsItemControlAlive(FParentItemControl)) FParentItemControl->Repaint();
   if (ItemLinks()) ItemLinks()->RestoreShownItems();
+  if (!FReshowing) CollapseContainerLinks();
   if (OnCloseMenu) OnCloseMenu(this);
   FClosing = false;
   if (!FReshowing && !ParentBar()) {
@@ -238,6 +281,14 @@ void TdxBarSubMenuControl::CloseMenu() {
 void TdxBarSubMenuControl::CloseMenus() {
   TCustomdxBarControl::CloseMenus();
   if (IsBarControlAlive(this) && !ParentBar() && !FClosing) CloseMenu();
+}
+
+void TdxBarSubMenuControl::LeaveMenuMode() {
+  if (ParentBar()) {
+    TCustomdxBarControl::LeaveMenuMode();
+  } else if (!FClosing) {
+    CloseMenu();
+  }
 }
 
 void TdxBarSubMenuControl::SetMenuMode(bool Value) {

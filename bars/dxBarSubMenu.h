@@ -61,6 +61,9 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   void FinishAnimation();
   TNotifyEvent OnShowMenu;
   TNotifyEvent OnCloseMenu;
+  // The menu of a container item opened from its link on a toolbar: it shows the links the item
+  // lists into its own links, which go again when the menu closes.
+  void SetListedContainer(TCustomdxBarContainerItem* Item) { FListedContainer = Item; }
 
   // --- recent items first ---------------------------------------------------------------------
   // Fewer links are shown than the list holds: the expand button shows at the bottom.
@@ -105,6 +108,8 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   void SetSelected(TdxBarItemControl* Control) override;
   void SetMenuMode(bool Value) override;
   void CloseMenus() override;
+  // A menu without a window it was opened from (a popup menu) closes.
+  void LeaveMenuMode() override;
   void DrawItemControl(TdxBarItemControl* Control) override;
   // Rarely used links lie on this lighter background.
   const HBRUSH& LightBrush() const { return FLightBrush; }
@@ -148,8 +153,14 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   int Margin() const;
   void PassToRootToolbar(WORD Key);
   void CloseThisMenu();
+  // A container item's links take the place of its link while the menu shows; closing takes them
+  // out again and the items list anew next time.
+  void ExpandContainerLinks();
+  void CollapseContainerLinks();
 
   TdxBarItemLink* FOwnerLink = nullptr;
+  std::vector<TdxBarItemLink*> FExpandedContainers;
+  TCustomdxBarContainerItem* FListedContainer = nullptr;
   TdxBarItemControl* FParentItemControl = nullptr;
   int FExtentH = 0;
   int FExtentV = 0;

@@ -56,8 +56,10 @@ void TdxBarSubMenuControl::PaintBorder(HDC DC) {
 void TdxBarSubMenuControl::PaintSeparator(HDC DC, const TRect& ItemRect, int Height) {
   const int y = ItemRect.Top - (Height + 1) / 2;
   if (BarManager() && BarManager()->IsFlat()) {
-    const int left = ItemRect.Left + TextSize() + 2 + 8;
-    FillRect(DC, TRect{left, y, ItemRect.Right, y + 1}, GetSysColorBrush(COLOR_BTNSHADOW));
+    // The glyph column runs on through the separator; the line starts where the captions do.
+    const int glyph = ItemRect.Left + ItemRect.Height();
+    FillRect(DC, TRect{ItemRect.Left, ItemRect.Top - Height, glyph, ItemRect.Top}, BarManager()->FlatBrush(1));
+    FillRect(DC, TRect{glyph + 2 + 8, y, ItemRect.Right, y + 1}, GetSysColorBrush(COLOR_BTNSHADOW));
     return;
   }
   TRect line{ItemRect.Left + 1, y - 1, ItemRect.Right - 1, y + 1};

@@ -161,6 +161,12 @@ HFONT TdxBarControl::GetFontHandle() const {
   return FBar->UseOwnFont() ? FBar->Font()->Handle() : TCustomdxBarControl::GetFontHandle();
 }
 
+HBRUSH TdxBarControl::GetBackgroundBrush() const {
+  if (BarManager() && BarManager()->IsFlat() && (FBar->IsMainMenu() || (FDockControl && FBar->HasBottomSizeGripSpace())))
+    return GetSysColorBrush(COLOR_BTNFACE);
+  return TCustomdxBarControl::GetBackgroundBrush();
+}
+
 TRect TdxBarControl::GetItemRect(const TdxBarItemControl* Control) const {
   if (!Control) return TRect{};
   const TRect& line = Control->ItemLink()->LineRect();

@@ -68,6 +68,8 @@ class TdxBarControl : public TCustomdxBarControl {
   bool CanCustomizeLinks() const override;
   int GetSeparatorSize() const override;
   HFONT GetFontHandle() const override;
+  // Flat: the main-menu bar and a borderless bottom bar keep the button face.
+  HBRUSH GetBackgroundBrush() const override;
   // The link's rectangle widened across to the thickness of its line.
   TRect GetItemRect(const TdxBarItemControl* Control) const override;
   bool HasMark() const override;

@@ -42,10 +42,15 @@ void TdxMemoStrings::Replace(int Start, int Stop, const String& S) {
   box.ReplaceSel(S);
 }
 
+// An empty last line is not counted, so an empty line written last gets a line break after it.
+String TdxMemoStrings::LastLine(const String& S) { return S.empty() ? String("\n") : S; }
+
 void TdxMemoStrings::Put(int Index, const String& S) {
   CheckIndex(Index, GetCount());
-  const int start = FMemo.TextBox().LineIndex(Index);
-  Replace(start, start + Length(FMemo.TextBox().Line(Index)), S);
+  TTextBox& box = FMemo.TextBox();
+  const int start = box.LineIndex(Index);
+  const bool last = box.LineIndex(Index + 1) < 0;
+  Replace(start, start + Length(box.Line(Index)), last ? LastLine(S) : S);
 }
 
 // A line appended after a text that does not end in a line break gets one before it.
@@ -59,7 +64,7 @@ void TdxMemoStrings::Insert(int Index, const String& S) {
   }
   const String text = box.Text();
   const int end = box.TextLength();
-  Replace(end, end, text.empty() || text.back() == '\n' ? S : "\n" + S);
+  Replace(end, end, (text.empty() || text.back() == '\n' ? String() : String("\n")) + LastLine(S));
 }
 
 void TdxMemoStrings::Delete(int Index) {

@@ -32,6 +32,8 @@ class TdxMemoStrings : public TStrings {
 
  private:
   void CheckIndex(int Index, int Count) const;
+  // S as the text's last line: an empty one followed by a line break, so that it counts.
+  static String LastLine(const String& S);
   // Replaces the characters Start..Stop of the text, as typing would.
   void Replace(int Start, int Stop, const String& S);
   TdxInplaceMemoEdit& FMemo;
@@ -50,6 +52,8 @@ class TdxInplaceMemoEdit : public TdxInplaceTextEdit {
   void SetHideScrollBars(bool Value);
   TdxMemoStrings* Lines() const { return FLines.get(); }
   void SetLines(const TStrings* Value) { FLines->Assign(Value); }
+  // Layouts keep the text as its lines alone.
+  bool IsTextStored() const { return false; }
   TScrollStyle ScrollBars() const { return FScrollBars; }
   void SetScrollBars(TScrollStyle Value);
   bool WordWrap() const { return FWordWrap; }

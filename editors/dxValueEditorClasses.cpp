@@ -67,6 +67,8 @@ void PublishImageEdit(TClassBuilder<TdxInplaceImageEdit>& c) {
 }
 
 void PublishMemoEdit(TClassBuilder<TdxInplaceMemoEdit>& c) {
+  c.Property("Caption", &TdxInplaceMemoEdit::Caption, &TdxInplaceMemoEdit::SetCaption)
+      .Stored(&TdxInplaceMemoEdit::IsTextStored);
   c.Property("HideScrollBars", &TdxInplaceMemoEdit::HideScrollBars, &TdxInplaceMemoEdit::SetHideScrollBars).Default(true);
   c.Property("Lines", &TdxInplaceMemoEdit::Lines);
   c.Property("ScrollBars", &TdxInplaceMemoEdit::ScrollBars, &TdxInplaceMemoEdit::SetScrollBars, ScrollStyleNames)

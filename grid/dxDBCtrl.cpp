@@ -316,7 +316,7 @@ void TCustomdxDBTreeListControl::DeletingNode(TdxTreeListNode* Node, TdxTreeList
 }
 
 void TCustomdxDBTreeListControl::DoChangeNodeEx() {
-  if (FocusedNode()) InvalidateNode(FocusedNode(), false);
+  if (FocusedNode() && !FKeyHandling) InvalidateNode(FocusedNode(), false);
   TdxDBTreeListControlDataLink* link = GetDataLink();
   if (link && link->Active() && OnChangeNodeEx) OnChangeNodeEx(this);
 }

@@ -271,6 +271,8 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   void SelectionChanged() { FLookupCacheIndex = -1; }
 
   TField* FKeyFieldObject = nullptr;
+  // Set while the grid handles a key: the focused row is repainted once, after the key.
+  bool FKeyHandling = false;
   // The selection in the data set's bookmark order (or by node address in node selection).
   std::vector<TdxDBSelectionEntry> FSelection;
 

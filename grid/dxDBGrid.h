@@ -9,7 +9,8 @@
 // dxDBGridLoad.cpp (loading all records, reloading and refreshing), dxDBGridPartial.cpp (the
 // partial window), dxDBGridGroupTree.cpp (group rows and summaries), dxDBGridText.cpp (cell,
 // group-row, preview and footer texts), dxDBGridReactions.cpp (the grid and its data set following
-// each other), dxDBGridSorting.cpp and dxDBGridCommands.cpp (record commands, copying rows).
+// each other), dxDBGridSorting.cpp, dxDBGridCommands.cpp (record commands, copying rows) and
+// dxDBGridInput.cpp (the keys and the mouse that give those commands).
 #pragma once
 
 #include <memory>
@@ -249,10 +250,15 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   bool IsInGroupPanel(TPoint ClientPoint);
   // The rows slide down to show the panel or up to hide it, in growing steps, for at most 400 ms.
   void SlideGroupPanel(bool Showing);
-  // For a header dragged over the group-by panel: Info emptied (-1s) and the point moved to where
-  // the drop mark is drawn, (-100, -100) when the column may not group; false elsewhere.
-  bool CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint, int (&Info)[4]);
+  // For a header dragged over the group-by panel: the point moved to where the drop mark is
+  // drawn, (-100, -100) when the column may not group; false elsewhere (the headers decide).
+  bool CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint);
   virtual void DrawGroupPanel(TCanvas* Canvas, const TRect& Rect);
+  void DrawGroupPanel(TCanvas* Canvas, const TRect& Rect, const HBRUSH& HeaderBrush,
+                      const HBRUSH& ShadowBrush) override {
+    (void)HeaderBrush, (void)ShadowBrush;
+    DrawGroupPanel(Canvas, Rect);
+  }
   // The header row height the panel's buttons take.
   virtual int GetHeaderRowHeight() { return Metrics().HeaderRowHeight; }
   // A GridLineColor other than clNone as it is; else by the grouping and the background.
@@ -367,6 +373,28 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void DropColumnOnGroupPanel(TdxDBTreeListColumn* Column, int X);
   // A grouped column's button dragged off the panel ungroups it.
   void DragColumnOffGroupPanel(TdxDBTreeListColumn* Column);
+  // Over the group-by panel the grid answers where a dragged header goes; elsewhere the headers.
+  TDropInfo CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) override;
+  // The grouped column whose button was pressed in the group-by panel; nil when none.
+  TdxDBTreeListColumn* PressedGroupColumn() const { return FPressedGroupColumn; }
+
+  // --- keys and mouse (dxDBGridInput.cpp) --------------------------------------------------------------------
+  // The record commands of the keys (deleting, inserting, appending, dropping an untouched new
+  // record, moving and extending the selection over the records of plain cursor mode, group rows
+  // opened and closed, a column's scroll in row-select mode) before the tree list's own keys.
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  // A press on a grouped column's button in the group-by panel, which a move of more than 5
+  // pixels drags; a double click on a record's cell.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  // A button released where it was pressed sorts its column as a header click does.
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // A header dropped on the group-by panel groups its column; a button dragged off it ungroups.
+  void EndDragHeader(bool Accept) override;
+  bool CanHideDraggedHeader(int Column) override;
+  bool IsDblClickEnabled() override { return FOptions & egoDblClick; }
+  // A grouped column pressed in the panel is dragged from its button.
+  TRect GetDragHeaderRect(int Column) override;
 
   // --- selection (dxDBGridSelection.cpp) -------------------------------------------------------------------
   bool CanNodeSelected(TdxTreeListNode* Node) override;
@@ -514,6 +542,12 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void KeepFocusState();
   void CheckFocusState();
   void ReactInCursorMode(TDataSet* DataSet);
+  // dxDBGridInput.cpp
+  bool KeyDownForData(WORD& Key, TShiftState Shift);
+  bool KeyDownInCursorMode(TDataSet* DataSet, WORD Key, TShiftState Shift);
+  bool KeyDownOverNodes(TDataSet* DataSet, WORD Key, TShiftState Shift);
+  void KeyDownSelectRun(WORD Key);
+  bool IsCellPress(int X, int Y);
   // dxDBGridCommands.cpp
   String CurrentRecordText();
   void SelectRunFromAnchor(TDataSet* DataSet, bool Up, int N);
@@ -580,6 +614,11 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   bool FRefreshPending = false;
   // ScrollSelect made the selection: a range, which the Down key's append keeps.
   bool FRangeByKeys = false;
+  // The group-by panel's press: the grouped column whose button was pressed, where, and whether
+  // a move may still drag it.
+  TdxDBTreeListColumn* FPressedGroupColumn = nullptr;
+  TPoint FGroupPanelDownPoint;
+  bool FGroupPanelPressed = false;
   int FSelectionDepth = 0;
   struct TFocusState {
     int Level = -1;

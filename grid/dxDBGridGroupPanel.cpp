@@ -55,11 +55,10 @@ int TCustomdxDBGrid::GroupPanelInsertPosition(int X) {
   return position;
 }
 
-bool TCustomdxDBGrid::CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint, int (&Info)[4]) {
+bool TCustomdxDBGrid::CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint& ScreenPoint) {
   if (!FShowGroupPanel || !Dragged) return false;
   const TPoint client = ScreenToClient(ScreenPoint);
   if (!IsInGroupPanel(client)) return false;
-  std::fill(std::begin(Info), std::end(Info), -1);
   ScreenPoint = Point(-100, -100);
   auto* column = dynamic_cast<TdxDBTreeListColumn*>(Dragged);
   const bool grouped = std::find(FGroupColumns.begin(), FGroupColumns.end(), column) != FGroupColumns.end();
@@ -67,6 +66,15 @@ bool TCustomdxDBGrid::CalcGroupPanelDropInfo(TdxTreeListColumn* Dragged, TPoint&
   const TRect button = GroupPanelColumnRect(GroupPanelInsertPosition(client.X));
   ScreenPoint = ClientToScreen(Point(button.Left - 5, button.Top - 9));
   return true;
+}
+
+// Over the panel no place among the headers is offered, only the panel's own drop mark.
+TCustomdxDBGrid::TDropInfo TCustomdxDBGrid::CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) {
+  if (BandMode || !CalcGroupPanelDropInfo(GetColumn(DraggedHeader()), ScreenPoint))
+    return TCustomdxDBTreeListControl::CalcHeaderDropInfo(ScreenPoint, BandMode);
+  TDropInfo drop;
+  drop.Arrows = ScreenPoint;
+  return drop;
 }
 
 // The uncovered strip takes the panel's shadow as the panel comes in, the grid's colour as it

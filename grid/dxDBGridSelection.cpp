@@ -97,7 +97,11 @@ int TCustomdxDBGrid::CompareWithSelectionAnchor(TdxTreeListNode* Node) {
 
 void TCustomdxDBGrid::SetSelectionAnchor(TdxTreeListNode* Node) {
   TCustomdxDBTreeListControl::SetSelectionAnchor(Node);
-  if (IsCursorMode()) FAnchorBookmark = BufferedRowBookmark(Node);
+  if (IsCursorMode())
+    FAnchorBookmark = BufferedRowBookmark(Node);
+  else if (IsPartialMode() && FDataLink->Active())
+    // A range of the partial window runs from this record, whatever window is loaded by then.
+    FAnchorBookmark = Node ? FDataLink->DataSet()->Bookmark() : TBookmark();
 }
 
 void TCustomdxDBGrid::InvalidateSelection() {

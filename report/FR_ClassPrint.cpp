@@ -102,13 +102,14 @@ void TfrReport::DoPrintReport(const String& PageNumbers, int Copies, bool Collat
   TfrPrinter& printer = frPrinter();
   TPrinter* platform = Printer();
   printer.SetPrinter(platform);
+  if (printer.IsVirtual() && !ChoosePdfFile()) return;
+  platform->SetOutputFileName(printer.IsVirtual() ? printer.OutputFileName() : String());
+  // The file serves this print only, also one that fails or has no page to print: the next one
+  // asks again.
+  printer.SetOutputFileName(String());
   Copies = std::max(1, Copies);
   const bool printerCopies = !Collate && !printer.IsVirtual() && platform->SupportsMultipleCopies();
   const std::vector<int> order = PrintOrder(PageNumbers, Copies, Collate, PrintPages, printerCopies);
-  if (printer.IsVirtual() && !ChoosePdfFile()) return;
-  platform->SetOutputFileName(printer.IsVirtual() ? printer.OutputFileName() : String());
-  // The file serves this print only, also one that has no pages to print: the next one asks again.
-  printer.SetOutputFileName(String());
   if (order.empty()) return;
   TfrPreparedPage& first = FEMFPages->Pages(order.front());
   printer.SetPrinterInfo(first.Size, first.Width, first.Height, first.Orientation, first.PaperBin, false);

@@ -17,6 +17,22 @@ namespace {
 constexpr int ZoomTags[] = {200, 150, 100, 75, 50, 25, 10, zmPageWidth, zmWholePage, zmTwoPages};
 constexpr int ZoomCaptionIds[] = {53020, 53021, 53022};
 
+// Two arrow heads, so that the page buttons do not pass for the scroll bar's arrow just above.
+void DrawPageTurnGlyph(TBitmap* Glyph, bool Up) {
+  const int size = 9;
+  Glyph->SetSize(size, size);
+  TCanvas* canvas = Glyph->Canvas();
+  canvas->Brush()->SetColor(TColor(0x008080));
+  canvas->FillRect({0, 0, size, size});
+  canvas->Brush()->SetColor(clBlack);
+  canvas->Pen()->SetColor(clBlack);
+  for (int head : {0, 4}) {
+    const int tip = Up ? head : size - 1 - head;
+    const int base = Up ? tip + 3 : tip - 3;
+    canvas->Polygon({{4, tip}, {1, base}, {7, base}});
+  }
+}
+
 }  // namespace
 
 TfrLastZoom& frLastZoom() {
@@ -127,10 +143,10 @@ void TfrPreviewForm::CreatePageArea() {
     b->SetGrayedInactive(false);
   }
   PgUp->SetName("PgUp");
-  PgUp->SetCaption("▲");
+  DrawPageTurnGlyph(PgUp->Glyph(), true);
   PgUp->OnClick = [this](TObject*) { GoToPage(FCurPage - 1); };
   PgDown->SetName("PgDown");
-  PgDown->SetCaption("▼");
+  DrawPageTurnGlyph(PgDown->Glyph(), false);
   PgDown->OnClick = [this](TObject*) { GoToPage(FCurPage + 1); };
   Label1 = new TLabel(this);
   Label1->SetName("Label1");

@@ -12,7 +12,7 @@ class TfrProgressView {
   virtual ~TfrProgressView() = default;
   // Shows the window modally with that caption and runs Step once it is on screen; answers the
   // modal result the window closed with (mrCancel when the user cancelled, which also sets the
-  // build's Terminated).
+  // build's Terminated). An error that Step raises closes the window and is raised again here.
   virtual int Execute(const String& Caption, const std::function<void()>& Step) = 0;
   // Ends Execute with that result; called from inside Step.
   virtual void Close(int ModalResult) = 0;

@@ -2,6 +2,8 @@
 // the report's step on it; cancel marks the report being worked on as terminated.
 #include "report/FR_ProgressForm.h"
 
+#include <utility>
+
 #include "controls/Application.h"
 #include "report/FR_Class.h"
 #include "report/FR_Const.h"
@@ -34,9 +36,11 @@ int TfrProgressForm::Execute(const String& Caption, const std::function<void()>&
   Button1->SetCaption(frLoadStr(55001));
   Label2->SetCaption(String());
   FStep = Step;
+  FStepError = nullptr;
   PostMessage(Handle(), CM_RUNSTEP);
   const int result = ShowModal();
   FStep = nullptr;
+  if (FStepError) std::rethrow_exception(std::exchange(FStepError, nullptr));
   return result;
 }
 
@@ -53,7 +57,13 @@ void TfrProgressForm::CancelClick(TObject*) {
 
 void TfrProgressForm::Dispatch(TMessage& Message) {
   if (Message.Msg == CM_RUNSTEP) {
-    if (FStep) FStep();
+    // An error would otherwise surface inside the modal loop and leave the window open.
+    try {
+      if (FStep) FStep();
+    } catch (...) {
+      FStepError = std::current_exception();
+      SetModalResult(mrCancel);
+    }
     return;
   }
   TForm::Dispatch(Message);

@@ -3,6 +3,7 @@
 // cancel button stops the report it serves.
 #pragma once
 
+#include <exception>
 #include <functional>
 
 #include "controls/Button.h"
@@ -31,6 +32,8 @@ class TfrProgressForm : public TForm, public TfrProgressView {
  private:
   void CancelClick(TObject* Sender);
   std::function<void()> FStep;
+  // The error the step failed with, raised again once the window is closed.
+  std::exception_ptr FStepError;
 };
 
 // Binds a progress window of the engine's own (made once, reused for every report) as the

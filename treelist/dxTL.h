@@ -204,12 +204,15 @@ class TCustomdxTreeList : public TCustomdxContainer {
   int DraggedHeader() const { return FDraggedHeader; }
   int DraggedBand() const { return FDraggedBand; }
   // Where a dragged header or band would go: the drop arrows' screen point ((-100, -100) when
-  // none), the band position, header row and index inside the row of the target (-1 when none).
+  // none), the band position, header row and index inside the row as it stands (a band's index is
+  // its place among the bands), and the target: nowhere (-1, off the area: the dragged one may be
+  // hidden), refused or no move (-2), or the place given (-3).
   struct TDropInfo {
     TPoint Arrows{-100, -100};
     int Band = -1;
     int Row = -1;
     int Index = -1;
+    int Target = -1;
   };
   virtual TDropInfo CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode);
 
@@ -556,6 +559,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // The pointer over the control: the hot node and the filter panel's close button follow it.
   virtual void UpdateHotTrack(const TdxTreeListHitInfo& Hit);
   virtual void StartDragHeader(int Column);
+  // Where the image of a moved header is taken from: its place among the headers (empty when it
+  // has none).
+  virtual TRect GetDragHeaderRect(int Column);
   virtual void StartDragBand(int Band);
   virtual void EndDragHeader(bool Accept);
   virtual void EndDragBand(bool Accept);
@@ -1004,6 +1010,10 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void MoveHeaderDragImage(TPoint ScreenPoint);
   void ShowHeaderDragImage();
   void ShowDropArrows();
+  TDropInfo HeaderDropInfo(const TdxTreeListDrawInfo& Info, TPoint Point);
+  TDropInfo BandDropInfo(const TdxTreeListDrawInfo& Info, TPoint Point);
+  bool BandTakesDraggedHeader(int Position);
+  bool HeaderDropMovesNothing(const TdxTreeListHeaderInfo& Header, bool Before);
   void EndMoving();
   void StartExpandTimer(UINT Interval);
   void StopExpandTimer();

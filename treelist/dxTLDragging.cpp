@@ -1,6 +1,8 @@
 // Moving headers and bands with the mouse (an image of the moved one follows the pointer, drop
 // arrows mark where it would go, the bands scroll at the area's edges) and dragging nodes through
 // the program's drag-and-drop, with scrolling at the edges and expanding on hover.
+#include <algorithm>
+
 #include "controls/Application.h"
 #include "controls/DragDrop.h"
 #include "graphics/Gdi.h"
@@ -19,24 +21,39 @@ TPoint ToScreen(HWND Wnd, TPoint Point) {
   return Point;
 }
 
+// The first header or band whose shown part holds the point.
+template <class TEntry>
+const TEntry* ShownAt(const std::vector<TEntry>& Entries, TPoint Point) {
+  for (const TEntry& e : Entries)
+    if (PtInRect(e.ClipRect, Point)) return &e;
+  return nullptr;
+}
+
 }  // namespace
 
 // --- starting a move ------------------------------------------------------------------------------------
 
 void TCustomdxTreeList::StartDragHeader(int Column) { StartMoving(tlsHeaderDragging, Column); }
 
+TRect TCustomdxTreeList::GetDragHeaderRect(int Column) {
+  TdxTreeListDrawInfo info;
+  CalcGeometry(info);
+  for (const TdxTreeListHeaderInfo& h : info.Headers)
+    if (h.Column == Column) return h.Rect;
+  return TRect();
+}
+
 void TCustomdxTreeList::StartDragBand(int Band) { StartMoving(tlsBandDragging, Band); }
 
 // The moved header or band is painted as the control shows it into an image that follows the
 // pointer; its hot spot is the image's centre.
 void TCustomdxTreeList::StartMoving(TdxTreeListState State, int Item) {
-  TdxTreeListDrawInfo info;
-  CalcGeometry(info);
   TRect source;
   if (State == tlsHeaderDragging) {
-    for (const TdxTreeListHeaderInfo& h : info.Headers)
-      if (h.Column == Item) source = h.Rect;
+    source = GetDragHeaderRect(Item);
   } else {
+    TdxTreeListDrawInfo info;
+    CalcGeometry(info);
     for (const TdxTreeListBandInfo& b : info.Bands)
       if (b.Band == Item) source = b.Rect;
   }
@@ -94,7 +111,7 @@ void TCustomdxTreeList::TrackHeaderDrag(TPoint ScreenPoint) {
   TPoint client = ScreenPoint;
   ::ScreenToClient(Handle(), client);
   const bool inArea = PtInRect(bandMode ? info.BandRect : info.HeaderRect, client);
-  bool accept = inArea || (bandMode ? drop.Band >= 0 : drop.Row >= 0);
+  bool accept = inArea || drop.Target == -3;
   if (bandMode)
     DoDragOverBand(FDraggedBand, ScreenPoint, accept);
   else
@@ -133,35 +150,95 @@ void TCustomdxTreeList::ShowDropArrows() {
   FDropArrows->Show();
 }
 
-// Bands go before or after the band under the pointer in the band area; headers before or after
-// the header under the pointer in its row, or first in an empty band's row.
+// The place a moved header or band would take, and where the arrows show it: the header or band
+// under the pointer, before or after it by the side of its middle it is on; right of the last
+// band, after the last one. No arrows where the drop would change nothing or is refused.
 TCustomdxTreeList::TDropInfo TCustomdxTreeList::CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) {
-  TDropInfo drop;
-  if (!HandleAllocated()) return drop;
+  if (!HandleAllocated()) return TDropInfo();
   TPoint p = ScreenPoint;
   ::ScreenToClient(Handle(), p);
   TdxTreeListDrawInfo info;
   CalcGeometry(info);
-  const auto arrowsAt = [&](int X, int Top) { return ToScreen(Handle(), {X - 5, Top - 9}); };
-  if (BandMode) {
-    if (!PtInRect(info.BandRect, p)) return drop;
-    for (const TdxTreeListBandInfo& b : info.Bands) {
-      if (p.X < b.Rect.Left || p.X >= b.Rect.Right) continue;
-      const bool after = p.X >= (b.Rect.Left + b.Rect.Right) / 2;
-      drop.Band = b.Band + (after ? 1 : 0);
-      drop.Arrows = arrowsAt(after ? b.Rect.Right : b.Rect.Left, b.Rect.Top);
-    }
-    return drop;
+  TDropInfo drop = BandMode ? BandDropInfo(info, p) : HeaderDropInfo(info, p);
+  if (drop.Target == -3) {
+    const TRect& area = BandMode ? info.BandRect : info.HeaderRect;
+    drop.Arrows.X = std::clamp(drop.Arrows.X, area.Left - 5, std::max(area.Left - 5, area.Right));
+    drop.Arrows = ToScreen(Handle(), drop.Arrows);
   }
-  if (!PtInRect(info.HeaderRect, p)) return drop;
-  for (const TdxTreeListHeaderInfo& h : info.Headers) {
-    if (!PtInRect(h.Rect, p)) continue;
-    const bool after = p.X >= (h.Rect.Left + h.Rect.Right) / 2;
-    drop = {arrowsAt(after ? h.Rect.Right : h.Rect.Left, h.Rect.Top), h.Band, h.Row, h.Position + (after ? 1 : 0)};
-  }
-  for (const TdxTreeListEmptyBandInfo& e : info.EmptyBands)
-    if (PtInRect(e.Rect, p)) drop = {arrowsAt(e.Rect.Left, e.Rect.Top), e.Band, 0, 0};
   return drop;
+}
+
+// A band that takes only its own columns refuses the others.
+bool TCustomdxTreeList::BandTakesDraggedHeader(int Position) {
+  return !IsBandOnlyOwnColumns(Position) || FDraggedHeader < 0 ||
+         GetBandPosition(GetColumnBandIndex(FDraggedHeader)) == Position;
+}
+
+// Beside the pressed header, on its side, the pressed header would stay where it is.
+bool TCustomdxTreeList::HeaderDropMovesNothing(const TdxTreeListHeaderInfo& Header, bool Before) {
+  if (FPressedHeader < 0 || GetBandPosition(GetColumnBandIndex(FPressedHeader)) != Header.Band ||
+      GetColumnRowIndex(FPressedHeader) != Header.Row)
+    return false;
+  const int pressed = GetVisibleColumnPos(FPressedHeader), at = GetVisibleColumnPos(Header.Column);
+  return Before ? at == pressed + 1 : at + 1 == pressed;
+}
+
+TCustomdxTreeList::TDropInfo TCustomdxTreeList::HeaderDropInfo(const TdxTreeListDrawInfo& Info, TPoint Point) {
+  TDropInfo drop;
+  if (Info.Bands.empty() || Point.Y < Info.HeaderRect.Top || Point.Y >= Info.HeaderRect.Bottom) return drop;
+  drop.Target = -2;
+  const auto holds = [](const TRect& R, int X) { return R.Left <= X && X < R.Right; };
+  const TdxTreeListHeaderInfo* under = ShownAt(Info.Headers, Point);
+  bool before = false;
+  if (under) {
+    drop = {{-100, -100}, under->Band, under->Row, under->Position, -2};
+    before = Point.X <= (under->Rect.Left + under->Rect.Right) / 2;
+    if (!BandTakesDraggedHeader(under->Band) || under->Column == FPressedHeader ||
+        HeaderDropMovesNothing(*under, before))
+      return drop;
+  } else if (Point.X < Info.Bands.back().ClipRect.Right) {
+    // Below a header that ends above the strip's bottom: a new row under it; else an empty band.
+    for (auto h = Info.Headers.rbegin(); h != Info.Headers.rend(); ++h)
+      if (BandTakesDraggedHeader(h->Band) && holds(h->ClipRect, Point.X))
+        return {{h->ClipRect.Left - 5, h->Rect.Top + Metrics().HeaderRowHeight - 9}, h->Band, h->Row + 1, h->Position, -3};
+    for (const TdxTreeListBandInfo& b : Info.Bands)
+      if (BandTakesDraggedHeader(b.Band) && holds(b.ClipRect, Point.X))
+        return {{b.ClipRect.Left - 5, b.Rect.Bottom - 9}, b.Band, 0, 0, -3};
+    return drop;
+  } else {
+    // Right of the bands: after the header of the last band at that height, or the last header.
+    const TPoint edge{Info.Bands.back().ClipRect.Right - 1, Point.Y};
+    for (auto h = Info.Headers.rbegin(); h != Info.Headers.rend() && !under; ++h)
+      if (PtInRect(h->ClipRect, edge)) under = &*h;
+    if (!under && !Info.Headers.empty()) under = &Info.Headers.back();
+    if (!under) return drop;
+    if (!BandTakesDraggedHeader(under->Band)) return {{-100, -100}, under->Band, under->Row, under->Position, -2};
+  }
+  const int x = (before ? under->ClipRect.Left : under->ClipRect.Right) - 5;
+  return {{x, under->Rect.Top - 9}, under->Band, under->Row, under->Position + (before ? 0 : 1), -3};
+}
+
+TCustomdxTreeList::TDropInfo TCustomdxTreeList::BandDropInfo(const TdxTreeListDrawInfo& Info, TPoint Point) {
+  TDropInfo drop;
+  if (Point.Y < Info.BandRect.Top || Point.Y >= Info.BandRect.Bottom) return drop;
+  drop.Target = -2;
+  if (Info.Bands.empty()) return {{Info.BandRect.Left - 5, Info.BandRect.Top - 9}, 0, -1, -1, -3};
+  const TdxTreeListBandInfo* under = ShownAt(Info.Bands, Point);
+  bool before = false;
+  if (under) {
+    before = Point.X <= (under->Rect.Left + under->Rect.Right) / 2;
+    const bool besidePressed =
+        FPressedBand >= 0 && (before ? under->Band == FPressedBand + 1 : under->Band + 1 == FPressedBand);
+    if (under->Band == FPressedBand || besidePressed || (before && under->Band == GetFixedLeftBand()) ||
+        (!before && under->Band == GetFixedRightBand()))
+      return drop;
+  } else {
+    const TdxTreeListBandInfo& last = Info.Bands.back();
+    if (Point.X < last.ClipRect.Right || last.Band == FPressedBand || last.Band == GetFixedRightBand()) return drop;
+    under = &last;
+  }
+  const int x = (before ? under->ClipRect.Left : under->ClipRect.Right) - 5;
+  return {{x, under->Rect.Top - 9}, under->Band + (before ? 0 : 1), -1, -1, -3};
 }
 
 // --- ending a move ---------------------------------------------------------------------------------------
@@ -185,10 +262,8 @@ void TCustomdxTreeList::EndDragHeader(bool Accept) {
   if (!Accept || column < 0) return;
   DoDragEndHeader(column, Accept);
   if (!Accept) return;
-  if (drop.Band < 0) {
-    if (CanHideDraggedHeader(column) && GetVisibleColumnCount() > 1) HideHeader(column);
-    return;
-  }
+  if (drop.Target == -1 && CanHideDraggedHeader(column) && GetVisibleColumnCount() > 1) HideHeader(column);
+  if (drop.Target != -3) return;
   int index = drop.Index;
   // A header moved right inside its own row lands one place left once it has left that place.
   for (int p = 0; p < GetBandRowColumnCount(drop.Band, drop.Row); ++p)
@@ -209,10 +284,9 @@ void TCustomdxTreeList::EndDragBand(bool Accept) {
   if (!Accept || band < 0) return;
   DoDragEndBand(band, Accept);
   if (!Accept) return;
-  if (drop.Band < 0) {
-    if (CanHideDraggedBand(band) && GetVisibleBandCount() > 1) HideBand(GetBandIndexByPosition(band));
-    return;
-  }
+  if (drop.Target == -1 && CanHideDraggedBand(band) && GetVisibleBandCount() > 1)
+    HideBand(GetBandIndexByPosition(band));
+  if (drop.Target != -3) return;
   const int target = drop.Band > band ? drop.Band - 1 : drop.Band;
   if (target != band) MoveBand(band, target);
 }

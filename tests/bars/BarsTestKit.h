@@ -86,6 +86,34 @@ class TSizedEditControl : public TdxBarEditControl {
   int GetHeight() const override { return 22; }
 };
 
+// The windows as the screen shows them, the later ones over the earlier, in one picture of the
+// rectangle that holds them all (saved as RenderWindowToPng saves one window).
+inline std::string RenderScreenToPng(std::initializer_list<TWinControl*> Windows, const std::string& FileName) {
+  TRect all{};
+  for (TWinControl* w : Windows) {
+    TRect r;
+    GetWindowRect(w->Handle(), r);
+    if (IsRectEmpty(all)) all = r;
+    UnionRect(all, all, r);
+  }
+  TBitmap screen;
+  screen.SetSize(all.Width(), all.Height());
+  for (TWinControl* w : Windows) {
+    TRect r;
+    GetWindowRect(w->Handle(), r);
+    const TPoint client = w->ClientToScreen(TPoint{0, 0});
+    const std::vector<TColor> pixels =
+        ComposedPixels(w->Handle(), TRect{r.Left - client.X, r.Top - client.Y, r.Right - client.X, r.Bottom - client.Y});
+    for (int y = 0; y < r.Height(); ++y)
+      for (int x = 0; x < r.Width(); ++x) {
+        const TColor c = pixels[static_cast<size_t>(y * r.Width() + x)];
+        screen.ScanLine(r.Top - all.Top + y)[r.Left - all.Left + x] =
+            0xFF000000u | (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+      }
+  }
+  return SaveBitmapToPng(screen, FileName);
+}
+
 class TBarsTest : public TControlsTest {
  protected:
   void SetUp() override {

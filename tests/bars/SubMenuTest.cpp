@@ -3,6 +3,7 @@
 #include "BarsTestKit.h"
 #include "bars/dxBarHint.h"
 #include "bars/dxBarSubMenu.h"
+#include "bars/dxBarUtils.h"
 #include "controls/ListBox.h"
 #include "windows/Input.h"
 
@@ -79,6 +80,131 @@ TEST_F(SubMenu, EveryCommandIsReachableFromTheKeyboard) {
   Press('A');
   EXPECT_EQ(Ran.back(), "&About...");
   EXPECT_EQ(OpenMenuOf(MenuItem(2)), nullptr);
+}
+
+// Every command of the menu bar, a nested menu "&Insert" in Edit's menu among them, is reached in
+// each of the three ways a user has: the mouse, Alt with the arrows and Enter, and accelerators.
+class EveryCommand : public SubMenu {
+ protected:
+  struct TCommand {
+    int Menu;
+    std::vector<int> Path;  // link indexes from the menu down to the command
+    String Caption;
+  };
+  void SetUp() override {
+    SubMenu::SetUp();
+    auto* insert = AddItem<TdxBarSubItem>("mInsert", "&Insert");
+    for (const char* caption : {"&Date", "&Time"}) {
+      auto* item = AddItem(String("c") + caption[1], caption);
+      item->OnClick = [this, item](TObject*) { Ran.push_back(item->Caption()); };
+      Link(insert->ItemLinks(), item);
+    }
+    Link(MenuItem(1)->ItemLinks(), insert, true);
+    for (int menu = 0; menu < Menus->ItemLinks()->Count(); ++menu) Collect(menu, MenuItem(menu), {});
+    ASSERT_EQ(Commands.size(), 8u);
+  }
+  void Collect(int Menu, const TCustomdxBarSubItem* Sub, const std::vector<int>& Path) {
+    for (int i = 0; i < Sub->ItemLinks()->Count(); ++i) {
+      std::vector<int> path = Path;
+      path.push_back(i);
+      TdxBarItem* item = Sub->ItemLinks()->Items(i)->Item();
+      if (auto* nested = dynamic_cast<TCustomdxBarSubItem*>(item)) {
+        Collect(Menu, nested, path);
+      } else {
+        Commands.push_back({Menu, path, item->Caption()});
+      }
+    }
+  }
+  static char Accelerator(const String& Caption) { return static_cast<char>(toupper(Caption[Caption.find('&') + 1])); }
+  // The captions of the sub items on the way to a command: the menu's, then the nested ones.
+  std::vector<String> CaptionsOnTheWay(const TCommand& Command) const {
+    std::vector<String> captions{MenuItem(Command.Menu)->Caption()};
+    const TCustomdxBarSubItem* sub = MenuItem(Command.Menu);
+    for (size_t i = 0; i + 1 < Command.Path.size(); ++i) {
+      sub = static_cast<TCustomdxBarSubItem*>(sub->ItemLinks()->Items(Command.Path[i])->Item());
+      captions.push_back(sub->Caption());
+    }
+    return captions;
+  }
+  void ExpectRanAndClosed(const TCommand& Command, const char* How) {
+    ASSERT_FALSE(Ran.empty()) << How << " " << Command.Caption;
+    EXPECT_EQ(Ran.back(), Command.Caption) << How;
+    EXPECT_EQ(ActiveBarControl(), nullptr) << How << " " << Command.Caption;
+    Ran.clear();
+  }
+  std::vector<TCommand> Commands;
+};
+
+TEST_F(EveryCommand, RunsFromTheMouse) {
+  for (const TCommand& c : Commands) {
+    Click(MenuBar(), CentreOf(MenuBarControl(c.Menu)));
+    Pump();
+    const TCustomdxBarSubItem* sub = MenuItem(c.Menu);
+    for (int index : c.Path) {
+      TdxBarSubMenuControl* menu = OpenMenuOf(sub);
+      ASSERT_NE(menu, nullptr) << c.Caption;
+      TdxBarItemControl* control = menu->ItemLinks()->Items(index)->Control();
+      sub = dynamic_cast<TCustomdxBarSubItem*>(control->Item());
+      MouseMove(menu, CentreOf(control));
+      Click(menu, CentreOf(control));
+      Pump();
+    }
+    ExpectRanAndClosed(c, "mouse");
+  }
+}
+
+TEST_F(EveryCommand, RunsFromAltTheArrowsAndEnter) {
+  for (const TCommand& c : Commands) {
+    Press(VK_MENU);
+    for (int i = 0; i < c.Menu; ++i) Press(VK_RIGHT);
+    Press(VK_DOWN);  // opens the menu with its first command selected
+    for (size_t level = 0; level < c.Path.size(); ++level) {
+      for (int i = 0; i < c.Path[level]; ++i) Press(VK_DOWN);
+      if (level + 1 < c.Path.size()) Press(VK_RIGHT);  // into the nested menu, its first command selected
+    }
+    Press(VK_RETURN);
+    ExpectRanAndClosed(c, "arrows");
+  }
+}
+
+TEST_F(EveryCommand, RunsFromItsAccelerators) {
+  for (const TCommand& c : Commands) {
+    Press(VK_MENU);
+    for (const String& caption : CaptionsOnTheWay(c)) Press(Accelerator(caption));
+    Press(Accelerator(c.Caption));
+    ExpectRanAndClosed(c, "accelerators");
+  }
+}
+
+TEST_F(EveryCommand, EscAndLeftStepBackOneMenuAtATime) {
+  Press(VK_MENU);
+  Press(VK_RIGHT);
+  Press(VK_DOWN);
+  TdxBarSubMenuControl* edit = OpenMenuOf(MenuItem(1));
+  ASSERT_NE(edit, nullptr);
+  Press(VK_DOWN);
+  Press(VK_DOWN);
+  Press(VK_RIGHT);
+  auto* insert = static_cast<TCustomdxBarSubItem*>(edit->ItemLinks()->Items(2)->Item());
+  ASSERT_NE(OpenMenuOf(insert), nullptr);
+  // Left closes the nested menu only; Right opens it again; Esc closes it only.
+  Press(VK_LEFT);
+  EXPECT_EQ(OpenMenuOf(insert), nullptr);
+  EXPECT_EQ(OpenMenuOf(MenuItem(1)), edit);
+  EXPECT_EQ(edit->SelectedControl(), edit->ItemLinks()->Items(2)->Control());
+  Press(VK_RIGHT);
+  ASSERT_NE(OpenMenuOf(insert), nullptr);
+  Press(VK_ESCAPE);
+  EXPECT_EQ(OpenMenuOf(insert), nullptr);
+  EXPECT_EQ(OpenMenuOf(MenuItem(1)), edit);
+  // Left in a menu opened from the menu bar moves to the neighbouring menu.
+  Press(VK_LEFT);
+  EXPECT_EQ(OpenMenuOf(MenuItem(1)), nullptr);
+  ASSERT_NE(OpenMenuOf(File), nullptr);
+  Press(VK_ESCAPE);
+  EXPECT_EQ(OpenMenuOf(File), nullptr);
+  EXPECT_EQ(ActiveBarControl(), nullptr);
+  EXPECT_TRUE(Ran.empty());
 }
 
 // A menu of three sub items, each with one command, opened from File.
@@ -176,6 +302,37 @@ TEST_F(RecentMenu, AMenuShowsItsRecentLinksAndCtrlDownExpandsIt) {
   Pump();
   EXPECT_FALSE(file->BottomArrowShown());
   RenderWindowToPng(file->Handle(), "bars_expanded_menu.png");
+}
+
+TEST_F(RecentMenu, DownOnTheLastRecentLinkExpandsAndMovesOn) {
+  Press(VK_MENU);
+  Press(VK_DOWN);
+  Press(VK_DOWN);
+  TdxBarSubMenuControl* file = OpenMenuOf(File);
+  ASSERT_TRUE(file && file->HasMark());
+  EXPECT_EQ(file->SelectedControl(), file->ItemLinks()->Items(1)->Control());
+  Press(VK_DOWN);
+  file = OpenMenuOf(File);
+  ASSERT_NE(file, nullptr);
+  EXPECT_FALSE(file->HasMark());
+  EXPECT_EQ(file->SelectedControl(), file->ItemLinks()->Items(2)->Control());
+  Press(VK_RETURN);
+  EXPECT_EQ(Ran, std::vector<String>{"E&xit"});
+}
+
+TEST_F(RecentMenu, RestingOnTheExpandButtonExpandsAfterASecond) {
+  Click(MenuBar(), CentreOf(MenuBarControl(0)));
+  Pump();
+  TdxBarSubMenuControl* file = OpenMenuOf(File);
+  ASSERT_TRUE(file && file->HasMark());
+  const TRect button = file->ExpandButtonRect();
+  MouseMove(file, TPoint{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+  Pump();
+  Advance(900);
+  EXPECT_TRUE(OpenMenuOf(File)->HasMark());
+  Advance(100);
+  ASSERT_NE(OpenMenuOf(File), nullptr);
+  EXPECT_FALSE(OpenMenuOf(File)->HasMark());
 }
 
 TEST_F(RecentMenu, AMenuLeftOpenExpandsAfterFourSeconds) {
@@ -321,6 +478,69 @@ TEST_F(SubMenu, ADropDownButtonOpensItsMenuOnlyFromTheArrow) {
   Press(VK_ESCAPE);
 }
 
+// --- list items ------------------------------------------------------------------------------------
+
+// A list item "Recent" of two files in File's menu before Exit, whose data is asked for each time.
+class ListInMenu : public SubMenu {
+ protected:
+  void SetUp() override {
+    SubMenu::SetUp();
+    Files = AddItem<TdxBarListItem>("liRecent", "Recent");
+    Files->Items()->Add("a.txt");
+    Files->Items()->Add("b.txt");
+    Files->OnGetData = [this](TObject*) { ++Asked; };
+    Files->OnClick = [this](TObject*) { Ran.push_back("Recent " + std::to_string(Files->ItemIndex())); };
+    File->ItemLinks()->Items(2)->SetIndex(3);
+    Link(File->ItemLinks(), Files)->SetIndex(2);
+  }
+  TdxBarListItem* Files = nullptr;
+  int Asked = 0;
+};
+
+TEST_F(ListInMenu, ItsLinesStandInItsPlaceWhileTheMenuIsOpen) {
+  Click(MenuBar(), CentreOf(MenuBarControl(0)));
+  Pump();
+  TdxBarSubMenuControl* file = OpenMenuOf(File);
+  ASSERT_NE(file, nullptr);
+  TdxBarItemLinks* links = File->ItemLinks();
+  std::vector<String> shown;
+  for (int i = 0; i < links->ShownItemCount(); ++i) shown.push_back(links->ShownItems(i)->Caption());
+  EXPECT_EQ(shown, (std::vector<String>{"&Open...", "&Save", "&1 a.txt", "&2 b.txt", "E&xit"}));
+  EXPECT_TRUE(links->ShownItems(2)->BeginGroup());
+  EXPECT_EQ(Asked, 1);
+  // Its accelerator runs a line: the list item takes its index and reports the click.
+  Press('2');
+  EXPECT_EQ(Ran, std::vector<String>{"Recent 1"});
+  EXPECT_EQ(OpenMenuOf(File), nullptr);
+  EXPECT_EQ(links->Count(), 4);
+  EXPECT_FALSE(links->Items(2)->Expanded());
+  // The next opening asks for the data again.
+  Click(MenuBar(), CentreOf(MenuBarControl(0)));
+  Pump();
+  EXPECT_EQ(Asked, 2);
+  EXPECT_EQ(File->ItemLinks()->ShownItemCount(), 5);
+  Press(VK_ESCAPE);
+}
+
+TEST_F(ListInMenu, OnAToolbarItsLinkOpensAMenuOfItsLines) {
+  Link(Toolbar->ItemLinks(), Files);
+  Pump();
+  TdxBarItemControl* control = Toolbar->ItemLinks()->Items(4)->Control();
+  Click(Toolbar->Control(), CentreOf(control));
+  Pump();
+  TdxBarSubMenuControl* menu = OpenMenuOf(Files);
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(Files->ItemLinks()->ShownItemCount(), 2);
+  TdxBarItemControl* second = Files->ItemLinks()->Items(1)->Control();
+  MouseMove(menu, CentreOf(second));
+  Click(menu, CentreOf(second));
+  Pump();
+  // Opening a sub item's menu reports a click of the item too, before any line is chosen.
+  EXPECT_EQ(Ran, (std::vector<String>{"Recent -1", "Recent 1"}));
+  EXPECT_EQ(OpenMenuOf(Files), nullptr);
+  EXPECT_EQ(Files->ItemLinks()->Count(), 0);
+}
+
 // --- combos ---------------------------------------------------------------------------------------
 
 TEST(ComboDropDown, TheDropDownWindowStaysInsideTheWorkArea) {
@@ -448,6 +668,19 @@ TEST_F(SubMenu, HintsShowAfterTheDelayHideLaterAndFollowAtOnceWithinTheGrace) {
   EXPECT_FALSE(hintShown());
   Advance(1000);
   EXPECT_TRUE(hintShown());
+}
+
+TEST_F(SubMenu, AHintNearTheWorkAreasEdgesStaysInside) {
+  CreateBarHintWindow();
+  TdxBarHintWindow* hint = BarHintWindow();
+  const TRect area = GetWorkAreaAtPoint(TPoint{100, 100});
+  // Near the bottom its top goes 50 pixels above the hint point (30 above the cursor); near the
+  // right edge it ends at the edge.
+  hint->ActivateHint(TPoint{area.Right - 5, area.Bottom - 5}, "Print the card", Manager);
+  EXPECT_EQ(hint->Top(), area.Bottom - 5 - 50);
+  EXPECT_EQ(hint->Left() + hint->Width(), area.Right);
+  hint->ActivateHint(TPoint{area.Left + 10, area.Top + 10}, "Print the card", Manager);
+  EXPECT_EQ(TPoint(hint->Left(), hint->Top()), TPoint(area.Left + 10, area.Top + 10));
 }
 
 }  // namespace

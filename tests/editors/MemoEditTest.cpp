@@ -78,6 +78,15 @@ TEST_F(MemoEditTest, LinesAreAddedInsertedReplacedAndDeletedInTheText) {
   EXPECT_THROW(lines.Insert(5, "w"), EListError);
   lines.Clear();
   EXPECT_EQ(memo->Text(), "");
+
+  for (const char* line : {"", "a", "", ""}) lines.Add(line);
+  EXPECT_EQ(lines.Count(), 4) << "empty lines added last are lines too";
+  EXPECT_EQ(lines[1], "a");
+  EXPECT_EQ(lines[3], "");
+  memo->SetText("x\ny");
+  lines.SetStrings(1, "");
+  EXPECT_EQ(lines.Count(), 2) << "the last line emptied stays a line";
+  EXPECT_EQ(lines[1], "");
 }
 
 TEST_F(MemoEditTest, TheSameTextThroughTheLinesChangesNothing) {

@@ -150,6 +150,9 @@ TEST_P(DataBoundTest, DefaultColumnsFollowTheVisibleFieldsInOrder) {
   // The columns follow their fields to any place, however few rows there are.
   DS().FieldByName("Score")->SetIndex(0);
   EXPECT_EQ(fieldNames(), (std::vector<String>{"Score", "No", "Name", "Sex"}));
+  DS().FieldByName("Score")->SetIndex(3);
+  EXPECT_EQ(fieldNames(), (std::vector<String>{"No", "Name", "Sex", "Score"})) << "every place, not the rows' count";
+  DS().FieldByName("Score")->SetIndex(0);
   Grid->DBColumn(0)->SetIndex(2);
   EXPECT_EQ(DS().Fields()[2]->FieldName(), "Score") << "a column made from a field moves its field";
   EXPECT_EQ(fieldNames(), (std::vector<String>{"No", "Name", "Score", "Sex"}));

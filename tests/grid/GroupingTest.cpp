@@ -153,20 +153,17 @@ TEST_P(GroupingTest, TheGroupPanelsButtonsInsertionPositionAndDropMark) {
   const std::pair<int, int> positions[] = {{0, 0}, {57, 0}, {58, 1}, {161, 1}, {162, 2}, {399, 2}};
   for (const auto& [x, position] : positions) EXPECT_EQ(Grid->GroupPanelInsertPosition(x), position) << x;
 
-  int info[4] = {7, 7, 7, 7};
   TPoint point = Grid->ClientToScreen(Point(170, 12));
-  ASSERT_TRUE(Grid->CalcGroupPanelDropInfo(score, point, info));
+  ASSERT_TRUE(Grid->CalcGroupPanelDropInfo(score, point));
   const TRect third = Grid->GroupPanelColumnRect(2);
   EXPECT_EQ(point, Grid->ClientToScreen(Point(third.Left - 5, third.Top - 9)));
-  EXPECT_EQ(info[0], -1);
-  EXPECT_EQ(info[3], -1);
   no->SetDisableGrouping(true);
   point = Grid->ClientToScreen(Point(20, 12));
-  ASSERT_TRUE(Grid->CalcGroupPanelDropInfo(no, point, info));
+  ASSERT_TRUE(Grid->CalcGroupPanelDropInfo(no, point));
   EXPECT_EQ(point, Point(-100, -100)) << "no mark for a column that may not group";
   point = Grid->ClientToScreen(Point(20, 150));
   const TPoint below = point;
-  EXPECT_FALSE(Grid->CalcGroupPanelDropInfo(score, point, info)) << "below the panel the headers decide";
+  EXPECT_FALSE(Grid->CalcGroupPanelDropInfo(score, point)) << "below the panel the headers decide";
   EXPECT_EQ(point, below);
 }
 

@@ -1,6 +1,7 @@
 // The grid and its data set following each other: the data set follows the focused row by Locate
-// or by record numbers, the scroll bar and the wheel of plain cursor mode move the data set, a new
-// record gets its row, and OnChangeNodeEx tells a change of the focused row's state.
+// or by record numbers, the scroll bar and the wheel of plain cursor mode move the data set, the
+// window shows the right rows after every move, an open editor follows its field until the user
+// types, a new record gets its row, and OnChangeNodeEx tells a change of the focused row's state.
 #include "support/GridFixture.h"
 #include "windows/Scrolling.h"
 
@@ -65,6 +66,42 @@ TEST_P(ReactionsTest, TheScrollBarOfPlainCursorModeMovesTheDataSet) {
   EXPECT_EQ(CurrentNo(), 102) << "the wheel moves one record";
   Grid->ContainerScrollLines(true, 3);
   EXPECT_EQ(CurrentNo(), 101);
+}
+
+// Whether the buffered rows are scrolled (a short move) or painted anew (a long one), the window
+// shows what a full repaint shows.
+TEST_P(ReactionsTest, PlainCursorModeShowsTheRowsOfTheRecordsAfterEveryMove) {
+  AddColumn("Name");
+  AddColumn("No");
+  Grid->SetDataSource(Source);
+  ShowGrid(100, 20);
+  const TRect rows = Grid->ClientRect();
+  for (int distance : {4, 1, 2, -6, -1, 9}) {
+    DS().MoveBy(distance);
+    Pump();
+    const std::vector<TColor> shown = ComposedPixels(Grid->Handle(), rows);
+    Grid->Invalidate();
+    Pump();
+    EXPECT_EQ(shown, ComposedPixels(Grid->Handle(), rows)) << "after a move of " << distance;
+  }
+}
+
+TEST_P(ReactionsTest, AnOpenEditorTakesTheFieldsNewValueUntilTheUserChangesIt) {
+  LoadAll();
+  TdxDBGridColumn* name = AddColumn("Name");
+  Grid->SetDataSource(Source);
+  ShowGrid(200, 20);
+  Grid->SetFocusedNodeAndColumn(NodeOf(103), Grid->GetVisibleColumnPos(name->GetIndex()), true);
+  Grid->ShowEditor();
+  ASSERT_EQ(Grid->State(), tlsEditing);
+  EXPECT_EQ(VarToStr(Grid->InplaceEditor()->GetEditValue()), "Wang Wu");
+  DS().Edit();
+  DS().FieldByName("Name")->SetAsString("Wang Liu");
+  EXPECT_EQ(VarToStr(Grid->InplaceEditor()->GetEditValue()), "Wang Liu") << "changed under the editor";
+  Grid->InplaceEditor()->SetModified(true);
+  DS().FieldByName("Name")->SetAsString("Wang Qi");
+  EXPECT_EQ(VarToStr(Grid->InplaceEditor()->GetEditValue()), "Wang Liu") << "the user's text stays";
+  DS().Cancel();
 }
 
 TEST_P(ReactionsTest, ANewRecordGetsItsRowAndTheFirstColumn) {

@@ -137,6 +137,7 @@ TEST_F(StoredLayoutTest, TheStudentsPageLoadsOverTheDefaultDatabase) {
   EXPECT_EQ(grid->Items(2)->Strings(3), "");
   EXPECT_EQ(grid->FocusedNode(), grid->Items(0));
   EXPECT_EQ(VScrollInfo(*grid).Max, 3 + grid->FullyVisibleRowCount() - 1);
+  RenderWindowToPng(form->Handle(), "StudentsPage.png");
 
   const String written = WriteLayout(form);
   EXPECT_NE(written.find("OptionsView = [edgoAutoWidth, edgoBandHeaderWidth, edgoRowSelect, edgoUseBitmap]"),

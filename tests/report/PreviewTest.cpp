@@ -287,6 +287,10 @@ TEST_F(PreviewTest, PrintingAndExportingFromTheReportBorrowThePreviewsPages) {
   EXPECT_EQ(PdfField(PdfInfo(dir.File("direct.pdf"), 1), "Pages"), "2");
   EXPECT_EQ(Preview->AllPages(), 3);
   EXPECT_EQ(Report->EMFPages().Count(), 0);
+  // A print that fails gives the pages back too.
+  EXPECT_THROW(Report->PrintPrepared("1;3", 1, true, ppAll), EConvertError);
+  EXPECT_EQ(Preview->AllPages(), 3);
+  EXPECT_EQ(Report->EMFPages().Count(), 0);
 }
 
 }  // namespace

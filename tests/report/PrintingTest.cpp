@@ -39,13 +39,14 @@ TEST(PageNumbersTest, ListsRangesOpenEndsBlanksAndNothing) {
   for (const char* bad : {"1;3", "a-", "1,,x"}) EXPECT_THROW(frPageNumbers(bad, 9), EConvertError) << bad;
 }
 
-// Five pages "P1" to "P5"; the third is landscape.
+// Five pages "P1" to "P5"; the second is drawn into the printable area, the third is landscape.
 class PrintingTest : public TBuildTest {
  protected:
   void SetUp() override {
     TBuildTest::SetUp();
     for (int i = 0; i < 5; ++i) {
       if (i == 2) Page(i).ChangePaper(9, 0, 0, 1, frDefaultBin);
+      if (i == 1) Page(i).StretchToPrintable = false;
       TextBand(btReportTitle, 20, 40, "Title" + IntToStr(i + 1), "mm" + IntToStr(i + 1), "P" + IntToStr(i + 1),
                String(), i);
     }
@@ -110,6 +111,33 @@ TEST_F(PrintingTest, APageOfOtherPaperChangesItWithinTheOneJob) {
   }
 }
 
+// A page drawn over the whole sheet puts an object as far from the sheet's corner as it stands
+// from the page's; a page drawn into the printable area shrinks into it past its margins.
+TEST_F(PrintingTest, ObjectsLandWhereTheirPageGeometryPutsThem) {
+  Report->PrintPrepared("1-3", 1, true, ppAll);
+  auto mm = [](double units) { return units * 25.4 / frUnitsPerInch; };
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    const TfrPreparedPage& page = Report->EMFPages().Pages(i);
+    const TfrPrnInfo& info = page.PrnInfo;
+    const TRect object = Printed(i)[0].Bounds;
+    double left = object.Left, top = object.Top;
+    if (!page.StretchToPrintable) {
+      left = info.OffsetX + page.Margins[0] +
+             object.Left * double(info.PrintableWidth - page.Margins[0] - page.Margins[2]) / info.PageWidth;
+      top = info.OffsetY + page.Margins[1] +
+            object.Top * double(info.PrintableHeight - page.Margins[1] - page.Margins[3]) / info.PageHeight;
+    }
+    // The text starts a little inside its object.
+    const TPdfWordBox word = PdfWordBoxMM(Pdf, i + 1, "P" + std::to_string(i + 1));
+    EXPECT_GE(word.Left, mm(left) - kPdfHalfPoint);
+    EXPECT_LE(word.Left, mm(left) + 1.5);
+    EXPECT_GE(word.Top, mm(top) - kPdfHalfPoint);
+    EXPECT_LE(word.Top, mm(top) + 1.5);
+  }
+  EXPECT_EQ(Report->EMFPages().Pages(1).StretchToPrintable, 0);
+}
+
 TEST_F(PrintingTest, StoppingAbortsTheJobAfterTheCurrentPageAndNoFileMeansNoPrint) {
   std::vector<int> reported;
   Report->OnProgress = [&](int page) {
@@ -128,7 +156,7 @@ TEST_F(PrintingTest, StoppingAbortsTheJobAfterTheCurrentPageAndNoFileMeansNoPrin
   EXPECT_FALSE(printing);
 }
 
-// Printing under the engine's progress window, whose cancel button is pressed as printing starts.
+// Printing and exporting under the engine's progress window.
 class ProgressPrintingTest : public TBuildTestOf<TGuiTest> {
  protected:
   void SetUp() override {
@@ -136,28 +164,41 @@ class ProgressPrintingTest : public TBuildTestOf<TGuiTest> {
     for (int i = 0; i < 3; ++i) TextBand(btReportTitle, 20, 40, "Title" + IntToStr(i), "mm" + IntToStr(i), "P", String(), i);
     ASSERT_TRUE(Report->PrepareReport());
     frUseProgressForm();
+    Form = dynamic_cast<TfrProgressForm*>(frProgressView());
+    ASSERT_NE(Form, nullptr);
+    Dialogs->OnFileDialog = [this](TFileDialogRequest& request) {
+      request.FileName = Pdf;
+      return true;
+    };
   }
   void TearDown() override {
     SetProgressView(nullptr);
     TBuildTestOf<TGuiTest>::TearDown();
   }
   TempDir Dir;
+  std::string Pdf = Dir.File("printed.pdf");
+  TfrProgressForm* Form = nullptr;
 };
 
 TEST_F(ProgressPrintingTest, CancelStopsTheJobAfterThePageBeingPrinted) {
-  Dialogs->OnFileDialog = [this](TFileDialogRequest& request) {
-    request.FileName = Dir.File("cancelled.pdf");
-    return true;
-  };
-  auto* form = dynamic_cast<TfrProgressForm*>(frProgressView());
-  ASSERT_NE(form, nullptr);
-  Report->OnPrintReport = [&] { Click(form->Button1, {5, 5}); };
+  Report->OnPrintReport = [&] { Click(Form->Button1, {5, 5}); };
   Report->PrintPrepared("", 1, true, ppAll);
   EXPECT_TRUE(Report->Terminated());
   EXPECT_TRUE(Printer()->Aborted());
-  EXPECT_EQ(form->Label1->Caption(), "正在打印页:  1");
-  EXPECT_EQ(form->Caption(), "正在准备报表");
-  EXPECT_FALSE(std::filesystem::exists(Dir.File("cancelled.pdf")));
+  EXPECT_EQ(Form->Label1->Caption(), "正在打印页:  1");
+  EXPECT_EQ(Form->Caption(), "正在准备报表");
+  EXPECT_FALSE(std::filesystem::exists(Pdf));
+}
+
+// A page text that names no pages fails the print under the window as it fails without it: the
+// window closes, the caller gets the error, and the next print asks for its file again.
+TEST_F(ProgressPrintingTest, AFailingPrintClosesTheWindowAndReachesTheCaller) {
+  EXPECT_THROW(Report->PrintPrepared("a-", 1, true, ppAll), EConvertError);
+  EXPECT_FALSE(Form->Visible());
+  EXPECT_FALSE(Printer()->Printing());
+  Report->PrintPrepared("", 1, true, ppAll);
+  EXPECT_EQ(Dialogs->FileRequests.size(), 2u);
+  EXPECT_EQ(PdfField(PdfInfo(Pdf, 1), "Pages"), "3");
 }
 
 TEST_F(ProgressPrintingTest, ExportingAlwaysShowsTheWindowWithThePageCount) {
@@ -170,11 +211,10 @@ TEST_F(ProgressPrintingTest, ExportingAlwaysShowsTheWindowWithThePageCount) {
   } filter;
   Report->SetShowProgress(false);
   Report->SetTitle("成绩");
-  auto* form = dynamic_cast<TfrProgressForm*>(frProgressView());
   Report->ExportToFile(&filter, Dir.File("out.txt"));
   EXPECT_EQ(filter.Pages, 3);
-  EXPECT_EQ(form->Caption(), "成绩 - 正在准备报表");
-  EXPECT_EQ(form->Label1->Caption(), "正在处理页:  3 从 3");
+  EXPECT_EQ(Form->Caption(), "成绩 - 正在准备报表");
+  EXPECT_EQ(Form->Label1->Caption(), "正在处理页:  3 从 3");
 }
 
 class ProgressFormTest : public TGuiTest {};

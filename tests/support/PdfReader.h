@@ -1,5 +1,5 @@
 // Reading PDF files back in tests through poppler's command-line tools: what pdfinfo says of the
-// pages, a page's size in millimetres, and a page's text as pdftotext reads it.
+// pages, a page's size in millimetres, a page's text as pdftotext reads it, and where a word lies.
 #pragma once
 
 #include <cstdio>
@@ -55,4 +55,20 @@ inline std::string PdfPageText(const std::string& path, int page) {
   }
   while (!words.empty() && words.back() == ' ') words.pop_back();
   return words;
+}
+
+// The box of the first word Word on a page (from 1), in millimetres from the sheet's top left
+// corner; all 0 when the page has no such word.
+struct TPdfWordBox {
+  double Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+inline TPdfWordBox PdfWordBoxMM(const std::string& path, int page, const std::string& word) {
+  const std::string p = std::to_string(page);
+  const std::string html = CommandOutput("pdftotext -bbox -f " + p + " -l " + p + " '" + path + "' - 2>/dev/null");
+  std::smatch m;
+  const std::regex box("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">" +
+                       word + "</word>");
+  if (!std::regex_search(html, m, box)) return {};
+  auto mm = [&](int k) { return std::stod(m[k].str()) * 25.4 / 72; };
+  return {mm(1), mm(2), mm(3), mm(4)};
 }

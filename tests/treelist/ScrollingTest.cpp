@@ -147,6 +147,29 @@ TEST_F(FullScrollTest, AnotherButtonOrALostCaptureEndsTheMode) {
   EXPECT_EQ(List->GetTopIndex(), 0) << "back inside the indicator nothing scrolled";
 }
 
+// With both bars the pointer's side of the indicator picks the direction and its cursor; a quit
+// request ends the mode and is passed on to the program's loop.
+TEST_F(FullScrollTest, TheCursorFollowsTheDirectionAndAQuitRequestIsPassedOn) {
+  List->SetOptions(List->GetOptions() & ~tloAutoWidth);
+  for (int c = 0; c < 3; ++c) List->Columns(c)->SetWidth(200);
+  Pump();
+  ASSERT_TRUE(Style() & WS_HSCROLL);
+  const std::pair<TPoint, TCursor> moves[] = {{{0, 0}, crdxTLFullScroll},     {{40, 10}, crdxTLRightScroll},
+                                              {{-40, -10}, crdxTLLeftScroll}, {{10, -40}, crdxTLUpScroll},
+                                              {{-10, 40}, crdxTLDownScroll},  {{5, 5}, crdxTLFullScroll}};
+  std::vector<std::function<void()>> script;
+  for (const auto& [offset, cursor] : moves) {
+    const TPoint at{Centre.X + offset.X, Centre.Y + offset.Y};
+    const TCursor expected = cursor;
+    script.push_back([&, at] { MouseAt(TMouseInput::Move, at); });
+    script.push_back([&, at, expected] { EXPECT_EQ(GetCursor(), Screen->Cursors(expected)) << at.X << "," << at.Y; });
+  }
+  script.push_back([] { PostQuitMessage(0); });
+  RunMode(script);
+  EXPECT_NE(GetCapture(), List->Handle());
+  EXPECT_TRUE(Application->Terminated()) << "the quit request reached the loop after the mode";
+}
+
 // --- the border of the flat looks ------------------------------------------------------------------
 
 TEST_F(ScrollingTest, TheFlatLooksDrawAOnePixelBorder) {
