@@ -50,6 +50,8 @@ void TfmKvMain::Publish(TClassBuilder<TfmKvMain>& c) {
   c.Method("edtInputParamChange", &M::edtInputParamChange);
   c.Method("clmRightsCustomDrawCell", &M::clmRightsCustomDrawCell);
   c.Method("dgStarndCustomDrawCell", &M::dgStarndCustomDrawCell);
+  c.Method("dgStudentsMouseUp", &M::dgStudentsMouseUp);
+  c.Method("dgTeachersMouseUp", &M::dgTeachersMouseUp);
   c.Method("actStudentRowsUpdate", &M::actStudentRowsUpdate);
   c.Method("actStudentsUpdate", &M::actStudentsUpdate);
   c.Method("actNewTeachersUpdate", &M::actNewTeachersUpdate);

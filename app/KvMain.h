@@ -90,10 +90,12 @@ class TfmKvMain : public TForm {
   void ShowStarndOfPage(const String& Sex);
   void edtInputParamChange(TObject* Sender);
 
-  // Grid drawing (KvMainGrids.cpp).
+  // Grid drawing and the grids' popup menus (KvMainGrids.cpp).
   void clmRightsCustomDrawCell(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode,
                                TdxTreeListColumn* AColumn, bool ASelected, bool AFocused, bool ANewItemRow,
                                String& AText, TColor& AColor, TFont* AFont, TAlignment& AAlignment, bool& ADone);
+  void dgStudentsMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void dgTeachersMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void dgStarndCustomDrawCell(TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode,
                               TdxTreeListColumn* AColumn, bool ASelected, bool AFocused, bool ANewItemRow,
                               String& AText, TColor& AColor, TFont* AFont, TAlignment& AAlignment, bool& ADone);

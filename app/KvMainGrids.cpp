@@ -1,10 +1,18 @@
-// The main window's grid drawing: the teachers' rights by name, the fitness categories as
-// numerals and the standards' thresholds as performances in the unit of their row.
+// The main window's grid drawing (the teachers' rights by name, the fitness categories as
+// numerals and the standards' thresholds as performances in the unit of their row) and the popup
+// menus of the students' and teachers' grids.
 #include "app/KvCommon.h"
 #include "app/KvConst.h"
 #include "app/KvMain.h"
 
 namespace {
+
+// The right button released over a grid opens its popup menu where the pointer is.
+void PopupOnRightButton(TdxBarPopupMenu* Menu, const TControl* Grid, TMouseButton Button, int X, int Y) {
+  if (Button != mbRight) return;
+  const TPoint p = Grid->ClientToScreen({X, Y});
+  Menu->Popup(p.X, p.Y);
+}
 
 bool IsIntegerValue(const Variant& Value) { return VarType(Value) == varInteger || VarType(Value) == varInt64; }
 
@@ -36,4 +44,12 @@ void TfmKvMain::dgStarndCustomDrawCell(TObject* Sender, TCanvas*, TRect, TdxTree
   if (VarType(value) != varDouble) return;
   const TdxTreeListColumn* unit = grid->FindColumnByFieldName("Fd_Nutric");
   AText = FormatAchieve(unit ? VarToStr(ANode->GetValue(unit->GetIndex())) : String(), value.AsDouble());
+}
+
+void TfmKvMain::dgStudentsMouseUp(TObject*, TMouseButton Button, TShiftState, int X, int Y) {
+  PopupOnRightButton(popStudent, dgStudents, Button, X, Y);
+}
+
+void TfmKvMain::dgTeachersMouseUp(TObject*, TMouseButton Button, TShiftState, int X, int Y) {
+  PopupOnRightButton(popTeacher, dgTeachers, Button, X, Y);
 }

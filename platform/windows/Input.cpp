@@ -93,11 +93,9 @@ bool PrepareKey(MSG& Msg, bool Commit) {
   Msg.hwnd = KeyboardTarget();
   if (!Msg.hwnd) return false;
   if (!Commit) return true;
-  // The hook sees the key state as it was before this key; the state then follows the key even
-  // when the hook discards it, so that a key released while a hook takes it is not held for ever.
-  const bool discarded = HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam);
+  if (HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam)) return false;
   SetKey(State().KeyState, static_cast<int>(Msg.wParam), Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN);
-  return !discarded && IsWindow(Msg.hwnd);
+  return IsWindow(Msg.hwnd);
 }
 
 bool PrepareMouse(MSG& Msg, bool Commit) {

@@ -97,9 +97,10 @@ class MainWindowTest : public TAppTest {
     return nullptr;
   }
 
-  // Chooses a command by keyboard: Alt with the accelerator of the menu Path[0], then in each
-  // menu Down until the next name of Path is selected, Right to open a sub-menu, Enter on the last.
-  void ChooseByKeyboard(const std::vector<String>& Path) {
+  // Chooses a command by keyboard: Alt, the accelerator of the menu Path[0], then in each menu
+  // Down until the next name of Path is selected, Right to open a sub-menu, Enter on the last.
+  // InDialog runs while the window the command opens waits for input.
+  void ChooseByKeyboard(const std::vector<String>& Path, std::function<void()> InDialog = {}) {
     const String caption = BarItem(Path[0])->Caption();
     PressKey(VK_MENU);
     Pump();
@@ -114,6 +115,7 @@ class MainWindowTest : public TAppTest {
         Pump();
       }
       ASSERT_EQ(menu->SelectedControl()->Item()->Name(), Path[i]);
+      if (i + 1 == Path.size() && InDialog) TestClock().OnWait(std::move(InDialog));
       PressKey(i + 1 < Path.size() ? VK_RIGHT : VK_RETURN);
       Pump();
     }
@@ -540,16 +542,60 @@ TEST_F(MainWindowTest, HelpSupportAndTheSmallDialogsOpenFromTheirCommands) {
                                                             {{"bsSystem", "bsDatabase", "bbSetDatabase"}, VK_ESCAPE},
                                                             {{"bsHelp", "bbAbout"}, VK_RETURN}};
     for (const auto& [path, key] : commands) {
-      TestClock().OnWait([this, key = key] {
+      ChooseByKeyboard(path, [this, key = key] {
         EXPECT_NE(Screen->ActiveForm(), fmKvMain);
         PressKey(key);
       });
-      ChooseByKeyboard(path);
     }
     EXPECT_NE(fmSetDatabase, nullptr);  // kept for the next use
     Pump();
     EXPECT_EQ(fmChgPwd, nullptr);  // these free themselves
     EXPECT_EQ(AboutBox, nullptr);
+  });
+}
+
+TEST_F(MainWindowTest, TheRightButtonOverAGridOpensItsPopupMenuAtThePointer) {
+  TScriptedDialogsScope dialogs;
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    TdxDBGrid* grid = fmKvMain->dgStudents;
+    const TPoint point{grid->ClientWidth() / 2, grid->ClientHeight() / 2};
+    TdxBarSubMenuControl* shown = nullptr;
+    TPoint shownAt;
+    TestClock().OnWait([&] {
+      shown = dynamic_cast<TdxBarSubMenuControl*>(fmKvMain->popStudent->ItemLinks()->BarControl());
+      if (!shown) return;
+      shownAt = {shown->Left(), shown->Top()};
+      for (int step = 0; step < 10 && !(shown->SelectedControl() &&
+                                        shown->SelectedControl()->Item()->Name() == "bbDeleteStudent");
+           ++step) {
+        PressKey(VK_DOWN);
+        Pump();
+      }
+      PressKey(VK_RETURN);
+    });
+    dialogs->MessageAnswers.push_back(mrNo);
+    Click(grid, point, VK_RBUTTON);
+    Pump();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shownAt, grid->ClientToScreen(point));
+    EXPECT_FALSE(fmKvMain->popStudent->PoppedUp());
+    ASSERT_EQ(dialogs->Messages.size(), 1u);
+    EXPECT_EQ(dialogs->Messages[0].Msg, "确定要删除该学生记录吗？");
+
+    // A left click opens nothing; the teachers' grid has its own menu.
+    Click(grid, point);
+    Pump();
+    ClickPage(1);
+    bool teacherMenu = false;
+    TestClock().OnWait([&] {
+      teacherMenu = fmKvMain->popTeacher->PoppedUp();
+      RenderWindowToPng(fmKvMain->Handle(), "main-popup.png");
+      PressKey(VK_ESCAPE);
+    });
+    Click(fmKvMain->dgTeachers, {100, 60}, VK_RBUTTON);
+    Pump();
+    EXPECT_TRUE(teacherMenu);
+    EXPECT_EQ(dialogs->Messages.size(), 1u);
   });
 }
 
