@@ -1,7 +1,8 @@
 // Helpers of the application's windows: typed pointers to the components a stored layout made,
-// and the key filters of number boxes.
+// list lines that own their objects, and the key filters of number boxes.
 #pragma once
 
+#include "controls/Application.h"
 #include "controls/Forms.h"
 #include "rtl/Exceptions.h"
 
@@ -12,6 +13,21 @@ void BindComponent(const TComponent* Owner, T*& Field, const char* Name) {
   Field = dynamic_cast<T*>(Owner->FindComponent(Name));
   if (!Field) throw EInvalidOperation(String("窗口布局中没有组件：") + Name);
 }
+// The same for a component that only some layouts of a class have: null without it.
+template <class T>
+void BindOptionalComponent(const TComponent* Owner, T*& Field, const char* Name) {
+  Field = dynamic_cast<T*>(Owner->FindComponent(Name));
+}
+
+// The window a global variable holds, made with the application as owner when it holds none.
+template <class T>
+T* HeldForm(T*& Holder) {
+  if (!Holder) Holder = TCustomForm::Create<T>(Application);
+  return Holder;
+}
+
+// Frees the objects of a list's lines and empties it, for lists whose lines own their objects.
+void FreeItemObjects(TStrings* Items);
 
 // Drops Key unless it is one of Allowed (ASCII characters). Enter passes: the boxes move the
 // focus on with it (EnterMovesFocus in their layouts).

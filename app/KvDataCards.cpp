@@ -134,6 +134,17 @@ void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
   RunInTransaction(Work);
 }
 
+void TdmGym::RunInTransaction(const std::function<void()>& Work) {
+  adcConnect->BeginTrans();
+  try {
+    Work();
+    adcConnect->CommitTrans();
+  } catch (...) {
+    if (adcConnect->InTransaction()) adcConnect->RollbackTrans();  // a refused commit has rolled back already
+    throw;
+  }
+}
+
 void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }
 
 void TdmGym::BuildClassUptoCard(TProgressTask* Progress, const String& ClassName) {

@@ -11,17 +11,6 @@ constexpr const char* StudentTables[] = {"Tb_UptoProcess", "Tb_UptoHistory", "Tb
 
 }  // namespace
 
-void TdmGym::RunInTransaction(const std::function<void()>& Work) {
-  adcConnect->BeginTrans();
-  try {
-    Work();
-    adcConnect->CommitTrans();
-  } catch (...) {
-    if (adcConnect->InTransaction()) adcConnect->RollbackTrans();  // a refused commit has rolled back already
-    throw;
-  }
-}
-
 void TdmGym::DeleteCurrentStudent() {
   const Variant stuNo = adqStudents->FieldByName("Fd_StuNo")->Value();
   RunInTransaction([&] {

@@ -68,6 +68,14 @@ void TfmKvMain::Publish(TClassBuilder<TfmKvMain>& c) {
   c.Method("bbHelpClick", &M::bbHelpClick);
   c.Method("bbSupportClick", &M::bbSupportClick);
   c.Method("bbAboutClick", &M::bbAboutClick);
+  c.Method("actUptoInputExecute", &M::actUptoInputExecute);
+  c.Method("actExamInputExecute", &M::actExamInputExecute);
+  c.Method("actDutyInputExecute", &M::actDutyInputExecute);
+  c.Method("actBasicInputExecute", &M::actBasicInputExecute);
+  c.Method("actTechInputExecute", &M::actTechInputExecute);
+  c.Method("actLessonInputExecute", &M::actLessonInputExecute);
+  c.Method("actEdituptoAchieveExecute", &M::actEdituptoAchieveExecute);
+  c.Method("actEditExamAchieveExecute", &M::actEditExamAchieveExecute);
   c.Method("actPrintBlanStudentExecute", &M::actPrintBlanStudentExecute);
   c.Method("actPrintStudentUptoReportExecute", &M::actPrintStudentUptoReportExecute);
   c.Method("actPrintStudentExamReportExecute", &M::actPrintStudentExamReportExecute);

@@ -111,7 +111,8 @@ class TfmKvMain : public TForm {
   void actStudentsPageUpdate(TObject* Sender);
   void actTeachersPageUpdate(TObject* Sender);
 
-  // Commands carried out in this window (KvMainCommands.cpp).
+  // Commands carried out in this window, and those that open the working windows
+  // (KvMainCommands.cpp).
   void actDeleteStudentExecute(TObject* Sender);
   void actDelTeacherExecute(TObject* Sender);
   void actSetLogPasswordExecute(TObject* Sender);
@@ -119,6 +120,14 @@ class TfmKvMain : public TForm {
   void bbHelpClick(TObject* Sender);
   void bbSupportClick(TObject* Sender);
   void bbAboutClick(TObject* Sender);
+  void actUptoInputExecute(TObject* Sender);
+  void actExamInputExecute(TObject* Sender);
+  void actDutyInputExecute(TObject* Sender);
+  void actBasicInputExecute(TObject* Sender);
+  void actTechInputExecute(TObject* Sender);
+  void actLessonInputExecute(TObject* Sender);
+  void actEdituptoAchieveExecute(TObject* Sender);
+  void actEditExamAchieveExecute(TObject* Sender);
 
   // The report and print-configuration commands (KvMainReports.cpp).
   void actPrintBlanStudentExecute(TObject* Sender);

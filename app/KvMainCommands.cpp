@@ -1,6 +1,7 @@
-// The main window's commands: the rules that enable them whenever the application is idle, and
-// the commands this window carries out itself (deleting a student or a teacher, the password,
-// database and about dialogs, the help file and the support links).
+// The main window's commands: the rules that enable them whenever the application is idle, the
+// commands this window carries out itself (deleting a student or a teacher, the password,
+// database and about dialogs, the help file and the support links), and those that open the
+// result-entry windows.
 #include <filesystem>
 
 #include "app/KvCommon.h"
@@ -8,8 +9,16 @@
 #include "app/KvData.h"
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
+#include "app/dialogs/BasicInput.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/DutyInput.h"
+#include "app/dialogs/EditExamAchieve.h"
+#include "app/dialogs/EditUptoAchieve.h"
+#include "app/dialogs/ExamInput.h"
+#include "app/dialogs/LessonInput.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/TechInput.h"
+#include "app/dialogs/UptoInput.h"
 #include "controls/Application.h"
 #include "rtl/Files.h"
 #include "rtl/Convert.h"
@@ -115,3 +124,22 @@ void TfmKvMain::bbAboutClick(TObject*) {
   if (!AboutBox) AboutBox = TCustomForm::Create<TAboutBox>(Application);
   AboutBox->ShowModal();
 }
+
+// --- result entry --------------------------------------------------------------------------------
+
+// The two performance windows are told the class chosen in the search strip.
+void TfmKvMain::actUptoInputExecute(TObject*) { ShowUptoInput(cbbClass->Text()); }
+
+void TfmKvMain::actExamInputExecute(TObject*) { ShowExamInput(cbbClass->Text()); }
+
+void TfmKvMain::actDutyInputExecute(TObject*) { ShowDutyInput(); }
+
+void TfmKvMain::actBasicInputExecute(TObject*) { ShowBasicInput(); }
+
+void TfmKvMain::actTechInputExecute(TObject*) { ShowTechInput(); }
+
+void TfmKvMain::actLessonInputExecute(TObject*) { ShowLessonInput(); }
+
+void TfmKvMain::actEdituptoAchieveExecute(TObject*) { ShowEditUptoAchieve(); }
+
+void TfmKvMain::actEditExamAchieveExecute(TObject*) { ShowEditExamAchieve(); }

@@ -1,37 +1,31 @@
-// The main window's report commands and its print-configuration command. Each report command
-// calls its report routine, and the print-configuration command shows the print options window;
-// until those exist the commands are here, enabled by their rules, and do nothing.
+// The main window's report commands and its print-configuration command: each calls its report
+// routine (KvReports) with the class chosen in the search strip, or shows the print options.
 #include "app/KvMain.h"
+#include "app/KvReports.h"
+#include "app/dialogs/SetPrintOption.h"
 
-// The blank form of the students of the class chosen ("Report/RptBlankStudent.frf").
-void TfmKvMain::actPrintBlanStudentExecute(TObject*) {}
+void TfmKvMain::actPrintBlanStudentExecute(TObject*) { PrintListReport(lrBlankStudent, cbbClass->Text()); }
 
-// The fitness cards of the students of the class chosen ("Report/RptStudentUpto.frf").
-void TfmKvMain::actPrintStudentUptoReportExecute(TObject*) {}
+void TfmKvMain::actPrintStudentUptoReportExecute(TObject*) { PrintStudentUptoReport(cbbClass->Text()); }
 
-// The examination cards of the students of the class chosen ("Report/RptStudentExam.frf").
-void TfmKvMain::actPrintStudentExamReportExecute(TObject*) {}
+void TfmKvMain::actPrintStudentExamReportExecute(TObject*) { PrintStudentExamReport(cbbClass->Text()); }
 
-// The class fitness statistics ("Report/RptAchieveClass.frf").
-void TfmKvMain::actPrintClassUptoReportExecute(TObject*) {}
+void TfmKvMain::actPrintClassUptoReportExecute(TObject*) {
+  PrintStatisticsReport(TdmGym::slClasses, cbbClass->Text());
+}
 
-// The grade fitness statistics ("Report/RptAchieveUptoGrade.frf").
-void TfmKvMain::actPrintGradeUptoReportExecute(TObject*) {}
+void TfmKvMain::actPrintGradeUptoReportExecute(TObject*) { PrintStatisticsReport(TdmGym::slGrades, cbbClass->Text()); }
 
-// The school's fitness statistics for reporting upwards ("Report/RptUpGrade.frf").
-void TfmKvMain::actPrintSchoolUptoReportExecute(TObject*) {}
+void TfmKvMain::actPrintSchoolUptoReportExecute(TObject*) {
+  PrintStatisticsReport(TdmGym::slSchool, cbbClass->Text());
+}
 
-// The untested students of the class chosen ("Report/NoTestStudentInfo.frf").
-void TfmKvMain::actPrintNoTestStudentExecute(TObject*) {}
+void TfmKvMain::actPrintNoTestStudentExecute(TObject*) { PrintListReport(lrNoTestStudent, cbbClass->Text()); }
 
-// The exempt students ("Report/FreeStudentInfo.frf").
-void TfmKvMain::actPrintFreeStudentExecute(TObject*) {}
+void TfmKvMain::actPrintFreeStudentExecute(TObject*) { PrintListReport(lrFreeStudent, cbbClass->Text()); }
 
-// The list of the students of the class chosen ("Report/RptStudentInfo.frf").
-void TfmKvMain::actPrintStudentsExecute(TObject*) {}
+void TfmKvMain::actPrintStudentsExecute(TObject*) { PrintListReport(lrStudents, cbbClass->Text()); }
 
-// The list of the teachers ("Report/RptTeacherInfo.frf").
-void TfmKvMain::actPrintTeacherExecute(TObject*) {}
+void TfmKvMain::actPrintTeacherExecute(TObject*) { PrintListReport(lrTeacher, cbbClass->Text()); }
 
-// The print options window TfmSetPrintOption.
-void TfmKvMain::actSetPrintOptionExecute(TObject*) {}
+void TfmKvMain::actSetPrintOptionExecute(TObject*) { ShowSetPrintOption(); }

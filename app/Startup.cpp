@@ -4,13 +4,23 @@
 #include "app/KvData.h"
 #include "app/KvMain.h"
 #include "app/dialogs/About.h"
+#include "app/dialogs/BasicInput.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/DutyInput.h"
+#include "app/dialogs/EditExamAchieve.h"
+#include "app/dialogs/EditUptoAchieve.h"
+#include "app/dialogs/ExamInput.h"
 #include "app/dialogs/InputAchieve.h"
+#include "app/dialogs/LessonInput.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/ProgressTask.h"
+#include "app/dialogs/RptPreview.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SetPrintOption.h"
 #include "app/dialogs/ShowStarnd.h"
 #include "app/dialogs/Splash.h"
+#include "app/dialogs/TechInput.h"
+#include "app/dialogs/UptoInput.h"
 #include "bars/dxBarClasses.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
@@ -48,8 +58,8 @@ void FreeSplash() {
 
 void RegisterAppClasses() {
   RegisterControlsClasses();
-  RegisterReportClasses();
   RegisterGridClasses();
+  RegisterReportClasses();
   RegisterBarsClasses();
   RegisterSideBarClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
@@ -62,6 +72,20 @@ void RegisterAppClasses() {
   RegisterClass<TProgressTask, TForm>("TProgressTask");
   RegisterClass<TfmInputAchieveBox, TForm>("TfmInputAchieveBox");
   RegisterClass<TfmShowStarnd, TForm>("TfmShowStarnd");
+  RegisterClass<TfmRptPreview, TForm>("TfmRptPreview");
+  RegisterClass<TfmSetPrintOption, TForm>("TfmSetPrintOption");
+  RegisterClass<TfmTrainingEntry, TForm>("TfmTrainingEntry");
+  RegisterClass<TfmResultEntry, TfmTrainingEntry>("TfmResultEntry");
+  RegisterClass<TfmUptoInput, TfmResultEntry>("TfmUptoInput");
+  RegisterClass<TfmExamInput, TfmResultEntry>("TfmExamInput");
+  RegisterClass<TfmTechInput, TfmTrainingEntry>("TfmTechInput");
+  RegisterClass<TfmPartScoreInput, TForm>("TfmPartScoreInput");
+  RegisterClass<TfmDutyInput, TfmPartScoreInput>("TfmDutyInput");
+  RegisterClass<TfmBasicInput, TfmPartScoreInput>("TfmBasicInput");
+  RegisterClass<TfmLessonInput, TForm>("TfmLessonInput");
+  RegisterClass<TfmEditAchieve, TForm>("TfmEditAchieve");
+  RegisterClass<TfmEditUptoAchieve, TfmEditAchieve>("TfmEditUptoAchieve");
+  RegisterClass<TfmEditExamAchieve, TfmEditAchieve>("TfmEditExamAchieve");
 }
 
 void StartApplication() {

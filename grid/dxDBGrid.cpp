@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "grid/dxDBColumnChooser.h"
+
 TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListControl(AOwner) {
   FDataLink = std::make_unique<TdxGridDataLink>(this);
   FDataLink->SetVisualControl(true);
@@ -165,8 +167,7 @@ TdxDBTreeListColumnClass TCustomdxDBGrid::GetDefaultColumnClass() {
 }
 
 TdxDBTreeListColumnClass TCustomdxDBGrid::GetColumnClassForField(TField* Field) {
-  (void)Field;
-  return GetDefaultColumnClass();
+  return DBGridColumnClasses().ClassForField(Field);
 }
 
 void TCustomdxDBGrid::LinkGroupSummaryFields() {

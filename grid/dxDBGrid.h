@@ -10,7 +10,7 @@
 // partial window), dxDBGridGroupTree.cpp (group rows and summaries), dxDBGridText.cpp (cell,
 // group-row, preview and footer texts), dxDBGridReactions.cpp (the grid and its data set following
 // each other), dxDBGridSorting.cpp, dxDBGridCommands.cpp (record commands, copying rows) and
-// dxDBGridInput.cpp (the keys and the mouse that give those commands).
+// dxDBGridInput.cpp (the keys and the mouse that give those commands) and dxDBGridLayoutStore.cpp.
 #pragma once
 
 #include <memory>
@@ -377,6 +377,15 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   TDropInfo CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) override;
   // The grouped column whose button was pressed in the group-by panel; nil when none.
   TdxDBTreeListColumn* PressedGroupColumn() const { return FPressedGroupColumn; }
+
+  // --- the stored layout's additions (dxDBGridLayoutStore.cpp) ------------------------------------------------
+  // "GroupIndex" of each column, read before the tree list's values and written after them.
+  void ReadColumnLayout(TdxRegIniWrapper& Wrapper, const String& Key, TdxTreeListColumn* Column) override;
+  void WriteColumnLayout(TdxRegIniWrapper& Wrapper, const String& Key, TdxTreeListColumn* Column) override;
+  // "ShowGroupPanel", "ShowNewItemRow", "ShowRowFooter" and "ShowSummaryFooter" after the tree
+  // list's values.
+  void ReadGridLayout(TdxRegIniWrapper& Wrapper, const String& Path) override;
+  void WriteGridLayout(TdxRegIniWrapper& Wrapper, const String& Path) override;
 
   // --- keys and mouse (dxDBGridInput.cpp) --------------------------------------------------------------------
   // The record commands of the keys (deleting, inserting, appending, dropping an untouched new

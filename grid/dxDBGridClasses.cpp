@@ -5,6 +5,7 @@
 #include "classes/Properties.h"
 #include "controls/StdControlClasses.h"
 #include "grid/dxDBGrid.h"
+#include "grid/dxDBColumnClasses_p.h"
 #include "treelist/dxTLClasses.h"
 
 namespace {
@@ -39,19 +40,6 @@ void PublishDBColumn(TClassBuilder<TdxDBTreeListColumn>& c) {
   c.Event("OnCustomDrawHeader", &C::OnCustomDrawHeader);
   c.Event("OnSummaryFooter", &C::OnSummaryFooter);
   c.Event("OnDrawSummaryFooter", &C::OnDrawSummaryFooter);
-}
-
-// The grid's set of a column: grouping, group summaries and the header filter switch.
-void PublishGridColumn(TClassBuilder<TdxDBGridColumn>& c) {
-  using C = TdxDBGridColumn;
-  c.Property("DisableFilter", &C::DisableFilter, &C::SetDisableFilter).Default(false);
-  c.Property("GroupIndex", &C::GroupIndex, &C::SetGroupIndex).Default(-1);
-  c.Property("SummaryType", &C::SummaryType, &C::SetSummaryType, SummaryTypeNames).Default(cstNone);
-  c.Property("SummaryField", &C::SummaryField, &C::SetSummaryField);
-  c.Property("SummaryFormat", &C::SummaryFormat, &C::SetSummaryFormat);
-  c.Property("SortBySummary", &C::SortBySummary, &C::SetSortBySummary).Default(false);
-  c.Event("OnSummary", &C::OnSummary);
-  c.Property("SummaryGroupName", &C::SummaryGroupName, &C::SetSummaryGroupName);
 }
 
 void PublishCustomGrid(TClassBuilder<TCustomdxDBGrid>& c) {
@@ -112,7 +100,7 @@ void RegisterGridClasses() {
   RegisterClass<TdxDBGridSummaryGroup, TCollectionItem>("TdxDBGridSummaryGroup", PublishSummaryGroup);
   RegisterClass<TdxDBGridSummaryGroups, TCollection>("TdxDBGridSummaryGroups");
   RegisterClass<TdxDBTreeListColumn, TdxTreeListColumn>("TdxDBTreeListColumn", PublishDBColumn);
-  RegisterClass<TdxDBGridColumn, TdxDBTreeListColumn>("TdxDBGridColumn", PublishGridColumn);
+  RegisterColumnClasses();
   RegisterClass<TCustomdxDBTreeListControl, TCustomdxTreeListControl>("TCustomdxDBTreeListControl");
   RegisterClass<TCustomdxDBGrid, TCustomdxDBTreeListControl>("TCustomdxDBGrid", PublishCustomGrid);
   RegisterClass<TdxDBGrid, TCustomdxDBGrid>("TdxDBGrid", PublishGrid);

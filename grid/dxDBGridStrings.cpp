@@ -12,6 +12,8 @@ const std::map<int, String>& Table() {
       {dxSConfirmCaption, "Confirm"},
       {dxSDeleteRecordQuestion, "Delete record?"},
       {dxSDeleteRecordsQuestion, "Delete all selected records?"},
+      {dxSCheckValueChecked, "True"},
+      {dxSCheckValueUnchecked, "False"},
       {dxSGroupSumFormat, "(SUM=0.00);(SUM=-0.00)"},
       {dxSGroupMinFormat, "(MIN=0.00);(MIN=-0.00)"},
       {dxSGroupMaxFormat, "(MAX=0.00);(MAX=-0.00)"},

@@ -10,6 +10,8 @@ enum : int {
   dxSConfirmCaption = 38903,
   dxSDeleteRecordQuestion = 38904,
   dxSDeleteRecordsQuestion = 38905,
+  dxSCheckValueChecked = 38906,
+  dxSCheckValueUnchecked = 38907,
   // Default formats: group row, then footer, each cstSum ... cstAvg.
   dxSGroupSumFormat = 38910, dxSGroupMinFormat, dxSGroupMaxFormat, dxSGroupCountFormat, dxSGroupAvgFormat,
   dxSFooterSumFormat = 38920, dxSFooterMinFormat, dxSFooterMaxFormat, dxSFooterCountFormat, dxSFooterAvgFormat,

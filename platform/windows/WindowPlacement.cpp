@@ -58,12 +58,16 @@ std::pair<size_t, size_t> AllowedRange(const TWindowRecord& Rec, const std::vect
   return {std::min(low, high), high};
 }
 
+// As the window system does, a disabled window is passed over: a modal form that hides activates
+// nothing while the windows it disabled are still disabled, and the form that was active before
+// it is activated, focus and all, once they are enabled again.
 void ActivateAnotherWindow(HWND Hidden) {
+  const auto canActivate = [](HWND Wnd) { return IsWindowVisible(Wnd) && IsWindowEnabled(Wnd); };
   TWindowRecord* rec = Windows().Find(Hidden);
-  HWND next = rec && IsWindowVisible(rec->Owner) ? rec->Owner : HWND();
+  HWND next = rec && canActivate(rec->Owner) ? rec->Owner : HWND();
   if (!next)
     for (HWND top : GetTopLevelWindows())
-      if (top != Hidden) {
+      if (top != Hidden && IsWindowEnabled(top)) {
         next = top;
         break;
       }

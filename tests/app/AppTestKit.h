@@ -105,6 +105,32 @@ class TAppTest : public TGuiTest {
   // The first line of a message: a warning's sentence, before the reason on the lines after it.
   static String FirstLine(const String& Message) { return Message.substr(0, Message.find('\n')); }
 
+  // The messages the application's exception handler showed.
+  std::vector<String> Errors() {
+    std::vector<String> texts;
+    for (const auto& shown : MessageBoxes().Shown) texts.push_back(shown.Text);
+    return texts;
+  }
+
+  // Every row of the statement on the connection, each value as its text and "<null>" for an
+  // empty one.
+  static std::vector<std::vector<String>> QueryRows(TADOConnection* Connection, const String& Sql) {
+    TComponentPtr<TADOQuery> query = MakeComponent<TADOQuery>();
+    query->SetConnection(Connection);
+    query->SQL()->SetText(Sql);
+    query->Open();
+    std::vector<std::vector<String>> rows;
+    for (; !query->Eof(); query->Next()) {
+      std::vector<String> row;
+      for (int i = 0; i < query->FieldCount(); ++i) {
+        TField* field = query->Fields()[i];
+        row.push_back(field->IsNull() ? String("<null>") : field->AsString());
+      }
+      rows.push_back(row);
+    }
+    return rows;
+  }
+
   // The texts of the message dialogs shown through the dialog service.
   static std::vector<String> MessageTexts(const TScriptedDialogs& Dialogs) {
     std::vector<String> texts;

@@ -9,7 +9,10 @@
 #include "app/KvConst.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/RptPreview.h"
 #include "app/dialogs/SetDatabase.h"
+#include "app/dialogs/SetPrintOption.h"
+#include "app/dialogs/UptoInput.h"
 #include "bars/dxBarControl.h"
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarItemLinks.h"
@@ -118,6 +121,26 @@ class MainWindowTest : public TAppTest {
       if (i + 1 == Path.size() && InDialog) TestClock().OnWait(std::move(InDialog));
       PressKey(i + 1 < Path.size() ? VK_RIGHT : VK_RETURN);
       Pump();
+    }
+  }
+
+  // Every command of the main window says in Ran what ran instead of running; with AllEnabled
+  // every action is enabled and stays so.
+  static void RecordCommands(std::vector<String>& Ran, bool AllEnabled) {
+    for (int i = 0; i < fmKvMain->ComponentCount(); ++i) {
+      TComponent* c = fmKvMain->Components(i);
+      const String name = c->Name();
+      if (auto* action = dynamic_cast<TAction*>(c)) {
+        if (AllEnabled) {
+          action->OnUpdate = nullptr;
+          action->SetEnabled(true);
+        }
+        action->OnExecute = [&Ran, name](TObject*) { Ran.push_back(name); };
+      } else if (auto* button = dynamic_cast<TdxBarButton*>(c)) {
+        // A button bound to an action runs it when it has no handler of its own.
+        button->OnClick = nullptr;
+        if (!button->Action()) button->OnClick = [&Ran, name](TObject*) { Ran.push_back(name); };
+      }
     }
   }
 
@@ -391,21 +414,8 @@ void CommandPaths(const TdxBarItemLinks* Links, std::vector<String> Path, std::v
 
 TEST_F(MainWindowTest, EveryMenuCommandIsReachedByTheKeyboard) {
   RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
-    // Every command says what ran instead of running, and all are enabled for the walk.
     std::vector<String> ran;
-    for (int i = 0; i < fmKvMain->ComponentCount(); ++i) {
-      TComponent* c = fmKvMain->Components(i);
-      const String name = c->Name();
-      if (auto* action = dynamic_cast<TAction*>(c)) {
-        action->OnUpdate = nullptr;
-        action->SetEnabled(true);
-        action->OnExecute = [&ran, name](TObject*) { ran.push_back(name); };
-      } else if (auto* button = dynamic_cast<TdxBarButton*>(c)) {
-        // A button bound to an action runs it when it has no handler of its own.
-        button->OnClick = nullptr;
-        if (!button->Action()) button->OnClick = [&ran, name](TObject*) { ran.push_back(name); };
-      }
-    }
+    RecordCommands(ran, true);
     std::vector<std::vector<String>> paths;
     TdxBar* menus = fmKvMain->bmMenus->FindBarByCaption("Menus");
     CommandPaths(menus->ItemLinks(), {}, paths);
@@ -427,8 +437,7 @@ TEST_F(MainWindowTest, MenusAndTheToolbarAnswerTheMouse) {
     TdxBar* menus = fmKvMain->bmMenus->FindBarByCaption("Menus");
     TdxBar* toolbar = fmKvMain->bmMenus->FindBarByCaption("Toolbars");
     std::vector<String> ran;
-    Action("actTechInput")->OnExecute = [&](TObject*) { ran.push_back("actTechInput"); };
-    Action("actNewTeachers")->OnExecute = [&](TObject*) { ran.push_back("actNewTeachers"); };
+    RecordCommands(ran, false);
 
     // 学生管理, then the sub-menu 考核成绩录入, then 运动技能得分.
     Click(menus->Control(), CentreOf(ControlOf(menus->ItemLinks(), "bsStudents")));
@@ -596,6 +605,40 @@ TEST_F(MainWindowTest, TheRightButtonOverAGridOpensItsPopupMenuAtThePointer) {
     Pump();
     EXPECT_TRUE(teacherMenu);
     EXPECT_EQ(dialogs->Messages.size(), 1u);
+  });
+}
+
+// The commands reach the windows and reports of the other modules: the fitness results window,
+// told the class chosen, beside the main window; a report in its preview; the print options.
+TEST_F(MainWindowTest, CommandsOpenTheResultEntryWindowsTheReportsAndThePrintOptions) {
+  Db.Connection()->Execute(
+      "INSERT INTO Tb_Students (Fd_StuNo, Fd_Name, Fd_Sex, Fd_Class) VALUES (20230101, '孙七', '男', '高二(1)班')");
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    fmKvMain->cbbClass->SetFocus();
+    PressKey(VK_NEXT);  // the last class, 高二(1)班
+    Pump();
+    ASSERT_EQ(fmKvMain->cbbClass->Text(), "高二(1)班");
+    ChooseByKeyboard({"bsStudents", "bbUptoInput"});
+    ASSERT_NE(fmUptoInput, nullptr);
+    EXPECT_TRUE(fmUptoInput->Visible());
+    EXPECT_EQ(fmUptoInput->Grade(), "高二");
+    fmUptoInput->Close();
+    Pump();
+
+    AppPath = String(QUORIN_APP_DIR) + "/";  // where the build put the report templates
+    bool previewed = false;
+    ChooseByKeyboard({"bsReports", "bbPrintClassUptoReport"}, [&] {
+      previewed = fmRptPreview && fmRptPreview->Visible();
+      fmRptPreview->Close();
+    });
+    EXPECT_TRUE(previewed);
+
+    bool options = false;
+    ChooseByKeyboard({"bsSystem", "bbSetPrintOption"}, [&] {
+      options = fmSetPrintOption && Screen->ActiveForm() == fmSetPrintOption;
+      PressKey(VK_ESCAPE);
+    });
+    EXPECT_TRUE(options);
   });
 }
 

@@ -2,6 +2,7 @@
 // mode, enter and leave, exceptions in handlers, and forms: modal, closing, placement, layouts,
 // windows made again, rendering.
 #include "ControlsTestKit.h"
+#include "controls/Edit.h"
 #include "windows/Focus.h"
 
 namespace {
@@ -123,6 +124,32 @@ TEST_F(MouseAndForms, OtherWindowsAreDisabledWhileAFormIsModal) {
   EXPECT_FALSE(mainEnabled);
   EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
   EXPECT_EQ(GetActiveWindow(), Form->Handle());
+}
+
+// The dialog that opened a modal box is disabled while the box is up; when the box closes the
+// dialog is active again with its focus back, so the keys reach it.
+TEST_F(MouseAndForms, AModalFormThatOpenedAnotherGetsItsFocusBackWhenThatOneCloses) {
+  ShowForm();
+  auto* dialog = TCustomForm::Create<TForm>(Application);
+  dialog->SetBounds(150, 150, 200, 120);
+  auto* edit = new TEdit(dialog);
+  edit->SetParent(dialog);
+  auto* box = TCustomForm::Create<TForm>(Application);
+  box->SetBounds(200, 200, 100, 80);
+  HWND focusAfter;
+  TestClock().OnWait([&] {
+    edit->SetFocus();
+    TestClock().OnWait([&] { box->SetModalResult(mrOk); });
+    EXPECT_EQ(box->ShowModal(), mrOk);
+    focusAfter = GetFocus();
+    EXPECT_EQ(GetActiveWindow(), dialog->Handle());
+    EXPECT_EQ(Screen->ActiveForm(), dialog);
+    dialog->SetModalResult(mrCancel);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(focusAfter, edit->Handle());
+  box->Free();
+  dialog->Free();
 }
 
 TEST_F(MouseAndForms, CloseActionsHideOrFreeTheFormLater) {
