@@ -20,6 +20,7 @@
 #include "bars/dxBarSubMenu.h"
 #include "bars/dxBarToolbar.h"
 #include "controls/CheckBox.h"
+#include "grid/dxGrClms.h"
 #include "support/FormFixture.h"
 
 namespace {
@@ -232,9 +233,15 @@ TEST_F(MainWindowTest, TheSearchStripReloadsItsPage) {
   });
 }
 
-TEST_F(MainWindowTest, GridsDrawRightsNamesCategoryNumeralsAndThresholdsInTheirUnits) {
+TEST_F(MainWindowTest, GridsDrawCheckBoxesRightsNamesCategoryNumeralsAndThresholdsInTheirUnits) {
   RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
     TfmKvMain* w = fmKvMain;
+    // The free sign is a check box, not a word.
+    EXPECT_NE(dynamic_cast<TdxDBGridCheckColumn*>(w->dgStudents->DBColumn(5)), nullptr);
+    const TRecordedPaint students = RecordPaint(w->dgStudents);
+    EXPECT_TRUE(students.FindText("李四"));
+    EXPECT_FALSE(students.FindText("True") || students.FindText("False"));
+
     ClickPage(1);
     const TRecordedPaint teachers = RecordPaint(w->dgTeachers);
     EXPECT_TRUE(teachers.FindText("教研室主任"));
