@@ -85,6 +85,14 @@ class TdmGym : public TComponent {
   void GetUptoCardValue(const String& ParName, Variant& ParValue);
   void GetExamCardValue(const String& ParName, Variant& ParValue);
 
+  // Deletions (KvDataDelete.cpp), each in one transaction that leaves nothing half done. The
+  // current student of adqStudents goes with every row that bears the student's number (results,
+  // history, exemption, attendance and cards); the current teacher of adqTeachers with the
+  // classes the teacher taught, so that a later teacher of the same log-in name starts without
+  // them.
+  void DeleteCurrentStudent();
+  void DeleteCurrentTeacher();
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
 

@@ -44,12 +44,14 @@
 #include "app/dialogs/UpGrade.h"
 #include "app/dialogs/uptoHistorySearch.h"
 #include "app/dialogs/UptoInput.h"
+#include "bars/dxBarClasses.h"
 #include "controls/Application.h"
 #include "controls/ControlClasses.h"
 #include "controls/Dialogs.h"
 #include "grid/dxDBGridClasses.h"
 #include "report/FR_Register.h"
 #include "report/FR_ScriptDlg.h"
+#include "sidebar/SideBarClasses.h"
 
 namespace {
 
@@ -81,6 +83,8 @@ void RegisterAppClasses() {
   RegisterControlsClasses();
   RegisterGridClasses();
   RegisterReportClasses();
+  RegisterBarsClasses();
+  RegisterSideBarClasses();
   RegisterClass<TdmGym, TComponent>("TdmGym");
   RegisterClass<TfmSplash, TForm>("TfmSplash");
   RegisterClass<TfmKvMain, TForm>("TfmKvMain");

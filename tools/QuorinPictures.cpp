@@ -2,16 +2,20 @@
 // emblem of the log-on dialog, the about box and the progress window) with the graphics layer,
 // compresses them as JPEG and stores them in those windows' layouts as their pictures' data; and
 // draws the 16 by 16 glyphs of the preview window's toolbar and of the print options window's
-// buttons, stored as the buttons' bitmaps.
+// buttons, stored as the buttons' bitmaps, and the main window's icons, stored in its image lists.
 // Run by hand when a drawing changes; the layouts it rewrites are part of the sources.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "classes/Filer.h"
 #include "classes/LayoutText.h"
+#include "controls/ControlClasses.h"
 #include "controls/GuiProgram.h"
+#include "graphics/ImageList.h"
 #include "graphics/Jpeg.h"
+#include "tools/QuorinIcons.h"
 
 namespace {
 
@@ -249,7 +253,19 @@ void StorePicture(const String& File, const String& Component, const std::vector
   std::ofstream(File) << PrintLayout(root);
 }
 
+// The images of an image list as its layout keeps them; fuchsia pixels become transparent.
+std::vector<uint8_t> ImageListData(const std::vector<std::unique_ptr<TBitmap>>& Icons, int Size) {
+  TImageList list(Size, Size);
+  for (const auto& icon : Icons) list.AddMasked(icon.get(), clFuchsia);
+  list.SetName("List");
+  const TLayoutObject written = ParseLayout(WriteLayout(&list));
+  for (const TLayoutProperty& prop : written.Properties)
+    if (prop.Name == "Bitmap") return prop.Value.Bytes;
+  throw Exception("图像列表没有写出图片");
+}
+
 int Run(const String& Folder) {
+  RegisterControlsClasses();
   const std::vector<uint8_t> splash = PictureData(*DrawSplash());
   const std::vector<uint8_t> emblem = PictureData(*DrawEmblem());
   StorePicture(Folder + "/Splash.layout", "imgSplash", splash);
@@ -269,6 +285,8 @@ int Run(const String& Folder) {
     StorePicture(Folder + "/SetPrintOption.layout", "sbUnSelect" + n, GlyphData(*DrawMoveGlyph(1)), "Glyph.Data");
     StorePicture(Folder + "/SetPrintOption.layout", "sbClear" + n, GlyphData(*DrawMoveGlyph(2)), "Glyph.Data");
   }
+  StorePicture(Folder + "/KvMain.layout", "ilToolbar", ImageListData(DrawToolbarIcons(), 16), "Bitmap");
+  StorePicture(Folder + "/KvMain.layout", "ilSideBar", ImageListData(DrawSideBarIcons(), 32), "Bitmap");
   return 0;
 }
 

@@ -8,7 +8,9 @@
 #include <fstream>
 
 #include "app/KvData.h"
+#include "app/KvMain.h"
 #include "app/Startup.h"
+#include "app/dialogs/Logon.h"
 #include "settings/Registry.h"
 #include "support/DataFixture.h"
 #include "support/GuiHarness.h"
@@ -44,6 +46,36 @@ class TAppTest : public TGuiTest {
         " ('zhang', 'Abc1', '张老师', 0, '女'), ('li', 'pw', '李老师', 0, '男');"
         "INSERT INTO Tb_TeacherTask (Fd_LogID, Fd_Classes) VALUES ('zhang', '高二(1)班'), ('zhang', '高一(2)班');"
         "INSERT INTO Tb_SchoolInfo (Fd_SchoolName, Fd_Manager) VALUES ('第一中学', '王主任');");
+  }
+
+  TfmLogon* ShownLogon() const { return dynamic_cast<TfmLogon*>(Screen->ActiveForm()); }
+
+  // Answers the log-on dialog of the main window's first activation, typing as a user would.
+  void LogOn(const char* LogID, const char* Password) {
+    TestClock().OnWait([=, this] {
+      ASSERT_NE(ShownLogon(), nullptr);
+      Click(ShownLogon()->edtLogon, {5, 5});
+      TypeText(LogID);
+      Pump();  // the log-on button is enabled
+      PressKey(VK_RETURN);
+      TypeText(Password);
+      PressKey(VK_RETURN);
+    });
+    TestClock().OnWait([this] { PressKey(VK_RETURN); });  // on the log-on button
+  }
+
+  // Starts the program on the database Path, logs on and runs Scenario in the main window; the
+  // window closes afterwards, however Scenario ends.
+  void RunLoggedOn(const std::string& Path, const char* LogID, const char* Password,
+                   const std::function<void()>& Scenario) {
+    SetDatabaseFile(Path);
+    StartApplication();
+    LogOn(LogID, Password);
+    TestClock().OnWait([&] {
+      Scenario();
+      fmKvMain->Close();
+    });
+    Application->Run();
   }
 
   // A copy of the database cut off in the middle of a page.
