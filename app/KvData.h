@@ -50,10 +50,6 @@ class TdmGym : public TComponent {
   // The grade of a class of the logged-in user's class list; empty when the class is not there.
   String GradeOfClass(const String& ClassName) const;
 
-  // Deletes the current teacher of the teachers query with the classes they teach, in one
-  // transaction, so that a teacher added later under the same log-in name starts without classes.
-  void DeleteCurrentTeacher();
-
   // Student cards (KvDataCards.cpp), built from the stored results; an empty class name means
   // every student, and Progress may be null. BuildClassUptoCard and PrepareExamCard rebuild their
   // card in one transaction; BuildUptoCard fills the emptied fitness card (ClearUptoCard) and

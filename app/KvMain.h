@@ -129,6 +129,30 @@ class TfmKvMain : public TForm {
   void actEdituptoAchieveExecute(TObject* Sender);
   void actEditExamAchieveExecute(TObject* Sender);
 
+  // The commands that open the administration, search and standards windows, and the student
+  // filter (KvMainAdmin.cpp).
+  void actNewStudentExecute(TObject* Sender);
+  void actEditStudentExecute(TObject* Sender);
+  void actHistoryUptoSearchExecute(TObject* Sender);
+  void actHistoryExamSearchExecute(TObject* Sender);
+  void actDutySearchExecute(TObject* Sender);
+  void actNewTeachersExecute(TObject* Sender);
+  void actEditTeacherExecute(TObject* Sender);
+  void actSetTeacherTaskExecute(TObject* Sender);
+  void actSetTeacherRightsExecute(TObject* Sender);
+  void actEditExamParamsExecute(TObject* Sender);
+  void actSetExamProgExecute(TObject* Sender);
+  void actEditUptoParamsExecute(TObject* Sender);
+  void actSetUptoProgExecute(TObject* Sender);
+  void actSetProgRelationExecute(TObject* Sender);
+  void actSetSchoolInfoExecute(TObject* Sender);
+  void actSetClassExecute(TObject* Sender);
+  void actSetClassOrderExecute(TObject* Sender);
+  void actMovStuToOtherClassExecute(TObject* Sender);
+  void actMovStutoUpGradeExecute(TObject* Sender);
+  void actSetTermtypeExecute(TObject* Sender);
+  void actMultSearchExecute(TObject* Sender);
+
   // The report and print-configuration commands (KvMainReports.cpp).
   void actPrintBlanStudentExecute(TObject* Sender);
   void actPrintStudentUptoReportExecute(TObject* Sender);
