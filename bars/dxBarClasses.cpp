@@ -8,6 +8,7 @@
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarRegistry.h"
 #include "controls/ControlClasses.h"
 #include "controls/StdControlClasses.h"
@@ -42,6 +43,7 @@ void PublishManager(TClassBuilder<TdxBarManager>& c) {
   c.Property("MenusShowRecentItemsFirst", &M::MenusShowRecentItemsFirst, &M::SetMenusShowRecentItemsFirst).Default(true);
   c.Property("MostRecentItemsPercents", &M::MostRecentItemsPercents, &M::SetMostRecentItemsPercents).Default(95);
   c.SetProperty("NotDocking", &M::NotDocking, &M::SetNotDocking, DockingStyleNames).Default(0);
+  c.Property("PopupMenuLinks", &M::PopupMenuLinks);
   c.Property("RegistryPath", &M::RegistryPath, &M::SetRegistryPath);
   c.Property("Scaled", &M::Scaled, &M::SetScaled).Default(true);
   c.Property("ShowCloseButton", &M::ShowCloseButton, &M::SetShowCloseButton).Default(false);
@@ -277,6 +279,13 @@ void PublishPopupMenu(TClassBuilder<TdxBarPopupMenu>& c) {
   c.Event("OnPopup", &P::OnPopup);
 }
 
+void PublishPopupMenuLink(TClassBuilder<TdxBarPopupMenuLink>& c) {
+  using L = TdxBarPopupMenuLink;
+  c.Property("Control", &L::Control, &L::SetControl);
+  c.Property("PopupMenu", &L::PopupMenu, &L::SetPopupMenu);
+  c.Event("OnAction", &L::OnAction);
+}
+
 void RegisterItemClasses() {
   RegisterClass<TdxBarItem, TComponent>("TdxBarItem", PublishItem);
   RegisterClass<TdxBarWindowItem, TdxBarItem>("TdxBarWindowItem", PublishWindowItem);
@@ -321,6 +330,7 @@ void RegisterBarsClasses() {
   RegisterItemClasses();
   RegisterItemKinds();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
+  RegisterClass<TdxBarPopupMenuLink, TCollectionItem>("TdxBarPopupMenuLink", PublishPopupMenuLink);
   RegisterClass<TdxDockControl, TCustomControl>("TdxDockControl");
   RegisterClass<TdxBarDockControl, TdxDockControl>("TdxBarDockControl", PublishDockControl);
 }

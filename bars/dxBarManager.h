@@ -17,6 +17,7 @@
 
 class TCustomForm;
 class TdxBarManagerCategories;
+class TdxBarPopupMenuLinks;
 class TWriter;
 
 using TdxBarEvent = std::function<void(TdxBarManager* Sender, TdxBar* ABar)>;
@@ -50,6 +51,9 @@ class TdxBarManager : public TComponent {
   TdxBarGroup* Groups(int Index) const { return FGroups.at(static_cast<size_t>(Index)); }
   int IndexOfGroup(const TdxBarGroup* Group) const;
   void MoveGroup(const TdxBarGroup* Group, int NewIndex);
+  // The popup menus bound to the form's controls.
+  TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
+  void SetPopupMenuLinks(const TdxBarPopupMenuLinks* Value);
   int PopupMenuCount() const { return static_cast<int>(FPopupMenus.size()); }
   TdxBarPopupMenu* PopupMenus(int Index) const { return FPopupMenus.at(static_cast<size_t>(Index)); }
   int DockControlCount() const { return static_cast<int>(FDockControls.size()); }
@@ -297,7 +301,7 @@ class TdxBarManager : public TComponent {
  protected:
   void Loaded() override;
   void ReadState(TReader& Reader) override;
-  // An image list that is freed is no longer used.
+  // An image list that is freed is no longer used; a control or popup menu leaves its links.
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
@@ -335,6 +339,7 @@ class TdxBarManager : public TComponent {
   std::vector<TdxDockControl*> FDockControls;
   std::unique_ptr<TdxBarManagerCategories> FCategories;
   std::unique_ptr<TdxBars> FBars;
+  std::unique_ptr<TdxBarPopupMenuLinks> FPopupMenuLinks;
   TdxBar* FMainMenuBar = nullptr;
   TdxBarItemControl* FSelectedItemControl = nullptr;
   TdxBarControl* FKeyboardModeBarControl = nullptr;
