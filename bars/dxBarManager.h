@@ -289,6 +289,21 @@ class TdxBarManager : public TComponent {
   void DoShowCustomizingPopup(TdxBarItemLinks* Links);
   void DoShowToolbarsPopup(TdxBarItemLinks* Links);
 
+  // --- the layout store ---------------------------------------------------------------------
+  // The user's layout (menu settings, bars and their placement, the links of bars and named sub
+  // items with their own values and usage) under the registry key Path of the current user, or
+  // in sections "<form>.<manager>.*" of the INI file; an empty argument does nothing. Saving
+  // replaces what was stored; loading leaves what the store lacks as it is, hides the bars it
+  // does not hold, adds bars it holds beyond the manager's and drops links whose item is gone.
+  // Write failures raise.
+  void SaveToRegistry(const String& Path) const;
+  void LoadFromRegistry(const String& Path);
+  void SaveToIniFile(const String& FileName) const;
+  void LoadFromIniFile(const String& FileName);
+  // The stores the manager uses (StoreInRegistry, StoreInIniFile) get the layout; a failure is
+  // reported through the application and never raised, since this runs as the form goes.
+  void SaveLayoutToStores() const;
+
   // --- streaming ----------------------------------------------------------------------------
   // First the groups, then the items with a category, of those owned by Root.
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
