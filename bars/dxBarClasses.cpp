@@ -331,6 +331,7 @@ void RegisterBarsClasses() {
   RegisterItemKinds();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
   RegisterClass<TdxBarPopupMenuLink, TCollectionItem>("TdxBarPopupMenuLink", PublishPopupMenuLink);
+  RegisterBarTempForm();
   RegisterClass<TdxDockControl, TCustomControl>("TdxDockControl");
   RegisterClass<TdxBarDockControl, TdxDockControl>("TdxBarDockControl", PublishDockControl);
 }

@@ -52,7 +52,7 @@ void TdxBarItemLink::Assign(const TPersistent* Source) {
   FUserGlyph->Assign(source->FUserGlyph.get());
   FUserPaintStyle = source->FUserPaintStyle;
   FUserWidth = source->FUserWidth;
-  SetItem(source->FItem);
+  SetItem(AssignedItem(source->FItem));
   FUserDefine = source->FUserDefine;
   SetBeginGroup(source->BeginGroup());
   SetVisible(source->FVisible);

@@ -289,6 +289,17 @@ class TdxBarManager : public TComponent {
   void DoShowCustomizingPopup(TdxBarItemLinks* Links);
   void DoShowToolbarsPopup(TdxBarItemLinks* Links);
 
+  // --- the design and the resets ------------------------------------------------------------
+  // A hidden copy of this manager as the owner form's stored layout has it (event bindings and
+  // references to the form's other components left out), or nullptr when the program holds no
+  // layout of the form. The copy's manager never reads or writes a user layout.
+  std::unique_ptr<TCustomForm> LoadDesignLayout() const;
+  // Asks (Yes/No) before ResetUsageData.
+  void ConfirmResetUsageData();
+  // Which links of the bars and sub items count as most recently used comes back from the
+  // design; the links and the user's own values stay.
+  void ResetUsageData();
+
   // --- the layout store ---------------------------------------------------------------------
   // The user's layout (menu settings, bars and their placement, the links of bars and named sub
   // items with their own values and usage) under the registry key Path of the current user, or
@@ -441,6 +452,8 @@ class TdxBarManagerList {
 };
 
 TdxBarManagerList& dxBarManagerList();
+// True while a design copy is read: its manager loads no user layout.
+bool ReadingDesignLayout();
 // The manager whose owner form is Form; nullptr for nullptr or when none matches.
 TdxBarManager* ManagerOfForm(const TCustomForm* Form);
 // Tells a manager that its design changed; nothing for nullptr.

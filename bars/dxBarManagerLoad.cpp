@@ -86,7 +86,7 @@ void TdxBarManager::Loaded() {
     item->ApplyLoadedVisible();
   }
   ApplyLoadedBars();
-  if (!FDesigning) {
+  if (!FDesigning && !ReadingDesignLayout()) {
     if (FStoreInRegistry) LoadFromRegistry(FRegistryPath);
     if (FStoreInIniFile) LoadFromIniFile(FIniFileName);
   }
