@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "windows/Layer_p.h"
+#include "windows/Mdi.h"
 #include "windows/NonClient.h"
 
 namespace {
@@ -178,7 +179,12 @@ bool ShowWindow(HWND Wnd, int Cmd) {
   if (!(rec = Windows().Find(Wnd))) return wasVisible;
   TRect target = rec->Style & (WS_MAXIMIZE | WS_MINIMIZE) ? rec->RestoreBounds : rec->Bounds;
   rec->Style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
-  if (Cmd == SW_SHOWMAXIMIZED && !rec->IsChild()) {
+  const bool mdiChild = IsMDIChild(Wnd);
+  if (Cmd == SW_SHOWMAXIMIZED && mdiChild) {
+    rec->RestoreBounds = target;
+    rec->Style |= WS_MAXIMIZE;
+    target = MDIMaximizedBounds(Wnd);
+  } else if (Cmd == SW_SHOWMAXIMIZED && !rec->IsChild()) {
     rec->RestoreBounds = target;
     rec->Style |= WS_MAXIMIZE;
     MINMAXINFO limits = DefaultMinMaxInfo(Wnd);
@@ -192,6 +198,9 @@ bool ShowWindow(HWND Wnd, int Cmd) {
   SetWindowPos(Wnd, HWND(), target.Left, target.Top, target.Width(), target.Height(),
                SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
   if (activate && IsWindowVisible(Wnd)) SetActiveWindow(Wnd);
+  // An MDI child shown (not just shown quietly) becomes its client's active child.
+  const bool quietly = Cmd == SW_SHOWNA || Cmd == SW_SHOWNOACTIVATE || Cmd == SW_SHOWMINNOACTIVE || Cmd == SW_MINIMIZE;
+  if (mdiChild && !quietly && IsWindow(Wnd)) MDIChildShown(Wnd);
   return wasVisible;
 }
 
