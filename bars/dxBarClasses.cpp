@@ -7,6 +7,7 @@
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarMdi.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarRegistry.h"
@@ -314,6 +315,8 @@ void RegisterItemKinds() {
                            "TdxBarContainerItem",
                            [](TClassBuilder<TdxBarContainerItem>& c) { c.Property("ItemLinks", &TdxBarContainerItem::ItemLinks); }),
                        ItemControlClass<TdxBarContainerItemControl>(), true);
+  RegisterBarItemClass(RegisterClass<TSystemMenuSubItem, TCustomdxBarSubItem>("TSystemMenuSubItem"),
+                       ItemControlClass<TSystemMenuSubItemControl>(), false);
 }
 
 }  // namespace

@@ -300,6 +300,17 @@ class TdxBarManager : public TComponent {
   // design; the links and the user's own values stay.
   void ResetUsageData();
 
+  // --- MDI child menus -------------------------------------------------------------------------
+  // The menu bar of an MDI frame follows the active child of the form's MDI client: the child's
+  // main-menu links are merged into it (with AlwaysMerge always, else while the child is
+  // maximised; an OnMenuMerge handler does the merging instead), and while the child is maximised
+  // an item with the child's window menu stands first, with the minimise, restore and close
+  // buttons at the end. Run by the hooks after every activation change of a child.
+  void MergeMDIChild();
+  // The merged child is the active one and it is maximised.
+  bool MDIMaximized() const { return FMDIMaximized; }
+  HWND MergedChild() const { return FMergedChild; }
+
   // --- the layout store ---------------------------------------------------------------------
   // The user's layout (menu settings, bars and their placement, the links of bars and named sub
   // items with their own values and usage) under the registry key Path of the current user, or
@@ -356,6 +367,11 @@ class TdxBarManager : public TComponent {
   void WriteDockControlHeights(TWriter& Writer);
   void ApplyCategoryVisible(int Index, TdxBarItemVisible OldValue, TdxBarItemVisible Value);
   void HideEmptyBars(const std::vector<TdxBar*>& EmptyBefore, TdxBarItemVisible Value);
+  void MergeChildMenus(HWND Child, bool Merge, bool SystemItemOnly, bool KeepLocked);
+  void MergeChildLinks(TdxBarManager* Child);
+  void UnmergeChildLinks(TdxBarManager* Child, bool KeepLocked);
+  void AddSystemMenuItem(HWND Child);
+  void RemoveSystemMenuItem();
 
   TCustomForm* FOwnerForm = nullptr;
   bool FDesigning = false;
@@ -372,6 +388,12 @@ class TdxBarManager : public TComponent {
   TdxBarItem* FDraggedItem = nullptr;
   TdxBarItemLink* FDraggedItemLink = nullptr;
   TCustomForm* FCustomizingForm = nullptr;
+  HWND FMergedChild;
+  bool FMDIMaximized = false;
+  // Whether the merged child's own menu bar showed before merging hid it.
+  bool FChildBarVisible = true;
+  // The menu bar's Locked as MergeMDIChild found it.
+  bool FMainBarLocked = false;
   bool FActivationGuard = false;
   bool FCustomizing = false;
   bool FUpdateLocked = false;

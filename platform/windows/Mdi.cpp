@@ -100,10 +100,17 @@ HWND GetActiveMDIChild(HWND Client) {
 
 void MDIChildShown(HWND Child) { Activate(GetParent(Child), Child); }
 
+// The child's client area covers the client window; its frame and caption lie outside, unseen.
 TRect MDIMaximizedBounds(HWND Child) {
-  TRect r;
-  GetClientRect(GetParent(Child), r);
-  return r;
+  TRect area, window, inner;
+  GetClientRect(GetParent(Child), area);
+  GetWindowRect(Child, window);
+  GetClientRect(Child, inner);
+  TPoint origin{0, 0};
+  ClientToScreen(Child, origin);
+  const int left = origin.X - window.Left, top = origin.Y - window.Top;
+  const int right = window.Right - origin.X - inner.Width(), bottom = window.Bottom - origin.Y - inner.Height();
+  return TRect{area.Left - left, area.Top - top, area.Right + right, area.Bottom + bottom};
 }
 
 void MDIChildGoing(HWND Child) {

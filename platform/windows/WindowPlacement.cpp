@@ -155,6 +155,8 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Width, int Heigh
   if (hidden && !rec->IsChild() && State().Active == Wnd) ActivateAnotherWindow(Wnd);
   if (hidden || (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) || moved || sized)
     SendMessage(Wnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  // An MDI child that moved or changed size hears of it as of an activation.
+  if ((moved || sized) && IsWindow(Wnd) && IsMDIChild(Wnd)) SendMessage(Wnd, WM_CHILDACTIVATE);
   if (!(pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && !(GetWindowLong(Wnd, GWL_STYLE) & WS_CHILD) &&
       !(GetWindowLong(Wnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) && IsWindowVisible(Wnd))
     SetActiveWindow(Wnd);

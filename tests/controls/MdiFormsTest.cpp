@@ -52,7 +52,8 @@ TEST_F(MdiForms, ChildFormsLiveInTheClientBelowTheAlignedControls) {
   bool maximised = false;
   EXPECT_EQ(Active(&maximised), second->Handle());
   EXPECT_TRUE(maximised);
-  EXPECT_EQ(second->Width(), client.Width());
+  EXPECT_EQ(second->ClientWidth(), client.Width());
+  EXPECT_EQ(second->ClientToScreen(TPoint{0, 0}), client.TopLeft());
   second->Free();
   EXPECT_EQ(Active(), first->Handle());
   first->Free();

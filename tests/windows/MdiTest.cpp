@@ -51,11 +51,16 @@ TEST_F(Mdi, AMaximisedChildFillsTheClientAndPassesTheStateOn) {
   bool maximised = false;
   EXPECT_EQ(Active(&maximised), Second->Handle);
   EXPECT_TRUE(maximised);
+  // Its client area covers the client window; its caption lies above it, out of sight.
   TRect r;
-  GetWindowRect(Second->Handle, r);
-  EXPECT_EQ(r, Bounds(100 + 0, 100 + 30, 400, 240));
+  GetClientRect(Second->Handle, r);
+  EXPECT_EQ(r, Bounds(0, 0, 400, 240));
+  TPoint origin{0, 0}, clientOrigin{0, 0};
+  ClientToScreen(Second->Handle, origin);
+  ClientToScreen(Client, clientOrigin);
+  EXPECT_EQ(origin, clientOrigin);
   MoveWindow(Client, 0, 30, 300, 200, true);
-  GetWindowRect(Second->Handle, r);
+  GetClientRect(Second->Handle, r);
   EXPECT_EQ(r.Width(), 300);
   // Another child activated is maximised in its place; restoring gives back its own bounds.
   SendMessage(Client, WM_MDIACTIVATE, First->Handle.AsWParam());
