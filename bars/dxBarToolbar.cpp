@@ -283,8 +283,8 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 // A press on a control of a toolbar outside menu mode takes the keyboard with that control; a
 // press on the open sub item in menu mode leaves it.
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
-  if (!IsCustomizing() && PtInRect(CaptionButtonRect(), LParamToPoint(Message.LParam))) {
-    TrackCaptionButton();
+  if (const int button = IsCustomizing() ? -1 : CaptionButtonAt(LParamToPoint(Message.LParam)); button >= 0) {
+    TrackCaptionButton(button);
     return;
   }
   TdxBarItemControl* control = ControlAtPoint(LParamToPoint(Message.LParam));

@@ -7,6 +7,7 @@
 #include "StdControlsKit.h"
 #include "controls/ComboBox.h"
 #include "rtl/Text.h"
+#include "windows/Caret.h"
 
 namespace {
 
@@ -35,6 +36,23 @@ TEST_F(EditTest, ADigitsOnlyKeyFilterDropsTheOtherCharactersAndOnChangeFollowsTh
   edit->SetText("7");
   EXPECT_FALSE(edit->Modified());
   EXPECT_EQ(changes.back(), "7");
+}
+
+TEST_F(EditTest, AFocusedTextBoxHasTheCaretAtItsTextCursor) {
+  auto* edit = Add<TEdit>("edtName", Bounds(10, 10, 100, 21));
+  auto* other = Add<TEdit>("edtOther", Bounds(10, 40, 100, 21));
+  ShowForm();
+  ASSERT_TRUE(edit->Focused());
+  TPoint start, end;
+  ASSERT_TRUE(GetCaretPos(start));
+  TypeText("hello");
+  Pump();
+  ASSERT_TRUE(GetCaretPos(end));
+  EXPECT_GT(end.X, start.X + 20);
+  EXPECT_EQ(end.Y, start.Y);
+  EXPECT_TRUE(HideCaret(edit->Handle()));
+  EXPECT_TRUE(ShowCaret(edit->Handle()));
+  EXPECT_FALSE(HideCaret(other->Handle()));
 }
 
 TEST_F(EditTest, EnterMovesTheFocusWhereTheWindowsKeyHandlerAsks) {
