@@ -3,6 +3,7 @@
 #include "app/dialogs/ProgRelation.h"
 #include "app/dialogs/SetExamProgType.h"
 #include "app/dialogs/SetUptoProg.h"
+#include "editors/dxPickEdit.h"
 #include "fixtures/SchoolFixture.h"
 #include "support/FormFixture.h"
 
@@ -49,6 +50,31 @@ TEST_F(ItemListsTest, FitnessItemsAreListedUnderTheirTypeAndOkStoresAnEditedItem
   EXPECT_EQ(result, mrOk);
   EXPECT_EQ(fmSetUptoProg, nullptr);
   EXPECT_EQ(ItemName("Tb_UptoProg", "U11"), "长跑|秒");
+}
+
+// The unit cell drops down the four units, in their order, and takes nothing else.
+TEST_F(ItemListsTest, TheUnitIsChosenFromTheFourUnits) {
+  RunModal(ShowSetExamProg, {[&] {
+    TdxDBGrid* grid = fmSetExamProg->dxDBGrid1;
+    ASSERT_TRUE(fmSetExamProg->adqProgType->Locate("Fd_ProgNo", Variant("E01")));
+    const int unitColumn = grid->FindColumnByFieldName("Fd_Nutric")->GetIndex();
+    grid->SetFocusedNodeAndColumn(grid->FocusedNode(), grid->GetVisibleColumnPos(unitColumn), true);
+    grid->ShowEditor();
+    auto* pick = dynamic_cast<TdxInplacePickEdit*>(grid->InplaceEditor());
+    ASSERT_NE(pick, nullptr);
+    EXPECT_EQ(pick->Items()->Text(), "秒\r\n次\r\n个\r\n米\r\n");
+    TypeText("公");
+    Pump();
+    EXPECT_EQ(VarToStr(pick->GetEditValue()), "秒") << "a text outside the list is not taken";
+    ASSERT_TRUE(pick->PopupShown()) << "a key drops the list down";
+    RenderWindowToPng(fmSetExamProg->Handle(), "exam-item-units.png");
+    for (int i = 0; i < 3; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    PressKey(VK_RETURN);
+    Pump();
+    Click(Child<TControl>(fmSetExamProg, "btnOk"), {5, 5});
+  }});
+  EXPECT_EQ(ItemName("Tb_ExamProg", "E01"), "100米跑|米");
 }
 
 TEST_F(ItemListsTest, CancelDropsTheEditAndAUnitTheTableRefusesIsReported) {
