@@ -649,4 +649,53 @@ TEST_F(MainWindowTest, CommandsOpenTheResultEntryWindowsTheReportsAndThePrintOpt
   });
 }
 
+// The administration, search and standards commands each open their window over the main window
+// (both standards windows bear one caption).
+TEST_F(MainWindowTest, TheAdministrationCommandsOpenTheirWindows) {
+  TScriptedDialogsScope dialogs;
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    struct Command {
+      int Page;
+      std::vector<String> Path;
+      String Caption;
+    };
+    const Command commands[] = {
+        {0, {"bsStudents", "bbNewStudent"}, "添加学生资料"},
+        {0, {"bsStudents", "bbEditStudent"}, "学生资料设置"},
+        {0, {"bsStudents", "bsHistorySearch", "bbHistoryUptoSearch"}, "达标历史成绩查询"},
+        {0, {"bsStudents", "bsHistorySearch", "bbHistoryExamSearch"}, "考核历史成绩查询"},
+        {0, {"bsStudents", "bbMultSearch"}, "学生信息综合查询组合"},
+        {0, {"bsStudents", "bbDutySearch"}, "学生出勤情况查询"},
+        {3, {"bsStandards", "bsExamStarnd", "bbEditExamParams"}, "考核项目评分标准修改"},
+        {3, {"bsStandards", "bsExamStarnd", "bbSetExamProg"}, "体育考核项目设置"},
+        {2, {"bsStandards", "bsUptoStarnd", "bbEditUptoParams"}, "考核项目评分标准修改"},
+        {2, {"bsStandards", "bsUptoStarnd", "bbSetUptoProg"}, "体育达标项目设置"},
+        {0, {"bsStandards", "bbSetProgRelation"}, "项目关系"},
+        {0, {"bsSystem", "bbSetSchoolInfo"}, "学校信息设置"},
+        {0, {"bsSystem", "bbSetClass"}, "班级设置"},
+        {0, {"bsSystem", "bbSetClassOrder"}, "班级排列顺序设置"},
+        {0, {"bsSystem", "bbMovStuToOtherClass"}, "学生分班处理"},
+        {0, {"bsSystem", "bbMovStutoUpGrade"}, "学生升级"},
+        {0, {"bsSystem", "bbSetTermtype"}, "统计类型设置"},
+        {1, {"bsTeachers", "bbNewTeachers"}, "添加教师资料"},
+        {1, {"bsTeachers", "bbEditTeacher"}, "教师信息设置"},
+        {1, {"bsTeachers", "bbSetTeacherTask"}, "教师任课分配"},
+        {1, {"bsTeachers", "bbSetTeacherRights"}, "教师职务分配"},
+    };
+    for (const auto& [page, path, caption] : commands) {
+      ClickPage(page);
+      String shown;
+      ChooseByKeyboard(path, [&] {
+        TCustomForm* form = Screen->ActiveForm();
+        shown = form && form != fmKvMain ? form->Caption() : String("(none)");
+        if (form && form != fmKvMain) form->Close();
+      });
+      Pump();
+      EXPECT_EQ(shown, caption) << path.back();
+      EXPECT_EQ(Screen->ActiveForm(), fmKvMain) << path.back();
+    }
+    EXPECT_TRUE(dialogs->Messages.empty());
+  });
+}
+
 }  // namespace
