@@ -38,6 +38,7 @@ class TNativeEditorFilter : public QObject {
         item.Msg.lParam = im.commitString().isEmpty() ? GCS_COMPSTR : GCS_RESULTSTR;
         item.Msg.time = GetTickCount();
         item.Msg.Native = std::make_shared<const TNativeInput>(im.commitString().toStdString(), std::unique_ptr<QEvent>(im.clone()));
+        item.InInputOrder = true;
         RunGuarded([&] { Enqueue(std::move(item)); });
         return true;
       }

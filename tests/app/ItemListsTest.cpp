@@ -96,6 +96,28 @@ TEST_F(ItemListsTest, CancelDropsTheEditAndAUnitTheTableRefusesIsReported) {
   EXPECT_EQ(ItemName("Tb_ExamProg", "E01"), "100米跑|秒");
 }
 
+// A click opens the editor on the item's name, Enter stores the name and closes it, and a name
+// typed at once after it (the keys waiting while Enter is handled) opens the editor again and
+// keeps its order.
+TEST_F(ItemListsTest, ANameTypedAfterEnterStoresTheEditKeepsItsOrder) {
+  RunModal(ShowSetExamProg, {[&] {
+    TdxDBGrid* grid = fmSetExamProg->dxDBGrid1;
+    Click(grid, {150, 60});
+    Pump();
+    ASSERT_EQ(grid->State(), tlsEditing);
+    ASSERT_EQ(fmSetExamProg->adqProgType->FieldByName("Fd_ProgNo")->AsString(), "E01");
+    PressKey(VK_RETURN);
+    TypeText("abc");
+    Pump();
+    ASSERT_EQ(grid->State(), tlsEditing);
+    EXPECT_EQ(VarToStr(grid->InplaceEditor()->GetEditValue()), "abc");
+    PressKey(VK_RETURN);
+    Pump();
+    Click(Child<TControl>(fmSetExamProg, "btnOk"), {5, 5});
+  }});
+  EXPECT_EQ(ItemName("Tb_ExamProg", "E01"), "abc|秒");
+}
+
 class ItemLinksTest : public TSchoolTest {
  protected:
   void Choose(TADOTable* Items, const char* ProgNo) { ASSERT_TRUE(Items->Locate("Fd_ProgNo", Variant(ProgNo))); }

@@ -118,6 +118,18 @@ TEST_F(EditTest, ARealQtKeyEventOnTheTextBoxReachesOnKeyPressFirst) {
   EXPECT_EQ(NativeEditorOf(edit->Handle()).Text, "ab");
 }
 
+// Keys and an input method's text that reach the text box together are typed in the order they
+// came, although the layer queues the input method's text as a message of its own.
+TEST_F(EditTest, AnInputMethodsTextKeepsItsPlaceAmongTheKeys) {
+  auto* edit = Add<TEdit>("edtName", Bounds(10, 10, 100, 21));
+  ShowForm();
+  SendNativeKey(edit->Handle(), Qt::Key_A, "a");
+  SendNativeCommit(edit->Handle(), "中");
+  SendNativeKey(edit->Handle(), Qt::Key_B, "b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "a中b");
+}
+
 // Backspace deletes on its character, so a key filter that drops the character keeps the text,
 // typed through the layer or as a real Qt key; a key handler that uses up the key takes the
 // character along. Ctrl+Backspace, which types nothing, deletes on the key.

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -243,6 +244,14 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
   QKeyEvent release(QEvent::KeyRelease, QtKey, Qt::NoModifier, text);
   QApplication::sendEvent(rec->NativeEditor, &press);
   QApplication::sendEvent(rec->NativeEditor, &release);
+}
+
+void SendNativeCommit(HWND Wnd, const String& Text) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec || !rec->NativeEditor) return;
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromStdString(Text));
+  QApplication::sendEvent(rec->NativeEditor, &commit);
 }
 
 namespace {

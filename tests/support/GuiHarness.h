@@ -116,6 +116,8 @@ int NativeEditorPixels(HWND Wnd, TColor Color);
 // A key press and release given to the text box as the window system would (QtKey is a Qt key
 // code), so that they reach the layer through its native-editor filter.
 void SendNativeKey(HWND Wnd, int QtKey, const String& Text);
+// Text an input method commits into the text box, given to it as the window system would.
+void SendNativeCommit(HWND Wnd, const String& Text);
 
 // The window's image with its visible child windows drawn over it, as the screen would show it.
 // Saved as PNG under the build tree's test output folder (QUORIN_TEST_OUTPUT or the working
