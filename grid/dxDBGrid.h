@@ -310,9 +310,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   virtual bool IsRowFooterCell(TdxTreeListNode* Node, int Column, int FooterIndex);
   // FooterIndex -1 is the summary footer.
   virtual void GetRowFooterText(TdxTreeListNode* Node, int Column, String& Text, int FooterIndex);
-  using TCustomdxDBTreeListControl::GetColumnAlignment;
-  // Group rows are left-aligned.
-  TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column);
+  // Group rows are left-aligned, whatever the alignment of the column they are painted in.
+  TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) override;
 
   // --- the grid and its data set following each other (dxDBGridReactions.cpp) --------------------------------
   void DataSetChanged() override;

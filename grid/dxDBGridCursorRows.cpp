@@ -111,7 +111,9 @@ void TCustomdxDBGrid::UpdateScrollBars() {
       const bool rows = FDataLink->Active() && FDataLink->RecordCount() > 0 && HandleAllocated();
       if (rows && FDataLink->BufferCount() != FFullyVisibleRowCount) FDataLink->SetBufferCount(FFullyVisibleRowCount);
       if (rows && FDataLink->ActiveRecord() != GetFocusedAbsoluteIndex()) HideEditor();
-      MatchNodesToBuffer(rows ? FDataLink->RecordCount() : 1);
+      // A closed data set has no row to show; an open one without records (or before the window
+      // exists) keeps one empty row.
+      MatchNodesToBuffer(rows ? FDataLink->RecordCount() : FDataLink->Active() ? 1 : 0);
       SyncWithDataSet();
     } else if (FDataLink->Active()) {
       FDataLink->SetBufferCount(1);

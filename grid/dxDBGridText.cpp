@@ -92,7 +92,7 @@ void TCustomdxDBGrid::GetPreviewText(TdxTreeListNode* Node, String& Text) {
 }
 
 TAlignment TCustomdxDBGrid::GetColumnAlignment(TdxTreeListNode* Node, int Column) {
-  return IsGroupNode(Node) ? taLeftJustify : TCustomdxDBTreeListControl::GetColumnAlignment(Column);
+  return IsGroupNode(Node) ? taLeftJustify : TCustomdxDBTreeListControl::GetColumnAlignment(Node, Column);
 }
 
 // --- group rows -------------------------------------------------------------------------------------

@@ -610,7 +610,11 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual int GetColumnBandIndex(int Column) { (void)Column; return 0; }
   virtual int GetColumnRowIndex(int Column) { (void)Column; return 0; }
   virtual int GetColumnColIndex(int Column) { (void)Column; return 0; }
-  virtual TAlignment GetColumnAlignment(int Column) { (void)Column; return taLeftJustify; }
+  // The alignment of a column's text in the row of Node (nil for a footer cell).
+  virtual TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) {
+    (void)Node, (void)Column;
+    return taLeftJustify;
+  }
   virtual TAlignment GetColumnHeaderAlignment(int Column) { (void)Column; return taLeftJustify; }
   virtual TBitmap* GetColumnHeaderGlyph(int Column) { (void)Column; return nullptr; }
   virtual bool HasHeaderGlyph(int Column) { (void)Column; return false; }
@@ -770,7 +774,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
     (void)Node, (void)Column, (void)FooterIndex;
     return String();
   }
-  virtual TAlignment GetFooterAlignment(int Column) { return GetColumnAlignment(Column); }
+  virtual TAlignment GetFooterAlignment(int Column) { return GetColumnAlignment(nullptr, Column); }
   virtual bool IsExistFooterCell(int Column) { (void)Column; return false; }
   virtual bool HasFilter() { return false; }
   virtual String GetFilterText() { return String(); }

@@ -214,7 +214,7 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   int GetColumnBandIndex(int Column) override;
   int GetColumnRowIndex(int Column) override;
   int GetColumnColIndex(int Column) override;
-  TAlignment GetColumnAlignment(int Column) override;
+  TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) override;
   TAlignment GetColumnHeaderAlignment(int Column) override;
   TBitmap* GetColumnHeaderGlyph(int Column) override;
   bool HasHeaderGlyph(int Column) override;

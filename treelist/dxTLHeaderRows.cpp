@@ -298,7 +298,8 @@ int TCustomdxTreeListControl::GetColumnColIndex(int Column) {
   return c ? c->ColIndex() : -1;
 }
 
-TAlignment TCustomdxTreeListControl::GetColumnAlignment(int Column) {
+TAlignment TCustomdxTreeListControl::GetColumnAlignment(TdxTreeListNode* Node, int Column) {
+  (void)Node;
   TdxTreeListColumn* c = ColumnAt(Column);
   return c ? c->Alignment() : taLeftJustify;
 }

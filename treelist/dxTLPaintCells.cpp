@@ -92,7 +92,7 @@ void TCustomdxTreeList::DrawCellText(TCanvas* Canvas, const TRect& Rect, TBitmap
   const bool footer = Kind == 1;
   TdxCellTextParams params;
   params.Text = footer ? GetRowFooterText(Node, Column, FooterIndex) : Kind == 2 ? GetNewRowText(Column) : GetCellText(Node, Column);
-  TAlignment alignment = footer ? GetFooterAlignment(Column) : GetColumnAlignment(Column);
+  TAlignment alignment = footer ? GetFooterAlignment(Column) : GetColumnAlignment(Node, Column);
   const bool ownFont = (Kind == 0 || Kind == 2) && HasColumnFont(Column);
   const int footerLevel = FooterIndex < 0 ? -1 : GetRowFooterLevel(Node, FooterIndex);
   const bool custom = footer ? HasCustomDrawFooter(footerLevel) : HasCustomDrawCell(Column);
@@ -139,7 +139,7 @@ void TCustomdxTreeList::DrawCell(TCanvas* Canvas, const TRect& Rect, TBitmap* Bi
   const TCellNodeAccess access(*this, Node);
   TdxTreeListCellViewData cell;
   cell.Text = Kind == 2 ? GetNewRowText(Column) : GetCellText(Node, Column);
-  cell.Alignment = GetColumnAlignment(Column);
+  cell.Alignment = GetColumnAlignment(Node, Column);
   const bool ownFont = (Kind == 0 || Kind == 2) && HasColumnFont(Column);
   const bool custom = HasCustomDrawCell(Column);
   TCellCanvasState state(Canvas);

@@ -34,8 +34,12 @@ TEST_F(ItemListsTest, FitnessItemsAreListedUnderTheirTypeAndOkStoresAnEditedItem
   const TModalResult result = RunModal(ShowSetUptoProg, {[&] {
     TfmSetUptoProg* window = fmSetUptoProg;
     EXPECT_EQ(window->Caption(), "体育达标项目设置");
-    EXPECT_TRUE(Painted(window->dxDBGrid1, "项目类别：一"));
-    EXPECT_TRUE(Painted(window->dxDBGrid1, "项目类别：三"));
+    const TRecordedPaint painted = RecordPaint(window->dxDBGrid1);
+    for (const char* group : {"项目类别：一", "项目类别：三"}) {
+      const TMetafileTextRun* run = painted.FindText(group);
+      ASSERT_NE(run, nullptr) << group;
+      EXPECT_LT(run->Bounds.Left, 40) << "a group row reads from its left, over the type's numbers";
+    }
     EXPECT_TRUE(Painted(window->dxDBGrid1, "掷实心球")) << "the groups are open";
     RenderWindowToPng(window->Handle(), "upto-items.png");
     // A name typed over the first item's (the row under the first type group).

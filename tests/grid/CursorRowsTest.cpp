@@ -36,8 +36,14 @@ TEST_P(CursorRowsTest, TheRowsInViewSizeTheBufferAndTheNodesAreItsRows) {
   Grid->SetBounds(0, 0, 280, 100);
   EXPECT_EQ(Grid->FullyVisibleRows(), 5);
   EXPECT_EQ(Grid->Count(), 5);
-  DS().Close();
+  while (!DS().IsEmpty()) DS().Delete();
   EXPECT_EQ(Grid->Count(), 1) << "without records one empty row";
+  DS().Close();
+  EXPECT_EQ(Grid->Count(), 0) << "a closed data set shows no row";
+  EXPECT_EQ(Grid->FocusedNode(), nullptr);
+  EXPECT_EQ(Grid->GetRowsRect().Height(), 0);
+  DS().Open();
+  EXPECT_EQ(Grid->Count(), 1) << "opened again without records";
 }
 
 TEST_P(CursorRowsTest, TheSelectionKeepsRecordsByBookmark) {

@@ -267,6 +267,33 @@ TEST_P(GroupingTest, ThePanelSlidesInAndOut) {
   EXPECT_EQ(Grid->GetGroupPanelHeight(), 0);
 }
 
+// A group row is painted in the first column's cell routine but is left-aligned whatever that
+// column's alignment; the records' cells keep their columns' alignment.
+TEST_P(GroupingTest, AGroupRowIsPaintedLeftAlignedOverARightAlignedColumn) {
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  TdxDBGridColumn* name = AddColumn("Name");
+  for (TdxDBGridColumn* column : {sex, name}) column->SetAlignment(taRightJustify);
+  Grid->SetKeyField("No");
+  Grid->SetDataSource(Source);
+  sex->SetGroupIndex(0);
+  ShowGrid(200, 20);
+  Grid->ExpandAll();
+  ASSERT_EQ(sex->GetIndex(), 0) << "the group rows are painted in this column's cell routine";
+  const TRecordedPaint painted = RecordPaint(Grid);
+  auto runStartingWith = [&](const String& Prefix) -> const TMetafileTextRun* {
+    for (const auto& run : painted.Texts)
+      if (run.Text.rfind(Prefix, 0) == 0) return &run;
+    return nullptr;
+  };
+  const TMetafileTextRun* group = runStartingWith(Grid->Items(0)->Strings(0));
+  ASSERT_NE(group, nullptr);
+  EXPECT_LT(group->Bounds.Left, 40) << "at the left of the row";
+  const TRect nameCell = Grid->GetNodeCellRect(Grid->Items(0)->Items(0), 0);
+  const TMetafileTextRun* record = runStartingWith(Grid->Items(0)->Items(0)->Strings(name->GetIndex()));
+  ASSERT_NE(record, nullptr);
+  EXPECT_GT(record->Bounds.Left, nameCell.Left + 40) << "a record's name stays right-aligned";
+}
+
 TEST_P(GroupingTest, GridLinesTakeTheirColourFromTheGrouping) {
   TdxDBGridColumn* sex = AddColumn("Sex");
   AddColumn("Name");
