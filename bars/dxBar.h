@@ -55,7 +55,8 @@ class TdxBar : public TCollectionItem {
   bool CanClose() const;
   // A bar the manager read from the layout that may be reset.
   bool CanReset() const { return FPredefined && FAllowReset; }
-  // Set by the manager on every bar it holds when it has loaded.
+  // Set by the manager on every bar it holds when it has loaded: the bar was not made by the user.
+  bool Predefined() const { return FPredefined; }
   void SetPredefined(bool Value) { FPredefined = Value; }
 
   // --- placement ------------------------------------------------------------------------------

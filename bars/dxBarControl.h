@@ -155,6 +155,9 @@ class TCustomdxBarControl : public TCustomControl {
   void TrackPressedControl(TPoint Point);
   void HotTrackAt(TPoint Point);
   void CustomizingButtonDown(TPoint Point);
+  // While customising a press on a link waits for the pointer to move off before dragging it.
+  void StartPendingDrag(TdxBarItemControl* Control, TPoint Point);
+  void DragPendingLink(TPoint Point);
   void ClickButtonDown(TPoint Point);
   void ClickButtonUp(TPoint Point);
   void ClearSelection();
@@ -179,6 +182,8 @@ class TCustomdxBarControl : public TCustomControl {
   bool FMenuMode = false;
   bool FDestroyingControls = false;
   bool FIgnoreMouseUp = false;
+  bool FDragPending = false;
+  TPoint FDragDownPoint;
   // The selection changes because the pointer moved: an open sub item closes after its delay.
   bool FSelectingByMouse = false;
   TPoint FCursorPos{-1, -1};

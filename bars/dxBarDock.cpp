@@ -3,6 +3,7 @@
 
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarManager.h"
 #include "controls/Forms.h"
 #include "graphics/Gdi.h"
@@ -85,13 +86,16 @@ void TdxDockControl::RecalcFrame() {
 
 // --- messages -------------------------------------------------------------------------------------
 
-// A double click on the empty site starts customising, where the manager allows it.
+// A double click on the empty site starts customising, where the manager allows it; a right
+// click there shows the toolbars popup, unless customising.
 void TdxDockControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_LBUTTONDBLCLK && FBarManager && FBarManager->CanCustomize()) {
     FBarManager->SetCustomizing(true);
     return;
   }
   TCustomControl::WndProc(Message);
+  if (Message.Msg == WM_RBUTTONDOWN && FBarManager && !FBarManager->IsCustomizing())
+    ShowToolbarsPopup(FBarManager, ClientToScreen(LParamToPoint(Message.LParam)));
 }
 
 void TdxDockControl::Dispatch(TMessage& Message) {

@@ -98,7 +98,10 @@ class TdxBarManager : public TComponent {
   bool UpdateLocked() const { return FUpdateLocked; }
   void SetUpdateLocked(bool Value);
   TdxBarItemControl* SelectedItemControl() const { return FSelectedItemControl; }
-  void SetSelectedItemControl(TdxBarItemControl* Value) { FSelectedItemControl = Value; }
+  // While customising one control is selected among all bar windows: the windows that held the
+  // old one and that do not lead to the new one let go of their selection (closing the menus of
+  // their sub items).
+  void SetSelectedItemControl(TdxBarItemControl* Value);
   // The toolbar window that took the keyboard (menu mode from the keyboard or a click).
   TdxBarControl* KeyboardModeBarControl() const { return FKeyboardModeBarControl; }
   void SetKeyboardModeBarControl(TdxBarControl* Value) { FKeyboardModeBarControl = Value; }
@@ -110,6 +113,12 @@ class TdxBarManager : public TComponent {
   TdxBarItem* DraggedItem() const { return FDraggedItem; }
   TdxBarItemLink* DraggedItemLink() const { return FDraggedItemLink; }
   void SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link);
+  // Where the button went down on the dragged link's view (a screen point).
+  TPoint DragGrabPoint() const { return FDragGrabPoint; }
+  void SetDragGrabPoint(TPoint Value) { FDragGrabPoint = Value; }
+  // Drags Item (from Link, or from the customize dialog's commands when Link is nullptr) in a
+  // loop of its own until the button is released or Esc pressed, and drops it where it is.
+  void DragItemLink(TdxBarItem* Item, TdxBarItemLink* Link);
   // The form that customises the bars while it is open (it disables the managed forms).
   TCustomForm* CustomizingForm() const { return FCustomizingForm; }
   void SetCustomizingForm(TCustomForm* Value) { FCustomizingForm = Value; }
@@ -340,8 +349,10 @@ class TdxBarManager : public TComponent {
   TdxBarControl* FKeyboardModeBarControl = nullptr;
   TdxBarItem* FDraggedItem = nullptr;
   TdxBarItemLink* FDraggedItemLink = nullptr;
+  TPoint FDragGrabPoint;
   TCustomForm* FCustomizingForm = nullptr;
   bool FActivationGuard = false;
+  bool FSelectingItemControl = false;
   bool FCustomizing = false;
   bool FUpdateLocked = false;
   bool FModified = false;

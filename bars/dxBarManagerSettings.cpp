@@ -4,6 +4,7 @@
 
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustForm.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarDraw.h"
 #include "bars/dxBarItem.h"
@@ -32,6 +33,7 @@ void TdxBarManager::SetStyle(TdxBarManagerStyle Value) {
   CalcStyleMetrics();
   CalcSizeMetrics();
   RebuildBarControls();
+  UpdateCustomizingFormStyle();
   DesignerModified();
 }
 
@@ -100,6 +102,7 @@ void TdxBarManager::SetLargeIcons(bool Value) {
   FLargeIcons = Value;
   CalcSizeMetrics();
   DesignerModified();
+  UpdateCustomizingOptions();
   RebuildBarControls();
 }
 
@@ -120,6 +123,7 @@ void TdxBarManager::SetMenuAnimations(TdxBarMenuAnimations Value) {
   if (FMenuAnimations == Value) return;
   FMenuAnimations = Value;
   DesignerModified();
+  UpdateCustomizingOptions();
 }
 
 void TdxBarManager::SetMenusShowRecentItemsFirst(bool Value) {

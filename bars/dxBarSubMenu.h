@@ -105,6 +105,8 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   // --- the window base's questions ------------------------------------------------------------
   // The window colour under the flat style, the button face otherwise.
   HBRUSH GetBackgroundBrush() const override;
+  // At design time, and while customising the menu of a sub item that allows it.
+  bool CanCustomizeLinks() const override;
   void SetSelected(TdxBarItemControl* Control) override;
   void SetMenuMode(bool Value) override;
   void CloseMenus() override;

@@ -3,6 +3,7 @@
 #include "bars/dxBarToolbar.h"
 
 #include "bars/dxBar.h"
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarItemLinks.h"
@@ -13,6 +14,7 @@
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
 #include "rtl/Arith.h"
+#include "windows/Focus.h"
 #include "windows/NonClient.h"
 
 namespace {
@@ -255,6 +257,7 @@ void TdxBarControl::Dispatch(TMessage& Message) {
     case WM_MOUSELEAVE:
       if (!MenuMode()) TCustomdxBarControl::Dispatch(Message);
       return;
+    case WM_RBUTTONDOWN: WMRButtonDownToolbar(Message); return;
     case WM_WINDOWPOSCHANGED:
       TCustomdxBarControl::Dispatch(Message);
       if (!InUpdate() && !IsDestroying()) StorePlacement();
@@ -299,4 +302,16 @@ void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
   if (!IsBarControlAlive(this)) return;
   TCustomdxBarControl::Dispatch(Message);
   if (IsBarControlAlive(this)) BeginMove(LParamToPoint(Message.LParam));
+}
+
+// The capture and menu mode go; while customising the link's popup opens, otherwise the
+// toolbars popup.
+void TdxBarControl::WMRButtonDownToolbar(TMessage& Message) {
+  if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
+  if (MenuMode()) CloseMenus();
+  if (!IsBarControlAlive(this)) return;
+  const bool customizing = IsCustomizing();
+  TCustomdxBarControl::Dispatch(Message);
+  if (!customizing && IsBarControlAlive(this) && BarManager())
+    ShowToolbarsPopup(BarManager(), ClientToScreen(LParamToPoint(Message.LParam)));
 }

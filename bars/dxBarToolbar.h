@@ -72,6 +72,12 @@ class TdxBarControl : public TCustomdxBarControl {
   HBRUSH GetBackgroundBrush() const override;
   // The link's rectangle widened across to the thickness of its line.
   TRect GetItemRect(const TdxBarItemControl* Control) const override;
+  // The item rectangle joined with the separator before it.
+  TRegion GetItemRegion(const TdxBarItemControl* Control) const override;
+  // Besides the controls and separators, a point on a line after its last control answers that
+  // control (the drop goes after it), and a point before the last control of a line that its
+  // alignment moved right answers it with Before.
+  TdxBarItemControl* GetItemControlAtPoint(TPoint Point, bool& Vertical, bool& Outside, bool& Before) override;
   bool HasMark() const override;
   void UpdateFont() override;
 
@@ -134,6 +140,8 @@ class TdxBarControl : public TCustomdxBarControl {
   // --- painting (the frame in window coordinates) ---
   bool IsStandardStyle() const;
   TRect SeparatorRect(const TdxBarItemControl* Control, int Size) const;
+  // The separator painted before a control (empty when none is shown there).
+  TRect ShownSeparatorRect(const TdxBarItemControl* Control) const;
   void WMNCPaint(TMessage& Message);
   void PaintBottomStrip(HDC DC, const TRect& Window);
   void PaintDockedFrame(HDC DC, const TRect& Window);
@@ -147,6 +155,7 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
+  void WMRButtonDownToolbar(TMessage& Message);
   void WMGetDlgCode(TMessage& Message);
 
   TdxBar* FBar;

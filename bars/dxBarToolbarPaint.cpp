@@ -46,6 +46,14 @@ TRect TdxBarControl::SeparatorRect(const TdxBarItemControl* Control, int Size) c
   return TRect{item.Left - Size, item.Top, item.Left, item.Bottom};
 }
 
+TRect TdxBarControl::ShownSeparatorRect(const TdxBarItemControl* Control) const {
+  const TdxBarItemLink* link = Control->ItemLink();
+  const TRect item = GetItemRect(Control);
+  const bool atStart = (IsVertical() ? item.Top : item.Left) <= 0 && !Control->LineStart();
+  if (!link->BeginGroup() || ItemLinks()->IndexOfShown(link) <= 0 || atStart || IsRectEmpty(link->ItemRect())) return TRect{};
+  return SeparatorRect(Control, GetSeparatorSize());
+}
+
 // The controls draw themselves; what they and their separators leave is the background.
 void TdxBarControl::Paint() {
   if (DestroyingControls()) return;
@@ -67,9 +75,8 @@ void TdxBarControl::Paint() {
     DrawItemControl(control);
     control->Draw(item);
     CombineRgn(rest, rest, CreateRectRgnIndirect(item), RGN_DIFF);
-    const bool atStart = (IsVertical() ? item.Top : item.Left) <= 0 && !control->LineStart();
-    if (!link->BeginGroup() || i == 0 || atStart) continue;
-    const TRect separator = SeparatorRect(control, size);
+    const TRect separator = ShownSeparatorRect(control);
+    if (IsRectEmpty(separator)) continue;
     const bool horizontal = separator.Height() == size && (IsVertical() || control->LineStart());
     FillRect(dc, separator, background);
     TRect middle = separator;

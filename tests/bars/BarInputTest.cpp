@@ -4,6 +4,7 @@
 #include "BarsTestKit.h"
 #include "controls/ActnList.h"
 #include "windows/Focus.h"
+#include "windows/Window.h"
 #include "windows/MessageQueue.h"
 
 namespace {
@@ -164,22 +165,20 @@ TEST_F(BarInput, MouseMessagesOfWindowsOutsideTheActiveChainAreDropped) {
 }
 
 TEST_F(BarInput, CustomisingPastTheDisabledFormStillReachesTheBars) {
-  auto* customizing = TCustomForm::Create<TForm>(Application);
-  customizing->SetBounds(600, 400, 100, 80);
-  Manager->SetCustomizingForm(customizing);
   Manager->SetCustomizing(true);
-  customizing->Show();
-  EnableWindow(Form->Handle(), false);
+  TdxBarCustomizingForm* customizing = CustomizingForm();
+  ASSERT_NE(customizing, nullptr);
+  customizing->SetBounds(600, 400, customizing->Width(), customizing->Height());
   Pump();
+  ASSERT_FALSE(IsWindowEnabled(Form->Handle()));
   ASSERT_EQ(GetActiveWindow(), customizing->Handle());
   Click(MainWindow(), CentreOf(ControlOf(2)));
   Pump();
   EXPECT_EQ(Manager->SelectedItemControl(), ControlOf(2));
   EXPECT_EQ(ItemOf(2)->Clicks, 0);
-  EnableWindow(Form->Handle(), true);
   Manager->SetCustomizing(false);
-  Manager->SetCustomizingForm(nullptr);
-  customizing->Free();
+  EXPECT_EQ(CustomizingForm(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
 }
 
 TEST_F(BarInput, AnUnmovedMouseKeepsTheSelection) {

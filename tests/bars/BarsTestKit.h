@@ -10,6 +10,7 @@
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarClasses.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustForm.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
