@@ -99,6 +99,9 @@ class TCustomdxBarControl : public TCustomControl {
   // Chooses the brush the control about to be drawn lies on (ItemBackgroundBrush).
   virtual void DrawItemControl(TdxBarItemControl* Control);
   const HBRUSH& ItemBackgroundBrush() const { return FBackgroundBrush; }
+  // While customising, the selected link is framed in the button-text colour, two pixels wide,
+  // over its drawn view.
+  void DrawCustomizingSelection(HDC DC, const TdxBarItemControl* Control, const TRect& Rect) const;
   virtual void RedrawControls(TdxBarItemControl* Control);
   virtual void UpdateFont() {}
 

@@ -10,6 +10,7 @@
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarRegistry.h"
+#include "graphics/Gdi.h"
 
 // Items shown only while customising come and go, and every item with a category reads as
 // enabled meanwhile: every link collection shows its items anew and every window is rebuilt.
@@ -47,4 +48,13 @@ void TdxBarManager::SetSelectedItemControl(TdxBarItemControl* Value) {
   // drag the window's hot tracking decides.
   auto* subItem = dynamic_cast<TdxBarSubItemControl*>(Value);
   if (subItem && !FDraggedItem && IsItemControlAlive(subItem)) subItem->ControlActivate(true);
+}
+
+void TCustomdxBarControl::DrawCustomizingSelection(HDC DC, const TdxBarItemControl* Control, const TRect& Rect) const {
+  if (!IsCustomizing() || Control != FSelectedControl) return;
+  TRect r = Rect;
+  const HBRUSH frame = GetSysColorBrush(COLOR_BTNTEXT);
+  FrameRect(DC, r, frame);
+  InflateRect(r, -1, -1);
+  FrameRect(DC, r, frame);
 }

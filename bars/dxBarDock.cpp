@@ -137,7 +137,8 @@ void TdxDockControl::WMNCPaint(TMessage& Message) {
 void TdxDockControl::WMWindowPosChanged(TMessage& Message) {
   TCustomControl::Dispatch(Message);
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
-  if (!FBarManager || DockingStyle() != dsBottom || (pos->flags & SWP_NOMOVE && pos->flags & SWP_NOSIZE)) return;
+  if (!FBarManager || FRows.empty() || DockingStyle() != dsBottom || (pos->flags & SWP_NOMOVE && pos->flags & SWP_NOSIZE))
+    return;
   const bool locked = FBarManager->UpdateLocked();
   FBarManager->SetUpdateLocked(true);
   for (const auto& row : FRows)

@@ -122,6 +122,8 @@ class TLinkDrag {
   bool FDropped = false;
   TCustomdxBarControl* FTarget = nullptr;
   TdxBarItemControl* FTargetControl = nullptr;
+  // The target control's link: the window may make its views anew before the drop.
+  TdxBarItemLink* FTargetLink = nullptr;
   bool FVertical = false;
   bool FOutside = false;
   bool FBefore = false;
@@ -174,6 +176,7 @@ void TLinkDrag::MouseMoved(bool ForceMark) {
                        before != FBefore || ForceMark;
   FTarget = target;
   FTargetControl = control;
+  FTargetLink = control ? control->ItemLink() : nullptr;
   FVertical = vertical;
   FOutside = outside;
   FBefore = before;
@@ -202,6 +205,7 @@ bool TLinkDrag::FollowCategoryList(TPoint Point) {
   EraseMark();
   FTarget = nullptr;
   FTargetControl = nullptr;
+  FTargetLink = nullptr;
   FCategory = dialog->CategoryAtScreenPoint(Point);
   dialog->SelectCategory(FCategory >= 0 ? FCategory : FItem->Category());
   Screen->SetCursor(FCategory >= 0 ? crdxBarDrag : crdxBarDragNoDrop);
@@ -242,9 +246,9 @@ void TLinkDrag::SelectTarget(TdxBarItemControl* Control) {
 // A copy, or a command from the dialog, always changes something; a moved link not when it would
 // land where it is.
 bool TLinkDrag::DropChangesSomething() const {
-  if (!FTargetControl) return false;
+  if (!FTargetLink) return false;
   if (!FLink || FCopy) return true;
-  const TdxBarItemLink* target = FTargetControl->ItemLink();
+  const TdxBarItemLink* target = FTargetLink;
   if (target == FLink) return FOutside && FBefore;
   if (target == ShownNeighbour(FLink, -1) && !FLink->BeginGroup() && !FOutside && !FBefore) return false;
   if (target == ShownNeighbour(FLink, 1) && ((FOutside && FBefore) || (!target->BeginGroup() && FBefore))) return false;
@@ -330,7 +334,7 @@ void TLinkDrag::DropOutside() {
 
 bool TLinkDrag::IsOwnPlace() const {
   if (!FLink || FCopy || (FOutside && FBefore)) return false;
-  return (FTargetControl && FTargetControl->ItemLink() == FLink) || !DropChangesSomething();
+  return FTargetLink == FLink || !DropChangesSomething();
 }
 
 // Dropped on its own place, a link moved 4 pixels or more along its bar starts a group (toward the
@@ -347,11 +351,11 @@ void TLinkDrag::Nudge() {
 // group's start over. A moved link then goes, and the window it left is rebuilt.
 void TLinkDrag::DropOnBar() {
   TdxBarItemLinks* links = FTarget->ItemLinks();
+  TdxBarItemLink* target = FTargetLink;
   TdxBarItemLink* added = links->Add();
   added->SetItem(FItem);
   if (FLink) added->Assign(FLink);
-  if (IsItemControlAlive(FTargetControl)) {
-    TdxBarItemLink* target = FTargetControl->ItemLink();
+  if (target) {
     const int index = target->Index();
     added->SetIndex(!FOutside && !FBefore ? index + 1 : index);
     if ((FOutside && !FBefore) || (!FOutside && FBefore && target->BeginGroup())) {

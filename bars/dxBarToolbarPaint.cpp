@@ -74,6 +74,7 @@ void TdxBarControl::Paint() {
     const TRect item = GetItemRect(control);
     DrawItemControl(control);
     control->Draw(item);
+    DrawCustomizingSelection(dc, control, item);
     CombineRgn(rest, rest, CreateRectRgnIndirect(item), RGN_DIFF);
     const TRect separator = ShownSeparatorRect(control);
     if (IsRectEmpty(separator)) continue;
