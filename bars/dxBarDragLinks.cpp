@@ -333,7 +333,7 @@ void TLinkDrag::DropOutside() {
 }
 
 bool TLinkDrag::IsOwnPlace() const {
-  if (!FLink || FCopy || (FOutside && FBefore)) return false;
+  if (!FLink || !FTargetLink || FCopy || (FOutside && FBefore)) return false;
   return FTargetLink == FLink || !DropChangesSomething();
 }
 
