@@ -17,6 +17,7 @@
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
 #include "windows/ModalLoop.h"
+#include "windows/Paint.h"
 #include "windows/Window.h"
 
 namespace {
@@ -60,6 +61,8 @@ struct TDropMark {
 // pixels.
 void InvertMark(const TDropMark& Mark) {
   if (!IsWindow(Mark.Wnd)) return;
+  // What waits to be painted is painted first, so that it does not cover the mark later.
+  UpdateWindow(Mark.Wnd);
   HDC dc = GetDC(Mark.Wnd);
   const int old = SetROP2(dc, R2_NOT);
   const TRect& r = Mark.Rect;

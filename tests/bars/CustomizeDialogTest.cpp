@@ -136,4 +136,37 @@ TEST_F(CustomizeDialog, ACommandDraggedFromTheDialogOntoAToolbarIsPlacedThere) {
   RenderScreenToPng({Form, dialog}, "customize_dropped_command.png");
 }
 
+// Passing over a sub item on the menu bar opens its menu, and a link dropped in the menu joins it.
+TEST_F(CustomizeDialog, ALinkDraggedOverAMenuBarItemGoesIntoItsMenu) {
+  TdxBarCustomizingForm* dialog = Open();
+  dialog->SetBounds(450, 300, dialog->Width(), dialog->Height());
+  Pump();
+  TdxBarControl* toolbar = Toolbar->Control();
+  TdxBarControl* menuBar = Menus->Control();
+  const TRect newRect = toolbar->GetItemRect(Toolbar->ItemLinks()->Items(0)->Control());
+  const TPoint press{(newRect.Left + newRect.Right) / 2, (newRect.Top + newRect.Bottom) / 2};
+  const TRect fileRect = menuBar->GetItemRect(Menus->ItemLinks()->Items(0)->Control());
+  const TPoint overFile = menuBar->ClientToScreen(TPoint{fileRect.Left + 5, fileRect.Top + 5});
+  TPoint intoMenu;
+  TestClock().OnWait([&] { MouseAt(TMouseInput::Move, overFile); });
+  TestClock().OnWait([&] {
+    auto* menu = dynamic_cast<TdxBarSubMenuControl*>(File->ItemLinks()->BarControl());
+    ASSERT_NE(menu, nullptr);
+    const TRect save = menu->GetItemRect(File->ItemLinks()->Items(1)->Control());
+    intoMenu = menu->ClientToScreen(TPoint{save.Left + 10, save.Bottom - 3});
+    MouseAt(TMouseInput::Move, intoMenu);
+  });
+  TestClock().OnWait([&] {
+    RenderScreenToPng({Form, File->ItemLinks()->BarControl()}, "customize_drag_into_menu.png");
+    MouseAt(TMouseInput::Release, intoMenu);
+  });
+  MouseDown(toolbar, press);
+  Pump();
+  MouseMove(toolbar, TPoint{press.X, press.Y + 5});
+  Pump();
+  ASSERT_EQ(File->ItemLinks()->Count(), 4);
+  EXPECT_EQ(File->ItemLinks()->Items(2)->Item()->Caption(), "New");
+  EXPECT_EQ(Toolbar->ItemLinks()->Count(), 3);
+}
+
 }  // namespace
