@@ -27,14 +27,11 @@ class CustomizeDialog : public TProgramBarsTest {
     Pump();
     return CustomizingForm();
   }
-  // Answers the next name dialog with Text (OK), or cancels it.
-  void AnswerNameDialog(const String& Text, bool Confirm = true) {
-    TestClock().OnWait([=, this] {
-      auto* dialog = dynamic_cast<TdxBarNameEd*>(Screen->ActiveForm());
-      ASSERT_NE(dialog, nullptr);
-      dialog->EName->SetText(Text);
-      PressKey(Confirm ? VK_RETURN : VK_ESCAPE);
-    });
+  // A click on the caption of a row of the toolbars list.
+  void SelectBarRow(TdxBarCustomizingForm* Dialog, int Row) {
+    const TRect r = Dialog->BarsListBox->ItemRect(Row);
+    Click(Dialog->BarsListBox, TPoint{r.Left + 60, (r.Top + r.Bottom) / 2});
+    Pump();
   }
 };
 
@@ -167,6 +164,162 @@ TEST_F(CustomizeDialog, ALinkDraggedOverAMenuBarItemGoesIntoItsMenu) {
   ASSERT_EQ(File->ItemLinks()->Count(), 4);
   EXPECT_EQ(File->ItemLinks()->Items(2)->Item()->Caption(), "New");
   EXPECT_EQ(Toolbar->ItemLinks()->Count(), 3);
+}
+
+// A new toolbar floats left of the dialog, or right of it when the dialog is at the screen's left
+// edge; it may be renamed and deleted, which the bars the form was loaded with may not.
+TEST_F(CustomizeDialog, NewToolbarsFloatBesideTheDialogAndOnlyTheyMayBeRenamedOrDeleted) {
+  Menus->SetPredefined(true);
+  Toolbar->SetPredefined(true);
+  TdxBarCustomizingForm* dialog = Open();
+  const TRect area = GetWorkAreaAtPoint(TPoint{0, 0});
+  struct TPlace {
+    int DialogLeft;
+    bool Right;
+  };
+  for (const TPlace& place : {TPlace{400, false}, TPlace{area.Left + 20, true}}) {
+    dialog->SetBounds(place.DialogLeft, 300, dialog->Width(), dialog->Height());
+    SelectBarRow(dialog, 1);
+    EXPECT_FALSE(dialog->BBarRename->Enabled());
+    EXPECT_FALSE(dialog->BBarDelete->Enabled());
+    TestClock().OnWait([&] {
+      auto* names = dynamic_cast<TdxBarNameEd*>(Screen->ActiveForm());
+      ASSERT_NE(names, nullptr);
+      EXPECT_EQ(names->Caption(), "Custom ");
+      PressKey(VK_RETURN);  // the proposed name stands
+    });
+    Click(dialog->BBarNew, TPoint{5, 5});
+    Pump();
+    TdxBar* bar = Manager->Bars()->Items(Manager->Bars()->Count() - 1);
+    EXPECT_EQ(bar->Caption(), place.Right ? "Custom 2" : "Custom 1");
+    EXPECT_EQ(bar->DockingStyle(), dsNone);
+    EXPECT_TRUE(bar->Visible());
+    EXPECT_EQ(bar->Control()->Left(), place.Right ? dialog->Left() + dialog->Width() + 10 : dialog->Left() - 50);
+    EXPECT_EQ(dialog->BarsListBox->ItemIndex(), dialog->BarsListBox->Items()->Count() - 1);
+    EXPECT_TRUE(dialog->BBarRename->Enabled());
+    EXPECT_TRUE(dialog->BBarDelete->Enabled());
+  }
+}
+
+TEST_F(CustomizeDialog, ARenameToAnotherToolbarsNameIsRefusedAndToItsOwnAccepted) {
+  TdxBarCustomizingForm* dialog = Open();
+  SelectBarRow(dialog, 1);
+  TScriptedMessageBox& boxes = MessageBoxes();
+  TestClock().OnWait([&] {
+    auto* names = dynamic_cast<TdxBarNameEd*>(Screen->ActiveForm());
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->Caption(), "Rename Toolbar");
+    EXPECT_EQ(names->EName->Text(), "Toolbars");
+    names->EName->SetText("Menus");
+    PressKey(VK_RETURN);
+  });
+  TestClock().OnWait([&] {
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, "A toolbar named 'Menus' already exists. Type another name.");
+    EXPECT_TRUE(Screen->ActiveForm() && Screen->ActiveForm()->Visible());
+    PressKey(VK_RETURN);  // still "Menus": refused again
+  });
+  TestClock().OnWait([&] {
+    EXPECT_EQ(boxes.Shown.size(), 2u);
+    dynamic_cast<TdxBarNameEd*>(Screen->ActiveForm())->EName->SetText("Toolbars");
+    PressKey(VK_RETURN);
+  });
+  Click(dialog->BBarRename, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(Toolbar->Caption(), "Toolbars");
+  EXPECT_EQ(boxes.Shown.size(), 2u);
+  // An empty name cannot be confirmed.
+  TestClock().OnWait([&] {
+    auto* names = dynamic_cast<TdxBarNameEd*>(Screen->ActiveForm());
+    names->EName->SetText(String());
+    EXPECT_FALSE(names->BOK->Enabled());
+    PressKey(VK_ESCAPE);
+  });
+  Click(dialog->BBarRename, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(Toolbar->Caption(), "Toolbars");
+}
+
+TEST_F(CustomizeDialog, DeletingAToolbarAsksAndSelectsTheNextRow) {
+  TdxBar* first = AddBar("First");
+  TdxBar* second = AddBar("Second");
+  (void)first;
+  (void)second;
+  TdxBarCustomizingForm* dialog = Open();
+  TCheckListBox* list = dialog->BarsListBox;
+  ASSERT_EQ(list->Items()->Count(), 4);
+  SelectBarRow(dialog, 3);
+  MessageBoxes().Answers.push_back(IDCANCEL);
+  Click(dialog->BBarDelete, TPoint{5, 5});
+  Pump();
+  ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+  EXPECT_EQ(MessageBoxes().Shown[0].Text, "Are you sure you want to delete the 'Second' toolbar?");
+  EXPECT_EQ(MessageBoxes().Shown[0].Flags, UINT(MB_OKCANCEL | MB_ICONWARNING));
+  EXPECT_EQ(Manager->Bars()->Count(), 4);
+  Click(dialog->BBarDelete, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(Manager->Bars()->Count(), 3);
+  EXPECT_EQ(list->Items()->Count(), 3);
+  EXPECT_EQ(list->ItemIndex(), 2);  // the new last row
+  EXPECT_EQ(list->BarOf(2)->Caption(), "First");
+}
+
+// A click in the check column, a double click or Space toggles a bar; a bar that may not be hidden
+// beeps and stays.
+TEST_F(CustomizeDialog, TheCheckBoxesToggleTheBars) {
+  TdxBarCustomizingForm* dialog = Open();
+  TCheckListBox* list = dialog->BarsListBox;
+  const TRect toolbarRow = list->ItemRect(1);
+  Click(list, TPoint{toolbarRow.Left + 3, toolbarRow.Top + 3});
+  Pump();
+  EXPECT_FALSE(Toolbar->Visible());
+  DoubleClick(list, TPoint{toolbarRow.Left + 40, toolbarRow.Top + 3});
+  Pump();
+  EXPECT_TRUE(Toolbar->Visible());
+  list->SetFocus();
+  PressKey(VK_SPACE);
+  Pump();
+  EXPECT_FALSE(Toolbar->Visible());
+  const TRect menusRow = list->ItemRect(0);
+  SystemCalls().Calls.clear();
+  Click(list, TPoint{menusRow.Left + 3, menusRow.Top + 3});
+  Pump();
+  EXPECT_TRUE(Menus->Visible());
+  ASSERT_EQ(SystemCalls().Calls.size(), 1u);
+  EXPECT_EQ(SystemCalls().Calls[0].Kind, "beep");
+}
+
+// The options write the manager at once; the full-menus box follows the recent-first box.
+TEST_F(CustomizeDialog, TheOptionsWriteTheManagerAtOnce) {
+  TdxBarCustomizingForm* dialog = Open();
+  dialog->PageControl->SetActivePage(dialog->tsOptions);
+  Pump();
+  EXPECT_FALSE(dialog->StandardOptionsPanel->Visible());
+  EXPECT_TRUE(dialog->EnhancedOptionsPanel->Visible());
+  Click(dialog->CBLargeIconsEx, TPoint{5, 5});
+  Pump();
+  EXPECT_TRUE(Manager->LargeIcons());
+  Click(dialog->CBMenusShowRecentItemsFirst, TPoint{5, 5});
+  Pump();
+  EXPECT_FALSE(Manager->MenusShowRecentItemsFirst());
+  EXPECT_FALSE(dialog->CBShowFullMenusAfterDelay->Enabled());
+  Click(dialog->CBHint1Ex, TPoint{5, 5});
+  Pump();
+  EXPECT_FALSE(Manager->ShowHint());
+  EXPECT_FALSE(dialog->CBHint2Ex->Enabled());
+  dialog->ComboBoxMenuAnimationsEx->SetFocus();
+  PressKey(VK_DOWN);
+  Pump();
+  EXPECT_EQ(Manager->MenuAnimations(), maRandom);
+  // The standard style shows its own panel with the same values; its short-cut box stays enabled.
+  Manager->SetStyle(bmsStandard);
+  Pump();
+  EXPECT_TRUE(dialog->StandardOptionsPanel->Visible());
+  EXPECT_FALSE(dialog->EnhancedOptionsPanel->Visible());
+  EXPECT_TRUE(dialog->CBLargeIcons->Checked());
+  EXPECT_FALSE(dialog->CBHint1->Checked());
+  EXPECT_TRUE(dialog->CBHint2->Enabled());
+  EXPECT_EQ(dialog->ComboBoxMenuAnimations->ItemIndex(), 1);
 }
 
 }  // namespace
