@@ -8,6 +8,7 @@
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarQuickCust.h"
 #include "bars/dxBarRegistry.h"
 #include "controls/ControlClasses.h"
 #include "controls/StdControlClasses.h"
@@ -320,6 +321,7 @@ void RegisterBarsClasses() {
   RegisterClass<TdxBarItemLink, TCollectionItem>("TdxBarItemLink", PublishItemLink);
   RegisterItemClasses();
   RegisterItemKinds();
+  RegisterQuickCustomizationClasses();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
   RegisterClass<TdxDockControl, TCustomControl>("TdxDockControl");
   RegisterClass<TdxBarDockControl, TdxDockControl>("TdxBarDockControl", PublishDockControl);

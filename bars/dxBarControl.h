@@ -14,6 +14,9 @@ class TdxBarItemControl;
 
 // WM_USER + 1: posted by item links when usage changed what a window shows; re-lays it out.
 enum : UINT { WM_DXBAR_RECALCLAYOUT = WM_USER + 1 };
+// WM_USER + 2: posted to a link's window when the customizing popup's name was left blank.
+// WM_USER + 3: posted to the quick-customising window its owner let go, which frees it.
+enum : UINT { WM_DXBAR_REFUSEBLANKNAME = WM_USER + 2, WM_DXBAR_FREEQUICKCONTROL = WM_USER + 3 };
 
 class TCustomdxBarControl : public TCustomControl {
  public:

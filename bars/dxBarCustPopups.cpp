@@ -1,6 +1,8 @@
 // The toolbars popup and the customizing popup of a link.
 #include "bars/dxBarCustPopups.h"
 
+#include <utility>
+
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
 #include "bars/dxBarCustForm.h"
@@ -15,13 +17,19 @@
 namespace {
 
 constexpr int kCustomizeEntry = 1000;
-// Posted to the customizing popup when its name entry was left blank.
-constexpr UINT WM_DXBAR_REFUSEBLANKNAME = WM_USER + 2;
 constexpr int kPaintStyleGroup = -1000;
 
 // The entries of the customizing popup, by Tag.
 enum { kReset, kDelete, kName, kDefaultStyle, kTextOnly, kTextInMenus, kImageAndText, kBeginGroup, kVisible, kRecent };
 
+void ToggleBar(TdxBarManager* Manager, int Index) {
+  if (Index >= Manager->Bars()->Count()) return;
+  TdxBar* bar = Manager->Bars()->Items(Index);
+  bar->SetVisible(!bar->Visible());
+}
+
+// The open customizing popup, and the link it edits: that stays set after the popup closes, for the
+// command of the entry that closed it.
 struct TCustomizingPopupState {
   TdxBarCustomizingPopup* Popup = nullptr;
   TdxBarItemLink* Link = nullptr;
@@ -30,6 +38,25 @@ struct TCustomizingPopupState {
 TCustomizingPopupState& PopupState() {
   static TCustomizingPopupState state;
   return state;
+}
+
+// The command of an entry, on the link customised (the popup has closed by now); the link is not
+// kept afterwards.
+void RunCustomizingPopupCommand(int Tag) {
+  TdxBarItemLink* link = std::exchange(PopupState().Link, nullptr);
+  if (!link) return;
+  switch (Tag) {
+    case kReset: link->SetUserDefine(0); break;
+    case kDelete: delete link; break;
+    case kDefaultStyle:
+    case kTextOnly:
+    case kTextInMenus:
+    case kImageAndText: link->SetUserPaintStyle(static_cast<TdxBarPaintStyle>(Tag - kDefaultStyle)); break;
+    case kBeginGroup: link->SetBeginGroup(!link->OwnBeginGroup()); break;
+    case kVisible: link->SetVisible(!link->Visible()); break;
+    case kRecent: link->SetMostRecentlyUsed(!link->MostRecentlyUsed()); break;
+    default: break;
+  }
 }
 
 }  // namespace
@@ -50,16 +77,19 @@ TdxBarOwnLinksMenu::~TdxBarOwnLinksMenu() {
   SetItemLinks(nullptr);
 }
 
-template <class T>
-T* TdxBarOwnLinksMenu::AddEntry(const String& Caption, int Tag, bool BeginGroup) {
-  auto* item = new T(BarManager()->OwnerForm());
-  AddInternalItem(item);
-  item->SetCaption(Caption);
-  item->SetTag(Tag);
-  TdxBarItemLink* link = FLinks->Add();
-  link->SetItem(item);
+void AddTemporaryEntry(TdxBarItemLinks* Links, TdxBarItem* Item, const String& Caption, int Tag, bool BeginGroup) {
+  AddInternalItem(Item);
+  Item->SetCaption(Caption);
+  Item->SetTag(Tag);
+  TdxBarItemLink* link = Links->Add();
+  link->SetItem(Item);
   link->SetBeginGroup(BeginGroup);
-  return item;
+}
+
+void AddCustomizeEntry(TdxBarManager* Manager, TdxBarItemLinks* Links, TdxBarButton* Entry, bool BeginGroup) {
+  AddTemporaryEntry(Links, Entry, dxBarLoadStr(sdxBarCustomizeEntry), kCustomizeEntry, BeginGroup);
+  Entry->SetEnabled(CustomizingForm() == nullptr);
+  Entry->OnClick = [Manager](TObject*) { Manager->SetCustomizing(true); };
 }
 
 // --- the toolbars popup ---------------------------------------------------------------------------------
@@ -72,24 +102,12 @@ TdxBarToolbarsPopup::TdxBarToolbarsPopup(TdxBarManager* Manager) : TdxBarOwnLink
     auto* entry = AddEntry<TdxBarButton>(bar->Caption(), i, false);
     entry->SetButtonStyle(bsChecked);
     entry->SetDown(bar->Visible());
-    entry->OnClick = [this, entry](TObject*) { EntryClicked(entry); };
+    // The popup is gone by the time the command runs: the entry knows its manager and bar.
+    entry->OnClick = [Manager, i](TObject*) { ToggleBar(Manager, i); };
   }
   Manager->DoShowToolbarsPopup(ItemLinks());
-  if (!Manager->CanCustomize() || ItemLinks()->Count() == 0) return;
-  auto* customize = AddEntry<TdxBarButton>(dxBarLoadStr(sdxBarCustomizeEntry), kCustomizeEntry, true);
-  customize->SetEnabled(CustomizingForm() == nullptr);
-  customize->OnClick = [this, customize](TObject*) { EntryClicked(customize); };
-}
-
-void TdxBarToolbarsPopup::EntryClicked(TdxBarItem* Entry) {
-  TdxBarManager* manager = BarManager();
-  if (Entry->Tag() == kCustomizeEntry) {
-    manager->SetCustomizing(true);
-    return;
-  }
-  if (Entry->Tag() >= manager->Bars()->Count()) return;
-  TdxBar* bar = manager->Bars()->Items(Entry->Tag());
-  bar->SetVisible(!bar->Visible());
+  if (Manager->CanCustomize() && ItemLinks()->Count() > 0)
+    AddCustomizeEntry(Manager, ItemLinks(), new TdxBarButton(Manager->OwnerForm()), true);
 }
 
 void ShowToolbarsPopup(TdxBarManager* Manager, TPoint P) {
@@ -109,7 +127,7 @@ TdxBarCustomizingPopup* CustomizingPopup() { return PopupState().Popup; }
 TdxBarCustomizingPopup::TdxBarCustomizingPopup(TdxBarManager* Manager) : TdxBarOwnLinksMenu(Manager) {
   const auto button = [this](int Tag, int Text, bool Group) {
     auto* entry = AddEntry<TdxBarButton>(dxBarLoadStr(Text), Tag, Group);
-    entry->OnClick = [this, entry](TObject*) { EntryClicked(entry); };
+    entry->OnClick = [Tag](TObject*) { RunCustomizingPopupCommand(Tag); };
     return entry;
   };
   const auto check = [&](int Tag, int Text, bool Group, int RadioGroup) {
@@ -136,8 +154,7 @@ TdxBarCustomizingPopup::TdxBarCustomizingPopup(TdxBarManager* Manager) : TdxBarO
 }
 
 TdxBarCustomizingPopup::~TdxBarCustomizingPopup() {
-  if (PopupState().Popup != this) return;
-  PopupState() = TCustomizingPopupState{};
+  if (PopupState().Popup == this) PopupState().Popup = nullptr;
 }
 
 TdxBarItem* TdxBarCustomizingPopup::Entry(int Tag) const {
@@ -146,7 +163,7 @@ TdxBarItem* TdxBarCustomizingPopup::Entry(int Tag) const {
   return nullptr;
 }
 
-TdxBarItemLink* TdxBarCustomizingPopup::Link() const { return PopupState().Popup == this ? PopupState().Link : nullptr; }
+TdxBarItemLink* TdxBarCustomizingPopup::Link() const { return PopupState().Link; }
 
 void SetCustomizingPopupLink(TdxBarCustomizingPopup* Popup, TdxBarItemLink* Link) { Popup->SetLink(Link); }
 
@@ -171,47 +188,25 @@ void TdxBarCustomizingPopup::SetLink(TdxBarItemLink* Link) {
   if (auto* recent = static_cast<TdxBarButton*>(Entry(kRecent))) recent->SetDown(Link->MostRecentlyUsed());
 }
 
-void TdxBarCustomizingPopup::EntryClicked(TdxBarItem* Entry) {
-  TdxBarItemLink* link = Link();
-  if (!link) return;
-  switch (Entry->Tag()) {
-    case kReset: link->SetUserDefine(0); break;
-    case kDelete:
-      PopupState().Link = nullptr;
-      delete link;
-      break;
-    case kDefaultStyle:
-    case kTextOnly:
-    case kTextInMenus:
-    case kImageAndText: link->SetUserPaintStyle(static_cast<TdxBarPaintStyle>(Entry->Tag() - kDefaultStyle)); break;
-    case kBeginGroup: link->SetBeginGroup(!link->OwnBeginGroup()); break;
-    case kVisible: link->SetVisible(!link->Visible()); break;
-    case kRecent: link->SetMostRecentlyUsed(!link->MostRecentlyUsed()); break;
-    default: break;
-  }
-}
-
-// A blank name is refused once the edit has finished with it: the popup closes, then the message
-// shows, and the caption stays.
+// A blank name is refused once the edit has finished with it, which closes the popup: the window
+// of the link shows the message then, and the caption stays.
 void TdxBarCustomizingPopup::NameChanged() {
   TdxBarItemLink* link = Link();
   const String text = static_cast<TdxBarEdit*>(Entry(kName))->Text();
   if (!link) return;
-  if (text.empty()) {
-    PostMessage(Handle(), WM_DXBAR_REFUSEBLANKNAME, 0, 0);
+  if (!text.empty()) {
+    link->SetUserCaption(text);
     return;
   }
-  link->SetUserCaption(text);
+  TCustomdxBarControl* window = link->Links()->BarControl();
+  if (window && window->HandleAllocated()) PostMessage(window->Handle(), WM_DXBAR_REFUSEBLANKNAME, 0, 0);
 }
 
-void TdxBarCustomizingPopup::Dispatch(TMessage& Message) {
-  if (Message.Msg != WM_DXBAR_REFUSEBLANKNAME) {
-    TdxBarOwnLinksMenu::Dispatch(Message);
-    return;
-  }
-  TdxBarManager* manager = BarManager();
-  CloseMenus();
-  MessageBox(manager->DialogOwnerWindow(), dxBarLoadStr(sdxBarBlankName), Application->Title(), MB_OK | MB_ICONERROR);
+void RefuseBlankLinkName(TCustomdxBarControl* Window) {
+  if (TdxBarCustomizingPopup* popup = CustomizingPopup()) popup->CloseMenus();
+  TdxBarManager* manager = Window->BarManager();
+  MessageBox(manager ? manager->DialogOwnerWindow() : HWND(), dxBarLoadStr(sdxBarBlankName), Application->Title(),
+             MB_OK | MB_ICONERROR);
 }
 
 // The link's view in its window is no longer shown selected.

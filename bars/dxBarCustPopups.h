@@ -6,7 +6,10 @@
 
 #include <memory>
 
+#include "bars/dxBarManager.h"
 #include "bars/dxBarSubMenu.h"
+
+class TdxBarButton;
 
 // A menu that owns the links of its entries and never customises, so that its entries act as
 // commands even while the manager customises.
@@ -17,9 +20,13 @@ class TdxBarOwnLinksMenu : public TdxBarSubMenuControl {
   bool IsCustomizing() const override { return false; }
 
  protected:
-  // A temporary button (or edit) of the manager's form linked into the menu, its Tag Tag.
+  // A temporary button (or edit) of the manager's form linked into the menu.
   template <class T>
-  T* AddEntry(const String& Caption, int Tag, bool BeginGroup);
+  T* AddEntry(const String& Caption, int Tag, bool BeginGroup) {
+    auto* item = new T(BarManager()->OwnerForm());
+    AddTemporaryEntry(ItemLinks(), item, Caption, Tag, BeginGroup);
+    return item;
+  }
 
  private:
   std::unique_ptr<TdxBarItemLinks> FLinks;
@@ -31,9 +38,6 @@ class TdxBarToolbarsPopup : public TdxBarOwnLinksMenu {
   // customize entry (when there are entries and the manager CanCustomize).
   explicit TdxBarToolbarsPopup(TdxBarManager* Manager);
   String ClassName() const override { return "TdxBarToolbarsPopup"; }
-
- private:
-  void EntryClicked(TdxBarItem* Entry);
 };
 
 // Shows the toolbars popup with its top-left corner at the screen point P; a popup without
@@ -51,11 +55,7 @@ class TdxBarCustomizingPopup : public TdxBarOwnLinksMenu {
   void SetLink(TdxBarItemLink* Link);
   TdxBarItemLink* Link() const;
 
- protected:
-  void Dispatch(TMessage& Message) override;
-
  private:
-  void EntryClicked(TdxBarItem* Entry);
   void NameChanged();
   void ClearLinkSelection();
   TdxBarItem* Entry(int Tag) const;
@@ -65,5 +65,15 @@ class TdxBarCustomizingPopup : public TdxBarOwnLinksMenu {
 TdxBarItemLink* CustomizingPopupLink();
 TdxBarCustomizingPopup* CustomizingPopup();
 void SetCustomizingPopupLink(TdxBarCustomizingPopup* Popup, TdxBarItemLink* Link);
+// The window of the customised link was told that the name entry was left blank: the popup
+// closes and the message shows.
+void RefuseBlankLinkName(TCustomdxBarControl* Window);
 // Opens the customizing popup for Link with its corner at the screen point P.
 void ShowCustomizingPopup(TdxBarItemLink* Link, TPoint P);
+
+// Item (made for the manager's form) becomes a temporary item with Caption and Tag, linked at the
+// end of Links.
+void AddTemporaryEntry(TdxBarItemLinks* Links, TdxBarItem* Item, const String& Caption, int Tag, bool BeginGroup);
+// The manager's closing entry of its toolbar menus: "&Customize..." (Tag 1000), disabled while the
+// Customize dialog is open; a click makes the manager customise.
+void AddCustomizeEntry(TdxBarManager* Manager, TdxBarItemLinks* Links, TdxBarButton* Entry, bool BeginGroup);

@@ -47,7 +47,7 @@ bool IsEdge(int HitTest) { return HitTest >= HTLEFT && HitTest <= HTBOTTOMRIGHT;
 
 bool TdxBarControl::IsClickTarget(TPoint Client) const {
   TdxBarItemControl* control = PtInRect(ClientRect(), Client) ? ControlAtPoint(Client) : nullptr;
-  return IsCustomizing() || (control && control->CanClicked()) || PtInRect(CaptionButtonRect(), Client);
+  return IsCustomizing() || (control && control->CanClicked()) || PtInRect(CaptionButtonRect(), Client) || IsOverMark(Client);
 }
 
 // The window answers HTCLIENT wherever it handles the mouse itself and remembers what the pointer

@@ -233,6 +233,7 @@ void TdxBarControl::Dispatch(TMessage& Message) {
     case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS; return;
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;
     case WM_LBUTTONDBLCLK:
+      if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
       if (FHitTest == HTCAPTION && !IsCustomizing()) {
         ToggleDocking();
         return;
@@ -255,8 +256,12 @@ void TdxBarControl::Dispatch(TMessage& Message) {
       WMWindowPosChanging(Message);
       return;
     case WM_MOUSELEAVE:
+      if (FMarkState == 1) SetMarkState(0);
       if (!MenuMode()) TCustomdxBarControl::Dispatch(Message);
       return;
+    case WM_MOUSEMOVE:
+      if (!ActiveBarControl() || ActiveBarControl() == this) TrackMark(LParamToPoint(Message.LParam));
+      break;
     case WM_RBUTTONDOWN: WMRButtonDownToolbar(Message); return;
     case WM_WINDOWPOSCHANGED:
       TCustomdxBarControl::Dispatch(Message);
@@ -286,6 +291,7 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 // A press on a control of a toolbar outside menu mode takes the keyboard with that control; a
 // press on the open sub item in menu mode leaves it.
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
+  if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
   if (!IsCustomizing() && PtInRect(CaptionButtonRect(), LParamToPoint(Message.LParam))) {
     TrackCaptionButton();
     return;

@@ -7,6 +7,8 @@
 #include "bars/dxBarControl.h"
 
 class TdxBarControl : public TCustomdxBarControl {
+  friend class TdxBarQuickControl;
+
  public:
   explicit TdxBarControl(TdxBar* Bar);
   ~TdxBarControl() override;
@@ -79,6 +81,12 @@ class TdxBarControl : public TCustomdxBarControl {
   // alignment moved right answers it with Before.
   TdxBarItemControl* GetItemControlAtPoint(TPoint Point, bool& Vertical, bool& Outside, bool& Before) override;
   bool HasMark() const override;
+  // The mark: 0 normal, 1 hot ("More Buttons"), 2 pressed with the quick-customising window open
+  // below or beside it; leaving 2 frees that window. Not while customising.
+  int MarkState() const { return FMarkState; }
+  void SetMarkState(int State) override;
+  // The mark's rectangle in client coordinates; empty without a mark.
+  TRect MarkRect() const;
   void UpdateFont() override;
 
   // --- life of the window -----------------------------------------------------------------------
@@ -149,13 +157,21 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintFloatingFrame(HDC DC, const TRect& Window);
   void PaintFloatingCaption(HDC DC, const TRect& Window);
   void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
-  TRect MarkRect() const;
   void DrawCaptionButton(HDC DC, bool Pressed);
   void TrackCaptionButton();
   void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
   void WMRButtonDownToolbar(TMessage& Message);
+  // --- the mark (quick customising) ---
+  // A mark that opens the quick-customising window: a non-standard style and HasMark.
+  bool HasActiveMark() const;
+  bool IsOverMark(TPoint Client) const;
+  void RepaintMark();
+  // Hot over the mark, normal elsewhere; a press toggles pressed and hot.
+  void TrackMark(TPoint Client);
+  bool PressMark(TPoint Client);
+  void OpenQuickControl();
   void WMGetDlgCode(TMessage& Message);
 
   TdxBar* FBar;
@@ -172,4 +188,7 @@ class TdxBarControl : public TCustomdxBarControl {
   // The close button: 0 normal, 1 held with the pointer outside, 2 pressed.
   int FCloseButtonState = 0;
   bool FCaptionButtonPressed = false;
+  int FMarkState = 0;
+  // The press that closed the quick-customising window was on the mark: it does not open it again.
+  bool FMarkPressedAgain = false;
 };

@@ -139,10 +139,20 @@ void DrawTriangle(HDC DC, const std::vector<TPoint>& Points) {
 
 }  // namespace
 
-// The quick-customising arrow at the mark's far end (not under the standard style) and, when links
+// Hot or pressed, the mark is raised or sunken (lit and framed under the flat style). The
+// quick-customising arrow at the mark's far end (not under the standard style) and, when links
 // were left off, two chevrons before it.
 void TdxBarControl::PaintMark(HDC DC, const TRect& Mark) {
-  FillRect(DC, Mark, GetBackgroundBrush());
+  const bool flat = BarManager() && BarManager()->IsFlat();
+  FillRect(DC, Mark, flat && FMarkState > 0 ? GetHighlightBrush() : GetBackgroundBrush());
+  if (!IsStandardStyle() && FMarkState > 0) {
+    TRect frame = Mark;
+    if (flat) {
+      FrameHighlightRect(DC, frame);
+    } else {
+      DrawEdge(DC, frame, FMarkState == 1 ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+    }
+  }
   const bool vertical = IsVertical();
   const bool shortMark = (vertical ? Mark.Width() : Mark.Height()) < 17;
   if (!IsStandardStyle()) {
