@@ -97,6 +97,8 @@ class TCustomdxBarControl : public TCustomControl {
   // vertical window, Outside a point on the separator, Before a point in the nearer half.
   virtual TdxBarItemControl* GetItemControlAtPoint(TPoint Point, bool& Vertical, bool& Outside, bool& Before);
   virtual bool HasMark() const { return false; }
+  // A toolbar window that behaves as a menu: only a press elsewhere closes it, not a release.
+  virtual bool IsPopupToolbar() const { return false; }
   // The pointer has not moved since it was last remembered (always while customising).
   virtual bool IsMouseUnmoved(TPoint Point);
   // Chooses the brush the control about to be drawn lies on (ItemBackgroundBrush).

@@ -136,8 +136,11 @@ TdxBarQuickControl::~TdxBarQuickControl() {
   }
   if (HandleAllocated()) DestroyHandle();
   DestroyControls();
+  TdxBarItemLinks* links = FInternalBar->ItemLinks();
   SetItemLinks(nullptr);
-  FInternalBar->ItemLinks()->SetBarControl(nullptr);
+  // Freed by the links of its bar, which is going (with its manager): the bar is not freed here.
+  if (!links) return;
+  links->SetBarControl(nullptr);
   delete FInternalBar;
 }
 

@@ -62,6 +62,7 @@ class TdxBarQuickControl : public TdxBarControl {
   TPoint PlaceFor(const TRect& Mark, TSize Size) const;
 
   HBRUSH GetBackgroundBrush() const override;
+  bool IsPopupToolbar() const override { return true; }
   // It closes as a menu does: by a click elsewhere or a command.
   void CloseMenus() override;
   void LeaveMenuMode() override;
