@@ -5,6 +5,7 @@
 #include "bars/dxBarEditors_p.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUtils.h"
 #include "controls/PlaceControl.h"
 #include "graphics/Gdi.h"
 
@@ -84,7 +85,7 @@ void TfrmAddGroupItems::DrawRow(int Index, TRect Rect, TOwnerDrawState State) {
   const TColor textColor = member ? clBtnFace : selected ? clHighlightText : clWindowText;
   canvas->Font()->SetColor(textColor);
   canvas->Brush()->SetStyle(TBrushStyle::bsClear);
-  canvas->TextOut(Rect.Left + 2, Rect.Top + 1, "   " + text);
+  canvas->TextOut(Rect.Left + 2, Rect.Top + 1, "   " + StripAccelerators(text));
   if (!dynamic_cast<TdxBarItem*>(component)) return;
   const int middle = (Rect.Left + Rect.Right) / 2;
   canvas->Pen()->SetColor(selected ? clHighlightText : clWindowText);

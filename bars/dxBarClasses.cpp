@@ -4,6 +4,7 @@
 #include "bars/dxBar.h"
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustLists.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
@@ -322,6 +323,7 @@ void RegisterBarsClasses() {
   RegisterItemClasses();
   RegisterItemKinds();
   RegisterQuickCustomizationClasses();
+  RegisterCustomizingControlClasses();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
   RegisterClass<TdxDockControl, TCustomControl>("TdxDockControl");
   RegisterClass<TdxBarDockControl, TdxDockControl>("TdxBarDockControl", PublishDockControl);

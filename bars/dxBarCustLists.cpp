@@ -7,6 +7,7 @@
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarUtils.h"
+#include "classes/Properties.h"
 #include "graphics/Gdi.h"
 #include "windows/ModalLoop.h"
 #include "windows/SystemServices.h"
@@ -245,4 +246,10 @@ void TCheckableButton::Dispatch(TMessage& Message) {
   if (Message.Msg == CM_MOUSEENTER) SetLook(true, FDown);
   if (Message.Msg == CM_MOUSELEAVE) SetLook(false, FDown);
   TGraphicControl::Dispatch(Message);
+}
+
+void RegisterCustomizingControlClasses() {
+  RegisterClass<TCheckListBox, TListBox>("TCheckListBox");
+  RegisterClass<TCommandsListBox, TListBox>("TCommandsListBox");
+  RegisterClass<TCheckableButton, TGraphicControl>("TCheckableButton");
 }

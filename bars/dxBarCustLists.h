@@ -84,5 +84,8 @@ class TCheckableButton : public TGraphicControl {
   bool FDown = false;
 };
 
+// The three controls for stored layouts.
+void RegisterCustomizingControlClasses();
+
 // Draws the right-pointing triangle of sub items with its corner at (X, Y), in Color.
 void DrawCommandTriangle(HDC DC, int X, int Y, COLORREF Color);

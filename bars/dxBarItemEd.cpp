@@ -13,8 +13,10 @@
 #include "rtl/Convert.h"
 #include "windows/Services.h"
 
+// The class name without its type letter and the library's "dx": TdxBarButton proposes BarButton1.
 String ProposeBarItemName(const TdxBarManager* Manager, const String& ClassName) {
-  const String stem = ClassName.substr(1);
+  String stem = ClassName.substr(1);
+  if (stem.rfind("dx", 0) == 0) stem = stem.substr(2);
   int number = 1;
   while (Manager->FindItemByName(stem + IntToStr(number))) ++number;
   return stem + IntToStr(number);
