@@ -173,7 +173,6 @@ class TdxBarCustomizingForm : public TForm {
   // Set while the dialog moves a selection itself.
   bool FSelecting = false;
   int FDraggedCategory = -1;
-  int FGroupsUpdateCount = 0;
   bool FGroupItemsFocused = false;
   int FNameColumnWidth = 0;
   int FCaptionColumnWidth = 0;

@@ -90,13 +90,13 @@ void TdxBarCustomizingForm::DrawAllCommandsRow(TWinControl*, int Index, TRect Re
 void TdxBarCustomizingForm::BuildGroupsPage() {
   tsGroups = PlaceControl<TTabSheet>(this, PageControl, "tsGroups", TRect{}, dxBarLoadStr(sdxBarGroupsPage));
   tsGroups->SetTabVisible(IsDesigning());
-  lbGroups = PlaceControl<TListBox>(this, tsGroups, "lbGroups", Bounds(8, 8, 136, 176));
+  lbGroups = PlaceControl<TListBox>(this, tsGroups, "lbGroups", Bounds(8, 8, 120, 176));
   lbGroups->OnClick = [this](TObject*) { RefreshGroupItems(); };
   lbGroups->OnEnter = [this](TObject*) {
     FGroupItemsFocused = false;
     GroupsButtonsChanged();
   };
-  lbGroupItems = PlaceControl<TListBox>(this, tsGroups, "lbGroupItems", Bounds(152, 8, 124, 176));
+  lbGroupItems = PlaceControl<TListBox>(this, tsGroups, "lbGroupItems", Bounds(136, 8, 120, 176));
   lbGroupItems->SetMultiSelect(true);
   lbGroupItems->OnClick = [this](TObject*) { GroupsButtonsChanged(); };
   lbGroupItems->OnEnter = [this](TObject*) {
@@ -108,13 +108,13 @@ void TdxBarCustomizingForm::BuildGroupsPage() {
     b->OnClick = [Action](TObject*) { Action(); };
     return b;
   };
-  btnGroupAdd = button("btnGroupAdd", Bounds(8, 190, 64, 23), sdxBarGroupAdd, [this] { AddGroup(); });
-  btnGroupDelete = button("btnGroupDelete", Bounds(80, 190, 64, 23), sdxBarGroupDelete, [this] { DeleteGroup(); });
-  btnGroupItemAdd = button("btnGroupItemAdd", Bounds(152, 190, 58, 23), sdxBarGroupItemAdd, [this] { AddGroupItems(); });
+  btnGroupAdd = button("btnGroupAdd", Bounds(8, 190, 56, 23), sdxBarGroupAdd, [this] { AddGroup(); });
+  btnGroupDelete = button("btnGroupDelete", Bounds(72, 190, 56, 23), sdxBarGroupDelete, [this] { DeleteGroup(); });
+  btnGroupItemAdd = button("btnGroupItemAdd", Bounds(136, 190, 56, 23), sdxBarGroupItemAdd, [this] { AddGroupItems(); });
   btnGroupItemDelete =
-      button("btnGroupItemDelete", Bounds(218, 190, 58, 23), sdxBarGroupItemDelete, [this] { DeleteGroupItems(); });
-  btnMoveUp = button("btnMoveUp", Bounds(284, 8, 56, 23), sdxBarMoveUp, [this] { MoveGroupEntries(-1); });
-  btnMoveDown = button("btnMoveDown", Bounds(284, 38, 56, 23), sdxBarMoveDown, [this] { MoveGroupEntries(1); });
+      button("btnGroupItemDelete", Bounds(200, 190, 56, 23), sdxBarGroupItemDelete, [this] { DeleteGroupItems(); });
+  btnMoveUp = button("btnMoveUp", Bounds(264, 8, 76, 23), sdxBarMoveUp, [this] { MoveGroupEntries(-1); });
+  btnMoveDown = button("btnMoveDown", Bounds(264, 38, 76, 23), sdxBarMoveDown, [this] { MoveGroupEntries(1); });
 }
 
 TdxBarGroup* TdxBarCustomizingForm::SelectedGroup() const {
@@ -130,7 +130,6 @@ std::vector<int> TdxBarCustomizingForm::SelectedGroupEntries() const {
 }
 
 void TdxBarCustomizingForm::RefreshGroups() {
-  if (FGroupsUpdateCount > 0) return;
   const TdxBarGroup* selected = SelectedGroup();
   TStrings* rows = lbGroups->Items();
   rows->Clear();
@@ -180,9 +179,8 @@ void TdxBarCustomizingForm::DeleteGroup() {
   TdxBarGroup* group = SelectedGroup();
   if (!group) return;
   const int row = lbGroups->ItemIndex();
-  ++FGroupsUpdateCount;
+  lbGroups->Items()->Delete(row);
   group->Free();
-  --FGroupsUpdateCount;
   BarManagerModified(FBarManager);
   RefreshGroups();
   lbGroups->SetItemIndex(std::min(row, lbGroups->Items()->Count() - 1));

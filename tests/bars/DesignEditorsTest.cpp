@@ -8,6 +8,10 @@
 #include "bars/dxBarItemEd.h"
 #include "bars/dxBarNameEd.h"
 #include "bars/dxBarPopupMenuEd.h"
+#include "bars/dxBarUtils.h"
+#include "controls/ShortCut.h"
+#include "windows/Input.h"
+#include "windows/Focus.h"
 #include "windows/NonClient.h"
 
 namespace {
@@ -184,6 +188,135 @@ TEST_F(DesignEditors, TheSubMenuEditorCarriesItsMenuAndItsCloseBoxClosesIt) {
   SendMessage(editor->Handle(), WM_NCLBUTTONDOWN, HTCLOSE, 0);
   Pump();
   EXPECT_EQ(File->ItemLinks()->BarControl(), nullptr);
+}
+
+// At design time the dialog shows every command with a short cut in three columns, and the groups.
+TEST_F(DesignEditors, TheDesignTimePagesShowAllCommandsAndTheGroups) {
+  Open->SetShortCut(ShortCut('O', ssCtrl));
+  Design->Show();
+  Manager->SetCustomizing(true);
+  Pump();
+  TdxBarCustomizingForm* dialog = CustomizingForm();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->tsAllCommands->TabVisible());
+  EXPECT_TRUE(dialog->tsGroups->TabVisible());
+  EXPECT_FALSE(dialog->BBarReset->Visible());
+  EXPECT_EQ(dialog->LAllCommands->Items()->Text(), "bbOpen\r\nbbSave\r\nbbCopy\r\n");
+  dialog->PageControl->SetActivePage(dialog->tsAllCommands);
+  Pump();
+  RenderWindowToPng(dialog->Handle(), "design_all_commands.png");
+  Click(dialog->CBShowCommandsWithShortCut, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(dialog->LAllCommands->Items()->Text(), "bbOpen\r\nbbSave\r\nbbCopy\r\nbsFile\r\n");
+  dialog->PageControl->SetActivePage(dialog->tsItems);
+  Pump();
+  RenderWindowToPng(dialog->Handle(), "design_commands.png");
+
+  // Groups: one added and selected, items added through the add-to-group dialog, moved, deleted.
+  dialog->PageControl->SetActivePage(dialog->tsGroups);
+  Pump();
+  Click(dialog->btnGroupAdd, TPoint{5, 5});
+  Pump();
+  ASSERT_EQ(Manager->GroupCount(), 1);
+  EXPECT_EQ(Manager->Groups(0)->Name(), "dxBarGroup1");
+  EXPECT_EQ(dialog->lbGroups->ItemIndex(), 0);
+  TestClock().OnWait([&] {
+    auto* choose = dynamic_cast<TfrmAddGroupItems*>(Screen->ActiveForm());
+    ASSERT_NE(choose, nullptr);
+    TStrings* rows = choose->lbGroupItems->Items();
+    choose->lbGroupItems->SetSelected(rows->IndexOf("&Open"), true);
+    choose->lbGroupItems->SetSelected(rows->IndexOf("&Save"), true);
+    PressKey(VK_RETURN);
+  });
+  Click(dialog->btnGroupItemAdd, TPoint{5, 5});
+  Pump();
+  TdxBarGroup* group = Manager->Groups(0);
+  ASSERT_EQ(group->Count(), 2);
+  EXPECT_EQ(dialog->lbGroupItems->Items()->Text(), "bbOpen\r\nbbSave\r\n");
+  const TRect second = dialog->lbGroupItems->ItemRect(1);
+  Click(dialog->lbGroupItems, TPoint{second.Left + 3, second.Top + 3});
+  Pump();
+  EXPECT_TRUE(dialog->btnMoveUp->Enabled());
+  EXPECT_FALSE(dialog->btnMoveDown->Enabled());
+  Click(dialog->btnMoveUp, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(group->Items(0), Save);
+  EXPECT_FALSE(dialog->btnMoveUp->Enabled());
+  RenderWindowToPng(dialog->Handle(), "design_groups.png");
+  Click(dialog->btnGroupItemDelete, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(group->Count(), 1);
+  Click(dialog->btnGroupDelete, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(Manager->GroupCount(), 0);
+  EXPECT_EQ(dialog->lbGroups->Items()->Count(), 0);
+  EXPECT_FALSE(dialog->btnGroupItemAdd->Enabled());
+}
+
+// The categories are added, renamed and deleted through the name dialog and a question, the
+// commands moved within their category, and a command dragged onto a category joins it.
+TEST_F(DesignEditors, CategoriesAndCommandsAreEditedAtDesignTime) {
+  Design->Show();
+  Manager->SetCustomizing(true);
+  Pump();
+  TdxBarCustomizingForm* dialog = CustomizingForm();
+  dialog->SetBounds(450, 300, dialog->Width(), dialog->Height());
+  dialog->PageControl->SetActivePage(dialog->tsItems);
+  Pump();
+  TestClock().OnWait([&] {
+    auto* names = dynamic_cast<TdxBarNameEd*>(Screen->ActiveForm());
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->Caption(), "Insert Category");
+    EXPECT_EQ(names->LName->Caption(), "&Category name:");
+    names->EName->SetText("Edit");
+    PressKey(VK_RETURN);
+  });
+  dialog->LCategories->SetFocus();
+  PressKey(VK_INSERT);  // before the selected "Default"
+  Pump();
+  EXPECT_EQ(Manager->Categories()->Text(), "Edit\r\nDefault\r\nFile\r\n");
+  EXPECT_EQ(Copy->Category(), 1);
+  EXPECT_EQ(dialog->SelectedCategory(), 0);
+  // The categories menu's Delete asks first.
+  MessageBoxes().Answers.push_back(IDOK);
+  dialog->CategoriesPopupMenu->ItemLinks()->Items(5)->Item()->Click();
+  Pump();
+  ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+  EXPECT_EQ(MessageBoxes().Shown[0].Text, "Are you sure you want to delete the 'Edit' category?");
+  EXPECT_EQ(Manager->Categories()->Text(), "Default\r\nFile\r\n");
+
+  // In "File": Ctrl+Down moves the selected command after its neighbour.
+  dialog->SelectCategory(1);
+  Pump();
+  EXPECT_EQ(dialog->LCommands->Items()->Text(), "&Open\r\n&Save\r\n&File\r\n");
+  dialog->LCommands->SetFocus();
+  dialog->LCommands->SetItemIndex(0);
+  PressKey(VK_DOWN, ssCtrl);
+  Pump();
+  EXPECT_EQ(dialog->LCommands->Items()->Text(), "&Save\r\n&Open\r\n&File\r\n");
+  std::vector<TdxBarItem*> order;
+  Manager->GetItemsOfCategory(1, order);
+  EXPECT_EQ(order, (std::vector<TdxBarItem*>{Save, Open, File}));
+
+  // Dragged onto "Default" in the categories list, "&Open" joins that category after its commands.
+  const int row = dialog->LCommands->Items()->IndexOf("&Open");
+  const TRect r = dialog->LCommands->ItemRect(row);
+  const TPoint press{r.Left + 30, (r.Top + r.Bottom) / 2};
+  const TRect target = dialog->LCategories->ItemRect(0);
+  const TPoint drop = dialog->LCategories->ClientToScreen(TPoint{target.Left + 10, target.Top + 3});
+  TestClock().OnWait([&] { MouseAt(TMouseInput::Move, dialog->LCommands->ClientToScreen(TPoint{press.X, press.Y + 8})); });
+  TestClock().OnWait([&] { MouseAt(TMouseInput::Move, drop); });
+  TestClock().OnWait([&] {
+    EXPECT_EQ(dialog->SelectedCategory(), 0);
+    EXPECT_EQ(Screen->Cursor(), crdxBarDrag);
+    MouseAt(TMouseInput::Release, drop);
+  });
+  MouseDown(dialog->LCommands, press);
+  Pump();
+  EXPECT_EQ(Open->Category(), 0);
+  std::vector<TdxBarItem*> defaults;
+  Manager->GetItemsOfCategory(0, defaults);
+  EXPECT_EQ(defaults, (std::vector<TdxBarItem*>{Copy, Open}));
 }
 
 }  // namespace
