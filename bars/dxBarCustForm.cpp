@@ -178,10 +178,7 @@ void TdxBarCustomizingForm::UpdateStyle() {
   LCommands->UpdateStyle();
 }
 
-void TdxBarCustomizingForm::UpdateHelpButton() {
-  BHelp->SetVisible(FBarManager->ShowHelpButton());
-  (void)FBarManager->HelpButtonGlyph();
-}
+void TdxBarCustomizingForm::UpdateHelpButton() { BHelp->SetVisible(FBarManager->ShowHelpButton()); }
 
 // --- pages and messages -----------------------------------------------------------------------------
 

@@ -31,6 +31,12 @@ void TdxBarManager::SetCustomizing(bool Value) {
   }
 }
 
+void TdxBarManager::SetShowHelpButton(bool Value) {
+  if (FShowHelpButton == Value) return;
+  FShowHelpButton = Value;
+  UpdateCustomizingFormHelpButton();
+}
+
 void TdxBarManager::SetSelectedItemControl(TdxBarItemControl* Value) {
   if (FSelectedItemControl == Value) return;
   TdxBarItemControl* old = std::exchange(FSelectedItemControl, Value);

@@ -227,7 +227,8 @@ class TdxBarManager : public TComponent {
   bool ShowFullMenusAfterDelay() const { return FShowFullMenusAfterDelay; }
   void SetShowFullMenusAfterDelay(bool Value);
   bool ShowHelpButton() const { return FShowHelpButton; }
-  void SetShowHelpButton(bool Value) { FShowHelpButton = Value; }
+  // The customize dialog shows or hides its help button.
+  void SetShowHelpButton(bool Value);
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool Value);
   bool ShowHintForDisabledItems() const { return FShowHintForDisabledItems; }

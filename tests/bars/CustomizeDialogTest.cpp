@@ -322,4 +322,25 @@ TEST_F(CustomizeDialog, TheOptionsWriteTheManagerAtOnce) {
   EXPECT_EQ(dialog->ComboBoxMenuAnimations->ItemIndex(), 1);
 }
 
+// The help button shows with the manager's ShowHelpButton; it tells the manager and opens the
+// help at the manager's context when there is one.
+TEST_F(CustomizeDialog, TheHelpButtonTellsTheManagerAndOpensTheHelp) {
+  TdxBarCustomizingForm* dialog = Open();
+  EXPECT_FALSE(dialog->BHelp->Visible());
+  Manager->SetShowHelpButton(true);
+  EXPECT_TRUE(dialog->BHelp->Visible());
+  int told = 0;
+  Manager->OnHelpButtonClick = [&](TObject*) { ++told; };
+  Click(dialog->BHelp, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(told, 1);
+  EXPECT_TRUE(SystemCalls().HelpData.empty());
+  Manager->SetHelpContext(120);
+  Click(dialog->BHelp, TPoint{5, 5});
+  Pump();
+  EXPECT_EQ(told, 2);
+  ASSERT_EQ(SystemCalls().HelpData.size(), 1u);
+  EXPECT_EQ(SystemCalls().HelpData[0], 120u);
+}
+
 }  // namespace
