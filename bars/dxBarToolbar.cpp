@@ -234,6 +234,7 @@ void TdxBarControl::Dispatch(TMessage& Message) {
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;
     case WM_LBUTTONDBLCLK:
       if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
+  if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
       if (FHitTest == HTCAPTION && !IsCustomizing()) {
         ToggleDocking();
         return;
@@ -263,6 +264,7 @@ void TdxBarControl::Dispatch(TMessage& Message) {
       if (!ActiveBarControl() || ActiveBarControl() == this) TrackMark(LParamToPoint(Message.LParam));
       break;
     case WM_RBUTTONDOWN: WMRButtonDownToolbar(Message); return;
+    case WM_SETCURSOR: WMSetCursorToolbar(Message); return;
     case WM_WINDOWPOSCHANGED:
       TCustomdxBarControl::Dispatch(Message);
       if (!InUpdate() && !IsDestroying()) StorePlacement();
@@ -292,6 +294,7 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 // press on the open sub item in menu mode leaves it.
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
   if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
+  if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
   if (!IsCustomizing() && PtInRect(CaptionButtonRect(), LParamToPoint(Message.LParam))) {
     TrackCaptionButton();
     return;

@@ -172,6 +172,13 @@ class TdxBarControl : public TCustomdxBarControl {
   void TrackMark(TPoint Client);
   bool PressMark(TPoint Client);
   void OpenQuickControl();
+  // --- sizing an edit's width while customising ---
+  // The end of the selected edit control under a client point: -1 its left end (the right edge
+  // stays), 1 its right end, 0 neither.
+  int EditSizingEdgeAt(TPoint Client) const;
+  void WMSetCursorToolbar(TMessage& Message);
+  // A press on an end of the selected edit control sizes its width; true when it did.
+  bool SizeEditWidth(TPoint Client);
   void WMGetDlgCode(TMessage& Message);
 
   TdxBar* FBar;

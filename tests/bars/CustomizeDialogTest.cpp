@@ -7,6 +7,8 @@
 #include "bars/dxBarUtils.h"
 #include "support/ScriptedDialogs.h"
 #include "windows/Focus.h"
+#include "windows/MessageQueue.h"
+#include "windows/Services.h"
 #include "windows/Window.h"
 
 namespace {
@@ -341,6 +343,49 @@ TEST_F(CustomizeDialog, TheHelpButtonTellsTheManagerAndOpensTheHelp) {
   EXPECT_EQ(told, 2);
   ASSERT_EQ(SystemCalls().HelpData.size(), 1u);
   EXPECT_EQ(SystemCalls().HelpData[0], 120u);
+}
+
+// While customising, the ends of the selected edit link show the sizing cursor and dragging one
+// sets the link's width; Esc keeps the width.
+TEST_F(CustomizeDialog, AnEditLinksWidthIsSizedByItsEnds) {
+  TdxBarCustomizingForm* dialog = Open();
+  dialog->SetBounds(450, 300, dialog->Width(), dialog->Height());
+  Pump();
+  TdxBarControl* toolbar = Toolbar->Control();
+  TdxBarItemLink* link = Toolbar->ItemLinks()->Items(3);
+  Click(toolbar, CentreOf(link->Control()));
+  Pump();
+  ASSERT_EQ(toolbar->SelectedControl(), link->Control());
+  const TRect r = toolbar->GetItemRect(link->Control());
+  const TPoint rightEnd{r.Right - 3, (r.Top + r.Bottom) / 2};
+  MouseMove(toolbar, rightEnd);
+  Pump();
+  SendMessage(toolbar->Handle(), WM_SETCURSOR, toolbar->Handle().AsWParam(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crdxBarEditSizing));
+  const int before = link->Width();
+  const auto drag = [&](int DX, bool Cancel) {
+    MouseDown(toolbar, rightEnd);
+    TestClock().OnWait([&] { MouseMove(toolbar, TPoint{rightEnd.X + DX, rightEnd.Y}); });
+    TestClock().OnWait([&] {
+      if (Cancel) {
+        KeyDown(VK_ESCAPE);
+      } else {
+        MouseUp(toolbar, TPoint{rightEnd.X + DX, rightEnd.Y});
+      }
+    });
+    Pump();
+    MouseUp(toolbar, TPoint{rightEnd.X + DX, rightEnd.Y});
+    KeyUp(VK_ESCAPE);
+    Pump();
+  };
+  drag(30, true);
+  EXPECT_EQ(link->Width(), before);
+  // The width is the pointer's distance from the left edge, less the caption's part: the press 3
+  // pixels inside the right edge counts.
+  drag(30, false);
+  EXPECT_EQ(link->Width(), before + 27);
+  EXPECT_EQ(link->UserWidth(), before + 27);
+  EXPECT_EQ(Toolbar->ItemLinks()->Count(), 4);
 }
 
 }  // namespace
