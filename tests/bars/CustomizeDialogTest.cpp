@@ -388,4 +388,28 @@ TEST_F(CustomizeDialog, AnEditLinksWidthIsSizedByItsEnds) {
   EXPECT_EQ(Toolbar->ItemLinks()->Count(), 4);
 }
 
+// The commands list draws a sub item's triangle 9 pixels left of the row's end and 7 below its top,
+// in the text colour; the selected row is in the highlight colours outside the flat style.
+TEST_F(CustomizeDialog, TheCommandsListDrawsRowsAsMenusDo) {
+  TdxBarCustomizingForm* dialog = Open();
+  dialog->PageControl->SetActivePage(dialog->tsItems);
+  Pump();
+  TCommandsListBox* commands = dialog->LCommands;
+  const int file = commands->Items()->IndexOf("&File");
+  const int open = commands->Items()->IndexOf("&Open...");
+  commands->SetItemIndex(open);
+  Pump();
+  const TRect row = commands->ItemRect(file);
+  HWND wnd = commands->Handle();
+  const int x = row.Right - 9, y = row.Top + 7;
+  EXPECT_EQ(ColorToRGB(WindowPixel(wnd, x, y)), ColorToRGB(clBtnText));
+  EXPECT_EQ(ColorToRGB(WindowPixel(wnd, x, y + 6)), ColorToRGB(clBtnText));
+  EXPECT_EQ(ColorToRGB(WindowPixel(wnd, x + 3, y + 3)), ColorToRGB(clBtnText));
+  EXPECT_EQ(ColorToRGB(WindowPixel(wnd, x + 4, y + 3)), ColorToRGB(clBtnFace));
+  const TRect selected = commands->ItemRect(open);
+  EXPECT_EQ(ColorToRGB(WindowPixel(wnd, selected.Right - 4, selected.Top + 2)), ColorToRGB(clHighlight));
+  EXPECT_EQ(commands->RowHeight, 22);
+  EXPECT_EQ(row.Height(), 22);
+}
+
 }  // namespace
