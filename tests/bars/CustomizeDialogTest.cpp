@@ -169,18 +169,22 @@ TEST_F(CustomizeDialog, ALinkDraggedOverAMenuBarItemGoesIntoItsMenu) {
 }
 
 // A new toolbar floats left of the dialog, or right of it when the dialog is at the screen's left
-// edge; it may be renamed and deleted, which the bars the form was loaded with may not.
+// edge, level with the dialog's top but not above the work area; it may be renamed and deleted,
+// which the bars the form was loaded with may not.
 TEST_F(CustomizeDialog, NewToolbarsFloatBesideTheDialogAndOnlyTheyMayBeRenamedOrDeleted) {
   Menus->SetPredefined(true);
   Toolbar->SetPredefined(true);
   TdxBarCustomizingForm* dialog = Open();
   const TRect area = GetWorkAreaAtPoint(TPoint{0, 0});
   struct TPlace {
-    int DialogLeft;
+    int DialogLeft, DialogTop;
     bool Right;
+    int BarTop;
   };
-  for (const TPlace& place : {TPlace{400, false}, TPlace{area.Left + 20, true}}) {
-    dialog->SetBounds(place.DialogLeft, 300, dialog->Width(), dialog->Height());
+  const TPlace places[] = {{400, 300, false, 300}, {area.Left + 20, 300, true, 300}, {400, area.Top - 40, false, area.Top + 10}};
+  int made = 0;
+  for (const TPlace& place : places) {
+    dialog->SetBounds(place.DialogLeft, place.DialogTop, dialog->Width(), dialog->Height());
     SelectBarRow(dialog, 1);
     EXPECT_FALSE(dialog->BBarRename->Enabled());
     EXPECT_FALSE(dialog->BBarDelete->Enabled());
@@ -193,10 +197,11 @@ TEST_F(CustomizeDialog, NewToolbarsFloatBesideTheDialogAndOnlyTheyMayBeRenamedOr
     Click(dialog->BBarNew, TPoint{5, 5});
     Pump();
     TdxBar* bar = Manager->Bars()->Items(Manager->Bars()->Count() - 1);
-    EXPECT_EQ(bar->Caption(), place.Right ? "Custom 2" : "Custom 1");
+    EXPECT_EQ(bar->Caption(), "Custom " + std::to_string(++made));
     EXPECT_EQ(bar->DockingStyle(), dsNone);
     EXPECT_TRUE(bar->Visible());
-    EXPECT_EQ(bar->Control()->Left(), place.Right ? dialog->Left() + dialog->Width() + 10 : dialog->Left() - 50);
+    EXPECT_EQ(bar->FloatLeft(), place.Right ? dialog->Left() + dialog->Width() + 10 : dialog->Left() - 50);
+    EXPECT_EQ(bar->FloatTop(), place.BarTop);
     EXPECT_EQ(dialog->BarsListBox->ItemIndex(), dialog->BarsListBox->Items()->Count() - 1);
     EXPECT_TRUE(dialog->BBarRename->Enabled());
     EXPECT_TRUE(dialog->BBarDelete->Enabled());

@@ -139,6 +139,20 @@ TEST_F(QuickCustomization, TheWindowStaysInsideTheWorkArea) {
   EXPECT_EQ(quick->PlaceFor(nearRight, size).X + size.cx, area.Right);
   const TRect nearBottom{300, area.Bottom - 30, 311, area.Bottom - 8};
   EXPECT_EQ(quick->PlaceFor(nearBottom, size).Y, nearBottom.Top - size.cy);
+  // A bar docked at a side opens it right of the mark, top-aligned, or left of the mark at the
+  // screen's right edge, ending at the work area's bottom.
+  Advance(1000);
+  ClickMark();
+  ASSERT_EQ(QuickControl(), nullptr);
+  Dock(Tools, dsRight);
+  Pump();
+  ClickMark();
+  quick = QuickControl();
+  ASSERT_NE(quick, nullptr);
+  const TRect beside{100, 100, 122, 111};
+  EXPECT_EQ(quick->PlaceFor(beside, size), (TPoint{beside.Right, beside.Top}));
+  const TRect corner{area.Right - 22, area.Bottom - 20, area.Right, area.Bottom - 9};
+  EXPECT_EQ(quick->PlaceFor(corner, size), (TPoint{corner.Left - size.cx, area.Bottom - size.cy}));
 }
 
 // The window closes once the selection went to another bar window and stayed there for 200 ms.
