@@ -183,9 +183,6 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   // The expand timer expands the menu (it started with tracking), else it highlights the button.
   bool FExpandOnTimer = false;
   bool FDetachHot = false;
-  // Ctrl and Shift as the keys handed to the menu left them.
-  bool FCtrlHeld = false;
-  bool FShiftHeld = false;
   HBRUSH FLightBrush;
   // The running animation: its frames (screen rectangles), the next one and the final place.
   std::vector<TRect> FFrames;

@@ -93,9 +93,12 @@ bool PrepareKey(MSG& Msg, bool Commit) {
   Msg.hwnd = KeyboardTarget();
   if (!Msg.hwnd) return false;
   if (!Commit) return true;
-  if (HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam)) return false;
+  // The hook sees the key state as it was before this key; the state then follows the key even
+  // when the hook discards it, as the key has been taken from the queue all the same: a release
+  // that a hook takes must not leave its key held for whoever asks later.
+  const bool discarded = HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam);
   SetKey(State().KeyState, static_cast<int>(Msg.wParam), Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN);
-  return IsWindow(Msg.hwnd);
+  return !discarded && IsWindow(Msg.hwnd);
 }
 
 bool PrepareMouse(MSG& Msg, bool Commit) {
