@@ -68,6 +68,7 @@ void TdmGym::Loaded() {
   BindComponent(this, dsPrint, "dsPrint");
   BindComponent(this, adtDetail, "adtDetail");
   BindComponent(this, dbsDetail, "dbsDetail");
+  BindComponent(this, rptPrint, "rptPrint");
   BindComponent(this, adtTermType, "adtTermType");
   BindComponent(this, adqSumProg, "adqSumProg");
   BindComponent(this, adqSumSource, "adqSumSource");

@@ -9,6 +9,7 @@
 #include "classes/Properties.h"
 #include "data/ADODB.h"
 #include "data/DataSource.h"
+#include "report/FR_Class.h"
 #include "report/FR_DBSet.h"
 
 class TProgressTask;
@@ -46,6 +47,8 @@ class TdmGym : public TComponent {
   void FillGradeList(TStrings* Items);
   // The grade of the class of exactly this name; empty when there is none.
   String GetClassGrade(const String& ClassName);
+  // The grade of a class of the logged-in user's class list; empty when the class is not there.
+  String GradeOfClass(const String& ClassName) const;
 
   // Student cards (KvDataCards.cpp), built from the stored results; an empty class name means
   // every student, and Progress may be null. BuildClassUptoCard and PrepareExamCard rebuild their
@@ -64,8 +67,27 @@ class TdmGym : public TComponent {
   void SumGrades(TProgressTask* Progress);
   void SumSchool(TProgressTask* Progress);
   void SumUnits(TProgressTask* Progress, TSumLevel Level);
-  // Runs Work in one transaction: committed when it returns, rolled back when it raises.
+  // Runs Work in one transaction with a page cache large enough for a whole rebuild.
   void RebuildInTransaction(const std::function<void()>& Work);
+  // Runs Work in one transaction of the connection: committed when it returns, rolled back when
+  // it raises, so that whatever Work wrote is either all stored or not at all.
+  void RunInTransaction(const std::function<void()>& Work);
+
+  // The value handlers of the card reports (KvDataPrint.cpp), given to rptPrint's OnGetValue;
+  // every name they do not handle is left to the report's own lookup. GetUptoCardValue answers
+  // an item number with the print query's performance column of that name, in the item's unit;
+  // GetExamCardValue answers "ACHIEVE" with the detail row's performance, or a full-width blank
+  // for an item without a unit.
+  void GetUptoCardValue(const String& ParName, Variant& ParValue);
+  void GetExamCardValue(const String& ParName, Variant& ParValue);
+
+  // Deletions (KvDataDelete.cpp), each in one transaction that leaves nothing half done. The
+  // current student of adqStudents goes with every row that bears the student's number (results,
+  // history, exemption, attendance and cards); the current teacher of adqTeachers with the
+  // classes the teacher taught, so that a later teacher of the same log-in name starts without
+  // them.
+  void DeleteCurrentStudent();
+  void DeleteCurrentTeacher();
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -89,6 +111,7 @@ class TdmGym : public TComponent {
   TDataSource* dsPrint = nullptr;
   TADOTable* adtDetail = nullptr;
   TfrDBDataSet* dbsDetail = nullptr;
+  TfrReport* rptPrint = nullptr;
   TADOTable* adtTermType = nullptr;
   TADOQuery* adqSumProg = nullptr;
   TADOQuery* adqSumSource = nullptr;
@@ -119,6 +142,10 @@ void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const St
 // Runs Work under a new progress window and the hourglass cursor; the window is freed and the
 // cursor restored however Work ends.
 void RunProgressTask(const std::function<void(TProgressTask*)>& Work);
+
+// Points every data set that Owner owns at the data module's connection: a window's layout cannot
+// name a component of the data module.
+void ConnectDataSets(TComponent* Owner);
 
 // Frees the TGradeInfo objects of a list filled by FillClassGradeList and empties it.
 void FreeClassGradeList(TStrings* Items);

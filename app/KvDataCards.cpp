@@ -131,6 +131,10 @@ String ExamScoreSql() {
 // journal each time, before the commit.
 void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
   adcConnect->Execute("PRAGMA cache_size = -65536");
+  RunInTransaction(Work);
+}
+
+void TdmGym::RunInTransaction(const std::function<void()>& Work) {
   adcConnect->BeginTrans();
   try {
     Work();

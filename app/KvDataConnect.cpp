@@ -1,5 +1,5 @@
 // Opening a connection on a database file of this system: the data module's own connection, and
-// the trial connection of the database dialog.
+// the trial connection of the database dialog; the windows' data sets on the data module's.
 #include "app/KvData.h"
 
 namespace {
@@ -43,4 +43,9 @@ String TdmGym::ConnectDatabase(const String& Path, const String& User, const Str
     // the file, whose dialog gives the reason.
     return "无法连接数据库，请设置数据库。";
   }
+}
+
+void ConnectDataSets(TComponent* Owner) {
+  for (int i = 0; i < Owner->ComponentCount(); ++i)
+    if (auto* dataSet = dynamic_cast<TCustomADODataSet*>(Owner->Components(i))) dataSet->SetConnection(dmGym->adcConnect);
 }

@@ -1,6 +1,8 @@
 // Filling list controls from the class and grade tables, and the grade of a class.
 #include "app/KvData.h"
 
+#include "app/FormKit.h"
+
 namespace {
 
 void ClearItems(TStrings* Items) { Items->Clear(); }
@@ -41,7 +43,10 @@ String TdmGym::GetClassGrade(const String& ClassName) {
   return adtClass->FieldByName("Fd_Grade")->AsString();
 }
 
-void FreeClassGradeList(TStrings* Items) {
-  for (int i = 0; i < Items->Count(); ++i) delete Items->Objects(i);
-  Items->Clear();
+String TdmGym::GradeOfClass(const String& ClassName) const {
+  const int index = LogUserInfo->ClassList->IndexOf(ClassName);
+  const auto* info = index < 0 ? nullptr : dynamic_cast<const TGradeInfo*>(LogUserInfo->ClassList->Objects(index));
+  return info ? info->Grade : String();
 }
+
+void FreeClassGradeList(TStrings* Items) { FreeItemObjects(Items); }

@@ -55,6 +55,12 @@ class TdxBar : public TCollectionItem {
   bool CanClose() const;
   // A bar the manager read from the layout that may be reset.
   bool CanReset() const { return FPredefined && FAllowReset; }
+  // Asks (OK/Cancel, naming the bar) before Reset.
+  void ConfirmReset();
+  // The bar takes its links back from the design of its form, and every sub item on it its own;
+  // with the manager's UseFullReset all the bar's properties. Nothing happens when the design
+  // does not hold a bar at this index.
+  void Reset();
   // Set by the manager on every bar it holds when it has loaded: the bar was not made by the user.
   bool Predefined() const { return FPredefined; }
   void SetPredefined(bool Value) { FPredefined = Value; }

@@ -8,7 +8,9 @@
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarMdi.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarQuickCust.h"
 #include "bars/dxBarRegistry.h"
 #include "controls/ControlClasses.h"
@@ -44,6 +46,7 @@ void PublishManager(TClassBuilder<TdxBarManager>& c) {
   c.Property("MenusShowRecentItemsFirst", &M::MenusShowRecentItemsFirst, &M::SetMenusShowRecentItemsFirst).Default(true);
   c.Property("MostRecentItemsPercents", &M::MostRecentItemsPercents, &M::SetMostRecentItemsPercents).Default(95);
   c.SetProperty("NotDocking", &M::NotDocking, &M::SetNotDocking, DockingStyleNames).Default(0);
+  c.Property("PopupMenuLinks", &M::PopupMenuLinks);
   c.Property("RegistryPath", &M::RegistryPath, &M::SetRegistryPath);
   c.Property("Scaled", &M::Scaled, &M::SetScaled).Default(true);
   c.Property("ShowCloseButton", &M::ShowCloseButton, &M::SetShowCloseButton).Default(false);
@@ -279,6 +282,13 @@ void PublishPopupMenu(TClassBuilder<TdxBarPopupMenu>& c) {
   c.Event("OnPopup", &P::OnPopup);
 }
 
+void PublishPopupMenuLink(TClassBuilder<TdxBarPopupMenuLink>& c) {
+  using L = TdxBarPopupMenuLink;
+  c.Property("Control", &L::Control, &L::SetControl);
+  c.Property("PopupMenu", &L::PopupMenu, &L::SetPopupMenu);
+  c.Event("OnAction", &L::OnAction);
+}
+
 void RegisterItemClasses() {
   RegisterClass<TdxBarItem, TComponent>("TdxBarItem", PublishItem);
   RegisterClass<TdxBarWindowItem, TdxBarItem>("TdxBarWindowItem", PublishWindowItem);
@@ -307,6 +317,8 @@ void RegisterItemKinds() {
                            "TdxBarContainerItem",
                            [](TClassBuilder<TdxBarContainerItem>& c) { c.Property("ItemLinks", &TdxBarContainerItem::ItemLinks); }),
                        ItemControlClass<TdxBarContainerItemControl>(), true);
+  RegisterBarItemClass(RegisterClass<TSystemMenuSubItem, TCustomdxBarSubItem>("TSystemMenuSubItem"),
+                       ItemControlClass<TSystemMenuSubItemControl>(), false);
 }
 
 }  // namespace
@@ -325,6 +337,8 @@ void RegisterBarsClasses() {
   RegisterQuickCustomizationClasses();
   RegisterCustomizingControlClasses();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
+  RegisterClass<TdxBarPopupMenuLink, TCollectionItem>("TdxBarPopupMenuLink", PublishPopupMenuLink);
+  RegisterBarTempForm();
   RegisterClass<TdxDockControl, TCustomControl>("TdxDockControl");
   RegisterClass<TdxBarDockControl, TdxDockControl>("TdxBarDockControl", PublishDockControl);
 }

@@ -4,3 +4,5 @@
 
 // Registers the control library first. Safe to call more than once.
 void RegisterBarsClasses();
+// The hidden form the design copies of bars are read into (see TdxBarManager::LoadDesignLayout).
+void RegisterBarTempForm();

@@ -9,6 +9,8 @@
 #include "bars/dxBarManager.h"
 #include "bars/dxBarRegistry.h"
 #include "controls/Forms.h"
+#include "windows/Mdi.h"
+#include "windows/Window.h"
 
 namespace {
 
@@ -74,17 +76,23 @@ TCustomForm* FormOfWindow(HWND Wnd) {
 }
 
 // A help request while a menu is open belongs to the form of that menu; every message of a form
-// with a manager goes to the manager before the form.
+// with a manager goes to the manager before the form. The activation messages and the end of an
+// MDI child count as the frame's, whose manager follows the active child afterwards.
 LRESULT BarCallWndProcHookProc(int Code, WPARAM Flag, LPARAM HookStruct) {
   auto* message = reinterpret_cast<CWPSTRUCT*>(HookStruct);
   HWND target = message->hwnd;
+  const UINT msg = message->message;
+  const bool mdi = (msg == WM_CHILDACTIVATE || msg == WM_DESTROY || msg == WM_MDIACTIVATE) && IsMDIClient(GetParent(target));
+  if (mdi) target = GetParent(GetParent(target));
   TCustomdxBarControl* active = ActiveBarControl();
-  if (message->message == WM_HELP && active && active->BarManager()) {
+  if (msg == WM_HELP && active && active->BarManager()) {
     TCustomForm* form = active->BarManager()->OwnerForm();
     if (form && FormOfWindow(target) != form && form->HandleAllocated()) target = form->Handle();
   }
   auto* form = dynamic_cast<TCustomForm*>(FindControl(target));
-  if (TdxBarManager* manager = ManagerOfForm(form))
-    HandleOwnerFormMessage(manager, message->message, message->wParam, message->lParam);
-  return CallNextHookEx(BarHookHandle(WH_CALLWNDPROC), Code, Flag, HookStruct);
+  TdxBarManager* manager = ManagerOfForm(form);
+  if (manager && (!mdi || msg == WM_DESTROY)) HandleOwnerFormMessage(manager, msg, message->wParam, message->lParam);
+  const LRESULT result = CallNextHookEx(BarHookHandle(WH_CALLWNDPROC), Code, Flag, HookStruct);
+  if (mdi && (manager = ManagerOfForm(form))) manager->MergeMDIChild();
+  return result;
 }

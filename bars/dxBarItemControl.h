@@ -91,8 +91,9 @@ class TdxBarItemControl : public TObject {
   virtual bool ActivatesOnAccelerator() const { return true; }
   // Activated from the keyboard (Enter, or a unique accelerator).
   virtual void ActivateByKey() { Click(false); }
-  // Whether keyboard selection may stop here.
+  // Whether keyboard selection may stop here, and start here when a bar takes the keyboard.
   virtual bool CanSelect() const { return true; }
+  virtual bool CanBeFirstSelected() const { return CanSelect(); }
   // A click closes the menus all the way to the toolbar.
   virtual bool ClosesMenusOnClick() const { return true; }
   // The parent bar window goes.

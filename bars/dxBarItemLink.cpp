@@ -52,7 +52,7 @@ void TdxBarItemLink::Assign(const TPersistent* Source) {
   FUserGlyph->Assign(source->FUserGlyph.get());
   FUserPaintStyle = source->FUserPaintStyle;
   FUserWidth = source->FUserWidth;
-  SetItem(source->FItem);
+  SetItem(AssignedItem(source->FItem));
   FUserDefine = source->FUserDefine;
   SetBeginGroup(source->BeginGroup());
   SetVisible(source->FVisible);
@@ -158,7 +158,10 @@ void TdxBarItemLink::SetUserDefine(TdxBarUserDefines Value) {
   const TdxBarUserDefines removed = FUserDefine & ~Value;
   FUserDefine = Value;
   if (removed & UserDefineBit(udCaption)) FUserCaption.clear();
-  if (removed & UserDefineBit(udGlyph)) FUserGlyph->Assign(nullptr);
+  if (removed & UserDefineBit(udGlyph)) {
+    const TBitmap empty;
+    FUserGlyph->Assign(&empty);
+  }
   if (removed & UserDefineBit(udPaintStyle)) FUserPaintStyle = psStandard;
   if (removed & UserDefineBit(udWidth)) FUserWidth = 0;
   if (FControl) {

@@ -134,6 +134,10 @@ class TdxBarItemLink : public TCollectionItem {
   intptr_t FData = 0;
 };
 
+// The item a link assigned from another link takes: the same item, or, while a bar is reset from
+// the design, the owner form's item of that name (nullptr when the form has none).
+TdxBarItem* AssignedItem(TdxBarItem* Item);
+
 class TdxBarItemLinks : public TCollection {
  public:
   // Owner is the bar, sub item, popup menu or customising popup the links belong to.

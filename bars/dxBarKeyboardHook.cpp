@@ -1,6 +1,7 @@
 // The keyboard hook of the bars: keys for an open menu go to its window, Alt alone and F10 put the
 // main menu into menu mode, and short cuts and Alt+letter accelerators run or select the links of
-// the active form's bars.
+// the active form's bars; the Apps key and Shift+F10 open the popup menu linked to the focused
+// control.
 #include "bars/dxBar.h"
 #include "bars/dxBarHooks.h"
 #include "bars/dxBarHooks_p.h"
@@ -8,6 +9,7 @@
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarItemLinks.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarRegistry.h"
 #include "bars/dxBarToolbar.h"
 #include "controls/Application.h"
@@ -169,6 +171,12 @@ bool HandleFormKey(WPARAM Key, LPARAM KeyData) {
   return IsDown(VK_MENU) && SelectAccelerator(manager, Key);
 }
 
+// The Apps key released, or Shift+F10 pressed, asks for the focused control's context menu.
+bool IsContextMenuKey(WPARAM Key, LPARAM KeyData) {
+  if (Key == VK_APPS) return IsRelease(KeyData);
+  return Key == VK_F10 && !IsRelease(KeyData) && IsDown(VK_SHIFT) && !IsDown(VK_CONTROL) && !IsDown(VK_MENU);
+}
+
 bool BarKeyboardHook(int Code, WPARAM Key, LPARAM KeyData) {
   if (Key == VK_PROCESSKEY || Code < 0) return false;
   TKeyboardState& state = KeyState();
@@ -178,6 +186,7 @@ bool BarKeyboardHook(int Code, WPARAM Key, LPARAM KeyData) {
   }
   if (ActiveBarControl() && ForwardToActiveBar(Key, KeyData)) return true;
   if (GetCapture()) return false;
+  if (IsContextMenuKey(Key, KeyData) && ShowLinkedPopupMenu(GetFocus(), TPoint{-1, -1})) return true;
   return HandleFormKey(Key, KeyData);
 }
 

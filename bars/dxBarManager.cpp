@@ -13,6 +13,7 @@
 #include "bars/dxBarHooks.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarRegistry.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Application.h"
@@ -72,6 +73,7 @@ void TdxBarManager::CreateOwnedObjects() {
   FCategories = std::make_unique<TdxBarManagerCategories>(this);
   FCategories->Add(dxBarLoadStr(sdxBarDefaultCategory));
   FBars = std::make_unique<TdxBars>(this);
+  FPopupMenuLinks = std::make_unique<TdxBarPopupMenuLinks>(this);
   FFont = std::make_unique<TFont>();
   FFont->OnChange = [this](TObject*) { FontChanged(); };
   FHelpButtonGlyph = std::make_unique<TBitmap>();
@@ -104,11 +106,13 @@ void TdxBarManager::FreeOwnedObjects() {
   while (!FDockControls.empty()) FDockControls.back()->SetBarManager(nullptr);
   while (!FItems.empty()) FItems.back()->Free();
   FCategories.reset();
+  FPopupMenuLinks.reset();
 }
 
 // --- lists ---------------------------------------------------------------------------------------
 
 void TdxBarManager::SetCategories(const TStrings* Value) { FCategories->Assign(Value); }
+void TdxBarManager::SetPopupMenuLinks(const TdxBarPopupMenuLinks* Value) { FPopupMenuLinks->Assign(Value); }
 
 void TdxBarManager::RegisterItem(TdxBarItem* Item) { FItems.push_back(Item); }
 void TdxBarManager::UnregisterItem(TdxBarItem* Item) { std::erase(FItems, Item); }

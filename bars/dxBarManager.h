@@ -17,6 +17,7 @@
 
 class TCustomForm;
 class TdxBarManagerCategories;
+class TdxBarPopupMenuLinks;
 class TWriter;
 
 using TdxBarEvent = std::function<void(TdxBarManager* Sender, TdxBar* ABar)>;
@@ -50,6 +51,9 @@ class TdxBarManager : public TComponent {
   TdxBarGroup* Groups(int Index) const { return FGroups.at(static_cast<size_t>(Index)); }
   int IndexOfGroup(const TdxBarGroup* Group) const;
   void MoveGroup(const TdxBarGroup* Group, int NewIndex);
+  // The popup menus bound to the form's controls.
+  TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
+  void SetPopupMenuLinks(const TdxBarPopupMenuLinks* Value);
   int PopupMenuCount() const { return static_cast<int>(FPopupMenus.size()); }
   TdxBarPopupMenu* PopupMenus(int Index) const { return FPopupMenus.at(static_cast<size_t>(Index)); }
   int DockControlCount() const { return static_cast<int>(FDockControls.size()); }
@@ -295,6 +299,43 @@ class TdxBarManager : public TComponent {
   void DoShowCustomizingPopup(TdxBarItemLinks* Links);
   void DoShowToolbarsPopup(TdxBarItemLinks* Links);
 
+  // --- the design and the resets ------------------------------------------------------------
+  // A hidden copy of this manager as the owner form's stored layout has it (event bindings and
+  // references to the form's other components left out), or nullptr when the program holds no
+  // layout of the form. The copy's manager never reads or writes a user layout.
+  std::unique_ptr<TCustomForm> LoadDesignLayout() const;
+  // Asks (Yes/No) before ResetUsageData.
+  void ConfirmResetUsageData();
+  // Which links of the bars and sub items count as most recently used comes back from the
+  // design; the links and the user's own values stay.
+  void ResetUsageData();
+
+  // --- MDI child menus -------------------------------------------------------------------------
+  // The menu bar of an MDI frame follows the active child of the form's MDI client: the child's
+  // main-menu links are merged into it (with AlwaysMerge always, else while the child is
+  // maximised; an OnMenuMerge handler does the merging instead), and while the child is maximised
+  // an item with the child's window menu stands first, with the minimise, restore and close
+  // buttons at the end. Run by the hooks after every activation change of a child.
+  void MergeMDIChild();
+  // The merged child is the active one and it is maximised.
+  bool MDIMaximized() const { return FMDIMaximized; }
+  HWND MergedChild() const { return FMergedChild; }
+
+  // --- the layout store ---------------------------------------------------------------------
+  // The user's layout (menu settings, bars and their placement, the links of bars and named sub
+  // items with their own values and usage) under the registry key Path of the current user, or
+  // in sections "<form>.<manager>.*" of the INI file; an empty argument does nothing. Saving
+  // replaces what was stored; loading leaves what the store lacks as it is, hides the bars it
+  // does not hold, adds bars it holds beyond the manager's and drops links whose item is gone.
+  // Write failures raise.
+  void SaveToRegistry(const String& Path) const;
+  void LoadFromRegistry(const String& Path);
+  void SaveToIniFile(const String& FileName) const;
+  void LoadFromIniFile(const String& FileName);
+  // The stores the manager uses (StoreInRegistry, StoreInIniFile) get the layout; a failure is
+  // reported through the application and never raised, since this runs as the form goes.
+  void SaveLayoutToStores() const;
+
   // --- streaming ----------------------------------------------------------------------------
   // First the groups, then the items with a category, of those owned by Root.
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
@@ -307,7 +348,7 @@ class TdxBarManager : public TComponent {
  protected:
   void Loaded() override;
   void ReadState(TReader& Reader) override;
-  // An image list that is freed is no longer used.
+  // An image list that is freed is no longer used; a control or popup menu leaves its links.
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
@@ -336,6 +377,11 @@ class TdxBarManager : public TComponent {
   void WriteDockControlHeights(TWriter& Writer);
   void ApplyCategoryVisible(int Index, TdxBarItemVisible OldValue, TdxBarItemVisible Value);
   void HideEmptyBars(const std::vector<TdxBar*>& EmptyBefore, TdxBarItemVisible Value);
+  void MergeChildMenus(HWND Child, bool Merge, bool SystemItemOnly, bool KeepLocked);
+  void MergeChildLinks(TdxBarManager* Child);
+  void UnmergeChildLinks(TdxBarManager* Child, bool KeepLocked);
+  void AddSystemMenuItem(HWND Child);
+  void RemoveSystemMenuItem();
 
   TCustomForm* FOwnerForm = nullptr;
   bool FDesigning = false;
@@ -345,6 +391,7 @@ class TdxBarManager : public TComponent {
   std::vector<TdxDockControl*> FDockControls;
   std::unique_ptr<TdxBarManagerCategories> FCategories;
   std::unique_ptr<TdxBars> FBars;
+  std::unique_ptr<TdxBarPopupMenuLinks> FPopupMenuLinks;
   TdxBar* FMainMenuBar = nullptr;
   TdxBarItemControl* FSelectedItemControl = nullptr;
   TdxBarControl* FKeyboardModeBarControl = nullptr;
@@ -352,6 +399,12 @@ class TdxBarManager : public TComponent {
   TdxBarItemLink* FDraggedItemLink = nullptr;
   TPoint FDragGrabPoint;
   TCustomForm* FCustomizingForm = nullptr;
+  HWND FMergedChild;
+  bool FMDIMaximized = false;
+  // Whether the merged child's own menu bar showed before merging hid it.
+  bool FChildBarVisible = true;
+  // The menu bar's Locked as MergeMDIChild found it.
+  bool FMainBarLocked = false;
   bool FActivationGuard = false;
   bool FSelectingItemControl = false;
   bool FCustomizing = false;
@@ -433,6 +486,8 @@ class TdxBarManagerList {
 };
 
 TdxBarManagerList& dxBarManagerList();
+// True while a design copy is read: its manager loads no user layout.
+bool ReadingDesignLayout();
 // The manager whose owner form is Form; nullptr for nullptr or when none matches.
 TdxBarManager* ManagerOfForm(const TCustomForm* Form);
 // Tells a manager that its design changed; nothing for nullptr.

@@ -86,6 +86,10 @@ void TdxBarManager::Loaded() {
     item->ApplyLoadedVisible();
   }
   ApplyLoadedBars();
+  if (!FDesigning && !ReadingDesignLayout()) {
+    if (FStoreInRegistry) LoadFromRegistry(FRegistryPath);
+    if (FStoreInIniFile) LoadFromIniFile(FIniFileName);
+  }
   FBars->SetLoading(false);
   ApplyLoadedCategories();
   RealignDockControls();

@@ -9,6 +9,7 @@
 #include "bars/dxBarDraw.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Forms.h"
@@ -244,6 +245,7 @@ void TdxBarManager::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FImages) SetImages(nullptr);
   if (AComponent == FHotImages) SetHotImages(nullptr);
   if (AComponent == FLargeImages) SetLargeImages(nullptr);
+  if (FPopupMenuLinks) FPopupMenuLinks->ComponentRemoved(AComponent);
 }
 
 void TdxBarManager::SetImages(TImageList* Value) { SetImageList(FImages, Value, FImagesLink); }

@@ -1,10 +1,12 @@
 // The mouse hook of the bars: a click outside the open menus closes them level by level (a stray
 // right or middle release goes nowhere), and while the customising form keeps the managed forms
-// disabled, presses on their bars still reach the bars.
+// disabled, presses on their bars still reach the bars; a right-button release over a control
+// opens the bar popup menu linked to it.
 #include "bars/dxBar.h"
 #include "bars/dxBarHooks.h"
 #include "bars/dxBarHooks_p.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarRegistry.h"
 #include "bars/dxBarToolbar.h"
 #include "controls/Forms.h"
@@ -109,9 +111,11 @@ bool BarMouseHook(int Code, UINT Msg, MOUSEHOOKSTRUCT& Hook) {
     Closing() = false;
     if (swallowed) return true;
   }
-  if (!redirected) return false;
-  SendRedirected(Msg, Hook);
-  return true;
+  if (redirected) {
+    SendRedirected(Msg, Hook);
+    return true;
+  }
+  return (Msg == WM_RBUTTONUP || Msg == WM_NCRBUTTONUP) && ShowLinkedPopupMenu(Hook.hwnd, Hook.pt);
 }
 
 }  // namespace

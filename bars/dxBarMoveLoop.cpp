@@ -13,6 +13,7 @@
 #include "bars/dxBarToolbar.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Forms.h"
+#include "windows/MessageQueue.h"
 #include "graphics/Metrics.h"
 #include "windows/Input.h"
 #include "windows/ModalLoop.h"
@@ -47,7 +48,10 @@ bool IsEdge(int HitTest) { return HitTest >= HTLEFT && HitTest <= HTBOTTOMRIGHT;
 
 bool TdxBarControl::IsClickTarget(TPoint Client) const {
   TdxBarItemControl* control = PtInRect(ClientRect(), Client) ? ControlAtPoint(Client) : nullptr;
-  return IsCustomizing() || (control && control->CanClicked()) || PtInRect(CaptionButtonRect(), Client) || IsOverMark(Client);
+  if (IsCustomizing() || (control && control->CanClicked()) || IsOverMark(Client)) return true;
+  for (const TdxBarCaptionButton& button : CaptionButtons())
+    if (PtInRect(button.Rect, Client)) return true;
+  return false;
 }
 
 // The window answers HTCLIENT wherever it handles the mouse itself and remembers what the pointer
@@ -120,30 +124,45 @@ void TdxBarControl::TrackCloseButton() {
   if (manager) manager->DoBarClose(bar);
 }
 
-// The main menu's close button shows pressed while the button is held over it; a release there
-// runs the manager's OnCloseButtonClick.
-void TdxBarControl::TrackCaptionButton() {
-  const TRect button = CaptionButtonRect();
+int TdxBarControl::CaptionButtonAt(TPoint Client) const {
+  const std::vector<TdxBarCaptionButton> buttons = CaptionButtons();
+  for (size_t i = 0; i < buttons.size(); ++i)
+    if (PtInRect(buttons[i].Rect, Client) && IsCaptionButtonEnabled(buttons[i], true)) return static_cast<int>(i);
+  return -1;
+}
+
+// A caption button shows pressed while the mouse button is held over it; a release there sends
+// its command to the maximised MDI child, or runs the manager's OnCloseButtonClick for the single
+// close button.
+void TdxBarControl::TrackCaptionButton(int Index) {
+  const TdxBarCaptionButton button = CaptionButtons().at(static_cast<size_t>(Index));
+  const HWND child = MDIChild();
+  const bool mdi = HasMDIButtons();
   bool clicked = false;
-  const auto press = [this, &button](bool Pressed) {
-    FCaptionButtonPressed = Pressed;
-    InvalidateRect(Handle(), &button, false);
+  const auto press = [this, &button, Index](bool Pressed) {
+    FPressedCaptionButton = Pressed ? Index : -1;
+    InvalidateRect(Handle(), &button.Rect, false);
   };
   press(true);
   RunCaptureLoop(Handle(), [&](MSG& Msg) {
     const TPoint p = ScreenToClient(MessageScreenPoint(Msg));
     if (Msg.message == WM_MOUSEMOVE) {
-      if (PtInRect(button, p) != FCaptionButtonPressed) press(!FCaptionButtonPressed);
+      if (PtInRect(button.Rect, p) != (FPressedCaptionButton == Index)) press(FPressedCaptionButton != Index);
       return TLoopVerdict::Handled;
     }
     if (Msg.message == WM_LBUTTONUP) {
-      clicked = PtInRect(button, p);
+      clicked = PtInRect(button.Rect, p);
       return TLoopVerdict::End;
     }
     return IsEscapeKey(Msg) ? TLoopVerdict::End : TLoopVerdict::Dispatch;
   });
   if (IsBarControlAlive(this)) press(false);
-  if (clicked && BarManager()) BarManager()->DoCloseButtonClick();
+  if (!clicked) return;
+  if (mdi) {
+    SendMessage(child, WM_SYSCOMMAND, button.Command);
+  } else if (BarManager()) {
+    BarManager()->DoCloseButtonClick();
+  }
 }
 
 void TdxBarControl::SetCloseButtonState(int State) {

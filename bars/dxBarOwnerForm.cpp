@@ -1,6 +1,6 @@
 // The owner form's messages as its manager handles them: floating bars show while their form is
 // active and hide when it is left or minimised, stay on the work area, colours and the menu font
-// follow the system, and help requests go to the items.
+// follow the system, help requests go to the items, and the layout is stored as the form goes.
 #include "bars/dxBar.h"
 #include "bars/dxBarHooks.h"
 #include "bars/dxBarHooks_p.h"
@@ -144,7 +144,12 @@ void CustomizingFormFollows(TdxBarManager* Manager, const WINDOWPOS& Pos) {
 
 void HandleOwnerFormMessage(TdxBarManager* Manager, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TCustomForm* owner = Manager->OwnerForm();
-  if (!owner || (owner->ComponentState() & csDestroying) || owner == Manager->CustomizingForm()) return;
+  if (!owner) return;
+  // A form that goes keeps the user's layout in the manager's stores.
+  if ((owner->ComponentState() & csDestroying) || owner == Manager->CustomizingForm()) {
+    if (Msg == WM_DESTROY) Manager->SaveLayoutToStores();
+    return;
+  }
   switch (Msg) {
     case WM_ACTIVATE: FormActivated(Manager, WParam, LParam); break;
     case WM_WINDOWPOSCHANGING:

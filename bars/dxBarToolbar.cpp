@@ -234,7 +234,7 @@ void TdxBarControl::Dispatch(TMessage& Message) {
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;
     case WM_LBUTTONDBLCLK:
       if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
-  if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
+      if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
       if (FHitTest == HTCAPTION && !IsCustomizing()) {
         ToggleDocking();
         return;
@@ -295,8 +295,8 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
   if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
   if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
-  if (!IsCustomizing() && PtInRect(CaptionButtonRect(), LParamToPoint(Message.LParam))) {
-    TrackCaptionButton();
+  if (const int button = IsCustomizing() ? -1 : CaptionButtonAt(LParamToPoint(Message.LParam)); button >= 0) {
+    TrackCaptionButton(button);
     return;
   }
   TdxBarItemControl* control = ControlAtPoint(LParamToPoint(Message.LParam));

@@ -4,7 +4,17 @@
 // placement in its bar, and enters menu mode from the keyboard.
 #pragma once
 
+#include <vector>
+
 #include "bars/dxBarControl.h"
+
+// A caption button at the end of the main-menu bar: the minimise, restore and close buttons of a
+// maximised MDI child, or the manager's single close button.
+struct TdxBarCaptionButton {
+  TRect Rect;      // client coordinates
+  UINT Command;    // SC_MINIMIZE, SC_RESTORE or SC_CLOSE
+  UINT Kind;       // DFCS_CAPTIONMIN, DFCS_CAPTIONRESTORE or DFCS_CAPTIONCLOSE
+};
 
 class TdxBarControl : public TCustomdxBarControl {
   friend class TdxBarQuickControl;
@@ -53,16 +63,21 @@ class TdxBarControl : public TCustomdxBarControl {
   TSize CalcFloatingSize(TdxBarDockingStyle Side);
   // Gives every shown link its rectangle; runs before painting and after every size answer.
   void CalcControlsPositions();
-  // The extra area of the main-menu bar's caption buttons at the end of its last line (its size
-  // along and across the line); empty without caption buttons.
+  // The extra area of the main-menu bar's caption buttons at the end of its last line (its width
+  // and height); empty without caption buttons.
   TSize CaptionButtonsExtent() const;
   bool HasCaptionButtons() const;
+  // The main-menu bar ends with the MDI buttons of its form's maximised child.
+  bool HasMDIButtons() const;
+  // The caption buttons in their order along the line; none without caption buttons.
+  std::vector<TdxBarCaptionButton> CaptionButtons() const;
+  // Restore and the single close button always; minimise and close while the child's window menu
+  // does not gray them (for a click, nor disable them).
+  bool IsCaptionButtonEnabled(const TdxBarCaptionButton& Button, bool ForClick) const;
   // The caption of a floating window and its close button (empty when the bar may not close),
   // in window coordinates.
   TRect FloatingCaptionRect() const;
   TRect CloseButtonRect() const;
-  // The main menu's close button (with the manager's ShowCloseButton), in client coordinates.
-  TRect CaptionButtonRect() const;
 
   // --- the window's questions -------------------------------------------------------------------
   bool IsSingleLine() const override;
@@ -157,8 +172,11 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintFloatingFrame(HDC DC, const TRect& Window);
   void PaintFloatingCaption(HDC DC, const TRect& Window);
   void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
-  void DrawCaptionButton(HDC DC, bool Pressed);
-  void TrackCaptionButton();
+  void DrawCaptionButton(HDC DC, const TdxBarCaptionButton& Button, bool Pressed);
+  // The enabled caption button under a client point (-1 when none), and following a press on it.
+  int CaptionButtonAt(TPoint Client) const;
+  void TrackCaptionButton(int Index);
+  HWND MDIChild() const;
   void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
@@ -194,7 +212,8 @@ class TdxBarControl : public TCustomdxBarControl {
   int FHitTest = HTCLIENT;
   // The close button: 0 normal, 1 held with the pointer outside, 2 pressed.
   int FCloseButtonState = 0;
-  bool FCaptionButtonPressed = false;
+  // The caption button shown pressed, -1 when none.
+  int FPressedCaptionButton = -1;
   int FMarkState = 0;
   // The press that closed the quick-customising window was on the mark: it does not open it again.
   bool FMarkPressedAgain = false;

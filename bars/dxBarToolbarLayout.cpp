@@ -10,6 +10,7 @@
 #include "bars/dxBarItemLinks.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarToolbar.h"
+#include "windows/SystemMenu.h"
 #include "graphics/Metrics.h"
 
 namespace {
@@ -79,13 +80,31 @@ int TdxBarControl::ControlThickness(const TdxBarItemControl* Control, bool Verti
 }
 
 bool TdxBarControl::HasCaptionButtons() const {
-  return FBar->IsMainMenu() && BarManager() && BarManager()->ShowCloseButton();
+  return FBar->IsMainMenu() && BarManager() && (HasMDIButtons() || BarManager()->ShowCloseButton());
 }
 
+HWND TdxBarControl::MDIChild() const {
+  const TdxBarManager* manager = BarManager();
+  return FBar->IsMainMenu() && manager && manager->MDIMaximized() ? manager->MergedChild() : HWND();
+}
+
+bool TdxBarControl::HasMDIButtons() const {
+  const HWND child = MDIChild();
+  return child && !GetSystemMenuItems(child).empty();
+}
+
+bool TdxBarControl::IsCaptionButtonEnabled(const TdxBarCaptionButton& Button, bool ForClick) const {
+  if (Button.Command == SC_RESTORE || !HasMDIButtons()) return true;
+  const UINT state = GetSystemMenuState(MDIChild(), Button.Command);
+  return state != static_cast<UINT>(-1) && !(state & (ForClick ? (MF_GRAYED | MF_DISABLED) : MF_GRAYED));
+}
+
+// One button, or the three MDI buttons with 2 pixels before the close button.
 TSize TdxBarControl::CaptionButtonsExtent() const {
   if (!HasCaptionButtons()) return TSize{};
   const TSize button{GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
-  return IsVertical() ? TSize{button.cy, button.cx} : button;
+  const int count = HasMDIButtons() ? 3 : 1, gap = HasMDIButtons() ? 2 : 0;
+  return IsVertical() ? TSize{button.cx, count * button.cy + gap} : TSize{count * button.cx + gap, button.cy};
 }
 
 // --- wrapping -----------------------------------------------------------------------------------

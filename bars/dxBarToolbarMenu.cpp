@@ -23,8 +23,12 @@ TCustomdxBarControl* BarControlUnderPointer() {
 
 TdxBarItemControl* FirstKeyboardControl(const TdxBarItemLinks* Links) {
   if (!Links) return nullptr;
-  const TdxBarItemLink* link = Links->FirstSelectable();
-  return link ? link->Control() : nullptr;
+  const TdxBarItemLink* first = Links->FirstSelectable();
+  for (const TdxBarItemLink* link = first; link; link = Links->NextSelectable(link)) {
+    if (link->Control()->CanBeFirstSelected()) return link->Control();
+    if (Links->NextSelectable(link) == first) break;
+  }
+  return nullptr;
 }
 
 }  // namespace

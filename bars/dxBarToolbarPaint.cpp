@@ -91,9 +91,10 @@ void TdxBarControl::Paint() {
     DrawSeparatorLine(dc, middle, horizontal, flat);
     CombineRgn(rest, rest, CreateRectRgnIndirect(separator), RGN_DIFF);
   }
-  if (const TRect button = CaptionButtonRect(); !IsRectEmpty(button)) {
-    DrawCaptionButton(dc, FCaptionButtonPressed);
-    CombineRgn(rest, rest, CreateRectRgnIndirect(button), RGN_DIFF);
+  const std::vector<TdxBarCaptionButton> buttons = CaptionButtons();
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    DrawCaptionButton(dc, buttons[i], static_cast<int>(i) == FPressedCaptionButton);
+    CombineRgn(rest, rest, CreateRectRgnIndirect(buttons[i].Rect), RGN_DIFF);
   }
   if (const TRect mark = MarkRect(); !IsRectEmpty(mark)) {
     PaintMark(dc, mark);
@@ -366,33 +367,41 @@ void TdxBarControl::PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColou
   SelectObject(DC, old);
 }
 
-// --- the main menu's close button -----------------------------------------------------------------
+// --- the main menu's caption buttons -------------------------------------------------------------
 
-// At the end of the last line, before the mark: centred across a single line, against the far edge
-// of a window that wraps.
-TRect TdxBarControl::CaptionButtonRect() const {
-  if (!HasCaptionButtons()) return TRect{};
+// At the end of the last line, before the mark: the single close button ends there, the MDI
+// buttons start three buttons and 2 pixels before it, the close button 2 pixels after the others.
+// Across they are centred in a single line and lie against the far edge of a window that wraps.
+std::vector<TdxBarCaptionButton> TdxBarControl::CaptionButtons() const {
+  if (!HasCaptionButtons()) return {};
   const TSize size{GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
   const TRect client = ClientRect();
   const int mark = FDockControl && HasMark() ? 11 : 0;
-  if (IsVertical()) {
-    const int bottom = client.Bottom - mark;
-    const int left = IsSingleLine() ? (client.Width() - size.cx) / 2 : client.Right - size.cx;
-    return TRect{left, bottom - size.cy, left + size.cx, bottom};
-  }
-  const int right = client.Right - mark;
-  const int top = IsSingleLine() ? (client.Height() - size.cy) / 2 : client.Bottom - size.cy;
-  return TRect{right - size.cx, top, right, top + size.cy};
+  const bool vertical = IsVertical();
+  const int end = (vertical ? client.Bottom : client.Right) - mark;
+  const int step = vertical ? size.cy : size.cx;
+  const int across = vertical ? (IsSingleLine() ? (client.Width() - size.cx) / 2 : client.Right - size.cx)
+                              : (IsSingleLine() ? (client.Height() - size.cy) / 2 : client.Bottom - size.cy);
+  const auto at = [&](int Start) {
+    return vertical ? TRect{across, Start, across + size.cx, Start + size.cy} : TRect{Start, across, Start + size.cx, across + size.cy};
+  };
+  if (!HasMDIButtons()) return {{at(end - step), SC_CLOSE, DFCS_CAPTIONCLOSE}};
+  const int start = end - (3 * step + 2);
+  return {{at(start), SC_MINIMIZE, DFCS_CAPTIONMIN},
+          {at(start + step), SC_RESTORE, DFCS_CAPTIONRESTORE},
+          {at(start + 2 * step + 2), SC_CLOSE, DFCS_CAPTIONCLOSE}};
 }
 
-// The close frame control; with the flat look (the flat style, or the manager's FlatCloseButton)
+// A caption frame control of the button's kind, inactive when the child's window menu grays its
+// command; with the flat look (the flat style, or FlatCloseButton for the single close button)
 // drawn flat inside a ring of the bar colour (flat style) or a thin edge.
-void TdxBarControl::DrawCaptionButton(HDC DC, bool Pressed) {
+void TdxBarControl::DrawCaptionButton(HDC DC, const TdxBarCaptionButton& Button, bool Pressed) {
   const TdxBarManager* manager = BarManager();
   const bool flatStyle = manager && manager->IsFlat();
-  const bool flatLook = flatStyle || (manager && manager->FlatCloseButton());
-  TRect r = CaptionButtonRect();
-  unsigned state = DFCS_CAPTIONCLOSE;
+  const bool flatLook = flatStyle || (!HasMDIButtons() && manager && manager->FlatCloseButton());
+  TRect r = Button.Rect;
+  unsigned state = Button.Kind;
+  if (!IsCaptionButtonEnabled(Button, false)) state |= DFCS_INACTIVE;
   if (Pressed && !flatStyle) state |= DFCS_PUSHED;
   if (!flatLook) {
     DrawFrameControl(DC, r, DFC_CAPTION, state);

@@ -3,8 +3,11 @@
 // filter side of its values.
 #include "grid/dxDBColumn.h"
 
+#include <utility>
+
 #include "graphics/Canvas.h"
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBTLEditors.h"
 
 TdxDBTreeListColumn::TdxDBTreeListColumn(TComponent* AOwner) : TdxTreeListColumn(AOwner) {}
 
@@ -27,18 +30,30 @@ bool TdxDBTreeListColumn::IsControlLoading() const {
 void TdxDBTreeListColumn::Assign(const TPersistent* Source) {
   const auto* source = dynamic_cast<const TdxDBTreeListColumn*>(Source);
   if (!source) return TdxTreeListColumn::Assign(Source);
-  TCustomdxTreeListControl* control = TreeList();
-  if (control) control->BeginUpdate();
-  try {
+  InsideControlUpdate([&] {
     TdxTreeListColumn::Assign(Source);
     SetDisableGrouping(source->FDisableGrouping);
     SetFieldName(source->FFieldName);
     SetSummaryGroupName(source->FSummaryGroupName);
+  });
+}
+
+void TdxDBTreeListColumn::RunAsIndex(int Index, const std::function<void()>& Work) {
+  const int saved = std::exchange(FStoredIndex, Index);
+  try {
+    Work();
   } catch (...) {
-    if (control) control->EndUpdate();
+    FStoredIndex = saved;
     throw;
   }
-  if (control) control->EndUpdate();
+  FStoredIndex = saved;
+}
+
+void TdxDBTreeListColumn::InsideControlUpdate(const std::function<void()>& Work) {
+  if (TCustomdxTreeListControl* control = TreeList())
+    control->InsideUpdate(Work);
+  else
+    Work();
 }
 
 void TdxDBTreeListColumn::SetName(const String& NewName) {
@@ -269,8 +284,19 @@ String TdxDBTreeListColumn::GetFilterDisplayText(TdxTreeListNode* Node) {
   return FilterValueToText(VarToStr(GetFilterValue(Node)));
 }
 
-Variant TdxDBTreeListColumn::GetFilterEditValue(TdxInplaceEdit* Editor) {
-  return Variant(VarToStr(Editor->GetEditValue()));
+const TdxInplaceEditClass& TdxDBTreeListColumn::GetFilterEditorClass() const {
+  return TCustomdxFilterEdit::EditClassObject();
+}
+
+TdxInplaceEdit* TdxDBTreeListColumn::CreateFilterEditor(TComponent* Owner) {
+  TdxInplaceEdit* editor = GetFilterEditorClass().CreateEditor(Owner);
+  InitFilterEditor(editor);
+  return editor;
+}
+
+Variant TdxDBTreeListColumn::GetFilterEditValue(TdxInplaceEdit* Editor, String& DisplayText) {
+  DisplayText = VarToStr(Editor->GetEditValue());
+  return Variant(DisplayText);
 }
 
 void TdxDBTreeListColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const Variant& Value) {

@@ -122,7 +122,13 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   virtual void ReadValue(TdxTreeListNode* Node);
   // The set of filter operators this column offers.
   virtual TdxFilterOperators GetFilterOperators() { return AllFilterOperators; }
-  virtual Variant GetFilterEditValue(TdxInplaceEdit* Editor);
+  // The filter value editor's class: a text filter editor unless the kind has its own.
+  virtual const TdxInplaceEditClass& GetFilterEditorClass() const;
+  // A filter value editor of that class, set up by InitFilterEditor; Owner frees it.
+  TdxInplaceEdit* CreateFilterEditor(TComponent* Owner);
+  // The filter value in the editor, with the text that shows it.
+  virtual Variant GetFilterEditValue(TdxInplaceEdit* Editor, String& DisplayText);
+  // Shows a filter value; a null or empty value leaves the editor empty.
   virtual void SetFilterEditValue(TdxInplaceEdit* Editor, const Variant& Value);
   // The editor set up as the column's, writable and raising no events of the column.
   virtual void InitFilterEditor(TdxInplaceEdit* Editor);
@@ -146,6 +152,15 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   TdxDrawSummaryFooterEvent OnDrawSummaryFooter;
   TdxSummaryEvent OnSummary;
 
+ protected:
+  // Runs Work inside the owner control's update (directly without one), so that a copy of many
+  // settings repaints once.
+  void InsideControlUpdate(const std::function<void()>& Work);
+
+ public:
+  // Runs Work while the column answers Index as its place (a wrapper column lends it its own).
+  void RunAsIndex(int Index, const std::function<void()>& Work);
+
  private:
   bool IsControlLoading() const;
   String FFieldName;
@@ -160,4 +175,37 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   TdxSummaryType FSummaryFooterType = cstNone;
   String FSummaryFooterField;
   String FSummaryFooterFormat;
+};
+
+// The default column of text and number fields: cells are edited through a masked text editor,
+// with the bound field's EditMask unless the column has a mask of its own.
+class TdxDBTreeListMaskColumn : public TdxDBTreeListColumn {
+ public:
+  explicit TdxDBTreeListMaskColumn(TComponent* AOwner) : TdxDBTreeListColumn(AOwner) {}
+  String ClassName() const override { return "TdxDBTreeListMaskColumn"; }
+  // From another mask column: the effective mask (pinned here) and IgnoreMaskBlank.
+  void Assign(const TPersistent* Source) override;
+
+  // The column's own mask once one was assigned, else the bound field's (empty without one).
+  String EditMask() const;
+  void SetEditMask(const String& Value);
+  // Layouts keep a mask assigned to the column that differs from the field's.
+  bool IsEditMaskStored() const;
+  bool IgnoreMaskBlank() const { return FIgnoreMaskBlank; }
+  void SetIgnoreMaskBlank(bool Value) { FIgnoreMaskBlank = Value; }
+
+  Variant ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
+  const TdxInplaceEditClass& GetEditorClass() const override;
+  void InitEditor(TdxInplaceEdit* Editor) override;
+  Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
+  // The mask follows the field again.
+  void RestoreDefaults() override;
+  // A saved text equal to the mask's empty text matches an empty field; other texts match the
+  // field's text without their trailing blanks and control characters.
+  bool SameAsFieldValue(const Variant& Value) override;
+
+ private:
+  bool FEditMaskAssigned = false;
+  String FEditMask;
+  bool FIgnoreMaskBlank = false;
 };

@@ -3,6 +3,7 @@
 // keeps columns made from the fields from being destroyed by hand.
 #include <algorithm>
 
+#include "grid/dxDBColumnChooser.h"
 #include "grid/dxDBCtrl.h"
 #include "grid/dxDBGridStrings.h"
 #include "rtl/Text.h"
@@ -26,8 +27,7 @@ TdxDBTreeListColumnClass TCustomdxDBTreeListControl::GetDefaultColumnClass() {
 }
 
 TdxDBTreeListColumnClass TCustomdxDBTreeListControl::GetColumnClassForField(TField* Field) {
-  (void)Field;
-  return GetDefaultColumnClass();
+  return DBTreeListColumnClasses().ClassForField(Field);
 }
 
 // --- making columns ---------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // change, is this character valid, which colour), posting an edited cell into its field, keeping
 // an open editor in step with its record, the new-item row, and leaving the control.
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBEdtr.h"
 #include "grid/dxDBScopes.h"
 
 bool TCustomdxDBTreeListControl::CanEditModify() {
@@ -11,7 +12,7 @@ bool TCustomdxDBTreeListControl::CanEditModify() {
   TdxDBTreeListColumn* column = DBColumn(GetFocusedColumn());
   if (!column || !column->Visible() || column->ReadOnly() || !column->Field()) return false;
   TField* field = column->Field();
-  if (!field->CanModify()) return false;
+  if (!field->CanModify() && !(field->IsLookup() && CanModifyLookupKey(field))) return false;
   // A blob field is edited only by a column that edits its whole value.
   if (field->IsBlob() && !column->IsBlobEditor()) return false;
   if (IsEmptyReadOnly()) return false;

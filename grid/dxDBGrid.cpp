@@ -4,7 +4,12 @@
 
 #include <algorithm>
 
+#include "grid/dxDBColumnChooser.h"
+#include "grid/dxDBGridFilterPopup.h"
+
 TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListControl(AOwner) {
+  // The tree list asks the filter about its status panel as soon as the switches below relay out.
+  FFilter = std::make_unique<TdxDBGridFilter>(this);
   FDataLink = std::make_unique<TdxGridDataLink>(this);
   FDataLink->SetVisualControl(true);
   FOptionsBehavior = DefaultOptionsBehavior;
@@ -31,6 +36,7 @@ TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListContro
 
 TCustomdxDBGrid::~TCustomdxDBGrid() {
   PrepareDestroy();
+  DestroyFilterPopup();
   FGroupColumns.clear();
   ClearNodes();
   FSummaryGroups.reset();
@@ -54,6 +60,7 @@ void TCustomdxDBGrid::Loaded() {
       if (!IsMultiSort()) KeepFirstSortedColumn();
       UpdateColumnDefaultWidths();
       LinkFooterSummaryFields();
+      if (FFilter->Active()) FilterChanged();
     });
   } catch (...) {
     FLoading = false;
@@ -100,6 +107,7 @@ void TCustomdxDBGrid::SetDefaultFields(bool Value) {
     if (Value) SetOptions(FOptions & ~egoLoadAllRecords);
     DestroyColumns();
     SetDefaultLayout(true);
+    FFilter->SetActive(false);
   });
 }
 
@@ -165,8 +173,7 @@ TdxDBTreeListColumnClass TCustomdxDBGrid::GetDefaultColumnClass() {
 }
 
 TdxDBTreeListColumnClass TCustomdxDBGrid::GetColumnClassForField(TField* Field) {
-  (void)Field;
-  return GetDefaultColumnClass();
+  return DBGridColumnClasses().ClassForField(Field);
 }
 
 void TCustomdxDBGrid::LinkGroupSummaryFields() {
@@ -218,6 +225,9 @@ void TCustomdxDBGrid::ColumnRenamed(const String& OldName, const String& NewName
     for (int i = 0; i < items->Count(); ++i)
       if (items->Items(i)->ColumnName() == OldName) items->Items(i)->SetColumnName(NewName);
   }
+  // A column going away takes an open filter list of its own with it.
+  if (NewName.empty() && IsFilterPopupShown() && FFilterPopup->Column() == ColumnByName(OldName))
+    FFilterPopup->Close(false);
 }
 
 // --- the tree list's questions ------------------------------------------------------------------------

@@ -10,17 +10,21 @@
 // partial window), dxDBGridGroupTree.cpp (group rows and summaries), dxDBGridText.cpp (cell,
 // group-row, preview and footer texts), dxDBGridReactions.cpp (the grid and its data set following
 // each other), dxDBGridSorting.cpp, dxDBGridCommands.cpp (record commands, copying rows) and
-// dxDBGridInput.cpp (the keys and the mouse that give those commands).
+// dxDBGridInput.cpp (the keys and the mouse that give those commands), dxDBGridLayoutStore.cpp,
+// dxDBGridFiltering.cpp (records hidden by the filter) and dxDBGridFilterPopup.cpp (the header's
+// filter drop-down list).
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBGridFilter.h"
 #include "grid/dxDBGridOptions.h"
 #include "grid/dxDBSummary.h"
 
 class TCustomdxDBGrid;
+class TdxDBGridFilterPopupListBox;
 
 // The grid's data link: focusing the column of a field, and the grouping held while the fields
 // change.
@@ -90,6 +94,9 @@ using TdxDBGridBackgroundDrawEvent = std::function<void(TObject* Sender, TCanvas
 using TdxDBGridGroupTextEvent = std::function<void(TObject* Sender, TdxTreeListNode* Node, String& Text)>;
 using TdxDBGridGroupSummaryEvent =
     std::function<void(TObject* Sender, TdxTreeListNode* Node, TDataSet* DataSet, TdxSummaryValue& Value)>;
+using TdxDBGridFilterChangedEvent = std::function<void(TObject* Sender, TDataSet* ADataSet, const String& AFilterText)>;
+using TdxDBGridEnumFilterValuesEvent = std::function<void(TObject* Sender, TdxDBTreeListColumn* AColumn, Variant& AValue,
+                                                          String& ADisplayText, bool& ARepeatEnumeration)>;
 using TdxDBGridCustomDrawEvent = std::function<void(
     TObject* Sender, TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, TdxDBTreeListColumn* AColumn,
     const String& AText, TFont* AFont, TColor& AColor, bool ASelected, bool AFocused, bool& ADone)>;
@@ -378,6 +385,15 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The grouped column whose button was pressed in the group-by panel; nil when none.
   TdxDBTreeListColumn* PressedGroupColumn() const { return FPressedGroupColumn; }
 
+  // --- the stored layout's additions (dxDBGridLayoutStore.cpp) ------------------------------------------------
+  // "GroupIndex" of each column, read before the tree list's values and written after them.
+  void ReadColumnLayout(TdxRegIniWrapper& Wrapper, const String& Key, TdxTreeListColumn* Column) override;
+  void WriteColumnLayout(TdxRegIniWrapper& Wrapper, const String& Key, TdxTreeListColumn* Column) override;
+  // "ShowGroupPanel", "ShowNewItemRow", "ShowRowFooter" and "ShowSummaryFooter" after the tree
+  // list's values.
+  void ReadGridLayout(TdxRegIniWrapper& Wrapper, const String& Path) override;
+  void WriteGridLayout(TdxRegIniWrapper& Wrapper, const String& Path) override;
+
   // --- keys and mouse (dxDBGridInput.cpp) --------------------------------------------------------------------
   // The record commands of the keys (deleting, inserting, appending, dropping an untouched new
   // record, moving and extending the selection over the records of plain cursor mode, group rows
@@ -404,6 +420,49 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void SetSelectionAnchor(TdxTreeListNode* Node) override;
   void InvalidateSelection() override;
   const TBookmark& AnchorBookmark() const { return FAnchorBookmark; }
+
+  // --- the filter (dxDBGridFiltering.cpp; the header's drop-down list: dxDBGridFilterPopup.cpp) -------------
+  // Changed through its own properties; a layout sets them in place.
+  TdxDBGridFilter* Filter() const { return FFilter.get(); }
+  // The criteria hold a condition: the filter is in force.
+  bool FilterActive() const { return FFilterActive; }
+  // Whether the node passes the filter; every node does while none is in force.
+  virtual bool IsNodeFiltered(TdxTreeListNode* Node);
+  virtual void FilterCriteriaChanged();
+  virtual void DestroyFilterPopup();
+  // Only rows that stand for every record are hidden by the grid itself; in the other modes a
+  // data set that filters itself (AutoDataSetFilter) does the work.
+  virtual bool CanFilterNodes() { return AllRecordsAreNodes(); }
+  // A node a load made: false when the filter hid it.
+  virtual bool FilterNode(TdxTreeListNode* Node);
+  // Node nil: every record, shown or hidden, is tested again, and the focus and summaries follow;
+  // else the node alone. Answers whether Node (when given) passes.
+  virtual bool RefilterNodes(TdxTreeListNode* Node, bool Regroup);
+  virtual void PrepareFilter();
+  virtual void ApplyFilter();
+  // OnFilterChanged, and with AutoDataSetFilter the data set's filter expression and options.
+  virtual void NotifyFilterChanged();
+  // The criteria changed: in force or not, the records tested again, the change told.
+  void FilterChanged();
+  bool HasFilter() override;
+  String GetFilterText() override;
+  String GetFilterCaption() override;
+  bool IsFilterStatusVisible() override;
+  bool IsHeaderFilterActive() override;
+  // The tree list's state, and the filter mark where the column has a condition.
+  unsigned GetHeaderButtonState(int Column) override;
+  // An open drop-down list closes too.
+  void CancelDragOperation() override;
+  // Fills, sizes and drops the list down under the column's header button.
+  void ShowHeaderFilterList(int Column) override;
+  // Closes an open drop-down list; with none open (the status panel's button) the filter is
+  // cleared.
+  void HideHeaderFilterList() override;
+  // Nil until the first drop-down.
+  TdxDBGridFilterPopupListBox* FilterPopup() const { return FFilterPopup; }
+  bool IsFilterPopupShown() const;
+  TdxDBGridFilterChangedEvent OnFilterChanged;
+  TdxDBGridEnumFilterValuesEvent OnEnumFilterValues;
 
   // --- answers to the data-bound control (dxDBGrid.cpp) ------------------------------------------------------
   TdxDBTreeListControlDataLink* GetDataLink() const override;
@@ -625,6 +684,26 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
     bool Selected = false;
     Variant Key;
   } FFocusState;
+
+  // The filter. While the drop-down list shows, the keys go to it, the mouse over it reaches it,
+  // and losing the focus or a cancel closes it (dxDBGridFilterPopup.cpp).
+ protected:
+  void WndProc(TMessage& Message) override;
+
+ private:
+  // dxDBGridFiltering.cpp
+  void ShowFilteredOutNode(TdxDBGridNode* Node);
+  void HideFilteredNode(TdxDBGridNode* Node, TdxTreeListNode*& Focused);
+  void FollowCurrentRecord();
+  // dxDBGridFilterPopup.cpp
+  void FillFilterPopup(TdxDBGridFilterPopupListBox& List, TdxDBTreeListColumn* Column);
+  void OfferNodeValues(TdxDBGridFilterPopupListBox& List, TdxDBTreeListColumn* Column, TdxTreeListNode* Node,
+                       bool& Blanks);
+  bool RouteToFilterPopup(TMessage& Message);
+
+  std::unique_ptr<TdxDBGridFilter> FFilter;
+  bool FFilterActive = false;
+  TdxDBGridFilterPopupListBox* FFilterPopup = nullptr;
 };
 
 // The grid with its published properties and events.

@@ -5,6 +5,7 @@
 #include "classes/Properties.h"
 #include "controls/StdControlClasses.h"
 #include "grid/dxDBGrid.h"
+#include "grid/dxDBColumnClasses_p.h"
 #include "treelist/dxTLClasses.h"
 
 namespace {
@@ -41,19 +42,6 @@ void PublishDBColumn(TClassBuilder<TdxDBTreeListColumn>& c) {
   c.Event("OnDrawSummaryFooter", &C::OnDrawSummaryFooter);
 }
 
-// The grid's set of a column: grouping, group summaries and the header filter switch.
-void PublishGridColumn(TClassBuilder<TdxDBGridColumn>& c) {
-  using C = TdxDBGridColumn;
-  c.Property("DisableFilter", &C::DisableFilter, &C::SetDisableFilter).Default(false);
-  c.Property("GroupIndex", &C::GroupIndex, &C::SetGroupIndex).Default(-1);
-  c.Property("SummaryType", &C::SummaryType, &C::SetSummaryType, SummaryTypeNames).Default(cstNone);
-  c.Property("SummaryField", &C::SummaryField, &C::SetSummaryField);
-  c.Property("SummaryFormat", &C::SummaryFormat, &C::SetSummaryFormat);
-  c.Property("SortBySummary", &C::SortBySummary, &C::SetSortBySummary).Default(false);
-  c.Event("OnSummary", &C::OnSummary);
-  c.Property("SummaryGroupName", &C::SummaryGroupName, &C::SetSummaryGroupName);
-}
-
 void PublishCustomGrid(TClassBuilder<TCustomdxDBGrid>& c) {
   using C = TCustomdxDBGrid;
   c.Property("DefaultFields", &C::DefaultFields, &C::SetDefaultFields).Default(false);
@@ -70,6 +58,9 @@ void PublishCustomGrid(TClassBuilder<TCustomdxDBGrid>& c) {
 void PublishGrid(TClassBuilder<TdxDBGrid>& c) {
   using C = TdxDBGrid;
   c.Property("DataSource", &C::DataSource, &C::SetDataSource);
+  c.Property("Filter", &C::Filter);
+  c.Event("OnFilterChanged", &C::OnFilterChanged);
+  c.Event("OnEnumFilterValues", &C::OnEnumFilterValues);
   c.Property("GrIndicatorWidth", &C::GrIndicatorWidth, &C::SetGrIndicatorWidth).Default(12);
   c.Property("GroupPanelColor", &C::GroupPanelColor, &C::SetGroupPanelColor).Default(clBtnShadow).Idents(ColorIdents());
   c.Property("GroupPanelFontColor", &C::GroupPanelFontColor, &C::SetGroupPanelFontColor)
@@ -107,12 +98,13 @@ void PublishGrid(TClassBuilder<TdxDBGrid>& c) {
 
 void RegisterGridClasses() {
   RegisterTreeListClasses();
+  RegisterGridFilterClasses();
   RegisterClass<TdxDBGridSummaryItem, TCollectionItem>("TdxDBGridSummaryItem", PublishSummaryItem);
   RegisterClass<TdxDBGridSummaryItems, TCollection>("TdxDBGridSummaryItems");
   RegisterClass<TdxDBGridSummaryGroup, TCollectionItem>("TdxDBGridSummaryGroup", PublishSummaryGroup);
   RegisterClass<TdxDBGridSummaryGroups, TCollection>("TdxDBGridSummaryGroups");
   RegisterClass<TdxDBTreeListColumn, TdxTreeListColumn>("TdxDBTreeListColumn", PublishDBColumn);
-  RegisterClass<TdxDBGridColumn, TdxDBTreeListColumn>("TdxDBGridColumn", PublishGridColumn);
+  RegisterColumnClasses();
   RegisterClass<TCustomdxDBTreeListControl, TCustomdxTreeListControl>("TCustomdxDBTreeListControl");
   RegisterClass<TCustomdxDBGrid, TCustomdxDBTreeListControl>("TCustomdxDBGrid", PublishCustomGrid);
   RegisterClass<TdxDBGrid, TCustomdxDBGrid>("TdxDBGrid", PublishGrid);

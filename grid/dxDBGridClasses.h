@@ -4,3 +4,5 @@
 
 // Registers the tree list's classes first. Safe to call more than once.
 void RegisterGridClasses();
+// The filter's classes (dxDBGridFilterClasses.cpp); part of RegisterGridClasses.
+void RegisterGridFilterClasses();

@@ -156,14 +156,19 @@ void TCustomdxDBGrid::WalkRecords(TdxDBGridNodeList* OldNodes) {
 
 // One node per record, under the group rows of its values, taken from the old nodes by its key
 // when one is there.
+// Records the filter hides are read again with the others and go to the hidden ones anew; only
+// the records that pass count.
 void TCustomdxDBGrid::ReadRecords(TDataSet* DataSet, TLoadPass& Pass) {
   const bool grouped = !FGroupColumns.empty();
+  FreeAuxiliaryNodes();
+  if (FFilterActive) PrepareFilter();
   DataSet->First();
   for (int recNo = 0; !DataSet->Eof(); ++recNo, DataSet->Next()) {
     TdxDBGridNode* node = grouped ? PlaceRecordInGroups(recNo, Pass) : GridNode(Add());
     RefreshNodeData(node);
     node->RecNo = recNo;
     DoRefreshNodeData(node);
+    if (!FilterNode(node)) continue;
     ++Pass.Records;
     RestoreSelection(node, DataSet);
     if (grouped) AddToGroupSummaries(GridNode(node->Parent()), nullptr);

@@ -218,6 +218,7 @@ void TCustomdxDBGrid::OptionsDBChanged(TdxDBGridOptionsDB Old) {
   if ((changed & edgoLoadAllRecords) && FGroupColumns.empty()) {
     if (InCursorMode()) ClearCursorModeSorting();
     SuspendGrouping();
+    FilterChanged();
     ResumeGrouping();
     return;
   }

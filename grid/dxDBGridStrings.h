@@ -10,12 +10,21 @@ enum : int {
   dxSConfirmCaption = 38903,
   dxSDeleteRecordQuestion = 38904,
   dxSDeleteRecordsQuestion = 38905,
+  dxSCheckValueChecked = 38906,
+  dxSCheckValueUnchecked = 38907,
   // Default formats: group row, then footer, each cstSum ... cstAvg.
   dxSGroupSumFormat = 38910, dxSGroupMinFormat, dxSGroupMaxFormat, dxSGroupCountFormat, dxSGroupAvgFormat,
   dxSFooterSumFormat = 38920, dxSFooterMinFormat, dxSFooterMaxFormat, dxSFooterCountFormat, dxSFooterAvgFormat,
   // Date prefixes: group row, then footer, each cstSum ... cstAvg (counts have none).
   dxSGroupSumPrefix = 38930, dxSGroupMinPrefix, dxSGroupMaxPrefix, dxSGroupCountPrefix, dxSGroupAvgPrefix,
   dxSFooterSumPrefix = 38940, dxSFooterMinPrefix, dxSFooterMaxPrefix, dxSFooterCountPrefix, dxSFooterAvgPrefix,
+  // The filter: the status panel's button, the drop-down list's first rows, the custom filter
+  // dialog with its operators (in the dialog's order) and its error.
+  dxSClearFilter = 38950, dxSFilterAll, dxSFilterCustom, dxSFilterBlanks, dxSFilterNonBlanks,
+  dxSCustomFilterCaption = 38960, dxSCustomFilterTitle, dxSCustomFilterAnd, dxSCustomFilterOr, dxSCustomFilterOK,
+  dxSCustomFilterCancel, dxSInvalidFilterValue,
+  dxSOperatorEquals = 38970, dxSOperatorNotEquals, dxSOperatorGreater, dxSOperatorGreaterEqual, dxSOperatorLess,
+  dxSOperatorLessEqual, dxSOperatorBlanks, dxSOperatorNonBlanks,
 };
 
 // The text of an id; an id without a text gives "".

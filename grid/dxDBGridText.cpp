@@ -46,7 +46,7 @@ String TCustomdxDBGrid::GetNodeString(TdxTreeListNode* Node, int Column) {
   if (IsGroupNode(Node) && !IsCursorMode()) {
     TdxDBTreeListColumn* grouped = GroupColumns(Node->Level());
     if (!grouped) return TCustomdxDBTreeListControl::GetNodeString(Node, Column);
-    String value = TCustomdxDBTreeListControl::GetNodeString(Node, grouped->GetIndex());
+    String value = grouped->FilterValueToText(TCustomdxDBTreeListControl::GetNodeString(Node, grouped->GetIndex()));
     if (grouped->OnGetText) grouped->OnGetText(grouped, Node, value);
     String extra;
     if (OnGetGroupText) OnGetGroupText(this, Node, extra);

@@ -100,11 +100,9 @@ void DrawGraphic(TCanvas* Canvas, const TRect& Target, const TGraphic& Graphic) 
   Canvas->StretchDraw(Target, AsBitmap(Graphic).get());
 }
 
-enum TPictureKind : uint8_t { pkNone, pkBitmap, pkMetafile, pkIcon };
+}  // namespace
 
-// The kind and bytes a picture is written as: a bitmap, a metafile or an icon as they are, any
-// other picture (a JPEG) as a bitmap, so that it survives in templates and prepared pages.
-std::pair<TPictureKind, TBytes> PictureData(const TGraphic* Graphic) {
+std::pair<TfrPictureKind, TBytes> frPictureData(const TGraphic* Graphic) {
   if (!Graphic || Graphic->Empty()) return {pkNone, {}};
   if (dynamic_cast<const TBitmap*>(Graphic)) return {pkBitmap, Graphic->SaveToBytes()};
   if (dynamic_cast<const TIcon*>(Graphic)) return {pkIcon, Graphic->SaveToBytes()};
@@ -118,7 +116,7 @@ std::pair<TPictureKind, TBytes> PictureData(const TGraphic* Graphic) {
   return {pkBitmap, AsBitmap(*Graphic)->SaveToBytes()};
 }
 
-std::unique_ptr<TGraphic> GraphicOfKind(uint8_t Kind) {
+std::unique_ptr<TGraphic> frGraphicOfKind(uint8_t Kind) {
   switch (Kind) {
     case pkBitmap: return std::make_unique<TBitmap>();
     case pkMetafile: return std::make_unique<TMetafile>();
@@ -126,8 +124,6 @@ std::unique_ptr<TGraphic> GraphicOfKind(uint8_t Kind) {
     default: return nullptr;
   }
 }
-
-}  // namespace
 
 void TfrPictureView::Draw(TCanvas* ACanvas) {
   AlignToBand(ACanvas);
@@ -141,7 +137,7 @@ void TfrPictureView::Draw(TCanvas* ACanvas) {
 
 void TfrPictureView::SaveToStream(TStream& Stream) {
   TfrView::SaveToStream(Stream);
-  const auto [kind, data] = PictureData(Picture.Graphic());
+  const auto [kind, data] = frPictureData(Picture.Graphic());
   const uint8_t header[2] = {kind, BlobType};
   Stream.WriteBuffer(header, 2);
   const int64_t end = frWritePlaceholder(Stream);
@@ -160,7 +156,7 @@ void TfrPictureView::LoadFromStream(TStream& Stream) {
   TBytes data(size_t(end - start));
   if (!data.empty()) Stream.ReadBuffer(data.data(), int(data.size()));
   Picture.SetGraphic(nullptr);
-  std::unique_ptr<TGraphic> graphic = GraphicOfKind(kind);
+  std::unique_ptr<TGraphic> graphic = frGraphicOfKind(kind);
   if (graphic && !data.empty()) {
     graphic->LoadFromBytes(data);
     Picture.SetGraphic(graphic.get());

@@ -3,11 +3,23 @@
 // loaded from a blob field or a file.
 #pragma once
 
+#include <memory>
+#include <utility>
+
 #include "graphics/Graphic.h"
 #include "report/FR_View.h"
 
 // Flags bits of the picture object, beside flStretched.
 enum : uint16_t { flPictCenter = 2, flPictRatio = 4 };
+
+// Kinds of picture data in templates and prepared pages.
+enum TfrPictureKind : uint8_t { pkNone, pkBitmap, pkMetafile, pkIcon };
+
+// The kind and bytes a picture is written as: a bitmap, a metafile or an icon as they are, any
+// other picture (a JPEG) as a bitmap, so that it survives in templates and prepared pages.
+std::pair<TfrPictureKind, TBytes> frPictureData(const TGraphic* Graphic);
+// A new empty graphic of a stored kind; nullptr for none or an unknown kind.
+std::unique_ptr<TGraphic> frGraphicOfKind(uint8_t Kind);
 
 // Kinds of data in a blob field.
 enum TfrBlobType : uint8_t { btBMP, btJPG, btICO, btWMF };

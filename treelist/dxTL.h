@@ -85,6 +85,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Nodes the control owns outside the tree (a grid keeps the rows its filter hides here);
   // ClearNodes frees them.
   TdxTreeListNodes& AuxiliaryNodes() { return FAuxiliaryNodes; }
+  // Frees them (outside the tree they have no neighbours to hand references to).
+  void FreeAuxiliaryNodes();
 
   // --- display order: the shown rows, counted from 0 ---------------------------------------------
   // The lists answer while valid; otherwise each query walks the tree through expanded nodes.
@@ -782,8 +784,12 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Painting (dxTLPaint.cpp, dxTLPaintRows.cpp, dxTLPaintCells.cpp).
   // GridLineColor, or the look's own grid colour while it is clNone.
   virtual TColor GetGridLineColor();
-  // The header's drop-down button: hbsExists, hbsHot, hbsPressed, hbsActive bits; none here.
-  virtual unsigned GetHeaderButtonState(int Column) { (void)Column; return 0; }
+  // The header's drop-down button: hbsExists, hbsHot, hbsPressed, hbsActive bits. A button exists
+  // only while a descendant keeps a header filter (IsHeaderFilterActive).
+  virtual unsigned GetHeaderButtonState(int Column);
+  // The client rectangle of the column header's drop-down button: the rightmost 15 pixels of the
+  // header less 2 on each side, when that is wider than 15; empty otherwise.
+  TRect GetHeaderDropButtonRect(int Column);
   virtual void DrawGroupPanel(TCanvas* Canvas, const TRect& Rect, const HBRUSH& HeaderBrush, const HBRUSH& ShadowBrush) {
     (void)Canvas, (void)Rect, (void)HeaderBrush, (void)ShadowBrush;
   }
@@ -912,6 +918,11 @@ class TCustomdxTreeList : public TCustomdxContainer {
   bool FHeaderCornerDown = false;
   bool FFilterCloseHot = false;
   bool FFilterCloseDown = false;
+  // The header whose drop-down button is held (with whether the mouse is still over it) and the
+  // one whose button the mouse is over (with HotTrack).
+  int FPressedFilterButton = -1;
+  bool FPressedFilterButtonDown = false;
+  int FHotFilterButton = -1;
   // The source of a drag-and-drop operation over the control that its OnDragOver may accept.
   TObject* FDragObject = nullptr;
   void Paint() override;
@@ -996,6 +1007,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ScrollTimerStep();
   void TrackPressedButtons(const TdxTreeListHitInfo& Hit);
   TRect FilterCloseButtonRect();
+  bool OnHeaderDropButton(const TdxTreeListHitInfo& Hit);
   void StartFilterHint(bool Show);
   void StopFilterHint();
   void FinishGestureOnRelease(const TdxTreeListHitInfo& Hit);

@@ -218,6 +218,8 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   TAlignment GetColumnHeaderAlignment(int Column) override;
   TBitmap* GetColumnHeaderGlyph(int Column) override;
   bool HasHeaderGlyph(int Column) override;
+  // No drop-down button where the column may not show a header filter.
+  unsigned GetHeaderButtonState(int Column) override;
   int GetColumnMaxLineCount(int Column) override;
   int GetColumnMinWidth(int Column) override;
   int GetColumnWidth(int Column) override;

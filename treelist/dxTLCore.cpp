@@ -2,6 +2,8 @@
 // overridable dispatchers fire.
 #include "treelist/dxTL.h"
 
+#include <utility>
+
 #include "treelist/dxTLDraw.h"
 #include "treelist/dxTLEditors.h"
 #include "windows/Window.h"
@@ -175,6 +177,17 @@ void TCustomdxTreeList::ClearNodes() {
     }
   }
   if (error) std::rethrow_exception(error);
+}
+
+void TCustomdxTreeList::FreeAuxiliaryNodes() {
+  const bool clearing = std::exchange(FClearing, true);
+  try {
+    FreeNodes(FAuxiliaryNodes);
+  } catch (...) {
+    FClearing = clearing;
+    throw;
+  }
+  FClearing = clearing;
 }
 
 void TCustomdxTreeList::ExpandAll() {

@@ -318,6 +318,11 @@ bool TCustomdxTreeListControl::HasHeaderGlyph(int Column) {
   return c && c->HasHeaderGlyph();
 }
 
+unsigned TCustomdxTreeListControl::GetHeaderButtonState(int Column) {
+  TdxTreeListColumn* c = ColumnAt(Column);
+  return c && c->CanShowHeaderFilter() ? TCustomdxTreeList::GetHeaderButtonState(Column) : 0;
+}
+
 int TCustomdxTreeListControl::GetColumnMaxLineCount(int Column) {
   TdxTreeListColumn* c = ColumnAt(Column);
   return c ? c->HeaderMaxLineCount() : 1;

@@ -112,6 +112,13 @@ bool TCustomdxTreeList::StartGestureOnPress(TShiftState Shift, int X, int Y) {
       InvalidateBandArea();
       return false;
     case hkHeader:
+      if (OnHeaderDropButton(hit)) {
+        SetState(tlsHeaderFilterButtonPressed);
+        FPressedFilterButton = hit.Column;
+        FPressedFilterButtonDown = true;
+        InvalidateHeaderArea();
+        return false;
+      }
       SetState(tlsHeaderPressed);
       FPressedHeader = hit.Column;
       FPressedHeaderDown = true;
@@ -332,6 +339,10 @@ void TCustomdxTreeList::TrackPressedButtons(const TdxTreeListHitInfo& Hit) {
       track(FPressedHeaderDown, Hit.HitKind == hkHeader && Hit.Column == FPressedHeader,
             [this] { InvalidateHeaderArea(); });
       break;
+    case tlsHeaderFilterButtonPressed:
+      track(FPressedFilterButtonDown, Hit.Column == FPressedFilterButton && OnHeaderDropButton(Hit),
+            [this] { InvalidateHeaderArea(); });
+      break;
     case tlsBandPanelButtonPressed:
       track(FBandCornerDown, Hit.HitKind == hkBandCorner, [this] { InvalidateBandCorner(); });
       break;
@@ -341,6 +352,36 @@ void TCustomdxTreeList::TrackPressedButtons(const TdxTreeListHitInfo& Hit) {
     default:
       break;
   }
+}
+
+// --- the header's drop-down button --------------------------------------------------------------------------
+
+unsigned TCustomdxTreeList::GetHeaderButtonState(int Column) {
+  if (!IsHeaderFilterActive()) return 0;
+  unsigned state = hbsExists;
+  if (Column == FHotFilterButton) state |= hbsHot;
+  if (FState == tlsHeaderFilterButtonPressed && Column == FPressedFilterButton && FPressedFilterButtonDown)
+    state |= hbsPressed;
+  return state;
+}
+
+TRect TCustomdxTreeList::GetHeaderDropButtonRect(int Column) {
+  TdxTreeListDrawInfo info;
+  CalcGeometry(info);
+  for (const TdxTreeListHeaderInfo& header : info.Headers) {
+    if (header.Column != Column) continue;
+    TRect r = header.Rect;
+    InflateRect(r, -2, -2);
+    if (r.Width() <= 15) return TRect();
+    r.Left = r.Right - 15;
+    return r;
+  }
+  return TRect();
+}
+
+bool TCustomdxTreeList::OnHeaderDropButton(const TdxTreeListHitInfo& Hit) {
+  return Hit.HitKind == hkHeader && Hit.Column >= 0 && (GetHeaderButtonState(Hit.Column) & hbsExists) &&
+         PtInRect(GetHeaderDropButtonRect(Hit.Column), {Hit.X, Hit.Y});
 }
 
 // The filter panel's close button: a 12 x 11 box 3 pixels from the panel's left, centred.
@@ -364,6 +405,11 @@ void TCustomdxTreeList::UpdateHotTrack(const TdxTreeListHitInfo& Hit) {
       StopFilterHint();
   } else if (FState != tlsNormal) {
     StopFilterHint();
+  }
+  const int hotButton = (FOptionsEx & tlxHotTrack) && FState == tlsNormal && OnHeaderDropButton(Hit) ? Hit.Column : -1;
+  if (hotButton != FHotFilterButton) {
+    FHotFilterButton = hotButton;
+    InvalidateHeaderArea();
   }
   TdxTreeListNode* node = (FOptionsEx & tlxHotTrack) ? Hit.Node : nullptr;
   if (node == FHotNode) return;
@@ -416,12 +462,12 @@ void TCustomdxTreeList::FinishGestureOnRelease(const TdxTreeListHitInfo& Hit) {
       EndDragBand(true);
       break;
     case tlsHeaderFilterButtonPressed: {
-      const int column = FPressedHeader;
+      const int column = FPressedFilterButton;
       CancelDragOperation();
-      if (Hit.HitKind == hkHeader && Hit.Column == column && !(ComponentState() & csDesigning)) {
-        FPressedHeader = column;
+      if (Hit.Column == column && OnHeaderDropButton(Hit) && !(ComponentState() & csDesigning)) {
+        FPressedFilterButton = column;
         ShowHeaderFilterList(column);
-        FPressedHeader = -1;
+        FPressedFilterButton = -1;
       }
       break;
     }
@@ -486,6 +532,7 @@ void TCustomdxTreeList::CancelDragOperation() {
       break;
     case tlsHeaderFilterButtonPressed:
       SetState(tlsNormal);
+      FPressedFilterButton = -1;
       FPressedHeader = -1;
       InvalidateHeaderArea();
       break;

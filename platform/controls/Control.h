@@ -180,12 +180,16 @@ class TControl : public TComponent {
   TComponent* GetParentComponent() const override;
   void SetParentComponent(TComponent* Value) override;
 
+  // The control's own step before any context menu: fires OnContextPopup.
+  virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
   TMouseMoveEvent OnMouseMove;
   TMouseEvent OnMouseUp;
   TNotifyEvent OnResize;
+  TContextPopupEvent OnContextPopup;
   TDragOverEvent OnDragOver;
   TDragDropEvent OnDragDrop;
   TStartDragEvent OnStartDrag;

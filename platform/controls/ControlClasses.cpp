@@ -55,6 +55,7 @@ void PublishControl(TClassBuilder<TControl>& c) {
   c.Event("OnMouseMove", &TControl::OnMouseMove);
   c.Event("OnMouseUp", &TControl::OnMouseUp);
   c.Event("OnResize", &TControl::OnResize);
+  c.Event("OnContextPopup", &TControl::OnContextPopup);
   c.Event("OnDragOver", &TControl::OnDragOver);
   c.Event("OnDragDrop", &TControl::OnDragDrop);
   c.Event("OnStartDrag", &TControl::OnStartDrag);

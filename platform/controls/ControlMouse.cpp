@@ -183,8 +183,21 @@ void TControl::WMCancelMode(TMessage& Message) {
   FControlState &= ~csLButtonDown;
 }
 
-// A control with a popup menu shows it; the others leave the message to their parent.
+void TControl::DoContextPopup(TPoint MousePos, bool& Handled) {
+  if (OnContextPopup) OnContextPopup(this, MousePos, Handled);
+}
+
+// The control's own step may handle the request; else a control with a popup menu shows it and
+// the others leave the message to their parent.
 void TControl::WMContextMenu(TMessage& Message) {
+  const TPoint screen = LParamToPoint(Message.LParam);
+  const bool keyboard = screen.X == -1 && screen.Y == -1;
+  bool handled = false;
+  DoContextPopup(keyboard ? screen : ScreenToClient(screen), handled);
+  if (handled) {
+    Message.Result = 1;
+    return;
+  }
   if (FPopupMenu && gPopupMenuHandler) {
     TPoint at = LParamToPoint(Message.LParam);
     if (at.X == -1 && at.Y == -1) at = ClientToScreen(TPoint{0, 0});

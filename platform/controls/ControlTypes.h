@@ -64,6 +64,9 @@ using WORD = uint16_t;
 using TKeyChar = char32_t;
 
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+// A context menu is asked for at MousePos (client coordinates; (-1, -1) from the keyboard); a
+// handler that sets Handled keeps every menu away.
+using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, TKeyChar& Key)>;

@@ -4,6 +4,7 @@
 
 #include "controls/Application.h"
 #include "windows/Focus.h"
+#include "windows/Mdi.h"
 #include "windows/MessageQueue.h"
 
 namespace {
@@ -115,12 +116,39 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   }
   AddBorderIcons(Params, FBorderStyle, FBorderIcons);
   if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+  if (FFormStyle == fsMDIChild) {
+    const TCustomForm* frame = Application ? Application->MainForm() : nullptr;
+    if (!frame || frame == this || !frame->ClientHandle()) throw EInvalidOperation("无法创建窗体：没有打开的 MDI 主窗体。");
+    Params.Style |= WS_CHILD;
+    Params.WndParent = frame->ClientHandle();
+    return;
+  }
   Params.WndParent = ParentWindow();
   if (!Params.WndParent) {
     auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
     if (!ownerForm && Application && Application->MainForm() != this) ownerForm = Application->MainForm();
     if (ownerForm && ownerForm->HandleAllocated()) Params.WndParent = ownerForm->Handle();
   }
+}
+
+void TCustomForm::CreateWnd() {
+  TCustomControl::CreateWnd();
+  if (FFormStyle != fsMDIForm) return;
+  TRect rect = ClientRect();
+  AdjustClientRect(rect);
+  FClientHandle = CreateMDIClient(Handle(), rect);
+  Realign();
+}
+
+void TCustomForm::DestroyWnd() {
+  FClientHandle = HWND();
+  TCustomControl::DestroyWnd();
+}
+
+// The MDI client takes what the aligned controls leave.
+void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
+  TCustomControl::AlignControls(AControl, Rect);
+  if (FClientHandle) MoveWindow(FClientHandle, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), true);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {

@@ -34,12 +34,19 @@ void TCustomForm::Close() {
   }
 }
 
-// The modal loop asks whether the form may close with the result it was given.
+// The modal loop asks whether the form may close with the result it was given. A close query
+// that raises (an input check) keeps the form open and its message is shown.
 void TCustomForm::CloseModal() {
   TCloseAction action = caNone;
-  if (CloseQuery()) {
-    action = caHide;
-    DoClose(action);
+  try {
+    if (CloseQuery()) {
+      action = caHide;
+      DoClose(action);
+    }
+  } catch (const Exception&) {
+    FModalResult = mrNone;
+    Application->HandleException(this, std::current_exception());
+    return;
   }
   if (action == caNone) FModalResult = mrNone;
   if (action == caFree) Release();

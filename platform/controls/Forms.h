@@ -94,8 +94,13 @@ class TCustomForm : public TCustomControl {
   // window), and the system menu brings the close button.
   TBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TBorderIcons Value);
+  // fsMDIForm: the form's window holds an MDI client window where its aligned controls leave room,
+  // and the MDI children live in it. fsMDIChild: the form's window is a child of the main form's
+  // MDI client (which must exist).
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle Value);
+  // The MDI client window of an fsMDIForm, while the form has a window; empty otherwise.
+  HWND ClientHandle() const { return FClientHandle; }
   TPosition Position() const { return FPosition; }
   void SetPosition(TPosition Value) { FPosition = Value; }
   TWindowState WindowState() const { return FWindowState; }
@@ -117,6 +122,9 @@ class TCustomForm : public TCustomControl {
   friend class TApplication;
   void InitializeForm();
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void AlignControls(TControl* AControl, TRect& Rect) override;
   void Dispatch(TMessage& Message) override;
   void Loaded() override;
   virtual void DoCreate();
@@ -151,6 +159,7 @@ class TCustomForm : public TCustomControl {
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons = DefaultBorderIcons;
   TFormStyle FFormStyle = fsNormal;
+  HWND FClientHandle;
   TPosition FPosition = poDesigned;
   TWindowState FWindowState = wsNormal;
   bool FKeyPreview = false;

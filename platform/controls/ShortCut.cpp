@@ -1,6 +1,11 @@
-// Short cuts: packing a key with its shift state, and the names menus show for them.
+// Short cuts: packing a key with its shift state, the names menus show for them, and reading a
+// name back.
 #include "controls/ShortCut.h"
 
+#include <string>
+#include <utility>
+
+#include "rtl/Text.h"
 #include "windows/Input.h"
 
 namespace {
@@ -51,4 +56,23 @@ String ShortCutToText(TShortCut Value) {
   if (Value & scCtrl) text += "Ctrl+";
   if (Value & scAlt) text += "Alt+";
   return text + name;
+}
+
+TShortCut TextToShortCut(const String& Text) {
+  String rest = Text;
+  TShortCut modifiers = 0;
+  for (bool found = true; found;) {
+    found = false;
+    for (const auto& [prefix, bit] : {std::pair<const char*, TShortCut>{"Shift+", scShift}, {"Ctrl+", scCtrl}, {"Alt+", scAlt}}) {
+      const size_t length = std::char_traits<char>::length(prefix);
+      if (rest.size() > length && SameText(rest.substr(0, length), prefix)) {
+        modifiers |= bit;
+        rest = rest.substr(length);
+        found = true;
+      }
+    }
+  }
+  for (WORD key = 1; key < 256; ++key)
+    if (const String name = KeyName(key); !name.empty() && SameText(name, rest)) return static_cast<TShortCut>(key | modifiers);
+  return scNone;
 }

@@ -13,3 +13,6 @@ TShortCut ShortCut(WORD Key, TShiftState Shift);
 void ShortCutToKey(TShortCut ShortCut, WORD& Key, TShiftState& Shift);
 // "" for scNone; keys without a name show as "".
 String ShortCutToText(TShortCut ShortCut);
+// The short cut a text names ("Ctrl+F4", "shift+f3"): modifiers in any order and case, then a key
+// name as ShortCutToText writes it; scNone for any other text.
+TShortCut TextToShortCut(const String& Text);

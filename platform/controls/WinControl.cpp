@@ -310,15 +310,21 @@ void TWinControl::CMShowHintChanged(TMessage& Message) {
   NotifyControls(CM_PARENTSHOWHINTCHANGED);
 }
 
+// Hidden, like disabled, a control gives up the focus it or a control inside it holds, so that
+// keys do not go on to a window nobody sees.
 void TWinControl::CMVisibleChangedWin(TMessage& Message) {
+  if (!Visible()) DefocusFromForm();
   TControl::Dispatch(Message);
   UpdateControlState();
 }
 
+void TWinControl::DefocusFromForm() {
+  if (!Parent()) return;
+  if (TCustomForm* form = GetParentForm(this); form && ContainsControl(form->ActiveControl())) form->DefocusControl(this, false);
+}
+
 void TWinControl::CMEnabledChangedWin(TMessage& Message) {
-  if (!Enabled() && Parent()) {
-    if (TCustomForm* form = GetParentForm(this); form && ContainsControl(form->ActiveControl())) form->DefocusControl(this, false);
-  }
+  if (!Enabled()) DefocusFromForm();
   if (FHandle) EnableWindow(FHandle, Enabled());
   TControl::Dispatch(Message);
 }

@@ -143,6 +143,8 @@ class TWinControl : public TControl {
   void CMShowHintChanged(TMessage& Message);
   void CMVisibleChangedWin(TMessage& Message);
   void CMEnabledChangedWin(TMessage& Message);
+  // Takes the focus from this control or one inside it (the form's own window gets it).
+  void DefocusFromForm();
   void CMShowingChanged(TMessage& Message);
   void CMTextChanged(TMessage& Message);
 

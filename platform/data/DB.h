@@ -25,6 +25,7 @@ enum TFieldType {
 };
 
 enum TFieldKind { fkData, fkCalculated, fkLookup, fkInternalCalc, fkAggregate };
+inline constexpr const char* FieldKindNames[] = {"fkData", "fkCalculated", "fkLookup", "fkInternalCalc", "fkAggregate"};
 
 // What a data set tells its data sources, and through them their data links.
 enum TDataEvent {

@@ -53,6 +53,11 @@ void PublishField(TClassBuilder<TField>& c) {
   c.Property("Size", &TField::Size, &TField::SetSize).Default(0);
   c.Property("EditMask", &TField::EditMask, &TField::SetEditMask);
   c.Property("DisplayFormat", &TField::DisplayFormat, &TField::SetDisplayFormat);
+  c.Property("FieldKind", &TField::FieldKind, &TField::SetFieldKind, FieldKindNames).Default(fkData);
+  c.Property("KeyFields", &TField::KeyFields, &TField::SetKeyFields);
+  c.Property("LookupDataSet", &TField::LookupDataSet, &TField::SetLookupDataSet);
+  c.Property("LookupKeyFields", &TField::LookupKeyFields, &TField::SetLookupKeyFields);
+  c.Property("LookupResultField", &TField::LookupResultField, &TField::SetLookupResultField);
   c.Event("OnChange", &TField::OnChange);
   c.Event("OnValidate", &TField::OnValidate);
   c.Event("OnGetText", &TField::OnGetText);
@@ -95,7 +100,10 @@ void RegisterDataClasses() {
   });
   RegisterClass<TField, TComponent>("TField", PublishField);
   RegisterClass<TStringField, TField>("TStringField");
-  RegisterClass<TNumericField, TField>("TNumericField");
+  RegisterClass<TNumericField, TField>("TNumericField", [](TClassBuilder<TNumericField>& c) {
+    c.Property("MaxValue", &TNumericField::MaxValue, &TNumericField::SetMaxValue).Default(0.0);
+    c.Property("MinValue", &TNumericField::MinValue, &TNumericField::SetMinValue).Default(0.0);
+  });
   RegisterClass<TIntegerField, TNumericField>("TIntegerField");
   RegisterClass<TAutoIncField, TIntegerField>("TAutoIncField");
   RegisterClass<TFloatField, TNumericField>("TFloatField");

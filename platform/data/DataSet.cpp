@@ -88,6 +88,8 @@ void TDataSet::BindFields() {
   if (FDefaultFields)
     for (int i = 0; i < FFieldDefs.Count(); ++i) FFieldDefs.Items(i).CreateField(this);
   for (TField* field : FFields.FItems) {
+    // A lookup or calculated field reads no column of the records.
+    if (field->FieldKind() != fkData) continue;
     const TFieldDef* def = FFieldDefs.Find(field->FieldName());
     if (!def) throw EDatabaseError("找不到字段“" + field->FieldName() + "”。");
     field->Bind(def->FieldNo());

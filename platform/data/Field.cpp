@@ -47,7 +47,36 @@ bool TField::IsValidChar(char32_t Ch) const { return Ch >= 0x20; }
 
 bool TField::IsNull() const { return Value().IsNull(); }
 
-Variant TField::Value() const { return FDataSet ? FDataSet->GetFieldValue(this) : Variant::Null(); }
+Variant TField::Value() const {
+  if (FFieldKind == fkLookup) return LookupValue();
+  return FDataSet ? FDataSet->GetFieldValue(this) : Variant::Null();
+}
+
+// --- lookup fields ------------------------------------------------------------------------------------
+
+void TField::SetLookupDataSet(TDataSet* Value) {
+  if (FLookupDataSet == Value) return;
+  if (FLookupDataSet) FLookupDataSet->RemoveFreeNotification(this);
+  FLookupDataSet = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TField::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FLookupDataSet) FLookupDataSet = nullptr;
+}
+
+Variant TField::LookupValue() const {
+  if (!FDataSet || !FDataSet->Active() || !FLookupDataSet || !FLookupDataSet->Active()) return Variant::Null();
+  std::vector<Variant> keys;
+  for (const TField* key : FDataSet->FieldList(FKeyFields)) {
+    keys.push_back(key->Value());
+    if (keys.back().IsNull()) return Variant::Null();
+  }
+  if (keys.empty()) return Variant::Null();
+  const Variant found = FLookupDataSet->Lookup(FLookupKeyFields, keys, FLookupResultField);
+  return found.IsNull() ? found : ConvertValue(found);
+}
 
 Variant TField::OldValue() const { return FDataSet ? FDataSet->GetOldFieldValue(this) : Variant::Null(); }
 

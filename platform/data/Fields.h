@@ -148,6 +148,19 @@ class TField : public TComponent {
   // Asks the data set's controls to focus the control that edits this field.
   void FocusControl();
 
+  // A lookup field (FieldKind fkLookup) holds no data of its own: its value is LookupResultField of
+  // the LookupDataSet record whose LookupKeyFields equal this data set's KeyFields (names joined
+  // by ";"), null when a key is null, the lookup data set is closed or no record matches.
+  TDataSet* LookupDataSet() const { return FLookupDataSet; }
+  void SetLookupDataSet(TDataSet* Value);
+  const String& KeyFields() const { return FKeyFields; }
+  void SetKeyFields(const String& Value) { FKeyFields = Value; }
+  const String& LookupKeyFields() const { return FLookupKeyFields; }
+  void SetLookupKeyFields(const String& Value) { FLookupKeyFields = Value; }
+  const String& LookupResultField() const { return FLookupResultField; }
+  void SetLookupResultField(const String& Value) { FLookupResultField = Value; }
+  bool IsLookup() const { return FFieldKind == fkLookup; }
+
   // Takes a value of any kind into this field's kind (EConvertError when it cannot); Null and
   // Empty become Null.
   Variant Convert(const Variant& Value) const;
@@ -168,10 +181,12 @@ class TField : public TComponent {
   virtual String ValueText(const Variant& Value, bool DisplayText) const;
   virtual Variant FromText(const String& Text) const;
   virtual Variant ConvertValue(const Variant& Value) const;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TDataSet;
   String GetText(bool DisplayText) const;
+  Variant LookupValue() const;
   void Bind(int FieldNo) { FFieldNo = FieldNo; }
 
   TDataSet* FDataSet = nullptr;
@@ -189,6 +204,10 @@ class TField : public TComponent {
   String FEditMask;
   String FOrigin;
   String FDisplayFormat;
+  TDataSet* FLookupDataSet = nullptr;
+  String FKeyFields;
+  String FLookupKeyFields;
+  String FLookupResultField;
 };
 
 class TStringField : public TField {
@@ -207,9 +226,18 @@ class TNumericField : public TField {
   explicit TNumericField(TComponent* AOwner);
   String ClassName() const override { return "TNumericField"; }
   bool IsValidChar(char32_t Ch) const override;
+  // The range the controls that edit the field offer (spin buttons); 0 and 0 mean none.
+  double MinValue() const { return FMinValue; }
+  void SetMinValue(double Value) { FMinValue = Value; }
+  double MaxValue() const { return FMaxValue; }
+  void SetMaxValue(double Value) { FMaxValue = Value; }
 
  protected:
   Variant FromText(const String& Text) const override;
+
+ private:
+  double FMinValue = 0;
+  double FMaxValue = 0;
 };
 
 class TIntegerField : public TNumericField {

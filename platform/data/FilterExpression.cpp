@@ -125,6 +125,13 @@ class TFilterParser {
         break;
       case TToken::Text: operand.Literal = Variant(FToken.Value); break;
       case TToken::Number: operand.Literal = Variant(StrToFloat(FToken.Value, TFormatSettings())); break;
+      case TToken::Symbol:
+        // A minus sign belongs to the number after it.
+        if (FToken.Value != "-") Fail();
+        Advance();
+        if (FToken.Kind != TToken::Number) Fail();
+        operand.Literal = Variant(-StrToFloat(FToken.Value, TFormatSettings()));
+        break;
       default: Fail();
     }
     Advance();
@@ -195,7 +202,7 @@ class TFilterParser {
   }
 
   void ReadSymbol() {
-    static const char* const symbols[] = {"<>", "<=", ">=", "!=", "=", "<", ">", "(", ")"};
+    static const char* const symbols[] = {"<>", "<=", ">=", "!=", "=", "<", ">", "(", ")", "-"};
     for (const char* symbol : symbols) {
       if (FText.compare(FPos, std::char_traits<char>::length(symbol), symbol) == 0) {
         FToken.Kind = TToken::Symbol;

@@ -81,6 +81,35 @@ String FromCodePoints(const std::u32string& cps) {
   return out;
 }
 
+std::u16string ToUtf16(const String& s) {
+  std::u16string out;
+  for (char32_t cp : ToCodePoints(s)) {
+    if (cp < 0x10000) {
+      out += char16_t(cp);
+    } else {
+      cp -= 0x10000;
+      out += char16_t(0xD800 + (cp >> 10));
+      out += char16_t(0xDC00 + (cp & 0x3FF));
+    }
+  }
+  return out;
+}
+
+String FromUtf16(const std::u16string& units) {
+  String out;
+  for (size_t i = 0; i < units.size(); ++i) {
+    const char32_t unit = units[i];
+    const bool high = unit >= 0xD800 && unit < 0xDC00;
+    const bool pairs = high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000;
+    if (pairs) {
+      out += CodePointToUtf8(0x10000 + ((unit - 0xD800) << 10) + (char32_t(units[++i]) - 0xDC00));
+    } else {
+      out += CodePointToUtf8(unit >= 0xD800 && unit < 0xE000 ? 0xFFFD : unit);
+    }
+  }
+  return out;
+}
+
 size_t ByteOffsetOf(const String& s, int index) {
   size_t i = 0;
   for (int n = 1; n < index && i < s.size(); ++n) DecodeUtf8(s, i);

@@ -12,6 +12,10 @@ char32_t DecodeUtf8(const String& s, size_t& byteIndex);  // advances byteIndex 
 String CodePointToUtf8(char32_t cp);
 std::u32string ToCodePoints(const String& s);
 String FromCodePoints(const std::u32string& cps);
+// UTF-16 code units (characters beyond the basic plane as surrogate pairs) and back; a lone
+// surrogate reads as U+FFFD.
+std::u16string ToUtf16(const String& s);
+String FromUtf16(const std::u16string& units);
 // Byte offset of the character at 1-based position index; s.size() when index is past the end.
 size_t ByteOffsetOf(const String& s, int index);
 

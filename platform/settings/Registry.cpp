@@ -40,6 +40,18 @@ String RegistryFileName() {
 
 // --- paths and the tree -------------------------------------------------------------------------
 
+TRegistryBatch::TRegistryBatch() { RegistryStore::BeginBatch(); }
+
+TRegistryBatch::~TRegistryBatch() {
+  if (FOpen) RegistryStore::EndBatch(false);
+}
+
+void TRegistryBatch::Commit() {
+  if (!FOpen) return;
+  FOpen = false;
+  RegistryStore::EndBatch(true);
+}
+
 TRegistry::KeyPath TRegistry::ResolvePath(const String& key) const {
   KeyPath path = key.starts_with('\\') ? KeyPath() : FCurrentPath;
   for (String& name : SplitKeyPath(key)) path.push_back(std::move(name));

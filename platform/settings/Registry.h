@@ -26,6 +26,24 @@ String RegistryFileName();
 // half-written. A key path starting with "\" starts at the root; any other path is relative to
 // the open key (the root when none is open). Keys nest at most 512 deep: making a deeper key
 // raises ERegistryException, and a file holding one is refused as corrupt.
+// Changes made while a batch is open stay in memory and reach the file together, in one write, when
+// the outermost batch commits; a batch that ends without committing drops them all (the file is
+// read again). Many values are thus written fast and the file holds all of them or none.
+class TRegistryBatch {
+ public:
+  TRegistryBatch();
+  // Without Commit the batch's changes are dropped.
+  ~TRegistryBatch();
+  TRegistryBatch(const TRegistryBatch&) = delete;
+  TRegistryBatch& operator=(const TRegistryBatch&) = delete;
+  // Ends the batch keeping its changes: the outermost one writes them, raising ERegistryException
+  // when the write fails.
+  void Commit();
+
+ private:
+  bool FOpen = true;
+};
+
 class TRegistry {
  public:
   TRegistry() = default;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "rtl/Convert.h"
 #include "settings/IniFiles.h"
@@ -38,6 +39,10 @@ struct StoreState {
   String FileName;
   FileStamp Stamp;
   std::unique_ptr<RegKey> Root;
+  // Open batches, whether a change waits for the outermost one, and whether one ended uncommitted.
+  int BatchDepth = 0;
+  bool Pending = false;
+  bool Dropped = false;
 };
 
 StoreState& State() {
@@ -168,13 +173,16 @@ RegKey& RegistryStore::Root() {
   StoreState& state = State();
   const String fileName = RegistryFileName();
   const FileStamp stamp = StampOf(fileName);
-  if (state.Root && fileName == state.FileName && stamp == state.Stamp) return *state.Root;
+  // Changes waiting in a batch are kept: the file is not read again under them.
+  if (state.Root && ((fileName == state.FileName && stamp == state.Stamp) || state.Pending)) return *state.Root;
   state.Root.reset();
   try {
     std::string content;
     auto root = ReadSettingsFile(fileName, content) ? TreeOf(IniDocument::Parse(content, fileName), fileName)
                                                     : std::make_unique<RegKey>(String());
-    state = {fileName, stamp, std::move(root)};
+    state.FileName = fileName;
+    state.Stamp = stamp;
+    state.Root = std::move(root);
   } catch (const EIniFileException& e) {
     throw ERegistryException(e.Message());
   }
@@ -183,6 +191,10 @@ RegKey& RegistryStore::Root() {
 
 void RegistryStore::Save() {
   StoreState& state = State();
+  if (state.BatchDepth > 0) {
+    state.Pending = true;
+    return;
+  }
   IniDocument document;
   AddSections(*state.Root, document);
   try {
@@ -192,4 +204,20 @@ void RegistryStore::Save() {
     throw ERegistryException(e.Message());
   }
   state.Stamp = StampOf(state.FileName);
+}
+
+void RegistryStore::BeginBatch() { ++State().BatchDepth; }
+
+void RegistryStore::EndBatch(bool Commit) {
+  StoreState& state = State();
+  if (!Commit) state.Dropped = true;
+  if (--state.BatchDepth > 0) return;
+  const bool pending = std::exchange(state.Pending, false);
+  const bool dropped = std::exchange(state.Dropped, false);
+  if (!pending || !state.Root) return;
+  if (dropped) {
+    state.Root.reset();  // the changes go: the file is read again
+    return;
+  }
+  Save();
 }

@@ -62,7 +62,11 @@ namespace RegistryStore {
 
 // The root of the current tree; ERegistryException when the file cannot be read or understood.
 RegKey& Root();
-// Writes the tree to the file; ERegistryException when that fails.
+// Writes the tree to the file; ERegistryException when that fails. Inside a batch the write waits
+// for the outermost batch to end.
 void Save();
+void BeginBatch();
+// The outermost end writes what changed (Commit) or drops it by reading the file again.
+void EndBatch(bool Commit);
 
 }  // namespace RegistryStore

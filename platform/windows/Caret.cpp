@@ -4,6 +4,7 @@
 #include "graphics/Gdi.h"
 #include "graphics/Graphic.h"
 #include "graphics/Metrics.h"
+#include "windows/Focus.h"
 #include "windows/Layer_p.h"
 
 namespace {
@@ -22,6 +23,14 @@ struct TCaret {
 TCaret& Caret() {
   static TCaret caret;
   return caret;
+}
+
+// A focused native text box has the caret as the system's edit box has it: its text cursor. The
+// layer's own caret, when a window made one, comes first.
+QWidget* FocusedNativeEditor(HWND Wnd) {
+  if (Caret().Wnd || !Wnd || GetFocus() != Wnd) return nullptr;
+  TWindowRecord* rec = Windows().Find(Wnd);
+  return rec ? rec->NativeEditor.data() : nullptr;
 }
 
 void Toggle() {
@@ -84,6 +93,7 @@ bool DestroyCaret() {
 }
 
 bool ShowCaret(HWND Wnd) {
+  if (FocusedNativeEditor(Wnd)) return true;
   TCaret& c = Caret();
   if (!c.Wnd || (Wnd && Wnd != c.Wnd) || c.HideLevel == 0) return false;
   if (--c.HideLevel == 0) Restart();
@@ -91,6 +101,7 @@ bool ShowCaret(HWND Wnd) {
 }
 
 bool HideCaret(HWND Wnd) {
+  if (FocusedNativeEditor(Wnd)) return true;
   TCaret& c = Caret();
   if (!c.Wnd || (Wnd && Wnd != c.Wnd)) return false;
   if (c.HideLevel++ == 0) {
@@ -111,6 +122,13 @@ bool SetCaretPos(int X, int Y) {
 }
 
 bool GetCaretPos(TPoint& Point) {
+  const HWND focus = GetFocus();
+  if (QWidget* editor = FocusedNativeEditor(focus)) {
+    const TWindowRecord* rec = Windows().Find(focus);
+    const QPoint p = editor->pos() + editor->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft();
+    Point = TPoint{p.x() - rec->Client.Left, p.y() - rec->Client.Top};
+    return true;
+  }
   Point = Caret().Pos;
   return static_cast<bool>(Caret().Wnd);
 }

@@ -1,6 +1,7 @@
 // The caret: one per program, owned by a window, drawn by inverting its rectangle in the window's
 // client area, shown after as many ShowCaret calls as HideCaret calls (it starts hidden), and
-// blinking on the layer's clock. Paint passes and scrolling take it off and put it back.
+// blinking on the layer's clock. Paint passes and scrolling take it off and put it back. While no
+// window owns it, a focused native text box answers for it with its text cursor.
 #pragma once
 
 #include "graphics/Canvas.h"

@@ -90,9 +90,15 @@ TWindowTable& Windows();
 // A queued message. Input is raw input not yet made ready: its keyboard messages have no window
 // yet (they go to the focus when retrieved), its mouse messages carry the screen point and still
 // await hit-testing, hooks and double-click detection.
+// Posted messages are retrieved before input that waits, as the window system retrieves them: a
+// message a handler posts in answer to a key (the character that opens an in-place editor) comes
+// before the keys typed ahead. Input, and what must keep its place among it (the input method's
+// text, timer ticks, the quit message), is retrieved in the order it came.
 struct TQueuedMessage {
   MSG Msg;
   bool Input = false;
+  bool InInputOrder = false;
+  bool Posted() const { return !Input && !InInputOrder; }
 };
 
 struct TLastClick {
@@ -117,6 +123,9 @@ struct TLayerState {
   bool Replaying = false;  // a message is being given back to a native editor
   // The native event behind the message being dispatched, for DefWindowProc's replay.
   std::shared_ptr<const TNativeInput> CurrentNative;
+  // The native editor whose Backspace key reached its default handling; the character that
+  // follows the key deletes there.
+  HWND BackspaceDown;
   HCURSOR Cursor = IDC_ARROW;
 };
 

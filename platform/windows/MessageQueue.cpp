@@ -53,16 +53,19 @@ void Wake(TMessageQueueData& q) {
   }
 }
 
-// Takes the first queued message that matches, or copies it without removing it.
+// Takes the first queued message that matches, a posted one before any other, or copies it
+// without removing it.
 bool TakeQueued(MSG& Out, bool& Input, HWND Wnd, UINT Min, UINT Max, bool Remove) {
   TMessageQueueData& q = Queue();
   std::lock_guard lock(q.Mutex);
-  for (auto it = q.Items.begin(); it != q.Items.end(); ++it) {
-    if (!InRange(it->Msg.message, Min, Max) || !MatchesWindow(*it, Wnd)) continue;
-    Out = it->Msg;
-    Input = it->Input;
-    if (Remove) q.Items.erase(it);
-    return true;
+  for (const bool postedOnly : {true, false}) {
+    for (auto it = q.Items.begin(); it != q.Items.end(); ++it) {
+      if ((postedOnly && !it->Posted()) || !InRange(it->Msg.message, Min, Max) || !MatchesWindow(*it, Wnd)) continue;
+      Out = it->Msg;
+      Input = it->Input;
+      if (Remove) q.Items.erase(it);
+      return true;
+    }
   }
   return false;
 }
@@ -158,7 +161,13 @@ bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   return true;
 }
 
-void PostQuitMessage(int ExitCode) { PostMessage(HWND(), WM_QUIT, static_cast<WPARAM>(ExitCode)); }
+void PostQuitMessage(int ExitCode) {
+  TQueuedMessage item;
+  item.Msg.message = WM_QUIT;
+  item.Msg.wParam = static_cast<WPARAM>(ExitCode);
+  item.InInputOrder = true;
+  Enqueue(std::move(item));
+}
 
 LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TWindowRecord* rec = Windows().Find(Wnd);
@@ -234,6 +243,7 @@ LRESULT DispatchMessage(const MSG& Msg) {
   }
   TWindowRecord* rec = Windows().Find(Msg.hwnd);
   if (!rec) return 0;
+  if (Msg.message == WM_KEYDOWN) State().BackspaceDown = HWND();  // a key a handler uses up deletes nothing
   const WNDPROC proc = rec->Proc;
   const QRegion before = rec->Invalid;
   auto saved = std::exchange(State().CurrentNative, Msg.Native);

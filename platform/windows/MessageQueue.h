@@ -1,6 +1,7 @@
 // Sending, posting and retrieving messages. The layer keeps its own queue: posted messages and
-// input wait there in order; WM_PAINT is made only when nothing else matches; GetMessage blocks
-// (through the clock service) until something arrives. Nested loops may run anywhere.
+// input wait there, posted messages retrieved before waiting input; WM_PAINT is made only when
+// nothing else matches; GetMessage blocks (through the clock service) until something arrives.
+// Nested loops may run anywhere.
 #pragma once
 
 #include "windows/Messages.h"
@@ -11,11 +12,11 @@ enum : UINT { PM_NOREMOVE = 0x0000, PM_REMOVE = 0x0001 };
 // A direct call of the window procedure, after the window-procedure hooks have seen the message.
 // Answers 0 for an invalid window.
 LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-// Queues the message behind everything already queued. An empty handle posts a message for the
-// thread (it is retrieved with an empty hwnd). Safe to call from any thread. Answers false for an
-// invalid window.
+// Queues the message behind the messages already posted and ahead of waiting input and timer
+// ticks. An empty handle posts a message for the thread (it is retrieved with an empty hwnd).
+// Safe to call from any thread. Answers false for an invalid window.
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-// Posts WM_QUIT with the exit code.
+// Posts WM_QUIT with the exit code; it keeps its place behind the input already waiting.
 void PostQuitMessage(int ExitCode);
 
 // Retrieves the next message of Wnd (or of any window when empty, including thread messages)

@@ -38,6 +38,7 @@ class TNativeEditorFilter : public QObject {
         item.Msg.lParam = im.commitString().isEmpty() ? GCS_COMPSTR : GCS_RESULTSTR;
         item.Msg.time = GetTickCount();
         item.Msg.Native = std::make_shared<const TNativeInput>(im.commitString().toStdString(), std::unique_ptr<QEvent>(im.clone()));
+        item.InInputOrder = true;
         RunGuarded([&] { Enqueue(std::move(item)); });
         return true;
       }
@@ -87,6 +88,7 @@ std::unique_ptr<QEvent> ReplayEventOf(UINT Msg, WPARAM WParam, const TNativeInpu
     case WM_CHAR: {
       const auto c = static_cast<char32_t>(WParam);
       const QString text = QString::fromUcs4(&c, 1);
+      if (c == 8) return std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QString());
       if (c < 32 || c == 127) return nullptr;  // the key-down already did what control characters do
       return std::make_unique<QKeyEvent>(QEvent::KeyPress, 0, CurrentModifiers() & ~Qt::ShiftModifier, text);
     }
@@ -121,9 +123,29 @@ void DetachNativeEditor(HWND Host) {
   rec->NativeEditor = nullptr;
 }
 
+namespace {
+
+// Backspace deletes on its character, as the edit control does, so that a key filter that drops
+// the character keeps the text; and only when its key reached the default handling too, so that
+// a handler that uses up the key takes the character along. With Ctrl it types no character and
+// deletes on the key.
+bool HoldsBackspace(HWND Wnd, UINT Msg, WPARAM WParam) {
+  if (Msg == WM_KEYDOWN && WParam == VK_BACK && GetKeyState(VK_CONTROL) >= 0) {
+    State().BackspaceDown = Wnd;
+    return true;
+  }
+  if (Msg != WM_CHAR || WParam != 8) return false;
+  const bool keyReached = State().BackspaceDown == Wnd;
+  State().BackspaceDown = HWND();
+  return !keyReached;
+}
+
+}  // namespace
+
 bool ReplayToNativeEditor(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec || !rec->NativeEditor) return false;
+  if (HoldsBackspace(Wnd, Msg, WParam)) return true;
   std::unique_ptr<QEvent> event = ReplayEventOf(Msg, WParam, State().CurrentNative.get());
   if (!event) return false;
   QPointer<QWidget> editor = rec->NativeEditor;

@@ -105,6 +105,7 @@ void FireDueTimers() {
     item.Msg.lParam = fired.Proc ? fired.Serial : 0;
     item.Msg.time = now;
     item.Msg.pt = State().CursorPos;
+    item.InInputOrder = true;
     Enqueue(std::move(item));
   }
   Reschedule();

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "windows/Layer_p.h"
+#include "windows/Mdi.h"
 
 // Asks the window for its client rectangle inside Proposed (parent client coordinates) and keeps
 // it in window coordinates. Without a frame of the window's own, the client area is the whole
@@ -136,6 +137,7 @@ HWND CreateWindowEx(const TWindowCreateParams& Params) {
 
 bool DestroyWindow(HWND Wnd) {
   if (!IsWindow(Wnd)) return false;
+  if (IsMDIChild(Wnd)) MDIChildGoing(Wnd);
   ForgetHolders(Wnd);
   DestroyTree(Wnd);
   return true;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "windows/Layer_p.h"
+#include "windows/Mdi.h"
 #include "windows/NonClient.h"
 
 namespace {
@@ -58,12 +59,16 @@ std::pair<size_t, size_t> AllowedRange(const TWindowRecord& Rec, const std::vect
   return {std::min(low, high), high};
 }
 
+// As the window system does, a disabled window is passed over: a modal form that hides activates
+// nothing while the windows it disabled are still disabled, and the form that was active before
+// it is activated, focus and all, once they are enabled again.
 void ActivateAnotherWindow(HWND Hidden) {
+  const auto canActivate = [](HWND Wnd) { return IsWindowVisible(Wnd) && IsWindowEnabled(Wnd); };
   TWindowRecord* rec = Windows().Find(Hidden);
-  HWND next = rec && IsWindowVisible(rec->Owner) ? rec->Owner : HWND();
+  HWND next = rec && canActivate(rec->Owner) ? rec->Owner : HWND();
   if (!next)
     for (HWND top : GetTopLevelWindows())
-      if (top != Hidden) {
+      if (top != Hidden && IsWindowEnabled(top)) {
         next = top;
         break;
       }
@@ -154,6 +159,8 @@ bool SetWindowPos(HWND Wnd, HWND InsertAfter, int X, int Y, int Width, int Heigh
   if (hidden && !rec->IsChild() && State().Active == Wnd) ActivateAnotherWindow(Wnd);
   if (hidden || (pos.flags & (SWP_SHOWWINDOW | SWP_FRAMECHANGED)) || moved || sized)
     SendMessage(Wnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+  // An MDI child that moved or changed size hears of it as of an activation.
+  if ((moved || sized) && IsWindow(Wnd) && IsMDIChild(Wnd)) SendMessage(Wnd, WM_CHILDACTIVATE);
   if (!(pos.flags & (SWP_NOACTIVATE | SWP_HIDEWINDOW)) && !(GetWindowLong(Wnd, GWL_STYLE) & WS_CHILD) &&
       !(GetWindowLong(Wnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE) && IsWindowVisible(Wnd))
     SetActiveWindow(Wnd);
@@ -178,7 +185,12 @@ bool ShowWindow(HWND Wnd, int Cmd) {
   if (!(rec = Windows().Find(Wnd))) return wasVisible;
   TRect target = rec->Style & (WS_MAXIMIZE | WS_MINIMIZE) ? rec->RestoreBounds : rec->Bounds;
   rec->Style &= ~(WS_MAXIMIZE | WS_MINIMIZE);
-  if (Cmd == SW_SHOWMAXIMIZED && !rec->IsChild()) {
+  const bool mdiChild = IsMDIChild(Wnd);
+  if (Cmd == SW_SHOWMAXIMIZED && mdiChild) {
+    rec->RestoreBounds = target;
+    rec->Style |= WS_MAXIMIZE;
+    target = MDIMaximizedBounds(Wnd);
+  } else if (Cmd == SW_SHOWMAXIMIZED && !rec->IsChild()) {
     rec->RestoreBounds = target;
     rec->Style |= WS_MAXIMIZE;
     MINMAXINFO limits = DefaultMinMaxInfo(Wnd);
@@ -192,6 +204,9 @@ bool ShowWindow(HWND Wnd, int Cmd) {
   SetWindowPos(Wnd, HWND(), target.Left, target.Top, target.Width(), target.Height(),
                SWP_SHOWWINDOW | SWP_NOZORDER | SWP_NOACTIVATE);
   if (activate && IsWindowVisible(Wnd)) SetActiveWindow(Wnd);
+  // An MDI child shown (not just shown quietly) becomes its client's active child.
+  const bool quietly = Cmd == SW_SHOWNA || Cmd == SW_SHOWNOACTIVATE || Cmd == SW_SHOWMINNOACTIVE || Cmd == SW_MINIMIZE;
+  if (mdiChild && !quietly && IsWindow(Wnd)) MDIChildShown(Wnd);
   return wasVisible;
 }
 

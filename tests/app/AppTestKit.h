@@ -8,7 +8,9 @@
 #include <fstream>
 
 #include "app/KvData.h"
+#include "app/KvMain.h"
 #include "app/Startup.h"
+#include "app/dialogs/Logon.h"
 #include "settings/Registry.h"
 #include "support/DataFixture.h"
 #include "support/GuiHarness.h"
@@ -46,6 +48,36 @@ class TAppTest : public TGuiTest {
         "INSERT INTO Tb_SchoolInfo (Fd_SchoolName, Fd_Manager) VALUES ('第一中学', '王主任');");
   }
 
+  TfmLogon* ShownLogon() const { return dynamic_cast<TfmLogon*>(Screen->ActiveForm()); }
+
+  // Answers the log-on dialog of the main window's first activation, typing as a user would.
+  void LogOn(const char* LogID, const char* Password) {
+    TestClock().OnWait([=, this] {
+      ASSERT_NE(ShownLogon(), nullptr);
+      Click(ShownLogon()->edtLogon, {5, 5});
+      TypeText(LogID);
+      Pump();  // the log-on button is enabled
+      PressKey(VK_RETURN);
+      TypeText(Password);
+      PressKey(VK_RETURN);
+    });
+    TestClock().OnWait([this] { PressKey(VK_RETURN); });  // on the log-on button
+  }
+
+  // Starts the program on the database Path, logs on and runs Scenario in the main window; the
+  // window closes afterwards, however Scenario ends.
+  void RunLoggedOn(const std::string& Path, const char* LogID, const char* Password,
+                   const std::function<void()>& Scenario) {
+    SetDatabaseFile(Path);
+    StartApplication();
+    LogOn(LogID, Password);
+    TestClock().OnWait([&] {
+      Scenario();
+      fmKvMain->Close();
+    });
+    Application->Run();
+  }
+
   // A copy of the database cut off in the middle of a page.
   static std::string DamagedDatabase(const DataFixture& Db) {
     const std::string path = Db.Dir().File("damaged.db");
@@ -72,6 +104,32 @@ class TAppTest : public TGuiTest {
 
   // The first line of a message: a warning's sentence, before the reason on the lines after it.
   static String FirstLine(const String& Message) { return Message.substr(0, Message.find('\n')); }
+
+  // The messages the application's exception handler showed.
+  std::vector<String> Errors() {
+    std::vector<String> texts;
+    for (const auto& shown : MessageBoxes().Shown) texts.push_back(shown.Text);
+    return texts;
+  }
+
+  // Every row of the statement on the connection, each value as its text and "<null>" for an
+  // empty one.
+  static std::vector<std::vector<String>> QueryRows(TADOConnection* Connection, const String& Sql) {
+    TComponentPtr<TADOQuery> query = MakeComponent<TADOQuery>();
+    query->SetConnection(Connection);
+    query->SQL()->SetText(Sql);
+    query->Open();
+    std::vector<std::vector<String>> rows;
+    for (; !query->Eof(); query->Next()) {
+      std::vector<String> row;
+      for (int i = 0; i < query->FieldCount(); ++i) {
+        TField* field = query->Fields()[i];
+        row.push_back(field->IsNull() ? String("<null>") : field->AsString());
+      }
+      rows.push_back(row);
+    }
+    return rows;
+  }
 
   // The texts of the message dialogs shown through the dialog service.
   static std::vector<String> MessageTexts(const TScriptedDialogs& Dialogs) {

@@ -31,13 +31,6 @@ class LogonDialogsTest : public TAppTest {
     TypeText(Password);
     PressKey(VK_RETURN);
   }
-  // The messages the application's exception handler showed.
-  std::vector<String> Errors() {
-    std::vector<String> texts;
-    for (const auto& shown : MessageBoxes().Shown) texts.push_back(shown.Text);
-    return texts;
-  }
-
   DataFixture Db{DataFixture::Default};
   TdmGym* Module = nullptr;
   TScriptedDialogsScope Dialogs;

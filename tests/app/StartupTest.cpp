@@ -1,10 +1,8 @@
 // The program's start-up road as a user meets it: the splash window during start-up, the main
 // window with the log-on dialog at its first activation, the status bar after a log-on or a
-// cancel, a start without a database, and the main window's dialog commands.
+// cancel, and a start without a database.
 #include "AppTestKit.h"
 #include "app/KvMain.h"
-#include "app/dialogs/About.h"
-#include "app/dialogs/ChgPwd.h"
 #include "app/dialogs/Logon.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/Splash.h"
@@ -71,24 +69,10 @@ class StartupTest : public TAppTest {
       texts.push_back(fmKvMain->StatusBar->Panels()->Items(i)->Text());
     return texts;
   }
-  TfmLogon* ShownLogon() const { return dynamic_cast<TfmLogon*>(Screen->ActiveForm()); }
   bool SplashExists() const {
     for (int i = 0; i < Screen->FormCount(); ++i)
       if (dynamic_cast<TfmSplash*>(Screen->Forms(i))) return true;
     return false;
-  }
-  void LogOn(const char* LogID, const char* Password) {
-    TestClock().OnWait([=, this] {
-      ASSERT_NE(ShownLogon(), nullptr);
-      EXPECT_FALSE(SplashExists());
-      Click(ShownLogon()->edtLogon, {5, 5});
-      TypeText(LogID);
-      Pump();  // the log-on button is enabled
-      PressKey(VK_RETURN);
-      TypeText(Password);
-      PressKey(VK_RETURN);
-    });
-    TestClock().OnWait([this] { PressKey(VK_RETURN); });  // on the log-on button
   }
 
   DataFixture Db{DataFixture::Default};
@@ -177,30 +161,6 @@ TEST_F(StartupTest, TheLogOnDialogsDatabaseCommandConnectsAChosenFileAndTheLogOn
   EXPECT_EQ(GetDatabaseFile(), Db.Path());
   EXPECT_TRUE(dmGym->Connected());
   ASSERT_EQ(MessageBoxes().Shown.size(), 1u);  // the start-up message only
-}
-
-TEST_F(StartupTest, TheMainWindowsCommandsOpenThePasswordDatabaseAndAboutDialogs) {
-  TScriptedDialogsScope dialogs;
-  SetDatabaseFile(Db.Path());
-  StartApplication();
-  TestClock().OnWait([this] { PressKey(VK_ESCAPE); });  // the log-on
-  TestClock().OnWait([this] {
-    const std::pair<TAction*, int> commands[] = {
-        {fmKvMain->actSetLogPassword, VK_ESCAPE}, {fmKvMain->actSetDatabase, VK_ESCAPE}, {fmKvMain->actAbout, VK_RETURN}};
-    for (auto [command, key] : commands) {
-      TestClock().OnWait([this, key = key] {
-        EXPECT_NE(Screen->ActiveForm(), fmKvMain);
-        PressKey(key);
-      });
-      command->Execute();
-    }
-    EXPECT_NE(fmSetDatabase, nullptr);  // kept for the next use
-    Pump();
-    EXPECT_EQ(fmChgPwd, nullptr);  // these free themselves
-    EXPECT_EQ(AboutBox, nullptr);
-    fmKvMain->Close();
-  });
-  Application->Run();
 }
 
 TEST_F(StartupTest, ReportScriptsAskThroughTheProgramsMessageAndInputBoxes) {

@@ -169,7 +169,7 @@ TEST_F(BarMoving, TheMenuBarsCloseButtonRunsItsEventOnAReleaseOverIt) {
   Manager->SetShowCloseButton(true);
   Pump();
   TdxBarControl* menuBar = Menus->Control();
-  const TRect button = menuBar->CaptionButtonRect();
+  const TRect button = menuBar->CaptionButtons().at(0).Rect;
   ASSERT_FALSE(IsRectEmpty(button));
   EXPECT_EQ(button.Right, menuBar->ClientWidth() - (menuBar->HasMark() ? 11 : 0));
   RenderWindowToPng(Form->Handle(), "bars_menu_close_button.png");

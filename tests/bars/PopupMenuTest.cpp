@@ -3,7 +3,10 @@
 // messages it takes (a command runs, a click that closed the menu is handled afterwards, WM_QUIT
 // reaches the loop outside).
 #include "BarsTestKit.h"
+#include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarSubMenu.h"
+#include "controls/Edit.h"
+#include "windows/Caret.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
@@ -134,6 +137,118 @@ TEST_F(PopupMenu, NoManagerNoPopupMenuAndTheManagerIsKept) {
   delete Manager;
   Manager = nullptr;
   EXPECT_THROW(TdxBarPopupMenu{nullptr}, Exception);
+}
+
+}  // namespace
+
+namespace {
+
+// The grid and an edit box of the form with popup menu links; the menu notes where it opened.
+class PopupLinks : public PopupMenu {
+ protected:
+  void SetUp() override {
+    PopupMenu::SetUp();
+    Grid->OnMouseUp = nullptr;
+    Edit = Add<TEdit>("edtName", TRect{220, 80, 320, 101});
+    Popup->OnCloseUp = nullptr;
+    GridLink = Manager->PopupMenuLinks()->Add();
+    GridLink->SetControl(Grid);
+    GridLink->SetPopupMenu(Popup);
+    EditLink = Manager->PopupMenuLinks()->Add();
+    EditLink->SetControl(Edit);
+    EditLink->SetPopupMenu(Popup);
+    Pump();
+  }
+  // Notes where the open menu stands and closes it with Esc.
+  void NoteAndClose() {
+    if (TdxBarSubMenuControl* menu = OpenMenu()) OpenedAt.push_back(TPoint{menu->Left(), menu->Top()});
+    PressKey(VK_ESCAPE);
+  }
+  TEdit* Edit = nullptr;
+  TdxBarPopupMenuLink* GridLink = nullptr;
+  TdxBarPopupMenuLink* EditLink = nullptr;
+  std::vector<TPoint> OpenedAt;
+};
+
+TEST_F(PopupLinks, ARightClickOpensTheLinkedMenuAtThePointer) {
+  RightClick(TPoint{30, 20}, {[this] {
+                                ASSERT_NE(OpenMenu(), nullptr);
+                                EXPECT_EQ(TPoint(OpenMenu()->Left(), OpenMenu()->Top()), Grid->ClientToScreen(TPoint{30, 20}));
+                                PressKey(VK_DOWN);
+                                PressKey(VK_RETURN);
+                              }});
+  EXPECT_EQ(Events, (std::vector<String>{"grid.down", "popup", "&Add"}));
+  EXPECT_EQ(OpenMenu(), nullptr);
+}
+
+TEST_F(PopupLinks, TheMenuKeysOpenItAtTheCaretOfTheFocusedEdit) {
+  Edit->SetFocus();
+  TypeText("abc");
+  Pump();
+  TPoint caret;
+  ASSERT_TRUE(GetCaretPos(caret));
+  for (const auto& press : std::vector<std::function<void()>>{[this] { PressKey(VK_F10, ssShift); },
+                                                               [this] { PressKey(VK_APPS); }}) {
+    TestClock().OnWait([this] {
+      MSG pending;
+      EXPECT_FALSE(PeekMessage(pending, Edit->Handle(), WM_CONTEXTMENU, WM_CONTEXTMENU, PM_NOREMOVE));
+      NoteAndClose();
+    });
+    press();
+    Pump();
+  }
+  const TPoint at = Edit->ClientToScreen(caret);
+  EXPECT_EQ(OpenedAt, (std::vector<TPoint>{at, at}));
+  EXPECT_TRUE(Edit->Focused());
+}
+
+TEST_F(PopupLinks, OnActionMovesTheMenuOrKeepsItAwayAndTheClickGoesOn) {
+  std::vector<bool> byMouse;
+  bool allow = true;
+  GridLink->OnAction = [&](TdxBarPopupMenuLink* Link, int& X, int& Y, bool ClickedByMouse, bool& AllowPopup) {
+    EXPECT_EQ(Link, GridLink);
+    EXPECT_EQ(TPoint(X, Y), TPoint(30, 20));
+    byMouse.push_back(ClickedByMouse);
+    X += 5;
+    AllowPopup = allow;
+  };
+  RightClick(TPoint{30, 20}, {[this] { NoteAndClose(); }});
+  EXPECT_EQ(OpenedAt, std::vector<TPoint>{Grid->ClientToScreen(TPoint{35, 20})});
+  // Refused: no menu, and the grid's own context-menu step still hears of the click.
+  allow = false;
+  int ownSteps = 0;
+  Grid->OnContextPopup = [&](TObject*, TPoint, bool&) { ++ownSteps; };
+  Click(Grid, TPoint{30, 20}, VK_RBUTTON);
+  Pump();
+  EXPECT_EQ(OpenedAt.size(), 1u);
+  EXPECT_EQ(byMouse, (std::vector<bool>{true, true}));
+  EXPECT_EQ(ownSteps, 2);  // once from the link, once from the click that went on
+}
+
+TEST_F(PopupLinks, AControlThatHandlesItsOwnContextMenuGetsNoBarMenu) {
+  int ownSteps = 0;
+  Grid->OnContextPopup = [&](TObject*, TPoint, bool& Handled) {
+    ++ownSteps;
+    Handled = true;
+  };
+  Click(Grid, TPoint{30, 20}, VK_RBUTTON);
+  Pump();
+  EXPECT_TRUE(OpenedAt.empty());
+  EXPECT_EQ(ownSteps, 1);  // the click was taken: no second context-menu request
+}
+
+TEST_F(PopupLinks, LinksTakeOnlyControlsOfTheManagersFormAndForgetWhatIsFreed) {
+  auto* other = TCustomForm::Create<TForm>(Application);
+  auto* elsewhere = new TTestBox(other);
+  elsewhere->SetParent(other);
+  TdxBarPopupMenuLink* link = Manager->PopupMenuLinks()->Add();
+  link->SetControl(elsewhere);
+  EXPECT_EQ(link->Control(), nullptr);
+  other->Free();
+  Edit->Free();
+  EXPECT_EQ(EditLink->Control(), nullptr);
+  Popup->Free();
+  EXPECT_EQ(GridLink->PopupMenu(), nullptr);
 }
 
 }  // namespace

@@ -101,6 +101,10 @@ TEST_F(Actions, AShortCutOfTheFormsActionListRunsTheAction) {
   EXPECT_EQ(runs, 1);
   EXPECT_EQ(ShortCutToText(Action->ShortCut()), "Ctrl+S");
   EXPECT_EQ(ShortCutToText(ShortCut(VK_F3, ssShift)), "Shift+F3");
+  EXPECT_EQ(TextToShortCut("Ctrl+F4"), ShortCut(VK_F4, ssCtrl));
+  EXPECT_EQ(TextToShortCut("alt+shift+s"), ShortCut('S', ssShift | ssAlt));
+  EXPECT_EQ(TextToShortCut("Ctrl+"), scNone);
+  EXPECT_EQ(TextToShortCut("Hyper+X"), scNone);
 }
 
 TEST_F(Actions, FreeingTheActionOrTheListUnbindsTheirClients) {

@@ -7,6 +7,7 @@
 #include "StdControlsKit.h"
 #include "controls/ComboBox.h"
 #include "rtl/Text.h"
+#include "windows/Caret.h"
 
 namespace {
 
@@ -35,6 +36,23 @@ TEST_F(EditTest, ADigitsOnlyKeyFilterDropsTheOtherCharactersAndOnChangeFollowsTh
   edit->SetText("7");
   EXPECT_FALSE(edit->Modified());
   EXPECT_EQ(changes.back(), "7");
+}
+
+TEST_F(EditTest, AFocusedTextBoxHasTheCaretAtItsTextCursor) {
+  auto* edit = Add<TEdit>("edtName", Bounds(10, 10, 100, 21));
+  auto* other = Add<TEdit>("edtOther", Bounds(10, 40, 100, 21));
+  ShowForm();
+  ASSERT_TRUE(edit->Focused());
+  TPoint start, end;
+  ASSERT_TRUE(GetCaretPos(start));
+  TypeText("hello");
+  Pump();
+  ASSERT_TRUE(GetCaretPos(end));
+  EXPECT_GT(end.X, start.X + 20);
+  EXPECT_EQ(end.Y, start.Y);
+  EXPECT_TRUE(HideCaret(edit->Handle()));
+  EXPECT_TRUE(ShowCaret(edit->Handle()));
+  EXPECT_FALSE(HideCaret(other->Handle()));
 }
 
 TEST_F(EditTest, EnterMovesTheFocusWhereTheWindowsKeyHandlerAsks) {
@@ -98,6 +116,51 @@ TEST_F(EditTest, ARealQtKeyEventOnTheTextBoxReachesOnKeyPressFirst) {
   EXPECT_EQ(seen, (std::vector<String>{"|a", "a|x", "a|b"}));
   EXPECT_EQ(edit->Text(), "ab");
   EXPECT_EQ(NativeEditorOf(edit->Handle()).Text, "ab");
+}
+
+// Keys and an input method's text that reach the text box together are typed in the order they
+// came, although the layer queues the input method's text as a message of its own.
+TEST_F(EditTest, AnInputMethodsTextKeepsItsPlaceAmongTheKeys) {
+  auto* edit = Add<TEdit>("edtName", Bounds(10, 10, 100, 21));
+  ShowForm();
+  SendNativeKey(edit->Handle(), Qt::Key_A, "a");
+  SendNativeCommit(edit->Handle(), "中");
+  SendNativeKey(edit->Handle(), Qt::Key_B, "b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "a中b");
+}
+
+// Backspace deletes on its character, so a key filter that drops the character keeps the text,
+// typed through the layer or as a real Qt key; a key handler that uses up the key takes the
+// character along. Ctrl+Backspace, which types nothing, deletes on the key.
+TEST_F(EditTest, ABackspaceAKeyHandlerTakesDeletesNothing) {
+  auto* edit = Add<TEdit>("edtNumber", Bounds(10, 10, 100, 21));
+  bool dropCharacter = true, dropKey = false;
+  edit->OnKeyPress = [&](TObject*, TKeyChar& key) {
+    if (key == '\b' && dropCharacter) key = 0;
+  };
+  edit->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+    if (key == VK_BACK && dropKey) key = 0;
+  };
+  ShowForm();
+  TypeText("12 34");
+  PressKey(VK_BACK);
+  SendNativeKey(edit->Handle(), Qt::Key_Backspace, "\b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 34");
+  PressKey(VK_BACK, ssCtrl);
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 ");
+  dropCharacter = false;
+  dropKey = true;
+  PressKey(VK_BACK);
+  Pump();
+  EXPECT_EQ(edit->Text(), "12 ");
+  dropKey = false;
+  PressKey(VK_BACK);
+  SendNativeKey(edit->Handle(), Qt::Key_Backspace, "\b");
+  Pump();
+  EXPECT_EQ(edit->Text(), "1");
 }
 
 TEST_F(EditTest, LimitPasswordAndCaseApplyToTypedText) {

@@ -3,6 +3,7 @@
 #include "ControlsTestKit.h"
 #include <QLineEdit>
 
+#include "controls/Panel.h"
 #include "windows/Focus.h"
 #include "windows/NativeEditorQt.h"
 
@@ -27,6 +28,21 @@ TEST_F(FocusAndKeys, FocusMovesWithEnterAndExitAndTheOtherWindowInFocusMessages)
   EXPECT_EQ(b->FocusFrom.back(), a->Handle());
   EXPECT_EQ(Screen->ActiveControl(), b);
   EXPECT_EQ(Screen->ActiveForm(), Form);
+}
+
+// A notebook turning to another page hides the page that held the focus.
+TEST_F(FocusAndKeys, HidingAControlThatHoldsTheFocusGivesItToTheForm) {
+  auto* panel = Add<TPanel>("panel", {0, 0, 200, 100});
+  TTestBox* inner = AddBox("inner", panel);
+  TTestBox* outside = AddBox("outside");
+  ShowForm();
+  inner->SetFocus();
+  outside->SetVisible(false);
+  EXPECT_EQ(Form->ActiveControl(), inner) << "hiding another control leaves the focus";
+  panel->SetVisible(false);
+  EXPECT_EQ(Form->ActiveControl(), nullptr);
+  EXPECT_EQ(GetFocus(), Form->Handle());
+  EXPECT_EQ(inner->Events.back(), "inner.exit");
 }
 
 TEST_F(FocusAndKeys, AnExceptionOnExitKeepsTheFocusAndReachesTheMessageBox) {

@@ -119,6 +119,27 @@ TEST_F(Menus, ARightClickOpensTheControlsPopupMenuUnlessAutoPopupIsOff) {
   EXPECT_EQ(Clicked.size(), 1u);
 }
 
+TEST_F(Menus, TheControlsOwnContextPopupStepComesFirstAndMayKeepTheMenuAway) {
+  Box->SetPopupMenu(Menu);
+  std::vector<TPoint> asked;
+  bool handle = true;
+  Box->OnContextPopup = [&](TObject*, TPoint MousePos, bool& Handled) {
+    asked.push_back(MousePos);
+    Handled = handle;
+  };
+  Click(Box, {5, 7}, VK_RBUTTON);
+  Pump();  // handled: no menu, whose loop would wait for keys that never come
+  SendMessage(Box->Handle(), WM_CONTEXTMENU, Box->Handle().AsWParam(), MAKELPARAM(-1, -1));
+  EXPECT_EQ(asked, (std::vector<TPoint>{{5, 7}, {-1, -1}}));
+  EXPECT_TRUE(Clicked.empty());
+  handle = false;
+  TestClock().OnWait([&] { PressKey(VK_ESCAPE); });
+  Click(Box, {5, 7}, VK_RBUTTON);
+  Pump();
+  EXPECT_EQ(asked.size(), 3u);
+  EXPECT_EQ(Menu->PopupComponent(), Box);
+}
+
 TEST_F(Menus, ShortCutsOfTheFormsMenusClickTheirEnabledItems) {
   auto* main = new TMainMenu(Form);
   TMenuItem* open = AddItem(main->Items(), "打开");

@@ -2,6 +2,7 @@
 // mode, enter and leave, exceptions in handlers, and forms: modal, closing, placement, layouts,
 // windows made again, rendering.
 #include "ControlsTestKit.h"
+#include "controls/Edit.h"
 #include "windows/Focus.h"
 
 namespace {
@@ -99,14 +100,21 @@ TEST_F(MouseAndForms, ShowModalRunsUntilAModalResultAndCloseQueryCanRefuse) {
   ok->SetParent(Form);
   ok->ModalResult = mrOk;
   int queries = 0;
-  Form->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = ++queries > 1; };
+  // The first query refuses, the second raises (the form stays and the message shows), the third lets go.
+  Form->OnCloseQuery = [&](TObject*, bool& canClose) {
+    if (++queries == 2) throw Exception("请输入有效的值。");
+    canClose = queries > 2;
+  };
   TestClock().OnWait([&] { Click(ok, {5, 5}); });
-  TestClock().OnWait([&] {
-    TestClock().Advance(1000);  // not a double click
-    Click(ok, {5, 5});
-  });
+  for (int i = 0; i < 2; ++i)
+    TestClock().OnWait([&] {
+      TestClock().Advance(1000);  // not a double click
+      Click(ok, {5, 5});
+    });
   EXPECT_EQ(Form->ShowModal(), mrOk);
-  EXPECT_EQ(queries, 2);
+  EXPECT_EQ(queries, 3);
+  ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+  EXPECT_EQ(MessageBoxes().Shown[0].Text, "请输入有效的值。");
   EXPECT_FALSE(Form->Visible());
 }
 
@@ -123,6 +131,32 @@ TEST_F(MouseAndForms, OtherWindowsAreDisabledWhileAFormIsModal) {
   EXPECT_FALSE(mainEnabled);
   EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
   EXPECT_EQ(GetActiveWindow(), Form->Handle());
+}
+
+// The dialog that opened a modal box is disabled while the box is up; when the box closes the
+// dialog is active again with its focus back, so the keys reach it.
+TEST_F(MouseAndForms, AModalFormThatOpenedAnotherGetsItsFocusBackWhenThatOneCloses) {
+  ShowForm();
+  auto* dialog = TCustomForm::Create<TForm>(Application);
+  dialog->SetBounds(150, 150, 200, 120);
+  auto* edit = new TEdit(dialog);
+  edit->SetParent(dialog);
+  auto* box = TCustomForm::Create<TForm>(Application);
+  box->SetBounds(200, 200, 100, 80);
+  HWND focusAfter;
+  TestClock().OnWait([&] {
+    edit->SetFocus();
+    TestClock().OnWait([&] { box->SetModalResult(mrOk); });
+    EXPECT_EQ(box->ShowModal(), mrOk);
+    focusAfter = GetFocus();
+    EXPECT_EQ(GetActiveWindow(), dialog->Handle());
+    EXPECT_EQ(Screen->ActiveForm(), dialog);
+    dialog->SetModalResult(mrCancel);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(focusAfter, edit->Handle());
+  box->Free();
+  dialog->Free();
 }
 
 TEST_F(MouseAndForms, CloseActionsHideOrFreeTheFormLater) {

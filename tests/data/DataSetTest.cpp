@@ -125,6 +125,7 @@ TEST_P(DataSetCases, FilterExpressionAndEventNarrowTheRecords) {
       {"[Fd_StuNo] < 1002 or Fd_StuNo > 1004", {"Zhang San", "Li Lei"}},
       {"Fd_Birthday is null and Fd_StuNo <> 1001", {"li si", "Wang Wu", "O'Brien", "Li Lei"}},
       {"Fd_Name is not null and 1003 > Fd_StuNo", {"Zhang San", "li si"}},
+      {"Fd_StuNo > -1 and -5 < Fd_StuNo and Fd_StuNo < 1002", {"Zhang San"}},
   };
   data.SetFiltered(true);
   for (const auto& [filter, expected] : cases) {
@@ -153,6 +154,7 @@ TEST_P(DataSetCases, FilterExpressionAndEventNarrowTheRecords) {
   EXPECT_EQ(data.RecordCount(), 5);
   EXPECT_THROW(data.SetFilter("Fd_Name = "), EDatabaseError);
   EXPECT_THROW(data.SetFilter("(Fd_Name = 'x'"), EDatabaseError);
+  EXPECT_THROW(data.SetFilter("Fd_StuNo > - 'x'"), EDatabaseError);
 }
 
 TEST_P(DataSetCases, EditingInEachState) {
@@ -426,6 +428,51 @@ TEST(FieldTest, PersistentFieldsReplaceTheDefaultOnesAndOutliveOpening) {
   missing->SetDataSet(data);
   EXPECT_THROW(data->Open(), EDatabaseError);
   EXPECT_FALSE(data->Active());
+}
+
+// Pupils with a class number, and a lookup field showing the class's name from a second set.
+TEST(FieldTest, ALookupFieldShowsTheListRecordOfItsKeys) {
+  TComponentPtr<TComponent> form = MakeComponent<TComponent>();
+  auto* classes = new TMemDataSet(form.get());
+  classes->FieldDefs().Add("Id", ftInteger);
+  classes->FieldDefs().Add("Title", ftString, 20);
+  classes->Open();
+  classes->AppendRecord({1, "高一(1)班"});
+  classes->AppendRecord({2, "高一(2)班"});
+  auto* pupils = new TMemDataSet(form.get());
+  pupils->FieldDefs().Add("Name", ftString, 20);
+  pupils->FieldDefs().Add("ClassId", ftInteger);
+  for (const char* name : {"Name", "ClassId"}) {
+    auto* field = new TStringField(form.get());
+    field->SetFieldName(name);
+    field->SetDataSet(pupils);
+  }
+  auto* className = new TStringField(form.get());
+  className->SetFieldName("ClassName");
+  className->SetFieldKind(fkLookup);
+  className->SetKeyFields("ClassId");
+  className->SetLookupDataSet(classes);
+  className->SetLookupKeyFields("Id");
+  className->SetLookupResultField("Title");
+  className->SetDataSet(pupils);
+  pupils->Open();
+  EXPECT_EQ(className->FieldNo(), 0) << "no column of the records";
+  pupils->AppendRecord({"张三", 2});
+  pupils->AppendRecord({"李四", Variant::Null()});
+  pupils->First();
+  EXPECT_EQ(className->AsString(), "高一(2)班");
+  EXPECT_FALSE(className->CanModify()) << "the key is what changes";
+  pupils->Edit();
+  pupils->FieldByName("ClassId")->SetAsInteger(1);
+  EXPECT_EQ(className->DisplayText(), "高一(1)班") << "follows its key at once";
+  pupils->Post();
+  pupils->Next();
+  EXPECT_TRUE(className->IsNull()) << "a null key finds nothing";
+  pupils->First();
+  classes->Close();
+  EXPECT_TRUE(className->IsNull()) << "a closed list finds nothing";
+  delete classes;
+  EXPECT_EQ(className->LookupDataSet(), nullptr) << "a freed list is forgotten";
 }
 
 TEST(FieldTest, FreeingADefaultFieldClosesTheDataSetAndFreesItOnce) {

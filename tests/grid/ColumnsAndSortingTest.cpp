@@ -169,9 +169,11 @@ TEST_P(ColumnsAndSortingTest, TheFilterSideOfAColumn) {
   EXPECT_FALSE(editor->OnChange);
   EXPECT_TRUE(name->OnChange) << "the column keeps its own handler";
   name->SetFilterEditValue(editor, Variant::Null());
-  EXPECT_EQ(name->GetFilterEditValue(editor), Variant(""));
+  String text;
+  EXPECT_EQ(name->GetFilterEditValue(editor, text), Variant(""));
   name->SetFilterEditValue(editor, Variant(7));
-  EXPECT_EQ(name->GetFilterEditValue(editor), Variant("7"));
+  EXPECT_EQ(name->GetFilterEditValue(editor, text), Variant("7"));
+  EXPECT_EQ(text, "7");
   EXPECT_EQ(changes, 0);
 }
 

@@ -93,6 +93,30 @@ TEST_P(InputTest, EscapeCancelsAnUntouchedEditAndInsertStartsARecordInTheEditor)
   EXPECT_EQ(Grid->Count(), 13);
 }
 
+// Text typed ahead into a cell reaches the record in the order typed, whether Enter opened the
+// editor first or the first key opened it.
+TEST_P(InputTest, TextTypedIntoACellKeepsItsOrderWithOrWithoutEnterFirst) {
+  Grid->SetOptionsView(Grid->OptionsView() & ~edgoRowSelect);
+  AddColumn("Name");
+  Show();
+  for (const int no : {104, 105}) {
+    const bool enterFirst = no == 104;
+    Grid->SetFocusedNodeAndColumn(NodeOf(no), 0, false);
+    Pump();
+    if (enterFirst) {
+      Key(VK_RETURN);
+      ASSERT_EQ(Grid->State(), tlsEditing);
+    }
+    TypeText("abc");
+    Pump();
+    ASSERT_EQ(Grid->State(), tlsEditing);
+    EXPECT_EQ(VarToStr(Grid->InplaceEditor()->GetEditValue()), "abc") << "Enter first: " << enterFirst;
+    Key(VK_RETURN);
+    ASSERT_TRUE(DS().Locate("No", Variant(no)));
+    EXPECT_EQ(DS().FieldByName("Name")->AsString(), "abc") << "Enter first: " << enterFirst;
+  }
+}
+
 TEST_P(InputTest, ArrowsOpenAndCloseAGroupRowAndScrollByAColumnInRowSelectMode) {
   Grid->SetOptionsView(Grid->OptionsView() & ~edgoRowSelect);
   TdxDBGridColumn* sex = AddColumn("Sex");

@@ -2,6 +2,7 @@
 // properties, option sets and summary groups written and read back.
 #include "classes/Filer.h"
 #include "support/DataFixture.h"
+#include "grid/dxGrClms.h"
 #include "support/GridFixture.h"
 
 namespace {
@@ -81,13 +82,15 @@ const char* const StudentsPage = R"(object fmStudents: TForm
       RowIndex = 0
       FieldName = 'Fd_InSchool'
     end
-    object dgStudentsColumn6: TdxDBGridColumn
+    object dgStudentsColumn6: TdxDBGridCheckColumn
       Caption = '免体标志'
       Width = 60
       Sizing = False
       BandIndex = 0
       RowIndex = 0
       FieldName = 'Fd_FreeSign'
+      ValueChecked = 'True'
+      ValueUnchecked = 'False'
     end
   end
 end
@@ -145,6 +148,23 @@ TEST_F(StoredLayoutTest, TheStudentsPageLoadsOverTheDefaultDatabase) {
       << written;
   EXPECT_EQ(written.find("Options ="), String::npos) << "the older sets are not stored";
   EXPECT_EQ(written.find("OptionsDB"), String::npos) << "a set at its default is not stored";
+  auto* freeSign = dynamic_cast<TdxDBGridCheckColumn*>(grid->DBColumn(5));
+  ASSERT_NE(freeSign, nullptr);
+  EXPECT_EQ(freeSign->GetEditorClass().ClassName(), "TdxInplaceDBTreeListCheckEdit");
+
+  // Where the grid edits cells, a click toggles the check and the next row posts it.
+  grid->SetOptionsView(grid->OptionsView() & ~edgoRowSelect);
+  grid->SetFocus();
+  const TRect cell = grid->GetNodeCellRect(grid->Items(0), grid->GetVisibleColumnPos(5));
+  Click(grid, Point((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2));
+  Pump();
+  PressKey(VK_DOWN);
+  Pump();
+  TComponentPtr<TADOQuery> check = MakeComponent<TADOQuery>();
+  check->SetConnection(data.Connection());
+  check->SQL()->SetText("select Fd_FreeSign from Tb_Students where Fd_StuNo = 20240101");
+  check->Open();
+  EXPECT_TRUE(check->Fields()[0]->AsBoolean()) << "written to the database";
   form->Free();
 }
 
@@ -186,6 +206,19 @@ TEST_F(StoredLayoutTest, GridPropertiesAndSummaryGroupsReadBackAsWritten) {
       DisableGrouping = True
       FieldName = 'Name'
     end
+    object dgSumsSex: TdxDBGridPickColumn
+      FieldName = 'Sex'
+      PopupBorder = pbSingle
+      DropDownListStyle = True
+      Items = (
+        '男'
+        '女')
+    end
+    object dgSumsFree: TdxDBGridCheckColumn
+      FieldName = 'Free'
+      ValueChecked = 'Y'
+      DisplayChecked = '免体'
+    end
   end
 end
 )";
@@ -205,7 +238,19 @@ end
   EXPECT_EQ(grid->GroupColumns(0), score);
   EXPECT_TRUE(score->Visible()) << "NotHideColumn keeps it in the headers";
   EXPECT_TRUE(score->SortBySummary());
+  auto* sex = dynamic_cast<TdxDBGridPickColumn*>(grid->ColumnByName("dgSumsSex"));
+  ASSERT_NE(sex, nullptr);
+  EXPECT_EQ(sex->Items()->Count(), 2);
+  EXPECT_TRUE(sex->DropDownListStyle());
+  EXPECT_EQ(sex->PopupBorder(), pbSingle);
+  auto* free = dynamic_cast<TdxDBGridCheckColumn*>(grid->ColumnByName("dgSumsFree"));
+  ASSERT_NE(free, nullptr);
+  EXPECT_EQ(free->ValueChecked(), "Y");
+  EXPECT_EQ(free->ValueUnchecked(), "False");
+  EXPECT_EQ(free->DisplayChecked(), "免体");
   const String written = WriteLayout(form);
+  EXPECT_EQ(written.find("ValueUnchecked"), String::npos) << "the string table's text is not stored";
+  EXPECT_EQ(written.find("ImmediateDropDown"), String::npos) << "a pick column drops down at once by default";
   form->Free();
   auto* again = TCustomForm::Create<TForm>(Application);
   ReadLayout(written, again);

@@ -21,13 +21,7 @@
 #include "report/FR_Register.h"
 #include "report/FR_State.h"
 #include "report/FR_SubReport.h"
-
-// One object of a prepared page.
-struct TPrinted {
-  String Name;
-  TRect Bounds;
-  String Text;  // the lines joined by "|", without the paragraph-end mark
-};
+#include "support/PreparedPages.h"
 
 // Base is the test fixture the kit builds on: plain, or the GUI harness for windows.
 template <class Base>
@@ -113,22 +107,7 @@ class TBuildTestOf : public Base {
   }
 
   int Pages() { return Report->EMFPages().Count(); }
-  std::vector<TPrinted> Printed(int PageIndex) {
-    TfrEMFPages& pages = Report->EMFPages();
-    pages.RebuildPage(PageIndex);
-    std::vector<TPrinted> printed;
-    for (const auto& view : pages.Pages(PageIndex).Page->Objects) {
-      String text;
-      for (int i = 0; i < view->Memo.Count(); ++i) {
-        String line = view->Memo[i];
-        std::erase(line, frParagraphEnd);
-        if (line.empty() && i == view->Memo.Count() - 1 && i > 0) continue;
-        text += (i > 0 ? "|" : "") + line;
-      }
-      printed.push_back({view->Name, Bounds(view->Left, view->Top, view->Width, view->Height), text});
-    }
-    return printed;
-  }
+  std::vector<TPrinted> Printed(int PageIndex) { return PrintedObjects(Report->EMFPages(), PageIndex); }
   // The texts of a prepared page's objects in the order they were printed.
   std::vector<String> Texts(int PageIndex) {
     std::vector<String> texts;

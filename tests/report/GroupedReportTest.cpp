@@ -7,6 +7,7 @@
 #include "report/FR_State.h"
 #include "support/GroupedListReport.h"
 #include "support/GuiHarness.h"
+#include "support/PreparedPages.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -33,13 +34,9 @@ TEST(GroupedReportTest, AGroupedListOverASqliteTablePreparesAndDraws) {
   EXPECT_EQ(*(footer + 2), "62.5");  // the average of the class's five scores
   EXPECT_EQ(texts.back(), "第 1 页，共 " + std::to_string(pages.Count()) + " 页");
 
-  TBitmap bitmap(2 * 758, 2 * 1071);
-  TCanvas* canvas = bitmap.Canvas();
-  canvas->Brush()->SetColor(clWhite);
-  canvas->FillRect(Bounds(0, 0, bitmap.Width(), bitmap.Height()));
-  frState().PrintMode = true;
-  pages.Draw(0, canvas, Bounds(0, 0, bitmap.Width(), bitmap.Height()));
-  SaveBitmapToPng(bitmap, "grouped-report-page1.png");
+  const std::unique_ptr<TBitmap> bitmap = DrawPreparedPage(pages, 0, 2);
+  TCanvas* canvas = bitmap->Canvas();
+  SaveBitmapToPng(*bitmap, "grouped-report-page1.png");
   // The captions' rule runs under them from the left margin (36) at 72 + 18 on the page.
   int ruled = 0;
   for (int x = 2 * 36; x < 2 * 700; ++x) ruled += canvas->Pixel(x, 2 * 90) == clBlack;

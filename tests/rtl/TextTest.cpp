@@ -73,3 +73,10 @@ TEST(Text, ReplaceAndQuote) {
   EXPECT_EQ(DequotedStr("'it''s'"), "it's");
   EXPECT_EQ(DequotedStr("plain"), "plain");
 }
+
+TEST(Text, Utf16) {
+  EXPECT_EQ(ToUtf16("a成"), (std::u16string{u'a', u'成'}));
+  EXPECT_EQ(ToUtf16("\xF0\x9F\x98\x80"), (std::u16string{char16_t(0xD83D), char16_t(0xDE00)}));
+  EXPECT_EQ(FromUtf16(std::u16string{char16_t(0xD83D), char16_t(0xDE00), u'绩'}), "\xF0\x9F\x98\x80绩");
+  EXPECT_EQ(FromUtf16(std::u16string{char16_t(0xDC00)}), "\xEF\xBF\xBD") << "a lone surrogate";
+}

@@ -73,6 +73,37 @@ TEST_F(RegistryTest, KeepsEveryValueAcrossAReopen) {
   EXPECT_EQ(Names([&](TStrings* s) { registry.GetValueNames(s); }).size(), kAwkwardTexts.size() + 6);
 }
 
+TEST_F(RegistryTest, ABatchWritesItsChangesOnceOnCommitOrDropsThem) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\Software\\Tolvik", true));
+  registry.WriteInteger("kept", 1);
+  ReopenFromDisk();  // the batch starts before the file is read
+  const std::string before = FileText(RegistryPath);
+  {
+    TRegistryBatch outer;
+    registry.WriteInteger("a", 2);
+    {
+      TRegistryBatch inner;
+      registry.WriteString("b", "x");
+      inner.Commit();
+    }
+    EXPECT_EQ(FileText(RegistryPath), before);  // nothing written yet, the values readable
+    EXPECT_EQ(registry.ReadString("b"), "x");
+    outer.Commit();
+  }
+  EXPECT_NE(FileText(RegistryPath).find("b=str:x"), std::string::npos);
+  // A batch left without Commit (an exception on the way, say) leaves the file as it was.
+  const std::string committed = FileText(RegistryPath);
+  {
+    TRegistryBatch batch;
+    registry.WriteInteger("a", 3);
+    registry.DeleteValue("kept");
+  }
+  EXPECT_EQ(FileText(RegistryPath), committed);
+  EXPECT_EQ(registry.ReadInteger("a"), 2);
+  EXPECT_TRUE(registry.ValueExists("kept"));
+}
+
 TEST_F(RegistryTest, TellsAMissingKeyFromAMissingValue) {
   TRegistry registry;
   EXPECT_FALSE(registry.OpenKey("Software\\Tolvik", false));

@@ -189,3 +189,38 @@ class TGridTest : public TControlsTest, public testing::WithParamInterface<std::
 };
 
 inline std::string GridBackEndName(const testing::TestParamInfo<std::string>& Info) { return Info.param; }
+
+// A grid named dgPupils on the form over the data set the test gives Source, keyed by "No" with
+// all records as rows, for the typed columns.
+class TTypedGridTest : public TControlsTest {
+ protected:
+  void SetUp() override {
+    TControlsTest::SetUp();
+    RegisterGridClasses();
+    Source = new TDataSource(Form);
+    Grid = new TdxDBGrid(Form);
+    Grid->SetName("dgPupils");
+    Grid->SetKeyField("No");
+    Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
+  }
+  // A column of class C owned by the form, bound to a field by name.
+  template <class C>
+  C* Add(const String& FieldName) {
+    auto* column = static_cast<C*>(
+        Grid->CreateNamedColumn([](TComponent* Owner) -> TdxTreeListColumn* { return new C(Owner); }, Form));
+    column->SetFieldName(FieldName);
+    return column;
+  }
+  // The grid bound, 400 x 200 on the shown form, with the focus.
+  void Show() {
+    Grid->SetDataSource(Source);
+    Grid->SetBounds(0, 0, 400, 200);
+    Grid->SetParent(Form);
+    ShowForm();
+    Grid->SetFocus();
+    Pump();
+  }
+
+  TDataSource* Source = nullptr;
+  TdxDBGrid* Grid = nullptr;
+};

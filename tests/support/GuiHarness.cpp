@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -245,6 +246,14 @@ void SendNativeKey(HWND Wnd, int QtKey, const String& Text) {
   QApplication::sendEvent(rec->NativeEditor, &release);
 }
 
+void SendNativeCommit(HWND Wnd, const String& Text) {
+  TWindowRecord* rec = Windows().Find(Wnd);
+  if (!rec || !rec->NativeEditor) return;
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromStdString(Text));
+  QApplication::sendEvent(rec->NativeEditor, &commit);
+}
+
 namespace {
 
 // QUORIN_TEST_OUTPUT, or else the folder of the test program: always inside the build tree.
@@ -292,6 +301,22 @@ std::vector<TColor> ComposedPixels(HWND Wnd, const TRect& Area) {
       pixels.push_back(static_cast<TColor>(RGB(qRed(p), qGreen(p), qBlue(p))));
     }
   return pixels;
+}
+
+std::string RenderScreenToPng(const std::vector<HWND>& Windows, const TRect& Area, const std::string& FileName) {
+  QImage image(Area.Width(), Area.Height(), QImage::Format_RGB32);
+  image.fill(Qt::darkCyan);
+  QPainter painter(&image);
+  for (HWND wnd : Windows) {
+    TWindowRecord* rec = ::Windows().Find(wnd);
+    TRect bounds;
+    if (!rec || !GetWindowRect(wnd, bounds)) continue;
+    painter.drawImage(QPoint(bounds.Left - Area.Left, bounds.Top - Area.Top), ComposedImage(*rec));
+  }
+  painter.end();
+  const std::string path = TestOutputPath(FileName);
+  image.save(QString::fromStdString(path), "PNG");
+  return path;
 }
 
 TColor WindowPixel(HWND Wnd, int X, int Y) {

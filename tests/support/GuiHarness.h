@@ -116,11 +116,16 @@ int NativeEditorPixels(HWND Wnd, TColor Color);
 // A key press and release given to the text box as the window system would (QtKey is a Qt key
 // code), so that they reach the layer through its native-editor filter.
 void SendNativeKey(HWND Wnd, int QtKey, const String& Text);
+// Text an input method commits into the text box, given to it as the window system would.
+void SendNativeCommit(HWND Wnd, const String& Text);
 
 // The window's image with its visible child windows drawn over it, as the screen would show it.
 // Saved as PNG under the build tree's test output folder (QUORIN_TEST_OUTPUT or the working
 // directory); answers the path.
 std::string RenderWindowToPng(HWND Wnd, const std::string& FileName);
+// Top-level windows (a form and the pop-ups over it) drawn at their places on the screen, later
+// ones over earlier ones, cut to Area (screen coordinates); saved the same way.
+std::string RenderScreenToPng(const std::vector<HWND>& Windows, const TRect& Area, const std::string& FileName);
 // A bitmap saved the same way, as PNG under the test output folder; answers the path.
 std::string SaveBitmapToPng(const TBitmap& Bitmap, const std::string& FileName);
 // The colour of a pixel of a window's image (client coordinates), as $00BBGGRR.

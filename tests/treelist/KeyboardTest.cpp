@@ -156,6 +156,27 @@ TEST_F(KeyboardTest, TypingOpensTheEditorWithTheKey) {
   EXPECT_EQ(GetFocus(), List->Handle());
 }
 
+// Keys typed ahead reach the editor in the order typed, whether Enter opened it or the first key
+// did (that key's character is posted to the editor while the next keys already wait).
+TEST_F(KeyboardTest, TextTypedAfterEnterOpensTheEditorKeepsItsOrder) {
+  CellMode();
+  List->SetOptionsEx(List->GetOptionsEx() | tlxEnterShowEditor);
+  ShowList();
+  for (const bool enterFirst : {true, false}) {
+    Row(enterFirst ? 1 : 2)->SetFocused(true);
+    List->SetFocusedVisibleIndex(1);
+    if (enterFirst) {
+      Key(VK_RETURN);
+      ASSERT_EQ(List->State(), tlsEditing);
+    }
+    Type("abc");
+    ASSERT_EQ(List->State(), tlsEditing);
+    EXPECT_EQ(VarToStr(List->InplaceEditor()->GetEditValue()), "abc") << "Enter first: " << enterFirst;
+    Key(VK_RETURN);
+    EXPECT_EQ(Row(enterFirst ? 1 : 2)->Strings(1), "abc") << "Enter first: " << enterFirst;
+  }
+}
+
 TEST_F(KeyboardTest, CtrlVOpensTheEditorAndPastes) {
   CellMode();
   List->SetOptionsEx(List->GetOptionsEx() | tlxEnterShowEditor);
@@ -200,3 +221,4 @@ TEST_F(KeyboardTest, DialogCodesFollowTheOptions) {
 }
 
 }  // namespace
+

@@ -105,6 +105,31 @@ TEST_F(MessageOrder, PostedMessagesArriveAfterTheSenderReturnsInOrder) {
   EXPECT_EQ(order, (std::vector<String>{"sent", "user returns", "posted 1", "posted 2"}));
 }
 
+// Typed ahead: the message a handler posts in answer to the first key (an in-place editor's
+// opening character) comes before the keys already waiting; a timer tick keeps its place behind
+// the input that came before it.
+TEST_F(MessageOrder, APostedMessageOvertakesWaitingInputAndATimerTickDoesNot) {
+  std::vector<String> order;
+  window->Handler = [&](TMessage& m) {
+    if (m.Msg == WM_CHAR) {
+      order.push_back(String("char ") + char(m.WParam));
+      if (m.WParam == 'a') PostMessage(window->Handle, WM_USER, 'a');
+    } else if (m.Msg == WM_USER) {
+      order.push_back(String("posted ") + char(m.WParam));
+    } else if (m.Msg == WM_TIMER) {
+      order.push_back("timer");
+    }
+    return false;
+  };
+  TypeText("ab");
+  SetTimer(window->Handle, 1, 10);
+  TestClock().Advance(10);  // the tick is queued behind the keys, nothing handled yet
+  TypeText("c");
+  Pump();
+  EXPECT_EQ(order, (std::vector<String>{"char a", "posted a", "char b", "timer", "char c"}));
+  KillTimer(window->Handle, 1);
+}
+
 TEST_F(MessageOrder, NestedLoopSeesPostedInputAndPassesTheQuitMessageOn) {
   std::vector<UINT> nested;
   int quitCode = -1;
