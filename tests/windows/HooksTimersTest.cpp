@@ -79,6 +79,28 @@ TEST_F(HooksAndTimers, AKeyAHookDiscardsStillChangesTheKeyStateAfterTheHook) {
   EXPECT_EQ(letters[1].WParam, WPARAM('a'));
 }
 
+// A hook that runs a loop on a key (a menu command opening a modal window) retrieves the key's
+// release inside it: the release is newer than the press and decides the state, discarded or not.
+TEST_F(HooksAndTimers, AReleaseRetrievedInsideTheHookOfItsPressLeavesTheKeyUp) {
+  for (const bool discard : {true, false}) {
+    SCOPED_TRACE(discard ? "discarded" : "passed on");
+    HHOOK hook = 0;
+    bool inLoop = false;
+    hook = SetWindowsHookEx(WH_KEYBOARD, [&](int, WPARAM key, LPARAM data) -> LRESULT {
+      const bool release = (static_cast<uintptr_t>(data) & 0x80000000u) != 0;
+      if (key != VK_RETURN || release || inLoop) return discard ? 1 : 0;
+      inLoop = true;
+      Pump();
+      inLoop = false;
+      return discard ? 1 : 0;
+    });
+    PressKey(VK_RETURN);
+    Pump();
+    UnhookWindowsHookEx(hook);
+    EXPECT_GE(GetKeyState(VK_RETURN), 0);
+  }
+}
+
 TEST_F(HooksAndTimers, HooksRunNewestFirstAndMayBeRemovedFromInsideAHook) {
   std::vector<int> calls;
   HHOOK first = 0, second = 0;
