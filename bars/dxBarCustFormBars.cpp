@@ -122,6 +122,6 @@ void TdxBarCustomizingForm::DeleteBar() {
 }
 
 void TdxBarCustomizingForm::ResetBar() {
-  if (TdxBar* bar = SelectedBar()) (void)bar;  // PENDING-MERGE bar->ConfirmReset();
+  if (TdxBar* bar = SelectedBar()) bar->ConfirmReset();
   BarsListBox->Invalidate();
 }

@@ -52,7 +52,7 @@ void TdxBarCustomizingForm::BuildOptionsPage() {
       check(EnhancedOptionsPanel, "CBShowFullMenusAfterDelay", Bounds(32, 44, 300, 18), sdxBarFullMenusAfterDelay);
   BResetUsageData = PlaceControl<TButton>(this, EnhancedOptionsPanel, "BResetUsageData", Bounds(16, 68, 150, 23),
                                           dxBarLoadStr(sdxBarResetUsageData));
-  BResetUsageData->OnClick = [this](TObject*) { (void)this; /* PENDING-MERGE FBarManager->ConfirmResetUsageData(); */ };
+  BResetUsageData->OnClick = [this](TObject*) { FBarManager->ConfirmResetUsageData(); };
   PlaceHeading(this, EnhancedOptionsPanel, "LOther", 102, sdxBarOtherHeading);
   CBLargeIconsEx = check(EnhancedOptionsPanel, "CBLargeIconsEx", Bounds(16, 120, 316, 18), sdxBarLargeIcons);
   CBHint1Ex = check(EnhancedOptionsPanel, "CBHint1Ex", Bounds(16, 140, 316, 18), sdxBarShowToolTips);

@@ -180,7 +180,7 @@ void TdxBarQuickControl::BuildAddRemoveMenu() {
   if (reset) {
     auto* resetEntry = new TdxBarQuickCustExtButton(form);
     AddTemporaryEntry(menu, resetEntry, dxBarLoadStr(sdxBarResetToolbar), 0, true);
-    resetEntry->OnClick = [bar](TObject*) { (void)bar; /* PENDING-MERGE bar->Reset(); */ };
+    resetEntry->OnClick = [bar](TObject*) { bar->Reset(); };
   }
   if (manager->CanCustomize()) AddCustomizeEntry(manager, menu, new TdxBarQuickCustExtButton(form), !reset);
 }

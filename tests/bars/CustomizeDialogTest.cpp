@@ -21,7 +21,7 @@ class CustomizeDialog : public TProgramBarsTest {
     ShowForm();
   }
   void TearDown() override {
-    Manager->SetCustomizing(false);
+    if (Manager) Manager->SetCustomizing(false);
     TProgramBarsTest::TearDown();
   }
   TdxBarCustomizingForm* Open() {
@@ -97,8 +97,12 @@ TEST_F(CustomizeDialog, ThePagesAsTheyLook) {
 }
 
 // The command goes where the mouse drops it: after the control whose second half it is released
-// on; the dialog, the form and the bar stay as they were otherwise.
-TEST_F(CustomizeDialog, ACommandDraggedFromTheDialogOntoAToolbarIsPlacedThere) {
+// on; the dialog, the form and the bar stay as they were otherwise. The user's layout store keeps
+// it: a form made again from the program's layout has it there.
+TEST_F(CustomizeDialog, ACommandDraggedFromTheDialogOntoAToolbarIsPlacedThereAndKept) {
+  Manager->SetRegistryPath("Software\\Quorin\\Bars");
+  Manager->SetStoreInRegistry(true);
+  const String design = WriteLayout(Form);
   TdxBarCustomizingForm* dialog = Open();
   dialog->SetBounds(450, 300, dialog->Width(), dialog->Height());
   dialog->PageControl->SetActivePage(dialog->tsItems);
@@ -133,6 +137,17 @@ TEST_F(CustomizeDialog, ACommandDraggedFromTheDialogOntoAToolbarIsPlacedThere) {
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(Manager->SelectedItemControl(), view);
   RenderScreenToPng({Form, dialog}, "customize_dropped_command.png");
+  Manager->SetCustomizing(false);
+  Form->Free();
+  Form = nullptr;
+  Manager = nullptr;
+  auto* form = TCustomForm::Create<TForm>(Application);
+  ReadLayout(design, form);
+  TdxBar* kept = ManagerOfForm(form)->FindBarByCaption("Toolbars");
+  ASSERT_NE(kept, nullptr);
+  ASSERT_EQ(kept->ItemLinks()->Count(), 5);
+  EXPECT_EQ(kept->ItemLinks()->Items(3)->Item()->Caption(), "&Copy");
+  form->Free();
 }
 
 // Passing over a sub item on the menu bar opens its menu, and a link dropped in the menu joins it.
