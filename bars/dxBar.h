@@ -61,7 +61,8 @@ class TdxBar : public TCollectionItem {
   // with the manager's UseFullReset all the bar's properties. Nothing happens when the design
   // does not hold a bar at this index.
   void Reset();
-  // Set by the manager on every bar it holds when it has loaded.
+  // Set by the manager on every bar it holds when it has loaded: the bar was not made by the user.
+  bool Predefined() const { return FPredefined; }
   void SetPredefined(bool Value) { FPredefined = Value; }
 
   // --- placement ------------------------------------------------------------------------------

@@ -4,12 +4,14 @@
 #include "bars/dxBar.h"
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustLists.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarMdi.h"
 #include "bars/dxBarPopupMenu.h"
 #include "bars/dxBarPopupMenuLinks.h"
+#include "bars/dxBarQuickCust.h"
 #include "bars/dxBarRegistry.h"
 #include "controls/ControlClasses.h"
 #include "controls/StdControlClasses.h"
@@ -332,6 +334,8 @@ void RegisterBarsClasses() {
   RegisterClass<TdxBarItemLink, TCollectionItem>("TdxBarItemLink", PublishItemLink);
   RegisterItemClasses();
   RegisterItemKinds();
+  RegisterQuickCustomizationClasses();
+  RegisterCustomizingControlClasses();
   RegisterClass<TdxBarPopupMenu, TComponent>("TdxBarPopupMenu", PublishPopupMenu);
   RegisterClass<TdxBarPopupMenuLink, TCollectionItem>("TdxBarPopupMenuLink", PublishPopupMenuLink);
   RegisterBarTempForm();

@@ -83,6 +83,33 @@ enum : int {
   sdxBarMoreButtons = 39302,
   sdxBarExpandHint = 39303,
   sdxBarDetachHint = 39304,
+  // The customize dialog.
+  sdxBarCustomizeCaption = 39400,
+  sdxBarToolbarsPage, sdxBarCommandsPage, sdxBarOptionsPage, sdxBarAllCommandsPage, sdxBarGroupsPage,
+  sdxBarClose, sdxBarHelp,
+  sdxBarToolbarsLabel, sdxBarNewButton, sdxBarRenameButton, sdxBarDeleteButton, sdxBarResetButton,
+  sdxBarCategoriesLabel, sdxBarCommandsLabel, sdxBarDescriptionLabel, sdxBarCategoriesModify, sdxBarCommandsModify,
+  sdxBarMenuAnimationsLabel, sdxBarShowToolTips, sdxBarShowShortCutsInToolTips, sdxBarLargeIcons,
+  sdxBarPersonalizedHeading, sdxBarRecentItemsFirst, sdxBarFullMenusAfterDelay, sdxBarResetUsageData, sdxBarOtherHeading,
+  sdxBarAnimationNone, sdxBarAnimationRandom, sdxBarAnimationUnfold, sdxBarAnimationSlide,
+  sdxBarShowCommandsWithShortCut, sdxBarGroupAdd, sdxBarGroupDelete, sdxBarGroupItemAdd, sdxBarGroupItemDelete,
+  sdxBarMoveUp, sdxBarMoveDown,
+  sdxBarMenuAdd, sdxBarMenuInsert, sdxBarMenuRename, sdxBarMenuVisible, sdxBarMenuItemsVisible, sdxBarMenuDelete,
+  sdxBarMenuClear, sdxBarMenuSubMenuEditor,
+  sdxBarItemsVisibleNever, sdxBarItemsVisibleInCustomizing, sdxBarItemsVisibleAlways,
+  sdxBarDeleteToolbarQuery, sdxBarDeleteCategoryQuery, sdxBarClearCategoryQuery, sdxBarCustomToolbarName,
+  // The customising popup of a link.
+  sdxBarPopupReset = 39500,
+  sdxBarPopupDelete, sdxBarPopupName, sdxBarPopupDefaultStyle, sdxBarPopupTextOnlyAlways, sdxBarPopupTextOnlyInMenus,
+  sdxBarPopupImageAndText, sdxBarPopupBeginGroup, sdxBarPopupVisible, sdxBarPopupMostRecentlyUsed, sdxBarBlankName,
+  // Quick customisation.
+  sdxBarAddRemoveButtons = 39600,
+  sdxBarResetToolbar,
+  // The editors the customize dialog opens.
+  sdxBarAddCategory = 39700,
+  sdxBarInsertCategory, sdxBarRenameCategory, sdxBarCategoryName, sdxBarRenameToolbar, sdxBarToolbarName, sdxBarOk,
+  sdxBarCancel, sdxBarToolbarExists, sdxBarSubMenuEditorCaption, sdxBarAddItemCaption, sdxBarItemName, sdxBarItemCaption,
+  sdxBarItemType, sdxBarItemCategory, sdxBarAddGroupItemsCaption, sdxBarGroupsHeading, sdxBarBlankItemName,
 };
 // The text of an id; empty for an id the table does not hold.
 String dxBarLoadStr(int Id);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "bars/dxBar.h"
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarDraw.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarItemControl.h"
@@ -246,6 +247,7 @@ void TCustomdxBarControl::WndProc(TMessage& Message) {
 void TCustomdxBarControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case WM_DXBAR_RECALCLAYOUT: RecalcLayout(); return;
+    case WM_DXBAR_REFUSEBLANKNAME: RefuseBlankLinkName(this); return;
     case WM_MOUSEACTIVATE: Message.Result = MA_NOACTIVATE; return;
     case WM_NCACTIVATE: Message.Result = 1; return;
     case WM_KILLFOCUS:

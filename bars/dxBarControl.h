@@ -14,6 +14,9 @@ class TdxBarItemControl;
 
 // WM_USER + 1: posted by item links when usage changed what a window shows; re-lays it out.
 enum : UINT { WM_DXBAR_RECALCLAYOUT = WM_USER + 1 };
+// WM_USER + 2: posted to a link's window when the customizing popup's name was left blank.
+// WM_USER + 3: posted to the quick-customising window its owner let go, which frees it.
+enum : UINT { WM_DXBAR_REFUSEBLANKNAME = WM_USER + 2, WM_DXBAR_FREEQUICKCONTROL = WM_USER + 3 };
 
 class TCustomdxBarControl : public TCustomControl {
  public:
@@ -94,11 +97,16 @@ class TCustomdxBarControl : public TCustomControl {
   // vertical window, Outside a point on the separator, Before a point in the nearer half.
   virtual TdxBarItemControl* GetItemControlAtPoint(TPoint Point, bool& Vertical, bool& Outside, bool& Before);
   virtual bool HasMark() const { return false; }
+  // A toolbar window that behaves as a menu: only a press elsewhere closes it, not a release.
+  virtual bool IsPopupToolbar() const { return false; }
   // The pointer has not moved since it was last remembered (always while customising).
   virtual bool IsMouseUnmoved(TPoint Point);
   // Chooses the brush the control about to be drawn lies on (ItemBackgroundBrush).
   virtual void DrawItemControl(TdxBarItemControl* Control);
   const HBRUSH& ItemBackgroundBrush() const { return FBackgroundBrush; }
+  // While customising, the selected link is framed in the button-text colour, two pixels wide,
+  // over its drawn view.
+  void DrawCustomizingSelection(HDC DC, const TdxBarItemControl* Control, const TRect& Rect) const;
   virtual void RedrawControls(TdxBarItemControl* Control);
   virtual void UpdateFont() {}
 
@@ -155,6 +163,9 @@ class TCustomdxBarControl : public TCustomControl {
   void TrackPressedControl(TPoint Point);
   void HotTrackAt(TPoint Point);
   void CustomizingButtonDown(TPoint Point);
+  // While customising a press on a link waits for the pointer to move off before dragging it.
+  void StartPendingDrag(TdxBarItemControl* Control, TPoint Point);
+  void DragPendingLink(TPoint Point);
   void ClickButtonDown(TPoint Point);
   void ClickButtonUp(TPoint Point);
   void ClearSelection();
@@ -179,6 +190,8 @@ class TCustomdxBarControl : public TCustomControl {
   bool FMenuMode = false;
   bool FDestroyingControls = false;
   bool FIgnoreMouseUp = false;
+  bool FDragPending = false;
+  TPoint FDragDownPoint;
   // The selection changes because the pointer moved: an open sub item closes after its delay.
   bool FSelectingByMouse = false;
   TPoint FCursorPos{-1, -1};

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarItemLinks.h"
@@ -11,6 +12,7 @@
 #include "bars/dxBarRegistry.h"
 #include "bars/dxBarUtils.h"
 #include "windows/Focus.h"
+#include "windows/ModalLoop.h"
 
 namespace {
 
@@ -26,6 +28,10 @@ bool IsEditing(const TdxBarItemControl* Control) {
 void TCustomdxBarControl::WMMouseMove(TMessage& Message) {
   if (FDestroyingControls) return;
   const TPoint p = PointOf(Message);
+  if (FDragPending) {
+    DragPendingLink(p);
+    return;
+  }
   if (FPressedControl) {
     TrackPressedControl(p);
     return;
@@ -66,16 +72,45 @@ void TCustomdxBarControl::WMLButtonDown(TMessage& Message) {
   }
 }
 
-// While customising a press selects the link (again: its pressed look toggles).
+// While customising a press selects the link (again: its pressed look toggles, and a sub item's
+// menu opens or closes) and may begin dragging it.
 void TCustomdxBarControl::CustomizingButtonDown(TPoint Point) {
   TdxBarItemControl* control = ControlAtPoint(Point);
   if (control && !control->IsCustomizableNow()) return;
   if (control && control == FSelectedControl) {
     control->SetPressed(!control->Pressed());
     if (FBarManager) FBarManager->SetSelectedItemControl(control);
-    return;
+    if (auto* subItem = dynamic_cast<TdxBarSubItemControl*>(control)) {
+      if (subItem->GetSubMenu()) {
+        subItem->CloseSubMenu();
+      } else {
+        subItem->ControlActivate(true);
+      }
+    }
+  } else {
+    SetSelected(control);
   }
-  SetSelected(control);
+  if (IsBarControlAlive(this) && control && IsItemControlAlive(control)) StartPendingDrag(control, Point);
+}
+
+void TCustomdxBarControl::StartPendingDrag(TdxBarItemControl* Control, TPoint Point) {
+  if (!FBarManager || !HandleAllocated()) return;
+  FDragPending = true;
+  FDragDownPoint = Point;
+  FBarManager->SetDraggedItem(Control->Item(), Control->ItemLink());
+  FBarManager->SetDragGrabPoint(ClientToScreen(Point));
+  SetCapture(Handle());
+}
+
+// Once the pointer leaves the drag square round the press, the manager drags the link.
+void TCustomdxBarControl::DragPendingLink(TPoint Point) {
+  if (PtInRect(DragThresholdRect(FDragDownPoint), Point)) return;
+  FDragPending = false;
+  TdxBarItem* item = FBarManager->DraggedItem();
+  TdxBarItemLink* link = FBarManager->DraggedItemLink();
+  if (GetCapture() == Handle()) ReleaseCapture();
+  if (link && link->Control()) link->Control()->SetPressed(false);
+  if (item) FBarManager->DragItemLink(item, link);
 }
 
 // A press selects the control and holds it pressed; in a toolbar a control that wants the mouse
@@ -97,6 +132,10 @@ void TCustomdxBarControl::ClickButtonDown(TPoint Point) {
 
 void TCustomdxBarControl::WMLButtonUp(TMessage& Message) {
   if (std::exchange(FIgnoreMouseUp, false)) return;
+  if (FDragPending) {
+    if (GetCapture() == Handle()) ReleaseCapture();
+    return;
+  }
   ClickButtonUp(PointOf(Message));
 }
 
@@ -127,7 +166,8 @@ void TCustomdxBarControl::WMLButtonDblClk(TMessage& Message) {
   Dispatch(Message);
 }
 
-// While customising a right click selects the link under the pointer.
+// While customising a right click selects the link under the pointer and opens its customizing
+// popup there.
 void TCustomdxBarControl::WMRButtonDown(TMessage& Message) {
   TCustomControl::Dispatch(Message);
   if (!IsCustomizing()) return;
@@ -139,6 +179,8 @@ void TCustomdxBarControl::WMRButtonDown(TMessage& Message) {
   } else {
     SetSelected(control);
   }
+  if (IsBarControlAlive(this) && IsItemControlAlive(control))
+    ShowCustomizingPopup(control->ItemLink(), ClientToScreen(PointOf(Message)));
 }
 
 // A sub item whose menu is open keeps the selection: the pointer went into that menu.
@@ -152,4 +194,5 @@ void TCustomdxBarControl::WMMouseLeave(TMessage&) {
 void TCustomdxBarControl::WMCaptureChanged(TMessage& Message) {
   TCustomControl::Dispatch(Message);
   FPressedControl = nullptr;
+  if (std::exchange(FDragPending, false) && FBarManager) FBarManager->SetDraggedItem(nullptr, nullptr);
 }

@@ -3,6 +3,7 @@
 
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarManager.h"
 #include "controls/Forms.h"
 #include "graphics/Gdi.h"
@@ -85,13 +86,16 @@ void TdxDockControl::RecalcFrame() {
 
 // --- messages -------------------------------------------------------------------------------------
 
-// A double click on the empty site starts customising, where the manager allows it.
+// A double click on the empty site starts customising, where the manager allows it; a right
+// click there shows the toolbars popup, unless customising.
 void TdxDockControl::WndProc(TMessage& Message) {
   if (Message.Msg == WM_LBUTTONDBLCLK && FBarManager && FBarManager->CanCustomize()) {
     FBarManager->SetCustomizing(true);
     return;
   }
   TCustomControl::WndProc(Message);
+  if (Message.Msg == WM_RBUTTONDOWN && FBarManager && !FBarManager->IsCustomizing())
+    ShowToolbarsPopup(FBarManager, ClientToScreen(LParamToPoint(Message.LParam)));
 }
 
 void TdxDockControl::Dispatch(TMessage& Message) {
@@ -133,7 +137,8 @@ void TdxDockControl::WMNCPaint(TMessage& Message) {
 void TdxDockControl::WMWindowPosChanged(TMessage& Message) {
   TCustomControl::Dispatch(Message);
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
-  if (!FBarManager || DockingStyle() != dsBottom || (pos->flags & SWP_NOMOVE && pos->flags & SWP_NOSIZE)) return;
+  if (!FBarManager || FRows.empty() || DockingStyle() != dsBottom || (pos->flags & SWP_NOMOVE && pos->flags & SWP_NOSIZE))
+    return;
   const bool locked = FBarManager->UpdateLocked();
   FBarManager->SetUpdateLocked(true);
   for (const auto& row : FRows)

@@ -6,6 +6,7 @@
 
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarManager.h"
 
@@ -59,7 +60,8 @@ TdxBarItemLink* TdxBarItemLinks::Add() { return static_cast<TdxBarItemLink*>(TCo
 
 void TdxBarItemLinks::Update(TCollectionItem* Item) {
   if (FDestroying) return;
-  BarManagerModified(FBarManager);
+  // The entries of the customising menus are not part of the design.
+  if (!dynamic_cast<TdxBarOwnLinksMenu*>(Owner())) BarManagerModified(FBarManager);
   TCollection::Update(Item);
   RebuildLists();
   if (OnChange) OnChange(this);

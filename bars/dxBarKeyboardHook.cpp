@@ -68,7 +68,9 @@ bool ForwardToActiveBar(WPARAM Key, LPARAM KeyData) {
       state.ForwardedKey = Key;
     }
     if (active->HandleAllocated()) SendMessage(active->Handle(), release ? WM_KEYUP : WM_KEYDOWN, Key, KeyData);
-    if (ActiveBarControl() || !IsDown(static_cast<int>(Key))) state.Forwarded = false;
+    // Whether the key is still held is the keyboard's own state: the queue's state has not seen
+    // this key yet.
+    if (ActiveBarControl() || GetAsyncKeyState(static_cast<int>(Key)) >= 0) state.Forwarded = false;
     return true;
   }
   if (manager && manager->IsCustomizing() && Key == VK_ESCAPE && active->HandleAllocated() && GetCapture() == active->Handle()) {
@@ -136,9 +138,12 @@ bool SelectAccelerator(TdxBarManager* Manager, WPARAM Key) {
   auto* window = dynamic_cast<TdxBarControl*>(control->Parent());
   if (!control->ActivatesOnAccelerator() || !unique) {
     if (window) window->EnterMenuMode(control);
-  } else {
-    control->ActivateByKey();
+    return true;
   }
+  // A sub item opens its menu from its bar in keyboard menu mode, as Enter on it would: the menu
+  // then belongs to a chain that Esc, clicks and the other keys close.
+  if (window && dynamic_cast<TdxBarSubItemControl*>(control)) window->EnterMenuMode(control);
+  control->ActivateByKey();
   return true;
 }
 

@@ -3,10 +3,12 @@
 #include "bars/dxBarManager.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "bars/dxBar.h"
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustForm.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarHooks.h"
 #include "bars/dxBarItems.h"
@@ -88,7 +90,7 @@ void TdxBarManager::CreateOwnedObjects() {
 
 TdxBarManager::~TdxBarManager() {
   Destroying();
-  FCustomizing = false;
+  if (std::exchange(FCustomizing, false)) ShowCustomizingForm(this, false);
   FreeOwnedObjects();
   RemoveBarHooks(this);
 }
@@ -245,19 +247,9 @@ void TdxBarManager::DesignerModified() {
 }
 
 void TdxBarManager::ItemChanged(TdxBarItem* Item) {
-  if (FDesigning && Item && Item->Category() >= 0) DesignerModified();
-}
-
-// Items that are shown only while customising come and go, and every item with a category
-// reads as enabled meanwhile: every link collection shows its items again.
-void TdxBarManager::SetCustomizing(bool Value) {
-  if (FCustomizing == Value) return;
-  FCustomizing = Value;
-  for (int i = 0; i < FBars->Count(); ++i) FBars->Items(i)->ItemLinks()->RefreshControls();
-  for (TdxBarItem* item : FItems)
-    if (auto* subItem = dynamic_cast<TCustomdxBarSubItem*>(item)) subItem->ItemLinks()->RefreshControls();
-  for (TdxBarPopupMenu* menu : FPopupMenus) menu->ItemLinks()->RefreshControls();
-  for (TCustomdxBarControl* control : BarControls()) control->Invalidate();
+  if (!FDesigning || !Item || Item->Category() < 0) return;
+  DesignerModified();
+  if (IsCustomizing()) RefreshCommands();
 }
 
 bool TdxBarManager::CanDocking(TdxBar* Bar, TdxBarDockingStyle Style, TdxDockControl* DockControl) {

@@ -102,7 +102,10 @@ class TdxBarManager : public TComponent {
   bool UpdateLocked() const { return FUpdateLocked; }
   void SetUpdateLocked(bool Value);
   TdxBarItemControl* SelectedItemControl() const { return FSelectedItemControl; }
-  void SetSelectedItemControl(TdxBarItemControl* Value) { FSelectedItemControl = Value; }
+  // While customising one control is selected among all bar windows: the windows that held the
+  // old one and that do not lead to the new one let go of their selection (closing the menus of
+  // their sub items).
+  void SetSelectedItemControl(TdxBarItemControl* Value);
   // The toolbar window that took the keyboard (menu mode from the keyboard or a click).
   TdxBarControl* KeyboardModeBarControl() const { return FKeyboardModeBarControl; }
   void SetKeyboardModeBarControl(TdxBarControl* Value) { FKeyboardModeBarControl = Value; }
@@ -114,6 +117,12 @@ class TdxBarManager : public TComponent {
   TdxBarItem* DraggedItem() const { return FDraggedItem; }
   TdxBarItemLink* DraggedItemLink() const { return FDraggedItemLink; }
   void SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link);
+  // Where the button went down on the dragged link's view (a screen point).
+  TPoint DragGrabPoint() const { return FDragGrabPoint; }
+  void SetDragGrabPoint(TPoint Value) { FDragGrabPoint = Value; }
+  // Drags Item (from Link, or from the customize dialog's commands when Link is nullptr) in a
+  // loop of its own until the button is released or Esc pressed, and drops it where it is.
+  void DragItemLink(TdxBarItem* Item, TdxBarItemLink* Link);
   // The form that customises the bars while it is open (it disables the managed forms).
   TCustomForm* CustomizingForm() const { return FCustomizingForm; }
   void SetCustomizingForm(TCustomForm* Value) { FCustomizingForm = Value; }
@@ -222,7 +231,8 @@ class TdxBarManager : public TComponent {
   bool ShowFullMenusAfterDelay() const { return FShowFullMenusAfterDelay; }
   void SetShowFullMenusAfterDelay(bool Value);
   bool ShowHelpButton() const { return FShowHelpButton; }
-  void SetShowHelpButton(bool Value) { FShowHelpButton = Value; }
+  // The customize dialog shows or hides its help button.
+  void SetShowHelpButton(bool Value);
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool Value);
   bool ShowHintForDisabledItems() const { return FShowHintForDisabledItems; }
@@ -387,6 +397,7 @@ class TdxBarManager : public TComponent {
   TdxBarControl* FKeyboardModeBarControl = nullptr;
   TdxBarItem* FDraggedItem = nullptr;
   TdxBarItemLink* FDraggedItemLink = nullptr;
+  TPoint FDragGrabPoint;
   TCustomForm* FCustomizingForm = nullptr;
   HWND FMergedChild;
   bool FMDIMaximized = false;
@@ -395,6 +406,7 @@ class TdxBarManager : public TComponent {
   // The menu bar's Locked as MergeMDIChild found it.
   bool FMainBarLocked = false;
   bool FActivationGuard = false;
+  bool FSelectingItemControl = false;
   bool FCustomizing = false;
   bool FUpdateLocked = false;
   bool FModified = false;

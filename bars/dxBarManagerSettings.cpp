@@ -4,6 +4,7 @@
 
 #include "bars/dxBar.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustForm.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarDraw.h"
 #include "bars/dxBarItem.h"
@@ -33,6 +34,7 @@ void TdxBarManager::SetStyle(TdxBarManagerStyle Value) {
   CalcStyleMetrics();
   CalcSizeMetrics();
   RebuildBarControls();
+  UpdateCustomizingFormStyle();
   DesignerModified();
 }
 
@@ -101,6 +103,7 @@ void TdxBarManager::SetLargeIcons(bool Value) {
   FLargeIcons = Value;
   CalcSizeMetrics();
   DesignerModified();
+  UpdateCustomizingOptions();
   RebuildBarControls();
 }
 
@@ -121,6 +124,7 @@ void TdxBarManager::SetMenuAnimations(TdxBarMenuAnimations Value) {
   if (FMenuAnimations == Value) return;
   FMenuAnimations = Value;
   DesignerModified();
+  UpdateCustomizingOptions();
 }
 
 void TdxBarManager::SetMenusShowRecentItemsFirst(bool Value) {

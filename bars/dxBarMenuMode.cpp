@@ -7,6 +7,7 @@
 #include "bars/dxBarItemLinks.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarQuickCust.h"
 #include "bars/dxBarRegistry.h"
 #include "bars/dxBarSubMenu.h"
 #include "controls/Application.h"
@@ -63,6 +64,8 @@ void TCustomdxBarControl::CloseMenus() {
 // The manager's selection follows (its setter may close this very window while customising).
 void TCustomdxBarControl::SetSelected(TdxBarItemControl* Control) {
   if (FSelectedControl == Control) return;
+  // The quick-customising window closes soon when the selection moves to another window.
+  if (Control && QuickControl() && QuickControl() != this) StartQuickControlTimer();
   TdxBarItemControl* old = FSelectedControl;
   FSelectedControl = Control;
   if (IsItemControlAlive(old)) {

@@ -50,7 +50,7 @@ bool IsClosingMessage(UINT Msg, const TCustomdxBarControl* Active) {
   if (IsPress(Msg)) return true;
   if (Msg != WM_LBUTTONUP && Msg != WM_NCLBUTTONUP) return false;
   const TdxBarManager* manager = Active->BarManager();
-  const bool toolbar = dynamic_cast<const TdxBarControl*>(Active) != nullptr;
+  const bool toolbar = dynamic_cast<const TdxBarControl*>(Active) && !Active->IsPopupToolbar();
   return !(manager && manager->IsCustomizing()) && (toolbar || GetOpenerBarControl(Active));
 }
 

@@ -48,7 +48,7 @@ bool IsEdge(int HitTest) { return HitTest >= HTLEFT && HitTest <= HTBOTTOMRIGHT;
 
 bool TdxBarControl::IsClickTarget(TPoint Client) const {
   TdxBarItemControl* control = PtInRect(ClientRect(), Client) ? ControlAtPoint(Client) : nullptr;
-  if (IsCustomizing() || (control && control->CanClicked())) return true;
+  if (IsCustomizing() || (control && control->CanClicked()) || IsOverMark(Client)) return true;
   for (const TdxBarCaptionButton& button : CaptionButtons())
     if (PtInRect(button.Rect, Client)) return true;
   return false;

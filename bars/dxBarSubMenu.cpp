@@ -158,6 +158,11 @@ void TdxBarSubMenuControl::CreateParams(TCreateParams& Params) {
   }
 }
 
+bool TdxBarSubMenuControl::CanCustomizeLinks() const {
+  auto* subItem = ItemLinks() ? dynamic_cast<TdxBarSubItem*>(ItemLinks()->Owner()) : nullptr;
+  return TCustomdxBarControl::CanCustomizeLinks() || (subItem && subItem->AllowCustomizing());
+}
+
 TdxBarControl* TdxBarSubMenuControl::RootToolbar() const {
   return dynamic_cast<TdxBarControl*>(GetRootToolbarControl(const_cast<TdxBarSubMenuControl*>(this)));
 }

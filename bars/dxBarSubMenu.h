@@ -105,6 +105,8 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   // --- the window base's questions ------------------------------------------------------------
   // The window colour under the flat style, the button face otherwise.
   HBRUSH GetBackgroundBrush() const override;
+  // At design time, and while customising the menu of a sub item that allows it.
+  bool CanCustomizeLinks() const override;
   void SetSelected(TdxBarItemControl* Control) override;
   void SetMenuMode(bool Value) override;
   void CloseMenus() override;
@@ -181,9 +183,6 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   // The expand timer expands the menu (it started with tracking), else it highlights the button.
   bool FExpandOnTimer = false;
   bool FDetachHot = false;
-  // Ctrl and Shift as the keys handed to the menu left them.
-  bool FCtrlHeld = false;
-  bool FShiftHeld = false;
   HBRUSH FLightBrush;
   // The running animation: its frames (screen rectangles), the next one and the final place.
   std::vector<TRect> FFrames;

@@ -70,12 +70,6 @@ void TdxBarSubMenuControl::Dispatch(TMessage& Message) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: FinishAnimation(); break;
     case WM_TIMER: WMTimer(Message); return;
-    // The keyboard hook hands the menu its keys without their entering the key state.
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-      if (Message.WParam == VK_CONTROL) FCtrlHeld = Message.Msg == WM_KEYDOWN;
-      if (Message.WParam == VK_SHIFT) FShiftHeld = Message.Msg == WM_KEYDOWN;
-      break;
     case WM_DESTROY:
       FinishAnimation();
       StopScrollTimer();
@@ -91,7 +85,7 @@ void TdxBarSubMenuControl::Dispatch(TMessage& Message) {
 bool TdxBarSubMenuControl::HandleKeyDown(TMessage& Message) {
   FinishAnimation();
   const auto key = static_cast<WORD>(Message.WParam);
-  const bool ctrl = GetKeyState(VK_CONTROL) < 0 || FCtrlHeld, shift = GetKeyState(VK_SHIFT) < 0 || FShiftHeld;
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
   if (key == VK_DOWN && ctrl && HasMark()) {
     Expand();
     return true;

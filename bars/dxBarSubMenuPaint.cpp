@@ -126,6 +126,7 @@ void TdxBarSubMenuControl::Paint() {
     if (link->BeginGroup() && i > FTopIndex) PaintSeparator(dc, link->ItemRect(), GetSeparatorSize());
     DrawItemControl(control);
     control->Draw(link->ItemRect());
+    DrawCustomizingSelection(dc, control, link->ItemRect());
     if (control->BoundaryEdge() && BarManager() && !BarManager()->IsFlat()) {
       const TRect& r = link->ItemRect();
       FillRect(dc, TRect{r.Left, r.Top - 1, r.Right, r.Top}, GetSysColorBrush(COLOR_BTNHIGHLIGHT));

@@ -3,6 +3,7 @@
 #include "bars/dxBarToolbar.h"
 
 #include "bars/dxBar.h"
+#include "bars/dxBarCustPopups.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItemControl.h"
 #include "bars/dxBarItemLinks.h"
@@ -13,6 +14,7 @@
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
 #include "rtl/Arith.h"
+#include "windows/Focus.h"
 #include "windows/NonClient.h"
 
 namespace {
@@ -231,6 +233,8 @@ void TdxBarControl::Dispatch(TMessage& Message) {
     case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS; return;
     case WM_LBUTTONDOWN: WMLButtonDownToolbar(Message); return;
     case WM_LBUTTONDBLCLK:
+      if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
+      if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
       if (FHitTest == HTCAPTION && !IsCustomizing()) {
         ToggleDocking();
         return;
@@ -253,8 +257,14 @@ void TdxBarControl::Dispatch(TMessage& Message) {
       WMWindowPosChanging(Message);
       return;
     case WM_MOUSELEAVE:
+      if (FMarkState == 1) SetMarkState(0);
       if (!MenuMode()) TCustomdxBarControl::Dispatch(Message);
       return;
+    case WM_MOUSEMOVE:
+      if (!ActiveBarControl() || ActiveBarControl() == this) TrackMark(LParamToPoint(Message.LParam));
+      break;
+    case WM_RBUTTONDOWN: WMRButtonDownToolbar(Message); return;
+    case WM_SETCURSOR: WMSetCursorToolbar(Message); return;
     case WM_WINDOWPOSCHANGED:
       TCustomdxBarControl::Dispatch(Message);
       if (!InUpdate() && !IsDestroying()) StorePlacement();
@@ -283,6 +293,8 @@ void TdxBarControl::WMMouseActivate(TMessage& Message) {
 // A press on a control of a toolbar outside menu mode takes the keyboard with that control; a
 // press on the open sub item in menu mode leaves it.
 void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
+  if (!IsCustomizing() && PressMark(LParamToPoint(Message.LParam))) return;
+  if (IsCustomizing() && SizeEditWidth(LParamToPoint(Message.LParam))) return;
   if (const int button = IsCustomizing() ? -1 : CaptionButtonAt(LParamToPoint(Message.LParam)); button >= 0) {
     TrackCaptionButton(button);
     return;
@@ -299,4 +311,16 @@ void TdxBarControl::WMLButtonDownToolbar(TMessage& Message) {
   if (!IsBarControlAlive(this)) return;
   TCustomdxBarControl::Dispatch(Message);
   if (IsBarControlAlive(this)) BeginMove(LParamToPoint(Message.LParam));
+}
+
+// The capture and menu mode go; while customising the link's popup opens, otherwise the
+// toolbars popup.
+void TdxBarControl::WMRButtonDownToolbar(TMessage& Message) {
+  if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
+  if (MenuMode()) CloseMenus();
+  if (!IsBarControlAlive(this)) return;
+  const bool customizing = IsCustomizing();
+  TCustomdxBarControl::Dispatch(Message);
+  if (!customizing && IsBarControlAlive(this) && BarManager())
+    ShowToolbarsPopup(BarManager(), ClientToScreen(LParamToPoint(Message.LParam)));
 }

@@ -17,6 +17,8 @@ struct TdxBarCaptionButton {
 };
 
 class TdxBarControl : public TCustomdxBarControl {
+  friend class TdxBarQuickControl;
+
  public:
   explicit TdxBarControl(TdxBar* Bar);
   ~TdxBarControl() override;
@@ -87,7 +89,19 @@ class TdxBarControl : public TCustomdxBarControl {
   HBRUSH GetBackgroundBrush() const override;
   // The link's rectangle widened across to the thickness of its line.
   TRect GetItemRect(const TdxBarItemControl* Control) const override;
+  // The item rectangle joined with the separator before it.
+  TRegion GetItemRegion(const TdxBarItemControl* Control) const override;
+  // Besides the controls and separators, a point on a line after its last control answers that
+  // control (the drop goes after it), and a point before the last control of a line that its
+  // alignment moved right answers it with Before.
+  TdxBarItemControl* GetItemControlAtPoint(TPoint Point, bool& Vertical, bool& Outside, bool& Before) override;
   bool HasMark() const override;
+  // The mark: 0 normal, 1 hot ("More Buttons"), 2 pressed with the quick-customising window open
+  // below or beside it; leaving 2 frees that window. Not while customising.
+  int MarkState() const { return FMarkState; }
+  void SetMarkState(int State) override;
+  // The mark's rectangle in client coordinates; empty without a mark.
+  TRect MarkRect() const;
   void UpdateFont() override;
 
   // --- life of the window -----------------------------------------------------------------------
@@ -149,6 +163,8 @@ class TdxBarControl : public TCustomdxBarControl {
   // --- painting (the frame in window coordinates) ---
   bool IsStandardStyle() const;
   TRect SeparatorRect(const TdxBarItemControl* Control, int Size) const;
+  // The separator painted before a control (empty when none is shown there).
+  TRect ShownSeparatorRect(const TdxBarItemControl* Control) const;
   void WMNCPaint(TMessage& Message);
   void PaintBottomStrip(HDC DC, const TRect& Window);
   void PaintDockedFrame(HDC DC, const TRect& Window);
@@ -156,7 +172,6 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintFloatingFrame(HDC DC, const TRect& Window);
   void PaintFloatingCaption(HDC DC, const TRect& Window);
   void PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColour);
-  TRect MarkRect() const;
   void DrawCaptionButton(HDC DC, const TdxBarCaptionButton& Button, bool Pressed);
   // The enabled caption button under a client point (-1 when none), and following a press on it.
   int CaptionButtonAt(TPoint Client) const;
@@ -165,6 +180,23 @@ class TdxBarControl : public TCustomdxBarControl {
   void PaintMark(HDC DC, const TRect& Mark);
   void WMMouseActivate(TMessage& Message);
   void WMLButtonDownToolbar(TMessage& Message);
+  void WMRButtonDownToolbar(TMessage& Message);
+  // --- the mark (quick customising) ---
+  // A mark that opens the quick-customising window: a non-standard style and HasMark.
+  bool HasActiveMark() const;
+  bool IsOverMark(TPoint Client) const;
+  void RepaintMark();
+  // Hot over the mark, normal elsewhere; a press toggles pressed and hot.
+  void TrackMark(TPoint Client);
+  bool PressMark(TPoint Client);
+  void OpenQuickControl();
+  // --- sizing an edit's width while customising ---
+  // The end of the selected edit control under a client point: -1 its left end (the right edge
+  // stays), 1 its right end, 0 neither.
+  int EditSizingEdgeAt(TPoint Client) const;
+  void WMSetCursorToolbar(TMessage& Message);
+  // A press on an end of the selected edit control sizes its width; true when it did.
+  bool SizeEditWidth(TPoint Client);
   void WMGetDlgCode(TMessage& Message);
 
   TdxBar* FBar;
@@ -182,4 +214,7 @@ class TdxBarControl : public TCustomdxBarControl {
   int FCloseButtonState = 0;
   // The caption button shown pressed, -1 when none.
   int FPressedCaptionButton = -1;
+  int FMarkState = 0;
+  // The press that closed the quick-customising window was on the mark: it does not open it again.
+  bool FMarkPressedAgain = false;
 };

@@ -46,6 +46,14 @@ TRect TdxBarControl::SeparatorRect(const TdxBarItemControl* Control, int Size) c
   return TRect{item.Left - Size, item.Top, item.Left, item.Bottom};
 }
 
+TRect TdxBarControl::ShownSeparatorRect(const TdxBarItemControl* Control) const {
+  const TdxBarItemLink* link = Control->ItemLink();
+  const TRect item = GetItemRect(Control);
+  const bool atStart = (IsVertical() ? item.Top : item.Left) <= 0 && !Control->LineStart();
+  if (!link->BeginGroup() || ItemLinks()->IndexOfShown(link) <= 0 || atStart || IsRectEmpty(link->ItemRect())) return TRect{};
+  return SeparatorRect(Control, GetSeparatorSize());
+}
+
 // The controls draw themselves; what they and their separators leave is the background.
 void TdxBarControl::Paint() {
   if (DestroyingControls()) return;
@@ -66,10 +74,10 @@ void TdxBarControl::Paint() {
     const TRect item = GetItemRect(control);
     DrawItemControl(control);
     control->Draw(item);
+    DrawCustomizingSelection(dc, control, item);
     CombineRgn(rest, rest, CreateRectRgnIndirect(item), RGN_DIFF);
-    const bool atStart = (IsVertical() ? item.Top : item.Left) <= 0 && !control->LineStart();
-    if (!link->BeginGroup() || i == 0 || atStart) continue;
-    const TRect separator = SeparatorRect(control, size);
+    const TRect separator = ShownSeparatorRect(control);
+    if (IsRectEmpty(separator)) continue;
     const bool horizontal = separator.Height() == size && (IsVertical() || control->LineStart());
     FillRect(dc, separator, background);
     TRect middle = separator;
@@ -132,10 +140,20 @@ void DrawTriangle(HDC DC, const std::vector<TPoint>& Points) {
 
 }  // namespace
 
-// The quick-customising arrow at the mark's far end (not under the standard style) and, when links
+// Hot or pressed, the mark is raised or sunken (lit and framed under the flat style). The
+// quick-customising arrow at the mark's far end (not under the standard style) and, when links
 // were left off, two chevrons before it.
 void TdxBarControl::PaintMark(HDC DC, const TRect& Mark) {
-  FillRect(DC, Mark, GetBackgroundBrush());
+  const bool flat = BarManager() && BarManager()->IsFlat();
+  FillRect(DC, Mark, flat && FMarkState > 0 ? GetHighlightBrush() : GetBackgroundBrush());
+  if (!IsStandardStyle() && FMarkState > 0) {
+    TRect frame = Mark;
+    if (flat) {
+      FrameHighlightRect(DC, frame);
+    } else {
+      DrawEdge(DC, frame, FMarkState == 1 ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+    }
+  }
   const bool vertical = IsVertical();
   const bool shortMark = (vertical ? Mark.Width() : Mark.Height()) < 17;
   if (!IsStandardStyle()) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/Control.h"
+#include "controls/PlaceControl.h"
 
 class TWinControl;
 class TCustomForm;
@@ -23,12 +24,7 @@ void frEnableControls(const std::vector<TControl*>& Controls, bool Enabled);
 // and captioned (an empty caption leaves the control's own).
 template <class T>
 T* frPlace(TComponent* Owner, TWinControl* Parent, const String& Name, TRect Bounds, const String& Caption = String()) {
-  T* control = new T(Owner);
-  control->SetName(Name);
-  control->SetParent(Parent);
-  control->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
-  if (!Caption.empty()) control->SetCaption(Caption);
-  return control;
+  return PlaceControl<T>(Owner, Parent, Name, Bounds, Caption);
 }
 
 // A dialog laid out in code: bordered, centred on the screen, with its caption and client size.

@@ -93,9 +93,18 @@ bool PrepareKey(MSG& Msg, bool Commit) {
   Msg.hwnd = KeyboardTarget();
   if (!Msg.hwnd) return false;
   if (!Commit) return true;
-  if (HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam)) return false;
-  SetKey(State().KeyState, static_cast<int>(Msg.wParam), Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN);
-  return IsWindow(Msg.hwnd);
+  // The hook sees the key state as it was before this key; the state then follows the key even
+  // when the hook discards it, as the key has been taken from the queue all the same: a release
+  // that a hook takes must not leave its key held for whoever asks later. A hook may run a loop
+  // (a command that opens a modal window) that retrieves later messages of the same key; their
+  // state is newer and stays.
+  TLayerState& s = State();
+  const int vk = static_cast<int>(Msg.wParam) & 0xFF;
+  const uint32_t order = ++s.KeysRetrieved;
+  s.KeyRetrievedAt[vk] = order;
+  const bool discarded = HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam);
+  if (s.KeyRetrievedAt[vk] == order) SetKey(s.KeyState, vk, Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN);
+  return !discarded && IsWindow(Msg.hwnd);
 }
 
 bool PrepareMouse(MSG& Msg, bool Commit) {

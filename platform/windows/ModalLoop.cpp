@@ -1,6 +1,7 @@
 // The capture loop and the small tests its filters use.
 #include "windows/ModalLoop.h"
 
+#include "graphics/Metrics.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
@@ -28,6 +29,25 @@ TLoopEnd RunCaptureLoop(HWND Capture, const TLoopFilter& Filter) {
   }
   if (GetCapture() == Capture) ReleaseCapture();
   return end;
+}
+
+TRect DragThresholdRect(TPoint Start) {
+  const int dx = GetSystemMetrics(SM_CXDRAG) / 2, dy = GetSystemMetrics(SM_CYDRAG) / 2;
+  return TRect{Start.X - dx, Start.Y - dy, Start.X + dx, Start.Y + dy};
+}
+
+bool DragDetect(HWND Wnd, TPoint Start) {
+  const TRect still = DragThresholdRect(Start);
+  bool dragged = false;
+  RunCaptureLoop(Wnd, [&](MSG& Msg) {
+    if (Msg.message == WM_MOUSEMOVE || Msg.message == WM_NCMOUSEMOVE) {
+      dragged = !PtInRect(still, MessageScreenPoint(Msg));
+      return dragged ? TLoopVerdict::End : TLoopVerdict::Handled;
+    }
+    if (Msg.message == WM_LBUTTONUP || Msg.message == WM_NCLBUTTONUP || IsEscapeKey(Msg)) return TLoopVerdict::End;
+    return IsMouseMessage(Msg) || IsKeyboardMessage(Msg) ? TLoopVerdict::Handled : TLoopVerdict::Dispatch;
+  });
+  return dragged;
 }
 
 bool IsKeyboardMessage(const MSG& Msg) { return Msg.message >= WM_KEYFIRST && Msg.message <= WM_KEYLAST; }

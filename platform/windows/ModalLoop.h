@@ -23,6 +23,13 @@ bool IsMouseMessage(const MSG& Msg);
 bool IsButtonPress(const MSG& Msg);
 // A key going down with Escape.
 bool IsEscapeKey(const MSG& Msg);
+// The rectangle of SM_CXDRAG x SM_CYDRAG pixels centred on a point, inside which the pointer has
+// not started a drag yet.
+TRect DragThresholdRect(TPoint Start);
+// The system's drag gesture: Wnd holds the capture while the left button is down; true as soon as
+// the pointer leaves the rectangle of SM_CXDRAG x SM_CYDRAG pixels centred on Start (a screen
+// point), false when the button is released, Escape is pressed or the capture is lost first.
+bool DragDetect(HWND Wnd, TPoint Start);
 // The screen point of a mouse message.
 TPoint MessageScreenPoint(const MSG& Msg);
 // A button press whose screen point lies outside Wnd's window rectangle.

@@ -4,6 +4,7 @@
 #include "BarsTestKit.h"
 #include "controls/ActnList.h"
 #include "windows/Focus.h"
+#include "windows/Window.h"
 #include "windows/MessageQueue.h"
 
 namespace {
@@ -164,22 +165,20 @@ TEST_F(BarInput, MouseMessagesOfWindowsOutsideTheActiveChainAreDropped) {
 }
 
 TEST_F(BarInput, CustomisingPastTheDisabledFormStillReachesTheBars) {
-  auto* customizing = TCustomForm::Create<TForm>(Application);
-  customizing->SetBounds(600, 400, 100, 80);
-  Manager->SetCustomizingForm(customizing);
   Manager->SetCustomizing(true);
-  customizing->Show();
-  EnableWindow(Form->Handle(), false);
+  TdxBarCustomizingForm* customizing = CustomizingForm();
+  ASSERT_NE(customizing, nullptr);
+  customizing->SetBounds(600, 400, customizing->Width(), customizing->Height());
   Pump();
+  ASSERT_FALSE(IsWindowEnabled(Form->Handle()));
   ASSERT_EQ(GetActiveWindow(), customizing->Handle());
   Click(MainWindow(), CentreOf(ControlOf(2)));
   Pump();
   EXPECT_EQ(Manager->SelectedItemControl(), ControlOf(2));
   EXPECT_EQ(ItemOf(2)->Clicks, 0);
-  EnableWindow(Form->Handle(), true);
   Manager->SetCustomizing(false);
-  Manager->SetCustomizingForm(nullptr);
-  customizing->Free();
+  EXPECT_EQ(CustomizingForm(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(Form->Handle()));
 }
 
 TEST_F(BarInput, AnUnmovedMouseKeepsTheSelection) {
@@ -318,6 +317,60 @@ TEST_F(EditInput, TheWholeTextIsKeptAndMaxLengthLimitsTyping) {
   TypeIntoEdit("abcdef");
   Press(VK_RETURN);
   EXPECT_EQ(Edit->Text(), "abc");
+}
+
+// The program's menu bar typed at with Alt+letter as one chord: Alt down, the letter down and up,
+// Alt up.
+class MainMenuChord : public TProgramBarsTest {
+ protected:
+  void SetUp() override {
+    TProgramBarsTest::SetUp();
+    BuildBars();
+    Students = Menu(Menus, "学生管理(&S)", {"学生查询(&Q)", "学生档案(&R)"});
+    ShowForm();
+  }
+  TCustomdxBarControl* StudentsMenu() const { return Students->ItemLinks()->BarControl(); }
+  // Typed by a hand, each key handled while it is still held, or queued all at once.
+  void Chord(int Letter, bool AllAtOnce) {
+    const std::pair<int, bool> keys[] = {{VK_MENU, true}, {Letter, true}, {Letter, false}, {VK_MENU, false}};
+    for (const auto& [key, down] : keys) {
+      if (down) {
+        KeyDown(key);
+      } else {
+        KeyUp(key);
+      }
+      if (!AllAtOnce) Pump();
+    }
+    Pump();
+  }
+  TdxBarSubItem* Students = nullptr;
+};
+
+// The chord opens the menu of its letter from the menu bar in menu mode; Alt is up afterwards, so
+// the letter alone opens nothing, and the menu takes Esc and clicks.
+TEST_F(MainMenuChord, AltLetterOpensAMenuThatStillTakesEscAndClicks) {
+  for (const bool allAtOnce : {false, true}) {
+    Ran.clear();
+    Chord('S', allAtOnce);
+    ASSERT_NE(StudentsMenu(), nullptr) << allAtOnce;
+    EXPECT_EQ(ActiveBarControl(), StudentsMenu());
+    EXPECT_EQ(Manager->KeyboardModeBarControl(), Menus->Control());
+    EXPECT_GE(GetKeyState(VK_MENU), 0);
+    Press(VK_ESCAPE);
+    EXPECT_EQ(StudentsMenu(), nullptr);
+    EXPECT_EQ(ActiveBarControl(), nullptr);
+    Press('S');
+    EXPECT_EQ(ActiveBarControl(), nullptr);
+
+    Chord('S', allAtOnce);
+    TCustomdxBarControl* menu = StudentsMenu();
+    ASSERT_NE(menu, nullptr);
+    Click(menu, CentreOf(Students->ItemLinks()->Items(1)->Control()));
+    Pump();
+    EXPECT_EQ(Ran, (std::vector<String>{"学生档案(&R)"}));
+    EXPECT_EQ(ActiveBarControl(), nullptr);
+    EXPECT_EQ(StudentsMenu(), nullptr);
+  }
 }
 
 }  // namespace

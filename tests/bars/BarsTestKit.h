@@ -10,6 +10,7 @@
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarClasses.h"
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustForm.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
@@ -173,8 +174,16 @@ class TBarsTest : public TControlsTest {
     const TRect r = Control->Parent()->GetItemRect(Control);
     return TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
+  // A key pressed as a hand presses it: still held while its key-down is handled.
   void Press(int Key, TShiftState Shift = 0) {
-    PressKey(Key, Shift);
+    const std::pair<TShiftState, int> modifiers[] = {{ssShift, VK_SHIFT}, {ssCtrl, VK_CONTROL}, {ssAlt, VK_MENU}};
+    for (const auto& [state, key] : modifiers)
+      if (Shift & state) KeyDown(key);
+    KeyDown(Key);
+    Pump();
+    KeyUp(Key);
+    for (const auto& [state, key] : modifiers)
+      if (Shift & state) KeyUp(key);
     Pump();
   }
 

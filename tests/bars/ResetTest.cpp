@@ -2,6 +2,9 @@
 // a bar's links back (with UseFullReset the whole bar), and which links count as most recently
 // used; the copy read for that leaves the user's stored layout alone.
 #include "BarsTestKit.h"
+#include "bars/dxBarCustForm.h"
+#include "bars/dxBarCustLists.h"
+#include "bars/dxBarQuickCust.h"
 #include "classes/Filer.h"
 #include "classes/Layouts.h"
 #include "controls/ActnList.h"
@@ -168,6 +171,44 @@ TEST_F(Reset, TheDesignCopyLeavesTheUsersStoredLayoutAlone) {
   ASSERT_TRUE(reg.OpenKey("\\Software\\Tolvik\\ResetBars\\Bar1", false));
   EXPECT_EQ(reg.ReadInteger("ItemLinkCount"), stored);
   EXPECT_TRUE(reg.KeyExists("\\Software\\Tolvik\\ResetBars\\Bar1\\ItemLink3"));
+}
+
+// The customising windows reach the resets: the toolbar mark's "&Reset Toolbar" at once, the
+// Customize dialog's "&Reset..." for the selected toolbar and its usage reset after asking.
+TEST_F(Reset, TheCustomizingWindowsResetCommandsReset) {
+  const std::vector<String> design = Names(Tools->ItemLinks());
+  delete Tools->ItemLinks()->Items(0);
+  Pump();
+  const TRect mark = Tools->Control()->MarkRect();
+  Click(Tools->Control(), TPoint{(mark.Left + mark.Right) / 2, (mark.Top + mark.Bottom) / 2});
+  Pump();
+  ASSERT_NE(QuickControl(), nullptr);
+  TdxBarItemLinks* quickLinks = QuickControl()->ItemLinks();
+  Click(QuickControl(), CentreOf(quickLinks->Items(quickLinks->Count() - 1)->Control()));
+  Pump();
+  TdxBarItemLinks* entries = QuickControl()->AddRemoveItem()->ItemLinks();
+  ASSERT_NE(entries->BarControl(), nullptr);
+  TdxBarItemLink* resetEntry = entries->Items(entries->Count() - 2);
+  ASSERT_EQ(resetEntry->Caption(), "&Reset Toolbar");
+  Click(entries->BarControl(), CentreOf(resetEntry->Control()));
+  Pump();
+  EXPECT_EQ(Names(Tools->ItemLinks()), design);
+  EXPECT_TRUE(MessageBoxes().Shown.empty());
+
+  delete Tools->ItemLinks()->Items(0);
+  FileMenu->ItemLinks()->Items(2)->SetMostRecentlyUsed(false);
+  Bars->SetCustomizing(true);
+  Pump();
+  TdxBarCustomizingForm* dialog = CustomizingForm();
+  ASSERT_NE(dialog, nullptr);
+  dialog->BarsListBox->SetItemIndex(dialog->BarsListBox->Items()->IndexOf("Toolbars"));
+  MessageBoxes().Answers = {IDOK, IDYES};
+  dialog->BBarReset->Click();
+  dialog->BResetUsageData->Click();
+  EXPECT_EQ(Names(Tools->ItemLinks()), design);
+  EXPECT_TRUE(FileMenu->ItemLinks()->Items(2)->MostRecentlyUsed());
+  EXPECT_EQ(MessageBoxes().Shown.size(), 2u);
+  Bars->SetCustomizing(false);
 }
 
 TEST_F(Reset, AFormWithoutAStoredLayoutHasNoDesignAndResetsNothing) {

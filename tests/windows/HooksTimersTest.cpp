@@ -41,6 +41,66 @@ TEST_F(HooksAndTimers, KeyboardHookSwallowsAKeyBeforeAnyWindowSeesIt) {
   EXPECT_EQ(keys[1].WParam, WPARAM('a'));
 }
 
+// The queue's key state (GetKeyState) follows a key once it is taken from the queue, whether a
+// hook discards it or not; the hook sees the state before the key. The keyboard's own state
+// (GetAsyncKeyState) follows the input as it arrives.
+TEST_F(HooksAndTimers, AKeyAHookDiscardsStillChangesTheKeyStateAfterTheHook) {
+  struct TSeen {
+    int Queue, Keyboard;
+  };
+  std::vector<TSeen> inHook;
+  HHOOK hook = 0;
+  hook = SetWindowsHookEx(WH_KEYBOARD, [&](int, WPARAM key, LPARAM) -> LRESULT {
+    if (key != VK_MENU) return 0;
+    inHook.push_back({GetKeyState(VK_MENU) < 0, GetAsyncKeyState(VK_MENU) < 0});
+    return 1;  // Alt goes to no window, down or up
+  });
+  KeyDown(VK_MENU);
+  Pump();
+  const bool downAfterPress = GetKeyState(VK_MENU) < 0;
+  KeyUp(VK_MENU);
+  KeyDown('A', "a");
+  KeyUp('A');
+  EXPECT_LT(GetKeyState(VK_MENU), 0) << "not yet taken from the queue";
+  EXPECT_GE(GetAsyncKeyState(VK_MENU), 0);
+  Pump();
+  UnhookWindowsHookEx(hook);
+  ASSERT_EQ(inHook.size(), 2u);
+  EXPECT_EQ(inHook[0].Queue, 0) << "the hook sees the state before the key";
+  EXPECT_EQ(inHook[0].Keyboard, 1);
+  EXPECT_EQ(inHook[1].Queue, 1);
+  EXPECT_EQ(inHook[1].Keyboard, 0);
+  EXPECT_TRUE(downAfterPress);
+  EXPECT_GE(GetKeyState(VK_MENU), 0) << "a discarded release still lets the key go";
+  EXPECT_TRUE(left->Only({WM_SYSKEYDOWN, WM_SYSKEYUP}).empty());
+  // The letter after the discarded release is a plain key, not Alt+A.
+  const auto letters = left->Only({WM_KEYDOWN, WM_CHAR});
+  ASSERT_EQ(letters.size(), 2u);
+  EXPECT_EQ(letters[1].WParam, WPARAM('a'));
+}
+
+// A hook that runs a loop on a key (a menu command opening a modal window) retrieves the key's
+// release inside it: the release is newer than the press and decides the state, discarded or not.
+TEST_F(HooksAndTimers, AReleaseRetrievedInsideTheHookOfItsPressLeavesTheKeyUp) {
+  for (const bool discard : {true, false}) {
+    SCOPED_TRACE(discard ? "discarded" : "passed on");
+    HHOOK hook = 0;
+    bool inLoop = false;
+    hook = SetWindowsHookEx(WH_KEYBOARD, [&](int, WPARAM key, LPARAM data) -> LRESULT {
+      const bool release = (static_cast<uintptr_t>(data) & 0x80000000u) != 0;
+      if (key != VK_RETURN || release || inLoop) return discard ? 1 : 0;
+      inLoop = true;
+      Pump();
+      inLoop = false;
+      return discard ? 1 : 0;
+    });
+    PressKey(VK_RETURN);
+    Pump();
+    UnhookWindowsHookEx(hook);
+    EXPECT_GE(GetKeyState(VK_RETURN), 0);
+  }
+}
+
 TEST_F(HooksAndTimers, HooksRunNewestFirstAndMayBeRemovedFromInsideAHook) {
   std::vector<int> calls;
   HHOOK first = 0, second = 0;

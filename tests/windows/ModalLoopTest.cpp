@@ -71,4 +71,44 @@ TEST_F(ModalLoop, EndsWhenAnotherWindowTakesTheCapture) {
   EXPECT_EQ(GetCapture(), form->Handle);
 }
 
+struct TDragGesture {
+  const char* Name;
+  std::function<void()> Input;
+  bool Dragged;
+};
+
+// The gesture starts once the pointer leaves the 4 x 4 square round the press; a release, Escape
+// or a lost capture before that is no drag.
+TEST_F(ModalLoop, DragDetectAnswersWhetherThePointerLeftTheDragSquare) {
+  const TDragGesture cases[] = {
+      {"inside, then released",
+       [this] {
+         MouseAt(TMouseInput::Move, {161, 161});
+         MouseAt(TMouseInput::Release, {161, 161});
+       },
+       false},
+      {"out right", [this] { MouseAt(TMouseInput::Move, {162, 160}); }, true},
+      {"out up", [this] { MouseAt(TMouseInput::Move, {160, 157}); }, true},
+      {"escape", [this] { KeyDown(VK_ESCAPE); }, false},
+      {"capture lost",
+       [this] {
+         SetCapture(form->Handle);
+         MouseAt(TMouseInput::Move, {161, 160});
+       },
+       false},
+  };
+  for (const auto& c : cases) {
+    MouseAt(TMouseInput::Move, {160, 160});
+    MouseAt(TMouseInput::Press, {160, 160});
+    Pump();
+    TestClock().OnWait(c.Input);
+    EXPECT_EQ(DragDetect(menu->Handle, {160, 160}), c.Dragged) << c.Name;
+    EXPECT_NE(GetCapture(), menu->Handle) << c.Name;
+    ReleaseCapture();
+    MouseAt(TMouseInput::Release, {160, 160});
+    KeyUp(VK_ESCAPE);
+    Pump();
+  }
+}
+
 }  // namespace
