@@ -1,5 +1,6 @@
 // Native text boxes inside windows: their input goes through the queue and comes back to them
 // from the window's default handling.
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -107,6 +108,8 @@ void AttachNativeEditor(HWND Host, QWidget* Editor) {
   Editor->setFocusPolicy(Qt::NoFocus);  // Qt never moves the focus by itself
   auto* filter = new TNativeEditorFilter(Host, Editor);
   Editor->installEventFilter(filter);
+  // An editor of several lines gets its mouse presses on its viewport.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(Editor)) area->viewport()->installEventFilter(filter);
   rec->NativeEditor = Editor;
   rec->NativeFilter = filter;
   if (GetFocus() == Host) SyncNativeFocus(Host);
