@@ -22,9 +22,9 @@ class TNativeEditorFilter : public QObject {
       case QEvent::KeyPress:
       case QEvent::KeyRelease: {
         auto& key = static_cast<QKeyEvent&>(*Event);
-        const int vk = VirtualKeyOfQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
-        if (!vk) return true;
         const String text = key.text().toStdString();
+        const int vk = VirtualKeyOfTypedKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier), text);
+        if (!vk) return true;
         RunGuarded([&] {
           QueueKeyInput(vk, key.type() == QEvent::KeyPress, text, key.isAutoRepeat(),
                         std::make_shared<const TNativeInput>(text, std::unique_ptr<QEvent>(key.clone())));

@@ -76,6 +76,27 @@ TEST_F(Bridge, NativeTextBoxGetsItsKeysBackAfterTheWindowsHandlers) {
   DetachNativeEditor(window.Handle);
 }
 
+// Keys outside the virtual-key map still type their text, as VK_PACKET: a letter of another
+// layout, and a character the window system typed without a key of its own.
+TEST_F(Bridge, KeysWithoutAVirtualKeyTypeTheirText) {
+  TLoggingWindow window(HWND(), Bounds(0, 0, 200, 40));
+  auto* editor = new QLineEdit;
+  AttachNativeEditor(window.Handle, editor);
+  SetFocus(window.Handle);
+  for (const auto& [key, text] : {std::pair{int(Qt::Key_Eacute), "é"}, {0x4E2D, "中"}, {int(Qt::Key_unknown), "文"}}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromUtf8(text));
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString::fromUtf8(text));
+    QApplication::sendEvent(editor, &press);
+    QApplication::sendEvent(editor, &release);
+  }
+  Pump();
+  EXPECT_EQ(editor->text().toStdString(), "é中文");
+  const auto keys = window.Only({WM_KEYDOWN});
+  ASSERT_EQ(keys.size(), 3u);
+  for (const TLogged& k : keys) EXPECT_EQ(k.WParam, WPARAM(VK_PACKET));
+  DetachNativeEditor(window.Handle);
+}
+
 // A text box of several lines gets its mouse presses on its viewport: they reach the window too,
 // so that a click into it takes the focus there.
 TEST_F(Bridge, APressOnAMultiLineEditorsViewportReachesItsWindow) {
