@@ -329,6 +329,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // Moves the data set from the record of OldNode to Node's: by Locate on KeyField, or by as many
   // records as their record numbers differ.
   bool MoveDataSetToNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node, bool UseLocate, const Variant& KeyValue);
+  // Plain cursor mode: moves the data set to the buffered record of the row Node.
+  void MoveDataSetToRow(TdxTreeListNode* Node);
   // The node of a record being inserted, before the focused record or, at the end, after the last.
   void InsertRecordNode(bool AtEof);
   TdxTreeListNode* GetNavigationNode(TdxTreeListNode* Node, TdxTreeListNavigation Direction, bool AllNodes) override;

@@ -117,9 +117,20 @@ void TCustomdxDBGrid::SyncFocusedNode() {
 // --- the data set follows the focused row ------------------------------------------------------------
 
 void TCustomdxDBGrid::DoChangeNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node) {
-  if (Node && !FSyncing && !FReacting && !IsCursorMode() && FDataLink->Active())
-    MoveDataSetToNode(OldNode, Node, IsLocateMode(), GridNode(Node)->KeyValue);
+  if (Node && !FSyncing && !FReacting && FDataLink->Active()) {
+    if (IsCursorMode())
+      MoveDataSetToRow(Node);
+    else
+      MoveDataSetToNode(OldNode, Node, IsLocateMode(), GridNode(Node)->KeyValue);
+  }
   TCustomdxDBTreeListControl::DoChangeNode(OldNode, Node);
+}
+
+// Plain cursor mode: the rows are the data link's buffered records and the active one is the data
+// set's current record, so a row focused by the mouse moves the data set by the rows between.
+void TCustomdxDBGrid::MoveDataSetToRow(TdxTreeListNode* Node) {
+  const int distance = Node->Index() - FDataLink->ActiveRecord();
+  if (distance != 0 && (FOptions & egoCanNavigation)) FDataLink->DataSet()->MoveBy(distance);
 }
 
 bool TCustomdxDBGrid::MoveDataSetToNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node, bool UseLocate,

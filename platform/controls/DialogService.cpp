@@ -20,11 +20,7 @@ QString Q(const String& Text) { return QString::fromStdString(Text); }
 // "描述|*.a;*.b" entries as Qt's "描述 (*.a *.b)".
 QStringList QtFilters(const String& Filter) {
   QStringList filters;
-  for (const TFileFilter& f : ParseFileFilter(Filter)) {
-    QStringList masks;
-    for (const String& m : f.Masks) masks << Q(m);
-    filters << Q(f.Description) + " (" + masks.join(' ') + ")";
-  }
+  for (const TFileFilter& f : ParseFileFilter(Filter)) filters << Q(FileFilterCaption(f));
   return filters;
 }
 
@@ -50,6 +46,7 @@ class TProgramDialogService : public TDialogService {
   }
 
   bool FileDialog(TFileDialogRequest& Request) override {
+    InstallQtDialogTexts();
     QFileDialog dialog(nullptr, Q(Request.Title), Q(Request.InitialDir));
     dialog.setAcceptMode(Request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Request.Save || !(Request.Options & OpenOptionBit(ofFileMustExist)) ? QFileDialog::AnyFile
@@ -67,6 +64,7 @@ class TProgramDialogService : public TDialogService {
   }
 
   bool PrintDialog(TPrintDialogRequest& Request) override {
+    InstallQtDialogTexts();
     QPrinter printer;
     SelectPrinter(printer, Request.Printers, Request.PrinterIndex);
     printer.setCopyCount(Request.Copies);
@@ -91,6 +89,7 @@ class TProgramDialogService : public TDialogService {
   }
 
   bool PrinterSetupDialog(TPrinterSetupRequest& Request) override {
+    InstallQtDialogTexts();
     QPrinter printer;
     SelectPrinter(printer, Request.Printers, Request.PrinterIndex);
     printer.setPageSize(PageSizeOf(Request.PaperWidthMM, Request.PaperHeightMM));
@@ -107,6 +106,7 @@ class TProgramDialogService : public TDialogService {
   }
 
   bool FontDialog(TFont& Font) override {
+    InstallQtDialogTexts();
     QFont initial(Q(Font.Name()));
     initial.setPointSize(std::max(1, Font.Size()));
     initial.setBold(Font.Style() & fsBold);
@@ -129,6 +129,7 @@ class TProgramDialogService : public TDialogService {
   }
 
   bool ColorDialog(TColor& Color) override {
+    InstallQtDialogTexts();
     const TColor rgb = ColorToRGB(Color);
     TNativeModalScope scope;
     const QColor chosen = QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));

@@ -147,6 +147,36 @@ std::vector<TFileFilter> ParseFileFilter(const String& Filter) {
   return filters;
 }
 
+namespace {
+
+// The masks a description names in a trailing "(...)", separated by ';', ',' or blanks.
+std::vector<String> MasksNamedIn(const String& Description) {
+  const size_t open = Description.rfind('(');
+  if (Description.empty() || Description.back() != ')' || open == String::npos) return {};
+  std::vector<String> masks;
+  String mask;
+  for (const char c : Description.substr(open + 1, Description.size() - open - 2) + ' ') {
+    if (c != ';' && c != ',' && c != ' ') {
+      mask += c;
+    } else if (!mask.empty()) {
+      masks.push_back(mask);
+      mask.clear();
+    }
+  }
+  return masks;
+}
+
+}  // namespace
+
+String FileFilterCaption(const TFileFilter& Filter) {
+  String description = Trim(Filter.Description);
+  if (!Filter.Masks.empty() && MasksNamedIn(description) == Filter.Masks)
+    description = Trim(description.substr(0, description.rfind('(')));
+  String masks;
+  for (const String& mask : Filter.Masks) masks += (masks.empty() ? "" : " ") + mask;
+  return description + " (" + masks + ")";
+}
+
 bool TOpenDialog::Execute() {
   TFileDialogRequest request{IsSave(), Title, Filter, FilterIndex, InitialDir, FileName, Options};
   if (!DialogService().FileDialog(request)) return false;

@@ -64,6 +64,11 @@ struct TFileFilter {
   std::vector<String> Masks;
 };
 std::vector<TFileFilter> ParseFileFilter(const String& Filter);
+// The text a file dialog shows for a filter: the description and its masks in parentheses, the
+// masks named once when the description already ends with them ("PDF 文件 (*.pdf)").
+String FileFilterCaption(const TFileFilter& Filter);
+// Qt's own dialogs speak Chinese from the first call on (once per application object).
+void InstallQtDialogTexts();
 
 enum TOpenOption { ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofPathMustExist, ofFileMustExist };
 using TOpenOptions = unsigned;  // bit i stands for option i

@@ -104,9 +104,9 @@ class TWindowWidget : public QWidget {
 
   void QueueKey(QKeyEvent& Key) {
     SyncModifiers(Key.modifiers());
-    const int vk = VirtualKeyOfQtKey(Key.key(), Key.modifiers().testFlag(Qt::KeypadModifier));
-    if (!vk) return;
     const String text = Key.text().toStdString();
+    const int vk = VirtualKeyOfTypedKey(Key.key(), Key.modifiers().testFlag(Qt::KeypadModifier), text);
+    if (!vk) return;
     auto native = std::make_shared<const TNativeInput>(text, std::unique_ptr<QEvent>(Key.clone()));
     QueueKeyInput(vk, Key.type() == QEvent::KeyPress, text, Key.isAutoRepeat(), std::move(native));
   }

@@ -49,6 +49,12 @@ int VirtualKeyOfQtKey(int QtKey, bool Keypad) {
   return 0;
 }
 
+int VirtualKeyOfTypedKey(int QtKey, bool Keypad, const String& Text) {
+  const int vk = VirtualKeyOfQtKey(QtKey, Keypad);
+  if (vk || Text.empty() || static_cast<unsigned char>(Text[0]) < 0x20 || Text == "\x7f") return vk;
+  return VK_PACKET;
+}
+
 int QtKeyOfVirtualKey(int VirtualKey) {
   if ((VirtualKey >= 'A' && VirtualKey <= 'Z') || (VirtualKey >= '0' && VirtualKey <= '9')) return VirtualKey;
   if (VirtualKey >= VK_F1 && VirtualKey <= VK_F12) return Qt::Key_F1 + (VirtualKey - VK_F1);

@@ -214,6 +214,9 @@ void ApplyWidgetMask(TWindowRecord& Rec);
 // The virtual key of a Qt key, and back (0 / Qt::Key_unknown when there is none).
 int VirtualKeyOfQtKey(int QtKey, bool Keypad);
 int QtKeyOfVirtualKey(int VirtualKey);
+// The virtual key of a key event: a key the map has none for that types a character comes as
+// VK_PACKET with its text, as characters typed without a key of their own do; 0 for others.
+int VirtualKeyOfTypedKey(int QtKey, bool Keypad, const String& Text);
 // Runs a piece of layer work started by a native event; exceptions go to the exception sink.
 template <class F>
 void RunGuarded(F&& Work) noexcept {

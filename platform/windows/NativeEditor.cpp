@@ -1,5 +1,6 @@
 // Native text boxes inside windows: their input goes through the queue and comes back to them
 // from the window's default handling.
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -21,9 +22,9 @@ class TNativeEditorFilter : public QObject {
       case QEvent::KeyPress:
       case QEvent::KeyRelease: {
         auto& key = static_cast<QKeyEvent&>(*Event);
-        const int vk = VirtualKeyOfQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
-        if (!vk) return true;
         const String text = key.text().toStdString();
+        const int vk = VirtualKeyOfTypedKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier), text);
+        if (!vk) return true;
         RunGuarded([&] {
           QueueKeyInput(vk, key.type() == QEvent::KeyPress, text, key.isAutoRepeat(),
                         std::make_shared<const TNativeInput>(text, std::unique_ptr<QEvent>(key.clone())));
@@ -108,6 +109,8 @@ void AttachNativeEditor(HWND Host, QWidget* Editor) {
   Editor->setFocusPolicy(Qt::NoFocus);  // Qt never moves the focus by itself
   auto* filter = new TNativeEditorFilter(Host, Editor);
   Editor->installEventFilter(filter);
+  // An editor of several lines gets its mouse presses on its viewport.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(Editor)) area->viewport()->installEventFilter(filter);
   rec->NativeEditor = Editor;
   rec->NativeFilter = filter;
   if (GetFocus() == Host) SyncNativeFocus(Host);

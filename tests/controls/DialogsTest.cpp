@@ -1,6 +1,9 @@
 // Dialogs: the message dialog and the input box as forms driven by keys, the routes of the
 // message-box flags and of errors into the dialog service, file filters, and the file, print,
 // printer-setup, font and colour dialogs over a scripted service.
+#include <QFileDialog>
+#include <QFileSystemModel>
+
 #include "ControlsTestKit.h"
 #include "controls/Button.h"
 #include "controls/Dialogs.h"
@@ -114,6 +117,33 @@ TEST(FileFilters, FilterTextSplitsIntoDescriptionsAndMasks) {
   EXPECT_EQ(filters[1].Masks, (std::vector<String>{"*.bmp", "*.jpg"}));
   EXPECT_EQ(filters[2].Masks, (std::vector<String>{"*.*"}));
   EXPECT_TRUE(ParseFileFilter("").empty());
+}
+
+TEST(FileFilters, ACaptionNamesItsMasksOnce) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"PDF 文件 (*.pdf)|*.pdf", "PDF 文件 (*.pdf)"},
+      {"库文件(*.mdb)|*.mdb", "库文件 (*.mdb)"},
+      {"图片 (*.bmp; *.jpg)|*.bmp;*.jpg", "图片 (*.bmp *.jpg)"},
+      {"图片|*.bmp;*.jpg", "图片 (*.bmp *.jpg)"},
+      {"报表 (*.frf)|*.frp", "报表 (*.frf) (*.frp)"},
+  };
+  for (const auto& [filter, caption] : cases) EXPECT_EQ(FileFilterCaption(ParseFileFilter(filter)[0]), caption) << filter;
+}
+
+// Qt's file dialog, which the program's file dialogs show, speaks Chinese.
+TEST_F(Dialogs, QtsFileDialogSpeaksChinese) {
+  InstallQtDialogTexts();
+  InstallQtDialogTexts();  // once only
+  QFileDialog dialog(nullptr, QString(), "/tmp");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  EXPECT_EQ(dialog.labelText(QFileDialog::LookIn).toStdString(), "查找范围：");
+  EXPECT_EQ(dialog.labelText(QFileDialog::FileName).toStdString(), "文件名(&N)：");
+  EXPECT_EQ(dialog.labelText(QFileDialog::FileType).toStdString(), "文件类型：");
+  EXPECT_EQ(dialog.labelText(QFileDialog::Accept).toStdString(), "保存(&S)");
+  QFileSystemModel model;
+  EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString().toStdString(), "名称");
+  EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString().toStdString(), "修改日期");
 }
 
 TEST_F(Dialogs, FileDialogsPassTheirSettingsAndTakeTheChoice) {

@@ -208,6 +208,28 @@ TEST_P(InputTest, ADoubleClickOnARecordsCellIsTheGridsOwn) {
   EXPECT_EQ(Grid->State(), tlsNormal);
 }
 
+// A click on a row moves the data set to its record, with all records loaded and in plain cursor
+// mode (the students' list of the main window), in row select.
+TEST_P(InputTest, AClickOnARowMovesTheDataSetToItsRecord) {
+  Grid->SetOptionsBehavior(Grid->OptionsBehavior() & ~edgoImmediateEditor);
+  Grid->SetOptionsView(Grid->OptionsView() | edgoRowSelect);
+  AddColumn("Name");
+  AddColumn("No");
+  for (const bool allRecords : {true, false}) {
+    SCOPED_TRACE(allRecords ? "all records" : "cursor mode");
+    Grid->SetOptionsDB(Grid->OptionsDB() & ~edgoLoadAllRecords);
+    Show(allRecords);
+    ASSERT_EQ(Grid->IsCursorMode(), !allRecords);
+    DS().First();
+    Grid->SyncWithDataSet();
+    for (const int row : {2, 1}) {
+      Click(Grid, CellPoint(Grid->Items(row)));
+      Pump();
+      EXPECT_EQ(CurrentNo(), 101 + row);
+    }
+  }
+}
+
 // The group-by panel over the headers.
 class GroupPanelInputTest : public InputTest {
  protected:

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 
 #include "WindowTestKit.h"
 #include "windows/Layer_p.h"
@@ -72,6 +73,47 @@ TEST_F(Bridge, NativeTextBoxGetsItsKeysBackAfterTheWindowsHandlers) {
   PressKey(VK_BACK);
   Pump();
   EXPECT_EQ(editor->text().toStdString(), "acx");
+  DetachNativeEditor(window.Handle);
+}
+
+// Keys outside the virtual-key map still type their text, as VK_PACKET: a letter of another
+// layout, and a character the window system typed without a key of its own.
+TEST_F(Bridge, KeysWithoutAVirtualKeyTypeTheirText) {
+  TLoggingWindow window(HWND(), Bounds(0, 0, 200, 40));
+  auto* editor = new QLineEdit;
+  AttachNativeEditor(window.Handle, editor);
+  SetFocus(window.Handle);
+  for (const auto& [key, text] : {std::pair{int(Qt::Key_Eacute), "é"}, {0x4E2D, "中"}, {int(Qt::Key_unknown), "文"}}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromUtf8(text));
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString::fromUtf8(text));
+    QApplication::sendEvent(editor, &press);
+    QApplication::sendEvent(editor, &release);
+  }
+  Pump();
+  EXPECT_EQ(editor->text().toStdString(), "é中文");
+  const auto keys = window.Only({WM_KEYDOWN});
+  ASSERT_EQ(keys.size(), 3u);
+  for (const TLogged& k : keys) EXPECT_EQ(k.WParam, WPARAM(VK_PACKET));
+  DetachNativeEditor(window.Handle);
+}
+
+// A text box of several lines gets its mouse presses on its viewport: they reach the window too,
+// so that a click into it takes the focus there.
+TEST_F(Bridge, APressOnAMultiLineEditorsViewportReachesItsWindow) {
+  TLoggingWindow window(HWND(), Bounds(40, 30, 200, 100));
+  auto* editor = new QPlainTextEdit;
+  AttachNativeEditor(window.Handle, editor);
+  editor->setGeometry(0, 0, 200, 100);
+  const QPointF local(15, 25), global(55, 55);
+  QMouseEvent down(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent up(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(editor->viewport(), &down);
+  QApplication::sendEvent(editor->viewport(), &up);
+  Pump();
+  const auto input = InputOf(window);
+  ASSERT_EQ(input.size(), 2u);
+  EXPECT_EQ(input[0].Msg, WM_LBUTTONDOWN);
+  EXPECT_EQ(input[1].Msg, WM_LBUTTONUP);
   DetachNativeEditor(window.Handle);
 }
 
