@@ -106,7 +106,7 @@ TEST_F(ItemListsTest, CancelDropsTheEditAndAUnitTheTableRefusesIsReported) {
 TEST_F(ItemListsTest, ANameTypedAfterEnterStoresTheEditKeepsItsOrder) {
   RunModal(ShowSetExamProg, {[&] {
     TdxDBGrid* grid = fmSetExamProg->dxDBGrid1;
-    Click(grid, {150, 60});
+    Click(grid, {150, 44});  // the first row, under the band and the headers
     Pump();
     ASSERT_EQ(grid->State(), tlsEditing);
     ASSERT_EQ(fmSetExamProg->adqProgType->FieldByName("Fd_ProgNo")->AsString(), "E01");
