@@ -20,19 +20,6 @@
 
 namespace {
 
-// Holds a bar's Locked for a scope and puts back what it was.
-class TBarLock {
- public:
-  explicit TBarLock(TdxBar* Bar) : FBar(Bar), FWas(Bar->Locked()) { Bar->SetLocked(true); }
-  ~TBarLock() { FBar->SetLocked(FWas); }
-  TBarLock(const TBarLock&) = delete;
-  TBarLock& operator=(const TBarLock&) = delete;
-
- private:
-  TdxBar* FBar;
-  bool FWas;
-};
-
 TCustomForm* FormOfChild(HWND Child) { return Child ? dynamic_cast<TCustomForm*>(FindControl(Child)) : nullptr; }
 
 // Showing or hiding the child's own menu bar leaves the child form where and as large as it was.
