@@ -104,7 +104,7 @@ void TdxBarManager::UnmergeChildLinks(TdxBarManager* Child, bool KeepLocked) {
 }
 
 void TdxBarManager::AddSystemMenuItem(HWND Child) {
-  if (GetSystemMenuItems(Child).empty()) return;
+  if (!HasSystemMenu(Child)) return;
   FMainMenuBar->SetLocked(true);
   auto* item = new TSystemMenuSubItem(OwnerForm(), Child);
   AddInternalItem(item);

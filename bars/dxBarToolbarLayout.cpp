@@ -89,8 +89,7 @@ HWND TdxBarControl::MDIChild() const {
 }
 
 bool TdxBarControl::HasMDIButtons() const {
-  const HWND child = MDIChild();
-  return child && !GetSystemMenuItems(child).empty();
+  return HasSystemMenu(MDIChild());
 }
 
 bool TdxBarControl::IsCaptionButtonEnabled(const TdxBarCaptionButton& Button, bool ForClick) const {

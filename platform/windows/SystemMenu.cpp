@@ -14,11 +14,11 @@ std::map<HWND, std::map<UINT, UINT>>& ProgramStates() {
   return states;
 }
 
-bool HasSystemMenu(HWND Wnd) { return IsWindow(Wnd) && (GetWindowLong(Wnd, GWL_STYLE) & WS_SYSMENU); }
-
 UINT Grayed(bool Yes) { return Yes ? MF_GRAYED : MF_ENABLED; }
 
 }  // namespace
+
+bool HasSystemMenu(HWND Wnd) { return IsWindow(Wnd) && (GetWindowLong(Wnd, GWL_STYLE) & WS_SYSMENU); }
 
 std::vector<TSystemMenuItem> GetSystemMenuItems(HWND Wnd) {
   if (!HasSystemMenu(Wnd)) return {};

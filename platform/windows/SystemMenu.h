@@ -23,6 +23,8 @@ struct TSystemMenuItem {
   int Bitmap = 0;
 };
 
+// A window with a window menu (WS_SYSMENU).
+bool HasSystemMenu(HWND Wnd);
 // The window menu as it stands now; empty for a window without one.
 std::vector<TSystemMenuItem> GetSystemMenuItems(HWND Wnd);
 // The state bits of a command, or UINT(-1) when the menu has no such command.

@@ -106,9 +106,11 @@ TEST_F(Mdi, TheWindowMenuFollowsTheChildsState) {
   // A window without WS_SYSMENU has no window menu.
   TLoggingWindow plain(Client, Bounds(0, 0, 50, 50), 0, WS_CAPTION);
   EXPECT_TRUE(GetSystemMenuItems(plain.Handle).empty());
+  EXPECT_FALSE(HasSystemMenu(plain.Handle));
   // A top-level window closes with Alt+F4.
   TLoggingWindow top(HWND(), Bounds(0, 0, 50, 50), 0, WS_CAPTION | WS_SYSMENU);
   EXPECT_EQ(GetSystemMenuItems(top.Handle).size(), 7u);
+  EXPECT_TRUE(HasSystemMenu(top.Handle));
 }
 
 }  // namespace
