@@ -14,9 +14,6 @@
 
 namespace {
 
-// The room a truncated bar keeps for the mark button it shows.
-constexpr int kMarkSize = 11;
-
 // One window of a row as the layout sees it: lengths along the row include the bar's frame.
 struct TColLayout {
   TdxDockCol* Col;
@@ -68,7 +65,7 @@ class TRowLayout {
     const int border = BorderAlong(c.Window->Bar());
     c.MinLength = c.Window->GetMinLength(FSide) + border;
     c.FullLength = c.Window->GetFullLength(FSide) + border;
-    if (!c.Window->HasMark() && c.MinLength != c.FullLength) c.MinLength += kMarkSize;
+    if (!c.Window->HasMark() && c.MinLength != c.FullLength) c.MinLength += kBarMarkSize;
     return c;
   }
 
@@ -87,7 +84,7 @@ class TRowLayout {
   int ThicknessFor(const TColLayout& C, int Length, bool Truncated) const {
     const TdxBar* bar = C.Window->Bar();
     int inner = Length - BorderAlong(bar);
-    if (Truncated && FSite.BarManager()->Style() == bmsStandard) inner -= kMarkSize;
+    if (Truncated && FSite.BarManager()->Style() == bmsStandard) inner -= kBarMarkSize;
     return AcrossOf(C.Window->CalcSizeForLength(FSide, inner)) + BorderAcross(bar);
   }
   int FullThickness(const TColLayout& C) const {

@@ -8,6 +8,9 @@
 
 #include "bars/dxBarControl.h"
 
+// The room along a bar of the mark at its end.
+inline constexpr int kBarMarkSize = 11;
+
 // A caption button at the end of the main-menu bar: the minimise, restore and close buttons of a
 // maximised MDI child, or the manager's single close button.
 struct TdxBarCaptionButton {
@@ -162,6 +165,10 @@ class TdxBarControl : public TCustomdxBarControl {
   void WMWindowPosChanging(TMessage& Message);
   // --- painting (the frame in window coordinates) ---
   bool IsStandardStyle() const;
+  // The size of one caption button of the main-menu bar.
+  static TSize CaptionButtonSize();
+  // The room a docked bar's mark takes at the end of the client area; none on a floating bar.
+  int DockedMarkSize() const;
   TRect SeparatorRect(const TdxBarItemControl* Control, int Size) const;
   // The separator painted before a control (empty when none is shown there).
   TRect ShownSeparatorRect(const TdxBarItemControl* Control) const;

@@ -15,8 +15,6 @@
 
 namespace {
 
-// The room of the mark button at the end of a bar.
-constexpr int kMarkSize = 11;
 // A length no bar reaches: the line of every link.
 constexpr int kUnlimited = 1 << 20;
 
@@ -98,10 +96,12 @@ bool TdxBarControl::IsCaptionButtonEnabled(const TdxBarCaptionButton& Button, bo
   return state != static_cast<UINT>(-1) && !(state & (ForClick ? (MF_GRAYED | MF_DISABLED) : MF_GRAYED));
 }
 
+TSize TdxBarControl::CaptionButtonSize() { return TSize{GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4}; }
+
 // One button, or the three MDI buttons with 2 pixels before the close button.
 TSize TdxBarControl::CaptionButtonsExtent() const {
   if (!HasCaptionButtons()) return TSize{};
-  const TSize button{GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
+  const TSize button = CaptionButtonSize();
   const int count = HasMDIButtons() ? 3 : 1, gap = HasMDIButtons() ? 2 : 0;
   return IsVertical() ? TSize{button.cx, count * button.cy + gap} : TSize{count * button.cx + gap, button.cy};
 }
@@ -178,7 +178,7 @@ void TdxBarControl::WrapControls(TdxBarDockingStyle Side, int Length, TSize& Siz
       items.push_back(TWrapItem{control, ControlLength(control, vertical), ControlThickness(control, vertical), link->BeginGroup()});
   }
   int wrap = std::max(Length, Along(Size, vertical));
-  if (Side != dsNone && HasMark()) wrap -= kMarkSize;
+  if (Side != dsNone && HasMark()) wrap -= kBarMarkSize;
   const TWrapResult lines = WrapLines(items, wrap, GetSeparatorSize());
   for (const TWrapItem& item : items) item.Control->SetLineStart(item.LineStart);
   int lastLength = lines.LastLength;
@@ -245,7 +245,7 @@ TSize TdxBarControl::CalcSingleLineSize(TdxBarDockingStyle Side, int Length) {
   if (links->VisibleItemCount() == 0) return size;
   const TSize buttons = CaptionButtonsExtent();
   const int buttonsAlong = vertical ? buttons.cy : buttons.cx;
-  const int mark = HasMark() ? kMarkSize : 0;
+  const int mark = HasMark() ? kBarMarkSize : 0;
   const int limit = std::max(Length, Along(size, vertical)) - buttonsAlong - mark;
   const bool designing = BarManager() && BarManager()->IsDesigning();
   if (links->UseRecentItemsInEffect() && !designing) {
@@ -309,7 +309,7 @@ int TdxBarControl::GetMinLength(TdxBarDockingStyle Side) {
     links->ShowRecentItems(1);
     if (const TdxBarItemControl* control = ControlOf(links->ShownItems(0))) length = ControlLength(control, vertical);
     links->RestoreShownItems();
-    if (HasMark()) length += kMarkSize;
+    if (HasMark()) length += kBarMarkSize;
     return length;
   }
   for (int i = 0; i < links->VisibleItemCount(); ++i)
@@ -370,7 +370,7 @@ void TdxBarControl::CalcControlsPositions() {
   const int clientAlong = vertical ? client.Height() : client.Width();
   const int clientAcross = vertical ? client.Width() : client.Height();
   int limit = clientAlong;
-  if (HasMark() && (!wraps || FDockControl)) limit -= kMarkSize;
+  if (HasMark() && (!wraps || FDockControl)) limit -= kBarMarkSize;
   if (!wraps && HasCaptionButtons()) limit -= vertical ? CaptionButtonsExtent().cy : CaptionButtonsExtent().cx;
   int position = 0, offset = 0, lineFirst = 0, last = -1;
   int thickness = wraps ? 0 : clientAcross;

@@ -38,7 +38,7 @@ TRect TdxBarControl::SeparatorRect(const TdxBarItemControl* Control, int Size) c
   const TRect item = GetItemRect(Control);
   const TRect client = ClientRect();
   const bool vertical = IsVertical();
-  const int markAllowance = FDockControl && HasMark() ? 11 : 0;
+  const int markAllowance = DockedMarkSize();
   if (vertical && !Control->LineStart()) return TRect{item.Left, item.Top - Size, item.Right, item.Top};
   if (!vertical && Control->LineStart())
     return TRect{client.Left, item.Top - Size, client.Right - markAllowance, item.Top};
@@ -105,15 +105,18 @@ void TdxBarControl::Paint() {
 
 // --- the mark -------------------------------------------------------------------------------------
 
-// The last 11 pixels along a docked bar, across its whole thickness (9 pixels under the standard
+int TdxBarControl::DockedMarkSize() const { return FDockControl && HasMark() ? kBarMarkSize : 0; }
+
+// The last pixels along a docked bar, across its whole thickness (9 pixels under the standard
 // style); floating bars carry no mark in their client area.
 TRect TdxBarControl::MarkRect() const {
-  if (!FDockControl || !HasMark()) return TRect{};
+  const int along = DockedMarkSize();
+  if (!along) return TRect{};
   const TRect client = ClientRect();
   const int across = IsStandardStyle() ? 9 : 0;
   if (IsVertical())
-    return TRect{across ? client.Right - across : client.Left, client.Bottom - 11, client.Right, client.Bottom};
-  return TRect{client.Right - 11, client.Top, client.Right, across ? client.Top + across : client.Bottom};
+    return TRect{across ? client.Right - across : client.Left, client.Bottom - along, client.Right, client.Bottom};
+  return TRect{client.Right - along, client.Top, client.Right, across ? client.Top + across : client.Bottom};
 }
 
 namespace {
@@ -374,9 +377,9 @@ void TdxBarControl::PaintCloseButton(HDC DC, const TRect& Rect, int CaptionColou
 // Across they are centred in a single line and lie against the far edge of a window that wraps.
 std::vector<TdxBarCaptionButton> TdxBarControl::CaptionButtons() const {
   if (!HasCaptionButtons()) return {};
-  const TSize size{GetSystemMetrics(SM_CXSMSIZE) - 2, GetSystemMetrics(SM_CYSMSIZE) - 4};
+  const TSize size = CaptionButtonSize();
   const TRect client = ClientRect();
-  const int mark = FDockControl && HasMark() ? 11 : 0;
+  const int mark = DockedMarkSize();
   const bool vertical = IsVertical();
   const int end = (vertical ? client.Bottom : client.Right) - mark;
   const int step = vertical ? size.cy : size.cx;
