@@ -42,6 +42,26 @@ bool IsSiteUsable(const TdxDockControl* Site) {
 
 bool IsEdge(int HitTest) { return HitTest >= HTLEFT && HitTest <= HTBOTTOMRIGHT; }
 
+// Follows a press on a button of the window until the mouse button is released: Show hears at
+// each move whether the pointer is over the button. True when the release is over it; Escape ends
+// the press without a click, and other messages go on as usual.
+template <class FOver, class FShow>
+bool TrackButtonPress(HWND Wnd, FOver Over, FShow Show) {
+  bool clicked = false;
+  RunCaptureLoop(Wnd, [&](MSG& Msg) {
+    if (Msg.message == WM_MOUSEMOVE || Msg.message == WM_NCMOUSEMOVE) {
+      Show(Over(Msg));
+      return TLoopVerdict::Handled;
+    }
+    if (Msg.message == WM_LBUTTONUP || Msg.message == WM_NCLBUTTONUP) {
+      clicked = Over(Msg);
+      return TLoopVerdict::End;
+    }
+    return IsEscapeKey(Msg) ? TLoopVerdict::End : TLoopVerdict::Dispatch;
+  });
+  return clicked;
+}
+
 }  // namespace
 
 // --- hit-testing ----------------------------------------------------------------------------------
@@ -103,19 +123,8 @@ void TdxBarControl::TrackCloseButton() {
     const TPoint p = MessageScreenPoint(Msg);
     return PtInRect(CloseButtonRect(), TPoint{p.X - window.Left, p.Y - window.Top});
   };
-  bool closes = false;
   SetCloseButtonState(2);
-  RunCaptureLoop(Handle(), [&](MSG& Msg) {
-    if (Msg.message == WM_MOUSEMOVE || Msg.message == WM_NCMOUSEMOVE) {
-      SetCloseButtonState(over(Msg) ? 2 : 1);
-      return TLoopVerdict::Handled;
-    }
-    if (Msg.message == WM_LBUTTONUP || Msg.message == WM_NCLBUTTONUP) {
-      closes = over(Msg);
-      return TLoopVerdict::End;
-    }
-    return IsEscapeKey(Msg) ? TLoopVerdict::End : TLoopVerdict::Dispatch;
-  });
+  const bool closes = TrackButtonPress(Handle(), over, [this](bool Over) { SetCloseButtonState(Over ? 2 : 1); });
   SetCloseButtonState(0);
   if (!closes) return;
   TdxBar* bar = FBar;
@@ -138,24 +147,14 @@ void TdxBarControl::TrackCaptionButton(int Index) {
   const TdxBarCaptionButton button = CaptionButtons().at(static_cast<size_t>(Index));
   const HWND child = MDIChild();
   const bool mdi = HasMDIButtons();
-  bool clicked = false;
   const auto press = [this, &button, Index](bool Pressed) {
+    if (Pressed == (FPressedCaptionButton == Index)) return;
     FPressedCaptionButton = Pressed ? Index : -1;
     InvalidateRect(Handle(), &button.Rect, false);
   };
   press(true);
-  RunCaptureLoop(Handle(), [&](MSG& Msg) {
-    const TPoint p = ScreenToClient(MessageScreenPoint(Msg));
-    if (Msg.message == WM_MOUSEMOVE) {
-      if (PtInRect(button.Rect, p) != (FPressedCaptionButton == Index)) press(FPressedCaptionButton != Index);
-      return TLoopVerdict::Handled;
-    }
-    if (Msg.message == WM_LBUTTONUP) {
-      clicked = PtInRect(button.Rect, p);
-      return TLoopVerdict::End;
-    }
-    return IsEscapeKey(Msg) ? TLoopVerdict::End : TLoopVerdict::Dispatch;
-  });
+  const auto over = [this, &button](const MSG& Msg) { return PtInRect(button.Rect, ScreenToClient(MessageScreenPoint(Msg))); };
+  const bool clicked = TrackButtonPress(Handle(), over, press);
   if (IsBarControlAlive(this)) press(false);
   if (!clicked) return;
   if (mdi) {
