@@ -100,10 +100,9 @@ bool PrepareKey(MSG& Msg, bool Commit) {
   // state is newer and stays.
   TLayerState& s = State();
   const int vk = static_cast<int>(Msg.wParam) & 0xFF;
-  const uint32_t order = ++s.KeysRetrieved;
-  s.KeyRetrievedAt[vk] = order;
+  const uint32_t order = ++s.KeyMessagesRetrieved[vk];
   const bool discarded = HasHooks(WH_KEYBOARD) && CallHooks(WH_KEYBOARD, HC_ACTION, Msg.wParam, Msg.lParam);
-  if (s.KeyRetrievedAt[vk] == order) SetKey(s.KeyState, vk, Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN);
+  if (s.KeyMessagesRetrieved[vk] == order) SetKey(s.KeyState, vk, Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN);
   return !discarded && IsWindow(Msg.hwnd);
 }
 

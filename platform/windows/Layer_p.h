@@ -115,9 +115,8 @@ struct TLayerState {
   TPoint CursorPos;
   uint8_t KeyState[256] = {};       // as of the key messages retrieved
   uint8_t AsyncKeyState[256] = {};  // as of the input received
-  // Counts the key messages retrieved; each key remembers the count at its last message.
-  uint32_t KeysRetrieved = 0;
-  uint32_t KeyRetrievedAt[256] = {};
+  // Counts the messages retrieved of each key.
+  uint32_t KeyMessagesRetrieved[256] = {};
   TLastClick LastClick;
   unsigned DoubleClickTime = 500;
   int WheelRemainder = 0;
