@@ -195,12 +195,8 @@ void TdxBarCustomizingForm::DoClose(TCloseAction& Action) {
 }
 
 void TdxBarCustomizingForm::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_ACTIVATE) {
-    TForm::Dispatch(Message);
-    WMActivate(Message);
-    return;
-  }
   TForm::Dispatch(Message);
+  if (Message.Msg == WM_ACTIVATE) WMActivate(Message);
 }
 
 // Activated by a window other than the manager's form, the dialog keeps that form's active look.
