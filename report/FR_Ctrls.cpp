@@ -4,6 +4,7 @@
 #include "controls/Button.h"
 #include "controls/Forms.h"
 #include "controls/Label.h"
+#include "controls/PlaceControl.h"
 #include "controls/WinControl.h"
 #include "report/FR_Const.h"
 
@@ -40,10 +41,10 @@ void frSetupDialog(TCustomForm* Form, const String& Caption, int ClientWidth, in
 }
 
 void frDialogButtons(TCustomForm* Form, int Left, int Top, TButton*& Ok, TButton*& Cancel) {
-  Ok = frPlace<TButton>(Form, Form, "OkBtn", Bounds(Left, Top, 75, 25), frLoadStr(55000));
+  Ok = PlaceControl<TButton>(Form, Form, "OkBtn", Bounds(Left, Top, 75, 25), frLoadStr(55000));
   Ok->SetDefault(true);
   Ok->SetModalResult(mrOk);
-  Cancel = frPlace<TButton>(Form, Form, "CancelBtn", Bounds(Left + 81, Top, 75, 25), frLoadStr(55001));
+  Cancel = PlaceControl<TButton>(Form, Form, "CancelBtn", Bounds(Left + 81, Top, 75, 25), frLoadStr(55001));
   Cancel->SetCancel(true);
   Cancel->SetModalResult(mrCancel);
 }

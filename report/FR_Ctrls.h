@@ -1,12 +1,11 @@
 // Helpers of the engine's windows: the control under a point, searched as the preview needs it,
-// enabling a group of controls with the colours that show their state, and the controls and
-// frame of the dialogs laid out in code.
+// enabling a group of controls with the colours that show their state, and the frame and buttons
+// of the dialogs laid out in code.
 #pragma once
 
 #include <vector>
 
 #include "controls/Control.h"
-#include "controls/PlaceControl.h"
 
 class TWinControl;
 class TCustomForm;
@@ -19,13 +18,6 @@ TControl* frControlAtPoint(TWinControl* Parent, TPoint Point);
 // Labels take the window-text or the grey-text colour, windowed controls the window or the
 // button-face colour; then each control is enabled or disabled.
 void frEnableControls(const std::vector<TControl*>& Controls, bool Enabled);
-
-// A control of class T made for a window built in code: owned by Owner, on Parent, named, placed
-// and captioned (an empty caption leaves the control's own).
-template <class T>
-T* frPlace(TComponent* Owner, TWinControl* Parent, const String& Name, TRect Bounds, const String& Caption = String()) {
-  return PlaceControl<T>(Owner, Parent, Name, Bounds, Caption);
-}
 
 // A dialog laid out in code: bordered, centred on the screen, with its caption and client size.
 void frSetupDialog(TCustomForm* Form, const String& Caption, int ClientWidth, int ClientHeight);

@@ -4,21 +4,22 @@
 
 #include <initializer_list>
 
+#include "controls/PlaceControl.h"
 #include "report/FR_Const.h"
 #include "report/FR_Ctrls.h"
 #include "rtl/Convert.h"
 
 TfrFmtForm::TfrFmtForm(TComponent* AOwner) : TForm(AOwner) {
   frSetupDialog(this, frLoadStr(53420), 340, 220);
-  CatLB = frPlace<TListBox>(this, this, "CatLB", Bounds(8, 8, 100, 120));
-  TypeLB = frPlace<TListBox>(this, this, "TypeLB", Bounds(116, 8, 216, 120));
-  FormatLabel = frPlace<TLabel>(this, this, "Label1", Bounds(8, 140, 80, 16), frLoadStr(53422));
-  FormatEdit = frPlace<TEdit>(this, this, "FormatEdit", Bounds(92, 136, 240, 22));
-  DecLabel = frPlace<TLabel>(this, this, "Label2", Bounds(8, 168, 80, 16), frLoadStr(53423));
-  DecEdit = frPlace<TEdit>(this, this, "DecEdit", Bounds(92, 164, 40, 22));
+  CatLB = PlaceControl<TListBox>(this, this, "CatLB", Bounds(8, 8, 100, 120));
+  TypeLB = PlaceControl<TListBox>(this, this, "TypeLB", Bounds(116, 8, 216, 120));
+  FormatLabel = PlaceControl<TLabel>(this, this, "Label1", Bounds(8, 140, 80, 16), frLoadStr(53422));
+  FormatEdit = PlaceControl<TEdit>(this, this, "FormatEdit", Bounds(92, 136, 240, 22));
+  DecLabel = PlaceControl<TLabel>(this, this, "Label2", Bounds(8, 168, 80, 16), frLoadStr(53423));
+  DecEdit = PlaceControl<TEdit>(this, this, "DecEdit", Bounds(92, 164, 40, 22));
   DecEdit->SetText("0");
-  SplLabel = frPlace<TLabel>(this, this, "Label3", Bounds(150, 168, 80, 16), frLoadStr(53424));
-  SplEdit = frPlace<TEdit>(this, this, "SplEdit", Bounds(234, 164, 24, 22));
+  SplLabel = PlaceControl<TLabel>(this, this, "Label3", Bounds(150, 168, 80, 16), frLoadStr(53424));
+  SplEdit = PlaceControl<TEdit>(this, this, "SplEdit", Bounds(234, 164, 24, 22));
   SplEdit->SetMaxLength(1);
   SplEdit->OnEnter = [this](TObject*) { SplEdit->SelectAll(); };
   frDialogButtons(this, 176, 192, OkBtn, CancelBtn);

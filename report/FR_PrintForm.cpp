@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/Dialogs.h"
+#include "controls/PlaceControl.h"
 #include "report/FR_Class.h"
 #include "report/FR_Const.h"
 #include "report/FR_Ctrls.h"
@@ -14,45 +15,45 @@
 
 TfrPrintForm::TfrPrintForm(TComponent* AOwner) : TForm(AOwner), FRememberedPrinter(frPrinter().PrinterIndex()) {
   frSetupDialog(this, frLoadStr(53040), 380, 286);
-  auto* printer = frPlace<TGroupBox>(this, this, "GroupBox1", Bounds(8, 4, 364, 52), frLoadStr(53041));
-  frPlace<TLabel>(this, printer, "Label1", Bounds(8, 22, 56, 16), frLoadStr(53049));
-  CB1 = frPlace<TComboBox>(this, printer, "CB1", Bounds(66, 18, 210, 22));
+  auto* printer = PlaceControl<TGroupBox>(this, this, "GroupBox1", Bounds(8, 4, 364, 52), frLoadStr(53041));
+  PlaceControl<TLabel>(this, printer, "Label1", Bounds(8, 22, 56, 16), frLoadStr(53049));
+  CB1 = PlaceControl<TComboBox>(this, printer, "CB1", Bounds(66, 18, 210, 22));
   CB1->SetStyle(csDropDownList);
   for (const String& name : frPrinter().Printers()) CB1->Items()->Add(name);
   CB1->SetItemIndex(frPrinter().PrinterIndex());
   CB1->OnChange = [this](TObject*) { frPrinter().SetPrinterIndex(CB1->ItemIndex()); };
-  PropButton = frPlace<TButton>(this, printer, "PropButton", Bounds(282, 17, 74, 25), frLoadStr(53042));
+  PropButton = PlaceControl<TButton>(this, printer, "PropButton", Bounds(282, 17, 74, 25), frLoadStr(53042));
   PropButton->OnClick = [](TObject*) { frPrinter().PropertiesDlg(); };
 
-  auto* copies = frPlace<TGroupBox>(this, this, "GroupBox2", Bounds(8, 62, 364, 64), frLoadStr(53043));
-  frPlace<TLabel>(this, copies, "Label2", Bounds(8, 22, 80, 16), frLoadStr(53050));
-  E1 = frPlace<TEdit>(this, copies, "E1", Bounds(90, 18, 44, 22));
+  auto* copies = PlaceControl<TGroupBox>(this, this, "GroupBox2", Bounds(8, 62, 364, 64), frLoadStr(53043));
+  PlaceControl<TLabel>(this, copies, "Label2", Bounds(8, 22, 80, 16), frLoadStr(53050));
+  E1 = PlaceControl<TEdit>(this, copies, "E1", Bounds(90, 18, 44, 22));
   E1->SetText("1");
-  frSpeedButton1 = frPlace<TfrSpeedButton>(this, copies, "frSpeedButton1", Bounds(134, 18, 14, 11), "+");
-  frSpeedButton2 = frPlace<TfrSpeedButton>(this, copies, "frSpeedButton2", Bounds(134, 29, 14, 11), "-");
+  frSpeedButton1 = PlaceControl<TfrSpeedButton>(this, copies, "frSpeedButton1", Bounds(134, 18, 14, 11), "+");
+  frSpeedButton2 = PlaceControl<TfrSpeedButton>(this, copies, "frSpeedButton2", Bounds(134, 29, 14, 11), "-");
   frSpeedButton1->OnClick = [this](TObject*) { AdjustCopies(1); };
   frSpeedButton2->OnClick = [this](TObject*) { AdjustCopies(-1); };
-  CollateCB = frPlace<TCheckBox>(this, copies, "CollateCB", Bounds(180, 22, 16, 16));
+  CollateCB = PlaceControl<TCheckBox>(this, copies, "CollateCB", Bounds(180, 22, 16, 16));
   CollateCB->SetChecked(true);
-  Label3 = frPlace<TLabel>(this, copies, "Label3", Bounds(198, 22, 80, 16), frLoadStr(53051));
+  Label3 = PlaceControl<TLabel>(this, copies, "Label3", Bounds(198, 22, 80, 16), frLoadStr(53051));
   Label3->OnClick = [this](TObject*) { CollateCB->SetChecked(!CollateCB->Checked()); };
   Label3->OnDblClick = Label3->OnClick;
-  PB1 = frPlace<TImage>(this, copies, "PB1", Bounds(270, 14, 88, 44));
+  PB1 = PlaceControl<TImage>(this, copies, "PB1", Bounds(270, 14, 88, 44));
   CollateCB->OnClick = [this](TObject*) { DrawCollatePicture(); };
   DrawCollatePicture();
 
-  auto* range = frPlace<TGroupBox>(this, this, "GroupBox3", Bounds(8, 132, 364, 114), frLoadStr(53044));
-  RB1 = frPlace<TRadioButton>(this, range, "RB1", Bounds(8, 20, 120, 18), frLoadStr(53045));
-  RB2 = frPlace<TRadioButton>(this, range, "RB2", Bounds(8, 42, 120, 18), frLoadStr(53046));
-  RB3 = frPlace<TRadioButton>(this, range, "RB3", Bounds(8, 64, 70, 18), frLoadStr(53047));
+  auto* range = PlaceControl<TGroupBox>(this, this, "GroupBox3", Bounds(8, 132, 364, 114), frLoadStr(53044));
+  RB1 = PlaceControl<TRadioButton>(this, range, "RB1", Bounds(8, 20, 120, 18), frLoadStr(53045));
+  RB2 = PlaceControl<TRadioButton>(this, range, "RB2", Bounds(8, 42, 120, 18), frLoadStr(53046));
+  RB3 = PlaceControl<TRadioButton>(this, range, "RB3", Bounds(8, 64, 70, 18), frLoadStr(53047));
   RB1->SetChecked(true);
-  E2 = frPlace<TEdit>(this, range, "E2", Bounds(80, 62, 120, 22));
+  E2 = PlaceControl<TEdit>(this, range, "E2", Bounds(80, 62, 120, 22));
   E2->OnEnter = [this](TObject*) { RB3->SetChecked(true); };
   RB3->OnClick = [this](TObject*) { FocusControl(E2); };
-  frPlace<TLabel>(this, range, "Label4", Bounds(8, 90, 348, 16), frLoadStr(53048));
+  PlaceControl<TLabel>(this, range, "Label4", Bounds(8, 90, 348, 16), frLoadStr(53048));
 
-  auto* which = frPlace<TLabel>(this, this, "Label5", Bounds(8, 258, 50, 16), frLoadStr(53052));
-  CB2 = frPlace<TComboBox>(this, this, "CB2", Bounds(which->Left() + which->Width() + 11, 254, 100, 22));
+  auto* which = PlaceControl<TLabel>(this, this, "Label5", Bounds(8, 258, 50, 16), frLoadStr(53052));
+  CB2 = PlaceControl<TComboBox>(this, this, "CB2", Bounds(which->Left() + which->Width() + 11, 254, 100, 22));
   CB2->SetStyle(csDropDownList);
   for (int id = 53053; id <= 53055; ++id) CB2->Items()->Add(frLoadStr(id));
   CB2->SetItemIndex(0);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "controls/Application.h"
+#include "controls/PlaceControl.h"
 #include "report/FR_Class.h"
 #include "report/FR_Const.h"
 #include "report/FR_Ctrls.h"
@@ -20,13 +21,13 @@ constexpr UINT CM_RUNSTEP = WM_USER + 1;
 
 TfrProgressForm::TfrProgressForm(TComponent* AOwner) : TForm(AOwner) {
   frSetupDialog(this, String(), 278, 106);
-  Label1 = frPlace<TLabel>(this, this, "Label1", Bounds(8, 16, 262, 16));
-  Label2 = frPlace<TLabel>(this, this, "Label2", Bounds(8, 40, 262, 16));
+  Label1 = PlaceControl<TLabel>(this, this, "Label1", Bounds(8, 16, 262, 16));
+  Label2 = PlaceControl<TLabel>(this, this, "Label2", Bounds(8, 40, 262, 16));
   for (TLabel* label : {Label1, Label2}) {
     label->SetAutoSize(false);
     label->SetAlignment(taCenter);
   }
-  Button1 = frPlace<TButton>(this, this, "Button1", Bounds(101, 70, 75, 25));
+  Button1 = PlaceControl<TButton>(this, this, "Button1", Bounds(101, 70, 75, 25));
   Button1->SetCancel(true);
   Button1->OnClick = [this](TObject* Sender) { CancelClick(Sender); };
 }
