@@ -759,24 +759,24 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
   void SetBlobPaintStyle(TdxBlobPaintStyle Value);
   int MaxDisplayLength() const { return FMaxDisplayLength; }
   void SetMaxDisplayLength(int Value) { FMaxDisplayLength = Value; }
-  TEditCharCase MemoCharCase() const { return FMemoCharCase; }
-  void SetMemoCharCase(TEditCharCase Value) { FMemoCharCase = Value; }
-  bool MemoHideScrollBars() const { return FMemoHideScrollBars; }
-  void SetMemoHideScrollBars(bool Value) { FMemoHideScrollBars = Value; }
-  int MemoMaxLength() const { return FMemoMaxLength; }
-  void SetMemoMaxLength(int Value) { FMemoMaxLength = Value; }
-  bool MemoOEMConvert() const { return FMemoOEMConvert; }
-  void SetMemoOEMConvert(bool Value) { FMemoOEMConvert = Value; }
-  TScrollStyle MemoScrollBars() const { return FMemoScrollBars; }
-  void SetMemoScrollBars(TScrollStyle Value) { FMemoScrollBars = Value; }
-  bool MemoSelectionBar() const { return FMemoSelectionBar; }
-  void SetMemoSelectionBar(bool Value) { FMemoSelectionBar = Value; }
-  bool MemoWantReturns() const { return FMemoWantReturns; }
-  void SetMemoWantReturns(bool Value) { FMemoWantReturns = Value; }
-  bool MemoWantTabs() const { return FMemoWantTabs; }
-  void SetMemoWantTabs(bool Value) { FMemoWantTabs = Value; }
-  bool MemoWordWrap() const { return FMemoWordWrap; }
-  void SetMemoWordWrap(bool Value) { FMemoWordWrap = Value; }
+  TEditCharCase MemoCharCase() const { return FMemo.CharCase; }
+  void SetMemoCharCase(TEditCharCase Value) { FMemo.CharCase = Value; }
+  bool MemoHideScrollBars() const { return FMemo.HideScrollBars; }
+  void SetMemoHideScrollBars(bool Value) { FMemo.HideScrollBars = Value; }
+  int MemoMaxLength() const { return FMemo.MaxLength; }
+  void SetMemoMaxLength(int Value) { FMemo.MaxLength = Value; }
+  bool MemoOEMConvert() const { return FMemo.OEMConvert; }
+  void SetMemoOEMConvert(bool Value) { FMemo.OEMConvert = Value; }
+  TScrollStyle MemoScrollBars() const { return FMemo.ScrollBars; }
+  void SetMemoScrollBars(TScrollStyle Value) { FMemo.ScrollBars = Value; }
+  bool MemoSelectionBar() const { return FMemo.SelectionBar; }
+  void SetMemoSelectionBar(bool Value) { FMemo.SelectionBar = Value; }
+  bool MemoWantReturns() const { return FMemo.WantReturns; }
+  void SetMemoWantReturns(bool Value) { FMemo.WantReturns = Value; }
+  bool MemoWantTabs() const { return FMemo.WantTabs; }
+  void SetMemoWantTabs(bool Value) { FMemo.WantTabs = Value; }
+  bool MemoWordWrap() const { return FMemo.WordWrap; }
+  void SetMemoWordWrap(bool Value) { FMemo.WordWrap = Value; }
   bool PictureAutoSize() const { return FPictureAutoSize; }
   void SetPictureAutoSize(bool Value) { FPictureAutoSize = Value; }
   const String& PictureFilter() const { return FPictureFilter; }
@@ -806,19 +806,14 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
   TdxGetGraphicClassEvent OnGetGraphicClass;
 
  private:
+  // A blob column's popup memo scrolls both ways and has no selection bar.
+  static constexpr TdxMemoOptions DefaultMemoOptions{.ScrollBars = ssBoth, .SelectionBar = false};
+
   bool FAlwaysSaveText = false;
   TdxBlobKind FBlobKind = bkAuto;
   TdxBlobPaintStyle FBlobPaintStyle = bpsIcon;
   int FMaxDisplayLength = 255;
-  TEditCharCase FMemoCharCase = ecNormal;
-  bool FMemoHideScrollBars = true;
-  int FMemoMaxLength = 0;
-  bool FMemoOEMConvert = false;
-  TScrollStyle FMemoScrollBars = ssBoth;
-  bool FMemoSelectionBar = false;
-  bool FMemoWantReturns = true;
-  bool FMemoWantTabs = true;
-  bool FMemoWordWrap = true;
+  TdxMemoOptions FMemo = DefaultMemoOptions;
   bool FPictureAutoSize = true;
   String FPictureFilter;
   TdxGraphicEditTransparency FPictureTransparency = gtDefault;
