@@ -8,6 +8,7 @@
 #include "editors/dxEditClassOf.h"
 #include "editors/dxExEdtr.h"
 #include "editors/dxPopup.h"
+#include "editors/dxPopupListBox.h"
 #include "graphics/Metrics.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
@@ -87,6 +88,28 @@ void TdxInplaceDropDownEdit::SetDroppedDown(bool Value) {
 void TdxInplaceDropDownEdit::RestoreFocus() {
   if (!HandleAllocated() || GetFocus() == Handle()) return;
   if (CanFocus() && IsWindowVisible(Handle()) && Application && Application->Active()) ::SetFocus(Handle());
+}
+
+void TdxInplaceDropDownEdit::StylePopupList(TCustomdxPopupListBox& List) {
+  List.SetColor(Color());
+  List.SetFont(Font());
+  List.SetPopupBorder(GetPopupBorderStyle());
+  List.SetShadow(Style()->Shadow());
+}
+
+void TdxInplaceDropDownEdit::ShowPopupList(TCustomdxPopupListBox& List, bool AdjustWidth) {
+  PositionPopup(&List, AdjustWidth);
+  List.ShowList();
+  SetPopupShown(true);
+  InvalidateFrame(Handle());
+}
+
+void TdxInplaceDropDownEdit::HidePopupList(TCustomdxPopupListBox& List) {
+  if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
+  RestoreFocus();
+  List.HideList();
+  SetPopupShown(false);
+  if (HandleAllocated()) InvalidateFrame(Handle());
 }
 
 bool TdxInplaceDropDownEdit::IsFocused() {

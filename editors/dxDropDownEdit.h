@@ -10,6 +10,7 @@
 #include "editors/dxMaskEdit.h"
 #include "graphics/Graphic.h"
 
+class TCustomdxPopupListBox;
 // The editor posts itself this to drop down after the message it is handling.
 inline constexpr UINT WM_DXDROPDOWN = 0x8066;
 // Answers whether the editor's popup is visible.
@@ -145,6 +146,12 @@ class TdxInplaceDropDownEdit : public TdxInplaceMaskEdit {
   void SetPopupShown(bool Value) { FPopupShown = Value; }
   void SetEditorDrivenPopup(bool Value) { FEditorDrivenPopup = Value; }
   void SetTypingFilters(bool Value) { FTypingFilters = Value; }
+  // The steps every editor that drops down a list takes alike: the list takes the editor's colour,
+  // font, border and shadow before it is filled; it shows placed below the editor; it hides with
+  // a capture inside it cancelled and the focus back in the editor.
+  void StylePopupList(TCustomdxPopupListBox& List);
+  void ShowPopupList(TCustomdxPopupListBox& List, bool AdjustWidth);
+  void HidePopupList(TCustomdxPopupListBox& List);
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
