@@ -62,7 +62,7 @@ std::unique_ptr<TdxEditViewData> TdxInplaceDropDownEdit::CreateViewData(bool IsP
 }
 
 TdxPopupBorder TdxInplaceDropDownEdit::GetPopupBorderStyle() {
-  if (FPopupBorder != pbDefault) return FPopupBorder;
+  if (FDropDownOptions.PopupBorder != pbDefault) return FDropDownOptions.PopupBorder;
   if (TCustomdxContainer* host = GetContainer()) return host->GetEditPopupBorder();
   switch (Style()->BorderStyle()) {
     case xbsFlat: return pbFlat;
@@ -135,8 +135,8 @@ void TdxInplaceDropDownEdit::PositionPopup(TWinControl* Popup, bool AdjustWidth)
     if (!IsInplace() && vd->BorderStyle == xbsNone) InflateRect(r, 0, -1);
   }
   TPoint at{r.Left, r.Bottom};
-  if (FPopupAlignment == taRightJustify) at.X = r.Right - Popup->Width();
-  if (FPopupAlignment == taCenter) at.X = (r.Left + r.Right) / 2 - Popup->Width() / 2;
+  if (FDropDownOptions.PopupAlignment == taRightJustify) at.X = r.Right - Popup->Width();
+  if (FDropDownOptions.PopupAlignment == taCenter) at.X = (r.Left + r.Right) / 2 - Popup->Width() / 2;
   FitPopupToWorkArea(at, Popup->Width(), Popup->Height(), r.Height());
   Popup->SetBounds(at.X, at.Y, Popup->Width(), Popup->Height());
 }
@@ -166,7 +166,7 @@ void TdxInplaceDropDownEdit::DoDropDownEvents() {
 
 void TdxInplaceDropDownEdit::AfterShowEdit() {
   TdxInplaceMaskEdit::AfterShowEdit();
-  if (FImmediatePopup) SetDroppedDown(true);
+  if (FDropDownOptions.ImmediatePopup) SetDroppedDown(true);
 }
 
 void TdxInplaceDropDownEdit::Hide() {

@@ -43,18 +43,18 @@ class TdxDBTreeListDropDownColumn : public TdxDBTreeListColumn {
   TBitmap* ButtonGlyph();
   void SetButtonGlyph(const TBitmap* Value);
   bool IsButtonGlyphStored() const { return FButtonGlyph && !FButtonGlyph->Empty(); }
-  int DropDownRows() const { return FDropDownRows; }
-  void SetDropDownRows(int Value) { FDropDownRows = Value; }
-  int DropDownWidth() const { return FDropDownWidth; }
-  void SetDropDownWidth(int Value) { FDropDownWidth = Value; }
-  bool ImmediateDropDown() const { return FImmediateDropDown; }
-  void SetImmediateDropDown(bool Value) { FImmediateDropDown = Value; }
-  bool ImmediatePopup() const { return FImmediatePopup; }
-  void SetImmediatePopup(bool Value) { FImmediatePopup = Value; }
-  TAlignment PopupAlignment() const { return FPopupAlignment; }
-  void SetPopupAlignment(TAlignment Value) { FPopupAlignment = Value; }
-  TdxPopupBorder PopupBorder() const { return FPopupBorder; }
-  void SetPopupBorder(TdxPopupBorder Value) { FPopupBorder = Value; }
+  int DropDownRows() const { return FDropDown.DropDownRows; }
+  void SetDropDownRows(int Value) { FDropDown.DropDownRows = Value; }
+  int DropDownWidth() const { return FDropDown.DropDownWidth; }
+  void SetDropDownWidth(int Value) { FDropDown.DropDownWidth = Value; }
+  bool ImmediateDropDown() const { return FDropDown.ImmediateDropDown; }
+  void SetImmediateDropDown(bool Value) { FDropDown.ImmediateDropDown = Value; }
+  bool ImmediatePopup() const { return FDropDown.ImmediatePopup; }
+  void SetImmediatePopup(bool Value) { FDropDown.ImmediatePopup = Value; }
+  TAlignment PopupAlignment() const { return FDropDown.PopupAlignment; }
+  void SetPopupAlignment(TAlignment Value) { FDropDown.PopupAlignment = Value; }
+  TdxPopupBorder PopupBorder() const { return FDropDown.PopupBorder; }
+  void SetPopupBorder(TdxPopupBorder Value) { FDropDown.PopupBorder = Value; }
   TdxShowButtonStyle ShowButtonStyle() const { return FShowButtonStyle; }
   void SetShowButtonStyle(TdxShowButtonStyle Value);
 
@@ -77,12 +77,10 @@ class TdxDBTreeListDropDownColumn : public TdxDBTreeListColumn {
 
  private:
   std::unique_ptr<TBitmap> FButtonGlyph;
-  int FDropDownRows = 7;
-  int FDropDownWidth = 0;
-  bool FImmediateDropDown = false;
-  bool FImmediatePopup = false;
-  TAlignment FPopupAlignment = taLeftJustify;
-  TdxPopupBorder FPopupBorder = pbDefault;
+  // A column's list opens on its button, not while the user types.
+  static constexpr TdxDropDownOptions DefaultDropDownOptions{.ImmediateDropDown = false};
+
+  TdxDropDownOptions FDropDown = DefaultDropDownOptions;
   TdxShowButtonStyle FShowButtonStyle = sbDefault;
 };
 
