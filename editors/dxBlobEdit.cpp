@@ -155,16 +155,7 @@ void TdxInplaceBlobEdit::ConfigurePopup(TCustomdxBlobPopup& Popup) {
   Popup.SetPopupBorder(GetPopupBorderStyle());
   Popup.SetShadow(Style()->Shadow());
   Popup.SetOptions(FOptions);
-  TdxInplaceMemoEdit& memo = *Popup.Memo();
-  memo.SetCharCase(FMemoCharCase);
-  memo.SetHideScrollBars(FMemoHideScrollBars);
-  memo.SetMaxLength(FMemoMaxLength);
-  memo.SetOEMConvert(FMemoOEMConvert);
-  memo.SetScrollBars(FMemoScrollBars);
-  memo.SetSelectionBar(FMemoSelectionBar);
-  memo.SetWantReturns(FMemoWantReturns);
-  memo.SetWantTabs(FMemoWantTabs);
-  memo.SetWordWrap(FMemoWordWrap);
+  Popup.Memo()->ApplyOptions(FMemoOptions);
 }
 
 // A picture that cannot be read opens as an empty picture.

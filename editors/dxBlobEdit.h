@@ -66,24 +66,27 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   void SetSizeablePopup(bool Value) { FOptions.Sizeable = Value; }
   bool PostOnHide() const { return FOptions.PostOnHide; }
   void SetPostOnHide(bool Value) { FOptions.PostOnHide = Value; }
-  TEditCharCase MemoCharCase() const { return FMemoCharCase; }
-  void SetMemoCharCase(TEditCharCase Value) { FMemoCharCase = Value; }
-  bool MemoHideScrollBars() const { return FMemoHideScrollBars; }
-  void SetMemoHideScrollBars(bool Value) { FMemoHideScrollBars = Value; }
-  int MemoMaxLength() const { return FMemoMaxLength; }
-  void SetMemoMaxLength(int Value) { FMemoMaxLength = Value; }
-  bool MemoOEMConvert() const { return FMemoOEMConvert; }
-  void SetMemoOEMConvert(bool Value) { FMemoOEMConvert = Value; }
-  TScrollStyle MemoScrollBars() const { return FMemoScrollBars; }
-  void SetMemoScrollBars(TScrollStyle Value) { FMemoScrollBars = Value; }
-  bool MemoSelectionBar() const { return FMemoSelectionBar; }
-  void SetMemoSelectionBar(bool Value) { FMemoSelectionBar = Value; }
-  bool MemoWantReturns() const { return FMemoWantReturns; }
-  void SetMemoWantReturns(bool Value) { FMemoWantReturns = Value; }
-  bool MemoWantTabs() const { return FMemoWantTabs; }
-  void SetMemoWantTabs(bool Value) { FMemoWantTabs = Value; }
-  bool MemoWordWrap() const { return FMemoWordWrap; }
-  void SetMemoWordWrap(bool Value) { FMemoWordWrap = Value; }
+  // The popup memo's settings, handed to it at every drop-down.
+  const TdxMemoOptions& MemoOptions() const { return FMemoOptions; }
+  void SetMemoOptions(const TdxMemoOptions& Value) { FMemoOptions = Value; }
+  TEditCharCase MemoCharCase() const { return FMemoOptions.CharCase; }
+  void SetMemoCharCase(TEditCharCase Value) { FMemoOptions.CharCase = Value; }
+  bool MemoHideScrollBars() const { return FMemoOptions.HideScrollBars; }
+  void SetMemoHideScrollBars(bool Value) { FMemoOptions.HideScrollBars = Value; }
+  int MemoMaxLength() const { return FMemoOptions.MaxLength; }
+  void SetMemoMaxLength(int Value) { FMemoOptions.MaxLength = Value; }
+  bool MemoOEMConvert() const { return FMemoOptions.OEMConvert; }
+  void SetMemoOEMConvert(bool Value) { FMemoOptions.OEMConvert = Value; }
+  TScrollStyle MemoScrollBars() const { return FMemoOptions.ScrollBars; }
+  void SetMemoScrollBars(TScrollStyle Value) { FMemoOptions.ScrollBars = Value; }
+  bool MemoSelectionBar() const { return FMemoOptions.SelectionBar; }
+  void SetMemoSelectionBar(bool Value) { FMemoOptions.SelectionBar = Value; }
+  bool MemoWantReturns() const { return FMemoOptions.WantReturns; }
+  void SetMemoWantReturns(bool Value) { FMemoOptions.WantReturns = Value; }
+  bool MemoWantTabs() const { return FMemoOptions.WantTabs; }
+  void SetMemoWantTabs(bool Value) { FMemoOptions.WantTabs = Value; }
+  bool MemoWordWrap() const { return FMemoOptions.WordWrap; }
+  void SetMemoWordWrap(bool Value) { FMemoOptions.WordWrap = Value; }
   bool PictureAutoSize() const { return FOptions.PictureAutoSize; }
   void SetPictureAutoSize(bool Value) { FOptions.PictureAutoSize = Value; }
   UINT ClipboardFormat() const { return FOptions.ClipboardFormat; }
@@ -135,15 +138,7 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   TdxBlobPopupOptions FOptions;
   int FPopupWidth = 200;
   int FPopupHeight = 140;
-  TEditCharCase FMemoCharCase = ecNormal;
-  bool FMemoHideScrollBars = true;
-  int FMemoMaxLength = 0;
-  bool FMemoOEMConvert = false;
-  TScrollStyle FMemoScrollBars = ssNone;
-  bool FMemoSelectionBar = true;
-  bool FMemoWantReturns = true;
-  bool FMemoWantTabs = true;
-  bool FMemoWordWrap = true;
+  TdxMemoOptions FMemoOptions;
   TGraphicClass FGraphicClass;
   TdxGraphicEditTransparency FPictureTransparency = gtDefault;
   std::unique_ptr<TPicture> FWorkPicture;

@@ -8,6 +8,7 @@
 #include "editors/dxEditClassOf.h"
 #include "editors/dxExEdtr.h"
 #include "editors/dxPopup.h"
+#include "editors/dxPopupListBox.h"
 #include "graphics/Metrics.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
@@ -61,7 +62,7 @@ std::unique_ptr<TdxEditViewData> TdxInplaceDropDownEdit::CreateViewData(bool IsP
 }
 
 TdxPopupBorder TdxInplaceDropDownEdit::GetPopupBorderStyle() {
-  if (FPopupBorder != pbDefault) return FPopupBorder;
+  if (FDropDownOptions.PopupBorder != pbDefault) return FDropDownOptions.PopupBorder;
   if (TCustomdxContainer* host = GetContainer()) return host->GetEditPopupBorder();
   switch (Style()->BorderStyle()) {
     case xbsFlat: return pbFlat;
@@ -89,6 +90,28 @@ void TdxInplaceDropDownEdit::RestoreFocus() {
   if (CanFocus() && IsWindowVisible(Handle()) && Application && Application->Active()) ::SetFocus(Handle());
 }
 
+void TdxInplaceDropDownEdit::StylePopupList(TCustomdxPopupListBox& List) {
+  List.SetColor(Color());
+  List.SetFont(Font());
+  List.SetPopupBorder(GetPopupBorderStyle());
+  List.SetShadow(Style()->Shadow());
+}
+
+void TdxInplaceDropDownEdit::ShowPopupList(TCustomdxPopupListBox& List, bool AdjustWidth) {
+  PositionPopup(&List, AdjustWidth);
+  List.ShowList();
+  SetPopupShown(true);
+  InvalidateFrame(Handle());
+}
+
+void TdxInplaceDropDownEdit::HidePopupList(TCustomdxPopupListBox& List) {
+  if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
+  RestoreFocus();
+  List.HideList();
+  SetPopupShown(false);
+  if (HandleAllocated()) InvalidateFrame(Handle());
+}
+
 bool TdxInplaceDropDownEdit::IsFocused() {
   return TdxInplaceMaskEdit::IsFocused() ||
          (FPopupControl && FPopupControl->HandleAllocated() && GetFocus() == FPopupControl->Handle());
@@ -112,8 +135,8 @@ void TdxInplaceDropDownEdit::PositionPopup(TWinControl* Popup, bool AdjustWidth)
     if (!IsInplace() && vd->BorderStyle == xbsNone) InflateRect(r, 0, -1);
   }
   TPoint at{r.Left, r.Bottom};
-  if (FPopupAlignment == taRightJustify) at.X = r.Right - Popup->Width();
-  if (FPopupAlignment == taCenter) at.X = (r.Left + r.Right) / 2 - Popup->Width() / 2;
+  if (FDropDownOptions.PopupAlignment == taRightJustify) at.X = r.Right - Popup->Width();
+  if (FDropDownOptions.PopupAlignment == taCenter) at.X = (r.Left + r.Right) / 2 - Popup->Width() / 2;
   FitPopupToWorkArea(at, Popup->Width(), Popup->Height(), r.Height());
   Popup->SetBounds(at.X, at.Y, Popup->Width(), Popup->Height());
 }
@@ -143,7 +166,7 @@ void TdxInplaceDropDownEdit::DoDropDownEvents() {
 
 void TdxInplaceDropDownEdit::AfterShowEdit() {
   TdxInplaceMaskEdit::AfterShowEdit();
-  if (FImmediatePopup) SetDroppedDown(true);
+  if (FDropDownOptions.ImmediatePopup) SetDroppedDown(true);
 }
 
 void TdxInplaceDropDownEdit::Hide() {

@@ -10,10 +10,23 @@
 #include "editors/dxMaskEdit.h"
 #include "graphics/Graphic.h"
 
+class TCustomdxPopupListBox;
 // The editor posts itself this to drop down after the message it is handling.
 inline constexpr UINT WM_DXDROPDOWN = 0x8066;
 // Answers whether the editor's popup is visible.
 inline constexpr UINT CM_DXPOPUPVISIBLE = 0xB030;
+
+// The drop-down settings a host keeps for the editor it sets up (a drop-down column for its cell
+// editor), handed over in one assignment. Each holder sets its own defaults.
+struct TdxDropDownOptions {
+  int DropDownRows = 7;
+  int DropDownWidth = 0;
+  bool ImmediateDropDown = true;
+  // Set by a host: the popup opens as soon as the editor is shown.
+  bool ImmediatePopup = false;
+  TAlignment PopupAlignment = taLeftJustify;
+  TdxPopupBorder PopupBorder = pbDefault;
+};
 
 enum TdxEditButtonKind { ebkDropDown, ebkEllipsis, ebkGlyph };
 
@@ -72,19 +85,21 @@ class TdxInplaceDropDownEdit : public TdxInplaceMaskEdit {
   // A copy of a non-empty bitmap; none or an empty one frees the glyph.
   void SetButtonGlyph(const TBitmap* Value);
   bool IsButtonGlyphStored() const { return FButtonGlyph && !FButtonGlyph->Empty(); }
-  int DropDownRows() const { return FDropDownRows; }
-  void SetDropDownRows(int Value) { FDropDownRows = Value; }
-  int DropDownWidth() const { return FDropDownWidth; }
-  void SetDropDownWidth(int Value) { FDropDownWidth = Value; }
-  bool ImmediateDropDown() const { return FImmediateDropDown; }
-  void SetImmediateDropDown(bool Value) { FImmediateDropDown = Value; }
+  const TdxDropDownOptions& DropDownOptions() const { return FDropDownOptions; }
+  void SetDropDownOptions(const TdxDropDownOptions& Value) { FDropDownOptions = Value; }
+  int DropDownRows() const { return FDropDownOptions.DropDownRows; }
+  void SetDropDownRows(int Value) { FDropDownOptions.DropDownRows = Value; }
+  int DropDownWidth() const { return FDropDownOptions.DropDownWidth; }
+  void SetDropDownWidth(int Value) { FDropDownOptions.DropDownWidth = Value; }
+  bool ImmediateDropDown() const { return FDropDownOptions.ImmediateDropDown; }
+  void SetImmediateDropDown(bool Value) { FDropDownOptions.ImmediateDropDown = Value; }
   // Set by a host: the popup opens as soon as the editor is shown.
-  bool ImmediatePopup() const { return FImmediatePopup; }
-  void SetImmediatePopup(bool Value) { FImmediatePopup = Value; }
-  TAlignment PopupAlignment() const { return FPopupAlignment; }
-  void SetPopupAlignment(TAlignment Value) { FPopupAlignment = Value; }
-  TdxPopupBorder PopupBorder() const { return FPopupBorder; }
-  void SetPopupBorder(TdxPopupBorder Value) { FPopupBorder = Value; }
+  bool ImmediatePopup() const { return FDropDownOptions.ImmediatePopup; }
+  void SetImmediatePopup(bool Value) { FDropDownOptions.ImmediatePopup = Value; }
+  TAlignment PopupAlignment() const { return FDropDownOptions.PopupAlignment; }
+  void SetPopupAlignment(TAlignment Value) { FDropDownOptions.PopupAlignment = Value; }
+  TdxPopupBorder PopupBorder() const { return FDropDownOptions.PopupBorder; }
+  void SetPopupBorder(TdxPopupBorder Value) { FDropDownOptions.PopupBorder = Value; }
   int HotButton() const { return FHotButton; }
   int PressedButton() const { return FPressedButton; }
   bool PopupShown() const { return FPopupShown; }
@@ -145,6 +160,12 @@ class TdxInplaceDropDownEdit : public TdxInplaceMaskEdit {
   void SetPopupShown(bool Value) { FPopupShown = Value; }
   void SetEditorDrivenPopup(bool Value) { FEditorDrivenPopup = Value; }
   void SetTypingFilters(bool Value) { FTypingFilters = Value; }
+  // The steps every editor that drops down a list takes alike: the list takes the editor's colour,
+  // font, border and shadow before it is filled; it shows placed below the editor; it hides with
+  // a capture inside it cancelled and the focus back in the editor.
+  void StylePopupList(TCustomdxPopupListBox& List);
+  void ShowPopupList(TCustomdxPopupListBox& List, bool AdjustWidth);
+  void HidePopupList(TCustomdxPopupListBox& List);
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
@@ -172,12 +193,7 @@ class TdxInplaceDropDownEdit : public TdxInplaceMaskEdit {
 
   int FHotButton = -1;
   std::unique_ptr<TBitmap> FButtonGlyph;
-  int FDropDownRows = 7;
-  int FDropDownWidth = 0;
-  bool FImmediateDropDown = true;
-  bool FImmediatePopup = false;
-  TAlignment FPopupAlignment = taLeftJustify;
-  TdxPopupBorder FPopupBorder = pbDefault;
+  TdxDropDownOptions FDropDownOptions;
   int FPressedButton = -1;
   TWinControl* FPopupControl = nullptr;
   bool FPopupShown = false;

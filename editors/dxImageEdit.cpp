@@ -255,19 +255,13 @@ void TdxInplaceImageEdit::DropDown() {
   if (!HandleAllocated() || GetFocus() != Handle()) return;
   DoDropDownEvents();
   if (FValues->Count() == 0) return;
-  FPopupList->SetColor(Color());
-  FPopupList->SetFont(Font());
+  StylePopupList(*FPopupList);
   FPopupList->SetImages(FLargeImages ? FLargeImages : FImages);
   FPopupList->SetMultiLine(FMultiLineText);
-  FPopupList->SetPopupBorder(GetPopupBorderStyle());
-  FPopupList->SetShadow(Style()->Shadow());
   FillPopupList();
   SizePopupList();
   FPopupList->SetItemIndex(ExactIndexOf(*FValues, Text()));
-  PositionPopup(FPopupList, true);
-  FPopupList->ShowList();
-  SetPopupShown(true);
-  InvalidateFrame(Handle());
+  ShowPopupList(*FPopupList, true);
   InvalidateEdit();
 }
 

@@ -107,6 +107,18 @@ void TdxInplaceMemoEdit::ApplyScrollBars() {
   TextBox().SetWordWrap(FWordWrap);
 }
 
+void TdxInplaceMemoEdit::ApplyOptions(const TdxMemoOptions& Options) {
+  SetCharCase(Options.CharCase);
+  SetHideScrollBars(Options.HideScrollBars);
+  SetMaxLength(Options.MaxLength);
+  SetOEMConvert(Options.OEMConvert);
+  SetScrollBars(Options.ScrollBars);
+  SetSelectionBar(Options.SelectionBar);
+  SetWantReturns(Options.WantReturns);
+  SetWantTabs(Options.WantTabs);
+  SetWordWrap(Options.WordWrap);
+}
+
 void TdxInplaceMemoEdit::SetHideScrollBars(bool Value) {
   FHideScrollBars = Value;
   ApplyScrollBars();

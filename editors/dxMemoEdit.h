@@ -10,6 +10,20 @@
 
 class TdxInplaceMemoEdit;
 
+// The memo settings a host keeps for a memo it sets up (the blob editor for its popup's memo, a
+// blob column for its editor), handed over in one assignment. Each holder sets its own defaults.
+struct TdxMemoOptions {
+  TEditCharCase CharCase = ecNormal;
+  bool HideScrollBars = true;
+  int MaxLength = 0;
+  bool OEMConvert = false;
+  TScrollStyle ScrollBars = ssNone;
+  bool SelectionBar = true;
+  bool WantReturns = true;
+  bool WantTabs = true;
+  bool WordWrap = true;
+};
+
 // The memo's lines, each operation on the memo's text. A text ending in a line break has no
 // empty line after it.
 class TdxMemoStrings : public TStrings {
@@ -63,6 +77,8 @@ class TdxInplaceMemoEdit : public TdxInplaceTextEdit {
   // Tab is typed into the text (the property WantTabs; the editor's WantTabs answers it).
   bool TabsWanted() const { return FWantTabs; }
   void SetWantTabs(bool Value) { FWantTabs = Value; }
+  // Every setting of Options at once.
+  void ApplyOptions(const TdxMemoOptions& Options);
 
   std::unique_ptr<TdxEditViewData> CreateViewData(bool IsPaint) override;
   bool WantTabs() override { return FWantTabs; }

@@ -6,9 +6,6 @@
 #include "editors/dxPopupListBox.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
-#include "windows/Input.h"
-#include "windows/MessageQueue.h"
-#include "windows/NonClient.h"
 #include "windows/Window.h"
 
 int ExactIndexOf(const TStrings& Lines, const String& S) {
@@ -108,28 +105,18 @@ void TdxInplacePickEdit::DropDown() {
   if (!HandleAllocated() || GetFocus() != Handle()) return;
   DoDropDownEvents();
   if (FItems->Count() == 0) return;
-  FPopupList->SetColor(Color());
-  FPopupList->SetFont(Font());
-  FPopupList->SetPopupBorder(GetPopupBorderStyle());
-  FPopupList->SetShadow(Style()->Shadow());
+  StylePopupList(*FPopupList);
   FPopupList->Items()->Assign(FItems.get());
   SizePopupList();
   FPopupList->SetItemIndex(ExactIndexOf(*FItems, GetMaskedText()));
-  PositionPopup(FPopupList, true);
-  FPopupList->ShowList();
-  SetPopupShown(true);
-  InvalidateFrame(Handle());
+  ShowPopupList(*FPopupList, true);
 }
 
 // The selected item, or the text as it is, goes through OnCloseUp; an accepted one is taken.
 void TdxInplacePickEdit::CloseUp(bool Accept) {
   if (!PopupShown()) return;
   ResetSearch();
-  if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
-  RestoreFocus();
-  FPopupList->HideList();
-  SetPopupShown(false);
-  if (HandleAllocated()) InvalidateFrame(Handle());
+  HidePopupList(*FPopupList);
   const int selected = FPopupList->ItemIndex();
   String value = selected >= 0 ? FPopupList->Items()->Strings(selected) : GetMaskedText();
   ButtonUp(value, Accept);

@@ -8,9 +8,6 @@
 #include "editors/dxPickEdit.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
-#include "windows/Input.h"
-#include "windows/MessageQueue.h"
-#include "windows/NonClient.h"
 
 bool CanModifyLookupKey(TField* Field) {
   TDataSet* dataSet = Field ? Field->DataSet() : nullptr;
@@ -419,20 +416,14 @@ void TdxInplaceLookupEdit::DropDown() {
   DoDropDownEvents();
   const TListParts list = ListParts();
   if (!list.DataSet || !list.KeyField || !list.ListField) return;
-  FPopupList->SetColor(Color());
-  FPopupList->SetFont(Font());
-  FPopupList->SetPopupBorder(GetPopupBorderStyle());
-  FPopupList->SetShadow(Style()->Shadow());
+  StylePopupList(*FPopupList);
   FPopupList->Fill(list.DataSet, list.KeyField->FieldName(), list.ListField->FieldName());
   FPopupList->HandleNeeded();
   FPopupList->SetItemHeight(FPopupList->MeasureItem());
   const int rows = std::min(FPopupList->Items()->Count(), DropDownRows());
   FPopupList->SizeToRows(std::max(rows, 1), DropDownWidth() > 0 ? DropDownWidth() : Width(), 0);
   FPopupList->SetKeyValue(KeyValue());
-  PositionPopup(FPopupList, DropDownWidth() == 0);
-  FPopupList->ShowList();
-  SetPopupShown(true);
-  InvalidateFrame(Handle());
+  ShowPopupList(*FPopupList, DropDownWidth() == 0);
 }
 
 void TdxInplaceLookupEdit::SyncPopupSelection(const String& Text) {
@@ -443,15 +434,11 @@ void TdxInplaceLookupEdit::SyncPopupSelection(const String& Text) {
 void TdxInplaceLookupEdit::CloseUp(bool Accept) {
   if (!PopupShown() || !FPopupList) return;
   EndSearch();
-  if (const HWND capture = GetCapture()) SendMessage(capture, WM_CANCELMODE, 0, 0);
-  RestoreFocus();
-  FPopupList->HideList();
-  SetPopupShown(false);
+  HidePopupList(*FPopupList);
   const Variant picked = FPopupList->KeyValue();
   const int row = FPopupList->ItemIndex();
   String text = row >= 0 ? FPopupList->Items()->Strings(row) : GetMaskedText();
   FPopupList->Clear();
-  if (HandleAllocated()) InvalidateFrame(Handle());
   ButtonUp(text, Accept);
   const bool chosen = row >= 0;
   if (Accept && chosen) ApplyListValue(picked);

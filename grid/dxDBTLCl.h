@@ -43,18 +43,18 @@ class TdxDBTreeListDropDownColumn : public TdxDBTreeListColumn {
   TBitmap* ButtonGlyph();
   void SetButtonGlyph(const TBitmap* Value);
   bool IsButtonGlyphStored() const { return FButtonGlyph && !FButtonGlyph->Empty(); }
-  int DropDownRows() const { return FDropDownRows; }
-  void SetDropDownRows(int Value) { FDropDownRows = Value; }
-  int DropDownWidth() const { return FDropDownWidth; }
-  void SetDropDownWidth(int Value) { FDropDownWidth = Value; }
-  bool ImmediateDropDown() const { return FImmediateDropDown; }
-  void SetImmediateDropDown(bool Value) { FImmediateDropDown = Value; }
-  bool ImmediatePopup() const { return FImmediatePopup; }
-  void SetImmediatePopup(bool Value) { FImmediatePopup = Value; }
-  TAlignment PopupAlignment() const { return FPopupAlignment; }
-  void SetPopupAlignment(TAlignment Value) { FPopupAlignment = Value; }
-  TdxPopupBorder PopupBorder() const { return FPopupBorder; }
-  void SetPopupBorder(TdxPopupBorder Value) { FPopupBorder = Value; }
+  int DropDownRows() const { return FDropDown.DropDownRows; }
+  void SetDropDownRows(int Value) { FDropDown.DropDownRows = Value; }
+  int DropDownWidth() const { return FDropDown.DropDownWidth; }
+  void SetDropDownWidth(int Value) { FDropDown.DropDownWidth = Value; }
+  bool ImmediateDropDown() const { return FDropDown.ImmediateDropDown; }
+  void SetImmediateDropDown(bool Value) { FDropDown.ImmediateDropDown = Value; }
+  bool ImmediatePopup() const { return FDropDown.ImmediatePopup; }
+  void SetImmediatePopup(bool Value) { FDropDown.ImmediatePopup = Value; }
+  TAlignment PopupAlignment() const { return FDropDown.PopupAlignment; }
+  void SetPopupAlignment(TAlignment Value) { FDropDown.PopupAlignment = Value; }
+  TdxPopupBorder PopupBorder() const { return FDropDown.PopupBorder; }
+  void SetPopupBorder(TdxPopupBorder Value) { FDropDown.PopupBorder = Value; }
   TdxShowButtonStyle ShowButtonStyle() const { return FShowButtonStyle; }
   void SetShowButtonStyle(TdxShowButtonStyle Value);
 
@@ -77,12 +77,10 @@ class TdxDBTreeListDropDownColumn : public TdxDBTreeListColumn {
 
  private:
   std::unique_ptr<TBitmap> FButtonGlyph;
-  int FDropDownRows = 7;
-  int FDropDownWidth = 0;
-  bool FImmediateDropDown = false;
-  bool FImmediatePopup = false;
-  TAlignment FPopupAlignment = taLeftJustify;
-  TdxPopupBorder FPopupBorder = pbDefault;
+  // A column's list opens on its button, not while the user types.
+  static constexpr TdxDropDownOptions DefaultDropDownOptions{.ImmediateDropDown = false};
+
+  TdxDropDownOptions FDropDown = DefaultDropDownOptions;
   TdxShowButtonStyle FShowButtonStyle = sbDefault;
 };
 
@@ -759,24 +757,24 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
   void SetBlobPaintStyle(TdxBlobPaintStyle Value);
   int MaxDisplayLength() const { return FMaxDisplayLength; }
   void SetMaxDisplayLength(int Value) { FMaxDisplayLength = Value; }
-  TEditCharCase MemoCharCase() const { return FMemoCharCase; }
-  void SetMemoCharCase(TEditCharCase Value) { FMemoCharCase = Value; }
-  bool MemoHideScrollBars() const { return FMemoHideScrollBars; }
-  void SetMemoHideScrollBars(bool Value) { FMemoHideScrollBars = Value; }
-  int MemoMaxLength() const { return FMemoMaxLength; }
-  void SetMemoMaxLength(int Value) { FMemoMaxLength = Value; }
-  bool MemoOEMConvert() const { return FMemoOEMConvert; }
-  void SetMemoOEMConvert(bool Value) { FMemoOEMConvert = Value; }
-  TScrollStyle MemoScrollBars() const { return FMemoScrollBars; }
-  void SetMemoScrollBars(TScrollStyle Value) { FMemoScrollBars = Value; }
-  bool MemoSelectionBar() const { return FMemoSelectionBar; }
-  void SetMemoSelectionBar(bool Value) { FMemoSelectionBar = Value; }
-  bool MemoWantReturns() const { return FMemoWantReturns; }
-  void SetMemoWantReturns(bool Value) { FMemoWantReturns = Value; }
-  bool MemoWantTabs() const { return FMemoWantTabs; }
-  void SetMemoWantTabs(bool Value) { FMemoWantTabs = Value; }
-  bool MemoWordWrap() const { return FMemoWordWrap; }
-  void SetMemoWordWrap(bool Value) { FMemoWordWrap = Value; }
+  TEditCharCase MemoCharCase() const { return FMemo.CharCase; }
+  void SetMemoCharCase(TEditCharCase Value) { FMemo.CharCase = Value; }
+  bool MemoHideScrollBars() const { return FMemo.HideScrollBars; }
+  void SetMemoHideScrollBars(bool Value) { FMemo.HideScrollBars = Value; }
+  int MemoMaxLength() const { return FMemo.MaxLength; }
+  void SetMemoMaxLength(int Value) { FMemo.MaxLength = Value; }
+  bool MemoOEMConvert() const { return FMemo.OEMConvert; }
+  void SetMemoOEMConvert(bool Value) { FMemo.OEMConvert = Value; }
+  TScrollStyle MemoScrollBars() const { return FMemo.ScrollBars; }
+  void SetMemoScrollBars(TScrollStyle Value) { FMemo.ScrollBars = Value; }
+  bool MemoSelectionBar() const { return FMemo.SelectionBar; }
+  void SetMemoSelectionBar(bool Value) { FMemo.SelectionBar = Value; }
+  bool MemoWantReturns() const { return FMemo.WantReturns; }
+  void SetMemoWantReturns(bool Value) { FMemo.WantReturns = Value; }
+  bool MemoWantTabs() const { return FMemo.WantTabs; }
+  void SetMemoWantTabs(bool Value) { FMemo.WantTabs = Value; }
+  bool MemoWordWrap() const { return FMemo.WordWrap; }
+  void SetMemoWordWrap(bool Value) { FMemo.WordWrap = Value; }
   bool PictureAutoSize() const { return FPictureAutoSize; }
   void SetPictureAutoSize(bool Value) { FPictureAutoSize = Value; }
   const String& PictureFilter() const { return FPictureFilter; }
@@ -806,19 +804,14 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
   TdxGetGraphicClassEvent OnGetGraphicClass;
 
  private:
+  // A blob column's popup memo scrolls both ways and has no selection bar.
+  static constexpr TdxMemoOptions DefaultMemoOptions{.ScrollBars = ssBoth, .SelectionBar = false};
+
   bool FAlwaysSaveText = false;
   TdxBlobKind FBlobKind = bkAuto;
   TdxBlobPaintStyle FBlobPaintStyle = bpsIcon;
   int FMaxDisplayLength = 255;
-  TEditCharCase FMemoCharCase = ecNormal;
-  bool FMemoHideScrollBars = true;
-  int FMemoMaxLength = 0;
-  bool FMemoOEMConvert = false;
-  TScrollStyle FMemoScrollBars = ssBoth;
-  bool FMemoSelectionBar = false;
-  bool FMemoWantReturns = true;
-  bool FMemoWantTabs = true;
-  bool FMemoWordWrap = true;
+  TdxMemoOptions FMemo = DefaultMemoOptions;
   bool FPictureAutoSize = true;
   String FPictureFilter;
   TdxGraphicEditTransparency FPictureTransparency = gtDefault;

@@ -16,12 +16,7 @@ void TdxDBTreeListDropDownColumn::Assign(const TPersistent* Source) {
   InsideControlUpdate([&] {
     TdxDBTreeListColumn::Assign(Source);
     SetButtonGlyph(source->FButtonGlyph.get());
-    FDropDownRows = source->FDropDownRows;
-    FDropDownWidth = source->FDropDownWidth;
-    FImmediateDropDown = source->FImmediateDropDown;
-    FImmediatePopup = source->FImmediatePopup;
-    FPopupAlignment = source->FPopupAlignment;
-    FPopupBorder = source->FPopupBorder;
+    FDropDown = source->FDropDown;
     SetShowButtonStyle(source->FShowButtonStyle);
     OnEditButtonClick = source->OnEditButtonClick;
   });
@@ -76,12 +71,7 @@ void TdxDBTreeListDropDownColumn::InitEditor(TdxInplaceEdit* Editor) {
   auto* dropDown = dynamic_cast<TdxInplaceDropDownEdit*>(Editor);
   if (!dropDown) return;
   dropDown->SetButtonGlyph(FButtonGlyph.get());
-  dropDown->SetDropDownRows(FDropDownRows);
-  dropDown->SetDropDownWidth(FDropDownWidth);
-  dropDown->SetImmediateDropDown(FImmediateDropDown);
-  dropDown->SetImmediatePopup(FImmediatePopup);
-  dropDown->SetPopupAlignment(FPopupAlignment);
-  dropDown->SetPopupBorder(FPopupBorder);
+  dropDown->SetDropDownOptions(FDropDown);
   dropDown->OnCloseUp = [this](TObject*, String& Value, bool& Accept) { DoCloseUp(Value, Accept); };
   dropDown->OnEditButtonClick = [this](TObject*) { DoEditButtonClick(); };
 }
@@ -97,11 +87,7 @@ void TdxDBTreeListDropDownColumn::InitFilterEditor(TdxInplaceEdit* Editor) {
 void TdxDBTreeListDropDownColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
   FButtonGlyph.reset();
-  FDropDownRows = 7;
-  FDropDownWidth = 0;
-  FImmediateDropDown = FImmediatePopup = false;
-  FPopupAlignment = taLeftJustify;
-  FPopupBorder = pbDefault;
+  FDropDown = DefaultDropDownOptions;
   FShowButtonStyle = sbDefault;
 }
 
