@@ -27,6 +27,16 @@ void CancelEditing(TDataSet* DataSet) {
   if (IsEditing(DataSet)) DataSet->Cancel();
 }
 
+void PostRow(TDataSet* DataSet, const std::function<void()>& Fill) {
+  try {
+    Fill();
+    DataSet->Post();
+  } catch (...) {
+    CancelEditing(DataSet);
+    throw;
+  }
+}
+
 void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work) {
   try {
     Work();

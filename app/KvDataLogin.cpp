@@ -2,21 +2,10 @@
 // item units. The typed log-in name is always bound as a parameter, never put into SQL text.
 #include "app/KvData.h"
 
+#include "app/FormKit.h"
 #include "rtl/Convert.h"
 
 namespace {
-
-// Closes a query when the routine that opened it ends, whichever way it ends.
-class TCloseOnExit {
- public:
-  explicit TCloseOnExit(TDataSet* DataSet) : FDataSet(DataSet) {}
-  ~TCloseOnExit() { FDataSet->Close(); }
-  TCloseOnExit(const TCloseOnExit&) = delete;
-  TCloseOnExit& operator=(const TCloseOnExit&) = delete;
-
- private:
-  TDataSet* FDataSet;
-};
 
 void OpenQuery(TADOQuery* Query, const String& Sql) {
   Query->Close();
@@ -28,7 +17,7 @@ void OpenQuery(TADOQuery* Query, const String& Sql) {
 
 String TdmGym::Login(const String& LogID, const String& Password) {
   if (!FConnected) return "数据库连接未初始化。";
-  TCloseOnExit closer(adqLogin);
+  TCloseAfter closer(adqLogin);
   adqLogin->Close();
   adqLogin->SQL()->SetText("select * from Tb_Teachers where Fd_LogID=:ALogID");
   adqLogin->Parameters().ParamByName("ALogID").SetValue(LogID);
@@ -47,7 +36,7 @@ String TdmGym::Login(const String& LogID, const String& Password) {
 }
 
 void TdmGym::LoadSchoolInfo() {
-  TCloseOnExit closer(adqLogin);
+  TCloseAfter closer(adqLogin);
   OpenQuery(adqLogin, "select Fd_SchoolName,Fd_Manager from Tb_SchoolInfo");
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoSchoolInfo;
@@ -61,7 +50,7 @@ void TdmGym::LoadSchoolInfo() {
 // An administrator works with every class in display order; a teacher with the classes
 // assigned to them, in the order the join gives.
 void TdmGym::LoadUserClasses(const String& LogID, int Rights) {
-  TCloseOnExit closer(adqLogin);
+  TCloseAfter closer(adqLogin);
   const bool administrator = Rights == 1;
   adqLogin->Close();
   if (administrator) {
@@ -92,7 +81,7 @@ void TdmGym::LoadNutricList() {
 }
 
 void TdmGym::AppendNutrics(const String& Sql) {
-  TCloseOnExit closer(adqLogin);
+  TCloseAfter closer(adqLogin);
   OpenQuery(adqLogin, Sql);
   TField* number = adqLogin->FieldByName("Fd_ProgNo");
   TField* unit = adqLogin->FieldByName("Fd_Nutric");

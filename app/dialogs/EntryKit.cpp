@@ -1,6 +1,7 @@
 // The student and term the entry windows read, their date message, and the commit of results.
 #include "app/dialogs/EntryKit.h"
 
+#include "app/FormKit.h"
 #include "app/KvData.h"
 #include "controls/DBCtrls.h"
 #include "editors/dxEdLib.h"
@@ -37,16 +38,6 @@ void UseEntryDateMessage(TdxDateEdit* Edit) {
   Edit->OnDateValidateInput = [](TObject*, const String&, TDateTime&, String& Message, bool&) {
     Message = "输入的日期错误。";
   };
-}
-
-void PostRow(TDataSet* DataSet, const std::function<void()>& Fill) {
-  try {
-    Fill();
-    DataSet->Post();
-  } catch (...) {
-    if (DataSet->State() == dsInsert || DataSet->State() == dsEdit) DataSet->Cancel();
-    throw;
-  }
 }
 
 namespace {
