@@ -106,14 +106,13 @@ void TfmSetPrintOption::FillItems(const String& Sql, bool Upto) {
   adqStarnd->SQL()->SetText(Sql);
   adqStarnd->Open();
   for (adqStarnd->First(); !adqStarnd->Eof(); adqStarnd->Next()) {
-    const String grade = adqStarnd->FieldByName("Fd_Grade")->AsString();
-    for (size_t page = 0; page < GradeNames.size(); ++page)
-      if (grade == GradeNames[page])
-        AddItem(UnSelectLists[page],
-                new TPrintConfig(Upto ? adqStarnd->FieldByName("Fd_ProgType")->AsString() : String(ExamProgType),
-                                 adqStarnd->FieldByName("Fd_ProgName")->AsString(),
-                                 adqStarnd->FieldByName("Fd_ProgID")->AsString(),
-                                 adqStarnd->FieldByName("Fd_FenField")->AsString()));
+    const int page = GradePosition(adqStarnd->FieldByName("Fd_Grade")->AsString());
+    if (page < 0) continue;
+    AddItem(UnSelectLists[size_t(page)],
+            new TPrintConfig(Upto ? adqStarnd->FieldByName("Fd_ProgType")->AsString() : String(ExamProgType),
+                             adqStarnd->FieldByName("Fd_ProgName")->AsString(),
+                             adqStarnd->FieldByName("Fd_ProgID")->AsString(),
+                             adqStarnd->FieldByName("Fd_FenField")->AsString()));
   }
 }
 
