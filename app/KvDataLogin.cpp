@@ -5,23 +5,10 @@
 #include "app/FormKit.h"
 #include "rtl/Convert.h"
 
-namespace {
-
-void OpenQuery(TADOQuery* Query, const String& Sql) {
-  Query->Close();
-  Query->SQL()->SetText(Sql);
-  Query->Open();
-}
-
-}  // namespace
-
 String TdmGym::Login(const String& LogID, const String& Password) {
   if (!FConnected) return "数据库连接未初始化。";
   TCloseAfter closer(adqLogin);
-  adqLogin->Close();
-  adqLogin->SQL()->SetText("select * from Tb_Teachers where Fd_LogID=:ALogID");
-  adqLogin->Parameters().ParamByName("ALogID").SetValue(LogID);
-  adqLogin->Open();
+  OpenSql(adqLogin, "select * from Tb_Teachers where Fd_LogID=:ALogID", {{"ALogID", LogID}});
   if (adqLogin->IsEmpty()) return Format("用户[%s]不存在。", {LogID});
   if (Password != adqLogin->FieldByName("Fd_Password")->AsString()) return "密码不正确。";
   const String name = adqLogin->FieldByName("Fd_Name")->AsString();
@@ -37,7 +24,7 @@ String TdmGym::Login(const String& LogID, const String& Password) {
 
 void TdmGym::LoadSchoolInfo() {
   TCloseAfter closer(adqLogin);
-  OpenQuery(adqLogin, "select Fd_SchoolName,Fd_Manager from Tb_SchoolInfo");
+  OpenSql(adqLogin, "select Fd_SchoolName,Fd_Manager from Tb_SchoolInfo");
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoSchoolInfo;
     return;
@@ -52,16 +39,13 @@ void TdmGym::LoadSchoolInfo() {
 void TdmGym::LoadUserClasses(const String& LogID, int Rights) {
   TCloseAfter closer(adqLogin);
   const bool administrator = Rights == 1;
-  adqLogin->Close();
-  if (administrator) {
-    adqLogin->SQL()->SetText("select * from Tb_Classes order by Fd_OrderNo");
-  } else {
-    adqLogin->SQL()->SetText(
-        "select a.*,b.Fd_Grade from Tb_TeacherTask a,Tb_Classes b\n"
-        "where a.Fd_Classes = b.Fd_Class and a.Fd_LogID=:ALogID");
-    adqLogin->Parameters().ParamByName("ALogID").SetValue(LogID);
-  }
-  adqLogin->Open();
+  if (administrator)
+    OpenSql(adqLogin, "select * from Tb_Classes order by Fd_OrderNo");
+  else
+    OpenSql(adqLogin,
+            "select a.*,b.Fd_Grade from Tb_TeacherTask a,Tb_Classes b\n"
+            "where a.Fd_Classes = b.Fd_Class and a.Fd_LogID=:ALogID",
+            {{"ALogID", LogID}});
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoClasses;
     return;
@@ -82,7 +66,7 @@ void TdmGym::LoadNutricList() {
 
 void TdmGym::AppendNutrics(const String& Sql) {
   TCloseAfter closer(adqLogin);
-  OpenQuery(adqLogin, Sql);
+  OpenSql(adqLogin, Sql);
   TField* number = adqLogin->FieldByName("Fd_ProgNo");
   TField* unit = adqLogin->FieldByName("Fd_Nutric");
   for (adqLogin->First(); !adqLogin->Eof(); adqLogin->Next())

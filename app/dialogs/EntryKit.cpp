@@ -61,9 +61,7 @@ void SetResultFields(TDataSet* Rows, TStandardFamily Family, const TTrainingInfo
 void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
                    const std::function<void()>& Step) {
   TCloseAfter closer(Query);
-  Query->Close();
-  Query->SQL()->SetText(Family == sfUpto ? "select * from Tb_Uptoprocess" : "select * from Tb_Examprocess");
-  Query->Open();
+  OpenSql(Query, Family == sfUpto ? "select * from Tb_Uptoprocess" : "select * from Tb_Examprocess");
   dmGym->RunInTransaction([&] {
     for (const TTrainingInfo& result : Results) {
       Query->Append();

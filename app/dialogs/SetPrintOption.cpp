@@ -102,9 +102,7 @@ void TfmSetPrintOption::FillExamItems() { FillItems(kExamItemsSql, false); }
 void TfmSetPrintOption::FillItems(const String& Sql, bool Upto) {
   ClearItemLists();
   TScreenCursorScope hourglass(crHourGlass);
-  adqStarnd->Close();
-  adqStarnd->SQL()->SetText(Sql);
-  adqStarnd->Open();
+  OpenSql(adqStarnd, Sql);
   for (adqStarnd->First(); !adqStarnd->Eof(); adqStarnd->Next()) {
     const int page = GradePosition(adqStarnd->FieldByName("Fd_Grade")->AsString());
     if (page < 0) continue;

@@ -61,10 +61,7 @@ void TfmUpGrade::PromoteStudent(int StuNo) {
 }
 
 void TfmUpGrade::RunStatement(const String& Sql, int StuNo) {
-  adqExecSql->Close();
-  adqExecSql->SQL()->SetText(Sql);
-  adqExecSql->Parameters().ParamByName("AStuNo").SetValue(StuNo);
-  adqExecSql->ExecSQL();
+  RunSql(adqExecSql, Sql, {{"AStuNo", StuNo}});
 }
 
 TModalResult ShowUpGrade() { return HeldForm(fmUpGrade)->ShowModal(); }
