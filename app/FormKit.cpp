@@ -2,7 +2,6 @@
 #include "app/FormKit.h"
 
 #include <cstring>
-#include <filesystem>
 
 #include "app/KvCommon.h"
 #include "windows/SystemServices.h"
@@ -47,6 +46,5 @@ void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work) {
 }
 
 void ShowHelpContext(TCustomForm* Form, int Context) {
-  const String file = std::filesystem::path(ApplicationExeName()).replace_extension(".chm").string();
-  WinHelp(Form->Handle(), file, HELP_CONTEXT, static_cast<uintptr_t>(Context));
+  WinHelp(Form->Handle(), HelpFile(), HELP_CONTEXT, static_cast<uintptr_t>(Context));
 }
