@@ -46,8 +46,7 @@ void TfmEditAchieve::Loaded() {
 // The queries go through the program's one connection and the student boxes show the main
 // window's current student; neither can be named in a layout.
 void TfmEditAchieve::FormCreate(TObject*) {
-  adqUptoAchieve->SetConnection(dmGym->adcConnect);
-  adqCommon->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
   edtStuNo->SetDataSource(dmGym->dsStudents);
   edtName->SetDataSource(dmGym->dsStudents);
   OpenResults();

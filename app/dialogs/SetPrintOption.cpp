@@ -76,7 +76,7 @@ void TfmSetPrintOption::FormCreate(TObject*) {
     BindComponent(this, UnSelectLists[i], unSelect[i]);
     BindComponent(this, SelectLists[i], select[i]);
   }
-  adqStarnd->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
 }
 
 void TfmSetPrintOption::FormCloseQuery(TObject*, bool&) { adqStarnd->Close(); }
