@@ -2,7 +2,6 @@
 #include "app/FormKit.h"
 
 #include <cstring>
-#include <filesystem>
 
 #include "app/KvCommon.h"
 #include "windows/SystemServices.h"
@@ -27,6 +26,16 @@ void CancelEditing(TDataSet* DataSet) {
   if (IsEditing(DataSet)) DataSet->Cancel();
 }
 
+void PostRow(TDataSet* DataSet, const std::function<void()>& Fill) {
+  try {
+    Fill();
+    DataSet->Post();
+  } catch (...) {
+    CancelEditing(DataSet);
+    throw;
+  }
+}
+
 void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work) {
   try {
     Work();
@@ -37,6 +46,5 @@ void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work) {
 }
 
 void ShowHelpContext(TCustomForm* Form, int Context) {
-  const String file = std::filesystem::path(ApplicationExeName()).replace_extension(".chm").string();
-  WinHelp(Form->Handle(), file, HELP_CONTEXT, static_cast<uintptr_t>(Context));
+  WinHelp(Form->Handle(), HelpFile(), HELP_CONTEXT, static_cast<uintptr_t>(Context));
 }

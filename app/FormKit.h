@@ -3,6 +3,8 @@
 // sets the windows write through, and help.
 #pragma once
 
+#include <functional>
+
 #include "controls/Application.h"
 #include "controls/Forms.h"
 #include "data/DataSet.h"
@@ -42,6 +44,21 @@ bool IsEditing(const TDataSet* DataSet);
 void EditRecord(TDataSet* DataSet);
 // Drops the record being edited or appended, if any.
 void CancelEditing(TDataSet* DataSet);
+// Fills the row being appended or edited and posts it; when either fails the half-made row is
+// cancelled and the error goes on.
+void PostRow(TDataSet* DataSet, const std::function<void()>& Fill);
+
+// Closes a data set when the work that opened it ends, whichever way it ends.
+class TCloseAfter {
+ public:
+  explicit TCloseAfter(TDataSet* DataSet) : FDataSet(DataSet) {}
+  ~TCloseAfter() { FDataSet->Close(); }
+  TCloseAfter(const TCloseAfter&) = delete;
+  TCloseAfter& operator=(const TCloseAfter&) = delete;
+
+ private:
+  TDataSet* FDataSet;
+};
 
 // Keeps a data set's controls from following it while it is read again or walked through; they
 // follow again when the holder goes, however the work ends.

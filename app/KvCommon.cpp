@@ -53,6 +53,8 @@ String ApplicationFolder() {
   return folder;
 }
 
+String HelpFile() { return ApplicationFolder() + std::filesystem::path(ApplicationExeName()).stem().string() + ".chm"; }
+
 String DefaultDatabaseFile() {
   const std::filesystem::path exe(ApplicationExeName());
   return ApplicationFolder() + "Data/" + exe.stem().string() + ".db";

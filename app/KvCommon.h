@@ -56,6 +56,8 @@ class TLogUserInfo {
 // The program file, and its folder with a trailing "/".
 String ApplicationExeName();
 String ApplicationFolder();
+// The help file beside the program: its name with the extension ".chm".
+String HelpFile();
 
 // The settings key of the database path: "Software\Tolvik", sub-key "Database", value "DataFile".
 // The default is the program's folder, "Data/", then the program's name with ".db".

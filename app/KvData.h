@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/KvCommon.h"
 #include "classes/Properties.h"
@@ -133,6 +135,15 @@ class TdmGym : public TComponent {
   std::unique_ptr<TLogUserInfo> FLogUserInfo;
   std::unique_ptr<TStringList> FNutricList;
 };
+
+// Named values bound to the parameters of a statement.
+using TSqlParams = std::vector<std::pair<String, Variant>>;
+// Closes Query and gives it Sql with the named values bound, ready to be opened or run.
+void PrepareSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
+// The same, then opens Query.
+void OpenSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
+// Runs the statements of Sql on Query with the named values bound; answers the rows changed.
+int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
 
 // Opens Connection on the database file Path (closing it first when open) and checks that the
 // file holds this system's tables; EDatabaseError, with the connection closed, when it cannot be

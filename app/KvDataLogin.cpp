@@ -2,37 +2,13 @@
 // item units. The typed log-in name is always bound as a parameter, never put into SQL text.
 #include "app/KvData.h"
 
+#include "app/FormKit.h"
 #include "rtl/Convert.h"
-
-namespace {
-
-// Closes a query when the routine that opened it ends, whichever way it ends.
-class TCloseOnExit {
- public:
-  explicit TCloseOnExit(TDataSet* DataSet) : FDataSet(DataSet) {}
-  ~TCloseOnExit() { FDataSet->Close(); }
-  TCloseOnExit(const TCloseOnExit&) = delete;
-  TCloseOnExit& operator=(const TCloseOnExit&) = delete;
-
- private:
-  TDataSet* FDataSet;
-};
-
-void OpenQuery(TADOQuery* Query, const String& Sql) {
-  Query->Close();
-  Query->SQL()->SetText(Sql);
-  Query->Open();
-}
-
-}  // namespace
 
 String TdmGym::Login(const String& LogID, const String& Password) {
   if (!FConnected) return "数据库连接未初始化。";
-  TCloseOnExit closer(adqLogin);
-  adqLogin->Close();
-  adqLogin->SQL()->SetText("select * from Tb_Teachers where Fd_LogID=:ALogID");
-  adqLogin->Parameters().ParamByName("ALogID").SetValue(LogID);
-  adqLogin->Open();
+  TCloseAfter closer(adqLogin);
+  OpenSql(adqLogin, "select * from Tb_Teachers where Fd_LogID=:ALogID", {{"ALogID", LogID}});
   if (adqLogin->IsEmpty()) return Format("用户[%s]不存在。", {LogID});
   if (Password != adqLogin->FieldByName("Fd_Password")->AsString()) return "密码不正确。";
   const String name = adqLogin->FieldByName("Fd_Name")->AsString();
@@ -47,8 +23,8 @@ String TdmGym::Login(const String& LogID, const String& Password) {
 }
 
 void TdmGym::LoadSchoolInfo() {
-  TCloseOnExit closer(adqLogin);
-  OpenQuery(adqLogin, "select Fd_SchoolName,Fd_Manager from Tb_SchoolInfo");
+  TCloseAfter closer(adqLogin);
+  OpenSql(adqLogin, "select Fd_SchoolName,Fd_Manager from Tb_SchoolInfo");
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoSchoolInfo;
     return;
@@ -61,18 +37,15 @@ void TdmGym::LoadSchoolInfo() {
 // An administrator works with every class in display order; a teacher with the classes
 // assigned to them, in the order the join gives.
 void TdmGym::LoadUserClasses(const String& LogID, int Rights) {
-  TCloseOnExit closer(adqLogin);
+  TCloseAfter closer(adqLogin);
   const bool administrator = Rights == 1;
-  adqLogin->Close();
-  if (administrator) {
-    adqLogin->SQL()->SetText("select * from Tb_Classes order by Fd_OrderNo");
-  } else {
-    adqLogin->SQL()->SetText(
-        "select a.*,b.Fd_Grade from Tb_TeacherTask a,Tb_Classes b\n"
-        "where a.Fd_Classes = b.Fd_Class and a.Fd_LogID=:ALogID");
-    adqLogin->Parameters().ParamByName("ALogID").SetValue(LogID);
-  }
-  adqLogin->Open();
+  if (administrator)
+    OpenSql(adqLogin, "select * from Tb_Classes order by Fd_OrderNo");
+  else
+    OpenSql(adqLogin,
+            "select a.*,b.Fd_Grade from Tb_TeacherTask a,Tb_Classes b\n"
+            "where a.Fd_Classes = b.Fd_Class and a.Fd_LogID=:ALogID",
+            {{"ALogID", LogID}});
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoClasses;
     return;
@@ -92,8 +65,8 @@ void TdmGym::LoadNutricList() {
 }
 
 void TdmGym::AppendNutrics(const String& Sql) {
-  TCloseOnExit closer(adqLogin);
-  OpenQuery(adqLogin, Sql);
+  TCloseAfter closer(adqLogin);
+  OpenSql(adqLogin, Sql);
   TField* number = adqLogin->FieldByName("Fd_ProgNo");
   TField* unit = adqLogin->FieldByName("Fd_Nutric");
   for (adqLogin->First(); !adqLogin->Eof(); adqLogin->Next())

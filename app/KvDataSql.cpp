@@ -7,15 +7,16 @@
 
 #include "app/dialogs/ProgressTask.h"
 
-namespace {
-
 void PrepareSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params) {
   Query->Close();
   Query->SQL()->SetText(Sql);
   for (const auto& [name, value] : Params) Query->Parameters().ParamByName(name).SetValue(value);
 }
 
-}  // namespace
+void OpenSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params) {
+  PrepareSql(Query, Sql, Params);
+  Query->Open();
+}
 
 int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params) {
   PrepareSql(Query, Sql, Params);

@@ -4,17 +4,12 @@
 // student numbers so that the bar follows their work.
 #pragma once
 
-#include <utility>
 #include <vector>
 
-#include "data/ADODB.h"
+#include "app/KvData.h"
 
 class TProgressTask;
 
-using TSqlParams = std::vector<std::pair<String, Variant>>;
-
-// Runs the statements of Sql on Query with the named values bound; answers the rows changed.
-int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
 // The rows of a table.
 int CountRows(TADOQuery* Query, const String& Table);
 // A column name as a quoted SQL name, whatever characters the item tables gave it.

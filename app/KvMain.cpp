@@ -20,17 +20,11 @@ constexpr const char* PlaceCaption = "::信息浏览->当前位置->";
 // cursor. Its controls are told once, when the query is open again (or has failed to open).
 void ReloadQuery(TADOQuery* Query, const String& Sql, const std::vector<Variant>& Params) {
   TScreenCursorScope cursor(crSQLWait);
-  Query->DisableControls();
-  try {
-    Query->Close();
-    Query->SQL()->SetText(Sql);
-    for (size_t i = 0; i < Params.size(); ++i) Query->Parameters().Items(static_cast<int>(i)).SetValue(Params[i]);
-    Query->Open();
-  } catch (...) {
-    Query->EnableControls();
-    throw;
-  }
-  Query->EnableControls();
+  TDisabledControls quiet(Query);
+  Query->Close();
+  Query->SQL()->SetText(Sql);
+  for (size_t i = 0; i < Params.size(); ++i) Query->Parameters().Items(static_cast<int>(i)).SetValue(Params[i]);
+  Query->Open();
 }
 
 }  // namespace

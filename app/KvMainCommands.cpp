@@ -2,8 +2,7 @@
 // commands this window carries out itself (deleting a student or a teacher, the password,
 // database and about dialogs, the help file and the support links), and those that open the
 // result-entry windows.
-#include <filesystem>
-
+#include "app/FormKit.h"
 #include "app/KvCommon.h"
 #include "app/KvConst.h"
 #include "app/KvData.h"
@@ -31,9 +30,6 @@ void Enable(TObject* Action, bool Enabled) { static_cast<TAction*>(Action)->SetE
 bool HasRows(const TDataSet* DataSet) { return DataSet->Active() && !DataSet->IsEmpty(); }
 
 bool Administrator() { return LogUserInfo->Rights == 1; }
-
-// The help file beside the program: its name with the extension ".chm".
-String HelpFile() { return ApplicationFolder() + std::filesystem::path(ApplicationExeName()).stem().string() + ".chm"; }
 
 }  // namespace
 
@@ -101,8 +97,7 @@ void TfmKvMain::actDelTeacherExecute(TObject*) {
 // --- dialogs, help and support -------------------------------------------------------------------
 
 void TfmKvMain::actSetLogPasswordExecute(TObject*) {
-  if (!fmChgPwd) fmChgPwd = TCustomForm::Create<TfmChgPwd>(Application);
-  fmChgPwd->ShowModal();
+  HeldForm(fmChgPwd)->ShowModal();
 }
 
 // Only the path is stored: the program goes on with the file it has and opens the new one at
@@ -121,8 +116,7 @@ void TfmKvMain::bbSupportClick(TObject* Sender) {
 }
 
 void TfmKvMain::bbAboutClick(TObject*) {
-  if (!AboutBox) AboutBox = TCustomForm::Create<TAboutBox>(Application);
-  AboutBox->ShowModal();
+  HeldForm(AboutBox)->ShowModal();
 }
 
 // --- result entry --------------------------------------------------------------------------------

@@ -67,11 +67,6 @@ void WritePrintConfig(const TPrintConfigNames& Names, const std::array<String, 3
 }
 
 String GetUptoPrintConfig(const String& ClassName) {
-  const int index = LogUserInfo ? LogUserInfo->ClassList->IndexOf(ClassName) : -1;
-  if (index < 0) return String();
-  const auto* info = dynamic_cast<const TGradeInfo*>(LogUserInfo->ClassList->Objects(index));
-  if (!info) return String();
-  for (size_t grade = 0; grade < GradeNames.size(); ++grade)
-    if (info->Grade == GradeNames[grade]) return ReadPrintConfig(UptoConfigNames)[grade];
-  return String();
+  const int grade = LogUserInfo ? GradePosition(dmGym->GradeOfClass(ClassName)) : -1;
+  return grade < 0 ? String() : ReadPrintConfig(UptoConfigNames)[size_t(grade)];
 }

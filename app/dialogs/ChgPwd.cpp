@@ -30,7 +30,7 @@ void TfmChgPwd::Loaded() {
 }
 
 // The teachers table goes through the program's one connection, which a layout cannot name.
-void TfmChgPwd::FormCreate(TObject*) { adtTeacher->SetConnection(dmGym->adcConnect); }
+void TfmChgPwd::FormCreate(TObject*) { ConnectDataSets(this); }
 
 void TfmChgPwd::FormShow(TObject*) { FCanClose = false; }
 
@@ -63,8 +63,7 @@ void TfmChgPwd::StorePassword(const String& Password) {
     ShowMsgBox(Format("用户[%s]不存在。", {LogUserInfo->LogID}), "错误提示", mtInformation, MsgDlgBit(mbOK));
     return;
   }
-  if (adtTeacher->State() != dsEdit && adtTeacher->State() != dsInsert) adtTeacher->Edit();
-  adtTeacher->FieldByName("Fd_Password")->SetAsString(Password);
-  adtTeacher->Post();
+  EditRecord(adtTeacher);
+  PostRow(adtTeacher, [&] { adtTeacher->FieldByName("Fd_Password")->SetAsString(Password); });
   FCanClose = true;
 }

@@ -46,8 +46,7 @@ void TfmEditAchieve::Loaded() {
 // The queries go through the program's one connection and the student boxes show the main
 // window's current student; neither can be named in a layout.
 void TfmEditAchieve::FormCreate(TObject*) {
-  adqUptoAchieve->SetConnection(dmGym->adcConnect);
-  adqCommon->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
   edtStuNo->SetDataSource(dmGym->dsStudents);
   edtName->SetDataSource(dmGym->dsStudents);
   OpenResults();
@@ -58,13 +57,11 @@ void TfmEditAchieve::OpenResults() {
   TScreenCursorScope hourglass(crHourGlass);
   dgUptoProgress->InsideUpdate([this] {
     const String family = FamilyName(FFamily);
-    adqUptoAchieve->Close();
-    adqUptoAchieve->SQL()->SetText("select a.*,b.Fd_Progname,b.Fd_Nutric \nfrom Tb_" + family + "Process a,Tb_" + family +
-                                   "Prog b \nwhere a.Fd_ProgNo = b.Fd_ProgNo and a.Fd_StuNo=:AStuNo");
     const bool student = Students()->Active() && !Students()->IsEmpty();
-    adqUptoAchieve->Parameters().ParamByName("AStuNo").SetValue(
-        student ? Students()->FieldByName("Fd_StuNo")->AsInteger() : 0);
-    adqUptoAchieve->Open();
+    OpenSql(adqUptoAchieve,
+            "select a.*,b.Fd_Progname,b.Fd_Nutric \nfrom Tb_" + family + "Process a,Tb_" + family +
+                "Prog b \nwhere a.Fd_ProgNo = b.Fd_ProgNo and a.Fd_StuNo=:AStuNo",
+            {{"AStuNo", student ? Students()->FieldByName("Fd_StuNo")->AsInteger() : 0}});
   });
 }
 
@@ -119,9 +116,7 @@ void TfmEditAchieve::AddChangedResult(double Achieve, int Score) {
 void TfmEditAchieve::CommitChangedResults() {
   TScreenCursorScope hourglass(crHourGlass);
   TCloseAfter closer(adqCommon);
-  adqCommon->Close();
-  adqCommon->SQL()->SetText("select * from Tb_" + FamilyName(FFamily) + "Process order by Fd_ProcID");
-  adqCommon->Open();
+  OpenSql(adqCommon, "select * from Tb_" + FamilyName(FFamily) + "Process order by Fd_ProcID");
   dmGym->RunInTransaction([&] {
     for (int i = 0; i < FPending.Count(); ++i) {
       const TChangeAchieveObj& change = FPending.Record(i);

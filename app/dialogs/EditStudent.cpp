@@ -162,13 +162,9 @@ void TfmEditStudent::StoreStudent(TDateTime Birthday) {
 }
 
 void TfmEditStudent::RenumberStudent(int NewStuNo) {
-  for (const char* table : StudentTables) {
-    adqExecSql->Close();
-    adqExecSql->SQL()->SetText(String("update ") + table + " set Fd_StuNo=:ANewStuNo where Fd_StuNo=:AOldStuNo");
-    adqExecSql->Parameters().ParamByName("ANewStuNo").SetValue(NewStuNo);
-    adqExecSql->Parameters().ParamByName("AOldStuNo").SetValue(FOldStuNo);
-    adqExecSql->ExecSQL();
-  }
+  for (const char* table : StudentTables)
+    RunSql(adqExecSql, String("update ") + table + " set Fd_StuNo=:ANewStuNo where Fd_StuNo=:AOldStuNo",
+           {{"ANewStuNo", NewStuNo}, {"AOldStuNo", FOldStuNo}});
 }
 
 // "取消" drops the pending changes and keeps the window; "关闭" closes it.

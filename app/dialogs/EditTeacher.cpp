@@ -106,13 +106,9 @@ void TfmEditTeacher::StoreTeacher() {
   teachers->FieldByName("Fd_Rights")->SetAsInteger(cbbTask->ItemIndex());
   teachers->FieldByName("Fd_Sex")->SetAsString(cbbSex->Text());
   const String logID = teachers->FieldByName("Fd_LogID")->AsString();
-  if (logID != FOldLogID) {
-    adqExecSql->Close();
-    adqExecSql->SQL()->SetText("update Tb_TeacherTask set Fd_LogID=:ANewLogID where Fd_LogID=:AOldLogID");
-    adqExecSql->Parameters().ParamByName("ANewLogID").SetValue(logID);
-    adqExecSql->Parameters().ParamByName("AOldLogID").SetValue(FOldLogID);
-    adqExecSql->ExecSQL();
-  }
+  if (logID != FOldLogID)
+    RunSql(adqExecSql, "update Tb_TeacherTask set Fd_LogID=:ANewLogID where Fd_LogID=:AOldLogID",
+           {{"ANewLogID", logID}, {"AOldLogID", FOldLogID}});
   teachers->Post();
 }
 

@@ -1,6 +1,7 @@
 // The student and term the entry windows read, their date message, and the commit of results.
 #include "app/dialogs/EntryKit.h"
 
+#include "app/FormKit.h"
 #include "app/KvData.h"
 #include "controls/DBCtrls.h"
 #include "editors/dxEdLib.h"
@@ -39,16 +40,6 @@ void UseEntryDateMessage(TdxDateEdit* Edit) {
   };
 }
 
-void PostRow(TDataSet* DataSet, const std::function<void()>& Fill) {
-  try {
-    Fill();
-    DataSet->Post();
-  } catch (...) {
-    if (DataSet->State() == dsInsert || DataSet->State() == dsEdit) DataSet->Cancel();
-    throw;
-  }
-}
-
 namespace {
 
 // The columns of a result row, in the order they are set.
@@ -70,9 +61,7 @@ void SetResultFields(TDataSet* Rows, TStandardFamily Family, const TTrainingInfo
 void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
                    const std::function<void()>& Step) {
   TCloseAfter closer(Query);
-  Query->Close();
-  Query->SQL()->SetText(Family == sfUpto ? "select * from Tb_Uptoprocess" : "select * from Tb_Examprocess");
-  Query->Open();
+  OpenSql(Query, Family == sfUpto ? "select * from Tb_Uptoprocess" : "select * from Tb_Examprocess");
   dmGym->RunInTransaction([&] {
     for (const TTrainingInfo& result : Results) {
       Query->Append();

@@ -168,19 +168,3 @@ void UseEntryDateMessage(TdxDateEdit* Edit);
 // row; the query is closed however the commit ends.
 void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
                    const std::function<void()>& Step = {});
-
-// Closes a data set when the work that opened it ends, whichever way it ends.
-class TCloseAfter {
- public:
-  explicit TCloseAfter(TDataSet* DataSet) : FDataSet(DataSet) {}
-  ~TCloseAfter() { FDataSet->Close(); }
-  TCloseAfter(const TCloseAfter&) = delete;
-  TCloseAfter& operator=(const TCloseAfter&) = delete;
-
- private:
-  TDataSet* FDataSet;
-};
-
-// Fills the row being appended or edited and posts it; when either fails the half-made row is
-// cancelled and the error goes on.
-void PostRow(TDataSet* DataSet, const std::function<void()>& Fill);

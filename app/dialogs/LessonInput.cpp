@@ -47,7 +47,7 @@ void TfmLessonInput::Loaded() {
 // window's current student; neither can be named in a layout. The time of day the window was
 // made goes with the date, unless the user changes it.
 void TfmLessonInput::FormCreate(TObject*) {
-  adtStudentDuty->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
   edtStuNo->SetDataSource(dmGym->dsStudents);
   edtName->SetDataSource(dmGym->dsStudents);
   deTestDate->SetDate(Now());

@@ -103,10 +103,8 @@ const TGradeInfo* TfmMoveStudents::SourceClass() const { return ChosenClass(cbxF
 const TGradeInfo* TfmMoveStudents::TargetClass() const { return ChosenClass(cbxTo); }
 
 void TfmMoveStudents::LoadSourceStudents() {
-  adqStudent->Close();
-  adqStudent->SQL()->SetText("select * from Tb_Students where Fd_Class=:AClass");
-  adqStudent->Parameters().ParamByName("AClass").SetValue(SourceClass() ? SourceClass()->Class : String());
-  adqStudent->Open();
+  OpenSql(adqStudent, "select * from Tb_Students where Fd_Class=:AClass",
+          {{"AClass", SourceClass() ? SourceClass()->Class : String()}});
 }
 
 void TfmMoveStudents::cbxFromChange(TObject*) {

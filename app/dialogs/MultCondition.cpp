@@ -12,11 +12,7 @@ const char* const AllSexes = "(全部)";
 
 }  // namespace
 
-void TStudentQuery::AssignTo(TADOQuery* Query) const {
-  Query->Close();
-  Query->SQL()->SetText(Sql);
-  for (const auto& [name, value] : Params) Query->Parameters().ParamByName(name).SetValue(value);
-}
+void TStudentQuery::AssignTo(TADOQuery* Query) const { PrepareSql(Query, Sql, Params); }
 
 void TfmMultCondition::Publish(TClassBuilder<TfmMultCondition>& c) {
   c.Method("FormCreate", &TfmMultCondition::FormCreate);

@@ -39,14 +39,10 @@ void TfmPartScoreInput::Loaded() {
 // The data sets go through the program's one connection, the student boxes and the register show
 // the main window's current student; none of them can be named in a layout.
 void TfmPartScoreInput::FormCreate(TObject*) {
-  for (TCustomADODataSet* data : std::initializer_list<TCustomADODataSet*>{adtTermType, adqExamAchieve})
-    data->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
   edtStuNo->SetDataSource(dmGym->dsStudents);
   edtName->SetDataSource(dmGym->dsStudents);
-  if (adtDutyDetail) {
-    adtDutyDetail->SetConnection(dmGym->adcConnect);
-    adtDutyDetail->SetMasterSource(dmGym->dsStudents);
-  }
+  if (adtDutyDetail) adtDutyDetail->SetMasterSource(dmGym->dsStudents);
   deTestDate->SetDate(Date());
   UseEntryDateMessage(deTestDate);
   cbbAchieve->SetText(String());

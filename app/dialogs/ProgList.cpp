@@ -33,9 +33,7 @@ void TfmSetProgList::FormCreate(TObject*) { ConnectDataSets(this); }
 void TfmSetProgList::FormShow(TObject*) {
   {
     TScreenCursorScope cursor(crHourGlass);
-    adqProgType->Close();
-    adqProgType->SQL()->SetText(ItemsSql());
-    adqProgType->Open();
+    OpenSql(adqProgType, ItemsSql());
   }
   dxDBGrid1->ExpandAll();
 }

@@ -76,14 +76,10 @@ void TfmProgRelation::actAddExecute(TObject*) {
     return;
   }
   adtRelation->Append();
-  adtRelation->FieldByName("Fd_ExamNo")->SetAsString(adtExam->FieldByName("Fd_ProgNo")->AsString());
-  adtRelation->FieldByName("Fd_UptoNo")->SetAsString(adtUpto->FieldByName("Fd_ProgNo")->AsString());
-  try {
-    adtRelation->Post();
-  } catch (...) {
-    adtRelation->Cancel();
-    throw;
-  }
+  PostRow(adtRelation, [this] {
+    adtRelation->FieldByName("Fd_ExamNo")->SetAsString(adtExam->FieldByName("Fd_ProgNo")->AsString());
+    adtRelation->FieldByName("Fd_UptoNo")->SetAsString(adtUpto->FieldByName("Fd_ProgNo")->AsString());
+  });
 }
 
 void TfmProgRelation::actDeleteExecute(TObject*) { adtRelation->Delete(); }

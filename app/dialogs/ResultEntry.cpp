@@ -59,12 +59,10 @@ void TfmResultEntry::LoadItemList() {
   FreeItemObjects(lbProgType->Items());
   TScreenCursorScope hourglass(crHourGlass);
   const String table = FFamily == sfUpto ? "Upto" : "Exam";
-  adqStarnd->Close();
-  adqStarnd->SQL()->SetText("select distinct a.Fd_ProgID,b.Fd_ProgName,b.Fd_Nutric \nfrom Tb_" + table +
-                            "Starnd a,Tb_" + table + "Prog b \n" +
-                            "where a.Fd_ProgID = b.Fd_ProgNo and a.Fd_Grade=:AGrade\norder by a.Fd_ProgID");
-  adqStarnd->Parameters()[0].SetValue(FGrade);
-  adqStarnd->Open();
+  OpenSql(adqStarnd,
+          "select distinct a.Fd_ProgID,b.Fd_ProgName,b.Fd_Nutric \nfrom Tb_" + table + "Starnd a,Tb_" + table +
+              "Prog b \nwhere a.Fd_ProgID = b.Fd_ProgNo and a.Fd_Grade=:AGrade\norder by a.Fd_ProgID",
+          {{"AGrade", FGrade}});
   for (; !adqStarnd->Eof(); adqStarnd->Next()) {
     auto item = std::make_unique<TProgTypeObj>(adqStarnd->FieldByName("Fd_ProgID")->AsString(),
                                                adqStarnd->FieldByName("Fd_ProgName")->AsString(),

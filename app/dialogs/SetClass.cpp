@@ -138,14 +138,10 @@ void TfmSetClass::StoreNewClasses() {
     auto* entry = static_cast<TTab_Class*>(items->Objects(i));
     if (!entry->IsNew) continue;
     adtClass->Append();
-    adtClass->FieldByName("Fd_Grade")->SetAsString(entry->Grade);
-    adtClass->FieldByName("Fd_Class")->SetAsString(entry->Class);
-    try {
-      adtClass->Post();
-    } catch (...) {
-      adtClass->Cancel();
-      throw;
-    }
+    PostRow(adtClass, [&] {
+      adtClass->FieldByName("Fd_Grade")->SetAsString(entry->Grade);
+      adtClass->FieldByName("Fd_Class")->SetAsString(entry->Class);
+    });
     entry->IsNew = false;
   }
 }

@@ -38,9 +38,7 @@ void TfmSetClassOrder::FormShow(TObject*) {
   FModified = false;
   TScreenCursorScope cursor(crHourGlass);
   lbClass->Clear();
-  adqClass->Close();
-  adqClass->SQL()->SetText("select Fd_OrderNo,Fd_Class from Tb_Classes order by Fd_OrderNo");
-  adqClass->Open();
+  OpenSql(adqClass, "select Fd_OrderNo,Fd_Class from Tb_Classes order by Fd_OrderNo");
   for (adqClass->First(); !adqClass->Eof(); adqClass->Next())
     lbClass->Items()->Add(adqClass->FieldByName("Fd_Class")->AsString());
 }

@@ -76,7 +76,7 @@ void TfmSetPrintOption::FormCreate(TObject*) {
     BindComponent(this, UnSelectLists[i], unSelect[i]);
     BindComponent(this, SelectLists[i], select[i]);
   }
-  adqStarnd->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
 }
 
 void TfmSetPrintOption::FormCloseQuery(TObject*, bool&) { adqStarnd->Close(); }
@@ -102,18 +102,15 @@ void TfmSetPrintOption::FillExamItems() { FillItems(kExamItemsSql, false); }
 void TfmSetPrintOption::FillItems(const String& Sql, bool Upto) {
   ClearItemLists();
   TScreenCursorScope hourglass(crHourGlass);
-  adqStarnd->Close();
-  adqStarnd->SQL()->SetText(Sql);
-  adqStarnd->Open();
+  OpenSql(adqStarnd, Sql);
   for (adqStarnd->First(); !adqStarnd->Eof(); adqStarnd->Next()) {
-    const String grade = adqStarnd->FieldByName("Fd_Grade")->AsString();
-    for (size_t page = 0; page < GradeNames.size(); ++page)
-      if (grade == GradeNames[page])
-        AddItem(UnSelectLists[page],
-                new TPrintConfig(Upto ? adqStarnd->FieldByName("Fd_ProgType")->AsString() : String(ExamProgType),
-                                 adqStarnd->FieldByName("Fd_ProgName")->AsString(),
-                                 adqStarnd->FieldByName("Fd_ProgID")->AsString(),
-                                 adqStarnd->FieldByName("Fd_FenField")->AsString()));
+    const int page = GradePosition(adqStarnd->FieldByName("Fd_Grade")->AsString());
+    if (page < 0) continue;
+    AddItem(UnSelectLists[size_t(page)],
+            new TPrintConfig(Upto ? adqStarnd->FieldByName("Fd_ProgType")->AsString() : String(ExamProgType),
+                             adqStarnd->FieldByName("Fd_ProgName")->AsString(),
+                             adqStarnd->FieldByName("Fd_ProgID")->AsString(),
+                             adqStarnd->FieldByName("Fd_FenField")->AsString()));
   }
 }
 

@@ -53,14 +53,8 @@ void TfmSetTeacherRights::FormShow(TObject*) {
 void TfmSetTeacherRights::btnOkClick(TObject*) {
   if (!HasTeacher() || cbbPartner->ItemIndex() < 0) return;
   TADOQuery* teachers = dmGym->adqTeachers;
-  try {
-    EditRecord(teachers);
-    teachers->FieldByName("Fd_Rights")->SetAsInteger(cbbPartner->ItemIndex());
-    teachers->Post();
-  } catch (...) {
-    CancelEditing(teachers);
-    throw;
-  }
+  EditRecord(teachers);
+  PostRow(teachers, [&] { teachers->FieldByName("Fd_Rights")->SetAsInteger(cbbPartner->ItemIndex()); });
 }
 
 void TfmSetTeacherRights::btnCancelClick(TObject*) { CancelEditing(dmGym->adqTeachers); }

@@ -57,10 +57,7 @@ void TfmSetTeacherTask::FormShow(TObject*) {
 }
 
 void TfmSetTeacherTask::OpenTeacherTasks() {
-  adqTask->Close();
-  adqTask->SQL()->SetText("select * from Tb_TeacherTask where Fd_LogID=:ALogID");
-  adqTask->Parameters().ParamByName("ALogID").SetValue(FLogID);
-  adqTask->Open();
+  OpenSql(adqTask, "select * from Tb_TeacherTask where Fd_LogID=:ALogID", {{"ALogID", FLogID}});
 }
 
 void TfmSetTeacherTask::FormCloseQuery(TObject*, bool& CanClose) {

@@ -53,9 +53,7 @@ void TfmSetTermType::FormCreate(TObject*) { ConnectDataSets(this); }
 void TfmSetTermType::FormShow(TObject*) {
   {
     TScreenCursorScope cursor(crHourGlass);
-    adqSumtype->Close();
-    adqSumtype->SQL()->SetText("select * from Tb_TermType order by Fd_TermID");
-    adqSumtype->Open();
+    OpenSql(adqSumtype, "select * from Tb_TermType order by Fd_TermID");
   }
   dbgStudent->ExpandAll();
   nbSumType->SetPageIndex(pgBrowse);

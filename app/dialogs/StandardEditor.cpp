@@ -93,14 +93,8 @@ void TfmEditStarnd::FillNumberPage() {
 void TfmEditStarnd::btnSaveClick(TObject*) {
   TADOQuery* standards = Standards();
   if (!standards->Active() || standards->IsEmpty()) return;
-  try {
-    EditRecord(standards);
-    WriteThresholds();
-    standards->Post();
-  } catch (...) {
-    CancelEditing(standards);
-    throw;
-  }
+  EditRecord(standards);
+  PostRow(standards, [this] { WriteThresholds(); });
 }
 
 void TfmEditStarnd::WriteThresholds() {

@@ -32,16 +32,12 @@ void WriteExemption(TADOTable* FreeGym, int FoundUnder, int StuNo, const TExempt
     EditRecord(FreeGym);
   else
     FreeGym->Append();
-  try {
+  PostRow(FreeGym, [&] {
     FreeGym->FieldByName("Fd_StuNo")->SetAsInteger(StuNo);
     FreeGym->FieldByName("Fd_FreeReason")->SetAsString(Exemption.Reason);
     FreeGym->FieldByName("Fd_FreeDate")->SetAsString(Exemption.Period);
     if (!Exemption.Remark.empty()) FreeGym->FieldByName("Fd_Remark")->SetAsString(Exemption.Remark);
-    FreeGym->Post();
-  } catch (...) {
-    FreeGym->Cancel();
-    throw;
-  }
+  });
 }
 
 void DeleteExemption(TADOTable* FreeGym, int StuNo) {

@@ -2,6 +2,7 @@
 #include "app/dialogs/TechInput.h"
 
 #include "app/FormKit.h"
+#include "app/KvData.h"
 #include "rtl/Convert.h"
 
 TfmTechInput* fmTechInput = nullptr;
@@ -24,10 +25,8 @@ void TfmTechInput::Loaded() {
 void TfmTechInput::LoadItemList() {
   FreeItemObjects(lbTechnicalProg->Items());
   TScreenCursorScope hourglass(crHourGlass);
-  adqStarnd->Close();
-  adqStarnd->SQL()->SetText("select Fd_ProgNo,Fd_ProgName from Tb_TechProg \nwhere Fd_Grade=:AGrade");
-  adqStarnd->Parameters()[0].SetValue(CurrentStudentGrade());
-  adqStarnd->Open();
+  OpenSql(adqStarnd, "select Fd_ProgNo,Fd_ProgName from Tb_TechProg \nwhere Fd_Grade=:AGrade",
+          {{"AGrade", CurrentStudentGrade()}});
   for (; !adqStarnd->Eof(); adqStarnd->Next()) {
     auto item = std::make_unique<TTechnicalProg>(adqStarnd->FieldByName("Fd_ProgNo")->AsString(),
                                                  adqStarnd->FieldByName("Fd_ProgName")->AsString());

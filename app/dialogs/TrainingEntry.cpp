@@ -46,8 +46,7 @@ void TfmTrainingEntry::Loaded() {
 // The window's data sets go through the program's one connection and its student boxes show the
 // main window's current student; neither can be named in a layout.
 void TfmTrainingEntry::FormCreate(TObject*) {
-  adqStarnd->SetConnection(dmGym->adcConnect);
-  if (adtTermType) adtTermType->SetConnection(dmGym->adcConnect);
+  ConnectDataSets(this);
   edtStuNo->SetDataSource(dmGym->dsStudents);
   edtName->SetDataSource(dmGym->dsStudents);
   deTestDate->SetDate(InitialTestDate());

@@ -2,8 +2,6 @@
 // tables and removed from the result tables, and the new class, all in one transaction.
 #include "app/dialogs/UpGrade.h"
 
-#include <algorithm>
-
 #include "app/FormKit.h"
 #include "app/KvConst.h"
 #include "app/KvData.h"
@@ -11,11 +9,6 @@
 TfmUpGrade* fmUpGrade = nullptr;
 
 namespace {
-
-int GradePosition(const String& Grade) {
-  const auto found = std::find(GradeNames.begin(), GradeNames.end(), Grade);
-  return found == GradeNames.end() ? -1 : static_cast<int>(found - GradeNames.begin());
-}
 
 const char* const ArchiveExamSql =
     "Insert into Tb_ExamHistory (Fd_StuNo,Fd_TestPart, Fd_TestDate,Fd_TermType,Fd_ProgNo,Fd_Grade,Fd_Achieve,Fd_FenVal)\n"
@@ -68,10 +61,7 @@ void TfmUpGrade::PromoteStudent(int StuNo) {
 }
 
 void TfmUpGrade::RunStatement(const String& Sql, int StuNo) {
-  adqExecSql->Close();
-  adqExecSql->SQL()->SetText(Sql);
-  adqExecSql->Parameters().ParamByName("AStuNo").SetValue(StuNo);
-  adqExecSql->ExecSQL();
+  RunSql(adqExecSql, Sql, {{"AStuNo", StuNo}});
 }
 
 TModalResult ShowUpGrade() { return HeldForm(fmUpGrade)->ShowModal(); }
