@@ -560,6 +560,15 @@ TEST_F(MainWindowTest, ADeletionWhoseCommitIsRefusedChangesNoViewAndTheRetryDele
     EXPECT_EQ(ColumnTexts(fmKvMain->dgStudents, 1), (std::vector<String>{"张三", "王五"}));
     EXPECT_EQ(dmGym->adqStudents->FieldByName("Fd_StuNo")->AsInteger(), 20240103) << "the next takes its place";
     EXPECT_EQ(fmUptoInput->edtStuNo->Text(), "20240103");
+
+    // The last student's place goes to the one before; the only one's to none.
+    deleteStudent();
+    EXPECT_EQ(ColumnTexts(fmKvMain->dgStudents, 1), std::vector<String>{"张三"});
+    EXPECT_EQ(fmUptoInput->edtStuNo->Text(), "20240101");
+    deleteStudent();
+    EXPECT_TRUE(dmGym->adqStudents->IsEmpty());
+    EXPECT_EQ(Rows("Tb_Students"), 1);
+    EXPECT_EQ(MessageBoxes().Shown.size(), 1u);
     fmUptoInput->Close();
   });
 }
