@@ -2,7 +2,10 @@
 // dialogs as Qt's, each run as a native modal loop during which the layer's queue keeps draining.
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,6 +41,21 @@ int IndexOfPrinter(const QPrinter& Printer, const std::vector<String>& Printers,
   return Fallback;
 }
 
+// Qt's list of files writes their dates in the system's locale; the dialog shows them in the
+// program's (UseProgramLocale), as the rest of the program does.
+class TFileListDates : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+  QVariant data(const QModelIndex& Index, int Role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files || Role != Qt::DisplayRole || Index.column() != DateColumn) return QIdentityProxyModel::data(Index, Role);
+    return QLocale().toString(files->lastModified(mapToSource(Index)), QLocale::ShortFormat);
+  }
+
+ private:
+  static constexpr int DateColumn = 3;
+};
+
 class TProgramDialogService : public TDialogService {
  public:
   TModalResult MessageDialog(const TMessageDialogRequest& Request) override { return ShowMessageForm(Request); }
@@ -48,6 +66,7 @@ class TProgramDialogService : public TDialogService {
   bool FileDialog(TFileDialogRequest& Request) override {
     InstallQtDialogTexts();
     QFileDialog dialog(nullptr, Q(Request.Title), Q(Request.InitialDir));
+    dialog.setProxyModel(new TFileListDates(&dialog));
     dialog.setAcceptMode(Request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Request.Save || !(Request.Options & OpenOptionBit(ofFileMustExist)) ? QFileDialog::AnyFile
                                                                                             : QFileDialog::ExistingFile);

@@ -80,6 +80,7 @@ TEST(ADOQueryTest, ParametersBindByNameOrPositionAndNeverBecomeSql) {
   EXPECT_TRUE(query->IsEmpty());
   EXPECT_THROW(query->Parameters().ParamByName("Missing"), EDatabaseError);
 
+  fixture.Connection()->Execute("insert into Tb_Duty values ('出勤')");  // the row the third statement deletes
   auto exec = Query(fixture.Connection(),
                     "insert into Tb_Duty values (:Name);\ninsert into Tb_Duty values (:Name || '2');\n"
                     "delete from Tb_Duty where Fd_Name = '出勤'");
