@@ -160,6 +160,24 @@ TEST_F(PreviewWindowTest, LandscapeReportsPrintOnLandscapePaperAtTheFirstPrint) 
   }
 }
 
+// Escape reaches the embedded preview's own key handling, which closes the window holding it as
+// its close box does; the preview keeps its window, pages and scroll bars until then.
+TEST_F(PreviewWindowTest, EscapeClosesTheWindowAsItsCloseBoxDoesAndNeverEmptiesIt) {
+  const TShownReport shown = RunReport(PrintStudents, [&](TfmRptPreview& preview) {
+    PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(preview.ModalResult(), mrCancel);
+    EXPECT_EQ(preview.frpPreview->ComponentCount(), 1);  // the hidden window that does the work
+    ASSERT_EQ(preview.frpPreview->ControlCount(), 1);    // its page area, borrowed
+    EXPECT_EQ(preview.frpPreview->AllPages(), 3);
+    EXPECT_TRUE(preview.frpPreview->Window()->VScrollBar->Visible());
+  });
+  EXPECT_TRUE(shown.Shown);
+  EXPECT_EQ(fmRptPreview, nullptr);
+  EXPECT_EQ(Windows("TfmRptPreview"), 0);
+  EXPECT_EQ(Module->rptPrint->Preview(), nullptr);
+}
+
 TEST_F(PreviewWindowTest, ClosedByItsCloseBoxItIsFreedAndTheNextReportMakesANewOne) {
   bool closed = false;
   TestClock().OnWait([&] {
