@@ -266,6 +266,27 @@ TEST_F(MainWindowTest, GridsDrawCheckBoxesRightsNamesCategoryNumeralsAndThreshol
   });
 }
 
+// Every grid is turquoise with the selected row light blue, whether the grid has the focus or not.
+TEST_F(MainWindowTest, GridsDrawTheirBackgroundAndSelectedRowInTheirColours) {
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    TfmKvMain* w = fmKvMain;
+    for (TdxDBGrid* grid : {w->dgStudents, w->dgTeachers, w->dgUptoStarnd, w->dgExamStarnd}) {
+      SCOPED_TRACE(grid->Name());
+      EXPECT_EQ(grid->Color(), RGB(66, 207, 219));
+      EXPECT_EQ(grid->HighlightColor(), RGB(102, 171, 213));
+      EXPECT_EQ(grid->HideSelectionColor(), RGB(102, 171, 213));
+    }
+    ClickPage(1);
+    ASSERT_TRUE(dmGym->adqTeachers->Locate("Fd_LogID", "lz"));
+    Pump();
+    TdxDBGrid* grid = w->dgTeachers;
+    const TRect selected = grid->GetNodeCellRect(grid->FocusedNode(), 6);  // the address, empty
+    EXPECT_EQ(WindowPixel(grid->Handle(), selected.Right - 4, selected.Top + 3), RGB(102, 171, 213));
+    const TRect other = grid->GetNodeCellRect(grid->GetAbsoluteNode(0), 6);
+    EXPECT_EQ(WindowPixel(grid->Handle(), other.Right - 4, other.Top + 3), RGB(66, 207, 219));
+  });
+}
+
 // What a user may do on one page.
 struct TPageRule {
   int Page;
