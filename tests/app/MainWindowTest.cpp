@@ -9,6 +9,7 @@
 #include "app/KvConst.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/EditTeacher.h"
 #include "app/dialogs/RptPreview.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/SetPrintOption.h"
@@ -556,6 +557,48 @@ TEST_F(MainWindowTest, DeletingATeacherAsksWithTheNameAndTakesTheirClassesAlong)
     EXPECT_EQ(Rows("Tb_TeacherTask where Fd_LogID = 'zhang'"), 0);
     EXPECT_EQ(Rows("Tb_TeacherTask where Fd_LogID = 'li'"), 1);
     EXPECT_EQ(ColumnTexts(fmKvMain->dgTeachers, 0), (std::vector<String>{"admin", "li", "lz"}));
+  });
+}
+
+// An address typed in the teacher dialog shows in the grid once it is in the row; cancelled, the
+// grid shows the row as the file holds it again, in its nodes and on screen.
+TEST_F(MainWindowTest, ACancelledTeacherEditLeavesTheGridShowingTheStoredRow) {
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    ClickPage(1);
+    TdxDBGrid* grid = fmKvMain->dgTeachers;
+    const int row = 3, address = 6;
+    ASSERT_EQ(ColumnTexts(grid, 0)[row], "lz");
+    const TRect name = grid->GetNodeCellRect(grid->GetAbsoluteNode(row), 1);
+    Click(grid, {name.Left + 5, name.Top + 5});
+    Pump();
+    ASSERT_EQ(dmGym->adqTeachers->FieldByName("Fd_LogID")->AsString(), "lz");
+    // The dark pixels of the row's address cell: its text.
+    auto ink = [&] {
+      int dark = 0;
+      for (TColor c : ComposedPixels(grid->Handle(), grid->GetNodeCellRect(grid->GetAbsoluteNode(row), address)))
+        dark += GetRValue(c) < 80 && GetGValue(c) < 80;
+      return dark;
+    };
+    TestClock().OnWait([&] {
+      ASSERT_NE(fmEditTeacher, nullptr);
+      Click(dynamic_cast<TControl*>(fmEditTeacher->FindComponent("mmAddress")), {5, 5});
+      TypeText("杭州市文三路");
+      Click(dynamic_cast<TControl*>(fmEditTeacher->FindComponent("edtPhone")), {5, 5});
+      Pump();
+      EXPECT_EQ(fmEditTeacher->btnCancel->Caption(), "取消");
+      EXPECT_EQ(ColumnTexts(grid, address)[row], "杭州市文三路");
+      EXPECT_GT(ink(), 0);
+      Click(fmEditTeacher->btnCancel, {5, 5});
+      Pump();
+    });
+    Action("actEditTeacher")->Execute();
+    Pump();
+    EXPECT_EQ(fmEditTeacher, nullptr);
+    EXPECT_EQ(dmGym->adqTeachers->State(), dsBrowse);
+    EXPECT_EQ(dmGym->adqTeachers->FieldByName("Fd_Address")->AsString(), "");
+    EXPECT_EQ(ColumnTexts(grid, address)[row], "");
+    EXPECT_EQ(ink(), 0);
+    EXPECT_EQ(ColumnTexts(grid, 1)[row], "刘老师");
   });
 }
 
