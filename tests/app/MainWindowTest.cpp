@@ -9,6 +9,7 @@
 #include "app/KvConst.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/EditTeacher.h"
 #include "app/dialogs/RptPreview.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/SetPrintOption.h"
@@ -263,6 +264,27 @@ TEST_F(MainWindowTest, GridsDrawCheckBoxesRightsNamesCategoryNumeralsAndThreshol
     const TRecordedPaint exam = RecordPaint(w->dgExamStarnd);
     EXPECT_TRUE(exam.FindText("100米跑"));
     for (const auto& run : exam.Texts) EXPECT_EQ(run.Text.find("00000"), String::npos) << run.Text;
+  });
+}
+
+// Every grid is turquoise with the selected row light blue, whether the grid has the focus or not.
+TEST_F(MainWindowTest, GridsDrawTheirBackgroundAndSelectedRowInTheirColours) {
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    TfmKvMain* w = fmKvMain;
+    for (TdxDBGrid* grid : {w->dgStudents, w->dgTeachers, w->dgUptoStarnd, w->dgExamStarnd}) {
+      SCOPED_TRACE(grid->Name());
+      EXPECT_EQ(grid->Color(), RGB(66, 207, 219));
+      EXPECT_EQ(grid->HighlightColor(), RGB(102, 171, 213));
+      EXPECT_EQ(grid->HideSelectionColor(), RGB(102, 171, 213));
+    }
+    ClickPage(1);
+    ASSERT_TRUE(dmGym->adqTeachers->Locate("Fd_LogID", "lz"));
+    Pump();
+    TdxDBGrid* grid = w->dgTeachers;
+    const TRect selected = grid->GetNodeCellRect(grid->FocusedNode(), 6);  // the address, empty
+    EXPECT_EQ(WindowPixel(grid->Handle(), selected.Right - 4, selected.Top + 3), RGB(102, 171, 213));
+    const TRect other = grid->GetNodeCellRect(grid->GetAbsoluteNode(0), 6);
+    EXPECT_EQ(WindowPixel(grid->Handle(), other.Right - 4, other.Top + 3), RGB(66, 207, 219));
   });
 }
 
@@ -618,6 +640,48 @@ TEST_F(MainWindowTest, ATeacherDeletionWhoseCommitIsRefusedChangesNoViewAndTheRe
     EXPECT_EQ(Rows("Tb_Teachers where Fd_LogID = 'zhang'"), 0);
     EXPECT_EQ(Rows("Tb_Teachers"), 3);
     EXPECT_EQ(ColumnTexts(fmKvMain->dgTeachers, 0), (std::vector<String>{"admin", "li", "lz"}));
+  });
+}
+
+// An address typed in the teacher dialog shows in the grid once it is in the row; cancelled, the
+// grid shows the row as the file holds it again, in its nodes and on screen.
+TEST_F(MainWindowTest, ACancelledTeacherEditLeavesTheGridShowingTheStoredRow) {
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    ClickPage(1);
+    TdxDBGrid* grid = fmKvMain->dgTeachers;
+    const int row = 3, address = 6;
+    ASSERT_EQ(ColumnTexts(grid, 0)[row], "lz");
+    const TRect name = grid->GetNodeCellRect(grid->GetAbsoluteNode(row), 1);
+    Click(grid, {name.Left + 5, name.Top + 5});
+    Pump();
+    ASSERT_EQ(dmGym->adqTeachers->FieldByName("Fd_LogID")->AsString(), "lz");
+    // The dark pixels of the row's address cell: its text.
+    auto ink = [&] {
+      int dark = 0;
+      for (TColor c : ComposedPixels(grid->Handle(), grid->GetNodeCellRect(grid->GetAbsoluteNode(row), address)))
+        dark += GetRValue(c) < 80 && GetGValue(c) < 80;
+      return dark;
+    };
+    TestClock().OnWait([&] {
+      ASSERT_NE(fmEditTeacher, nullptr);
+      Click(dynamic_cast<TControl*>(fmEditTeacher->FindComponent("mmAddress")), {5, 5});
+      TypeText("杭州市文三路");
+      Click(dynamic_cast<TControl*>(fmEditTeacher->FindComponent("edtPhone")), {5, 5});
+      Pump();
+      EXPECT_EQ(fmEditTeacher->btnCancel->Caption(), "取消");
+      EXPECT_EQ(ColumnTexts(grid, address)[row], "杭州市文三路");
+      EXPECT_GT(ink(), 0);
+      Click(fmEditTeacher->btnCancel, {5, 5});
+      Pump();
+    });
+    Action("actEditTeacher")->Execute();
+    Pump();
+    EXPECT_EQ(fmEditTeacher, nullptr);
+    EXPECT_EQ(dmGym->adqTeachers->State(), dsBrowse);
+    EXPECT_EQ(dmGym->adqTeachers->FieldByName("Fd_Address")->AsString(), "");
+    EXPECT_EQ(ColumnTexts(grid, address)[row], "");
+    EXPECT_EQ(ink(), 0);
+    EXPECT_EQ(ColumnTexts(grid, 1)[row], "刘老师");
   });
 }
 
