@@ -4,9 +4,7 @@
 // store writes settles into a file that reads into a fresh form which saves that same file.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
 #include "FuzzGui.h"
@@ -109,11 +107,6 @@ end
 ScratchFolder& Scratch() {
   static ScratchFolder folder("bars");
   return folder;
-}
-
-std::string FileText(const std::string& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A form made from kForm, freed with its windows when the scope ends.

@@ -1,5 +1,6 @@
 // Scratch files of a fuzz run: a folder of its own, a new file name for every input (so that no
-// reader that caches by name and time mistakes one input for the one before), removed at exit.
+// reader that caches by name and time mistakes one input for the one before), removed at exit;
+// and a file's bytes read back.
 #pragma once
 
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 class ScratchFolder {
@@ -39,3 +41,8 @@ class ScratchFolder {
   std::filesystem::path FPath;
   long FSerial = 0;
 };
+
+inline std::string FileText(const std::string& Path) {
+  std::ifstream in(Path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}

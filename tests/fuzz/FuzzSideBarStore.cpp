@@ -4,8 +4,6 @@
 // side bar that saves the same file.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "FuzzGui.h"
@@ -22,11 +20,6 @@ namespace {
 ScratchFolder& Scratch() {
   static ScratchFolder folder("sidebar");
   return folder;
-}
-
-std::string FileText(const std::string& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A shown form with a side bar kept under "Software\Tolvik\SideBar" and its store, freed with its
