@@ -294,6 +294,9 @@ void ShowWidget(TWindowRecord& Rec, bool Show, bool Activate) {
   } else {
     widget->setVisible(Show);
   }
+  // A window shown without the activation (a menu, a drop-down) still comes to the top of its
+  // group, as in the layer's z-order: a window manager maps such a window below the active one.
+  if (Show && !Activate && !Rec.IsChild() && QGuiApplication::platformName() != "offscreen") widget->raise();
 }
 
 // While the layer holds the capture, the capture window's top-level widget grabs the native

@@ -86,7 +86,6 @@ class TNativePointer {
 TEST_F(BarMoving, TheBarFollowsTheNativePointerAcrossFloatingAndDocking) {
   TNativePointer pointer;
   const TPoint grab = DragHandle();
-  const TPoint overTop = Site(dsTop)->ClientToScreen(TPoint{120, Site(dsTop)->Height() - 4});
   TRect floated;
   TestClock().OnWait([&] { pointer.Send(QEvent::MouseMove, {700, 500}); });
   TestClock().OnWait([&] {
@@ -95,9 +94,9 @@ TEST_F(BarMoving, TheBarFollowsTheNativePointerAcrossFloatingAndDocking) {
   });
   TestClock().OnWait([&] {
     EXPECT_EQ(WindowRect().Left, floated.Left + 100) << "the floating bar stopped following the pointer";
-    pointer.Send(QEvent::MouseMove, overTop);
+    pointer.Send(QEvent::MouseMove, Site(dsTop)->ClientToScreen(TPoint{120, Site(dsTop)->Height() / 2}));
   });
-  TestClock().OnWait([&] { TestClock().Advance(21); });
+  TestClock().OnWait([&] { TestClock().Advance(100); });
   TestClock().OnWait([&] {
     EXPECT_EQ(Toolbar->Control()->DockControl(), Site(dsTop));
     pointer.Send(QEvent::MouseMove, {600, 450});

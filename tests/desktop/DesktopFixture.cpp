@@ -128,17 +128,22 @@ void DesktopTest::TypeLogOn(const std::string& Password) {
   // 登录 is enabled once both boxes are filled, when the program is next idle, and keys typed
   // at XTest's pace arrive before that: it is clicked until the dialog answers.
   const auto [x, y] = At(logon, 233, 188);
-  for (int i = 0; i < 10; ++i) {
-    X.Click(x, y);
-    if (WaitUntil([&] { return X.Clients() != before; }, std::chrono::seconds(3))) return;
-  }
-  ADD_FAILURE() << "登录 did not answer";
+  EXPECT_TRUE(ClickUntil(x, y, [&] { return X.Clients() != before; })) << "登录 did not answer";
 }
 
 void DesktopTest::RunMenuCommand(const std::string& MenuKey, int Count, const std::vector<std::string>& Then) {
   X.Key("alt+" + MenuKey);
   for (int i = 0; i < Count; ++i) X.Key("Down");
   for (const std::string& key : Then) X.Key(key);
+}
+
+bool DesktopTest::ClickUntil(int X_, int Y_, const std::function<bool()>& Condition) {
+  X.MoveTo(X_, Y_);
+  for (int i = 0; i < 10; ++i) {
+    X.Click(X_, Y_);
+    if (WaitUntil(Condition, std::chrono::seconds(3))) return true;
+  }
+  return false;
 }
 
 std::pair<int, int> DesktopTest::At(XWindowId Wnd, int X_, int Y_) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,9 @@ class DesktopTest : public testing::Test {
   // Runs a command of the main menu by its keys: the menu's Alt key, Down Count times, then the
   // keys of Then (Enter; a sub-menu's way).
   void RunMenuCommand(const std::string& MenuKey, int Count, const std::vector<std::string>& Then = {"Return"});
+  // Rests the pointer on a point and clicks there until Condition holds (a control that answers
+  // the pointer only once it has seen it come); whether it came to hold.
+  bool ClickUntil(int X_, int Y_, const std::function<bool()>& Condition);
   // A point of a window given in its client coordinates, on the screen.
   std::pair<int, int> At(XWindowId Wnd, int X, int Y);
   // Saves the screen as <name>.ppm in the folder QUORIN_DESKTOP_SHOTS names, when it is set.

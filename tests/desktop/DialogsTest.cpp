@@ -32,9 +32,10 @@ TEST_F(Dialogs, ModalWindowsStayInFrontWhenTheWindowsBehindThemAreClicked) {
   X.Click(1100, 800);
   ExpectInFront(dialog);
 
-  Click(dialog, 150, 38);  // the class numeral box
-  X.Type("(1)");
-  Click(dialog, 254, 38);  // 添加: 高一(1) exists
+  X.Key("Tab");  // from the grade to the class numeral: its first numeral, added twice
+  X.Key("Down");
+  const auto [addX, addY] = At(dialog, 252, 38);
+  ClickUntil(addX, addY, [&] { return X.FindClient("信息提示") != 0; });
   const XWindowId message = WaitForWindow("信息提示");
   ASSERT_NE(message, 0u) << "no message for the existing class";
   EXPECT_EQ(X.TransientFor(message), dialog);
@@ -50,9 +51,10 @@ TEST_F(Dialogs, ModalWindowsStayInFrontWhenTheWindowsBehindThemAreClicked) {
 // dialog shows in front of the main window each time, and the grid keeps the stored address.
 TEST_F(Dialogs, TheTeacherDialogOpensInFrontAgainAfterACancelledEdit) {
   LogOn();
-  X.Click(48, 180);  // the side bar's 教师资料
+  // The side bar's 教师资料: its radio buttons show at the top right.
+  ASSERT_TRUE(ClickUntil(48, 180, [&] { return X.HasPixel(XRect{985, 62, 20, 16}, XColour{255, 255, 255}); }));
   const auto openFromToolbar = [&] {
-    X.Click(116, 37);
+    ClickUntil(116, 37, [&] { return X.FindClient("教师信息设置") != 0; });
     return WaitForWindow("教师信息设置");
   };
   const XWindowId first = openFromToolbar();
@@ -77,12 +79,15 @@ TEST_F(Dialogs, TheCalendarAndThePopupMenuShowAboveTheirWindows) {
   const XWindowId entry = WaitForWindow("达标成绩录入");
   ASSERT_NE(entry, 0u);
   const auto expectPopupOver = [&](XWindowId Owner, const char* Shot_) {
+    SCOPED_TRACE(Shot_);
     const XWindowId popup = WaitForNewWindow({MainWindow, entry});
     ASSERT_NE(popup, 0u) << "nothing dropped down";
     Shot(Shot_);
     EXPECT_EQ(X.TransientFor(popup), Owner);
-    const XRect box = X.Geometry(popup);
-    EXPECT_EQ(X.WindowAt(box.CentreX(), box.CentreY()), popup) << "the pop-up is hidden";
+    EXPECT_TRUE(WaitUntil([&] {
+      const XRect box = X.Geometry(popup);
+      return X.WindowAt(box.CentreX(), box.CentreY()) == popup;
+    })) << "the pop-up is hidden";
     X.Key("Escape");
     EXPECT_TRUE(WaitUntil([&] { return !X.IsShown(popup); }));
   };

@@ -37,7 +37,8 @@ TEST_F(DesktopTest, LogOnDialogAndItsMessageStayOnTopOfTheirOwners) {
   EXPECT_FALSE(functions & (XDesktop::kMotifMinimize | XDesktop::kMotifMaximize | XDesktop::kMotifAll)) << functions;
   X.Key("Return");
   EXPECT_TRUE(WaitUntil([&] { return !X.IsShown(message); }));
-  EXPECT_TRUE(WaitForActive(logon));
+  const XRect dialog = X.Geometry(logon);
+  EXPECT_EQ(X.WindowAt(dialog.CentreX(), dialog.CentreY()), logon);
 }
 
 // A message raised by the stay-on-top result-entry windows opens above them and takes the click
@@ -60,9 +61,14 @@ TEST_F(DesktopTest, EntryWindowMessagesOpenAboveTheEntryWindows) {
     const XWindowId window = WaitForWindow(entry.Title);
     ASSERT_NE(window, 0u);
     EXPECT_EQ(X.TransientFor(window), MainWindow);
+    EXPECT_TRUE(WaitForActive(window));
+    // The result box, typed into until its text shows.
     const auto [x, y] = At(window, entry.ResultX, entry.ResultY);
-    X.Click(x, y);
-    X.Type("10");
+    EXPECT_TRUE(ClickUntil(x, y, [&] {
+      X.Type("10");
+      return WaitUntil([&] { return X.HasPixel(XRect{x - 20, y - 6, 40, 12}, XColour{0, 0, 0}); },
+                       std::chrono::seconds(2));
+    }));
     X.Key("Return");
     const XWindowId message = WaitForWindow("Quorin", MainWindow);
     ASSERT_NE(message, 0u) << "no message for the missing item";
@@ -73,7 +79,8 @@ TEST_F(DesktopTest, EntryWindowMessagesOpenAboveTheEntryWindows) {
     EXPECT_TRUE(WaitForActive(message));
     X.Click(box.CentreX(), box.Y + box.Height - 30);  // its one button
     EXPECT_TRUE(WaitUntil([&] { return !X.IsShown(message); })) << "the button did not answer";
-    EXPECT_TRUE(WaitForActive(window));
+    const XRect entryBox = X.Geometry(window);
+    EXPECT_EQ(X.WindowAt(entryBox.CentreX(), entryBox.CentreY()), window);
     const auto [cancelX, cancelY] = At(window, entry.CancelX, entry.CancelY);
     X.Click(cancelX, cancelY);
     EXPECT_TRUE(WaitUntil([&] { return !X.IsShown(window); }));

@@ -22,16 +22,16 @@ class Reports : public DesktopTest {
   // Prints the shown preview to Pdf through the print dialog and the file dialog.
   void PrintTo(XWindowId Preview, const std::string& Pdf) {
     const auto [x, y] = At(Preview, kPrintX, kPrintY);
-    X.Click(x, y);
+    ClickUntil(x, y, [&] { return X.FindClient("打印") != 0; });
     const XWindowId dialog = WaitForWindow("打印");
     ASSERT_NE(dialog, 0u) << "no print dialog";
     EXPECT_EQ(X.TransientFor(dialog), Preview);
-    ASSERT_TRUE(WaitForActive(dialog));
+    EXPECT_TRUE(WaitForActive(dialog));
     X.Key("Return");
     const XWindowId files = WaitForNewWindow({MainWindow, Preview, dialog});
     ASSERT_NE(files, 0u) << "no file dialog";
     EXPECT_EQ(X.TransientFor(files), Preview);
-    ASSERT_TRUE(WaitForActive(files));
+    EXPECT_TRUE(WaitForActive(files));
     X.Key("ctrl+a");
     X.Type(Pdf);
     X.Key("Return");
@@ -98,8 +98,7 @@ TEST_F(Reports, TheModalPreviewComesAboveTheStayOnTopEntryWindow) {
   EXPECT_EQ(X.WindowAt(box.CentreX(), box.CentreY()), preview) << "the entry window covers the preview";
   EXPECT_TRUE(WaitForActive(preview));
   const auto [closeX, closeY] = At(preview, 298, 16);
-  X.Click(closeX, closeY);
-  EXPECT_TRUE(WaitForNoWindow("报表预览"));
+  EXPECT_TRUE(ClickUntil(closeX, closeY, [&] { return X.FindClient("报表预览") == 0; }));
   EXPECT_TRUE(WaitUntil([&] { return X.WindowAt(box.CentreX(), box.CentreY()) == entry; }));
 }
 

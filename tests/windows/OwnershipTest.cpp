@@ -30,6 +30,7 @@ TEST_F(Ownership, OwnedWindowsAreTransientForTheirOwnersNativeWindow) {
   EXPECT_EQ(TransientParentOf(main.Handle), nullptr);
 
   // A pop-up made without an owner (a hint) belongs to the active window.
+  SetActiveWindow(main.Handle);
   TLoggingWindow hint(HWND(), Bounds(60, 60, 80, 20), 0, WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST | WS_EX_NOACTIVATE);
   EXPECT_EQ(TransientParentOf(hint.Handle), NativeWindow(main.Handle));
 
