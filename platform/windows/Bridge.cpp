@@ -314,12 +314,11 @@ void GrabNativePointer(HWND Capture) {
   if (target) target->grabMouse();
 }
 
+// Qt sets a dialog's transient parent from its parent widget when it shows it, and to its leader
+// window without one.
 void MakeTransientForActiveWindow(QWidget* Dialog) {
   TWindowRecord* active = Windows().Find(State().Active);
-  if (!Dialog || !active || !active->Widget) return;
-  active->Widget->winId();
-  Dialog->winId();
-  if (QWindow* window = Dialog->windowHandle()) window->setTransientParent(active->Widget->windowHandle());
+  if (Dialog && active && active->Widget) Dialog->setParent(active->Widget.get(), Dialog->windowFlags());
 }
 
 void SyncNativeFocus(HWND Wnd) {

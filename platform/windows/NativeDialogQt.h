@@ -6,5 +6,6 @@
 #include <QWidget>
 
 // Makes Dialog transient for the active window's native window, so that the window system keeps
-// it above that window; nothing when no window is active.
+// it above that window; nothing when no window is active. The dialog becomes a child of that
+// window's widget: it must not outlive the window (a dialog run modally on the stack does not).
 void MakeTransientForActiveWindow(QWidget* Dialog);
