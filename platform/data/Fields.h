@@ -81,6 +81,8 @@ class TFieldDisplayText {
   TFieldDisplayText() = default;
   String operator()(const Variant& Value) const;
   TFieldTextKind Kind() const { return FKind; }
+  // The display format, or a blob's kind name.
+  const String& Format() const { return FFormat; }
   bool operator==(const TFieldDisplayText& Other) const = default;
   // The text of a value that is not null, or of a blob's null, for a field of Kind; Format is the
   // display format (used for the display text) or, for a blob, the name of its kind.
