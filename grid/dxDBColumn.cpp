@@ -235,10 +235,9 @@ void TdxDBTreeListColumn::ReadValue(TdxTreeListNode* Node) {
   if (!node || !FField) return;
   const int index = GetIndex();
   const bool textField = FField->DataType() == ftString || FField->DataType() == ftWideString;
-  const uint8_t flags = KeepsValue(FField->DataType()) || (textField && (FField->OnGetText || !FField->EditMask().empty())) ||
-                                NeedsFieldValue()
-                            ? dnvValue
-                            : 0;
+  const bool keepsValue = KeepsValue(FField->DataType()) ||
+                          (textField && (FField->OnGetText || !FField->EditMask().empty())) || NeedsFieldValue();
+  const uint8_t flags = keepsValue ? dnvValue : 0;
   if (const uint16_t rule = FieldTextRule()) {
     const Variant value = FField->Value();
     if (FTextRule.CanShow(value)) return node->SetCell(index, TdxNodeCell(value, flags, rule));

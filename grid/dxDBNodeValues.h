@@ -29,7 +29,9 @@ class TdxNodeCell {
   void DropTextRule() { FTextRule = 0; }
 
  private:
-  enum TKind : uint8_t { ckEmpty, ckNull, ckBoolean, ckInteger, ckInt64, ckDouble, ckCurrency, ckDate, ckShortText, ckText };
+  enum TKind : uint8_t {
+    ckEmpty, ckNull, ckBoolean, ckInteger, ckInt64, ckDouble, ckCurrency, ckDate, ckShortText, ckText
+  };
   static constexpr size_t ShortTextSize = 12;
   TKind Kind() const { return TKind(FTag & 0x0F); }
   size_t ShortLength() const { return FTag >> 4; }

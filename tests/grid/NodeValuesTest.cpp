@@ -95,7 +95,8 @@ class NodeValuesTest : public TTypedGridTest {
         SCOPED_TRACE(column->FieldName() + " of " + Data->FieldByName("No")->AsString());
         const String text = VarToStr(column->FilterTextToValue(column->GetDisplayText(node)));
         EXPECT_EQ(node->Strings(i), text);
-        const Variant value = node->ValueRecord(i).Flags & dnvValue ? column->Field()->Value() : column->FilterTextToValue(text);
+        const bool kept = node->ValueRecord(i).Flags & dnvValue;
+        const Variant value = kept ? column->Field()->Value() : column->FilterTextToValue(text);
         EXPECT_EQ(Grid->GetNodeValue(node, i).VarType(), value.VarType());
         EXPECT_EQ(VarToStr(Grid->GetNodeValue(node, i)), VarToStr(value));
       }
@@ -107,7 +108,9 @@ class NodeValuesTest : public TTypedGridTest {
 };
 
 TEST_F(NodeValuesTest, TextsMadeWhenAskedAreTheTextsOfTheRecordsAsRead) {
-  Data->FieldByName("Name")->OnGetText = [](TField* Sender, String& Text, bool) { Text = "<" + Sender->AsString() + ">"; };
+  Data->FieldByName("Name")->OnGetText = [](TField* Sender, String& Text, bool) {
+    Text = "<" + Sender->AsString() + ">";
+  };
   Show();
   ExpectTextsAsRead();
   // The texts are those of the time the records were read.
