@@ -48,7 +48,9 @@ class TRecordStore {
   uint64_t NextId() const { return FNextId; }
 
  private:
-  static constexpr uint64_t BlockSize = 1024;
+  // 8 KB blocks: larger ones leave holes among the rows' values when they go, around which the
+  // heap keeps growing from one reading of the rows to the next.
+  static constexpr uint64_t BlockSize = 128;
   void Prune(size_t Index);
   struct TBlock {
     TRecordData Records[BlockSize];
