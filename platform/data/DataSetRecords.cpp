@@ -281,6 +281,7 @@ class TDataSet::TRowMerge {
   explicit TRowMerge(TDataSet& DataSet)
       : FDataSet(DataSet),
         FCurrent(DataSet.CurrentRecord()),
+        FCurrentPos(FCurrent ? FCurrent->Pos : -1),
         FColumns(DataSet.IdentityColumns()),
         FFirstNewId(DataSet.FRecords.NextId()) {
     for (TRecordData* record : DataSet.FOrder)
@@ -313,6 +314,7 @@ class TDataSet::TRowMerge {
  private:
   TDataSet& FDataSet;
   TRecordData* FCurrent;
+  const int FCurrentPos;  // where the current record stood before the merge
   const std::vector<int> FColumns;
   std::multimap<String, TRecordData*> FHeld;
   const uint64_t FFirstNewId;
@@ -333,11 +335,15 @@ void TDataSet::TRowMerge::Finish() {
   }
   d.FOrder = std::move(FOrder);
   d.RebuildView();
-  if (FCurrent && FCurrent->Pos >= 0 && d.FState != dsInsert) {
+  if (d.FState == dsInsert) return;
+  if (FCurrent && FCurrent->Pos >= 0) {
     const bool bof = d.FBof, eof = d.FEof;
     d.PlaceBuffer(FCurrent->Pos, d.FActiveRecord);
     d.FBof = bof;
     d.FEof = eof;
+  } else if (FCurrentPos >= 0) {
+    // The current record is gone: the buffer must not hold it; its neighbour takes its place.
+    d.PlaceBuffer(FCurrentPos, d.FActiveRecord);
   }
 }
 
