@@ -4,6 +4,7 @@
 #include "report/FR_Memo.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "graphics/Gdi.h"
 #include "graphics/Graphic.h"
@@ -126,5 +127,9 @@ int TfrMemoView::WrapText(TStrings& Lines) {
     }
   }
   SetTextCharacterExtra(measure.Handle(), 0);
-  return Lines.Count() * LineHeight + 2 * (turned ? GapX : GapY);
+  return int(std::clamp<int64_t>(int64_t(LinesHeight(Lines.Count())) + 2 * (turned ? GapX : GapY), INT_MIN, INT_MAX));
+}
+
+int TfrMemoView::LinesHeight(int Count) const {
+  return int(std::clamp<int64_t>(int64_t(Count) * LineHeight, INT_MIN, INT_MAX));
 }
