@@ -104,6 +104,16 @@ void TfrEMFPages::PreparedLoadFromStream(TStream& Stream) {
   FPages.swap(loaded.FPages);
 }
 
+void TfrEMFPages::PreparedLoadFromFile(const String& FileName) {
+  std::unique_ptr<TFileStream> file;
+  try {
+    file = std::make_unique<TFileStream>(FileName, fmOpenRead | fmShareDenyWrite);
+  } catch (const EFOpenError&) {
+    throw EFOpenError(DamagedFileMessage);
+  }
+  PreparedLoadFromStream(*file);
+}
+
 void TfrEMFPages::ReadFile(TStream& Stream) {
   TfrEngineState& state = frState();
   int version = frReadByte(Stream);

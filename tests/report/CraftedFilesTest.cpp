@@ -173,4 +173,14 @@ TEST_F(CraftedFilesTest, APreparedPageWithHugeFramesAndPaperOpensAndDraws) {
   }
 }
 
+TEST_F(CraftedFilesTest, AFolderOpenedAsAPreparedReportIsReportedInChinese) {
+  TempDir dir;
+  try {
+    Report->LoadPreparedFile(dir.Path().string());
+    FAIL() << "a folder opened";
+  } catch (const EStreamError& e) {
+    EXPECT_EQ(e.Message(), "报表文件已损坏，无法打开。");
+  }
+}
+
 }  // namespace
