@@ -173,6 +173,38 @@ TEST_F(CraftedFilesTest, APreparedPageWithHugeFramesAndPaperOpensAndDraws) {
   }
 }
 
+// An old template whose objects carry no names gives each the first free generated name, and a
+// dictionary holds every name it lists: ten thousand of the one and a hundred thousand of the
+// other read without searching the report or the list again for each.
+TEST_F(CraftedFilesTest, ManyUnnamedObjectsAndManyDictionaryNamesRead) {
+  TBytesBuilder b;
+  b.Byte(22).Word(0).Word(0).OldStr("");
+  b.Byte(0xFF).Int(9).Int(2100).Int(2970).Int(36).Int(36).Int(36).Int(36).Byte(0);
+  for (int k = 0; k < 6; ++k) b.Byte(0);
+  b.Word(0).Word(0).Int(1).Int(0);
+  const int objects = 10001, names = 100000;  // names go up to Line10000; the last has none
+  for (int i = 0; i < objects; ++i) {
+    b.Byte(gtLine).Byte(0);
+    b.Int(1).Int(2).Int(3).Int(0).Word(0).Word(frftLeft).Int(1).Int(0).Word(0).Int(0xFFFFFF).Int(0);
+    b.OldStr("").OldStr("");
+  }
+  b.Byte(0xFE).Word(0xFFFF).Int(names);
+  for (int i = 0; i < names; ++i) b.Str("v" + std::to_string(i)).Str(std::to_string(i));
+  b.Int(0).Int(0);
+  TMemoryStream stream;
+  FillStream(stream, b.Bytes());
+  ASSERT_TRUE(Report->LoadFromStream(stream));
+
+  const auto& read = Report->Pages().Pages(0).Objects;
+  ASSERT_EQ(read.size(), size_t(objects));
+  EXPECT_EQ(read.front()->Name, "Line1");
+  EXPECT_EQ(read[objects - 2]->Name, "Line10000");
+  EXPECT_EQ(read.back()->Name, "");
+  TfrVariables& variables = Report->Dictionary().Variables;
+  EXPECT_EQ(variables.Count(), names);
+  EXPECT_EQ(VarToStr(variables.Variable(" V99999")), "99999");
+}
+
 TEST_F(CraftedFilesTest, AFolderOpenedAsAPreparedReportIsReportedInChinese) {
   TempDir dir;
   try {
