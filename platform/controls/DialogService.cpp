@@ -12,6 +12,7 @@
 
 #include "controls/Dialogs.h"
 #include "windows/MessageQueue.h"
+#include "windows/NativeDialogQt.h"
 
 TModalResult ShowMessageForm(const TMessageDialogRequest& Request);
 bool ShowInputQueryForm(const String& Caption, const String& Prompt, String& Value);
@@ -75,6 +76,7 @@ class TProgramDialogService : public TDialogService {
     dialog.setNameFilters(filters);
     if (Request.FilterIndex >= 1 && Request.FilterIndex <= filters.size()) dialog.selectNameFilter(filters[Request.FilterIndex - 1]);
     if (!Request.FileName.empty()) dialog.selectFile(Q(Request.FileName));
+    MakeTransientForActiveWindow(&dialog);
     TNativeModalScope scope;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     Request.FileName = dialog.selectedFiles().front().toStdString();
@@ -94,6 +96,7 @@ class TProgramDialogService : public TDialogService {
       dialog.setPrintRange(QAbstractPrintDialog::PageRange);
       dialog.setFromTo(Request.FromPage, Request.ToPage);
     }
+    MakeTransientForActiveWindow(&dialog);
     TNativeModalScope scope;
     if (dialog.exec() != QDialog::Accepted) return false;
     Request.PrinterIndex = IndexOfPrinter(printer, Request.Printers, Request.PrinterIndex);
@@ -114,6 +117,7 @@ class TProgramDialogService : public TDialogService {
     printer.setPageSize(PageSizeOf(Request.PaperWidthMM, Request.PaperHeightMM));
     printer.setPageOrientation(Request.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPageSetupDialog dialog(&printer);
+    MakeTransientForActiveWindow(&dialog);
     TNativeModalScope scope;
     if (dialog.exec() != QDialog::Accepted) return false;
     Request.PrinterIndex = IndexOfPrinter(printer, Request.Printers, Request.PrinterIndex);
