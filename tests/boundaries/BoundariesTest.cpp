@@ -126,14 +126,16 @@ TEST(BoundariesTest, EveryLibraryAndBenchmarkIncludesOnlyWhatItMayUse) {
   }();
 }
 
+// An include of Header by Library (or by its benchmark), and whether the rules let it through.
+struct TIncludeCase {
+  const char* Library;
+  const char* Header;
+  bool Quoted;
+  bool Allowed;
+};
+
 TEST(BoundariesTest, TheRulesRefuseWhatTheyShould) {
-  struct TCase {
-    const char* Library;
-    const char* Header;
-    bool Quoted;
-    bool Allowed;
-  };
-  const TCase cases[] = {
+  const TIncludeCase cases[] = {
       {"rtl", "rtl/Text.h", true, true},
       {"rtl", "classes/Component.h", true, false},
       {"settings", "data/DataSet.h", true, false},
@@ -156,18 +158,12 @@ TEST(BoundariesTest, TheRulesRefuseWhatTheyShould) {
       {"tools", "sqlite3.h", false, true},
       {"report", "vector", false, true},
   };
-  for (const TCase& c : cases)
+  for (const TIncludeCase& c : cases)
     EXPECT_EQ(CheckInclude(c.Library, c.Header, c.Quoted).empty(), c.Allowed) << c.Library << " " << c.Header;
 }
 
 TEST(BoundariesTest, ABenchmarkKeepsTheRulesOfItsLibrary) {
-  struct TCase {
-    const char* Library;
-    const char* Header;
-    bool Quoted;
-    bool Allowed;
-  };
-  const TCase cases[] = {
+  const TIncludeCase cases[] = {
       {"treelist", "treelist/dxTLControl.h", true, true},
       {"grid", "report/FR_Class.h", true, false},
       {"classes", "controls/Forms.h", true, false},
@@ -177,7 +173,7 @@ TEST(BoundariesTest, ABenchmarkKeepsTheRulesOfItsLibrary) {
       {"grid", "QTableView", false, true},
       {"data", "sqlite3.h", false, true},
   };
-  for (const TCase& c : cases)
+  for (const TIncludeCase& c : cases)
     EXPECT_EQ(CheckBenchInclude(c.Library, c.Header, c.Quoted).empty(), c.Allowed) << c.Library << " " << c.Header;
 }
 
