@@ -141,11 +141,11 @@ set(QUORIN_TEST_ENVIRONMENT
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1)
 
 # quorin_test(<name> [ONE_TEST] [ENVIRONMENT <VAR=value> ...] LIBS ... [EXTRA_SOURCES ...])
-# One test program per folder, made of every *Test.cpp in it. Each of its cases is a CTest test of
-# its own, named <Suite>.<Case> and labelled with the program's name: ctest lists the cases the
-# program holds when it starts (GoogleTest's discovery, run with the program as built), `ctest -R`
-# reruns one case and `ctest -L <name>` the whole program. ONE_TEST registers the program as a
-# single test instead, for cases that share a costly setup. ENVIRONMENT adds to or overrides
+# One test program per folder, made of every *Test.cpp in it, registered as one CTest test under its
+# own name, and each of its cases also as a test of its own, named <Suite>.<Case> and labelled
+# "case" and with the program's name: ctest lists the cases the program holds when it starts
+# (GoogleTest's discovery, run with the program as built) and `ctest -R` reruns one. ONE_TEST
+# leaves the cases unlisted, for cases that share a costly setup. ENVIRONMENT adds to or overrides
 # QUORIN_TEST_ENVIRONMENT.
 function(quorin_test name)
   cmake_parse_arguments(ARG "ONE_TEST" "" "LIBS;EXTRA_SOURCES;ENVIRONMENT" ${ARGN})
@@ -153,19 +153,22 @@ function(quorin_test name)
   add_executable(${name} ${sources} ${ARG_EXTRA_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} quorin_test_support)
   set(environment ${QUORIN_TEST_ENVIRONMENT} ${ARG_ENVIRONMENT})
+  # The program as a whole is the test `make test` runs: one start of the sanitizers, Qt and the
+  # fixtures for all its cases. Its cases are also listed one by one, labelled "case", so that ctest
+  # names and reruns a single one; `make test` leaves those out (ctest -LE case).
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS ${name} ENVIRONMENT "${environment}")
   if(ARG_ONE_TEST)
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES LABELS ${name} ENVIRONMENT "${environment}")
     return()
   endif()
-  # The discovered tests are known only when ctest runs, so their properties are set there too, by a
+  # The discovered cases are known only when ctest runs, so their properties are set there too, by a
   # file ctest reads after the list of cases (a list value cannot pass through the discovery's own
   # PROPERTIES).
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_cases)
   set(properties ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
   string(CONCAT content
     "if(${name}_cases)\n"
-    "  set_tests_properties(\${${name}_cases} PROPERTIES LABELS ${name}\n"
+    "  set_tests_properties(\${${name}_cases} PROPERTIES LABELS \"case;${name}\"\n"
     "                       ENVIRONMENT [==[${environment}]==])\n"
     "endif()\n")
   file(CONFIGURE OUTPUT ${properties} CONTENT "${content}" @ONLY)
