@@ -1,11 +1,13 @@
 // The dependency rules between libraries, checked from the sources on every test run: a library
 // includes headers only of itself and of the libraries it may use; Qt, SQLite and libjpeg are
 // included only inside the platform (SQLite also by the build tools); a folder's private headers
-// (*_p.h) only inside that folder; the platform's Qt seam (*Qt.h) only inside the platform.
+// (*_p.h) only inside that folder; the platform's Qt seam (*Qt.h) only inside the platform. A
+// benchmark keeps the rules of the library it measures.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <regex>
 #include <set>
@@ -17,27 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using TNames = std::set<std::string>;
 
-const TNames kPlatform = {"rtl", "classes", "settings", "data", "graphics", "windows", "controls", "printing"};
-
-// What each library may include directly; what those use comes with them.
-const std::map<std::string, TNames> kUses = {
-    {"rtl", {}},
-    {"classes", {"rtl"}},
-    {"settings", {"rtl"}},
-    {"data", {"classes", "rtl"}},
-    {"graphics", {"classes", "rtl"}},
-    {"windows", {"graphics"}},
-    {"printing", {"graphics"}},
-    {"controls", {"windows", "data", "printing"}},
-    {"editors", kPlatform},
-    {"treelist", {"editors"}},
-    {"grid", {"treelist"}},
-    {"bars", kPlatform},
-    {"sidebar", kPlatform},
-    {"report", kPlatform},
-    {"tools", {"report", "grid", "bars", "sidebar", "settings"}},
-    {"app", {"report", "grid", "bars", "sidebar", "settings"}},
-};
+// The table the build gives every library its include path from.
+#include "LibraryUses.inc"
 
 TNames Allowed(const std::string& Library) {
   TNames allowed = {Library};
@@ -73,36 +56,68 @@ std::string CheckInclude(const std::string& Library, const std::string& Header, 
   return "";
 }
 
-// Every include of the library's sources, checked against its rules.
-void ScanLibrary(const fs::path& Root, const std::string& Library, const std::regex& Include,
-                 std::vector<std::string>& Found) {
-  const fs::path dir = IsPlatform(Library) ? Root / "platform" / Library : Root / Library;
-  if (!fs::exists(dir)) return;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    const fs::path relative = fs::relative(entry.path(), Root);
+// Why a benchmark of Library may not include Header: as for the library itself, and it stays out
+// of private headers, but it may also make its database with the builder of tools/ and include Qt
+// and SQLite for the yardsticks it measures against.
+std::string CheckBenchInclude(const std::string& Library, const std::string& Header, bool Quoted) {
+  if (!Quoted || Header.starts_with("tools/")) return "";
+  if (Header.ends_with("_p.h")) return "private header of " + Header.substr(0, Header.find('/'));
+  return CheckInclude(Library, Header, Quoted);
+}
+
+using TCheck = std::function<std::string(const std::string& Header, bool Quoted)>;
+
+// Every include of the sources under Dir, checked by Check.
+void ScanFolder(const fs::path& Root, const fs::path& Dir, const TCheck& Check, std::vector<std::string>& Found) {
+  static const std::regex include(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
+  if (!fs::exists(Dir)) return;
+  for (const auto& entry : fs::recursive_directory_iterator(Dir)) {
     const std::string ext = entry.path().extension().string();
     if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
     std::ifstream in(entry.path());
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
       std::smatch m;
-      if (!std::regex_search(line, m, Include)) continue;
-      const std::string why = CheckInclude(Library, m[2], m[1] == "\"");
-      if (!why.empty()) Found.push_back(relative.string() + ":" + std::to_string(number) + ": " + why);
+      if (!std::regex_search(line, m, include)) continue;
+      const std::string why = Check(m[2], m[1] == "\"");
+      if (!why.empty())
+        Found.push_back(fs::relative(entry.path(), Root).string() + ":" + std::to_string(number) + ": " + why);
     }
   }
 }
 
+// Each folder of bench/ measures the library of its name; bench/support serves them all, so it
+// keeps the rules of the library at the bottom, which every other one may use.
+void ScanBenchmarks(const fs::path& Root, std::vector<std::string>& Found) {
+  for (const auto& entry : fs::directory_iterator(Root / "bench")) {
+    if (!entry.is_directory()) continue;
+    std::string library = entry.path().filename().string();
+    if (library == "support") library = "rtl";
+    if (!kUses.count(library)) {
+      Found.push_back(fs::relative(entry.path(), Root).string() + ": measures no library");
+      continue;
+    }
+    ScanFolder(Root, entry.path(),
+               [&](const std::string& Header, bool Quoted) { return CheckBenchInclude(library, Header, Quoted); },
+               Found);
+  }
+}
+
 std::vector<std::string> Violations(const fs::path& Root) {
-  static const std::regex include(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
   std::vector<std::string> found;
-  for (const auto& [library, uses] : kUses) ScanLibrary(Root, library, include, found);
+  for (const auto& [library, uses] : kUses) {
+    const fs::path dir = IsPlatform(library) ? Root / "platform" / library : Root / library;
+    ScanFolder(Root, dir, [&](const std::string& Header, bool Quoted) { return CheckInclude(library, Header, Quoted); },
+               found);
+  }
+  ScanBenchmarks(Root, found);
   return found;
 }
 
-TEST(BoundariesTest, EveryLibraryIncludesOnlyWhatItMayUse) {
+TEST(BoundariesTest, EveryLibraryAndBenchmarkIncludesOnlyWhatItMayUse) {
   const fs::path root = QUORIN_SOURCE_DIR;
   ASSERT_TRUE(fs::exists(root / "platform" / "rtl"));
+  ASSERT_TRUE(fs::exists(root / "bench"));
   const std::vector<std::string> violations = Violations(root);
   EXPECT_TRUE(violations.empty()) << [&] {
     std::string text;
@@ -111,14 +126,16 @@ TEST(BoundariesTest, EveryLibraryIncludesOnlyWhatItMayUse) {
   }();
 }
 
+// An include of Header by Library (or by its benchmark), and whether the rules let it through.
+struct TIncludeCase {
+  const char* Library;
+  const char* Header;
+  bool Quoted;
+  bool Allowed;
+};
+
 TEST(BoundariesTest, TheRulesRefuseWhatTheyShould) {
-  struct TCase {
-    const char* Library;
-    const char* Header;
-    bool Quoted;
-    bool Allowed;
-  };
-  const TCase cases[] = {
+  const TIncludeCase cases[] = {
       {"rtl", "rtl/Text.h", true, true},
       {"rtl", "classes/Component.h", true, false},
       {"settings", "data/DataSet.h", true, false},
@@ -141,8 +158,23 @@ TEST(BoundariesTest, TheRulesRefuseWhatTheyShould) {
       {"tools", "sqlite3.h", false, true},
       {"report", "vector", false, true},
   };
-  for (const TCase& c : cases)
+  for (const TIncludeCase& c : cases)
     EXPECT_EQ(CheckInclude(c.Library, c.Header, c.Quoted).empty(), c.Allowed) << c.Library << " " << c.Header;
+}
+
+TEST(BoundariesTest, ABenchmarkKeepsTheRulesOfItsLibrary) {
+  const TIncludeCase cases[] = {
+      {"treelist", "treelist/dxTLControl.h", true, true},
+      {"grid", "report/FR_Class.h", true, false},
+      {"classes", "controls/Forms.h", true, false},
+      {"treelist", "treelist/dxTL_p.h", true, false},
+      {"data", "tools/DatabaseBuilder.h", true, true},
+      {"rtl", "support/BenchDatabase.h", true, true},
+      {"grid", "QTableView", false, true},
+      {"data", "sqlite3.h", false, true},
+  };
+  for (const TIncludeCase& c : cases)
+    EXPECT_EQ(CheckBenchInclude(c.Library, c.Header, c.Quoted).empty(), c.Allowed) << c.Library << " " << c.Header;
 }
 
 }  // namespace
