@@ -78,8 +78,11 @@ TBytes WriteBitmapFile(const QImage& image, unsigned bits) {
     Put32(out, 0x00000000);
     Put32(out, 0x00FFFFFF);
   }
+  // One row buffer for every row: a tall picture has hundreds of thousands of rows.
+  out.reserve(out.size() + size_t(stride) * size_t(h));
+  TBytes row(stride);
   for (int y = h - 1; y >= 0; --y) {
-    TBytes row(stride, 0);
+    std::fill(row.begin(), row.end(), uint8_t(0));
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < w; ++x) {
       const QRgb c = line[x];
