@@ -13,6 +13,7 @@
 #include "report/FR_Utils.h"
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
+#include "rtl/ScopeExit.h"
 
 void TfrReport::BindLookups() {
   frParser().OnGetValue = [](const String& name, Variant& value) {
@@ -42,8 +43,7 @@ bool TfrReport::PrepareReport() {
   FBuildTwoPass = FTwoPass;
   BindLookups();
   SaveTemplates();
-  TfrRestore<bool> printMode(state.PrintMode);
-  state.PrintMode = true;
+  const TValueScope<bool> printMode(state.PrintMode, true);
   if (OnBeginDoc) OnBeginDoc();
   bool result = BuildWithProgress();
   if (OnEndDoc) OnEndDoc();

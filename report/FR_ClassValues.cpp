@@ -14,6 +14,7 @@
 #include "report/FR_Names.h"
 #include "report/FR_State.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -89,13 +90,8 @@ void TfrReport::GetVariableValue(const String& AName, Variant& Value) {
     throw Exception(frLoadStr(55439) + " \"" + AName + "\"");
   }
   FEvaluating.push_back(AName);
-  try {
-    Value = frParser().Calc(AName);
-  } catch (...) {
-    FEvaluating.pop_back();
-    throw;
-  }
-  FEvaluating.pop_back();
+  const auto evaluated = ScopeExit([this] { FEvaluating.pop_back(); });
+  Value = frParser().Calc(AName);
 }
 
 void TfrReport::InternalOnGetValue(const String& ParName, String& ParValue) {
