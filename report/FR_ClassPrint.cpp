@@ -51,7 +51,7 @@ std::vector<int> frPageNumbers(const String& Text, int PageCount) {
 void TfrReport::PrintPrepared(const String& PageNumbers, int Copies, bool Collate, int PrintPages) {
   TfrEngineState& state = frState();
   state.ActiveReport = state.RootReport = this;
-  FTerminated = false;
+  FBuild.Terminated = false;
   TfrPreviewPagesLoan loan(FPreview, this);
   frPrinter().SetPrinter(Printer());
   if (frPrinter().IsVirtual() && !ChoosePdfFile()) return;
@@ -60,7 +60,7 @@ void TfrReport::PrintPrepared(const String& PageNumbers, int Copies, bool Collat
     const String caption = FTitle.empty() ? frLoadStr(55203) : FTitle + " - " + frLoadStr(55203);
     view->Execute(caption, [&] {
       DoPrintReport(PageNumbers, Copies, Collate, PrintPages);
-      view->Close(FTerminated ? mrCancel : mrOk);
+      view->Close(FBuild.Terminated ? mrCancel : mrOk);
     });
   } else {
     const TValueScope<TMouseOverObjectEvent> noMouseOver(OnMouseOverObject, nullptr);
@@ -124,7 +124,7 @@ void TfrReport::DoPrintReport(const String& PageNumbers, int Copies, bool Collat
   auto abortOnError = ScopeExit([platform] { platform->Abort(); });
   for (size_t k = 0; k < order.size(); ++k) {
     PrintPage(order[k], k == 0);
-    if (FTerminated) {
+    if (FBuild.Terminated) {
       platform->Abort();
       break;
     }

@@ -54,7 +54,7 @@ bool TfrReport::SystemVariable(const String& Name, Variant& Value) const {
 bool TfrReport::PageVariable(const String& Name, Variant& Value) const {
   const TfrPage* page = frState().ActivePage;
   const String name = UpperCase(Name);
-  if (name == "FINALPASS") Value = FFinalPass;
+  if (name == "FINALPASS") Value = FBuild.FinalPass;
   else if (!page) return false;
   else if (name == "CURY") Value = page->CurY;
   else if (name == "FREESPACE") Value = page->CurBottom - page->CurY;
@@ -84,13 +84,13 @@ void TfrReport::GetVariableValue(const String& AName, Variant& Value) {
     Value = frConsts().Variable(AName);
     return;
   }
-  if (std::any_of(FEvaluating.begin(), FEvaluating.end(), [&](const String& n) { return SameText(n, AName); })) {
+  if (std::any_of(FBuild.Evaluating.begin(), FBuild.Evaluating.end(), [&](const String& n) { return SameText(n, AName); })) {
     // Reached again while it is evaluated: the name means nothing.
     if (frState().TolerantMode) return;
     throw Exception(frLoadStr(55439) + " \"" + AName + "\"");
   }
-  FEvaluating.push_back(AName);
-  const auto evaluated = ScopeExit([this] { FEvaluating.pop_back(); });
+  FBuild.Evaluating.push_back(AName);
+  const auto evaluated = ScopeExit([this] { FBuild.Evaluating.pop_back(); });
   Value = frParser().Calc(AName);
 }
 
