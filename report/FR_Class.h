@@ -153,8 +153,6 @@ class TfrReport : public TComponent {
   void SetUseDefaultPrinter(uint16_t Value) { FPrint.UseDefaultPrinter = Value; }
   uint16_t TwoPass() const { return FTwoPass; }
   void SetTwoPass(uint16_t Value) { FTwoPass = Value; }
-  bool FinalPass() const { return FBuild.FinalPass; }
-  void SetFinalPass(bool Value) { FBuild.FinalPass = Value; }
   bool Terminated() const { return FBuild.Terminated; }
   void SetTerminated(bool Value) { FBuild.Terminated = Value; }
   bool CanRebuild() const { return FBuild.CanRebuild; }
