@@ -7,6 +7,7 @@
 #include "editors/dxEditClassOf.h"
 #include "editors/dxExEdtr.h"
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Clipboard.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
@@ -91,7 +92,7 @@ void TdxInplaceBlobEdit::SetBlobPaintStyle(TdxBlobPaintStyle Value) {
 }
 
 void TdxInplaceBlobEdit::SetTextWithoutChange(const String& Value) {
-  TdxSettingValueScope scope(*this);
+  const TValueScope<bool> quiet(SettingValue, true);
   SetEditTextRaw(Value);
 }
 

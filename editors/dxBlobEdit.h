@@ -67,7 +67,6 @@ class TdxInplaceBlobEdit : public TdxInplaceDropDownEdit {
   bool PostOnHide() const { return FOptions.PostOnHide; }
   void SetPostOnHide(bool Value) { FOptions.PostOnHide = Value; }
   // The popup memo's settings, handed to it at every drop-down.
-  const TdxMemoOptions& MemoOptions() const { return FMemoOptions; }
   void SetMemoOptions(const TdxMemoOptions& Value) { FMemoOptions = Value; }
   TEditCharCase MemoCharCase() const { return FMemoOptions.CharCase; }
   void SetMemoCharCase(TEditCharCase Value) { FMemoOptions.CharCase = Value; }

@@ -10,6 +10,7 @@
 #include "graphics/GraphicFormat.h"
 #include "graphics/Metrics.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Clipboard.h"
 #include "windows/Focus.h"
@@ -88,7 +89,7 @@ TPicture* TCustomdxBlobPopup::Picture() {
 String TCustomdxBlobPopup::Text() { return FKind == bpkMemo ? FMemo->Text() : String(); }
 
 void TCustomdxBlobPopup::SetText(const String& Value) {
-  TdxSettingValueScope scope(*FMemo);
+  const TValueScope<bool> quiet(FMemo->SettingValue, true);
   FMemo->SetText(Value);
 }
 

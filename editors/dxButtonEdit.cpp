@@ -6,6 +6,7 @@
 #include "classes/Filer.h"
 #include "editors/dxEditClassOf.h"
 #include "editors/dxPopup.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Input.h"
 #include "windows/Messages.h"
 
@@ -88,7 +89,7 @@ void TdxInplaceButtonEdit::SetViewStyle(uint8_t Value) {
   const bool modified = GetModified();
   FViewStyle = Value;
   {
-    const TdxSettingValueScope quiet(*this);
+    const TValueScope<bool> quiet(SettingValue, true);
     SetText(text);
   }
   SetModified(modified);

@@ -37,8 +37,6 @@ class TdxEditButton : public TCollectionItem {
   TBitmap* Glyph();
   void SetGlyph(const TBitmap* Value);
   bool IsGlyphStored() const { return FGlyph && !FGlyph->Empty(); }
-  // The glyph when one was made, else nullptr.
-  const TBitmap* GlyphOrNull() const { return FGlyph.get(); }
   TdxEditButtonItemKind Kind() const { return FKind; }
   void SetKind(TdxEditButtonItemKind Value);
   bool LeftAlignment() const { return FLeftAlignment; }

@@ -6,6 +6,7 @@
 #include "editors/dxEditStrings.h"
 #include "rtl/Convert.h"
 #include "rtl/FormatSettings.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Clipboard.h"
 #include "windows/Focus.h"
@@ -140,15 +141,9 @@ void TCustomdxCalculator::CalcCalculatorLayout(int ClientWidth, int ClientHeight
   FLayout = ::CalcCalculatorLayout(ClientWidth, ClientHeight);
   FButtons = CalcButtons(FLayout, FormatSettings().DecimalSeparator);
   if (FSizing) return;
-  FSizing = true;
-  try {
-    SetBounds(Left(), Top(), FLayout.Width + Width() - this->ClientWidth(),
-              FLayout.Height + Height() - this->ClientHeight());
-  } catch (...) {
-    FSizing = false;
-    throw;
-  }
-  FSizing = false;
+  const TValueScope<bool> sizing(FSizing, true);
+  SetBounds(Left(), Top(), FLayout.Width + Width() - this->ClientWidth(),
+            FLayout.Height + Height() - this->ClientHeight());
 }
 
 void TCustomdxCalculator::InitButtons() {

@@ -4,6 +4,7 @@
 
 #include "editors/dxEditClassOf.h"
 #include "editors/dxEditStrings.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Window.h"
 
 // --- the popup calculator -----------------------------------------------------------------------
@@ -31,13 +32,17 @@ void TdxPopupCalculator::GetDisplayText(String& Text) { Text = FDisplayEditor ? 
 
 void TdxPopupCalculator::SetDisplayText(const String& Text) {
   if (!FDisplayEditor || !FDisplayEditor->CanModify()) return;
-  try {
-    FDisplayEditor->SetEditTextRaw(Text);
-    FDisplayEditor->SetModified(true);
-  } catch (...) {
-    HidePopup(false);
-    throw;
-  }
+  // Closing the popup rewrites an error text and so may raise itself: a bracket, not a destructor.
+  bool written = false;
+  Bracket(
+      [&] {
+        FDisplayEditor->SetEditTextRaw(Text);
+        FDisplayEditor->SetModified(true);
+        written = true;
+      },
+      [&] {
+        if (!written) HidePopup(false);
+      });
 }
 
 void TdxPopupCalculator::HidePopup(bool Accept) {

@@ -4,6 +4,7 @@
 
 #include "controls/StdPaint.h"
 #include "editors/dxEditClassOf.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
 
@@ -69,7 +70,7 @@ void TdxInplaceCheckEdit::Toggle() {
 // A Null value is grayed, as an empty field shows in a check column.
 void TdxInplaceCheckEdit::SetEditValue(const Variant& Value) {
   const bool modified = GetModified();
-  const TdxSettingValueScope setting(*this);
+  const TValueScope<bool> setting(SettingValue, true);
   SetStateValue(Value.IsNull() ? cbsGrayed : Value.IsEmpty() ? cbsUnchecked : Value.AsInteger());
   SetModified(modified);
 }

@@ -56,7 +56,6 @@ class TdxInplaceCheckEdit : public TdxInplaceEdit {
   void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
   // Created empty on first use.
   TBitmap* Glyph();
-  const TBitmap* GlyphOrNull() const { return FGlyph.get(); }
   // A copy of Value; none (or an empty bitmap's copy) for the standard box.
   void SetGlyph(const TBitmap* Value);
   bool IsGlyphStored() const { return FGlyph && !FGlyph->Empty(); }

@@ -9,6 +9,7 @@
 #include "editors/dxEditClassOf.h"
 #include "editors/dxExEdtr.h"
 #include "editors/dxPopup.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Variant.h"
 #include "windows/Focus.h"
 #include "windows/SystemServices.h"
@@ -48,7 +49,7 @@ void TdxInplaceDateEdit::SetUseEditMask(bool Value) {
 }
 
 void TdxInplaceDateEdit::ApplyUseEditMask() {
-  const TdxSettingValueScope setting(*this);
+  const TValueScope<bool> setting(SettingValue, true);
   SetMaskedText(String());
   if (FUseEditMask) {
     SetEditMask(BuildDateEditMask());
@@ -61,7 +62,7 @@ void TdxInplaceDateEdit::ApplyUseEditMask() {
 
 // Null or an empty text is no date; anything else is read as a number of days.
 void TdxInplaceDateEdit::SetEditValue(const Variant& Value) {
-  const TdxSettingValueScope setting(*this);
+  const TValueScope<bool> setting(SettingValue, true);
   if (Value.IsNull() || (VarIsStr(Value) && Value.StringValue().empty()))
     SetDateValue(NullDate);
   else

@@ -4,31 +4,13 @@
 #include <algorithm>
 
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 #include "windows/SystemServices.h"
 
 namespace {
 
 // The destination AND the pattern.
 constexpr DWORD PATAND = 0x00A000C9;
-
-// Restores the device context's brush, text and background colours when it goes.
-class TDCColorsScope {
- public:
-  explicit TDCColorsScope(HDC DC)
-      : FDC(DC), FBrush(GetCurrentBrush(DC)), FText(GetTextColor(DC)), FBk(GetBkColor(DC)) {}
-  ~TDCColorsScope() {
-    SelectObject(FDC, FBrush);
-    SetTextColor(FDC, FText);
-    SetBkColor(FDC, FBk);
-  }
-  TDCColorsScope(const TDCColorsScope&) = delete;
-  TDCColorsScope& operator=(const TDCColorsScope&) = delete;
-
- private:
-  HDC FDC;
-  HBRUSH FBrush;
-  COLORREF FText, FBk;
-};
 
 int PatternPhase(int Coordinate) { return ((-Coordinate) % 8 + 8) % 8; }
 
@@ -63,7 +45,11 @@ void DitherRect(HDC DC, const TRect& Rect, TColor Color) {
   SetBkColor(mem, clWhite);
   PatBlt(mem, 0, 0, w, h, PATAND);
 
-  TDCColorsScope keep(DC);
+  const auto restoreColors = ScopeExit([DC, brush = GetCurrentBrush(DC), text = GetTextColor(DC), bk = GetBkColor(DC)] {
+    SelectObject(DC, brush);
+    SetTextColor(DC, text);
+    SetBkColor(DC, bk);
+  });
   SelectObject(DC, CheckerboardBrush());
   SetTextColor(DC, ColorToRGB(Color));
   SetBkColor(DC, clBlack);

@@ -85,7 +85,6 @@ class TdxInplaceDropDownEdit : public TdxInplaceMaskEdit {
   // A copy of a non-empty bitmap; none or an empty one frees the glyph.
   void SetButtonGlyph(const TBitmap* Value);
   bool IsButtonGlyphStored() const { return FButtonGlyph && !FButtonGlyph->Empty(); }
-  const TdxDropDownOptions& DropDownOptions() const { return FDropDownOptions; }
   void SetDropDownOptions(const TdxDropDownOptions& Value) { FDropDownOptions = Value; }
   int DropDownRows() const { return FDropDownOptions.DropDownRows; }
   void SetDropDownRows(int Value) { FDropDownOptions.DropDownRows = Value; }
@@ -106,10 +105,6 @@ class TdxInplaceDropDownEdit : public TdxInplaceMaskEdit {
   // True: the editor keeps the focus while its popup is open and hands it the keys (lists);
   // false: the popup takes the focus (the calendar).
   bool EditorDrivenPopup() const { return FEditorDrivenPopup; }
-  // While the popup is open, typed characters, Backspace and Delete edit the text and the popup
-  // follows it.
-  bool TypingFilters() const { return FTypingFilters; }
-  TWinControl* PopupControl() const { return FPopupControl; }
 
   // The popup's border: its own unless pbDefault; stand-alone from the style's border, in place
   // the host's.

@@ -6,6 +6,7 @@
 #include "editors/dxEditClassOf.h"
 #include "editors/dxExEdtr.h"
 #include "graphics/GraphicFormat.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Caret.h"
 #include "windows/Clipboard.h"
 #include "windows/Focus.h"
@@ -51,14 +52,8 @@ void TdxInplaceGraphicEdit::SetStretch(bool Value) {
 void TdxInplaceGraphicEdit::SetGraphicTransparency(TdxGraphicEditTransparency Value) {
   if (FGraphicTransparency == Value) return;
   FGraphicTransparency = Value;
-  FUpdating = true;
-  try {
-    PictureChanged(this);
-  } catch (...) {
-    FUpdating = false;
-    throw;
-  }
-  FUpdating = false;
+  const TValueScope<bool> updating(FUpdating, true);
+  PictureChanged(this);
 }
 
 void TdxInplaceGraphicEdit::SetPopupToolBarPosStored(bool Value) {
@@ -83,17 +78,13 @@ void TdxInplaceGraphicEdit::PictureChanged(TObject* Sender) {
 
 void TdxInplaceGraphicEdit::SetEditValue(const Variant& Value) {
   const bool modified = GetModified();
-  FUpdating = true;
-  try {
+  {
+    const TValueScope<bool> updating(FUpdating, true);
     if (VarIsStr(Value) && VarToStr(Value).empty())
       FPicture->SetGraphic(nullptr);
     else
       LoadPictureFromValue(*FPicture, GetGraphicClass(), Value);
-  } catch (...) {
-    FUpdating = false;
-    throw;
   }
-  FUpdating = false;
   SetModified(modified);
 }
 

@@ -74,7 +74,6 @@ class TdxInplaceGraphicEdit : public TdxInplaceEdit {
   bool PopupToolBarPosStored() const { return FPopupToolBarPosStored; }
   // False forgets the stored place.
   void SetPopupToolBarPosStored(bool Value);
-  TPoint StoredToolBarPosition() const { return FStoredToolBarPos; }
   TdxPopupToolBar* ToolBar() const { return FToolBar.get(); }
 
   // Runs a toolbar command (gcCut ... gcCustom); the toolbar's buttons follow.

@@ -209,16 +209,3 @@ class TdxInplaceEdit : public TWinControl {
   DWORD FClickTime = 0;
   bool FUpdatingBounds = false;
 };
-
-// Raises the editor's SettingValue while a value is being set, so that the text changes it makes
-// fire no Change.
-class TdxSettingValueScope {
- public:
-  explicit TdxSettingValueScope(TdxInplaceEdit& Edit) : FEdit(Edit) { FEdit.SettingValue = true; }
-  ~TdxSettingValueScope() { FEdit.SettingValue = false; }
-  TdxSettingValueScope(const TdxSettingValueScope&) = delete;
-  TdxSettingValueScope& operator=(const TdxSettingValueScope&) = delete;
-
- private:
-  TdxInplaceEdit& FEdit;
-};

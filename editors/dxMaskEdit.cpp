@@ -5,6 +5,7 @@
 #include "editors/dxEditClassOf.h"
 #include "rtl/Convert.h"
 #include "rtl/MaskText.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
 #include "windows/SystemServices.h"
@@ -111,7 +112,7 @@ Variant TdxInplaceMaskEdit::GetEditValue() { return Variant(GetMaskedText()); }
 
 void TdxInplaceMaskEdit::SetEditValue(const Variant& Value) {
   if (!FMasked) return TdxInplaceTextEdit::SetEditValue(Value);
-  const TdxSettingValueScope setting(*this);
+  const TValueScope<bool> setting(SettingValue, true);
   SetMaskedText(Value.IsNull() ? String() : VarToStr(Value));
   ClearUndo();
 }

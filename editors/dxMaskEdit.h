@@ -23,7 +23,6 @@ class TdxInplaceMaskEdit : public TdxInplaceTextEdit {
   void SetIgnoreMaskBlank(bool Value) { FIgnoreMaskBlank = Value; }
   bool IsMasked() const { return FMasked; }
   int MaxChars() const { return FMaxChars; }
-  char32_t BlankChar() const { return FBlank; }
   // The offset where the masked caret stands.
   int CaretPos() const { return FCaretPos; }
 

@@ -5,6 +5,7 @@
 #include "rtl/Exceptions.h"
 #include "editors/dxEditClassOf.h"
 #include "rtl/Lists.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
@@ -82,7 +83,7 @@ void TdxMemoStrings::SetTextStr(const String& Text) {
   const String text = BoxText(Text);
   if (text == FMemo.TextBox().Text()) return;
   if (FMemo.MaxLength() > 0 && Length(text) > FMemo.MaxLength()) throw EInvalidOperation("Text exceeds memo capacity");
-  const TdxSettingValueScope quiet(FMemo);
+  const TValueScope<bool> quiet(FMemo.SettingValue, true);
   FMemo.SetText(text);
 }
 

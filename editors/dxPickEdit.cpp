@@ -60,7 +60,7 @@ void TdxInplacePickEdit::ClearValue() {
 // The search goes on through the editor's own change of its text.
 void TdxInplacePickEdit::SetItemText(const String& S) {
   if (GetMaskedText() == S) return;
-  const TdxInternalChangeScope internal(*this);
+  const TValueScope<bool> internal(InternalChange, true);
   SetMaskedText(S);
   SetModified(true);
 }

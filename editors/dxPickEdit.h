@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "editors/dxDropDownEdit.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/StringList.h"
 
 class TdxPopupPickListBox;
@@ -86,17 +87,8 @@ class TdxInplacePickEdit : public TdxInplaceDropDownEdit {
 // The index of the line that equals S exactly (letter case included); -1 when none does.
 int ExactIndexOf(const TStrings& Lines, const String& S);
 
-// Raises the editor's InternalChange while it changes its own text.
-class TdxInternalChangeScope {
- public:
-  explicit TdxInternalChangeScope(TdxInplaceEdit& Edit) : FEdit(Edit), FWas(Edit.InternalChange) {
-    FEdit.InternalChange = true;
-  }
-  ~TdxInternalChangeScope() { FEdit.InternalChange = FWas; }
-  TdxInternalChangeScope(const TdxInternalChangeScope&) = delete;
-  TdxInternalChangeScope& operator=(const TdxInternalChangeScope&) = delete;
-
- private:
-  TdxInplaceEdit& FEdit;
-  bool FWas;
+// Raises the editor's InternalChange while it changes its own text; the name serves the
+// data-aware pick editors.
+struct TdxInternalChangeScope : TValueScope<bool> {
+  explicit TdxInternalChangeScope(TdxInplaceEdit& Edit) : TValueScope<bool>(Edit.InternalChange, true) {}
 };

@@ -39,16 +39,13 @@ class TdxPopupToolBar : public TForm {
   void SetShowCaptions(bool Value) { FShowCaptions = Value; }
   UINT ClipboardFormat() const { return FClipboardFormat; }
   void SetClipboardFormat(UINT Value) { FClipboardFormat = Value; }
-  bool PictureEmpty() const { return FPictureEmpty; }
   void SetPictureEmpty(bool Value) { FPictureEmpty = Value; }
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value) { FReadOnly = Value; }
   bool IsPopupMenu() const { return FIsPopupMenu; }
   void SetIsPopupMenu(bool Value) { FIsPopupMenu = Value; }
   // The toolbar shows only while visible and not closed by the user.
-  bool ToolBarVisible() const { return FToolBarVisible; }
   void SetToolBarVisible(bool Value) { FToolBarVisible = Value; }
-  bool ClosedByUser() const { return FClosedByUser; }
   void SetClosedByUser(bool Value) { FClosedByUser = Value; }
   TSpeedButton* Button(int Index) const { return FSpeedButtons.at(static_cast<size_t>(Index)); }
   void SetButtonCaption(int Index, const String& Value) { FCaptions.at(static_cast<size_t>(Index)) = Value; }

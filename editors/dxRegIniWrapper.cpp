@@ -1,30 +1,22 @@
 // The settings wrapper's dispatch on the kind of its store.
 #include "editors/dxRegIniWrapper.h"
 
+#include "rtl/ScopeExit.h"
 #include "rtl/StringList.h"
 #include "settings/RegIniFile.h"
 
 namespace {
 
-// Makes a sub-key of the registry's open key current and puts the open key back when it goes.
-class TSectionKeyScope {
- public:
-  TSectionKeyScope(TRegIniFile& Registry, const String& Section, bool CanCreate)
-      : FRegistry(Registry), FSaved(Registry.CurrentPath()) {
-    FOpened = Registry.OpenKey(Section, CanCreate);
-  }
-  ~TSectionKeyScope() {
-    if (FOpened) FRegistry.OpenKey("\\" + FSaved, false);
-  }
-  TSectionKeyScope(const TSectionKeyScope&) = delete;
-  TSectionKeyScope& operator=(const TSectionKeyScope&) = delete;
-  bool Opened() const { return FOpened; }
-
- private:
-  TRegIniFile& FRegistry;
-  String FSaved;
-  bool FOpened = false;
-};
+// Runs Work with a sub-key of the registry's open key current, and puts the open key back
+// afterwards; false, without running Work, when the sub-key cannot be opened.
+template <class W>
+bool InSectionKey(TRegIniFile& Registry, const String& Section, bool CanCreate, W&& Work) {
+  const String saved = Registry.CurrentPath();
+  if (!Registry.OpenKey(Section, CanCreate)) return false;
+  const auto reopen = ScopeExit([&] { Registry.OpenKey("\\" + saved, false); });
+  Work();
+  return true;
+}
 
 }  // namespace
 
@@ -61,17 +53,20 @@ void TdxRegIniWrapper::EraseSectionsWithPrefix(const String& Prefix) {
 int TdxRegIniWrapper::ReadBinaryData(const String& Section, const String& Name, void* Buffer, int BufSize) {
   TRegIniFile* registry = Registry();
   if (!registry) return 0;
-  TSectionKeyScope key(*registry, Section, false);
-  if (!key.Opened() || !registry->ValueExists(Name)) return 0;
-  const int size = registry->GetDataSize(Name);
-  if (BufSize < 1) return size;
-  if (size > BufSize) return 0;
-  return registry->ReadBinaryData(Name, Buffer, BufSize);
+  int result = 0;
+  InSectionKey(*registry, Section, false, [&] {
+    if (!registry->ValueExists(Name)) return;
+    const int size = registry->GetDataSize(Name);
+    if (BufSize < 1)
+      result = size;
+    else if (size <= BufSize)
+      result = registry->ReadBinaryData(Name, Buffer, BufSize);
+  });
+  return result;
 }
 
 void TdxRegIniWrapper::WriteBinaryData(const String& Section, const String& Name, const void* Buffer, int BufSize) {
   TRegIniFile* registry = Registry();
   if (!registry) return;
-  TSectionKeyScope key(*registry, Section, true);
-  if (key.Opened()) registry->WriteBinaryData(Name, Buffer, BufSize);
+  InSectionKey(*registry, Section, true, [&] { registry->WriteBinaryData(Name, Buffer, BufSize); });
 }

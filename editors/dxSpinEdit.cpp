@@ -9,6 +9,7 @@
 #include "editors/dxExEdtr.h"
 #include "rtl/Convert.h"
 #include "rtl/FormatSettings.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
@@ -246,15 +247,11 @@ void TdxInplaceSpinEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
 
 // Up for a delta above 0, else down; the button held before is pressed again afterwards.
 void TdxInplaceSpinEdit::WMMouseWheel(TMessage& Message) {
-  const uint8_t saved = FPressedButton;
-  try {
-    FPressedButton = GET_WHEEL_DELTA_WPARAM(Message.WParam) > 0 ? sbUpButton : sbDownButton;
+  {
+    const TValueScope<uint8_t> pressed(FPressedButton,
+                                       GET_WHEEL_DELTA_WPARAM(Message.WParam) > 0 ? sbUpButton : sbDownButton);
     Spin();
-  } catch (...) {
-    FPressedButton = saved;
-    throw;
   }
-  FPressedButton = saved;
   Message.Result = 1;
 }
 

@@ -113,7 +113,6 @@ class TdxInplaceSpinEdit : public TdxInplaceMaskEdit {
   void SetHotButton(uint8_t Value);
   void RepaintButtons();
   void StopSpin();
-  void StartRepeat();
   void WMEditCommand(TMessage& Message);
   void WMKillFocus(TMessage& Message);
   void WMStopSpin(TMessage& Message);

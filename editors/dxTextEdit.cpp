@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "editors/dxEditClassOf.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
 #include "windows/Input.h"
@@ -172,7 +173,7 @@ void TdxInplaceTextEdit::MoveCaretToEnd() { FTextBox->SetSel(INT_MAX, -1); }
 void TdxInplaceTextEdit::SelectAllOnShow() { FTextBox->SelectAll(); }
 
 void TdxInplaceTextEdit::SetEditValue(const Variant& Value) {
-  const TdxSettingValueScope setting(*this);
+  const TValueScope<bool> setting(SettingValue, true);
   TdxInplaceEdit::SetEditValue(Value);
   ClearUndo();
 }
@@ -239,14 +240,10 @@ void TdxInplaceTextEdit::CreateParams(TCreateParams& Params) {
 }
 
 void TdxInplaceTextEdit::CreateWnd() {
-  FCreatingWnd = true;
-  try {
+  {
+    const TValueScope<bool> creating(FCreatingWnd, true);
     TdxInplaceEdit::CreateWnd();
-  } catch (...) {
-    FCreatingWnd = false;
-    throw;
   }
-  FCreatingWnd = false;
   if (!HasEditArea()) return;
   FTextBox->Attach(Handle());
   FTextBox->SetRect(FormattingRect());

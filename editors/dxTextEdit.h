@@ -112,8 +112,6 @@ class TdxInplaceTextEdit : public TdxInplaceEdit {
   TTextBox& TextBox() const { return *FTextBox; }
   // The font the text box shows its text in; the hyperlink editor's is its link font.
   virtual const TFont* LookFont() { return Font(); }
-  // True while the window is being made: text changes then fire no Change.
-  bool CreatingWnd() const { return FCreatingWnd; }
   void InternalSetAlignment(TAlignment Value) override;
   void Loaded() override;
   void WndProc(TMessage& Message) override;

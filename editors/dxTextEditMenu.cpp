@@ -76,8 +76,8 @@ void TdxInplaceTextEdit::UpdatePopupMenu() {
   for (int i = 0; i < FPopupMenu->Items()->Count(); ++i) {
     TMenuItem* item = FPopupMenu->Items()->Items(i);
     switch (item->Tag()) {
-      case dxTextMenuUndo: item->SetEnabled(Perform(EM_CANUNDO) != 0); break;
-      case dxTextMenuRedo: item->SetEnabled(Perform(EM_CANREDO) != 0); break;
+      case dxTextMenuUndo: item->SetEnabled(EditCanUndo()); break;
+      case dxTextMenuRedo: item->SetEnabled(EditCanRedo()); break;
       case dxTextMenuCut: item->SetEnabled(selected && editable && !hidden); break;
       case dxTextMenuCopy: item->SetEnabled(selected && !hidden); break;
       case dxTextMenuPaste: item->SetEnabled(editable && Perform(EM_CANPASTE) != 0); break;
@@ -92,12 +92,12 @@ void TdxInplaceTextEdit::PopupMenuClick(TObject* Sender) {
   auto* item = dynamic_cast<TMenuItem*>(Sender);
   if (!item || !HandleAllocated()) return;
   switch (item->Tag()) {
-    case dxTextMenuUndo: Perform(EM_UNDO); break;
-    case dxTextMenuRedo: Perform(EM_REDO); break;
-    case dxTextMenuCut: Perform(WM_CUT); break;
-    case dxTextMenuCopy: Perform(WM_COPY); break;
-    case dxTextMenuPaste: Perform(WM_PASTE); break;
-    case dxTextMenuDelete: Perform(WM_CLEAR); break;
+    case dxTextMenuUndo: EditUndo(); break;
+    case dxTextMenuRedo: EditRedo(); break;
+    case dxTextMenuCut: CutToClipboard(); break;
+    case dxTextMenuCopy: CopyToClipboard(); break;
+    case dxTextMenuPaste: PasteFromClipboard(); break;
+    case dxTextMenuDelete: ClearSelection(); break;
     case dxTextMenuSelectAll: SelectAllOnShow(); break;
     default: break;
   }

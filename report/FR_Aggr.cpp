@@ -69,8 +69,6 @@ Variant Read(const TCall& call, TfrAggregateBand& active, int crossColumn) {
 
 void SetAggregateHost(TfrAggregateHost* Host) { gHost = Host; }
 
-TfrAggregateHost* AggregateHost() { return gHost; }
-
 String frAggregateItemName(const String& BandPart, TfrAggregateFunction Function, const String& Expression,
                            const String& Flag) {
   return BandPart + kSeparator + char(Function) + kSeparator + Expression + kSeparator + Flag + kSeparator;

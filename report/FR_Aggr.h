@@ -47,7 +47,6 @@ class TfrAggregateHost {
 
 // The build sets itself here while it runs and nullptr afterwards; not owned.
 void SetAggregateHost(TfrAggregateHost* Host);
-TfrAggregateHost* AggregateHost();
 
 // The name of an aggregate item: each field followed by a byte 1.
 String frAggregateItemName(const String& BandPart, TfrAggregateFunction Function, const String& Expression,

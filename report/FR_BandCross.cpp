@@ -15,6 +15,7 @@
 #include "report/FR_Utils.h"
 #include "report/FR_View.h"
 #include "rtl/Convert.h"
+#include "rtl/ScopeExit.h"
 
 void TfrBand::PrintCross() {
   TfrEngineState& state = frState();
@@ -94,8 +95,8 @@ void TfrBand::CheckCrossPage(int& X, int AWidth, int StartPage) {
   TfrEMFPages& pages = state.RootReport->EMFPages();
   if (state.PageNo >= pages.Count()) {
     pages.Add(page);
-    TfrRestore<int> y(page.CurY);
-    TfrRestore<TfrBand*> active(state.ActiveBand);
+    const TValueScope<int> y(page.CurY, page.CurY);
+    const TValueScope<TfrBand*> active(state.ActiveBand, state.ActiveBand);
     page.ShowBand(page.Bands[btOverlay].get());
     TfrBand* pageHeader = page.Bands[btPageHeader].get();
     if (StartPage != 0 || (pageHeader->Flags & flBandOnFirstPage)) {
@@ -124,9 +125,8 @@ void TfrBand::PrintCrossCell(TfrBand* CrossBand, int X) {
       view->RunScript();
       continue;
     }
-    TfrRestore<int> left(view->Left), top(view->Top);
-    view->Left += X;
-    view->Top += Top;
+    const TValueScope<int> left(view->Left, view->Left + X);
+    const TValueScope<int> top(view->Top, view->Top + Top);
     view->Print(frPreparedStream());
   }
 }

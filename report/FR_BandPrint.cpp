@@ -12,6 +12,7 @@
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "report/FR_View.h"
+#include "rtl/ScopeExit.h"
 
 TStream& frPreparedStream() {
   const TfrEngineState& state = frState();
@@ -27,8 +28,7 @@ bool TfrBand::CheckNewPage(int Y, int AHeight, bool CheckOnly) {
 
 void TfrBand::PrintBand() {
   TfrPage& page = *Parent;
-  TfrRestore<int> top(Top);
-  if (!IsFixed()) Top = page.CurY;
+  const TValueScope<int> top(Top, IsFixed() ? Top : page.CurY);
   if (Stretched) {
     PrintStretched();
   } else {
@@ -128,8 +128,7 @@ void TfrBand::PrintObject(TfrView* AView) {
     if (!memo || memo->PrintPhase == 0) AView->RunScript();
     return;
   }
-  TfrRestore<int> left(AView->Left), top(AView->Top);
-  AView->Left += Parent->CurX - Parent->GetLeftMargin();
-  AView->Top += Top;
+  const TValueScope<int> left(AView->Left, AView->Left + Parent->CurX - Parent->GetLeftMargin());
+  const TValueScope<int> top(AView->Top, AView->Top + Top);
   AView->Print(frPreparedStream());
 }

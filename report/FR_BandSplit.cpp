@@ -9,6 +9,7 @@
 #include "report/FR_Page.h"
 #include "report/FR_Utils.h"
 #include "report/FR_View.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -23,7 +24,11 @@ struct TSplitObject {
 int TfrBand::SplitObject(TfrView* View, bool& Pending, int Space, int SavedHeight) {
   auto* stretchable = dynamic_cast<TfrStretcheable*>(View);
   const int top = View->Top, height = View->Height, bottom = top + height;
-  TfrRestore<int> restoreTop(View->Top), restoreHeight(View->Height);
+  int topAfter = top;  // where the view's top is left: back where it was, or at the page's end
+  const auto restore = ScopeExit([View, &topAfter, height] {
+    View->Top = topAfter;
+    View->Height = height;
+  });
   if (top >= 0 && top < Space) {
     if (bottom < Space) {
       PrintObject(View);
@@ -46,7 +51,7 @@ int TfrBand::SplitObject(TfrView* View, bool& Pending, int Space, int SavedHeigh
       Pending = false;
       return Space;
     }
-    restoreTop.Keep(Space);  // prints on a later page
+    topAfter = Space;  // prints on a later page
     return 0;
   }
   if (top >= 0) return 0;  // further down: a later page

@@ -11,6 +11,7 @@
 #include "report/FR_State.h"
 #include "report/FR_SubReport.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TfrPage* SubReportPage(const TfrView* View) {
 void TfrBand::InitSubReports() {
   TfrEngineState& state = frState();
   TfrPage& page = *Parent;
-  TfrRestore<TfrPage*> activePage(state.ActivePage);
+  const TValueScope<TfrPage*> activePage(state.ActivePage, state.ActivePage);
   for (size_t i = size_t(SubIndex); i < Objects.size(); ++i) {
     TfrPage* sub = SubReportPage(Objects[i]);
     if (!sub) continue;
@@ -49,7 +50,7 @@ void TfrBand::InitSubReports() {
 
 void TfrBand::DoSubReports() {
   TfrPage& page = *Parent;
-  TfrRestore<TfrPage*> activePage(frState().ActivePage);
+  const TValueScope<TfrPage*> activePage(frState().ActivePage, frState().ActivePage);
   for (bool first = true;; first = false) {
     if (!first)
       for (size_t i = size_t(SubIndex); i < Objects.size(); ++i)

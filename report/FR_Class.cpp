@@ -36,12 +36,12 @@ TfrView* TfrReport::FindObject(const String& AName) const {
 }
 
 void TfrReport::SetPrinterTo(const String& APrinterName) {
-  if (!FUseDefaultPrinter) {
+  if (!FPrint.UseDefaultPrinter) {
     TfrPrinter& printer = frPrinter();
     for (size_t i = 0; i < printer.Printers().size(); ++i)
       if (printer.Printers()[i] == APrinterName) printer.SetPrinterIndex(int(i));
   }
-  FPrinterName = APrinterName;
+  FPrint.PrinterName = APrinterName;
 }
 
 void TfrReport::SetDataset(TfrDataset* Value) {

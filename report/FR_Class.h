@@ -13,6 +13,8 @@
 
 #include "classes/Component.h"
 #include "controls/ControlTypes.h"
+#include "report/FR_ClassBuild_p.h"
+#include "report/FR_ClassPrint_p.h"
 #include "report/FR_EMFPages.h"
 #include "report/FR_Dict.h"
 #include "report/FR_Pages.h"
@@ -145,28 +147,26 @@ class TfrReport : public TComponent {
   const TfrDataDictionary& Dictionary() const { return *FDictionary; }
 
   const String& FileName() const { return FFileName; }
-  const String& PrinterName() const { return FPrinterName; }
+  const String& PrinterName() const { return FPrint.PrinterName; }
   // The two flags the template file stores as words; non-zero is set.
-  uint16_t UseDefaultPrinter() const { return FUseDefaultPrinter; }
-  void SetUseDefaultPrinter(uint16_t Value) { FUseDefaultPrinter = Value; }
+  uint16_t UseDefaultPrinter() const { return FPrint.UseDefaultPrinter; }
+  void SetUseDefaultPrinter(uint16_t Value) { FPrint.UseDefaultPrinter = Value; }
   uint16_t TwoPass() const { return FTwoPass; }
   void SetTwoPass(uint16_t Value) { FTwoPass = Value; }
-  bool FinalPass() const { return FFinalPass; }
-  void SetFinalPass(bool Value) { FFinalPass = Value; }
-  bool Terminated() const { return FTerminated; }
-  void SetTerminated(bool Value) { FTerminated = Value; }
-  bool CanRebuild() const { return FCanRebuild; }
-  void SetCanRebuild(bool Value) { FCanRebuild = Value; }
+  bool Terminated() const { return FBuild.Terminated; }
+  void SetTerminated(bool Value) { FBuild.Terminated = Value; }
+  bool CanRebuild() const { return FBuild.CanRebuild; }
+  void SetCanRebuild(bool Value) { FBuild.CanRebuild = Value; }
 
   // Published properties.
   TfrDataset* Dataset() const { return FDataset; }
   void SetDataset(TfrDataset* Value);
   TfrPreview* Preview() const { return FPreview; }
   void SetPreview(TfrPreview* Value);
-  int DefaultCopies() const { return FDefaultCopies; }
-  void SetDefaultCopies(int Value) { FDefaultCopies = Value; }
-  bool DefaultCollate() const { return FDefaultCollate; }
-  void SetDefaultCollate(bool Value) { FDefaultCollate = Value; }
+  int DefaultCopies() const { return FPrint.DefaultCopies; }
+  void SetDefaultCopies(int Value) { FPrint.DefaultCopies = Value; }
+  bool DefaultCollate() const { return FPrint.DefaultCollate; }
+  void SetDefaultCollate(bool Value) { FPrint.DefaultCollate = Value; }
   bool GrayedButtons() const { return FGrayedButtons; }
   void SetGrayedButtons(bool Value) { FGrayedButtons = Value; }
   TfrPreviewZoom InitialZoom() const { return FInitialZoom; }
@@ -183,8 +183,8 @@ class TfrReport : public TComponent {
   void SetPrintIfEmpty(bool Value) { FPrintIfEmpty = Value; }
   TfrReportType ReportType() const { return FReportType; }
   void SetReportType(TfrReportType Value) { FReportType = Value; }
-  bool ShowPrintDialog() const { return FShowPrintDialog; }
-  void SetShowPrintDialog(bool Value) { FShowPrintDialog = Value; }
+  bool ShowPrintDialog() const { return FPrint.ShowPrintDialog; }
+  void SetShowPrintDialog(bool Value) { FPrint.ShowPrintDialog = Value; }
   bool ShowProgress() const { return FShowProgress; }
   void SetShowProgress(bool Value) { FShowProgress = Value; }
   bool StoreInDFM() const { return FStoreInDFM; }
@@ -225,7 +225,7 @@ class TfrReport : public TComponent {
   virtual void RestoreTemplates();
   // Expressions, scripts and aggregate functions reach the report at work.
   static void BindLookups();
-  bool IsFinalOfTwoPasses() const { return FFinalPass && FBuildTwoPass; }
+  bool IsFinalOfTwoPasses() const { return FBuild.FinalPass && FBuild.TwoPass; }
   // The template's pages of one kind, in order.
   void InitPages(TfrPageType Type);
   void DonePages(TfrPageType Type);
@@ -258,26 +258,16 @@ class TfrReport : public TComponent {
   std::unique_ptr<TfrPages> FPages;
   std::unique_ptr<TfrDataDictionary> FDictionary;
   String FFileName;
-  String FPrinterName;
-  uint16_t FUseDefaultPrinter = 0;
   uint16_t FTwoPass = 0;
-  bool FFinalPass = false;
-  bool FTerminated = false;
-  bool FCanRebuild = false;
+  TfrReportBuildState FBuild;
+  TfrReportPrintOptions FPrint;
   std::unique_ptr<TMemoryStream> FStoredTemplate;  // read from a stored layout, loaded by Loaded
-  std::vector<String> FEvaluating;  // names being evaluated as expressions
   std::unique_ptr<TfrEMFPages> FEMFPages;
-  std::unique_ptr<TMemoryStream> FSavedTemplate;  // while a build runs
-  uint16_t FBuildTwoPass = 0;  // TwoPass when the build began
-  bool FInsideProgress = false;
-  String FProgressLabel;
 
   TfrExportFilter* FCurrentFilter = nullptr;
 
   TfrDataset* FDataset = nullptr;
   TfrPreview* FPreview = nullptr;
-  int FDefaultCopies = 1;
-  bool FDefaultCollate = true;
   bool FGrayedButtons = false;
   TfrPreviewZoom FInitialZoom = pzDefault;
   bool FMDIPreview = false;
@@ -286,7 +276,6 @@ class TfrReport : public TComponent {
   TfrPreviewButtons FPreviewButtons = frDefaultPreviewButtons;
   bool FPrintIfEmpty = true;
   TfrReportType FReportType = rtSimple;
-  bool FShowPrintDialog = true;
   bool FShowProgress = true;
   bool FStoreInDFM = false;
   String FTitle;

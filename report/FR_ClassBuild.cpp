@@ -13,6 +13,7 @@
 #include "report/FR_Utils.h"
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
+#include "rtl/ScopeExit.h"
 
 void TfrReport::BindLookups() {
   frParser().OnGetValue = [](const String& name, Variant& value) {
@@ -30,7 +31,7 @@ void TfrReport::BindLookups() {
 
 bool TfrReport::PrepareReport() {
   TfrEngineState& state = frState();
-  SetPrinterTo(FPrinterName);
+  SetPrinterTo(FPrint.PrinterName);
   state.RunDateTime = Now();
   FPages->AlignObjects();
   state.ActivePage = nullptr;
@@ -39,11 +40,10 @@ bool TfrReport::PrepareReport() {
   state.TotalPages = 0;
   state.EvalErrorFlag = false;
   state.EvalErrorText.clear();
-  FBuildTwoPass = FTwoPass;
+  FBuild.TwoPass = FTwoPass;
   BindLookups();
   SaveTemplates();
-  TfrRestore<bool> printMode(state.PrintMode);
-  state.PrintMode = true;
+  const TValueScope<bool> printMode(state.PrintMode, true);
   if (OnBeginDoc) OnBeginDoc();
   bool result = BuildWithProgress();
   if (OnEndDoc) OnEndDoc();
@@ -53,7 +53,7 @@ bool TfrReport::PrepareReport() {
   state.ActiveReport = state.RootReport = this;
   state.EvalErrorFlag = failed;
   state.EvalErrorText = errorText;
-  FFinalPass = false;
+  FBuild.FinalPass = false;
   if (failed) ShowError(errorText);
   if (failed || state.DialogCancelled) {
     FEMFPages->Clear();
@@ -64,14 +64,14 @@ bool TfrReport::PrepareReport() {
 }
 
 void TfrReport::SaveTemplates() {
-  FSavedTemplate = std::make_unique<TMemoryStream>();
-  SaveToStream(*FSavedTemplate);
+  FBuild.SavedTemplate = std::make_unique<TMemoryStream>();
+  SaveToStream(*FBuild.SavedTemplate);
 }
 
 void TfrReport::RestoreTemplates() {
-  FSavedTemplate->SetPosition(0);
-  LoadFromStream(*FSavedTemplate);
-  FSavedTemplate.reset();
+  FBuild.SavedTemplate->SetPosition(0);
+  LoadFromStream(*FBuild.SavedTemplate);
+  FBuild.SavedTemplate.reset();
 }
 
 // Exporting always shows the window.
@@ -80,29 +80,29 @@ TfrProgressView* TfrReport::ProgressWindow() const {
 }
 
 void TfrReport::SetProgressLabel(const String& Text) {
-  FProgressLabel = Text;
+  FBuild.ProgressLabel = Text;
   if (TfrProgressView* view = ProgressWindow()) view->SetFirstLabel(Text + "  1");
 }
 
 bool TfrReport::BuildWithProgress() {
   TfrEngineState& state = frState();
-  FTerminated = false;
+  FBuild.Terminated = false;
   state.AppendToPage = false;
   state.FirstPass = false;
-  FFinalPass = true;
+  FBuild.FinalPass = true;
   state.PageNo = 0;
   FEMFPages->Clear();
   TfrProgressView* view = ProgressWindow();
   const String caption = FTitle.empty() ? frLoadStr(55203) : FTitle + " - " + frLoadStr(55203);
   auto execute = [&] {
-    FInsideProgress = true;
+    FBuild.InsideProgress = true;
     const int modalResult = view->Execute(caption, [this] { BuildStep(); });
-    FInsideProgress = false;
+    FBuild.InsideProgress = false;
     return modalResult != mrCancel;
   };
   if (FTwoPass) {
     state.FirstPass = true;
-    FFinalPass = false;
+    FBuild.FinalPass = false;
     SetProgressLabel(frLoadStr(55204));
     if (!view) {
       BuildStep();
@@ -111,13 +111,13 @@ bool TfrReport::BuildWithProgress() {
     return execute();
   }
   if (!view) {
-    FTwoPass = FBuildTwoPass;
+    FTwoPass = FBuild.TwoPass;
     BuildStep();
     return true;
   }
   SetProgressLabel(frLoadStr(55205));
-  if (FInsideProgress) {  // the final pass of a two-pass build, inside the window already
-    FTwoPass = FBuildTwoPass;
+  if (FBuild.InsideProgress) {  // the final pass of a two-pass build, inside the window already
+    FTwoPass = FBuild.TwoPass;
     BuildStep();
     return true;
   }
@@ -127,20 +127,20 @@ bool TfrReport::BuildWithProgress() {
 void TfrReport::BuildStep() {
   BuildPages();
   TfrProgressView* view = ProgressWindow();
-  if (FFinalPass) {
-    if (view) view->Close(FTerminated ? mrCancel : mrOk);
+  if (FBuild.FinalPass) {
+    if (view) view->Close(FBuild.Terminated ? mrCancel : mrOk);
     return;
   }
   // The first pass has counted the pages.
   frState().TotalPages = FEMFPages->Count();
   FTwoPass = 0;
-  if (FTerminated) {
+  if (FBuild.Terminated) {
     FEMFPages->Clear();
     if (view) view->Close(mrCancel);
   } else {
     BuildWithProgress();
   }
-  FTwoPass = FBuildTwoPass;
+  FTwoPass = FBuild.TwoPass;
 }
 
 void TfrReport::ReportProgress(int PageNo) {
@@ -150,7 +150,7 @@ void TfrReport::ReportProgress(int PageNo) {
   }
   TfrProgressView* view = ProgressWindow();
   if (!view) return;
-  String text = FProgressLabel + "  " + IntToStr(PageNo);
+  String text = FBuild.ProgressLabel + "  " + IntToStr(PageNo);
   if (IsFinalOfTwoPasses() || FCurrentFilter)
     text += " " + frLoadStr(55199) + " " + IntToStr(frState().TotalPages);
   view->SetFirstLabel(text);
@@ -171,7 +171,7 @@ void TfrReport::DonePages(TfrPageType Type) {
 void TfrReport::BuildPages() {
   TfrEngineState& state = frState();
   if (TfrProgressView* view = ProgressWindow()) view->ProcessMessages();
-  FCanRebuild = true;
+  FBuild.CanRebuild = true;
   state.ActiveReport = this;
   FDictionary->ClearCache();
   BindLookups();

@@ -8,6 +8,7 @@
 #include "report/FR_Progress.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 
 std::vector<TfrExportFilter*>& frExportFilters() {
   static std::vector<TfrExportFilter*> filters;
@@ -15,8 +16,7 @@ std::vector<TfrExportFilter*>& frExportFilters() {
 }
 
 void TfrReport::ExportToFile(TfrExportFilter* Filter, const String& AFileName) {
-  TfrRestore<TfrExportFilter*> current(FCurrentFilter);
-  FCurrentFilter = Filter;
+  const TValueScope<TfrExportFilter*> current(FCurrentFilter, Filter);
   Filter->FileName = AFileName;
   TfrPreviewPagesLoan loan(FPreview, this);
   bool accept = true;
@@ -24,8 +24,7 @@ void TfrReport::ExportToFile(TfrExportFilter* Filter, const String& AFileName) {
   if (!accept || !Filter->ShowModal()) return;
   {
     TFileStream file(AFileName, fmCreate);
-    TfrRestore<TStream*> stream(Filter->Stream);
-    Filter->Stream = &file;
+    const TValueScope<TStream*> stream(Filter->Stream, &file);
     Filter->OnBeginDoc();
     frState().TotalPages = FEMFPages->Count();
     if (TfrProgressView* view = ProgressWindow()) {

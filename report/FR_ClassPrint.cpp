@@ -14,6 +14,7 @@
 #include "report/FR_Utils.h"
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"
+#include "rtl/ScopeExit.h"
 
 std::vector<int> frPageNumbers(const String& Text, int PageCount) {
   String text;
@@ -50,7 +51,7 @@ std::vector<int> frPageNumbers(const String& Text, int PageCount) {
 void TfrReport::PrintPrepared(const String& PageNumbers, int Copies, bool Collate, int PrintPages) {
   TfrEngineState& state = frState();
   state.ActiveReport = state.RootReport = this;
-  FTerminated = false;
+  FBuild.Terminated = false;
   TfrPreviewPagesLoan loan(FPreview, this);
   frPrinter().SetPrinter(Printer());
   if (frPrinter().IsVirtual() && !ChoosePdfFile()) return;
@@ -59,11 +60,10 @@ void TfrReport::PrintPrepared(const String& PageNumbers, int Copies, bool Collat
     const String caption = FTitle.empty() ? frLoadStr(55203) : FTitle + " - " + frLoadStr(55203);
     view->Execute(caption, [&] {
       DoPrintReport(PageNumbers, Copies, Collate, PrintPages);
-      view->Close(FTerminated ? mrCancel : mrOk);
+      view->Close(FBuild.Terminated ? mrCancel : mrOk);
     });
   } else {
-    TfrRestore<TMouseOverObjectEvent> mouseOver(OnMouseOverObject);
-    OnMouseOverObject = nullptr;
+    const TValueScope<TMouseOverObjectEvent> noMouseOver(OnMouseOverObject, nullptr);
     DoPrintReport(PageNumbers, Copies, Collate, PrintPages);
   }
 }
@@ -121,19 +121,16 @@ void TfrReport::DoPrintReport(const String& PageNumbers, int Copies, bool Collat
   if (OnPrintReport) OnPrintReport();
   platform->SetCopies(printerCopies ? Copies : 1);
   platform->BeginDoc();
-  try {
-    for (size_t k = 0; k < order.size(); ++k) {
-      PrintPage(order[k], k == 0);
-      if (FTerminated) {
-        platform->Abort();
-        break;
-      }
+  auto abortOnError = ScopeExit([platform] { platform->Abort(); });
+  for (size_t k = 0; k < order.size(); ++k) {
+    PrintPage(order[k], k == 0);
+    if (FBuild.Terminated) {
+      platform->Abort();
+      break;
     }
-    if (platform->Printing()) platform->EndDoc();
-  } catch (...) {
-    platform->Abort();
-    throw;
   }
+  if (platform->Printing()) platform->EndDoc();
+  abortOnError.Dismiss();
 }
 
 void TfrReport::PrintPage(int Index, bool First) {

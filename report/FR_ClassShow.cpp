@@ -41,7 +41,7 @@ void TfrReport::ShowPrepared() {
 
 void TfrReport::LoadPreparedFile(const String& AFileName) {
   FEMFPages->PreparedLoadFromFile(AFileName);
-  FCanRebuild = false;
+  FBuild.CanRebuild = false;
 }
 
 void TfrReport::SavePreparedFile(const String& AFileName) {

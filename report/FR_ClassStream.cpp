@@ -9,6 +9,7 @@
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "rtl/Files.h"
+#include "rtl/ScopeExit.h"
 
 void TfrReport::ShowError(const String& Text) { MessageDlg(Text, frLoadStr(55206), mtError, MsgDlgBit(mbOK)); }
 
@@ -35,9 +36,8 @@ bool TfrReport::LoadFromStream(TStream& Stream) {
   // The pages are read anew: a page of this report at work now is not at work afterwards.
   for (int i = 0; i < FPages->Count(); ++i)
     if (state.ActivePage == &FPages->Pages(i)) state.ActivePage = nullptr;
-  TfrRestore<TfrReport*> activeReport(state.ActiveReport);
-  TfrRestore<TfrPage*> activePage(state.ActivePage);
-  state.ActiveReport = this;
+  const TValueScope<TfrReport*> activeReport(state.ActiveReport, this);
+  const TValueScope<TfrPage*> activePage(state.ActivePage, state.ActivePage);
   try {
     uint8_t version;
     buffer.ReadBuffer(&version, 1);

@@ -14,6 +14,7 @@
 #include "report/FR_Names.h"
 #include "report/FR_State.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -53,7 +54,7 @@ bool TfrReport::SystemVariable(const String& Name, Variant& Value) const {
 bool TfrReport::PageVariable(const String& Name, Variant& Value) const {
   const TfrPage* page = frState().ActivePage;
   const String name = UpperCase(Name);
-  if (name == "FINALPASS") Value = FFinalPass;
+  if (name == "FINALPASS") Value = FBuild.FinalPass;
   else if (!page) return false;
   else if (name == "CURY") Value = page->CurY;
   else if (name == "FREESPACE") Value = page->CurBottom - page->CurY;
@@ -83,19 +84,14 @@ void TfrReport::GetVariableValue(const String& AName, Variant& Value) {
     Value = frConsts().Variable(AName);
     return;
   }
-  if (std::any_of(FEvaluating.begin(), FEvaluating.end(), [&](const String& n) { return SameText(n, AName); })) {
+  if (std::any_of(FBuild.Evaluating.begin(), FBuild.Evaluating.end(), [&](const String& n) { return SameText(n, AName); })) {
     // Reached again while it is evaluated: the name means nothing.
     if (frState().TolerantMode) return;
     throw Exception(frLoadStr(55439) + " \"" + AName + "\"");
   }
-  FEvaluating.push_back(AName);
-  try {
-    Value = frParser().Calc(AName);
-  } catch (...) {
-    FEvaluating.pop_back();
-    throw;
-  }
-  FEvaluating.pop_back();
+  FBuild.Evaluating.push_back(AName);
+  const auto evaluated = ScopeExit([this] { FBuild.Evaluating.pop_back(); });
+  Value = frParser().Calc(AName);
 }
 
 void TfrReport::InternalOnGetValue(const String& ParName, String& ParValue) {

@@ -42,7 +42,7 @@ bool TfrCompositeReport::NextContinues(size_t Index) const {
 
 void TfrCompositeReport::BuildPages() {
   TfrEngineState& state = frState();
-  FCanRebuild = true;
+  FBuild.CanRebuild = true;
   state.PageNo = 0;
   TfrDataset* records = Dataset();
   try {
@@ -57,11 +57,11 @@ void TfrCompositeReport::BuildPages() {
         if (records) report.SaveToStream(saved);
         const bool continues = NextContinues(i);
         if (report.OnBeginDoc) report.OnBeginDoc();
-        report.FFinalPass = FFinalPass;
-        report.FBuildTwoPass = FBuildTwoPass;
+        report.FBuild.FinalPass = FBuild.FinalPass;
+        report.FBuild.TwoPass = FBuild.TwoPass;
         state.NextReportContinues = continues;
         report.BuildPages();
-        if (FFinalPass && report.OnEndDoc) report.OnEndDoc();
+        if (FBuild.FinalPass && report.OnEndDoc) report.OnEndDoc();
         if (records) {
           saved.SetPosition(0);
           report.LoadFromStream(saved);

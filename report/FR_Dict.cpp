@@ -10,6 +10,7 @@
 #include "report/FR_Names.h"
 #include "report/FR_Utils.h"
 #include "rtl/CodePage.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 // A name written without its data set means a field of the band's data set: it is cached for that
@@ -150,14 +151,8 @@ Variant TfrDataDictionary::GetValue(const String& Name) {
   if (std::any_of(FEvaluating.begin(), FEvaluating.end(), [&](const String& n) { return SameText(n, Name); }))
     throw Exception(frLoadStr(55439) + " \"" + Name + "\"");
   FEvaluating.push_back(Name);
-  try {
-    Variant result = frParser().Calc(value.StringValue());
-    FEvaluating.pop_back();
-    return result;
-  } catch (...) {
-    FEvaluating.pop_back();
-    throw;
-  }
+  const auto evaluated = ScopeExit([this] { FEvaluating.pop_back(); });
+  return frParser().Calc(value.StringValue());
 }
 
 void TfrDataDictionary::ExtractFieldName(const String& Text, String& DataSetName, String& FieldName) {

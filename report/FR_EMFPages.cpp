@@ -8,6 +8,7 @@
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "report/FR_View.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -71,8 +72,7 @@ void TfrEMFPages::ReadObjects(TMemoryStream& Stream, const std::function<void(st
   TfrEngineState& state = frState();
   // The objects of a prepared page are not the report's: they take no name from each other.
   TfrNameIndex names(state.ActiveReport);
-  TfrRestore<TfrNameIndex*> nameIndex(state.NameIndex);
-  state.NameIndex = &names;
+  const TValueScope<TfrNameIndex*> nameIndex(state.NameIndex, &names);
   Stream.SetPosition(0);
   state.FileVersion = frReadByte(Stream);
   while (Stream.Position() < Stream.Size()) {

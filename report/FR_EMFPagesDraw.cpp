@@ -9,6 +9,7 @@
 #include "report/FR_Utils.h"
 #include "report/FR_View.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -29,8 +30,7 @@ void TfrEMFPages::Draw(int Index, TCanvas* Canvas, const TRect& Rect) {
   TfrPreparedPage& record = Pages(Index);
   TfrEngineState& state = frState();
   const bool toPrinter = DrawsToPrinter(Canvas);
-  TfrRestore<bool> printMode(state.PrintMode);
-  state.PrintMode = true;
+  const TValueScope<bool> printMode(state.PrintMode, true);
   if (!record.Visible) {
     record.Page.reset();
     return;

@@ -10,6 +10,7 @@
 #include "report/FR_Picture.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ void TfrEMFPages::PreparedLoadFromStream(TStream& Stream) {
   const int64_t length = Stream.Size() - Stream.Position();
   if (length > 0) buffer.CopyFrom(Stream, length);
   buffer.SetPosition(0);
-  TfrRestore<int> fileVersion(frState().FileVersion);
+  const TValueScope<int> fileVersion(frState().FileVersion, frState().FileVersion);
   TfrEMFPages loaded(FParent);
   try {
     loaded.ReadFile(buffer);

@@ -11,6 +11,7 @@
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 
 HFONT CreateRotatedFont(const TFont& Font) {
   TLogFont lf = Font.Handle()->LogFont;
@@ -147,8 +148,7 @@ int TfrMemoView::CalcWidth(const TStrings& Text) {
 
 void TfrMemoView::ExportData() {
   TfrView::ExportData();
-  TfrRestore<bool> exporting(Exporting);
-  Exporting = true;
+  const TValueScope<bool> exporting(Exporting, true);
   Draw(&frScratchCanvas());
 }
 

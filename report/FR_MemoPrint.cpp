@@ -3,10 +3,13 @@
 // value.
 #include "report/FR_Memo.h"
 
+#include <memory>
+
 #include "report/FR_Class.h"
 #include "report/FR_Globals.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 
 void TfrMemoView::ExpandLines() {
   ExpandedText.Clear();
@@ -39,22 +42,16 @@ void TfrMemoView::ApplyHighlight() {
 
 namespace {
 
-// Puts back the look that the highlight changes for the time of one object: font and fill.
-class TMemoLookScope {
- public:
-  explicit TMemoLookScope(TfrMemoView& View) : FView(View), FFillColor(View.FillColor) { FFont.Assign(&View.Font); }
-  ~TMemoLookScope() {
-    FView.Font.Assign(&FFont);
-    FView.FillColor = FFillColor;
-  }
-  TMemoLookScope(const TMemoLookScope&) = delete;
-  TMemoLookScope& operator=(const TMemoLookScope&) = delete;
-
- private:
-  TfrMemoView& FView;
-  TFont FFont;
-  TColor FFillColor;
-};
+// Puts back, when the scope ends, the look that the highlight changes for the time of one object:
+// font and fill.
+auto KeepLook(TfrMemoView& View) {
+  auto font = std::make_unique<TFont>();
+  font->Assign(&View.Font);
+  return ScopeExit([&View, font = std::move(font), fill = View.FillColor] {
+    View.Font.Assign(font.get());
+    View.FillColor = fill;
+  });
+}
 
 // Lets the report's before-print handler see the template text; answers whether it changed it.
 bool BeforePrintChanged(TfrMemoView& View) {
@@ -71,7 +68,7 @@ int TfrMemoView::MeasureHeight() {
   RunScript();
   if (!Visible) return 0;
   if (!BeforePrintChanged(*this)) ExpandLines();
-  TMemoLookScope look(*this);
+  const auto look = KeepLook(*this);
   ApplyHighlight();
   if (ExpandedText.Count() == 0) return 0;
   BeginDraw(&frScratchCanvas());
@@ -95,9 +92,11 @@ void TfrMemoView::Print(TStream& Stream) {
   }
   const uint8_t phase = PrintPhase;
   PrintPhase = 0;
-  TMemoLookScope look(*this);
-  TfrRestore<String> tag(Tag);
-  TfrRestore<uint8_t> bandAlign(BandAlign);
+  const auto look = KeepLook(*this);
+  const auto tagAndAlign = ScopeExit([this, tag = Tag, align = BandAlign] {
+    Tag = tag;
+    BandAlign = align;
+  });
   ApplyHighlight();
   TStringList laidOut;
   if (phase == 2) {
@@ -109,8 +108,7 @@ void TfrMemoView::Print(TStream& Stream) {
     if (ExpandedText.Text().find(frParagraphEnd) == String::npos) ExpandedText.Add(String(1, frParagraphEnd));
   }
   if (Tag.find('[') != String::npos) {
-    TfrRestore<int> formatCode(DisplayFormatCode);
-    DisplayFormatCode = 0;
+    const TValueScope<int> formatCode(DisplayFormatCode, 0);
     Tag = ExpandBrackets(Tag);
   }
   AlignToActiveBand();

@@ -14,6 +14,7 @@
 #include "report/FR_Memo.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 void TfrPage::RunScript() {
@@ -166,8 +167,7 @@ void TfrPage::FinishPage() {
     TfrBand* columnFooter = Bands[btColumnFooter].get();
     ShowBand(columnFooter);
     // The summary may take the room kept for the column footer, which has printed.
-    TfrRestore<int> footerHeight(columnFooter->Height);
-    columnFooter->Height = 0;
+    const TValueScope<int> footerHeight(columnFooter->Height, 0);
     ShowBand(Bands[btReportSummary].get());
     Finishing = false;
   }
@@ -188,8 +188,7 @@ void TfrPage::PrintLastPageFooter() {
   TfrEngineState& state = frState();
   TfrBand* footer = Bands[btPageFooter].get();
   if (!(state.PageNo == 0 && (footer->Flags & flBandOnFirstPage)) && !(footer->Flags & flBandOnLastPage)) return;
-  TfrRestore<uint16_t> flags(footer->Flags);
-  footer->Flags |= flBandOnFirstPage;
+  const TValueScope<uint16_t> flags(footer->Flags, uint16_t(footer->Flags | flBandOnFirstPage));
   state.FootersPrinted = footer->IsPresent();
   if (state.FootersPrinted) EndPages();
 }

@@ -11,6 +11,7 @@
 #include "report/FR_Names.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -81,9 +82,8 @@ void TfrPage::PrepareObjects() {
   if (Type != ptReport) return;
   TfrEngineState& state = frState();
   TfrDataDictionary& dictionary = state.ActiveReport->Dictionary();
-  TfrRestore<bool> tolerant(state.TolerantMode);
-  TfrRestore<TfrBand*> activeBand(state.ActiveBand);
-  state.TolerantMode = true;
+  const TValueScope<bool> tolerant(state.TolerantMode, true);
+  const TValueScope<TfrBand*> activeBand(state.ActiveBand, state.ActiveBand);
   state.ActivePage = this;
   for (const auto& view : Objects) LinkSingleField(*view, dictionary);
 

@@ -10,6 +10,7 @@
 #include "report/FR_Memo.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -36,8 +37,7 @@ void TfrPages::PagesLoadFromStream(TStream& Stream) {
   FParent->SetTwoPass(frReadWord(Stream));
   FParent->SetPrinterTo(ReadVersionedString(Stream));
   TfrNameIndex names(state.ActiveReport);
-  TfrRestore<TfrNameIndex*> nameIndex(state.NameIndex);
-  state.NameIndex = &names;
+  const TValueScope<TfrNameIndex*> nameIndex(state.NameIndex, &names);
   while (Stream.Position() < Stream.Size()) {
     const uint8_t lead = frReadByte(Stream);
     if (lead == frPageBlock) {

@@ -8,6 +8,7 @@
 
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -276,19 +277,12 @@ Variant ReadNumber(String token) {
   return StrToFloat(token, fs);
 }
 
-class DepthGuard {
- public:
-  explicit DepthGuard(int& depth) : FDepth(depth) {
-    if (FDepth >= kMaxDepth) throw EParserError("Expression nested too deeply");
-    ++FDepth;
-  }
-  ~DepthGuard() { --FDepth; }
-  DepthGuard(const DepthGuard&) = delete;
-  DepthGuard& operator=(const DepthGuard&) = delete;
-
- private:
-  int& FDepth;
-};
+// One level deeper for the scope; refused past the bound, so that hostile nesting cannot exhaust
+// the stack.
+TDepthScope Deeper(int& depth) {
+  if (depth >= kMaxDepth) throw EParserError("Expression nested too deeply");
+  return TDepthScope(depth);
+}
 
 }  // namespace
 
@@ -370,7 +364,7 @@ Variant TfrParser::Calc(const String& expression) { return CalcPostfix(GetPostfi
 String TfrParser::GetPostfix(const String& expression) const { return PostfixWriter(expression).Run(); }
 
 Variant TfrParser::CalcPostfix(const String& postfix) {
-  DepthGuard guard(FDepth);
+  const TDepthScope level = Deeper(FDepth);
   ValueStack stack;
   int pos = 1;
   while (pos <= int(postfix.size())) {
@@ -539,7 +533,7 @@ TfrFunctionSplitter::TfrFunctionSplitter(const TStrings* matchFuncs, TStrings* s
     : FMatchFuncs(matchFuncs), FSplitTo(splitTo), FVariables(variables) {}
 
 void TfrFunctionSplitter::Split(const String& text) {
-  DepthGuard guard(FDepth);
+  const TDepthScope level = Deeper(FDepth);
   const String s = Trim(text);
   int pos = 1;
   while (pos <= int(s.size())) {
@@ -579,11 +573,6 @@ void TfrFunctionSplitter::SplitVariable(const String& name) {
   for (const String& open : FExpanding)
     if (SameText(open, name)) return;
   FExpanding.push_back(name);
-  try {
-    Split(VarToStr(FVariables->Variable(name)));
-  } catch (...) {
-    FExpanding.pop_back();
-    throw;
-  }
-  FExpanding.pop_back();
+  const auto expanded = ScopeExit([this] { FExpanding.pop_back(); });
+  Split(VarToStr(FVariables->Variable(name)));
 }

@@ -7,6 +7,7 @@
 #include "report/FR_PreviewDlgs.h"
 #include "report/FR_Utils.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -86,8 +87,7 @@ void TfrPreviewForm::ShowFound() {
   int y = RoundInt(found.Top * FScale) + 10;
   const int w = RoundInt(found.Width() * FScale), h = RoundInt(found.Height() * FScale);
   {
-    TfrRestore<bool> scrolling(FScrollingToPage);
-    FScrollingToPage = true;
+    const TValueScope<bool> scrolling(FScrollingToPage, true);
     if (boxHeight - h < y) {
       MoveBar(VScrollBar, place.Top + y - boxHeight - 10 + h);
     } else {

@@ -10,6 +10,7 @@
 #include "report/FR_Utils.h"
 #include "rtl/Convert.h"
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -92,8 +93,7 @@ void TfrPreviewForm::LayoutPages() {
   if (PageCount() == 0 || FCurPage < 1) return;
   FPaintAllowed = false;
   // Bars clamped to their new ranges keep the current page.
-  TfrRestore<bool> scrolling(FScrollingToPage);
-  FScrollingToPage = true;
+  const TValueScope<bool> scrolling(FScrollingToPage, true);
   const int boxWidth = PBox->ClientWidth(), boxHeight = PBox->ClientHeight();
   const TfrPrnInfo& info = FPages->Pages(FCurPage - 1).PrnInfo;
   FScale = FitScale(info.PageWidth, info.PageHeight, boxWidth, boxHeight);
@@ -109,8 +109,7 @@ void TfrPreviewForm::LayoutPages() {
 
 void TfrPreviewForm::ScrollToPage() {
   if (FCurPage < 1 || FCurPage > PageCount()) return;
-  TfrRestore<bool> scrolling(FScrollingToPage);
-  FScrollingToPage = true;
+  const TValueScope<bool> scrolling(FScrollingToPage, true);
   MoveBar(VScrollBar, FPages->Pages(FCurPage - 1).PreviewRect.Top - PageGap);
   PBox->Invalidate();
 }

@@ -30,7 +30,6 @@ const std::vector<TfrPaperSize>& frPaperSizes() {
 
 TfrPrinter::TfrPrinter() : FPrinters{frLoadStr(55007)} {
   FBinCodes = {frDefaultBin};
-  FBinNames = {frLoadStr(55435)};
   ReadVirtualSettings();
 }
 

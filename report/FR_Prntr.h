@@ -43,7 +43,6 @@ class TfrPrinter {
   // its choice becomes the layer's. Until then the virtual printer is the only one; binding again
   // to the same printer changes nothing.
   void SetPrinter(TPrinter* APrinter);
-  TPrinter* PlatformPrinter() const { return FPlatform; }
 
   // The printer names; the last is the virtual printer, frLoadStr(55007) "虚拟打印机".
   const std::vector<String>& Printers() const { return FPrinters; }
@@ -62,7 +61,6 @@ class TfrPrinter {
   const std::vector<int>& PaperCodes() const { return FPaperCodes; }
   const std::vector<String>& PaperNames() const { return FPaperNames; }
   const std::vector<int>& BinCodes() const { return FBinCodes; }
-  const std::vector<String>& BinNames() const { return FBinNames; }
 
   // Takes a paper unless it equals the current one (Force takes it anyway), then writes it to the
   // printer: the virtual printer gives a tabled paper its size, turned for landscape.
@@ -99,7 +97,6 @@ class TfrPrinter {
   std::vector<int> FPaperCodes;
   std::vector<String> FPaperNames;
   std::vector<int> FBinCodes;
-  std::vector<String> FBinNames;
   TPrinter* FPlatform = nullptr;
   String FOutputFileName;
 };

@@ -41,22 +41,6 @@ void frWriteWord(TStream& stream, uint16_t w);
 int32_t frReadInteger(TStream& stream);
 void frWriteInteger(TStream& stream, int32_t i);
 
-// Puts a variable back to the value it had when the guard was made, however the scope ends.
-template <class T>
-class TfrRestore {
- public:
-  explicit TfrRestore(T& variable) : FVariable(variable), FSaved(variable) {}
-  ~TfrRestore() { FVariable = FSaved; }
-  // The variable keeps this value when the guard ends.
-  void Keep(const T& value) { FSaved = value; }
-  TfrRestore(const TfrRestore&) = delete;
-  TfrRestore& operator=(const TfrRestore&) = delete;
-
- private:
-  T& FVariable;
-  T FSaved;
-};
-
 // Positions written after the data they point past: the placeholder Integer is written now, and
 // frPatchPosition overwrites it with the position the stream has reached and goes back there.
 int64_t frWritePlaceholder(TStream& stream);

@@ -9,6 +9,7 @@
 #include "report/FR_Pars.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
+#include "rtl/ScopeExit.h"
 
 String TfrView::ExpandBrackets(const String& Text) {
   String s = Text;
@@ -49,8 +50,7 @@ void TfrView::WriteToPreparedPage(TStream& Stream) {
   const uint8_t type = Typ;
   Stream.WriteBuffer(&type, 1);
   if (Typ == gtAddIn) frWriteString(Stream, ClassName());
-  TfrRestore<bool> restore(InPreparedPage);
-  InPreparedPage = true;
+  const TValueScope<bool> inPreparedPage(InPreparedPage, true);
   SaveToStream(Stream);
 }
 
@@ -64,8 +64,7 @@ void TfrView::Print(TStream& Stream) {
   if (TfrReport* report = frState().ActiveReport) report->DoBeforePrint(ExpandedText, this);
   RunScript();
   if (!Visible) return;
-  TfrRestore<String> restore(Tag);
-  if (Tag.find('[') != String::npos) Tag = ExpandBrackets(Tag);
+  const TValueScope<String> expandedTag(Tag, Tag.find('[') != String::npos ? ExpandBrackets(Tag) : Tag);
   AlignToActiveBand();
   WriteToPreparedPage(Stream);
 }

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "platform/rtl/ScopeExit.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -118,11 +120,8 @@ void BuildDatabase(const fs::path& target, const std::vector<fs::path>& scripts)
   if (target.has_parent_path()) fs::create_directories(target.parent_path());
   const fs::path partial = target.string() + ".part";
   RemoveWithJournal(partial);  // left over from a build that was killed
-  try {
-    FillDatabase(partial, scripts);
-    fs::rename(partial, target);
-  } catch (...) {
-    RemoveWithJournal(partial);
-    throw;
-  }
+  auto removePartial = ScopeExit([&partial] { RemoveWithJournal(partial); });
+  FillDatabase(partial, scripts);
+  fs::rename(partial, target);
+  removePartial.Dismiss();
 }

@@ -41,6 +41,16 @@ class BlobEditTest : public TEditorsTest {
   }
 };
 
+TEST_F(BlobEditTest, TextSetWithoutChangeFiresNoChangeAndLeavesModifiedAlone) {
+  TdxInplaceBlobEdit* edit = StartBlob("旧的");
+  int changes = 0;
+  edit->OnChange = [&](TObject*) { ++changes; };
+  edit->SetTextWithoutChange("新的");
+  EXPECT_EQ(edit->Text(), "新的");
+  EXPECT_EQ(changes, 0);
+  EXPECT_FALSE(edit->GetModified());
+}
+
 TEST_F(BlobEditTest, OleAndBinaryValuesHaveNoButtonAndNoPopup) {
   for (const TdxBlobEditKind kind : {bekOle, bekBlob}) {
     TdxInplaceBlobEdit* edit = StartBlob("data", kind);

@@ -76,6 +76,25 @@ TEST_F(TextEditTest, UpperCaseRewritesTheTextKeepingSelectionAndModifiedAndTyped
   EXPECT_TRUE(edit->GetModified());
 }
 
+TEST_F(TextEditTest, TypingUndoneFromTheMenuCanBeRedoneFromIt) {
+  TdxInplaceTextEdit* edit = StartEdit("abc");
+  edit->MoveCaretToEnd();
+  TypeText("d");
+  Pump();
+  EXPECT_FALSE(edit->EditCanRedo());
+  edit->EditUndo();
+  EXPECT_EQ(edit->Text(), "abc");
+  ASSERT_TRUE(edit->EditCanRedo());
+  TShownMenu menu;
+  ExpectMenu(edit, menu);
+  SendMessage(edit->Handle(), WM_CONTEXTMENU, edit->Handle().AsWParam(), MAKELPARAM(-1, -1));
+  ASSERT_TRUE(menu.Shown);
+  ASSERT_EQ(menu.Enabled.size(), 9u);
+  EXPECT_TRUE(menu.Enabled[1]);  // Redo
+  edit->EditRedo();
+  EXPECT_EQ(edit->Text(), "abcd");
+}
+
 TEST_F(TextEditTest, SettingTheValueFiresNoChangeAndLeavesNothingToUndo) {
   TdxInplaceTextEdit* edit = StartEdit("abc");
   int changes = 0;

@@ -2,6 +2,7 @@
 // rows of an invisible band, page totals, totals of two data bands, and aggregates over no rows.
 #include "BuildTestKit.h"
 
+#include "report/FR_Aggr.h"
 #include "rtl/Convert.h"
 
 namespace {
@@ -67,6 +68,17 @@ TEST_F(AggregateTest, ABandAggregatesEachDataBandItNames) {
        "[SUM([Score], MasterData1)] [SUM([dbsOther.\"Points\"], MasterData2)]");
   ASSERT_TRUE(Report->PrepareReport()) << frState().EvalErrorText;
   EXPECT_EQ(AllTexts(), "甲 60 80 4 6 140 10");
+}
+
+TEST_F(AggregateTest, AValueStoredUnderAnItemsNameIsWhatTheFunctionsRead) {
+  TfrBand band(btReportSummary, &Page());
+  const String sum = frAggregateItemName("Summary", afSum, "[Score]", "");
+  const String avg = frAggregateItemName("Summary", afAvg, "[Score]", "");
+  band.SetAggregateValue(sum, 42);
+  band.SetAggregateValue(avg, 42);
+  EXPECT_EQ(band.GetAggregateValue(sum).AsInteger(), 42);
+  // An average over no rows has no value, whatever its total.
+  EXPECT_TRUE(band.GetAggregateValue(avg).IsEmpty());
 }
 
 }  // namespace
