@@ -22,6 +22,7 @@
 #include "grid/dxDBGridFilter.h"
 #include "grid/dxDBGridOptions.h"
 #include "grid/dxDBSummary.h"
+#include "rtl/ScopeExit.h"
 
 class TCustomdxDBGrid;
 class TdxDBGridFilterPopupListBox;
@@ -544,6 +545,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // dxDBGridGrouping.cpp
   void RenumberGroupColumns();
   void RegroupByGroupIndex();
+  // Runs Work with grouping suspended, then resumes it.
+  void RegroupAfter(const std::function<void()>& Work);
   // dxDBGridCursorRows.cpp
   void CountVariableRows(int Height);
   void MatchNodesToBuffer(int Rows);

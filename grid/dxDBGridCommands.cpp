@@ -3,9 +3,10 @@
 // plain cursor mode by whole runs of records, and copying rows as text.
 #include <utility>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
 #include "grid/dxDBGridStrings.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Services.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/Text.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/dxDBGrid.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 TdxDBTreeListColumn* TCustomdxDBGrid::GroupColumns(int Level) const {
@@ -77,14 +78,9 @@ void TCustomdxDBGrid::RemoveGroupColumn(int Position) {
 
 void TCustomdxDBGrid::ClearGrouping() {
   InsideUpdate([this] {
-    SuspendGrouping();
-    try {
-      while (!FGroupColumns.empty()) RemoveGroupColumn(0);
-    } catch (...) {
-      --FGroupingSuspended;
-      throw;
-    }
-    --FGroupingSuspended;
+    // The caller regroups: the suspension ends without a reload.
+    TDepthScope suspended(FGroupingSuspended);
+    while (!FGroupColumns.empty()) RemoveGroupColumn(0);
   });
 }
 
@@ -94,8 +90,7 @@ void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index
   const int position = at == FGroupColumns.end() ? -1 : int(at - FGroupColumns.begin());
   const std::vector<TdxDBTreeListColumn*> before = FGroupColumns;
   InsideUpdate([&] {
-    SuspendGrouping();
-    try {
+    RegroupAfter([&] {
       if (Index == -1) {
         if (position >= 0) RemoveGroupColumn(position);
         Column->StoreGroupIndex(-1);
@@ -111,13 +106,18 @@ void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index
         }
       }
       RenumberGroupColumns();
-    } catch (...) {
-      --FGroupingSuspended;
-      throw;
-    }
-    FGroupingChanged = FGroupingChanged || FGroupColumns != before;
-    ResumeGrouping();
+      FGroupingChanged = FGroupingChanged || FGroupColumns != before;
+    });
   });
+}
+
+void TCustomdxDBGrid::RegroupAfter(const std::function<void()>& Work) {
+  SuspendGrouping();
+  // A failed change ends the suspension without regrouping over a half-changed grouping.
+  auto endOnFailure = ScopeExit([this] { --FGroupingSuspended; });
+  Work();
+  endOnFailure.Dismiss();
+  ResumeGrouping();
 }
 
 void TCustomdxDBGrid::ResumeGrouping() {
@@ -142,13 +142,8 @@ void TCustomdxDBGrid::RefreshGrouping() {
     return;
   }
   FRegrouping = true;
-  try {
-    RegroupByGroupIndex();
-  } catch (...) {
-    FRegrouping = false;
-    throw;
-  }
-  FRegrouping = false;
+  auto regrouped = ScopeExit([this] { FRegrouping = false; });
+  RegroupByGroupIndex();
 }
 
 // The columns with a GroupIndex are grouped again in the numeric order of their indexes, each at
@@ -169,32 +164,22 @@ void TCustomdxDBGrid::RegroupByGroupIndex() {
     if (!IsCursorMode()) ReloadRecords();
     return;
   }
-  SuspendGrouping();
-  try {
+  RegroupAfter([&] {
     for (TdxDBTreeListColumn* column : keyed) SetColumnGroupIndex(column, column->GroupIndex());
-  } catch (...) {
-    --FGroupingSuspended;
-    throw;
-  }
-  FGroupingChanged = true;
-  ResumeGrouping();
+    FGroupingChanged = true;
+  });
 }
 
 void TCustomdxDBGrid::AssignColumns(TCustomdxTreeListControl* Source) {
   InsideUpdate([&] {
-    SuspendGrouping();
-    try {
+    RegroupAfter([&] {
       ClearGrouping();
       TCustomdxDBTreeListControl::AssignColumns(Source);
       if (auto* grid = dynamic_cast<TCustomdxDBGrid*>(Source))
         for (int level = 0; level < grid->GroupColumnCount(); ++level)
           if (TdxDBTreeListColumn* column = ColumnByName(grid->GroupColumns(level)->Name()))
             AddGroupColumn(column, level);
-    } catch (...) {
-      --FGroupingSuspended;
-      throw;
-    }
-    ResumeGrouping();
+    });
   });
 }
 

@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
 #include "windows/Scrolling.h"

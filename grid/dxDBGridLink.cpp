@@ -2,6 +2,7 @@
 // change), the grid's nodes (a group row's summaries, deleting a record row's record), and what
 // the grid does when its data source or a field goes away.
 #include "grid/dxDBGrid.h"
+#include "rtl/ScopeExit.h"
 
 TdxGridDataLink::TdxGridDataLink(TCustomdxDBGrid* Grid) : TdxDBTreeListControlDataLink(Grid), FGrid(Grid) {}
 
@@ -25,13 +26,10 @@ void TdxGridDataLink::FocusControl(TField*& Field) {
 void TdxGridDataLink::LayoutChanged() {
   const bool hold = !FGrid->IsCursorMode();
   if (hold) FGrid->SuspendGrouping();
-  try {
-    FGrid->Relayout();
-  } catch (...) {
-    if (hold) FGrid->ResumeGrouping();
-    throw;
-  }
-  if (hold) FGrid->ResumeGrouping();
+  Bracket([this] { FGrid->Relayout(); },
+          [this, hold] {
+            if (hold) FGrid->ResumeGrouping();
+          });
   if (FGrid->FGroupingSuspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
 }
 
@@ -83,15 +81,11 @@ void TdxDBGridNode::DeleteRecord() {
   }
   grid->FDeletingNode = this;
   grid->FDeletingKey = KeyValue;
-  try {
-    dataSet->Delete();
-  } catch (...) {
+  auto deleted = ScopeExit([grid] {
     grid->FDeletingNode = nullptr;
     grid->FDeletingKey = Variant();
-    throw;
-  }
-  grid->FDeletingNode = nullptr;
-  grid->FDeletingKey = Variant();
+  });
+  dataSet->Delete();
 }
 
 // --- components going away --------------------------------------------------------------------------

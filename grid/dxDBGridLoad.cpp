@@ -7,8 +7,9 @@
 #include <utility>
 
 #include "controls/Application.h"
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 
 // What one all-records load carries from step to step.
 struct TCustomdxDBGrid::TLoadPass {
@@ -75,7 +76,7 @@ void TCustomdxDBGrid::LoadRecords(TdxDBGridNodeList* OldNodes) {
     LoadPartial(pldAround, ptmKeep, false);
     return;
   }
-  TFlagScope loading(FLoading);
+  TValueScope<bool> loading(FLoading, true);
   LookUpKeyField();
   // Without a key the nodes could not find their records again.
   if (!FKeyFieldObject && (FOptions & egoCanNavigation)) return;

@@ -4,8 +4,9 @@
 // Record numbers count from the record current at the last reload (0), negative before it.
 #include <algorithm>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 
 int TCustomdxDBGrid::CalcPageRowCount() { return GetRowsRect().Height() / std::max(1, CalcRowHeight(nullptr)) + 1; }
 
@@ -14,7 +15,7 @@ int TCustomdxDBGrid::PartialWindowSize() { return std::max(5 * CalcPageRowCount(
 void TCustomdxDBGrid::LoadPartial(TdxPartialLoadDirection Direction, TdxPartialTopMode TopMode, bool KeepPosition) {
   TDataSet* dataSet = FDataLink->DataSet();
   if (!dataSet || !dataSet->Active()) return;
-  TFlagScope loading(FLoading);
+  TValueScope<bool> loading(FLoading, true);
   TDepthScope depth(FLoadDepth);
   FRowsAreAllRecords = false;
   LookUpKeyField();

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Paint.h"
 #include "windows/Scrolling.h"
 
@@ -42,7 +43,7 @@ void TCustomdxDBGrid::LinksChanged() {
 void TCustomdxDBGrid::SyncWithDataSet() {
   TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
   if (!dataSet || !dataSet->Active() || IsLoading()) return;
-  TFlagScope syncing(FSyncing);
+  TValueScope<bool> syncing(FSyncing, true);
   if (!IsCursorMode()) {
     SyncFocusedNode();
     if (HandleAllocated()) UpdateScrollBars();
@@ -107,7 +108,7 @@ void TCustomdxDBGrid::SyncFocusedNode() {
   if (!seekDetail && focused && IsGroupNode(focused) && (node == focused || node->HasAncestor(focused))) return;
   if (seekDetail && IsGroupNode(node))
     while (node->HasChildren()) node = node->GetFirstChild();
-  TFlagScope syncing(FSyncing);
+  TValueScope<bool> syncing(FSyncing, true);
   if (node != FocusedNode())
     SetFocusedNodeAndColumn(node, GetFocusedVisibleIndex(), true);
   else
@@ -341,7 +342,7 @@ void TCustomdxDBGrid::DataSetChanged() {
   const bool smart = CanSmartRefresh();
   bool refreshed = false;
   if (smart && !FRefreshPending) {
-    TFlagScope reacting(FReacting);
+    TValueScope<bool> reacting(FReacting, true);
     refreshed = RefreshChangedRecord();
   }
   FRefreshPending = FInsertMark && !FLoading;
@@ -361,7 +362,7 @@ void TCustomdxDBGrid::DataSetChanged() {
     return;
   }
   if (!refreshed) {
-    TFlagScope reacting(FReacting);
+    TValueScope<bool> reacting(FReacting, true);
     RefreshRecords();
   }
   SyncFocusedNode();
@@ -432,7 +433,7 @@ void TCustomdxDBGrid::InsertRecordNode(bool AtEof) {
   DoRefreshNodeData(node);
   FChangedNode = node;
   FChangedKey = Variant();
-  TFlagScope syncing(FSyncing);
+  TValueScope<bool> syncing(FSyncing, true);
   SetFocusedNodeAndColumn(node, GetFocusedVisibleIndex(), true);
 }
 
