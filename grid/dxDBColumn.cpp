@@ -276,7 +276,7 @@ TVarType TdxDBTreeListColumn::GetFilterVarType() {
 Variant TdxDBTreeListColumn::GetFilterValue(TdxTreeListNode* Node) { return Node->Values(GetIndex()); }
 
 String TdxDBTreeListColumn::GetFilterDisplayText(TdxTreeListNode* Node) {
-  return FilterValueToText(VarToStr(GetFilterValue(Node)));
+  return FilterValueToText(Node->Strings(GetIndex()));
 }
 
 const TdxInplaceEditClass& TdxDBTreeListColumn::GetFilterEditorClass() const {

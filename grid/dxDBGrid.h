@@ -216,7 +216,6 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void SuspendGrouping() { ++FGroupingSuspended; }
   // At zero the group tree is rebuilt when the grouping changed, else the records refreshed.
   void ResumeGrouping();
-  bool GroupingChanged() const { return FGroupingChanged; }
   void AssignColumns(TCustomdxTreeListControl* Source) override;
   virtual void DoEndDragGroupColumn(TdxDBTreeListColumn* Column, int NewGroupIndex, bool& Allow);
 
@@ -384,8 +383,6 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void DragColumnOffGroupPanel(TdxDBTreeListColumn* Column);
   // Over the group-by panel the grid answers where a dragged header goes; elsewhere the headers.
   TDropInfo CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) override;
-  // The grouped column whose button was pressed in the group-by panel; nil when none.
-  TdxDBTreeListColumn* PressedGroupColumn() const { return FPressedGroupColumn; }
 
   // --- the stored layout's additions (dxDBGridLayoutStore.cpp) ------------------------------------------------
   // "GroupIndex" of each column, read before the tree list's values and written after them.
@@ -554,8 +551,6 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   TBookmark BufferedRowBookmark(TdxTreeListNode* Node);
   void SetBookmarkSelected(TdxTreeListNode* Node, bool Value);
   void SetNodePointerSelected(TdxTreeListNode* Node, bool Value);
-  // dxDBGridLink.cpp
-  void FieldRemoved(TField* Field);
   // dxDBGridReactions.cpp (the scroll bar and rows of plain cursor mode)
   void WMVScroll(TMessage& Message);
   void ThumbTo(TDataSet* DataSet, int Position);
