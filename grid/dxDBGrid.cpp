@@ -51,8 +51,8 @@ void TCustomdxDBGrid::Loaded() {
   InsideUpdate([this] {
     TCustomdxDBTreeListControl::Loaded();
     {
-      FRegroupAfterLoad = true;
-      auto regrouped = ScopeExit([this] { FRegroupAfterLoad = false; });
+      FGrouping.RegroupAfterLoad = true;
+      auto regrouped = ScopeExit([this] { FGrouping.RegroupAfterLoad = false; });
       RefreshGrouping();
     }
     if (!IsMultiSort()) KeepFirstSortedColumn();

@@ -121,7 +121,7 @@ void TCustomdxDBGrid::UpdateScrollBars() {
 }
 
 void TCustomdxDBGrid::MatchNodesToBuffer(int Rows) {
-  FRowsAreAllRecords = false;
+  FLoad.RowsAreAllRecords = false;
   if (Count() == Rows) return;
   while (Count() < Rows) Add();
   while (Count() > Rows) Items(Count() - 1)->Free();
@@ -171,13 +171,13 @@ bool TCustomdxDBGrid::IsBufferedRow(TdxTreeListNode* Node) const {
 
 void TCustomdxDBGrid::BeginNodeAccess(TdxTreeListNode* Node) {
   if (!IsCursorMode() || !FDataLink->Active()) return;
-  if (FNodeAccessDepth++ == 0) FSavedActiveRecord = FDataLink->ActiveRecord();
+  if (FNodeAccessDepth++ == 0) FReaction.SavedActiveRecord = FDataLink->ActiveRecord();
   if (IsBufferedRow(Node)) FDataLink->SetActiveRecord(Node->Index());
 }
 
 void TCustomdxDBGrid::EndNodeAccess(TdxTreeListNode* Node) {
   (void)Node;
   if (FNodeAccessDepth == 0) return;
-  if (--FNodeAccessDepth == 0 && FDataLink->Active()) FDataLink->SetActiveRecord(FSavedActiveRecord);
+  if (--FNodeAccessDepth == 0 && FDataLink->Active()) FDataLink->SetActiveRecord(FReaction.SavedActiveRecord);
 }
 

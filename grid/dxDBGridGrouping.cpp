@@ -24,7 +24,7 @@ bool IsOnlyVisibleColumn(const TCustomdxDBGrid& Grid, const TdxTreeListColumn* C
 
 bool TCustomdxDBGrid::CanAddGroupColumn(TdxDBTreeListColumn* Column) {
   if (FDefaultFields || !Column) return false;
-  if (!FRegrouping) {
+  if (!FGrouping.Regrouping) {
     const bool blob = Column->Field() && Column->Field()->IsBlob();
     if (Column->DisableGrouping() || blob || IsOnlyVisibleColumn(*this, Column)) return false;
   }
@@ -46,7 +46,7 @@ void TCustomdxDBGrid::RenumberGroupColumns() {
 
 bool TCustomdxDBGrid::AddGroupColumn(TdxDBTreeListColumn* Column, int Position) {
   if (!CanAddGroupColumn(Column)) return false;
-  FGroupingChanged = true;
+  FGrouping.Changed = true;
   Position = std::clamp(Position, 0, GroupColumnCount());
   FGroupColumns.insert(FGroupColumns.begin() + Position, Column);
   RenumberGroupColumns();
@@ -57,7 +57,7 @@ bool TCustomdxDBGrid::AddGroupColumn(TdxDBTreeListColumn* Column, int Position) 
     }
     if (!(FOptionsCustomize & edgoNotHideColumn)) Column->SetVisible(false);
   });
-  if (FGroupingSuspended == 0) ReloadRecords();
+  if (FGrouping.Suspended == 0) ReloadRecords();
   return true;
 }
 
@@ -72,20 +72,20 @@ void TCustomdxDBGrid::RemoveGroupColumn(int Position) {
     FGroupColumns.erase(FGroupColumns.begin() + Position);
     RenumberGroupColumns();
   });
-  FGroupingChanged = true;
-  if (FGroupingSuspended == 0) ReloadRecords();
+  FGrouping.Changed = true;
+  if (FGrouping.Suspended == 0) ReloadRecords();
 }
 
 void TCustomdxDBGrid::ClearGrouping() {
   InsideUpdate([this] {
     // The caller regroups: the suspension ends without a reload.
-    TDepthScope suspended(FGroupingSuspended);
+    TDepthScope suspended(FGrouping.Suspended);
     while (!FGroupColumns.empty()) RemoveGroupColumn(0);
   });
 }
 
 void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index) {
-  if (Index < -1 || (Index == Column->GroupIndex() && !FRegrouping)) return;
+  if (Index < -1 || (Index == Column->GroupIndex() && !FGrouping.Regrouping)) return;
   const auto at = std::find(FGroupColumns.begin(), FGroupColumns.end(), Column);
   const int position = at == FGroupColumns.end() ? -1 : int(at - FGroupColumns.begin());
   const std::vector<TdxDBTreeListColumn*> before = FGroupColumns;
@@ -106,7 +106,7 @@ void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index
         }
       }
       RenumberGroupColumns();
-      FGroupingChanged = FGroupingChanged || FGroupColumns != before;
+      FGrouping.Changed = FGrouping.Changed || FGroupColumns != before;
     });
   });
 }
@@ -114,35 +114,35 @@ void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index
 void TCustomdxDBGrid::RegroupAfter(const std::function<void()>& Work) {
   SuspendGrouping();
   // A failed change ends the suspension without regrouping over a half-changed grouping.
-  auto endOnFailure = ScopeExit([this] { --FGroupingSuspended; });
+  auto endOnFailure = ScopeExit([this] { --FGrouping.Suspended; });
   Work();
   endOnFailure.Dismiss();
   ResumeGrouping();
 }
 
 void TCustomdxDBGrid::ResumeGrouping() {
-  if (FGroupingSuspended > 0) --FGroupingSuspended;
-  if (FGroupingSuspended > 0) return;
-  if (FGroupingChanged) {
+  if (FGrouping.Suspended > 0) --FGrouping.Suspended;
+  if (FGrouping.Suspended > 0) return;
+  if (FGrouping.Changed) {
     ReloadRecords();
-    FGroupingChanged = false;
+    FGrouping.Changed = false;
   } else {
     RefreshRecords();
   }
 }
 
 void TCustomdxDBGrid::RefreshGrouping() {
-  if ((FOptionsDB & edgoSmartRefresh) && !FRegroupAfterLoad && !IsCursorMode()) {
+  if ((FOptionsDB & edgoSmartRefresh) && !FGrouping.RegroupAfterLoad && !IsCursorMode()) {
     // The group tree is built again over the grouped columns as they stand.
     InsideUpdate([this] {
-      FGroupingChanged = true;
+      FGrouping.Changed = true;
       ReloadRecords();
-      FGroupingChanged = false;
+      FGrouping.Changed = false;
     });
     return;
   }
-  FRegrouping = true;
-  auto regrouped = ScopeExit([this] { FRegrouping = false; });
+  FGrouping.Regrouping = true;
+  auto regrouped = ScopeExit([this] { FGrouping.Regrouping = false; });
   RegroupByGroupIndex();
 }
 
@@ -166,7 +166,7 @@ void TCustomdxDBGrid::RegroupByGroupIndex() {
   }
   RegroupAfter([&] {
     for (TdxDBTreeListColumn* column : keyed) SetColumnGroupIndex(column, column->GroupIndex());
-    FGroupingChanged = true;
+    FGrouping.Changed = true;
   });
 }
 

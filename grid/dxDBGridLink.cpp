@@ -30,7 +30,7 @@ void TdxGridDataLink::LayoutChanged() {
           [this, hold] {
             if (hold) FGrid->ResumeGrouping();
           });
-  if (FGrid->FGroupingSuspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
+  if (FGrid->FGrouping.Suspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
 }
 
 // --- a group row's summaries ------------------------------------------------------------------------
@@ -79,11 +79,11 @@ void TdxDBGridNode::DeleteRecord() {
       return;
     if (grid->KeyFieldObject() && !VarSameValue(grid->KeyFieldObject()->Value(), KeyValue)) return;
   }
-  grid->FDeletingNode = this;
-  grid->FDeletingKey = KeyValue;
+  grid->FReaction.DeletingNode = this;
+  grid->FReaction.DeletingKey = KeyValue;
   auto deleted = ScopeExit([grid] {
-    grid->FDeletingNode = nullptr;
-    grid->FDeletingKey = Variant();
+    grid->FReaction.DeletingNode = nullptr;
+    grid->FReaction.DeletingKey = Variant();
   });
   dataSet->Delete();
 }
