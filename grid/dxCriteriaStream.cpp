@@ -8,6 +8,7 @@
 #include "grid/dxCriteria.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Extended.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Streams.h"
 #include "rtl/Text.h"
 
@@ -246,11 +247,9 @@ void TdxCriteria::WriteToStream(TStream& Stream) const { TCriteriaWriter(Stream)
 
 void TdxCriteria::ReadFromStream(TStream& Stream) {
   Clear();
-  try {
-    TCriteriaReader(Stream, *this).Members(FRoot, 0);
-  } catch (...) {
-    Clear();
-    throw;
-  }
+  // A stream that fails part-way leaves no half-read criteria.
+  auto clearOnFailure = ScopeExit([this] { Clear(); });
+  TCriteriaReader(Stream, *this).Members(FRoot, 0);
+  clearOnFailure.Dismiss();
   Changed();
 }

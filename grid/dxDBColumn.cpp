@@ -9,6 +9,7 @@
 #include "grid/dxDBCtrl.h"
 #include "grid/dxDBKnownCast_p.h"
 #include "grid/dxDBTLEditors.h"
+#include "rtl/ScopeExit.h"
 
 TdxDBTreeListColumn::TdxDBTreeListColumn(TComponent* AOwner) : TdxTreeListColumn(AOwner) {}
 
@@ -40,14 +41,8 @@ void TdxDBTreeListColumn::Assign(const TPersistent* Source) {
 }
 
 void TdxDBTreeListColumn::RunAsIndex(int Index, const std::function<void()>& Work) {
-  const int saved = std::exchange(FStoredIndex, Index);
-  try {
-    Work();
-  } catch (...) {
-    FStoredIndex = saved;
-    throw;
-  }
-  FStoredIndex = saved;
+  TValueScope<int> storedIndex(FStoredIndex, Index);
+  Work();
 }
 
 void TdxDBTreeListColumn::InsideControlUpdate(const std::function<void()>& Work) {
@@ -60,15 +55,10 @@ void TdxDBTreeListColumn::InsideControlUpdate(const std::function<void()>& Work)
 void TdxDBTreeListColumn::SetName(const String& NewName) {
   if (IsControlLoading()) return TdxTreeListColumn::SetName(NewName);
   const String oldName = Name();
-  const auto notify = std::move(RenameNotify);
-  RenameNotify = nullptr;
-  try {
+  {
+    TValueScope<decltype(RenameNotify)> silenced(RenameNotify, nullptr);
     TdxTreeListColumn::SetName(NewName);
-  } catch (...) {
-    RenameNotify = notify;
-    throw;
   }
-  RenameNotify = notify;
   if (TCustomdxDBTreeListControl* control = GetDBTreeList(); control && oldName != Name())
     control->ColumnRenamed(oldName, Name());
   if (RenameNotify) RenameNotify(this);
@@ -286,7 +276,7 @@ TVarType TdxDBTreeListColumn::GetFilterVarType() {
 Variant TdxDBTreeListColumn::GetFilterValue(TdxTreeListNode* Node) { return Node->Values(GetIndex()); }
 
 String TdxDBTreeListColumn::GetFilterDisplayText(TdxTreeListNode* Node) {
-  return FilterValueToText(VarToStr(GetFilterValue(Node)));
+  return FilterValueToText(Node->Strings(GetIndex()));
 }
 
 const TdxInplaceEditClass& TdxDBTreeListColumn::GetFilterEditorClass() const {

@@ -140,6 +140,7 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   // The editor set up as the column's, writable and raising no events of the column.
   virtual void InitFilterEditor(TdxInplaceEdit* Editor);
   virtual Variant GetFilterValue(TdxTreeListNode* Node);
+  // The text a filter list offers for a node's value: the node's shown text, as filter text.
   String GetFilterDisplayText(TdxTreeListNode* Node);
   virtual String FilterValueToText(const String& Text) { return Text; }
   // The text in the column's value type; a text that does not convert stays text.

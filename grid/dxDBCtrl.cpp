@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/dxDBKnownCast_p.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 // --- registered controls ----------------------------------------------------------------------------
@@ -349,15 +350,9 @@ void TCustomdxDBTreeListControl::MoveColumnValues(int FromIndex, int ToIndex) {
 
 bool TCustomdxDBTreeListControl::FocusNode(TdxTreeListNode* Node) {
   WatchNode(Node);
-  try {
-    TCustomdxTreeListControl::FocusNode(Node);
-  } catch (...) {
-    ForgetNode(Node);
-    throw;
-  }
-  const bool alive = IsNodeAlive(Node);
-  ForgetNode(Node);
-  return alive;
+  auto forget = ScopeExit([&] { ForgetNode(Node); });
+  TCustomdxTreeListControl::FocusNode(Node);
+  return IsNodeAlive(Node);
 }
 
 bool TCustomdxDBTreeListControl::IsNodeAlive(TdxTreeListNode* Node) const {
@@ -384,14 +379,12 @@ void TCustomdxDBTreeListControl::SelectFocusedOnly() {
   if (!IsMultiSelect() || IsControlOrEditorFocused() || Count() == 0) return;
   if (GetSelectedCount() == 1 && GetSelectedItem(0) == FocusedNode()) return;
   BeginSelection();
-  try {
-    ClearSelection();
-    if (FocusedNode()) FocusedNode()->SetSelected(true);
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  Bracket(
+      [this] {
+        ClearSelection();
+        if (FocusedNode()) FocusedNode()->SetSelected(true);
+      },
+      [this] { EndSelection(); });
 }
 
 bool TCustomdxDBTreeListControl::TakeFocus() {

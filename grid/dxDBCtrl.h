@@ -44,7 +44,6 @@ class TdxDBTreeListControlNode : public TdxTreeListTextNode {
   void DeleteValueRecord(int Index);
   // The record at From moves to To, the others shifting as columns do.
   void MoveValueRecord(int From, int To);
-  int ValueRecordCount() const { return FCellCount; }
   // The cell of a column; an empty one past the list.
   const TdxNodeCell& Cell(int Index) const;
   // Storing past the list grows it. A cell with a text rule drops the text kept for its column.

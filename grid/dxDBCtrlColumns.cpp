@@ -5,8 +5,9 @@
 
 #include "grid/dxDBColumnChooser.h"
 #include "grid/dxDBCtrl.h"
-#include "grid/dxDBKnownCast_p.h"
 #include "grid/dxDBGridStrings.h"
+#include "grid/dxDBKnownCast_p.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 TdxDBTreeListColumn* TCustomdxDBTreeListControl::DBColumn(int Index) const {
@@ -97,13 +98,8 @@ void TCustomdxDBTreeListControl::RebindDefaultColumns() {
     }
   } else {
     FDestroyingDefaultColumns = true;
-    try {
-      DestroyColumns();
-    } catch (...) {
-      FDestroyingDefaultColumns = false;
-      throw;
-    }
-    FDestroyingDefaultColumns = false;
+    auto destroyed = ScopeExit([this] { FDestroyingDefaultColumns = false; });
+    DestroyColumns();
   }
   for (int p = 0; p < link->FieldCount(); ++p) PlaceDefaultColumn(p, link->GetField(p));
 }

@@ -2,8 +2,9 @@
 // change, is this character valid, which colour), posting an edited cell into its field, keeping
 // an open editor in step with its record, the new-item row, and leaving the control.
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBEdtr.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 
 bool TCustomdxDBTreeListControl::CanEditModify() {
   if (!CanNavigateDataSet() || IsKeyFieldMissing()) return false;
@@ -67,21 +68,19 @@ void TCustomdxDBTreeListControl::AssignEditValue(TdxTreeListNode* Node, int Colu
     FEditValue = Variant();
     return TCustomdxTreeList::AssignEditValue(Node, Column, Editor);
   }
-  column->Assigning = true;
-  WatchNode(Node);
-  try {
+  {
+    column->Assigning = true;
+    WatchNode(Node);
+    auto forget = ScopeExit([&] {
+      ForgetNode(Node);
+      column->Assigning = false;
+    });
     column->ApplyEditValue(Node, Editor);
     // The field holds the value now: the editor's value is compared with it from here on.
     FEditValue = column->Field()->Value();
     // Writing the field may have moved the data set and rebuilt the nodes.
     if (IsNodeAlive(Node)) Node->SetStrings(Column, VarToStr(column->FilterTextToValue(column->GetDisplayText(Node))));
-  } catch (...) {
-    ForgetNode(Node);
-    column->Assigning = false;
-    throw;
   }
-  ForgetNode(Node);
-  column->Assigning = false;
   // The tree list's own step: the field holds the value now, nothing else is stored.
   TCustomdxTreeList::AssignEditValue(Node, Column, Editor);
 }
@@ -91,13 +90,8 @@ void TCustomdxDBTreeListControl::CheckEditorValue() {
   TdxDBTreeListColumn* column = DBColumn(GetFocusedColumn());
   if (!column || column->SameAsFieldValue(FEditValue)) return;
   BeginEditorSet();
-  try {
-    FEditValue = column->InitEditValue(FocusedNode(), InplaceEditor());
-  } catch (...) {
-    EndEditorSet();
-    throw;
-  }
-  EndEditorSet();
+  auto endSet = ScopeExit([this] { EndEditorSet(); });
+  FEditValue = column->InitEditValue(FocusedNode(), InplaceEditor());
 }
 
 void TCustomdxDBTreeListControl::SyncEditorWithRecord(TField* Field, TdxTreeListNode*& Node) {
@@ -106,21 +100,17 @@ void TCustomdxDBTreeListControl::SyncEditorWithRecord(TField* Field, TdxTreeList
   TdxDBTreeListColumn* column = DBColumn(GetFocusedColumn());
   if (!column) return;
   column->RefreshingNode = Node;
+  auto refreshed = ScopeExit([column] { column->RefreshingNode = nullptr; });
   TdxInplaceEdit* editor = InplaceEditor();
   const bool ofColumn = !Field || Field == column->Field();
   if (ofColumn && column->Field() && editor && !editor->GetModified() && !column->SameAsFieldValue(FEditValue)) {
-    BeginEditorSet();
-    try {
+    {
+      BeginEditorSet();
+      auto endSet = ScopeExit([this] { EndEditorSet(); });
       FEditValue = column->InitEditValue(FocusedNode(), editor);
-    } catch (...) {
-      EndEditorSet();
-      column->RefreshingNode = nullptr;
-      throw;
     }
-    EndEditorSet();
     editor->MoveCaretToEnd();
   }
-  column->RefreshingNode = nullptr;
 }
 
 void TCustomdxDBTreeListControl::UpdateData() { CloseEditor(); }

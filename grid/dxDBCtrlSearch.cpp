@@ -2,6 +2,7 @@
 // else through the data set, record by record from the current one, wrapping once at the end and
 // stopping when it comes back to where it started.
 #include "grid/dxDBCtrl.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 bool TCustomdxDBTreeListControl::SearchText(int Column, const String& Text, TdxTreeListNode*& Node, int Mode) {
@@ -29,25 +30,23 @@ bool TCustomdxDBTreeListControl::SearchDataSet(TDataSet* DataSet, TField* Field,
   const bool backward = Mode == 1;
   bool found = false;
   DataSet->DisableControls();
-  try {
-    for (;;) {
-      if (DataSet->MoveBy(backward ? -1 : 1) == 0) {
-        if (backward)
-          DataSet->Last();
-        else
-          DataSet->First();
-      }
-      if (DataSet->Bookmark() == start) break;
-      if (FieldMatches(Field, Text)) {
-        found = true;
-        break;
-      }
-    }
-    if (!found && DataSet->BookmarkValid(start)) DataSet->GotoBookmark(start);
-  } catch (...) {
-    DataSet->EnableControls();
-    throw;
-  }
-  DataSet->EnableControls();
-  return found;
+  return Bracket(
+      [&] {
+        for (;;) {
+          if (DataSet->MoveBy(backward ? -1 : 1) == 0) {
+            if (backward)
+              DataSet->Last();
+            else
+              DataSet->First();
+          }
+          if (DataSet->Bookmark() == start) break;
+          if (FieldMatches(Field, Text)) {
+            found = true;
+            break;
+          }
+        }
+        if (!found && DataSet->BookmarkValid(start)) DataSet->GotoBookmark(start);
+        return found;
+      },
+      [DataSet] { DataSet->EnableControls(); });
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/dxDBCtrl.h"
+#include "rtl/ScopeExit.h"
 
 TdxTreeListNode* TCustomdxDBTreeListControl::GetSelectedItem(int Index) {
   return Index >= 0 && Index < GetSelectedCount() ? FSelection[size_t(Index)].Node : nullptr;
@@ -55,18 +56,16 @@ void TCustomdxDBTreeListControl::SelectRange(TdxTreeListNode* NodeA, TdxTreeList
   const TDataSetState state = dataSet ? dataSet->State() : dsInactive;
   if (state == dsEdit || state == dsInsert || state == dsSetKey || !IsMultiSelect()) return;
   BeginSelection();
-  try {
-    if (IsCursorMode())
-      TCustomdxTreeListControl::SelectRange(NodeA, NodeB);
-    else if (!IsBookmarkSelection())
-      SelectNodeRange(NodeA, NodeB);
-    else if (GetDataLink()->Active())
-      SelectRecordRange(NodeA, NodeB);
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  Bracket(
+      [&] {
+        if (IsCursorMode())
+          TCustomdxTreeListControl::SelectRange(NodeA, NodeB);
+        else if (!IsBookmarkSelection())
+          SelectNodeRange(NodeA, NodeB);
+        else if (GetDataLink()->Active())
+          SelectRecordRange(NodeA, NodeB);
+      },
+      [this] { EndSelection(); });
 }
 
 // Every selectable node between the two in display order joins the node selection, which stays
@@ -106,26 +105,25 @@ void TCustomdxDBTreeListControl::SelectRecordRange(TdxTreeListNode* NodeA, TdxTr
   TdxTreeListNode* focused = FocusedNode();
   dataSet->DisableControls();
   InsideUpdate([&] {
-    try {
-      TdxTreeListNode* node = NodeA;
-      for (int left = last - first + 1; node && left > 0; --left) {
-        node->SetFocused(true);
-        node->SetSelected(true);
-        if (node == NodeB) break;
-        node = GetNextVisibleNode(node);
-      }
-      if (focused) focused->SetFocused(true);
-    } catch (...) {
-      dataSet->EnableControls();
-      throw;
-    }
-    SetRangeSelecting(true);
-    try {
-      dataSet->EnableControls();
-    } catch (...) {
-      SetRangeSelecting(false);
-      throw;
-    }
-    SetRangeSelecting(false);
+    bool walked = false;
+    Bracket(
+        [&] {
+          TdxTreeListNode* node = NodeA;
+          for (int left = last - first + 1; node && left > 0; --left) {
+            node->SetFocused(true);
+            node->SetSelected(true);
+            if (node == NodeB) break;
+            node = GetNextVisibleNode(node);
+          }
+          if (focused) focused->SetFocused(true);
+          walked = true;
+        },
+        // A failed walk gives the controls back as they are; a finished one marks the range first.
+        [&] {
+          if (!walked) return dataSet->EnableControls();
+          SetRangeSelecting(true);
+          auto marked = ScopeExit([this] { SetRangeSelecting(false); });
+          dataSet->EnableControls();
+        });
   });
 }

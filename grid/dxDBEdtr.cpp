@@ -6,6 +6,7 @@
 #include "data/DataSet.h"
 #include "editors/dxEditClassOf.h"
 #include "editors/dxPickEdit.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
 
@@ -23,17 +24,15 @@ void TPopupDBLookupListBox::Fill(TDataSet* DataSet, const String& KeyField, cons
   TField* text = DataSet->FieldByName(ListField);
   const TBookmark here = DataSet->Bookmark();
   DataSet->DisableControls();
-  try {
-    for (DataSet->First(); !DataSet->Eof(); DataSet->Next()) {
-      Items()->Add(text->DisplayText());
-      FKeys.push_back(key->Value());
-    }
-    if (!here.empty()) DataSet->GotoBookmark(here);
-  } catch (...) {
-    DataSet->EnableControls();
-    throw;
-  }
-  DataSet->EnableControls();
+  Bracket(
+      [&] {
+        for (DataSet->First(); !DataSet->Eof(); DataSet->Next()) {
+          Items()->Add(text->DisplayText());
+          FKeys.push_back(key->Value());
+        }
+        if (!here.empty()) DataSet->GotoBookmark(here);
+      },
+      [DataSet] { DataSet->EnableControls(); });
 }
 
 void TPopupDBLookupListBox::Clear() {
@@ -287,14 +286,11 @@ void TdxInplaceLookupEdit::RunSearch() {
     found = false;
   }
   if (found) {
-    FApplying = true;
-    try {
+    {
+      FApplying = true;
+      auto applied = ScopeExit([this] { FApplying = false; });
       ApplyListValue(list.KeyField ? list.KeyField->Value() : Variant::Null());
-    } catch (...) {
-      FApplying = false;
-      throw;
     }
-    FApplying = false;
     ShowKeyText();
     SelectRange(Length(FSearchText), GetMaskedTextLength(), false);
     return;

@@ -63,7 +63,6 @@ class TdxInplaceLookupEdit : public TdxInplaceDropDownEdit {
   // The list-source mode's list, key field and shown field.
   TDataSource* ListSource() const { return FListLink->DataSource(); }
   void SetListSource(TDataSource* Value);
-  const String& KeyFieldName() const { return FKeyFieldName; }
   void SetKeyFieldName(const String& Value);
   const String& ListFieldName() const { return FListFieldName; }
   void SetListFieldName(const String& Value);

@@ -6,6 +6,7 @@
 
 #include "grid/dxDBColumnChooser.h"
 #include "grid/dxDBGridFilterPopup.h"
+#include "rtl/ScopeExit.h"
 
 TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListControl(AOwner) {
   // The tree list asks the filter about its status panel as soon as the switches below relay out.
@@ -46,27 +47,19 @@ TCustomdxDBGrid::~TCustomdxDBGrid() {
 
 void TCustomdxDBGrid::Loaded() {
   FLoading = true;
-  try {
-    InsideUpdate([this] {
-      TCustomdxDBTreeListControl::Loaded();
-      FRegroupAfterLoad = true;
-      try {
-        RefreshGrouping();
-      } catch (...) {
-        FRegroupAfterLoad = false;
-        throw;
-      }
-      FRegroupAfterLoad = false;
-      if (!IsMultiSort()) KeepFirstSortedColumn();
-      UpdateColumnDefaultWidths();
-      LinkFooterSummaryFields();
-      if (FFilter->Active()) FilterChanged();
-    });
-  } catch (...) {
-    FLoading = false;
-    throw;
-  }
-  FLoading = false;
+  auto loaded = ScopeExit([this] { FLoading = false; });
+  InsideUpdate([this] {
+    TCustomdxDBTreeListControl::Loaded();
+    {
+      FGrouping.RegroupAfterLoad = true;
+      auto regrouped = ScopeExit([this] { FGrouping.RegroupAfterLoad = false; });
+      RefreshGrouping();
+    }
+    if (!IsMultiSort()) KeepFirstSortedColumn();
+    UpdateColumnDefaultWidths();
+    LinkFooterSummaryFields();
+    if (FFilter->Active()) FilterChanged();
+  });
 }
 
 void TCustomdxDBGrid::KeepFirstSortedColumn() {
@@ -200,23 +193,17 @@ void TCustomdxDBGrid::LinkGroupSummaryFields() {
 
 void TCustomdxDBGrid::ColumnFieldChanged(TdxDBTreeListColumn* Column) {
   if (FColumnFieldChanging || IsLoading()) return;
-  FColumnFieldChanging = true;
-  try {
-    TDataSet* dataSet = DataSource() ? DataSource()->DataSet() : nullptr;
-    const bool ungroup =
-        Column && (Column->FieldName().empty() || (dataSet && !dataSet->FindField(Column->FieldName())) ||
-                   (Column->Field() && Column->Field()->IsBlob() && !Column->IsBlobEditor()));
-    if (ungroup) {
-      Column->SetGroupIndex(-1);
-    } else {
-      SuspendGrouping();
-      ResumeGrouping();
-    }
-  } catch (...) {
-    FColumnFieldChanging = false;
-    throw;
+  TValueScope<bool> changing(FColumnFieldChanging, true);
+  TDataSet* dataSet = DataSource() ? DataSource()->DataSet() : nullptr;
+  const bool ungroup =
+      Column && (Column->FieldName().empty() || (dataSet && !dataSet->FindField(Column->FieldName())) ||
+                 (Column->Field() && Column->Field()->IsBlob() && !Column->IsBlobEditor()));
+  if (ungroup) {
+    Column->SetGroupIndex(-1);
+  } else {
+    SuspendGrouping();
+    ResumeGrouping();
   }
-  FColumnFieldChanging = false;
 }
 
 void TCustomdxDBGrid::ColumnRenamed(const String& OldName, const String& NewName) {

@@ -20,7 +20,10 @@
 
 #include "grid/dxDBCtrl.h"
 #include "grid/dxDBGridFilter.h"
+#include "grid/dxDBGridGrouping_p.h"
+#include "grid/dxDBGridLoad_p.h"
 #include "grid/dxDBGridOptions.h"
+#include "grid/dxDBGridReactions_p.h"
 #include "grid/dxDBSummary.h"
 
 class TCustomdxDBGrid;
@@ -166,7 +169,7 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // A reload after a grouping change keeps the nodes and regroups them.
   // Only rows that an all-records load made are regrouped: not the buffered rows nor a window.
   bool IsSmartReloadPending() {
-    return (FOptionsDB & edgoSmartReload) && FGroupingChanged && !IsCursorMode() && FRowsAreAllRecords;
+    return (FOptionsDB & edgoSmartReload) && FGrouping.Changed && !IsCursorMode() && FLoad.RowsAreAllRecords;
   }
   // One changed record can be refreshed alone, without a reload.
   bool CanSmartRefresh();
@@ -184,7 +187,7 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // bookmark, and the record nodes of a grouped grid are taken again.
   virtual void RefreshRecords();
   // The records the last load or regrouping counted.
-  int FooterRecordCount() const { return FFooterRecordCount; }
+  int FooterRecordCount() const { return FLoad.FooterRecordCount; }
   // Selections are kept by bookmark: UseBookmarks, or plain cursor mode.
   bool BookmarksInUse() { return UseBookmarks() || IsCursorMode(); }
 
@@ -212,10 +215,9 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // Groups again by the columns' GroupIndex in numeric order.
   void RefreshGrouping() override;
   void SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index) override;
-  void SuspendGrouping() { ++FGroupingSuspended; }
+  void SuspendGrouping() { ++FGrouping.Suspended; }
   // At zero the group tree is rebuilt when the grouping changed, else the records refreshed.
   void ResumeGrouping();
-  bool GroupingChanged() const { return FGroupingChanged; }
   void AssignColumns(TCustomdxTreeListControl* Source) override;
   virtual void DoEndDragGroupColumn(TdxDBTreeListColumn* Column, int NewGroupIndex, bool& Allow);
 
@@ -337,7 +339,7 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void ContainerScrollLines(bool Up, int Count) override;
   bool CanCacheRowHeight() override;
   // The node being inserted or edited that a data change refreshes; nil when none.
-  TdxTreeListNode* ChangedNode() const { return FChangedNode; }
+  TdxTreeListNode* ChangedNode() const { return FReaction.ChangedNode; }
   void BeginSelection() override;
   void EndSelection() override;
   void DoSelectedCountChange() override;
@@ -383,8 +385,6 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void DragColumnOffGroupPanel(TdxDBTreeListColumn* Column);
   // Over the group-by panel the grid answers where a dragged header goes; elsewhere the headers.
   TDropInfo CalcHeaderDropInfo(TPoint ScreenPoint, bool BandMode) override;
-  // The grouped column whose button was pressed in the group-by panel; nil when none.
-  TdxDBTreeListColumn* PressedGroupColumn() const { return FPressedGroupColumn; }
 
   // --- the stored layout's additions (dxDBGridLayoutStore.cpp) ------------------------------------------------
   // "GroupIndex" of each column, read before the tree list's values and written after them.
@@ -420,7 +420,7 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   int CompareWithSelectionAnchor(TdxTreeListNode* Node) override;
   void SetSelectionAnchor(TdxTreeListNode* Node) override;
   void InvalidateSelection() override;
-  const TBookmark& AnchorBookmark() const { return FAnchorBookmark; }
+  const TBookmark& AnchorBookmark() const { return FReaction.AnchorBookmark; }
 
   // --- the filter (dxDBGridFiltering.cpp; the header's drop-down list: dxDBGridFilterPopup.cpp) -------------
   // Changed through its own properties; a layout sets them in place.
@@ -544,6 +544,8 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // dxDBGridGrouping.cpp
   void RenumberGroupColumns();
   void RegroupByGroupIndex();
+  // Runs Work with grouping suspended, then resumes it.
+  void RegroupAfter(const std::function<void()>& Work);
   // dxDBGridCursorRows.cpp
   void CountVariableRows(int Height);
   void MatchNodesToBuffer(int Rows);
@@ -551,8 +553,6 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   TBookmark BufferedRowBookmark(TdxTreeListNode* Node);
   void SetBookmarkSelected(TdxTreeListNode* Node, bool Value);
   void SetNodePointerSelected(TdxTreeListNode* Node, bool Value);
-  // dxDBGridLink.cpp
-  void FieldRemoved(TField* Field);
   // dxDBGridReactions.cpp (the scroll bar and rows of plain cursor mode)
   void WMVScroll(TMessage& Message);
   void ThumbTo(TDataSet* DataSet, int Position);
@@ -629,62 +629,16 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   uint32_t FOptionsDB = 0;
   uint32_t FOptionsView = 0;
 
-  bool FRegrouping = false;
-  bool FGroupingChanged = false;
-  int FGroupingSuspended = 0;
   bool FLoading = false;
   bool FInsertMark = false;
   bool FColumnFieldChanging = false;
   bool FUpdatingScrollBars = false;
   bool FKeepFullRowsArea = false;
-  bool FRegroupAfterLoad = false;
   int FScrollPos = 0;
-  TdxTreeListNode* FDeletingNode = nullptr;
-  Variant FDeletingKey;
   int FNodeAccessDepth = 0;
-  int FSavedActiveRecord = 0;
-  TBookmark FAnchorBookmark;
-
-  // Loading: the partial loader's depth, the depth of ungrouping columns without a field, the
-  // footer's record count, and the top row (by key and level) that a refresh puts back.
-  int FLoadDepth = 0;
-  int FGroupRemovalDepth = 0;
-  int FFooterRecordCount = 0;
-  // The rows are the records of an all-records load (what a smart reload may regroup).
-  bool FRowsAreAllRecords = false;
-  // The columns with a footer summary, while a load or a regrouping gathers them.
-  std::vector<TdxDBTreeListColumn*> FFooterColumns;
-  Variant FTopLocateValue;
-  int FTopLocateLevel = 0;
-  // The selection saved before a reload: bookmarks in the data set's order, or keys in order.
-  std::vector<TBookmark> FPendingBookmarks;
-  std::vector<Variant> FPendingKeys;
-  // A range selection in partial mode: the records from the anchor to the current one, selected
-  // as the partial loader walks over them.
-  TBookmark FRangeFirst;
-  TBookmark FRangeLast;
-
-  // Reactions: reloading or refreshing after a data change, following the data set, the node being
-  // inserted or edited with the key it had, a change noticed while the grid moved the data set,
-  // and the focused row's level, selection and key as last seen.
-  bool FReacting = false;
-  bool FSyncing = false;
-  TdxTreeListNode* FChangedNode = nullptr;
-  Variant FChangedKey;
-  bool FRefreshPending = false;
-  // ScrollSelect made the selection: a range, which the Down key's append keeps.
-  bool FRangeByKeys = false;
-  // The group-by panel's press: the grouped column whose button was pressed, where, and whether
-  // a move may still drag it.
-  TdxDBTreeListColumn* FPressedGroupColumn = nullptr;
-  TPoint FGroupPanelDownPoint;
-  bool FGroupPanelPressed = false;
-  int FSelectionDepth = 0;
-  struct TFocusState {
-    int Level = -1;
-    bool Selected = false;
-    Variant Key;
-  } FFocusState;
+  TdxDBGridGroupingState FGrouping;
+  TdxDBGridLoadState FLoad;
+  TdxDBGridReactionState FReaction;
 
   // The filter. While the drop-down list shows, the keys go to it, the mouse over it reaches it,
   // and losing the focus or a cancel closes it (dxDBGridFilterPopup.cpp).

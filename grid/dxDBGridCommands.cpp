@@ -3,9 +3,10 @@
 // plain cursor mode by whole runs of records, and copying rows as text.
 #include <utility>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
 #include "grid/dxDBGridStrings.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Services.h"
 
 namespace {
@@ -92,7 +93,7 @@ bool TCustomdxDBGrid::IsUntouchedInsert() {
 
 void TCustomdxDBGrid::AppendRecordCommand() {
   if (IsUntouchedInsert()) return;
-  if (!RangeSelecting() && !FRangeByKeys && GetSelectedCount() == 1) ClearSelection();
+  if (!RangeSelecting() && !FReaction.RangeByKeys && GetSelectedCount() == 1) ClearSelection();
   FDataLink->DataSet()->Append();
 }
 
@@ -105,7 +106,7 @@ bool TCustomdxDBGrid::CancelUntouchedInsert() {
 }
 
 void TCustomdxDBGrid::ClearSelection() {
-  FRangeByKeys = false;
+  FReaction.RangeByKeys = false;
   TCustomdxDBTreeListControl::ClearSelection();
 }
 
@@ -131,8 +132,8 @@ void TCustomdxDBGrid::ScrollSelect(bool Up, int N) {
 void TCustomdxDBGrid::SelectRunFromAnchor(TDataSet* DataSet, bool Up, int N) {
   const int step = Up ? -1 : 1;
   const TBookmark current = DataSet->Bookmark();
-  if (FAnchorBookmark.empty()) FAnchorBookmark = current;
-  const TBookmark anchor = FAnchorBookmark;
+  if (FReaction.AnchorBookmark.empty()) FReaction.AnchorBookmark = current;
+  const TBookmark anchor = FReaction.AnchorBookmark;
   FSelection.clear();
   if (N == 0) {
     if (Up)
@@ -156,7 +157,7 @@ void TCustomdxDBGrid::SelectRunFromAnchor(TDataSet* DataSet, bool Up, int N) {
     if (DataSet->CompareBookmarks(DataSet->Bookmark(), last) >= 0 || DataSet->MoveBy(1) == 0) break;
   }
   DataSet->GotoBookmark(end);
-  FRangeByKeys = true;
+  FReaction.RangeByKeys = true;
 }
 
 // --- copying rows as text -------------------------------------------------------------------------------

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "grid/dxDBGrid.h"
+#include "rtl/ScopeExit.h"
+#include "rtl/ScopeExit.h"
 
 // --- the rows area ----------------------------------------------------------------------------------
 
@@ -67,26 +69,25 @@ void TCustomdxDBGrid::CountVariableRows(int Height) {
   int used = countRows();
   if (used >= Height) return;
   BeginUpdate();
-  try {
-    bool grew = true;
-    while (used < Height && FVisibleRowCount <= FFullyVisibleRowCount) {
-      FDataLink->SetBufferCount(Count() + 1);
-      if (FDataLink->RecordCount() < FDataLink->BufferCount()) {
-        grew = false;
-        break;
-      }
-      Add();
-      used = countRows();
-    }
-    if (grew && FFullyVisibleRowCount > 0 && FFullyVisibleRowCount < FVisibleRowCount) {
-      Items(Count() - 1)->Free();
-      FDataLink->SetBufferCount(Count());
-    }
-  } catch (...) {
-    CancelUpdate();
-    throw;
-  }
-  CancelUpdate();
+  // The rows only change the count in view: the update ends without a relayout.
+  Bracket(
+      [&] {
+        bool grew = true;
+        while (used < Height && FVisibleRowCount <= FFullyVisibleRowCount) {
+          FDataLink->SetBufferCount(Count() + 1);
+          if (FDataLink->RecordCount() < FDataLink->BufferCount()) {
+            grew = false;
+            break;
+          }
+          Add();
+          used = countRows();
+        }
+        if (grew && FFullyVisibleRowCount > 0 && FFullyVisibleRowCount < FVisibleRowCount) {
+          Items(Count() - 1)->Free();
+          FDataLink->SetBufferCount(Count());
+        }
+      },
+      [this] { CancelUpdate(); });
 }
 
 void TCustomdxDBGrid::CreateWnd() {
@@ -103,30 +104,24 @@ void TCustomdxDBGrid::Resize() {
 
 void TCustomdxDBGrid::UpdateScrollBars() {
   if (FUpdatingScrollBars) return;
-  FUpdatingScrollBars = true;
-  try {
-    // The bars first: counting the rows in view sizes the buffer the nodes then follow.
-    TCustomdxDBTreeListControl::UpdateScrollBars();
-    if (IsCursorMode()) {
-      const bool rows = FDataLink->Active() && FDataLink->RecordCount() > 0 && HandleAllocated();
-      if (rows && FDataLink->BufferCount() != FFullyVisibleRowCount) FDataLink->SetBufferCount(FFullyVisibleRowCount);
-      if (rows && FDataLink->ActiveRecord() != GetFocusedAbsoluteIndex()) HideEditor();
-      // A closed data set has no row to show; an open one without records (or before the window
-      // exists) keeps one empty row.
-      MatchNodesToBuffer(rows ? FDataLink->RecordCount() : FDataLink->Active() ? 1 : 0);
-      SyncWithDataSet();
-    } else if (FDataLink->Active()) {
-      FDataLink->SetBufferCount(1);
-    }
-  } catch (...) {
-    FUpdatingScrollBars = false;
-    throw;
+  TValueScope<bool> updating(FUpdatingScrollBars, true);
+  // The bars first: counting the rows in view sizes the buffer the nodes then follow.
+  TCustomdxDBTreeListControl::UpdateScrollBars();
+  if (IsCursorMode()) {
+    const bool rows = FDataLink->Active() && FDataLink->RecordCount() > 0 && HandleAllocated();
+    if (rows && FDataLink->BufferCount() != FFullyVisibleRowCount) FDataLink->SetBufferCount(FFullyVisibleRowCount);
+    if (rows && FDataLink->ActiveRecord() != GetFocusedAbsoluteIndex()) HideEditor();
+    // A closed data set has no row to show; an open one without records (or before the window
+    // exists) keeps one empty row.
+    MatchNodesToBuffer(rows ? FDataLink->RecordCount() : FDataLink->Active() ? 1 : 0);
+    SyncWithDataSet();
+  } else if (FDataLink->Active()) {
+    FDataLink->SetBufferCount(1);
   }
-  FUpdatingScrollBars = false;
 }
 
 void TCustomdxDBGrid::MatchNodesToBuffer(int Rows) {
-  FRowsAreAllRecords = false;
+  FLoad.RowsAreAllRecords = false;
   if (Count() == Rows) return;
   while (Count() < Rows) Add();
   while (Count() > Rows) Items(Count() - 1)->Free();
@@ -176,13 +171,13 @@ bool TCustomdxDBGrid::IsBufferedRow(TdxTreeListNode* Node) const {
 
 void TCustomdxDBGrid::BeginNodeAccess(TdxTreeListNode* Node) {
   if (!IsCursorMode() || !FDataLink->Active()) return;
-  if (FNodeAccessDepth++ == 0) FSavedActiveRecord = FDataLink->ActiveRecord();
+  if (FNodeAccessDepth++ == 0) FReaction.SavedActiveRecord = FDataLink->ActiveRecord();
   if (IsBufferedRow(Node)) FDataLink->SetActiveRecord(Node->Index());
 }
 
 void TCustomdxDBGrid::EndNodeAccess(TdxTreeListNode* Node) {
   (void)Node;
   if (FNodeAccessDepth == 0) return;
-  if (--FNodeAccessDepth == 0 && FDataLink->Active()) FDataLink->SetActiveRecord(FSavedActiveRecord);
+  if (--FNodeAccessDepth == 0 && FDataLink->Active()) FDataLink->SetActiveRecord(FReaction.SavedActiveRecord);
 }
 

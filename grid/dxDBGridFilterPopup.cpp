@@ -237,7 +237,7 @@ void TCustomdxDBGrid::OfferNodeValues(TdxDBGridFilterPopupListBox& List, TdxDBTr
     Blanks = true;
     return;
   }
-  List.Values().AddValue(Column->FilterValueToText(Node->Strings(Column->GetIndex())), value, false);
+  List.Values().AddValue(Column->GetFilterDisplayText(Node), value, false);
 }
 
 // --- the grid's messages while the list is open ------------------------------------------------------------

@@ -126,7 +126,7 @@ void TCustomdxDBGrid::HideFilteredNode(TdxDBGridNode* Node, TdxTreeListNode*& Fo
     FSelection.erase(entry, FSelection.end());
     SelectionChanged();
   }
-  if (Node == FChangedNode) FChangedNode = nullptr;
+  if (Node == FReaction.ChangedNode) FReaction.ChangedNode = nullptr;
   TdxTreeListNode* parent = Node->Parent();
   Node->Detach();
   AuxiliaryNodes().Add(Node);

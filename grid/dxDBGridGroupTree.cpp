@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/Text.h"
 
 namespace {
 
@@ -177,7 +177,7 @@ void TCustomdxDBGrid::RegroupNode(TdxTreeListNode* Node) {
       if (!FGroupColumns.empty()) AddToGroupSummaries(GridNode(record->Parent()), record);
       AddToFooterSummaries(record);
     }
-    FFooterRecordCount = int(records.size());
+    FLoad.FooterRecordCount = int(records.size());
     ApplySorting();
     FinishSummaries(false);
     OrderGroupsBySummary();
@@ -229,7 +229,7 @@ void TCustomdxDBGrid::AddToGroupSummaries(TdxDBGridNode* Group, TdxDBGridNode* F
 
 void TCustomdxDBGrid::AddToFooterSummaries(TdxDBGridNode* FromNode) {
   TDataSet* dataSet = FDataLink->DataSet();
-  for (TdxDBTreeListColumn* column : FFooterColumns) {
+  for (TdxDBTreeListColumn* column : FLoad.FooterColumns) {
     TdxSummaryValue value = SummaryInput(*this, column->FooterField, column->SummaryFooterType(), FromNode);
     if (column->OnSummaryFooter && dataSet) column->OnSummaryFooter(column, dataSet, value);
     Accumulate(column->SummaryFooterType(), value, column->FooterValue, column->FooterValueAssigned);
@@ -237,12 +237,12 @@ void TCustomdxDBGrid::AddToFooterSummaries(TdxDBGridNode* FromNode) {
 }
 
 void TCustomdxDBGrid::ResetFooterSummaries() {
-  FFooterColumns.clear();
+  FLoad.FooterColumns.clear();
   for (int i = 0; i < GetColumnCount(); ++i)
     if (TdxDBTreeListColumn* column = DBColumn(i)) {
       column->FooterValue = 0;
       column->FooterValueAssigned = false;
-      if (column->SummaryFooterType() != cstNone) FFooterColumns.push_back(column);
+      if (column->SummaryFooterType() != cstNone) FLoad.FooterColumns.push_back(column);
     }
 }
 
@@ -259,14 +259,14 @@ void TCustomdxDBGrid::ClearGroupSummaries() {
 }
 
 void TCustomdxDBGrid::FinishSummaries(bool KeepAverages) {
-  FFooterColumns.clear();
+  FLoad.FooterColumns.clear();
   for (int i = 0; i < Count(); ++i) FinishGroupSummaries(Items(i));
   for (int i = 0; i < GetColumnCount(); ++i) {
     TdxDBTreeListColumn* column = DBColumn(i);
     if (!column) continue;
-    if (column->SummaryFooterType() == cstCount) column->FooterValue = FFooterRecordCount;
-    if (column->SummaryFooterType() == cstAvg && FFooterRecordCount >= 1 && !KeepAverages)
-      column->FooterValue /= FFooterRecordCount;
+    if (column->SummaryFooterType() == cstCount) column->FooterValue = FLoad.FooterRecordCount;
+    if (column->SummaryFooterType() == cstAvg && FLoad.FooterRecordCount >= 1 && !KeepAverages)
+      column->FooterValue /= FLoad.FooterRecordCount;
   }
   if (OnCalcSummary) OnCalcSummary(this);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/dxDBGrid.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 TdxDBTreeListColumn* TCustomdxDBGrid::GroupColumns(int Level) const {
@@ -23,7 +24,7 @@ bool IsOnlyVisibleColumn(const TCustomdxDBGrid& Grid, const TdxTreeListColumn* C
 
 bool TCustomdxDBGrid::CanAddGroupColumn(TdxDBTreeListColumn* Column) {
   if (FDefaultFields || !Column) return false;
-  if (!FRegrouping) {
+  if (!FGrouping.Regrouping) {
     const bool blob = Column->Field() && Column->Field()->IsBlob();
     if (Column->DisableGrouping() || blob || IsOnlyVisibleColumn(*this, Column)) return false;
   }
@@ -45,7 +46,7 @@ void TCustomdxDBGrid::RenumberGroupColumns() {
 
 bool TCustomdxDBGrid::AddGroupColumn(TdxDBTreeListColumn* Column, int Position) {
   if (!CanAddGroupColumn(Column)) return false;
-  FGroupingChanged = true;
+  FGrouping.Changed = true;
   Position = std::clamp(Position, 0, GroupColumnCount());
   FGroupColumns.insert(FGroupColumns.begin() + Position, Column);
   RenumberGroupColumns();
@@ -56,7 +57,7 @@ bool TCustomdxDBGrid::AddGroupColumn(TdxDBTreeListColumn* Column, int Position) 
     }
     if (!(FOptionsCustomize & edgoNotHideColumn)) Column->SetVisible(false);
   });
-  if (FGroupingSuspended == 0) ReloadRecords();
+  if (FGrouping.Suspended == 0) ReloadRecords();
   return true;
 }
 
@@ -71,31 +72,25 @@ void TCustomdxDBGrid::RemoveGroupColumn(int Position) {
     FGroupColumns.erase(FGroupColumns.begin() + Position);
     RenumberGroupColumns();
   });
-  FGroupingChanged = true;
-  if (FGroupingSuspended == 0) ReloadRecords();
+  FGrouping.Changed = true;
+  if (FGrouping.Suspended == 0) ReloadRecords();
 }
 
 void TCustomdxDBGrid::ClearGrouping() {
   InsideUpdate([this] {
-    SuspendGrouping();
-    try {
-      while (!FGroupColumns.empty()) RemoveGroupColumn(0);
-    } catch (...) {
-      --FGroupingSuspended;
-      throw;
-    }
-    --FGroupingSuspended;
+    // The caller regroups: the suspension ends without a reload.
+    TDepthScope suspended(FGrouping.Suspended);
+    while (!FGroupColumns.empty()) RemoveGroupColumn(0);
   });
 }
 
 void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index) {
-  if (Index < -1 || (Index == Column->GroupIndex() && !FRegrouping)) return;
+  if (Index < -1 || (Index == Column->GroupIndex() && !FGrouping.Regrouping)) return;
   const auto at = std::find(FGroupColumns.begin(), FGroupColumns.end(), Column);
   const int position = at == FGroupColumns.end() ? -1 : int(at - FGroupColumns.begin());
   const std::vector<TdxDBTreeListColumn*> before = FGroupColumns;
   InsideUpdate([&] {
-    SuspendGrouping();
-    try {
+    RegroupAfter([&] {
       if (Index == -1) {
         if (position >= 0) RemoveGroupColumn(position);
         Column->StoreGroupIndex(-1);
@@ -111,44 +106,44 @@ void TCustomdxDBGrid::SetColumnGroupIndex(TdxDBTreeListColumn* Column, int Index
         }
       }
       RenumberGroupColumns();
-    } catch (...) {
-      --FGroupingSuspended;
-      throw;
-    }
-    FGroupingChanged = FGroupingChanged || FGroupColumns != before;
-    ResumeGrouping();
+      FGrouping.Changed = FGrouping.Changed || FGroupColumns != before;
+    });
   });
 }
 
+void TCustomdxDBGrid::RegroupAfter(const std::function<void()>& Work) {
+  SuspendGrouping();
+  // A failed change ends the suspension without regrouping over a half-changed grouping.
+  auto endOnFailure = ScopeExit([this] { --FGrouping.Suspended; });
+  Work();
+  endOnFailure.Dismiss();
+  ResumeGrouping();
+}
+
 void TCustomdxDBGrid::ResumeGrouping() {
-  if (FGroupingSuspended > 0) --FGroupingSuspended;
-  if (FGroupingSuspended > 0) return;
-  if (FGroupingChanged) {
+  if (FGrouping.Suspended > 0) --FGrouping.Suspended;
+  if (FGrouping.Suspended > 0) return;
+  if (FGrouping.Changed) {
     ReloadRecords();
-    FGroupingChanged = false;
+    FGrouping.Changed = false;
   } else {
     RefreshRecords();
   }
 }
 
 void TCustomdxDBGrid::RefreshGrouping() {
-  if ((FOptionsDB & edgoSmartRefresh) && !FRegroupAfterLoad && !IsCursorMode()) {
+  if ((FOptionsDB & edgoSmartRefresh) && !FGrouping.RegroupAfterLoad && !IsCursorMode()) {
     // The group tree is built again over the grouped columns as they stand.
     InsideUpdate([this] {
-      FGroupingChanged = true;
+      FGrouping.Changed = true;
       ReloadRecords();
-      FGroupingChanged = false;
+      FGrouping.Changed = false;
     });
     return;
   }
-  FRegrouping = true;
-  try {
-    RegroupByGroupIndex();
-  } catch (...) {
-    FRegrouping = false;
-    throw;
-  }
-  FRegrouping = false;
+  FGrouping.Regrouping = true;
+  auto regrouped = ScopeExit([this] { FGrouping.Regrouping = false; });
+  RegroupByGroupIndex();
 }
 
 // The columns with a GroupIndex are grouped again in the numeric order of their indexes, each at
@@ -169,32 +164,22 @@ void TCustomdxDBGrid::RegroupByGroupIndex() {
     if (!IsCursorMode()) ReloadRecords();
     return;
   }
-  SuspendGrouping();
-  try {
+  RegroupAfter([&] {
     for (TdxDBTreeListColumn* column : keyed) SetColumnGroupIndex(column, column->GroupIndex());
-  } catch (...) {
-    --FGroupingSuspended;
-    throw;
-  }
-  FGroupingChanged = true;
-  ResumeGrouping();
+    FGrouping.Changed = true;
+  });
 }
 
 void TCustomdxDBGrid::AssignColumns(TCustomdxTreeListControl* Source) {
   InsideUpdate([&] {
-    SuspendGrouping();
-    try {
+    RegroupAfter([&] {
       ClearGrouping();
       TCustomdxDBTreeListControl::AssignColumns(Source);
       if (auto* grid = dynamic_cast<TCustomdxDBGrid*>(Source))
         for (int level = 0; level < grid->GroupColumnCount(); ++level)
           if (TdxDBTreeListColumn* column = ColumnByName(grid->GroupColumns(level)->Name()))
             AddGroupColumn(column, level);
-    } catch (...) {
-      --FGroupingSuspended;
-      throw;
-    }
-    ResumeGrouping();
+    });
   });
 }
 

@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Input.h"
 #include "windows/MessageQueue.h"
 #include "windows/Scrolling.h"
@@ -181,10 +182,10 @@ void TCustomdxDBGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
   if (kind == hkGroupPanel && GroupColumnCount() > 0) {
     TdxDBTreeListColumn* column = GroupPanelColumnAt(X, Y);
     if (column && (GetOptions() & tloColumnMoving) && !column->DisableDragging()) {
-      FPressedGroupColumn = column;
+      FGrouping.PressedColumn = column;
       if (Button == mbLeft && !(Shift & (ssRight | ssMiddle))) {
-        FGroupPanelDownPoint = Point(X, Y);
-        FGroupPanelPressed = true;
+        FGrouping.PanelDownPoint = Point(X, Y);
+        FGrouping.PanelPressed = true;
         Shift &= ~ssDouble;
       }
     }
@@ -205,16 +206,16 @@ bool TCustomdxDBGrid::IsCellPress(int X, int Y) {
 }
 
 void TCustomdxDBGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FGroupPanelPressed &&
-      (std::abs(X - FGroupPanelDownPoint.X) > 5 || std::abs(Y - FGroupPanelDownPoint.Y) > 5)) {
-    FGroupPanelPressed = false;
-    StartDragHeader(FPressedGroupColumn->GetIndex());
+  if (FGrouping.PanelPressed &&
+      (std::abs(X - FGrouping.PanelDownPoint.X) > 5 || std::abs(Y - FGrouping.PanelDownPoint.Y) > 5)) {
+    FGrouping.PanelPressed = false;
+    StartDragHeader(FGrouping.PressedColumn->GetIndex());
   }
   TCustomdxDBTreeListControl::MouseMove(Shift, X, Y);
 }
 
 void TCustomdxDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (TdxDBTreeListColumn* pressed = FPressedGroupColumn) {
+  if (TdxDBTreeListColumn* pressed = FGrouping.PressedColumn) {
     if (State() == tlsHeaderDragging) {
       EndDragHeader(true);
     } else if (Button == mbLeft) {
@@ -222,8 +223,8 @@ void TCustomdxDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
       if (IsAutoSort()) ChangeColumnSort(pressed);
     }
   }
-  FPressedGroupColumn = nullptr;
-  FGroupPanelPressed = false;
+  FGrouping.PressedColumn = nullptr;
+  FGrouping.PanelPressed = false;
   TCustomdxDBTreeListControl::MouseUp(Button, Shift, X, Y);
 }
 
@@ -232,29 +233,29 @@ void TCustomdxDBGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
 // The pressed button is forgotten only after the drop: the tree list asks whether it may hide it.
 void TCustomdxDBGrid::EndDragHeader(bool Accept) {
   auto* column = DBColumn(DraggedHeader());
-  TdxDBTreeListColumn* pressed = FPressedGroupColumn;
+  TdxDBTreeListColumn* pressed = FGrouping.PressedColumn;
   TPoint cursor;
   GetCursorPos(cursor);
   const TPoint client = HandleAllocated() ? ScreenToClient(cursor) : cursor;
   if (Accept && column && IsInGroupPanel(client)) {
     // Only the panel takes the column: no place among the headers.
     TCustomdxDBTreeListControl::EndDragHeader(false);
-    FPressedGroupColumn = nullptr;
+    FGrouping.PressedColumn = nullptr;
     DropColumnOnGroupPanel(column, client.X);
     return;
   }
   TCustomdxDBTreeListControl::EndDragHeader(Accept);
-  FPressedGroupColumn = nullptr;
+  FGrouping.PressedColumn = nullptr;
   if (Accept && column && column == pressed && column->GroupIndex() != -1) DragColumnOffGroupPanel(column);
 }
 
 bool TCustomdxDBGrid::CanHideDraggedHeader(int Column) {
   return TCustomdxDBTreeListControl::CanHideDraggedHeader(Column) ||
-         (FPressedGroupColumn && FPressedGroupColumn->GetIndex() == Column);
+         (FGrouping.PressedColumn && FGrouping.PressedColumn->GetIndex() == Column);
 }
 
 TRect TCustomdxDBGrid::GetDragHeaderRect(int Column) {
-  if (!FPressedGroupColumn || FPressedGroupColumn->GetIndex() != Column || FPressedGroupColumn->GroupIndex() < 0)
+  if (!FGrouping.PressedColumn || FGrouping.PressedColumn->GetIndex() != Column || FGrouping.PressedColumn->GroupIndex() < 0)
     return TCustomdxDBTreeListControl::GetDragHeaderRect(Column);
-  return GroupPanelColumnRect(FPressedGroupColumn->GroupIndex());
+  return GroupPanelColumnRect(FGrouping.PressedColumn->GroupIndex());
 }

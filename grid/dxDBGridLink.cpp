@@ -2,6 +2,7 @@
 // change), the grid's nodes (a group row's summaries, deleting a record row's record), and what
 // the grid does when its data source or a field goes away.
 #include "grid/dxDBGrid.h"
+#include "rtl/ScopeExit.h"
 
 TdxGridDataLink::TdxGridDataLink(TCustomdxDBGrid* Grid) : TdxDBTreeListControlDataLink(Grid), FGrid(Grid) {}
 
@@ -25,14 +26,11 @@ void TdxGridDataLink::FocusControl(TField*& Field) {
 void TdxGridDataLink::LayoutChanged() {
   const bool hold = !FGrid->IsCursorMode();
   if (hold) FGrid->SuspendGrouping();
-  try {
-    FGrid->Relayout();
-  } catch (...) {
-    if (hold) FGrid->ResumeGrouping();
-    throw;
-  }
-  if (hold) FGrid->ResumeGrouping();
-  if (FGrid->FGroupingSuspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
+  Bracket([this] { FGrid->Relayout(); },
+          [this, hold] {
+            if (hold) FGrid->ResumeGrouping();
+          });
+  if (FGrid->FGrouping.Suspended == 0) TdxDBTreeListControlDataLink::LayoutChanged();
 }
 
 // --- a group row's summaries ------------------------------------------------------------------------
@@ -81,17 +79,13 @@ void TdxDBGridNode::DeleteRecord() {
       return;
     if (grid->KeyFieldObject() && !VarSameValue(grid->KeyFieldObject()->Value(), KeyValue)) return;
   }
-  grid->FDeletingNode = this;
-  grid->FDeletingKey = KeyValue;
-  try {
-    dataSet->Delete();
-  } catch (...) {
-    grid->FDeletingNode = nullptr;
-    grid->FDeletingKey = Variant();
-    throw;
-  }
-  grid->FDeletingNode = nullptr;
-  grid->FDeletingKey = Variant();
+  grid->FReaction.DeletingNode = this;
+  grid->FReaction.DeletingKey = KeyValue;
+  auto deleted = ScopeExit([grid] {
+    grid->FReaction.DeletingNode = nullptr;
+    grid->FReaction.DeletingKey = Variant();
+  });
+  dataSet->Delete();
 }
 
 // --- components going away --------------------------------------------------------------------------

@@ -7,8 +7,9 @@
 #include <utility>
 
 #include "controls/Application.h"
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 
 // What one all-records load carries from step to step.
 struct TCustomdxDBGrid::TLoadPass {
@@ -48,7 +49,7 @@ void TCustomdxDBGrid::ReloadRecords() {
     CloseEditor();
     if (!smart) {
       ClearNodes();
-      FRowsAreAllRecords = false;
+      FLoad.RowsAreAllRecords = false;
     }
     ClearSelection();
     FDataLink->ClearFields();
@@ -75,7 +76,7 @@ void TCustomdxDBGrid::LoadRecords(TdxDBGridNodeList* OldNodes) {
     LoadPartial(pldAround, ptmKeep, false);
     return;
   }
-  TFlagScope loading(FLoading);
+  TValueScope<bool> loading(FLoading, true);
   LookUpKeyField();
   // Without a key the nodes could not find their records again.
   if (!FKeyFieldObject && (FOptions & egoCanNavigation)) return;
@@ -87,7 +88,7 @@ void TCustomdxDBGrid::LoadRecords(TdxDBGridNodeList* OldNodes) {
 void TCustomdxDBGrid::UngroupColumnsWithoutField() {
   TDataSet* dataSet = DataSource() ? DataSource()->DataSet() : nullptr;
   if (!dataSet || !dataSet->Active()) return;
-  TDepthScope removal(FGroupRemovalDepth);
+  TDepthScope removal(FLoad.GroupRemovalDepth);
   for (int level = GroupColumnCount() - 1; level >= 0; --level)
     if (!GroupColumns(level)->Field()) RemoveGroupColumn(level);
 }
@@ -114,9 +115,9 @@ void TCustomdxDBGrid::WalkRecords(TdxDBGridNodeList* OldNodes) {
     LinkFooterSummaryFields();
     ResetFooterSummaries();
   }
-  if (FTopLocateValue.IsNull() || FTopLocateValue.IsEmpty()) {
-    FTopLocateValue = Variant();
-    FTopLocateLevel = 0;
+  if (FLoad.TopLocateValue.IsNull() || FLoad.TopLocateValue.IsEmpty()) {
+    FLoad.TopLocateValue = Variant();
+    FLoad.TopLocateLevel = 0;
   }
   if (!pass.Smart) {
     dataSet->DisableControls();
@@ -137,7 +138,7 @@ void TCustomdxDBGrid::WalkRecords(TdxDBGridNodeList* OldNodes) {
         else
           ReadRecords(dataSet, pass);
         if (!TopVisibleNode()) ResetTopAndFocus();
-        FFooterRecordCount = pass.Records;
+        FLoad.FooterRecordCount = pass.Records;
         if (OldNodes)
           for (TdxDBGridNode* node : *OldNodes)
             if (node) FreeNodeAndEmptyGroups(node);
@@ -145,7 +146,7 @@ void TCustomdxDBGrid::WalkRecords(TdxDBGridNodeList* OldNodes) {
         FinishSummaries(pass.Smart);
         OrderGroupsBySummary();
         TakeFirstChildKeys(nullptr);
-        FRowsAreAllRecords = true;
+        FLoad.RowsAreAllRecords = true;
         if (!pass.Smart) RestorePosition(dataSet, pass);
         if (pass.TopRow) SetTopIndex(GetAbsoluteIndex(pass.TopRow));
       },
@@ -216,9 +217,9 @@ void TCustomdxDBGrid::RegroupLoadedNodes(TLoadPass& Pass) {
 }
 
 void TCustomdxDBGrid::NoteTopRow(TdxDBGridNode* Node, TLoadPass& Pass) {
-  if (Pass.TopRow || FTopLocateValue.IsEmpty() || !VarSameValue(Node->KeyValue, FTopLocateValue)) return;
+  if (Pass.TopRow || FLoad.TopLocateValue.IsEmpty() || !VarSameValue(Node->KeyValue, FLoad.TopLocateValue)) return;
   TdxTreeListNode* row = Node;
-  while (row->Parent() && row->Level() > FTopLocateLevel) row = row->Parent();
+  while (row->Parent() && row->Level() > FLoad.TopLocateLevel) row = row->Parent();
   Pass.TopRow = row;
 }
 
@@ -255,39 +256,39 @@ void TCustomdxDBGrid::SavePendingSelection() {
   if (BookmarksInUse()) {
     // The selection is in the data set's bookmark order already.
     for (const TdxDBSelectionEntry& entry : FSelection)
-      if (!entry.Bookmark.empty()) FPendingBookmarks.push_back(entry.Bookmark);
+      if (!entry.Bookmark.empty()) FLoad.PendingBookmarks.push_back(entry.Bookmark);
     return;
   }
   for (const TdxDBSelectionEntry& entry : FSelection)
-    if (entry.Node) FPendingKeys.push_back(GridNode(entry.Node)->KeyValue);
-  std::sort(FPendingKeys.begin(), FPendingKeys.end(),
+    if (entry.Node) FLoad.PendingKeys.push_back(GridNode(entry.Node)->KeyValue);
+  std::sort(FLoad.PendingKeys.begin(), FLoad.PendingKeys.end(),
             [](const Variant& a, const Variant& b) { return VarCompareOrder(a, b) < 0; });
 }
 
 void TCustomdxDBGrid::ClearPendingSelection() {
-  FPendingBookmarks.clear();
-  FPendingKeys.clear();
+  FLoad.PendingBookmarks.clear();
+  FLoad.PendingKeys.clear();
 }
 
 void TCustomdxDBGrid::RestoreSelection(TdxDBGridNode* Node, TDataSet* DataSet) {
   int index = 0;
   if (BookmarksInUse()) {
-    if (FPendingBookmarks.empty() || !DataSet) return;
+    if (FLoad.PendingBookmarks.empty() || !DataSet) return;
     const TBookmark bookmark = DataSet->Bookmark();
     const auto at = std::lower_bound(
-        FPendingBookmarks.begin(), FPendingBookmarks.end(), bookmark,
+        FLoad.PendingBookmarks.begin(), FLoad.PendingBookmarks.end(), bookmark,
         [DataSet](const TBookmark& a, const TBookmark& b) { return DataSet->CompareBookmarks(a, b) < 0; });
-    if (at == FPendingBookmarks.end() || DataSet->CompareBookmarks(*at, bookmark) != 0) return;
-    FPendingBookmarks.erase(at);
+    if (at == FLoad.PendingBookmarks.end() || DataSet->CompareBookmarks(*at, bookmark) != 0) return;
+    FLoad.PendingBookmarks.erase(at);
     if (SelectionIndexOf(bookmark, index))
       FSelection[size_t(index)].Node = Node;
     else
       FSelection.insert(FSelection.begin() + index, {bookmark, Node});
   } else {
-    const auto at = std::lower_bound(FPendingKeys.begin(), FPendingKeys.end(), Node->KeyValue,
+    const auto at = std::lower_bound(FLoad.PendingKeys.begin(), FLoad.PendingKeys.end(), Node->KeyValue,
                                      [](const Variant& a, const Variant& b) { return VarCompareOrder(a, b) < 0; });
-    if (at == FPendingKeys.end() || VarCompareOrder(*at, Node->KeyValue) != 0) return;
-    FPendingKeys.erase(at);
+    if (at == FLoad.PendingKeys.end() || VarCompareOrder(*at, Node->KeyValue) != 0) return;
+    FLoad.PendingKeys.erase(at);
     if (!SelectedNodeIndexOf(Node, index)) FSelection.insert(FSelection.begin() + index, {TBookmark(), Node});
   }
   SelectionChanged();
@@ -296,15 +297,15 @@ void TCustomdxDBGrid::RestoreSelection(TdxDBGridNode* Node, TDataSet* DataSet) {
 // --- the refresh after a data change -------------------------------------------------------------------
 
 void TCustomdxDBGrid::RefreshRecords() {
-  FTopLocateValue = Variant();
-  FTopLocateLevel = 0;
-  FGroupingChanged = false;
+  FLoad.TopLocateValue = Variant();
+  FLoad.TopLocateLevel = 0;
+  FGrouping.Changed = false;
   if (FGroupColumns.empty() && !(FOptions & egoLoadAllRecords) && !IsPartialMode()) return RefreshBufferedRows();
   InsideUpdate([this] {
     SavePendingSelection();
     if (TdxTreeListNode* top = TopVisibleNode()) {
-      FTopLocateValue = GridNode(top)->KeyValue;
-      FTopLocateLevel = top->Level();
+      FLoad.TopLocateValue = GridNode(top)->KeyValue;
+      FLoad.TopLocateLevel = top->Level();
     }
     const bool loneRecord = Count() == 1 && !Items(0)->HasChildren();
     if (AllRecordsAreNodes() && (FGroupColumns.empty() || loneRecord)) {

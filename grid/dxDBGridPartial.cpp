@@ -4,8 +4,9 @@
 // Record numbers count from the record current at the last reload (0), negative before it.
 #include <algorithm>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 
 int TCustomdxDBGrid::CalcPageRowCount() { return GetRowsRect().Height() / std::max(1, CalcRowHeight(nullptr)) + 1; }
 
@@ -14,9 +15,9 @@ int TCustomdxDBGrid::PartialWindowSize() { return std::max(5 * CalcPageRowCount(
 void TCustomdxDBGrid::LoadPartial(TdxPartialLoadDirection Direction, TdxPartialTopMode TopMode, bool KeepPosition) {
   TDataSet* dataSet = FDataLink->DataSet();
   if (!dataSet || !dataSet->Active()) return;
-  TFlagScope loading(FLoading);
-  TDepthScope depth(FLoadDepth);
-  FRowsAreAllRecords = false;
+  TValueScope<bool> loading(FLoading, true);
+  TDepthScope depth(FLoad.Depth);
+  FLoad.RowsAreAllRecords = false;
   LookUpKeyField();
   InsideUpdate([&] {
     dataSet->DisableControls();
@@ -71,13 +72,13 @@ void TCustomdxDBGrid::LoadAroundCurrent(TDataSet* DataSet, bool KeepPosition) {
     if (lo.empty() || compare(Bookmark, lo) < 0) lo = Bookmark;
     if (hi.empty() || compare(Bookmark, hi) > 0) hi = Bookmark;
   };
-  if (!FPendingBookmarks.empty()) {
-    lo = FPendingBookmarks.front();
-    hi = FPendingBookmarks.back();
+  if (!FLoad.PendingBookmarks.empty()) {
+    lo = FLoad.PendingBookmarks.front();
+    hi = FLoad.PendingBookmarks.back();
     widen(DataSet->Bookmark());
   }
   if (KeepPosition) {
-    widen(FAnchorBookmark);
+    widen(FReaction.AnchorBookmark);
     widen(DataSet->Bookmark());
   }
   const int window = PartialWindowSize(), half = window / 2;
@@ -109,7 +110,7 @@ void TCustomdxDBGrid::LoadAroundCurrent(TDataSet* DataSet, bool KeepPosition) {
 }
 
 void TCustomdxDBGrid::LoadEveryRecord(TDataSet* DataSet) {
-  FPendingBookmarks.clear();
+  FLoad.PendingBookmarks.clear();
   DataSet->First();
   for (int recNo = 0; !DataSet->Eof(); DataSet->Next()) AddRecordNode(DataSet, recNo++, false);
   FirstRecordLoaded = LastRecordLoaded = true;
@@ -150,13 +151,13 @@ TdxDBGridNode* TCustomdxDBGrid::AddRecordNode(TDataSet* DataSet, int RecNo, bool
 }
 
 bool TCustomdxDBGrid::InRangeToSelect(TDataSet* DataSet, const TBookmark& Bookmark) {
-  return !FRangeFirst.empty() && DataSet->CompareBookmarks(FRangeFirst, Bookmark) <= 0 &&
-         DataSet->CompareBookmarks(Bookmark, FRangeLast) <= 0;
+  return !FLoad.RangeFirst.empty() && DataSet->CompareBookmarks(FLoad.RangeFirst, Bookmark) <= 0 &&
+         DataSet->CompareBookmarks(Bookmark, FLoad.RangeLast) <= 0;
 }
 
 void TCustomdxDBGrid::SetTopVisibleNode(TdxTreeListNode* Node) {
   TCustomdxDBTreeListControl::SetTopVisibleNode(Node);
-  if (!Node || FLoadDepth > 0 || IsDestroying() || !IsPartialMode() || !HandleAllocated()) return;
+  if (!Node || FLoad.Depth > 0 || IsDestroying() || !IsPartialMode() || !HandleAllocated()) return;
   const int page = CalcPageRowCount(), index = GetAbsoluteIndex(Node);
   if (!FirstRecordLoaded && index <= page)
     LoadPartial(pldBefore, ptmKeep, false);
@@ -172,19 +173,19 @@ void TCustomdxDBGrid::SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* NodeB
   if (!IsPartialMode() || !IsBookmarkSelection() || !dataSet)
     return TCustomdxDBTreeListControl::SelectRange(NodeA, NodeB);
   if (IsEditState(dataSet->State()) || !(FOptions & egoMultiSelect)) return;
-  TBookmark first = FAnchorBookmark.empty() ? dataSet->Bookmark() : FAnchorBookmark, last = dataSet->Bookmark();
+  TBookmark first = FReaction.AnchorBookmark.empty() ? dataSet->Bookmark() : FReaction.AnchorBookmark, last = dataSet->Bookmark();
   if (dataSet->CompareBookmarks(first, last) > 0) std::swap(first, last);
   BeginSelection();
   Bracket(
       [&] {
         SavePendingSelection();
-        FRangeFirst = first;
-        FRangeLast = last;
+        FLoad.RangeFirst = first;
+        FLoad.RangeLast = last;
         LoadPartial(pldAround, ptmKeep, true);
       },
       [&] {
-        FRangeFirst.clear();
-        FRangeLast.clear();
+        FLoad.RangeFirst.clear();
+        FLoad.RangeLast.clear();
         ClearPendingSelection();
         EndSelection();
       });

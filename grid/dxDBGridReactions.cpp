@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include "grid/dxDBEditStates.h"
 #include "grid/dxDBGrid.h"
-#include "grid/dxDBScopes.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Paint.h"
 #include "windows/Scrolling.h"
 
@@ -42,7 +43,7 @@ void TCustomdxDBGrid::LinksChanged() {
 void TCustomdxDBGrid::SyncWithDataSet() {
   TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
   if (!dataSet || !dataSet->Active() || IsLoading()) return;
-  TFlagScope syncing(FSyncing);
+  TValueScope<bool> syncing(FReaction.Syncing, true);
   if (!IsCursorMode()) {
     SyncFocusedNode();
     if (HandleAllocated()) UpdateScrollBars();
@@ -107,7 +108,7 @@ void TCustomdxDBGrid::SyncFocusedNode() {
   if (!seekDetail && focused && IsGroupNode(focused) && (node == focused || node->HasAncestor(focused))) return;
   if (seekDetail && IsGroupNode(node))
     while (node->HasChildren()) node = node->GetFirstChild();
-  TFlagScope syncing(FSyncing);
+  TValueScope<bool> syncing(FReaction.Syncing, true);
   if (node != FocusedNode())
     SetFocusedNodeAndColumn(node, GetFocusedVisibleIndex(), true);
   else
@@ -117,7 +118,7 @@ void TCustomdxDBGrid::SyncFocusedNode() {
 // --- the data set follows the focused row ------------------------------------------------------------
 
 void TCustomdxDBGrid::DoChangeNode(TdxTreeListNode* OldNode, TdxTreeListNode* Node) {
-  if (Node && !FSyncing && !FReacting && FDataLink->Active()) {
+  if (Node && !FReaction.Syncing && !FReaction.Reacting && FDataLink->Active()) {
     if (IsCursorMode())
       MoveDataSetToRow(Node);
     else
@@ -138,7 +139,7 @@ bool TCustomdxDBGrid::MoveDataSetToNode(TdxTreeListNode* OldNode, TdxTreeListNod
   TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
   if (FLoading || !dataSet || !Node) return true;
   if (Node == OldNode && FKeyFieldObject && VarSameValue(FKeyFieldObject->Value(), KeyValue)) return true;
-  if (Node == FChangedNode && dataSet->State() == dsInsert) return true;
+  if (Node == FReaction.ChangedNode && dataSet->State() == dsInsert) return true;
   if (!(FOptions & egoCanNavigation)) return true;
   // An edit in progress leaves the loading flag down: the data set's posting is heard.
   FLoading = !IsEditState(dataSet->State());
@@ -336,16 +337,16 @@ void TCustomdxDBGrid::Dispatch(TMessage& Message) {
 // --- the data set changed -------------------------------------------------------------------------------
 
 void TCustomdxDBGrid::DataSetChanged() {
-  if (FSelectionDepth == 0) CheckFocusState();
+  if (FReaction.SelectionDepth == 0) CheckFocusState();
   TDataSet* dataSet = FDataLink->DataSet();
   const bool smart = CanSmartRefresh();
   bool refreshed = false;
-  if (smart && !FRefreshPending) {
-    TFlagScope reacting(FReacting);
+  if (smart && !FReaction.RefreshPending) {
+    TValueScope<bool> reacting(FReaction.Reacting, true);
     refreshed = RefreshChangedRecord();
   }
-  FRefreshPending = FInsertMark && !FLoading;
-  if (dataSet->State() != dsInsert) FChangedNode = nullptr;
+  FReaction.RefreshPending = FInsertMark && !FLoading;
+  if (dataSet->State() != dsInsert) FReaction.ChangedNode = nullptr;
   if (FInsertMark) {
     FInsertMark = false;
     return;
@@ -361,7 +362,7 @@ void TCustomdxDBGrid::DataSetChanged() {
     return;
   }
   if (!refreshed) {
-    TFlagScope reacting(FReacting);
+    TValueScope<bool> reacting(FReaction.Reacting, true);
     RefreshRecords();
   }
   SyncFocusedNode();
@@ -374,15 +375,15 @@ bool TCustomdxDBGrid::RefreshChangedRecord() {
   if (IsCursorMode() || !FKeyFieldObject || !(FOptions & egoCanNavigation)) return false;
   TDataSet* dataSet = FDataLink->DataSet();
   TdxTreeListNode* changed = nullptr;
-  if (FDeletingNode) {
-    FreeNodeAndEmptyGroups(std::exchange(FDeletingNode, nullptr));
+  if (FReaction.DeletingNode) {
+    FreeNodeAndEmptyGroups(std::exchange(FReaction.DeletingNode, nullptr));
   } else {
     TdxDBGridNode* node = FindNodeByKey(FKeyFieldObject->Value());
     // A new record's row had no key: kept when its record was posted, dropped when not.
     TdxTreeListNode* inserted =
-        FChangedNode && !IsGroupNode(FChangedNode) && FChangedKey.IsEmpty() ? FChangedNode : nullptr;
+        FReaction.ChangedNode && !IsGroupNode(FReaction.ChangedNode) && FReaction.ChangedKey.IsEmpty() ? FReaction.ChangedNode : nullptr;
     if (inserted && node && node != inserted)
-      FreeNodeAndEmptyGroups(std::exchange(FChangedNode, nullptr));
+      FreeNodeAndEmptyGroups(std::exchange(FReaction.ChangedNode, nullptr));
     else if (inserted && dataSet->State() != dsInsert)
       node = GridNode(inserted);
     changed = node;
@@ -430,9 +431,9 @@ void TCustomdxDBGrid::InsertRecordNode(bool AtEof) {
   }
   RefreshNodeData(node);
   DoRefreshNodeData(node);
-  FChangedNode = node;
-  FChangedKey = Variant();
-  TFlagScope syncing(FSyncing);
+  FReaction.ChangedNode = node;
+  FReaction.ChangedKey = Variant();
+  TValueScope<bool> syncing(FReaction.Syncing, true);
   SetFocusedNodeAndColumn(node, GetFocusedVisibleIndex(), true);
 }
 
@@ -440,13 +441,13 @@ void TCustomdxDBGrid::InsertRecordNode(bool AtEof) {
 
 void TCustomdxDBGrid::RecordChanged(TField* Field) {
   TDataSet* dataSet = FDataLink->DataSet();
-  if (!IsCursorMode() && ((dataSet->State() == dsInsert && !FChangedNode) || dataSet->State() == dsSetKey)) return;
+  if (!IsCursorMode() && ((dataSet->State() == dsInsert && !FReaction.ChangedNode) || dataSet->State() == dsSetKey)) return;
   TdxTreeListNode* node = FocusedNode();
   SyncEditorWithRecord(Field, node);
   if (IsGroupNode(node) && !IsCursorMode())
     if (TdxDBGridNode* record = CurrentRecordBelow(node)) node = record;
-  if (!FChangedNode && node) FChangedKey = GridNode(node)->KeyValue;
-  FChangedNode = node;
+  if (!FReaction.ChangedNode && node) FReaction.ChangedKey = GridNode(node)->KeyValue;
+  FReaction.ChangedNode = node;
 }
 
 void TCustomdxDBGrid::ResolveEditNode(TdxTreeListNode*& Node) {
@@ -479,40 +480,40 @@ TdxDBGridNode* TCustomdxDBGrid::CurrentRecordBelow(TdxTreeListNode* Group) {
 void TCustomdxDBGrid::DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* PrevSiblingOrParent,
                                    TdxTreeListNode* NextVisible, bool WasLast, bool WasVisible) {
   TCustomdxDBTreeListControl::DeletingNode(Node, PrevSiblingOrParent, NextVisible, WasLast, WasVisible);
-  if (Node == FChangedNode) FChangedNode = nullptr;
-  if (Node == FDeletingNode) FDeletingNode = nullptr;
+  if (Node == FReaction.ChangedNode) FReaction.ChangedNode = nullptr;
+  if (Node == FReaction.DeletingNode) FReaction.DeletingNode = nullptr;
 }
 
 // --- the focused row's state --------------------------------------------------------------------------
 
 void TCustomdxDBGrid::KeepFocusState() {
   TdxTreeListNode* node = FocusedNode();
-  FFocusState.Level = node ? node->Level() : -1;
-  FFocusState.Selected = node && IsNodeSelected(node);
-  FFocusState.Key = node && !IsCursorMode() ? GridNode(node)->KeyValue : Variant();
+  FReaction.FocusState.Level = node ? node->Level() : -1;
+  FReaction.FocusState.Selected = node && IsNodeSelected(node);
+  FReaction.FocusState.Key = node && !IsCursorMode() ? GridNode(node)->KeyValue : Variant();
 }
 
 // OnChangeNodeEx tells a change of the focused row's level, selected state or key.
 void TCustomdxDBGrid::CheckFocusState() {
-  const TFocusState kept = FFocusState;
+  const TdxDBGridReactionState::TFocusState kept = FReaction.FocusState;
   KeepFocusState();
-  const bool sameKey = kept.Key.VarType() == FFocusState.Key.VarType() && VarSameValue(kept.Key, FFocusState.Key);
-  if (kept.Level != FFocusState.Level || kept.Selected != FFocusState.Selected || !sameKey) DoChangeNodeEx();
+  const bool sameKey = kept.Key.VarType() == FReaction.FocusState.Key.VarType() && VarSameValue(kept.Key, FReaction.FocusState.Key);
+  if (kept.Level != FReaction.FocusState.Level || kept.Selected != FReaction.FocusState.Selected || !sameKey) DoChangeNodeEx();
 }
 
 void TCustomdxDBGrid::BeginSelection() {
-  if (FSelectionDepth++ == 0) KeepFocusState();
+  if (FReaction.SelectionDepth++ == 0) KeepFocusState();
   TCustomdxDBTreeListControl::BeginSelection();
 }
 
 void TCustomdxDBGrid::EndSelection() {
   Bracket([this] { TCustomdxDBTreeListControl::EndSelection(); },
           [this] {
-            if (--FSelectionDepth == 0 && !IsDestroying()) CheckFocusState();
+            if (--FReaction.SelectionDepth == 0 && !IsDestroying()) CheckFocusState();
           });
 }
 
 void TCustomdxDBGrid::DoSelectedCountChange() {
   TCustomdxDBTreeListControl::DoSelectedCountChange();
-  if (FSelectionDepth == 0 && !IsDestroying()) CheckFocusState();
+  if (FReaction.SelectionDepth == 0 && !IsDestroying()) CheckFocusState();
 }

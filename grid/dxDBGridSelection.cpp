@@ -91,17 +91,17 @@ void TCustomdxDBGrid::SetNodePointerSelected(TdxTreeListNode* Node, bool Value) 
 
 int TCustomdxDBGrid::CompareWithSelectionAnchor(TdxTreeListNode* Node) {
   if (!IsCursorMode() || !FDataLink->Active()) return TCustomdxDBTreeListControl::CompareWithSelectionAnchor(Node);
-  const int order = FDataLink->DataSet()->CompareBookmarks(FDataLink->DataSet()->Bookmark(), FAnchorBookmark);
+  const int order = FDataLink->DataSet()->CompareBookmarks(FDataLink->DataSet()->Bookmark(), FReaction.AnchorBookmark);
   return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
 void TCustomdxDBGrid::SetSelectionAnchor(TdxTreeListNode* Node) {
   TCustomdxDBTreeListControl::SetSelectionAnchor(Node);
   if (IsCursorMode())
-    FAnchorBookmark = BufferedRowBookmark(Node);
+    FReaction.AnchorBookmark = BufferedRowBookmark(Node);
   else if (IsPartialMode() && FDataLink->Active())
     // A range of the partial window runs from this record, whatever window is loaded by then.
-    FAnchorBookmark = Node ? FDataLink->DataSet()->Bookmark() : TBookmark();
+    FReaction.AnchorBookmark = Node ? FDataLink->DataSet()->Bookmark() : TBookmark();
 }
 
 void TCustomdxDBGrid::InvalidateSelection() {

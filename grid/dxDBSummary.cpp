@@ -5,6 +5,7 @@
 #include "grid/dxDBGrid.h"
 #include "grid/dxDBGridStrings.h"
 #include "rtl/Convert.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLTypes.h"
 
 // --- formatting -------------------------------------------------------------------------------------
@@ -96,17 +97,17 @@ void TdxDBGridSummaryGroup::Assign(const TPersistent* Source) {
   if (!source) return TCollectionItem::Assign(Source);
   TCollection* collection = Collection();
   if (collection) collection->BeginUpdate();
-  try {
-    FBeginSummaryText = source->FBeginSummaryText;
-    FEndSummaryText = source->FEndSummaryText;
-    SetDefaultGroup(source->FDefaultGroup);
-    FSummaryItems->Assign(source->FSummaryItems.get());
-    SetName(source->FName);
-  } catch (...) {
-    if (collection) collection->EndUpdate();
-    throw;
-  }
-  if (collection) collection->EndUpdate();
+  Bracket(
+      [&] {
+        FBeginSummaryText = source->FBeginSummaryText;
+        FEndSummaryText = source->FEndSummaryText;
+        SetDefaultGroup(source->FDefaultGroup);
+        FSummaryItems->Assign(source->FSummaryItems.get());
+        SetName(source->FName);
+      },
+      [collection] {
+        if (collection) collection->EndUpdate();
+      });
 }
 
 TdxDBGridSummaryGroups::TdxDBGridSummaryGroups(TCustomdxDBGrid* Grid)

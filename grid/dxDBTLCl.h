@@ -698,9 +698,7 @@ class TdxDBTreeListGraphicColumn : public TdxDBTreeListColumn {
   TdxPopupToolBarWindow* PopupToolBar() const { return FPopupToolBar.get(); }
   void SetPopupToolBar(const TdxPopupToolBarWindow* Value) { FPopupToolBar->Assign(Value); }
   bool PopupToolbarPosStored() const { return FPopupToolbarPosStored; }
-  // False forgets the toolbar's stored place.
-  void SetPopupToolbarPosStored(bool Value);
-  TPoint StoredToolBarPosition() const { return FToolBarPos; }
+  void SetPopupToolbarPosStored(bool Value) { FPopupToolbarPosStored = Value; }
   bool QuickDraw() const { return FQuickDraw; }
   void SetQuickDraw(bool Value) { FQuickDraw = Value; }
   bool ShadowSelection() const { return FShadowSelection; }
@@ -730,7 +728,6 @@ class TdxDBTreeListGraphicColumn : public TdxDBTreeListColumn {
   TdxGraphicEditTransparency FGraphicTransparency = gtDefault;
   std::unique_ptr<TdxPopupToolBarWindow> FPopupToolBar;
   bool FPopupToolbarPosStored = true;
-  TPoint FToolBarPos{-10000, -10000};
   bool FQuickDraw = false;
   bool FShadowSelection = true;
   bool FStretch = true;

@@ -209,11 +209,6 @@ void TdxDBTreeListGraphicColumn::Assign(const TPersistent* Source) {
   });
 }
 
-void TdxDBTreeListGraphicColumn::SetPopupToolbarPosStored(bool Value) {
-  FPopupToolbarPosStored = Value;
-  if (!Value) FToolBarPos = {-10000, -10000};
-}
-
 const TdxInplaceEditClass& TdxDBTreeListGraphicColumn::GetEditorClass() const {
   return TdxInplaceDBTreeListGraphicEdit::EditClassObject();
 }
@@ -290,7 +285,6 @@ void TdxDBTreeListGraphicColumn::RestoreDefaults() {
   FCustomGraphic = FQuickDraw = false;
   FCustomFilter.clear();
   FGraphicTransparency = gtDefault;
-  FToolBarPos = {-10000, -10000};
 }
 
 // --- the blob column --------------------------------------------------------------------------------

@@ -165,6 +165,30 @@ TEST_P(DataBoundTest, DefaultColumnsFollowTheVisibleFieldsInOrder) {
   EXPECT_EQ(Grid->GetColumnCount(), 0);
 }
 
+TEST_P(DataBoundTest, ColumnsMadeForADataSetFollowItsFieldsAndTellTheirFieldChanges) {
+  Grid->SetDataSource(Source);
+  DS().FieldByName("Note")->SetVisible(false);
+  Grid->CreateDefaultColumns(&DS(), Form);
+  ASSERT_EQ(Grid->GetColumnCount(), DS().FieldCount());
+  for (int i = 0; i < DS().FieldCount(); ++i) {
+    TdxDBTreeListColumn* column = Grid->DBColumn(i);
+    EXPECT_EQ(column->FieldName(), DS().Fields()[i]->FieldName());
+    EXPECT_EQ(column->Visible(), DS().Fields()[i]->Visible()) << column->FieldName();
+    EXPECT_EQ(column->Owner(), Form) << "the owner given";
+    EXPECT_FALSE(column->Name().empty()) << "a named column";
+  }
+
+  TdxDBTreeListColumn* score = Grid->DBColumn(3);
+  Grid->Notices.clear();
+  score->NotifyFieldChanged(false);
+  score->NotifyFieldChanged(true);
+  EXPECT_EQ(Grid->Notices, (std::vector<String>{"ColumnFieldChanged(Score)", "ColumnFieldChanged(nil)"}));
+  DS().Close();
+  Grid->Notices.clear();
+  score->NotifyFieldChanged(false);
+  EXPECT_TRUE(Grid->Notices.empty()) << "nothing is told while the link is inactive";
+}
+
 TEST_P(DataBoundTest, EditingWritesTheFieldAndTheNodeText) {
   AllRecordsByNumber(Grid);
   TdxDBGridColumn* name = AddColumn("Name");

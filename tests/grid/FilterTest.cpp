@@ -389,6 +389,10 @@ TEST_P(FilterTest, AColumnThatGoesLeavesItsConditionWithoutAName) {
   EXPECT_EQ(Grid->GetFilterText(), "( = 男)");
   Grid->FilterChanged();
   EXPECT_TRUE(ShownNos().empty()) << "an unbound condition holds for no record";
+  Grid->Filter()->Criteria().Clear();
+  Grid->FilterCriteriaChanged();
+  EXPECT_FALSE(Grid->FilterActive());
+  EXPECT_EQ(ShownNos(), AllNos) << "changed criteria take effect at once";
 }
 
 TEST_P(FilterTest, TheLayoutStoreKeepsTheFilterInTheRegistryOnly) {

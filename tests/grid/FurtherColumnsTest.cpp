@@ -193,6 +193,25 @@ TEST_F(FurtherColumnsTest, TypedCellsPaintAndTheLookupListDrops) {
   EXPECT_EQ(blue, 0) << "without SingleClick the link takes the window text colour";
 }
 
+TEST_F(FurtherColumnsTest, ADropDownColumnShowsItsButtonByItsStyleOrTheGridsDefault) {
+  auto* calc = Add<TdxDBGridCalcColumn>("Score");
+  struct Case {
+    TdxShowButtonStyle Style;
+    bool DisableEditor;
+    bool Default;
+    bool Shown;
+  };
+  const Case cases[] = {
+      {sbDefault, false, true, true}, {sbDefault, false, false, false}, {sbAlways, false, false, true},
+      {sbNone, false, true, false},   {sbAlways, true, true, false},
+  };
+  for (const Case& c : cases) {
+    calc->SetShowButtonStyle(c.Style);
+    calc->SetDisableEditor(c.DisableEditor);
+    EXPECT_EQ(calc->GetShowButton(c.Default), c.Shown) << c.Style << c.DisableEditor << c.Default;
+  }
+}
+
 TEST_F(FurtherColumnsTest, FurtherKindsKeepTheirRules) {
   auto* link = Add<TdxDBGridHyperLinkColumn>("Name");
   const std::pair<Variant, String> exports[] = {

@@ -107,6 +107,18 @@ TEST_F(SummaryGroupsTest, OneDefaultGroupAndCopiesOfGroupsAndItems) {
   EXPECT_FALSE(copy->SummaryItems()->Items(0)->OnSummary) << "the handler is not copied";
   EXPECT_THROW(other->SummaryGroups()->Add()->Assign(first), EInvaliddxTreeListOperation)
       << "a copy's name goes through the duplicate check";
+
+  // Setting the whole lists copies them.
+  TComponentPtr<TdxDBGrid> third = MakeComponent<TdxDBGrid>();
+  third->SetSummaryGroups(Grid->SummaryGroups());
+  ASSERT_EQ(third->SummaryGroups()->Count(), 2);
+  EXPECT_EQ(third->SummaryGroups()->Items(1)->Name(), "Second");
+  EXPECT_EQ(third->SummaryGroups()->Items(0)->SummaryItems()->Items(0)->SummaryFormat(), "0.0");
+  TdxDBGridSummaryGroup* second3 = third->SummaryGroups()->Items(1);
+  second3->SetSummaryItems(first->SummaryItems());
+  ASSERT_EQ(second3->SummaryItems()->Count(), 1);
+  EXPECT_NE(second3->SummaryItems()->Items(0), item);
+  EXPECT_EQ(second3->SummaryItems()->Items(0)->SummaryType(), cstAvg);
 }
 
 TEST_F(SummaryGroupsTest, ChangedGroupsRegroupAndChangedItemsRelayout) {

@@ -127,6 +127,10 @@ class TTestGrid : public TdxDBGrid {
     Notices.push_back("DataSetScrolled(" + std::to_string(Distance) + ")");
     TdxDBGrid::DataSetScrolled(Distance);
   }
+  void ColumnFieldChanged(TdxDBTreeListColumn* Column) override {
+    Notices.push_back("ColumnFieldChanged(" + (Column ? Column->FieldName() : String("nil")) + ")");
+    TdxDBGrid::ColumnFieldChanged(Column);
+  }
   void RecordChanged(TField* Field) override {
     Notices.push_back("RecordChanged(" + (Field ? Field->FieldName() : String("nil")) + ")");
     TdxDBGrid::RecordChanged(Field);
