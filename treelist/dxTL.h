@@ -56,17 +56,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void CancelUpdate();
   int LockUpdate() const { return FLockUpdate; }
   // Runs Work inside BeginUpdate and EndUpdate, also when it raises.
-  template <class F>
-  void InsideUpdate(F&& Work) {
-    BeginUpdate();
-    try {
-      Work();
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
-  }
+  void InsideUpdate(const std::function<void()>& Work);
   bool IsDestroying() const { return (ComponentState() & csDestroying) != 0; }
   bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
 
@@ -203,6 +193,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // and the drag images off the window and puts them back.
   void HideDragFeedback();
   void ShowDragFeedback();
+  // Runs Work with the feedback off the window; it comes back also when Work raises.
+  void WithoutDragFeedback(const std::function<void()>& Work);
   int DraggedHeader() const { return FDraggedHeader; }
   int DraggedBand() const { return FDraggedBand; }
   // Where a dragged header or band would go: the drop arrows' screen point ((-100, -100) when
@@ -726,6 +718,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // The outermost bracket fires one count change when the selected count differs at its end.
   virtual void BeginSelection();
   virtual void EndSelection();
+  // Runs Work inside BeginSelection and EndSelection, also when it raises.
+  void InsideSelection(const std::function<void()>& Work);
   TdxTreeListNode* SelectionAnchor() const { return FSelectionAnchor; }
   TdxTreeListNode* GetFirstSelectedNode();
   // Set by a descendant to the first node of its first range selection.
@@ -1229,4 +1223,21 @@ class TCustomdxTreeList : public TCustomdxContainer {
   bool FShowRoot = true;
   TColor FTreeLineColor = clGrayText;
   int FTreeLineStyle = 1;
+};
+
+// Holds a node's access bracket (BeginNodeAccess and EndNodeAccess) for a scope; nil holds none.
+class [[nodiscard]] TdxTreeListNodeAccess {
+ public:
+  TdxTreeListNodeAccess(TCustomdxTreeList& List, TdxTreeListNode* Node) : FList(List), FNode(Node) {
+    if (FNode) FList.BeginNodeAccess(FNode);
+  }
+  ~TdxTreeListNodeAccess() {
+    if (FNode) FList.EndNodeAccess(FNode);
+  }
+  TdxTreeListNodeAccess(const TdxTreeListNodeAccess&) = delete;
+  TdxTreeListNodeAccess& operator=(const TdxTreeListNodeAccess&) = delete;
+
+ private:
+  TCustomdxTreeList& FList;
+  TdxTreeListNode* FNode;
 };

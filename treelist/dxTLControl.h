@@ -120,6 +120,8 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   // Changes of several columns' sorting inside the bracket re-sort once at its end.
   void BeginSorting() { ++FSortLock; }
   void EndSorting();
+  // Runs Work inside BeginSorting and EndSorting, also when it raises.
+  void InsideSorting(const std::function<void()>& Work);
   bool IsSortLocked() const { return FSortLock > 0; }
   // Appends a sorted column unless present; answers its position + 1 (0 when refused).
   virtual int AddSortedColumn(TdxTreeListColumn* Column);
@@ -131,6 +133,8 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   virtual void SortColumnChanged(TdxTreeListColumn* Column);
   virtual void BeginSortingUpdate();
   virtual void EndSortingUpdate();
+  // Runs Work inside BeginSortingUpdate and EndSortingUpdate, also when it raises.
+  void InsideSortingUpdate(const std::function<void()>& Work);
   virtual void ApplySorting() {}
   // The sorted columns again, in the order of their stored sort positions.
   void RebuildSortedColumns();

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLControl.h"
 
 // --- the band order and header rows ----------------------------------------------------------------
@@ -110,14 +111,9 @@ void TCustomdxTreeListControl::CalcAutoHeaderPanelHeight() {
   for (int c = 0; c < GetColumnCount(); ++c)
     if (IsColumnShown(c)) highest = std::max(highest, FColumns[size_t(c)]->StoredRowIndex());
   if (highest < 0) return;
+  const auto resetGuard = ScopeExit([this] { FAutoHeightGuard = false; });
   FAutoHeightGuard = true;
-  try {
-    SetHeaderPanelRowCount(highest + 1);
-  } catch (...) {
-    FAutoHeightGuard = false;
-    throw;
-  }
-  FAutoHeightGuard = false;
+  SetHeaderPanelRowCount(highest + 1);
 }
 
 // --- row counts and the default layout --------------------------------------------------------------

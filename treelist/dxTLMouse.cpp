@@ -169,17 +169,12 @@ bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X,
   if (Button == mbLeft && hit.HitKind != hkIndicator) SetState(tlsRowsPressed);
   FPressedNode = hit.Node;
   SetNewItemRowActive(false);
-  BeginSelection();
-  try {
+  InsideSelection([&] {
     FNodeBeforePress = FFocusedNode;
     SetFocusedNodeAndColumn(hit.Node, hit.Column >= 0 ? GetVisibleColumnPos(hit.Column) : oldColumn, true);
     FDownPoint = {X, Y};
     if (FFocusedNode && IsMultiSelect()) SelectOnPress(Button, Shift);
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  });
   const bool sameNode = FNodeBeforePress == FFocusedNode;
   if (hit.HitKind == hkCell && Button == mbLeft && !IsRowSelect() && hit.Column >= 0 && !FModifierClick) {
     if (IsCellButtonHit(X, Y, GetFocusedColumn(), sameNode)) {
@@ -421,8 +416,7 @@ void TCustomdxTreeList::UpdateHotTrack(const TdxTreeListHitInfo& Hit) {
 // --- the release -----------------------------------------------------------------------------------------
 
 void TCustomdxTreeList::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  BeginSelection();
-  try {
+  InsideSelection([&] {
     TdxTreeListHitInfo hit;
     GetHitInfo({X, Y}, hit);
     FinishGestureOnRelease(hit);
@@ -437,11 +431,7 @@ void TCustomdxTreeList::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
     FNewItemRowClicked = false;
     if (FState == tlsRowsPressed) SetState(tlsNormal);
     if (state == tlsEditing || state == tlsNodeDragging || state == tlsRowsPressed) Click();
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  });
   TCustomdxContainer::MouseUp(Button, Shift, X, Y);
 }
 

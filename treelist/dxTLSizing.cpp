@@ -3,6 +3,7 @@
 // every drag feedback off the window while it paints or scrolls.
 #include "controls/DragDrop.h"
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTL.h"
 #include "windows/Paint.h"
 
@@ -166,6 +167,11 @@ void TCustomdxTreeList::HideDragFeedback() {
   if (FDropArrows) FDropArrows->Hide();
   if (FHeaderDragImage) FHeaderDragImage->Hide();
   if (auto* drag = dynamic_cast<TDragObject*>(FDragObject)) drag->HideDragImage();
+}
+
+void TCustomdxTreeList::WithoutDragFeedback(const std::function<void()>& Work) {
+  HideDragFeedback();
+  Bracket(Work, [this] { ShowDragFeedback(); });
 }
 
 void TCustomdxTreeList::ShowDragFeedback() {
