@@ -138,7 +138,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void EndSearch();
   bool Searching() const { return FSearching; }
   const String& SearchString() const { return FSearchText; }
-  int SearchColumn() const { return FSearchColumn; }
 
   // --- copying -----------------------------------------------------------------------------------
   // The captions of the shown headers in visual order, joined by TAB and ended by CR LF.
@@ -181,7 +180,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // --- mouse (dxTLMouse.cpp) ---------------------------------------------------------------------
   // Ends whatever gesture the state names and goes back to tlsNormal.
   virtual void CancelDragOperation();
-  const TdxTreeListHitInfo& DownHitInfo() const { return FDownHitInfo; }
   int SizingLinePosition() const { return FSizingPos; }
   // The hint over the filter panel's close button while it shows; nil otherwise.
   TdxContainerHintWindow* FilterHint() const { return FFilterHint.get(); }
@@ -196,7 +194,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Runs Work with the feedback off the window; it comes back also when Work raises.
   void WithoutDragFeedback(const std::function<void()>& Work);
   int DraggedHeader() const { return FDraggedHeader; }
-  int DraggedBand() const { return FDraggedBand; }
   // Where a dragged header or band would go: the drop arrows' screen point ((-100, -100) when
   // none), the band position, header row and index inside the row as it stands (a band's index is
   // its place among the bands), and the target: nowhere (-1, off the area: the dragged one may be
@@ -497,7 +494,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
 
   // Focus.
   virtual bool FocusNode(TdxTreeListNode* Node);
-  virtual bool CanFocusNode(TdxTreeListNode* Node) { (void)Node; return true; }
   virtual void SetFocusedNodeAndColumn(TdxTreeListNode* Node, int VisibleColumn, bool MakeVisible);
   virtual void SetFocusedAbsoluteIndex(int Index);
   virtual void SetTopVisibleNode(TdxTreeListNode* Node);
@@ -577,15 +573,11 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void TrackHeaderDrag(TPoint ScreenPoint);
 
   // Bands and columns: the tree list has none; the tree list control answers from its own.
-  virtual int GetBandCount() { return 0; }
   virtual int GetVisibleBandCount() { return 0; }
   virtual int GetBandIndexByPosition(int Position) { return Position; }
   virtual int GetBandPosition(int BandIndex) { return BandIndex; }
-  virtual TAlignment GetBandAlignmentByIndex(int BandIndex) { (void)BandIndex; return taLeftJustify; }
   virtual TAlignment GetVisibleBandAlignment(int Position) { (void)Position; return taLeftJustify; }
-  virtual String GetBandCaptionByIndex(int BandIndex) { (void)BandIndex; return String(); }
   virtual String GetVisibleBandCaption(int Position) { (void)Position; return String(); }
-  virtual int GetBandWidth(int BandIndex) { (void)BandIndex; return 0; }
   virtual int GetVisibleBandWidth(int Position) { (void)Position; return 0; }
   virtual int GetBandMinWidth(int Position) { (void)Position; return 0; }
   virtual int GetFixedLeftBand() { return -1; }
@@ -593,15 +585,12 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual int GetGroupIndentWidth() { return 0; }
   virtual bool IsBandOnlyOwnColumns(int Position) { (void)Position; return false; }
   virtual bool IsBandSizable(int Position) { (void)Position; return true; }
-  virtual bool IsBandHidden(int BandIndex) { (void)BandIndex; return false; }
-  virtual bool IsBandCustomizingDisabled(int BandIndex) { (void)BandIndex; return false; }
   virtual int GetBandRowCount(int Position) { (void)Position; return 0; }
   virtual int GetBandRowColumnCount(int Position, int Row) { (void)Position, (void)Row; return 0; }
   virtual int GetBandColumn(int Position, int Row, int Index) { (void)Position, (void)Row, (void)Index; return -1; }
   virtual int GetTotalColumnCount() { return 0; }
   virtual int GetColumnBandIndex(int Column) { (void)Column; return 0; }
   virtual int GetColumnRowIndex(int Column) { (void)Column; return 0; }
-  virtual int GetColumnColIndex(int Column) { (void)Column; return 0; }
   // The alignment of a column's text in the row of Node (nil for a footer cell).
   virtual TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) {
     (void)Node, (void)Column;
@@ -616,14 +605,12 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual TdxTreeListColumnSort GetColumnSorted(int Column) { (void)Column; return csNone; }
   virtual bool IsColumnTabStop(int Column) { (void)Column; return true; }
   virtual String GetColumnHeaderText(int Column) { (void)Column; return String(); }
-  virtual String GetColumnCaption(int Column) { return GetColumnHeaderText(Column); }
   virtual TColor GetColumnColor(int Column) { (void)Column; return Color(); }
   virtual TFont* GetColumnFont(int Column) { (void)Column; return Font(); }
   virtual bool HasColumnFont(int Column) { (void)Column; return false; }
   virtual bool IsColumnShown(int Column) { (void)Column; return true; }
   virtual bool IsColumnSizable(int Column) { (void)Column; return true; }
   virtual bool IsHeaderHidden(int Column) { (void)Column; return false; }
-  virtual bool IsColumnCustomizingDisabled(int Column) { (void)Column; return false; }
   virtual int GetBandMaxRowCount() { return 5; }
   virtual int GetBandPanelRowCount() { return 1; }
   virtual int GetHeaderPanelMaxRowCount() { return 4; }
@@ -659,7 +646,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsAutoCalcPreviewLines() { return FOptionsEx & tlxAutoCalcPreviewLines; }
   virtual bool IsBandHeaderWidth() { return FOptionsEx & tlxBandHeaderWidth; }
   virtual bool IsCaseInsensitive() { return FOptions & tloCaseInsensitive; }
-  virtual bool IsCellMultiSelect() { return FOptionsEx & tlxCellMultiSelect; }
   virtual bool IsDrawEndEllipsis() { return FOptions & tloDrawEndEllipsis; }
   virtual bool IsEditingEnabled() { return FOptions & tloEditing; }
   virtual bool IsEnterShowEditor() { return FOptionsEx & tlxEnterShowEditor; }
@@ -671,7 +657,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsMultiSelect() { return FOptions & tloMultiSelect; }
   virtual bool IsMultiSort() { return FOptionsEx & tlxMultiSort; }
   virtual bool IsRowSelect() { return FOptions & tloRowSelect; }
-  virtual bool IsSecondOptionBit23() { return FOptionsEx & tlxBit23; }
   virtual bool IsShowHourGlass() { return FOptionsEx & tlxShowHourGlass; }
   virtual bool IsTabThrough() { return FOptions & tloTabThrough; }
   virtual bool IsUseBitmap() { return FOptionsEx & tlxUseBitmap; }
@@ -682,7 +667,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Editing cells with the mouse leaves the wheel to the editor.
   virtual bool IsMouseScroll() { return !(IsEditingEnabled() && !IsRowSelect()) && (FOptionsEx & tlxMouseScroll); }
   virtual bool IsFullSizing() { return FOptionsEx & tlxFullSizing; }
-  virtual bool IsFullSizingHeaders() { return FOptionsEx & tlxFullSizing; }
   virtual bool IsBandButtonClicking() { return FOptionsEx & tlxBandButtonClicking; }
   virtual bool IsHeaderButtonClicking() { return FOptionsEx & tlxHeaderButtonClicking; }
   virtual bool IsBandWidthByHeaders() { return IsBandHeaderWidth() && !FShowBands; }
@@ -796,7 +780,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Level -1: the summary footer; else row footers.
   virtual bool HasCustomDrawFooter(int Level) { (void)Level; return false; }
   virtual bool HasCustomDrawHeader(int Column) { (void)Column; return false; }
-  virtual bool HasCustomDrawPreview() { return false; }
   virtual bool HasLevelColorEvent() { return false; }
   virtual void DoCustomDrawBand(int Band, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect, String& Text,
                                 TColor& Color, TFont* Font, TAlignment& Alignment, bool& Done) {
@@ -981,7 +964,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void StartEditorTimer();
   void HideEditorWithoutPosting();
   // dxTLKeyboard.cpp
-  bool KeyDownInGesture(WORD Key);
   bool KeyDownSearching(WORD Key, TShiftState Shift);
   void KeyDownWithCtrl(WORD Key);
   void KeyDownPlain(WORD Key, TShiftState Shift);

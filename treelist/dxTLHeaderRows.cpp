@@ -211,29 +211,14 @@ TdxTreeListBand* BandByIndex(TdxTreeListBands* Bands, int Index) {
 
 }  // namespace
 
-TAlignment TCustomdxTreeListControl::GetBandAlignmentByIndex(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band ? band->Alignment() : taLeftJustify;
-}
-
 TAlignment TCustomdxTreeListControl::GetVisibleBandAlignment(int Position) {
   TdxTreeListBand* band = BandAt(Position);
   return band ? band->Alignment() : taLeftJustify;
 }
 
-String TCustomdxTreeListControl::GetBandCaptionByIndex(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band ? band->Caption() : String();
-}
-
 String TCustomdxTreeListControl::GetVisibleBandCaption(int Position) {
   TdxTreeListBand* band = BandAt(Position);
   return band ? band->Caption() : String();
-}
-
-int TCustomdxTreeListControl::GetBandWidth(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band ? band->Width() : 0;
 }
 
 int TCustomdxTreeListControl::GetVisibleBandWidth(int Position) {
@@ -267,16 +252,6 @@ bool TCustomdxTreeListControl::IsBandSizable(int Position) {
   return TCustomdxTreeList::IsBandSizable(Position) && band && band->Sizing();
 }
 
-bool TCustomdxTreeListControl::IsBandHidden(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band && !band->Visible();
-}
-
-bool TCustomdxTreeListControl::IsBandCustomizingDisabled(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band && band->DisableCustomizing();
-}
-
 // --- column answers ---------------------------------------------------------------------------------
 
 int TCustomdxTreeListControl::GetColumnBandIndex(int Column) {
@@ -287,11 +262,6 @@ int TCustomdxTreeListControl::GetColumnBandIndex(int Column) {
 int TCustomdxTreeListControl::GetColumnRowIndex(int Column) {
   TdxTreeListColumn* c = ColumnAt(Column);
   return c ? c->RowIndex() : 0;
-}
-
-int TCustomdxTreeListControl::GetColumnColIndex(int Column) {
-  TdxTreeListColumn* c = ColumnAt(Column);
-  return c ? c->ColIndex() : -1;
 }
 
 TAlignment TCustomdxTreeListControl::GetColumnAlignment(TdxTreeListNode* Node, int Column) {
@@ -354,11 +324,6 @@ String TCustomdxTreeListControl::GetColumnHeaderText(int Column) {
   return c && !c->DisableCaption() ? c->Caption() : String();
 }
 
-String TCustomdxTreeListControl::GetColumnCaption(int Column) {
-  TdxTreeListColumn* c = ColumnAt(Column);
-  return c ? c->Caption() : String();
-}
-
 TColor TCustomdxTreeListControl::GetColumnColor(int Column) {
   TdxTreeListColumn* c = ColumnAt(Column);
   return c ? c->Color() : Color();
@@ -391,11 +356,6 @@ bool TCustomdxTreeListControl::IsHeaderHidden(int Column) {
   if (!c || c->DisableCustomizing()) return false;
   if (!c->Visible() || c->BandIndex() < 0) return true;
   return ShowHiddenInCustomizeBox() && !IsColumnShown(Column);
-}
-
-bool TCustomdxTreeListControl::IsColumnCustomizingDisabled(int Column) {
-  TdxTreeListColumn* c = ColumnAt(Column);
-  return c && c->DisableCustomizing();
 }
 
 // --- moving, showing and hiding bands and headers ---------------------------------------------------
