@@ -21,7 +21,9 @@
 #include "graphics/ImageList.h"
 #include "windows/Overlay.h"
 #include "windows/Timers.h"
+#include "treelist/dxTLDrag_p.h"
 #include "treelist/dxTLDrawInfo.h"
+#include "treelist/dxTLMouse_p.h"
 #include "treelist/dxTLNode.h"
 #include "treelist/dxTLTypes.h"
 
@@ -166,7 +168,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ResetEditor();
   // Stops the delayed show-editor timer of a click on the focused cell.
   void KillEditorTimer();
-  bool EditorTimerRunning() const { return FEditorTimer; }
+  bool EditorTimerRunning() const { return FPress.EditorTimer; }
   // Activates or leaves the new-item row; only while it is shown.
   void SetNewItemRowActive(bool Value);
 
@@ -180,9 +182,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // --- mouse (dxTLMouse.cpp) ---------------------------------------------------------------------
   // Ends whatever gesture the state names and goes back to tlsNormal.
   virtual void CancelDragOperation();
-  int SizingLinePosition() const { return FSizingPos; }
+  int SizingLinePosition() const { return FDrag.SizingPos; }
   // The hint over the filter panel's close button while it shows; nil otherwise.
-  TdxContainerHintWindow* FilterHint() const { return FFilterHint.get(); }
+  TdxContainerHintWindow* FilterHint() const { return FPress.FilterHint.get(); }
 
   // --- sizing and dragging feedback (dxTLSizing.cpp, dxTLDragging.cpp) ----------------------------
   // Draws or erases (the same call toggles) the inverted line of the sizing state.
@@ -193,7 +195,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ShowDragFeedback();
   // Runs Work with the feedback off the window; it comes back also when Work raises.
   void WithoutDragFeedback(const std::function<void()>& Work);
-  int DraggedHeader() const { return FDraggedHeader; }
+  int DraggedHeader() const { return FDrag.DraggedHeader; }
   // Where a dragged header or band would go: the drop arrows' screen point ((-100, -100) when
   // none), the band position, header row and index inside the row as it stands (a band's index is
   // its place among the bands), and the target: nowhere (-1, off the area: the dragged one may be
@@ -568,7 +570,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual String GetNodeDragText(TdxTreeListNode* Node, int Column) { return GetNodeString(Node, Column); }
   // The image that follows the pointer while nodes are dragged.
   virtual void CreateNodeDragImage(TdxTreeListNode* Node);
-  TImageList* GetDragImages() override { return FNodeDragImages.get(); }
+  TImageList* GetDragImages() override { return FDrag.NodeDragImages.get(); }
   // Moves the pointer over the moved header or band, as the window procedure passes them on.
   void TrackHeaderDrag(TPoint ScreenPoint);
 
@@ -1091,36 +1093,10 @@ class TCustomdxTreeList : public TCustomdxContainer {
   int FLeftCoord = 0;
   TBitmap* FCellBitmap = nullptr;
 
-  // The gesture of the last press: its hit, where it was, whether it carried Ctrl or Shift, landed
-  // on a selected node (the selection collapses to it on release) or on the new-item row.
-  TdxTreeListHitInfo FDownHitInfo;
-  TPoint FDownPoint;
-  bool FModifierClick = false;
-  bool FReselectOnRelease = false;
-  bool FNewItemRowClicked = false;
-  // The sizing line where it is and where it started.
-  int FSizingPos = 0;
-  int FSizingStart = 0;
-  // Timers of this control's window (never shared between controls): the delayed editor (2),
-  // the scrolling of drag-select and drags (1, one direction at a time), expand on hover (101).
-  bool FEditorTimer = false;
-  bool FScrollTimer = false;
-  int FScrollTimerDirection = 0;  // 1 left, 2 up, 3 right, 4 down
-  bool FExpandTimer = false;
-  TPoint FLastHitTestPoint;
-  int FFeedbackHideCount = 0;
-  bool FSizingLineShown = false;
-  int FDraggedHeader = -1;
-  int FDraggedBand = -1;
+  TdxTreeListPressState FPress;
+  TdxTreeListDragState FDrag;
+  // Where a moved header or band would go now.
   TDropInfo FDropInfo;
-  std::unique_ptr<TScreenOverlay> FDropArrows;
-  bool FDropArrowsShown = false;
-  bool FFeedbackLineHidden = false;
-  std::unique_ptr<TScreenOverlay> FHeaderDragImage;
-  std::unique_ptr<TBitmap> FMovedImage;
-  std::unique_ptr<TImageList> FNodeDragImages;
-  std::unique_ptr<TdxContainerHintWindow> FFilterHint;
-  bool FFilterHintTimer = false;
   TdxTreeListNodes FNodes;
   int FLockUpdate = 0;
   TdxTreeListNode* FFocusedNode = nullptr;

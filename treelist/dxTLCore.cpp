@@ -60,7 +60,7 @@ void TCustomdxTreeList::DoExit() {
 void TCustomdxTreeList::BeginUpdate() {
   ++FLockUpdate;
   // The release still opens an immediate editor although the update ends the rows press.
-  if (FState == tlsRowsPressed) FNewItemRowClicked = true;
+  if (FState == tlsRowsPressed) FPress.NewItemRowClicked = true;
   FEditingNode = nullptr;
   FEditingColumn = -1;
   SetState(tlsNormal);

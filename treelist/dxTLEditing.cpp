@@ -153,15 +153,15 @@ TdxInplaceEdit* TCustomdxTreeList::CreateEditor(int Column) {
 // --- the delayed editor of a click on the focused cell ---------------------------------------------------
 
 void TCustomdxTreeList::StartEditorTimer() {
-  if (FState == tlsEditing || FEditorTimer || !HandleAllocated()) return;
+  if (FState == tlsEditing || FPress.EditorTimer || !HandleAllocated()) return;
   SetTimer(Handle(), EditorTimerId, GetDoubleClickTime());
-  FEditorTimer = true;
+  FPress.EditorTimer = true;
 }
 
 void TCustomdxTreeList::KillEditorTimer() {
-  if (!FEditorTimer) return;
+  if (!FPress.EditorTimer) return;
   if (HandleAllocated()) KillTimer(Handle(), EditorTimerId);
-  FEditorTimer = false;
+  FPress.EditorTimer = false;
 }
 
 void TCustomdxTreeList::SetNewItemRowActive(bool Value) {
