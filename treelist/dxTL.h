@@ -21,7 +21,9 @@
 #include "graphics/ImageList.h"
 #include "windows/Overlay.h"
 #include "windows/Timers.h"
+#include "treelist/dxTLDrag_p.h"
 #include "treelist/dxTLDrawInfo.h"
+#include "treelist/dxTLMouse_p.h"
 #include "treelist/dxTLNode.h"
 #include "treelist/dxTLTypes.h"
 
@@ -56,17 +58,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void CancelUpdate();
   int LockUpdate() const { return FLockUpdate; }
   // Runs Work inside BeginUpdate and EndUpdate, also when it raises.
-  template <class F>
-  void InsideUpdate(F&& Work) {
-    BeginUpdate();
-    try {
-      Work();
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
-  }
+  void InsideUpdate(const std::function<void()>& Work);
   bool IsDestroying() const { return (ComponentState() & csDestroying) != 0; }
   bool IsLoading() const { return (ComponentState() & csLoading) != 0; }
 
@@ -148,7 +140,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void EndSearch();
   bool Searching() const { return FSearching; }
   const String& SearchString() const { return FSearchText; }
-  int SearchColumn() const { return FSearchColumn; }
 
   // --- copying -----------------------------------------------------------------------------------
   // The captions of the shown headers in visual order, joined by TAB and ended by CR LF.
@@ -177,7 +168,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ResetEditor();
   // Stops the delayed show-editor timer of a click on the focused cell.
   void KillEditorTimer();
-  bool EditorTimerRunning() const { return FEditorTimer; }
+  bool EditorTimerRunning() const { return FPress.EditorTimer; }
   // Activates or leaves the new-item row; only while it is shown.
   void SetNewItemRowActive(bool Value);
 
@@ -191,10 +182,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // --- mouse (dxTLMouse.cpp) ---------------------------------------------------------------------
   // Ends whatever gesture the state names and goes back to tlsNormal.
   virtual void CancelDragOperation();
-  const TdxTreeListHitInfo& DownHitInfo() const { return FDownHitInfo; }
-  int SizingLinePosition() const { return FSizingPos; }
+  int SizingLinePosition() const { return FDrag.SizingPos; }
   // The hint over the filter panel's close button while it shows; nil otherwise.
-  TdxContainerHintWindow* FilterHint() const { return FFilterHint.get(); }
+  TdxContainerHintWindow* FilterHint() const { return FPress.FilterHint.get(); }
 
   // --- sizing and dragging feedback (dxTLSizing.cpp, dxTLDragging.cpp) ----------------------------
   // Draws or erases (the same call toggles) the inverted line of the sizing state.
@@ -203,8 +193,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // and the drag images off the window and puts them back.
   void HideDragFeedback();
   void ShowDragFeedback();
-  int DraggedHeader() const { return FDraggedHeader; }
-  int DraggedBand() const { return FDraggedBand; }
+  // Runs Work with the feedback off the window; it comes back also when Work raises.
+  void WithoutDragFeedback(const std::function<void()>& Work);
+  int DraggedHeader() const { return FDrag.DraggedHeader; }
   // Where a dragged header or band would go: the drop arrows' screen point ((-100, -100) when
   // none), the band position, header row and index inside the row as it stands (a band's index is
   // its place among the bands), and the target: nowhere (-1, off the area: the dragged one may be
@@ -505,7 +496,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
 
   // Focus.
   virtual bool FocusNode(TdxTreeListNode* Node);
-  virtual bool CanFocusNode(TdxTreeListNode* Node) { (void)Node; return true; }
   virtual void SetFocusedNodeAndColumn(TdxTreeListNode* Node, int VisibleColumn, bool MakeVisible);
   virtual void SetFocusedAbsoluteIndex(int Index);
   virtual void SetTopVisibleNode(TdxTreeListNode* Node);
@@ -580,20 +570,16 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual String GetNodeDragText(TdxTreeListNode* Node, int Column) { return GetNodeString(Node, Column); }
   // The image that follows the pointer while nodes are dragged.
   virtual void CreateNodeDragImage(TdxTreeListNode* Node);
-  TImageList* GetDragImages() override { return FNodeDragImages.get(); }
+  TImageList* GetDragImages() override { return FDrag.NodeDragImages.get(); }
   // Moves the pointer over the moved header or band, as the window procedure passes them on.
   void TrackHeaderDrag(TPoint ScreenPoint);
 
   // Bands and columns: the tree list has none; the tree list control answers from its own.
-  virtual int GetBandCount() { return 0; }
   virtual int GetVisibleBandCount() { return 0; }
   virtual int GetBandIndexByPosition(int Position) { return Position; }
   virtual int GetBandPosition(int BandIndex) { return BandIndex; }
-  virtual TAlignment GetBandAlignmentByIndex(int BandIndex) { (void)BandIndex; return taLeftJustify; }
   virtual TAlignment GetVisibleBandAlignment(int Position) { (void)Position; return taLeftJustify; }
-  virtual String GetBandCaptionByIndex(int BandIndex) { (void)BandIndex; return String(); }
   virtual String GetVisibleBandCaption(int Position) { (void)Position; return String(); }
-  virtual int GetBandWidth(int BandIndex) { (void)BandIndex; return 0; }
   virtual int GetVisibleBandWidth(int Position) { (void)Position; return 0; }
   virtual int GetBandMinWidth(int Position) { (void)Position; return 0; }
   virtual int GetFixedLeftBand() { return -1; }
@@ -601,15 +587,12 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual int GetGroupIndentWidth() { return 0; }
   virtual bool IsBandOnlyOwnColumns(int Position) { (void)Position; return false; }
   virtual bool IsBandSizable(int Position) { (void)Position; return true; }
-  virtual bool IsBandHidden(int BandIndex) { (void)BandIndex; return false; }
-  virtual bool IsBandCustomizingDisabled(int BandIndex) { (void)BandIndex; return false; }
   virtual int GetBandRowCount(int Position) { (void)Position; return 0; }
   virtual int GetBandRowColumnCount(int Position, int Row) { (void)Position, (void)Row; return 0; }
   virtual int GetBandColumn(int Position, int Row, int Index) { (void)Position, (void)Row, (void)Index; return -1; }
   virtual int GetTotalColumnCount() { return 0; }
   virtual int GetColumnBandIndex(int Column) { (void)Column; return 0; }
   virtual int GetColumnRowIndex(int Column) { (void)Column; return 0; }
-  virtual int GetColumnColIndex(int Column) { (void)Column; return 0; }
   // The alignment of a column's text in the row of Node (nil for a footer cell).
   virtual TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) {
     (void)Node, (void)Column;
@@ -624,14 +607,12 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual TdxTreeListColumnSort GetColumnSorted(int Column) { (void)Column; return csNone; }
   virtual bool IsColumnTabStop(int Column) { (void)Column; return true; }
   virtual String GetColumnHeaderText(int Column) { (void)Column; return String(); }
-  virtual String GetColumnCaption(int Column) { return GetColumnHeaderText(Column); }
   virtual TColor GetColumnColor(int Column) { (void)Column; return Color(); }
   virtual TFont* GetColumnFont(int Column) { (void)Column; return Font(); }
   virtual bool HasColumnFont(int Column) { (void)Column; return false; }
   virtual bool IsColumnShown(int Column) { (void)Column; return true; }
   virtual bool IsColumnSizable(int Column) { (void)Column; return true; }
   virtual bool IsHeaderHidden(int Column) { (void)Column; return false; }
-  virtual bool IsColumnCustomizingDisabled(int Column) { (void)Column; return false; }
   virtual int GetBandMaxRowCount() { return 5; }
   virtual int GetBandPanelRowCount() { return 1; }
   virtual int GetHeaderPanelMaxRowCount() { return 4; }
@@ -667,7 +648,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsAutoCalcPreviewLines() { return FOptionsEx & tlxAutoCalcPreviewLines; }
   virtual bool IsBandHeaderWidth() { return FOptionsEx & tlxBandHeaderWidth; }
   virtual bool IsCaseInsensitive() { return FOptions & tloCaseInsensitive; }
-  virtual bool IsCellMultiSelect() { return FOptionsEx & tlxCellMultiSelect; }
   virtual bool IsDrawEndEllipsis() { return FOptions & tloDrawEndEllipsis; }
   virtual bool IsEditingEnabled() { return FOptions & tloEditing; }
   virtual bool IsEnterShowEditor() { return FOptionsEx & tlxEnterShowEditor; }
@@ -679,7 +659,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsMultiSelect() { return FOptions & tloMultiSelect; }
   virtual bool IsMultiSort() { return FOptionsEx & tlxMultiSort; }
   virtual bool IsRowSelect() { return FOptions & tloRowSelect; }
-  virtual bool IsSecondOptionBit23() { return FOptionsEx & tlxBit23; }
   virtual bool IsShowHourGlass() { return FOptionsEx & tlxShowHourGlass; }
   virtual bool IsTabThrough() { return FOptions & tloTabThrough; }
   virtual bool IsUseBitmap() { return FOptionsEx & tlxUseBitmap; }
@@ -690,7 +669,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Editing cells with the mouse leaves the wheel to the editor.
   virtual bool IsMouseScroll() { return !(IsEditingEnabled() && !IsRowSelect()) && (FOptionsEx & tlxMouseScroll); }
   virtual bool IsFullSizing() { return FOptionsEx & tlxFullSizing; }
-  virtual bool IsFullSizingHeaders() { return FOptionsEx & tlxFullSizing; }
   virtual bool IsBandButtonClicking() { return FOptionsEx & tlxBandButtonClicking; }
   virtual bool IsHeaderButtonClicking() { return FOptionsEx & tlxHeaderButtonClicking; }
   virtual bool IsBandWidthByHeaders() { return IsBandHeaderWidth() && !FShowBands; }
@@ -726,6 +704,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // The outermost bracket fires one count change when the selected count differs at its end.
   virtual void BeginSelection();
   virtual void EndSelection();
+  // Runs Work inside BeginSelection and EndSelection, also when it raises.
+  void InsideSelection(const std::function<void()>& Work);
   TdxTreeListNode* SelectionAnchor() const { return FSelectionAnchor; }
   TdxTreeListNode* GetFirstSelectedNode();
   // Set by a descendant to the first node of its first range selection.
@@ -802,7 +782,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Level -1: the summary footer; else row footers.
   virtual bool HasCustomDrawFooter(int Level) { (void)Level; return false; }
   virtual bool HasCustomDrawHeader(int Column) { (void)Column; return false; }
-  virtual bool HasCustomDrawPreview() { return false; }
   virtual bool HasLevelColorEvent() { return false; }
   virtual void DoCustomDrawBand(int Band, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect, String& Text,
                                 TColor& Color, TFont* Font, TAlignment& Alignment, bool& Done) {
@@ -987,7 +966,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void StartEditorTimer();
   void HideEditorWithoutPosting();
   // dxTLKeyboard.cpp
-  bool KeyDownInGesture(WORD Key);
   bool KeyDownSearching(WORD Key, TShiftState Shift);
   void KeyDownWithCtrl(WORD Key);
   void KeyDownPlain(WORD Key, TShiftState Shift);
@@ -1115,36 +1093,10 @@ class TCustomdxTreeList : public TCustomdxContainer {
   int FLeftCoord = 0;
   TBitmap* FCellBitmap = nullptr;
 
-  // The gesture of the last press: its hit, where it was, whether it carried Ctrl or Shift, landed
-  // on a selected node (the selection collapses to it on release) or on the new-item row.
-  TdxTreeListHitInfo FDownHitInfo;
-  TPoint FDownPoint;
-  bool FModifierClick = false;
-  bool FReselectOnRelease = false;
-  bool FNewItemRowClicked = false;
-  // The sizing line where it is and where it started.
-  int FSizingPos = 0;
-  int FSizingStart = 0;
-  // Timers of this control's window (never shared between controls): the delayed editor (2),
-  // the scrolling of drag-select and drags (1, one direction at a time), expand on hover (101).
-  bool FEditorTimer = false;
-  bool FScrollTimer = false;
-  int FScrollTimerDirection = 0;  // 1 left, 2 up, 3 right, 4 down
-  bool FExpandTimer = false;
-  TPoint FLastHitTestPoint;
-  int FFeedbackHideCount = 0;
-  bool FSizingLineShown = false;
-  int FDraggedHeader = -1;
-  int FDraggedBand = -1;
+  TdxTreeListPressState FPress;
+  TdxTreeListDragState FDrag;
+  // Where a moved header or band would go now.
   TDropInfo FDropInfo;
-  std::unique_ptr<TScreenOverlay> FDropArrows;
-  bool FDropArrowsShown = false;
-  bool FFeedbackLineHidden = false;
-  std::unique_ptr<TScreenOverlay> FHeaderDragImage;
-  std::unique_ptr<TBitmap> FMovedImage;
-  std::unique_ptr<TImageList> FNodeDragImages;
-  std::unique_ptr<TdxContainerHintWindow> FFilterHint;
-  bool FFilterHintTimer = false;
   TdxTreeListNodes FNodes;
   int FLockUpdate = 0;
   TdxTreeListNode* FFocusedNode = nullptr;
@@ -1229,4 +1181,21 @@ class TCustomdxTreeList : public TCustomdxContainer {
   bool FShowRoot = true;
   TColor FTreeLineColor = clGrayText;
   int FTreeLineStyle = 1;
+};
+
+// Holds a node's access bracket (BeginNodeAccess and EndNodeAccess) for a scope; nil holds none.
+class [[nodiscard]] TdxTreeListNodeAccess {
+ public:
+  TdxTreeListNodeAccess(TCustomdxTreeList& List, TdxTreeListNode* Node) : FList(List), FNode(Node) {
+    if (FNode) FList.BeginNodeAccess(FNode);
+  }
+  ~TdxTreeListNodeAccess() {
+    if (FNode) FList.EndNodeAccess(FNode);
+  }
+  TdxTreeListNodeAccess(const TdxTreeListNodeAccess&) = delete;
+  TdxTreeListNodeAccess& operator=(const TdxTreeListNodeAccess&) = delete;
+
+ private:
+  TCustomdxTreeList& FList;
+  TdxTreeListNode* FNode;
 };

@@ -2,6 +2,7 @@
 // follow their band when it moves or goes.
 #include "treelist/dxTLBands.h"
 
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLControl.h"
 
 TdxTreeListBand::TdxTreeListBand(TCollection* Collection) : TCollectionItem(Collection) {}
@@ -22,21 +23,21 @@ void TdxTreeListBand::Assign(const TPersistent* Source) {
   if (!source) return TCollectionItem::Assign(Source);
   TCollection* collection = Collection();
   if (collection) collection->BeginUpdate();
-  try {
-    RestoreDefaults();
-    SetAlignment(source->FAlignment);
-    SetCaption(source->FCaption);
-    SetFixed(source->FFixed);
-    SetMinWidth(source->FMinWidth);
-    SetOnlyOwnColumns(source->FOnlyOwnColumns);
-    SetSizing(source->FSizing);
-    SetVisible(source->FVisible);
-    SetWidth(source->FWidth);
-  } catch (...) {
-    if (collection) collection->EndUpdate();
-    throw;
-  }
-  if (collection) collection->EndUpdate();
+  Bracket(
+      [&] {
+        RestoreDefaults();
+        SetAlignment(source->FAlignment);
+        SetCaption(source->FCaption);
+        SetFixed(source->FFixed);
+        SetMinWidth(source->FMinWidth);
+        SetOnlyOwnColumns(source->FOnlyOwnColumns);
+        SetSizing(source->FSizing);
+        SetVisible(source->FVisible);
+        SetWidth(source->FWidth);
+      },
+      [collection] {
+        if (collection) collection->EndUpdate();
+      });
 }
 
 void TdxTreeListBand::RestoreDefaults() {
@@ -176,14 +177,13 @@ void TdxTreeListBands::ValidateFixed() {
   }
   FValidating = true;
   BeginUpdate();
-  try {
-    if (left) left->SetFixed(bfLeft);
-    if (right) right->SetFixed(bfRight);
-  } catch (...) {
-    FValidating = false;
-    EndUpdate();
-    throw;
-  }
-  FValidating = false;
-  EndUpdate();
+  Bracket(
+      [&] {
+        if (left) left->SetFixed(bfLeft);
+        if (right) right->SetFixed(bfRight);
+      },
+      [this] {
+        FValidating = false;
+        EndUpdate();
+      });
 }

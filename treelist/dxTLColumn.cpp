@@ -3,6 +3,7 @@
 #include "treelist/dxTLColumn.h"
 
 #include "classes/Filer.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "treelist/dxTLControl.h"
 #include "treelist/dxTLEditors.h"
@@ -42,35 +43,35 @@ void TdxTreeListColumn::Assign(const TPersistent* Source) {
   const auto* source = dynamic_cast<const TdxTreeListColumn*>(Source);
   if (!source) return TComponent::Assign(Source);
   if (FTreeList) FTreeList->BeginUpdate();
-  try {
-    RestoreDefaults();
-    if (source->IsAssigned(cavAlignment)) SetAlignment(source->FAlignment);
-    if (source->IsAssigned(cavCaption)) SetCaption(source->FCaption);
-    if (source->IsAssigned(cavReadOnly)) SetReadOnly(source->FReadOnly);
-    if (source->IsAssigned(cavWidth)) SetWidth(source->FWidth);
-    if (source->IsAssigned(cavColor)) SetColor(source->FColor);
-    if (source->IsAssigned(cavFont)) SetFont(source->Font());
-    SetDisableCaption(source->FDisableCaption);
-    SetDisableCustomizing(source->FDisableCustomizing);
-    SetDisableEditor(source->FDisableEditor);
-    SetDisableFilter(source->FDisableFilter);
-    SetHeaderAlignment(source->FHeaderAlignment);
-    if (source->FHeaderGlyph) SetHeaderGlyph(source->FHeaderGlyph.get());
-    SetMinWidth(source->FMinWidth);
-    SetSizing(source->FSizing);
-    SetSorted(source->FSorted);
-    SetVertAlignment(source->FVertAlignment);
-    SetVisible(source->FVisible);
-    SetTabStop(source->FTabStop);
-    SetBandIndex(source->FBandIndex);
-    SetRowIndex(source->RowIndex());
-    SetColIndex(source->ColIndex());
-    SetHeaderMaxLineCount(source->FHeaderMaxLineCount);
-  } catch (...) {
-    if (FTreeList) FTreeList->EndUpdate();
-    throw;
-  }
-  if (FTreeList) FTreeList->EndUpdate();
+  Bracket(
+      [&] {
+        RestoreDefaults();
+        if (source->IsAssigned(cavAlignment)) SetAlignment(source->FAlignment);
+        if (source->IsAssigned(cavCaption)) SetCaption(source->FCaption);
+        if (source->IsAssigned(cavReadOnly)) SetReadOnly(source->FReadOnly);
+        if (source->IsAssigned(cavWidth)) SetWidth(source->FWidth);
+        if (source->IsAssigned(cavColor)) SetColor(source->FColor);
+        if (source->IsAssigned(cavFont)) SetFont(source->Font());
+        SetDisableCaption(source->FDisableCaption);
+        SetDisableCustomizing(source->FDisableCustomizing);
+        SetDisableEditor(source->FDisableEditor);
+        SetDisableFilter(source->FDisableFilter);
+        SetHeaderAlignment(source->FHeaderAlignment);
+        if (source->FHeaderGlyph) SetHeaderGlyph(source->FHeaderGlyph.get());
+        SetMinWidth(source->FMinWidth);
+        SetSizing(source->FSizing);
+        SetSorted(source->FSorted);
+        SetVertAlignment(source->FVertAlignment);
+        SetVisible(source->FVisible);
+        SetTabStop(source->FTabStop);
+        SetBandIndex(source->FBandIndex);
+        SetRowIndex(source->RowIndex());
+        SetColIndex(source->ColIndex());
+        SetHeaderMaxLineCount(source->FHeaderMaxLineCount);
+      },
+      [this] {
+        if (FTreeList) FTreeList->EndUpdate();
+      });
 }
 
 void TdxTreeListColumn::DefineProperties(TFiler& Filer) {
@@ -263,16 +264,11 @@ void TdxTreeListColumn::SetSorted(TdxTreeListColumnSort Value) {
     return Changed(false);
   }
   if (Value == csNone) {
-    FTreeList->BeginSorting();
-    try {
+    return FTreeList->InsideSorting([&] {
       FSorted = Value;
       FTreeList->RemoveSortedColumn(this);
       Changed(false);
-    } catch (...) {
-      FTreeList->EndSorting();
-      throw;
-    }
-    return FTreeList->EndSorting();
+    });
   }
   FTreeList->InsideUpdate([&] {
     FTreeList->BeforeColumnSortChange(this);

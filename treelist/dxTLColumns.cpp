@@ -2,6 +2,7 @@
 // list with the cell texts that follow them, default widths and the best fit.
 #include <algorithm>
 
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "treelist/dxTLControl.h"
 
@@ -47,13 +48,10 @@ void NameByColumnRule(TdxTreeListColumn* Column, const String& Prefix, int First
 
 TdxTreeListColumn* TCustomdxTreeListControl::CreateColumn(const TdxTreeListColumnClass& ColumnClass, TComponent* Owner) {
   TdxTreeListColumn* column = ColumnClass(Owner);
-  try {
-    NameByColumnRule(column, Name() + "Column", GetColumnCount() + 1);
-    AddColumn(column);
-  } catch (...) {
-    column->Free();
-    throw;
-  }
+  auto freeOnFailure = ScopeExit([column] { column->Free(); });
+  NameByColumnRule(column, Name() + "Column", GetColumnCount() + 1);
+  AddColumn(column);
+  freeOnFailure.Dismiss();
   return column;
 }
 
@@ -83,17 +81,16 @@ void TCustomdxTreeListControl::AssignColumns(TCustomdxTreeListControl* Source) {
   TComponent* owner = FColumns.empty() ? this : FColumns.front()->Owner();
   // The copies are made and set up aside; the present columns go only once every copy exists.
   std::vector<TdxTreeListColumn*> copies;
-  try {
-    for (TdxTreeListColumn* source : Source->FColumns) {
-      auto* copy = static_cast<TdxTreeListColumn*>(FindClass(source->ClassName()).CreateComponent(owner));
-      copies.push_back(copy);
-      NameByColumnRule(copy, Name() + "Column", GetColumnCount() + int(copies.size()));
-      copy->Assign(source);
-    }
-  } catch (...) {
+  auto freeOnFailure = ScopeExit([&copies] {
     for (TdxTreeListColumn* copy : copies) copy->Free();
-    throw;
+  });
+  for (TdxTreeListColumn* source : Source->FColumns) {
+    auto* copy = static_cast<TdxTreeListColumn*>(FindClass(source->ClassName()).CreateComponent(owner));
+    copies.push_back(copy);
+    NameByColumnRule(copy, Name() + "Column", GetColumnCount() + int(copies.size()));
+    copy->Assign(source);
   }
+  freeOnFailure.Dismiss();
   InsideUpdate([&] {
     DestroyColumns();
     for (size_t i = 0; i < copies.size(); ++i) {

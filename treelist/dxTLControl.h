@@ -64,7 +64,6 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
 
   // --- bands and header rows (dxTLHeaderRows.cpp) ------------------------------------------------
   TdxTreeListBands* Bands() const { return FBands.get(); }
-  void SetBands(const TdxTreeListBands* Value) { FBands->Assign(Value); }
   int BandMaxRowCount() const { return FBandMaxRowCount; }
   void SetBandMaxRowCount(int Value);
   int BandRowCount() const { return FBandRowCount; }
@@ -120,6 +119,8 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   // Changes of several columns' sorting inside the bracket re-sort once at its end.
   void BeginSorting() { ++FSortLock; }
   void EndSorting();
+  // Runs Work inside BeginSorting and EndSorting, also when it raises.
+  void InsideSorting(const std::function<void()>& Work);
   bool IsSortLocked() const { return FSortLock > 0; }
   // Appends a sorted column unless present; answers its position + 1 (0 when refused).
   virtual int AddSortedColumn(TdxTreeListColumn* Column);
@@ -131,6 +132,8 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   virtual void SortColumnChanged(TdxTreeListColumn* Column);
   virtual void BeginSortingUpdate();
   virtual void EndSortingUpdate();
+  // Runs Work inside BeginSortingUpdate and EndSortingUpdate, also when it raises.
+  void InsideSortingUpdate(const std::function<void()>& Work);
   virtual void ApplySorting() {}
   // The sorted columns again, in the order of their stored sort positions.
   void RebuildSortedColumns();
@@ -190,30 +193,23 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   void InitEditor(TdxInplaceEdit* Editor, int Column) override;
 
   // --- band and column answers (dxTLHeaderRows.cpp) ----------------------------------------------
-  int GetBandCount() override { return FBands->Count(); }
   int GetVisibleBandCount() override { return FBands->VisibleCount(); }
   int GetBandIndexByPosition(int Position) override;
   int GetBandPosition(int BandIndex) override;
-  TAlignment GetBandAlignmentByIndex(int BandIndex) override;
   TAlignment GetVisibleBandAlignment(int Position) override;
-  String GetBandCaptionByIndex(int BandIndex) override;
   String GetVisibleBandCaption(int Position) override;
-  int GetBandWidth(int BandIndex) override;
   int GetVisibleBandWidth(int Position) override;
   int GetBandMinWidth(int Position) override;
   int GetFixedLeftBand() override;
   int GetFixedRightBand() override;
   bool IsBandOnlyOwnColumns(int Position) override;
   bool IsBandSizable(int Position) override;
-  bool IsBandHidden(int BandIndex) override;
-  bool IsBandCustomizingDisabled(int BandIndex) override;
   int GetBandRowCount(int Position) override;
   int GetBandRowColumnCount(int Position, int Row) override;
   int GetBandColumn(int Position, int Row, int Index) override;
   int GetTotalColumnCount() override { return GetColumnCount(); }
   int GetColumnBandIndex(int Column) override;
   int GetColumnRowIndex(int Column) override;
-  int GetColumnColIndex(int Column) override;
   TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) override;
   TAlignment GetColumnHeaderAlignment(int Column) override;
   TBitmap* GetColumnHeaderGlyph(int Column) override;
@@ -226,14 +222,12 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   TdxTreeListColumnSort GetColumnSorted(int Column) override;
   bool IsColumnTabStop(int Column) override;
   String GetColumnHeaderText(int Column) override;
-  String GetColumnCaption(int Column) override;
   TColor GetColumnColor(int Column) override;
   TFont* GetColumnFont(int Column) override;
   bool HasColumnFont(int Column) override;
   bool IsColumnShown(int Column) override;
   bool IsColumnSizable(int Column) override;
   bool IsHeaderHidden(int Column) override;
-  bool IsColumnCustomizingDisabled(int Column) override;
   bool IsBandHeaderWidth() override { return FDefaultLayout || TCustomdxTreeList::IsBandHeaderWidth(); }
   int GetBandMaxRowCount() override { return FBandMaxRowCount; }
   int GetBandPanelRowCount() override { return FBandRowCount; }
@@ -264,7 +258,6 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   // Columns follow a deleted or moved band (called by the bands).
   void BandDeleted(int Index);
   void BandMoved(int OldIndex, int NewIndex);
-  bool IsLayoutLoading() const { return FLayoutLoadCount > 0; }
 
   void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
   void SetParent(TWinControl* AParent) override;
@@ -328,7 +321,6 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   bool HasCustomDrawCell(int Column) override;
   bool HasCustomDrawFooter(int Level) override;
   bool HasCustomDrawHeader(int Column) override;
-  bool HasCustomDrawPreview() override { return OnCustomDrawPreview || OnCustomDrawPreviewCell; }
   bool HasLevelColorEvent() override { return static_cast<bool>(OnGetLevelColor); }
   void DoCustomDrawBand(int Band, TCanvas* Canvas, const TRect& Rect, const TRect& VisibleRect, String& Text,
                         TColor& Color, TFont* Font, TAlignment& Alignment, bool& Done) override;

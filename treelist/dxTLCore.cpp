@@ -2,8 +2,7 @@
 // overridable dispatchers fire.
 #include "treelist/dxTL.h"
 
-#include <utility>
-
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLDraw.h"
 #include "treelist/dxTLEditors.h"
 #include "windows/Window.h"
@@ -61,7 +60,7 @@ void TCustomdxTreeList::DoExit() {
 void TCustomdxTreeList::BeginUpdate() {
   ++FLockUpdate;
   // The release still opens an immediate editor although the update ends the rows press.
-  if (FState == tlsRowsPressed) FNewItemRowClicked = true;
+  if (FState == tlsRowsPressed) FPress.NewItemRowClicked = true;
   FEditingNode = nullptr;
   FEditingColumn = -1;
   SetState(tlsNormal);
@@ -72,13 +71,12 @@ void TCustomdxTreeList::BeginUpdate() {
 
 void TCustomdxTreeList::EndUpdate() {
   --FLockUpdate;
-  try {
-    Relayout();
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  Bracket([this] { Relayout(); }, [this] { EndSelection(); });
+}
+
+void TCustomdxTreeList::InsideUpdate(const std::function<void()>& Work) {
+  BeginUpdate();
+  Bracket(Work, [this] { EndUpdate(); });
 }
 
 void TCustomdxTreeList::CancelUpdate() {
@@ -89,14 +87,10 @@ void TCustomdxTreeList::CancelUpdate() {
 void TCustomdxTreeList::Relayout() {
   if (FLockUpdate != 0) return;
   // The relayout holds the lock itself, so a relayout asked for inside it does nothing.
-  ++FLockUpdate;
-  try {
+  {
+    TDepthScope relayingOut(FLockUpdate);
     RecalcMetrics();
-  } catch (...) {
-    --FLockUpdate;
-    throw;
   }
-  --FLockUpdate;
   if (!HandleAllocated() || IsLoading() || IsDestroying()) return;
   UpdateScrollBars();
   ClampScrollPositions();
@@ -180,14 +174,8 @@ void TCustomdxTreeList::ClearNodes() {
 }
 
 void TCustomdxTreeList::FreeAuxiliaryNodes() {
-  const bool clearing = std::exchange(FClearing, true);
-  try {
-    FreeNodes(FAuxiliaryNodes);
-  } catch (...) {
-    FClearing = clearing;
-    throw;
-  }
-  FClearing = clearing;
+  TValueScope clearing(FClearing, true);
+  FreeNodes(FAuxiliaryNodes);
 }
 
 void TCustomdxTreeList::ExpandAll() {

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "treelist/dxTL.h"
+#include "rtl/ScopeExit.h"
+
 
 namespace {
 
@@ -220,13 +222,8 @@ void TCustomdxTreeList::ClearRowHeightOfNeighbour(TdxTreeListNode* Parent) {
 void TCustomdxTreeList::NodeListChanged(TdxTreeListNode* Node, bool Removing) {
   FChangedNode = Node;
   FChangedNodeRemoved = Removing;
-  try {
-    RebuildAbsoluteLists();
-  } catch (...) {
-    FChangedNode = nullptr;
-    throw;
-  }
-  FChangedNode = nullptr;
+  const auto forget = ScopeExit([this] { FChangedNode = nullptr; });
+  RebuildAbsoluteLists();
 }
 
 // --- node bookkeeping --------------------------------------------------------------------------------
@@ -294,35 +291,24 @@ void TCustomdxTreeList::SetTopIndex(int Index) {
   if (oldTop < 0 || std::abs(Index - oldTop) > FFullyVisibleRowCount) return Invalidate();
   int distance = 0;
   for (int i = std::min(Index, oldTop); i < std::max(Index, oldTop); ++i) distance += CalcRowHeight(GetAbsoluteNode(i));
-  HideDragFeedback();
-  try {
-    ScrollRowsArea(Index > oldTop ? -distance : distance);
-  } catch (...) {
-    ShowDragFeedback();
-    throw;
-  }
-  ShowDragFeedback();
+  WithoutDragFeedback([&] { ScrollRowsArea(Index > oldTop ? -distance : distance); });
 }
 
 void TCustomdxTreeList::MakeNodeVisible(TdxTreeListNode* Node) {
   if (!Node) return;
-  const bool lock = !Node->IsVisible();
-  if (lock) BeginUpdate();
-  try {
-    if (lock) {
-      std::vector<TdxTreeListNode*> ancestors;
-      for (TdxTreeListNode* p = Node->Parent(); p; p = p->Parent()) ancestors.push_back(p);
-      for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) (*it)->SetExpanded(true);
-    }
+  const auto scrollTo = [this, Node] {
     CalcVisibleRowCounts();
     const int index = GetAbsoluteIndex(Node), top = GetTopIndex();
     if (index >= 0 && (top < 0 || index < top))
       SetTopIndex(index);
     else if (index >= top + FFullyVisibleRowCount)
       SetTopIndex(index - FFullyVisibleRowCount + 1);
-  } catch (...) {
-    if (lock) EndUpdate();
-    throw;
-  }
-  if (lock) EndUpdate();
+  };
+  if (Node->IsVisible()) return scrollTo();
+  InsideUpdate([&] {
+    std::vector<TdxTreeListNode*> ancestors;
+    for (TdxTreeListNode* p = Node->Parent(); p; p = p->Parent()) ancestors.push_back(p);
+    for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it) (*it)->SetExpanded(true);
+    scrollTo();
+  });
 }

@@ -58,20 +58,20 @@ void TCustomdxTreeList::StartMoving(TdxTreeListState State, int Item) {
       if (b.Band == Item) source = b.Rect;
   }
   if (IsRectEmpty(source) || !HandleAllocated()) return CancelDragOperation();
-  FMovedImage = std::make_unique<TBitmap>();
-  FMovedImage->SetSize(source.Width(), source.Height());
+  FDrag.MovedImage = std::make_unique<TBitmap>();
+  FDrag.MovedImage->SetSize(source.Width(), source.Height());
   TBitmap whole;
   whole.SetSize(ClientWidth(), ClientHeight());
   PaintTo(whole.Canvas()->Handle(), 0, 0);
-  BitBlt(FMovedImage->Canvas()->Handle(), 0, 0, source.Width(), source.Height(), whole.Canvas()->Handle(), source.Left,
+  BitBlt(FDrag.MovedImage->Canvas()->Handle(), 0, 0, source.Width(), source.Height(), whole.Canvas()->Handle(), source.Left,
          source.Top, SRCCOPY);
-  FDraggedHeader = State == tlsHeaderDragging ? Item : -1;
-  FDraggedBand = State == tlsBandDragging ? Item : -1;
+  FDrag.DraggedHeader = State == tlsHeaderDragging ? Item : -1;
+  FDrag.DraggedBand = State == tlsBandDragging ? Item : -1;
   FDropInfo = TDropInfo();
   const int line = State == tlsBandDragging ? Metrics().BandLineHeight : Metrics().HeaderLineHeight;
-  FDropArrows = std::make_unique<TScreenOverlay>(TRect{0, 0, 11, line + 18});
-  FDropArrowsShown = false;
-  FHeaderDragImage = std::make_unique<TScreenOverlay>(TRect{0, 0, source.Width(), source.Height()});
+  FDrag.DropArrows = std::make_unique<TScreenOverlay>(TRect{0, 0, 11, line + 18});
+  FDrag.DropArrowsShown = false;
+  FDrag.HeaderDragImage = std::make_unique<TScreenOverlay>(TRect{0, 0, source.Width(), source.Height()});
   SetState(State);
   TPoint cursor;
   GetCursorPos(cursor);
@@ -79,20 +79,20 @@ void TCustomdxTreeList::StartMoving(TdxTreeListState State, int Item) {
 }
 
 void TCustomdxTreeList::MoveHeaderDragImage(TPoint ScreenPoint) {
-  if (!FHeaderDragImage || !FMovedImage) return;
-  const int w = FMovedImage->Width(), h = FMovedImage->Height();
-  FHeaderDragImage->Hide();
-  FHeaderDragImage->SetBounds({ScreenPoint.X - w / 2, ScreenPoint.Y - h / 2, ScreenPoint.X - w / 2 + w,
+  if (!FDrag.HeaderDragImage || !FDrag.MovedImage) return;
+  const int w = FDrag.MovedImage->Width(), h = FDrag.MovedImage->Height();
+  FDrag.HeaderDragImage->Hide();
+  FDrag.HeaderDragImage->SetBounds({ScreenPoint.X - w / 2, ScreenPoint.Y - h / 2, ScreenPoint.X - w / 2 + w,
                                ScreenPoint.Y - h / 2 + h});
   ShowHeaderDragImage();
 }
 
 void TCustomdxTreeList::ShowHeaderDragImage() {
-  FHeaderDragImage->Refresh();
-  FHeaderDragImage->Draw([this](HDC DC) {
-    BitBlt(DC, 0, 0, FMovedImage->Width(), FMovedImage->Height(), FMovedImage->Canvas()->Handle(), 0, 0, SRCCOPY);
+  FDrag.HeaderDragImage->Refresh();
+  FDrag.HeaderDragImage->Draw([this](HDC DC) {
+    BitBlt(DC, 0, 0, FDrag.MovedImage->Width(), FDrag.MovedImage->Height(), FDrag.MovedImage->Canvas()->Handle(), 0, 0, SRCCOPY);
   });
-  FHeaderDragImage->Show();
+  FDrag.HeaderDragImage->Show();
 }
 
 // --- tracking a move -------------------------------------------------------------------------------------
@@ -113,9 +113,9 @@ void TCustomdxTreeList::TrackHeaderDrag(TPoint ScreenPoint) {
   const bool inArea = PtInRect(bandMode ? info.BandRect : info.HeaderRect, client);
   bool accept = inArea || drop.Target == -3;
   if (bandMode)
-    DoDragOverBand(FDraggedBand, ScreenPoint, accept);
+    DoDragOverBand(FDrag.DraggedBand, ScreenPoint, accept);
   else
-    DoDragOverHeader(FDraggedHeader, ScreenPoint, accept);
+    DoDragOverHeader(FDrag.DraggedHeader, ScreenPoint, accept);
   ::SetCursor(Screen->Cursors(accept ? Cursor() : TCursor(crdxTLRemoveHeader)));
   MoveHeaderDragImage(ScreenPoint);
   const int scrollLeft = info.RowsRect.Left + (GetFixedLeftBand() >= 0 ? info.FixedLeftRect.Width() : 0);
@@ -129,14 +129,14 @@ void TCustomdxTreeList::TrackHeaderDrag(TPoint ScreenPoint) {
 // The arrows above and below the drop place: two seven-point arrows in ArrowsColor, over a copy
 // of the screen taken where they stand.
 void TCustomdxTreeList::ShowDropArrows() {
-  if (!FDropArrows) return;
-  FDropArrows->Hide();
-  FDropArrowsShown = FDropInfo.Arrows != TPoint{-100, -100};
-  if (!FDropArrowsShown) return;
-  const TRect size = FDropArrows->BoundsRect();
+  if (!FDrag.DropArrows) return;
+  FDrag.DropArrows->Hide();
+  FDrag.DropArrowsShown = FDropInfo.Arrows != TPoint{-100, -100};
+  if (!FDrag.DropArrowsShown) return;
+  const TRect size = FDrag.DropArrows->BoundsRect();
   const int height = size.Height();
-  FDropArrows->SetBounds({FDropInfo.Arrows.X, FDropInfo.Arrows.Y, FDropInfo.Arrows.X + 11, FDropInfo.Arrows.Y + height});
-  FDropArrows->Draw([this, height](HDC DC) {
+  FDrag.DropArrows->SetBounds({FDropInfo.Arrows.X, FDropInfo.Arrows.Y, FDropInfo.Arrows.X + 11, FDropInfo.Arrows.Y + height});
+  FDrag.DropArrows->Draw([this, height](HDC DC) {
     const int b = height;
     const std::vector<TPoint> down{{5, 8}, {0, 3}, {3, 3}, {3, 0}, {7, 0}, {7, 3}, {10, 3}};
     const std::vector<TPoint> up{{5, b - 9}, {10, b - 4}, {7, b - 4}, {7, b - 1}, {3, b - 1}, {3, b - 4}, {0, b - 4}};
@@ -147,7 +147,7 @@ void TCustomdxTreeList::ShowDropArrows() {
     SelectObject(DC, oldPen);
     SelectObject(DC, oldBrush);
   });
-  FDropArrows->Show();
+  FDrag.DropArrows->Show();
 }
 
 // The place a moved header or band would take, and where the arrows show it: the header or band
@@ -170,8 +170,8 @@ TCustomdxTreeList::TDropInfo TCustomdxTreeList::CalcHeaderDropInfo(TPoint Screen
 
 // A band that takes only its own columns refuses the others.
 bool TCustomdxTreeList::BandTakesDraggedHeader(int Position) {
-  return !IsBandOnlyOwnColumns(Position) || FDraggedHeader < 0 ||
-         GetBandPosition(GetColumnBandIndex(FDraggedHeader)) == Position;
+  return !IsBandOnlyOwnColumns(Position) || FDrag.DraggedHeader < 0 ||
+         GetBandPosition(GetColumnBandIndex(FDrag.DraggedHeader)) == Position;
 }
 
 // Beside the pressed header, on its side, the pressed header would stay where it is.
@@ -246,17 +246,17 @@ TCustomdxTreeList::TDropInfo TCustomdxTreeList::BandDropInfo(const TdxTreeListDr
 void TCustomdxTreeList::EndMoving() {
   SetState(tlsNormal);
   StopScrollTimer();
-  FHeaderDragImage.reset();
-  FDropArrows.reset();
-  FMovedImage.reset();
-  FDropArrowsShown = false;
+  FDrag.HeaderDragImage.reset();
+  FDrag.DropArrows.reset();
+  FDrag.MovedImage.reset();
+  FDrag.DropArrowsShown = false;
 }
 
 void TCustomdxTreeList::EndDragHeader(bool Accept) {
-  const int column = FDraggedHeader;
+  const int column = FDrag.DraggedHeader;
   const TDropInfo drop = FDropInfo;
   EndMoving();
-  FDraggedHeader = -1;
+  FDrag.DraggedHeader = -1;
   FPressedHeader = -1;
   InvalidateHeaderArea();
   if (!Accept || column < 0) return;
@@ -275,10 +275,10 @@ void TCustomdxTreeList::EndDragHeader(bool Accept) {
 }
 
 void TCustomdxTreeList::EndDragBand(bool Accept) {
-  const int band = FDraggedBand;
+  const int band = FDrag.DraggedBand;
   const TDropInfo drop = FDropInfo;
   EndMoving();
-  FDraggedBand = -1;
+  FDrag.DraggedBand = -1;
   FPressedBand = -1;
   InvalidateBandArea();
   if (!Accept || band < 0) return;
@@ -341,8 +341,8 @@ void TCustomdxTreeList::CreateNodeDragImage(TdxTreeListNode* Node) {
   canvas->Brush()->SetStyle(TBrushStyle::bsClear);
   DrawText(canvas->Handle(), GetNodeDragText(Node, GetFocusedColumn()), -1, text,
            DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_END_ELLIPSIS);
-  FNodeDragImages = std::make_unique<TImageList>(width, height);
-  FNodeDragImages->AddMasked(&image, Color());
+  FDrag.NodeDragImages = std::make_unique<TImageList>(width, height);
+  FDrag.NodeDragImages->AddMasked(&image, Color());
 }
 
 void TCustomdxTreeList::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
@@ -378,18 +378,18 @@ void TCustomdxTreeList::DoEndDrag(TObject* Target, int X, int Y) {
   StopScrollTimer();
   StopExpandTimer();
   SetState(tlsNormal);
-  FNodeDragImages.reset();
+  FDrag.NodeDragImages.reset();
 }
 
 void TCustomdxTreeList::StartExpandTimer(UINT Interval) {
   if (!HandleAllocated()) return;
   SetTimer(Handle(), ExpandTimerId, Interval);
-  FExpandTimer = true;
+  FPress.ExpandTimer = true;
 }
 
 void TCustomdxTreeList::StopExpandTimer() {
-  if (!FExpandTimer) return;
-  FExpandTimer = false;
+  if (!FPress.ExpandTimer) return;
+  FPress.ExpandTimer = false;
   if (HandleAllocated()) KillTimer(Handle(), ExpandTimerId);
 }
 

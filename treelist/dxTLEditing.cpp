@@ -1,6 +1,7 @@
 // The in-place editor's life: opening it on the focused cell (at once, with a key, or after the
 // delay of a click), validating and posting its value, hiding it and giving the focus back; the
 // edit state cancelled without posting; the new-item row switch; the answers to the editor.
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTL.h"
 #include "treelist/dxTLEditors.h"
 #include "windows/Focus.h"
@@ -119,13 +120,10 @@ void TCustomdxTreeList::PlaceEditor(bool Focus) {
   }
   const TRect cell = GetEditorRect(FFocusedNode, GetFocusedVisibleIndex());
   if (!Focus) FInplaceEdit->IncShowLock();
-  try {
-    FInplaceEdit->ShowEdit(cell);
-  } catch (...) {
+  const auto unlock = ScopeExit([this, Focus] {
     if (!Focus) FInplaceEdit->DecShowLock();
-    throw;
-  }
-  if (!Focus) FInplaceEdit->DecShowLock();
+  });
+  FInplaceEdit->ShowEdit(cell);
 }
 
 void TCustomdxTreeList::InitEditorForFocusedCell() {
@@ -134,19 +132,17 @@ void TCustomdxTreeList::InitEditorForFocusedCell() {
   TdxInplaceEdit* editor = FInplaceEdit;
   if (editor->Parent() != this) editor->SetParent(this);
   BeginEditorSet();
-  try {
-    editor->SetHidingForPost(false);
-    editor->SetColor(GetEditColor());
-    editor->SetFont(GetEditFont());
-    InitEditor(editor, FEditingColumn);
-    editor->SetEditValue(InitEditValue());
-    editor->SetModified(false);
-    editor->SetEditing(true);
-  } catch (...) {
-    EndEditorSet();
-    throw;
-  }
-  EndEditorSet();
+  Bracket(
+      [&] {
+        editor->SetHidingForPost(false);
+        editor->SetColor(GetEditColor());
+        editor->SetFont(GetEditFont());
+        InitEditor(editor, FEditingColumn);
+        editor->SetEditValue(InitEditValue());
+        editor->SetModified(false);
+        editor->SetEditing(true);
+      },
+      [this] { EndEditorSet(); });
 }
 
 TdxInplaceEdit* TCustomdxTreeList::CreateEditor(int Column) {
@@ -157,15 +153,15 @@ TdxInplaceEdit* TCustomdxTreeList::CreateEditor(int Column) {
 // --- the delayed editor of a click on the focused cell ---------------------------------------------------
 
 void TCustomdxTreeList::StartEditorTimer() {
-  if (FState == tlsEditing || FEditorTimer || !HandleAllocated()) return;
+  if (FState == tlsEditing || FPress.EditorTimer || !HandleAllocated()) return;
   SetTimer(Handle(), EditorTimerId, GetDoubleClickTime());
-  FEditorTimer = true;
+  FPress.EditorTimer = true;
 }
 
 void TCustomdxTreeList::KillEditorTimer() {
-  if (!FEditorTimer) return;
+  if (!FPress.EditorTimer) return;
   if (HandleAllocated()) KillTimer(Handle(), EditorTimerId);
-  FEditorTimer = false;
+  FPress.EditorTimer = false;
 }
 
 void TCustomdxTreeList::SetNewItemRowActive(bool Value) {

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "rtl/Arith.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLControl.h"
 
 // --- the band order and header rows ----------------------------------------------------------------
@@ -110,14 +111,9 @@ void TCustomdxTreeListControl::CalcAutoHeaderPanelHeight() {
   for (int c = 0; c < GetColumnCount(); ++c)
     if (IsColumnShown(c)) highest = std::max(highest, FColumns[size_t(c)]->StoredRowIndex());
   if (highest < 0) return;
+  const auto resetGuard = ScopeExit([this] { FAutoHeightGuard = false; });
   FAutoHeightGuard = true;
-  try {
-    SetHeaderPanelRowCount(highest + 1);
-  } catch (...) {
-    FAutoHeightGuard = false;
-    throw;
-  }
-  FAutoHeightGuard = false;
+  SetHeaderPanelRowCount(highest + 1);
 }
 
 // --- row counts and the default layout --------------------------------------------------------------
@@ -215,29 +211,14 @@ TdxTreeListBand* BandByIndex(TdxTreeListBands* Bands, int Index) {
 
 }  // namespace
 
-TAlignment TCustomdxTreeListControl::GetBandAlignmentByIndex(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band ? band->Alignment() : taLeftJustify;
-}
-
 TAlignment TCustomdxTreeListControl::GetVisibleBandAlignment(int Position) {
   TdxTreeListBand* band = BandAt(Position);
   return band ? band->Alignment() : taLeftJustify;
 }
 
-String TCustomdxTreeListControl::GetBandCaptionByIndex(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band ? band->Caption() : String();
-}
-
 String TCustomdxTreeListControl::GetVisibleBandCaption(int Position) {
   TdxTreeListBand* band = BandAt(Position);
   return band ? band->Caption() : String();
-}
-
-int TCustomdxTreeListControl::GetBandWidth(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band ? band->Width() : 0;
 }
 
 int TCustomdxTreeListControl::GetVisibleBandWidth(int Position) {
@@ -271,16 +252,6 @@ bool TCustomdxTreeListControl::IsBandSizable(int Position) {
   return TCustomdxTreeList::IsBandSizable(Position) && band && band->Sizing();
 }
 
-bool TCustomdxTreeListControl::IsBandHidden(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band && !band->Visible();
-}
-
-bool TCustomdxTreeListControl::IsBandCustomizingDisabled(int BandIndex) {
-  TdxTreeListBand* band = BandByIndex(FBands.get(), BandIndex);
-  return band && band->DisableCustomizing();
-}
-
 // --- column answers ---------------------------------------------------------------------------------
 
 int TCustomdxTreeListControl::GetColumnBandIndex(int Column) {
@@ -291,11 +262,6 @@ int TCustomdxTreeListControl::GetColumnBandIndex(int Column) {
 int TCustomdxTreeListControl::GetColumnRowIndex(int Column) {
   TdxTreeListColumn* c = ColumnAt(Column);
   return c ? c->RowIndex() : 0;
-}
-
-int TCustomdxTreeListControl::GetColumnColIndex(int Column) {
-  TdxTreeListColumn* c = ColumnAt(Column);
-  return c ? c->ColIndex() : -1;
 }
 
 TAlignment TCustomdxTreeListControl::GetColumnAlignment(TdxTreeListNode* Node, int Column) {
@@ -358,11 +324,6 @@ String TCustomdxTreeListControl::GetColumnHeaderText(int Column) {
   return c && !c->DisableCaption() ? c->Caption() : String();
 }
 
-String TCustomdxTreeListControl::GetColumnCaption(int Column) {
-  TdxTreeListColumn* c = ColumnAt(Column);
-  return c ? c->Caption() : String();
-}
-
 TColor TCustomdxTreeListControl::GetColumnColor(int Column) {
   TdxTreeListColumn* c = ColumnAt(Column);
   return c ? c->Color() : Color();
@@ -395,11 +356,6 @@ bool TCustomdxTreeListControl::IsHeaderHidden(int Column) {
   if (!c || c->DisableCustomizing()) return false;
   if (!c->Visible() || c->BandIndex() < 0) return true;
   return ShowHiddenInCustomizeBox() && !IsColumnShown(Column);
-}
-
-bool TCustomdxTreeListControl::IsColumnCustomizingDisabled(int Column) {
-  TdxTreeListColumn* c = ColumnAt(Column);
-  return c && c->DisableCustomizing();
 }
 
 // --- moving, showing and hiding bands and headers ---------------------------------------------------

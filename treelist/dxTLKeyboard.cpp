@@ -32,14 +32,7 @@ bool CtrlWithoutAlt() { return GetAsyncKeyState(VK_CONTROL) < 0 && GetAsyncKeySt
 }  // namespace
 
 void TCustomdxTreeList::KeyDown(WORD& Key, TShiftState Shift) {
-  BeginSelection();
-  try {
-    HandleKeyDown(Key, Shift);
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  InsideSelection([&] { HandleKeyDown(Key, Shift); });
 }
 
 void TCustomdxTreeList::HandleKeyDown(WORD& Key, TShiftState Shift) {

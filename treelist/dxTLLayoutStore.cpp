@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/Forms.h"
+#include "rtl/ScopeExit.h"
 #include "settings/IniFiles.h"
 #include "settings/RegIniFile.h"
 #include "treelist/dxTLControl.h"
@@ -96,8 +97,7 @@ void TCustomdxTreeListControl::SaveStoredLayout() {
 void TCustomdxTreeListControl::LoadLayout(TCustomIniFile* Store, const String& Path) {
   const String path = NormalizeLayoutPath(Path);
   TdxRegIniWrapper wrapper(Store);
-  BeginSortingUpdate();
-  try {
+  InsideSortingUpdate([&] {
     ReadGridLayout(wrapper, path);
 
     std::vector<std::pair<int, TdxTreeListBand*>> bands;
@@ -124,26 +124,18 @@ void TCustomdxTreeListControl::LoadLayout(TCustomIniFile* Store, const String& P
     const std::vector<TdxTreeListColumn*> columnOrder = OrderByStoredIndex(columns);
     for (size_t i = 0; i < columnOrder.size(); ++i) MoveColumnIndex(columnOrder[i], int(i));
 
-    ++FLayoutLoadCount;
-    try {
+    {
+      TDepthScope layoutLoading(FLayoutLoadCount);
       for (TdxTreeListColumn* column : FColumns) {
         const String key = ColumnKey(path, column);
         column->SetBandIndex(wrapper.ReadInteger(key, "BandIndex", column->BandIndex()));
         column->SetRowIndex(wrapper.ReadInteger(key, "RowIndex", column->RowIndex()));
         column->FStoredRowIndex = std::max(0, wrapper.ReadInteger(key, "StoredRowIndex", column->FStoredRowIndex));
       }
-    } catch (...) {
-      --FLayoutLoadCount;
-      throw;
     }
-    --FLayoutLoadCount;
     ColumnChanged(nullptr);
     if (IsMultiSort()) RebuildSortedColumns();
-  } catch (...) {
-    EndSortingUpdate();
-    throw;
-  }
-  EndSortingUpdate();
+  });
 }
 
 void TCustomdxTreeListControl::ReadGridLayout(TdxRegIniWrapper& Wrapper, const String& Path) {

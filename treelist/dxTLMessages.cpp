@@ -85,7 +85,7 @@ void TCustomdxTreeList::WMCancelMode(TMessage& Message) {
 // The window's timers go with it.
 void TCustomdxTreeList::WMDestroy(TMessage& Message) {
   StopFilterHint();
-  FEditorTimer = FScrollTimer = FExpandTimer = false;
+  FPress.EditorTimer = FPress.ScrollTimer = FPress.ExpandTimer = false;
   TCustomdxContainer::Dispatch(Message);
 }
 
@@ -180,7 +180,7 @@ void TCustomdxTreeList::WMNCPaint(TMessage& Message) {
 
 void TCustomdxTreeList::WMNCHitTest(TMessage& Message) {
   TCustomdxContainer::Dispatch(Message);
-  FLastHitTestPoint = MessagePoint(Message.LParam);
+  FPress.LastHitTestPoint = MessagePoint(Message.LParam);
 }
 
 // --- cursors, sizes and timers -----------------------------------------------------------------------
@@ -190,7 +190,7 @@ void TCustomdxTreeList::WMSetCursor(TMessage& Message) {
   if (LOWORD(uintptr_t(Message.LParam)) != HTCLIENT) return TCustomdxContainer::Dispatch(Message);
   TCursor cursor = crDefault;
   if (FState == tlsNormal || FState == tlsEditing) {
-    TPoint point = FLastHitTestPoint;
+    TPoint point = FPress.LastHitTestPoint;
     ::ScreenToClient(Handle(), point);
     TdxTreeListHitInfo hit;
     GetHitInfo(point, hit);
@@ -223,7 +223,7 @@ void TCustomdxTreeList::WMTimer(TMessage& Message) {
     case EditorTimerId:
       // Killed by its own window whatever the flag says, so a stray timer never reopens the editor.
       KillTimer(Handle(), EditorTimerId);
-      FEditorTimer = false;
+      FPress.EditorTimer = false;
       if (FState == tlsNormal && IsControlOrEditorFocused()) ShowEditor();
       break;
     case ExpandTimerId:

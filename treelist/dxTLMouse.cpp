@@ -41,18 +41,18 @@ bool HasFocusInside(HWND Own) {
 
 void TCustomdxTreeList::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (FState == tlsEditing && FInplaceEdit) HideEditor();
-  FModifierClick = FReselectOnRelease = FNewItemRowClicked = false;
+  FPress.ModifierClick = FPress.ReselectOnRelease = FPress.NewItemRowClicked = false;
   const bool focusFromElsewhere = !Focused();
   if (!FocusOnPress()) return;
-  GetHitInfo({X, Y}, FDownHitInfo);
+  GetHitInfo({X, Y}, FPress.DownHitInfo);
   if (FState != tlsNormal && Button == mbRight) CancelDragOperation();
   if (FState == tlsNormal && Button == mbLeft && StartGestureOnPress(Shift, X, Y)) return;
-  if (Button == mbLeft && FDownHitInfo.HitKind == hkFilterPanel && PtInRect(FilterCloseButtonRect(), {X, Y})) {
+  if (Button == mbLeft && FPress.DownHitInfo.HitKind == hkFilterPanel && PtInRect(FilterCloseButtonRect(), {X, Y})) {
     SetState(tlsFilterCloseButtonPressed);
     FFilterCloseDown = true;
     InvalidateRect(FilterCloseButtonRect());
   }
-  const TdxTreeListHitKind kind = FDownHitInfo.HitKind;
+  const TdxTreeListHitKind kind = FPress.DownHitInfo.HitKind;
   const bool rowPress = IsRowKind(kind) || kind == hkIndicator || kind == hkButton || kind == hkNewItemRow;
   if (FState == tlsNormal && Button != mbMiddle && (Button != mbRight || rowPress)) {
     if (PressRows(Button, Shift, X, Y, focusFromElsewhere)) return;
@@ -79,10 +79,10 @@ bool TCustomdxTreeList::FocusOnPress() {
 // Sizing edges, band captions, headers and the corner buttons; answers true when the press ends
 // here (a sizing start or a double click that fits widths to their content).
 bool TCustomdxTreeList::StartGestureOnPress(TShiftState Shift, int X, int Y) {
-  const TdxTreeListHitInfo& hit = FDownHitInfo;
+  const TdxTreeListHitInfo& hit = FPress.DownHitInfo;
   const auto startSizing = [&](TdxTreeListState State, int Position) {
     SetState(State);
-    FSizingStart = FSizingPos = Position;
+    FDrag.SizingStart = FDrag.SizingPos = Position;
     DrawSizingLine();
     return true;
   };
@@ -108,7 +108,7 @@ bool TCustomdxTreeList::StartGestureOnPress(TShiftState Shift, int X, int Y) {
       SetState(tlsBandPressed);
       FPressedBand = hit.Band;
       FPressedBandDown = true;
-      FDownPoint = {X, Y};
+      FPress.DownPoint = {X, Y};
       InvalidateBandArea();
       return false;
     case hkHeader:
@@ -122,7 +122,7 @@ bool TCustomdxTreeList::StartGestureOnPress(TShiftState Shift, int X, int Y) {
       SetState(tlsHeaderPressed);
       FPressedHeader = hit.Column;
       FPressedHeaderDown = true;
-      FDownPoint = {X, Y};
+      FPress.DownPoint = {X, Y};
       InvalidateHeaderArea();
       return false;
     case hkBandCorner:
@@ -145,7 +145,7 @@ bool TCustomdxTreeList::StartGestureOnPress(TShiftState Shift, int X, int Y) {
 // A press in the rows: expand buttons and double clicks, the new-item row, and the focus and
 // selection of a row. Answers true when the press ends here.
 bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X, int Y, bool FocusFromElsewhere) {
-  const TdxTreeListHitInfo hit = FDownHitInfo;
+  const TdxTreeListHitInfo hit = FPress.DownHitInfo;
   const bool wasNewItemRowActive = IsNewItemRowActive();
   if (hit.HitKind == hkButton || (IsRowKind(hit.HitKind) && (Shift & ssDouble))) {
     KillEditorTimer();
@@ -159,7 +159,7 @@ bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X,
     if (!FFocusedNode) return false;
     if (hit.Column >= 0) SetFocusedVisibleIndex(GetVisibleColumnPos(hit.Column));
     SetNewItemRowActive(true);
-    FNewItemRowClicked = true;
+    FPress.NewItemRowClicked = true;
     if (Button == mbLeft && !IsRowSelect() && hit.Column >= 0 && wasNewItemRowActive &&
         oldColumn == GetFocusedVisibleIndex() && !FocusFromElsewhere)
       StartEditorTimer();
@@ -169,19 +169,14 @@ bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X,
   if (Button == mbLeft && hit.HitKind != hkIndicator) SetState(tlsRowsPressed);
   FPressedNode = hit.Node;
   SetNewItemRowActive(false);
-  BeginSelection();
-  try {
+  InsideSelection([&] {
     FNodeBeforePress = FFocusedNode;
     SetFocusedNodeAndColumn(hit.Node, hit.Column >= 0 ? GetVisibleColumnPos(hit.Column) : oldColumn, true);
-    FDownPoint = {X, Y};
+    FPress.DownPoint = {X, Y};
     if (FFocusedNode && IsMultiSelect()) SelectOnPress(Button, Shift);
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  });
   const bool sameNode = FNodeBeforePress == FFocusedNode;
-  if (hit.HitKind == hkCell && Button == mbLeft && !IsRowSelect() && hit.Column >= 0 && !FModifierClick) {
+  if (hit.HitKind == hkCell && Button == mbLeft && !IsRowSelect() && hit.Column >= 0 && !FPress.ModifierClick) {
     if (IsCellButtonHit(X, Y, GetFocusedColumn(), sameNode)) {
       FState = tlsNormal;
       ShowEditor();
@@ -200,7 +195,7 @@ void TCustomdxTreeList::SelectOnPress(TMouseButton Button, TShiftState Shift) {
   FRangeSelecting = false;
   TdxTreeListNode* focused = FFocusedNode;
   if (Shift & (ssCtrl | ssShift)) {
-    FModifierClick = true;
+    FPress.ModifierClick = true;
     if ((Shift & ssCtrl) && !(Shift & ssShift)) {
       focused->SetSelected(!focused->Selected());
       SetSelectionAnchor(focused);
@@ -223,7 +218,7 @@ void TCustomdxTreeList::SelectOnPress(TMouseButton Button, TShiftState Shift) {
     focused->SetSelected(true);
     SetSelectionAnchor(focused);
   } else if (Button != mbRight) {
-    FReselectOnRelease = true;
+    FPress.ReselectOnRelease = true;
   }
 }
 
@@ -240,26 +235,26 @@ void TCustomdxTreeList::MouseMove(TShiftState Shift, int X, int Y) {
   if (!(Shift & ssLeft) && FState == tlsRowsPressed) SetState(tlsNormal);
   if (IsSizingState(FState)) {
     const int position = ClampSizingLine(FState == tlsColumnSizing || FState == tlsBandSizing ? X : Y);
-    if (position != FSizingPos) {
+    if (position != FDrag.SizingPos) {
       DrawSizingLine();
-      FSizingPos = position;
+      FDrag.SizingPos = position;
       DrawSizingLine();
     }
   } else if (FState == tlsBandPressed && FPressedBand >= 0) {
-    if ((FOptionsEx & tlxBandMoving) && LeftPressSquare(FDownPoint, X, Y)) StartDragBand(FPressedBand);
+    if ((FOptionsEx & tlxBandMoving) && LeftPressSquare(FPress.DownPoint, X, Y)) StartDragBand(FPressedBand);
   } else if (FState == tlsHeaderPressed && FPressedHeader >= 0) {
-    if ((FOptions & tloColumnMoving) && LeftPressSquare(FDownPoint, X, Y)) StartDragHeader(FPressedHeader);
+    if ((FOptions & tloColumnMoving) && LeftPressSquare(FPress.DownPoint, X, Y)) StartDragHeader(FPressedHeader);
   } else if (FState == tlsRowsPressed) {
     if (DragMode() != dmAutomatic) {
       if (IsMouseScroll() && Count() > 0) TrackDragSelect(Y);
-    } else if (LeftPressSquare(FDownPoint, X, Y)) {
+    } else if (LeftPressSquare(FPress.DownPoint, X, Y)) {
       TdxTreeListNode* node = FPressedNode ? FPressedNode : GetHitNode(X, Y);
       if (node && node != FFocusedNode) {
-        if (!FModifierClick) ClearSelection();
+        if (!FPress.ModifierClick) ClearSelection();
         SetFocusedNodeAndColumn(node, GetFocusedVisibleIndex(), false);
       }
       if (node) node->SetSelected(true);
-      FModifierClick = FReselectOnRelease = false;
+      FPress.ModifierClick = FPress.ReselectOnRelease = false;
       BeginDrag(false, -1);
     }
   }
@@ -292,22 +287,22 @@ void TCustomdxTreeList::TrackDragSelect(int Y) {
 
 void TCustomdxTreeList::StartScrollTimer(int Direction, UINT Interval) {
   if (!HandleAllocated()) return;
-  FScrollTimerDirection = Direction;
-  FScrollTimer = true;
+  FPress.ScrollTimerDirection = Direction;
+  FPress.ScrollTimer = true;
   SetTimer(Handle(), ScrollTimerId, Interval, [this](HWND, UINT, UINT_PTR, DWORD) { ScrollTimerStep(); });
 }
 
 void TCustomdxTreeList::StopScrollTimer() {
-  if (!FScrollTimer) return;
-  FScrollTimer = false;
+  if (!FPress.ScrollTimer) return;
+  FPress.ScrollTimer = false;
   if (HandleAllocated()) KillTimer(Handle(), ScrollTimerId);
 }
 
 // One step of the scrolling timer: drag-select runs the focus on, a drag of headers, bands or
 // nodes scrolls the bands by 32 pixels or moves the focus a row.
 void TCustomdxTreeList::ScrollTimerStep() {
-  const bool vertical = FScrollTimerDirection == 2 || FScrollTimerDirection == 4;
-  const int step = FScrollTimerDirection <= 2 ? -1 : 1;
+  const bool vertical = FPress.ScrollTimerDirection == 2 || FPress.ScrollTimerDirection == 4;
+  const int step = FPress.ScrollTimerDirection <= 2 ? -1 : 1;
   if (vertical && FState == tlsRowsPressed) return SetFocusedAbsoluteIndex(GetFocusedAbsoluteIndex() + step);
   const bool dragging = FState == tlsHeaderDragging || FState == tlsNodeDragging || FState == tlsBandDragging ||
                         FDragObject;
@@ -421,27 +416,22 @@ void TCustomdxTreeList::UpdateHotTrack(const TdxTreeListHitInfo& Hit) {
 // --- the release -----------------------------------------------------------------------------------------
 
 void TCustomdxTreeList::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  BeginSelection();
-  try {
+  InsideSelection([&] {
     TdxTreeListHitInfo hit;
     GetHitInfo({X, Y}, hit);
     FinishGestureOnRelease(hit);
-    if (FReselectOnRelease && FFocusedNode) {
+    if (FPress.ReselectOnRelease && FFocusedNode) {
       ClearSelection();
       FFocusedNode->SetSelected(true);
       SetSelectionAnchor(FFocusedNode);
     }
-    FReselectOnRelease = false;
+    FPress.ReselectOnRelease = false;
     const TdxTreeListState state = FState;
     OpenEditorOnRelease(Button, Shift, hit);
-    FNewItemRowClicked = false;
+    FPress.NewItemRowClicked = false;
     if (FState == tlsRowsPressed) SetState(tlsNormal);
     if (state == tlsEditing || state == tlsNodeDragging || state == tlsRowsPressed) Click();
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  });
   TCustomdxContainer::MouseUp(Button, Shift, X, Y);
 }
 
@@ -500,8 +490,8 @@ void TCustomdxTreeList::FinishGestureOnRelease(const TdxTreeListHitInfo& Hit) {
 // ImmediateEditor: a release on the pressed cell of the focused node opens the editor at once.
 void TCustomdxTreeList::OpenEditorOnRelease(TMouseButton Button, TShiftState Shift, const TdxTreeListHitInfo& Hit) {
   const bool rowGesture = FState == tlsEditing || FState == tlsNodeDragging || FState == tlsRowsPressed;
-  if (!rowGesture && !FNewItemRowClicked) return;
-  const TdxTreeListHitInfo& down = FDownHitInfo;
+  if (!rowGesture && !FPress.NewItemRowClicked) return;
+  const TdxTreeListHitInfo& down = FPress.DownHitInfo;
   const bool sameCell = Hit.Column >= 0 && Hit.Column == down.Column && Hit.RowIndex == down.RowIndex &&
                         Hit.HitKind == down.HitKind;
   const bool cellKind = Hit.HitKind == hkCell || Hit.HitKind == hkNewItemRow;
@@ -573,22 +563,22 @@ void TCustomdxTreeList::StartFilterHint(bool Show) {
   if (!HandleAllocated()) return;
   if (!Show) {
     SetTimer(Handle(), HintShowTimerId, 1000);
-    FFilterHintTimer = true;
+    FPress.FilterHintTimer = true;
     return;
   }
   const TRect button = FilterCloseButtonRect();
-  FFilterHint = std::make_unique<TdxContainerHintWindow>(nullptr);
-  const int height = FFilterHint->Canvas()->TextHeight("Wg") + 4;
-  FFilterHint->ActivateHint(ClientToScreen(TPoint{button.Right + 4, button.Top - height}), GetFilterCaption(), Font());
+  FPress.FilterHint = std::make_unique<TdxContainerHintWindow>(nullptr);
+  const int height = FPress.FilterHint->Canvas()->TextHeight("Wg") + 4;
+  FPress.FilterHint->ActivateHint(ClientToScreen(TPoint{button.Right + 4, button.Top - height}), GetFilterCaption(), Font());
   SetTimer(Handle(), HintHideTimerId, 5000);
-  FFilterHintTimer = true;
+  FPress.FilterHintTimer = true;
 }
 
 void TCustomdxTreeList::StopFilterHint() {
-  if (FFilterHintTimer && HandleAllocated()) {
+  if (FPress.FilterHintTimer && HandleAllocated()) {
     KillTimer(Handle(), HintShowTimerId);
     KillTimer(Handle(), HintHideTimerId);
   }
-  FFilterHintTimer = false;
-  FFilterHint.reset();
+  FPress.FilterHintTimer = false;
+  FPress.FilterHint.reset();
 }

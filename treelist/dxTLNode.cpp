@@ -3,6 +3,7 @@
 // dxTLNodeMove.cpp.
 #include "treelist/dxTLNode.h"
 
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTL.h"
 
 TdxTreeListNode::TdxTreeListNode(TCustomdxTreeList* AOwner) : FOwner(AOwner) {
@@ -13,16 +14,12 @@ TdxTreeListNode::~TdxTreeListNode() = default;
 
 void TdxTreeListNode::Free() {
   // The node is deleted once its owner has heard of it, also when a deletion handler raises.
-  struct TDeleteOnExit {
-    TdxTreeListNode* Node;
-    ~TDeleteOnExit() { delete Node; }
-  };
   FDeleting = true;
   FreeChildren();
   TCustomdxTreeList* owner = FOwner;
   if (owner->FClearing) {
     // The whole tree goes: no neighbours to find, no list to leave.
-    TDeleteOnExit self{this};
+    const auto deleteSelf = ScopeExit([this] { delete this; });
     owner->DeletingNode(this, nullptr, nullptr, false, false);
     return;
   }
@@ -34,7 +31,7 @@ void TdxTreeListNode::Free() {
   owner->FDeletedNodeParent = FParent;
   if (FParent && FParent->FDeleting) visible = false;
   Detach();
-  TDeleteOnExit self{this};
+  const auto deleteSelf = ScopeExit([this] { delete this; });
   owner->DeletingNode(this, prev, next, wasLast, visible);
 }
 
@@ -97,17 +94,14 @@ void TdxTreeListNode::SetHasChildren(bool Value) {
 
 void TdxTreeListNode::Expand(bool Recurse) {
   if (!FHasChildren) return;
-  const bool lock = FOwner->LockUpdate() == 0;
-  if (lock) FOwner->BeginUpdate();
-  try {
+  const auto expand = [this, Recurse] {
     SetExpanded(true);
     if (Recurse)
       for (int i = 0; i < Count(); ++i) Items(i)->Expand(true);
-  } catch (...) {
-    if (lock) FOwner->EndUpdate();
-    throw;
-  }
-  if (lock) FOwner->EndUpdate();
+  };
+  // Only the outermost expansion holds the update lock, so the whole branch relays out once.
+  if (FOwner->LockUpdate() != 0) return expand();
+  FOwner->InsideUpdate(expand);
 }
 
 void TdxTreeListNode::SetExpanded(bool Value) {

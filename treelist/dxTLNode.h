@@ -125,7 +125,6 @@ class TdxTreeListNode : public TObject {
   void InsertChild(int Index, TdxTreeListNode* Node);
   void RemoveChild(TdxTreeListNode* Node);
   void FreeChildren();
-  void AttachTo(TdxTreeListNode* Destination, TdxTreeListAttachMode Mode);
 
   bool FDeleting = false;
   bool FExpanded = false;

@@ -4,19 +4,15 @@
 #include <algorithm>
 
 #include "editors/dxDrawing.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLPaint_p.h"
 
 // The drag feedback comes off the window while it paints and goes back over the new picture.
 void TCustomdxTreeList::Paint() {
-  HideDragFeedback();
-  try {
+  WithoutDragFeedback([this] {
     TdxTreeListPainter painter(*this, *Canvas());
     painter.Paint();
-  } catch (...) {
-    ShowDragFeedback();
-    throw;
-  }
-  ShowDragFeedback();
+  });
 }
 
 TColor TCustomdxTreeList::GetGridLineColor() {
@@ -82,7 +78,7 @@ void TdxTreeListPainter::RunCustomDraw(const TRect& Rect, const TRect& VisibleRe
   FScratchFont.Assign(FCanvas.Font());
   const bool clip = Rect != VisibleRect;
   if (clip) SetClipRect(VisibleRect);
-  const TdxFinally restore([&] {
+  const auto restore = ScopeExit([&] {
     if (clip) RestoreClipRect();
   });
   Handler();
@@ -190,7 +186,7 @@ void TdxTreeListPainter::PaintNewItemRow() {
   if (HasRightFixed()) row.Right = std::min(row.Right, FInfo.RowsRect.Right);
   {
     SetClipRect(row);
-    const TdxFinally restore([&] { RestoreClipRect(); });
+    const auto restore = ScopeExit([&] { RestoreClipRect(); });
     TRect frame = row;
     DrawHeaderFrame(FDC, frame, FHeaderBrush, false, ekAlone, FList.LookAndFeel() == lfStandard ? lfStandard : lfFlat);
   }
@@ -208,7 +204,7 @@ void TdxTreeListPainter::PaintNewItemRowCells(const TRect& Row) {
   const int top = Row.Top, rowHeight = l.DefaultRowHeight();
   const int bottom = top + rowHeight - (GridBoth() ? 1 : 0);
   PrepareCellClip(top, top + rowHeight, FInfo.RowsRect.Left, FInfo.RowsRect.Left);
-  const TdxFinally restore([&] { RestoreClipRect(); });
+  const auto restore = ScopeExit([&] { RestoreClipRect(); });
   const bool active = l.IsNewItemRowActive(), invert = l.IsInvertSelect();
   const int focused = l.GetFocusedColumn();
   FCanvas.Font()->Assign(l.Font());
@@ -288,7 +284,7 @@ void TdxTreeListPainter::PaintFooter() {
   FillRect(FDC, r, FHeaderBrush);
   PrepareCellClip(strip.Top, strip.Bottom, FInfo.RowsRect.Left, FInfo.RowsRect.Left - m.IndicatorWidth);
   {
-    const TdxFinally restore([&] { RestoreClipRect(); });
+    const auto restore = ScopeExit([&] { RestoreClipRect(); });
     FCanvas.Font()->Assign(FList.Font());
     for (const TdxTreeListHeaderInfo& header : FInfo.Headers) {
       ToggleCellClip(header.Band);

@@ -8,23 +8,6 @@
 
 namespace {
 
-// Brackets the work on one node (none: nothing), closed also when a painter raises.
-class TCellNodeAccess {
- public:
-  TCellNodeAccess(TCustomdxTreeList& List, TdxTreeListNode* Node) : FList(List), FNode(Node) {
-    if (FNode) FList.BeginNodeAccess(FNode);
-  }
-  ~TCellNodeAccess() {
-    if (FNode) FList.EndNodeAccess(FNode);
-  }
-  TCellNodeAccess(const TCellNodeAccess&) = delete;
-  TCellNodeAccess& operator=(const TCellNodeAccess&) = delete;
-
- private:
-  TCustomdxTreeList& FList;
-  TdxTreeListNode* FNode;
-};
-
 // The canvas font and the background colour as a cell painter found them, put back when it ends.
 class TCellCanvasState {
  public:
@@ -88,7 +71,7 @@ void TCustomdxTreeList::DrawSearchFocusFrame(TCanvas* Canvas, TRect Rect, bool E
 void TCustomdxTreeList::DrawCellText(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TdxTreeListNode* Node,
                                      int Column, int FooterIndex, bool Selected, bool Focused, COLORREF BkColor,
                                      const HBRUSH& Brush, bool MultiLine, int Kind, bool EdgeFlag1, bool EdgeFlag2) {
-  const TCellNodeAccess access(*this, Node);
+  const TdxTreeListNodeAccess access(*this, Node);
   const bool footer = Kind == 1;
   TdxCellTextParams params;
   params.Text = footer ? GetRowFooterText(Node, Column, FooterIndex) : Kind == 2 ? GetNewRowText(Column) : GetCellText(Node, Column);
@@ -136,7 +119,7 @@ void TCustomdxTreeList::DrawCell(TCanvas* Canvas, const TRect& Rect, TBitmap* Bi
                                  const HBRUSH& Brush, bool MultiLine, int Kind, bool EdgeFlag1, bool EdgeFlag2,
                                  TColor ColumnColor, const HBRUSH& ColumnBrush) {
   (void)Bitmap;
-  const TCellNodeAccess access(*this, Node);
+  const TdxTreeListNodeAccess access(*this, Node);
   TdxTreeListCellViewData cell;
   cell.Text = Kind == 2 ? GetNewRowText(Column) : GetCellText(Node, Column);
   cell.Alignment = GetColumnAlignment(Node, Column);

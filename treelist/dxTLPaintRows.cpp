@@ -6,26 +6,8 @@
 #include <algorithm>
 
 #include "editors/dxDrawing.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLPaint_p.h"
-
-namespace {
-
-// Brackets the work on one row's node, closed also when a painter raises.
-class TNodeAccess {
- public:
-  TNodeAccess(TCustomdxTreeList& List, TdxTreeListNode* Node) : FList(List), FNode(Node) {
-    FList.BeginNodeAccess(FNode);
-  }
-  ~TNodeAccess() { FList.EndNodeAccess(FNode); }
-  TNodeAccess(const TNodeAccess&) = delete;
-  TNodeAccess& operator=(const TNodeAccess&) = delete;
-
- private:
-  TCustomdxTreeList& FList;
-  TdxTreeListNode* FNode;
-};
-
-}  // namespace
 
 void TdxTreeListPainter::DrawContent() {
   for (const TRect* empty : {&FInfo.EmptyRightRect, &FInfo.EmptyBottomRect})
@@ -39,7 +21,7 @@ void TdxTreeListPainter::DrawContent() {
   for (size_t i = 0; i < FInfo.Rows.size(); ++i) {
     const TdxTreeListRowInfo& row = FInfo.Rows[i];
     {
-      const TNodeAccess access(FList, row.Node);
+      const TdxTreeListNodeAccess access(FList, row.Node);
       PaintRow(row, y, i);
     }
     y += row.Height;
@@ -61,7 +43,7 @@ void TdxTreeListPainter::PaintIndentStrip() {
   }
   SetClipRect({left, rows.Top, right, rows.Bottom});
   const COLORREF savedBk = GetBkColor(FDC);
-  const TdxFinally restore([&] {
+  const auto restore = ScopeExit([&] {
     SetBkColor(FDC, savedBk);
     RestoreClipRect();
   });
@@ -77,7 +59,7 @@ void TdxTreeListPainter::PaintIndentStrip() {
   for (size_t i = 0; i < FInfo.Rows.size(); ++i) {
     TdxTreeListRowInfo& row = FInfo.Rows[i];
     {
-      const TNodeAccess access(FList, row.Node);
+      const TdxTreeListNodeAccess access(FList, row.Node);
       PaintRowIndent(row, y, i);
     }
     y += row.Height;
@@ -234,7 +216,7 @@ void TdxTreeListPainter::PaintGroupRow(const TdxTreeListRowInfo& Row, int Y, int
   TdxTreeListNode* node = Row.Node;
   const TRect r = GetRowCellsRect(Row.IndentWidth, Y + TopPad, Y + Row.Height - FInfo.RowSeparatorWidth);
   if (FClipNeeded) SetClipRect({FInfo.RowsRect.Left, r.Top, FInfo.RowsRect.Right, r.Bottom});
-  const TdxFinally restore([&] { RestoreClipRect(); });
+  const auto restore = ScopeExit([&] { RestoreClipRect(); });
   const bool selected = Row.Selected && (!FList.IsNewItemRowActive() || FList.IsMultiSelect());
   const TCellColors colors = GetRowColors(node, selected, true, node->Level(), -1);
   SetBkColor(FDC, colors.BkColor);
@@ -265,7 +247,7 @@ int TdxTreeListPainter::SingleRowCellsBottom(const TdxTreeListRowInfo& Row, int 
 
 void TdxTreeListPainter::PaintCells(const TdxTreeListRowInfo& Row, int Y, int TopPad) {
   PrepareCellClip(Y, Y + Row.Height, FInfo.RowsRect.Left + Row.IndentWidth, FInfo.RowsRect.Left);
-  const TdxFinally restore([&] { RestoreClipRect(); });
+  const auto restore = ScopeExit([&] { RestoreClipRect(); });
   for (size_t i = 0; i < FInfo.Headers.size(); ++i) PaintCell(Row, Y, TopPad, i);
   PaintEmptyBands(Row, Y, TopPad);
 }
@@ -375,7 +357,7 @@ void TdxTreeListPainter::PaintPreview(const TdxTreeListRowInfo& Row, int Y) {
   const TRect r = GetRowCellsRect(Row.IndentWidth, bottom - 2 - Row.PreviewLines * FList.Metrics().PreviewLineHeight,
                                   bottom);
   if (FClipNeeded) SetClipRect({FInfo.RowsRect.Left, r.Top, FInfo.RowsRect.Right, r.Bottom});
-  const TdxFinally restore([&] { RestoreClipRect(); });
+  const auto restore = ScopeExit([&] { RestoreClipRect(); });
   const bool selected = Row.Selected && (!FList.IsNewItemRowActive() || FList.IsMultiSelect());
   const TCellColors colors = GetRowColors(node, selected, Row.Group, node->Level(), -1);
   SetBkColor(FDC, colors.BkColor);
@@ -404,7 +386,7 @@ void TdxTreeListPainter::PaintRowFooters(const TdxTreeListRowInfo& Row, int Y) {
     FCellClip = {HasLeftFixed() ? FInfo.FixedLeftRect.Right
                                 : std::max(r.Left - l.LeftCoord(), FInfo.RowsRect.Left - m.IndicatorWidth),
                  r.Top, HasRightFixed() ? FInfo.FixedRightRect.Left : r.Right, r.Bottom};
-    const TdxFinally restore([&] { RestoreClipRect(); });
+    const auto restore = ScopeExit([&] { RestoreClipRect(); });
     const int indentWidth = Row.IndentWidth - (node->Level() - 1 - footerLevel) * m.Indent;
     for (const TdxTreeListHeaderInfo& h : FInfo.Headers) {
       ToggleCellClip(h.Band);

@@ -11,19 +11,6 @@
 #include "treelist/dxTL.h"
 #include "treelist/dxTLDraw.h"
 
-// Runs a clean-up when the scope ends, also by an exception.
-template <class F>
-class TdxFinally {
- public:
-  explicit TdxFinally(F CleanUp) : FCleanUp(std::move(CleanUp)) {}
-  ~TdxFinally() { FCleanUp(); }
-  TdxFinally(const TdxFinally&) = delete;
-  TdxFinally& operator=(const TdxFinally&) = delete;
-
- private:
-  F FCleanUp;
-};
-
 class TdxTreeListPainter {
  public:
   TdxTreeListPainter(TCustomdxTreeList& List, TCanvas& Canvas);

@@ -1,5 +1,6 @@
 // The look of the tree list: property setters that repaint, relayout or make the window again, the
 // panel fonts, and the two option sets with the side effects of changing them.
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTL.h"
 #include "treelist/dxTLDraw.h"
 
@@ -24,17 +25,14 @@ void TCustomdxTreeList::PanelFontChanged(TObject* Sender) {
 // The panels follow a parent's font the control takes; the preview keeps its blue.
 void TCustomdxTreeList::TakeParentFontForPanels() {
   if (!ParentFont()) return;
-  FTakingParentFont = true;
-  try {
+  {
+    const auto taken = ScopeExit([this] { FTakingParentFont = false; });
+    FTakingParentFont = true;
     FBandFont->Assign(Font());
     FHeaderFont->Assign(Font());
     FPreviewFont->Assign(Font());
     FPreviewFont->SetColor(clBlue);
-  } catch (...) {
-    FTakingParentFont = false;
-    throw;
   }
-  FTakingParentFont = false;
   Relayout();
 }
 

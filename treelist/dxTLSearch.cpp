@@ -1,5 +1,6 @@
 // Incremental search: a text typed into a column finds the first node, from the focused one on,
 // whose cell text starts with it (upper-case forms compared); the walk wraps once at the ends.
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "treelist/dxTL.h"
 
@@ -7,14 +8,10 @@ bool TCustomdxTreeList::StartSearch(int Column, const String& Text) {
   CloseEditor();
   if (Column < 0) Column = GetFocusedColumn();
   FSearchColumn = Column;
-  ++FSearchLock;
-  try {
+  {
+    TDepthScope searching(FSearchLock);
     SetFocusedVisibleIndex(GetVisibleColumnPos(Column));
-  } catch (...) {
-    --FSearchLock;
-    throw;
   }
-  --FSearchLock;
   FSearching = true;
   FSearchText = Text;
   DoSearch(FSearchText, 0, true);
@@ -22,30 +19,24 @@ bool TCustomdxTreeList::StartSearch(int Column, const String& Text) {
 }
 
 void TCustomdxTreeList::DoSearch(String& Text, int Mode, bool ClearOnFail) {
-  ++FSearchLock;
-  try {
-    TdxTreeListNode* found = nullptr;
-    if (FSearchColumn >= 0 && Count() > 0) {
-      if (SearchText(FSearchColumn, Text, found, Mode))
-        FocusNode(found);
-      else if (ClearOnFail)
-        Text.clear();
-      else if (Mode == 0 && !Text.empty())
-        Delete(Text, Length(Text), 1);
-    }
-    if (FFocusedNode) {
-      if (IsMultiSelect()) {
-        ClearSelection();
-        FFocusedNode->SetSelected(true);
-      }
-      MakeNodeVisible(FFocusedNode);
-      InvalidateNode(FFocusedNode, false);
-    }
-  } catch (...) {
-    --FSearchLock;
-    throw;
+  TDepthScope searching(FSearchLock);
+  TdxTreeListNode* found = nullptr;
+  if (FSearchColumn >= 0 && Count() > 0) {
+    if (SearchText(FSearchColumn, Text, found, Mode))
+      FocusNode(found);
+    else if (ClearOnFail)
+      Text.clear();
+    else if (Mode == 0 && !Text.empty())
+      Delete(Text, Length(Text), 1);
   }
-  --FSearchLock;
+  if (FFocusedNode) {
+    if (IsMultiSelect()) {
+      ClearSelection();
+      FFocusedNode->SetSelected(true);
+    }
+    MakeNodeVisible(FFocusedNode);
+    InvalidateNode(FFocusedNode, false);
+  }
 }
 
 void TCustomdxTreeList::EndSearch() {

@@ -1,6 +1,8 @@
 // The selection contract: the anchor, the range walk, the bracket that fires one count change, the
 // same-parent rule and the repaint of selected rows. Storing selected nodes is a descendant's.
 #include "treelist/dxTL.h"
+#include "rtl/ScopeExit.h"
+
 
 bool TCustomdxTreeList::CanNodeSelected(TdxTreeListNode* Node) {
   bool allow = true;
@@ -42,6 +44,11 @@ void TCustomdxTreeList::EndSelection() {
   if (--FSelectionLock == 0 && GetSelectedCount() != FSavedSelectedCount) DoSelectedCountChange();
 }
 
+void TCustomdxTreeList::InsideSelection(const std::function<void()>& Work) {
+  BeginSelection();
+  Bracket(Work, [this] { EndSelection(); });
+}
+
 void TCustomdxTreeList::SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* NodeB) {
   // An end hidden by a collapse stands for its nearest shown ancestor.
   const auto shown = [](TdxTreeListNode* Node) {
@@ -51,8 +58,7 @@ void TCustomdxTreeList::SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* Nod
   NodeA = shown(NodeA);
   NodeB = shown(NodeB);
   if (!NodeA || !NodeB) return;
-  BeginSelection();
-  try {
+  InsideSelection([&] {
     int indexA = GetAbsoluteIndex(NodeA), indexB = GetAbsoluteIndex(NodeB);
     TdxTreeListNode* node = NodeA;
     TdxTreeListNode* last = NodeB;
@@ -66,11 +72,7 @@ void TCustomdxTreeList::SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* Nod
       if (node == last) break;
       node = GetNextVisibleNode(node);
     }
-  } catch (...) {
-    EndSelection();
-    throw;
-  }
-  EndSelection();
+  });
 }
 
 TdxTreeListNode* TCustomdxTreeList::GetFirstSelectedNode() {

@@ -3,6 +3,7 @@
 // every drag feedback off the window while it paints or scrolls.
 #include "controls/DragDrop.h"
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTL.h"
 #include "windows/Paint.h"
 
@@ -33,15 +34,15 @@ void TCustomdxTreeList::DrawSizingLine() {
     case tlsColumnSizing: case tlsBandSizing: {
       int top = IsRectEmpty(info.HeaderRect) ? rows.Top : info.HeaderRect.Top;
       if (FState == tlsBandSizing && !IsRectEmpty(info.BandRect)) top = info.BandRect.Top;
-      line = {FSizingPos, top, FSizingPos + (FState == tlsBandSizing ? 2 : 1), rows.Bottom};
+      line = {FDrag.SizingPos, top, FDrag.SizingPos + (FState == tlsBandSizing ? 2 : 1), rows.Bottom};
       break;
     }
     case tlsRowSizing:
-      line = {IsRectEmpty(info.IndicatorRect) ? rows.Left : info.IndicatorRect.Left, FSizingPos, rows.Right,
-              FSizingPos + 1};
+      line = {IsRectEmpty(info.IndicatorRect) ? rows.Left : info.IndicatorRect.Left, FDrag.SizingPos, rows.Right,
+              FDrag.SizingPos + 1};
       break;
     case tlsBandPanelSizing: case tlsHeaderPanelSizing:
-      line = {rows.Left, FSizingPos, rows.Right, FSizingPos + 2};
+      line = {rows.Left, FDrag.SizingPos, rows.Right, FDrag.SizingPos + 2};
       break;
     default:
       return;
@@ -49,7 +50,7 @@ void TCustomdxTreeList::DrawSizingLine() {
   HDC dc = GetDC(Handle());
   InvertRect(dc, line);
   ReleaseDC(Handle(), dc);
-  FSizingLineShown = !FSizingLineShown;
+  FDrag.SizingLineShown = !FDrag.SizingLineShown;
 }
 
 // --- limits ----------------------------------------------------------------------------------------------
@@ -57,7 +58,7 @@ void TCustomdxTreeList::DrawSizingLine() {
 int TCustomdxTreeList::ClampSizingLine(int Position) {
   TdxTreeListDrawInfo info;
   CalcGeometry(info);
-  const TdxTreeListHitInfo& down = FDownHitInfo;
+  const TdxTreeListHitInfo& down = FPress.DownHitInfo;
   const int clientWidth = ClientWidth();
   switch (FState) {
     case tlsBandSizing: {
@@ -118,20 +119,20 @@ int TCustomdxTreeList::SizedHeaderRows(int Position) {
 // --- the size applied on release --------------------------------------------------------------------------
 
 void TCustomdxTreeList::ApplySizing() {
-  const int position = ClampSizingLine(FSizingPos);
+  const int position = ClampSizingLine(FDrag.SizingPos);
   TdxTreeListDrawInfo info;
   CalcGeometry(info);
-  const TdxTreeListHitInfo& down = FDownHitInfo;
+  const TdxTreeListHitInfo& down = FPress.DownHitInfo;
   switch (FState) {
     case tlsBandSizing:
-      if (position == FSizingStart) return;
+      if (position == FDrag.SizingStart) return;
       if (const TdxTreeListBandInfo* band = FindBandInfo(info, down.Band)) {
         ApplyBandWidth(down.Band, position - band->Rect.Left + 2);
         DoChangedColumnsWidth();
       }
       break;
     case tlsColumnSizing:
-      if (position == FSizingStart) return;
+      if (position == FDrag.SizingStart) return;
       if (const TdxTreeListHeaderInfo* header = FindHeaderInfo(info, down.Column)) {
         const int indent = header->First && header->Row == 0 ? GetGroupIndentWidth() : 0;
         ApplyColumnWidth(down.Column, position - header->Rect.Left + 1 - indent);
@@ -145,7 +146,7 @@ void TCustomdxTreeList::ApplySizing() {
       SetHeaderPanelRowCountByUser(SizedHeaderRows(position));
       break;
     case tlsRowSizing: {
-      if (position == FSizingStart || !FPressedNode) return;
+      if (position == FDrag.SizingStart || !FPressedNode) return;
       const TRect row = GetNodeRect(FPressedNode);
       int height = Metrics().RowLineHeight;
       while (CalcNodeRowHeight(FPressedNode, height + 1, true) <= position - row.Top) ++height;
@@ -160,19 +161,24 @@ void TCustomdxTreeList::ApplySizing() {
 // --- drag feedback around painting ----------------------------------------------------------------------
 
 void TCustomdxTreeList::HideDragFeedback() {
-  if (FFeedbackHideCount++ > 0) return;
-  FFeedbackLineHidden = FSizingLineShown;
-  if (FFeedbackLineHidden) DrawSizingLine();
-  if (FDropArrows) FDropArrows->Hide();
-  if (FHeaderDragImage) FHeaderDragImage->Hide();
+  if (FDrag.FeedbackHideCount++ > 0) return;
+  FDrag.FeedbackLineHidden = FDrag.SizingLineShown;
+  if (FDrag.FeedbackLineHidden) DrawSizingLine();
+  if (FDrag.DropArrows) FDrag.DropArrows->Hide();
+  if (FDrag.HeaderDragImage) FDrag.HeaderDragImage->Hide();
   if (auto* drag = dynamic_cast<TDragObject*>(FDragObject)) drag->HideDragImage();
 }
 
+void TCustomdxTreeList::WithoutDragFeedback(const std::function<void()>& Work) {
+  HideDragFeedback();
+  Bracket(Work, [this] { ShowDragFeedback(); });
+}
+
 void TCustomdxTreeList::ShowDragFeedback() {
-  if (FFeedbackHideCount == 0 || --FFeedbackHideCount > 0) return;
-  if (FFeedbackLineHidden && !FSizingLineShown) DrawSizingLine();
-  FFeedbackLineHidden = false;
-  if (FDropArrows && FDropArrowsShown) ShowDropArrows();
-  if (FHeaderDragImage) ShowHeaderDragImage();
+  if (FDrag.FeedbackHideCount == 0 || --FDrag.FeedbackHideCount > 0) return;
+  if (FDrag.FeedbackLineHidden && !FDrag.SizingLineShown) DrawSizingLine();
+  FDrag.FeedbackLineHidden = false;
+  if (FDrag.DropArrows && FDrag.DropArrowsShown) ShowDropArrows();
+  if (FDrag.HeaderDragImage) ShowHeaderDragImage();
   if (auto* drag = dynamic_cast<TDragObject*>(FDragObject)) drag->ShowDragImage();
 }

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "controls/Application.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "treelist/dxTL.h"
 
@@ -81,8 +82,9 @@ void TCustomdxTreeList::SortNodeList(TdxTreeListNodes* List, int ColumnIndex, bo
     for (int p = 1; multiKey && p < sortedCount; ++p)
       entry.Keys.push_back({GetNodeVariant(node, GetSortedColumnIndex(p)), IsSortedColumnDescending(p)});
   }
-  FSortPositions = &positions;
-  try {
+  {
+    const auto forget = ScopeExit([this] { FSortPositions = nullptr; });
+    FSortPositions = &positions;
     if (OnCompare) {
       MergeSort(entries, [this](const TSortEntry& a, const TSortEntry& b) {
         int compare = 0;
@@ -92,11 +94,7 @@ void TCustomdxTreeList::SortNodeList(TdxTreeListNodes* List, int ColumnIndex, bo
     } else {
       MergeSort(entries, [this](const TSortEntry& a, const TSortEntry& b) { return CompareKeyChains(a, b); });
     }
-  } catch (...) {
-    FSortPositions = nullptr;
-    throw;
   }
-  FSortPositions = nullptr;
   for (int i = 0; i < List->Count(); ++i) List->SetItems(i, entries[size_t(i)].Node);
 }
 

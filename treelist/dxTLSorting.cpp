@@ -2,11 +2,17 @@
 // and the rebuild of the list from the columns' stored sort positions.
 #include <algorithm>
 
+#include "rtl/ScopeExit.h"
 #include "treelist/dxTLControl.h"
 #include "windows/Input.h"
 
 void TCustomdxTreeListControl::EndSorting() {
   if (--FSortLock == 0) ApplySorting();
+}
+
+void TCustomdxTreeListControl::InsideSorting(const std::function<void()>& Work) {
+  BeginSorting();
+  Bracket(Work, [this] { EndSorting(); });
 }
 
 int TCustomdxTreeListControl::AddSortedColumn(TdxTreeListColumn* Column) {
@@ -49,14 +55,17 @@ void TCustomdxTreeListControl::BeginSortingUpdate() {
   if (IsMultiSort()) BeginSorting();
 }
 
+void TCustomdxTreeListControl::InsideSortingUpdate(const std::function<void()>& Work) {
+  BeginSortingUpdate();
+  Bracket(Work, [this] { EndSortingUpdate(); });
+}
+
 void TCustomdxTreeListControl::EndSortingUpdate() {
-  try {
-    if (IsMultiSort()) EndSorting();
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  Bracket(
+      [this] {
+        if (IsMultiSort()) EndSorting();
+      },
+      [this] { EndUpdate(); });
 }
 
 void TCustomdxTreeListControl::RebuildSortedColumns() {

@@ -16,14 +16,7 @@ void TCustomdxTreeList::SetLeftCoord(int Value) {
     UpdateScrollBars();
     // Without fixed bands a move of at most the visible width shifts the painted bands.
     if (std::abs(distance) <= GetScrollableClientWidth() && GetFixedLeftBand() < 0 && GetFixedRightBand() < 0) {
-      HideDragFeedback();
-      try {
-        ScrollBandsArea(distance);
-      } catch (...) {
-        ShowDragFeedback();
-        throw;
-      }
-      ShowDragFeedback();
+      WithoutDragFeedback([&] { ScrollBandsArea(distance); });
     } else {
       Invalidate();
     }

@@ -2,6 +2,7 @@
 // follow a moved column, column naming and copying between controls, best fit, and the control
 // with its bands and columns in a stored layout.
 #include "classes/Filer.h"
+#include "rtl/Arith.h"
 #include "support/TreeListFixture.h"
 
 namespace {
@@ -270,6 +271,40 @@ TEST_F(ControlTest, BandsAndHeadersShownHiddenAndMoved) {
   List->ScaleHiddenBandWidths(300, 150);
   EXPECT_EQ(bands->Items(0)->Width(), 2 * hidden) << "hidden bands scale with the shown width";
   EXPECT_EQ(bands->Items(1)->Width(), 250) << "visible ones do not";
+
+  a->SetBandIndex(1);
+  b->SetBandIndex(1);
+  a->SetVisible(false);
+  const int hiddenColumn = a->Width(), shownColumn = b->Width();
+  List->ScaleHiddenColumnWidths(List->GetBandPosition(1), 150, 100);
+  EXPECT_EQ(a->Width(), MulDiv(hiddenColumn, 150, 100)) << "hidden columns of the band scale";
+  EXPECT_EQ(b->Width(), shownColumn);
+  EXPECT_EQ(bands->Items(1)->ColumnCount(0), 1) << "only the shown column sits in the band's row";
+}
+
+TEST_F(ControlTest, NodeValuesAndPanelFontsAreCopied) {
+  AddColumn("A");
+  Build("a");
+  List->SetNodeValue(N("a"), 0, Variant(12));
+  EXPECT_EQ(N("a")->Strings(0), "12");
+
+  TFont font;
+  font.SetName("Tahoma");
+  font.SetSize(20);
+  for (auto [set, get] : {std::pair{&TTestTreeList::SetBandFont, &TTestTreeList::BandFont},
+                          std::pair{&TTestTreeList::SetHeaderFont, &TTestTreeList::HeaderFont},
+                          std::pair{&TTestTreeList::SetPreviewFont, &TTestTreeList::PreviewFont}}) {
+    TFont* own = (List->*get)();
+    (List->*set)(&font);
+    EXPECT_EQ((List->*get)(), own) << "the control keeps its own font object";
+    EXPECT_EQ(own->Size(), 20);
+  }
+  List->SetDefaultRowHeight(40);
+  EXPECT_EQ(List->GetDefaultRowHeight(), 40);
+  List->SetTreeLineColor(clRed);
+  EXPECT_EQ(List->TreeLineColor(), clRed);
+  List->SetShowLines(false);
+  EXPECT_FALSE(List->ShowLines());
 }
 
 }  // namespace

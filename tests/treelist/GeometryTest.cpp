@@ -202,6 +202,32 @@ TEST_F(GeometryTest, CellEditorAndIndentRectangles) {
   EXPECT_TRUE(IsRectEmpty(button));
 }
 
+TEST_F(GeometryTest, TreeStylePropertiesMoveTheIndent) {
+  Columns(1);
+  Build("a\n  a1");
+  N("a")->Expand(false);
+  TRect image, state, button, indent;
+  List->SetShowButtons(false);
+  List->CalcNodeIndentRects(N("a"), 0, 17, 300, image, state, button, indent);
+  EXPECT_TRUE(IsRectEmpty(button)) << "no expand button";
+  List->SetShowButtons(true);
+  List->SetShowRoot(false);
+  EXPECT_EQ(List->GetNodeCellRect(N("a1"), 0), TRect(16, 35, 100, 51)) << "the top level loses its indent column";
+  List->SetShowRoot(true);
+  EXPECT_EQ(List->GetNodeCellRect(N("a1"), 0), TRect(32, 35, 100, 51));
+}
+
+TEST_F(GeometryTest, FreeDrawInfoEmptiesTheArrays) {
+  Columns(2);
+  Build("a\nb");
+  TdxTreeListDrawInfo info;
+  List->CalcGeometry(info);
+  ASSERT_FALSE(info.Headers.empty());
+  ASSERT_FALSE(info.Rows.empty());
+  List->FreeDrawInfo(info);
+  EXPECT_TRUE(info.Bands.empty() && info.Headers.empty() && info.EmptyBands.empty() && info.Rows.empty());
+}
+
 TEST_F(GeometryTest, RowsInViewFromTheMetrics) {
   Columns(1);
   for (int i = 0; i < 30; ++i) List->Add();

@@ -17,6 +17,39 @@ TEST_F(NodesTest, ANodeNeedsAnOwner) {
   }
 }
 
+TEST_F(NodesTest, TopLevelQueries) {
+  Build("A\n  A1\nB");
+  EXPECT_EQ(List->GetTopCount(), 2);
+  EXPECT_EQ(List->GetTopItem(1), N("B"));
+  EXPECT_EQ(List->GetTopItem(2), nullptr);
+  EXPECT_EQ(List->GetTopItem(-1), nullptr);
+  EXPECT_EQ(List->IndexOfTopNode(N("B")), 1);
+  EXPECT_EQ(List->IndexOfTopNode(N("A1")), -1) << "a child is no top-level node";
+}
+
+TEST_F(NodesTest, AFreedNodeAndItsChildrenReadAsDeleting) {
+  Build("A\n  A1\nB");
+  std::vector<std::string> seen;
+  List->OnDeletion = [&](TObject*, TdxTreeListNode* Node) {
+    const bool parentDeleting = !Node->Parent() || Node->Parent()->Deleting();
+    seen.push_back(NameOf(Node) + (Node->Deleting() && parentDeleting ? " deleting" : " alive"));
+  };
+  EXPECT_FALSE(N("A")->Deleting());
+  N("A")->Free();
+  EXPECT_EQ(seen, (std::vector<std::string>{"A1 deleting", "A deleting"}));
+  EXPECT_FALSE(N("B")->Deleting());
+  List->OnDeletion = nullptr;  // the nodes left go while the control is taken apart
+}
+
+TEST_F(NodesTest, ImageIndexesGoThroughTheOwner) {
+  Build("A");
+  EXPECT_EQ(N("A")->SelectedIndex(), -1);
+  N("A")->SetSelectedIndex(3);
+  EXPECT_EQ(N("A")->SelectedIndex(), 3);
+  List->OnGetSelectedIndex = [](TObject*, TdxTreeListNode*, int& Index) { Index += 10; };
+  EXPECT_EQ(N("A")->SelectedIndex(), 13) << "the event has the last word";
+}
+
 TEST_F(NodesTest, NavigationInTreeAndDisplayOrder) {
   Build("A\n  A1\n    A1a\n  A2\nB\n  B1\nC");
   N("A")->SetExpanded(true);
