@@ -4,6 +4,7 @@
 
 #include "editors/dxEditClassOf.h"
 #include "editors/dxPopupListBox.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Focus.h"
 #include "windows/Window.h"

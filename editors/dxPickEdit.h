@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "editors/dxDropDownEdit.h"
-#include "rtl/ScopeExit.h"
 #include "rtl/StringList.h"
 
 class TdxPopupPickListBox;
@@ -87,8 +86,3 @@ class TdxInplacePickEdit : public TdxInplaceDropDownEdit {
 // The index of the line that equals S exactly (letter case included); -1 when none does.
 int ExactIndexOf(const TStrings& Lines, const String& S);
 
-// Raises the editor's InternalChange while it changes its own text; the name serves the
-// data-aware pick editors.
-struct TdxInternalChangeScope : TValueScope<bool> {
-  explicit TdxInternalChangeScope(TdxInplaceEdit& Edit) : TValueScope<bool>(Edit.InternalChange, true) {}
-};

@@ -167,7 +167,7 @@ String TdxInplaceLookupEdit::DisplayTextOfKey() {
 }
 
 void TdxInplaceLookupEdit::ShowKeyText() {
-  const TdxInternalChangeScope internal(*this);
+  const TValueScope<bool> internal(InternalChange, true);
   SetMaskedText(DisplayTextOfKey());
 }
 
@@ -274,7 +274,7 @@ void TdxInplaceLookupEdit::EndSearch() {
 // completion after the typed part stays selected so the next key replaces it.
 void TdxInplaceLookupEdit::RunSearch() {
   {
-    const TdxInternalChangeScope internal(*this);
+    const TValueScope<bool> internal(InternalChange, true);
     SetMaskedText(FSearchText);
   }
   const TListParts list = ListParts();

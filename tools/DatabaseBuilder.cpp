@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/rtl/ScopeExit.h"
+#include "rtl/ScopeExit.h"
 
 namespace fs = std::filesystem;
 
