@@ -57,31 +57,42 @@ void StepTask(TProgressTask* Progress, int Count) {
 
 namespace {
 
-// A long step runs in at most this many ranges, so that the bar moves smoothly; a range holds at
-// least MinRangeStudents students, so that a short step runs in one statement.
-constexpr size_t StepRanges = 10;
-constexpr size_t MinRangeStudents = 300;
+// A long step runs in at most this many ranges, so that the bar moves as it goes; each range
+// prepares the step's statements anew, so more of them would cost more than the bar shows. A
+// range holds at least MinRangeStudents students, so that a short step runs in one statement.
+constexpr int StepRanges = 5;
+constexpr int MinRangeStudents = 300;
 
 }  // namespace
 
+// The ranges meet, so that every number falls into one: results under numbers that no student has
+// are built with their neighbours. Only the last number of every range but the last is read, each
+// by skipping the students before it in the index of the numbers.
 std::vector<TStudentRange> StudentRanges(TADOQuery* Query, const String& ClassName) {
-  PrepareSql(Query,
-             String("select Fd_StuNo from Tb_Students") + (ClassName.empty() ? "" : " where Fd_Class = :AClass") +
-                 " order by Fd_StuNo",
-             ClassName.empty() ? TSqlParams{} : TSqlParams{{"AClass", ClassName}});
-  Query->Open();
-  std::vector<int> students;
-  for (Query->First(); !Query->Eof(); Query->Next()) students.push_back(Query->Fields()[0]->AsInteger());
-  Query->Close();
-  const size_t share = std::max(MinRangeStudents, (students.size() + StepRanges - 1) / StepRanges);
-  std::vector<TStudentRange> ranges;
-  for (size_t i = 0; i < students.size(); i += share) {
-    const size_t end = std::min(students.size(), i + share);
-    ranges.push_back({students[i], students[end - 1], int(end - i)});
+  const String students = String(" from Tb_Students") + (ClassName.empty() ? "" : " where Fd_Class = :AClass");
+  TSqlParams params = ClassName.empty() ? TSqlParams{} : TSqlParams{{"AClass", ClassName}};
+  OpenSql(Query, "select count(*)" + students, params);
+  const int count = Query->Fields()[0]->AsInteger();
+  const int share = std::max(MinRangeStudents, (count + StepRanges - 1) / StepRanges);
+  String ends;
+  for (int taken = share; taken < count; taken += share) {
+    const String offset = "ASkip" + std::to_string(taken / share);
+    ends += String(ends.empty() ? "select " : ", ") + "(select Fd_StuNo" + students +
+            " order by Fd_StuNo limit 1 offset :" + offset + ")";
+    params.emplace_back(offset, taken - 1);
   }
-  if (ranges.empty()) ranges.push_back({0, 0, 0});
-  ranges.front().Low = std::numeric_limits<int>::min();
-  ranges.back().High = std::numeric_limits<int>::max();
+  std::vector<TStudentRange> ranges;
+  int64_t low = std::numeric_limits<int64_t>::min();
+  if (!ends.empty()) {
+    OpenSql(Query, ends, params);
+    for (int i = 0; i < Query->FieldCount(); ++i) {
+      const int64_t high = Query->Fields()[i]->AsInteger();
+      ranges.push_back({low, high, share});
+      low = high + 1;
+    }
+  }
+  Query->Close();
+  ranges.push_back({low, std::numeric_limits<int64_t>::max(), count - Students(ranges)});
   return ranges;
 }
 

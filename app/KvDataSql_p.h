@@ -4,6 +4,7 @@
 // student numbers so that the bar follows their work.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "app/KvData.h"
@@ -23,13 +24,13 @@ void StepTask(TProgressTask* Progress, int Count = 1);
 
 // Student numbers from Low to High (both included) and how many students of a build they hold.
 struct TStudentRange {
-  int Low;
-  int High;
+  int64_t Low;
+  int64_t High;
   int Students;
 };
 // The students of a build (of the class, or of the school when ClassName is empty) in a few ranges
-// of student numbers, in ascending order. The first and the last range are open-ended, so that
-// results under numbers without a student row fall into one of them.
+// of student numbers, in ascending order. The ranges cover every number, from the least to the
+// greatest, so that results under numbers without a student row fall into one of them.
 std::vector<TStudentRange> StudentRanges(TADOQuery* Query, const String& ClassName);
 int Students(const std::vector<TStudentRange>& Ranges);
 
