@@ -42,41 +42,34 @@ String CardStudents(bool OneClass) {
                     "  from r where r.Fd_StuNo is not null)\n";
 }
 
-// The result of the student r whose card columns of item :AItem<i> are written: the one with the
-// highest score above 0 and, among equal scores, the first stored (the smallest Fd_ProcID). The
-// index Ix_UptoProcess_Best holds a student's results of an item in this order, so each is one
-// seek; none when no result of the item scored above 0.
-String BestResult(size_t Item) {
-  const String alias = "a" + std::to_string(Item);
-  return "left join Tb_UptoProcess " + alias + " on " + alias +
-         ".Fd_ProcID = (select x.Fd_ProcID from Tb_UptoProcess x\n"
-         "    where x.Fd_StuNo = r.Fd_StuNo and x.Fd_ProgNo = :AItem" + std::to_string(Item) +
-         " and x.Fd_FenVal > 0 order by x.Fd_FenVal desc, x.Fd_ProcID limit 1)";
-}
-
 // One card per student of the range with a result of a listed item (the end of r, an empty
-// number, has none); its grade is that of the student's first result of a listed item (f). Per
-// item the performance (an empty one is 0) and the score of the best result; nothing for an item
-// without a result scored above 0. Each student costs a few index seeks instead of a fold of every
-// result. A class's cards are printed in the order they are stored, which is that of the student
-// numbers; the school's, only counted, come in that order from r.
-String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
-  String columns = "Fd_StuNo, Fd_Grade";
-  String values;
-  String joins;
-  for (size_t i = 0; i < Items.size(); ++i) {
-    const String alias = "a" + std::to_string(i);
-    columns += ", " + QuotedColumn(Items[i].ProgNo) + ", " + QuotedColumn(Items[i].FenField);
-    values += ",\n  case when " + alias + ".Fd_ProcID is not null then coalesce(" + alias + ".Fd_Achieve, 0) end, " +
-              alias + ".Fd_FenVal";
-    joins += "\n" + BestResult(i);
-  }
-  return CardStudents(OneClass) + "insert into Tb_UptoCard (" + columns + ")\n" +
-         "select r.Fd_StuNo, f.Fd_Grade" + values + "\n" +
-         "from r\n" +
+// number, has none), with the grade of the student's first result of a listed item. A class's
+// cards are printed in the order they are stored, which is that of the student numbers; the
+// school's, only counted, come in that order from r.
+String CardKeysSql(bool OneClass) {
+  return CardStudents(OneClass) +
+         "insert into Tb_UptoCard (Fd_StuNo, Fd_Grade)\n"
+         "select r.Fd_StuNo, f.Fd_Grade from r\n"
          "join Tb_UptoProcess f on f.Fd_ProcID = (select a.Fd_ProcID from Tb_UptoProcess a, Tb_UptoProg p\n"
          "    where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = p.Fd_ProgNo order by a.Fd_ProcID limit 1)" +
-         joins + (OneClass ? "\norder by r.Fd_StuNo" : "");
+         (OneClass ? "\norder by r.Fd_StuNo" : "");
+}
+
+// The performance and the score of every item on the range's cards, from the item's best result:
+// the one with the highest score above 0 and, among equal scores, the first stored (the smallest
+// Fd_ProcID). Ix_UptoProcess_Best holds a student's results of an item in this order, with their
+// performance, so each item is one seek in it. An item without a result scored above 0 stays
+// empty; an empty performance is 0. Items must not be empty.
+String CardItemsSql(const std::vector<TCardItem>& Items) {
+  String assignments;
+  for (size_t i = 0; i < Items.size(); ++i) {
+    assignments += String(i ? ",\n  " : "") + "(" + QuotedColumn(Items[i].ProgNo) + ", " +
+                   QuotedColumn(Items[i].FenField) +
+                   ") = (select coalesce(x.Fd_Achieve, 0), x.Fd_FenVal from Tb_UptoProcess x\n"
+                   "    where x.Fd_StuNo = Tb_UptoCard.Fd_StuNo and x.Fd_ProgNo = :AItem" + std::to_string(i) +
+                   " and x.Fd_FenVal > 0 order by x.Fd_FenVal desc, x.Fd_ProcID limit 1)";
+  }
+  return "update Tb_UptoCard set " + assignments + "\nwhere Fd_StuNo between :ALow and :AHigh";
 }
 
 // The general score of the range's cards: the best score of each item category 1 to 5 added up; an
@@ -177,14 +170,16 @@ void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
   TCloseQueries closer({adqSumProg, adqSumSource, adqExecSql});
   const std::vector<TCardItem> items = ReadCardItems(adqSumProg);
   const bool oneClass = !ClassName.empty();
-  TSqlParams params;
-  if (oneClass) params.emplace_back("AClass", ClassName);
-  for (size_t i = 0; i < items.size(); ++i) params.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
+  TSqlParams students;
+  if (oneClass) students.emplace_back("AClass", ClassName);
+  TSqlParams itemNumbers;
+  for (size_t i = 0; i < items.size(); ++i) itemNumbers.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
   const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
-  const int cards = RunStepByRanges(adqExecSql, Progress, "正在统计学生考试成绩...", Students(ranges), ranges,
-                                    rsStudents, CardInsertSql(items, oneClass), params);
-  RunStepByRanges(adqExecSql, Progress, "正在统计学生总分...", cards, ranges, rsChangedRows,
-                  GeneralScoreSql(items));
+  std::vector<TStepStatement> fold = {{CardKeysSql(oneClass), students}};
+  if (!items.empty()) fold.push_back({CardItemsSql(items), itemNumbers});
+  RunStepByRanges(adqExecSql, Progress, "正在统计学生考试成绩...", Students(ranges), ranges, rsStudents, fold);
+  RunStepByRanges(adqExecSql, Progress, "正在统计学生总分...", CountRows(adqSumSource, "Tb_UptoCard"), ranges,
+                  rsChangedRows, {{GeneralScoreSql(items), {}}});
 }
 
 void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
@@ -202,8 +197,8 @@ void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
   const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
   for (const TExamPart& part : ExamParts) {
     RunStepByRanges(adqExecSql, Progress, part.Text, Students(ranges), ranges, rsStudents,
-                    ExamPartSql(part, oneClass), params);
+                    {{ExamPartSql(part, oneClass), params}});
   }
   RunStepByRanges(adqExecSql, Progress, "统计学生考试综合得分...", CountRows(adqSumSource, "Tb_ExamCard"), ranges,
-                  rsChangedRows, ExamScoreSql());
+                  rsChangedRows, {{ExamScoreSql(), {}}});
 }

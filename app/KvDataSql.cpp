@@ -60,7 +60,7 @@ namespace {
 // A long step runs in at most this many ranges, so that the bar moves as it goes; each range
 // prepares the step's statements anew, so more of them would cost more than the bar shows. A
 // range holds at least MinRangeStudents students, so that a short step runs in one statement.
-constexpr int StepRanges = 5;
+constexpr int StepRanges = 3;
 constexpr int MinRangeStudents = 300;
 
 }  // namespace
@@ -102,18 +102,22 @@ int Students(const std::vector<TStudentRange>& Ranges) {
   return students;
 }
 
-int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
-                    const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql, TSqlParams Params) {
+void RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+                     const std::vector<TStudentRange>& Ranges, TRangeStep Step,
+                     std::vector<TStepStatement> Statements) {
   ShowTask(Progress, Text, Max);
-  Params.emplace_back("ALow", Variant());
-  Params.emplace_back("AHigh", Variant());
-  int changed = 0;
-  for (const TStudentRange& range : Ranges) {
-    Params[Params.size() - 2].second = range.Low;
-    Params.back().second = range.High;
-    const int rows = RunSql(Query, Sql, Params);
-    StepTask(Progress, Step == rsStudents ? range.Students : rows);
-    changed += rows;
+  for (TStepStatement& statement : Statements) {
+    statement.Params.emplace_back("ALow", Variant());
+    statement.Params.emplace_back("AHigh", Variant());
   }
-  return changed;
+  for (const TStudentRange& range : Ranges) {
+    int rows = 0;
+    for (TStepStatement& statement : Statements) {
+      TSqlParams& params = statement.Params;
+      params[params.size() - 2].second = range.Low;
+      params.back().second = range.High;
+      rows += RunSql(Query, statement.Sql, params);
+    }
+    StepTask(Progress, Step == rsStudents ? range.Students : rows);
+  }
 }

@@ -37,12 +37,17 @@ int Students(const std::vector<TStudentRange>& Ranges);
 // How far the bar moves after a range: by the range's students, or by the rows its statement
 // changed.
 enum TRangeStep { rsStudents, rsChangedRows };
-// One step of a build: Text with Max on the bar, then Sql on Query once per range, its student
-// numbers bound as :ALow and :AHigh, each run followed by its move of the bar. Answers the rows
-// changed.
-int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
-                    const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql,
-                    TSqlParams Params = {});
+// A statement of a build's step with its bound values.
+struct TStepStatement {
+  String Sql;
+  TSqlParams Params;
+};
+// One step of a build: Text with Max on the bar, then the statements on Query in their order once
+// per range, their student numbers bound as :ALow and :AHigh, each range followed by its move of
+// the bar.
+void RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+                     const std::vector<TStudentRange>& Ranges, TRangeStep Step,
+                     std::vector<TStepStatement> Statements);
 
 // Closes the queries it holds when the build that used them ends, whichever way it ends.
 class TCloseQueries {
