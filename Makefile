@@ -2,7 +2,8 @@
 # Both install what a fresh Debian 12 machine lacks, then configure and build with CMake and Ninja.
 
 PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev libjpeg-dev \
-            fonts-wqy-microhei libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+            fonts-wqy-microhei libgtest-dev libgmock-dev libbenchmark-dev poppler-utils \
+            xvfb openbox libx11-dev libxtst-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 JOBS := $(shell nproc)
 

@@ -7,7 +7,7 @@
 #include "windows/SystemServices.h"
 
 void AcceptOnly(TKeyChar& Key, const char* Allowed) {
-  if (Key == '\r') return;
+  if (Key == '\r' || Key == '\b') return;
   if (Key == 0 || Key > 0x7f || !std::strchr(Allowed, static_cast<char>(Key))) Key = 0;
 }
 

@@ -34,8 +34,9 @@ T* HeldForm(T*& Holder) {
 // Frees the objects of a list's lines and empties it, for lists whose lines own their objects.
 void FreeItemObjects(TStrings* Items);
 
-// Drops Key unless it is one of Allowed (ASCII characters). Enter passes: the boxes move the
-// focus on with it (EnterMovesFocus in their layouts).
+// Drops Key unless it is one of Allowed (ASCII characters). Backspace always passes, so that a
+// typing error can be taken back; Enter passes too: the boxes move the focus on with it
+// (EnterMovesFocus in their layouts).
 void AcceptOnly(TKeyChar& Key, const char* Allowed);
 
 // A record of DataSet is being edited or appended.

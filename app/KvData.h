@@ -90,6 +90,11 @@ class TdmGym : public TComponent {
   // them.
   void DeleteCurrentStudent();
   void DeleteCurrentTeacher();
+  // Deletes the current row of List: Work deletes it and what belongs to it from the file by its
+  // KeyField value, in one transaction, and only once that is committed does List let the row go
+  // (the next row becoming current). A refused deletion, a refused commit included, raises and
+  // leaves List, its current row and every window that shows it as they were.
+  void DeleteListRow(TADOQuery* List, const String& KeyField, const std::function<void(const Variant& Key)>& Work);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;

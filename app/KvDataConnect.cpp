@@ -4,18 +4,34 @@
 
 namespace {
 
-// The tables every database of this system has; a file without them is someone else's.
+// The tables and views every database of this system has; a file without them is someone else's.
 const char* const SystemTables[] = {
     "Tb_SchoolInfo", "Tb_Grade", "Tb_Classes", "Tb_Students", "Tb_FreeStudent", "Tb_Teachers", "Tb_TeacherTask",
     "Tb_UptoProg", "Tb_ExamProg", "Tb_TechProg", "Tb_UptoStarnd", "Tb_ExamStarnd", "Tb_CountPoint", "Tb_TermType",
     "Tb_Duty", "Tb_UptoProcess", "Tb_UptoHistory", "Tb_ExamProcess", "Tb_ExamHistory", "Tb_DutyProcess",
     "Tb_UptoCard", "Tb_ExamCard", "Tb_ClassesSum", "Tb_GradeSum", "Tb_SchoolSum"};
+const char* const SystemViews[] = {"Vw_Students", "Vw_UptoCard", "Vw_ExamProcess"};
 
-void CheckSystemTables(TADOConnection& Connection, const String& Path) {
+EDatabaseError NotThisSystems(const String& Path, const char* Kind, const char* Name) {
+  return EDatabaseError("“" + Path + "”不是本系统的数据库（缺少" + Kind + " " + Name + "）。");
+}
+
+// The connection names the file's tables only; a view is looked up in the file's schema.
+bool HasView(TADOQuery* Query, const char* Name) {
+  OpenSql(Query, "select count(*) from sqlite_master where type = 'view' and name = :AName collate nocase",
+          {{"AName", String(Name)}});
+  return Query->Fields()[0]->AsInteger() > 0;
+}
+
+void CheckSystemSchema(TADOConnection& Connection, const String& Path) {
   TStringList tables;
   Connection.GetTableNames(&tables);
   for (const char* table : SystemTables)
-    if (tables.IndexOf(table) < 0) throw EDatabaseError("“" + Path + "”不是本系统的数据库（缺少表 " + table + "）。");
+    if (tables.IndexOf(table) < 0) throw NotThisSystems(Path, "表", table);
+  TComponentPtr<TADOQuery> schema = MakeComponent<TADOQuery>();
+  schema->SetConnection(&Connection);
+  for (const char* view : SystemViews)
+    if (!HasView(schema.get(), view)) throw NotThisSystems(Path, "视图", view);
 }
 
 }  // namespace
@@ -25,7 +41,7 @@ void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const St
   Connection.SetConnectionString(DatabaseConnectionString(Path, User, Password));
   Connection.Open();
   try {
-    CheckSystemTables(Connection, Path);
+    CheckSystemSchema(Connection, Path);
   } catch (...) {
     Connection.Close();
     throw;

@@ -81,8 +81,8 @@ void TfmKvMain::actDeleteStudentExecute(TObject*) {
   TScreenCursorScope hourglass(crHourGlass);
   try {
     dmGym->DeleteCurrentStudent();
-  } catch (const Exception&) {
-    throw Exception("删除学生记录出错。");
+  } catch (const Exception& E) {
+    throw Exception("删除学生记录出错。\n" + E.Message());
   }
 }
 

@@ -192,7 +192,7 @@ void FillGradientRect(TCanvas& Canvas, const TRect& Rect, TColor StartColor, TCo
   const int height = Rect.Height();
   const auto channel = [](int from, int to, int i) { return from + MulDiv(i, to - from, 255); };
   for (int i = 0; i < 256; ++i) {
-    const TRect stripe(Rect.Left, Rect.Top + MulDiv(i, height, 256), Rect.Right, Rect.Top + MulDiv(i + 1, height, 256));
+    const TRect stripe{Rect.Left, Rect.Top + MulDiv(i, height, 256), Rect.Right, Rect.Top + MulDiv(i + 1, height, 256)};
     const COLORREF color = RGB(channel(GetRValue(start), GetRValue(end), i), channel(GetGValue(start), GetGValue(end), i),
                                channel(GetBValue(start), GetBValue(end), i));
     FillRect(Canvas.Handle(), stripe, CreateSolidBrush(TColor(color)));

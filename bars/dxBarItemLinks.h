@@ -224,7 +224,8 @@ class TdxBarItemLinks : public TCollection {
   bool FDestroying = false;
   int FRecentItemCount = -1;
   int FSavedRecentItemCount = -1;
-  // Links whose construction has finished; the collection hears of a link before that.
+  // Links from the end of their construction to the start of their destruction: a link being
+  // freed rebuilds the lists while it is still in the collection.
   std::unordered_set<const TCollectionItem*> FReady;
   std::vector<TdxBarItemLink*> FAvailable;
   std::vector<TdxBarItemLink*> FVisible;

@@ -281,6 +281,12 @@ void SaveLayout(const TdxBarManager* M, TLayoutStore& Store) {
 
 // --- reading --------------------------------------------------------------------------------------
 
+// No layout holds more bars, or more links in one container, than this: a larger stored count is
+// damage, and reading stops at the bound instead of looking up containers up to 2^31.
+constexpr int MaxStoredEntries = 1000;
+
+int StoredCount(int Count) { return std::min(Count, MaxStoredEntries); }
+
 template <class T>
 T Clamped(int Value, T Last) {
   return static_cast<T>(std::clamp(Value, 0, static_cast<int>(Last)));
@@ -329,7 +335,7 @@ void ReadLinks(TLayoutSection& S, TdxBarItemLinks* Links, bool OfBar) {
   TdxBarManager* manager = Links->BarManager();
   const bool usage = KeepsUsage(manager, Links);
   Links->Clear();
-  const int count = S.HasValue("ItemLinkCount") ? S.ReadInteger("ItemLinkCount", 0) : 0;
+  const int count = S.HasValue("ItemLinkCount") ? StoredCount(S.ReadInteger("ItemLinkCount", 0)) : 0;
   for (int j = 0; j < count; ++j) {
     auto section = S.Child("ItemLink" + std::to_string(j), false);
     if (!section) continue;
@@ -417,7 +423,7 @@ void LoadLayout(TdxBarManager* M, TLayoutStore& Store) {
   if (!main) return;
   TUpdateLock lock(M);
   ReadManagerValues(*main, M);
-  if (main->HasValue("BarCount")) ReadBars(Store, M, main->ReadInteger("BarCount", 0));
+  if (main->HasValue("BarCount")) ReadBars(Store, M, StoredCount(main->ReadInteger("BarCount", 0)));
   ForEachNamedSubItem(M, [&](TCustomdxBarSubItem* sub) {
     if (auto section = Store.Container("SubItem_" + sub->Name(), false)) ReadLinks(*section, sub->ItemLinks(), false);
   });

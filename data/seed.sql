@@ -1,12 +1,11 @@
--- Initial rows of the default database, run after schema.sql: grades, attendance kinds, the
--- administrator, the items of both families with their standards, sport-skill items and terms.
--- Classes, students, school information and results are left for the users to enter.
+-- Initial rows of the default database, run after schema.sql: grades, the administrator, the
+-- items of both families with their standards, sport-skill items and terms. Classes, students,
+-- school information, results and attendance kinds are left for the users to enter: the
+-- attendance register lists its six kinds ("出勤" ... "病假") itself, before those of Tb_Duty, so
+-- the table starts empty and holds only the kinds a school adds.
 
 -- Grades, in the order the grade lists show them (the standards below use this order too).
 INSERT INTO Tb_Grade (Fd_Grade) VALUES ('高一'), ('高二'), ('高三');
-
--- Attendance kinds for the kind lists of the register and of the attendance search.
-INSERT INTO Tb_Duty (Fd_Name) VALUES ('出勤'), ('迟到'), ('早退'), ('旷课'), ('事假'), ('病假');
 
 -- The administrator ("教研室主任", rights 1), who sets up the school, classes and teachers.
 -- Log-in name "admin", password "quorin": change the password after the first log-in.

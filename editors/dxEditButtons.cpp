@@ -6,18 +6,16 @@
 
 namespace {
 
-void CheckRoomForAButton(const TCollection* Collection) {
+// The collection, when it has room for one more button.
+TCollection* WithRoomForAButton(TCollection* Collection) {
   if (Collection && Collection->Count() >= MaxEditButtons)
     throw Exception(Format("Too many buttons ( >= %d)", {Variant(MaxEditButtons)}));
+  return Collection;
 }
 
 }  // namespace
 
-// The button joins its collection once it is whole: the collection's update reads it.
-TdxEditButton::TdxEditButton(TCollection* Collection) : TCollectionItem(nullptr) {
-  CheckRoomForAButton(Collection);
-  SetCollection(Collection);
-}
+TdxEditButton::TdxEditButton(TCollection* Collection) : TCollectionItem(WithRoomForAButton(Collection)) {}
 
 TdxEditButton::~TdxEditButton() = default;
 

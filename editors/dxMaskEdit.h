@@ -67,10 +67,11 @@ class TdxInplaceMaskEdit : public TdxInplaceTextEdit {
   void KeyPress(TKeyChar& Key) override;
   void Dispatch(TMessage& Message) override;
   void TextBoxChanged() override;
+  // Shows the caret at Pos as a one-character selection and keeps Pos as the caret position.
+  void PlaceMaskedCaret(int Pos);
 
  private:
   void ApplyNewMask(const String& Mask);
-  void PlaceMaskedCaret(int Pos);
   void RecheckCaret();
   void CursorInc(int Pos, int Step);
   void CursorDec(int Pos);

@@ -43,10 +43,14 @@ void TdxInplaceTimeEdit::SetTimeEditFormat(TdxTimeEditFormat Value) {
   SetEditMask(TimeEditMask(Value));
 }
 
+// The masked caret, not the selection: the selection spans a whole part after a spin or a
+// select-all, and a fresh editor's stands past the text.
+int TdxInplaceTimeEdit::CaretPosition() const { return HandleAllocated() ? CaretPos() : 0; }
+
 char32_t TdxInplaceTimeEdit::PartAtCaret() {
   const std::u32string format = ToCodePoints(UpperCase(TimeEditDisplayFormat(FTimeEditFormat)));
   const int count = static_cast<int>(format.size());
-  const int i = std::min(GetSelStart() + 1, MaxLength() > 0 ? MaxLength() : count);
+  const int i = std::min(CaretPosition() + 1, MaxLength() > 0 ? MaxLength() : count);
   auto letterAt = [&](int Pos) { return Pos >= 1 && Pos <= count ? format[static_cast<size_t>(Pos - 1)] : U'\0'; };
   const char32_t letter = letterAt(i);
   if (letter == U'H' || letter == U'N' || letter == U'S') return letter;
@@ -69,7 +73,7 @@ double TdxInplaceTimeEdit::GetValue() {
 }
 
 bool TdxInplaceTimeEdit::IsValidValueChar(TKeyChar Key) {
-  const int pos = GetSelStart();
+  const int pos = CaretPosition();
   const auto inRange = [Key](char32_t Last) { return Key >= U'0' && Key <= Last; };
   switch (PartAtCaret()) {
     case U'H':
@@ -83,15 +87,15 @@ bool TdxInplaceTimeEdit::IsValidValueChar(TKeyChar Key) {
 }
 
 // The caret goes to the second digit of the part it stood in, so that the next spin steps the
-// same part.
+// same part: the new text has moved it away.
 void TdxInplaceTimeEdit::SetValue(double Value) {
   const TdxEditorResources& r = dxEditorResources();
   if (Value < r.ZeroTime - TimeTolerance || Value > r.LastTimeOfDay + TimeTolerance) return;
-  const int caret = HandleAllocated() ? GetSelStart() : 0;
+  const int caret = CaretPosition();
   const int pos = caret < 3 ? 1 : caret < 6 ? 4 : 7;
   FTime = Value;
   SetEditTextRaw(FormatDateTime(TimeEditDisplayFormat(FTimeEditFormat), Value));
-  if (HandleAllocated()) SelectRange(pos, pos + 1, false);
+  if (HandleAllocated()) PlaceMaskedCaret(pos);
 }
 
 void TdxInplaceTimeEdit::SetTime(TDateTime Value) {

@@ -42,6 +42,9 @@ class TdxInplaceTimeEdit : public TdxInplaceSpinEdit {
   void SelectAllOnShow() override;
 
  private:
+  // Where the masked caret stands; 0 without a window.
+  int CaretPosition() const;
+
   TDateTime FDatePart = 0;
   TDateTime FTime = 0;
   TdxTimeEditFormat FTimeEditFormat = tfHourMinSec;

@@ -1,10 +1,12 @@
 // The criteria as stored layouts keep them: the root's member count and the members, each a
 // group (flags, count, members) or a condition (display value, column name, operator kind and a
 // typed value). Integers are little-endian; a string is an int32 byte count and its UTF-8 bytes.
+#include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "grid/dxCriteria.h"
+#include "rtl/Exceptions.h"
 #include "rtl/Extended.h"
 #include "rtl/Streams.h"
 #include "rtl/Text.h"
@@ -170,14 +172,16 @@ class TCriteriaReader {
         const uint32_t bits = uint32_t(Unsigned(4));
         float value = 0;
         std::memcpy(&value, &bits, sizeof value);
-        return Variant(double(value));
+        // Written back as an extended float, which reads every NaN as the plain one: a single's
+        // NaN reads as that one too, so that the value writes the same bytes every time.
+        return Variant(std::isnan(value) ? std::copysign(std::numeric_limits<double>::quiet_NaN(), value) : double(value));
       }
       case vtCurrency: return Variant::FromCurrencyUnits(int64_t(Unsigned(8)));
       case vtDate: {
         const uint64_t bits = Unsigned(8);
         double days = 0;
         std::memcpy(&days, &bits, sizeof days);
-        return Variant::FromDateTime(days);
+        return ShowableDate(days);
       }
       case vtFalse: return Variant(false);
       case vtTrue: return Variant(true);
@@ -191,6 +195,18 @@ class TCriteriaReader {
       }
       default: ReadFailed();
     }
+  }
+
+  // The criteria show a date as its text: one that has none (NaN, infinite, outside the years 1
+  // to 9999) is damage, refused here rather than later by GetFilterText.
+  static Variant ShowableDate(double Days) {
+    const Variant date = Variant::FromDateTime(Days);
+    try {
+      (void)VarToStr(date);
+    } catch (const EConvertError&) {
+      ReadFailed();
+    }
+    return date;
   }
 
   // A count or length of items at least UnitSize bytes long each: never negative, never more than

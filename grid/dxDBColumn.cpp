@@ -7,6 +7,7 @@
 
 #include "graphics/Canvas.h"
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBKnownCast_p.h"
 #include "grid/dxDBTLEditors.h"
 
 TdxDBTreeListColumn::TdxDBTreeListColumn(TComponent* AOwner) : TdxTreeListColumn(AOwner) {}
@@ -230,31 +231,35 @@ bool KeepsValue(TFieldType Kind) { return (Kind >= ftSmallint && Kind <= ftDateT
 }  // namespace
 
 void TdxDBTreeListColumn::ReadValue(TdxTreeListNode* Node) {
-  auto* node = dynamic_cast<TdxDBTreeListControlNode*>(Node);
+  auto* node = KnownCast<TdxDBTreeListControlNode>(Node);
   if (!node || !FField) return;
   const int index = GetIndex();
-  node->SetStrings(index, VarToStr(FilterTextToValue(GetDisplayText(Node))));
-  TdxDBNodeValue record;
   const bool textField = FField->DataType() == ftString || FField->DataType() == ftWideString;
-  if (KeepsValue(FField->DataType()) || (textField && (FField->OnGetText || !FField->EditMask().empty())) ||
-      NeedsFieldValue()) {
-    record.Value = FField->Value();
-    record.Flags |= dnvValue;
+  const bool keepsValue = KeepsValue(FField->DataType()) ||
+                          (textField && (FField->OnGetText || !FField->EditMask().empty())) || NeedsFieldValue();
+  const uint8_t flags = keepsValue ? dnvValue : 0;
+  if (const uint16_t rule = FieldTextRule()) {
+    const Variant value = FField->Value();
+    if (FTextRule.CanShow(value)) return node->SetCell(index, TdxNodeCell(value, flags, rule));
   }
-  node->SetValueRecord(index, std::move(record));
+  node->SetStrings(index, VarToStr(FilterTextToValue(GetDisplayText(Node))));
+  node->SetCell(index, flags ? TdxNodeCell(FField->Value(), flags, 0) : TdxNodeCell());
+}
+
+uint16_t TdxDBTreeListColumn::FieldTextRule() {
+  if (!ShowsFieldText() || FField->OnGetText || !TreeList()) return 0;
+  TdxCellTextRule rule{FField->DisplayTextRule(), GetFilterVarType()};
+  if (FTextRuleControl != TreeList() || !(rule == FTextRule)) {
+    TCustomdxDBTreeListControl* control = GetDBTreeList();
+    if (!control) return 0;
+    FTextRuleIndex = control->TextRuleIndex(rule);
+    FTextRule = std::move(rule);
+    FTextRuleControl = control;
+  }
+  return FTextRuleIndex;
 }
 
 // --- values and filters -----------------------------------------------------------------------------
-
-Variant TdxDBTreeListColumn::FilterTextToValue(const String& Text) {
-  const TVarType type = GetFilterVarType();
-  if (Text.empty() || type == varString) return Variant(Text);
-  try {
-    return VarAsType(Variant(Text), type);
-  } catch (const EVariantError&) {
-    return Variant(Text);
-  }
-}
 
 TVarType TdxDBTreeListColumn::GetFilterVarType() {
   if (!FField) return varString;

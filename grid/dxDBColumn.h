@@ -4,6 +4,7 @@
 // column's grouping, summary and footer definitions and the filter side of its values.
 #pragma once
 
+#include "grid/dxDBNodeValues.h"
 #include "grid/dxDBSummary.h"
 #include "treelist/dxTLColumn.h"
 
@@ -100,7 +101,8 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   void DoCustomDrawCell(TCanvas* ACanvas, TRect ARect, TdxTreeListNode* ANode, bool ASelected, bool AFocused,
                         bool ANewItemRow, String& AText, TColor& AColor, TFont* AFont, TAlignment& AAlignment,
                         bool& ADone) override;
-  // The field's display text (of the record the field reads); empty without a field.
+  // The field's display text (of the record the field reads); empty without a field. A column
+  // that shows another text answers false to ShowsFieldText.
   String GetDisplayText(TdxTreeListNode* Node) override;
   // The node's text as the control answers it.
   int GetCellTextWidth(TCanvas* Canvas, TdxTreeListNode* Node) override;
@@ -118,8 +120,13 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
 
   // --- operations of their own -----------------------------------------------------------------
   virtual bool NeedsFieldValue() { return false; }
-  // Reads the field into the node: its text, and its value where the text does not keep it.
+  // Reads the field into the node: its text, and its value where the text does not keep it. Where
+  // the text is the field's text of the value (ShowsFieldText, no OnGetText), the node keeps the
+  // value with the rule that makes the text when it is asked for.
   virtual void ReadValue(TdxTreeListNode* Node);
+  // Whether the cell text is the field's display text taken into the column's value type
+  // (GetDisplayText and FilterTextToValue as this class has them).
+  virtual bool ShowsFieldText() const { return true; }
   // The set of filter operators this column offers.
   virtual TdxFilterOperators GetFilterOperators() { return AllFilterOperators; }
   // The filter value editor's class: a text filter editor unless the kind has its own.
@@ -136,7 +143,7 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   String GetFilterDisplayText(TdxTreeListNode* Node);
   virtual String FilterValueToText(const String& Text) { return Text; }
   // The text in the column's value type; a text that does not convert stays text.
-  virtual Variant FilterTextToValue(const String& Text);
+  virtual Variant FilterTextToValue(const String& Text) { return TextAsType(Text, GetFilterVarType()); }
   virtual TVarType GetFilterVarType();
   virtual String GetSummaryFooterText();
   // The column edits the field's whole value (memo, picture, blob).
@@ -163,6 +170,9 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
 
  private:
   bool IsControlLoading() const;
+  // The number of the rule that makes the cell text from the field's value; 0 when the text needs
+  // more than the value.
+  uint16_t FieldTextRule();
   String FFieldName;
   TField* FField = nullptr;
   bool FDisableGrouping = false;
@@ -175,6 +185,10 @@ class TdxDBTreeListColumn : public TdxTreeListColumn {
   TdxSummaryType FSummaryFooterType = cstNone;
   String FSummaryFooterField;
   String FSummaryFooterFormat;
+  // The text rule of the last record read and its number in its control's table.
+  const TCustomdxTreeListControl* FTextRuleControl = nullptr;
+  TdxCellTextRule FTextRule;
+  uint16_t FTextRuleIndex = 0;
 };
 
 // The default column of text and number fields: cells are edited through a masked text editor,

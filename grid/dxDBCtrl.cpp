@@ -1,9 +1,11 @@
-// The data-bound control's life and properties, its nodes' value records, its data link, the
-// reading of a record into a node, the indicator, and the list of registered data-bound controls.
+// The data-bound control's life and properties, its nodes' cells, its data link, the reading of a
+// record into a node, node texts and values, the indicator, and the list of registered data-bound
+// controls.
 #include "grid/dxDBCtrl.h"
 
 #include <algorithm>
 
+#include "grid/dxDBKnownCast_p.h"
 #include "rtl/Text.h"
 
 // --- registered controls ----------------------------------------------------------------------------
@@ -31,27 +33,63 @@ bool IsDataSetLockedByControl(const TDataSet* DataSet) {
 
 // --- nodes ------------------------------------------------------------------------------------------
 
-const TdxDBNodeValue& TdxDBTreeListControlNode::ValueRecord(int Index) const {
-  static const TdxDBNodeValue none;
-  return Index >= 0 && Index < int(FValues.size()) ? FValues[size_t(Index)] : none;
+const TdxNodeCell& TdxDBTreeListControlNode::Cell(int Index) const {
+  static const TdxNodeCell none;
+  return Index >= 0 && Index < FCellCount ? FCells[size_t(Index)] : none;
 }
 
-void TdxDBTreeListControlNode::SetValueRecord(int Index, TdxDBNodeValue Value) {
+void TdxDBTreeListControlNode::ReserveCells(int Count) {
+  if (Count <= FCellCount) return;
+  auto cells = std::make_unique<TdxNodeCell[]>(size_t(Count));
+  for (int i = 0; i < FCellCount; ++i) cells[size_t(i)] = std::move(FCells[size_t(i)]);
+  FCells = std::move(cells);
+  FCellCount = Count;
+}
+
+void TdxDBTreeListControlNode::SetCell(int Index, TdxNodeCell&& Cell) {
   if (Index < 0) return;
-  if (Index >= int(FValues.size())) FValues.resize(size_t(Index) + 1);
-  FValues[size_t(Index)] = std::move(Value);
+  ReserveCells(Index + 1);
+  // A text made from the value leaves no kept text behind.
+  if (Cell.TextRule() != 0 && !Texts.IsEmpty() && Index < Texts.List().Count() && !Texts.List()[Index].empty())
+    Texts.Edit().SetStrings(Index, String());
+  FCells[size_t(Index)] = std::move(Cell);
+}
+
+void TdxDBTreeListControlNode::KeepText(int Index) {
+  if (Index >= 0 && Index < FCellCount) FCells[size_t(Index)].DropTextRule();
+}
+
+TdxDBNodeValue TdxDBTreeListControlNode::ValueRecord(int Index) const {
+  const TdxNodeCell& cell = Cell(Index);
+  TdxDBNodeValue record;
+  record.Flags = cell.Flags();
+  if (record.Flags & dnvValue) record.Value = cell.Value();
+  return record;
+}
+
+void TdxDBTreeListControlNode::SetValueRecord(int Index, const TdxDBNodeValue& Value) {
+  // A text made from the value that goes is kept first: the text stays what it was.
+  if (Cell(Index).TextRule() != 0)
+    if (auto* control = dynamic_cast<TCustomdxDBTreeListControl*>(Owner()))
+      SetStrings(Index, control->TCustomdxDBTreeListControl::GetNodeString(this, Index));
+  SetCell(Index, TdxNodeCell(Value.Flags & dnvValue ? Value.Value : Variant(), Value.Flags, 0));
 }
 
 void TdxDBTreeListControlNode::DeleteValueRecord(int Index) {
-  if (Index >= 0 && Index < int(FValues.size())) FValues.erase(FValues.begin() + Index);
+  if (Index < 0 || Index >= FCellCount) return;
+  for (int i = Index; i + 1 < FCellCount; ++i) FCells[size_t(i)] = std::move(FCells[size_t(i + 1)]);
+  FCells[size_t(--FCellCount)] = TdxNodeCell();
 }
 
 void TdxDBTreeListControlNode::MoveValueRecord(int From, int To) {
   if (From < 0 || To < 0 || From == To) return;
-  if (int(FValues.size()) <= std::max(From, To)) FValues.resize(size_t(std::max(From, To)) + 1);
-  TdxDBNodeValue moving = std::move(FValues[size_t(From)]);
-  FValues.erase(FValues.begin() + From);
-  FValues.insert(FValues.begin() + To, std::move(moving));
+  ReserveCells(std::max(From, To) + 1);
+  TdxNodeCell moving = std::move(FCells[size_t(From)]);
+  if (From < To)
+    for (int i = From; i < To; ++i) FCells[size_t(i)] = std::move(FCells[size_t(i + 1)]);
+  else
+    for (int i = From; i > To; --i) FCells[size_t(i)] = std::move(FCells[size_t(i - 1)]);
+  FCells[size_t(To)] = std::move(moving);
 }
 
 // --- the data link ----------------------------------------------------------------------------------
@@ -172,7 +210,7 @@ void TCustomdxDBTreeListControl::SetGrIndicatorWidth(int Value) {
 
 namespace {
 
-TdxDBTreeListControlNode* DBNode(TdxTreeListNode* Node) { return dynamic_cast<TdxDBTreeListControlNode*>(Node); }
+TdxDBTreeListControlNode* DBNode(TdxTreeListNode* Node) { return KnownCast<TdxDBTreeListControlNode>(Node); }
 
 }  // namespace
 
@@ -181,7 +219,7 @@ void TCustomdxDBTreeListControl::RefreshNodeData(TdxTreeListNode* Node) {
   if (!node) return;
   node->KeyValue = FKeyFieldObject ? FKeyFieldObject->Value() : Variant();
   // The values of every column at once: the list is made once, not grown column by column.
-  if (GetColumnCount() > node->ValueRecordCount()) node->SetValueRecord(GetColumnCount() - 1, TdxDBNodeValue());
+  node->ReserveCells(GetColumnCount());
   for (int i = 0; i < GetColumnCount(); ++i)
     if (TdxDBTreeListColumn* column = DBColumn(i); column && column->Field()) ReadColumnValue(Node, column);
   if (!FPreviewField) return;
@@ -253,10 +291,31 @@ void TCustomdxDBTreeListControl::DoRefreshNodeData(TdxTreeListNode* Node) {
 
 Variant TCustomdxDBTreeListControl::GetNodeValue(TdxTreeListNode* Node, int Column) {
   TdxDBTreeListControlNode* node = DBNode(Node);
-  if (node && (node->ValueRecord(Column).Flags & dnvValue)) return node->ValueRecord(Column).Value;
+  if (node && (node->Cell(Column).Flags() & dnvValue)) return node->Cell(Column).Value();
   const String text = GetNodeString(Node, Column);
   TdxDBTreeListColumn* column = DBColumn(Column);
   return column ? column->FilterTextToValue(text) : Variant(text);
+}
+
+String TCustomdxDBTreeListControl::GetNodeString(TdxTreeListNode* Node, int Column) {
+  if (TdxDBTreeListControlNode* node = DBNode(Node)) {
+    const TdxNodeCell& cell = node->Cell(Column);
+    if (cell.TextRule() != 0) return FTextRules[cell.TextRule()].Text(cell.Value());
+  }
+  return TCustomdxTreeListControl::GetNodeString(Node, Column);
+}
+
+void TCustomdxDBTreeListControl::SetNodeString(TdxTreeListNode* Node, int Column, const String& Text) {
+  TCustomdxTreeListControl::SetNodeString(Node, Column, Text);
+  if (TdxDBTreeListControlNode* node = DBNode(Node)) node->KeepText(Column);
+}
+
+uint16_t TCustomdxDBTreeListControl::TextRuleIndex(const TdxCellTextRule& Rule) {
+  const auto found = std::find(FTextRules.begin() + 1, FTextRules.end(), Rule);
+  if (found != FTextRules.end()) return uint16_t(found - FTextRules.begin());
+  if (FTextRules.size() > UINT16_MAX) return 0;
+  FTextRules.push_back(Rule);
+  return uint16_t(FTextRules.size() - 1);
 }
 
 String TCustomdxDBTreeListControl::GetCellText(TdxTreeListNode* Node, int Column) {

@@ -10,16 +10,19 @@
 
 #include <vector>
 
+#include <memory>
+
 #include "data/DataSource.h"
 #include "grid/dxDBColumn.h"
+#include "grid/dxDBNodeValues.h"
 #include "treelist/dxTLControl.h"
 
 class TCustomdxDBTreeListControl;
 
-// One column's value kept in a node.
+// One column's value record as a node answers it.
 enum : uint8_t {
   dnvValue = 1,      // Value holds the value read from the field
-  dnvLookupKey = 2,  // SecondValue holds the lookup field's key value
+  dnvLookupKey = 2,  // SecondValue holds the lookup field's key value (no node keeps one)
 };
 struct TdxDBNodeValue {
   uint8_t Flags = 0;
@@ -28,18 +31,28 @@ struct TdxDBNodeValue {
 };
 
 // A row of the data-bound control: the text node with the values of its record by column index,
-// the record's key and its preview text.
+// the record's key and its preview text. Each column's value is a compact cell; its text is kept
+// as a text of the node or, for the cells that have a text rule, made from the value when asked.
 class TdxDBTreeListControlNode : public TdxTreeListTextNode {
  public:
   explicit TdxDBTreeListControlNode(TCustomdxTreeList* AOwner) : TdxTreeListTextNode(AOwner) {}
-  // A record past the list reads as flags clear and both values empty.
-  const TdxDBNodeValue& ValueRecord(int Index) const;
-  // Storing past the list grows it with empty records.
-  void SetValueRecord(int Index, TdxDBNodeValue Value);
+  // A record past the list reads as flags clear and both values empty; the value shows only with
+  // dnvValue.
+  TdxDBNodeValue ValueRecord(int Index) const;
+  // Storing past the list grows it with empty records; the column's text stays what it was.
+  void SetValueRecord(int Index, const TdxDBNodeValue& Value);
   void DeleteValueRecord(int Index);
   // The record at From moves to To, the others shifting as columns do.
   void MoveValueRecord(int From, int To);
-  int ValueRecordCount() const { return int(FValues.size()); }
+  int ValueRecordCount() const { return FCellCount; }
+  // The cell of a column; an empty one past the list.
+  const TdxNodeCell& Cell(int Index) const;
+  // Storing past the list grows it. A cell with a text rule drops the text kept for its column.
+  void SetCell(int Index, TdxNodeCell&& Cell);
+  // The column's text is the one kept from now on.
+  void KeepText(int Index);
+  // Makes room for Count cells at once.
+  void ReserveCells(int Count);
   // Moves the data set to the node's record and deletes it; a node of this class holds none.
   virtual void DeleteRecord() {}
 
@@ -50,7 +63,8 @@ class TdxDBTreeListControlNode : public TdxTreeListTextNode {
   ~TdxDBTreeListControlNode() override = default;
 
  private:
-  std::vector<TdxDBNodeValue> FValues;
+  std::unique_ptr<TdxNodeCell[]> FCells;
+  int FCellCount = 0;
 };
 
 // The data link of the control: the five notices it forwards, the fields the columns are bound
@@ -183,6 +197,13 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   // --- node values -----------------------------------------------------------------------------
   // The value record's value when the node keeps one, else the cell text in the column's type.
   Variant GetNodeValue(TdxTreeListNode* Node, int Column) override;
+  // A cell with a text rule makes its text from its value; other cells keep theirs.
+  String GetNodeString(TdxTreeListNode* Node, int Column) override;
+  // The text is kept, in place of one made from the cell's value.
+  void SetNodeString(TdxTreeListNode* Node, int Column, const String& Text) override;
+  // The number of a text rule in the control's table, added when new; 0 (no rule) when the table
+  // is full.
+  uint16_t TextRuleIndex(const TdxCellTextRule& Rule);
   String GetCellText(TdxTreeListNode* Node, int Column) override;
   void DeleteNodeValue(TdxTreeListNode* Node, int Column) override;
 
@@ -295,6 +316,8 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   Variant FEditValue;
   bool FDestroyingDefaultColumns = false;
   std::vector<TdxTreeListNode*> FGuardList;
+  // The text rules of the cells, by number; number 0 is no rule.
+  std::vector<TdxCellTextRule> FTextRules = std::vector<TdxCellTextRule>(1);
   // The last bookmark looked up in the selection, where it was and whether it was there.
   TBookmark FLookupCacheBookmark;
   int FLookupCacheIndex = -1;

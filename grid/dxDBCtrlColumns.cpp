@@ -5,11 +5,12 @@
 
 #include "grid/dxDBColumnChooser.h"
 #include "grid/dxDBCtrl.h"
+#include "grid/dxDBKnownCast_p.h"
 #include "grid/dxDBGridStrings.h"
 #include "rtl/Text.h"
 
 TdxDBTreeListColumn* TCustomdxDBTreeListControl::DBColumn(int Index) const {
-  return dynamic_cast<TdxDBTreeListColumn*>(GetColumn(Index));
+  return KnownCast<TdxDBTreeListColumn>(GetColumn(Index));
 }
 
 TdxDBTreeListColumn* TCustomdxDBTreeListControl::FindColumnByFieldName(const String& Name) const {

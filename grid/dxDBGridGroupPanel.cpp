@@ -121,7 +121,7 @@ void DrawGroupButton(TCanvas* Canvas, TRect Rect, TdxDBTreeListColumn* Column, T
   }
   Canvas->Font()->Assign(Grid.HeaderFont());
   Canvas->Brush()->SetStyle(TBrushStyle::bsClear);
-  TRect text(Rect.Left + 4, Rect.Top, Rect.Right - 16, Rect.Bottom);
+  TRect text{Rect.Left + 4, Rect.Top, Rect.Right - 16, Rect.Bottom};
   DrawText(Canvas->Handle(), Column->Caption(), -1, text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if (Column->Sorted() == csNone) return;
   const int x = Rect.Right - 12, y = (Rect.Top + Rect.Bottom) / 2;

@@ -302,6 +302,7 @@ class TdxDBTreeListMemoColumn : public TdxDBTreeListColumn {
   bool IsMultiLineEditor() override { return true; }
   bool IsBlobEditor() override { return true; }
   String GetDisplayText(TdxTreeListNode* Node) override;
+  bool ShowsFieldText() const override { return false; }
   void InitEditor(TdxInplaceEdit* Editor) override;
   Variant ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
   Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;
@@ -582,6 +583,7 @@ class TdxDBTreeListCurrencyColumn : public TdxDBTreeListColumn {
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
   // The field's own display format first, then the column's.
   String GetDisplayText(TdxTreeListNode* Node) override;
+  bool ShowsFieldText() const override { return false; }
   // The locale's decimal separator may always be typed.
   bool IsValidEditChar(TKeyChar Key) override;
   void InitEditor(TdxInplaceEdit* Editor) override;
@@ -845,6 +847,7 @@ class TdxDBTreeListWrapperColumn : public TdxDBTreeListColumn {
   const TdxInplaceEditClass& GetEditorClass() const override;
   TdxEditViewData* GetViewData() override;
   String GetDisplayText(TdxTreeListNode* Node) override;
+  bool ShowsFieldText() const override { return false; }
   void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) override;
   void InitEditor(TdxInplaceEdit* Editor) override;
   Variant ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) override;

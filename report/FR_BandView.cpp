@@ -8,6 +8,7 @@
 
 #include "report/FR_Band.h"
 #include "report/FR_DSet.h"
+#include "report/FR_Limits.h"
 #include "report/FR_Page.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
@@ -190,9 +191,9 @@ void TfrBandView::LoadFromStream(TStream& Stream) {
   TfrView::LoadFromStream(Stream);
   if (frState().FileVersion < 24) return;
   ChildBand = frReadString(Stream);
-  Columns = frReadInteger(Stream);
-  ColumnWidth = frReadInteger(Stream);
-  ColumnGap = frReadInteger(Stream);
-  NewColumnAfter = frReadInteger(Stream);
+  Columns = frReadColumnCount(Stream);
+  ColumnWidth = frReadCoordinate(Stream);
+  ColumnGap = frReadCoordinate(Stream);
+  NewColumnAfter = frReadColumnCount(Stream);
   if (StreamMajor * 10 + StreamMinor > 20) Master = frReadString(Stream);
 }

@@ -68,10 +68,11 @@ class TfrReport : public TComponent {
   // False, with nothing changed, when the file does not exist; otherwise reads it (LoadFromStream)
   // and takes its name, and answers whether the template could be read.
   bool LoadFromFile(const String& AFileName);
-  // Reads a template. A file newer than version 24 or one that cannot be read is reported in a
-  // message box ("不支持的FRF格式", "错误") and leaves one empty page; missing add-in classes are
-  // reported and the rest of the template kept. Answers false when the template could not be
-  // read. An empty stream changes nothing but the dictionary, which is cleared.
+  // Reads a template. A file newer than version 24, an empty one or one that cannot be read is
+  // reported in a message box ("不支持的FRF格式", "错误") and leaves one empty page; missing add-in
+  // classes are reported and the rest of the template kept. Answers false when the template could
+  // not be read. Sizes, positions, widths and font sizes are bounded as they are read
+  // (FR_Limits.h).
   bool LoadFromStream(TStream& Stream);
   void SaveToStream(TStream& Stream) const;
   // The first object of that name on any page, letter case aside; nullptr when none.

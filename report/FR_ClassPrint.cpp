@@ -111,8 +111,11 @@ void TfrReport::DoPrintReport(const String& PageNumbers, int Copies, bool Collat
   const bool printerCopies = !Collate && !printer.IsVirtual() && platform->SupportsMultipleCopies();
   const std::vector<int> order = PrintOrder(PageNumbers, Copies, Collate, PrintPages, printerCopies);
   if (order.empty()) return;
+  // The first page's paper goes to the printer even when the layer already holds it: the layer
+  // may have taken it while building, before it was bound to this printer or while the printer
+  // held another paper, and later pages are compared with what the first one set.
   TfrPreparedPage& first = FEMFPages->Pages(order.front());
-  printer.SetPrinterInfo(first.Size, first.Width, first.Height, first.Orientation, first.PaperBin, false);
+  printer.SetPrinterInfo(first.Size, first.Width, first.Height, first.Orientation, first.PaperBin, true);
   printer.FillPrnInfo(first.PrnInfo);
   platform->SetTitle(FTitle.empty() ? frLoadStr(55209) : FTitle);
   if (OnPrintReport) OnPrintReport();

@@ -40,8 +40,7 @@ void TfrReport::ShowPrepared() {
 }
 
 void TfrReport::LoadPreparedFile(const String& AFileName) {
-  TFileStream file(AFileName, fmOpenRead | fmShareDenyWrite);
-  FEMFPages->PreparedLoadFromStream(file);
+  FEMFPages->PreparedLoadFromFile(AFileName);
   FCanRebuild = false;
 }
 

@@ -23,12 +23,13 @@ bool TfrReport::LoadFromFile(const String& AFileName) {
   return read;
 }
 
+// An empty stream holds no template either: it is refused like any other, so that the report
+// never goes on with the template it held before.
 bool TfrReport::LoadFromStream(TStream& Stream) {
   FDictionary->Clear();
   const int64_t length = Stream.Size() - Stream.Position();
-  if (length <= 0) return true;
   TMemoryStream buffer;
-  buffer.CopyFrom(Stream, length);
+  if (length > 0) buffer.CopyFrom(Stream, length);
   buffer.SetPosition(0);
   TfrEngineState& state = frState();
   // The pages are read anew: a page of this report at work now is not at work afterwards.

@@ -69,6 +69,10 @@ void TfrEMFPages::RebuildPage(int Index) {
 
 void TfrEMFPages::ReadObjects(TMemoryStream& Stream, const std::function<void(std::unique_ptr<TfrView>)>& Take) {
   TfrEngineState& state = frState();
+  // The objects of a prepared page are not the report's: they take no name from each other.
+  TfrNameIndex names(state.ActiveReport);
+  TfrRestore<TfrNameIndex*> nameIndex(state.NameIndex);
+  state.NameIndex = &names;
   Stream.SetPosition(0);
   state.FileVersion = frReadByte(Stream);
   while (Stream.Position() < Stream.Size()) {

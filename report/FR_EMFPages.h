@@ -72,6 +72,9 @@ class TfrEMFPages {
   // compressed one ECompressedFile) and leaves the pages as they were.
   void PreparedSaveToStream(TStream& Stream);
   void PreparedLoadFromStream(TStream& Stream);
+  // The same from a file; a path that cannot be opened for reading (a folder among them) raises
+  // EFOpenError with the message of a damaged file.
+  void PreparedLoadFromFile(const String& FileName);
 
  private:
   // Reads a page's object stream from its start, handing each object on as it is read.

@@ -6,6 +6,7 @@
 #include "report/FR_Class.h"
 #include "report/FR_Factory.h"
 #include "report/FR_Globals.h"
+#include "report/FR_Limits.h"
 #include "report/FR_Picture.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
@@ -40,13 +41,13 @@ std::unique_ptr<TfrPreparedPage> ReadPageHeader(TStream& Stream, bool BinAndMarg
   Next = ReadNextPosition(Stream);
   auto record = std::make_unique<TfrPreparedPage>();
   record->Size = frReadWord(Stream);
-  record->Width = frReadInteger(Stream);
-  record->Height = frReadInteger(Stream);
+  record->Width = frReadPaperTenths(Stream);
+  record->Height = frReadPaperTenths(Stream);
   record->Orientation = frReadByte(Stream);
   record->PaperBin = BinAndMargins ? frReadInteger(Stream) : -1;
   record->StretchToPrintable = frReadByte(Stream);
   if (BinAndMargins)
-    for (int& margin : record->Margins) margin = frReadInteger(Stream);
+    for (int& margin : record->Margins) margin = frReadCoordinate(Stream);
   if (Stream.Position() > Next) throw EReadError(DamagedFileMessage);
   return record;
 }
@@ -101,6 +102,16 @@ void TfrEMFPages::PreparedLoadFromStream(TStream& Stream) {
     throw EReadError(DamagedFileMessage);
   }
   FPages.swap(loaded.FPages);
+}
+
+void TfrEMFPages::PreparedLoadFromFile(const String& FileName) {
+  std::unique_ptr<TFileStream> file;
+  try {
+    file = std::make_unique<TFileStream>(FileName, fmOpenRead | fmShareDenyWrite);
+  } catch (const EFOpenError&) {
+    throw EFOpenError(DamagedFileMessage);
+  }
+  PreparedLoadFromStream(*file);
 }
 
 void TfrEMFPages::ReadFile(TStream& Stream) {

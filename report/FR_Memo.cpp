@@ -2,6 +2,7 @@
 #include "report/FR_Memo.h"
 
 #include "report/FR_DBRel.h"
+#include "report/FR_Limits.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "rtl/Text.h"
@@ -108,7 +109,7 @@ void TfrMemoView::LoadFromStream(TStream& Stream) {
   TfrView::LoadFromStream(Stream);
   const int version = frState().FileVersion;
   Font.SetName(ReadVersionedString(Stream));
-  Font.SetSize(frReadInteger(Stream));
+  Font.SetSize(frReadFontSize(Stream));
   Font.SetStyle(frBitsToFontStyle(uint8_t(frReadWord(Stream))));
   Font.SetColor(frReadInteger(Stream));
   Alignment = frReadInteger(Stream);
@@ -121,8 +122,8 @@ void TfrMemoView::LoadFromStream(TStream& Stream) {
     HighlightCondition = ReadVersionedString(Stream);
   }
   if (version >= 24) {
-    LineSpacing = frReadInteger(Stream);
-    CharSpacing = frReadInteger(Stream);
+    LineSpacing = frReadCoordinate(Stream);
+    CharSpacing = frReadCoordinate(Stream);
   }
   if (version == 21) Flags |= flWordWrap;
 }

@@ -52,7 +52,7 @@ class TfrMemoView : public TfrStretcheable {
   // Expands and lays out the text on the scratch canvas; the height it needs (0 when invisible).
   int MeasureHeight() override;
   int MinimumHeight() override { return LineHeight; }
-  int RemainingHeight() override { return ExpandedText.Count() * LineHeight; }
+  int RemainingHeight() override { return LinesHeight(ExpandedText.Count()); }
   // The blob field's text replaces the expanded text.
   void LoadBlob(TField* Field) override;
   // The base's hook, then the object drawn with Exporting set, so that each line goes to the
@@ -68,6 +68,8 @@ class TfrMemoView : public TfrStretcheable {
   // The width of the text as one block in the screen font, plus the frame and gaps, in page
   // pixels (AutoWidth).
   int CalcWidth(const TStrings& Text);
+  // The height of that many lines of LineHeight, held within the integers.
+  int LinesHeight(int Count) const;
   // The positions after which the word may be broken (from 1): Cyrillic syllables by the vowel
   // rule; none for words shorter than 4 characters.
   static std::vector<int> HyphenPositions(const String& Word);
@@ -107,7 +109,9 @@ class TfrMemoView : public TfrStretcheable {
   // Switches to the highlight look when the condition holds; an error keeps the normal look.
   void ApplyHighlight();
 
-  int FCurY = 0;  // the position of the next line (x for turned text)
+  // The position of the next line (x for turned text); wide, since many lines of a large spacing
+  // run past the integers.
+  int64_t FCurY = 0;
   int FTextHeight = 0;
 };
 

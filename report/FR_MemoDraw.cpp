@@ -4,6 +4,7 @@
 #include "report/FR_Memo.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "graphics/Gdi.h"
 #include "report/FR_Class.h"
@@ -51,7 +52,8 @@ bool TfrMemoView::OutputLine(const String& Text, const TRect& Clip, bool LastLin
   const int horizontal = Alignment & 3;
   if (horizontal == frtaJustify && !paragraphEnd && CountBlanks(line) > 0)
     SetTextJustification(dc, room - 2 * (turned ? GapY : GapX) - textWidth, CountBlanks(line));
-  int x = FCurY, y = FCurY;
+  const int position = int(std::clamp<int64_t>(FCurY, INT_MIN / 2, INT_MAX / 2));
+  int x = position, y = position;
   if (turned) {
     switch (horizontal) {
       case frtaLeft: y = DrawRect.Bottom - GapY; break;
@@ -86,7 +88,7 @@ void TfrMemoView::ShowText() {
   ApplyFont(Canvas);
   SetTextCharacterExtra(Canvas->Handle(), int(Round(CharSpacing * ScaleX)));
   const TRect clip{DrawRect.Left + 1, DrawRect.Top, DrawRect.Right - 2, DrawRect.Bottom - 1};
-  const int textHeight = int(Round(FTextHeight * ScaleY));
+  const int textHeight = int(std::clamp<int64_t>(Round(FTextHeight * ScaleY), INT_MIN / 4, INT_MAX / 4));
   const bool turned = Alignment & frtaVertical;
   const int savedAlignment = Alignment;
   FCurY = turned ? Left + GapX : Top + GapY;

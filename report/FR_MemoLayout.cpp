@@ -4,6 +4,7 @@
 #include "report/FR_Memo.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "graphics/Gdi.h"
 #include "graphics/Graphic.h"
@@ -26,6 +27,25 @@ bool IsVowel(char32_t c) {
   return std::find(std::begin(vowels), std::end(vowels), c) != std::end(vowels);
 }
 bool IsSign(char32_t c) { return c == U'Ъ' || c == U'Ь'; }
+
+// The first position from From (below End) at which the line from Start, up to and with that
+// character, is wider than Limit; End when every one fits. A line's beginnings grow with their
+// length, so the place is found by doubling and halving rather than by measuring every one.
+size_t FirstOverflow(const std::u32string& Text, size_t Start, size_t From, size_t End, int Limit, TCanvas& Measure) {
+  auto fits = [&](size_t k) { return Measure.TextWidth(FromCodePoints(Text.substr(Start, k + 1 - Start))) <= Limit; };
+  if (From >= End || !fits(From)) return From;
+  size_t fitting = From, beyond = From + 1;
+  while (beyond < End && fits(beyond)) {
+    fitting = beyond;
+    beyond = From + 2 * (beyond - From);
+  }
+  beyond = std::min(beyond, End);
+  while (beyond - fitting > 1) {
+    const size_t middle = fitting + (beyond - fitting) / 2;
+    (fits(middle) ? fitting : beyond) = middle;
+  }
+  return beyond;
+}
 
 }  // namespace
 
@@ -83,8 +103,18 @@ void TfrMemoView::WrapLine(const String& Line, int Limit, TCanvas& Measure, TStr
       continue;
     }
     // A line holds at least one character, so that a character wider than the object cannot make
-    // empty lines.
-    if (i == start || Measure.TextWidth(text(start, i + 1)) <= Limit) continue;
+    // empty lines. What fits is passed over at once, keeping its last blank.
+    if (i == start) continue;
+    const size_t end = size_t(std::find_if(s.begin() + ptrdiff_t(i), s.end(), IsLineBreak) - s.begin());
+    if (const size_t overflow = FirstOverflow(s, start, i, end, Limit, Measure); overflow > i) {
+      for (size_t k = overflow; k-- > i;)
+        if (s[k] == U' ') {
+          lastSpace = k;
+          break;
+        }
+      i = overflow - 1;
+      continue;
+    }
     const bool hyphenated = (Flags & flWordBreak) && FitHyphenation(s, start, lastSpace, Limit, Measure);
     if (hyphenated) {
       Lines.Add(text(start, lastSpace + 1) + "-");
@@ -126,5 +156,9 @@ int TfrMemoView::WrapText(TStrings& Lines) {
     }
   }
   SetTextCharacterExtra(measure.Handle(), 0);
-  return Lines.Count() * LineHeight + 2 * (turned ? GapX : GapY);
+  return int(std::clamp<int64_t>(int64_t(LinesHeight(Lines.Count())) + 2 * (turned ? GapX : GapY), INT_MIN, INT_MAX));
+}
+
+int TfrMemoView::LinesHeight(int Count) const {
+  return int(std::clamp<int64_t>(int64_t(Count) * LineHeight, INT_MIN, INT_MAX));
 }

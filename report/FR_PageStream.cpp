@@ -2,6 +2,7 @@
 // and the script, and those before 23 carry six unused bytes after the orientation.
 #include "report/FR_Page.h"
 
+#include "report/FR_Limits.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 
@@ -17,12 +18,12 @@ void TfrPage::LoadFromStream(TStream& Stream) {
   int size = frReadInteger(Stream);
   const bool marked = size == -1;
   if (marked) size = frReadInteger(Stream);
-  const int width = frReadInteger(Stream);
-  const int height = frReadInteger(Stream);
-  LeftMargin = frReadInteger(Stream);
-  TopMargin = frReadInteger(Stream);
-  RightMargin = frReadInteger(Stream);
-  BottomMargin = frReadInteger(Stream);
+  const int width = frReadPaperTenths(Stream);
+  const int height = frReadPaperTenths(Stream);
+  LeftMargin = frReadCoordinate(Stream);
+  TopMargin = frReadCoordinate(Stream);
+  RightMargin = frReadCoordinate(Stream);
+  BottomMargin = frReadCoordinate(Stream);
   const int orientation = frReadByte(Stream);
   if (version < 23) {
     uint8_t unused[6];
@@ -31,8 +32,8 @@ void TfrPage::LoadFromStream(TStream& Stream) {
   const int bin = version > 23 ? frReadInteger(Stream) : -1;
   PrintToPrevPage = frReadWord(Stream) != 0;
   StretchToPrintable = frReadWord(Stream) != 0;
-  Columns = frReadInteger(Stream);
-  ColumnGap = frReadInteger(Stream);
+  Columns = frReadColumnCount(Stream);
+  ColumnGap = frReadCoordinate(Stream);
   if (version >= 24) {
     Type = frReadByte(Stream) == ptDialog ? ptDialog : ptReport;
     Name = frReadString(Stream);
@@ -40,10 +41,10 @@ void TfrPage::LoadFromStream(TStream& Stream) {
     BorderStyle = border == 0 ? 3 : border == 1 ? 2 : border;
     Caption = frReadString(Stream);
     Color = frReadInteger(Stream);
-    FormLeft = frReadInteger(Stream);
-    FormTop = frReadInteger(Stream);
-    FormWidth = frReadInteger(Stream);
-    FormHeight = frReadInteger(Stream);
+    FormLeft = frReadCoordinate(Stream);
+    FormTop = frReadCoordinate(Stream);
+    FormWidth = frReadCoordinate(Stream);
+    FormHeight = frReadCoordinate(Stream);
     Position = frReadByte(Stream) != 0 ? 4 : 0;
     if (marked) frReadMemo(Stream, Script);
   } else {

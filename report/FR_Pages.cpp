@@ -35,6 +35,9 @@ void TfrPages::PagesLoadFromStream(TStream& Stream) {
   FParent->SetUseDefaultPrinter(frReadWord(Stream));
   FParent->SetTwoPass(frReadWord(Stream));
   FParent->SetPrinterTo(ReadVersionedString(Stream));
+  TfrNameIndex names(state.ActiveReport);
+  TfrRestore<TfrNameIndex*> nameIndex(state.NameIndex);
+  state.NameIndex = &names;
   while (Stream.Position() < Stream.Size()) {
     const uint8_t lead = frReadByte(Stream);
     if (lead == frPageBlock) {
@@ -87,6 +90,7 @@ void TfrPages::ReadObject(TStream& Stream, uint8_t TypeCode) {
         uint8_t frame[8];
         Stream.ReadBuffer(frame, 8);
       }
+      if (state.ActiveReport == FParent) state.NameIndex->Add(view->Name);
       page.Objects.push_back(std::move(view));
     }
     if (nextPos != 0) SeekChecked(Stream, nextPos, blockStart);

@@ -459,8 +459,13 @@ void TfrVariables::SetVariable(const String& name, const Variant& value) {
     FItems[size_t(index)].Value = value;
     return;
   }
-  const int at = FSorted ? LowerBound(name) : Count();
-  FItems.insert(FItems.begin() + at, TEntry{name, value});
+  if (FSorted) {
+    FItems.insert(FItems.begin() + LowerBound(name), TEntry{name, value});
+    Unindex();
+    return;
+  }
+  FItems.push_back(TEntry{name, value});
+  if (FIndexed) FIndex.try_emplace(UpperCase(name), Count() - 1);
 }
 
 Variant TfrVariables::Value(int index) const {
@@ -478,6 +483,7 @@ String TfrVariables::Name(int index) const {
 void TfrVariables::SetName(int index, const String& name) {
   if (index < 0 || index >= Count()) return;
   FItems[size_t(index)].Name = name;
+  Unindex();
   if (FSorted) Sort();
 }
 
@@ -486,13 +492,28 @@ int TfrVariables::IndexOf(const String& name) const {
     const int at = LowerBound(name);
     return at < Count() && SameText(FItems[size_t(at)].Name, name) ? at : -1;
   }
-  for (int i = 0; i < Count(); ++i)
-    if (SameText(FItems[size_t(i)].Name, name)) return i;
-  return -1;
+  return IndexedPosition(name);
+}
+
+void TfrVariables::Unindex() const {
+  if (!FIndexed) return;
+  FIndex = {};
+  FIndexed = false;
+}
+
+int TfrVariables::IndexedPosition(const String& name) const {
+  if (!FIndexed) {
+    for (int i = 0; i < Count(); ++i) FIndex.try_emplace(UpperCase(FItems[size_t(i)].Name), i);
+    FIndexed = true;
+  }
+  const auto found = FIndex.find(UpperCase(name));
+  return found == FIndex.end() ? -1 : found->second;
 }
 
 void TfrVariables::Delete(int index) {
-  if (index >= 0 && index < Count()) FItems.erase(FItems.begin() + index);
+  if (index < 0 || index >= Count()) return;
+  FItems.erase(FItems.begin() + index);
+  Unindex();
 }
 
 void TfrVariables::SetSorted(bool sorted) {
@@ -501,6 +522,7 @@ void TfrVariables::SetSorted(bool sorted) {
 }
 
 void TfrVariables::Sort() {
+  Unindex();
   std::stable_sort(FItems.begin(), FItems.end(),
                    [](const TEntry& a, const TEntry& b) { return CompareText(a.Name, b.Name) < 0; });
 }

@@ -310,8 +310,13 @@ void TfrPreviewForm::ShowZoomMenu() {
   ProcMenu->Popup(below.X, below.Y);
 }
 
+// Embedded, the pages are shown on the form that holds the preview: that form closes, as its close
+// box would. Closing this hidden window would free the page area the preview borrowed and leave
+// the holding form empty.
 void TfrPreviewForm::Exit() {
-  if (FReport && FReport->ModalPreview() && Modal()) {
+  if (PreviewPanel->Parent() != this) {
+    if (TCustomForm* holder = GetParentForm(PreviewPanel)) holder->Close();
+  } else if (FReport && FReport->ModalPreview() && Modal()) {
     SetModalResult(mrOk);
   } else {
     Close();

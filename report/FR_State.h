@@ -13,6 +13,7 @@ class TfrReport;
 class TfrPage;
 class TfrBand;
 class TfrView;
+class TfrNameIndex;
 
 // The version of template and prepared-report files this engine writes; files of 21 to 24 read.
 constexpr int frCurrentVersion = 24;
@@ -32,6 +33,8 @@ struct TfrEngineState {
   bool EvalErrorFlag = false;
   String EvalErrorText;
   int NextObjectId = 0;
+  // The names of the report's objects while a template or prepared page is read.
+  TfrNameIndex* NameIndex = nullptr;
 
   // The build in progress. PageNo is the index of the prepared page being filled; TotalPages is
   // known on the final pass of a two-pass build.

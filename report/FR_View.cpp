@@ -119,15 +119,26 @@ void TfrView::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   Height = AHeight;
 }
 
+TfrNameIndex::TfrNameIndex(const TfrReport* Report) {
+  if (!Report) return;
+  for (int i = 0; i < Report->Pages().Count(); ++i)
+    for (const auto& view : Report->Pages().Pages(i).Objects) Add(view->Name);
+}
+
+void TfrNameIndex::Add(const String& Name) { FNames.insert(AnsiUpperCase(Name)); }
+
+String TfrNameIndex::FirstFree(const String& BaseName) {
+  const String base = AnsiUpperCase(BaseName);
+  int& number = FNextNumber.try_emplace(base, 1).first->second;
+  while (number <= 10000 && FNames.count(base + IntToStr(number))) ++number;
+  return number <= 10000 ? BaseName + IntToStr(number) : String();
+}
+
 void TfrView::CreateUniqueName() {
-  const TfrReport* report = frState().ActiveReport;
-  for (int i = 1; i <= 10000; ++i) {
-    const String name = BaseName + IntToStr(i);
-    if (!report || !report->FindObject(name)) {
-      SetProperty("Name", name);
-      return;
-    }
-  }
+  TfrEngineState& state = frState();
+  TfrNameIndex own(state.NameIndex ? nullptr : state.ActiveReport);
+  const String name = (state.NameIndex ? *state.NameIndex : own).FirstFree(BaseName);
+  if (!name.empty()) SetProperty("Name", name);
 }
 
 void TfrView::LoadBlob(TField*) {}

@@ -3,6 +3,9 @@
 // (FR_View.cpp properties, FR_ViewStream.cpp record, FR_ViewDraw.cpp drawing, FR_ViewPrint.cpp).
 #pragma once
 
+#include <unordered_map>
+#include <unordered_set>
+
 #include "graphics/Canvas.h"
 #include "graphics/Region.h"
 #include "report/FR_Object.h"
@@ -25,6 +28,25 @@ enum TfrBandAlign : uint8_t { baNone, baLeft, baRight, baCenter, baWidth, baBott
 constexpr uint16_t flStretched = 1;
 // The fill colour that means no fill.
 constexpr TColor frTransparent = 0x1FFFFFFF;
+
+class TfrReport;
+
+// The names of a report's objects (compared without regard to case) and the generated names taken
+// from them. While a file is read its reader keeps one and adds each object that joins the report,
+// so that an object read without a name does not search the whole report for every number it tries.
+class TfrNameIndex {
+ public:
+  // The names of the report's objects; none for no report.
+  explicit TfrNameIndex(const TfrReport* Report);
+  void Add(const String& Name);
+  // BaseName followed by the lowest free number from 1 to 10000; empty when all are taken. Names
+  // are only ever added, so the search for a base name goes on from the number found last.
+  String FirstFree(const String& BaseName);
+
+ private:
+  std::unordered_set<String> FNames;
+  std::unordered_map<String, int> FNextNumber;
+};
 
 class TfrView : public TfrObject {
  public:
@@ -69,7 +91,8 @@ class TfrView : public TfrObject {
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
   // BaseName followed by the lowest free number from 1 to 10000 among the objects of the report
-  // at work; the name stays when all are taken.
+  // at work (of the name index of the file being read, when there is one); the name stays when all
+  // are taken.
   void CreateUniqueName();
   // The text with each bracketed expression replaced by its value, formatted for this object by the
   // report at work.

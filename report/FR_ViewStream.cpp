@@ -8,6 +8,7 @@
 #include <climits>
 #include <cmath>
 
+#include "report/FR_Limits.h"
 #include "report/FR_State.h"
 #include "report/FR_Utils.h"
 #include "rtl/Arith.h"
@@ -20,7 +21,7 @@ int32_t frEncodeFrameWidth(double Width) {
 double frDecodeFrameWidth(int32_t Stored) {
   if (Stored < 0) return 0;
   const double thousandths = Stored < 11 ? double(Stored) * 1000 : double(Stored);
-  return thousandths / 1000;
+  return std::min(thousandths / 1000, frMaxFrameWidth);
 }
 
 void TfrView::SaveToStream(TStream& Stream) {
@@ -61,10 +62,10 @@ void TfrView::LoadFromStream(TStream& Stream) {
     StreamMajor = frReadByte(Stream);
     StreamMinor = frReadByte(Stream);
   }
-  Left = frReadInteger(Stream);
-  Top = frReadInteger(Stream);
-  Width = frReadInteger(Stream);
-  Height = frReadInteger(Stream);
+  Left = frReadCoordinate(Stream);
+  Top = frReadCoordinate(Stream);
+  Width = frReadCoordinate(Stream);
+  Height = frReadCoordinate(Stream);
   Flags = frReadWord(Stream);
   FrameTyp = frReadWord(Stream);
   FrameWidth = frDecodeFrameWidth(frReadInteger(Stream));
@@ -83,8 +84,8 @@ void TfrView::LoadFromStream(TStream& Stream) {
   if (version >= 24) {
     Restrictions = frReadWord(Stream);
     Tag = frReadString(Stream);
-    GapX = frReadInteger(Stream);
-    GapY = frReadInteger(Stream);
+    GapX = frReadCoordinate(Stream);
+    GapY = frReadCoordinate(Stream);
   }
   if (StreamMajor > 1) BandAlign = frReadByte(Stream);
 }

@@ -4,28 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Items and groups are made inside an update of their collection, so that the collection's
-// owner hears of them only once they are complete.
-template <class TItem>
-TCollection::TItemClass BracketedItemClass() {
-  return [](TCollection* Collection) -> TCollectionItem* {
-    Collection->BeginUpdate();
-    TCollectionItem* item = nullptr;
-    try {
-      item = new TItem(Collection);
-    } catch (...) {
-      Collection->EndUpdate();
-      throw;
-    }
-    Collection->EndUpdate();
-    return item;
-  };
-}
-
-}  // namespace
-
 // --- background --------------------------------------------------------------------------
 
 void TdxSideBarBackGround::Assign(const TPersistent* Source) {
@@ -161,7 +139,7 @@ void TdxSideBarItem::SetStoredItem(TdxStoredSideItem* Value) {
 }
 
 TdxSideBarItems::TdxSideBarItems(TdxSideGroup* Group)
-    : TCollection(BracketedItemClass<TdxSideBarItem>(), Group), FGroup(Group) {}
+    : TCollection(ItemClassOf<TdxSideBarItem>(), Group), FGroup(Group) {}
 
 void TdxSideBarItems::Update(TCollectionItem*) {
   if (TdxSideBar* bar = FGroup->SideBar()) bar->GroupLayoutChanged(FGroup);
@@ -239,6 +217,6 @@ void TdxSideGroup::SetTopIndex(int Value) {
 }
 
 TdxSideGroups::TdxSideGroups(TdxSideBar* SideBar)
-    : TCollection(BracketedItemClass<TdxSideGroup>(), SideBar), FSideBar(SideBar) {}
+    : TCollection(ItemClassOf<TdxSideGroup>(), SideBar), FSideBar(SideBar) {}
 
 void TdxSideGroups::Update(TCollectionItem*) { FSideBar->GroupsChanged(); }

@@ -256,7 +256,7 @@ object RptStudentExam: TfrReport
       object mmStudent15: TfrMemoView
         Left = 36
         Top = 64
-        Width = 130
+        Width = 160
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -268,9 +268,9 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmStudent16: TfrMemoView
-        Left = 166
+        Left = 196
         Top = 64
-        Width = 90
+        Width = 80
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -282,9 +282,9 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmStudent17: TfrMemoView
-        Left = 256
+        Left = 276
         Top = 64
-        Width = 190
+        Width = 170
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -344,7 +344,7 @@ object RptStudentExam: TfrReport
       DataSource = 'dbsDetail'
       object mmDetail1: TfrMemoView
         Left = 36
-        Width = 130
+        Width = 160
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -354,8 +354,8 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmDetail2: TfrMemoView
-        Left = 166
-        Width = 90
+        Left = 196
+        Width = 80
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -365,8 +365,8 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmDetail3: TfrMemoView
-        Left = 256
-        Width = 190
+        Left = 276
+        Width = 170
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]

@@ -69,12 +69,12 @@ object RptStudentUpto: TfrReport
     end
     object MasterHeader1: TfrBandView
       BandType = btMasterHeader
-      Height = 48
+      Height = 60
       Flags = [flBandOnFirstPage, flBandOnLastPage, flBandRepeatHeader]
       object mmCaption1: TfrMemoView
         Left = 36
         Width = 36
-        Height = 48
+        Height = 60
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
@@ -87,7 +87,7 @@ object RptStudentUpto: TfrReport
       object mmCaption2: TfrMemoView
         Left = 72
         Width = 76
-        Height = 48
+        Height = 60
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
@@ -100,7 +100,7 @@ object RptStudentUpto: TfrReport
       object mmCaption3: TfrMemoView
         Left = 148
         Width = 76
-        Height = 48
+        Height = 60
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
@@ -113,19 +113,20 @@ object RptStudentUpto: TfrReport
       object Prog1: TfrMemoView
         Left = 224
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption1: TfrMemoView
         Left = 224
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -139,7 +140,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption1: TfrMemoView
         Left = 274
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -154,19 +155,20 @@ object RptStudentUpto: TfrReport
       object Prog2: TfrMemoView
         Left = 318
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption2: TfrMemoView
         Left = 318
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -180,7 +182,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption2: TfrMemoView
         Left = 368
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -195,19 +197,20 @@ object RptStudentUpto: TfrReport
       object Prog3: TfrMemoView
         Left = 412
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption3: TfrMemoView
         Left = 412
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -221,7 +224,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption3: TfrMemoView
         Left = 462
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -236,19 +239,20 @@ object RptStudentUpto: TfrReport
       object Prog4: TfrMemoView
         Left = 506
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption4: TfrMemoView
         Left = 506
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -262,7 +266,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption4: TfrMemoView
         Left = 556
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -277,19 +281,20 @@ object RptStudentUpto: TfrReport
       object Prog5: TfrMemoView
         Left = 600
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption5: TfrMemoView
         Left = 600
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -303,7 +308,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption5: TfrMemoView
         Left = 650
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -318,19 +323,20 @@ object RptStudentUpto: TfrReport
       object Prog6: TfrMemoView
         Left = 694
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption6: TfrMemoView
         Left = 694
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -344,7 +350,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption6: TfrMemoView
         Left = 744
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -359,19 +365,20 @@ object RptStudentUpto: TfrReport
       object Prog7: TfrMemoView
         Left = 788
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption7: TfrMemoView
         Left = 788
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -385,7 +392,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption7: TfrMemoView
         Left = 838
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -400,19 +407,20 @@ object RptStudentUpto: TfrReport
       object Prog8: TfrMemoView
         Left = 882
         Width = 94
-        Height = 24
-        Flags = []
+        Height = 36
+        Flags = [flWordWrap]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976
         Memo = (
           '')
+        GapX = 5
         Font.Size = 10
         Font.Style = [fsBold]
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmCjCaption8: TfrMemoView
         Left = 882
-        Top = 24
+        Top = 36
         Width = 50
         Height = 24
         Flags = []
@@ -426,7 +434,7 @@ object RptStudentUpto: TfrReport
       end
       object mmFenCaption8: TfrMemoView
         Left = 932
-        Top = 24
+        Top = 36
         Width = 44
         Height = 24
         Flags = []
@@ -441,7 +449,7 @@ object RptStudentUpto: TfrReport
       object mmCaption4: TfrMemoView
         Left = 976
         Width = 59
-        Height = 48
+        Height = 60
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         FillColor = 15263976

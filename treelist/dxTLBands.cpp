@@ -4,8 +4,7 @@
 
 #include "treelist/dxTLControl.h"
 
-// The item joins its collection once its own fields are set, since joining tells the control.
-TdxTreeListBand::TdxTreeListBand(TCollection* Collection) : TCollectionItem(nullptr) { SetCollection(Collection); }
+TdxTreeListBand::TdxTreeListBand(TCollection* Collection) : TCollectionItem(Collection) {}
 
 TdxTreeListBand::~TdxTreeListBand() {
   TCustomdxTreeListControl* control = Control();

@@ -159,7 +159,9 @@ void TCustomdxTreeListControl::MoveColumnValues(int FromIndex, int ToIndex) {
   while (!pending.empty()) {
     TdxTreeListNode* node = pending.back();
     pending.pop_back();
-    MoveNodeText(static_cast<TdxTreeListTextNode*>(node)->Texts, FromIndex, ToIndex);
+    // A node without texts has only empty ones to move.
+    if (TdxNodeTexts& texts = static_cast<TdxTreeListTextNode*>(node)->Texts; !texts.IsEmpty())
+      MoveNodeText(texts.Edit(), FromIndex, ToIndex);
     for (int i = 0; i < node->Count(); ++i) pending.push_back(node->Items(i));
   }
 }

@@ -103,13 +103,13 @@ Variant TCustomdxTreeListControl::GetNodeValue(TdxTreeListNode* Node, int Column
 }
 
 String TCustomdxTreeListControl::GetNodeString(TdxTreeListNode* Node, int Column) {
-  const TStringList& texts = TextNode(Node).Texts;
+  const TStringList& texts = TextNode(Node).Texts.List();
   return Column >= 0 && Column < texts.Count() ? texts[Column] : String();
 }
 
 void TCustomdxTreeListControl::SetNodeString(TdxTreeListNode* Node, int Column, const String& Text) {
   if (Column < 0) return;
-  TStringList& texts = TextNode(Node).Texts;
+  TStringList& texts = TextNode(Node).Texts.Edit();
   while (texts.Count() <= Column) texts.Add(String());
   texts.SetStrings(Column, Text);
 }
@@ -124,8 +124,8 @@ void TCustomdxTreeListControl::DeleteNodeValue(TdxTreeListNode* Node, int Column
   while (!pending.empty()) {
     TdxTreeListNode* node = pending.back();
     pending.pop_back();
-    TStringList& texts = TextNode(node).Texts;
-    if (Column >= 0 && Column < texts.Count()) texts.Delete(Column);
+    TdxNodeTexts& texts = TextNode(node).Texts;
+    if (Column >= 0 && Column < texts.List().Count()) texts.Edit().Delete(Column);
     for (int i = 0; i < node->Count(); ++i) pending.push_back(node->Items(i));
   }
 }

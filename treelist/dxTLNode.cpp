@@ -1,5 +1,6 @@
 // Nodes: their child lists, freeing with the owner's bookkeeping, expansion, navigation in tree and
-// display order, and the values they ask of their owner. Moving nodes is in dxTLNodeMove.cpp.
+// display order, the values they ask of their owner, and a text node's texts. Moving nodes is in
+// dxTLNodeMove.cpp.
 #include "treelist/dxTLNode.h"
 
 #include "treelist/dxTL.h"
@@ -253,4 +254,16 @@ int CompareNodeOrder(const TdxTreeListNode* Node1, const TdxTreeListNode* Node2)
     Node2 = Node2->Parent();
   }
   return Node1->Index() - Node2->Index();
+}
+
+// --- texts of a text node -------------------------------------------------------------------------
+
+const TStringList& TdxNodeTexts::List() const {
+  static const TStringList none;
+  return FList ? *FList : none;
+}
+
+TStringList& TdxNodeTexts::Edit() {
+  if (!FList) FList = std::make_unique<TStringList>();
+  return *FList;
 }

@@ -135,15 +135,29 @@ class TdxTreeListNode : public TObject {
   TdxTreeListNode* FParent = nullptr;
 };
 
-// The node of the tree list control: image indexes and one text per column index (a shorter list
-// means empty texts).
+// The cell texts of a text node, one per column index (a shorter list means empty texts). No list
+// is kept until a text is set: a descendant that keeps its values elsewhere pays nothing for it.
+class TdxNodeTexts {
+ public:
+  // The texts; an empty list while none was set.
+  const TStringList& List() const;
+  operator const TStringList&() const { return List(); }
+  // The texts to change, the list made on first use.
+  TStringList& Edit();
+  bool IsEmpty() const { return !FList || FList->Count() == 0; }
+
+ private:
+  std::unique_ptr<TStringList> FList;
+};
+
+// The node of the tree list control: image indexes and one text per column index.
 class TdxTreeListTextNode : public TdxTreeListNode {
  public:
   explicit TdxTreeListTextNode(TCustomdxTreeList* AOwner) : TdxTreeListNode(AOwner) {}
   int StoredImageIndex = 0;
   int StoredSelectedIndex = -1;
   int StoredStateIndex = -1;
-  TStringList Texts;
+  TdxNodeTexts Texts;
 
  protected:
   ~TdxTreeListTextNode() override = default;

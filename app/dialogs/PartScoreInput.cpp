@@ -61,13 +61,15 @@ void TfmPartScoreInput::FormClose(TObject*, TCloseAction& Action) {
   Action = caFree;
 }
 
+// The score stays in the box after Enter added it, selected, so that the next one typed replaces it.
 void TfmPartScoreInput::cbbAchieveKeyPress(TObject*, TKeyChar& Key) {
   if (Key != '\r') {
-    AcceptOnly(Key, "0123456789\b");
+    AcceptOnly(Key, "0123456789");
     return;
   }
   Key = 0;
   InsertScore();
+  cbbAchieve->SelectAll();
 }
 
 // A text that is no integer fails with the conversion's own message.

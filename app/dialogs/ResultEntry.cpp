@@ -12,8 +12,8 @@
 
 namespace {
 
-const char* const kTimeKeys = "0123456789\b";
-const char* const kNumberKeys = "0123456789.\b";
+const char* const kTimeKeys = "0123456789";
+const char* const kNumberKeys = "0123456789.";
 
 }  // namespace
 
@@ -96,8 +96,12 @@ void TfmResultEntry::edtMillionKeyPress(TObject*, TKeyChar& Key) {
   if (adding) edtMinute->SetFocus();
 }
 
+// The value stays in the box after an add, selected, so that the next one typed replaces it.
 void TfmResultEntry::edtNumericKeyPress(TObject*, TKeyChar& Key) {
-  if (!EnterAddsResult(Key)) AcceptOnly(Key, kNumberKeys);
+  if (EnterAddsResult(Key))
+    edtNumeric->SelectAll();
+  else
+    AcceptOnly(Key, kNumberKeys);
 }
 
 void TfmResultEntry::ToggleStandards(TObject*) { ToggleStandardView(this, FUnit, FStandards); }

@@ -150,7 +150,7 @@ void TfmSetTermType::actSaveExecute(TObject*) {
   nbSumType->SetPageIndex(pgBrowse);
 }
 
-void TfmSetTermType::edtEndYearKeyPress(TObject*, TKeyChar& Key) { AcceptOnly(Key, "0123456789\b"); }
+void TfmSetTermType::edtEndYearKeyPress(TObject*, TKeyChar& Key) { AcceptOnly(Key, "0123456789"); }
 
 void TfmSetTermType::clmStartDateCustomDrawCell(TObject*, TCanvas*, TRect, TdxTreeListNode* ANode,
                                                 TdxTreeListColumn* AColumn, bool, bool, bool, String& AText, TColor&,

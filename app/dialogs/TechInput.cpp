@@ -35,8 +35,12 @@ void TfmTechInput::LoadItemList() {
   }
 }
 
+// The score stays in the box after an add, selected, so that the next one typed replaces it.
 void TfmTechInput::cbbNumericKeyPress(TObject*, TKeyChar& Key) {
-  if (!EnterAddsResult(Key)) AcceptOnly(Key, "0123456789\b");
+  if (EnterAddsResult(Key))
+    cbbNumeric->SelectAll();
+  else
+    AcceptOnly(Key, "0123456789");
 }
 
 int TfmTechInput::TypedScore() const {

@@ -1,10 +1,11 @@
 // Loading 100,000 records of a SQLite table into the grid in each record mode (all records, all
 // records under group rows, the partial window, the buffered rows of plain cursor mode), beside
 // the data set's own read of the same rows and beside a Qt table view over a model of the same
-// rows. Each load opens the query, as the data set's read does; the heap the loaded grid holds is
-// reported as the counter "heap_bytes". (The target: the all-records load within twice the data
-// set's read.) The full repaint of a 1920 x 1080 grid in each record mode is measured beside the
-// table view painting its viewport of the same size.
+// rows. Each load opens the query, as the data set's read does; the heap the loaded grid holds
+// (the data set's records with it) is reported as the counter "heap_bytes", and so is the heap of
+// the table view's model. The targets: the all-records load within 1.5 times the data set's read,
+// and its heap within twice the table view's. The full repaint of a 1920 x 1080 grid in each
+// record mode is measured beside the table view painting its viewport of the same size.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sqlite3.h>
@@ -56,13 +57,20 @@ BenchDatabase& Database() {
 
 const char* const Select = "select No, Name, Sex, Score from Pupils order by No";
 
-size_t HeapInUse() { return mallinfo2().uordblks; }
+// Small blocks and the large ones the allocator maps apart: whether a large block (the model's
+// list of rows) is mapped depends on what was allocated and freed before, so both count.
+size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
 
-// The query over the table, closed.
+// The query over the table, closed, on a connection opened (and its file checked) once, as the
+// library's handle of the table view is.
 struct TPupilsQuery {
   TPupilsQuery() {
     Connection = MakeComponent<TADOConnection>();
     Connection->SetConnectionString(Database().ConnectionString());
+    Connection->Open();
     Query = MakeComponent<TADOQuery>();
     Query->SetConnection(Connection.get());
     Query->SQL()->SetText(Select);

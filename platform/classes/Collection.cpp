@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <string>
 
-TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
+TCollectionItem::TCollectionItem(TCollection* Collection) {
+  if (Collection) Collection->InsertItem(this);
+}
 
 TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
 
@@ -13,7 +15,9 @@ TPersistent* TCollectionItem::GetOwner() const { return FCollection; }
 void TCollectionItem::SetCollection(TCollection* Value) {
   if (FCollection == Value) return;
   if (FCollection) FCollection->RemoveItem(this);
-  if (Value) Value->InsertItem(this);
+  if (!Value) return;
+  Value->InsertItem(this);
+  Value->Changed();
 }
 
 int TCollectionItem::Index() const {
@@ -64,7 +68,11 @@ TCollectionItem* TCollection::Items(int Index) const {
   return FItems[Index];
 }
 
-TCollectionItem* TCollection::Add() { return FItemClass(this); }
+TCollectionItem* TCollection::Add() {
+  TCollectionItem* item = FItemClass(this);
+  Changed();
+  return item;
+}
 
 TCollectionItem* TCollection::Insert(int Index) {
   TCollectionItem* item = Add();
@@ -104,7 +112,6 @@ void TCollection::InsertItem(TCollectionItem* Item) {
   FItems.push_back(Item);
   Item->FCollection = this;
   Item->FID = FNextID++;
-  Changed();
 }
 
 void TCollection::RemoveItem(TCollectionItem* Item) {

@@ -10,7 +10,9 @@ class TCollection;
 
 class TCollectionItem : public TPersistent {
  public:
-  // The item adds itself to Collection (which then owns it) when one is given.
+  // The item joins Collection (which then owns it) when one is given, without telling the
+  // collection: its derived parts are not built yet. Items are made by TCollection::Add, which
+  // tells the collection once the item is whole.
   explicit TCollectionItem(TCollection* Collection);
   // Removes the item from its collection.
   ~TCollectionItem() override;
@@ -21,7 +23,7 @@ class TCollectionItem : public TPersistent {
   TPersistent* GetOwner() const override;
 
   TCollection* Collection() const { return FCollection; }
-  // Moves the item into another collection (or out of any, when nullptr).
+  // Moves the item into another collection (or out of any, when nullptr); both are told.
   void SetCollection(TCollection* Value);
   int ID() const { return FID; }
   int Index() const;
@@ -60,6 +62,7 @@ class TCollection : public TPersistent {
 
   int Count() const { return static_cast<int>(FItems.size()); }
   TCollectionItem* Items(int Index) const;
+  // Makes an item of the item class; Update hears of it after its constructor has finished.
   TCollectionItem* Add();
   TCollectionItem* Insert(int Index);
   void Delete(int Index);

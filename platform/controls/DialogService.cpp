@@ -2,13 +2,17 @@
 // dialogs as Qt's, each run as a native modal loop during which the layer's queue keeps draining.
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "controls/Dialogs.h"
 #include "windows/MessageQueue.h"
+#include "windows/NativeDialogQt.h"
 
 TModalResult ShowMessageForm(const TMessageDialogRequest& Request);
 bool ShowInputQueryForm(const String& Caption, const String& Prompt, String& Value);
@@ -38,6 +42,21 @@ int IndexOfPrinter(const QPrinter& Printer, const std::vector<String>& Printers,
   return Fallback;
 }
 
+// Qt's list of files writes their dates in the system's locale; the dialog shows them in the
+// program's (UseProgramLocale), as the rest of the program does.
+class TFileListDates : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+  QVariant data(const QModelIndex& Index, int Role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files || Role != Qt::DisplayRole || Index.column() != DateColumn) return QIdentityProxyModel::data(Index, Role);
+    return QLocale().toString(files->lastModified(mapToSource(Index)), QLocale::ShortFormat);
+  }
+
+ private:
+  static constexpr int DateColumn = 3;
+};
+
 class TProgramDialogService : public TDialogService {
  public:
   TModalResult MessageDialog(const TMessageDialogRequest& Request) override { return ShowMessageForm(Request); }
@@ -48,6 +67,7 @@ class TProgramDialogService : public TDialogService {
   bool FileDialog(TFileDialogRequest& Request) override {
     InstallQtDialogTexts();
     QFileDialog dialog(nullptr, Q(Request.Title), Q(Request.InitialDir));
+    dialog.setProxyModel(new TFileListDates(&dialog));
     dialog.setAcceptMode(Request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(Request.Save || !(Request.Options & OpenOptionBit(ofFileMustExist)) ? QFileDialog::AnyFile
                                                                                             : QFileDialog::ExistingFile);
@@ -56,6 +76,7 @@ class TProgramDialogService : public TDialogService {
     dialog.setNameFilters(filters);
     if (Request.FilterIndex >= 1 && Request.FilterIndex <= filters.size()) dialog.selectNameFilter(filters[Request.FilterIndex - 1]);
     if (!Request.FileName.empty()) dialog.selectFile(Q(Request.FileName));
+    MakeTransientForActiveWindow(&dialog);
     TNativeModalScope scope;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
     Request.FileName = dialog.selectedFiles().front().toStdString();
@@ -75,6 +96,7 @@ class TProgramDialogService : public TDialogService {
       dialog.setPrintRange(QAbstractPrintDialog::PageRange);
       dialog.setFromTo(Request.FromPage, Request.ToPage);
     }
+    MakeTransientForActiveWindow(&dialog);
     TNativeModalScope scope;
     if (dialog.exec() != QDialog::Accepted) return false;
     Request.PrinterIndex = IndexOfPrinter(printer, Request.Printers, Request.PrinterIndex);
@@ -95,6 +117,7 @@ class TProgramDialogService : public TDialogService {
     printer.setPageSize(PageSizeOf(Request.PaperWidthMM, Request.PaperHeightMM));
     printer.setPageOrientation(Request.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPageSetupDialog dialog(&printer);
+    MakeTransientForActiveWindow(&dialog);
     TNativeModalScope scope;
     if (dialog.exec() != QDialog::Accepted) return false;
     Request.PrinterIndex = IndexOfPrinter(printer, Request.Printers, Request.PrinterIndex);

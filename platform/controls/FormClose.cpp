@@ -3,6 +3,7 @@
 #include "controls/Application.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
+#include "windows/Ownership.h"
 
 bool TCustomForm::CloseQuery() {
   bool canClose = true;
@@ -81,6 +82,10 @@ TModalResult TCustomForm::ShowModal() {
   FModal = true;
   const HWND activeBefore = GetActiveWindow();
   TCustomForm* focusedBefore = Screen ? Screen->FFocusedForm : nullptr;
+  // The modal form belongs to the window it was opened from: the window system keeps it above that
+  // window and brings it forward with it.
+  if (activeBefore && activeBefore != Handle()) SetWindowOwner(Handle(), activeBefore);
+  NormalizeTopMosts();
   const std::vector<HWND> disabled = DisableOtherWindows(HWND());
   struct TRestore {
     TCustomForm* Form;
@@ -89,6 +94,7 @@ TModalResult TCustomForm::ShowModal() {
     TCustomForm* FocusedBefore;
     ~TRestore() {
       EnableWindows(Disabled);
+      RestoreTopMosts();
       if (Screen) Screen->FFocusedForm = FocusedBefore;
       if (IsWindow(ActiveBefore)) ::SetActiveWindow(ActiveBefore);
       Form->FModal = false;

@@ -4,5 +4,10 @@
 
 #include <functional>
 
-// Runs Body with the platform up and answers its exit code. argv[0] is the program file.
+// Runs Body with the platform up, in the program's locale, and answers its exit code. argv[0] is
+// the program file.
 int RunGuiProgram(int argc, char** argv, const std::function<int()>& Body);
+// What Qt formats (dates, month names, numbers), in its widgets and in the lists of the file
+// dialogs, is in Chinese (China), the program's language, whatever the system's locale. The
+// platform's own formatting (rtl/FormatSettings) does not depend on Qt's locale.
+void UseProgramLocale();

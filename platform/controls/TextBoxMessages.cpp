@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "rtl/Text.h"
+#include "windows/Focus.h"
+#include "windows/Window.h"
 
 namespace {
 
@@ -25,6 +27,13 @@ bool TTextBox::HandleMessage(TMessage& Message) {
   if (Message.Msg == WM_SETFOCUS || Message.Msg == WM_KILLFOCUS) {
     FHostFocused = Message.Msg == WM_SETFOCUS;
     UpdateSelectionLook();
+    return false;
+  }
+  // A press in the box takes the focus to its window, as a press in an edit control does: the
+  // native editor has placed its caret there already, and the keys must follow it.
+  if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FHost && GetFocus() != FHost &&
+      IsWindowVisible(FHost) && IsWindowEnabled(FHost)) {
+    SetFocus(FHost);
     return false;
   }
   const auto w = static_cast<int>(static_cast<intptr_t>(Message.WParam));

@@ -125,8 +125,9 @@ void TADOCursor::Restart() {
 
 bool TADOCursor::Next(TRowValues& Row) {
   if (!FDb.Step(FQuery.get())) return false;
-  Row.resize(FColumns.size());
-  for (size_t i = 0; i < FColumns.size(); ++i) Row[i] = ReadColumn(FQuery.get(), int(i), FColumns[i].Type);
+  Row.clear();
+  Row.reserve(FColumns.size());
+  for (size_t i = 0; i < FColumns.size(); ++i) Row.push_back(ReadColumn(FQuery.get(), int(i), FColumns[i].Type));
   return true;
 }
 

@@ -157,7 +157,7 @@ class TCustomADODataSet : public TDataSet {
   void InternalClose() override;
   void InternalPost(TPostRequest& Request) override;
   void InternalDelete(TRecordData& Record) override;
-  std::optional<std::vector<TRowValues>> ReadRows() override;
+  bool ReadRows(const std::function<void(TRowValues&& Row)>& Take) override;
   std::vector<int> IdentityColumns() const override;
   bool CachesUpdates() const override { return FLockType == ltBatchOptimistic; }
 

@@ -62,13 +62,17 @@ void TCustomADODataSet::InternalOpen() {
 
 void TCustomADODataSet::InternalClose() { FCursor.reset(); }
 
-std::optional<std::vector<TRowValues>> TCustomADODataSet::ReadRows() {
-  std::vector<TRowValues> rows;
+bool TCustomADODataSet::ReadRows(const std::function<void(TRowValues&& Row)>& Take) {
   FCursor->Restart();
-  TRowValues row;
-  while (FCursor->Next(row)) rows.push_back(std::move(row));
+  try {
+    TRowValues row;
+    while (FCursor->Next(row)) Take(std::move(row));
+  } catch (...) {
+    FCursor->Finish();
+    throw;
+  }
   FCursor->Finish();
-  return rows;
+  return true;
 }
 
 std::vector<int> TCustomADODataSet::IdentityColumns() const { return FCursor ? FCursor->KeyFields() : std::vector<int>(); }

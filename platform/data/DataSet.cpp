@@ -169,6 +169,9 @@ void TDataSet::GetChildren(const TGetChildProc& Proc, TComponent* Root) {
 }
 
 const std::vector<Variant>* TDataSet::ActiveValues() const {
+  // The plain read while browsing: no record is edited, inserted or tested by the filter.
+  if (FState == dsBrowse && FInsertRow < 0)
+    return FBufRows == 0 ? nullptr : &FView[size_t(FBufFirst + FActiveRecord)]->Values;
   if (FState == dsFilter) return FFilterRecord ? &FFilterRecord->Values : nullptr;
   if (!Active() || FBufRows == 0) return nullptr;
   if (IsEditing() && FActiveRecord == FEditRow) return &FEditValues;

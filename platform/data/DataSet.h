@@ -4,9 +4,9 @@
 // store, writes posted records and deletions, and reads the rows again when asked.
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <memory>
-#include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "classes/Component.h"
@@ -27,6 +27,38 @@ struct TRecordData {
   uint64_t Id = 0;
   int Pos = -1;  // position among the visible records; -1 while filtered out or deleted
   TUpdateStatus Status = usUnmodified;
+};
+
+// The records of a data set by Id. Ids count up and are never given twice; the records of
+// consecutive Ids live together in blocks, so that reading a row costs no allocation beyond its
+// values and a bookmark finds its record by arithmetic. A block goes when its last record goes.
+class TRecordStore {
+ public:
+  TRecordStore() = default;
+  TRecordStore(const TRecordStore&) = delete;
+  TRecordStore& operator=(const TRecordStore&) = delete;
+
+  // A new record with the next Id and these values.
+  TRecordData& Add(std::vector<Variant> Values);
+  // The record of an Id; nullptr when it is gone or was never given.
+  TRecordData* Find(uint64_t Id) const;
+  void Remove(uint64_t Id);
+  // Every record goes; Ids go on counting, so that no bookmark of them finds a later record.
+  void Clear();
+  uint64_t NextId() const { return FNextId; }
+
+ private:
+  // 8 KB blocks: larger ones leave holes among the rows' values when they go, around which the
+  // heap keeps growing from one reading of the rows to the next.
+  static constexpr uint64_t BlockSize = 128;
+  void Prune(size_t Index);
+  struct TBlock {
+    TRecordData Records[BlockSize];
+    uint64_t Live = 0;
+  };
+  uint64_t FFirstId = 1;  // Id of the first record of the first block
+  uint64_t FNextId = 1;
+  std::deque<std::unique_ptr<TBlock>> FBlocks;  // nil where every record of a block went
 };
 
 // What a back end writes when a record is posted. It may change Values (an auto-number, a
@@ -163,9 +195,12 @@ class TDataSet : public TComponent {
   // Writes a posted record; raises EDatabaseError when it cannot.
   virtual void InternalPost(TPostRequest& Request) = 0;
   virtual void InternalDelete(TRecordData& Record) = 0;
-  // Every row of the back end's store afresh, or nothing when the records held here are the
-  // store itself.
-  virtual std::optional<std::vector<TRowValues>> ReadRows() { return std::nullopt; }
+  // Hands every row of the back end's store afresh to Take, in store order; false (and nothing
+  // handed) when the records held here are the store itself.
+  virtual bool ReadRows(const std::function<void(TRowValues&& Row)>& Take) {
+    (void)Take;
+    return false;
+  }
   // Columns whose values identify a row when the records are read again; empty means all.
   virtual std::vector<int> IdentityColumns() const { return {}; }
   // Posts are kept as pending changes (Status) instead of being written at once.
@@ -211,8 +246,8 @@ class TDataSet : public TComponent {
   void RebuildView();
   void Renumber(size_t From);
   void EnsureComplete();
-  void MergeRows(std::vector<TRowValues> Rows);
-  TRecordData* RecordById(const TBookmark& Bookmark) const;
+  class TRowMerge;
+  const TRecordData* RecordById(const TBookmark& Bookmark) const;
   TRecordData* BufferRecord(int Row) const;
   TRecordData* CurrentRecord() const;
   int CurrentPos() const { return FBufFirst + FActiveRecord; }
@@ -226,7 +261,7 @@ class TDataSet : public TComponent {
   bool IsEditing() const { return FState == dsEdit || FState == dsInsert; }
   void BeginInsert(bool Appending);
   void WriteRecord();
-  void StoreInsertedRecord(std::unique_ptr<TRecordData> Record);
+  TRecordData& StoreInsertedRecord(std::unique_ptr<TRecordData> Record);
   void RemoveRecord(TRecordData* Record);
   void CheckRequiredFields() const;
   void ClearEditBuffers();
@@ -254,10 +289,9 @@ class TDataSet : public TComponent {
   bool FDefaultFields = true;
   std::vector<TDataSource*> FDataSources;
 
-  std::unordered_map<uint64_t, std::unique_ptr<TRecordData>> FRecords;
+  TRecordStore FRecords;
   std::vector<TRecordData*> FOrder;  // store order
   std::vector<TRecordData*> FView;   // the visible records, in store order
-  uint64_t FNextId = 1;
   bool FComplete = true;
 
   int FBufferCount = 1;

@@ -129,23 +129,24 @@ void TDataSet::WriteRecord() {
   record.Values = FEditValues;
   if (CachesUpdates() && record.Status != usInserted) record.Status = inserting ? usInserted : usModified;
   const int row = FActiveRecord;
-  TRecordData* posted = &record;
-  if (inserting) StoreInsertedRecord(std::move(FNewRecord));
+  TRecordData* posted = inserting ? &StoreInsertedRecord(std::move(FNewRecord)) : &record;
   ClearEditBuffers();
   PlaceBuffer(posted->Pos >= 0 ? posted->Pos : FInsertPos, row);
   SetState(dsBrowse);
   DataEvent(deDataSetChange, 0);
 }
 
-void TDataSet::StoreInsertedRecord(std::unique_ptr<TRecordData> Record) {
-  Record->Id = FNextId++;
-  TRecordData* record = Record.get();
-  FRecords.emplace(record->Id, std::move(Record));
+TRecordData& TDataSet::StoreInsertedRecord(std::unique_ptr<TRecordData> Record) {
+  TRecordData* record = &FRecords.Add({});
+  const uint64_t id = record->Id;
+  *record = std::move(*Record);
+  record->Id = id;
   const size_t viewPos = size_t(std::min(FInsertPos, int(FView.size())));
   const auto before = viewPos < FView.size() ? std::find(FOrder.begin(), FOrder.end(), FView[viewPos]) : FOrder.end();
   FOrder.insert(before, record);
   FView.insert(FView.begin() + std::ptrdiff_t(viewPos), record);
   Renumber(viewPos);
+  return *record;
 }
 
 void TDataSet::ClearEditBuffers() {
@@ -211,7 +212,7 @@ void TDataSet::RemoveRecord(TRecordData* Record) {
     return;
   }
   std::erase(FOrder, Record);
-  FRecords.erase(Record->Id);
+  FRecords.Remove(Record->Id);
 }
 
 void TDataSet::AppendRecord(const std::vector<Variant>& Values) {
@@ -258,7 +259,7 @@ void TDataSet::AcceptPendingChanges() {
   std::vector<TRecordData*> kept;
   for (TRecordData* record : FOrder) {
     if (record->Status == usDeleted) {
-      FRecords.erase(record->Id);
+      FRecords.Remove(record->Id);
       continue;
     }
     record->Status = usUnmodified;
@@ -274,7 +275,7 @@ void TDataSet::RevertPendingChanges() {
   for (TRecordData* record : FOrder) {
     if (record->Status == usInserted) {
       if (record == current) current = nullptr;
-      FRecords.erase(record->Id);
+      FRecords.Remove(record->Id);
       continue;
     }
     if (!record->OldValues.empty()) record->Values = std::move(record->OldValues);

@@ -7,20 +7,62 @@
 
 #include "data/DataSource.h"
 
+TRecordData& TRecordStore::Add(std::vector<Variant> Values) {
+  const uint64_t offset = FNextId - FFirstId;
+  if (offset % BlockSize == 0) {
+    if (!FBlocks.empty()) Prune(FBlocks.size() - 1);  // the last block is done: no Id is left for it
+    FBlocks.push_back(std::make_unique<TBlock>());
+  }
+  TBlock& block = *FBlocks.back();
+  TRecordData& record = block.Records[offset % BlockSize];
+  record.Values = std::move(Values);
+  record.Id = FNextId++;
+  ++block.Live;
+  return record;
+}
+
+TRecordData* TRecordStore::Find(uint64_t Id) const {
+  if (Id < FFirstId || Id >= FNextId) return nullptr;
+  const uint64_t offset = Id - FFirstId;
+  TBlock* block = FBlocks[size_t(offset / BlockSize)].get();
+  TRecordData* record = block ? &block->Records[offset % BlockSize] : nullptr;
+  return record && record->Id == Id ? record : nullptr;
+}
+
+void TRecordStore::Remove(uint64_t Id) {
+  if (!Find(Id)) return;
+  const uint64_t offset = Id - FFirstId;
+  TBlock& block = *FBlocks[size_t(offset / BlockSize)];
+  block.Records[offset % BlockSize] = TRecordData();
+  --block.Live;
+  if (FNextId - FFirstId >= (offset / BlockSize + 1) * BlockSize) Prune(size_t(offset / BlockSize));
+}
+
+// Frees a block whose Ids are all given when none of its records is left; the blocks at the
+// front that went leave the list.
+void TRecordStore::Prune(size_t Index) {
+  if (FBlocks[Index] && FBlocks[Index]->Live == 0) FBlocks[Index].reset();
+  while (!FBlocks.empty() && !FBlocks.front()) {
+    FBlocks.pop_front();
+    FFirstId += BlockSize;
+  }
+}
+
+void TRecordStore::Clear() {
+  FBlocks.clear();
+  FFirstId = FNextId;
+}
+
 TRecordData& TDataSet::AddRecord(TRowValues Values) {
-  auto record = std::make_unique<TRecordData>();
-  record->Values = std::move(Values);
-  record->Id = FNextId++;
-  TRecordData& ref = *record;
-  FOrder.push_back(&ref);
-  FRecords.emplace(ref.Id, std::move(record));
-  return ref;
+  TRecordData& record = FRecords.Add(std::move(Values));
+  FOrder.push_back(&record);
+  return record;
 }
 
 void TDataSet::ClearStore() {
   FView.clear();
   FOrder.clear();
-  FRecords.clear();
+  FRecords.Clear();
   FComplete = true;
 }
 
@@ -174,12 +216,11 @@ TBookmark TDataSet::Bookmark() const {
   return record ? std::to_string(record->Id) : TBookmark();
 }
 
-TRecordData* TDataSet::RecordById(const TBookmark& Bookmark) const {
+const TRecordData* TDataSet::RecordById(const TBookmark& Bookmark) const {
   uint64_t id = 0;
   const char* end = Bookmark.data() + Bookmark.size();
   if (Bookmark.empty() || std::from_chars(Bookmark.data(), end, id).ptr != end) return nullptr;
-  const auto it = FRecords.find(id);
-  return it == FRecords.end() ? nullptr : it->second.get();
+  return FRecords.Find(id);
 }
 
 bool TDataSet::BookmarkValid(const TBookmark& Value) const {
@@ -209,12 +250,6 @@ void TDataSet::GotoBookmark(const TBookmark& Value) {
   MoveToRecord(record->Pos, true);
 }
 
-void TDataSet::EnsureComplete() {
-  if (FComplete) return;
-  FComplete = true;
-  if (auto rows = ReadRows()) MergeRows(std::move(*rows));
-}
-
 namespace {
 
 // A value with its kind, so that 1 and "1" identify different rows.
@@ -237,49 +272,92 @@ String Identity(const TRowValues& values, const std::vector<int>& columns) {
 
 }  // namespace
 
-// Takes the rows read afresh as the store: a row that identifies a record held here updates it
-// (keeping its bookmark, and its pending change in a batch); other rows become new records.
-// Records not found again are dropped, except those inserted in a pending batch, which follow.
-void TDataSet::MergeRows(std::vector<TRowValues> Rows) {
-  TRecordData* current = CurrentRecord();
-  const std::vector<int> columns = IdentityColumns();
-  std::multimap<String, TRecordData*> held;
-  for (TRecordData* record : FOrder)
-    if (record->Status != usInserted) held.emplace(Identity(record->Stored(), columns), record);
-  std::vector<TRecordData*> order;
-  for (TRowValues& row : Rows) {
-    const auto it = held.empty() ? held.end() : held.find(Identity(row, columns));
-    if (it == held.end()) {
-      order.push_back(&AddRecord(std::move(row)));
-      continue;
+// Takes the rows read afresh, one by one, as the store: a row that identifies a record held here
+// updates it (keeping its bookmark, and its pending change in a batch); other rows become new
+// records. Records not found again are dropped, except those inserted in a pending batch, which
+// follow.
+class TDataSet::TRowMerge {
+ public:
+  explicit TRowMerge(TDataSet& DataSet)
+      : FDataSet(DataSet),
+        FCurrent(DataSet.CurrentRecord()),
+        FCurrentPos(FCurrent ? FCurrent->Pos : -1),
+        FColumns(DataSet.IdentityColumns()),
+        FFirstNewId(DataSet.FRecords.NextId()) {
+    for (TRecordData* record : DataSet.FOrder)
+      if (record->Status != usInserted) FHeld.emplace(Identity(record->Stored(), FColumns), record);
+  }
+
+  void Take(TRowValues&& Row) {
+    // Once every held record is found again, the rest of the rows are new.
+    const auto it = FHeld.empty() ? FHeld.end() : FHeld.find(Identity(Row, FColumns));
+    if (it == FHeld.end()) {
+      FOrder.push_back(&FDataSet.FRecords.Add(std::move(Row)));
+      return;
     }
     TRecordData* record = it->second;
-    held.erase(it);
+    FHeld.erase(it);
     if (record->Status == usUnmodified) {
-      record->Values = std::move(row);
+      record->Values = std::move(Row);
     } else {
-      record->OldValues = std::move(row);
+      record->OldValues = std::move(Row);
     }
-    order.push_back(record);
+    FOrder.push_back(record);
   }
-  for (TRecordData* record : FOrder)
-    if (record->Status == usInserted) order.push_back(record);
-  for (const auto& [key, record] : held) {
-    if (record == FEditRecord) {
-      order.push_back(record);  // being edited: it stays until the edit ends
+
+  void Finish();
+  // A read that failed half-way adds no record.
+  void Abandon() {
+    for (uint64_t id = FFirstNewId; id < FDataSet.FRecords.NextId(); ++id) FDataSet.FRecords.Remove(id);
+  }
+
+ private:
+  TDataSet& FDataSet;
+  TRecordData* FCurrent;
+  const int FCurrentPos;  // where the current record stood before the merge
+  const std::vector<int> FColumns;
+  std::multimap<String, TRecordData*> FHeld;
+  const uint64_t FFirstNewId;
+  std::vector<TRecordData*> FOrder;
+};
+
+void TDataSet::TRowMerge::Finish() {
+  TDataSet& d = FDataSet;
+  for (TRecordData* record : d.FOrder)
+    if (record->Status == usInserted) FOrder.push_back(record);
+  for (const auto& [key, record] : FHeld) {
+    if (record == d.FEditRecord) {
+      FOrder.push_back(record);  // being edited: it stays until the edit ends
       continue;
     }
-    if (record == current) current = nullptr;
-    FRecords.erase(record->Id);
+    if (record == FCurrent) FCurrent = nullptr;
+    d.FRecords.Remove(record->Id);
   }
-  FOrder = std::move(order);
-  FView.clear();
-  RebuildView();
-  if (current && current->Pos >= 0 && FState != dsInsert) {
-    const bool bof = FBof, eof = FEof;
-    PlaceBuffer(current->Pos, FActiveRecord);
-    FBof = bof;
-    FEof = eof;
+  d.FOrder = std::move(FOrder);
+  d.RebuildView();
+  if (d.FState == dsInsert) return;
+  if (FCurrent && FCurrent->Pos >= 0) {
+    const bool bof = d.FBof, eof = d.FEof;
+    d.PlaceBuffer(FCurrent->Pos, d.FActiveRecord);
+    d.FBof = bof;
+    d.FEof = eof;
+  } else if (FCurrentPos >= 0) {
+    // The current record is gone: the buffer must not hold it; its neighbour takes its place.
+    d.PlaceBuffer(FCurrentPos, d.FActiveRecord);
+  }
+}
+
+void TDataSet::EnsureComplete() {
+  if (FComplete) return;
+  FComplete = true;
+  TRowMerge merge(*this);
+  try {
+    if (ReadRows([&merge](TRowValues&& Row) { merge.Take(std::move(Row)); })) merge.Finish();
+  } catch (...) {
+    // The rows are still to be read: the next need reads them again.
+    merge.Abandon();
+    FComplete = false;
+    throw;
   }
 }
 
@@ -293,9 +371,10 @@ void TDataSet::Refresh() {
 }
 
 void TDataSet::ReloadFromFirst() {
-  if (auto rows = ReadRows()) {
+  std::vector<TRowValues> rows;
+  if (ReadRows([&rows](TRowValues&& Row) { rows.push_back(std::move(Row)); })) {
     ClearStore();
-    for (TRowValues& row : *rows) AddRecord(std::move(row));
+    for (TRowValues& row : rows) AddRecord(std::move(row));
     RebuildView();
   }
   ShowFirst();

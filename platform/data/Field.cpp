@@ -120,8 +120,15 @@ TDateTime TField::AsDateTime() const {
 }
 
 String TField::ValueText(const Variant& Value, bool DisplayText) const {
-  (void)DisplayText;
-  return VarToStr(Value);
+  const TFieldTextKind kind = TextKind();
+  return TFieldDisplayText::Of(kind, Value, DisplayText, kind == ftkBlob ? KindName() : DisplayFormat());
+}
+
+TFieldDisplayText TField::DisplayTextRule() const {
+  TFieldDisplayText rule;
+  rule.FKind = TextKind();
+  rule.FFormat = rule.FKind == ftkBlob ? KindName() : DisplayFormat();
+  return rule;
 }
 
 // Empty text clears the field.

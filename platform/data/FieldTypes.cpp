@@ -1,10 +1,44 @@
 // The field classes: which kind of value each holds, how it converts a value of another kind,
-// and its texts ("True"/"False", dates in the locale's forms, "(MEMO)" for a memo's display).
+// and the texts of each kind ("True"/"False", dates in the locale's forms, "(MEMO)" for a memo's
+// display), made by TFieldDisplayText for the fields and for what keeps their values.
 #include <cmath>
 
 #include "data/DataSet.h"
 #include "rtl/Convert.h"
 #include "rtl/Text.h"
+
+// --- texts ---------------------------------------------------------------------------------------
+
+String TFieldDisplayText::Of(TFieldTextKind Kind, const Variant& Value, bool DisplayText, const String& Format) {
+  const bool formatted = DisplayText && !Format.empty();
+  switch (Kind) {
+    case ftkInteger: {
+      const int64_t number = Value.AsInt64();
+      return formatted ? FormatFloat(Format, double(number)) : IntToStr(number);
+    }
+    case ftkFloat: {
+      const double number = Value.AsDouble();
+      return formatted ? FormatFloat(Format, number) : FloatToStr(number);
+    }
+    case ftkBoolean: return Value.AsBoolean() ? "True" : "False";
+    case ftkDateTime: return FormatDateTime(formatted ? Format : String("c"), Value.AsDateTime());
+    case ftkBlob: {
+      if (!DisplayText) return VarToStr(Value);
+      String text(1, '(');
+      text += Value.IsNull() ? LowerCase(Format) : Format;
+      text += ')';
+      return text;
+    }
+    case ftkPlain: break;
+  }
+  return VarToStr(Value);
+}
+
+// Only a blob shows something for null: the name of its kind in lower case.
+String TFieldDisplayText::operator()(const Variant& Value) const {
+  if (Value.IsNull() && FKind != ftkBlob) return String();
+  return Of(FKind, Value, true, FFormat);
+}
 
 TStringField::TStringField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftString); }
 
@@ -26,12 +60,6 @@ Variant TNumericField::FromText(const String& Text) const {
 
 TIntegerField::TIntegerField(TComponent* AOwner) : TNumericField(AOwner) { SetDataType(ftInteger); }
 
-String TIntegerField::ValueText(const Variant& Value, bool DisplayText) const {
-  const int64_t number = Value.AsInt64();
-  if (DisplayText && !DisplayFormat().empty()) return FormatFloat(DisplayFormat(), double(number));
-  return IntToStr(number);
-}
-
 // A fraction becomes an integer by rounding halves to even (Variant's rule).
 Variant TIntegerField::ConvertValue(const Variant& Value) const {
   const int64_t number = Value.AsInt64();
@@ -47,12 +75,6 @@ bool TFloatField::IsValidChar(char32_t Ch) const {
   return TNumericField::IsValidChar(Ch) || Ch == 'e' || Ch == 'E' || Ch == char32_t(FormatSettings().DecimalSeparator);
 }
 
-String TFloatField::ValueText(const Variant& Value, bool DisplayText) const {
-  const double number = Value.AsDouble();
-  if (DisplayText && !DisplayFormat().empty()) return FormatFloat(DisplayFormat(), number);
-  return FloatToStr(number);
-}
-
 Variant TFloatField::ConvertValue(const Variant& Value) const {
   const double number = Value.AsDouble();
   if (!std::isfinite(number)) throw EConvertError("数值超出范围。");
@@ -60,11 +82,6 @@ Variant TFloatField::ConvertValue(const Variant& Value) const {
 }
 
 TBooleanField::TBooleanField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftBoolean); }
-
-String TBooleanField::ValueText(const Variant& Value, bool DisplayText) const {
-  (void)DisplayText;
-  return Value.AsBoolean() ? "True" : "False";
-}
 
 Variant TBooleanField::FromText(const String& Text) const {
   const String trimmed = Trim(Text);
@@ -78,11 +95,6 @@ Variant TBooleanField::ConvertValue(const Variant& Value) const { return Variant
 
 TDateTimeField::TDateTimeField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftDateTime); }
 
-String TDateTimeField::ValueText(const Variant& Value, bool DisplayText) const {
-  const String& format = DisplayText ? DisplayFormat() : String();
-  return FormatDateTime(format.empty() ? "c" : format, Value.AsDateTime());
-}
-
 Variant TDateTimeField::FromText(const String& Text) const {
   const String trimmed = Trim(Text);
   if (trimmed.empty()) return Variant::Null();
@@ -92,14 +104,6 @@ Variant TDateTimeField::FromText(const String& Text) const {
 Variant TDateTimeField::ConvertValue(const Variant& Value) const { return Variant::FromDateTime(Value.AsDateTime()); }
 
 TBlobField::TBlobField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftBlob); }
-
-String TBlobField::ValueText(const Variant& Value, bool DisplayText) const {
-  if (!DisplayText) return VarToStr(Value);
-  String text(1, '(');
-  text += Value.IsNull() ? LowerCase(KindName()) : KindName();
-  text += ')';
-  return text;
-}
 
 Variant TBlobField::ConvertValue(const Variant& Value) const { return Variant(VarToStr(Value)); }
 

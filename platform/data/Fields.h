@@ -67,6 +67,33 @@ class TFields {
   std::vector<TField*> FItems;
 };
 
+// How a field class shows a value: as VarToStr does, as an integer, a float, "True"/"False", a
+// date and time, or by the name of a blob's kind.
+enum TFieldTextKind : uint8_t { ftkPlain, ftkInteger, ftkFloat, ftkBoolean, ftkDateTime, ftkBlob };
+
+// The display text of a field's values taken apart from the field (DisplayTextRule): what
+// DisplayText shows for a value when OnGetText is not set, with the field's kind of text and its
+// display format as they were when the rule was taken. A control that keeps values instead of
+// their texts makes the texts with it when they are shown, as they were when the values were read.
+class TFieldDisplayText {
+ public:
+  // Shows values as VarToStr does.
+  TFieldDisplayText() = default;
+  String operator()(const Variant& Value) const;
+  TFieldTextKind Kind() const { return FKind; }
+  // The display format, or a blob's kind name.
+  const String& Format() const { return FFormat; }
+  bool operator==(const TFieldDisplayText& Other) const = default;
+  // The text of a value that is not null, or of a blob's null, for a field of Kind; Format is the
+  // display format (used for the display text) or, for a blob, the name of its kind.
+  static String Of(TFieldTextKind Kind, const Variant& Value, bool DisplayText, const String& Format);
+
+ private:
+  friend class TField;
+  TFieldTextKind FKind = ftkPlain;
+  String FFormat;
+};
+
 using TFieldNotifyEvent = std::function<void(TField* Sender)>;
 using TFieldGetTextEvent = std::function<void(TField* Sender, String& Text, bool DisplayText)>;
 using TFieldSetTextEvent = std::function<void(TField* Sender, const String& Text)>;
@@ -144,6 +171,8 @@ class TField : public TComponent {
   String Text() const { return GetText(false); }
   void SetText(const String& Value);
   String DisplayText() const { return GetText(true); }
+  // How DisplayText shows values now, OnGetText aside.
+  TFieldDisplayText DisplayTextRule() const;
   void Clear() { SetValue(Variant::Null()); }
   // Asks the data set's controls to focus the control that edits this field.
   void FocusControl();
@@ -177,8 +206,12 @@ class TField : public TComponent {
  protected:
   void SetDataType(TFieldType Value) { FDataType = Value; }
   virtual int DefaultWidth() const { return 10; }
-  // The text of a value that is not null.
-  virtual String ValueText(const Variant& Value, bool DisplayText) const;
+  // How the class shows its values (ValueText).
+  virtual TFieldTextKind TextKind() const { return ftkPlain; }
+  // The text of a value that is not null (and a blob's display text of null).
+  String ValueText(const Variant& Value, bool DisplayText) const;
+  // A blob's kind as its display text names it.
+  virtual String KindName() const { return "BLOB"; }
   virtual Variant FromText(const String& Text) const;
   virtual Variant ConvertValue(const Variant& Value) const;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -247,7 +280,7 @@ class TIntegerField : public TNumericField {
 
  protected:
   int DefaultWidth() const override { return 11; }
-  String ValueText(const Variant& Value, bool DisplayText) const override;
+  TFieldTextKind TextKind() const override { return ftkInteger; }
   Variant ConvertValue(const Variant& Value) const override;
 };
 
@@ -265,7 +298,7 @@ class TFloatField : public TNumericField {
   bool IsValidChar(char32_t Ch) const override;
 
  protected:
-  String ValueText(const Variant& Value, bool DisplayText) const override;
+  TFieldTextKind TextKind() const override { return ftkFloat; }
   Variant ConvertValue(const Variant& Value) const override;
 };
 
@@ -277,7 +310,7 @@ class TBooleanField : public TField {
 
  protected:
   int DefaultWidth() const override { return 5; }
-  String ValueText(const Variant& Value, bool DisplayText) const override;
+  TFieldTextKind TextKind() const override { return ftkBoolean; }
   Variant FromText(const String& Text) const override;
   Variant ConvertValue(const Variant& Value) const override;
 };
@@ -290,7 +323,7 @@ class TDateTimeField : public TField {
 
  protected:
   int DefaultWidth() const override { return 18; }
-  String ValueText(const Variant& Value, bool DisplayText) const override;
+  TFieldTextKind TextKind() const override { return ftkDateTime; }
   Variant FromText(const String& Text) const override;
   Variant ConvertValue(const Variant& Value) const override;
 };
@@ -304,10 +337,8 @@ class TBlobField : public TField {
   TFieldType BlobType() const { return DataType(); }
 
  protected:
-  String ValueText(const Variant& Value, bool DisplayText) const override;
+  TFieldTextKind TextKind() const override { return ftkBlob; }
   Variant ConvertValue(const Variant& Value) const override;
-  // The display text's name of the kind, upper case when the field holds a value.
-  virtual String KindName() const { return "BLOB"; }
 };
 
 class TMemoField : public TBlobField {

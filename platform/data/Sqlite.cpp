@@ -37,8 +37,10 @@ const TTableColumn* TTableInfo::Find(const String& Column) const {
 TSqliteDatabase::TSqliteDatabase(const String& Path, int TimeLimit) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(Path, error)) throw EDatabaseError("数据库文件“" + Path + "”不存在。");
-  // Read-write without SQLITE_OPEN_CREATE: a file that vanished meanwhile is not made anew.
-  if (sqlite3_open_v2(Path.c_str(), &FDb, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  // Read-write without SQLITE_OPEN_CREATE: a file that vanished meanwhile is not made anew. A
+  // connection is used by the GUI thread alone, so SQLite need not lock it around every call (each
+  // column of each row read is one).
+  if (sqlite3_open_v2(Path.c_str(), &FDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
     const String message = FDb ? sqlite3_errmsg(FDb) : "out of memory";
     sqlite3_close(FDb);
     throw EDatabaseError("无法打开数据库文件“" + Path + "”：" + message);
@@ -360,45 +362,47 @@ Variant IntegerVariant(int64_t value) {
   return Variant(value);
 }
 
-Variant TextVariant(sqlite3_stmt* statement, int column) {
-  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-  return Variant(String(text, size_t(sqlite3_column_bytes(statement, column))));
+Variant TextVariant(sqlite3_value* value) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+  return Variant(String(text, size_t(sqlite3_value_bytes(value))));
 }
 
 }  // namespace
 
 // Values are taken in the field's kind when the stored value is one; a value stored otherwise
-// (text in a number column) stays as it is, and the field converts it when read.
+// (text in a number column) stays as it is, and the field converts it when read. The column is
+// fetched once and read through its value (a connection is never shared between threads).
 Variant ReadColumn(sqlite3_stmt* Statement, int Column, TFieldType Type) {
-  const int storage = sqlite3_column_type(Statement, Column);
+  sqlite3_value* value = sqlite3_column_value(Statement, Column);
+  const int storage = sqlite3_value_type(value);
   if (storage == SQLITE_NULL) return Variant::Null();
   switch (Type) {
     case ftInteger: case ftAutoInc: case ftSmallint: case ftWord: case ftLargeint:
-      if (storage == SQLITE_INTEGER) return IntegerVariant(sqlite3_column_int64(Statement, Column));
-      if (storage == SQLITE_FLOAT) return Variant(sqlite3_column_double(Statement, Column));
+      if (storage == SQLITE_INTEGER) return IntegerVariant(sqlite3_value_int64(value));
+      if (storage == SQLITE_FLOAT) return Variant(sqlite3_value_double(value));
       break;
     case ftFloat: case ftCurrency: case ftBCD:
-      if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(sqlite3_column_double(Statement, Column));
+      if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(sqlite3_value_double(value));
       break;
     case ftBoolean:
-      if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(sqlite3_column_double(Statement, Column) != 0);
+      if (storage == SQLITE_INTEGER || storage == SQLITE_FLOAT) return Variant(sqlite3_value_double(value) != 0);
       break;
     case ftDate: case ftTime: case ftDateTime: {
-      if (storage != SQLITE_TEXT) return Variant::FromDateTime(sqlite3_column_double(Statement, Column));
-      TDateTime value;
-      if (ParseDbDateTime(reinterpret_cast<const char*>(sqlite3_column_text(Statement, Column)), value))
-        return Variant::FromDateTime(value);
+      if (storage != SQLITE_TEXT) return Variant::FromDateTime(sqlite3_value_double(value));
+      TDateTime time;
+      if (ParseDbDateTime(reinterpret_cast<const char*>(sqlite3_value_text(value)), time))
+        return Variant::FromDateTime(time);
       break;
     }
     case ftBlob: case ftGraphic: case ftTypedBinary: {
-      const auto* bytes = static_cast<const char*>(sqlite3_column_blob(Statement, Column));
-      return Variant(String(bytes, size_t(sqlite3_column_bytes(Statement, Column))));
+      const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
+      return Variant(String(bytes, size_t(sqlite3_value_bytes(value))));
     }
-    default: return TextVariant(Statement, Column);
+    default: return TextVariant(value);
   }
-  if (storage == SQLITE_INTEGER) return IntegerVariant(sqlite3_column_int64(Statement, Column));
-  if (storage == SQLITE_FLOAT) return Variant(sqlite3_column_double(Statement, Column));
-  return TextVariant(Statement, Column);
+  if (storage == SQLITE_INTEGER) return IntegerVariant(sqlite3_value_int64(value));
+  if (storage == SQLITE_FLOAT) return Variant(sqlite3_value_double(value));
+  return TextVariant(value);
 }
 
 TFieldType FieldTypeOfDeclared(const String& Declared, int& Size) {

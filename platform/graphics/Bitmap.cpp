@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -27,10 +28,6 @@ unsigned Get16(const TBytes& in, size_t at) { return unsigned(in[at]) | unsigned
 
 const char* const InvalidBitmap = "位图图像无效";
 
-// Enough for a full-screen picture (2560 x 1600 has 4,096,000 pixels). A compressed file of a few
-// bytes can claim any size, so the limit is what bounds the memory a file can make the reader take.
-constexpr long long MaxBitmapPixels = 1LL << 22;
-
 // The bit count of a bitmap file, after the checks that keep the reader within bounds. The old
 // header (12 bytes) has 16-bit sizes and no compression.
 unsigned CheckedBitCount(const TBytes& data) {
@@ -40,7 +37,7 @@ unsigned CheckedBitCount(const TBytes& data) {
   if (!core && (headerSize < 40 || data.size() < 14 + size_t(headerSize))) throw EInvalidGraphic(InvalidBitmap);
   const long long width = core ? (long long)Get16(data, 18) : (long long)int32_t(Get32(data, 18));
   const long long height = core ? (long long)Get16(data, 20) : std::llabs(int32_t(Get32(data, 22)));  // < 0: top-down
-  if (width <= 0 || height == 0 || width * height > MaxBitmapPixels) throw EInvalidGraphic(InvalidBitmap);
+  if (width <= 0 || height == 0 || width * height > MaxPicturePixels) throw EInvalidGraphic(InvalidBitmap);
   const unsigned bits = core ? Get16(data, 24) : Get16(data, 28);
   const uint32_t compression = core ? 0 : Get32(data, 30);
   // Uncompressed pixels must all be there; Qt's reader would make up the missing rows.
@@ -103,10 +100,15 @@ TBytes WriteBitmapFile(const QImage& image, unsigned bits) {
 }  // namespace
 
 QImage MaskOfColor(const QImage& image, QRgb color) {
+  const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
   QImage mask(image.size(), QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      mask.setPixel(x, y, (image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF) ? 0xFFFFFFFF : 0xFF000000);
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+    auto* out = reinterpret_cast<QRgb*>(mask.scanLine(y));
+    std::transform(in, in + image.width(), out, [color](QRgb c) {
+      return (c & 0xFFFFFF) == (color & 0xFFFFFF) ? 0xFFFFFFFF : 0xFF000000;
+    });
+  }
   return mask;
 }
 

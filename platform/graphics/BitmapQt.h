@@ -7,6 +7,11 @@
 #include "graphics/CanvasQt.h"
 #include "graphics/Graphic.h"
 
+// The most pixels a picture file may claim: enough for a full-screen picture (2560 x 1600 has
+// 4,096,000 pixels), far more than a photograph on a student's card. A compressed file of a few
+// bytes can claim any size, so the limit is what bounds the memory a file can make a reader take.
+constexpr long long MaxPicturePixels = 1LL << 22;
+
 class TBitmapData {
  public:
   QImage Image{0, 0, QImage::Format_RGB32};

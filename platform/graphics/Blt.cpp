@@ -1,9 +1,12 @@
 // Block transfers: nearest-pixel stretching, mirroring by negative extents, colour conversion
-// between monochrome and colour surfaces, transparency, and every ternary raster operation.
+// between monochrome and colour surfaces, transparency, and every ternary raster operation. Only
+// the part inside the clip is read and copied, a row at a time.
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "graphics/BitmapQt.h"
+#include "graphics/Shapes_p.h"
 
 namespace {
 
@@ -44,35 +47,87 @@ QRgb Convert(QRgb pixel, const TBlitSource& src, const TDeviceContext& dst, bool
   return pixel | 0xFF000000;
 }
 
-bool IsTransparent(const TBlitSource& src, int x, int y) {
-  if (src.Mask && (src.Mask->pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) return true;
-  return src.TransparentKey && (src.Image->pixel(x, y) & 0xFFFFFF) == (*src.TransparentKey & 0xFFFFFF);
+// The part of a transfer that can show: destination pixels counted from the transfer's start on
+// each axis, cut to the clip's bounds.
+struct TVisible {
+  QRect Target;      // on the surface
+  int FirstColumn = 0, FirstRow = 0;
+};
+
+std::optional<TVisible> VisiblePart(const TDeviceContext& d, const TAxis& ax, const TAxis& ay) {
+  const QPoint origin = d.ToSurface(0, 0);
+  const QRect bounds = d.EffectiveClip().boundingRect();
+  const long long left = std::max<long long>(static_cast<long long>(ax.DestStart) + origin.x(), bounds.left());
+  const long long top = std::max<long long>(static_cast<long long>(ay.DestStart) + origin.y(), bounds.top());
+  const long long right = std::min<long long>(static_cast<long long>(ax.DestStart) + origin.x() + ax.DestSize - 1, bounds.right());
+  const long long bottom = std::min<long long>(static_cast<long long>(ay.DestStart) + origin.y() + ay.DestSize - 1, bounds.bottom());
+  if (bounds.isEmpty() || left > right || top > bottom) return std::nullopt;
+  TVisible v;
+  v.Target = QRect(QPoint(int(left), int(top)), QPoint(int(right), int(bottom)));
+  v.FirstColumn = int(left - (static_cast<long long>(ax.DestStart) + origin.x()));
+  v.FirstRow = int(top - (static_cast<long long>(ay.DestStart) + origin.y()));
+  return v;
 }
 
-// Reads the stretched source into destination-sized pixels; drawable collects the destination
-// pixels whose source exists and is not transparent.
+// Source coordinates (in the image) of count destination pixels from first on; -1 outside the
+// image.
+std::vector<int> SourceIndexes(const TAxis& axis, int first, int count, int offset, int extent) {
+  std::vector<int> indexes(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const int s = axis.Map(first + i) + offset;
+    indexes[size_t(i)] = s >= 0 && s < extent ? s : -1;
+  }
+  return indexes;
+}
+
+// Reads the stretched source under the visible part into pixels of its size, row by row;
+// drawable collects the pixels whose source exists and is not transparent.
 QImage ReadSource(const TAxis& ax, const TAxis& ay, const TBlitSource& src, const TDeviceContext& dst,
-                  const QPoint& target, QRegion& drawable) {
-  QImage pixels(ax.DestSize, ay.DestSize, QImage::Format_RGB32);
+                  const TVisible& visible, QRegion& drawable) {
+  const QRect& target = visible.Target;
+  QImage pixels(target.size(), QImage::Format_RGB32);
   pixels.fill(Qt::white);
   const bool dstMono = dst.Device->Monochrome();
-  const QImage& image = *src.Image;
-  for (int j = 0; j < ay.DestSize; ++j) {
-    const int sy = ay.Map(j) + src.Offset.y();
-    if (sy < 0 || sy >= image.height()) continue;
-    auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(j));
+  const QImage image = src.Image->convertToFormat(QImage::Format_RGB32);
+  const QImage mask = src.Mask ? src.Mask->convertToFormat(QImage::Format_RGB32) : QImage();
+  const std::vector<int> columns = SourceIndexes(ax, visible.FirstColumn, target.width(), src.Offset.x(), image.width());
+  const std::vector<int> rows = SourceIndexes(ay, visible.FirstRow, target.height(), src.Offset.y(), image.height());
+  const bool keyed = !mask.isNull() || src.TransparentKey;
+  std::vector<QRect> runs;
+  for (int j = 0; j < target.height(); ++j) {
+    if (rows[size_t(j)] < 0) continue;
+    const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(rows[size_t(j)]));
+    const auto* masked = mask.isNull() ? nullptr : reinterpret_cast<const QRgb*>(mask.constScanLine(rows[size_t(j)]));
+    auto* out = reinterpret_cast<QRgb*>(pixels.scanLine(j));
     int runStart = -1;
-    for (int i = 0; i <= ax.DestSize; ++i) {
-      const int sx = i < ax.DestSize ? ax.Map(i) + src.Offset.x() : -1;
-      const bool use = sx >= 0 && sx < image.width() && !IsTransparent(src, sx, sy);
-      if (use) line[i] = Convert(image.pixel(sx, sy), src, dst, dstMono);
+    for (int i = 0; i <= target.width(); ++i) {
+      const int sx = i < target.width() ? columns[size_t(i)] : -1;
+      bool use = sx >= 0;
+      if (use && masked && (masked[sx] & 0xFFFFFF) == 0xFFFFFF) use = false;
+      if (use && src.TransparentKey && (in[sx] & 0xFFFFFF) == (*src.TransparentKey & 0xFFFFFF)) use = false;
+      if (use) out[i] = Convert(in[sx], src, dst, dstMono);
       if (use && runStart < 0) runStart = i;
       if (!use && runStart >= 0) {
-        drawable |= QRect(target.x() + runStart, target.y() + j, i - runStart, 1);
+        if (keyed) runs.emplace_back(target.left() + runStart, target.top() + j, i - runStart, 1);
         runStart = -1;
       }
     }
   }
+  if (keyed) {
+    drawable = RegionOfRows(runs);
+    return pixels;
+  }
+  // Without transparency the pixels that have a source are one block: the stretch maps each axis
+  // in order.
+  auto span = [](const std::vector<int>& indexes, int& first, int& last) {
+    first = int(std::find_if(indexes.begin(), indexes.end(), [](int s) { return s >= 0; }) - indexes.begin());
+    last = int(indexes.rend() - std::find_if(indexes.rbegin(), indexes.rend(), [](int s) { return s >= 0; })) - 1;
+  };
+  int left, right, top, bottom;
+  span(columns, left, right);
+  span(rows, top, bottom);
+  if (left <= right && top <= bottom)
+    drawable = QRect(QPoint(target.left() + left, target.top() + top), QPoint(target.left() + right, target.top() + bottom));
   return pixels;
 }
 
@@ -81,15 +136,19 @@ bool Transfer(HDC dst, const TAxis& ax, const TAxis& ay, const TBlitSource* src,
   const int rop3 = int((rop >> 16) & 0xFF);
   TCanvasDevice& device = d.RequireDevice();
   if (ax.DestSize == 0 || ay.DestSize == 0) return true;
-  const QRect target(d.ToSurface(ax.DestStart, ay.DestStart), QSize(ax.DestSize, ay.DestSize));
-  if (!RopUsesSource(rop3)) {
-    device.Fill(QRegion(target), d.PaintOf(d.State.Brush), rop3, d.EffectiveClip());
+  const bool usesSource = RopUsesSource(rop3);
+  if (usesSource && (!src || !src->Image || ax.SrcSize == 0 || ay.SrcSize == 0)) return false;
+  // Only what can show is read and copied: a picture stretched over millions of pixels costs the
+  // canvas it lands on.
+  const std::optional<TVisible> visible = VisiblePart(d, ax, ay);
+  if (!visible) return true;
+  if (!usesSource) {
+    device.Fill(QRegion(visible->Target), d.PaintOf(d.State.Brush), rop3, d.EffectiveClip());
     return true;
   }
-  if (!src || !src->Image || ax.SrcSize == 0 || ay.SrcSize == 0) return false;
   QRegion drawable;
-  const QImage pixels = ReadSource(ax, ay, *src, d, target.topLeft(), drawable);
-  device.Blit(target, pixels, rop3, d.PaintOf(d.State.Brush), d.EffectiveClip() & drawable);
+  const QImage pixels = ReadSource(ax, ay, *src, d, *visible, drawable);
+  device.Blit(visible->Target, pixels, rop3, d.PaintOf(d.State.Brush), d.EffectiveClip() & drawable);
   return true;
 }
 

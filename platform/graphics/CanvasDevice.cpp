@@ -121,12 +121,18 @@ class TImageDevice final : public TCanvasDevice {
 
   void Blit(const QRect& target, const QImage& source, int rop3, const TPaint& pattern,
             const QRegion& clip) override {
+    const QImage pixels = source.convertToFormat(QImage::Format_RGB32);
+    const bool plainCopy = rop3 == 0xCC && !FMonochrome;
     for (const QRect& r : QRegion(target) & clip)
       for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(FImage->scanLine(y));
-        const auto* src = reinterpret_cast<const QRgb*>(source.constScanLine(y - target.top()));
+        const auto* src = reinterpret_cast<const QRgb*>(pixels.constScanLine(y - target.top())) - target.left();
+        if (plainCopy) {
+          std::transform(src + r.left(), src + r.right() + 1, line + r.left(), [](QRgb c) { return c | 0xFF000000; });
+          continue;
+        }
         for (int x = r.left(); x <= r.right(); ++x)
-          line[x] = Store(ApplyRop3(rop3, Load(pattern.At(x, y)), Load(src[x - target.left()]), line[x]));
+          line[x] = Store(ApplyRop3(rop3, Load(pattern.At(x, y)), Load(src[x]), line[x]));
       }
   }
 
@@ -181,11 +187,12 @@ class TPainterDevice final : public TCanvasDevice {
 
   void Blit(const QRect& target, const QImage& source, int rop3, const TPaint& pattern,
             const QRegion& clip) override {
-    QImage result(source.size(), QImage::Format_RGB32);
-    for (int y = 0; y < result.height(); ++y)
+    QImage result = source.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < result.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
       for (int x = 0; x < result.width(); ++x)
-        result.setPixel(x, y, ApplyRop3(rop3, pattern.At(target.left() + x, target.top() + y),
-                                        source.pixel(x, y), 0xFFFFFFFF));
+        line[x] = ApplyRop3(rop3, pattern.At(target.left() + x, target.top() + y), line[x], 0xFFFFFFFF);
+    }
     FPainter->save();
     FPainter->setClipRegion(clip);
     FPainter->drawImage(target.topLeft(), result);

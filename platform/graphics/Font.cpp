@@ -1,11 +1,20 @@
 // TFont and the base of graphics objects.
 #include "graphics/Font.h"
 
+#include <climits>
+
 #include "rtl/Arith.h"
 
 void TGraphicsObject::Changed() {
   if (OnChange) OnChange(this);
 }
+
+namespace {
+
+// The opposite sign; the most negative integer, which has none, gives the most positive.
+int Negated(int value) { return value == INT_MIN ? INT_MAX : -value; }
+
+}  // namespace
 
 TFont::TFont() = default;
 
@@ -37,9 +46,9 @@ void TFont::SetName(const String& name) {
   Update(lf);
 }
 
-int TFont::Size() const { return -MulDiv(FLogFont.Height, 72, FPixelsPerInch); }
+int TFont::Size() const { return Negated(MulDiv(FLogFont.Height, 72, FPixelsPerInch)); }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, FPixelsPerInch, 72)); }
+void TFont::SetSize(int points) { SetHeight(Negated(MulDiv(points, FPixelsPerInch, 72))); }
 
 void TFont::SetHeight(int height) {
   TLogFont lf = FLogFont;

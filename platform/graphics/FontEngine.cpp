@@ -16,6 +16,12 @@ namespace {
 const char* const CjkFamily = "WenQuanYi Micro Hei";
 const char* const CjkMonoFamily = "WenQuanYi Micro Hei Mono";
 
+// Fonts are made no larger than this many pixels: no text needs more, and a height from a file
+// must neither overflow nor make the engine try a font for every pixel size below it.
+constexpr long long MaxPixelSize = 16384;
+
+int PixelHeight(int height) { return int(std::min(std::abs(static_cast<long long>(height)), MaxPixelSize)); }
+
 QString ToQString(const std::u32string& text) {
   return QString::fromUcs4(text.data(), qsizetype(text.size()));
 }
@@ -71,16 +77,23 @@ class TQtFontEngine final : public TFontEngine {
   }
 
   // A negative height is the em; a positive height is the cell (ascent + descent), so the largest
-  // pixel size whose cell fits is chosen.
+  // pixel size whose cell fits is chosen. The cell grows with the pixel size: the search starts
+  // where a size of 100 pixels says the cell meets the height and steps from there, since making
+  // a font for each size below a large height takes long.
   static int PixelSizeFor(QFont font, int height) {
     if (height == 0) return 12;
-    if (height < 0) return -height;
-    for (int px = height; px > 1; --px) {
+    if (height < 0) return PixelHeight(height);
+    auto cell = [&font](int px) {
       font.setPixelSize(px);
       const QFontMetrics fm(font);
-      if (fm.ascent() + fm.descent() <= height) return px;
-    }
-    return 1;
+      return fm.ascent() + fm.descent();
+    };
+    const int largest = PixelHeight(height);
+    const long long estimate = static_cast<long long>(largest) * 100 / std::max(1, cell(100));
+    int px = int(std::clamp(estimate, 1LL, static_cast<long long>(largest)));
+    while (px < largest && cell(px + 1) <= height) ++px;
+    while (px > 1 && cell(px) > height) --px;
+    return px;
   }
 
   QFont Spaced(int charExtra) const {
@@ -100,7 +113,7 @@ class TQtFontEngine final : public TFontEngine {
 class TTestFontEngine final : public TFontEngine {
  public:
   explicit TTestFontEngine(const TLogFont& lf) {
-    const int h = lf.Height == 0 ? 12 : std::abs(lf.Height);
+    const int h = lf.Height == 0 ? 12 : PixelHeight(lf.Height);
     FMetrics.tmHeight = h;
     FMetrics.tmAscent = h - h / 4;
     FMetrics.tmDescent = h / 4;

@@ -42,7 +42,24 @@ void InitError(TJpegError& error) {
   error.Message[0] = 0;
 }
 
-const long long MaxPixels = 1LL << 26;
+// Refuses a header that declares more than the data can be: more pixels than a picture may have,
+// or more 8 x 8 blocks than the bits that follow the header (Huffman coding spends at least one
+// bit on each block's DC code; arithmetic coding has no such floor and is held by the pixel limit
+// alone). Nothing is allocated for the picture before this check.
+bool CheckDeclaredSize(const jpeg_decompress_struct& info, char* message) {
+  if ((long long)info.image_width * info.image_height > MaxPicturePixels) {
+    std::strcpy(message, "图像过大");
+    return false;
+  }
+  long long blocks = 0;
+  for (int c = 0; c < info.num_components; ++c)
+    blocks += (long long)info.comp_info[c].width_in_blocks * info.comp_info[c].height_in_blocks;
+  if (!info.arith_code && (long long)info.src->bytes_in_buffer * 8 < blocks) {
+    std::strcpy(message, "数据不足以填满图像");
+    return false;
+  }
+  return true;
+}
 
 // Decodes into image (RGB888 or Grayscale8); answers false with the error text in message.
 bool Decode(const uint8_t* data, size_t size, bool grayscale, QImage& image, char* message) {
@@ -59,8 +76,7 @@ bool Decode(const uint8_t* data, size_t size, bool grayscale, QImage& image, cha
   jpeg_mem_src(&info, data, (unsigned long)size);
   jpeg_read_header(&info, TRUE);
   info.out_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
-  if ((long long)info.image_width * info.image_height > MaxPixels) {
-    std::strcpy(message, "image too large");
+  if (!CheckDeclaredSize(info, message)) {
     jpeg_destroy_decompress(&info);
     return false;
   }

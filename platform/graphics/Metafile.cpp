@@ -202,6 +202,7 @@ TBytes TMetafile::SaveToBytes() const {
 TMetafileCanvas::TMetafileCanvas(TMetafile* metafile, int width, int height)
     : FMetafile(metafile), FWidth(width), FHeight(height) {
   AttachDevice(*this, std::make_unique<TRecordingDevice>());
+  if (width > 0 && height > 0) SetSystemClip(*this, QRegion(0, 0, width, height));
 }
 
 TMetafileCanvas::~TMetafileCanvas() {

@@ -63,7 +63,8 @@ class TMetafile : public TGraphic {
 class TMetafileCanvas : public TCanvas {
  public:
   // Records for metafile, which must outlive the canvas; its contents are replaced when the
-  // canvas is destroyed. The metafile takes the given size (0: the extent of what was drawn).
+  // canvas is destroyed. The metafile takes the given size (0: the extent of what was drawn); a
+  // canvas of a given size clips to it, as any other surface clips to its bounds.
   explicit TMetafileCanvas(TMetafile* metafile, int width = 0, int height = 0);
   ~TMetafileCanvas() override;
   String ClassName() const override { return "TMetafileCanvas"; }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 #include "rtl/Convert.h"
 #include "rtl/Text.h"
@@ -73,6 +74,10 @@ String Unescape(const String& text) {
   return out;
 }
 
+String EntryLine(const IniEntry& entry) {
+  return Escape(entry.Name, kNameSpecials) + "=" + Escape(entry.Value, kValueSpecials) + "\n";
+}
+
 // One line of the file, without its line break: blank or comment (nothing to do), a header or an
 // entry of the current section.
 void ParseLine(const String& raw, int line, const String& fileName, IniDocument& document, IniSection*& section) {
@@ -120,11 +125,19 @@ void IniSyntaxError(const String& fileName, int line, const String& reason) {
 
 void IniSection::Set(const String& name, const String& value, int line) {
   if (IniEntry* entry = Entries.Find(name)) {
+    if (line > 0) Shadowed.push_back(*entry);  // a repeat read from the file
     entry->Value = value;
     entry->Line = line;
     return;
   }
   Entries.Append({name, value, line});
+}
+
+bool IniSection::Remove(const String& name) {
+  if (!Entries.Remove(name)) return false;
+  const String folded = FoldedSettingsName(name);
+  std::erase_if(Shadowed, [&](const IniEntry& entry) { return FoldedSettingsName(entry.Name) == folded; });
+  return true;
 }
 
 // --- document -----------------------------------------------------------------------------------
@@ -150,13 +163,19 @@ std::string IniDocument::Format(const std::vector<String>& comment) const {
   for (const IniSection& section : FSections) {
     if (!text.empty()) text += "\n";
     text += "[" + Escape(section.Name, kSectionSpecials) + "]\n";
-    for (const IniEntry& entry : section.Entries)
-      text += Escape(entry.Name, kNameSpecials) + "=" + Escape(entry.Value, kValueSpecials) + "\n";
+    std::unordered_map<String, std::vector<const IniEntry*>> earlier;
+    for (const IniEntry& entry : section.Shadowed) earlier[FoldedSettingsName(entry.Name)].push_back(&entry);
+    for (const IniEntry& entry : section.Entries) {
+      const auto found = earlier.empty() ? earlier.end() : earlier.find(FoldedSettingsName(entry.Name));
+      if (found != earlier.end())
+        for (const IniEntry* line : found->second) text += EntryLine(*line);
+      text += EntryLine(entry);
+    }
   }
   return text;
 }
 
 IniSection& IniDocument::AddSection(const String& name, int line) {
   if (IniSection* section = FSections.Find(name)) return *section;
-  return FSections.Append({name, {}, line});
+  return FSections.Append({name, {}, {}, line});
 }

@@ -20,11 +20,15 @@ inline const String& NameOfEntry(const IniEntry& entry) { return entry.Name; }
 struct IniSection {
   String Name;
   NamedList<IniEntry, NameOfEntry> Entries;
+  // Earlier lines of a name that the file repeats (in one section or in a repeated one): the last
+  // line gives the value, and these stay so that writing the file back loses none of its values.
+  std::vector<IniEntry> Shadowed;
   int Line = 0;  // where its header first appears; 0 for a section made in memory
 
   const IniEntry* Find(const String& name) const { return Entries.Find(name); }
   void Set(const String& name, const String& value, int line = 0);
-  bool Remove(const String& name) { return Entries.Remove(name); }
+  // Takes out the name with the lines it shadows.
+  bool Remove(const String& name);
 };
 
 inline const String& NameOfSection(const IniSection& section) { return section.Name; }
@@ -32,7 +36,8 @@ inline const String& NameOfSection(const IniSection& section) { return section.N
 // The file's text: UTF-8 (a leading byte-order mark is skipped), lines ending in LF or CR LF.
 // A line is blank, a comment (first non-blank character ";" or "#"), a header "[section]" or
 // "name=value"; blanks around names and values are not part of them. A section that appears twice
-// continues the first; a name repeated in a section keeps its last value. Anything else, or a
+// continues the first; a name repeated in a section reads as its last value, and its earlier lines
+// are written back before that one. Anything else, or a
 // raw control character, raises EIniFileException naming the file and the line.
 //
 // Escaping on writing: "%" and control characters always become %XX (two hex digits of the

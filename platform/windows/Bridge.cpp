@@ -7,9 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "windows/Cursors.h"
 #include "windows/Layer_p.h"
+#include "windows/NativeDialogQt.h"
 #include "windows/NativeInput_p.h"
 
 namespace {
@@ -151,11 +153,12 @@ Qt::WindowFlags CaptionButtonsOf(const TWindowRecord& Rec) {
 }
 
 // Pop-up windows draw their own frame and have no task-bar entry; other top-level windows have the
-// window system's frame with the caption buttons of their styles. Windows that never take the
-// activation do not take the native focus either.
+// window system's frame with the caption buttons of their styles. An owned window is a dialog to
+// the window system, the kind it keeps above the window it is transient for. Windows that never
+// take the activation do not take the native focus either.
 Qt::WindowFlags FlagsOf(const TWindowRecord& Rec) {
   if (Rec.IsChild()) return Qt::Widget;
-  Qt::WindowFlags flags = Qt::Window;
+  Qt::WindowFlags flags = Rec.Owner ? Qt::Dialog : Qt::Window;
   if (Rec.ExStyle & WS_EX_TOOLWINDOW) flags = Qt::Tool;
   flags |= CaptionButtonsOf(Rec);
   if ((Rec.Style & WS_POPUP) && !(Rec.ExStyle & WS_EX_APPWINDOW)) flags = Qt::Tool | Qt::FramelessWindowHint;
@@ -176,6 +179,42 @@ void WatchApplicationState() {
   });
 }
 
+// The native window a top-level window belongs to: its owner's; for a pop-up without an owner
+// (a hint, a drop-down made without one) the active window's. None for a window that owns it in turn.
+QWidget* NativeOwnerOf(const TWindowRecord& Rec) {
+  HWND owner = Rec.Owner ? RootOf(Rec.Owner) : HWND();
+  if (!owner && (Rec.Style & WS_POPUP) && !(Rec.Style & WS_CAPTION)) owner = State().Active;
+  for (HWND w = owner; w; w = GetWindow(w, GW_OWNER))
+    if (w == Rec.Handle) return nullptr;
+  TWindowRecord* rec = owner ? Windows().Find(owner) : nullptr;
+  return rec && !rec->IsChild() ? rec->Widget.get() : nullptr;
+}
+
+// Every window manager keeps a transient window above the window it is transient for and
+// activates the two together; without this Qt makes each dialog and tool window transient for its
+// hidden leader window, which ties it to nothing on the screen.
+void ApplyTransientParent(TWindowRecord& Rec) {
+  QWidget* widget = Rec.Widget.get();
+  if (!widget || Rec.IsChild()) return;
+  QWidget* owner = NativeOwnerOf(Rec);
+  if (owner) owner->winId();
+  widget->winId();
+  if (QWindow* window = widget->windowHandle()) window->setTransientParent(owner ? owner->windowHandle() : nullptr);
+}
+
+// A frame without a sizing border keeps its size: the window system offers no resizing or
+// maximising for it.
+void ApplyFixedSize(QWidget* Widget, const TWindowRecord& Rec) {
+  if (Rec.IsChild()) return;
+  const bool fixed = (Rec.Style & WS_CAPTION) == WS_CAPTION && !(Rec.Style & WS_THICKFRAME);
+  if (fixed) {
+    Widget->setFixedSize(Rec.Bounds.Width(), Rec.Bounds.Height());
+  } else {
+    Widget->setMinimumSize(0, 0);
+    Widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+}
+
 QWidget* ParentWidgetOf(const TWindowRecord& Rec) {
   if (!Rec.IsChild()) return nullptr;
   TWindowRecord* parent = Windows().Find(Rec.Parent);
@@ -191,6 +230,7 @@ std::unique_ptr<QWidget, TDeferredWidgetDeleter> CreateWindowWidget(TWindowRecor
   auto* widget = new TWindowWidget(Rec.Handle, ParentWidgetOf(Rec), FlagsOf(Rec));
   widget->setWindowTitle(QString::fromStdString(Rec.Text));
   widget->Placing = true;
+  ApplyFixedSize(widget, Rec);
   widget->setGeometry(Rec.Bounds.Left, Rec.Bounds.Top, Rec.Bounds.Width(), Rec.Bounds.Height());
   widget->Placing = false;
   return std::unique_ptr<QWidget, TDeferredWidgetDeleter>(widget);
@@ -200,18 +240,28 @@ void ApplyWidgetGeometry(TWindowRecord& Rec) {
   TWindowWidget* widget = WidgetOf(Rec);
   if (!widget) return;
   widget->Placing = true;
+  ApplyFixedSize(widget, Rec);
   widget->setGeometry(Rec.Bounds.Left, Rec.Bounds.Top, Rec.Bounds.Width(), Rec.Bounds.Height());
   widget->Placing = false;
   widget->update();
 }
 
+// A change of hints alone (stay on top, caption buttons) goes to the native window as it is; a
+// change of kind makes Qt create the native window anew, hidden.
 void ApplyWidgetFlags(TWindowRecord& Rec) {
   TWindowWidget* widget = WidgetOf(Rec);
-  if (!widget || Rec.IsChild() || widget->windowFlags() == FlagsOf(Rec)) return;
+  const Qt::WindowFlags flags = FlagsOf(Rec);
+  if (!widget || Rec.IsChild() || widget->windowFlags() == flags) return;
+  QWindow* window = widget->windowHandle();
+  if (window && (widget->windowFlags() & Qt::WindowType_Mask) == (flags & Qt::WindowType_Mask)) {
+    widget->overrideWindowFlags(flags);
+    window->setFlags(flags);
+    return;
+  }
   const bool visible = widget->isVisible();
-  widget->setWindowFlags(FlagsOf(Rec));
+  widget->setWindowFlags(flags);
   ApplyWidgetGeometry(Rec);
-  if (visible) widget->show();
+  if (visible) ShowWidget(Rec, true, false);
 }
 
 // The offscreen platform cannot shape top-level windows; the layer's own hit-testing still does.
@@ -231,18 +281,44 @@ void ReparentWidget(TWindowRecord& Rec) {
   widget->setParent(ParentWidgetOf(Rec), FlagsOf(Rec));
   widget->setFocusPolicy(Rec.IsChild() ? Qt::NoFocus : Qt::StrongFocus);
   ApplyWidgetGeometry(Rec);
-  widget->setVisible((Rec.Style & WS_VISIBLE) != 0);
+  ShowWidget(Rec, (Rec.Style & WS_VISIBLE) != 0, false);
 }
 
 void ShowWidget(TWindowRecord& Rec, bool Show, bool Activate) {
   TWindowWidget* widget = WidgetOf(Rec);
   if (!widget) return;
+  if (Show) ApplyTransientParent(Rec);
   widget->setAttribute(Qt::WA_ShowWithoutActivating, !Activate);
   if (Show && (Rec.Style & WS_MINIMIZE)) {
     widget->showMinimized();
   } else {
     widget->setVisible(Show);
   }
+  // A window shown without the activation (a menu, a drop-down) still comes to the top of its
+  // group, as in the layer's z-order: a window manager maps such a window below the active one.
+  if (Show && !Activate && !Rec.IsChild() && QGuiApplication::platformName() != "offscreen") widget->raise();
+}
+
+// While the layer holds the capture, the capture window's top-level widget grabs the native
+// pointer. Qt otherwise forgets the pressed widget when it is hidden or moves to another native
+// window (a toolbar that floats or docks under the pointer) and drops the rest of the drag. A
+// window with a native text box leaves the pointer to the box, which selects text with it.
+void GrabNativePointer(HWND Capture) {
+  static QPointer<QWidget> grabber;
+  TWindowRecord* rec = Capture ? Windows().Find(Capture) : nullptr;
+  TWindowRecord* top = rec && !rec->NativeEditor ? Windows().Find(RootOf(Capture)) : nullptr;
+  QWidget* target = top && top->Widget && top->Widget->isVisible() ? top->Widget.get() : nullptr;
+  if (grabber == target) return;
+  if (grabber) grabber->releaseMouse();
+  grabber = target;
+  if (target) target->grabMouse();
+}
+
+// Qt sets a dialog's transient parent from its parent widget when it shows it, and to its leader
+// window without one.
+void MakeTransientForActiveWindow(QWidget* Dialog) {
+  TWindowRecord* active = Windows().Find(State().Active);
+  if (Dialog && active && active->Widget) Dialog->setParent(active->Widget.get(), Dialog->windowFlags());
 }
 
 void SyncNativeFocus(HWND Wnd) {

@@ -70,6 +70,7 @@ HWND SetCapture(HWND Wnd) {
   const HWND old = GetCapture();
   if (Wnd && !IsWindow(Wnd)) return old;
   s.Capture = Wnd;
+  GrabNativePointer(Wnd);
   if (old && old != Wnd) SendMessage(old, WM_CAPTURECHANGED, 0, Wnd.AsLParam());
   return old;
 }
@@ -78,6 +79,7 @@ bool ReleaseCapture() {
   TLayerState& s = State();
   const HWND old = GetCapture();
   s.Capture = HWND();
+  GrabNativePointer(HWND());
   if (old) SendMessage(old, WM_CAPTURECHANGED, 0, 0);
   return true;
 }

@@ -78,6 +78,36 @@ bool ActivateByClick(HWND Wnd, LRESULT Hit, UINT Msg) {
   return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
 }
 
+bool IsOwnedBy(HWND Wnd, HWND Owner) {
+  for (HWND w = GetWindow(Wnd, GW_OWNER); w; w = GetWindow(w, GW_OWNER))
+    if (w == Owner) return true;
+  return false;
+}
+
+// A press on a window that a modal window disabled brings the modal window forward, as the
+// window system does: the newest enabled window it owns, else the newest enabled window of all
+// (the modal window belongs to another window). Pop-ups and windows that never activate are
+// passed over.
+void ActivateModalWindowOf(HWND Disabled) {
+  HWND newest;
+  for (HWND top : GetTopLevelWindows()) {
+    const intptr_t style = GetWindowLong(top, GWL_STYLE);
+    const bool popup = (style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION;
+    if (popup || !IsWindowEnabled(top) || (GetWindowLong(top, GWL_EXSTYLE) & WS_EX_NOACTIVATE)) continue;
+    if (IsOwnedBy(top, Disabled)) {
+      newest = top;
+      break;
+    }
+    if (!newest) newest = top;
+  }
+  if (!newest) return;
+  if (newest == State().Active) {
+    RaiseNativeWindow(newest);
+  } else {
+    SetActiveWindow(newest);
+  }
+}
+
 LRESULT HitTestTarget(HWND& Wnd, TPoint ScreenPoint) {
   if (State().Capture == Wnd) return HTCLIENT;
   if (!IsEnabledChain(RootOf(Wnd))) return HTERROR;
@@ -139,6 +169,7 @@ bool PrepareMouse(MSG& Msg, bool Commit) {
     if (!State().Capture && IsWindow(wnd))
       SendMessage(wnd, WM_SETCURSOR, wnd.AsWParam(), MAKELPARAM(static_cast<int>(hit), static_cast<int>(message)));
     if (IsPress(raw)) WatchPress(hit == HTERROR ? HWND() : wnd);
+    if (hit == HTERROR && IsPress(raw) && IsWindow(wnd)) ActivateModalWindowOf(RootOf(wnd));
     if (hit == HTERROR || !IsWindow(wnd)) return false;
     if (IsPress(raw) && !ActivateByClick(wnd, hit, message)) return false;
     if (!IsWindow(wnd)) return false;

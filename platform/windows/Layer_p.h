@@ -203,6 +203,8 @@ void ShowWidget(TWindowRecord& Rec, bool Show, bool Activate);
 // Real Qt focus: on the native editor of the focus window, else parked on its top-level widget.
 void SyncNativeFocus(HWND Wnd);
 void RaiseNativeWindow(HWND Wnd);
+// The native pointer follows the layer's capture (none: released).
+void GrabNativePointer(HWND Capture);
 // The default cursor hook: standard cursors become Qt's shapes on every window, drawn cursors
 // Qt cursors made from their images.
 void ApplyNativeCursor(HCURSOR Cursor);

@@ -42,16 +42,24 @@ bool IsOwnedBy(const TWindowRecord& Rec, HWND Owner) {
   return false;
 }
 
+// A window owned by a top-most window is top-most too, so that it can stay above its owner.
+bool IsInTopmostGroup(const TWindowRecord& Rec) {
+  int depth = 0;
+  for (const TWindowRecord* r = &Rec; r && depth < 64; r = r->Owner ? Windows().Find(r->Owner) : nullptr, ++depth)
+    if (r->ExStyle & WS_EX_TOPMOST) return true;
+  return false;
+}
+
 // Where Rec may go in the z-order of top-level windows: its group (top-most or not) and above
 // its owner.
 std::pair<size_t, size_t> AllowedRange(const TWindowRecord& Rec, const std::vector<HWND>& Tops) {
   size_t firstTopmost = Tops.size();
   for (size_t i = 0; i < Tops.size(); ++i)
-    if (TWindowRecord* r = Windows().Find(Tops[i]); r && (r->ExStyle & WS_EX_TOPMOST)) {
+    if (TWindowRecord* r = Windows().Find(Tops[i]); r && IsInTopmostGroup(*r)) {
       firstTopmost = i;
       break;
     }
-  const bool topmost = (Rec.ExStyle & WS_EX_TOPMOST) != 0;
+  const bool topmost = IsInTopmostGroup(Rec);
   size_t low = topmost ? firstTopmost : 0;
   const size_t high = topmost ? Tops.size() : firstTopmost;
   const auto owner = std::find(Tops.begin(), Tops.end(), Rec.Owner);
@@ -104,7 +112,7 @@ void RestackTopLevel(TWindowRecord& Rec, HWND InsertAfter) {
   // Windows it owns in the same group go along, keeping their order above it.
   std::vector<HWND> owned;
   for (HWND h : tops)
-    if (TWindowRecord* r = Windows().Find(h); r && IsOwnedBy(*r, Rec.Handle) && (r->ExStyle & WS_EX_TOPMOST) == (Rec.ExStyle & WS_EX_TOPMOST))
+    if (TWindowRecord* r = Windows().Find(h); r && IsOwnedBy(*r, Rec.Handle) && IsInTopmostGroup(*r) == IsInTopmostGroup(Rec))
       owned.push_back(h);
   for (HWND h : owned) std::erase(tops, h);
   const auto [low, high] = AllowedRange(Rec, tops);

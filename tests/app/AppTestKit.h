@@ -95,6 +95,17 @@ class TAppTest : public TGuiTest {
     return path;
   }
 
+  // A copy of the database changed by Sql ("DROP VIEW Vw_Students"), named Name.
+  static std::string ChangedDatabase(const DataFixture& Db, const std::string& Name, const String& Sql) {
+    const std::string path = Db.Dir().File(Name);
+    std::filesystem::copy_file(Db.Path(), path);
+    TComponentPtr<TADOConnection> connection = MakeComponent<TADOConnection>();
+    connection->SetConnectionString(DataFixture::ConnectionString(path));
+    connection->Open();
+    connection->Execute(Sql);
+    return path;
+  }
+
   // A file that exists but is no database.
   static std::string NotADatabase(const DataFixture& Db) {
     const std::string path = Db.Dir().File("notes.db");

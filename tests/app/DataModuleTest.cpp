@@ -167,13 +167,20 @@ TEST_F(DataModuleTest, AStudentRowThatCannotBePostedIsGivenUpAndTheErrorGoesOn) 
 
 TEST_F(DataModuleTest, AFileThatCannotBeOpenedLeavesTheModuleUnconnectedAndCreatesNothing) {
   const std::string missing = Db.Dir().File("missing.db");
+  const std::string noView = ChangedDatabase(Db, "noview.db", "DROP VIEW Vw_Students");
   for (const std::string& path :
-       {missing, NotADatabase(Db), Db.Dir().Path().string(), ForeignDatabase(Db), DamagedDatabase(Db)}) {
+       {missing, NotADatabase(Db), Db.Dir().Path().string(), ForeignDatabase(Db), DamagedDatabase(Db), noView}) {
     EXPECT_EQ(Module->ConnectDatabase(path, DatabaseUser, DatabasePassword), "无法连接数据库，请设置数据库。");
     EXPECT_FALSE(Module->Connected());
     EXPECT_EQ(Module->Login("admin", "quorin"), "数据库连接未初始化。");
   }
   EXPECT_FALSE(std::filesystem::exists(missing));
+  try {
+    OpenSystemDatabase(*Module->adcConnect, noView, DatabaseUser, DatabasePassword);
+    ADD_FAILURE() << "a database without a view opened";
+  } catch (const EDatabaseError& e) {
+    EXPECT_EQ(e.Message(), "“" + noView + "”不是本系统的数据库（缺少视图 Vw_Students）。");
+  }
   EXPECT_EQ(Module->ConnectDatabase(Db.Path(), DatabaseUser, DatabasePassword), "");
   EXPECT_EQ(Module->Login("admin", "quorin"), "");
 }

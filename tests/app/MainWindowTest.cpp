@@ -9,6 +9,7 @@
 #include "app/KvConst.h"
 #include "app/dialogs/About.h"
 #include "app/dialogs/ChgPwd.h"
+#include "app/dialogs/EditTeacher.h"
 #include "app/dialogs/RptPreview.h"
 #include "app/dialogs/SetDatabase.h"
 #include "app/dialogs/SetPrintOption.h"
@@ -266,6 +267,27 @@ TEST_F(MainWindowTest, GridsDrawCheckBoxesRightsNamesCategoryNumeralsAndThreshol
   });
 }
 
+// Every grid is turquoise with the selected row light blue, whether the grid has the focus or not.
+TEST_F(MainWindowTest, GridsDrawTheirBackgroundAndSelectedRowInTheirColours) {
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    TfmKvMain* w = fmKvMain;
+    for (TdxDBGrid* grid : {w->dgStudents, w->dgTeachers, w->dgUptoStarnd, w->dgExamStarnd}) {
+      SCOPED_TRACE(grid->Name());
+      EXPECT_EQ(grid->Color(), RGB(66, 207, 219));
+      EXPECT_EQ(grid->HighlightColor(), RGB(102, 171, 213));
+      EXPECT_EQ(grid->HideSelectionColor(), RGB(102, 171, 213));
+    }
+    ClickPage(1);
+    ASSERT_TRUE(dmGym->adqTeachers->Locate("Fd_LogID", "lz"));
+    Pump();
+    TdxDBGrid* grid = w->dgTeachers;
+    const TRect selected = grid->GetNodeCellRect(grid->FocusedNode(), 6);  // the address, empty
+    EXPECT_EQ(WindowPixel(grid->Handle(), selected.Right - 4, selected.Top + 3), RGB(102, 171, 213));
+    const TRect other = grid->GetNodeCellRect(grid->GetAbsoluteNode(0), 6);
+    EXPECT_EQ(WindowPixel(grid->Handle(), other.Right - 4, other.Top + 3), RGB(66, 207, 219));
+  });
+}
+
 // What a user may do on one page.
 struct TPageRule {
   int Page;
@@ -496,7 +518,8 @@ TEST_F(MainWindowTest, DeletingAStudentAsksFirstAndRemovesEveryRowOfTheStudentAt
     dialogs->MessageAnswers.push_back(mrYes);
     chooseDelete();
     ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
-    EXPECT_EQ(MessageBoxes().Shown[0].Text, "删除学生记录出错。");
+    EXPECT_EQ(FirstLine(MessageBoxes().Shown[0].Text), "删除学生记录出错。");
+    EXPECT_NE(MessageBoxes().Shown[0].Text.find("kept"), String::npos) << "the database's reason follows";
     EXPECT_EQ(Rows("Tb_Students"), 4);
     EXPECT_EQ(RowsOfStudent(20240102), 8) << "nothing of the failed deletion stays done";
     EXPECT_EQ(ColumnTexts(fmKvMain->dgStudents, 1), (std::vector<String>{"张三", "李四", "王五"}));
@@ -519,6 +542,59 @@ TEST_F(MainWindowTest, DeletingAStudentAsksFirstAndRemovesEveryRowOfTheStudentAt
   });
 }
 
+// Another program reading the file refuses the deletion's commit. The student stays in the file
+// and, exactly as before, in the list, as the current student and in the entry window that follows
+// it; once the reader is gone the same command deletes that student, not the next one.
+TEST_F(MainWindowTest, ADeletionWhoseCommitIsRefusedChangesNoViewAndTheRetryDeletesTheSameStudent) {
+  TScriptedDialogsScope dialogs;
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    ChooseByKeyboard({"bsStudents", "bbUptoInput"});
+    ASSERT_NE(fmUptoInput, nullptr);
+    fmKvMain->SetFocus();
+    Pump();
+    dmGym->adqStudents->Next();  // 李四
+    dmGym->adcConnect->SetCommandTimeout(1);
+    TADOConnection* reader = Db.Connection();
+    reader->BeginTrans();
+    reader->Execute("select count(*) from Tb_Students");  // its read lock lasts until its transaction ends
+    const auto deleteStudent = [&] {
+      dialogs->MessageAnswers.push_back(mrYes);
+      ChooseByKeyboard({"bsStudents", "bbDeleteStudent"});
+    };
+
+    deleteStudent();
+    ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+    const String message = MessageBoxes().Shown[0].Text;
+    EXPECT_EQ(FirstLine(message), "删除学生记录出错。");
+    EXPECT_NE(message.find("数据库正忙"), String::npos) << message;
+    EXPECT_EQ(ColumnTexts(fmKvMain->dgStudents, 1), (std::vector<String>{"张三", "李四", "王五"}));
+    EXPECT_EQ(dmGym->adqStudents->FieldByName("Fd_StuNo")->AsInteger(), 20240102);
+    EXPECT_EQ(fmUptoInput->edtStuNo->Text(), "20240102");
+    reader->RollbackTrans();
+    EXPECT_EQ(Rows("Tb_Students"), 4);
+    EXPECT_EQ(RowsOfStudent(20240102), 8);
+
+    deleteStudent();
+    EXPECT_EQ(MessageBoxes().Shown.size(), 1u);
+    EXPECT_EQ(Rows("Tb_Students where Fd_StuNo = 20240102"), 0);
+    EXPECT_EQ(RowsOfStudent(20240102), 0);
+    EXPECT_EQ(Rows("Tb_Students"), 3);
+    EXPECT_EQ(ColumnTexts(fmKvMain->dgStudents, 1), (std::vector<String>{"张三", "王五"}));
+    EXPECT_EQ(dmGym->adqStudents->FieldByName("Fd_StuNo")->AsInteger(), 20240103) << "the next takes its place";
+    EXPECT_EQ(fmUptoInput->edtStuNo->Text(), "20240103");
+
+    // The last student's place goes to the one before; the only one's to none.
+    deleteStudent();
+    EXPECT_EQ(ColumnTexts(fmKvMain->dgStudents, 1), std::vector<String>{"张三"});
+    EXPECT_EQ(fmUptoInput->edtStuNo->Text(), "20240101");
+    deleteStudent();
+    EXPECT_TRUE(dmGym->adqStudents->IsEmpty());
+    EXPECT_EQ(Rows("Tb_Students"), 1);
+    EXPECT_EQ(MessageBoxes().Shown.size(), 1u);
+    fmUptoInput->Close();
+  });
+}
+
 TEST_F(MainWindowTest, DeletingATeacherAsksWithTheNameAndTakesTheirClassesAlong) {
   TScriptedDialogsScope dialogs;
   RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
@@ -535,6 +611,77 @@ TEST_F(MainWindowTest, DeletingATeacherAsksWithTheNameAndTakesTheirClassesAlong)
     EXPECT_EQ(Rows("Tb_TeacherTask where Fd_LogID = 'zhang'"), 0);
     EXPECT_EQ(Rows("Tb_TeacherTask where Fd_LogID = 'li'"), 1);
     EXPECT_EQ(ColumnTexts(fmKvMain->dgTeachers, 0), (std::vector<String>{"admin", "li", "lz"}));
+  });
+}
+
+TEST_F(MainWindowTest, ATeacherDeletionWhoseCommitIsRefusedChangesNoViewAndTheRetryDeletesTheSameTeacher) {
+  TScriptedDialogsScope dialogs;
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    ClickPage(1);
+    dmGym->adqTeachers->Locate("Fd_LogID", "zhang");
+    const std::vector<String> listed = ColumnTexts(fmKvMain->dgTeachers, 0);
+    dmGym->adcConnect->SetCommandTimeout(1);
+    Db.Connection()->BeginTrans();
+    Db.Connection()->Execute("select count(*) from Tb_Teachers");
+    const auto deleteTeacher = [&] {
+      dialogs->MessageAnswers.push_back(mrOk);
+      ChooseByKeyboard({"bsTeachers", "bbDelTeacher"});
+    };
+
+    deleteTeacher();
+    ASSERT_EQ(MessageBoxes().Shown.size(), 1u);
+    EXPECT_NE(MessageBoxes().Shown[0].Text.find("数据库正忙"), String::npos) << MessageBoxes().Shown[0].Text;
+    EXPECT_EQ(ColumnTexts(fmKvMain->dgTeachers, 0), listed);
+    EXPECT_EQ(dmGym->adqTeachers->FieldByName("Fd_LogID")->AsString(), "zhang");
+    Db.Connection()->RollbackTrans();
+    EXPECT_EQ(Rows("Tb_TeacherTask where Fd_LogID = 'zhang'"), 2);
+
+    deleteTeacher();
+    EXPECT_EQ(Rows("Tb_Teachers where Fd_LogID = 'zhang'"), 0);
+    EXPECT_EQ(Rows("Tb_Teachers"), 3);
+    EXPECT_EQ(ColumnTexts(fmKvMain->dgTeachers, 0), (std::vector<String>{"admin", "li", "lz"}));
+  });
+}
+
+// An address typed in the teacher dialog shows in the grid once it is in the row; cancelled, the
+// grid shows the row as the file holds it again, in its nodes and on screen.
+TEST_F(MainWindowTest, ACancelledTeacherEditLeavesTheGridShowingTheStoredRow) {
+  RunLoggedOn(Db.Path(), "admin", "quorin", [&] {
+    ClickPage(1);
+    TdxDBGrid* grid = fmKvMain->dgTeachers;
+    const int row = 3, address = 6;
+    ASSERT_EQ(ColumnTexts(grid, 0)[row], "lz");
+    const TRect name = grid->GetNodeCellRect(grid->GetAbsoluteNode(row), 1);
+    Click(grid, {name.Left + 5, name.Top + 5});
+    Pump();
+    ASSERT_EQ(dmGym->adqTeachers->FieldByName("Fd_LogID")->AsString(), "lz");
+    // The dark pixels of the row's address cell: its text.
+    auto ink = [&] {
+      int dark = 0;
+      for (TColor c : ComposedPixels(grid->Handle(), grid->GetNodeCellRect(grid->GetAbsoluteNode(row), address)))
+        dark += GetRValue(c) < 80 && GetGValue(c) < 80;
+      return dark;
+    };
+    TestClock().OnWait([&] {
+      ASSERT_NE(fmEditTeacher, nullptr);
+      Click(dynamic_cast<TControl*>(fmEditTeacher->FindComponent("mmAddress")), {5, 5});
+      TypeText("杭州市文三路");
+      Click(dynamic_cast<TControl*>(fmEditTeacher->FindComponent("edtPhone")), {5, 5});
+      Pump();
+      EXPECT_EQ(fmEditTeacher->btnCancel->Caption(), "取消");
+      EXPECT_EQ(ColumnTexts(grid, address)[row], "杭州市文三路");
+      EXPECT_GT(ink(), 0);
+      Click(fmEditTeacher->btnCancel, {5, 5});
+      Pump();
+    });
+    Action("actEditTeacher")->Execute();
+    Pump();
+    EXPECT_EQ(fmEditTeacher, nullptr);
+    EXPECT_EQ(dmGym->adqTeachers->State(), dsBrowse);
+    EXPECT_EQ(dmGym->adqTeachers->FieldByName("Fd_Address")->AsString(), "");
+    EXPECT_EQ(ColumnTexts(grid, address)[row], "");
+    EXPECT_EQ(ink(), 0);
+    EXPECT_EQ(ColumnTexts(grid, 1)[row], "刘老师");
   });
 }
 

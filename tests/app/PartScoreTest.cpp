@@ -26,6 +26,18 @@ class PartScoreTest : public TEntryTest {
     PressKey(VK_RETURN);
     Pump();
   }
+  // Scores typed one after another into the score box, Enter after each, as a teacher goes down
+  // a column of them.
+  void TypeScores(TComboBox* Box, std::initializer_list<const char*> Scores) {
+    Box->SetText(String());
+    Box->SetFocus();
+    Pump();
+    for (const char* score : Scores) {
+      TypeText(score);
+      PressKey(VK_RETURN);
+    }
+    Pump();
+  }
   void ClickButton(TComponent* Window, const char* Name) {
     Click(Child<TControl>(Window, Name), {5, 5});
     Pump();
@@ -82,6 +94,26 @@ struct TRefusedScore {
   const char* Score;
   const char* Message;
 };
+
+// Enter leaves the score in the box selected, so the next score typed replaces it.
+TEST_F(PartScoreTest, EachScoreTypedAfterAnAddReplacesTheOneKeptInTheBox) {
+  TestClock().OnWait([&] {
+    Click(fmTechInput->lbTechnicalProg, {20, 5});
+    Pump();
+    TypeScores(fmTechInput->cbbNumeric, {"50", "30"});
+    EXPECT_EQ(Entries(fmTechInput->lvAchieve), (std::vector<TEntryRow>{{"1002", "T101", "30"}, {"1001", "T101", "50"}}));
+    ClickButton(fmTechInput, "btnCancel");
+  });
+  ShowTechInput();
+  GoToStudent(1001);
+  TestClock().OnWait([&] {
+    TypeScores(fmBasicInput->cbbAchieve, {"50", "30"});
+    EXPECT_EQ(Entries(fmBasicInput->lvAchieve), (std::vector<TEntryRow>{{"1002", "30"}, {"1001", "50"}}));
+    PressKey(VK_ESCAPE);
+  });
+  ShowBasicInput();
+  EXPECT_TRUE(Errors().empty());
+}
 
 TEST_F(PartScoreTest, ASportSkillScoreThatFailsItsChecksIsRefusedWithItsMessage) {
   const TRefusedScore cases[] = {

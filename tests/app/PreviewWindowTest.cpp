@@ -5,6 +5,8 @@
 #include "controls/SpeedButton.h"
 #include "fixtures/ReportsFixture.h"
 #include "report/FR_PreviewDlgs.h"
+#include "printing/Printers.h"
+#include "report/FR_Prntr.h"
 #include "rtl/Files.h"
 #include "support/PdfReader.h"
 
@@ -118,6 +120,62 @@ TEST_F(PreviewWindowTest, SavesOpensAndPrintsToAPdfFileThatReadsBack) {
   for (const char* caption : {"序号", "学号", "出生日期", "备注"}) EXPECT_NE(page2.find(caption), std::string::npos);
   EXPECT_NE(page2.find("第 2 页，共 3 页"), std::string::npos);
   EXPECT_NE(PdfPageText(pdf, 3).find("合计：80 人"), std::string::npos);
+}
+
+// The landscape reports print on landscape paper also as the program's first print, when the
+// printer layer met the platform's printer only at the print: nothing of their right side is lost.
+TEST_F(PreviewWindowTest, LandscapeReportsPrintOnLandscapePaperAtTheFirstPrint) {
+  ConfigureUptoItems({"U11", "U21"});
+  const std::string pdf = Dir.File("landscape.pdf");
+  Dialogs->OnFileDialog = [&](TFileDialogRequest& Request) {
+    Request.FileName = pdf;
+    return true;
+  };
+  const struct {
+    const char* Template;
+    std::function<void()> Run;
+  } reports[] = {
+      {"RptAchieveClass", [] { PrintStatisticsReport(TdmGym::slClasses, "高一(2)班"); }},
+      {"RptAchieveUptoGrade", [] { PrintStatisticsReport(TdmGym::slGrades, "高一(2)班"); }},
+      {"RptStudentUpto", [] { PrintStudentUptoReport("高一(2)班"); }},
+  };
+  for (const auto& report : reports) {
+    SCOPED_TRACE(report.Template);
+    frPrinter().SetPrinter(nullptr);
+    Printer()->SetOrientation(poPortrait);
+    RunReport(report.Run, [&](TfmRptPreview& preview) {
+      TestClock().OnWait([&] {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+          if (auto* dialog = dynamic_cast<TfrPrintForm*>(Screen->Forms(i))) Click(dialog->OkBtn, {5, 5});
+      });
+      ClickButton(preview, 10);
+    });
+    const std::string info = PdfInfo(pdf, 1);
+    const TPdfPageSize size = PdfPageSizeMM(info, 1);
+    EXPECT_NEAR(size.Width, 297, kPdfHalfPoint) << info;
+    EXPECT_NEAR(size.Height, 210, kPdfHalfPoint);
+    const std::string page1 = PdfPageText(pdf, 1);
+    for (const char* text : {"学校：第一中学", "打印人：管理员", "打印日期"})
+      EXPECT_NE(page1.find(text), std::string::npos) << text << " in " << page1;
+  }
+}
+
+// Escape reaches the embedded preview's own key handling, which closes the window holding it as
+// its close box does; the preview keeps its window, pages and scroll bars until then.
+TEST_F(PreviewWindowTest, EscapeClosesTheWindowAsItsCloseBoxDoesAndNeverEmptiesIt) {
+  const TShownReport shown = RunReport(PrintStudents, [&](TfmRptPreview& preview) {
+    PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(preview.ModalResult(), mrCancel);
+    EXPECT_EQ(preview.frpPreview->ComponentCount(), 1);  // the hidden window that does the work
+    ASSERT_EQ(preview.frpPreview->ControlCount(), 1);    // its page area, borrowed
+    EXPECT_EQ(preview.frpPreview->AllPages(), 3);
+    EXPECT_TRUE(preview.frpPreview->Window()->VScrollBar->Visible());
+  });
+  EXPECT_TRUE(shown.Shown);
+  EXPECT_EQ(fmRptPreview, nullptr);
+  EXPECT_EQ(Windows("TfmRptPreview"), 0);
+  EXPECT_EQ(Module->rptPrint->Preview(), nullptr);
 }
 
 TEST_F(PreviewWindowTest, ClosedByItsCloseBoxItIsFreedAndTheNextReportMakesANewOne) {

@@ -146,6 +146,22 @@ TEST_F(ResultEntryTest, TimesAndDistancesAreTypedScoredAndListedNewestFirst) {
   RenderWindowToPng(window->Handle(), "upto-input-entries.png");
 }
 
+// A column of counts typed one after another: after each Enter the box keeps the count selected,
+// so the next one typed replaces it rather than being appended to it.
+TEST_F(ResultEntryTest, EachCountTypedAfterAnAddReplacesTheOneKeptInTheBox) {
+  TfmUptoInput* window = OpenUpto();
+  ChooseItem(window, "U41");
+  Dialogs->MessageAnswers = {mrCancel};  // stays on the exempt student after the first count
+  TypeIn(window->edtNumeric, "50");
+  EXPECT_EQ(window->edtNumeric->Text(), "50") << "the box keeps the count";
+  TypeText("30");
+  PressKey(VK_RETURN);
+  Pump();
+  ASSERT_EQ(window->Pending().Count(), 2);
+  EXPECT_DOUBLE_EQ(window->Pending().Record(0).Achieve, 30);
+  EXPECT_DOUBLE_EQ(window->Pending().Record(1).Achieve, 50);
+}
+
 struct TRefusedEntry {
   const char* ProgNo;  // empty: no item chosen
   bool ClearDate;

@@ -66,13 +66,14 @@ TEST_F(StandardsEditTest, ATimeRowShowsMinutesSecondsAndThousandthsAndStoresThem
     EXPECT_EQ(TimeBoxes(55), (std::vector<String>{"0", "0", "0"}));
     EXPECT_EQ(TimeBoxes(60), (std::vector<String>{"0", "0", "0"}));
     RenderWindowToPng(fmEditUptoStarnd->Handle(), "edit-standard-time.png");
-    // Minutes 1, seconds 75: 135 seconds. Letters and Backspace are dropped in the upper boxes.
+    // Minutes 1, seconds 75: 135 seconds. Letters are dropped in the upper boxes; Backspace edits.
     Box("edtMin70")->SetText("1");
     Box("edtSec70")->SetFocus();
     Pump();
     Box("edtSec70")->SelectAll();
-    TypeText("7a5.");
+    TypeText("7a6.");
     PressKey(VK_BACK);
+    TypeText("5");
     Pump();
     EXPECT_EQ(Box("edtSec70")->Text(), "75");
     PressKey(VK_RETURN);
@@ -107,7 +108,7 @@ TEST_F(StandardsEditTest, ANumberRowShowsTwoDecimalsStoresAnEmptyBoxAsNoneAndRef
     PressKey(VK_TAB);
     Pump();
     EXPECT_EQ(fmEditUptoStarnd->ActiveControl(), Box("edtNo0"));
-    // Backspace deletes below level 30 only; a letter goes into a lower box.
+    // Backspace deletes in every box; a letter goes into a lower box only.
     Box("edtNo25")->SetText("3.1");
     Box("edtNo25")->SetFocus();
     Pump();

@@ -93,8 +93,10 @@ TEST_F(StudentsTest, StudentsAreTypedInOneAfterAnotherWithTheirExemptions) {
         EXPECT_EQ(window->edtClass->Text(), "高一(1)");
         EXPECT_EQ(window->cbbSex->Text(), "男");
         EXPECT_EQ(window->actCancel->Caption(), "关闭");
-        TypeText("10a05");
-        PressKey(VK_BACK);  // dropped: the box keeps its digits
+        // Letters are dropped; Backspace takes a mistyped digit back, in the number and the date.
+        TypeText("10a06");
+        PressKey(VK_BACK);
+        TypeText("5");
         Pump();
         EXPECT_EQ(window->edtNo->Text(), "1005");
         PressKey(VK_RETURN);
@@ -102,7 +104,11 @@ TEST_F(StudentsTest, StudentsAreTypedInOneAfterAnotherWithTheirExemptions) {
         PressKey(VK_RETURN);
         PressKey(VK_DOWN);  // 女
         PressKey(VK_RETURN);
-        TypeText("2010");
+        TypeText("2011");
+        PressKey(VK_BACK);
+        TypeText("0");
+        Pump();
+        EXPECT_EQ(window->edtYear->Text(), "2010");
         PressKey(VK_RETURN);
         TypeText("1");
         PressKey(VK_RETURN);

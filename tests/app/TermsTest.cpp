@@ -37,6 +37,9 @@ TEST_F(TermsTest, TermsAreAddedAndChangedThroughTheirYearMonthAndDayBoxes) {
     EXPECT_FALSE(window->actSave->Enabled());
     EXPECT_TRUE(Painted("2026年09月01日"));
     EXPECT_TRUE(Painted("2027年01月22日"));
+    EXPECT_EQ(window->dbgStudent->Color(), RGB(66, 207, 219));
+    EXPECT_EQ(window->dbgStudent->HighlightColor(), RGB(102, 171, 213));
+    EXPECT_EQ(window->dbgStudent->HideSelectionColor(), RGB(102, 171, 213));
     RenderWindowToPng(window->Handle(), "terms.png");
 
     // Added and saved at once: the placeholder name, starting and ending today.

@@ -1,6 +1,12 @@
 // Moving bars with the mouse: tearing a docked bar off by its drag handle, docking a floating one
 // after the docking wait (never while Ctrl is held), Esc keeping the place reached, the close
 // button, double clicks on the caption, sizing by one edge and keeping a bar on the screen.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWindow>
+
 #include "BarsTestKit.h"
 #include "bars/dxBarUtils.h"
 #include "windows/Focus.h"
@@ -55,6 +61,52 @@ TEST_F(BarMoving, DraggingTheHandleFloatsTheBarWithThePointerKeepingItsPlace) {
   EXPECT_EQ(Toolbar->FloatLeft(), r.Left);
   (void)offset;
   RenderWindowToPng(Toolbar->Control()->Handle(), "bars_torn_off.png");
+}
+
+// The window system's pointer during a drag: events go to the native window that took the press,
+// and once that window is gone to the one under the pointer. Qt hands them on to the widget that
+// was pressed and forgets it when it is hidden (the bar's window as it floats or docks).
+class TNativePointer {
+ public:
+  void Send(QEvent::Type Type, TPoint Screen) {
+    const QPointF global(Screen.X, Screen.Y);
+    if (Type == QEvent::MouseButtonPress || !FTarget || !FTarget->isVisible())
+      FTarget = QGuiApplication::topLevelAt(global.toPoint());
+    ASSERT_TRUE(FTarget);
+    const Qt::MouseButton button = Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = Type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(Type, FTarget->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(FTarget, &event);
+  }
+
+ private:
+  QPointer<QWindow> FTarget;
+};
+
+TEST_F(BarMoving, TheBarFollowsTheNativePointerAcrossFloatingAndDocking) {
+  TNativePointer pointer;
+  const TPoint grab = DragHandle();
+  TRect floated;
+  TestClock().OnWait([&] { pointer.Send(QEvent::MouseMove, {700, 500}); });
+  TestClock().OnWait([&] {
+    floated = WindowRect();
+    pointer.Send(QEvent::MouseMove, {800, 560});
+  });
+  TestClock().OnWait([&] {
+    EXPECT_EQ(WindowRect().Left, floated.Left + 100) << "the floating bar stopped following the pointer";
+    pointer.Send(QEvent::MouseMove, Site(dsTop)->ClientToScreen(TPoint{120, Site(dsTop)->Height() / 2}));
+  });
+  TestClock().OnWait([&] { TestClock().Advance(100); });
+  TestClock().OnWait([&] {
+    EXPECT_EQ(Toolbar->Control()->DockControl(), Site(dsTop));
+    pointer.Send(QEvent::MouseMove, {600, 450});
+  });
+  TestClock().OnWait([&] { pointer.Send(QEvent::MouseButtonRelease, {600, 450}); });
+  pointer.Send(QEvent::MouseButtonPress, grab);
+  Pump();
+  EXPECT_EQ(Toolbar->DockingStyle(), dsNone) << "the docked bar stopped following the pointer";
+  EXPECT_EQ(WindowRect().Left, 600 - (700 - floated.Left));
+  EXPECT_EQ(GetCapture(), HWND());
 }
 
 TEST_F(BarMoving, EscKeepsThePlaceReached) {

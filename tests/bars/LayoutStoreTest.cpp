@@ -2,7 +2,9 @@
 // changed and loaded again puts every bar back where it was; bars added and hidden by the store;
 // links of items that are gone; what the standard style leaves out; saving twice; the own glyph
 // the INI file cannot keep; the layout stored as the form goes and read when it is made.
+#include <algorithm>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "BarsTestKit.h"
@@ -79,6 +81,25 @@ class LayoutStore : public TProgramBarsTest, public ::testing::WithParamInterfac
       ini.UpdateFile();
     }
   }
+  // Writes a value into the stored container Path ("" for the manager's own, "Bar0",
+  // "Bar0/ItemLink3"), making the container when missing.
+  template <class V>
+  void Store(String Path, const String& Name, const V& Value) {
+    const bool registry = GetParam() == skRegistry;
+    std::replace(Path.begin(), Path.end(), '/', registry ? '\\' : '.');
+    if (registry) {
+      TRegistry reg;
+      reg.OpenKey(Path.empty() ? String(kPath) : String(kPath) + "\\" + Path, true);
+      if constexpr (std::is_same_v<V, int>) reg.WriteInteger(Name, Value);
+      else reg.WriteString(Name, Value);
+    } else {
+      TMemIniFile ini(IniFile());
+      const String section = "Form1.bm." + (Path.empty() ? String("Main") : Path);
+      if constexpr (std::is_same_v<V, int>) ini.WriteInteger(section, Name, Value);
+      else ini.WriteString(section, Name, Value);
+      ini.UpdateFile();
+    }
+  }
   String IniFile() const { return Dir.File("bars.ini"); }
   static TRect WindowRect(const TdxBar* Bar) {
     TRect r;
@@ -133,6 +154,22 @@ TEST_P(LayoutStore, ABarTheStoreHoldsIsAddedAndOneItLacksIsHidden) {
   EXPECT_EQ(added->ItemLinks()->Items(0)->Item(), Manager->FindItemByName("xOne"));
   EXPECT_FALSE(Toolbar->Visible());
   EXPECT_TRUE(Menus->Visible());
+}
+
+// Stored counts are bounded: counts of 2^31 - 1 read the bars and links the store holds, and
+// nothing past the bound (a bar or link there would otherwise be read, bars added up to it).
+TEST_P(LayoutStore, HugeStoredCountsAreBounded) {
+  Save();
+  const int bars = Manager->Bars()->Count(), links = Menus->ItemLinks()->Count();
+  Store("", "BarCount", std::numeric_limits<int>::max());
+  Store("Bar1000", "Caption", String("Far"));
+  Store("Bar0", "ItemLinkCount", std::numeric_limits<int>::max());
+  Store("Bar0/ItemLink1000", "ItemName", Menus->ItemLinks()->Items(0)->Item()->Name());
+  Menus->SetVisible(false);
+  Load();
+  EXPECT_EQ(Manager->Bars()->Count(), bars);
+  EXPECT_TRUE(Menus->Visible());
+  EXPECT_EQ(Menus->ItemLinks()->Count(), links);
 }
 
 TEST_P(LayoutStore, LinksOfAnItemRenamedSinceAreDroppedAndTheOthersKeepTheirOrder) {

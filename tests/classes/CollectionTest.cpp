@@ -1,6 +1,8 @@
 // Collections: item IDs and order, the update bracket and what the owner hears, Assign.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "support/LayoutFixture.h"
 
 using namespace layout_fixture;
@@ -82,6 +84,48 @@ TEST(Collection, AnItemChangeNamesTheItemAndAMoveNamesAllItems) {
   column->SetWidth(20);
   EXPECT_EQ(columns.Updates, updates);
   columns.EndUpdate();
+}
+
+// An item whose constructor builds a part, in a collection whose owner reads every item's part at
+// each notice, as a grid reads the summary items of its summary groups.
+struct TBuiltItem : TCollectionItem {
+  explicit TBuiltItem(TCollection* Collection) : TCollectionItem(Collection), Part(std::make_unique<String>("part")) {}
+  String ClassName() const override { return "TBuiltItem"; }
+  std::unique_ptr<String> Part;
+};
+
+class TReadingCollection : public TCollection {
+ public:
+  TReadingCollection() : TCollection(ItemClassOf<TBuiltItem>()) {}
+  int Updates = 0;
+  std::vector<String> HalfBuilt;
+
+ protected:
+  void Update(TCollectionItem*) override {
+    ++Updates;
+    for (int i = 0; i < Count(); ++i) {
+      // Inside the base constructor the item is still a plain TCollectionItem.
+      if (Items(i)->ClassName() != "TBuiltItem" || !static_cast<TBuiltItem*>(Items(i))->Part)
+        HalfBuilt.push_back(Items(i)->ClassName());
+    }
+  }
+};
+
+TEST(Collection, TheOwnerHearsOfAnItemOnlyOnceItIsWhole) {
+  TReadingCollection items;
+  items.Add();
+  EXPECT_EQ(items.Updates, 1);
+  items.Insert(0);
+  TReadingCollection other;
+  other.Add()->SetCollection(&items);
+  EXPECT_EQ(items.Count(), 3);
+  EXPECT_TRUE(items.HalfBuilt.empty()) << items.HalfBuilt.front();
+
+  const int updates = items.Updates;
+  auto* direct = new TBuiltItem(&items);
+  EXPECT_EQ(items.Updates, updates) << "an item made outside Add joins without a notice";
+  EXPECT_EQ(direct->Collection(), &items);
+  EXPECT_EQ(direct->ID(), 3);
 }
 
 TEST(Collection, AssignCopiesTheItemsAndMovingAnItemChangesItsOwner) {

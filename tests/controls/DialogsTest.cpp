@@ -1,15 +1,25 @@
 // Dialogs: the message dialog and the input box as forms driven by keys, the routes of the
-// message-box flags and of errors into the dialog service, file filters, and the file, print,
-// printer-setup, font and colour dialogs over a scripted service.
+// message-box flags and of errors into the dialog service, file filters, the file, print,
+// printer-setup, font and colour dialogs over a scripted service, and the locale of what Qt
+// formats in them.
+#include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QThread>
+#include <QTimer>
+#include <QTreeView>
+
+#include <fstream>
 
 #include "ControlsTestKit.h"
 #include "controls/Button.h"
 #include "controls/Dialogs.h"
 #include "controls/Edit.h"
+#include "controls/GuiProgram.h"
 #include "printing/Printers.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -144,6 +154,44 @@ TEST_F(Dialogs, QtsFileDialogSpeaksChinese) {
   QFileSystemModel model;
   EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString().toStdString(), "名称");
   EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString().toStdString(), "修改日期");
+}
+
+// The date column of Qt's file list as the program's file dialog shows it for the file Name of
+// the dialog's folder, read once the folder is loaded; the dialog is then cancelled.
+QString ShownFileDate(const QString& Name) {
+  auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+  auto* list = dialog ? dialog->findChild<QTreeView*>("treeView") : nullptr;
+  if (!list) return "(no file dialog)";
+  QString shown;
+  for (int tries = 0; tries < 500 && shown.isEmpty(); ++tries) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const QAbstractItemModel* files = list->model();
+    for (int row = 0; row < files->rowCount(list->rootIndex()); ++row)
+      if (files->index(row, 0, list->rootIndex()).data().toString() == Name)
+        shown = files->index(row, 3, list->rootIndex()).data().toString();
+    if (shown.isEmpty()) QThread::msleep(10);
+  }
+  dialog->reject();
+  return shown;
+}
+
+// The program speaks Chinese in what Qt formats too: month names, and the file dialog's dates,
+// which Qt's file list would write in the system's locale ("11 Dec 2026 07:45:28").
+TEST_F(Dialogs, WhatQtFormatsIsInTheProgramsChineseLocale) {
+  const QLocale before;
+  UseProgramLocale();
+  EXPECT_EQ(QLocale().monthName(12, QLocale::ShortFormat).toStdString(), "12月");
+  TempDir dir;
+  std::ofstream(dir.File("成绩.txt")) << "x";
+  const QDateTime modified = QFileInfo(QString::fromStdString(dir.File("成绩.txt"))).lastModified();
+  QString shown;
+  QTimer::singleShot(0, [&] { shown = ShownFileDate("成绩.txt"); });
+  TComponentPtr<TOpenDialog> open = MakeComponent<TOpenDialog>();
+  open->InitialDir = dir.Path().string();
+  EXPECT_FALSE(open->Execute());
+  const QLocale chinese(QLocale::Chinese, QLocale::China);
+  QLocale::setDefault(before);
+  EXPECT_EQ(shown.toStdString(), chinese.toString(modified, QLocale::ShortFormat).toStdString());
 }
 
 TEST_F(Dialogs, FileDialogsPassTheirSettingsAndTakeTheChoice) {

@@ -80,6 +80,7 @@ TEST(ADOQueryTest, ParametersBindByNameOrPositionAndNeverBecomeSql) {
   EXPECT_TRUE(query->IsEmpty());
   EXPECT_THROW(query->Parameters().ParamByName("Missing"), EDatabaseError);
 
+  fixture.Connection()->Execute("insert into Tb_Duty values ('出勤')");  // the row the third statement deletes
   auto exec = Query(fixture.Connection(),
                     "insert into Tb_Duty values (:Name);\ninsert into Tb_Duty values (:Name || '2');\n"
                     "delete from Tb_Duty where Fd_Name = '出勤'");
@@ -137,6 +138,27 @@ TEST(ADOQueryTest, RefreshShowsChangesMadeElsewhere) {
   EXPECT_EQ(grades->Bookmark(), c);
   EXPECT_EQ(grades->RecNo(), 2);
   EXPECT_EQ(grades->RecordCount(), 3);
+}
+
+// The current row deleted by another program: the row that took its place becomes current, or
+// the one before it when it was the last.
+TEST(ADOQueryTest, RefreshAfterTheCurrentRowWentElsewhereStandsOnItsNeighbour) {
+  const struct {
+    const char* Current;
+    const char* Then;
+  } cases[] = {{"b", "c"}, {"c", "b"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Current);
+    DataFixture fixture;
+    fixture.Connection()->Execute("insert into Tb_Grade values ('a'), ('b'), ('c')");
+    auto grades = Query(fixture.Connection(), "select * from Tb_Grade");
+    grades->Open();
+    ASSERT_TRUE(grades->Locate("Fd_Grade", c.Current));
+    fixture.Connection()->Execute(String("delete from Tb_Grade where Fd_Grade = '") + c.Current + "'");
+    grades->Refresh();
+    EXPECT_EQ(grades->Fields()[0]->AsString(), c.Then);
+    EXPECT_EQ(grades->RecordCount(), 2);
+  }
 }
 
 TEST(ADOQueryTest, AutoNumbersAndColumnDefaultsAreReadableAfterPost) {

@@ -402,6 +402,34 @@ TEST(FieldTest, FloatReadAsIntegerRoundsHalfToEvenAndTextsFollowTheKind) {
   EXPECT_EQ(data->FindField("avg"), data->Fields()[0]);
 }
 
+// A field's display-text rule shows every value as DisplayText showed it when the rule was taken,
+// for each kind of field, nulls included, and keeps the display format of that time.
+TEST(FieldTest, ADisplayTextRuleShowsValuesAsTheFieldDidWhenTaken) {
+  TComponentPtr<TMemDataSet> data = MakeComponent<TMemDataSet>();
+  data->FieldDefs().Add("Name", ftString, 20);
+  data->FieldDefs().Add("No", ftInteger);
+  data->FieldDefs().Add("Avg", ftFloat);
+  data->FieldDefs().Add("Flag", ftBoolean);
+  data->FieldDefs().Add("When", ftDateTime);
+  data->FieldDefs().Add("Note", ftMemo);
+  data->Open();
+  data->FieldByName("Avg")->SetDisplayFormat("0.00");
+  data->AppendRecord({"张三", 7, 2.675, true, Variant::FromDateTime(45413.5), "long text"});
+  data->AppendRecord({Variant::Null(), Variant::Null(), 1e-7, false, Variant::FromDateTime(45413), Variant::Null()});
+  for (TField* field : {data->FieldByName("Name"), data->FieldByName("No"), data->FieldByName("Avg"),
+                        data->FieldByName("Flag"), data->FieldByName("When"), data->FieldByName("Note")}) {
+    const TFieldDisplayText rule = field->DisplayTextRule();
+    for (data->First(); !data->Eof(); data->Next())
+      EXPECT_EQ(rule(field->Value()), field->DisplayText()) << field->FieldName() << " " << data->RecNo();
+  }
+  TField* avg = data->FieldByName("Avg");
+  const TFieldDisplayText before = avg->DisplayTextRule();
+  avg->SetDisplayFormat("");
+  EXPECT_EQ(before(Variant(2.675)), "2.68");
+  EXPECT_EQ(avg->DisplayTextRule()(Variant(2.675)), "2.675");
+  EXPECT_NE(before, avg->DisplayTextRule());
+}
+
 TEST(FieldTest, PersistentFieldsReplaceTheDefaultOnesAndOutliveOpening) {
   TComponentPtr<TComponent> form = MakeComponent<TComponent>();
   auto* data = new TMemDataSet(form.get());

@@ -6,6 +6,7 @@
 
 #include "EditorsTestKit.h"
 #include "classes/Filer.h"
+#include "controls/Edit.h"
 #include "editors/dxCalendar.h"
 #include "editors/dxEdLib.h"
 #include "rtl/FormatSettings.h"
@@ -366,6 +367,27 @@ TEST_F(DateEditTest, TheInputDialogsDateFieldTakesATypedDateAndAnErasedText) {
   EXPECT_EQ(MessageBoxes().Shown[0].Text, "Invalid Date");
   EXPECT_EQ(edit->Date(), NullDate);
   EXPECT_EQ(GetFocus(), edit->Handle());
+}
+
+// A click puts the focus into the box, as Tab does: the keys go where the caret shows.
+TEST_F(DateEditTest, TheInputDialogsDateFieldTakesTypingAfterAClick) {
+  ReadLayout(InputDialogLayout, Form);
+  auto* edit = Find<TdxDateEdit>(Form, "edtTestDate");
+  ASSERT_TRUE(edit);
+  auto* other = new TEdit(Form);
+  other->SetParent(Form);
+  other->SetBounds(10, 190, 121, 21);
+  Pump();
+  Focus(other);
+  const TPoint inside = edit->ClientToScreen(TPoint{30, 8});
+  MouseAt(TMouseInput::Press, inside);
+  MouseAt(TMouseInput::Release, inside);
+  Pump();
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  Press(VK_HOME);
+  Type("2003-5-1");
+  Press(VK_RETURN);
+  EXPECT_EQ(edit->Date(), Day(2003, 5, 1));
 }
 
 TEST_F(DateEditTest, TheSearchDialogsDatesBecomeNoDateSilentlyAndFormsKeepOnlyWhatTheySet) {

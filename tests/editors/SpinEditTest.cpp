@@ -20,6 +20,12 @@ class SpinEditTest : public TEditorsTest {
     return {Edit->ClientWidth() + 4, Up ? 2 : Edit->ClientHeight() - 3};
   }
   static TDateTime Time(int H, int M, int S) { return EncodeTime(H, M, S, 0); }
+  // The masked caret moved to Pos with Home and Right, as a user moves it.
+  void PlaceCaret(TdxInplaceMaskEdit* Edit, int Pos) {
+    Press(VK_HOME);
+    for (int i = 0; i < Pos && Edit->CaretPos() < Pos; ++i) Press(VK_RIGHT);
+    ASSERT_EQ(Edit->CaretPos(), Pos);
+  }
 };
 
 TEST_F(SpinEditTest, RangeAndValueRules) {
@@ -215,26 +221,30 @@ TEST_F(SpinEditTest, TimeEditorStepsThePartAtTheCaretAndStaysInsideTheDay) {
     const char* Text;
   };
   const TCase cases[] = {
-      {0, VK_UP, "11:20:30"}, {4, VK_DOWN, "11:19:30"}, {7, VK_UP, "11:19:31"}, {2, VK_UP, "12:19:31"},
+      {0, VK_UP, "11:20:30"}, {4, VK_DOWN, "11:19:30"}, {7, VK_UP, "11:19:31"}, {1, VK_UP, "12:19:31"},
   };
   for (const TCase& c : cases) {
-    edit->SelectRange(c.Caret, c.Caret, true);
+    PlaceCaret(edit, c.Caret);
     Press(c.Key);
     EXPECT_EQ(edit->Text(), c.Text) << c.Caret;
   }
-  EXPECT_DOUBLE_EQ(edit->GetEditValue().AsDouble(), 37000.0 + Time(12, 19, 31)) << "the date part is kept";
+  PlaceCaret(edit, 4);
+  Press(VK_UP);
+  Press(VK_UP);
+  EXPECT_EQ(edit->Text(), "12:21:31") << "the caret stays in the part it spun";
+  EXPECT_DOUBLE_EQ(edit->GetEditValue().AsDouble(), 37000.0 + Time(12, 21, 31)) << "the date part is kept";
 
   edit->SetEditValue(Variant(Time(23, 59, 59)));
-  edit->SelectRange(7, 7, true);
+  PlaceCaret(edit, 7);
   Press(VK_UP);
   EXPECT_EQ(edit->Text(), "23:59:59") << "no step past the day's end";
-  edit->SelectRange(0, 0, true);
+  PlaceCaret(edit, 0);
   edit->SetEditValue(Variant(Time(0, 0, 0)));
   Press(VK_DOWN);
   EXPECT_EQ(edit->Text(), "00:00:00");
   EXPECT_EQ(edit->GetEditValue().VarType(), varCurrency) << "no time and no date is a zero";
   edit->SetEditValue(Variant(Time(23, 59, 58)));
-  edit->SelectRange(7, 7, true);
+  PlaceCaret(edit, 7);
   Press(VK_UP);
   EXPECT_EQ(edit->Text(), "23:59:59") << "the last second can be reached by steps";
 }
@@ -253,7 +263,7 @@ TEST_F(SpinEditTest, TimeEditorRefusesDigitsThatCannotStartAPart) {
   };
   for (const TCase& c : cases) {
     edit->SetText(c.Start);
-    edit->SelectRange(c.Caret, c.Caret, true);
+    PlaceCaret(edit, c.Caret);
     const int before = Beeps();
     Type(c.Typed);
     EXPECT_EQ(Beeps() - before, c.Beeps) << c.Start << " at " << c.Caret << " typing " << c.Typed;
@@ -262,6 +272,19 @@ TEST_F(SpinEditTest, TimeEditorRefusesDigitsThatCannotStartAPart) {
   EXPECT_EQ(edit->EditMask(), "00:00;1;0");
   edit->SetTime(Time(7, 45, 0));
   EXPECT_EQ(edit->Text(), "07:45") << "a stand-alone editor that may be modified takes the time";
+}
+
+// Without a window the caret counts as standing at the start, wherever the text box's selection
+// is: Up steps the hours and an hour cannot begin with 3.
+TEST_F(SpinEditTest, AWindowlessTimeEditorWorksOnTheHours) {
+  auto* edit = new TdxInplaceTimeEdit(Form, TimeEditClass(false));
+  edit->SetEditValue(Variant(Time(10, 20, 30)));
+  edit->Perform(WM_KEYDOWN, VK_UP);
+  ASSERT_FALSE(edit->HandleAllocated());
+  EXPECT_EQ(edit->Text(), "11:20:30");
+  EXPECT_EQ(edit->GetIncrement(), dxEditorResources().OneHour);
+  EXPECT_FALSE(edit->IsValidValueChar(U'3'));
+  EXPECT_TRUE(edit->IsValidValueChar(U'2'));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "FuzzGui.h"
 #include "report/FR_Class.h"
 #include "report/FR_EMFPages.h"
 #include "report/FR_Register.h"
@@ -34,7 +35,7 @@ bool Read(TfrEMFPages& pages, const Bytes& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const bool registered = (RegisterReportClasses(), true);
+  static const bool registered = (StartFuzzGui(), RegisterReportClasses(), true);
   (void)registered;
   auto report = MakeComponent<TfrReport>();
   TfrEMFPages& pages = report->EMFPages();

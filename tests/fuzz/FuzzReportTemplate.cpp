@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "FuzzGui.h"
 #include "report/FR_Class.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -34,6 +35,8 @@ bool Read(TfrReport& report, const Bytes& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const bool started = (StartFuzzGui(), true);
+  (void)started;
   static TScriptedDialogsScope dialogs;  // load errors are message boxes: nobody answers them here
   dialogs->Messages.clear();
   auto report = MakeComponent<TfrReport>();

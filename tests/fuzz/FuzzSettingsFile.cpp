@@ -1,46 +1,22 @@
 // Fuzz target of the settings-file readers: the same bytes read as an INI file and as the
 // registry's file. Bad input must end in the readers' own errors; input that reads must come
 // back unchanged after being written out in the store's own form and read again.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "FuzzScratch.h"
 #include "rtl/StringList.h"
 #include "settings/IniFiles.h"
 #include "settings/Registry.h"
 
 namespace {
 
-// The files of this run, in a folder removed at exit.
-class ScratchFolder {
- public:
-  ScratchFolder() : FPath(std::filesystem::temp_directory_path() / ("quorin-fuzz-settings-" + std::to_string(getpid()))) {
-    std::filesystem::create_directories(FPath);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;  // a failed clean-up of scratch files must not fail the run
-    std::filesystem::remove_all(FPath, ignored);
-  }
-  // A new name for every file, so that no reader mistakes one input for the one before.
-  std::string NextFile(const std::string& stem) { return (FPath / (stem + std::to_string(++FSerial) + ".ini")).string(); }
-  void Empty() {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(FPath, ignored)) std::filesystem::remove(entry.path(), ignored);
-  }
-
- private:
-  std::filesystem::path FPath;
-  long FSerial = 0;
-};
-
 ScratchFolder& Scratch() {
-  static ScratchFolder folder;
+  static ScratchFolder folder("settings");
   return folder;
 }
 
@@ -123,8 +99,7 @@ void CheckRegistryFile(const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = Scratch().NextFile("input");
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+  const std::string path = Scratch().NextFileWith("input", data, size);
   try {
     CheckIniFile(path);
   } catch (const EIniFileException&) {

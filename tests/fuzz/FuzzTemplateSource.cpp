@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "FuzzGui.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tools/FrfSource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const bool started = (StartFuzzGui(), true);
+  (void)started;
   static TScriptedDialogsScope dialogs;
   TfrReport report(nullptr);
   try {

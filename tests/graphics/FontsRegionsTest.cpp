@@ -33,6 +33,28 @@ TEST(Fonts, SizeAndHeightConvertAtThePixelsPerInch) {
   EXPECT_EQ(other.Style(), TFontStyles(fsItalic));
 }
 
+// Sizes whose height lies beyond the integers make the height MulDiv's -1; the size whose height
+// is the most negative integer makes the most positive, a cell height. Heights at either end of the
+// integers are made at the engine's largest pixel size.
+TEST(Fonts, SizesAndHeightsAtTheLimitsOfTheIntegers) {
+  const struct {
+    int Points, Height;
+  } cases[] = {{INT_MIN, 1}, {INT_MAX, 1}, {1'610'612'736, 1}, {-1'610'612'736, INT_MAX}};
+  for (const auto& c : cases) {
+    TFont font;
+    font.SetSize(c.Points);
+    EXPECT_EQ(font.Height(), c.Height) << c.Points;
+  }
+  for (int height : {INT_MIN, INT_MAX}) {
+    TFont font;
+    font.SetHeight(height);
+    EXPECT_EQ(font.Size() > 0, height < 0) << height;
+    TPixelCanvas canvas(8, 8);
+    canvas.Canvas()->Font()->Assign(&font);
+    EXPECT_GE(canvas.Canvas()->TextHeight("中"), 10000) << height;
+  }
+}
+
 TEST(Fonts, ChineseAndWindowsFacesResolveToTheInstalledCjkFont) {
   TCanvas canvas;
   for (const char* face : {"宋体", "SimSun", "黑体", "Tahoma", "MS Sans Serif", "Arial"}) {

@@ -177,6 +177,50 @@ TEST(PictureFiles, BadJpegDataRaisesWithTheCodecsMessage) {
   EXPECT_TRUE(jpeg.Empty());
 }
 
+// The JPEG with another size in its frame header (FF C0, length, precision, height, width).
+TBytes ClaimingJpeg(TBytes data, int width, int height) {
+  for (size_t i = 0; i + 8 < data.size(); ++i)
+    if (data[i] == 0xFF && data[i + 1] == 0xC0) {
+      data[i + 5] = uint8_t(height >> 8), data[i + 6] = uint8_t(height);
+      data[i + 7] = uint8_t(width >> 8), data[i + 8] = uint8_t(width);
+      return data;
+    }
+  ADD_FAILURE() << "no frame header";
+  return data;
+}
+
+TBytes JpegOf(int width, int height) {
+  TBitmap source;
+  FillGradient(source, width, height);
+  TJPEGImage jpeg;
+  jpeg.Assign(&source);
+  return jpeg.SaveToBytes();
+}
+
+// A picture's header can claim any size; one larger than a full-screen picture, or larger than
+// its data can fill, is refused from the header, before its pixels are made.
+TEST(PictureFiles, AJpegClaimingMoreThanAFullScreenPictureOrThanItsDataFillsIsRefused) {
+  const TBytes small = JpegOf(64, 48);
+  const struct {
+    int Width, Height;
+    const char* Reason;
+  } cases[] = {{1538, 35585, "图像过大"}, {2049, 2048, "图像过大"}, {2000, 2000, "数据不足以填满图像"}};
+  for (const auto& c : cases) {
+    TJPEGImage jpeg;
+    try {
+      jpeg.LoadFromBytes(ClaimingJpeg(small, c.Width, c.Height));
+      ADD_FAILURE() << c.Width << "x" << c.Height << " loaded";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_NE(e.Message().find(c.Reason), String::npos) << e.Message();
+    }
+    EXPECT_TRUE(jpeg.Empty());
+  }
+  TJPEGImage photo;
+  photo.LoadFromBytes(JpegOf(1600, 1200));
+  EXPECT_EQ(photo.Width(), 1600);
+  EXPECT_EQ(photo.Height(), 1200);
+}
+
 TEST(PictureFiles, IconsKeepTheirBytesAndDrawWithTransparency) {
   QImage image(16, 16, QImage::Format_ARGB32);
   image.fill(Qt::transparent);

@@ -204,6 +204,35 @@ TEST_P(ColumnsAndSortingTest, RecordRowsSortOnlyWhereAllRecordsAreRows) {
   }
 }
 
+// The group rows in their own order, each with its records in the sort column's order: the load
+// that grouping and every later reload run sorts the record level, not the group rows.
+TEST_P(ColumnsAndSortingTest, AGroupedGridSortsTheRecordsInsideEachGroupOnEveryLoad) {
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
+  Grid->SetKeyField("No");
+  TdxDBGridColumn* sex = AddColumn("Sex");
+  TdxDBGridColumn* score = AddColumn("Score");
+  Grid->SetDataSource(Source);
+  score->SetSorted(csDown);
+  sex->SetGroupIndex(0);
+  const auto rows = [this] {
+    String text;
+    for (int g = 0; g < Grid->Count(); ++g) {
+      auto* group = static_cast<TdxDBGridNode*>(Grid->Items(g));
+      text += (g ? "; " : "") + VarToStr(group->GroupValue) + ":";
+      for (int i = 0; i < group->Count(); ++i)
+        text += " " + VarToStr(static_cast<TdxDBGridNode*>(group->Items(i))->KeyValue);
+    }
+    return text;
+  };
+  const String sorted = "女: 108 104 110 106 112 102; 男: 107 111 101 109 105 103";
+  EXPECT_EQ(rows(), sorted) << "after grouping";
+  Grid->ReloadRecords();
+  EXPECT_EQ(rows(), sorted) << "after a reload";
+  sex->SetSorted(csDown);
+  Grid->ReloadRecords();
+  EXPECT_EQ(rows(), "男: 107 111 101 109 105 103; 女: 108 104 110 106 112 102") << "groups descending";
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, ColumnsAndSortingTest, testing::Values("Mem", "Sqlite"), GridBackEndName);
 
 }  // namespace

@@ -3,6 +3,8 @@
 // stored bytes read back and refused when damaged.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
 #include <map>
 
 #include "grid/dxCriteria.h"
@@ -216,4 +218,68 @@ TEST(Criteria, ForeignKindsReadAndDamagedBytesAreRefused) {
     EXPECT_THROW(Read(criteria, damaged[i]), EReadError) << i;
     EXPECT_EQ(criteria.Count(), 0) << "a refused stream leaves no half tree: " << i;
   }
+}
+
+// A date is stored as the double of its days. One that has no text (NaN, infinite, outside the
+// years 1 to 9999) is refused on reading, since the filter text could not show it; the others
+// read back, show their text and write the same bytes again.
+TEST(Criteria, DatesWithoutTextAreRefusedAndTheOthersWriteTheirBytesAgain) {
+  const auto stream = [](double Days) {
+    std::vector<uint8_t> bytes{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 'D', 1, 17};
+    uint64_t bits = 0;
+    std::memcpy(&bits, &Days, sizeof bits);
+    for (int i = 0; i < 8; ++i) bytes.push_back(uint8_t(bits >> (8 * i)));
+    return bytes;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double Days;
+    const char* Text;  // nullptr: refused
+  } cases[] = {
+      {45000.5, "(D = '2023-3-15 12:00:00')"}, {0, "(D = '1899-12-30')"}, {-693593, "(D = '0001-1-1')"},
+      {2958465.5, "(D = '9999-12-31 12:00:00')"}, {nan, nullptr}, {-nan, nullptr}, {inf, nullptr}, {-inf, nullptr},
+      {-693594, nullptr}, {2958466, nullptr}, {1e300, nullptr},
+  };
+  for (const auto& c : cases) {
+    TRecordCriteria criteria;
+    criteria.AddCondition(nullptr, "kept?", okEqual, "", 1);
+    if (!c.Text) {
+      EXPECT_THROW(Read(criteria, stream(c.Days)), EReadError) << c.Days;
+      EXPECT_EQ(criteria.Count(), 0) << c.Days;
+      continue;
+    }
+    Read(criteria, stream(c.Days));
+    EXPECT_EQ(criteria.GetFilterText(false), c.Text);
+    EXPECT_EQ(Bytes(criteria), stream(c.Days)) << c.Days;
+  }
+}
+
+// Streams in forms this program does not write (a single, a wide string, a long form of a short
+// text, a wide integer form, flags other than 1) read, and what they read writes bytes that read
+// back and write the same bytes again.
+TEST(Criteria, WhatForeignFormsReadWritesTheSameBytesEveryTime) {
+  const std::vector<uint8_t> head{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 'V', 1};
+  const std::vector<std::vector<uint8_t>> values = {
+      {15, 0x01, 0x00, 0xC0, 0x7F},                 // a single NaN with a payload
+      {15, 0x01, 0x00, 0xC0, 0xFF},                 // and a negative one
+      {15, 0x00, 0x00, 0xC0, 0x3F},                 // 1.5 as a single
+      {18, 2, 0, 0, 0, 0x00, 0xD8, 'a', 0},         // a wide string with a lone surrogate
+      {12, 3, 0, 0, 0, 'a', 'b', 'c'},              // a short text in the long form
+      {4, 5, 0, 0, 0},                              // a small integer in four bytes
+  };
+  for (size_t i = 0; i < values.size(); ++i) {
+    std::vector<uint8_t> stream = head;
+    stream.insert(stream.end(), values[i].begin(), values[i].end());
+    TRecordCriteria first, second;
+    Read(first, stream);
+    const std::vector<uint8_t> written = Bytes(first);
+    Read(second, written);
+    EXPECT_EQ(Bytes(second), written) << i;
+    EXPECT_EQ(second.GetFilterText(false), first.GetFilterText(false)) << i;
+  }
+  std::vector<uint8_t> flags{1, 0, 0, 0, 2, 7, 5};  // a group and a NOT flagged other than by 1
+  flags.insert(flags.end(), {0, 0, 0, 0});
+  TRecordCriteria group;
+  Read(group, flags);
+  EXPECT_EQ(Bytes(group), (std::vector<uint8_t>{1, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0}));
 }

@@ -229,6 +229,27 @@ TEST_P(GroupTreeTest, SummaryItemsJoinBySeparatorAndNamedOnesGoToRowFooters) {
   EXPECT_FALSE(Grid->IsLevelWithRowFooter(0)) << "no item names a column";
 }
 
+// A summary group added to a live grid regroups it, and the reload reads the new group's items.
+TEST_P(GroupTreeTest, ASummaryGroupJoinsAGridThatLoadsAllRecordsOrIsGrouped) {
+  Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
+  Grid->SetDataSource(Source);
+  Sex->SetSummaryGroupName("Scores");
+  TdxDBGridSummaryGroup* scores = Grid->SummaryGroups()->Add();
+  scores->SetName("Scores");
+  TdxDBGridSummaryItem* sum = scores->SummaryItems()->Add();
+  sum->SetSummaryType(cstSum);
+  sum->SetSummaryField("Score");
+  Sex->SetGroupIndex(0);
+  EXPECT_EQ(Grid->GetGroupSummaryText(GroupOf("女"), Sex), "(SUM=470.00)");
+
+  TdxDBGridSummaryGroup* counts = Grid->SummaryGroups()->Add();
+  counts->SetName("Counts");
+  counts->SummaryItems()->Add()->SetSummaryType(cstCount);
+  Sex->SetSummaryGroupName("Counts");
+  Grid->RefreshGrouping();
+  EXPECT_EQ(Grid->GetGroupSummaryText(GroupOf("女"), Sex), "(COUNT=6)");
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, GroupTreeTest, testing::Values("Mem", "Sqlite"), GridBackEndName);
 
 }  // namespace

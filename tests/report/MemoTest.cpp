@@ -85,6 +85,28 @@ TEST_F(MemoTest, WrappingBreaksAtBlanksAndCutsWordsThatDoNotFit) {
   }
 }
 
+// A line as long as a text may be, in an object a thousand characters wide: each line holds
+// what fits, broken at its last blank, or cut where no blank is.
+TEST_F(MemoTest, ALongLineWrapsWhereEachLineStopsFitting) {
+  String words;
+  while (words.size() < 60000) words += "abcd ";
+  String line;
+  for (int i = 0; i < 200; ++i) line += i == 0 ? "abcd" : " abcd";
+  const struct {
+    String Text, Line;
+    size_t Count;
+  } cases[] = {{words, line, 60}, {String(60000, 'x'), String(1000, 'x'), 60}};
+  for (const auto& c : cases) {
+    TfrMemoView& memo = Text({c.Text}, 6004);
+    memo.Flags = flWordWrap;
+    memo.MeasureHeight();
+    const std::vector<String> lines = Lines(memo.ExpandedText);
+    ASSERT_EQ(lines.size(), c.Count);
+    for (size_t i = 0; i + 1 < lines.size(); ++i) ASSERT_EQ(lines[i], c.Line) << i;
+    EXPECT_EQ(lines.back().back(), frParagraphEnd);
+  }
+}
+
 TEST_F(MemoTest, LineBreaksInsideALineEndItsParagraphs) {
   // Text that the before-print handler puts in place is laid out as it stands.
   String given;

@@ -111,6 +111,69 @@ TEST_F(PrintingTest, APageOfOtherPaperChangesItWithinTheOneJob) {
   }
 }
 
+// Reports of A4 pages in given orientations, printed to the virtual printer's PDF file.
+class PaperPrintingTest : public TBuildTest {
+ protected:
+  void SetUp() override {
+    TBuildTest::SetUp();
+    Report->SetShowProgress(false);
+    Dialogs->OnFileDialog = [this](TFileDialogRequest& request) {
+      request.FileName = Pdf;
+      return true;
+    };
+  }
+  // Builds pages of these orientations (0 portrait, 1 landscape).
+  void Build(const std::vector<int>& Orientations) {
+    Report->Pages().Clear();
+    for (int i = 0; i < int(Orientations.size()); ++i) {
+      Page(i).ChangePaper(frDefaultPaper, 0, 0, Orientations[size_t(i)], frDefaultBin);
+      TextBand(btReportTitle, 20, 40, "Title" + IntToStr(i), "mm" + IntToStr(i), "P", String(), i);
+    }
+    ASSERT_TRUE(Report->PrepareReport());
+    ASSERT_EQ(Pages(), int(Orientations.size()));
+  }
+  TempDir Dir;
+  std::string Pdf = Dir.File("paper.pdf");
+};
+
+// Whatever paper the printer held, and even when the printer layer was not yet bound to the
+// platform's printer while the report was built (the program's first print), every PDF page
+// takes its prepared page's size and orientation.
+TEST_F(PaperPrintingTest, EveryPageTakesItsOwnPaperWhateverThePrinterHeld) {
+  const struct {
+    const char* Name;
+    bool Unbound;                     // the layer knows no platform printer while building
+    double HeldWidth, HeldHeight;     // the platform printer's paper before printing, portrait mm
+    TPrinterOrientation HeldOrientation;
+    std::vector<int> Orientations;
+  } cases[] = {
+      {"landscape, first print", true, 210, 297, poPortrait, {1}},
+      {"portrait, first print", true, 210, 297, poLandscape, {0}},
+      {"landscape after portrait", false, 210, 297, poPortrait, {1}},
+      {"portrait after landscape", false, 210, 297, poLandscape, {0}},
+      {"landscape on A3", false, 297, 420, poPortrait, {1}},
+      {"mixed from portrait", false, 210, 297, poLandscape, {0, 1, 0}},
+      {"mixed from landscape", true, 210, 297, poPortrait, {1, 0, 1, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    if (c.Unbound) frPrinter().SetPrinter(nullptr);
+    Build(c.Orientations);
+    Printer()->SetPaperSizeMM(c.HeldWidth, c.HeldHeight);
+    Printer()->SetOrientation(c.HeldOrientation);
+    Report->PrintPrepared("", 1, true, ppAll);
+    const std::string info = PdfInfo(Pdf, Pages());
+    ASSERT_EQ(PdfField(info, "Pages"), std::to_string(Pages())) << info;
+    for (int i = 0; i < Pages(); ++i) {
+      const bool landscape = Report->EMFPages().Pages(i).Orientation == 1;
+      EXPECT_EQ(landscape, c.Orientations[size_t(i)] == 1);
+      const TPdfPageSize size = PdfPageSizeMM(info, i + 1);
+      EXPECT_NEAR(size.Width, landscape ? 297 : 210, kPdfHalfPoint) << "page " << i + 1 << "\n" << info;
+      EXPECT_NEAR(size.Height, landscape ? 210 : 297, kPdfHalfPoint) << "page " << i + 1;
+    }
+  }
+}
+
 // A page drawn over the whole sheet puts an object as far from the sheet's corner as it stands
 // from the page's; a page drawn into the printable area shrinks into it past its margins.
 TEST_F(PrintingTest, ObjectsLandWhereTheirPageGeometryPutsThem) {

@@ -1,7 +1,7 @@
 // Template files: the exact bytes of a template built in code and its byte-identical round trip;
 // files of versions 21, 22 and 23; add-in objects that are not plugged; the errors that leave one
-// empty page (unknown block, newer version, truncation, positions that point nowhere); frame
-// widths; the template kept in a stored layout.
+// empty page (an empty file, unknown block, newer version, truncation, positions that point
+// nowhere); frame widths; the template kept in a stored layout.
 #include "ReportTestKit.h"
 
 #include "classes/Filer.h"
@@ -286,7 +286,9 @@ TEST_F(TemplateTest, UnreadableFilesLeaveOneEmptyPageAndReportFailure) {
   });
   const TBytes pastTheEnd = WithBlockBeforeMemo([](TBytesBuilder& b) { b.Byte(5).Byte(0).Int(1 << 30); });
   const TBytes badPage = WithBlockBeforeMemo([](TBytesBuilder& b) { b.Byte(0).Byte(7).Int(0); });
-  for (const Case& c : {Case{"newer version", newer}, Case{"truncated", truncated}, Case{"block 0x0B", unknownBlock},
+  const std::string text = "班级,姓名\r\n";
+  for (const Case& c : {Case{"empty", {}}, Case{"text", TBytes(text.begin(), text.end())},
+                        Case{"newer version", newer}, Case{"truncated", truncated}, Case{"block 0x0B", unknownBlock},
                         Case{"position backwards", backwards}, Case{"position past the end", pastTheEnd},
                         Case{"page index past the pages", badPage}}) {
     ASSERT_TRUE(Load(good));
@@ -345,12 +347,8 @@ TEST_F(TemplateTest, ReadingLeavesNoPageOfTheOldTemplateAtWork) {
   EXPECT_EQ(frState().ActiveReport, Report.get());
 }
 
-TEST_F(TemplateTest, EmptyStreamChangesNothingAndAMissingFileIsNoTemplate) {
+TEST_F(TemplateTest, AMissingFileIsNoTemplateAndAnEmptyFileReplacesTheTemplateWithNothing) {
   BuildSample();
-  EXPECT_TRUE(Load({}));
-  EXPECT_NE(Report->FindObject("mmTitle"), nullptr);
-  EXPECT_EQ(Report->Dictionary().Variables.Count(), 0);  // the dictionary is cleared first
-
   TempDir dir;
   EXPECT_FALSE(Report->LoadFromFile(dir.File("none.frf")));
   EXPECT_EQ(Report->FileName(), "Untitled");
@@ -363,6 +361,14 @@ TEST_F(TemplateTest, EmptyStreamChangesNothingAndAMissingFileIsNoTemplate) {
   EXPECT_TRUE(Report->LoadFromFile(file));
   EXPECT_EQ(Report->FileName(), file);
   EXPECT_NE(Report->FindObject("mmTitle"), nullptr);
+
+  const String empty = dir.File("空.frf");
+  { TFileStream out(empty, fmCreate); }
+  EXPECT_FALSE(Report->LoadFromFile(empty));
+  EXPECT_EQ(LastMessage(), "不支持的FRF格式");
+  ASSERT_EQ(Report->Pages().Count(), 1);
+  EXPECT_TRUE(Report->Pages().Pages(0).Objects.empty());
+  EXPECT_EQ(Report->Dictionary().Variables.Count(), 0);
 }
 
 TEST_F(TemplateTest, AStoredLayoutKeepsTheTemplateOnlyWhenAskedTo) {

@@ -135,6 +135,27 @@ TEST_F(IniFilesTest, ReadsAHandWrittenFile) {
   EXPECT_EQ(ini.ReadString("Misc", "Later", ""), "1");  // a repeated section continues the first
 }
 
+// A name that a hand-edited file repeats, in its section or in a repeated section, reads as its
+// last value; saving the file keeps the earlier lines too, until the name is deleted.
+TEST_F(IniFilesTest, RepeatedSectionsKeepEveryValueThroughASave) {
+  for (const char* kind : {"TIniFile", "TMemIniFile"}) {
+    const std::string path = Dir.File(std::string(kind) + ".ini");
+    WriteFileText(path, "[Grid]\nWidth=80\nColor=1\n[Other]\nx=1\n[grid]\nWIDTH=90\nColor=2\nColor=3\n");
+    auto store = kind == std::string("TIniFile") ? std::unique_ptr<TCustomIniFile>(std::make_unique<TIniFile>(path))
+                                                  : std::make_unique<TMemIniFile>(path);
+    EXPECT_EQ(store->ReadInteger("Grid", "Width", 0), 90) << kind;
+    EXPECT_EQ(Lines([&](TStrings* s) { store->ReadSection("Grid", s); }), (std::vector<String>{"Width", "Color"})) << kind;
+    store->WriteString("Other", "x", "2");
+    store->UpdateFile();
+    EXPECT_EQ(FileText(path), "[Grid]\nWidth=80\nWidth=90\nColor=1\nColor=2\nColor=3\n\n[Other]\nx=2\n") << kind;
+    EXPECT_EQ(TMemIniFile(path).ReadInteger("Grid", "Width", 0), 90) << kind;
+
+    store->DeleteKey("Grid", "Color");
+    store->UpdateFile();
+    EXPECT_EQ(FileText(path), "[Grid]\nWidth=80\nWidth=90\n\n[Other]\nx=2\n") << kind;
+  }
+}
+
 TEST_F(IniFilesTest, AnyTextRoundTripsThroughTheFile) {
   const std::vector<String> texts = {
       "", " ", "中文=值", "[section]", "a]b[", ";not a comment", "#nor this", "%", "%41", "50%",

@@ -21,6 +21,30 @@ TEST_F(KeyboardTest, ShiftArrowsGrowAndShrinkTheRangeFromTheAnchor) {
   EXPECT_EQ(SelectedNames(), "n3") << "a plain move selects only the new row";
 }
 
+// Shift+End and Shift+Home keep the anchor a Shift run set: the rows between it and the focus stay.
+TEST_F(KeyboardTest, ShiftHomeAndShiftEndExtendTheAnchoredRange) {
+  List->SetOptions(List->GetOptions() | tloMultiSelect);
+  ShowList();
+  Row(4)->SetFocused(true);
+  struct TStep {
+    int Key;
+    const char* Focused;
+    const char* Selected;
+  };
+  const TStep steps[] = {
+      {VK_DOWN, "n5", "n4 n5"},
+      {VK_DOWN, "n6", "n4 n5 n6"},
+      {VK_END, "n11", "n4 n5 n6 n7 n8 n9 n10 n11"},
+      {VK_HOME, "n0", "n0 n1 n2 n3 n4"},
+      {VK_END, "n11", "n4 n5 n6 n7 n8 n9 n10 n11"},
+  };
+  for (const TStep& s : steps) {
+    Key(s.Key, ssShift);
+    EXPECT_EQ(Focused(), s.Focused);
+    EXPECT_EQ(SelectedNames(), s.Selected) << "after Shift+" << s.Key << " to " << s.Focused;
+  }
+}
+
 TEST_F(KeyboardTest, CtrlMovesTheFocusAloneAndCtrlSpaceToggles) {
   List->SetOptions(List->GetOptions() | tloMultiSelect);
   ShowList();

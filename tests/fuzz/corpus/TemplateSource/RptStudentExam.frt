@@ -256,7 +256,7 @@ object RptStudentExam: TfrReport
       object mmStudent15: TfrMemoView
         Left = 36
         Top = 64
-        Width = 170
+        Width = 130
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -268,9 +268,9 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmStudent16: TfrMemoView
-        Left = 206
+        Left = 166
         Top = 64
-        Width = 110
+        Width = 90
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -282,9 +282,9 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmStudent17: TfrMemoView
-        Left = 316
+        Left = 256
         Top = 64
-        Width = 130
+        Width = 190
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -298,7 +298,7 @@ object RptStudentExam: TfrReport
       object mmStudent18: TfrMemoView
         Left = 446
         Top = 64
-        Width = 110
+        Width = 100
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -310,7 +310,7 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmStudent19: TfrMemoView
-        Left = 556
+        Left = 546
         Top = 64
         Width = 90
         Height = 24
@@ -324,9 +324,9 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmStudent20: TfrMemoView
-        Left = 646
+        Left = 636
         Top = 64
-        Width = 76
+        Width = 86
         Height = 24
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -344,18 +344,18 @@ object RptStudentExam: TfrReport
       DataSource = 'dbsDetail'
       object mmDetail1: TfrMemoView
         Left = 36
-        Width = 170
+        Width = 130
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         Memo = (
           '[Fd_ProgName]')
         Font.Size = 10
-        Alignment = [frtaMiddle]
+        Alignment = [frtaCenter, frtaMiddle]
       end
       object mmDetail2: TfrMemoView
-        Left = 206
-        Width = 110
+        Left = 166
+        Width = 90
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -365,8 +365,8 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmDetail3: TfrMemoView
-        Left = 316
-        Width = 130
+        Left = 256
+        Width = 190
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
@@ -377,9 +377,9 @@ object RptStudentExam: TfrReport
       end
       object mmDetail4: TfrMemoView
         Left = 446
-        Width = 110
+        Width = 100
         Height = 22
-        Flags = []
+        Flags = [flHideZeros]
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
         Memo = (
           '[Fd_TestDate #Dyyyy-mm-dd]')
@@ -387,7 +387,7 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmDetail5: TfrMemoView
-        Left = 556
+        Left = 546
         Width = 90
         Height = 22
         Flags = []
@@ -398,8 +398,8 @@ object RptStudentExam: TfrReport
         Alignment = [frtaCenter, frtaMiddle]
       end
       object mmDetail6: TfrMemoView
-        Left = 646
-        Width = 76
+        Left = 636
+        Width = 86
         Height = 22
         Flags = []
         FrameTyp = [frftRight, frftBottom, frftLeft, frftTop]
