@@ -37,14 +37,27 @@ String QuotedColumn(const String& Name) {
   return quoted + "\"";
 }
 
+namespace {
+
 // The integer part, then one step away from zero when the rest is over a half, or exactly a half
 // beside an odd integer part. Subtracting the integer part of a double is exact.
+String RoundHalfEvenBySteps(const String& X) {
+  const String whole = "cast(" + X + " as integer)";
+  const String rest = "abs(" + X + " - " + whole + ")";
+  return "(" + whole + " + case when " + rest + " > 0.5 or (" + rest + " = 0.5 and " + whole +
+         " % 2 <> 0) then (case when " + X + " < 0 then -1 else 1 end) else 0 end)";
+}
+
+}  // namespace
+
+// Adding 1.5 × 2^52 leaves no bits for a fraction, so the double addition itself rounds a value
+// below 2^51 in magnitude to the nearest integer, halves to the even one, and subtracting the
+// constant again is exact. This evaluates Expr twice instead of seven times, which counts where
+// it is a weighted sum over every card. Larger values take the steps.
 String RoundHalfEvenSql(const String& Expr) {
   const String x = "(" + Expr + ")";
-  const String whole = "cast(" + x + " as integer)";
-  const String rest = "abs(" + x + " - " + whole + ")";
-  return "(" + whole + " + case when " + rest + " > 0.5 or (" + rest + " = 0.5 and " + whole +
-         " % 2 <> 0) then (case when " + x + " < 0 then -1 else 1 end) else 0 end)";
+  return "(case when abs(" + x + ") < 2251799813685248.0 then cast((" + x +
+         " + 6755399441055744.0) - 6755399441055744.0 as integer) else " + RoundHalfEvenBySteps(x) + " end)";
 }
 
 void ShowTask(TProgressTask* Progress, const String& Text, int Max) {
