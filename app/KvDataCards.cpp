@@ -1,9 +1,10 @@
 // The student cards: the fitness card (per item the best score with its performance, and the
 // general score) and the examination card (the part averages and the weighted examination score).
-// Each build fills its table with a few grouped statements instead of a search and a post per
-// result row, which keeps a school's rebuild within a few reads of the results; each step runs its
-// statement over a few ranges of student numbers so that the progress bar follows the work. The
-// builds run inside one transaction, so a failure leaves the cards as they were.
+// Each build fills its table with a few statements instead of a search and a post per result row:
+// a fitness card takes a few index seeks, an examination part one grouped pass over its results,
+// which keeps a school's rebuild within a few reads of the results. Each step runs its statement
+// over a few ranges of student numbers so that the progress bar follows the work. The builds run
+// inside one transaction, so a failure leaves the cards as they were.
 #include <map>
 
 #include "app/KvData.h"
@@ -28,41 +29,47 @@ std::vector<TCardItem> ReadCardItems(TADOQuery* Query) {
   return items;
 }
 
-// The results of the students whose cards are built: of every student, or of one class's.
-String UptoResults(bool OneClass) {
-  return OneClass ? "from Tb_UptoProcess a, Tb_Students c\n"
-                    "  where a.Fd_StuNo = c.Fd_StuNo and c.Fd_Class = :AClass"
-                  : "from Tb_UptoProcess a where a.Fd_StuNo is not null";
+// The students of the range whose cards are built, as the table r: the students of one class, or
+// every number with a result, each found by one seek for the least number above the one before.
+String CardStudents(bool OneClass) {
+  return OneClass ? "with r(Fd_StuNo) as (select c.Fd_StuNo from Tb_Students c\n"
+                    "  where c.Fd_Class = :AClass and c.Fd_StuNo between :ALow and :AHigh)\n"
+                  : "with recursive r(Fd_StuNo) as (\n"
+                    "  select min(a.Fd_StuNo) from Tb_UptoProcess a where a.Fd_StuNo between :ALow and :AHigh\n"
+                    "  union all\n"
+                    "  select (select min(a.Fd_StuNo) from Tb_UptoProcess a where a.Fd_StuNo > r.Fd_StuNo"
+                    " and a.Fd_StuNo <= :AHigh)\n"
+                    "  from r where r.Fd_StuNo is not null)\n";
 }
 
-// One card per student of the range with a result of a listed item. Per student and item the best
-// result is the one with the highest score above 0 and, among equal scores, the first stored (the
-// smallest Fd_ProcID): the key score × 2^32 − Fd_ProcID orders them so, and its max() takes the
-// other columns from that row. Results scored 0 or less write nothing; an empty performance is 0.
-// The grade is that of the student's first result of a listed item.
-String CardInsertSql(const std::vector<TCardItem>& Items, bool OneClass) {
-  String columns = "Fd_StuNo, Fd_Grade";
-  String values;
+// One card per student of the range with a result of a listed item (the end of r, an empty
+// number, has none), with the grade of the student's first result of a listed item. A class's
+// cards are printed in the order they are stored, which is that of the student numbers; the
+// school's, only counted, come in that order from r.
+String CardKeysSql(bool OneClass) {
+  return CardStudents(OneClass) +
+         "insert into Tb_UptoCard (Fd_StuNo, Fd_Grade)\n"
+         "select r.Fd_StuNo, f.Fd_Grade from r\n"
+         "join Tb_UptoProcess f on f.Fd_ProcID = (select a.Fd_ProcID from Tb_UptoProcess a, Tb_UptoProg p\n"
+         "    where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = p.Fd_ProgNo order by a.Fd_ProcID limit 1)" +
+         (OneClass ? "\norder by r.Fd_StuNo" : "");
+}
+
+// The performance and the score of every item on the range's cards, from the item's best result:
+// the one with the highest score above 0 and, among equal scores, the first stored (the smallest
+// Fd_ProcID). Ix_UptoProcess_Best holds a student's results of an item in this order, with their
+// performance, so each item is one seek in it. An item without a result scored above 0 stays
+// empty; an empty performance is 0. Items must not be empty.
+String CardItemsSql(const std::vector<TCardItem>& Items) {
+  String assignments;
   for (size_t i = 0; i < Items.size(); ++i) {
-    const String item = ":AItem" + std::to_string(i);
-    columns += ", " + QuotedColumn(Items[i].ProgNo) + ", " + QuotedColumn(Items[i].FenField);
-    values += ",\n  max(case when r.Item = " + item + " then r.Achieve end), max(case when r.Item = " + item +
-              " then r.Fen end)";
+    assignments += String(i ? ",\n  " : "") + "(" + QuotedColumn(Items[i].ProgNo) + ", " +
+                   QuotedColumn(Items[i].FenField) +
+                   ") = (select coalesce(x.Fd_Achieve, 0), x.Fd_FenVal from Tb_UptoProcess x\n"
+                   "    where x.Fd_StuNo = Tb_UptoCard.Fd_StuNo and x.Fd_ProgNo = :AItem" + std::to_string(i) +
+                   " and x.Fd_FenVal > 0 order by x.Fd_FenVal desc, x.Fd_ProcID limit 1)";
   }
-  return "insert into Tb_UptoCard (" + columns + ")\n" +
-         "select r.Fd_StuNo,\n"
-         "  (select a.Fd_Grade from Tb_UptoProcess a, Tb_UptoProg b\n"
-         "    where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo order by a.Fd_ProcID limit 1)" +
-         values + "\n" +
-         "from (select a.Fd_StuNo, a.Fd_ProgNo as Item,\n"
-         "        case when a.Fd_FenVal > 0 then coalesce(a.Fd_Achieve, 0) end as Achieve,\n"
-         "        case when a.Fd_FenVal > 0 then a.Fd_FenVal end as Fen,\n"
-         "        max(case when a.Fd_FenVal > 0 then a.Fd_FenVal * 4294967296 - a.Fd_ProcID end)\n"
-         "      " + UptoResults(OneClass) + " and a.Fd_StuNo between :ALow and :AHigh\n"
-         "      group by a.Fd_StuNo, a.Fd_ProgNo) r\n"
-         "group by r.Fd_StuNo\n"
-         "having exists (select 1 from Tb_UptoProcess a, Tb_UptoProg b\n"
-         "  where a.Fd_StuNo = r.Fd_StuNo and a.Fd_ProgNo = b.Fd_ProgNo)";
+  return "update Tb_UptoCard set " + assignments + "\nwhere Fd_StuNo between :ALow and :AHigh";
 }
 
 // The general score of the range's cards: the best score of each item category 1 to 5 added up; an
@@ -128,9 +135,11 @@ String ExamScoreSql() {
 
 // A rebuild rewrites whole tables in one transaction. The page cache is given room for all of
 // them (64 MiB at most), so that SQLite does not spill changed pages to the file, syncing its
-// journal each time, before the commit.
+// journal each time, before the commit. Temporary storage is kept in memory: the statement
+// journals of the large statements, written to a file otherwise, and the rebuild's working tables.
 void TdmGym::RebuildInTransaction(const std::function<void()>& Work) {
   adcConnect->Execute("PRAGMA cache_size = -65536");
+  adcConnect->Execute("PRAGMA temp_store = MEMORY");
   RunInTransaction(Work);
 }
 
@@ -161,14 +170,16 @@ void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
   TCloseQueries closer({adqSumProg, adqSumSource, adqExecSql});
   const std::vector<TCardItem> items = ReadCardItems(adqSumProg);
   const bool oneClass = !ClassName.empty();
-  TSqlParams params;
-  if (oneClass) params.emplace_back("AClass", ClassName);
-  for (size_t i = 0; i < items.size(); ++i) params.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
+  TSqlParams students;
+  if (oneClass) students.emplace_back("AClass", ClassName);
+  TSqlParams itemNumbers;
+  for (size_t i = 0; i < items.size(); ++i) itemNumbers.emplace_back("AItem" + std::to_string(i), items[i].ProgNo);
   const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
-  const int cards = RunStepByRanges(adqExecSql, Progress, "正在统计学生考试成绩...", Students(ranges), ranges,
-                                    rsStudents, CardInsertSql(items, oneClass), params);
-  RunStepByRanges(adqExecSql, Progress, "正在统计学生总分...", cards, ranges, rsChangedRows,
-                  GeneralScoreSql(items));
+  std::vector<TStepStatement> fold = {{CardKeysSql(oneClass), students}};
+  if (!items.empty()) fold.push_back({CardItemsSql(items), itemNumbers});
+  RunStepByRanges(adqExecSql, Progress, "正在统计学生考试成绩...", Students(ranges), ranges, rsStudents, fold);
+  RunStepByRanges(adqExecSql, Progress, "正在统计学生总分...", CountRows(adqSumSource, "Tb_UptoCard"), ranges,
+                  rsChangedRows, {{GeneralScoreSql(items), {}}});
 }
 
 void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
@@ -186,8 +197,8 @@ void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
   const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
   for (const TExamPart& part : ExamParts) {
     RunStepByRanges(adqExecSql, Progress, part.Text, Students(ranges), ranges, rsStudents,
-                    ExamPartSql(part, oneClass), params);
+                    {{ExamPartSql(part, oneClass), params}});
   }
   RunStepByRanges(adqExecSql, Progress, "统计学生考试综合得分...", CountRows(adqSumSource, "Tb_ExamCard"), ranges,
-                  rsChangedRows, ExamScoreSql());
+                  rsChangedRows, {{ExamScoreSql(), {}}});
 }

@@ -37,14 +37,27 @@ String QuotedColumn(const String& Name) {
   return quoted + "\"";
 }
 
+namespace {
+
 // The integer part, then one step away from zero when the rest is over a half, or exactly a half
 // beside an odd integer part. Subtracting the integer part of a double is exact.
+String RoundHalfEvenBySteps(const String& X) {
+  const String whole = "cast(" + X + " as integer)";
+  const String rest = "abs(" + X + " - " + whole + ")";
+  return "(" + whole + " + case when " + rest + " > 0.5 or (" + rest + " = 0.5 and " + whole +
+         " % 2 <> 0) then (case when " + X + " < 0 then -1 else 1 end) else 0 end)";
+}
+
+}  // namespace
+
+// Adding 1.5 × 2^52 leaves no bits for a fraction, so the double addition itself rounds a value
+// below 2^51 in magnitude to the nearest integer, halves to the even one, and subtracting the
+// constant again is exact. This evaluates Expr twice instead of seven times, which counts where
+// it is a weighted sum over every card. Larger values take the steps.
 String RoundHalfEvenSql(const String& Expr) {
   const String x = "(" + Expr + ")";
-  const String whole = "cast(" + x + " as integer)";
-  const String rest = "abs(" + x + " - " + whole + ")";
-  return "(" + whole + " + case when " + rest + " > 0.5 or (" + rest + " = 0.5 and " + whole +
-         " % 2 <> 0) then (case when " + x + " < 0 then -1 else 1 end) else 0 end)";
+  return "(case when abs(" + x + ") < 2251799813685248.0 then cast((" + x +
+         " + 6755399441055744.0) - 6755399441055744.0 as integer) else " + RoundHalfEvenBySteps(x) + " end)";
 }
 
 void ShowTask(TProgressTask* Progress, const String& Text, int Max) {
@@ -57,31 +70,42 @@ void StepTask(TProgressTask* Progress, int Count) {
 
 namespace {
 
-// A long step runs in at most this many ranges, so that the bar moves smoothly; a range holds at
-// least MinRangeStudents students, so that a short step runs in one statement.
-constexpr size_t StepRanges = 10;
-constexpr size_t MinRangeStudents = 300;
+// A long step runs in at most this many ranges, so that the bar moves as it goes; each range
+// prepares the step's statements anew, so more of them would cost more than the bar shows. A
+// range holds at least MinRangeStudents students, so that a short step runs in one statement.
+constexpr int StepRanges = 3;
+constexpr int MinRangeStudents = 300;
 
 }  // namespace
 
+// The ranges meet, so that every number falls into one: results under numbers that no student has
+// are built with their neighbours. Only the last number of every range but the last is read, each
+// by skipping the students before it in the index of the numbers.
 std::vector<TStudentRange> StudentRanges(TADOQuery* Query, const String& ClassName) {
-  PrepareSql(Query,
-             String("select Fd_StuNo from Tb_Students") + (ClassName.empty() ? "" : " where Fd_Class = :AClass") +
-                 " order by Fd_StuNo",
-             ClassName.empty() ? TSqlParams{} : TSqlParams{{"AClass", ClassName}});
-  Query->Open();
-  std::vector<int> students;
-  for (Query->First(); !Query->Eof(); Query->Next()) students.push_back(Query->Fields()[0]->AsInteger());
-  Query->Close();
-  const size_t share = std::max(MinRangeStudents, (students.size() + StepRanges - 1) / StepRanges);
-  std::vector<TStudentRange> ranges;
-  for (size_t i = 0; i < students.size(); i += share) {
-    const size_t end = std::min(students.size(), i + share);
-    ranges.push_back({students[i], students[end - 1], int(end - i)});
+  const String students = String(" from Tb_Students") + (ClassName.empty() ? "" : " where Fd_Class = :AClass");
+  TSqlParams params = ClassName.empty() ? TSqlParams{} : TSqlParams{{"AClass", ClassName}};
+  OpenSql(Query, "select count(*)" + students, params);
+  const int count = Query->Fields()[0]->AsInteger();
+  const int share = std::max(MinRangeStudents, (count + StepRanges - 1) / StepRanges);
+  String ends;
+  for (int taken = share; taken < count; taken += share) {
+    const String offset = "ASkip" + std::to_string(taken / share);
+    ends += String(ends.empty() ? "select " : ", ") + "(select Fd_StuNo" + students +
+            " order by Fd_StuNo limit 1 offset :" + offset + ")";
+    params.emplace_back(offset, taken - 1);
   }
-  if (ranges.empty()) ranges.push_back({0, 0, 0});
-  ranges.front().Low = std::numeric_limits<int>::min();
-  ranges.back().High = std::numeric_limits<int>::max();
+  std::vector<TStudentRange> ranges;
+  int64_t low = std::numeric_limits<int64_t>::min();
+  if (!ends.empty()) {
+    OpenSql(Query, ends, params);
+    for (int i = 0; i < Query->FieldCount(); ++i) {
+      const int64_t high = Query->Fields()[i]->AsInteger();
+      ranges.push_back({low, high, share});
+      low = high + 1;
+    }
+  }
+  Query->Close();
+  ranges.push_back({low, std::numeric_limits<int64_t>::max(), count - Students(ranges)});
   return ranges;
 }
 
@@ -91,18 +115,22 @@ int Students(const std::vector<TStudentRange>& Ranges) {
   return students;
 }
 
-int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
-                    const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql, TSqlParams Params) {
+void RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+                     const std::vector<TStudentRange>& Ranges, TRangeStep Step,
+                     std::vector<TStepStatement> Statements) {
   ShowTask(Progress, Text, Max);
-  Params.emplace_back("ALow", Variant());
-  Params.emplace_back("AHigh", Variant());
-  int changed = 0;
-  for (const TStudentRange& range : Ranges) {
-    Params[Params.size() - 2].second = range.Low;
-    Params.back().second = range.High;
-    const int rows = RunSql(Query, Sql, Params);
-    StepTask(Progress, Step == rsStudents ? range.Students : rows);
-    changed += rows;
+  for (TStepStatement& statement : Statements) {
+    statement.Params.emplace_back("ALow", Variant());
+    statement.Params.emplace_back("AHigh", Variant());
   }
-  return changed;
+  for (const TStudentRange& range : Ranges) {
+    int rows = 0;
+    for (TStepStatement& statement : Statements) {
+      TSqlParams& params = statement.Params;
+      params[params.size() - 2].second = range.Low;
+      params.back().second = range.High;
+      rows += RunSql(Query, statement.Sql, params);
+    }
+    StepTask(Progress, Step == rsStudents ? range.Students : rows);
+  }
 }

@@ -4,6 +4,7 @@
 // student numbers so that the bar follows their work.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "app/KvData.h"
@@ -23,25 +24,30 @@ void StepTask(TProgressTask* Progress, int Count = 1);
 
 // Student numbers from Low to High (both included) and how many students of a build they hold.
 struct TStudentRange {
-  int Low;
-  int High;
+  int64_t Low;
+  int64_t High;
   int Students;
 };
 // The students of a build (of the class, or of the school when ClassName is empty) in a few ranges
-// of student numbers, in ascending order. The first and the last range are open-ended, so that
-// results under numbers without a student row fall into one of them.
+// of student numbers, in ascending order. The ranges cover every number, from the least to the
+// greatest, so that results under numbers without a student row fall into one of them.
 std::vector<TStudentRange> StudentRanges(TADOQuery* Query, const String& ClassName);
 int Students(const std::vector<TStudentRange>& Ranges);
 
 // How far the bar moves after a range: by the range's students, or by the rows its statement
 // changed.
 enum TRangeStep { rsStudents, rsChangedRows };
-// One step of a build: Text with Max on the bar, then Sql on Query once per range, its student
-// numbers bound as :ALow and :AHigh, each run followed by its move of the bar. Answers the rows
-// changed.
-int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
-                    const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql,
-                    TSqlParams Params = {});
+// A statement of a build's step with its bound values.
+struct TStepStatement {
+  String Sql;
+  TSqlParams Params;
+};
+// One step of a build: Text with Max on the bar, then the statements on Query in their order once
+// per range, their student numbers bound as :ALow and :AHigh, each range followed by its move of
+// the bar.
+void RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+                     const std::vector<TStudentRange>& Ranges, TRangeStep Step,
+                     std::vector<TStepStatement> Statements);
 
 // Closes the queries it holds when the build that used them ends, whichever way it ends.
 class TCloseQueries {

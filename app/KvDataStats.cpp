@@ -1,7 +1,8 @@
 // The class, grade and school statistics: student counts per unit, then per band of the general
 // score the count of fitness cards, its rate among the students to be tested and its points, and
-// the unit points. Each count and band is one grouped statement over the students or the cards;
-// a run rebuilds the fitness cards first and does all of it inside one transaction.
+// the unit points. One pass over the students and their cards counts everything; each count and
+// band step then stores its column. A run rebuilds the fitness cards first and does all of it
+// inside one transaction.
 #include "app/KvConst.h"
 #include "app/KvData.h"
 #include "app/KvDataSql_p.h"
@@ -11,14 +12,16 @@
 namespace {
 
 // What sets the three levels apart: the summary table, the unit's key (none for the school's
-// one row), where its students come from, and the progress texts: before the counts, of each
+// one row), how the units are made of the class totals of the counts (ClassTotals k) and which
+// column of them is the unit's key, and the progress texts: before the counts, of each
 // count (all, boys, exempt, girls and tested; the grade run has none of its own for the exempt
 // count, so the boys' text stays), before the bands, and of each band (the fail band's text also
 // covers the unit points).
 struct TSumLevelInfo {
   const char* Table;
   const char* Key;
-  const char* Students;
+  const char* Units;
+  const char* UnitKey;
   const char* CountsText;
   const char* CountTexts[4];
   const char* BandsText;
@@ -26,15 +29,16 @@ struct TSumLevelInfo {
 };
 
 constexpr TSumLevelInfo SumLevels[] = {
-    {"Tb_ClassesSum", "Fd_Class", "Tb_Students", "正在统计班级人数...",
+    {"Tb_ClassesSum", "Fd_Class", "ClassTotals k", "k.Fd_Class", "正在统计班级人数...",
      {"统计班级总人数", "统计班级男生人数", "统计班级免体人数", "统计班级女生人数和应测人数"},
      "正在统计班级成绩...",
      {"统计班级优秀率", "统计班级良好率", "统计班级及格率", "统计班级总分"}},
-    {"Tb_GradeSum", "Fd_Grade", "Vw_Students", "正在统计年级人数...",
+    {"Tb_GradeSum", "Fd_Grade", "ClassTotals k left join Tb_Classes c on c.Fd_Class = k.Fd_Class", "c.Fd_Grade",
+     "正在统计年级人数...",
      {"统计年级总人数", "统计年级男生总人数", nullptr, "统计年级女生总人数和应测人数"},
      "正在统计年级成绩...",
      {"统计年级优秀率", "统计年级良好率", "统计年级及格率", "统计年级总分"}},
-    {"Tb_SchoolSum", nullptr, "Vw_Students", "正在统计学校总人数...",
+    {"Tb_SchoolSum", nullptr, "ClassTotals k", nullptr, "正在统计学校总人数...",
      {"统计学校总人数", "统计学校男生总人数", "统计学校免体总人数", "统计学校女生总人数和应测总人数"},
      "正在统计学校总成绩...",
      {"统计学校优秀率", "统计学校良好率", "统计学校及格率", "统计学校总分"}},
@@ -54,32 +58,53 @@ constexpr TBand Bands[] = {
     {"Unthrough", "Fd_GernalFen<250", 0},
 };
 
-// A count over the rows of a unit that meet Condition. A unit without such rows keeps the column
-// empty; the school's counts are always written, 0 included.
-String UnitCount(const TSumLevelInfo& Level, const String& Condition) {
-  return Level.Key ? "nullif(sum(" + Condition + "), 0)" : "coalesce(sum(" + Condition + "), 0)";
+// A total over a unit's classes. A unit whose total is 0 keeps the column empty; the school's
+// counts are always written, 0 included.
+String UnitCount(const TSumLevelInfo& Level, const String& Total) {
+  return Level.Key ? "nullif(sum(" + Total + "), 0)" : "coalesce(sum(" + Total + "), 0)";
 }
 
-// From Source, one row per unit (or the school's one row) of the given columns.
-String PerUnit(const TSumLevelInfo& Level, const String& Columns, const String& Source) {
-  return Level.Key ? String("select ") + Level.Key + ", " + Columns + " from " + Source + " group by " + Level.Key
-                   : "select 1, " + Columns + " from " + Source;
+// The counts of every unit, each in its own column of temp.UnitCounts: C0 all students, C1 boys,
+// C2 exempt students, C3 to C6 the cards of each band. One pass over the students, each with its
+// fitness card, totals them per class (ClassTotals), and the units add up their classes: a grade
+// looks up the grade of each class rather than of each student. This counts what the views give
+// one by one: a student under the grade of the class named (Vw_Students), a card under its
+// student's unit (Vw_UptoCard).
+void CountUnits(TdmGym& Module, const TSumLevelInfo& Level) {
+  std::vector<String> conditions = {"s.Fd_Sex = :ASex", "s.Fd_FreeSign = 1"};
+  for (const TBand& band : Bands) conditions.push_back(band.Condition);
+  String classTotals = "count(*) as C0";
+  String unitCounts = UnitCount(Level, "k.C0") + " as C0";
+  for (size_t i = 0; i < conditions.size(); ++i) {
+    const String column = "C" + std::to_string(i + 1);
+    classTotals += ", sum(" + conditions[i] + ") as " + column;
+    unitCounts += ", " + UnitCount(Level, "k." + column) + " as " + column;
+  }
+  const String units =
+      Level.Key ? String("select ") + Level.UnitKey + " as " + Level.Key + ", " + unitCounts + " from " + Level.Units +
+                      " group by " + Level.UnitKey
+                : "select " + unitCounts + " from " + Level.Units;
+  RunSql(Module.adqExecSql, "drop table if exists temp.UnitCounts");
+  RunSql(Module.adqExecSql,
+         "create temp table UnitCounts as\nwith ClassTotals as (select s.Fd_Class, " + classTotals +
+             "\n  from Tb_Students s left join Tb_UptoCard u on u.Fd_StuNo = s.Fd_StuNo group by s.Fd_Class)\n" + units,
+         {{"ASex", SexNames[0]}});
+}
+
+// Count N of every unit, as Counts for StoreUnitCount.
+String StoredCount(const TSumLevelInfo& Level, size_t N) {
+  return String("select ") + (Level.Key ? String(Level.Key) + ", " : String()) + "C" + std::to_string(N) +
+         " as C from temp.UnitCounts";
 }
 
 // Sets columns of every unit's row from Counts, a select of one row per unit with the unit's key
 // (none for the school) and a count "C" that Assignments refer to as "s.C". Every counted unit
 // already has its row: the students' count made one for each unit with students, and every card
 // belongs to a student.
-void StoreUnitCount(TdmGym& Module, const TSumLevelInfo& Level, const String& Counts, const String& Assignments,
-                    const TSqlParams& Params = {}) {
+void StoreUnitCount(TdmGym& Module, const TSumLevelInfo& Level, const String& Counts, const String& Assignments) {
   const String unit = Level.Key ? String(" where ") + Level.Table + "." + Level.Key + " is s." + Level.Key : String();
-  RunSql(Module.adqExecSql, String("update ") + Level.Table + " set " + Assignments + " from (" + Counts + ") s" + unit,
-         Params);
-}
-
-// The per-unit count of the rows of Source that meet Condition, as Counts for StoreUnitCount.
-String CountPerUnit(const TSumLevelInfo& Level, const String& Condition, const String& Source) {
-  return PerUnit(Level, UnitCount(Level, Condition) + " as C", Source);
+  RunSql(Module.adqExecSql,
+         String("update ") + Level.Table + " set " + Assignments + " from (" + Counts + ") s" + unit);
 }
 
 // Every unit with students: all, boys and exempt students; then girls (all less boys) and those to
@@ -87,28 +112,17 @@ String CountPerUnit(const TSumLevelInfo& Level, const String& Condition, const S
 void StoreCounts(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& Level) {
   const auto& texts = Level.CountTexts;
   ShowTask(Progress, texts[0], 1);
+  CountUnits(Module, Level);
   RunSql(Module.adqExecSql, String("insert into ") + Level.Table + " (" + (Level.Key ? Level.Key : "Fd_AutoID") +
-                                ", Fd_AllTotal) " + PerUnit(Level, "count(*)", Level.Students));
+                                ", Fd_AllTotal) select " + (Level.Key ? Level.Key : "1") + ", C0 from temp.UnitCounts");
   ShowTask(Progress, texts[1], 1);
-  StoreUnitCount(Module, Level, CountPerUnit(Level, "Fd_Sex = :ASex", Level.Students), "Fd_BoyTotal = s.C",
-                 {{"ASex", SexNames[0]}});
+  StoreUnitCount(Module, Level, StoredCount(Level, 1), "Fd_BoyTotal = s.C");
   if (texts[2]) ShowTask(Progress, texts[2], 1);
-  StoreUnitCount(Module, Level, CountPerUnit(Level, "Fd_FreeSign = 1", Level.Students), "Fd_FreeTotal = s.C");
+  StoreUnitCount(Module, Level, StoredCount(Level, 2), "Fd_FreeTotal = s.C");
   ShowTask(Progress, texts[3], 1);
   RunSql(Module.adqExecSql, String("update ") + Level.Table +
                                 " set Fd_GirlTotal = coalesce(Fd_AllTotal, 0) - coalesce(Fd_BoyTotal, 0),"
                                 " Fd_TestTotal = coalesce(Fd_AllTotal, 0) - coalesce(Fd_FreeTotal, 0)");
-}
-
-// The cards of every unit counted per band in one pass over the cards, into a temporary table
-// with the unit's key and one column per band (C0 for the first band); each band step then reads
-// its column.
-void CountBands(TdmGym& Module, const TSumLevelInfo& Level) {
-  String counts;
-  for (size_t i = 0; i < std::size(Bands); ++i)
-    counts += String(i ? ", " : "") + UnitCount(Level, Bands[i].Condition) + " as C" + std::to_string(i);
-  RunSql(Module.adqExecSql, "drop table if exists temp.BandCounts");
-  RunSql(Module.adqExecSql, "create temp table BandCounts as " + PerUnit(Level, counts, "Vw_UptoCard"));
 }
 
 // One band: the count of the unit's cards and its rate in percent of the students to be tested,
@@ -116,9 +130,7 @@ void CountBands(TdmGym& Module, const TSumLevelInfo& Level) {
 void StoreBand(TdmGym& Module, const TSumLevelInfo& Level, size_t Band) {
   const String tested = String(Level.Table) + ".Fd_TestTotal";
   const String name = Bands[Band].Name;
-  const String counts = String("select ") + (Level.Key ? String(Level.Key) + ", " : String()) + "C" +
-                        std::to_string(Band) + " as C from temp.BandCounts";
-  StoreUnitCount(Module, Level, counts,
+  StoreUnitCount(Module, Level, StoredCount(Level, 3 + Band),
                  "Fd_" + name + "Count = s.C, Fd_" + name +
                      "Ration = case when s.C is null then null when coalesce(" + tested +
                      ", 0) = 0 then 0 else " + RoundHalfEvenSql("s.C * 100.0 / " + tested) + " end");
@@ -155,13 +167,12 @@ void TdmGym::SumUnits(TProgressTask* Progress, TSumLevel Level) {
   RunSql(adqExecSql, String("delete from ") + level.Table);
   StoreCounts(*this, Progress, level);
   ShowTask(Progress, level.BandsText, 1);
-  CountBands(*this, level);
   for (size_t i = 0; i < std::size(Bands); ++i) {
     ShowTask(Progress, level.BandTexts[i], 1);
     StoreBand(*this, level, i);
   }
   StorePoints(*this, level);
-  RunSql(adqExecSql, "drop table temp.BandCounts");
+  RunSql(adqExecSql, "drop table temp.UnitCounts");
 }
 
 void TdmGym::SumClasses(TProgressTask* Progress) { RebuildCardsAndSum(*this, Progress, slClasses); }

@@ -168,8 +168,9 @@ CREATE TABLE Tb_UptoProcess (
   Fd_FenVal   INTEGER
 );
 CREATE INDEX Ix_UptoProcess_StuNo ON Tb_UptoProcess (Fd_StuNo);
--- Holds what the fitness card takes of every result, in the order it groups them.
-CREATE INDEX Ix_UptoProcess_Card ON Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_Achieve);
+-- A student's results of an item, the best first (highest score, then first stored), with their
+-- performance: the fitness card finds each item's best result with one seek and no row lookup.
+CREATE INDEX Ix_UptoProcess_Best ON Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal DESC, Fd_ProcID, Fd_Achieve);
 
 CREATE TABLE Tb_UptoHistory (
   Fd_ProcID   INTEGER PRIMARY KEY AUTOINCREMENT,

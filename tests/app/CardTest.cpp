@@ -158,6 +158,24 @@ TEST_F(CardTest, ALargeSchoolMovesTheBarAsItsCardsAreBuilt) {
   EXPECT_EQ(Rows("select count(*), min(Fd_GernalFen) from Tb_ExamCard"), (std::vector<TTextRow>{{"700", "32"}}));
 }
 
+// Students numbered 10 apart: results under the numbers between them have cards too, also where
+// one range of the build ends and the next begins.
+TEST_F(CardTest, ResultsBetweenTheStudentsOfALargeSchoolHaveCards) {
+  Execute("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 699)"
+          " INSERT INTO Tb_Students (Fd_StuNo, Fd_Name, Fd_Sex, Fd_Class) SELECT 6000 + 10 * i, '学生', '男', '高三一' FROM n;"
+          "INSERT INTO Tb_UptoProcess (Fd_StuNo, Fd_ProgNo, Fd_Grade, Fd_Achieve, Fd_FenVal)"
+          " SELECT Fd_StuNo + 5, 'U31', '高三', 2.4, 75 FROM Tb_Students WHERE Fd_StuNo >= 6000;"
+          "INSERT INTO Tb_ExamProcess (Fd_StuNo, Fd_ProgNo, Fd_FenVal, Fd_TestPart)"
+          " SELECT Fd_StuNo + 5, 'E01', 80, 2 FROM Tb_Students WHERE Fd_StuNo >= 6000");
+  Module->ClearUptoCard();
+  Module->BuildUptoCard(nullptr, "");
+  EXPECT_EQ(Rows("select count(*) from Tb_UptoCard where Fd_StuNo > 6000 and Fd_StuNo % 10 = 5"),
+            (std::vector<TTextRow>{{"700"}}));
+  Module->PrepareExamCard(nullptr, "");
+  EXPECT_EQ(Rows("select count(*) from Tb_ExamCard where Fd_StuNo > 6000 and Fd_StuNo % 10 = 5"),
+            (std::vector<TTextRow>{{"700"}}));
+}
+
 TEST_F(CardTest, AnEmptySourceEmptiesTheCards) {
   Module->SumSchool(nullptr);
   Module->PrepareExamCard(nullptr, "");
