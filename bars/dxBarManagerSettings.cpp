@@ -11,6 +11,7 @@
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarUpdateLock.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Forms.h"
 #include "graphics/Metrics.h"
@@ -255,11 +256,10 @@ void TdxBarManager::SetLargeImages(TImageList* Value) { SetImageList(FLargeImage
 // The items that draw from the lists repaint their glyphs, under the update lock.
 void TdxBarManager::ImagesChanged(TImageList*) {
   if (IsLoading() || IsDestroying()) return;
-  const bool locked = FUpdateLocked;
-  SetUpdateLocked(true);
-  for (TdxBarItem* item : FItems)
-    if (item->ImageIndex() > -1) item->GlyphChanged();
-  SetUpdateLocked(locked);
+  WithUpdateLock(this, [this] {
+    for (TdxBarItem* item : FItems)
+      if (item->ImageIndex() > -1) item->GlyphChanged();
+  });
 }
 
 void TdxBarManager::SetImageListBkColor(TColor Value) {
