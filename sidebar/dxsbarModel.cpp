@@ -8,6 +8,7 @@
 #include "controls/Edit.h"
 #include "controls/HintWindow.h"
 #include "controls/Menus.h"
+#include "rtl/ScopeExit.h"
 #include "sidebar/dxsbarDrag.h"
 #include "sidebar/dxsbar_p.h"
 
@@ -66,17 +67,13 @@ void TdxSideBar::Assign(const TPersistent* Source) {
     TCustomPanel::Assign(Source);
     return;
   }
-  FAssigning = true;
-  try {
+  {
+    const TValueScope<bool> assigning(FAssigning, true);
     SetStore(source->Store());
     SetGroups(source->Groups());
     SetSmallImages(source->SmallImages());
     SetLargeImages(source->LargeImages());
-  } catch (...) {
-    FAssigning = false;
-    throw;
   }
-  FAssigning = false;
   Changed();
 }
 
