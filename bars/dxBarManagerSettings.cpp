@@ -73,8 +73,6 @@ void TdxBarManager::CalcUsageThreshold() {
 
 int TdxBarManager::FrameWidth() const { return IsFlat() ? 3 : GetSystemMetrics(SM_CXFRAME); }
 
-int TdxBarManager::FrameHeight() const { return IsFlat() ? 3 : GetSystemMetrics(SM_CYFRAME); }
-
 void TdxBarManager::RebuildBarControls() {
   for (TCustomdxBarControl* control : BarControls()) control->RebuildBar();
 }

@@ -83,7 +83,7 @@ void TdxBarManager::MergeChildLinks(TdxBarManager* Child) {
   TdxBar* childBar = Child->MainMenuBar();
   FChildBarVisible = childBar->Visible();
   if (OnMenuMerge) {
-    OnMenuMerge(this, Child, true);
+    DoMenuMerge(Child, true);
     return;
   }
   FMainMenuBar->SetLocked(true);
@@ -99,7 +99,7 @@ void TdxBarManager::UnmergeChildLinks(TdxBarManager* Child, bool KeepLocked) {
   for (int i = links->Count() - 1; i >= 0; --i)
     if (links->Items(i)->Item() && links->Items(i)->Item()->BarManager() == Child) delete links->Items(i);
   if (!KeepLocked) FMainMenuBar->SetLocked(FMainBarLocked);
-  if (OnMenuMerge) OnMenuMerge(this, Child, false);
+  DoMenuMerge(Child, false);
   TdxBar* childBar = Child->MainMenuBar();
   if (!FAlwaysMerge && !childBar->Visible())
     KeepingBounds(Child->OwnerForm(), [this, childBar] { childBar->SetVisible(FChildBarVisible); });
