@@ -215,9 +215,6 @@ class TdxSideBar : public TCustomPanel {
   int ActiveGroupIndex() const { return FActiveGroupIndex; }
   void SetActiveGroupIndex(int Value);
   TdxSideGroup* ActiveGroup() const { return FActiveGroup; }
-  // The visible groups, in collection order.
-  int VisibleGroupCount() const;
-  TdxSideGroup* VisibleGroups(int Index) const;
   TdxSideBarStore* Store() const { return FStore; }
   // Outside loading a new store clears the groups first.
   void SetStore(TdxSideBarStore* Value);

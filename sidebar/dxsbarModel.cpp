@@ -199,16 +199,6 @@ void TdxSideBar::RebuildVisibleGroups() const {
       FVisibleGroups.push_back(group);
 }
 
-int TdxSideBar::VisibleGroupCount() const {
-  RebuildVisibleGroups();
-  return static_cast<int>(FVisibleGroups.size());
-}
-
-TdxSideGroup* TdxSideBar::VisibleGroups(int Index) const {
-  RebuildVisibleGroups();
-  return FVisibleGroups.at(static_cast<size_t>(Index));
-}
-
 void TdxSideBar::SetActiveGroupIndex(int Value) {
   if (Loading()) {
     FActiveGroupIndex = Value;
