@@ -6,6 +6,7 @@
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUpdateLock.h"
 #include "controls/Forms.h"
 
 // The window hears of every change of the font, the bar's own or the manager's.
@@ -88,21 +89,20 @@ void TdxBar::SetHidden(bool Value) {
 void TdxBar::SetIsMainMenu(bool Value) {
   if (FIsMainMenu == Value) return;
   TdxBarManager* manager = BarManager();
-  const bool locked = manager && manager->UpdateLocked();
-  if (manager) manager->SetUpdateLocked(true);
-  TdxBar* previous = manager ? manager->MainMenuBar() : nullptr;
-  if (Value && previous && previous != this) previous->SetIsMainMenu(false);
-  FIsMainMenu = Value;
-  if (manager) manager->SetMainMenuBar(Value ? this : (previous == this ? nullptr : previous));
-  if (Value) {
-    SetWholeRow(true);
-    SetMultiLine(true);
-  } else {
-    SetMultiLine(false);
-    SetWholeRow(false);
-  }
-  if (!ManagerLoading() && DockingStyle() != dsNone) Relayout();
-  if (manager) manager->SetUpdateLocked(locked);
+  WithUpdateLock(manager, [&] {
+    TdxBar* previous = manager ? manager->MainMenuBar() : nullptr;
+    if (Value && previous && previous != this) previous->SetIsMainMenu(false);
+    FIsMainMenu = Value;
+    if (manager) manager->SetMainMenuBar(Value ? this : (previous == this ? nullptr : previous));
+    if (Value) {
+      SetWholeRow(true);
+      SetMultiLine(true);
+    } else {
+      SetMultiLine(false);
+      SetWholeRow(false);
+    }
+    if (!ManagerLoading() && DockingStyle() != dsNone) Relayout();
+  });
 }
 
 void TdxBar::SetMultiLine(bool Value) {

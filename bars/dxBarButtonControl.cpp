@@ -113,12 +113,6 @@ bool TdxBarButtonControl::ClosesMenusOnClick() const {
   return !button || button->CloseSubMenuOnClick();
 }
 
-bool TdxBarButtonControl::HandlesKey(WORD Key) const {
-  const TdxBarButton* button = ButtonOf(this);
-  if (!button || button->ButtonStyle() != bsDropDown) return false;
-  return IsInSubMenu() ? Key == VK_RIGHT : (Key == VK_UP || Key == VK_DOWN);
-}
-
 // Below the control, or beside it in a menu and on a vertical toolbar, clear of the menu's frame.
 void TdxBarButtonControl::DropDown(bool ByMouse) {
   TdxBarButton* button = ButtonOf(this);

@@ -148,7 +148,6 @@ void TCustomdxBarControl::CalcMetrics() {
   TCanvas& canvas = ScreenCanvas();
   canvas.SetFont(Font());
   FItemHeight = canvas.TextHeight("0") + 6;
-  FSmallSpacing = std::max(FItemHeight / 5, 4);
   HDC dc = canvas.Handle();
   const HFONT old = SelectObject(dc, GetFontHandle());
   TSize zero;

@@ -47,13 +47,10 @@ class TCustomdxBarControl : public TCustomControl {
   bool IsDestroying() const { return (ComponentState() & csDestroying) != 0; }
   virtual bool IsCustomizing() const;
   bool MenuMode() const { return FMenuMode; }
-  // The window that held menu mode before this one.
-  TCustomdxBarControl* PrevActive() const { return FPrevActive; }
 
   // --- metrics --------------------------------------------------------------------------------
   // The height of "0" in the canvas font + 6.
   int ItemHeight() const { return FItemHeight; }
-  int SmallSpacing() const { return FSmallSpacing; }
   // The height of "0" in the window's font + 6 (+1 under the flat style), and twice its width
   // less 1.
   int TextSize() const { return FTextSize; }
@@ -197,7 +194,6 @@ class TCustomdxBarControl : public TCustomControl {
   TPoint FCursorPos{-1, -1};
   mutable HBRUSH FBackgroundBrush;
   int FItemHeight = 0;
-  int FSmallSpacing = 0;
   int FTextSize = 0;
   int FTextWidth = 0;
 };

@@ -5,6 +5,7 @@
 #include "bars/dxBarControls.h"
 #include "bars/dxBarCustPopups.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUpdateLock.h"
 #include "controls/Forms.h"
 #include "graphics/Gdi.h"
 #include "windows/NonClient.h"
@@ -139,12 +140,11 @@ void TdxDockControl::WMWindowPosChanged(TMessage& Message) {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
   if (!FBarManager || FRows.empty() || DockingStyle() != dsBottom || (pos->flags & SWP_NOMOVE && pos->flags & SWP_NOSIZE))
     return;
-  const bool locked = FBarManager->UpdateLocked();
-  FBarManager->SetUpdateLocked(true);
-  for (const auto& row : FRows)
-    for (int i = 0; i < row->ColCount(); ++i) {
-      TdxBarControl* window = row->Cols(i)->BarControl();
-      if (window->Bar()->HasBottomSizeGripSpace() && window->Bar()->SizeGrip()) window->RecalcFrame();
-    }
-  FBarManager->SetUpdateLocked(locked);
+  WithUpdateLock(FBarManager, [this] {
+    for (const auto& row : FRows)
+      for (int i = 0; i < row->ColCount(); ++i) {
+        TdxBarControl* window = row->Cols(i)->BarControl();
+        if (window->Bar()->HasBottomSizeGripSpace() && window->Bar()->SizeGrip()) window->RecalcFrame();
+      }
+  });
 }

@@ -4,6 +4,7 @@
 #include "bars/dxBarControls.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUpdateLock.h"
 #include "graphics/Gdi.h"
 #include "windows/Window.h"
 
@@ -18,15 +19,14 @@ bool TdxBarDockControl::LayoutFrozen() const {
 void TdxBarDockControl::SetDockAlign(TAlign Value) {
   if (Align() == Value) return;
   TdxBarManager* manager = BarManager();
-  const bool locked = manager && manager->UpdateLocked();
-  if (manager) manager->SetUpdateLocked(true);
-  const TdxBarDockingStyle side = DockingStyleOfAlign(Value);
-  for (int r = 0; r < RowCount(); ++r)
-    for (int c = 0; c < Rows(r)->ColCount(); ++c) Rows(r)->Cols(c)->BarControl()->SetDockingStyle(side);
-  SetAlign(Value);
-  for (int r = 0; r < RowCount(); ++r)
-    for (int c = 0; c < Rows(r)->ColCount(); ++c) Rows(r)->Cols(c)->BarControl()->RecalcLayout();
-  if (manager) manager->SetUpdateLocked(locked);
+  WithUpdateLock(manager, [&] {
+    const TdxBarDockingStyle side = DockingStyleOfAlign(Value);
+    for (int r = 0; r < RowCount(); ++r)
+      for (int c = 0; c < Rows(r)->ColCount(); ++c) Rows(r)->Cols(c)->BarControl()->SetDockingStyle(side);
+    SetAlign(Value);
+    for (int r = 0; r < RowCount(); ++r)
+      for (int c = 0; c < Rows(r)->ColCount(); ++c) Rows(r)->Cols(c)->BarControl()->RecalcLayout();
+  });
   if (Parent()) Parent()->Realign();
 }
 

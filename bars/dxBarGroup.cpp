@@ -4,6 +4,7 @@
 #include "bars/dxBarCategories.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUpdateLock.h"
 #include "classes/Filer.h"
 
 TdxBarGroup::TdxBarGroup(TComponent* AOwner) : TComponent(AOwner) {}
@@ -54,13 +55,12 @@ void TdxBarGroup::SetIndex(int Value) {
 template <class ItemStep, class GroupStep>
 void TdxBarGroup::Propagate(ItemStep OnItem, GroupStep OnGroup) {
   const bool quiet = (ComponentState() & (csLoading | csDestroying)) != 0;
-  const bool locked = FBarManager && FBarManager->UpdateLocked();
-  if (!quiet && FBarManager) FBarManager->SetUpdateLocked(true);
-  for (TComponent* member : std::vector<TComponent*>(FMembers)) {
-    if (auto* item = dynamic_cast<TdxBarItem*>(member)) OnItem(*item);
-    if (auto* group = dynamic_cast<TdxBarGroup*>(member)) OnGroup(*group);
-  }
-  if (!quiet && FBarManager) FBarManager->SetUpdateLocked(locked);
+  WithUpdateLock(quiet ? nullptr : FBarManager, [&] {
+    for (TComponent* member : std::vector<TComponent*>(FMembers)) {
+      if (auto* item = dynamic_cast<TdxBarItem*>(member)) OnItem(*item);
+      if (auto* group = dynamic_cast<TdxBarGroup*>(member)) OnGroup(*group);
+    }
+  });
 }
 
 void TdxBarGroup::SetEnabled(bool Value) {

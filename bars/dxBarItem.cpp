@@ -10,6 +10,7 @@
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarRegistry.h"
+#include "bars/dxBarUpdateLock.h"
 #include "classes/Filer.h"
 #include "controls/Application.h"
 #include "controls/Forms.h"
@@ -220,24 +221,21 @@ void TdxBarItem::UpdateBars() {
 // used (without a count) and gets its control back, a hidden one loses it.
 void TdxBarItem::VisibleChanged() {
   if (IsDesigning()) return;
-  TdxBarManager* manager = FBarManager;
-  const bool locked = manager && manager->UpdateLocked();
-  if (manager) manager->SetUpdateLocked(true);
-  const bool shown = VisibleOnScreen();
-  for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(FLinks)) {
-    link->Links()->RebuildLists();
-    if (shown) {
-      link->MarkUsed(false);
-      if (!link->Control() && link->VisibleIndex() >= 0) link->CreateControl();
-      if (link->Control()) link->Control()->VisibleChanged();
-    } else if (TdxBarItemControl* control = link->Control()) {
-      control->VisibleChanged();
-      link->FreeControl();
+  WithUpdateLock(FBarManager, [this] {
+    const bool shown = VisibleOnScreen();
+    for (TdxBarItemLink* link : std::vector<TdxBarItemLink*>(FLinks)) {
+      link->Links()->RebuildLists();
+      if (shown) {
+        link->MarkUsed(false);
+        if (!link->Control() && link->VisibleIndex() >= 0) link->CreateControl();
+        if (link->Control()) link->Control()->VisibleChanged();
+      } else if (TdxBarItemControl* control = link->Control()) {
+        control->VisibleChanged();
+        link->FreeControl();
+      }
     }
-  }
-  if (!manager) return;
-  manager->SetUpdateLocked(locked);
-  ItemChanged();
+  });
+  if (FBarManager) ItemChanged();
 }
 
 void TdxBarItem::BarNotification(TOperation, TdxBar*) {}

@@ -258,8 +258,6 @@ class TdxBarButtonControl : public TdxBarItemControl {
   // Opens the drop-down menu below the control (beside it in a menu or on a vertical bar).
   virtual void DropDown(bool ByMouse);
   virtual void DropDownClosed();
-  // Up, Down (Right in a menu) open the drop-down menu of a drop-down button.
-  bool HandlesKey(WORD Key) const;
   void Draw(const TRect& Rect) override;
 
  private:

@@ -243,9 +243,7 @@ void TdxBarItemLink::CreateControl() {
 
 void TdxBarItemLink::FreeControl() { FControl.reset(); }
 
-int TdxBarItemLink::AvailableIndex() const { return Links()->IndexOfAvailable(this); }
 int TdxBarItemLink::VisibleIndex() const { return Links()->IndexOfVisible(this); }
-int TdxBarItemLink::ShownIndex() const { return Links()->IndexOfShown(this); }
 int TdxBarItemLink::RecentIndex() const { return Links()->IndexOfRecent(this); }
 
 void TdxBarItemLink::SetStoredUsage(int RecentIndex, int UseCount) {

@@ -9,6 +9,7 @@
 #include "bars/dxBarCustPopups.h"
 #include "bars/dxBarItem.h"
 #include "bars/dxBarManager.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -45,14 +46,10 @@ void TdxBarItemLinks::Assign(const TPersistent* Source) {
     TCollection::Assign(Source);
     return;
   }
-  FAssigning = true;
-  try {
+  {
+    const TValueScope<bool> assigning(FAssigning, true);
     TCollection::Assign(Source);
-  } catch (...) {
-    FAssigning = false;
-    throw;
   }
-  FAssigning = false;
   for (int i = 0; i < Count(); ++i) Items(i)->ApplyVisible(Items(i)->FLoadedVisible);
 }
 

@@ -66,9 +66,7 @@ class TdxBarItemLink : public TCollectionItem {
   const TRect& LineRect() const { return FLineRect; }
   void SetLineRect(const TRect& Value) { FLineRect = Value; }
 
-  int AvailableIndex() const;
   int VisibleIndex() const;
-  int ShownIndex() const;
   int RecentIndex() const;
 
   int UseCount() const { return FUseCount; }
@@ -168,7 +166,6 @@ class TdxBarItemLinks : public TCollection {
   TdxBarItemLink* Items(int Index) const { return static_cast<TdxBarItemLink*>(TCollection::Items(Index)); }
 
   // Links with an available item, in collection order.
-  int AvailableItemCount() const { return static_cast<int>(FAvailable.size()); }
   TdxBarItemLink* AvailableItems(int Index) const { return FAvailable.at(static_cast<size_t>(Index)); }
   // Available links that are Visible.
   int VisibleItemCount() const { return static_cast<int>(FVisible.size()); }

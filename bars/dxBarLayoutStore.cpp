@@ -11,6 +11,7 @@
 #include "bars/dxBarItemLinks.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUpdateLock.h"
 #include "controls/Application.h"
 #include "controls/Forms.h"
 #include "rtl/Streams.h"
@@ -403,29 +404,15 @@ void ReadBars(TLayoutStore& Store, TdxBarManager* M, int Count) {
   }
 }
 
-// Holds the manager's update lock for a scope, putting back what it was.
-class TUpdateLock {
- public:
-  explicit TUpdateLock(TdxBarManager* Manager) : FManager(Manager), FWas(Manager->UpdateLocked()) {
-    Manager->SetUpdateLocked(true);
-  }
-  ~TUpdateLock() { FManager->SetUpdateLocked(FWas); }
-  TUpdateLock(const TUpdateLock&) = delete;
-  TUpdateLock& operator=(const TUpdateLock&) = delete;
-
- private:
-  TdxBarManager* FManager;
-  bool FWas;
-};
-
 void LoadLayout(TdxBarManager* M, TLayoutStore& Store) {
   auto main = Store.Main(false);
   if (!main) return;
-  TUpdateLock lock(M);
-  ReadManagerValues(*main, M);
-  if (main->HasValue("BarCount")) ReadBars(Store, M, StoredCount(main->ReadInteger("BarCount", 0)));
-  ForEachNamedSubItem(M, [&](TCustomdxBarSubItem* sub) {
-    if (auto section = Store.Container("SubItem_" + sub->Name(), false)) ReadLinks(*section, sub->ItemLinks(), false);
+  WithUpdateLock(M, [&] {
+    ReadManagerValues(*main, M);
+    if (main->HasValue("BarCount")) ReadBars(Store, M, StoredCount(main->ReadInteger("BarCount", 0)));
+    ForEachNamedSubItem(M, [&](TCustomdxBarSubItem* sub) {
+      if (auto section = Store.Container("SubItem_" + sub->Name(), false)) ReadLinks(*section, sub->ItemLinks(), false);
+    });
   });
 }
 

@@ -155,7 +155,6 @@ class TdxBarManager : public TComponent {
   bool ShowRecentItemsFirst() const { return FStyle != bmsStandard && FMenusShowRecentItemsFirst; }
   // The frame of floating bars: 3 pixels under bmsFlat, else the system frame.
   int FrameWidth() const;
-  int FrameHeight() const;
   // The four brushes of the flat style: background, menu background, selection, highlight.
   const HBRUSH& FlatBrush(int Index) const { return FFlatBrushes.at(static_cast<size_t>(Index)); }
   const HBRUSH& ShadowBrush() const { return FShadowBrush; }

@@ -5,6 +5,7 @@
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
+#include "bars/dxBarUpdateLock.h"
 #include "classes/Filer.h"
 #include "rtl/Text.h"
 
@@ -144,18 +145,13 @@ void TdxBarManager::SetCategoryItemsVisible(int Index, TdxBarItemVisible Value) 
   }
   const TdxBarItemVisible oldValue = record->ItemsVisible;
   record->ItemsVisible = Value;
-  const bool locked = FUpdateLocked;
   std::vector<TdxBar*> emptyBefore;
-  if (!FDesigning) {
-    for (int i = 0; FAutoHideEmptyBars && i < FBars->Count(); ++i)
-      if (FBars->Items(i)->ItemLinks()->VisibleItemCount() == 0) emptyBefore.push_back(FBars->Items(i));
-    SetUpdateLocked(true);
-  }
-  ApplyCategoryVisible(Index, oldValue, Value);
-  if (!FDesigning) {
-    if (FAutoHideEmptyBars) HideEmptyBars(emptyBefore, Value);
-    SetUpdateLocked(locked);
-  }
+  for (int i = 0; !FDesigning && FAutoHideEmptyBars && i < FBars->Count(); ++i)
+    if (FBars->Items(i)->ItemLinks()->VisibleItemCount() == 0) emptyBefore.push_back(FBars->Items(i));
+  WithUpdateLock(FDesigning ? nullptr : this, [&] {
+    ApplyCategoryVisible(Index, oldValue, Value);
+    if (!FDesigning && FAutoHideEmptyBars) HideEmptyBars(emptyBefore, Value);
+  });
   if (oldValue != Value) DesignerModified();
 }
 

@@ -11,6 +11,7 @@
 #include "bars/dxBarManager.h"
 #include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarPopupMenu.h"
+#include "bars/dxBarUpdateLock.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Forms.h"
 #include "graphics/Metrics.h"
@@ -71,8 +72,6 @@ void TdxBarManager::CalcUsageThreshold() {
 }
 
 int TdxBarManager::FrameWidth() const { return IsFlat() ? 3 : GetSystemMetrics(SM_CXFRAME); }
-
-int TdxBarManager::FrameHeight() const { return IsFlat() ? 3 : GetSystemMetrics(SM_CYFRAME); }
 
 void TdxBarManager::RebuildBarControls() {
   for (TCustomdxBarControl* control : BarControls()) control->RebuildBar();
@@ -255,11 +254,10 @@ void TdxBarManager::SetLargeImages(TImageList* Value) { SetImageList(FLargeImage
 // The items that draw from the lists repaint their glyphs, under the update lock.
 void TdxBarManager::ImagesChanged(TImageList*) {
   if (IsLoading() || IsDestroying()) return;
-  const bool locked = FUpdateLocked;
-  SetUpdateLocked(true);
-  for (TdxBarItem* item : FItems)
-    if (item->ImageIndex() > -1) item->GlyphChanged();
-  SetUpdateLocked(locked);
+  WithUpdateLock(this, [this] {
+    for (TdxBarItem* item : FItems)
+      if (item->ImageIndex() > -1) item->GlyphChanged();
+  });
 }
 
 void TdxBarManager::SetImageListBkColor(TColor Value) {

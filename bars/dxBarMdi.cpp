@@ -14,6 +14,7 @@
 #include "controls/ShortCut.h"
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
+#include "rtl/ScopeExit.h"
 #include "windows/MessageQueue.h"
 #include "windows/SystemMenu.h"
 #include "windows/Window.h"
@@ -41,19 +42,20 @@ void TdxBarManager::MergeMDIChild() {
   const HWND active = HWND::FromParam(SendMessage(frame->ClientHandle(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
   const bool wasMaximised = std::exchange(FMDIMaximized, active && maximised);
   FMainBarLocked = FMainMenuBar && FMainMenuBar->Locked();
-  try {
-    if (active != FMergedChild) {
-      MergeChildMenus(FMergedChild, false, false, true);
-      FMergedChild = active;
-      MergeChildMenus(active, true, false, false);
-    } else if (wasMaximised != FMDIMaximized) {
-      MergeChildMenus(active, FMDIMaximized, FAlwaysMerge, false);
-    }
-  } catch (...) {
-    if (FMainMenuBar) FMainMenuBar->SetLocked(FMainBarLocked);
-    throw;
-  }
-  if (FMainMenuBar) FMainMenuBar->SetLocked(FMainBarLocked);
+  // Unlocking the main menu bar lays it out again, which may raise: a bracket, not a destructor.
+  Bracket(
+      [&] {
+        if (active != FMergedChild) {
+          MergeChildMenus(FMergedChild, false, false, true);
+          FMergedChild = active;
+          MergeChildMenus(active, true, false, false);
+        } else if (wasMaximised != FMDIMaximized) {
+          MergeChildMenus(active, FMDIMaximized, FAlwaysMerge, false);
+        }
+      },
+      [this] {
+        if (FMainMenuBar) FMainMenuBar->SetLocked(FMainBarLocked);
+      });
   if (wasMaximised != FMDIMaximized)
     if (TdxBarControl* window = MainMenuControl()) window->RecalcLayout();
 }
@@ -81,7 +83,7 @@ void TdxBarManager::MergeChildLinks(TdxBarManager* Child) {
   TdxBar* childBar = Child->MainMenuBar();
   FChildBarVisible = childBar->Visible();
   if (OnMenuMerge) {
-    OnMenuMerge(this, Child, true);
+    DoMenuMerge(Child, true);
     return;
   }
   FMainMenuBar->SetLocked(true);
@@ -97,7 +99,7 @@ void TdxBarManager::UnmergeChildLinks(TdxBarManager* Child, bool KeepLocked) {
   for (int i = links->Count() - 1; i >= 0; --i)
     if (links->Items(i)->Item() && links->Items(i)->Item()->BarManager() == Child) delete links->Items(i);
   if (!KeepLocked) FMainMenuBar->SetLocked(FMainBarLocked);
-  if (OnMenuMerge) OnMenuMerge(this, Child, false);
+  DoMenuMerge(Child, false);
   TdxBar* childBar = Child->MainMenuBar();
   if (!FAlwaysMerge && !childBar->Visible())
     KeepingBounds(Child->OwnerForm(), [this, childBar] { childBar->SetVisible(FChildBarVisible); });

@@ -10,22 +10,11 @@
 #include "bars/dxBarToolbar.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Forms.h"
+#include "rtl/ScopeExit.h"
 #include "windows/MessageQueue.h"
 #include "windows/SystemServices.h"
 
 namespace {
-
-// Holds the manager's activation guard for a scope.
-class TActivationGuard {
- public:
-  explicit TActivationGuard(TdxBarManager* Manager) : FManager(Manager) { Manager->SetActivationGuard(true); }
-  ~TActivationGuard() { FManager->SetActivationGuard(false); }
-  TActivationGuard(const TActivationGuard&) = delete;
-  TActivationGuard& operator=(const TActivationGuard&) = delete;
-
- private:
-  TdxBarManager* FManager;
-};
 
 template <class F>
 void ForEachFloatingBar(TdxBarManager* Manager, F Action) {
@@ -70,7 +59,8 @@ void DeactivateFloatingBars(TdxBarManager* Manager, HWND Toward) {
 
 void ActivateFloatingBars(TdxBarManager* Manager, bool Activate, HWND Toward) {
   if (Manager->ActivationGuard()) return;
-  TActivationGuard guard(Manager);
+  Manager->SetActivationGuard(true);
+  const auto release = ScopeExit([Manager] { Manager->SetActivationGuard(false); });
   TCustomForm* owner = Manager->OwnerForm();
   if (!Activate) {
     DeactivateFloatingBars(Manager, Toward);

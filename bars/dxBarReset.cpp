@@ -13,6 +13,7 @@
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
 #include "bars/dxBarRegistry.h"
+#include "bars/dxBarUpdateLock.h"
 #include "classes/Filer.h"
 #include "classes/Layouts.h"
 #include "classes/Properties.h"
@@ -206,14 +207,10 @@ std::unique_ptr<TCustomForm> TdxBarManager::LoadDesignLayout() const {
   const String text = DesignCopyText(*layout, this);
   if (text.empty()) return nullptr;
   auto copy = std::make_unique<TdxBarTempForm>(nullptr);
-  ReadingCopy() = true;
-  try {
+  {
+    const TValueScope<bool> reading(ReadingCopy(), true);
     ReadLayout(text, copy.get());
-  } catch (...) {
-    ReadingCopy() = false;
-    throw;
   }
-  ReadingCopy() = false;
   // The copy never reads or writes a user layout, so it cannot put the design over the user's.
   if (TdxBarManager* manager = CopiedManager(copy.get(), this)) {
     manager->SetStoreInRegistry(false);
@@ -230,9 +227,7 @@ void TdxBarManager::ConfirmResetUsageData() {
 // Which links count as most recently used comes back from the design; the links themselves and
 // the user's own values stay.
 void TdxBarManager::ResetUsageData() {
-  const bool locked = FUpdateLocked;
-  SetUpdateLocked(true);
-  try {
+  WithUpdateLock(this, [this] {
     const std::unique_ptr<TCustomForm> copy = LoadDesignLayout();
     if (const TdxBarManager* design = CopiedManager(copy.get(), this)) {
       for (TdxBarItem* item : FItems)
@@ -242,11 +237,7 @@ void TdxBarManager::ResetUsageData() {
       for (int i = 0; i < FBars->Count() && i < design->Bars()->Count(); ++i)
         FBars->Items(i)->ItemLinks()->CopyUsageFrom(design->Bars()->Items(i)->ItemLinks());
     }
-  } catch (...) {
-    SetUpdateLocked(locked);
-    throw;
-  }
-  SetUpdateLocked(locked);
+  });
 }
 
 void TdxBar::ConfirmReset() {
@@ -270,19 +261,18 @@ void TdxBar::Reset() {
   manager->DoBarBeforeReset(this);
   std::set<const TdxBarItem*> done;
   if (manager->UseFullReset()) {
-    const bool locked = manager->UpdateLocked();
-    manager->SetUpdateLocked(true);
-    const bool visible = FVisible;
-    SetVisible(false);
-    {
-      TNamesakeItems namesakes(form);
-      Assign(source);
-    }
-    DropItemlessLinks(FItemLinks.get());
-    FItemLinks->CopyUsageFrom(source->ItemLinks());
-    ResetSubItems(FItemLinks.get(), design, form, done);
-    SetVisible(visible);
-    manager->SetUpdateLocked(locked);
+    WithUpdateLock(manager, [&] {
+      const bool visible = FVisible;
+      SetVisible(false);
+      {
+        TNamesakeItems namesakes(form);
+        Assign(source);
+      }
+      DropItemlessLinks(FItemLinks.get());
+      FItemLinks->CopyUsageFrom(source->ItemLinks());
+      ResetSubItems(FItemLinks.get(), design, form, done);
+      SetVisible(visible);
+    });
   } else {
     const bool locked = FLocked;
     SetLocked(true);

@@ -139,8 +139,6 @@ TdxBarSubMenuControl::~TdxBarSubMenuControl() {
   StopExpandTimer();
 }
 
-bool TdxBarSubMenuControl::FullMenusShown() { return FullMenusFlag(); }
-
 void TdxBarSubMenuControl::ResetFullMenusShown() { FullMenusFlag() = false; }
 
 // A top-most pop-up that never takes the activation, owned by the window it was opened from.

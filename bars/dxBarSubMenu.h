@@ -72,8 +72,7 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   void SetMarkState(int State) override;
   // Shows every link, the rarely used ones on a lighter background.
   void Expand();
-  // A menu was expanded since menus were last entered afresh: menus open expanded.
-  static bool FullMenusShown();
+  // Menus entered afresh open short again, whatever menu was expanded before.
   static void ResetFullMenusShown();
 
   // --- layout ---------------------------------------------------------------------------------
@@ -113,8 +112,6 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   // A menu without a window it was opened from (a popup menu) closes.
   void LeaveMenuMode() override;
   void DrawItemControl(TdxBarItemControl* Control) override;
-  // Rarely used links lie on this lighter background.
-  const HBRUSH& LightBrush() const { return FLightBrush; }
   // The toolbar or menu bar at the root of the chain this menu belongs to (nullptr for a popup).
   TdxBarControl* RootToolbar() const;
 

@@ -11,6 +11,8 @@
 #include "controls/Panel.h"
 #include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
+#include "sidebar/dxsbarDrag_p.h"
+#include "sidebar/dxsbarMouse_p.h"
 #include "sidebar/dxsbarStore.h"
 
 class TCustomEdit;
@@ -215,9 +217,6 @@ class TdxSideBar : public TCustomPanel {
   int ActiveGroupIndex() const { return FActiveGroupIndex; }
   void SetActiveGroupIndex(int Value);
   TdxSideGroup* ActiveGroup() const { return FActiveGroup; }
-  // The visible groups, in collection order.
-  int VisibleGroupCount() const;
-  TdxSideGroup* VisibleGroups(int Index) const;
   TdxSideBarStore* Store() const { return FStore; }
   // Outside loading a new store clears the groups first.
   void SetStore(TdxSideBarStore* Value);
@@ -275,18 +274,18 @@ class TdxSideBar : public TCustomPanel {
 
   // --- run-time state ----------------------------------------------------------------------
   // The item under the mouse (the "focused" item of the events) and the selected one.
-  TdxSideBarItem* FocusedItem() const { return FHotItem; }
-  TdxSideBarItem* SelectedItem() const { return FSelectedItem; }
+  TdxSideBarItem* FocusedItem() const { return FMouse.HotItem; }
+  TdxSideBarItem* SelectedItem() const { return FMouse.SelectedItem; }
   // The item or group header at a client point (nullptr when none).
   TdxSideBarItem* ItemAtPos(TPoint P);
   TdxSideGroup* GroupAtPos(TPoint P);
-  bool UpButtonShown() const { return FUpShown; }
-  bool DownButtonShown() const { return FDownShown; }
-  bool HintShowing() const { return FHintShowing; }
+  bool UpButtonShown() const { return FScroll.UpShown; }
+  bool DownButtonShown() const { return FScroll.DownShown; }
+  bool HintShowing() const { return FHint.Showing; }
   // The item an insertion mark is drawn at during a drag (nullptr: none), and whether it lies
   // after that item.
-  TdxSideBarItem* InsertMarkItem() const { return FMarkItem; }
-  bool InsertMarkAfter() const { return FMarkAfter; }
+  TdxSideBarItem* InsertMarkItem() const { return FDropMark.Item; }
+  bool InsertMarkAfter() const { return FDropMark.After; }
 
   // Runs the item's click: its stored item's OnClick or action, and OnItemClick unless the
   // stored item has an OnClick of its own. A disabled item does nothing.
@@ -441,25 +440,11 @@ class TdxSideBar : public TCustomPanel {
   bool FDestroying = false;
   bool FAssigning = false;
 
-  TdxSideBarItem* FHotItem = nullptr;
-  bool FHotPressed = false;
-  TdxSideBarItem* FSelectedItem = nullptr;
-  bool FItemPressed = false;  // a left press on an item waits for its release
-  TPoint FPressPoint;
-  TdxSideBarItem* FMarkItem = nullptr;
-  bool FMarkAfter = true;
-  int FHotHeader = -1;         // flat style: the header under the mouse, or the one pressed
-  bool FHeaderDown = false;    // the left button went down on it
-  bool FHeaderPressed = false;  // shown pressed (the mouse is over it while down)
+  TdxSideBarMouseState FMouse;
+  TdxSideBarDropMark FDropMark;
   TdxSideGroup* FEditGroup = nullptr;
   TdxSideBarItem* FEditItem = nullptr;
   TCustomEdit* FEditor = nullptr;
-  bool FUpShown = false;
-  bool FUpPressed = false;
-  bool FDownShown = false;
-  bool FDownPressed = false;
-  bool FScrollTimerRunning = false;
-  bool FHintTimerRunning = false;
-  THintWindow* FHintWindow = nullptr;
-  bool FHintShowing = false;
+  TdxSideBarScrollState FScroll;
+  TdxSideBarHintState FHint;
 };

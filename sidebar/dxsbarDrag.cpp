@@ -143,7 +143,7 @@ void TdxSideBarDragObject::Drop(TObject* Target) {
   TdxSideGroup* group = target->FActiveGroup;
   if (!group) return;
   int index = group->Items()->Count() > 0 ? -1 : 0;
-  if (target->FMarkItem) index = target->FMarkItem->Index() + (target->FMarkAfter ? 1 : 0);
+  if (target->FDropMark.Item) index = target->FDropMark.Item->Index() + (target->FDropMark.After ? 1 : 0);
   const bool copy = GetKeyState(VK_CONTROL) < 0;
   TdxSideBarItem* added = nullptr;
   if (index >= 0 && !(!copy && FSourceItem && FSourceItem->Group() == group && FSourceItem->Index() == index)) {
@@ -169,19 +169,19 @@ void TdxSideBarDragObject::Drop(TObject* Target) {
 // A drag starts once the mouse, still pressed on an item, moves more than 5 pixels from where
 // it went down, or leaves the items while an item is hot.
 void TdxSideBar::StartItemDrag(TPoint P) {
-  if ((ComponentState() & csDesigning) || FSideBarDragMode != dmAutomatic || !FShowGroups || !FItemPressed) return;
+  if ((ComponentState() & csDesigning) || FSideBarDragMode != dmAutomatic || !FShowGroups || !FMouse.ItemPressed) return;
   TdxSideBarItem* under = ItemAtPos(P);
-  if (under && std::abs(P.X - FPressPoint.X) <= 5 && std::abs(P.Y - FPressPoint.Y) <= 5) return;
-  if (!under && !FHotItem) return;
-  FItemPressed = false;
+  if (under && std::abs(P.X - FMouse.PressPoint.X) <= 5 && std::abs(P.Y - FMouse.PressPoint.Y) <= 5) return;
+  if (!under && !FMouse.HotItem) return;
+  FMouse.ItemPressed = false;
   BeginDrag(true);
 }
 
 void TdxSideBar::DoStartDrag(TDragObject*& DragObject) {
   TCustomPanel::DoStartDrag(DragObject);
-  if (DragObject || !FHotItem) return;
+  if (DragObject || !FMouse.HotItem) return;
   HideItemHint();
-  DragObject = TdxSideBarDragObject::Start(this, FHotItem, nullptr)->DragObject();
+  DragObject = TdxSideBarDragObject::Start(this, FMouse.HotItem, nullptr)->DragObject();
 }
 
 // --- the target side bar -----------------------------------------------------------------
@@ -233,12 +233,12 @@ bool TdxSideBar::DragScrollZone(const TGeometry& G, TPoint P) {
   ReleaseScrollButtons();
   UpdateScrollButtons(G, ItemPlaces(G));
   const int reach = FSpaceHeight + 16;
-  if (FUpShown && P.Y >= G.T && P.Y - G.T < reach) {
-    FUpPressed = true;
+  if (FScroll.UpShown && P.Y >= G.T && P.Y - G.T < reach) {
+    FScroll.UpPressed = true;
     return true;
   }
-  if (FDownShown && P.Y < G.B && G.B - P.Y < reach) {
-    FDownPressed = true;
+  if (FScroll.DownShown && P.Y < G.B && G.B - P.Y < reach) {
+    FScroll.DownPressed = true;
     return true;
   }
   return false;
@@ -259,9 +259,9 @@ TdxSideBarItem* TdxSideBar::DropPosition(const TGeometry& G, TPoint P, bool& Aft
 }
 
 void TdxSideBar::SetInsertMark(TdxSideBarItem* Item, bool After) {
-  if (Item == FMarkItem && After == FMarkAfter) return;
+  if (Item == FDropMark.Item && After == FDropMark.After) return;
   InvalidateInsertMark();
-  FMarkItem = Item;
-  FMarkAfter = After;
+  FDropMark.Item = Item;
+  FDropMark.After = After;
   InvalidateInsertMark();
 }

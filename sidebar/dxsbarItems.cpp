@@ -1,5 +1,6 @@
 // The side bar's groups and items: values as shown (an item's own or its stored item's), the
 // change rules of their setters, and the background fill settings.
+#include "rtl/ScopeExit.h"
 #include "sidebar/dxsbar.h"
 
 #include <algorithm>
@@ -167,17 +168,13 @@ void TdxSideGroup::Assign(const TPersistent* Source) {
     TCollectionItem::Assign(Source);
     return;
   }
-  FAssigning = true;
-  try {
+  {
+    const TValueScope<bool> assigning(FAssigning, true);
     FCaption = source->FCaption;
     FIconType = source->FIconType;
     FVisible = source->FVisible;
     FItems->Assign(source->FItems.get());
-  } catch (...) {
-    FAssigning = false;
-    throw;
   }
-  FAssigning = false;
   FTopIndex = 0;
   Changed(false);
 }

@@ -8,6 +8,7 @@
 #include "controls/Edit.h"
 #include "controls/HintWindow.h"
 #include "controls/Menus.h"
+#include "rtl/ScopeExit.h"
 #include "sidebar/dxsbarDrag.h"
 #include "sidebar/dxsbar_p.h"
 
@@ -24,7 +25,7 @@ TdxSideBar::TdxSideBar(TComponent* AOwner) : TCustomPanel(AOwner) {
   FPrivateImages = std::make_unique<TImageList>();
   FLargeChangeLink.OnChange = [this](TObject*) { Changed(); };
   FSmallChangeLink.OnChange = [this](TObject*) { Changed(); };
-  FHintWindow = new THintWindow(this);
+  FHint.Window = new THintWindow(this);
   SetAlign(alLeft);
   SetBounds(0, 0, 150, 300);
   SetBevelInner(bvNone);
@@ -66,17 +67,13 @@ void TdxSideBar::Assign(const TPersistent* Source) {
     TCustomPanel::Assign(Source);
     return;
   }
-  FAssigning = true;
-  try {
+  {
+    const TValueScope<bool> assigning(FAssigning, true);
     SetStore(source->Store());
     SetGroups(source->Groups());
     SetSmallImages(source->SmallImages());
     SetLargeImages(source->LargeImages());
-  } catch (...) {
-    FAssigning = false;
-    throw;
   }
-  FAssigning = false;
   Changed();
 }
 
@@ -115,8 +112,8 @@ void TdxSideBar::SetStore(TdxSideBarStore* Value) {
   if (!Loading()) {
     FGroups->Clear();
     ActivateGroup(nullptr);
-    FHotHeader = -1;
-    FHeaderDown = FHeaderPressed = false;
+    FMouse.HotHeader = -1;
+    FMouse.HeaderDown = FMouse.HeaderPressed = false;
   }
   if (FStore) {
     FStore->RemoveSideBar(this);
@@ -202,16 +199,6 @@ void TdxSideBar::RebuildVisibleGroups() const {
       FVisibleGroups.push_back(group);
 }
 
-int TdxSideBar::VisibleGroupCount() const {
-  RebuildVisibleGroups();
-  return static_cast<int>(FVisibleGroups.size());
-}
-
-TdxSideGroup* TdxSideBar::VisibleGroups(int Index) const {
-  RebuildVisibleGroups();
-  return FVisibleGroups.at(static_cast<size_t>(Index));
-}
-
 void TdxSideBar::SetActiveGroupIndex(int Value) {
   if (Loading()) {
     FActiveGroupIndex = Value;
@@ -252,10 +239,10 @@ void TdxSideBar::ActivateGroup(TdxSideGroup* Group) {
   FLastVisibleCount = count;
   if (BeingDestroyed()) return;
   HideItemHint();
-  FHotItem = nullptr;
-  FHotPressed = false;
-  FItemPressed = false;
-  FMarkItem = nullptr;
+  FMouse.HotItem = nullptr;
+  FMouse.HotPressed = false;
+  FMouse.ItemPressed = false;
+  FDropMark.Item = nullptr;
   FActiveGroup = Group ? Group : (count > 0 ? FVisibleGroups.front() : nullptr);
   FActiveGroupIndex = position(FActiveGroup);
   if (FActiveGroup) FActiveGroup->FTopIndex = 0;
@@ -300,17 +287,17 @@ void TdxSideBar::GroupLayoutChanged(TdxSideGroup* Group) {
 void TdxSideBar::ItemDestroying(TdxSideBarItem* Item) {
   TdxSideBarDragObject::Forget(Item);
   if (FEditor) EndEdit(false);
-  if (FHotItem == Item) {
+  if (FMouse.HotItem == Item) {
     HideItemHint();
-    FHotItem = nullptr;
-    FHotPressed = false;
-    FItemPressed = false;
+    FMouse.HotItem = nullptr;
+    FMouse.HotPressed = false;
+    FMouse.ItemPressed = false;
   }
-  if (FMarkItem == Item) FMarkItem = nullptr;
+  if (FDropMark.Item == Item) FDropMark.Item = nullptr;
   const bool events = !BeingDestroyed();
   if (events && OnDeleteItem) OnDeleteItem(this, Item);
-  if (FSelectedItem == Item) {
-    FSelectedItem = nullptr;
+  if (FMouse.SelectedItem == Item) {
+    FMouse.SelectedItem = nullptr;
     if (events && OnChangeSelectedItem) OnChangeSelectedItem(this);
   }
 }

@@ -33,7 +33,7 @@ bool HidesHint(UINT Msg) {
 }  // namespace
 
 void TdxSideBar::Dispatch(TMessage& Message) {
-  if (FHintShowing && HidesHint(Message.Msg)) HideItemHint();
+  if (FHint.Showing && HidesHint(Message.Msg)) HideItemHint();
   static constexpr TMessageEntry<TdxSideBar> Handlers[] = {
       {WM_TIMER, &TdxSideBar::WMTimer},           {WM_SETCURSOR, &TdxSideBar::WMSetCursor},
       {WM_ERASEBKGND, &TdxSideBar::WMEraseBkgnd}, {CM_MOUSEENTER, &TdxSideBar::CMMouseEnter},
@@ -52,7 +52,7 @@ void TdxSideBar::WMEraseBkgnd(TMessage& Message) {
 }
 
 void TdxSideBar::WMSetCursor(TMessage& Message) {
-  if (FPaintStyle == sbpsFlat && FHotHeader >= 0 && LOWORD(Message.LParam) == HTCLIENT && Screen) {
+  if (FPaintStyle == sbpsFlat && FMouse.HotHeader >= 0 && LOWORD(Message.LParam) == HTCLIENT && Screen) {
     ::SetCursor(Screen->Cursors(crdxSideBarGroup));
     Message.Result = 1;
     return;
@@ -81,7 +81,7 @@ void TdxSideBar::CMMouseLeave(TMessage& Message) {
     SetInsertMark(nullptr, true);
   } else {
     SetHotHeader(-1, false, false);
-    if (!FItemPressed) SetHotItem(nullptr, false);
+    if (!FMouse.ItemPressed) SetHotItem(nullptr, false);
   }
   if (OnMouseLeave) OnMouseLeave(this);
 }
@@ -110,8 +110,8 @@ void TdxSideBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
       if (TdxSideBarItem* item = ItemAtPos(p)) {
         SetHotItem(item, true);
         if (FCanSelected) SetSelectedItem(item);
-        FItemPressed = true;
-        FPressPoint = p;
+        FMouse.ItemPressed = true;
+        FMouse.PressPoint = p;
       }
     }
   }
@@ -121,9 +121,9 @@ void TdxSideBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 void TdxSideBar::MouseMove(TShiftState Shift, int X, int Y) {
   const TPoint p{X, Y};
   HeaderMouseMove(p);
-  if (FItemPressed && (Shift & ssLeft)) {
+  if (FMouse.ItemPressed && (Shift & ssLeft)) {
     StartItemDrag(p);
-  } else if (!FItemPressed && !FHeaderDown) {
+  } else if (!FMouse.ItemPressed && !FMouse.HeaderDown) {
     SetHotItem(ItemAtPos(p), false);
   }
   TCustomPanel::MouseMove(Shift, X, Y);
@@ -133,16 +133,16 @@ void TdxSideBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   const TPoint p{X, Y};
   if (Button == mbLeft) {
     SetMouseCapture(false);
-    if (FHeaderDown) {
+    if (FMouse.HeaderDown) {
       HeaderMouseUp(p);
-    } else if (FUpPressed || FDownPressed) {
+    } else if (FScroll.UpPressed || FScroll.DownPressed) {
       ReleaseScrollButtons();
-    } else if (FItemPressed && !Dragging()) {
-      FItemPressed = false;
-      SetHotItem(FHotItem, false);
+    } else if (FMouse.ItemPressed && !Dragging()) {
+      FMouse.ItemPressed = false;
+      SetHotItem(FMouse.HotItem, false);
       if (TdxSideBarItem* item = ItemAtPos(p)) DoItemClick(item);
     }
-    FItemPressed = false;
+    FMouse.ItemPressed = false;
   }
   TCustomPanel::MouseUp(Button, Shift, X, Y);
 }
@@ -152,26 +152,26 @@ void TdxSideBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 void TdxSideBar::HeaderMouseMove(TPoint P) {
   if (FPaintStyle != sbpsFlat || !FShowGroups) return;
   const int header = HeaderAt(Geometry(), P);
-  if (FHeaderDown) {
-    SetHotHeader(FHotHeader, true, header == FHotHeader);
-  } else if (!FItemPressed) {
+  if (FMouse.HeaderDown) {
+    SetHotHeader(FMouse.HotHeader, true, header == FMouse.HotHeader);
+  } else if (!FMouse.ItemPressed) {
     SetHotHeader(header, false, false);
   }
 }
 
 void TdxSideBar::HeaderMouseUp(TPoint P) {
-  const int pressed = FHotHeader;
+  const int pressed = FMouse.HotHeader;
   const bool over = HeaderAt(Geometry(), P) == pressed;
   SetHotHeader(-1, false, false);
   if (over) SetActiveGroupIndex(pressed);
 }
 
 void TdxSideBar::SetHotHeader(int Index, bool Down, bool Pressed) {
-  if (Index == FHotHeader && Down == FHeaderDown && Pressed == FHeaderPressed) return;
-  const int old = FHotHeader;
-  FHotHeader = Index;
-  FHeaderDown = Down && Index >= 0;
-  FHeaderPressed = Pressed && FHeaderDown;
+  if (Index == FMouse.HotHeader && Down == FMouse.HeaderDown && Pressed == FMouse.HeaderPressed) return;
+  const int old = FMouse.HotHeader;
+  FMouse.HotHeader = Index;
+  FMouse.HeaderDown = Down && Index >= 0;
+  FMouse.HeaderPressed = Pressed && FMouse.HeaderDown;
   InvalidateHeader(old);
   if (Index != old) InvalidateHeader(Index);
 }
@@ -181,27 +181,27 @@ void TdxSideBar::SetHotHeader(int Index, bool Down, bool Pressed) {
 // The old hot item loses its frame (unless selected), a showing hint goes, OnChangeFocusedItem
 // fires and the new item's hint shows when it is not pressed.
 void TdxSideBar::SetHotItem(TdxSideBarItem* Item, bool Pressed) {
-  if (Item == FHotItem) {
-    if (Pressed != FHotPressed) {
-      FHotPressed = Pressed;
+  if (Item == FMouse.HotItem) {
+    if (Pressed != FMouse.HotPressed) {
+      FMouse.HotPressed = Pressed;
       InvalidateItem(Item);
     }
     return;
   }
-  TdxSideBarItem* old = FHotItem;
-  if (old && old != FSelectedItem) InvalidateItem(old);
+  TdxSideBarItem* old = FMouse.HotItem;
+  if (old && old != FMouse.SelectedItem) InvalidateItem(old);
   HideItemHint();
-  FHotItem = Item;
-  FHotPressed = Pressed;
+  FMouse.HotItem = Item;
+  FMouse.HotPressed = Pressed;
   if (OnChangeFocusedItem) OnChangeFocusedItem(this);
   if (Item && !Pressed) ShowItemHint(Item);
   InvalidateItem(Item);
 }
 
 void TdxSideBar::SetSelectedItem(TdxSideBarItem* Item) {
-  if (Item == FSelectedItem) return;
-  InvalidateItem(FSelectedItem);
-  FSelectedItem = Item;
+  if (Item == FMouse.SelectedItem) return;
+  InvalidateItem(FMouse.SelectedItem);
+  FMouse.SelectedItem = Item;
   if (OnChangeSelectedItem) OnChangeSelectedItem(this);
   InvalidateItem(Item);
 }
@@ -212,15 +212,15 @@ bool TdxSideBar::ScrollButtonMouseDown(TPoint P) {
   const TGeometry g = Geometry();
   const TRect up = UpButtonRect(g), down = DownButtonRect(g);
   const bool inColumn = P.X >= up.Left && P.X < up.Right;
-  if (inColumn && FUpShown && !FUpPressed && P.Y >= up.Top + 1 && P.Y < up.Bottom + 1) {
-    FUpPressed = true;
-  } else if (inColumn && FDownShown && !FDownPressed && P.Y >= down.Top && P.Y < down.Bottom) {
-    FDownPressed = true;
+  if (inColumn && FScroll.UpShown && !FScroll.UpPressed && P.Y >= up.Top + 1 && P.Y < up.Bottom + 1) {
+    FScroll.UpPressed = true;
+  } else if (inColumn && FScroll.DownShown && !FScroll.DownPressed && P.Y >= down.Top && P.Y < down.Bottom) {
+    FScroll.DownPressed = true;
   } else {
     return false;
   }
   StartScrollTimer();
-  ScrollItems(FUpPressed ? -1 : 1);
+  ScrollItems(FScroll.UpPressed ? -1 : 1);
   return true;
 }
 
@@ -232,30 +232,30 @@ void TdxSideBar::ScrollItems(int Delta) {
 }
 
 void TdxSideBar::StartScrollTimer() {
-  if (FScrollTimerRunning || !HandleAllocated()) return;
-  FScrollTimerRunning = SetTimer(Handle(), dxsbScrollTimer, static_cast<UINT>(FScrollDelay)) != 0;
+  if (FScroll.TimerRunning || !HandleAllocated()) return;
+  FScroll.TimerRunning = SetTimer(Handle(), dxsbScrollTimer, static_cast<UINT>(FScrollDelay)) != 0;
 }
 
 void TdxSideBar::StopScrollTimer() {
-  if (!FScrollTimerRunning) return;
-  FScrollTimerRunning = false;
+  if (!FScroll.TimerRunning) return;
+  FScroll.TimerRunning = false;
   if (HandleAllocated()) KillTimer(Handle(), dxsbScrollTimer);
 }
 
 // A mark set before the items moved no longer marks the place it named; a tick that scrolls
 // nothing leaves it.
 void TdxSideBar::ScrollTimerTick() {
-  if (!FUpPressed && !FDownPressed) {
+  if (!FScroll.UpPressed && !FScroll.DownPressed) {
     StopScrollTimer();
     return;
   }
-  ScrollItems(FUpPressed ? -1 : 1);
+  ScrollItems(FScroll.UpPressed ? -1 : 1);
   SetInsertMark(nullptr, true);
 }
 
 void TdxSideBar::ReleaseScrollButtons() {
-  if (!FUpPressed && !FDownPressed) return;
-  FUpPressed = FDownPressed = false;
+  if (!FScroll.UpPressed && !FScroll.DownPressed) return;
+  FScroll.UpPressed = FScroll.DownPressed = false;
   InvalidateScrollButtons();
 }
 
@@ -272,26 +272,26 @@ void TdxSideBar::ShowItemHint(TdxSideBarItem* Item) {
   const TItemPlace* place = FindPlace(places, Item);
   if (!place) return;
   const String text = GetShortHint(hint);
-  TRect r = FHintWindow->CalcHintRect(ClientWidth() - 2 * FSpaceHeight, text);
+  TRect r = FHint.Window->CalcHintRect(ClientWidth() - 2 * FSpaceHeight, text);
   const bool large = FActiveGroup->IconType() == dxsgLargeIcon;
   const TPoint at = ClientToScreen(TPoint{large ? (ClientWidth() - r.Width()) / 2 : FSpaceHeight, place->CaptionBox.Bottom + 2});
   OffsetRect(r, at.X, at.Y);
-  FHintWindow->SetColor(clInfoBk);
-  FHintWindow->ActivateHint(r, text);
-  FHintShowing = true;
+  FHint.Window->SetColor(clInfoBk);
+  FHint.Window->ActivateHint(r, text);
+  FHint.Showing = true;
   SetShowHint(false);
   SetHint(GetLongHint(hint));
-  FHintTimerRunning = SetTimer(Handle(), dxsbHintTimer, dxsbHintTime) != 0;
+  FHint.TimerRunning = SetTimer(Handle(), dxsbHintTimer, dxsbHintTime) != 0;
 }
 
 void TdxSideBar::HideItemHint() {
-  if (FHintTimerRunning) {
-    FHintTimerRunning = false;
+  if (FHint.TimerRunning) {
+    FHint.TimerRunning = false;
     if (HandleAllocated()) KillTimer(Handle(), dxsbHintTimer);
   }
-  if (!FHintShowing) return;
-  FHintShowing = false;
-  FHintWindow->ReleaseHandle();
+  if (!FHint.Showing) return;
+  FHint.Showing = false;
+  FHint.Window->ReleaseHandle();
   SetHint(String());
   SetShowHint(true);
 }

@@ -57,9 +57,9 @@ void TdxSideBar::DrawHeader(HDC DC, const TGeometry& G, int Index) {
     return;
   }
   if (Index != G.A) FillBackground(DC, TRect{r.Left, r.Top - 1, r.Right, r.Top});
-  const bool down = FHotHeader == Index && FHeaderDown;
-  const bool pressed = down && FHeaderPressed;
-  const bool hot = FHotHeader == Index && !FHeaderDown;
+  const bool down = FMouse.HotHeader == Index && FMouse.HeaderDown;
+  const bool pressed = down && FMouse.HeaderPressed;
+  const bool hot = FMouse.HotHeader == Index && !FMouse.HeaderDown;
   TRect face = r;
   InflateRect(face, -1, -1);
   FillRect(DC, face, CreateSolidBrush(ColorToRGB(clBtnFace)));
@@ -90,9 +90,9 @@ void TdxSideBar::DrawItems(HDC DC, const TGeometry& G) {
     place.Item->FCut = !place.FullyShown;
     DrawItem(DC, G, place);
   }
-  if (const TItemPlace* hot = FindPlace(places, FHotItem); hot && FHotItem != FSelectedItem && FHotItem->Enabled())
-    DrawItemFrame(DC, *hot, FHotPressed);
-  if (const TItemPlace* selected = FindPlace(places, FSelectedItem); selected && FSelectedItem->Enabled())
+  if (const TItemPlace* hot = FindPlace(places, FMouse.HotItem); hot && FMouse.HotItem != FMouse.SelectedItem && FMouse.HotItem->Enabled())
+    DrawItemFrame(DC, *hot, FMouse.HotPressed);
+  if (const TItemPlace* selected = FindPlace(places, FMouse.SelectedItem); selected && FMouse.SelectedItem->Enabled())
     DrawItemFrame(DC, *selected, true);
   UpdateScrollButtons(G, places);
   DrawScrollButtons(DC, G);
@@ -170,26 +170,26 @@ void TdxSideBar::UpdateScrollButtons(const TGeometry& G, const std::vector<TItem
   const int count = FActiveGroup ? FActiveGroup->Items()->Count() : 0;
   const int top = FActiveGroup ? FActiveGroup->TopIndex() : 0;
   const bool allShown = !Places.empty() && Places.back().Index == count - 1 && Places.back().FullyShown;
-  FUpShown = top > 0;
-  FDownShown = count > 0 && !allShown && top != count - 1 && G.A >= 0;
-  if (!FUpShown) FUpPressed = false;
-  if (!FDownShown) FDownPressed = false;
+  FScroll.UpShown = top > 0;
+  FScroll.DownShown = count > 0 && !allShown && top != count - 1 && G.A >= 0;
+  if (!FScroll.UpShown) FScroll.UpPressed = false;
+  if (!FScroll.DownShown) FScroll.DownPressed = false;
 }
 
 void TdxSideBar::DrawScrollButtons(HDC DC, const TGeometry& G) {
   const bool dragging = TdxSideBarDragObject::Current() != nullptr;
   TRect up = UpButtonRect(G);
-  if (FUpShown && G.B > up.Bottom)
-    DrawFrameControl(DC, up, DFC_SCROLL, DFCS_SCROLLUP | (FUpPressed && !dragging ? DFCS_PUSHED : 0u));
+  if (FScroll.UpShown && G.B > up.Bottom)
+    DrawFrameControl(DC, up, DFC_SCROLL, DFCS_SCROLLUP | (FScroll.UpPressed && !dragging ? DFCS_PUSHED : 0u));
   TRect down = DownButtonRect(G);
-  if (FDownShown && (!FShowGroups || G.Header(G.A).Bottom < down.Top))
-    DrawFrameControl(DC, down, DFC_SCROLL, DFCS_SCROLLDOWN | (FDownPressed && !dragging ? DFCS_PUSHED : 0u));
+  if (FScroll.DownShown && (!FShowGroups || G.Header(G.A).Bottom < down.Top))
+    DrawFrameControl(DC, down, DFC_SCROLL, DFCS_SCROLLDOWN | (FScroll.DownPressed && !dragging ? DFCS_PUSHED : 0u));
 }
 
 // A black line across the items area in the middle of the gap, with a filled triangle at each
 // end pointing inwards.
 void TdxSideBar::DrawInsertMark(HDC DC, const TGeometry& G) {
-  if (!FMarkItem) return;
+  if (!FDropMark.Item) return;
   const int y = InsertMarkY(G);
   if (y < 0) return;
   const int left = G.R.Left + (G.Flat ? 1 : 0), right = G.R.Right - (G.Flat ? 1 : 0);
@@ -232,9 +232,9 @@ void TdxSideBar::SlideHeaders(HDC DC, const TGeometry& G) {
 // Middle of the gap after the mark's item, or just below the open group's header for the place
 // before the first item; -1 when that item does not show.
 int TdxSideBar::InsertMarkY(const TGeometry& G) const {
-  if (!FMarkAfter) return G.T + 3;
+  if (!FDropMark.After) return G.T + 3;
   const std::vector<TItemPlace> places = ItemPlaces(G);
-  const TItemPlace* place = FindPlace(places, FMarkItem);
+  const TItemPlace* place = FindPlace(places, FDropMark.Item);
   return place ? place->GapTop + place->GapHeight / 2 : -1;
 }
 
@@ -270,7 +270,7 @@ void TdxSideBar::InvalidateScrollButtons() {
 }
 
 void TdxSideBar::InvalidateInsertMark() {
-  if (!HandleAllocated() || !FMarkItem) return;
+  if (!HandleAllocated() || !FDropMark.Item) return;
   const TGeometry g = Geometry();
   const int y = InsertMarkY(g);
   if (y < 0) return;

@@ -1,6 +1,7 @@
 // The store of reusable items: its categories and their renumbering, its stored items with their
 // action binding, and the cascade that deletes side-bar items whose stored item goes.
 #include "sidebar/dxsbarStore.h"
+#include "rtl/ScopeExit.h"
 
 #include <algorithm>
 
@@ -87,25 +88,24 @@ void TdxSideBarStore::SetCategories(const TStrings* Value) {
   const int wanted = Value->Count();
   for (TdxStoredSideItem* item : FStoredItems)
     if (item->Category() >= wanted) throw EdxSideBarError(CategoryHasItems);
+  // Ending the update tells the list's listeners, which may raise: a bracket, not a destructor.
   FCategories->BeginUpdate();
-  try {
-    if (wanted == 0) {
-      FCategories->Clear();
-    } else {
-      while (FCategories->Count() > wanted) FCategories->Delete(FCategories->Count() - 1);
-      for (int i = 0; i < wanted; ++i) {
-        if (i < FCategories->Count()) {
-          FCategories->SetStrings(i, Value->Strings(i));
-        } else {
-          FCategories->Add(Value->Strings(i));
+  Bracket(
+      [&] {
+        if (wanted == 0) {
+          FCategories->Clear();
+          return;
         }
-      }
-    }
-  } catch (...) {
-    FCategories->EndUpdate();
-    throw;
-  }
-  FCategories->EndUpdate();
+        while (FCategories->Count() > wanted) FCategories->Delete(FCategories->Count() - 1);
+        for (int i = 0; i < wanted; ++i) {
+          if (i < FCategories->Count()) {
+            FCategories->SetStrings(i, Value->Strings(i));
+          } else {
+            FCategories->Add(Value->Strings(i));
+          }
+        }
+      },
+      [this] { FCategories->EndUpdate(); });
   RefreshCustomizer(nullptr);
 }
 

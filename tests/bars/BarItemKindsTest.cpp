@@ -54,6 +54,10 @@ TEST_F(BarItemKinds, EditLimitsAndAccelerators) {
   edit->SetText("abc");
   edit->SetText("abc");
   EXPECT_EQ(changes, 1);
+  int curChanges = 0;
+  edit->OnCurChange = [&](TObject*) { ++curChanges; };
+  edit->CurChange();
+  EXPECT_EQ(curChanges, 1);
   EXPECT_FALSE(edit->CanClick());
 
   TdxBar* bar = AddBar("Tools");

@@ -187,6 +187,34 @@ TEST_F(BarItem, ChangesReachTheViewsOfTheLinks) {
   EXPECT_TRUE(bar->ItemLinks()->Items(1)->Control());
 }
 
+// A change that the manager makes under its update lock gives the lock back when a view fails,
+// so that the bars still lay out afterwards.
+TEST_F(BarItem, AFailingViewLeavesTheUpdateLockAsItWas) {
+  auto* item = AddItem<TTestBarItem>("x", "X");
+  item->SetImageIndex(0);
+  TdxBarGroup* group = Manager->AddGroup();
+  group->Add(item);
+  TdxBar* bar = AddBar("Tools");
+  Link(bar->ItemLinks(), item);
+  bar->SetVisible(true);
+  auto* images = new TImageList(Form);
+
+  struct TCase {
+    const char* FailOn;
+    std::function<void()> Change;
+  };
+  const TCase cases[] = {
+      {"glyph", [&] { Manager->SetImages(images); }},
+      {"enabled", [&] { group->SetEnabled(false); }},
+      {"visible", [&] { item->SetVisible(ivNever); }},
+  };
+  for (const TCase& c : cases) {
+    TRecordingControl::FailOn() = c.FailOn;
+    EXPECT_THROW(c.Change(), Exception) << c.FailOn;
+    EXPECT_FALSE(Manager->UpdateLocked()) << c.FailOn;
+  }
+}
+
 TEST_F(BarItem, FreeingAnItemTakesItsLinksAndTellsOnDestroy) {
   auto* item = AddItem("bbGone", "Gone");
   bool told = false;

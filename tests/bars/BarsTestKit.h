@@ -19,13 +19,18 @@
 #include "controls/ShortCut.h"
 #include "support/FormFixture.h"
 
-// A view that writes each notification it hears into Log as "<item name>.<notification>".
+// A view that writes each notification it hears into Log as "<item name>.<notification>", and
+// raises on the notification named by FailOn.
 class TRecordingControl : public TdxBarButtonControl {
  public:
   using TdxBarButtonControl::TdxBarButtonControl;
   static std::vector<String>& Log() {
     static std::vector<String> log;
     return log;
+  }
+  static String& FailOn() {
+    static String failOn;
+    return failOn;
   }
   void CaptionChanged() override { Note("caption"); }
   void EnabledChanged() override { Note("enabled"); }
@@ -37,7 +42,10 @@ class TRecordingControl : public TdxBarButtonControl {
   void Repaint() override { Note("repaint"); }
 
  private:
-  void Note(const char* What) { Log().push_back(ItemLink()->Item()->Name() + "." + What); }
+  void Note(const char* What) {
+    if (FailOn() == What) throw Exception("view failed");
+    Log().push_back(ItemLink()->Item()->Name() + "." + What);
+  }
 };
 
 class TTestBarItem : public TdxBarButton {
@@ -125,6 +133,7 @@ class TBarsTest : public TControlsTest {
     RegisterBarItemClass(RegisterClass<TSizedItem, TdxBarButton>("TSizedItem"), ItemControlClass<TSizedControl>(), false);
     RegisterBarItemClass(RegisterClass<TSizedEdit, TdxBarEdit>("TSizedEdit"), ItemControlClass<TSizedEditControl>(), false);
     TRecordingControl::Log().clear();
+    TRecordingControl::FailOn().clear();
     Manager = new TdxBarManager(Form);
     Manager->SetName("bm");
   }

@@ -184,6 +184,26 @@ TEST_F(SideBarModel, ValuesOutOfRangeAreIgnored) {
   EXPECT_EQ(bar->GroupHeightOffSet(), 9);
 }
 
+// Another bar's look is copied, never shared: changing the source afterwards leaves the copy.
+TEST_F(SideBarModel, TheLookIsCopiedFromAnotherBar) {
+  TdxSideBar* source = AddSideBar("sbSource");
+  TdxSideBar* bar = AddSideBar("sbCopy", 200);
+  source->BkGround()->SetFillStyle(bfsVert);
+  source->BkPicture()->Bitmap()->SetSize(8, 6);
+  source->GroupFont()->SetSize(14);
+  source->ItemFont()->SetColor(clRed);
+  bar->SetBkGround(source->BkGround());
+  bar->SetBkPicture(source->BkPicture());
+  bar->SetGroupFont(source->GroupFont());
+  bar->SetItemFont(source->ItemFont());
+  source->BkGround()->SetFillStyle(bfsNone);
+  source->GroupFont()->SetSize(9);
+  EXPECT_EQ(bar->BkGround()->FillStyle(), bfsVert);
+  EXPECT_EQ(bar->BkPicture()->Width(), 8);
+  EXPECT_EQ(bar->GroupFont()->Size(), 14);
+  EXPECT_EQ(bar->ItemFont()->Color(), clRed);
+}
+
 TEST_F(SideBarModel, CategoriesThatHoldItemsCannotGoAndTheRestRenumberTheirItems) {
   TStrings* categories = store->Categories();
   ASSERT_EQ(categories->Text(), "Default\r\n");
