@@ -1,6 +1,6 @@
 // The logged-in user, the program's folder, the database path in the settings store, the
 // application message box and performance texts.
-#include "app/KvCommon.h"
+#include "app/data/KvCommon.h"
 
 #include <filesystem>
 

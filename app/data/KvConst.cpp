@@ -1,5 +1,5 @@
 // Look-ups in the constant tables that guard their index.
-#include "app/KvConst.h"
+#include "app/data/KvConst.h"
 
 #include <algorithm>
 

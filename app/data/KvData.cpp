@@ -1,8 +1,8 @@
 // The data module's life: made from its stored layout, the item-unit list and the logged-in user
 // made and connected on creation, freed on destruction; the post-error rule of the students query.
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 #include "classes/Layouts.h"
 #include "controls/Application.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/KvCommon.h"
+#include "app/data/KvCommon.h"
 #include "classes/Properties.h"
 #include "data/ADODB.h"
 #include "data/DataSource.h"

@@ -6,8 +6,8 @@
 // builds run inside one transaction, so a failure leaves the cards as they were.
 #include <map>
 
-#include "app/KvData.h"
-#include "app/KvDataSql_p.h"
+#include "app/data/KvData.h"
+#include "app/data/KvDataSql_p.h"
 
 namespace {
 

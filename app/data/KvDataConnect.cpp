@@ -1,6 +1,6 @@
 // Opening a connection on a database file of this system: the data module's own connection, and
 // the trial connection of the database dialog; the windows' data sets on the data module's.
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Deleting a student or a teacher with the rows of other tables that belong to them, in one
 // transaction each; the list that showed the row lets it go only once the deletion is committed.
-#include "app/FormKit.h"
-#include "app/KvData.h"
-#include "app/KvDataSql_p.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
+#include "app/data/KvDataSql_p.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Filling list controls from the class and grade tables, and the grade of a class.
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 namespace {
 

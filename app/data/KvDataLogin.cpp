@@ -1,8 +1,8 @@
 // The log-in check and what a log-in loads: the user, the school, the user's classes and the
 // item units. The typed log-in name is always bound as a parameter, never put into SQL text.
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 #include "rtl/Convert.h"
 
 String TdmGym::Login(const String& LogID, const String& Password) {

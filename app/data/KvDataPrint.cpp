@@ -1,6 +1,6 @@
 // The data module's value handlers of the student card reports: performances printed in the
 // units of their items.
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Statement, name, rounding and progress helpers of the card and statistics builds, and their
 // steps run range by range of student numbers.
-#include "app/KvDataSql_p.h"
+#include "app/data/KvDataSql_p.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "app/dialogs/ProgressTask.h"
+#include "app/windows/ProgressTask.h"
 
 void PrepareSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params) {
   Query->Close();

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 
 class TProgressTask;
 

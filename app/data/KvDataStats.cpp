@@ -2,10 +2,10 @@
 // score the count of fitness cards, its rate among the students to be tested and its points, and
 // the unit points. Each count and band is one grouped statement over the students or the cards;
 // a run rebuilds the fitness cards first and does all of it inside one transaction.
-#include "app/KvConst.h"
-#include "app/KvData.h"
-#include "app/KvDataSql_p.h"
-#include "app/dialogs/ProgressTask.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
+#include "app/data/KvDataSql_p.h"
+#include "app/windows/ProgressTask.h"
 #include "controls/Application.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // The scoring rule, the reading of typed performances and the loading of standards rows.
-#include "app/KvScore.h"
+#include "app/data/KvScore.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
-#include "app/KvCommon.h"
-#include "app/KvConst.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvConst.h"
 #include "controls/Application.h"
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"

@@ -1,11 +1,11 @@
 // The result correction: the student's results and their texts in the grid, rescoring a new
 // performance, the change list and the commit.
-#include "app/dialogs/EditAchieve.h"
+#include "app/kits/EditAchieve.h"
 
-#include "app/FormKit.h"
-#include "app/KvCommon.h"
-#include "app/KvData.h"
-#include "app/dialogs/InputAchieve.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvData.h"
+#include "app/windows/InputAchieve.h"
 #include "rtl/Convert.h"
 
 namespace {

@@ -6,7 +6,7 @@
 // its error and leaves the dialog open with every correction, none of them written.
 #pragma once
 
-#include "app/dialogs/EntryKit.h"
+#include "app/kits/EntryKit.h"
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/DBCtrls.h"

@@ -1,8 +1,8 @@
 // The student and term the entry windows read, their date message, and the commit of results.
-#include "app/dialogs/EntryKit.h"
+#include "app/kits/EntryKit.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "controls/DBCtrls.h"
 #include "editors/dxEdLib.h"
 

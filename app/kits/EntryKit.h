@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/KvScore.h"
+#include "app/data/KvScore.h"
 #include "controls/ActnList.h"
 #include "controls/ListView.h"
 #include "rtl/DateTime.h"

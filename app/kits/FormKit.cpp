@@ -1,9 +1,9 @@
 // Owned list objects, key filters, edit states and help topics.
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 #include <cstring>
 
-#include "app/KvCommon.h"
+#include "app/data/KvCommon.h"
 #include "windows/SystemServices.h"
 
 void AcceptOnly(TKeyChar& Key, const char* Allowed) {

@@ -1,9 +1,9 @@
 // The shared part of the class-move and promotion dialogs: the class lists with their grades, the
 // students of the source class, and moving list lines between the two student lists.
-#include "app/dialogs/MoveStudents.h"
+#include "app/kits/MoveStudents.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "rtl/Convert.h"
 
 namespace {

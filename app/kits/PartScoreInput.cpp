@@ -1,9 +1,9 @@
 // The shared part of the attendance-score and basic-knowledge dialogs: the score box and its
 // checks, the pending list, and the commit.
-#include "app/dialogs/PartScoreInput.h"
+#include "app/kits/PartScoreInput.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
 

@@ -6,7 +6,7 @@
 // score, none of them stored.
 #pragma once
 
-#include "app/dialogs/EntryKit.h"
+#include "app/kits/EntryKit.h"
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/ComboBox.h"

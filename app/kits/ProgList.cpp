@@ -1,10 +1,10 @@
 // The item-list windows: the items read when shown with every type group open, the group rows'
 // text, and OK and Cancel on the pending edit.
-#include "app/dialogs/ProgList.h"
+#include "app/kits/ProgList.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 #include "rtl/Convert.h"
 
 String ProgTypeText(int ProgType) {

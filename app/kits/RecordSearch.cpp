@@ -1,12 +1,12 @@
 // The searches of the current student's records: the query texts with their optional
 // conditions, the dates given, the parameters bound in order, and the history grids' texts.
-#include "app/dialogs/RecordSearch.h"
+#include "app/kits/RecordSearch.h"
 
 #include <cmath>
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 #include "editors/dxDateEdit.h"
 #include "rtl/Convert.h"
 

@@ -1,12 +1,12 @@
 // Performance entry scored against the standards: the item list, the value boxes and their keys,
 // the checks and scoring of a typed performance, and the move to the next student.
-#include "app/dialogs/ResultEntry.h"
+#include "app/kits/ResultEntry.h"
 
-#include "app/FormKit.h"
-#include "app/KvCommon.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
-#include "app/dialogs/ShowStarnd.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
+#include "app/windows/ShowStarnd.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
 

@@ -6,7 +6,7 @@
 // (PrepareForClass) each time before showing it.
 #pragma once
 
-#include "app/dialogs/TrainingEntry.h"
+#include "app/kits/TrainingEntry.h"
 #include "controls/Edit.h"
 #include "controls/ListBox.h"
 #include "controls/Panel.h"

@@ -1,9 +1,9 @@
 // The standards editors: a row's thresholds shown as numbers or times, the key filters of the
 // boxes, and the thresholds written back (-1 for an empty number box, 0 for an empty time).
-#include "app/dialogs/StandardEditor.h"
+#include "app/kits/StandardEditor.h"
 
-#include "app/FormKit.h"
-#include "app/KvScore.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvScore.h"
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"
 

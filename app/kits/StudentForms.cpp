@@ -1,8 +1,8 @@
 // The exemption group, the birth date, the exemption checks and the exemption row of the student
 // windows.
-#include "app/dialogs/StudentForms.h"
+#include "app/kits/StudentForms.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 #include "rtl/Convert.h"
 
 void ShowExemptionGroup(TCustomForm* Form, TGroupBox* Group, bool Shown) {

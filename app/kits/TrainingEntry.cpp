@@ -1,10 +1,10 @@
 // The shared part of the item result-entry windows: creation and showing, the pending list and
 // its actions, the automatic add box, and the commit.
-#include "app/dialogs/TrainingEntry.h"
+#include "app/kits/TrainingEntry.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
-#include "app/dialogs/ProgressTask.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
+#include "app/windows/ProgressTask.h"
 #include "controls/Application.h"
 
 bool ConfirmEntry(const String& Question) {

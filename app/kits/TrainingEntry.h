@@ -6,7 +6,7 @@
 // error and leaves the window open with every pending result, none of them stored.
 #pragma once
 
-#include "app/dialogs/EntryKit.h"
+#include "app/kits/EntryKit.h"
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/Button.h"

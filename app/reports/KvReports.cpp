@@ -1,12 +1,12 @@
 // The report commands: the template check, the print query, the header memos, the item slots of
 // the fitness cards, and the road from a loaded template to the modal preview.
-#include "app/KvReports.h"
+#include "app/reports/KvReports.h"
 
-#include "app/KvDataSql_p.h"
-#include "app/KvMain.h"
-#include "app/PrintConfig.h"
-#include "app/dialogs/ProgressTask.h"
-#include "app/dialogs/RptPreview.h"
+#include "app/data/KvDataSql_p.h"
+#include "app/windows/KvMain.h"
+#include "app/reports/PrintConfig.h"
+#include "app/windows/ProgressTask.h"
+#include "app/windows/RptPreview.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
 #include "report/FR_View.h"

@@ -10,8 +10,8 @@
 
 #include <vector>
 
-#include "app/KvData.h"
-#include "app/PrintConfig.h"
+#include "app/data/KvData.h"
+#include "app/reports/PrintConfig.h"
 
 // The list reports, by the tag of the action that prints them.
 enum TListReport { lrBlankStudent = 0, lrFreeStudent = 1, lrNoTestStudent = 2, lrTeacher = 3, lrStudents = 4 };

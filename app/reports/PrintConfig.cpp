@@ -1,11 +1,11 @@
 // The print configuration texts: splitting, parsing and writing them, and keeping them in the
 // settings store.
-#include "app/PrintConfig.h"
+#include "app/reports/PrintConfig.h"
 
 #include <algorithm>
 
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 #include "settings/Registry.h"
 
 namespace {

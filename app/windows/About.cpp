@@ -1,5 +1,5 @@
 // The about box: hover colours of its two link labels, and freeing itself when closed.
-#include "app/dialogs/About.h"
+#include "app/windows/About.h"
 
 TAboutBox* AboutBox = nullptr;
 

@@ -1,7 +1,7 @@
 // The basic-knowledge dialog and the command that opens it.
-#include "app/dialogs/BasicInput.h"
+#include "app/windows/BasicInput.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmBasicInput* fmBasicInput = nullptr;
 

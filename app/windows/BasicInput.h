@@ -2,7 +2,7 @@
 // stored in Tb_ExamProcess as part 1 under the item number "BP101".
 #pragma once
 
-#include "app/dialogs/PartScoreInput.h"
+#include "app/kits/PartScoreInput.h"
 
 class TfmBasicInput : public TfmPartScoreInput {
  public:

@@ -1,9 +1,9 @@
 // The password dialog: comparing the two entries and storing the new password in the logged-in
 // teacher's row.
-#include "app/dialogs/ChgPwd.h"
+#include "app/windows/ChgPwd.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
 

@@ -1,7 +1,7 @@
 // The attendance-score dialog and the command that opens it.
-#include "app/dialogs/DutyInput.h"
+#include "app/windows/DutyInput.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmDutyInput* fmDutyInput = nullptr;
 

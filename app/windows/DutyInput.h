@@ -3,7 +3,7 @@
 // attendance register.
 #pragma once
 
-#include "app/dialogs/PartScoreInput.h"
+#include "app/kits/PartScoreInput.h"
 
 class TfmDutyInput : public TfmPartScoreInput {
  public:

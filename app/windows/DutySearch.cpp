@@ -1,8 +1,8 @@
 // The attendance search window: its kinds, and its command.
-#include "app/dialogs/DutySearch.h"
+#include "app/windows/DutySearch.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmDutySearch* fmDutySearch = nullptr;
 

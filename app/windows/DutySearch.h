@@ -2,7 +2,7 @@
 // attendance kind and date.
 #pragma once
 
-#include "app/dialogs/RecordSearch.h"
+#include "app/kits/RecordSearch.h"
 
 class TfmDutySearch : public TfmRecordSearch {
  public:

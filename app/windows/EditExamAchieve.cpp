@@ -1,7 +1,7 @@
 // The examination result correction dialog and the command that opens it.
-#include "app/dialogs/EditExamAchieve.h"
+#include "app/windows/EditExamAchieve.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmEditExamAchieve* fmEditExamAchieve = nullptr;
 

@@ -2,7 +2,7 @@
 // rescored against the examination standards.
 #pragma once
 
-#include "app/dialogs/EditAchieve.h"
+#include "app/kits/EditAchieve.h"
 
 class TfmEditExamAchieve : public TfmEditAchieve {
  public:

@@ -1,8 +1,8 @@
 // The examination standards editor and its command.
-#include "app/dialogs/EditExamStandard.h"
+#include "app/windows/EditExamStandard.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmEditExamStarnd* fmEditExamStarnd = nullptr;
 

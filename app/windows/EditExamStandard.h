@@ -2,7 +2,7 @@
 // examination standards query (a Tb_ExamStarnd row).
 #pragma once
 
-#include "app/dialogs/StandardEditor.h"
+#include "app/kits/StandardEditor.h"
 
 class TfmEditExamStarnd : public TfmEditStarnd {
  public:

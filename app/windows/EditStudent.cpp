@@ -1,12 +1,12 @@
 // The student window: the row and its exemption shown, the buttons following the row's state,
 // the checks, and the save: the student's rows renumbered, the exemption row written or deleted
 // and the student row posted, all in one transaction.
-#include "app/dialogs/EditStudent.h"
+#include "app/windows/EditStudent.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
-#include "app/dialogs/StudentForms.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
+#include "app/kits/StudentForms.h"
 #include "rtl/Convert.h"
 
 TfmEditStudent* fmEditStudent = nullptr;

@@ -1,11 +1,11 @@
 // The teacher dialog: the row shown with its rights and sex, the buttons following the row's
 // state, the checks, and the row stored together with the renamed classes taught.
-#include "app/dialogs/EditTeacher.h"
+#include "app/windows/EditTeacher.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
-#include "app/dialogs/NewTeachers.h"
-#include "app/dialogs/SetTeacherTask.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
+#include "app/windows/NewTeachers.h"
+#include "app/windows/SetTeacherTask.h"
 #include "rtl/Text.h"
 
 TfmEditTeacher* fmEditTeacher = nullptr;

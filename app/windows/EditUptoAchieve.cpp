@@ -1,7 +1,7 @@
 // The fitness result correction dialog and the command that opens it.
-#include "app/dialogs/EditUptoAchieve.h"
+#include "app/windows/EditUptoAchieve.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmEditUptoAchieve* fmEditUptoAchieve = nullptr;
 

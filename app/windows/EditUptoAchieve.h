@@ -2,7 +2,7 @@
 // rescored against the fitness standards.
 #pragma once
 
-#include "app/dialogs/EditAchieve.h"
+#include "app/kits/EditAchieve.h"
 
 class TfmEditUptoAchieve : public TfmEditAchieve {
  public:

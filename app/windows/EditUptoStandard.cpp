@@ -1,8 +1,8 @@
 // The fitness standards editor and its command.
-#include "app/dialogs/EditUptoStandard.h"
+#include "app/windows/EditUptoStandard.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmEditUptoStarnd* fmEditUptoStarnd = nullptr;
 

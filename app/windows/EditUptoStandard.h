@@ -2,7 +2,7 @@
 // fitness standards query (a Tb_UptoStarnd row).
 #pragma once
 
-#include "app/dialogs/StandardEditor.h"
+#include "app/kits/StandardEditor.h"
 
 class TfmEditUptoStarnd : public TfmEditStarnd {
  public:

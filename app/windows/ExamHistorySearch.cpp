@@ -1,7 +1,7 @@
 // The examination history search window and its command.
-#include "app/dialogs/ExamHistorySearch.h"
+#include "app/windows/ExamHistorySearch.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmExamHistorySearch* fmExamHistorySearch = nullptr;
 

@@ -1,7 +1,7 @@
 // The examination result entry window and the command that opens it.
-#include "app/dialogs/ExamInput.h"
+#include "app/windows/ExamInput.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmExamInput* fmExamInput = nullptr;
 

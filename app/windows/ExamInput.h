@@ -3,7 +3,7 @@
 // examination part (2) of the term picked in the window.
 #pragma once
 
-#include "app/dialogs/ResultEntry.h"
+#include "app/kits/ResultEntry.h"
 
 class TfmExamInput : public TfmResultEntry {
  public:

@@ -1,8 +1,8 @@
 // The performance input box: key filters, reading a number or a time, and InputAchieve.
-#include "app/dialogs/InputAchieve.h"
+#include "app/windows/InputAchieve.h"
 
-#include "app/FormKit.h"
-#include "app/KvCommon.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvCommon.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
 

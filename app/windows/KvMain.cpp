@@ -1,11 +1,11 @@
 // The main window: creation, the log-on of its first activation, the status bar, the side bar's
 // pages with their loading, and the search strip above the grids.
-#include "app/KvMain.h"
+#include "app/windows/KvMain.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
-#include "app/dialogs/Logon.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
+#include "app/windows/Logon.h"
 #include "controls/Application.h"
 #include "controls/CheckBox.h"
 

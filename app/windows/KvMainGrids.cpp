@@ -1,9 +1,9 @@
 // The main window's grid drawing (the teachers' rights by name, the fitness categories as
 // numerals and the standards' thresholds as performances in the unit of their row) and the popup
 // menus of the students' and teachers' grids.
-#include "app/KvCommon.h"
-#include "app/KvConst.h"
-#include "app/KvMain.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvConst.h"
+#include "app/windows/KvMain.h"
 
 namespace {
 

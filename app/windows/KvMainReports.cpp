@@ -1,8 +1,8 @@
 // The main window's report commands and its print-configuration command: each calls its report
 // routine (KvReports) with the class chosen in the search strip, or shows the print options.
-#include "app/KvMain.h"
-#include "app/KvReports.h"
-#include "app/dialogs/SetPrintOption.h"
+#include "app/windows/KvMain.h"
+#include "app/reports/KvReports.h"
+#include "app/windows/SetPrintOption.h"
 
 void TfmKvMain::actPrintBlanStudentExecute(TObject*) { PrintListReport(lrBlankStudent, cbbClass->Text()); }
 

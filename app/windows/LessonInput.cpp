@@ -1,8 +1,8 @@
 // The attendance register: the kinds, recording a student, the pending list and the commit.
-#include "app/dialogs/LessonInput.h"
+#include "app/windows/LessonInput.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "rtl/Convert.h"
 
 TfmLessonInput* fmLessonInput = nullptr;

@@ -4,7 +4,7 @@
 // failed commit shows its error and leaves the window open with every entry, none of them stored.
 #pragma once
 
-#include "app/dialogs/EntryKit.h"
+#include "app/kits/EntryKit.h"
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/CheckBox.h"

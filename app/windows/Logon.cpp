@@ -1,10 +1,10 @@
 // The log-on dialog: the log-on and cancel actions, the database command, and the close query
 // that keeps the dialog open until one of them allows it to close.
-#include "app/dialogs/Logon.h"
+#include "app/windows/Logon.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
-#include "app/dialogs/SetDatabase.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
+#include "app/windows/SetDatabase.h"
 #include "controls/Application.h"
 
 void TfmLogon::Publish(TClassBuilder<TfmLogon>& c) {

@@ -1,10 +1,10 @@
 // The student filter: its lists, the query of the chosen conditions with bound values, and the
 // close rule that lets only its buttons close it.
-#include "app/dialogs/MultCondition.h"
+#include "app/windows/MultCondition.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The new-student window: the key rules of its boxes, the exemption group, the checks, the
 // student and exemption rows written together, and the command states.
-#include "app/dialogs/NewStudents.h"
+#include "app/windows/NewStudents.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
-#include "app/dialogs/StudentForms.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
+#include "app/kits/StudentForms.h"
 #include "rtl/Convert.h"
 
 TfmNewStudents* fmNewStudents = nullptr;

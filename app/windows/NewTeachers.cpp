@@ -1,10 +1,10 @@
 // The new-teacher dialog: its checks in their order, and the teacher appended to the teachers
 // query with only the optional fields that were filled.
-#include "app/dialogs/NewTeachers.h"
+#include "app/windows/NewTeachers.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 
 TfmNewTeacher* fmNewTeacher = nullptr;
 

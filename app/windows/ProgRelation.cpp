@@ -1,9 +1,9 @@
 // The item-link window: the three tables opened when it is made, the commands' states, a link
 // added only between items of one unit, and links deleted one by one or all.
-#include "app/dialogs/ProgRelation.h"
+#include "app/windows/ProgRelation.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmProgRelation* fmProgRelation = nullptr;
 

@@ -1,9 +1,9 @@
 // The progress window: its task, its steps, and a fresh start each time it is shown.
-#include "app/dialogs/ProgressTask.h"
+#include "app/windows/ProgressTask.h"
 
 #include <algorithm>
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 void TProgressTask::Publish(TClassBuilder<TProgressTask>& c) {
   c.Method("FormShow", &TProgressTask::FormShow);

@@ -1,7 +1,7 @@
 // The preview window: its toolbar commands, its keys, and its life from one report to its close.
-#include "app/dialogs/RptPreview.h"
+#include "app/windows/RptPreview.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 #include "controls/Application.h"
 
 TfmRptPreview* fmRptPreview = nullptr;

@@ -1,8 +1,8 @@
 // The class-move dialog: a move within one grade sets the chosen students' class.
-#include "app/dialogs/SeperateClass.h"
+#include "app/windows/SeperateClass.h"
 
-#include "app/FormKit.h"
-#include "app/KvCommon.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvCommon.h"
 
 TfmSeperatorClass* fmSeperatorClass = nullptr;
 

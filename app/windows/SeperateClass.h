@@ -2,7 +2,7 @@
 // same grade. Their results stay where they are.
 #pragma once
 
-#include "app/dialogs/MoveStudents.h"
+#include "app/kits/MoveStudents.h"
 
 class TfmSeperatorClass : public TfmMoveStudents {
  public:

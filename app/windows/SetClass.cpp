@@ -1,9 +1,9 @@
 // The classes dialog: the list of stored and added classes, adding with its checks, removing
 // (a stored class at once), and storing the added classes on OK.
-#include "app/dialogs/SetClass.h"
+#include "app/windows/SetClass.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmSetClass* fmSetClass = nullptr;
 

@@ -1,9 +1,9 @@
 // The class-order dialog: the classes read in their stored order, the moves, and the positions
 // written as one batch.
-#include "app/dialogs/SetClassOrder.h"
+#include "app/windows/SetClassOrder.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmSetClassOrder* fmSetClassOrder = nullptr;
 

@@ -1,12 +1,12 @@
 // The database dialog: browsing for the file, the checks in their order, the trial connection
 // and storing the path.
-#include "app/dialogs/SetDatabase.h"
+#include "app/windows/SetDatabase.h"
 
 #include <filesystem>
 
-#include "app/FormKit.h"
-#include "app/KvCommon.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvData.h"
 #include "controls/Application.h"
 
 TfmSetDatabase* fmSetDatabase = nullptr;

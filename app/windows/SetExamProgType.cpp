@@ -1,7 +1,7 @@
 // The item-list window of Tb_ExamProg and its command.
-#include "app/dialogs/SetExamProgType.h"
+#include "app/windows/SetExamProgType.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmSetExamProg* fmSetExamProg = nullptr;
 

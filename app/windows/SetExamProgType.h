@@ -1,7 +1,7 @@
 // The item-list window "体育考核项目设置": the examination items of Tb_ExamProg.
 #pragma once
 
-#include "app/dialogs/ProgList.h"
+#include "app/kits/ProgList.h"
 
 class TfmSetExamProg : public TfmSetProgList {
  public:

@@ -1,12 +1,12 @@
 // The print options window: filling the item lists from the standards, moving items between the
 // lists of a page, and loading and saving the selections of a family.
-#include "app/dialogs/SetPrintOption.h"
+#include "app/windows/SetPrintOption.h"
 
 #include <algorithm>
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 #include "controls/Application.h"
 
 TfmSetPrintOption* fmSetPrintOption = nullptr;

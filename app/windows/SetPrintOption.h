@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/PrintConfig.h"
+#include "app/reports/PrintConfig.h"
 #include "classes/Properties.h"
 #include "controls/ActnList.h"
 #include "controls/CheckBox.h"

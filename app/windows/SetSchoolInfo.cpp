@@ -1,9 +1,9 @@
 // The school information dialog: loading the row when shown, the modified state that any key
 // sets, the checks and the save of OK, and the question when the user leaves after typing.
-#include "app/dialogs/SetSchoolInfo.h"
+#include "app/windows/SetSchoolInfo.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmSetSchoolInfo* fmSetSchoolInfo = nullptr;
 

@@ -1,9 +1,9 @@
 // The rights dialog: the teacher shown, and the chosen rights stored in the row.
-#include "app/dialogs/SetTeacherRights.h"
+#include "app/windows/SetTeacherRights.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 
 TfmSetTeacherRights* fmSetTeacherRights = nullptr;
 

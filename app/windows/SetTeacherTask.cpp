@@ -1,11 +1,11 @@
 // The classes-taught dialog: the teacher's classes read into the list, classes added and removed
 // in the list, and on OK the removed rows deleted and the added ones appended.
-#include "app/dialogs/SetTeacherTask.h"
+#include "app/windows/SetTeacherTask.h"
 
 #include <new>
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 
 TfmSetTeacherTask* fmSetTeacherTask = nullptr;
 

@@ -1,9 +1,9 @@
 // The terms window: the query and its grid, the commands by page and state, the dates typed as
 // year, month and day, the save with its two messages, and the dates shown in the grid.
-#include "app/dialogs/SetTermType.h"
+#include "app/windows/SetTermType.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "rtl/Convert.h"
 
 TfmSetTermType* fmSetTermType = nullptr;

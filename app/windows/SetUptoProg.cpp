@@ -1,7 +1,7 @@
 // The item-list window of Tb_UptoProg and its command.
-#include "app/dialogs/SetUptoProg.h"
+#include "app/windows/SetUptoProg.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmSetUptoProg* fmSetUptoProg = nullptr;
 

@@ -2,7 +2,7 @@
 // group row per item type.
 #pragma once
 
-#include "app/dialogs/ProgList.h"
+#include "app/kits/ProgList.h"
 
 class TfmSetUptoProg : public TfmSetProgList {
  public:

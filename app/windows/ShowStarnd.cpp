@@ -1,10 +1,10 @@
 // The standards view: filling its list, its place beside the entry window, and opening, refilling
 // and closing the one view.
-#include "app/dialogs/ShowStarnd.h"
+#include "app/windows/ShowStarnd.h"
 
-#include "app/FormKit.h"
-#include "app/KvCommon.h"
-#include "app/KvConst.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvConst.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
 

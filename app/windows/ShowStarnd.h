@@ -3,7 +3,7 @@
 // time; the entry window's standards button opens and closes it.
 #pragma once
 
-#include "app/KvScore.h"
+#include "app/data/KvScore.h"
 #include "controls/ListView.h"
 
 class TfmShowStarnd : public TForm {

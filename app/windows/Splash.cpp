@@ -1,5 +1,5 @@
 // The splash window's variable; the window itself is all layout.
-#include "app/dialogs/Splash.h"
+#include "app/windows/Splash.h"
 
 TfmSplash* fmSplash = nullptr;
 

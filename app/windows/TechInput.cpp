@@ -1,8 +1,8 @@
 // The sport-skill dialog: its items, the score box and its checks, and the command that opens it.
-#include "app/dialogs/TechInput.h"
+#include "app/windows/TechInput.h"
 
-#include "app/FormKit.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvData.h"
 #include "rtl/Convert.h"
 
 TfmTechInput* fmTechInput = nullptr;

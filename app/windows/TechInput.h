@@ -4,7 +4,7 @@
 // time boxes or questions, and each result takes the grade of its student's class.
 #pragma once
 
-#include "app/dialogs/TrainingEntry.h"
+#include "app/kits/TrainingEntry.h"
 #include "controls/ComboBox.h"
 #include "controls/ListBox.h"
 

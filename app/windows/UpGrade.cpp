@@ -1,10 +1,10 @@
 // The promotion dialog: the grade order, and per student the results copied into the history
 // tables and removed from the result tables, and the new class, all in one transaction.
-#include "app/dialogs/UpGrade.h"
+#include "app/windows/UpGrade.h"
 
-#include "app/FormKit.h"
-#include "app/KvConst.h"
-#include "app/KvData.h"
+#include "app/kits/FormKit.h"
+#include "app/data/KvConst.h"
+#include "app/data/KvData.h"
 
 TfmUpGrade* fmUpGrade = nullptr;
 

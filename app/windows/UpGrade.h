@@ -3,7 +3,7 @@
 // hold only results of the students' present grade.
 #pragma once
 
-#include "app/dialogs/MoveStudents.h"
+#include "app/kits/MoveStudents.h"
 
 // A promotion goes from an earlier to a later grade of the grade names ("高一", "高二", "高三");
 // a grade outside them has no place in that order and allows no promotion.

@@ -1,7 +1,7 @@
 // The fitness-standard result entry window and the command that opens it.
-#include "app/dialogs/UptoInput.h"
+#include "app/windows/UptoInput.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmUptoInput* fmUptoInput = nullptr;
 

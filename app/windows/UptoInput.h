@@ -2,7 +2,7 @@
 // scored by the fitness standards of the class's grade, stored in Tb_UptoProcess.
 #pragma once
 
-#include "app/dialogs/ResultEntry.h"
+#include "app/kits/ResultEntry.h"
 
 class TfmUptoInput : public TfmResultEntry {
  public:

@@ -1,7 +1,7 @@
 // The fitness-standard history search window and its command.
-#include "app/dialogs/uptoHistorySearch.h"
+#include "app/windows/uptoHistorySearch.h"
 
-#include "app/FormKit.h"
+#include "app/kits/FormKit.h"
 
 TfmUptoHistorySearch* fmUptoHistorySearch = nullptr;
 

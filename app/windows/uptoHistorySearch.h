@@ -2,7 +2,7 @@
 // of the present grade or of earlier ones.
 #pragma once
 
-#include "app/dialogs/RecordSearch.h"
+#include "app/kits/RecordSearch.h"
 
 class TfmUptoHistorySearch : public TfmHistorySearch {
  public:

@@ -1,10 +1,10 @@
 // The searches of the current student's records and the student filter: the query texts and
 // their parameters, the table chosen by the grade, the end date's whole day, the grids' texts,
 // and the filter's values bound and its close rule.
-#include "app/dialogs/DutySearch.h"
-#include "app/dialogs/ExamHistorySearch.h"
-#include "app/dialogs/MultCondition.h"
-#include "app/dialogs/uptoHistorySearch.h"
+#include "app/windows/DutySearch.h"
+#include "app/windows/ExamHistorySearch.h"
+#include "app/windows/MultCondition.h"
+#include "app/windows/uptoHistorySearch.h"
 #include "fixtures/SchoolFixture.h"
 #include "support/FormFixture.h"
 

@@ -1,9 +1,9 @@
 // The teacher dialogs on the main window's teachers query: adding teachers, editing one with its
 // checks and a renamed log-in, the classes a teacher teaches, and the rights.
-#include "app/dialogs/EditTeacher.h"
-#include "app/dialogs/NewTeachers.h"
-#include "app/dialogs/SetTeacherRights.h"
-#include "app/dialogs/SetTeacherTask.h"
+#include "app/windows/EditTeacher.h"
+#include "app/windows/NewTeachers.h"
+#include "app/windows/SetTeacherRights.h"
+#include "app/windows/SetTeacherTask.h"
 #include "fixtures/SchoolFixture.h"
 
 namespace {

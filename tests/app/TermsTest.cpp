@@ -1,6 +1,6 @@
 // The terms window: the grid with its dates, adding, changing and deleting terms, the two
 // messages of saving, and the key rule of the date boxes.
-#include "app/dialogs/SetTermType.h"
+#include "app/windows/SetTermType.h"
 #include "fixtures/SchoolFixture.h"
 #include "rtl/Convert.h"
 #include "support/FormFixture.h"
