@@ -14,7 +14,7 @@
 #include "report/FR_Class.h"
 #include "report/FR_DBSet.h"
 
-class TProgressTask;
+class TTaskProgress;
 
 class TdmGym : public TComponent {
  public:
@@ -57,18 +57,18 @@ class TdmGym : public TComponent {
   // card in one transaction; BuildUptoCard fills the emptied fitness card (ClearUptoCard) and
   // BuildExamCard empties and fills the examination card, both within the caller's transaction.
   void ClearUptoCard();
-  void BuildClassUptoCard(TProgressTask* Progress, const String& ClassName);
-  void BuildUptoCard(TProgressTask* Progress, const String& ClassName);
-  void PrepareExamCard(TProgressTask* Progress, const String& ClassName);
-  void BuildExamCard(TProgressTask* Progress, const String& ClassName);
+  void BuildClassUptoCard(TTaskProgress* Progress, const String& ClassName);
+  void BuildUptoCard(TTaskProgress* Progress, const String& ClassName);
+  void PrepareExamCard(TTaskProgress* Progress, const String& ClassName);
+  void BuildExamCard(TTaskProgress* Progress, const String& ClassName);
 
   // Statistics (KvDataStats.cpp): each run rebuilds the fitness card of every student, then its
   // summary table, in one transaction. SumUnits fills one summary table from the current cards.
   enum TSumLevel { slClasses, slGrades, slSchool };
-  void SumClasses(TProgressTask* Progress);
-  void SumGrades(TProgressTask* Progress);
-  void SumSchool(TProgressTask* Progress);
-  void SumUnits(TProgressTask* Progress, TSumLevel Level);
+  void SumClasses(TTaskProgress* Progress);
+  void SumGrades(TTaskProgress* Progress);
+  void SumSchool(TTaskProgress* Progress);
+  void SumUnits(TTaskProgress* Progress, TSumLevel Level);
   // Runs Work in one transaction with a page cache large enough for a whole rebuild.
   void RebuildInTransaction(const std::function<void()>& Work);
   // Runs Work in one transaction of the connection: committed when it returns, rolled back when
@@ -154,10 +154,6 @@ int RunSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params = {});
 // file holds this system's tables; EDatabaseError, with the connection closed, when it cannot be
 // opened or is not this system's database.
 void OpenSystemDatabase(TADOConnection& Connection, const String& Path, const String& User, const String& Password);
-
-// Runs Work under a new progress window and the hourglass cursor; the window is freed and the
-// cursor restored however Work ends.
-void RunProgressTask(const std::function<void(TProgressTask*)>& Work);
 
 // Points every data set that Owner owns at the data module's connection: a window's layout cannot
 // name a component of the data module.

@@ -147,7 +147,7 @@ void TdmGym::RunInTransaction(const std::function<void()>& Work) {
 
 void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }
 
-void TdmGym::BuildClassUptoCard(TProgressTask* Progress, const String& ClassName) {
+void TdmGym::BuildClassUptoCard(TTaskProgress* Progress, const String& ClassName) {
   RebuildInTransaction([&] {
     ShowTask(Progress, "正在初始化数据...", 1);
     ClearUptoCard();
@@ -157,7 +157,7 @@ void TdmGym::BuildClassUptoCard(TProgressTask* Progress, const String& ClassName
 
 // The bar of the first step counts the students whose results are folded, that of the second the
 // cards made.
-void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
+void TdmGym::BuildUptoCard(TTaskProgress* Progress, const String& ClassName) {
   TCloseQueries closer({adqSumProg, adqSumSource, adqExecSql});
   const std::vector<TCardItem> items = ReadCardItems(adqSumProg);
   const bool oneClass = !ClassName.empty();
@@ -171,13 +171,13 @@ void TdmGym::BuildUptoCard(TProgressTask* Progress, const String& ClassName) {
                   GeneralScoreSql(items));
 }
 
-void TdmGym::PrepareExamCard(TProgressTask* Progress, const String& ClassName) {
+void TdmGym::PrepareExamCard(TTaskProgress* Progress, const String& ClassName) {
   RebuildInTransaction([&] { BuildExamCard(Progress, ClassName); });
 }
 
 // The bar of each part's step counts the students whose results are averaged, that of the last
 // step the cards.
-void TdmGym::BuildExamCard(TProgressTask* Progress, const String& ClassName) {
+void TdmGym::BuildExamCard(TTaskProgress* Progress, const String& ClassName) {
   TCloseQueries closer({adqSumSource, adqExecSql});
   const bool oneClass = !ClassName.empty();
   ShowTask(Progress, "正在初始化数据...", 1);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/windows/ProgressTask.h"
+#include "app/data/TaskProgress.h"
 
 void PrepareSql(TADOQuery* Query, const String& Sql, const TSqlParams& Params) {
   Query->Close();
@@ -47,11 +47,11 @@ String RoundHalfEvenSql(const String& Expr) {
          " % 2 <> 0) then (case when " + x + " < 0 then -1 else 1 end) else 0 end)";
 }
 
-void ShowTask(TProgressTask* Progress, const String& Text, int Max) {
+void ShowTask(TTaskProgress* Progress, const String& Text, int Max) {
   if (Progress) Progress->SetTask(Text, Max);
 }
 
-void StepTask(TProgressTask* Progress, int Count) {
+void StepTask(TTaskProgress* Progress, int Count) {
   if (Progress) Progress->StepBy(Count);
 }
 
@@ -91,7 +91,7 @@ int Students(const std::vector<TStudentRange>& Ranges) {
   return students;
 }
 
-int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+int RunStepByRanges(TADOQuery* Query, TTaskProgress* Progress, const String& Text, int Max,
                     const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql, TSqlParams Params) {
   ShowTask(Progress, Text, Max);
   Params.emplace_back("ALow", Variant());

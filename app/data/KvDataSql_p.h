@@ -1,6 +1,6 @@
 // Helpers of the card and statistics builds of the data module: running a statement with bound
 // values, quoting column names taken from the item tables, rounding half to even in SQL, the
-// progress window calls, which a build without a window skips, and steps run range by range of
+// progress calls, which a build given no progress skips, and steps run range by range of
 // student numbers so that the bar follows their work.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 #include "app/data/KvData.h"
 
-class TProgressTask;
+class TTaskProgress;
 
 // The rows of a table.
 int CountRows(TADOQuery* Query, const String& Table);
@@ -18,8 +18,8 @@ String QuotedColumn(const String& Name);
 // 13.5 gives 14); null stays null.
 String RoundHalfEvenSql(const String& Expr);
 
-void ShowTask(TProgressTask* Progress, const String& Text, int Max);
-void StepTask(TProgressTask* Progress, int Count = 1);
+void ShowTask(TTaskProgress* Progress, const String& Text, int Max);
+void StepTask(TTaskProgress* Progress, int Count = 1);
 
 // Student numbers from Low to High (both included) and how many students of a build they hold.
 struct TStudentRange {
@@ -39,7 +39,7 @@ enum TRangeStep { rsStudents, rsChangedRows };
 // One step of a build: Text with Max on the bar, then Sql on Query once per range, its student
 // numbers bound as :ALow and :AHigh, each run followed by its move of the bar. Answers the rows
 // changed.
-int RunStepByRanges(TADOQuery* Query, TProgressTask* Progress, const String& Text, int Max,
+int RunStepByRanges(TADOQuery* Query, TTaskProgress* Progress, const String& Text, int Max,
                     const std::vector<TStudentRange>& Ranges, TRangeStep Step, const String& Sql,
                     TSqlParams Params = {});
 

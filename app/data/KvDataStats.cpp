@@ -5,8 +5,7 @@
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
 #include "app/data/KvDataSql_p.h"
-#include "app/windows/ProgressTask.h"
-#include "controls/Application.h"
+#include "app/data/TaskProgress.h"
 
 namespace {
 
@@ -84,7 +83,7 @@ String CountPerUnit(const TSumLevelInfo& Level, const String& Condition, const S
 
 // Every unit with students: all, boys and exempt students; then girls (all less boys) and those to
 // be tested (all less exempt), an empty count read as 0.
-void StoreCounts(TdmGym& Module, TProgressTask* Progress, const TSumLevelInfo& Level) {
+void StoreCounts(TdmGym& Module, TTaskProgress* Progress, const TSumLevelInfo& Level) {
   const auto& texts = Level.CountTexts;
   ShowTask(Progress, texts[0], 1);
   RunSql(Module.adqExecSql, String("insert into ") + Level.Table + " (" + (Level.Key ? Level.Key : "Fd_AutoID") +
@@ -137,7 +136,7 @@ void StorePoints(TdmGym& Module, const TSumLevelInfo& Level) {
   RunSql(Module.adqExecSql, String("update ") + Level.Table + " set " + points + ", Fd_GernalFen = " + total);
 }
 
-void RebuildCardsAndSum(TdmGym& Module, TProgressTask* Progress, TdmGym::TSumLevel Level) {
+void RebuildCardsAndSum(TdmGym& Module, TTaskProgress* Progress, TdmGym::TSumLevel Level) {
   Module.RebuildInTransaction([&] {
     ShowTask(Progress, "正在初始化数据...", 1);
     Module.ClearUptoCard();
@@ -148,7 +147,7 @@ void RebuildCardsAndSum(TdmGym& Module, TProgressTask* Progress, TdmGym::TSumLev
 
 }  // namespace
 
-void TdmGym::SumUnits(TProgressTask* Progress, TSumLevel Level) {
+void TdmGym::SumUnits(TTaskProgress* Progress, TSumLevel Level) {
   TCloseQueries closer({adqExecSql});
   const TSumLevelInfo& level = SumLevels[Level];
   ShowTask(Progress, level.CountsText, 1);
@@ -164,16 +163,8 @@ void TdmGym::SumUnits(TProgressTask* Progress, TSumLevel Level) {
   RunSql(adqExecSql, "drop table temp.BandCounts");
 }
 
-void TdmGym::SumClasses(TProgressTask* Progress) { RebuildCardsAndSum(*this, Progress, slClasses); }
+void TdmGym::SumClasses(TTaskProgress* Progress) { RebuildCardsAndSum(*this, Progress, slClasses); }
 
-void TdmGym::SumGrades(TProgressTask* Progress) { RebuildCardsAndSum(*this, Progress, slGrades); }
+void TdmGym::SumGrades(TTaskProgress* Progress) { RebuildCardsAndSum(*this, Progress, slGrades); }
 
-void TdmGym::SumSchool(TProgressTask* Progress) { RebuildCardsAndSum(*this, Progress, slSchool); }
-
-void RunProgressTask(const std::function<void(TProgressTask*)>& Work) {
-  TScreenCursorScope hourglass(crHourGlass);
-  TComponentPtr<TProgressTask> progress(TCustomForm::Create<TProgressTask>(Application));
-  progress->Show();
-  Work(progress.get());
-  progress->Hide();
-}
+void TdmGym::SumSchool(TTaskProgress* Progress) { RebuildCardsAndSum(*this, Progress, slSchool); }

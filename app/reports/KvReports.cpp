@@ -36,7 +36,7 @@ struct TStatisticsReportInfo {
   const char* Task;
   const char* Template;
   const char* Sql;
-  void (TdmGym::*Sum)(TProgressTask*);
+  void (TdmGym::*Sum)(TTaskProgress*);
 };
 // By TdmGym::TSumLevel.
 constexpr TStatisticsReportInfo kStatisticsReports[] = {

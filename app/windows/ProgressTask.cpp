@@ -1,9 +1,11 @@
-// The progress window: its task, its steps, and a fresh start each time it is shown.
+// The progress window: its task, its steps, a fresh start each time it is shown, and work run
+// under it.
 #include "app/windows/ProgressTask.h"
 
 #include <algorithm>
 
 #include "app/kits/FormKit.h"
+#include "controls/Application.h"
 
 void TProgressTask::Publish(TClassBuilder<TProgressTask>& c) {
   c.Method("FormShow", &TProgressTask::FormShow);
@@ -37,4 +39,12 @@ void TProgressTask::StepIt() { StepBy(1); }
 void TProgressTask::StepBy(int Count) {
   pbFinished->StepBy(std::min(Count, pbFinished->Max() - pbFinished->Position()));
   Repaint();
+}
+
+void RunProgressTask(const std::function<void(TProgressTask*)>& Work) {
+  TScreenCursorScope hourglass(crHourGlass);
+  TComponentPtr<TProgressTask> progress(TCustomForm::Create<TProgressTask>(Application));
+  progress->Show();
+  Work(progress.get());
+  progress->Hide();
 }
