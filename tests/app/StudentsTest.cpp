@@ -14,14 +14,6 @@ class StudentsTest : public TSchoolTest {
     TSchoolTest::SetUp();
     ShowStudents("高一(1)");
   }
-  void Retype(TCustomEdit* Box, const String& Text) {
-    Box->SetFocus();
-    Pump();
-    Box->SelectAll();
-    PressKey(VK_DELETE);
-    TypeText(Text);
-    Pump();
-  }
   void ClickNamed(TComponent* Window, const char* Name) {
     Click(Child<TControl>(Window, Name), {5, 5});
     Pump();

@@ -15,15 +15,6 @@ class TeachersTest : public TSchoolTest {
     ShowTeachers();
   }
   void GoToTeacher(const String& LogID) { ASSERT_TRUE(Module->adqTeachers->Locate("Fd_LogID", Variant(LogID))); }
-  // Replaces the text of a box by typing, as the user does after selecting it all.
-  void Retype(TCustomEdit* Box, const String& Text) {
-    Box->SetFocus();
-    Pump();
-    Box->SelectAll();
-    if (Text.empty()) PressKey(VK_DELETE);
-    TypeText(Text);
-    Pump();
-  }
   void ClickNamed(TComponent* Window, const char* Name) {
     Click(Child<TControl>(Window, Name), {5, 5});
     Pump();

@@ -13,14 +13,6 @@ class TermsTest : public TSchoolTest {
     Click(Child<TControl>(fmSetTermType, Button), {5, 5});
     Pump();
   }
-  void Retype(TCustomEdit* Box, const String& Text) {
-    Box->SetFocus();
-    Pump();
-    Box->SelectAll();
-    PressKey(VK_DELETE);
-    TypeText(Text);
-    Pump();
-  }
   std::vector<std::vector<String>> Terms() {
     return Rows("SELECT Fd_TermName, Fd_StartDate, Fd_EndDate FROM Tb_TermType ORDER BY Fd_TermID");
   }
