@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "app/KvData.h"
+#include "app/data/KvData.h"
 #include "report/FR_Register.h"
 #include "support/RatioTargets.h"
 #include "tools/DatabaseBuilder.h"

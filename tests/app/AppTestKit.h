@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/KvData.h"
-#include "app/KvMain.h"
+#include "app/data/KvData.h"
+#include "app/windows/KvMain.h"
 #include "app/Startup.h"
-#include "app/dialogs/Logon.h"
+#include "app/windows/Logon.h"
 #include "settings/Registry.h"
 #include "support/DataFixture.h"
 #include "support/GuiHarness.h"

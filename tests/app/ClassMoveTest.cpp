@@ -1,8 +1,8 @@
 // The class-move and promotion dialogs: choosing students by injected clicks and keys, the grade
 // rules, and what a move or a promotion stores, a promotion one student at a time in one
 // transaction each.
-#include "app/dialogs/SeperateClass.h"
-#include "app/dialogs/UpGrade.h"
+#include "app/windows/SeperateClass.h"
+#include "app/windows/UpGrade.h"
 #include "fixtures/SchoolFixture.h"
 
 namespace {

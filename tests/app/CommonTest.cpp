@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/KvCommon.h"
-#include "app/KvConst.h"
+#include "app/data/KvCommon.h"
+#include "app/data/KvConst.h"
 #include "settings/Registry.h"
 
 namespace {

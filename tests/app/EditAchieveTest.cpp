@@ -2,9 +2,9 @@
 // asked for and rescored against the standards of the row's grade for the student's present sex,
 // one correction per result with the old and new values, and a commit that writes every
 // correction into its row or, failing, none and keeps the dialog.
-#include "app/dialogs/EditExamAchieve.h"
-#include "app/dialogs/EditUptoAchieve.h"
-#include "app/dialogs/InputAchieve.h"
+#include "app/windows/EditExamAchieve.h"
+#include "app/windows/EditUptoAchieve.h"
+#include "app/windows/InputAchieve.h"
 #include "fixtures/EntryFixture.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The item-list windows and the item-link window: the type group rows, OK and Cancel on an edited
 // item, and links added only between items of one unit, deleted, and cleared.
-#include "app/dialogs/ProgRelation.h"
-#include "app/dialogs/SetExamProgType.h"
-#include "app/dialogs/SetUptoProg.h"
+#include "app/windows/ProgRelation.h"
+#include "app/windows/SetExamProgType.h"
+#include "app/windows/SetUptoProg.h"
 #include "editors/dxPickEdit.h"
 #include "fixtures/SchoolFixture.h"
 #include "support/FormFixture.h"

@@ -1,7 +1,7 @@
 // The attendance register, driven from the keyboard as a teacher records a lesson: the kinds, one
 // entry per student recorded when the kind list closes, the move to the next student, and a
 // commit that stores every entry or, failing, none and keeps the window.
-#include "app/dialogs/LessonInput.h"
+#include "app/windows/LessonInput.h"
 #include "fixtures/EntryFixture.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <fstream>
 
 #include "AppTestKit.h"
-#include "app/dialogs/ChgPwd.h"
-#include "app/dialogs/Logon.h"
-#include "app/dialogs/SetDatabase.h"
+#include "app/windows/ChgPwd.h"
+#include "app/windows/Logon.h"
+#include "app/windows/SetDatabase.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // knowledge ("BP101", part 1). Driven inside their modal loops as a teacher uses them: the checks
 // of a typed score, the pending list with one entry per key, the move to the next student, and a
 // commit that stores every score or, failing, none and keeps the dialog open.
-#include "app/dialogs/BasicInput.h"
-#include "app/dialogs/DutyInput.h"
-#include "app/dialogs/TechInput.h"
+#include "app/windows/BasicInput.h"
+#include "app/windows/DutyInput.h"
+#include "app/windows/TechInput.h"
 #include "fixtures/EntryFixture.h"
 #include "grid/dxDBGrid.h"
 

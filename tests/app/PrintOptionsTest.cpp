@@ -2,7 +2,7 @@
 // grade in the settings store; and the print options window: items offered per grade, selected,
 // unselected and cleared on a page, the buttons enabled by the lists, OK storing the checked
 // family for all grades, and the stored selections shown again.
-#include "app/dialogs/SetPrintOption.h"
+#include "app/windows/SetPrintOption.h"
 #include "controls/Button.h"
 #include "controls/SpeedButton.h"
 #include "fixtures/ReportsFixture.h"

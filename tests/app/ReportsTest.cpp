@@ -3,7 +3,7 @@
 // at; a missing template is reported after the statistics were rebuilt; a class of exempt students
 // only still gets its statistics report; the item slots of the fitness cards and the performances
 // of both card reports; what the templates hold and never print.
-#include "app/dialogs/ProgressTask.h"
+#include "app/windows/ProgressTask.h"
 #include "fixtures/ReportsFixture.h"
 #include "report/FR_BandView.h"
 #include "report/FR_State.h"

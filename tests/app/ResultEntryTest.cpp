@@ -2,9 +2,9 @@
 // class's grade, the value boxes by unit, the checks of a typed result, the pending list and its
 // replace rule, the move to the next student with its questions, the commit in one transaction,
 // and the standards view beside the window.
-#include "app/dialogs/ExamInput.h"
-#include "app/dialogs/ShowStarnd.h"
-#include "app/dialogs/UptoInput.h"
+#include "app/windows/ExamInput.h"
+#include "app/windows/ShowStarnd.h"
+#include "app/windows/UptoInput.h"
 #include "fixtures/EntryFixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The school information, classes and class-order dialogs, driven through injected input on a
 // copy of the default database with a small school: what each shows, its checks and messages, and
 // what it stores.
-#include "app/dialogs/SetClass.h"
-#include "app/dialogs/SetClassOrder.h"
-#include "app/dialogs/SetSchoolInfo.h"
+#include "app/windows/SetClass.h"
+#include "app/windows/SetClassOrder.h"
+#include "app/windows/SetSchoolInfo.h"
 #include "fixtures/SchoolFixture.h"
 
 namespace {

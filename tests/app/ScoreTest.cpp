@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "app/KvScore.h"
+#include "app/data/KvScore.h"
 #include "fixtures/StatisticsFixture.h"
 
 namespace {

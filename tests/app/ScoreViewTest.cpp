@@ -1,7 +1,7 @@
 // The standards view beside an entry window: its window and columns, the 21 levels with both
 // sexes' thresholds as performances are shown, its place on the screen, and the button that opens
 // and closes it.
-#include "app/dialogs/ShowStarnd.h"
+#include "app/windows/ShowStarnd.h"
 #include "fixtures/StatisticsFixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "AppTestKit.h"
-#include "app/dialogs/SetDatabase.h"
+#include "app/windows/SetDatabase.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The small windows: the splash window with its picture, the about box, the progress window and
 // the performance input box. Each window is also rendered to a PNG file for a look.
 #include "AppTestKit.h"
-#include "app/dialogs/About.h"
-#include "app/dialogs/InputAchieve.h"
-#include "app/dialogs/ProgressTask.h"
-#include "app/dialogs/Splash.h"
+#include "app/windows/About.h"
+#include "app/windows/InputAchieve.h"
+#include "app/windows/ProgressTask.h"
+#include "app/windows/Splash.h"
 #include "controls/Image.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The standards editors on the main window's standards queries: thresholds shown and written as
 // times or numbers, the key filters of the upper levels, the tab order, and a failed save that
 // changes nothing.
-#include "app/dialogs/EditExamStandard.h"
-#include "app/dialogs/EditUptoStandard.h"
+#include "app/windows/EditExamStandard.h"
+#include "app/windows/EditUptoStandard.h"
 #include "fixtures/SchoolFixture.h"
 #include "rtl/Convert.h"
 

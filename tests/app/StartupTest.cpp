@@ -2,10 +2,10 @@
 // window with the log-on dialog at its first activation, the status bar after a log-on or a
 // cancel, and a start without a database.
 #include "AppTestKit.h"
-#include "app/KvMain.h"
-#include "app/dialogs/Logon.h"
-#include "app/dialogs/SetDatabase.h"
-#include "app/dialogs/Splash.h"
+#include "app/windows/KvMain.h"
+#include "app/windows/Logon.h"
+#include "app/windows/SetDatabase.h"
+#include "app/windows/Splash.h"
 #include "report/FR_ScriptDlg.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The new-student and student windows: the checks, the key rules, the exemption group, the
 // student and exemption rows they write, and a changed student number carrying every row of the
 // student in one transaction.
-#include "app/dialogs/EditStudent.h"
-#include "app/dialogs/NewStudents.h"
+#include "app/windows/EditStudent.h"
+#include "app/windows/NewStudents.h"
 #include "fixtures/SchoolFixture.h"
 #include "rtl/Convert.h"
 
@@ -13,14 +13,6 @@ class StudentsTest : public TSchoolTest {
   void SetUp() override {
     TSchoolTest::SetUp();
     ShowStudents("高一(1)");
-  }
-  void Retype(TCustomEdit* Box, const String& Text) {
-    Box->SetFocus();
-    Pump();
-    Box->SelectAll();
-    PressKey(VK_DELETE);
-    TypeText(Text);
-    Pump();
   }
   void ClickNamed(TComponent* Window, const char* Name) {
     Click(Child<TControl>(Window, Name), {5, 5});

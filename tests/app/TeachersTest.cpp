@@ -1,9 +1,9 @@
 // The teacher dialogs on the main window's teachers query: adding teachers, editing one with its
 // checks and a renamed log-in, the classes a teacher teaches, and the rights.
-#include "app/dialogs/EditTeacher.h"
-#include "app/dialogs/NewTeachers.h"
-#include "app/dialogs/SetTeacherRights.h"
-#include "app/dialogs/SetTeacherTask.h"
+#include "app/windows/EditTeacher.h"
+#include "app/windows/NewTeachers.h"
+#include "app/windows/SetTeacherRights.h"
+#include "app/windows/SetTeacherTask.h"
 #include "fixtures/SchoolFixture.h"
 
 namespace {
@@ -15,15 +15,6 @@ class TeachersTest : public TSchoolTest {
     ShowTeachers();
   }
   void GoToTeacher(const String& LogID) { ASSERT_TRUE(Module->adqTeachers->Locate("Fd_LogID", Variant(LogID))); }
-  // Replaces the text of a box by typing, as the user does after selecting it all.
-  void Retype(TCustomEdit* Box, const String& Text) {
-    Box->SetFocus();
-    Pump();
-    Box->SelectAll();
-    if (Text.empty()) PressKey(VK_DELETE);
-    TypeText(Text);
-    Pump();
-  }
   void ClickNamed(TComponent* Window, const char* Name) {
     Click(Child<TControl>(Window, Name), {5, 5});
     Pump();

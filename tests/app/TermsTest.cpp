@@ -1,6 +1,6 @@
 // The terms window: the grid with its dates, adding, changing and deleting terms, the two
 // messages of saving, and the key rule of the date boxes.
-#include "app/dialogs/SetTermType.h"
+#include "app/windows/SetTermType.h"
 #include "fixtures/SchoolFixture.h"
 #include "rtl/Convert.h"
 #include "support/FormFixture.h"
@@ -11,14 +11,6 @@ class TermsTest : public TSchoolTest {
  protected:
   void ClickAction(const char* Button) {
     Click(Child<TControl>(fmSetTermType, Button), {5, 5});
-    Pump();
-  }
-  void Retype(TCustomEdit* Box, const String& Text) {
-    Box->SetFocus();
-    Pump();
-    Box->SelectAll();
-    PressKey(VK_DELETE);
-    TypeText(Text);
     Pump();
   }
   std::vector<std::vector<String>> Terms() {

@@ -32,11 +32,7 @@ class TEditorsTest : public TControlsTest {
     Pump();
     return edit;
   }
-  // Typed or pressed, then the messages they cause handled.
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
+  // Pressed, then the messages it causes handled.
   void Press(int Key, TShiftState Shift = 0) {
     PressKey(Key, Shift);
     Pump();

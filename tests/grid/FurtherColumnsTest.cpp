@@ -64,10 +64,6 @@ class FurtherColumnsTest : public TTypedGridTest {
     Pump();
     return edit;
   }
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
 
   TMemDataSet* Classes = nullptr;
   TDataSource* ClassSource = nullptr;

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "controls/Edit.h"
 #include "controls/ControlClasses.h"
 #include "controls/DragDrop.h"
 #include "graphics/Graphic.h"
@@ -139,6 +140,19 @@ void TGuiTest::TypeText(const String& Text) {
     KeyUp(vk);
     if (shift) KeyUp(VK_SHIFT);
   }
+}
+
+void TGuiTest::Type(const String& Text) {
+  TypeText(Text);
+  Pump();
+}
+
+void TGuiTest::Retype(TCustomEdit* Box, const String& Text) {
+  Box->SetFocus();
+  Pump();
+  Box->SelectAll();
+  PressKey(VK_DELETE);
+  Type(Text);
 }
 
 void TGuiTest::MouseAt(TMouseInput Action, TPoint Screen, int Button, int Delta) {

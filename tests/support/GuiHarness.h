@@ -18,6 +18,7 @@
 #include "windows/Timers.h"
 
 class TBitmap;
+class TCustomEdit;
 
 // The message boxes shown, and the answers to give them (IDOK when none is left).
 class TScriptedMessageBox : public TMessageBoxService {
@@ -77,6 +78,10 @@ class TGuiTest : public ::testing::Test {
   void PressKey(int VirtualKey, TShiftState Shift = 0);
   // Types each character as a key press (capitals with Shift).
   void TypeText(const String& Text);
+  // Typed, then the messages the keys cause handled.
+  void Type(const String& Text);
+  // Replaces the text of a box by typing, as the user does: focus, select it all, delete, type.
+  void Retype(TCustomEdit* Box, const String& Text);
 
   // Mouse input at a client point of a control.
   void MouseMove(TControl* Control, TPoint Point);

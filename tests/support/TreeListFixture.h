@@ -201,8 +201,4 @@ class TInputTreeListTest : public TTreeListTest {
     PressKey(VirtualKey, Shift);
     Pump();
   }
-  void Type(const String& Text) {
-    TypeText(Text);
-    Pump();
-  }
 };

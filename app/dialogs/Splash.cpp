@@ -1,8 +1,0 @@
-// The splash window's variable; the window itself is all layout.
-#include "app/dialogs/Splash.h"
-
-TfmSplash* fmSplash = nullptr;
-
-TfmSplash::~TfmSplash() {
-  if (fmSplash == this) fmSplash = nullptr;
-}

@@ -1,0 +1,20 @@
+// The item-list window "体育考核项目设置": the examination items of Tb_ExamProg.
+#pragma once
+
+#include "app/kits/ProgList.h"
+
+class TfmSetExamProg : public TfmSetProgList {
+ public:
+  explicit TfmSetExamProg(TComponent* AOwner) : TfmSetProgList(AOwner) {}
+  ~TfmSetExamProg() override;
+  String ClassName() const override { return "TfmSetExamProg"; }
+  String LayoutModule() const override { return "SetExamProgType"; }
+
+ protected:
+  String ItemsSql() const override { return "select * from Tb_ExamProg order by Fd_ProgNo"; }
+};
+
+// The window while it is open.
+extern TfmSetExamProg* fmSetExamProg;
+// The command "考核项目类型维护": the window, made anew, shown modally.
+TModalResult ShowSetExamProg();
