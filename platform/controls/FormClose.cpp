@@ -1,6 +1,7 @@
 // Closing forms and the modal loop: the close query, the close action (hide, free, minimise or
 // nothing), the deferred free, and ShowModal with every other window disabled meanwhile.
 #include "controls/Application.h"
+#include "controls/HintWindow.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
 #include "windows/Ownership.h"
@@ -80,6 +81,8 @@ TModalResult TCustomForm::ShowModal() {
     ReleaseCapture();
   }
   FModal = true;
+  // A hint belongs to the window under the mouse, which the modal window now covers.
+  ApplicationHintMouseChanged(nullptr);
   const HWND activeBefore = GetActiveWindow();
   TCustomForm* focusedBefore = Screen ? Screen->FFocusedForm : nullptr;
   // The modal form belongs to the window it was opened from: the window system keeps it above that

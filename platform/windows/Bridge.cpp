@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -331,12 +332,31 @@ void SyncNativeFocus(HWND Wnd) {
   if (TWindowRecord* top = Windows().Find(RootOf(Wnd)); top && top->Widget) top->Widget->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+
+// The window manager may answer an activation request by focusing another window: when the
+// request races the unmapping of the window that had the focus (a message box closing over its
+// dialog), its own choice of the next focus comes last. The request is made again once the
+// window system has settled, as long as the layer still holds the window active.
+void InsistOnActivation(HWND Wnd, int Tries) {
+  QTimer::singleShot(100, [Wnd, Tries] {
+    TWindowRecord* rec = Windows().Find(Wnd);
+    if (!rec || !rec->Widget || !rec->Widget->isVisible() || State().Active != Wnd) return;
+    if (rec->Widget->isActiveWindow()) return;
+    rec->Widget->activateWindow();
+    if (Tries > 1) InsistOnActivation(Wnd, Tries - 1);
+  });
+}
+
+}  // namespace
+
 void RaiseNativeWindow(HWND Wnd) {
   TWindowRecord* rec = Windows().Find(Wnd);
   // The offscreen platform has no stacking to change and activates windows by itself.
   if (!rec || !rec->Widget || !rec->Widget->isVisible() || QGuiApplication::platformName() == "offscreen") return;
   rec->Widget->raise();
   rec->Widget->activateWindow();
+  InsistOnActivation(Wnd, 5);
 }
 
 namespace {

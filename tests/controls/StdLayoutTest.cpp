@@ -134,4 +134,24 @@ TEST_F(StdLayout, LabelsHearTheMouseAndSpeedButtonsShowTheirHintAfterThePause) {
   form->Free();
 }
 
+// A modal window covers the control under the mouse: the hint that was about to show does not
+// show over the modal window.
+TEST_F(StdLayout, AModalWindowTakesTheHintAway) {
+  TStdControlsForm* form = Load();
+  MouseMove(Find<TSpeedButton>(form, "sbAdd"), {10, 10});
+  Pump();
+  auto* dialog = TCustomForm::Create<TForm>(Application);
+  dialog->SetBounds(700, 500, 100, 80);  // clear of the button under the mouse
+  THintWindow* hintWhileModal = nullptr;
+  TestClock().OnWait([&] {
+    Advance(HintPause + 10);
+    hintWhileModal = ApplicationHintWindow();
+    dialog->SetModalResult(mrCancel);
+  });
+  EXPECT_EQ(dialog->ShowModal(), mrCancel);
+  EXPECT_EQ(hintWhileModal, nullptr);
+  dialog->Free();
+  form->Free();
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -70,8 +71,9 @@ void DesktopTest::SetUp() {
 void DesktopTest::TearDown() {
   const bool alive = FProgram->Running();
   if (HasFailure() || !alive) {
-    const std::string shot = std::string(QUORIN_DESKTOP_FAILURES) + "/" +
-                             testing::UnitTest::GetInstance()->current_test_info()->name() + ".ppm";
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');  // a parameterised test's name
+    const std::string shot = std::string(QUORIN_DESKTOP_FAILURES) + "/" + name + ".ppm";
     X.SaveScreen(shot);
     ADD_FAILURE() << (alive ? "" : "the program ended: " + FProgram->ExitText() + "\n") << "screen: " << shot << "\n"
                   << ProgramLog();
@@ -89,8 +91,36 @@ XWindowId DesktopTest::WaitForWindow(const std::string& Title, XWindowId Except)
       if (w != Except && X.Title(w) == Title) found = w;
     return found != 0;
   });
+  if (found) WaitForSettledPlace(found);
   return found;
 }
+
+// The window manager may still move a window it has just mapped (placing it, adding its frame):
+// a click computed from its first place would miss.
+void DesktopTest::WaitForSettledPlace(XWindowId Wnd) {
+  XRect last = X.Geometry(Wnd);
+  WaitUntil([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    const XRect now = X.Geometry(Wnd);
+    const bool still = now.X == last.X && now.Y == last.Y && now.Width == last.Width && now.Height == last.Height;
+    last = now;
+    return still;
+  });
+}
+
+std::vector<XColour> DesktopTest::SettledPixels(const XRect& Area) {
+  std::vector<XColour> last = X.Pixels(Area);
+  WaitUntil([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    std::vector<XColour> now = X.Pixels(Area);
+    const bool still = now == last;
+    last = std::move(now);
+    return still;
+  });
+  return last;
+}
+
+bool DesktopTest::IsHint(XWindowId Wnd) { return X.Geometry(Wnd).Height <= kHintHeight; }
 
 bool DesktopTest::WaitForNoWindow(const std::string& Title) {
   return WaitUntil([&] { return X.FindClient(Title) == 0; });
@@ -100,7 +130,7 @@ XWindowId DesktopTest::WaitForNewWindow(const std::vector<XWindowId>& Known) {
   XWindowId found = 0;
   WaitUntil([&] {
     for (XWindowId w : X.Clients())
-      if (std::find(Known.begin(), Known.end(), w) == Known.end()) found = w;
+      if (std::find(Known.begin(), Known.end(), w) == Known.end() && !IsHint(w)) found = w;
     return found != 0;
   });
   return found;

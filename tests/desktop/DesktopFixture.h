@@ -20,12 +20,21 @@ class DesktopTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // The viewable window with this caption, other than Except, once it shows; 0 after the time-out.
+  // The viewable window with this caption, other than Except, once it shows and stays in its
+  // place; 0 after the time-out.
   XWindowId WaitForWindow(const std::string& Title, XWindowId Except = 0);
+  // Once the window's place and size have stopped changing.
+  void WaitForSettledPlace(XWindowId Wnd);
+  // The pixels of a screen area once the program has stopped painting there.
+  std::vector<XColour> SettledPixels(const XRect& Area);
   // Whether no window with this caption is viewable, once that is so.
   bool WaitForNoWindow(const std::string& Title);
   bool WaitForActive(XWindowId Wnd);
-  // The newest viewable window that is none of Known, once one shows; 0 after the time-out.
+  // A hint: the one line of text that shows while the pointer rests on a control, a window of the
+  // program's like a menu, but never the one a test waits for.
+  bool IsHint(XWindowId Wnd);
+  static constexpr int kHintHeight = 24;
+  // The newest viewable window that is none of Known, and no hint, once one shows; 0 after the time-out.
   XWindowId WaitForNewWindow(const std::vector<XWindowId>& Known);
   // Logs on as the administrator through the log-on dialog, by typing.
   void LogOn();

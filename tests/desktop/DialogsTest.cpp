@@ -4,6 +4,8 @@
 // popup menu show above the window they belong to.
 #include "DesktopFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 class Dialogs : public DesktopTest {
@@ -48,11 +50,17 @@ TEST_F(Dialogs, ModalWindowsStayInFrontWhenTheWindowsBehindThemAreClicked) {
 }
 
 // 教师资料修改 from the toolbar, cancelled after typing an address, then opened again: the
-// dialog shows in front of the main window each time, and the grid keeps the stored address.
+// dialog shows in front of the main window each time, and the grid shows the stored row again.
 TEST_F(Dialogs, TheTeacherDialogOpensInFrontAgainAfterACancelledEdit) {
   LogOn();
   // The side bar's 教师资料: its radio buttons show at the top right.
   ASSERT_TRUE(ClickUntil(48, 180, [&] { return X.HasPixel(XRect{985, 62, 20, 16}, XColour{255, 255, 255}); }));
+  // admin's 联系地址 cell, inside its lines: empty, in the selected row's colour.
+  const XRect address{892, 124, 300, 12};
+  const auto addressShown = [&] {
+    const std::vector<XColour> cell = X.Pixels(address);
+    return !std::all_of(cell.begin(), cell.end(), [](XColour c) { return c == XColour{102, 171, 213}; });
+  };
   const auto openFromToolbar = [&] {
     ClickUntil(116, 37, [&] { return X.FindClient("教师信息设置") != 0; });
     return WaitForWindow("教师信息设置");
@@ -61,14 +69,47 @@ TEST_F(Dialogs, TheTeacherDialogOpensInFrontAgainAfterACancelledEdit) {
   ASSERT_NE(first, 0u);
   ExpectInFront(first);
   Click(first, 128, 125);  // 联系地址
+  const auto [boxX, boxY] = At(first, 110, 112);
+  SettledPixels(XRect{boxX, boxY, 280, 30});  // the box has taken the focus
   X.Type("abc");
+  X.Key("shift+Tab");  // leaving the box hands the address to the row
+  EXPECT_TRUE(WaitUntil(addressShown)) << "the grid did not show the edit";
   Click(first, 357, 272);  // 取消
   ASSERT_TRUE(WaitForNoWindow("教师信息设置"));
+  EXPECT_TRUE(WaitUntil([&] { return !addressShown(); })) << "the grid kept the cancelled edit";
   const XWindowId again = openFromToolbar();
   ASSERT_NE(again, 0u);
   EXPECT_EQ(X.TransientFor(again), MainWindow);
   ExpectInFront(again);
   Shot("teacher-dialog-again");
+}
+
+// The test-date box focused by a click, after a click in the 学生 box, takes typing: Home and
+// digits overwrite the year.
+TEST_F(Dialogs, TheDateBoxTakesTypingAfterAClick) {
+  LogOn();
+  RunMenuCommand("s", 3);
+  const XWindowId entry = WaitForWindow("达标成绩录入");
+  ASSERT_NE(entry, 0u);
+  Click(entry, 330, 66);  // 学生
+  Click(entry, 400, 38);  // 考试日期, right of its text
+  const auto [x, y] = At(entry, 300, 28);
+  SettledPixels(XRect{x, y, 110, 20});  // the box has the focus and shows it
+  X.Key("Home");
+  const XRect yearEnd{x + 16, y + 2, 18, 16};  // the year's last two digits, clear of the caret's places
+  const std::vector<XColour> before = SettledPixels(yearEnd);
+  X.Type("2019");
+  EXPECT_TRUE(SettledPixels(yearEnd) != before) << "the date box ignored the keys";
+  Shot("date-typed");  // 2019-12-11
+}
+
+// The students grid draws its selected row in the colour its layout stores (red 102, green 171,
+// blue 213).
+TEST_F(Dialogs, TheSelectedRowHasItsLayoutsColour) {
+  LogOn();
+  const XRect firstRow{560, 124, 60, 10};
+  EXPECT_TRUE(WaitUntil([&] { return X.HasPixel(firstRow, XColour{102, 171, 213}); }));
+  EXPECT_FALSE(X.HasPixel(firstRow, XColour{102, 147, 213}));
 }
 
 // The test-date box's calendar, by its button and by Alt+Down, and the students grid's popup
@@ -95,7 +136,10 @@ TEST_F(Dialogs, TheCalendarAndThePopupMenuShowAboveTheirWindows) {
   expectPopupOver(entry, "calendar");
   // Alt+Down in the date box, once the click has put the focus there.
   Click(entry, 330, 38);
-  const auto dropped = [&] { return X.Clients().size() > 2; };
+  const auto dropped = [&] {
+    const std::vector<XWindowId> clients = X.Clients();
+    return std::count_if(clients.begin(), clients.end(), [&](XWindowId w) { return !IsHint(w); }) > 2;
+  };
   for (int i = 0; i < 5 && !dropped(); ++i) {
     X.Key("alt+Down");
     WaitUntil(dropped, std::chrono::seconds(2));

@@ -32,6 +32,8 @@ TEST_F(ToolbarDrag, AFloatedToolbarFollowsThePointerAndDocksAndFloatsAgainInOneD
   X.ButtonDown(kGripX, kGripY);
   X.Glide(400, 400);
   ASSERT_TRUE(WaitUntil([&] { return FloatingBar() != 0; })) << "the bar did not float";
+  // The bar floats while the pointer glides on: its place once it has taken the queued moves.
+  WaitForSettledPlace(FloatingBar());
   const XRect floated = X.Geometry(FloatingBar());
   X.Glide(600, 500);
   EXPECT_TRUE(WaitForBarNear(floated.X + 200, floated.Y + 100)) << "the floating bar stopped following the pointer";

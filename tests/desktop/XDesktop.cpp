@@ -179,15 +179,23 @@ XColour XDesktop::Pixel(int X, int Y) {
   return XColour{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
 }
 
-bool XDesktop::HasPixel(const XRect& Area, XColour Colour) {
+std::vector<XColour> XDesktop::Pixels(const XRect& Area) {
+  std::vector<XColour> pixels;
   const XImagePtr image(
       XGetImage(FDisplay, DefaultRootWindow(FDisplay), Area.X, Area.Y, Area.Width, Area.Height, AllPlanes, ZPixmap));
-  if (!image) return false;
-  const unsigned long wanted = (static_cast<unsigned long>(Colour.R) << 16) | (Colour.G << 8) | Colour.B;
+  if (!image) return pixels;
+  pixels.reserve(static_cast<size_t>(Area.Width) * Area.Height);
   for (int y = 0; y < Area.Height; ++y)
-    for (int x = 0; x < Area.Width; ++x)
-      if ((XGetPixel(image.get(), x, y) & 0xFFFFFF) == wanted) return true;
-  return false;
+    for (int x = 0; x < Area.Width; ++x) {
+      const unsigned long p = XGetPixel(image.get(), x, y);
+      pixels.push_back(XColour{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)});
+    }
+  return pixels;
+}
+
+bool XDesktop::HasPixel(const XRect& Area, XColour Colour) {
+  const std::vector<XColour> pixels = Pixels(Area);
+  return std::find(pixels.begin(), pixels.end(), Colour) != pixels.end();
 }
 
 void XDesktop::SaveScreen(const std::string& Path) {

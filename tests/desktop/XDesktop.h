@@ -56,6 +56,8 @@ class XDesktop {
 
   // --- pixels ------------------------------------------------------------------------------------
   XColour Pixel(int X, int Y);
+  // The pixels of a screen area, row by row.
+  std::vector<XColour> Pixels(const XRect& Area);
   // Whether any pixel of the screen area has the colour.
   bool HasPixel(const XRect& Area, XColour Colour);
   // The screen as a PPM file, for looking at a failure.
