@@ -88,9 +88,10 @@ TEST_F(Reports, EscapeClosesThePreviewWindow) {
   EXPECT_EQ(X.TransientFor(preview), MainWindow);
   ASSERT_TRUE(WaitForActive(preview));
   X.Key("Escape");
-  Shot("preview-after-escape");
   EXPECT_TRUE(WaitForNoWindow("报表预览")) << "the preview window stayed";
   EXPECT_TRUE(WaitForActive(MainWindow));
+  EXPECT_EQ(X.Clients(), std::vector<XWindowId>{MainWindow});
+  Shot("preview-after-escape");
 }
 
 // The modeless stay-on-top entry window does not cover the modal preview opened over the main
