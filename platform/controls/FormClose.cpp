@@ -2,6 +2,7 @@
 // nothing), the deferred free, and ShowModal with every other window disabled meanwhile.
 #include "controls/Application.h"
 #include "controls/HintWindow.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
 #include "windows/Ownership.h"
@@ -90,19 +91,13 @@ TModalResult TCustomForm::ShowModal() {
   if (activeBefore && activeBefore != Handle()) SetWindowOwner(Handle(), activeBefore);
   NormalizeTopMosts();
   const std::vector<HWND> disabled = DisableOtherWindows(HWND());
-  struct TRestore {
-    TCustomForm* Form;
-    const std::vector<HWND>& Disabled;
-    HWND ActiveBefore;
-    TCustomForm* FocusedBefore;
-    ~TRestore() {
-      EnableWindows(Disabled);
-      RestoreTopMosts();
-      if (Screen) Screen->FFocusedForm = FocusedBefore;
-      if (IsWindow(ActiveBefore)) ::SetActiveWindow(ActiveBefore);
-      Form->FModal = false;
-    }
-  } restore{this, disabled, activeBefore, focusedBefore};
+  const auto restore = ScopeExit([&] {
+    EnableWindows(disabled);
+    RestoreTopMosts();
+    if (Screen) Screen->FFocusedForm = focusedBefore;
+    if (IsWindow(activeBefore)) ::SetActiveWindow(activeBefore);
+    FModal = false;
+  });
   Show();
   FModalResult = mrNone;
   try {

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 namespace {
 
@@ -98,26 +97,11 @@ XWindowId DesktopTest::WaitForWindow(const std::string& Title, XWindowId Except)
 // The window manager may still move a window it has just mapped (placing it, adding its frame):
 // a click computed from its first place would miss.
 void DesktopTest::WaitForSettledPlace(XWindowId Wnd) {
-  XRect last = X.Geometry(Wnd);
-  WaitUntil([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    const XRect now = X.Geometry(Wnd);
-    const bool still = now.X == last.X && now.Y == last.Y && now.Width == last.Width && now.Height == last.Height;
-    last = now;
-    return still;
-  });
+  Settled<XRect>([&] { return X.Geometry(Wnd); });
 }
 
 std::vector<XColour> DesktopTest::SettledPixels(const XRect& Area) {
-  std::vector<XColour> last = X.Pixels(Area);
-  WaitUntil([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    std::vector<XColour> now = X.Pixels(Area);
-    const bool still = now == last;
-    last = std::move(now);
-    return still;
-  });
-  return last;
+  return Settled<std::vector<XColour>>([&] { return X.Pixels(Area); });
 }
 
 bool DesktopTest::IsHint(XWindowId Wnd) { return X.Geometry(Wnd).Height <= kHintHeight; }

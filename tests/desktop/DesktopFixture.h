@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "XDesktop.h"
@@ -23,6 +26,19 @@ class DesktopTest : public testing::Test {
   // The viewable window with this caption, other than Except, once it shows and stays in its
   // place; 0 after the time-out.
   XWindowId WaitForWindow(const std::string& Title, XWindowId Except = 0);
+  // What Read gives once two readings 150 ms apart agree (the last reading after the time-out).
+  template <class T>
+  T Settled(const std::function<T()>& Read) {
+    T last = Read();
+    WaitUntil([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(150));
+      T now = Read();
+      const bool still = now == last;
+      last = std::move(now);
+      return still;
+    });
+    return last;
+  }
   // Once the window's place and size have stopped changing.
   void WaitForSettledPlace(XWindowId Wnd);
   // The pixels of a screen area once the program has stopped painting there.

@@ -173,10 +173,8 @@ std::vector<XWindowId> XDesktop::UnmanagedWindows() {
 }
 
 XColour XDesktop::Pixel(int X, int Y) {
-  const XImagePtr image(XGetImage(FDisplay, DefaultRootWindow(FDisplay), X, Y, 1, 1, AllPlanes, ZPixmap));
-  if (!image) return {};
-  const unsigned long p = XGetPixel(image.get(), 0, 0);
-  return XColour{static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
+  const std::vector<XColour> pixel = Pixels(XRect{X, Y, 1, 1});
+  return pixel.empty() ? XColour{} : pixel.front();
 }
 
 std::vector<XColour> XDesktop::Pixels(const XRect& Area) {

@@ -16,6 +16,7 @@ struct XRect {
   int CentreX() const { return X + Width / 2; }
   int CentreY() const { return Y + Height / 2; }
   bool Contains(int Px, int Py) const { return Px >= X && Py >= Y && Px < X + Width && Py < Y + Height; }
+  bool operator==(const XRect&) const = default;
 };
 
 struct XColour {
