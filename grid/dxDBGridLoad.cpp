@@ -164,6 +164,8 @@ void TCustomdxDBGrid::ReadRecords(TDataSet* DataSet, TLoadPass& Pass) {
   FreeAuxiliaryNodes();
   if (FFilterActive) PrepareFilter();
   DataSet->First();
+  // The rows are all read now: the node list takes them without growing step by step.
+  if (!grouped) TopLevelNodes().SetCapacity(Count() + DataSet->RecordCount());
   for (int recNo = 0; !DataSet->Eof(); ++recNo, DataSet->Next()) {
     TdxDBGridNode* node = grouped ? PlaceRecordInGroups(recNo, Pass) : GridNode(Add());
     RefreshNodeData(node);

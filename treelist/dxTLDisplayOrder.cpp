@@ -148,17 +148,21 @@ void TCustomdxTreeList::ClearCalcLists() {
 
 void TCustomdxTreeList::ClearRowHeightCache() {
   if (FLockClearCalcLists || IsDestroying()) return;
-  const auto clear = [](TdxTreeListNodes& List) {
-    std::vector<TdxTreeListNode*> pending(List.begin(), List.end());
-    while (!pending.empty()) {
-      TdxTreeListNode* node = pending.back();
-      pending.pop_back();
-      node->RowHeight = 0;
-      node->RowLineCount = 0;
-      for (int i = 0; i < node->Count(); ++i) pending.push_back(node->Items(i));
-    }
+  // Only the children wait on the stack: a flat list of many rows is walked in place.
+  std::vector<TdxTreeListNode*> pending;
+  const auto forget = [&pending](TdxTreeListNode* Node) {
+    Node->RowHeight = 0;
+    Node->RowLineCount = 0;
+    for (int i = 0; i < Node->Count(); ++i) pending.push_back(Node->Items(i));
   };
-  clear(FNodes);
+  for (TdxTreeListNode* node : FNodes) {
+    forget(node);
+    while (!pending.empty()) {
+      TdxTreeListNode* child = pending.back();
+      pending.pop_back();
+      forget(child);
+    }
+  }
 }
 
 void TCustomdxTreeList::RebuildAbsoluteLists() {
@@ -179,8 +183,10 @@ void TCustomdxTreeList::RebuildAllReferences() {
   FSortedReferences.clear();
   FSortedReferences.reserve(FDisplayNodes.size());
   for (size_t i = 0; i < FDisplayNodes.size(); ++i) FSortedReferences.push_back({FDisplayNodes[i], int(i)});
-  std::sort(FSortedReferences.begin(), FSortedReferences.end(),
-            [](const TSortedReference& a, const TSortedReference& b) { return ReferenceBefore(a, b.Node); });
+  // Nodes made one after another mostly lie in address order already.
+  const auto before = [](const TSortedReference& a, const TSortedReference& b) { return ReferenceBefore(a, b.Node); };
+  if (!std::is_sorted(FSortedReferences.begin(), FSortedReferences.end(), before))
+    std::sort(FSortedReferences.begin(), FSortedReferences.end(), before);
 }
 
 void TCustomdxTreeList::InsertReference(TdxTreeListNode* Node) {

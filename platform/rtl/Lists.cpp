@@ -6,3 +6,7 @@
 void ListIndexError(int index) { throw EListError("List index out of bounds (" + std::to_string(index) + ")"); }
 
 void ListCountError(int count) { throw EListError("List count out of bounds (" + std::to_string(count) + ")"); }
+
+void ListCapacityError(int capacity) {
+  throw EListError("List capacity out of bounds (" + std::to_string(capacity) + ")");
+}

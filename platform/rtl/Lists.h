@@ -10,6 +10,7 @@
 // EListError with the class library's texts ("List index out of bounds (5)").
 [[noreturn]] void ListIndexError(int index);
 [[noreturn]] void ListCountError(int count);
+[[noreturn]] void ListCapacityError(int capacity);
 
 enum TListNotification { lnAdded, lnExtracted, lnDeleted };
 
@@ -27,6 +28,13 @@ class TList {
     if (count < 0) ListCountError(count);
     while (Count() > count) Delete(Count() - 1);
     FItems.resize(size_t(count), T{});
+  }
+
+  // Room for this many items before the list grows again; never below Count.
+  int Capacity() const { return int(FItems.capacity()); }
+  void SetCapacity(int capacity) {
+    if (capacity < Count()) ListCapacityError(capacity);
+    FItems.reserve(size_t(capacity));
   }
 
   T Items(int index) const { return FItems[CheckedIndex(index)]; }

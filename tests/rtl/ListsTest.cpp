@@ -25,6 +25,7 @@ TEST(ListsTest, BadIndexRaisesListErrorWithTheIndex) {
       {"List index out of bounds (3)", [&] { list.Move(0, 3); }},
       {"List index out of bounds (3)", [&] { list.SetItems(3, 1); }},
       {"List count out of bounds (-1)", [&] { list.SetCount(-1); }},
+      {"List capacity out of bounds (2)", [&] { list.SetCapacity(2); }},
   };
   for (const auto& [message, operation] : cases) {
     try {
@@ -57,6 +58,7 @@ TEST(ListsTest, OperationsKeepTheOrderTheyPromise) {
       {"extract", [](TList<int>& l) { EXPECT_EQ(l.Extract(2), 2); }, {1, 3, 4}},
       {"grow count", [](TList<int>& l) { l.SetCount(6); }, {1, 2, 3, 4, 0, 0}},
       {"shrink count", [](TList<int>& l) { l.SetCount(1); }, {1}},
+      {"capacity", [](TList<int>& l) { l.SetCapacity(100); EXPECT_GE(l.Capacity(), 100); l.Add(5); }, {1, 2, 3, 4, 5}},
       {"pack", [](TList<int>& l) { l.SetItems(1, 0); l.Add(0); l.Pack(); }, {1, 3, 4}},
       {"sort descending", [](TList<int>& l) { l.Sort([](int a, int b) { return b - a; }); }, {4, 3, 2, 1}},
   };
