@@ -50,7 +50,11 @@ void DesktopTest::MakeDatabase() {
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> owner(handle, sqlite3_close);
   RunScript(handle, QUORIN_APP_FIXTURES "/school.sql");
   RunScript(handle, QUORIN_DESKTOP_DIR "/school.sql");
-  std::ofstream(FDir.File("registry.ini")) << "[Software\\Tolvik\\Database]\nDataFile=str:" << db << "\n";
+  // 高一's fitness card prints three items, so that its report has columns to show.
+  std::ofstream(FDir.File("registry.ini"))
+      << "[Software\\Tolvik\\Database]\nDataFile=str:" << db << "\n"
+      << "[Software\\Tolvik\\Config]\nUptoSeniorOne=str:1;1000米跑(男)/800米跑(女);U11;F_U11|2;50米跑;U21;F_U21|"
+         "3;立定跳远;U31;F_U31\n";
 }
 
 void DesktopTest::SetUp() {

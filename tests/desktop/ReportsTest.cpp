@@ -76,8 +76,9 @@ TEST_P(LandscapeFirst, PrintedPagesKeepTheirPaperAndOrientation) {
   }
 }
 
-// 班级达标成绩统计报表 and 年级达标成绩统计报表, the report menu's landscape statistics.
-INSTANTIATE_TEST_SUITE_P(Reports, LandscapeFirst, testing::Values(3, 4));
+// 学生达标体育成绩打印, 班级达标成绩统计报表 and 年级达标成绩统计报表: the report menu's landscape
+// fitness cards and statistics.
+INSTANTIATE_TEST_SUITE_P(Reports, LandscapeFirst, testing::Values(1, 3, 4));
 
 // Escape in the preview closes the preview window, as its close button does, and gives the main
 // window back.
