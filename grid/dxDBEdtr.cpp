@@ -53,7 +53,7 @@ void TPopupDBLookupListBox::SetKeyValue(const Variant& Key) {
 
 // --- the list link ------------------------------------------------------------------------------------
 
-TdxListSourceLink::TdxListSourceLink(TdxInplaceLookupEdit* Edit) : FEdit(Edit) { SetVisualControl(true); }
+TdxListSourceLink::TdxListSourceLink(TdxInplaceLookupEdit* Edit) : FEdit(Edit) {}
 
 void TdxListSourceLink::ActiveChanged() {
   if (FEdit) FEdit->ListChanged();

@@ -12,7 +12,6 @@ TCustomdxDBGrid::TCustomdxDBGrid(TComponent* AOwner) : TCustomdxDBTreeListContro
   // The tree list asks the filter about its status panel as soon as the switches below relay out.
   FFilter = std::make_unique<TdxDBGridFilter>(this);
   FDataLink = std::make_unique<TdxGridDataLink>(this);
-  FDataLink->SetVisualControl(true);
   FOptionsBehavior = DefaultOptionsBehavior;
   FOptionsCustomize = DefaultOptionsCustomize;
   FOptionsDB = DefaultOptionsDB;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <string>
 
+#include "rtl/ScopeExit.h"
+
 TCollectionItem::TCollectionItem(TCollection* Collection) {
   if (Collection) Collection->InsertItem(this);
 }
@@ -51,14 +53,12 @@ void TCollection::Assign(const TPersistent* Source) {
     return;
   }
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* item : source->FItems) Add()->Assign(item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  Bracket(
+      [&] {
+        Clear();
+        for (TCollectionItem* item : source->FItems) Add()->Assign(item);
+      },
+      [this] { EndUpdate(); });
 }
 
 TCollectionItem* TCollection::Items(int Index) const {

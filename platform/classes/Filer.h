@@ -55,8 +55,6 @@ class TReader : public TFiler {
 
   // The values of a defined property, in the order they were written.
   int ReadInteger();
-  int64_t ReadInt64();
-  double ReadFloat();
   bool ReadBoolean();
   String ReadString();
   String ReadIdent();
@@ -120,7 +118,6 @@ class TWriter : public TFiler {
   TLayoutObject WriteRootComponent();
 
   void WriteInteger(int64_t Value);
-  void WriteFloat(double Value);
   void WriteBoolean(bool Value);
   void WriteString(const String& Value);
   void WriteIdent(const String& Value);

@@ -4,6 +4,7 @@
 
 #include "classes/Filer.h"
 #include "classes/LayoutText.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Streams.h"
 #include "rtl/Text.h"
 
@@ -28,17 +29,14 @@ void TReader::ReadRootComponent(const TLayoutObject& Node) {
   if (!SameText(info->Name(), Node.ClassName)) {
     throw ELayoutError(Node.Line, "A layout of " + Node.ClassName + " cannot be read into " + info->Name());
   }
-  try {
-    BeginLoading(root);
-    SetRootName(Node.Name);
-    FNode = &Node;
-    FInstance = root;
-    root->ReadState(*this);
-    FinishLoading();
-  } catch (...) {
-    Abandon();
-    throw;
-  }
+  auto abandon = ScopeExit([this] { Abandon(); });
+  BeginLoading(root);
+  SetRootName(Node.Name);
+  FNode = &Node;
+  FInstance = root;
+  root->ReadState(*this);
+  FinishLoading();
+  abandon.Dismiss();
 }
 
 // A second form of the same class under the same owner gets its name with _1, _2 ... added.
@@ -200,14 +198,12 @@ void TReader::ReadCollection(TCollection& Collection, const TLayoutValue& Value)
   if (Value.Kind != TValueKind::Collection) layout_detail::InvalidValue(Value);
   DropFixupsInside(Collection);
   Collection.BeginUpdate();
-  try {
-    Collection.Clear();
-    for (const TLayoutItem& item : Value.CollectionItems) ReadProperties(*Collection.Add(), item.Properties);
-  } catch (...) {
-    Collection.EndUpdate();
-    throw;
-  }
-  Collection.EndUpdate();
+  Bracket(
+      [&] {
+        Collection.Clear();
+        for (const TLayoutItem& item : Value.CollectionItems) ReadProperties(*Collection.Add(), item.Properties);
+      },
+      [&Collection] { Collection.EndUpdate(); });
 }
 
 void TReader::DropFixupsInside(const TPersistent& Container) {
@@ -226,14 +222,12 @@ void TReader::ReadStrings(TStrings& Strings, const TLayoutValue& Value) {
     if (line.Kind != TValueKind::String) layout_detail::InvalidValue(line);
   }
   Strings.BeginUpdate();
-  try {
-    Strings.Clear();
-    for (const TLayoutValue& line : Value.Items) Strings.Add(line.Text);
-  } catch (...) {
-    Strings.EndUpdate();
-    throw;
-  }
-  Strings.EndUpdate();
+  Bracket(
+      [&] {
+        Strings.Clear();
+        for (const TLayoutValue& line : Value.Items) Strings.Add(line.Text);
+      },
+      [&Strings] { Strings.EndUpdate(); });
 }
 
 const TLayoutValue& TReader::NextValue() {
@@ -245,10 +239,6 @@ const TLayoutValue& TReader::NextValue() {
 int TReader::ReadInteger() {
   return static_cast<int>(layout_detail::DecodeInteger(NextValue(), INT32_MIN, INT32_MAX));
 }
-
-int64_t TReader::ReadInt64() { return layout_detail::DecodeInteger(NextValue(), INT64_MIN, INT64_MAX); }
-
-double TReader::ReadFloat() { return layout_detail::DecodeFloat(NextValue()); }
 
 bool TReader::ReadBoolean() { return layout_detail::DecodeBoolean(NextValue()); }
 

@@ -2,29 +2,14 @@
 // rule holds and its value differs from the default, in the order the reader expects.
 #include "classes/Filer.h"
 #include "classes/LayoutText.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Streams.h"
-
-namespace {
-
-// Marks a component as being written for as long as the guard lives.
-class TWritingGuard {
- public:
-  TWritingGuard(TComponent* c, void (*set)(TComponent*, bool)) : FComponent(c), FSet(set) { FSet(FComponent, true); }
-  ~TWritingGuard() { FSet(FComponent, false); }
-  TWritingGuard(const TWritingGuard&) = delete;
-  TWritingGuard& operator=(const TWritingGuard&) = delete;
-
- private:
-  TComponent* FComponent;
-  void (*FSet)(TComponent*, bool);
-};
-
-}  // namespace
 
 TLayoutObject TWriter::WriteRootComponent() { return WriteComponent(Root()); }
 
 TLayoutObject TWriter::WriteComponent(TComponent* Instance) {
-  TWritingGuard guard(Instance, [](TComponent* c, bool on) { c->SetStateBits(csWriting, on); });
+  Instance->SetStateBits(csWriting, true);
+  const auto written = ScopeExit([Instance] { Instance->SetStateBits(csWriting, false); });
   const TClassInfo* info = GetClassInfo(*Instance);
   if (!info) throw EWriteError("Class " + Instance->ClassName() + " is not registered");
   TLayoutObject node;
@@ -117,8 +102,6 @@ void TWriter::Append(TLayoutValue Value) {
 }
 
 void TWriter::WriteInteger(int64_t Value) { Append(TLayoutValue::OfInteger(Value)); }
-
-void TWriter::WriteFloat(double Value) { Append(TLayoutValue::OfFloat(Value)); }
 
 void TWriter::WriteBoolean(bool Value) { Append(TLayoutValue::OfIdent(Value ? "True" : "False")); }
 

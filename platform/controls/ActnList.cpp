@@ -6,6 +6,7 @@
 
 #include "classes/Properties.h"
 #include "controls/Forms.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -33,10 +34,7 @@ bool TActionLink::Execute(TComponent* Client) {
   FAction->SetActionComponent(Client);
   // The handler may free the client (a form closing itself): the action outlives the call.
   TBasicAction* action = FAction;
-  struct TReset {
-    TBasicAction* Action;
-    ~TReset() { Action->SetActionComponent(nullptr); }
-  } reset{action};
+  const auto reset = ScopeExit([action] { action->SetActionComponent(nullptr); });
   return action->Execute();
 }
 

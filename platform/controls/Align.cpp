@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/WinControl.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -59,14 +60,8 @@ void TWinControl::AlignControlsNow() {
   FControlState &= ~csAlignmentNeeded;
   TRect rect = ClientRect();
   AdjustClientRect(rect);
-  ++FAlignLevel;
-  try {
-    AlignControls(nullptr, rect);
-  } catch (...) {
-    --FAlignLevel;
-    throw;
-  }
-  --FAlignLevel;
+  TDepthScope aligning(FAlignLevel);
+  AlignControls(nullptr, rect);
 }
 
 void TWinControl::AlignControls(TControl*, TRect& Rect) {

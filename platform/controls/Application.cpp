@@ -197,7 +197,6 @@ TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {
 
 int TScreen::Width() const { return Desktop().ScreenRect().Width(); }
 int TScreen::Height() const { return Desktop().ScreenRect().Height(); }
-TRect TScreen::WorkAreaRect() const { return Desktop().WorkArea(); }
 
 HCURSOR TScreen::Cursors(TCursor Index) const {
   const auto it = FCursors.find(Index);

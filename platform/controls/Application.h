@@ -81,7 +81,6 @@ class TScreen : public TComponent {
 
   int Width() const;
   int Height() const;
-  TRect WorkAreaRect() const;
 
   // The cursor shown over every window while it is not crDefault (the hourglass during long
   // work); callers restore the one they found.

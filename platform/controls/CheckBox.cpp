@@ -2,6 +2,7 @@
 #include "controls/CheckBox.h"
 
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -21,28 +22,15 @@ void TCheckControl::SetAlignment(TAlignment Value) {
 
 void TCheckControl::Click() {
   if (FToggling) return TButtonControl::Click();
-  FToggling = true;
-  try {
-    Toggle();
-  } catch (...) {
-    FToggling = false;
-    throw;
-  }
-  FToggling = false;
+  TValueScope toggling(FToggling, true);
+  Toggle();
 }
 
 void TCheckControl::Changed() {
   Invalidate();
   if (ComponentState() & csLoading) return;
-  const bool toggling = FToggling;
-  FToggling = true;
-  try {
-    TButtonControl::Click();
-  } catch (...) {
-    FToggling = toggling;
-    throw;
-  }
-  FToggling = toggling;
+  TValueScope toggling(FToggling, true);
+  TButtonControl::Click();
 }
 
 void TCheckControl::Paint() {

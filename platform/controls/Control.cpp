@@ -205,24 +205,6 @@ void TControl::Repaint() {
   FParent->Update();
 }
 
-void TControl::BringToFront() {
-  if (!FParent) return;
-  auto& list = FParent->FControls;
-  std::erase(list, this);
-  list.push_back(this);
-  FParent->SetChildZOrder();
-  Invalidate();
-}
-
-void TControl::SendToBack() {
-  if (!FParent) return;
-  auto& list = FParent->FControls;
-  std::erase(list, this);
-  list.insert(list.begin(), this);
-  FParent->SetChildZOrder();
-  Invalidate();
-}
-
 void TControl::Loaded() {
   TComponent::Loaded();
   if (FParent) {
@@ -303,8 +285,6 @@ void TControl::CMParentShowHintChanged(TMessage&) {
 void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
 void TControl::CMVisibleChanged(TMessage&) {}
 void TControl::CMHitTest(TMessage& Message) { Message.Result = HTCLIENT; }
-
-TCustomForm* TControl::ParentFormOf() const { return GetParentForm(this); }
 
 TCustomForm* GetParentForm(const TControl* Control) {
   const TControl* c = Control;

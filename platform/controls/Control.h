@@ -164,8 +164,6 @@ class TControl : public TComponent {
   virtual void Update();
   virtual void Repaint();
   void Refresh() { Repaint(); }
-  void BringToFront();
-  void SendToBack();
 
   // Delivers a message to this control's WndProc at once.
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
@@ -203,7 +201,6 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void Resize();
-  virtual void ChangeScale(int M, int D) { (void)M, (void)D; }
   friend class TDragControlObject;
   friend class TDragManager;
   // The drag hooks: OnStartDrag may give a drag object of its own; OnDragOver decides Accept
@@ -226,7 +223,6 @@ class TControl : public TComponent {
   void InvalidateControl(bool IsVisible, bool IsOpaque);
   // Sends CM_CANCELMODE to the focused control of every form this control lies on.
   void SendCancelMode(TControl* Sender);
-  TCustomForm* ParentFormOf() const;
 
   // Message handlers.
   void WMLButtonDown(TMessage& Message);

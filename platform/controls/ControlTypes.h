@@ -20,19 +20,19 @@ constexpr TAnchors DefaultAnchors = (1u << akLeft) | (1u << akTop);
 
 // Control styles: what a control class is and wants.
 enum TControlStyleFlag : unsigned {
-  csAcceptsControls = 1u << 0, csCaptureMouse = 1u << 1, csDesignInteractive = 1u << 2,
-  csClickEvents = 1u << 3, csFramed = 1u << 4, csSetCaption = 1u << 5, csOpaque = 1u << 6,
-  csDoubleClicks = 1u << 7, csFixedWidth = 1u << 8, csFixedHeight = 1u << 9, csNoDesignVisible = 1u << 10,
+  csAcceptsControls = 1u << 0, csCaptureMouse = 1u << 1,
+  csClickEvents = 1u << 3, csSetCaption = 1u << 5, csOpaque = 1u << 6,
+  csDoubleClicks = 1u << 7, csNoDesignVisible = 1u << 10,
   csReplicatable = 1u << 11, csNoStdEvents = 1u << 12, csDisplayDragImage = 1u << 13,
-  csReflector = 1u << 14, csActionClient = 1u << 15, csMenuEvents = 1u << 16,
+  csActionClient = 1u << 15,
 };
 using TControlStyle = unsigned;
 
 // Control states: what a control is doing now.
 enum TControlStateFlag : unsigned {
-  csLButtonDown = 1u << 0, csClicked = 1u << 1, csPalette = 1u << 2, csReadingState = 1u << 3,
+  csLButtonDown = 1u << 0, csClicked = 1u << 1,
   csAlignmentNeeded = 1u << 4, csFocusing = 1u << 5, csCreating = 1u << 6, csPaintCopy = 1u << 7,
-  csCustomPaint = 1u << 8, csDestroyingHandle = 1u << 9, csDocking = 1u << 10,
+  csDestroyingHandle = 1u << 9,
 };
 using TControlState = unsigned;
 
@@ -47,7 +47,7 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 // Screen cursors by number: the standard ones are negative, controls register their own.
 using TCursor = int;
 enum : TCursor {
-  crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSize = -22, crSizeNESW = -6,
+  crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
   crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11, crDrag = -12,
   crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17, crNo = -18,
   crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22,

@@ -6,6 +6,7 @@
 
 #include "classes/Properties.h"
 #include "data/Fields.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 
 namespace {
@@ -28,18 +29,6 @@ bool ValueMatch(const String& Values, const String& Text) {
     if (AnsiSameText(value, Text)) return true;
   return false;
 }
-
-// Sets a flag for its lifetime.
-class TReentryGuard {
- public:
-  explicit TReentryGuard(bool& Flag) : FFlag(Flag) { FFlag = true; }
-  ~TReentryGuard() { FFlag = false; }
-  TReentryGuard(const TReentryGuard&) = delete;
-  TReentryGuard& operator=(const TReentryGuard&) = delete;
-
- private:
-  bool& FFlag;
-};
 
 }  // namespace
 
@@ -346,7 +335,7 @@ void TDBLookupComboBox::SetKeyValue(const Variant& Value) {
 void TDBLookupComboBox::LoadList() {
   TDataSet* data = FListLink->DataSet();
   if (FLoading || (data && data->Active() && data->State() != dsBrowse)) return;
-  TReentryGuard guard(FLoading);
+  TValueScope loading(FLoading, true);
   Items()->Clear();
   FKeys.clear();
   if (data && data->Active() && !FKeyField.empty() && !FListField.empty()) {
@@ -354,17 +343,15 @@ void TDBLookupComboBox::LoadList() {
     TField* list = data->FieldByName(FListField);
     const TBookmark place = data->Bookmark();
     data->DisableControls();
-    try {
-      for (data->First(); !data->Eof(); data->Next()) {
-        Items()->Add(list->DisplayText());
-        FKeys.push_back(key->Value());
-      }
-      if (data->BookmarkValid(place)) data->GotoBookmark(place);
-    } catch (...) {
-      data->EnableControls();
-      throw;
-    }
-    data->EnableControls();
+    Bracket(
+        [&] {
+          for (data->First(); !data->Eof(); data->Next()) {
+            Items()->Add(list->DisplayText());
+            FKeys.push_back(key->Value());
+          }
+          if (data->BookmarkValid(place)) data->GotoBookmark(place);
+        },
+        [data] { data->EnableControls(); });
   }
   ShowKey();
 }
@@ -396,7 +383,7 @@ void TDBLookupComboBox::Select() {
   FKeyValue = key;
   ShowKey();
   if (TDataSet* data = FListLink->DataSet()) {
-    TReentryGuard guard(FLoading);
+    TValueScope loading(FLoading, true);
     data->Locate(FKeyField, key);
   }
   TCustomComboBox::Select();

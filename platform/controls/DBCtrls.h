@@ -14,7 +14,7 @@
 
 class TFieldDataLink : public TDataLink {
  public:
-  explicit TFieldDataLink(TWinControl* Control) : FControl(Control) { SetVisualControl(true); }
+  explicit TFieldDataLink(TWinControl* Control) : FControl(Control) {}
   String ClassName() const override { return "TFieldDataLink"; }
 
   const String& FieldName() const { return FFieldName; }
@@ -57,7 +57,6 @@ class TDBControlLink {
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   const String& DataField() const { return FDataLink.FieldName(); }
   TField* Field() const { return FDataLink.Field(); }
-  TFieldDataLink* DataLink() { return &FDataLink; }
 
  protected:
   TFieldDataLink FDataLink;

@@ -11,6 +11,7 @@
 #include "controls/Application.h"
 #include "graphics/ImageList.h"
 #include "graphics/Metrics.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 #include "windows/Hooks.h"
 #include "windows/MessageQueue.h"
@@ -78,12 +79,9 @@ void TDragManager::Begin(TControl* Source, bool Immediate, int Threshold) {
   if (FSource) return;
   FSource = Source;
   TDragObject* object = nullptr;
-  try {
-    Source->DoStartDrag(object);
-  } catch (...) {
-    FSource = nullptr;
-    throw;
-  }
+  auto forget = ScopeExit([this] { FSource = nullptr; });
+  Source->DoStartDrag(object);
+  forget.Dismiss();
   if (!object) {
     FOwnedObject = std::make_unique<TDragControlObject>(Source);
     object = FOwnedObject.get();
@@ -143,7 +141,7 @@ void TDragManager::MouseMoved(TPoint At) {
 }
 
 bool TDragManager::SendDrag(TDragObject* Object, TControl* Target, TDragMessage Msg) {
-  TDragRec rec{Object->FDragPos, Object, Target, false};
+  TDragRec rec{Object->FDragPos, Object, Target};
   return Target->Perform(CM_DRAG, Msg, reinterpret_cast<LPARAM>(&rec)) != 0;
 }
 
@@ -154,7 +152,6 @@ void TDragManager::DragTo(TPoint At) {
     if (FTarget) SendDrag(FObject, FTarget, dmDragLeave);
     if (!FSource) return;
     FTarget = target;
-    FObject->FDragTarget = target;
     FAccepted = target && SendDrag(FObject, target, dmDragEnter);
   } else if (target) {
     FAccepted = SendDrag(FObject, target, dmDragMove);
@@ -225,7 +222,6 @@ void TDragManager::Forget(TControl* Control) {
   if (Control == FTarget) {
     FTarget = nullptr;
     FAccepted = false;
-    if (FObject) FObject->FDragTarget = nullptr;
   }
   if (Control != FSource || FEnding) return;
   // The source goes, and the drag object may have gone with it: the drag ends without calling
@@ -238,7 +234,7 @@ void TDragManager::Forget(TControl* Control) {
   FSource = nullptr;
   FEnding = false;
   if (target) {
-    TDragRec rec{Cursor(), nullptr, target, false};
+    TDragRec rec{Cursor(), nullptr, target};
     target->Perform(CM_DRAG, dmDragCancel, reinterpret_cast<LPARAM>(&rec));
   }
   RestoreCursor();
@@ -323,7 +319,7 @@ TMouse gMouse;
 
 TMouse* const Mouse = &gMouse;
 
-int TMouse::DragThreshold() const { return FDragThreshold >= 0 ? FDragThreshold : GetSystemMetrics(SM_CXDRAG); }
+int TMouse::DragThreshold() const { return GetSystemMetrics(SM_CXDRAG); }
 int TMouse::WheelScrollLines() const { return Desktop().WheelScrollLines(); }
 TPoint TMouse::CursorPos() const { return Cursor(); }
 HWND TMouse::Capture() const { return GetCapture(); }

@@ -13,7 +13,6 @@ struct TDragRec {
   TPoint Pos;  // screen
   TDragObject* Source = nullptr;  // nil in the cancel sent when the dragged control was freed
   TControl* Target = nullptr;
-  bool Docking = false;
 };
 
 // What is dragged. The manager asks it for the cursor and the drag image and tells it how the
@@ -32,15 +31,11 @@ class TDragObject : public TObject {
   // Take the drag image off the screen while something paints beneath it, and put it back.
   void HideDragImage();
   void ShowDragImage();
-  // Screen point of the last mouse position the drag saw.
-  TPoint DragPos() const { return FDragPos; }
-  TControl* DragTarget() const { return FDragTarget; }
   bool Dropped() const { return FDropped; }
 
  private:
   friend class TDragManager;
   TPoint FDragPos;
-  TControl* FDragTarget = nullptr;
   bool FDropped = false;
 };
 
@@ -69,19 +64,13 @@ void DragControlDestroyed(TControl* Control);
 // The mouse settings of the class library.
 class TMouse {
  public:
-  // Automatic drags start at the press (true) or after DragThreshold pixels.
-  bool DragImmediate() const { return FDragImmediate; }
-  void SetDragImmediate(bool Value) { FDragImmediate = Value; }
-  // The drag threshold of the system (SM_CXDRAG) unless set.
+  // Automatic drags start at the press, not after DragThreshold pixels.
+  bool DragImmediate() const { return true; }
+  // The drag threshold of the system (SM_CXDRAG).
   int DragThreshold() const;
-  void SetDragThreshold(int Value) { FDragThreshold = Value; }
   int WheelScrollLines() const;
   TPoint CursorPos() const;
   HWND Capture() const;
-
- private:
-  bool FDragImmediate = true;
-  int FDragThreshold = -1;
 };
 
 extern TMouse* const Mouse;

@@ -49,12 +49,6 @@ int TCustomEdit::SelStart() const {
   return s;
 }
 
-int TCustomEdit::SelLength() const {
-  int s = 0, e = 0;
-  FTextBox->GetSel(s, e);
-  return e - s;
-}
-
 void TCustomEdit::SetSelLength(int Value) {
   const int start = SelStart();
   FTextBox->SetSel(start, start + Value);

@@ -43,7 +43,6 @@ class TCustomEdit : public TWinControl {
 
   int SelStart() const;
   void SetSelStart(int Value) { FTextBox->SetSel(Value, Value); }
-  int SelLength() const;
   void SetSelLength(int Value);
   String SelText() const { return FTextBox->SelText(); }
   void SetSelText(const String& Value) { FTextBox->ReplaceSel(Value); }

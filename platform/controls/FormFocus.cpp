@@ -2,6 +2,7 @@
 // chain (an exception on exit vetoes the move and the focus stays), activation of the form, and
 // the dialog keys (Tab, arrows) that move the focus.
 #include "controls/Application.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 
 namespace {
@@ -84,10 +85,7 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   }
   if (Control->ControlState() & csFocusing) return false;
   Control->SetControlState(Control->ControlState() | csFocusing);
-  struct TClearFocusing {
-    TWinControl* C;
-    ~TClearFocusing() { C->SetControlState(C->ControlState() & ~csFocusing); }
-  } clear{Control};
+  const auto focused = ScopeExit([Control] { Control->SetControlState(Control->ControlState() & ~csFocusing); });
 
   if (Screen && Screen->FFocusedForm != this) {
     if (TCustomForm* old = Screen->FFocusedForm) {

@@ -90,11 +90,6 @@ TListItem* TCustomListView::ItemFocused() const {
   return nullptr;
 }
 
-void TCustomListView::SetItemFocused(TListItem* Value) {
-  if (Value) return Value->SetFocused(true);
-  if (TListItem* focused = ItemFocused()) focused->SetFocused(false);
-}
-
 TListItem* TCustomListView::FindCaption(int StartIndex, const String& Value, bool Partial, bool Inclusive, bool Wrap) const {
   const int count = FItems->Count();
   const int first = std::max(0, Inclusive ? StartIndex : StartIndex + 1);

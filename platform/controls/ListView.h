@@ -130,7 +130,6 @@ class TCustomListView : public TCustomControl {
   void SetSelected(TListItem* Value);
   int SelCount() const;
   TListItem* ItemFocused() const;
-  void SetItemFocused(TListItem* Value);
   // The first item from StartIndex (after it unless Inclusive) whose caption is Value or, with
   // Partial, starts with it (case ignored); Wrap goes on from the top.
   TListItem* FindCaption(int StartIndex, const String& Value, bool Partial, bool Inclusive, bool Wrap) const;

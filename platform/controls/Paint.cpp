@@ -3,6 +3,7 @@
 #include "controls/Application.h"
 #include "controls/CustomControl.h"
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Input.h"
 #include "windows/Paint.h"
 
@@ -15,14 +16,9 @@ void TWinControl::PaintTo(HDC DC, int X, int Y) {
   SetViewportOrgEx(DC, origin.X + X, origin.Y + Y);
   const TRect client = ClientRect();
   IntersectClipRect(DC, client.Left, client.Top, client.Right, client.Bottom);
-  try {
-    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
-    Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-  } catch (...) {
-    RestoreDC(DC, saved);
-    throw;
-  }
-  RestoreDC(DC, saved);
+  const auto restore = ScopeExit([DC, saved] { RestoreDC(DC, saved); });
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(DC), 0);
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
 }
 
 // A WM_PAINT that brings its own device context paints into it, outside the window's paint pass.
@@ -33,14 +29,12 @@ void TWinControl::PaintHandler(TMessage& Message) {
   }
   PAINTSTRUCT ps;
   BeginPaint(FHandle, ps);
-  try {
-    PaintWindow(ps.hdc);
-    PaintControls(ps, nullptr);
-  } catch (...) {
-    EndPaint(FHandle, ps);
-    throw;
-  }
-  EndPaint(FHandle, ps);
+  Bracket(
+      [&] {
+        PaintWindow(ps.hdc);
+        PaintControls(ps, nullptr);
+      },
+      [&] { EndPaint(FHandle, ps); });
 }
 
 void TWinControl::PaintWindow(HDC DC) {
@@ -64,13 +58,7 @@ void TWinControl::PaintControls(const PAINTSTRUCT& Paint, TControl* First) {
     IntersectClipRect(&canvas, 0, 0, graphic->Width(), graphic->Height());
     canvas.SetFont(graphic->Font());
     canvas.Brush()->SetColor(graphic->Color());
-    try {
-      graphic->Paint();
-    } catch (...) {
-      ReleaseWindowCanvas(canvas);
-      throw;
-    }
-    ReleaseWindowCanvas(canvas);
+    Bracket([graphic] { graphic->Paint(); }, [&canvas] { ReleaseWindowCanvas(canvas); });
   }
 }
 
@@ -130,15 +118,11 @@ void TCustomControl::PaintForeign(HDC DC) {
   FForeignCanvas = DC;
   DC->SetFont(Font());
   DC->Brush()->SetColor(Color());
-  try {
-    Paint();
-  } catch (...) {
+  const auto restore = ScopeExit([this, DC, saved] {
     FForeignCanvas = nullptr;
     RestoreDC(DC, saved);
-    throw;
-  }
-  FForeignCanvas = nullptr;
-  RestoreDC(DC, saved);
+  });
+  Paint();
 }
 
 void TCustomControl::PaintWindow(HDC DC) {
@@ -153,13 +137,7 @@ void TCustomControl::PaintWindow(HDC DC) {
   FCanvasSelected = true;
   FCanvas->SetFont(Font());
   FCanvas->Brush()->SetColor(Color());
-  try {
-    Paint();
-  } catch (...) {
-    ReleaseCanvas();
-    throw;
-  }
-  ReleaseCanvas();
+  Bracket([this] { Paint(); }, [this] { ReleaseCanvas(); });
 }
 
 void TCustomControl::Paint() {

@@ -40,14 +40,6 @@ TShortCut ShortCut(WORD Key, TShiftState Shift) {
   return result;
 }
 
-void ShortCutToKey(TShortCut Value, WORD& Key, TShiftState& Shift) {
-  Key = Value & 0xFF;
-  Shift = 0;
-  if (Value & scShift) Shift |= ssShift;
-  if (Value & scCtrl) Shift |= ssCtrl;
-  if (Value & scAlt) Shift |= ssAlt;
-}
-
 String ShortCutToText(TShortCut Value) {
   const String name = KeyName(Value & 0xFF);
   if (name.empty()) return String();

@@ -10,7 +10,6 @@ using TShortCut = uint16_t;
 enum : TShortCut { scNone = 0, scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000 };
 
 TShortCut ShortCut(WORD Key, TShiftState Shift);
-void ShortCutToKey(TShortCut ShortCut, WORD& Key, TShiftState& Shift);
 // "" for scNone; keys without a name show as "".
 String ShortCutToText(TShortCut ShortCut);
 // The short cut a text names ("Ctrl+F4", "shift+f3"): modifiers in any order and case, then a key

@@ -5,6 +5,7 @@
 
 #include "controls/Application.h"
 #include "controls/Forms.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 #include "windows/MessageQueue.h"
 #include "windows/Paint.h"
@@ -91,14 +92,11 @@ void TWinControl::CreateWnd() {
 // of the children's windows follows the control's list.
 void TWinControl::CreateHandle() {
   if (FHandle) return;
-  FControlState |= csCreating;
-  try {
+  {
+    FControlState |= csCreating;
+    const auto created = ScopeExit([this] { FControlState &= ~csCreating; });
     CreateWnd();
-  } catch (...) {
-    FControlState &= ~csCreating;
-    throw;
   }
-  FControlState &= ~csCreating;
   ControlsByWindow()[FHandle] = this;
   for (TControl* child : std::vector<TControl*>(FControls))
     if (auto* win = dynamic_cast<TWinControl*>(child)) win->UpdateControlState();

@@ -53,7 +53,6 @@ class TWinControl : public TControl {
   // The next control in tab order after CurControl (nullptr: from the start).
   TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);
   void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
-  void SelectFirst();
   // Children and their children in tab order.
   void GetTabOrderList(std::vector<TWinControl*>& List);
 

@@ -74,14 +74,6 @@ void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool Check
   if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop)) next->SetFocus();
 }
 
-void TWinControl::SelectFirst() {
-  TCustomForm* form = GetParentForm(this);
-  if (!form) return;
-  TWinControl* first = FindNextControl(nullptr, true, true, false);
-  if (!first) first = FindNextControl(nullptr, true, false, false);
-  if (first) first->SetFocus();
-}
-
 void TWinControl::DoEnter() {
   if (OnEnter) OnEnter(this);
 }

@@ -184,7 +184,6 @@ class TADOQuery : public TCustomADODataSet {
   TStringList* SQL() const { return FSQL.get(); }
   // Runs every statement of the text with the parameters; the answer is the rows changed.
   int ExecSQL();
-  int RowsAffected() const { return FRowsAffected; }
 
  protected:
   String CommandText() const override { return FSQL->Text(); }
@@ -192,7 +191,6 @@ class TADOQuery : public TCustomADODataSet {
  private:
   void SQLChanged();
   std::unique_ptr<TStringList> FSQL;
-  int FRowsAffected = 0;
 };
 
 // A table or view by name, in the order its rows were stored (or by IndexFieldNames). With a

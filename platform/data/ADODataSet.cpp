@@ -3,6 +3,7 @@
 // with parameters; TADOTable reads a table, as the detail of a master when it has one.
 #include "data/ADOCursor_p.h"
 #include "data/DataSource.h"
+#include "rtl/ScopeExit.h"
 
 TCustomADODataSet::TCustomADODataSet(TComponent* AOwner) : TDataSet(AOwner) {}
 
@@ -64,14 +65,12 @@ void TCustomADODataSet::InternalClose() { FCursor.reset(); }
 
 bool TCustomADODataSet::ReadRows(const std::function<void(TRowValues&& Row)>& Take) {
   FCursor->Restart();
-  try {
-    TRowValues row;
-    while (FCursor->Next(row)) Take(std::move(row));
-  } catch (...) {
-    FCursor->Finish();
-    throw;
-  }
-  FCursor->Finish();
+  Bracket(
+      [&] {
+        TRowValues row;
+        while (FCursor->Next(row)) Take(std::move(row));
+      },
+      [this] { FCursor->Finish(); });
   return true;
 }
 
@@ -150,8 +149,7 @@ void TADOQuery::SQLChanged() {
 }
 
 int TADOQuery::ExecSQL() {
-  FRowsAffected = ExecuteStatements(Database(), CommandText(), [this](const String& Name) { return ParameterValue(Name); });
-  return FRowsAffected;
+  return ExecuteStatements(Database(), CommandText(), [this](const String& Name) { return ParameterValue(Name); });
 }
 
 // Follows the master data source: any move or change of the master's record reads the detail

@@ -115,7 +115,6 @@ class TDataSet : public TComponent {
 
   // Bookmarks stay valid while their record exists, across edits, filters and refreshes.
   TBookmark Bookmark() const;
-  void SetBookmark(const TBookmark& Value) { GotoBookmark(Value); }
   void GotoBookmark(const TBookmark& Value);
   bool BookmarkValid(const TBookmark& Value) const;
   // Order of two bookmarks in the current record order; an empty bookmark comes first.
@@ -210,7 +209,6 @@ class TDataSet : public TComponent {
   TRecordData& AddRecord(TRowValues Values);
   // The store has more rows than were read at Open; they are read (ReadRows) when needed.
   void SetPartiallyRead() { FComplete = false; }
-  bool IsPartiallyRead() const { return !FComplete; }
   // The records in store order, those deleted in a batch included.
   const std::vector<TRecordData*>& StoredRecords() const { return FOrder; }
   // Forgets the pending changes of a batch: deleted records go, the others become unmodified.

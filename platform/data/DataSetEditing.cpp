@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/DataSource.h"
+#include "rtl/ScopeExit.h"
 
 bool TDataSet::CanModify() const { return true; }
 
@@ -235,12 +236,9 @@ void TDataSet::SetFieldValue(TField* Field, const Variant& Value) {
   Variant previous = FEditValues[index];
   FEditValues[index] = std::move(converted);
   if (Field->OnValidate) {
-    try {
-      Field->OnValidate(Field);
-    } catch (...) {
-      FEditValues[index] = std::move(previous);
-      throw;
-    }
+    auto undo = ScopeExit([&] { FEditValues[index] = std::move(previous); });
+    Field->OnValidate(Field);
+    undo.Dismiss();
   }
   FAssigned[index] = true;
   DataEvent(deFieldChange, reinterpret_cast<intptr_t>(Field));

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "data/DataSource.h"
+#include "rtl/ScopeExit.h"
 
 TRecordData& TRecordStore::Add(std::vector<Variant> Values) {
   const uint64_t offset = FNextId - FFirstId;
@@ -351,14 +352,13 @@ void TDataSet::EnsureComplete() {
   if (FComplete) return;
   FComplete = true;
   TRowMerge merge(*this);
-  try {
-    if (ReadRows([&merge](TRowValues&& Row) { merge.Take(std::move(Row)); })) merge.Finish();
-  } catch (...) {
-    // The rows are still to be read: the next need reads them again.
+  // On failure the rows are still to be read: the next need reads them again.
+  auto unread = ScopeExit([&] {
     merge.Abandon();
     FComplete = false;
-    throw;
-  }
+  });
+  if (ReadRows([&merge](TRowValues&& Row) { merge.Take(std::move(Row)); })) merge.Finish();
+  unread.Dismiss();
 }
 
 void TDataSet::Refresh() {

@@ -1,6 +1,7 @@
 // Searching and filtering a data set: Locate, Lookup, the Filter expression and OnFilterRecord.
 #include "data/DataSource.h"
 #include "data/FilterExpression_p.h"
+#include "rtl/ScopeExit.h"
 
 TRecordData* TDataSet::FindRecord(const std::vector<TField*>& Fields, const std::vector<Variant>& Values,
                                   TLocateOptions Options) {
@@ -70,19 +71,14 @@ bool TDataSet::Accepts(TRecordData& Record) {
   if (!FFiltered) return true;
   if (FFilterExpression && !FFilterExpression->Evaluate(*this, Record.Values, FFilterOptions)) return false;
   if (!OnFilterRecord) return true;
-  const TDataSetState saved = FState;
+  const auto restore = ScopeExit([this, saved = FState] {
+    FState = saved;
+    FFilterRecord = nullptr;
+  });
   FState = dsFilter;
   FFilterRecord = &Record;
   bool accept = true;
-  try {
-    OnFilterRecord(this, accept);
-  } catch (...) {
-    FState = saved;
-    FFilterRecord = nullptr;
-    throw;
-  }
-  FState = saved;
-  FFilterRecord = nullptr;
+  OnFilterRecord(this, accept);
   return accept;
 }
 

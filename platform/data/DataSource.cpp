@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/DataSource.h"
+#include "rtl/ScopeExit.h"
 
 TDataSource::TDataSource(TComponent* AOwner) : TComponent(AOwner) {}
 
@@ -34,8 +35,6 @@ void TDataSource::SetEnabled(bool Value) {
 void TDataSource::Edit() {
   if (FAutoEdit && FDataSet && FDataSet->State() == dsBrowse) FDataSet->Edit();
 }
-
-bool TDataSource::IsLinkedTo(const TDataSet* Value) const { return Value && FDataSet == Value; }
 
 void TDataSource::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
@@ -167,13 +166,8 @@ bool TDataLink::Edit() {
 
 void TDataLink::UpdateRecord() {
   FUpdating = true;
-  try {
-    UpdateData();
-  } catch (...) {
-    FUpdating = false;
-    throw;
-  }
-  FUpdating = false;
+  const auto updated = ScopeExit([this] { FUpdating = false; });
+  UpdateData();
 }
 
 // Info is how far the data set's buffer moved its records (negative when it moved forwards), so

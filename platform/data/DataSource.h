@@ -28,7 +28,6 @@ class TDataSource : public TComponent {
   void SetEnabled(bool Value);
   // Puts the data set into edit state when AutoEdit is on and it is browsing.
   void Edit();
-  bool IsLinkedTo(const TDataSet* Value) const;
 
   // After every state change (and OnDataChange when the data set has just opened).
   TNotifyEvent OnStateChange;
@@ -83,8 +82,6 @@ class TDataLink : public TPersistent {
   bool Editing() const { return FEditing; }
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value);
-  bool VisualControl() const { return FVisualControl; }
-  void SetVisualControl(bool Value) { FVisualControl = Value; }
 
   // The number of records this link shows; the data set buffers as many as its largest link.
   int BufferCount() const { return FBufferCount; }
@@ -131,5 +128,4 @@ class TDataLink : public TPersistent {
   bool FEditing = false;
   bool FReadOnly = false;
   bool FUpdating = false;
-  bool FVisualControl = false;
 };

@@ -153,8 +153,6 @@ class TField : public TComponent {
   bool IsNull() const;
   Variant Value() const;
   void SetValue(const Variant& Value);
-  Variant AsVariant() const { return Value(); }
-  void SetAsVariant(const Variant& Value) { SetValue(Value); }
   // The value before the pending edit (the stored one).
   Variant OldValue() const;
   String AsString() const;

@@ -3,13 +3,6 @@
 
 TMemDataSet::TMemDataSet(TComponent* AOwner) : TDataSet(AOwner) {}
 
-void TMemDataSet::EmptyDataSet() {
-  FSavedRows.clear();
-  if (!Active()) return;
-  CheckBrowseMode();
-  while (!IsEmpty()) Delete();
-}
-
 void TMemDataSet::InternalOpen() {
   if (FieldDefs().Count() == 0) throw EDatabaseError("数据集“" + Name() + "”没有字段定义。");
   for (TRowValues& row : FSavedRows) {

@@ -12,8 +12,6 @@ class TMemDataSet : public TDataSet {
 
   // Opens over FieldDefs; the same as Open.
   void CreateDataSet() { Open(); }
-  // Removes every record, open or closed.
-  void EmptyDataSet();
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value) { FReadOnly = Value; }
   bool CanModify() const override { return !FReadOnly; }

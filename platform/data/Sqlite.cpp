@@ -12,6 +12,7 @@
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"
 #include "rtl/DateTime.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -47,12 +48,9 @@ TSqliteDatabase::TSqliteDatabase(const String& Path, int TimeLimit) {
   }
   sqlite3_progress_handler(FDb, ProgressSteps, &TSqliteDatabase::Progress, this);
   SetStatementTimeLimit(TimeLimit);
-  try {
-    CheckIntegrity(Path);
-  } catch (...) {
-    sqlite3_close(FDb);
-    throw;
-  }
+  auto close = ScopeExit([this] { sqlite3_close(FDb); });
+  CheckIntegrity(Path);
+  close.Dismiss();
 }
 
 TSqliteDatabase::~TSqliteDatabase() {

@@ -192,12 +192,6 @@ void TBitmap::SetTransparentColor(TColor color) {
   Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode mode) {
-  FTransparentMode = mode;
-  if (mode == TTransparentMode::tmAuto) FTransparentColor = clDefault;
-  Changed();
-}
-
 uint32_t* TBitmap::ScanLine(int y) { return reinterpret_cast<uint32_t*>(FData->Image.scanLine(y)); }
 const uint32_t* TBitmap::ScanLine(int y) const {
   return reinterpret_cast<const uint32_t*>(FData->Image.constScanLine(y));
@@ -206,7 +200,7 @@ const uint32_t* TBitmap::ScanLine(int y) const {
 void TBitmap::Draw(TCanvas* canvas, const TRect& r) const {
   if (Empty()) return;
   const QImage mask = Transparent() ? MaskOfColor(FData->Image, ToQRgb(ColorToRGB(TransparentColor()))) : QImage();
-  DrawImage(canvas, r, FData->Image, mask, canvas->CopyMode());
+  DrawImage(canvas, r, FData->Image, mask, SRCCOPY);
 }
 
 void TBitmap::LoadFromBytes(const TBytes& data) {

@@ -5,7 +5,6 @@ void TBrush::Assign(const TPersistent* source) {
   if (const auto* brush = dynamic_cast<const TBrush*>(source)) {
     FColor = brush->FColor;
     FStyle = brush->FStyle;
-    FBitmap = brush->FBitmap;
     Changed();
     return;
   }
@@ -31,16 +30,9 @@ void TBrush::SetStyle(TBrushStyle style) {
   Changed();
 }
 
-void TBrush::SetBitmap(TBitmap* bitmap) {
-  FBitmap = bitmap;
-  Changed();
-}
-
 HBRUSH TBrush::Handle() const {
   if (FHandle) return FHandle;
-  if (FBitmap) {
-    FHandle = CreatePatternBrush(*FBitmap);
-  } else if (FStyle == TBrushStyle::bsSolid) {
+  if (FStyle == TBrushStyle::bsSolid) {
     FHandle = CreateSolidBrush(FColor);
   } else if (FStyle == TBrushStyle::bsClear) {
     FHandle = GetStockBrush(NULL_BRUSH);

@@ -1,4 +1,4 @@
-// TBrush: the fill of a canvas, a solid colour, a hatch, nothing (bsClear) or a bitmap pattern.
+// TBrush: the fill of a canvas, a solid colour, a hatch or nothing (bsClear).
 #pragma once
 
 #include "graphics/GdiObjects.h"
@@ -15,9 +15,6 @@ class TBrush : public TGraphicsObject {
   void SetColor(TColor color);
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle style);
-  // A pattern bitmap, not owned; its pixels are copied when the handle is made. nullptr for none.
-  TBitmap* Bitmap() const { return FBitmap; }
-  void SetBitmap(TBitmap* bitmap);
 
   HBRUSH Handle() const;
 
@@ -26,6 +23,5 @@ class TBrush : public TGraphicsObject {
 
   TColor FColor = clWhite;
   TBrushStyle FStyle = TBrushStyle::bsSolid;
-  TBitmap* FBitmap = nullptr;
   mutable HBRUSH FHandle;
 };

@@ -128,7 +128,7 @@ void TCanvas::SelectOwnPen() {
 
 void TCanvas::SelectOwnBrush() {
   SelectObject(this, FBrush->Handle());
-  if (FBrush->Style() == TBrushStyle::bsSolid && !FBrush->Bitmap()) {
+  if (FBrush->Style() == TBrushStyle::bsSolid) {
     SetBkColor(this, ColorToRGB(FBrush->Color()));
     SetBkMode(this, OPAQUE);
   } else {
@@ -137,7 +137,6 @@ void TCanvas::SelectOwnBrush() {
 }
 
 TPoint TCanvas::PenPos() const { return {FDC->State.PenPos.x(), FDC->State.PenPos.y()}; }
-void TCanvas::SetPenPos(TPoint p) { MoveToEx(this, p.X, p.Y); }
 
 TRect TCanvas::ClipRect() {
   TRect box;
@@ -193,7 +192,7 @@ void TCanvas::StretchDraw(const TRect& r, const TGraphic* graphic) {
 
 void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& s) {
   StretchBlt(this, dest.Left, dest.Top, dest.Width(), dest.Height(), source, s.Left, s.Top, s.Width(),
-             s.Height(), FCopyMode);
+             s.Height(), SRCCOPY);
 }
 
 TColor TCanvas::Pixel(int x, int y) { return TColor(GetPixel(this, x, y)); }

@@ -34,8 +34,8 @@ enum : int {
 using DWORD = uint32_t;
 enum : DWORD {
   SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6, SRCINVERT = 0x00660046,
-  SRCERASE = 0x00440328, NOTSRCCOPY = 0x00330008, NOTSRCERASE = 0x001100A6, MERGECOPY = 0x00C000CA,
-  MERGEPAINT = 0x00BB0226, PATCOPY = 0x00F00021, PATPAINT = 0x00FB0A09, PATINVERT = 0x005A0049,
+  NOTSRCCOPY = 0x00330008, MERGECOPY = 0x00C000CA,
+  PATCOPY = 0x00F00021, PATINVERT = 0x005A0049,
   DSTINVERT = 0x00550009, BLACKNESS = 0x00000042, WHITENESS = 0x00FF0062,
   DSPDxax = 0x00E20746,  // where the source is white the pattern shows, elsewhere the destination
 };
@@ -60,15 +60,9 @@ class TCanvas : public TPersistent {
   TFont* Font() const { return FFont.get(); }
   void SetFont(const TFont* font) { FFont->Assign(font); }
   TPen* Pen() const { return FPen.get(); }
-  void SetPen(const TPen* pen) { FPen->Assign(pen); }
   TBrush* Brush() const { return FBrush.get(); }
-  void SetBrush(const TBrush* brush) { FBrush->Assign(brush); }
 
   TPoint PenPos() const;
-  void SetPenPos(TPoint p);
-  // The raster operation of Draw, StretchDraw and CopyRect (SRCCOPY by default).
-  DWORD CopyMode() const { return FCopyMode; }
-  void SetCopyMode(DWORD rop) { FCopyMode = rop; }
   // The clip box in logical coordinates.
   TRect ClipRect();
 
@@ -94,16 +88,11 @@ class TCanvas : public TPersistent {
 
   void Draw(int x, int y, const TGraphic* graphic);
   void StretchDraw(const TRect& r, const TGraphic* graphic);
-  // Copies source's rectangle into dest with CopyMode.
+  // Copies source's rectangle into dest (SRCCOPY).
   void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);
 
   TColor Pixel(int x, int y);
   void SetPixel(int x, int y, TColor color);
-
-  // Guards a canvas shared by several painters; nested locks count.
-  void Lock() { ++FLockCount; }
-  void Unlock() { --FLockCount; }
-  int LockCount() const { return FLockCount; }
 
   TDeviceContext& DC() { return *FDC; }
   const TDeviceContext& DC() const { return *FDC; }
@@ -117,8 +106,6 @@ class TCanvas : public TPersistent {
   std::unique_ptr<TFont> FFont;
   std::unique_ptr<TPen> FPen;
   std::unique_ptr<TBrush> FBrush;
-  DWORD FCopyMode = SRCCOPY;
-  int FLockCount = 0;
 };
 
 // The canvas for measuring text with no window at hand (the screen's device context).

@@ -21,8 +21,6 @@ QRgb TPaint::At(int x, int y) const {
   return Pattern.pixel(Mod(x - Origin.x(), Pattern.width()), Mod(y - Origin.y(), Pattern.height()));
 }
 
-bool TPaint::IsTransparentAt(int x, int y) const { return qAlpha(At(x, y)) == 0; }
-
 QRgb ApplyRop3(int rop3, QRgb p, QRgb s, QRgb d) {
   switch (rop3) {
     case 0xCC: return s | 0xFF000000;
@@ -50,9 +48,7 @@ int Rop3FromRop2(int rop2) {
   return rop3;
 }
 
-bool RopUsesDestination(int rop3) { return ((rop3 >> 1) & 0x55) != (rop3 & 0x55); }
 bool RopUsesSource(int rop3) { return ((rop3 >> 2) & 0x33) != (rop3 & 0x33); }
-bool RopUsesPattern(int rop3) { return ((rop3 >> 4) & 0x0F) != (rop3 & 0x0F); }
 
 namespace {
 

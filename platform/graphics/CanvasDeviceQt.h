@@ -21,7 +21,6 @@ struct TPaint {
   QImage Pattern;  // null for a solid colour
   QPoint Origin;
   QRgb At(int x, int y) const;
-  bool IsTransparentAt(int x, int y) const;
 };
 
 // A run of text with its cell's top-left corner at TopLeft; rotation comes from the font.
@@ -39,9 +38,7 @@ struct TTextRun {
 QRgb ApplyRop3(int rop3, QRgb p, QRgb s, QRgb d);
 // The binary raster operation R2_* as a ternary index over pattern and destination.
 int Rop3FromRop2(int rop2);
-bool RopUsesDestination(int rop3);
 bool RopUsesSource(int rop3);
-bool RopUsesPattern(int rop3);
 
 // The bounding box of a text run on the surface (rotation included).
 QRect TextRunBounds(const TTextRun& run);

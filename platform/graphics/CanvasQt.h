@@ -23,7 +23,6 @@ struct TDCState {
   int BkMode = OPAQUE;
   int Rop2 = R2_COPYPEN;
   QPoint BrushOrigin;
-  int PolyFillMode = ALTERNATE;
   int CharExtra = 0;
   int BreakExtra = 0;  // text justification: pixels spread over BreakCount blanks
   int BreakCount = 0;

@@ -82,21 +82,6 @@ void TFont::SetCharset(int charset) {
   Update(lf);
 }
 
-TFontPitch TFont::Pitch() const {
-  switch (FLogFont.PitchAndFamily & 3) {
-    case FIXED_PITCH: return TFontPitch::fpFixed;
-    case VARIABLE_PITCH: return TFontPitch::fpVariable;
-    default: return TFontPitch::fpDefault;
-  }
-}
-
-void TFont::SetPitch(TFontPitch pitch) {
-  TLogFont lf = FLogFont;
-  lf.PitchAndFamily = pitch == TFontPitch::fpFixed ? FIXED_PITCH
-                      : pitch == TFontPitch::fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
-  Update(lf);
-}
-
 void TFont::SetOrientation(int tenths) {
   TLogFont lf = FLogFont;
   lf.Escapement = lf.Orientation = tenths;

@@ -13,7 +13,6 @@ inline constexpr const char* TestFontName = "Quorin Test Fixed";
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = unsigned;
-enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 
 class TFont : public TGraphicsObject {
  public:
@@ -33,12 +32,9 @@ class TFont : public TGraphicsObject {
   void SetColor(TColor color);
   int Charset() const { return FLogFont.CharSet; }
   void SetCharset(int charset);
-  TFontPitch Pitch() const;
-  void SetPitch(TFontPitch pitch);
   // Rotation in tenths of a degree, counter-clockwise (900: text runs upwards).
   int Orientation() const { return FLogFont.Escapement; }
   void SetOrientation(int tenths);
-  int PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int ppi) { FPixelsPerInch = ppi; }
 
   HFONT Handle() const;

@@ -11,7 +11,6 @@ HBRUSH SelectObject(HDC dc, const HBRUSH& brush);
 HPEN SelectObject(HDC dc, const HPEN& pen);
 HFONT SelectObject(HDC dc, const HFONT& font);
 HBRUSH GetCurrentBrush(HDC dc);
-HPEN GetCurrentPen(HDC dc);
 HFONT GetCurrentFont(HDC dc);
 // Colours may be given as TColor; system colours resolve when set.
 COLORREF SetTextColor(HDC dc, COLORREF color);
@@ -24,20 +23,15 @@ int SetROP2(HDC dc, int rop2);
 int GetROP2(HDC dc);
 // The brush origin is in device coordinates: a pattern's top-left pixel lies on it.
 bool SetBrushOrgEx(HDC dc, int x, int y, TPoint* previous = nullptr);
-bool GetBrushOrgEx(HDC dc, TPoint* origin);
-int SetPolyFillMode(HDC dc, int mode);
 // Pixels added after every character, in drawing and in measuring.
 int SetTextCharacterExtra(HDC dc, int extra);
-int GetTextCharacterExtra(HDC dc);
 // Text justification: the next texts drawn or measured spread breakExtra pixels over breakCount
 // blanks, each blank taking breakExtra / breakCount and the first ones one pixel more of the
 // remainder; SetTextJustification(dc, 0, 0) ends it.
 bool SetTextJustification(HDC dc, int breakExtra, int breakCount);
 // Device point = logical point - window origin + viewport origin.
 bool SetWindowOrgEx(HDC dc, int x, int y, TPoint* previous = nullptr);
-bool GetWindowOrgEx(HDC dc, TPoint* origin);
 bool SetViewportOrgEx(HDC dc, int x, int y, TPoint* previous = nullptr);
-bool GetViewportOrgEx(HDC dc, TPoint* origin);
 // SaveDC answers the new level; RestoreDC with a negative level counts back from the top.
 int SaveDC(HDC dc);
 bool RestoreDC(HDC dc, int savedLevel);
@@ -56,10 +50,8 @@ int ExtSelectClipRgn(HDC dc, const TRegion* region, int mode);
 // These two take logical coordinates.
 int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
-int OffsetClipRgn(HDC dc, int dx, int dy);
 int GetClipBox(HDC dc, TRect& box);
 bool RectVisible(HDC dc, const TRect& r);
-bool PtVisible(HDC dc, int x, int y);
 
 // --- fills and shapes --------------------------------------------------------------------
 bool FillRect(HDC dc, const TRect& r, const HBRUSH& brush);
@@ -76,7 +68,6 @@ bool Polyline(HDC dc, const std::vector<TPoint>& points);
 // counts[i] consecutive points of points form polyline i.
 bool PolyPolyline(HDC dc, const std::vector<TPoint>& points, const std::vector<int>& counts);
 bool MoveToEx(HDC dc, int x, int y, TPoint* previous = nullptr);
-bool GetCurrentPositionEx(HDC dc, TPoint* position);
 bool LineTo(HDC dc, int x, int y);
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 // CLR_INVALID outside the surface or the clip region, and on surfaces that cannot be read.
@@ -85,12 +76,12 @@ COLORREF GetPixel(HDC dc, int x, int y);
 // --- 3-D edges, frame controls, focus rectangles ------------------------------------------
 enum : unsigned {
   BDR_RAISEDOUTER = 0x1, BDR_SUNKENOUTER = 0x2, BDR_RAISEDINNER = 0x4, BDR_SUNKENINNER = 0x8,
-  BDR_OUTER = 0x3, BDR_INNER = 0xC, BDR_RAISED = 0x5, BDR_SUNKEN = 0xA,
+  BDR_OUTER = 0x3, BDR_INNER = 0xC,
   EDGE_RAISED = 0x5, EDGE_SUNKEN = 0xA, EDGE_ETCHED = 0x6, EDGE_BUMP = 0x9,
 };
 enum : unsigned {
-  BF_LEFT = 0x1, BF_TOP = 0x2, BF_RIGHT = 0x4, BF_BOTTOM = 0x8, BF_TOPLEFT = 0x3, BF_TOPRIGHT = 0x6,
-  BF_BOTTOMLEFT = 0x9, BF_BOTTOMRIGHT = 0xC, BF_RECT = 0xF, BF_MIDDLE = 0x800, BF_SOFT = 0x1000,
+  BF_LEFT = 0x1, BF_TOP = 0x2, BF_RIGHT = 0x4, BF_BOTTOM = 0x8, BF_TOPLEFT = 0x3,
+  BF_BOTTOMRIGHT = 0xC, BF_RECT = 0xF, BF_MIDDLE = 0x800, BF_SOFT = 0x1000,
   BF_ADJUST = 0x2000, BF_FLAT = 0x4000, BF_MONO = 0x8000,
 };
 // Raised outer: 3-D light top-left, dark shadow bottom-right; raised inner: highlight and
@@ -99,15 +90,14 @@ enum : unsigned {
 // BF_ADJUST shrinks rect to the inside of the edges drawn.
 bool DrawEdge(HDC dc, TRect& rect, unsigned edge, unsigned flags);
 
-enum : unsigned { DFC_CAPTION = 1, DFC_MENU = 2, DFC_SCROLL = 3, DFC_BUTTON = 4 };
+enum : unsigned { DFC_CAPTION = 1, DFC_SCROLL = 3, DFC_BUTTON = 4 };
 enum : unsigned {
   DFCS_BUTTONCHECK = 0x0, DFCS_BUTTONRADIO = 0x4, DFCS_BUTTON3STATE = 0x8, DFCS_BUTTONPUSH = 0x10,
   DFCS_CAPTIONCLOSE = 0x0, DFCS_CAPTIONMIN = 0x1, DFCS_CAPTIONMAX = 0x2, DFCS_CAPTIONRESTORE = 0x3,
-  DFCS_CAPTIONHELP = 0x4,
   DFCS_SCROLLUP = 0x0, DFCS_SCROLLDOWN = 0x1, DFCS_SCROLLLEFT = 0x2, DFCS_SCROLLRIGHT = 0x3,
   DFCS_SCROLLCOMBOBOX = 0x5, DFCS_SCROLLSIZEGRIP = 0x8, DFCS_SCROLLSIZEGRIPRIGHT = 0x10,
   DFCS_INACTIVE = 0x100, DFCS_PUSHED = 0x200, DFCS_CHECKED = 0x400, DFCS_TRANSPARENT = 0x800,
-  DFCS_HOT = 0x1000, DFCS_ADJUSTRECT = 0x2000, DFCS_FLAT = 0x4000, DFCS_MONO = 0x8000,
+  DFCS_ADJUSTRECT = 0x2000, DFCS_FLAT = 0x4000, DFCS_MONO = 0x8000,
 };
 bool DrawFrameControl(HDC dc, TRect& rect, unsigned type, unsigned state);
 // A dotted frame inverted through the checkerboard and the text and background colours
@@ -116,12 +106,11 @@ bool DrawFocusRect(HDC dc, const TRect& r);
 
 // --- text --------------------------------------------------------------------------------
 enum : unsigned {
-  DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
-  DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_TABSTOP = 0x80,
+  DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
+  DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40,
   DT_NOCLIP = 0x100, DT_EXTERNALLEADING = 0x200, DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800,
-  DT_INTERNAL = 0x1000, DT_EDITCONTROL = 0x2000, DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
-  DT_MODIFYSTRING = 0x10000, DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000,
-  DT_NOFULLWIDTHCHARBREAK = 0x80000, DT_HIDEPREFIX = 0x100000, DT_PREFIXONLY = 0x200000,
+  DT_PATH_ELLIPSIS = 0x4000, DT_END_ELLIPSIS = 0x8000,
+  DT_WORD_ELLIPSIS = 0x40000,
 };
 // Formats text in rect (count characters, -1 for all). Answers the height of the text, or with
 // DT_VCENTER or DT_BOTTOM the offset from rect.Top to the bottom of the text. With DT_CALCRECT

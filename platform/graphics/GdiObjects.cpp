@@ -44,11 +44,6 @@ HPEN GetStockPen(TStockObject which) {
   return which == WHITE_PEN ? white : which == NULL_PEN ? none : black;
 }
 
-HFONT GetStockFont(TStockObject) {
-  static const HFONT font = CreateFontIndirect(TLogFont{});
-  return font;
-}
-
 std::shared_ptr<const TBrushPattern> CheckerboardPattern() {
   static const std::shared_ptr<const TBrushPattern> pattern = [] {
     auto p = std::make_shared<TBrushPattern>();

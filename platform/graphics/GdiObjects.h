@@ -11,9 +11,9 @@
 #include "rtl/Types.h"
 
 // Hatch styles.
-enum : int { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4, HS_DIAGCROSS = 5 };
+enum : int { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4 };
 // Pen styles.
-enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5, PS_INSIDEFRAME = 6 };
+enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5 };
 
 // A brush pattern. A monochrome pattern stores 0 (black bit: painted in the text colour) or 1
 // (white bit: painted in the background colour); a colour pattern stores COLORREF values.
@@ -41,8 +41,7 @@ struct TPenData {
 };
 
 enum : int { FW_DONTCARE = 0, FW_NORMAL = 400, FW_BOLD = 700 };
-enum : int { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SYMBOL_CHARSET = 2, GB2312_CHARSET = 134 };
-enum : int { DEFAULT_PITCH = 0, FIXED_PITCH = 1, VARIABLE_PITCH = 2 };
+enum : int { DEFAULT_CHARSET = 1 };
 
 // A logical font. Height < 0 is the character height in pixels (the em), Height > 0 the cell
 // height including internal leading, 0 the default height. Angles are in tenths of a degree,
@@ -57,7 +56,6 @@ struct TLogFont {
   bool Underline = false;
   bool StrikeOut = false;
   int CharSet = DEFAULT_CHARSET;
-  int PitchAndFamily = DEFAULT_PITCH;
   String FaceName = "宋体";
   friend bool operator==(const TLogFont&, const TLogFont&) = default;
 };
@@ -108,12 +106,11 @@ HPEN CreatePen(int style, int width, TColor color);
 HFONT CreateFontIndirect(const TLogFont& logFont);
 
 enum TStockObject : int {
-  WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3, BLACK_BRUSH = 4, NULL_BRUSH = 5,
-  WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8, DEFAULT_GUI_FONT = 17,
+  WHITE_BRUSH = 0, BLACK_BRUSH = 4, NULL_BRUSH = 5,
+  WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8,
 };
 HBRUSH GetStockBrush(TStockObject which);
 HPEN GetStockPen(TStockObject which);
-HFONT GetStockFont(TStockObject which);
 
 // The 8 x 8 checkerboard: black bits where column and row are both even or both odd.
 std::shared_ptr<const TBrushPattern> CheckerboardPattern();

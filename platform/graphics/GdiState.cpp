@@ -42,7 +42,6 @@ HBRUSH SelectObject(HDC dc, const HBRUSH& brush) { return Exchange(StateOf(dc).B
 HPEN SelectObject(HDC dc, const HPEN& pen) { return Exchange(StateOf(dc).Pen, pen); }
 HFONT SelectObject(HDC dc, const HFONT& font) { return Exchange(StateOf(dc).Font, font); }
 HBRUSH GetCurrentBrush(HDC dc) { return StateOf(dc).Brush; }
-HPEN GetCurrentPen(HDC dc) { return StateOf(dc).Pen; }
 HFONT GetCurrentFont(HDC dc) { return StateOf(dc).Font; }
 
 COLORREF SetTextColor(HDC dc, COLORREF color) { return Exchange(StateOf(dc).TextColor, ColorToRGB(TColor(color))); }
@@ -53,9 +52,7 @@ int SetBkMode(HDC dc, int mode) { return Exchange(StateOf(dc).BkMode, mode); }
 int GetBkMode(HDC dc) { return StateOf(dc).BkMode; }
 int SetROP2(HDC dc, int rop2) { return Exchange(StateOf(dc).Rop2, rop2); }
 int GetROP2(HDC dc) { return StateOf(dc).Rop2; }
-int SetPolyFillMode(HDC dc, int mode) { return Exchange(StateOf(dc).PolyFillMode, mode); }
 int SetTextCharacterExtra(HDC dc, int extra) { return Exchange(StateOf(dc).CharExtra, extra); }
-int GetTextCharacterExtra(HDC dc) { return StateOf(dc).CharExtra; }
 bool SetTextJustification(HDC dc, int breakExtra, int breakCount) {
   TDCState& s = StateOf(dc);
   s.BreakExtra = breakCount > 0 ? breakExtra : 0;
@@ -71,19 +68,11 @@ bool SetPoint(QPoint& field, int x, int y, TPoint* previous) {
   return true;
 }
 
-bool GetPoint(const QPoint& field, TPoint* out) {
-  if (out) *out = {field.x(), field.y()};
-  return true;
-}
-
 }  // namespace
 
 bool SetBrushOrgEx(HDC dc, int x, int y, TPoint* previous) { return SetPoint(StateOf(dc).BrushOrigin, x, y, previous); }
-bool GetBrushOrgEx(HDC dc, TPoint* origin) { return GetPoint(StateOf(dc).BrushOrigin, origin); }
 bool SetWindowOrgEx(HDC dc, int x, int y, TPoint* previous) { return SetPoint(StateOf(dc).WindowOrg, x, y, previous); }
-bool GetWindowOrgEx(HDC dc, TPoint* origin) { return GetPoint(StateOf(dc).WindowOrg, origin); }
 bool SetViewportOrgEx(HDC dc, int x, int y, TPoint* previous) { return SetPoint(StateOf(dc).ViewportOrg, x, y, previous); }
-bool GetViewportOrgEx(HDC dc, TPoint* origin) { return GetPoint(StateOf(dc).ViewportOrg, origin); }
 
 int SaveDC(HDC dc) {
   TDeviceContext& c = dc->DC();
@@ -155,12 +144,6 @@ int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom) {
   return ClipKind(dc);
 }
 
-int OffsetClipRgn(HDC dc, int dx, int dy) {
-  auto& clip = StateOf(dc).Clip;
-  if (clip) clip->translate(dx, dy);
-  return ClipKind(dc);
-}
-
 int GetClipBox(HDC dc, TRect& box) {
   const QRect r = dc->DC().EffectiveClip().boundingRect().translated(-dc->DC().Offset());
   box = FromQtRect(r);
@@ -172,4 +155,3 @@ bool RectVisible(HDC dc, const TRect& r) {
   return dc->DC().EffectiveClip().intersects(surface);
 }
 
-bool PtVisible(HDC dc, int x, int y) { return dc->DC().EffectiveClip().contains(dc->DC().ToSurface(x, y)); }

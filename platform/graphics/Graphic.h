@@ -81,7 +81,6 @@ class TBitmap : public TGraphic {
   TColor TransparentColor() const;
   void SetTransparentColor(TColor color);
   TTransparentMode TransparentMode() const { return FTransparentMode; }
-  void SetTransparentMode(TTransparentMode mode);
 
   // Row y of the pixels, 0x00RRGGBB in the low 24 bits of each 32-bit value.
   uint32_t* ScanLine(int y);

@@ -119,23 +119,6 @@ int TImageList::AddMasked(const TBitmap* image, TColor maskColor) {
   return Add(image, &mask);
 }
 
-int TImageList::AddIcon(const TIcon* icon) {
-  if (!icon || icon->Empty()) return -1;
-  const TRect r = Rect(0, 0, FWidth, FHeight);
-  TBitmap onWhite(FWidth, FHeight), onBlack(FWidth, FHeight), mask(FWidth, FHeight);
-  onBlack.Canvas()->Brush()->SetColor(clBlack);
-  onBlack.Canvas()->FillRect(r);
-  icon->Draw(onWhite.Canvas(), r);
-  icon->Draw(onBlack.Canvas(), r);
-  // A pixel the icon leaves transparent keeps each background.
-  for (int y = 0; y < FHeight; ++y)
-    for (int x = 0; x < FWidth; ++x) {
-      const bool clear = (onWhite.ScanLine(y)[x] & 0xFFFFFF) == 0xFFFFFF && (onBlack.ScanLine(y)[x] & 0xFFFFFF) == 0;
-      mask.ScanLine(y)[x] = clear ? 0xFFFFFFFF : 0xFF000000;
-    }
-  return Add(&onWhite, &mask);
-}
-
 void TImageList::Replace(int index, const TBitmap* image, const TBitmap* mask) {
   CheckIndex(index);
   std::vector<TEntry> entries = Split(image, mask);

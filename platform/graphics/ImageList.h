@@ -72,7 +72,6 @@ class TImageList : public TComponent {
   int Add(const TBitmap* image, const TBitmap* mask);
   // Pixels of maskColor become transparent (clDefault: the bitmap's transparent colour).
   int AddMasked(const TBitmap* image, TColor maskColor);
-  int AddIcon(const TIcon* icon);
   void Replace(int index, const TBitmap* image, const TBitmap* mask);
   void Delete(int index);
   void Clear();

@@ -16,10 +16,8 @@ class TJPEGImage : public TGraphic {
   int Width() const override;
   int Height() const override;
   // 1 to 100; 90 unless set.
-  int CompressionQuality() const { return FQuality; }
   void SetCompressionQuality(int quality);
   // Decodes and encodes one grey channel.
-  bool Grayscale() const { return FGrayscale; }
   void SetGrayscale(bool value);
 
   // The decoded pixels (a copy into bitmap).

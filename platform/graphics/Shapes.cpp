@@ -413,7 +413,8 @@ bool Polygon(HDC dc, const std::vector<TPoint>& points) {
   TDeviceContext& c = dc->DC();
   std::vector<QPoint> outline = ToSurface(dc, points);
   QPolygon polygon(QList<QPoint>(outline.begin(), outline.end()));
-  QRegion interior(polygon, c.State.PolyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+  // Filled in alternate mode: a part enclosed an even number of times stays empty.
+  QRegion interior(polygon, Qt::OddEvenFill);
   outline.push_back(outline.front());
   // The outline is drawn once over the interior's edge, not on top of it.
   if (c.State.Pen->Style != PS_NULL) {
@@ -448,12 +449,6 @@ bool MoveToEx(HDC dc, int x, int y, TPoint* previous) {
   QPoint& pos = dc->DC().State.PenPos;
   if (previous) *previous = {pos.x(), pos.y()};
   pos = QPoint(x, y);
-  return true;
-}
-
-bool GetCurrentPositionEx(HDC dc, TPoint* position) {
-  const QPoint& pos = dc->DC().State.PenPos;
-  if (position) *position = {pos.x(), pos.y()};
   return true;
 }
 

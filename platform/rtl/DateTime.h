@@ -11,10 +11,7 @@
 // -1.25 is 1899-12-29 06:00.
 using TDateTime = double;
 
-constexpr double HoursPerDay = 24;
-constexpr double MinsPerDay = 24 * 60;
 constexpr double SecsPerDay = 24 * 60 * 60;
-constexpr double MSecsPerDay = 24 * 60 * 60 * 1000;
 
 bool IsLeapYear(int year);
 int DaysInAMonth(int year, int month);

@@ -10,7 +10,6 @@ class Exception : public std::exception {
  public:
   explicit Exception(String message) : FMessage(std::move(message)) {}
   const String& Message() const { return FMessage; }
-  void SetMessage(String message) { FMessage = std::move(message); }
   const char* what() const noexcept override { return FMessage.c_str(); }
 
  private:

@@ -122,7 +122,7 @@ class TList {
   std::vector<T> FItems;
 };
 
-// A list of objects that, while OwnsObjects is set, frees every item deleted from it (Delete,
+// A list of objects that, when it owns them (the constructor's choice), frees every item deleted from it (Delete,
 // Remove, Clear, replacement, destruction); Extract hands an item back without freeing it.
 template <class T>
 class TObjectList : public TList<T*> {
@@ -130,14 +130,11 @@ class TObjectList : public TList<T*> {
   explicit TObjectList(bool ownsObjects = true) : FOwnsObjects(ownsObjects) {}
   ~TObjectList() override { this->Clear(); }
 
-  bool OwnsObjects() const { return FOwnsObjects; }
-  void SetOwnsObjects(bool value) { FOwnsObjects = value; }
-
  protected:
   void Notify(T* item, TListNotification action) override {
     if (FOwnsObjects && action == lnDeleted) delete item;
   }
 
  private:
-  bool FOwnsObjects;
+  const bool FOwnsObjects;
 };

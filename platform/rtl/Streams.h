@@ -78,10 +78,8 @@ enum : uint16_t {
   fmOpenRead = 0x0000,
   fmOpenWrite = 0x0001,
   fmOpenReadWrite = 0x0002,
-  fmShareCompat = 0x0000,
   fmShareExclusive = 0x0010,
   fmShareDenyWrite = 0x0020,
-  fmShareDenyRead = 0x0030,
   fmShareDenyNone = 0x0040,
   fmCreate = 0xFF00,
 };

@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "rtl/Lists.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Streams.h"
 #include "rtl/Text.h"
 
@@ -24,13 +25,7 @@ bool NeedsQuotes(const String& s, char delimiter, char quote) {
 template <class Body>
 void WithUpdate(TStrings& strings, Body body) {
   strings.BeginUpdate();
-  try {
-    body();
-  } catch (...) {
-    strings.EndUpdate();
-    throw;
-  }
-  strings.EndUpdate();
+  Bracket(body, [&strings] { strings.EndUpdate(); });
 }
 
 }  // namespace

@@ -55,9 +55,7 @@ class TStrings : public TPersistent {
   void SetDelimitedText(const String& text);
   String CommaText() const;
   void SetCommaText(const String& text);
-  char Delimiter() const { return FDelimiter; }
   void SetDelimiter(char delimiter) { FDelimiter = delimiter; }
-  char QuoteChar() const { return FQuoteChar; }
   void SetQuoteChar(char quote) { FQuoteChar = quote; }
 
   // While an update is open, changes notify nobody; the outermost EndUpdate notifies once.
@@ -128,12 +126,9 @@ class TStringList : public TStrings {
 
   bool Sorted() const { return FSorted; }
   void SetSorted(bool sorted);
-  TDuplicates Duplicates() const { return FDuplicates; }
   void SetDuplicates(TDuplicates duplicates) { FDuplicates = duplicates; }
   bool CaseSensitive() const { return FCaseSensitive; }
   void SetCaseSensitive(bool caseSensitive);
-  bool OwnsObjects() const { return FOwnsObjects; }
-  void SetOwnsObjects(bool ownsObjects) { FOwnsObjects = ownsObjects; }
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;

@@ -47,7 +47,6 @@ inline bool IsRectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <
 inline bool PtInRect(const TRect& r, TPoint p) {
   return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
 }
-inline bool EqualRect(const TRect& a, const TRect& b) { return a == b; }
 
 // The common part of a and b; an empty result is all zeros and the function answers false.
 bool IntersectRect(TRect& dst, const TRect& a, const TRect& b);

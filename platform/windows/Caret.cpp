@@ -17,8 +17,10 @@ struct TCaret {
   bool Drawn = false;
   int PaintLevel = 0;  // paint passes that took the caret off
   UINT_PTR Timer = 0;
-  UINT BlinkTime = 530;
 };
+
+// The system's default blink interval.
+constexpr UINT CaretBlinkTime = 530;
 
 TCaret& Caret() {
   static TCaret caret;
@@ -54,7 +56,7 @@ void StopBlinking() {
 
 void StartBlinking() {
   StopBlinking();
-  Caret().Timer = SetTimer(HWND(), 0, Caret().BlinkTime, [](HWND, UINT, UINT_PTR, DWORD) {
+  Caret().Timer = SetTimer(HWND(), 0, CaretBlinkTime, [](HWND, UINT, UINT_PTR, DWORD) {
     if (Caret().HideLevel == 0 && Caret().PaintLevel == 0) Toggle();
   });
 }
@@ -133,13 +135,7 @@ bool GetCaretPos(TPoint& Point) {
   return static_cast<bool>(Caret().Wnd);
 }
 
-UINT GetCaretBlinkTime() { return Caret().BlinkTime; }
-
-bool SetCaretBlinkTime(UINT Milliseconds) {
-  Caret().BlinkTime = Milliseconds ? Milliseconds : 530;
-  if (Caret().Timer) StartBlinking();
-  return true;
-}
+UINT GetCaretBlinkTime() { return CaretBlinkTime; }
 
 void HideCaretForPaint(HWND Wnd) {
   TCaret& c = Caret();
@@ -156,5 +152,5 @@ void ShowCaretAfterPaint(HWND Wnd) {
 void ForgetCaret(HWND Wnd) {
   if (Caret().Wnd != Wnd) return;
   StopBlinking();
-  Caret() = TCaret{HWND(), {}, {}, 1, false, 0, 0, Caret().BlinkTime};
+  Caret() = TCaret{};
 }

@@ -19,4 +19,3 @@ bool HideCaret(HWND Wnd);
 bool SetCaretPos(int X, int Y);
 bool GetCaretPos(TPoint& Point);
 UINT GetCaretBlinkTime();
-bool SetCaretBlinkTime(UINT Milliseconds);

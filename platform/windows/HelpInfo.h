@@ -5,7 +5,7 @@
 #include "windows/Messages.h"
 
 // The kinds of object a help request is about.
-enum : int { HELPINFO_WINDOW = 1, HELPINFO_MENUITEM = 2 };
+enum : int { HELPINFO_WINDOW = 1 };
 
 struct HELPINFO {
   UINT cbSize = sizeof(HELPINFO);

@@ -3,6 +3,7 @@
 // is not disturbed by installs and removals.
 #include <algorithm>
 
+#include "rtl/ScopeExit.h"
 #include "windows/Layer_p.h"
 
 namespace {
@@ -37,12 +38,10 @@ LRESULT CallFrom(int Kind, size_t End, int Code, WPARAM WParam, LPARAM LParam) {
     if (t.Hooks[i].Kind != Kind || t.Hooks[i].Removed) continue;
     const HOOKPROC proc = t.Hooks[i].Proc;
     ++t.Running;
-    struct TDone {
-      ~TDone() {
-        --Table().Running;
-        Sweep();
-      }
-    } done;
+    const auto done = ScopeExit([] {
+      --Table().Running;
+      Sweep();
+    });
     return proc(Code, WParam, LParam);
   }
   return 0;

@@ -12,7 +12,7 @@
 
 enum : int { WH_KEYBOARD = 2, WH_CALLWNDPROC = 4, WH_MOUSE = 7 };
 // Hook codes: HC_ACTION for a message being removed from the queue.
-enum : int { HC_ACTION = 0, HC_NOREMOVE = 3 };
+enum : int { HC_ACTION = 0 };
 
 // A keyboard hook gets the virtual key in WParam and the key data in LParam (bit 31 set: the key
 // is being released). A mouse hook gets the message in WParam and a MOUSEHOOKSTRUCT* in LParam; a

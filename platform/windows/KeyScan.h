@@ -8,7 +8,7 @@
 #include "windows/Input.h"
 
 // Modifier bits in the high byte of VkKeyScan's answer.
-enum : int { VKS_SHIFT = 1, VKS_CTRL = 2, VKS_ALT = 4 };
+enum : int { VKS_SHIFT = 1, VKS_CTRL = 2 };
 
 // The virtual key in the low byte and the modifiers in the high byte; -1 when no key types Ch.
 int16_t VkKeyScan(char32_t Ch);

@@ -121,7 +121,6 @@ struct TLayerState {
   unsigned DoubleClickTime = 500;
   int WheelRemainder = 0;
   DWORD MessageTime = 0;
-  TPoint MessagePos;
   bool Replaying = false;  // a message is being given back to a native editor
   // The native event behind the message being dispatched, for DefWindowProc's replay.
   std::shared_ptr<const TNativeInput> CurrentNative;

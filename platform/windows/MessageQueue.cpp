@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include "rtl/ScopeExit.h"
 #include "windows/Layer_p.h"
 #include "windows/NativeInput_p.h"
 
@@ -72,7 +73,6 @@ bool TakeQueued(MSG& Out, bool& Input, HWND Wnd, UINT Min, UINT Max, bool Remove
 
 void Retrieved(const MSG& Msg) {
   State().MessageTime = Msg.time;
-  State().MessagePos = Msg.pt;
 }
 
 // Characters a key-down types, as the character messages carry them (code points).
@@ -178,12 +178,7 @@ LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (!(rec = Windows().Find(Wnd))) return 0;
   }
   const WNDPROC proc = rec->Proc;  // a copy: the window may be destroyed by its own procedure
-  auto saved = std::exchange(State().CurrentNative, nullptr);
-  struct TRestore {
-    std::shared_ptr<const TNativeInput>& Slot;
-    std::shared_ptr<const TNativeInput> Value;
-    ~TRestore() { Slot = std::move(Value); }
-  } restore{State().CurrentNative, std::move(saved)};
+  TValueScope<std::shared_ptr<const TNativeInput>> native(State().CurrentNative, nullptr);
   return proc(Wnd, Msg, WParam, LParam);
 }
 
@@ -246,15 +241,11 @@ LRESULT DispatchMessage(const MSG& Msg) {
   if (Msg.message == WM_KEYDOWN) State().BackspaceDown = HWND();  // a key a handler uses up deletes nothing
   const WNDPROC proc = rec->Proc;
   const QRegion before = rec->Invalid;
-  auto saved = std::exchange(State().CurrentNative, Msg.Native);
   LRESULT result = 0;
-  try {
+  {
+    TValueScope<std::shared_ptr<const TNativeInput>> native(State().CurrentNative, Msg.Native);
     result = proc(Msg.hwnd, Msg.message, Msg.wParam, Msg.lParam);
-  } catch (...) {
-    State().CurrentNative = std::move(saved);
-    throw;
   }
-  State().CurrentNative = std::move(saved);
   // A paint handler that neither painted nor validated would be asked again for ever.
   if (Msg.message == WM_PAINT)
     if (TWindowRecord* after = Windows().Find(Msg.hwnd); after && after->Invalid == before) {
@@ -265,7 +256,6 @@ LRESULT DispatchMessage(const MSG& Msg) {
 }
 
 DWORD GetMessageTime() { return State().MessageTime; }
-TPoint GetMessagePos() { return State().MessagePos; }
 
 TNativeModalScope::TNativeModalScope() {
   std::lock_guard lock(Queue().Mutex);

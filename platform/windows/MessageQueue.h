@@ -34,9 +34,8 @@ bool TranslateMessage(const MSG& Msg);
 // Calls the window procedure of Msg.hwnd (a WM_TIMER of a callback timer calls the callback).
 LRESULT DispatchMessage(const MSG& Msg);
 
-// Time and cursor position of the message most recently retrieved.
+// Time of the message most recently retrieved.
 DWORD GetMessageTime();
-TPoint GetMessagePos();
 // True when a message is waiting (posted, input or paint).
 bool HasPendingMessages();
 

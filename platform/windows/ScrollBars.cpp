@@ -128,19 +128,6 @@ bool ShowScrollBar(HWND Wnd, int Bar, bool Show) {
   return SetWindowPos(Wnd, HWND(), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-bool EnableScrollBar(HWND Wnd, int Bar, UINT Arrows) {
-  const int first = Bar == SB_BOTH ? SB_HORZ : Bar;
-  const int last = Bar == SB_BOTH ? SB_VERT : Bar;
-  bool any = false;
-  for (int b = first; b <= last; ++b)
-    if (TScrollBarState* bar = BarOf(Wnd, b); bar && bar->Disabled != Arrows) {
-      bar->Disabled = Arrows;
-      any = true;
-    }
-  if (any) RedrawFrame(Wnd);
-  return any;
-}
-
 bool InitializeFlatSB(HWND Wnd) {
   TWindowRecord* rec = Windows().Find(Wnd);
   if (!rec) return false;
@@ -169,5 +156,3 @@ int FlatSB_SetScrollInfo(HWND Wnd, int Bar, const SCROLLINFO& Info, bool Redraw)
 bool FlatSB_GetScrollInfo(HWND Wnd, int Bar, SCROLLINFO& Info) { return GetScrollInfo(Wnd, Bar, Info); }
 int FlatSB_SetScrollPos(HWND Wnd, int Bar, int Pos, bool Redraw) { return SetScrollPos(Wnd, Bar, Pos, Redraw); }
 int FlatSB_GetScrollPos(HWND Wnd, int Bar) { return GetScrollPos(Wnd, Bar); }
-bool FlatSB_ShowScrollBar(HWND Wnd, int Bar, bool Show) { return ShowScrollBar(Wnd, Bar, Show); }
-bool FlatSB_EnableScrollBar(HWND Wnd, int Bar, UINT Arrows) { return EnableScrollBar(Wnd, Bar, Arrows); }

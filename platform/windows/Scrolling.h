@@ -7,21 +7,21 @@
 #include "graphics/Region.h"
 #include "windows/Messages.h"
 
-enum : int { SB_HORZ = 0, SB_VERT = 1, SB_CTL = 2, SB_BOTH = 3 };
+enum : int { SB_HORZ = 0, SB_VERT = 1, SB_BOTH = 3 };
 // WM_HSCROLL and WM_VSCROLL codes (low word of wParam; the thumb codes carry the position in the
 // high word, 16 bits only: GetScrollInfo gives the full track position).
 enum : int {
   SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2, SB_PAGELEFT = 2,
-  SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5, SB_TOP = 6, SB_LEFT = 6,
-  SB_BOTTOM = 7, SB_RIGHT = 7, SB_ENDSCROLL = 8,
+  SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5, SB_TOP = 6,
+  SB_BOTTOM = 7, SB_ENDSCROLL = 8,
 };
 enum : UINT {
   SIF_RANGE = 0x1, SIF_PAGE = 0x2, SIF_POS = 0x4, SIF_DISABLENOSCROLL = 0x8, SIF_TRACKPOS = 0x10,
   SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS,
 };
 enum : UINT {
-  ESB_ENABLE_BOTH = 0, ESB_DISABLE_LTUP = 1, ESB_DISABLE_LEFT = 1, ESB_DISABLE_UP = 1,
-  ESB_DISABLE_RTDN = 2, ESB_DISABLE_RIGHT = 2, ESB_DISABLE_DOWN = 2, ESB_DISABLE_BOTH = 3,
+  ESB_ENABLE_BOTH = 0, ESB_DISABLE_LTUP = 1,
+  ESB_DISABLE_RTDN = 2, ESB_DISABLE_BOTH = 3,
 };
 
 // The position runs from nMin to nMax - max(nPage - 1, 0); nPage is clamped to the range's size.
@@ -47,7 +47,6 @@ bool SetScrollRange(HWND Wnd, int Bar, int Min, int Max, bool Redraw);
 bool GetScrollRange(HWND Wnd, int Bar, int& Min, int& Max);
 // Sets or clears WS_HSCROLL / WS_VSCROLL (SB_BOTH: both) and recomputes the frame.
 bool ShowScrollBar(HWND Wnd, int Bar, bool Show);
-bool EnableScrollBar(HWND Wnd, int Bar, UINT Arrows);
 
 // The parts of a scroll bar, in the order they lie along it.
 enum TScrollPart { spNone, spLineUp, spPageUp, spThumb, spPageDown, spLineDown };
@@ -74,7 +73,7 @@ void DrawScrollBar(HDC DC, const TClientScrollBar& Bar);
 
 // Flat scroll bars: the same bars drawn in the regular, encarta or flat style.
 enum : int { WSB_PROP_VSTYLE = 0x100, WSB_PROP_HSTYLE = 0x200 };
-enum : int { FSB_REGULAR_MODE = 0, FSB_ENCARTA_MODE = 1, FSB_FLAT_MODE = 2 };
+enum : int { FSB_REGULAR_MODE = 0, FSB_FLAT_MODE = 2 };
 bool InitializeFlatSB(HWND Wnd);
 void UninitializeFlatSB(HWND Wnd);
 bool FlatSB_SetScrollProp(HWND Wnd, int Index, intptr_t Value, bool Redraw);
@@ -82,8 +81,6 @@ int FlatSB_SetScrollInfo(HWND Wnd, int Bar, const SCROLLINFO& Info, bool Redraw)
 bool FlatSB_GetScrollInfo(HWND Wnd, int Bar, SCROLLINFO& Info);
 int FlatSB_SetScrollPos(HWND Wnd, int Bar, int Pos, bool Redraw);
 int FlatSB_GetScrollPos(HWND Wnd, int Bar);
-bool FlatSB_ShowScrollBar(HWND Wnd, int Bar, bool Show);
-bool FlatSB_EnableScrollBar(HWND Wnd, int Bar, UINT Arrows);
 
 enum : UINT { SW_SCROLLCHILDREN = 0x1, SW_INVALIDATE = 0x2, SW_ERASE = 0x4 };
 // Moves the painted pixels of the client area by (Dx, Dy): those inside Scroll (the whole client

@@ -26,8 +26,8 @@ class TSystemService {
 std::unique_ptr<TSystemService> SetSystemService(std::unique_ptr<TSystemService> Service);
 
 enum : DWORD {
-  SND_SYNC = 0x0, SND_ASYNC = 0x1, SND_NODEFAULT = 0x2, SND_NOSTOP = 0x10, SND_ALIAS = 0x10000,
-  SND_FILENAME = 0x20000, SND_NOWAIT = 0x2000,
+  SND_ASYNC = 0x1, SND_NODEFAULT = 0x2, SND_NOSTOP = 0x10, SND_ALIAS = 0x10000,
+  SND_NOWAIT = 0x2000,
 };
 bool PlaySound(const String& Sound, DWORD Flags);
 bool MessageBeep(UINT Type);
@@ -38,8 +38,8 @@ intptr_t ShellExecute(HWND Wnd, const String& Operation, const String& File, con
                       const String& Directory, int ShowCommand);
 
 enum : UINT {
-  HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_INDEX = 0x3, HELP_CONTENTS = 0x3, HELP_HELPONHELP = 0x4,
-  HELP_SETINDEX = 0x5, HELP_CONTEXTPOPUP = 0x8, HELP_FINDER = 0xB, HELP_SETPOPUP_POS = 0xD,
+  HELP_CONTEXT = 0x1, HELP_CONTENTS = 0x3,
+  HELP_CONTEXTPOPUP = 0x8, HELP_SETPOPUP_POS = 0xD,
 };
 bool WinHelp(HWND Wnd, const String& File, UINT Command, uintptr_t Data);
 
