@@ -133,7 +133,6 @@ class TdxInplaceButtonEdit : public TdxInplaceDropDownEdit {
   // bvsNormal, bvsHideCursor or bvsButtonsOnly; a change makes the window again.
   uint8_t ViewStyle() const { return FViewStyle; }
   void SetViewStyle(uint8_t Value);
-  bool ExistButtonsRead() const { return FExistButtonsRead; }
 
   // --- operations in slot order (after the drop-down editor's) ---------------------------------
   // Clicks the first visible button marked Default; nothing when none is.

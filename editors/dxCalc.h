@@ -36,7 +36,6 @@ class TCustomdxCalculator : public TdxInplacePopupControl {
   int Precision() const { return FState.Precision; }
   void SetPrecision(int Value) { FState.Precision = static_cast<uint8_t>(std::clamp(Value, 0, 255)); }
   // A mouse press does not take the focus (the popup's way).
-  bool NoFocusOnClick() const { return FNoFocusOnClick; }
   void SetNoFocusOnClick(bool Value) { FNoFocusOnClick = Value; }
 
   const TdxCalcLayout& Layout() const { return FLayout; }
@@ -111,13 +110,12 @@ class TCustomdxCalculator : public TdxInplacePopupControl {
   bool FSizing = false;
 };
 
-// The drop-down calculator: its display is the text of DisplayEditor.
+// The drop-down calculator: its display is the text of the editor SetDisplayEditor names.
 class TdxPopupCalculator : public TCustomdxCalculator {
  public:
   explicit TdxPopupCalculator(TComponent* AOwner);
   String ClassName() const override { return "TdxPopupCalculator"; }
 
-  TdxInplaceMaskEdit* DisplayEditor() const { return FDisplayEditor; }
   void SetDisplayEditor(TdxInplaceMaskEdit* Value);
   // "=" typed closes the popup.
   bool QuickClose() const { return FQuickClose; }

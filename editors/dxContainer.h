@@ -30,7 +30,6 @@ class TCustomdxContainer : public TCustomControl {
   // --- hooks, in slot order --------------------------------------------------------------------
   virtual bool CanEditModify() { return false; }
   virtual bool IsValidEditChar(TKeyChar Key) { (void)Key; return false; }
-  virtual bool IsEditQueryTrue() { return true; }
   virtual std::unique_ptr<TdxEditStyle> CreateEditStyle(TdxInplaceEdit* Edit);
   // Sends WM_VSCROLL Count times to the host's own window.
   virtual void ContainerScrollLines(bool Up, int Count);

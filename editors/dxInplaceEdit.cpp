@@ -13,7 +13,6 @@ TdxInplaceEdit::TdxInplaceEdit(TComponent* AOwner, const TdxInplaceEditClass& Cl
     : TWinControl(AOwner), FEditClass(&Class) {
   TCustomdxContainer* host = GetContainer();
   FStyle = host ? host->CreateEditStyle(this) : Class.CreateStyle(this);
-  FDataDefinition = CreateDataDefinition();
   if (IsInplace()) {
     SetParentColor(false);
     SetTabStop(false);
@@ -102,11 +101,6 @@ void TdxInplaceEdit::GetDisplayValue(Variant& Value, bool FromData) {
 }
 
 Variant TdxInplaceEdit::GetEditValue() { return Variant(Text()); }
-
-void TdxInplaceEdit::SetFocusHandled(bool& Handled) {
-  if (HandleAllocated()) ::SetFocus(Handle());
-  Handled = true;
-}
 
 void TdxInplaceEdit::Change() {
   if (OnChange) OnChange(this);

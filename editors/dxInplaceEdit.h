@@ -45,14 +45,11 @@ class TdxInplaceEdit : public TWinControl {
   // Layouts keep the height only where auto-size does not apply.
   bool IsHeightStored() const { return !AutoSize(); }
 
-  // The data-link object the editor edits for; no editor class makes one.
-  TObject* DataDefinition() const { return FDataDefinition.get(); }
   const TRect& EditOffsets() const { return FEditOffsets; }
   void SetEditOffsets(const TRect& Value);
   bool Shown() const { return FShown; }
   bool Hot() const { return FHot; }
   bool Editing() const { return FEditing; }
-  const String& SavedText() const { return FSavedText; }
 
   // Written by the host.
   bool HidingForPost() const { return FHidingForPost; }
@@ -67,7 +64,6 @@ class TdxInplaceEdit : public TWinControl {
   void ShowEdit(const TRect& Rect) { DoShowEdit(Rect); }
   void IncShowLock() { ++FShowLock; }
   void DecShowLock() { --FShowLock; }
-  int ShowLock() const { return FShowLock; }
   void IncValidateLock() { ++FValidateLock; }
   void DecValidateLock() { --FValidateLock; }
   void InvalidateEdit();
@@ -81,15 +77,8 @@ class TdxInplaceEdit : public TWinControl {
   virtual void RefreshDefaults();
   virtual void GetDisplayValue(Variant& Value, bool FromData);
   virtual Variant GetEditValue();
-  // Data-link hooks: reached only through a data link, which no editor class makes.
-  virtual void LoadFromData() {}
-  virtual void SetFocusHandled(bool& Handled);
-  virtual void ReloadFromData() {}
-  virtual void PostValue() {}
-  virtual void DataChanged() {}
   virtual bool IsValidChar(TKeyChar Key);
   virtual void Change();
-  virtual std::unique_ptr<TObject> CreateDataDefinition() { return nullptr; }
   // The caller owns the result.
   virtual std::unique_ptr<TdxEditViewData> CreateViewData(bool IsPaint);
   virtual void StateChanged();
@@ -97,7 +86,6 @@ class TdxInplaceEdit : public TWinControl {
   virtual bool GetReservedFlag() { return false; }
   virtual bool GetModified() { return FModified; }
   virtual bool IsModifyingKey(WORD Key, TShiftState Shift);
-  virtual bool IsCtrlPressed();
   virtual bool InvalidateOnStateChange() { return !HasEditArea(); }
   virtual bool HandlesMouseWheel() { return false; }
   virtual bool WantTabs() { return false; }
@@ -125,7 +113,6 @@ class TdxInplaceEdit : public TWinControl {
   virtual bool IsHot() { return FHot || (IsFocused() && Enabled()); }
   virtual bool IsShowButtonAlways();
   virtual bool CanUndo() { return HasEditArea(); }
-  virtual bool IsTextEditor() { return HasEditArea(); }
   virtual void ContainerMouseDown(int X, int Y) { (void)X, (void)Y; }
   virtual void ContainerClick() {}
   virtual void RestoreDefaults();
@@ -192,7 +179,6 @@ class TdxInplaceEdit : public TWinControl {
   bool FEditing = false;
   TAlignment FAlignment = taLeftJustify;
   bool FAutoSize = true;
-  std::unique_ptr<TObject> FDataDefinition;
   int FShowLock = 0;
   bool FModified = false;
   TRect FEditOffsets;

@@ -55,8 +55,6 @@ bool TdxInplaceEdit::IsModifyingKey(WORD Key, TShiftState Shift) {
          (Key == VK_INSERT && (Shift & ssShift));
 }
 
-bool TdxInplaceEdit::IsCtrlPressed() { return GetAsyncKeyState(VK_CONTROL) < 0 && GetAsyncKeyState(VK_MENU) >= 0; }
-
 void TdxInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
   if (IsInplace() && GetContainer())
     InplaceKeyDown(Key, Shift);

@@ -131,7 +131,6 @@ void TdxInplacePopupControl::WMNCCalcSize(TMessage& Message) {
 
 void TdxInplacePopupControl::WMNCPaint(TMessage& Message) {
   TCustomControl::Dispatch(Message);
-  if (!FPaintBorder) return;
   const DWORD style = static_cast<DWORD>(GetWindowLong(Handle(), GWL_STYLE));
   const bool bothBars = (style & WS_HSCROLL) && (style & WS_VSCROLL);
   DrawPopupWindowBorder(Handle(), FPopupBorder, bothBars, FShadowSize, FShadow);

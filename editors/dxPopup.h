@@ -19,12 +19,9 @@ class TdxInplacePopupControl : public TCustomControl {
   bool Shadow() const { return FShadow; }
   void SetShadow(bool Value);
   int ShadowSize() const { return FShadowSize; }
-  void SetShadowSize(int Value) { FShadowSize = Value; }
   // Everything below applies only to a control that works as a popup.
   bool IsPopup() const { return FIsPopup; }
   void SetIsPopup(bool Value) { FIsPopup = Value; }
-  bool PaintBorder() const { return FPaintBorder; }
-  void SetPaintBorder(bool Value) { FPaintBorder = Value; }
   // The editor that owns and opens the popup.
   TWinControl* OwnerEdit() const { return FOwnerEdit; }
   void SetOwnerEdit(TWinControl* Value);
@@ -53,7 +50,6 @@ class TdxInplacePopupControl : public TCustomControl {
   bool FShadow = false;
   int FShadowSize = 2;
   bool FIsPopup = false;
-  bool FPaintBorder = true;
   TWinControl* FOwnerEdit = nullptr;
 };
 

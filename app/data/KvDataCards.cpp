@@ -8,6 +8,7 @@
 #include <map>
 
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "app/data/KvDataSql_p.h"
 
 namespace {
@@ -20,7 +21,7 @@ struct TCardItem {
 
 std::vector<TCardItem> ReadCardItems(TADOQuery* Query) {
   Query->Close();
-  Query->SQL()->SetText("select * from Tb_UptoProg order by Fd_ProgNo");
+  Query->SQL()->SetText(UptoItemsByNumberSql);
   Query->Open();
   std::vector<TCardItem> items;
   for (Query->First(); !Query->Eof(); Query->Next())
@@ -154,7 +155,7 @@ void TdmGym::RunInTransaction(const std::function<void()>& Work) {
   }
 }
 
-void TdmGym::ClearUptoCard() { RunSql(adqExecSql, "delete from Tb_UptoCard"); }
+void TdmGym::ClearUptoCard() { RunSql(adqExecSql, ClearUptoCardSql); }
 
 void TdmGym::BuildClassUptoCard(TTaskProgress* Progress, const String& ClassName) {
   RebuildInTransaction([&] {
@@ -192,7 +193,7 @@ void TdmGym::BuildExamCard(TTaskProgress* Progress, const String& ClassName) {
   TCloseQueries closer({adqSumSource, adqExecSql});
   const bool oneClass = !ClassName.empty();
   ShowTask(Progress, "正在初始化数据...", 1);
-  RunSql(adqExecSql, "delete from Tb_ExamCard");
+  RunSql(adqExecSql, ClearExamCardSql);
   const TSqlParams params = oneClass ? TSqlParams{{"AClass", ClassName}} : TSqlParams{};
   const std::vector<TStudentRange> ranges = StudentRanges(adqSumSource, ClassName);
   for (const TExamPart& part : ExamParts) {

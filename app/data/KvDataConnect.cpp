@@ -2,15 +2,9 @@
 // the trial connection of the database dialog; the windows' data sets on the data module's.
 #include "app/data/KvData.h"
 
-namespace {
+#include "app/data/KvStatements.h"
 
-// The tables and views every database of this system has; a file without them is someone else's.
-const char* const SystemTables[] = {
-    "Tb_SchoolInfo", "Tb_Grade", "Tb_Classes", "Tb_Students", "Tb_FreeStudent", "Tb_Teachers", "Tb_TeacherTask",
-    "Tb_UptoProg", "Tb_ExamProg", "Tb_TechProg", "Tb_UptoStarnd", "Tb_ExamStarnd", "Tb_CountPoint", "Tb_TermType",
-    "Tb_Duty", "Tb_UptoProcess", "Tb_UptoHistory", "Tb_ExamProcess", "Tb_ExamHistory", "Tb_DutyProcess",
-    "Tb_UptoCard", "Tb_ExamCard", "Tb_ClassesSum", "Tb_GradeSum", "Tb_SchoolSum"};
-const char* const SystemViews[] = {"Vw_Students", "Vw_UptoCard", "Vw_ExamProcess"};
+namespace {
 
 EDatabaseError NotThisSystems(const String& Path, const char* Kind, const char* Name) {
   return EDatabaseError("“" + Path + "”不是本系统的数据库（缺少" + Kind + " " + Name + "）。");
@@ -18,8 +12,7 @@ EDatabaseError NotThisSystems(const String& Path, const char* Kind, const char* 
 
 // The connection names the file's tables only; a view is looked up in the file's schema.
 bool HasView(TADOQuery* Query, const char* Name) {
-  OpenSql(Query, "select count(*) from sqlite_master where type = 'view' and name = :AName collate nocase",
-          {{"AName", String(Name)}});
+  OpenSql(Query, ViewCountSql, {{"AName", String(Name)}});
   return Query->Fields()[0]->AsInteger() > 0;
 }
 

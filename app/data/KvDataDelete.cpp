@@ -3,13 +3,9 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
 #include "app/data/KvDataSql_p.h"
+#include "app/data/KvStatements.h"
 
 namespace {
-
-// Every table with rows of one student, keyed by the student's number; the student's own row last.
-constexpr const char* StudentTables[] = {"Tb_UptoProcess", "Tb_UptoHistory", "Tb_ExamProcess", "Tb_ExamHistory",
-                                         "Tb_FreeStudent", "Tb_DutyProcess", "Tb_UptoCard",    "Tb_ExamCard",
-                                         "Tb_Students"};
 
 // The list reads its rows again without the deleted one, and the row after it takes its place (the
 // one before, when it was the last), as when the list deletes a row itself. Reading again rather
@@ -33,13 +29,12 @@ void TdmGym::DeleteListRow(TADOQuery* List, const String& KeyField, const std::f
 void TdmGym::DeleteCurrentStudent() {
   DeleteListRow(adqStudents, "Fd_StuNo", [this](const Variant& StuNo) {
     for (const char* table : StudentTables)
-      RunSql(adqExecSql, String("delete from ") + table + " where Fd_StuNo=:AStuNo", {{"AStuNo", StuNo}});
+      RunSql(adqExecSql, DeleteStudentRowsSql(table), {{"AStuNo", StuNo}});
   });
 }
 
 void TdmGym::DeleteCurrentTeacher() {
   DeleteListRow(adqTeachers, "Fd_LogID", [this](const Variant& LogID) {
-    for (const char* table : {"Tb_TeacherTask", "Tb_Teachers"})
-      RunSql(adqExecSql, String("delete from ") + table + " where Fd_LogID=:ALogID", {{"ALogID", LogID}});
+    for (const char* table : TeacherTables) RunSql(adqExecSql, DeleteTeacherRowsSql(table), {{"ALogID", LogID}});
   });
 }

@@ -3,12 +3,13 @@
 #include "app/data/KvData.h"
 
 #include "app/kits/FormKit.h"
+#include "app/data/KvStatements.h"
 #include "rtl/Convert.h"
 
 String TdmGym::Login(const String& LogID, const String& Password) {
   if (!FConnected) return "数据库连接未初始化。";
   TCloseAfter closer(adqLogin);
-  OpenSql(adqLogin, "select * from Tb_Teachers where Fd_LogID=:ALogID", {{"ALogID", LogID}});
+  OpenSql(adqLogin, LoginTeacherSql, {{"ALogID", LogID}});
   if (adqLogin->IsEmpty()) return Format("用户[%s]不存在。", {LogID});
   if (Password != adqLogin->FieldByName("Fd_Password")->AsString()) return "密码不正确。";
   const String name = adqLogin->FieldByName("Fd_Name")->AsString();
@@ -24,7 +25,7 @@ String TdmGym::Login(const String& LogID, const String& Password) {
 
 void TdmGym::LoadSchoolInfo() {
   TCloseAfter closer(adqLogin);
-  OpenSql(adqLogin, "select Fd_SchoolName,Fd_Manager from Tb_SchoolInfo");
+  OpenSql(adqLogin, SchoolInfoSql);
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoSchoolInfo;
     return;
@@ -40,12 +41,9 @@ void TdmGym::LoadUserClasses(const String& LogID, int Rights) {
   TCloseAfter closer(adqLogin);
   const bool administrator = Rights == 1;
   if (administrator)
-    OpenSql(adqLogin, "select * from Tb_Classes order by Fd_OrderNo");
+    OpenSql(adqLogin, AllClassesSql);
   else
-    OpenSql(adqLogin,
-            "select a.*,b.Fd_Grade from Tb_TeacherTask a,Tb_Classes b\n"
-            "where a.Fd_Classes = b.Fd_Class and a.Fd_LogID=:ALogID",
-            {{"ALogID", LogID}});
+    OpenSql(adqLogin, TeacherClassesSql, {{"ALogID", LogID}});
   if (adqLogin->IsEmpty()) {
     LogUserInfo->Flags |= lfNoClasses;
     return;
@@ -60,8 +58,8 @@ void TdmGym::LoadUserClasses(const String& LogID, int Rights) {
 
 void TdmGym::LoadNutricList() {
   NutricList->Clear();
-  AppendNutrics("select Fd_ProgNo,Fd_Nutric from Tb_UptoProg");
-  AppendNutrics("select Fd_ProgNo,Fd_Nutric from Tb_ExamProg");
+  AppendNutrics(UptoNutricsSql);
+  AppendNutrics(ExamNutricsSql);
 }
 
 void TdmGym::AppendNutrics(const String& Sql) {

@@ -8,6 +8,7 @@
 
 #include "app/data/KvCommon.h"
 #include "app/data/KvConst.h"
+#include "app/data/KvStatements.h"
 #include "controls/Application.h"
 #include "rtl/Arith.h"
 #include "rtl/Convert.h"
@@ -49,8 +50,6 @@ bool IsInteger(const String& Text) {
   int value = 0;
   return TryStrToInt(Text, value);
 }
-
-const char* StarndTable(TStandardFamily Family) { return Family == sfUpto ? "Tb_UptoStarnd" : "Tb_ExamStarnd"; }
 
 }  // namespace
 
@@ -98,8 +97,7 @@ bool LoadStandardRow(TADOQuery* Query, TStandardFamily Family, const String& Gra
                      const String& ProgID, TStandardThresholds& Thresholds) {
   TScreenCursorScope hourglass(crHourGlass);
   Query->Close();
-  Query->SQL()->SetText(String("select * from ") + StarndTable(Family) + " \n" +
-                        "where Fd_Grade=:AGrade and Fd_Sex=:ASex and Fd_ProgID=:AProgID");
+  Query->SQL()->SetText(StandardRowSql(FamilyName(Family)));
   Query->Parameters()[0].SetValue(Grade);
   Query->Parameters()[1].SetValue(Sex);
   Query->Parameters()[2].SetValue(ProgID);

@@ -57,6 +57,8 @@ double ReadAchieveFromEdits(const TAchieveEdits& Edits);
 
 // The two standards tables: fitness-standard and examination items.
 enum TStandardFamily { sfUpto, sfExam };
+// The family's part of its tables' names (Tb_UptoStarnd, Tb_ExamProcess).
+inline const char* FamilyName(TStandardFamily Family) { return Family == sfUpto ? "Upto" : "Exam"; }
 
 // Reads the standards row of a grade, sex and item into Thresholds (an empty column as 0), with
 // the hourglass cursor; the query stays open. Answers false, leaving Thresholds as they were,

@@ -5,14 +5,9 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvCommon.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "app/windows/InputAchieve.h"
 #include "rtl/Convert.h"
-
-namespace {
-
-String FamilyName(TStandardFamily Family) { return Family == sfUpto ? "Upto" : "Exam"; }
-
-}  // namespace
 
 void TfmEditAchieve::Publish(TClassBuilder<TfmEditAchieve>& c) {
   c.Method("FormCreate", &TfmEditAchieve::FormCreate);
@@ -56,11 +51,8 @@ void TfmEditAchieve::FormCreate(TObject*) {
 void TfmEditAchieve::OpenResults() {
   TScreenCursorScope hourglass(crHourGlass);
   dgUptoProgress->InsideUpdate([this] {
-    const String family = FamilyName(FFamily);
     const bool student = Students()->Active() && !Students()->IsEmpty();
-    OpenSql(adqUptoAchieve,
-            "select a.*,b.Fd_Progname,b.Fd_Nutric \nfrom Tb_" + family + "Process a,Tb_" + family +
-                "Prog b \nwhere a.Fd_ProgNo = b.Fd_ProgNo and a.Fd_StuNo=:AStuNo",
+    OpenSql(adqUptoAchieve, StudentResultsSql(FamilyName(FFamily)),
             {{"AStuNo", student ? Students()->FieldByName("Fd_StuNo")->AsInteger() : 0}});
   });
 }
@@ -116,7 +108,7 @@ void TfmEditAchieve::AddChangedResult(double Achieve, int Score) {
 void TfmEditAchieve::CommitChangedResults() {
   TScreenCursorScope hourglass(crHourGlass);
   TCloseAfter closer(adqCommon);
-  OpenSql(adqCommon, "select * from Tb_" + FamilyName(FFamily) + "Process order by Fd_ProcID");
+  OpenSql(adqCommon, ResultsByProcSql(FamilyName(FFamily)));
   dmGym->RunInTransaction([&] {
     for (int i = 0; i < FPending.Count(); ++i) {
       const TChangeAchieveObj& change = FPending.Record(i);

@@ -3,6 +3,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "controls/DBCtrls.h"
 #include "editors/dxEdLib.h"
 
@@ -61,7 +62,7 @@ void SetResultFields(TDataSet* Rows, TStandardFamily Family, const TTrainingInfo
 void AppendResults(TADOQuery* Query, TStandardFamily Family, const std::vector<TTrainingInfo>& Results,
                    const std::function<void()>& Step) {
   TCloseAfter closer(Query);
-  OpenSql(Query, Family == sfUpto ? "select * from Tb_Uptoprocess" : "select * from Tb_Examprocess");
+  OpenSql(Query, ResultsToAppendSql(FamilyName(Family)));
   dmGym->RunInTransaction([&] {
     for (const TTrainingInfo& result : Results) {
       Query->Append();

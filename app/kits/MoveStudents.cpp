@@ -4,6 +4,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "rtl/Convert.h"
 
 namespace {
@@ -103,7 +104,7 @@ const TGradeInfo* TfmMoveStudents::SourceClass() const { return ChosenClass(cbxF
 const TGradeInfo* TfmMoveStudents::TargetClass() const { return ChosenClass(cbxTo); }
 
 void TfmMoveStudents::LoadSourceStudents() {
-  OpenSql(adqStudent, "select * from Tb_Students where Fd_Class=:AClass",
+  OpenSql(adqStudent, ClassStudentsSql,
           {{"AClass", SourceClass() ? SourceClass()->Class : String()}});
 }
 

@@ -7,6 +7,7 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "editors/dxDateEdit.h"
 #include "rtl/Convert.h"
 
@@ -49,14 +50,12 @@ bool IsDateGiven(const TdxInplaceMaskEdit* Editor) {
 
 TSearchSql BuildHistorySql(const THistoryTables& Tables, const String& CurrentGrade, const TSearchConditions& Search) {
   const String table = Search.Text == CurrentGrade ? Tables.Current : Tables.History;
-  const String sql = "select a.*,b.Fd_Nutric,b.Fd_ProgName from " + table + " a," + Tables.Items + " b " +
-                     "where a.Fd_ProgNo = b.Fd_ProgNo and a.Fd_StuNo=:AStuNo";
-  return WithConditions(sql, Conditions("Fd_Grade", "AGrade", Search), ConditionCount(Search));
+  return WithConditions(HistorySearchSql(table, Tables.Items), Conditions("Fd_Grade", "AGrade", Search),
+                        ConditionCount(Search));
 }
 
 TSearchSql BuildDutySql(const TSearchConditions& Search) {
-  return WithConditions("select * from Tb_DutyProcess where  Fd_StuNo=:AStuNo", Conditions("Fd_Duty", "ADuty", Search),
-                        ConditionCount(Search));
+  return WithConditions(DutySearchSql, Conditions("Fd_Duty", "ADuty", Search), ConditionCount(Search));
 }
 
 TfmRecordSearch::~TfmRecordSearch() = default;

@@ -6,6 +6,7 @@
 #include "app/data/KvCommon.h"
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "app/windows/ShowStarnd.h"
 #include "controls/Application.h"
 #include "rtl/Convert.h"
@@ -58,11 +59,7 @@ void TfmResultEntry::ShowTimeEdits(bool Time) {
 void TfmResultEntry::LoadItemList() {
   FreeItemObjects(lbProgType->Items());
   TScreenCursorScope hourglass(crHourGlass);
-  const String table = FFamily == sfUpto ? "Upto" : "Exam";
-  OpenSql(adqStarnd,
-          "select distinct a.Fd_ProgID,b.Fd_ProgName,b.Fd_Nutric \nfrom Tb_" + table + "Starnd a,Tb_" + table +
-              "Prog b \nwhere a.Fd_ProgID = b.Fd_ProgNo and a.Fd_Grade=:AGrade\norder by a.Fd_ProgID",
-          {{"AGrade", FGrade}});
+  OpenSql(adqStarnd, GradeItemsSql(FamilyName(FFamily)), {{"AGrade", FGrade}});
   for (; !adqStarnd->Eof(); adqStarnd->Next()) {
     auto item = std::make_unique<TProgTypeObj>(adqStarnd->FieldByName("Fd_ProgID")->AsString(),
                                                adqStarnd->FieldByName("Fd_ProgName")->AsString(),

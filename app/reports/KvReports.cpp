@@ -3,6 +3,7 @@
 #include "app/reports/KvReports.h"
 
 #include "app/data/KvDataSql_p.h"
+#include "app/data/KvStatements.h"
 #include "app/windows/KvMain.h"
 #include "app/reports/PrintConfig.h"
 #include "app/windows/ProgressTask.h"
@@ -22,14 +23,9 @@ struct TListReportInfo {
 };
 // By action tag. The class is bound, never written into the statement.
 constexpr TListReportInfo kListReports[] = {
-    {"RptBlankStudent.frf", "select * from Tb_Students where Fd_Class=:AClass"},
-    {"FreeStudentInfo.frf",
-     "select a.*,b.Fd_Name,b.Fd_Class,b.Fd_Sex from Tb_FreeStudent a,Tb_Students b where a.Fd_StuNo = b.Fd_StuNo"},
-    {"NoTestStudentInfo.frf",
-     "select a.* from Tb_Students a where not Exists(select b.Fd_StuNo from Tb_UptoProcess b where "
-     "b.Fd_StuNo=a.Fd_StuNo) and Fd_Class=:AClass"},
-    {"RptTeacherInfo.frf", "select * from Tb_Teachers"},
-    {"RptStudentInfo.frf", "select * from Tb_Students where Fd_Class=:AClass"},
+    {"RptBlankStudent.frf", ClassStudentsSql},       {"FreeStudentInfo.frf", ExemptStudentsSql},
+    {"NoTestStudentInfo.frf", UntestedStudentsSql}, {"RptTeacherInfo.frf", TeachersSql},
+    {"RptStudentInfo.frf", ClassStudentsSql},
 };
 
 struct TStatisticsReportInfo {
@@ -40,9 +36,9 @@ struct TStatisticsReportInfo {
 };
 // By TdmGym::TSumLevel.
 constexpr TStatisticsReportInfo kStatisticsReports[] = {
-    {"统计班级成绩", "RptAchieveClass.frf", "Select * from Tb_ClassesSum", &TdmGym::SumClasses},
-    {"统计年级成绩...", "RptAchieveUptoGrade.frf", "Select * from Tb_GradeSum", &TdmGym::SumGrades},
-    {"统计学校上报成绩...", "RptUpGrade.frf", "Select * from Tb_SchoolSum", &TdmGym::SumSchool},
+    {"统计班级成绩", "RptAchieveClass.frf", ClassSumsSql, &TdmGym::SumClasses},
+    {"统计年级成绩...", "RptAchieveUptoGrade.frf", GradeSumsSql, &TdmGym::SumGrades},
+    {"统计学校上报成绩...", "RptUpGrade.frf", SchoolSumsSql, &TdmGym::SumSchool},
 };
 
 const char* const kCardTask = "学生考核成绩统计...";
@@ -142,9 +138,7 @@ void PrintStudentUptoReport(const String& ClassName) {
     dmGym->adtDetail->SetMasterSource(nullptr);
     const String columns = FillItemSlots(*dmGym->rptPrint, items);
     // The card holds the class's students alone now.
-    OpenPrintQuery("select " + columns +
-                       "a.Fd_StuNo,a.Fd_GernalFen,b.Fd_Name from Tb_UptoCard a,Tb_Students b where a.Fd_StuNo=b.Fd_StuNo",
-                   ClassName);
+    OpenPrintQuery(UptoCardPrintSql(columns), ClassName);
     ShowPreparedReport(ClassName, Progress);
   });
 }
@@ -156,7 +150,7 @@ void PrintStudentExamReport(const String& ClassName) {
     const String templatePath = ReportTemplatePath("RptStudentExam.frf");
     CheckTemplate(templatePath);
     RptPreview();
-    OpenPrintQuery("select a.*,b.Fd_Name from Tb_ExamCard a, tb_Students b where a.Fd_StuNo = b.Fd_StuNo", ClassName);
+    OpenPrintQuery(ExamCardPrintSql, ClassName);
     if (!LoadTemplate(templatePath, [](const String& Name, Variant& Value) { dmGym->GetExamCardValue(Name, Value); }))
       return;
     // The results follow the card being printed.

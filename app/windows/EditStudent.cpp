@@ -6,18 +6,11 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "app/kits/StudentForms.h"
 #include "rtl/Convert.h"
 
 TfmEditStudent* fmEditStudent = nullptr;
-
-namespace {
-
-// The tables that keep rows under a student's number besides the student and the exemption.
-const char* const StudentTables[] = {"Tb_UptoProcess", "Tb_UptoHistory", "Tb_ExamProcess", "Tb_ExamHistory",
-                                     "Tb_DutyProcess", "Tb_UptoCard",    "Tb_ExamCard"};
-
-}  // namespace
 
 TfmEditStudent::~TfmEditStudent() {
   if (fmEditStudent == this) fmEditStudent = nullptr;
@@ -162,9 +155,8 @@ void TfmEditStudent::StoreStudent(TDateTime Birthday) {
 }
 
 void TfmEditStudent::RenumberStudent(int NewStuNo) {
-  for (const char* table : StudentTables)
-    RunSql(adqExecSql, String("update ") + table + " set Fd_StuNo=:ANewStuNo where Fd_StuNo=:AOldStuNo",
-           {{"ANewStuNo", NewStuNo}, {"AOldStuNo", FOldStuNo}});
+  for (const char* table : RenumberedStudentTables)
+    RunSql(adqExecSql, RenumberStudentRowsSql(table), {{"ANewStuNo", NewStuNo}, {"AOldStuNo", FOldStuNo}});
 }
 
 // "取消" drops the pending changes and keeps the window; "关闭" closes it.

@@ -4,6 +4,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "app/windows/NewTeachers.h"
 #include "app/windows/SetTeacherTask.h"
 #include "rtl/Text.h"
@@ -107,8 +108,7 @@ void TfmEditTeacher::StoreTeacher() {
   teachers->FieldByName("Fd_Sex")->SetAsString(cbbSex->Text());
   const String logID = teachers->FieldByName("Fd_LogID")->AsString();
   if (logID != FOldLogID)
-    RunSql(adqExecSql, "update Tb_TeacherTask set Fd_LogID=:ANewLogID where Fd_LogID=:AOldLogID",
-           {{"ANewLogID", logID}, {"AOldLogID", FOldLogID}});
+    RunSql(adqExecSql, RenameTeacherTasksSql, {{"ANewLogID", logID}, {"AOldLogID", FOldLogID}});
   teachers->Post();
 }
 

@@ -5,6 +5,7 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "app/windows/Logon.h"
 #include "controls/Application.h"
 #include "controls/CheckBox.h"
@@ -215,24 +216,18 @@ void TfmKvMain::LoadPageOnce(int Page) {
 }
 
 void TfmKvMain::ShowStudents(const String& ClassName) {
-  ReloadQuery(dmGym->adqStudents, "select * from Tb_Students where Fd_Class=:AClass order by Fd_StuNo", {ClassName});
+  ReloadQuery(dmGym->adqStudents, ClassStudentListSql, {ClassName});
 }
 
-void TfmKvMain::ShowTeachers() { ReloadQuery(dmGym->adqTeachers, "select * from Tb_Teachers", {}); }
+void TfmKvMain::ShowTeachers() { ReloadQuery(dmGym->adqTeachers, TeachersSql, {}); }
 
 void TfmKvMain::ShowUptoStarnd(const String& Grade, const String& Sex) {
-  ReloadQuery(dmGym->adqUptoStarnd,
-              "select a.*,b.Fd_ProgName,b.Fd_Nutric,b.Fd_ProgType from Tb_UptoStarnd a,Tb_Uptoprog b "
-              "where a.Fd_ProgID = b.Fd_ProgNo and a.Fd_Sex=:ASex and a.Fd_Grade =:AGrade",
-              {Sex, Grade});
+  ReloadQuery(dmGym->adqUptoStarnd, UptoStandardsSql, {Sex, Grade});
   dgUptoStarnd->ExpandAll();
 }
 
 void TfmKvMain::ShowExamStarnd(const String& Grade, const String& Sex) {
-  ReloadQuery(dmGym->adqExamStarnd,
-              "select a.*,b.Fd_ProgName,b.Fd_Nutric from Tb_ExamStarnd a,Tb_ExamProg b "
-              "where a.Fd_ProgID = b.Fd_ProgNo and a.Fd_Sex=:ASex and a.Fd_Grade =:AGrade",
-              {Sex, Grade});
+  ReloadQuery(dmGym->adqExamStarnd, ExamStandardsSql, {Sex, Grade});
 }
 
 // --- search strip -----------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 
 TfmSetClassOrder* fmSetClassOrder = nullptr;
 
@@ -38,7 +39,7 @@ void TfmSetClassOrder::FormShow(TObject*) {
   FModified = false;
   TScreenCursorScope cursor(crHourGlass);
   lbClass->Clear();
-  OpenSql(adqClass, "select Fd_OrderNo,Fd_Class from Tb_Classes order by Fd_OrderNo");
+  OpenSql(adqClass, ClassOrderSql);
   for (adqClass->First(); !adqClass->Eof(); adqClass->Next())
     lbClass->Items()->Add(adqClass->FieldByName("Fd_Class")->AsString());
 }

@@ -1,6 +1,7 @@
 // The item-list window "体育考核项目设置": the examination items of Tb_ExamProg.
 #pragma once
 
+#include "app/data/KvStatements.h"
 #include "app/kits/ProgList.h"
 
 class TfmSetExamProg : public TfmSetProgList {
@@ -11,7 +12,7 @@ class TfmSetExamProg : public TfmSetProgList {
   String LayoutModule() const override { return "SetExamProgType"; }
 
  protected:
-  String ItemsSql() const override { return "select * from Tb_ExamProg order by Fd_ProgNo"; }
+  String ItemsSql() const override { return ExamItemsSql; }
 };
 
 // The window while it is open.

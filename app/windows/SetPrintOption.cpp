@@ -7,18 +7,12 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "controls/Application.h"
 
 TfmSetPrintOption* fmSetPrintOption = nullptr;
 
 namespace {
-
-const char* const kUptoItemsSql =
-    "select Distinct a.Fd_ProgID,a.Fd_Grade,b.Fd_ProgName,b.Fd_FenField,b.Fd_ProgType from Tb_UptoStarnd "
-    "a,Tb_UptoProg b where a.Fd_ProgID=b.Fd_ProgNo ";
-const char* const kExamItemsSql =
-    "select Distinct a.Fd_ProgID,a.Fd_Grade,b.Fd_ProgName,b.Fd_FenField from Tb_ExamStarnd a,Tb_ExamProg b where "
-    "a.Fd_ProgID=b.Fd_ProgNo ";
 
 TPrintConfig* ItemOf(const TListBox* List, int Index) { return dynamic_cast<TPrintConfig*>(List->Items()->Objects(Index)); }
 
@@ -95,9 +89,9 @@ void TfmSetPrintOption::ClearItemLists() {
   }
 }
 
-void TfmSetPrintOption::FillUptoItems() { FillItems(kUptoItemsSql, true); }
+void TfmSetPrintOption::FillUptoItems() { FillItems(UptoPrintItemsSql, true); }
 
-void TfmSetPrintOption::FillExamItems() { FillItems(kExamItemsSql, false); }
+void TfmSetPrintOption::FillExamItems() { FillItems(ExamPrintItemsSql, false); }
 
 void TfmSetPrintOption::FillItems(const String& Sql, bool Upto) {
   ClearItemLists();

@@ -6,6 +6,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 
 TfmSetTeacherTask* fmSetTeacherTask = nullptr;
 
@@ -57,7 +58,7 @@ void TfmSetTeacherTask::FormShow(TObject*) {
 }
 
 void TfmSetTeacherTask::OpenTeacherTasks() {
-  OpenSql(adqTask, "select * from Tb_TeacherTask where Fd_LogID=:ALogID", {{"ALogID", FLogID}});
+  OpenSql(adqTask, TeacherTasksSql, {{"ALogID", FLogID}});
 }
 
 void TfmSetTeacherTask::FormCloseQuery(TObject*, bool& CanClose) {

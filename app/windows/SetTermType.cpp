@@ -4,6 +4,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "rtl/Convert.h"
 
 TfmSetTermType* fmSetTermType = nullptr;
@@ -53,7 +54,7 @@ void TfmSetTermType::FormCreate(TObject*) { ConnectDataSets(this); }
 void TfmSetTermType::FormShow(TObject*) {
   {
     TScreenCursorScope cursor(crHourGlass);
-    OpenSql(adqSumtype, "select * from Tb_TermType order by Fd_TermID");
+    OpenSql(adqSumtype, TermsSql);
   }
   dbgStudent->ExpandAll();
   nbSumType->SetPageIndex(pgBrowse);

@@ -2,6 +2,7 @@
 // group row per item type.
 #pragma once
 
+#include "app/data/KvStatements.h"
 #include "app/kits/ProgList.h"
 
 class TfmSetUptoProg : public TfmSetProgList {
@@ -12,7 +13,7 @@ class TfmSetUptoProg : public TfmSetProgList {
   String LayoutModule() const override { return "SetUptoProg"; }
 
  protected:
-  String ItemsSql() const override { return "select * from Tb_UptoProg order by Fd_ProgType,Fd_ProgNo"; }
+  String ItemsSql() const override { return UptoItemsSql; }
 };
 
 // The window while it is open.

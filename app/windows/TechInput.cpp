@@ -3,6 +3,7 @@
 
 #include "app/kits/FormKit.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 #include "rtl/Convert.h"
 
 TfmTechInput* fmTechInput = nullptr;
@@ -25,8 +26,7 @@ void TfmTechInput::Loaded() {
 void TfmTechInput::LoadItemList() {
   FreeItemObjects(lbTechnicalProg->Items());
   TScreenCursorScope hourglass(crHourGlass);
-  OpenSql(adqStarnd, "select Fd_ProgNo,Fd_ProgName from Tb_TechProg \nwhere Fd_Grade=:AGrade",
-          {{"AGrade", CurrentStudentGrade()}});
+  OpenSql(adqStarnd, TechItemsSql, {{"AGrade", CurrentStudentGrade()}});
   for (; !adqStarnd->Eof(); adqStarnd->Next()) {
     auto item = std::make_unique<TTechnicalProg>(adqStarnd->FieldByName("Fd_ProgNo")->AsString(),
                                                  adqStarnd->FieldByName("Fd_ProgName")->AsString());

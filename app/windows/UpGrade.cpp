@@ -5,23 +5,9 @@
 #include "app/kits/FormKit.h"
 #include "app/data/KvConst.h"
 #include "app/data/KvData.h"
+#include "app/data/KvStatements.h"
 
 TfmUpGrade* fmUpGrade = nullptr;
-
-namespace {
-
-const char* const ArchiveExamSql =
-    "Insert into Tb_ExamHistory (Fd_StuNo,Fd_TestPart, Fd_TestDate,Fd_TermType,Fd_ProgNo,Fd_Grade,Fd_Achieve,Fd_FenVal)\n"
-    "select Fd_StuNo,Fd_TestPart, Fd_TestDate,Fd_TermType,Fd_ProgNo,Fd_Grade,Fd_Achieve,Fd_FenVal from Tb_ExamProcess\n"
-    "Where Fd_StuNo=:AStuNo";
-const char* const DeleteExamSql = "delete from Tb_ExamProcess \nWhere Fd_StuNo=:AStuNo";
-const char* const ArchiveUptoSql =
-    "Insert into Tb_UptoHistory (Fd_StuNo,Fd_TestDate,Fd_ProgNo,Fd_Grade,Fd_Achieve,Fd_FenVal)\n"
-    "select Fd_StuNo,Fd_TestDate,Fd_ProgNo,Fd_Grade,Fd_Achieve,Fd_FenVal from Tb_UptoProcess\n"
-    "Where Fd_StuNo=:AStuNo";
-const char* const DeleteUptoSql = "delete from Tb_UptoProcess \nWhere Fd_StuNo=:AStuNo";
-
-}  // namespace
 
 bool IsLaterGrade(const String& From, const String& To) {
   const int from = GradePosition(From), to = GradePosition(To);

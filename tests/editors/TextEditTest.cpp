@@ -1,6 +1,6 @@
 // The text editor: the forced case, setting a value, the password character, the limit, the
-// context menu (its items, its place, a parent's menu, the right button), window-less painting
-// and measuring.
+// offsets, the context menu (its items, its place, a parent's menu, the right button), window-less
+// painting and measuring.
 #include <gtest/gtest.h>
 
 #include "EditorsTestKit.h"
@@ -18,6 +18,13 @@ class TCallbackTextEdit : public TdxInplaceTextEdit {
  public:
   using TdxInplaceTextEdit::TdxInplaceTextEdit;
   bool UseEditCallback() override { return true; }
+};
+
+// A text editor that shows its text box's formatting rectangle.
+class TTextRectEdit : public TdxInplaceTextEdit {
+ public:
+  using TdxInplaceTextEdit::TdxInplaceTextEdit;
+  TRect TextRect() const { return TextBox().Rect(); }
 };
 
 class TextEditTest : public TEditorsTest {
@@ -251,6 +258,21 @@ TEST_F(TextEditTest, TheModifiedStateAndTheTextOutliveANewWindow) {
   EXPECT_EQ(edit->Text(), "abc");
   EXPECT_EQ(NativeEditorOf(edit->Handle()).Text, "abc");
   EXPECT_TRUE(GetWindowLong(edit->Handle(), GWL_STYLE) & ES_NOHIDESEL);
+}
+
+// The host gives its editor offsets for the cell; new ones make the window again with the text
+// box's rectangle moved in by them (all but the bottom one), the same ones leave the window alone.
+TEST_F(TextEditTest, NewOffsetsMakeTheWindowAgainWithTheTextRectangleMovedInByThem) {
+  auto* edit = StandAlone<TTextRectEdit>("abc");
+  const HWND before = edit->Handle();
+  const TRect rect = edit->TextRect();
+  edit->SetEditOffsets({});
+  EXPECT_EQ(edit->Handle(), before);
+  edit->SetEditOffsets({6, 2, 3, 4});
+  Pump();
+  EXPECT_NE(edit->Handle(), before);
+  EXPECT_EQ(edit->Text(), "abc");
+  EXPECT_EQ(edit->TextRect(), TRect(rect.Left + 6, rect.Top + 2, rect.Right - 3, rect.Bottom));
 }
 
 TEST_F(TextEditTest, SelectionChangesAreTold) {
