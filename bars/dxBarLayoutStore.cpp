@@ -453,8 +453,8 @@ void TdxBarManager::LoadFromIniFile(const String& FileName) {
 void TdxBarManager::SaveLayoutToStores() const {
   if (IsDesigning()) return;
   try {
-    if (FStoreInRegistry) SaveToRegistry(FRegistryPath);
-    if (FStoreInIniFile) SaveToIniFile(FIniFileName);
+    if (FLayoutStore.StoreInRegistry) SaveToRegistry(FLayoutStore.RegistryPath);
+    if (FLayoutStore.StoreInIniFile) SaveToIniFile(FLayoutStore.IniFileName);
   } catch (const Exception& E) {
     if (Application) Application->ShowException(E);
   }
