@@ -3,6 +3,7 @@
 #include "bars/dxBar.h"
 
 #include "bars/dxBarControls.h"
+#include "bars/dxBarCustForm.h"
 #include "bars/dxBarDock.h"
 #include "bars/dxBarItems.h"
 #include "bars/dxBarManager.h"
@@ -69,6 +70,7 @@ void TdxBar::SetCaption(const String& Value) {
     for (int n = 1; manager->FindBarByName(name); ++n) name = Value + std::to_string(n);
     FName = name;
   }
+  UpdateCustomizingBarCaption(this);
   BarManagerModified(manager);
 }
 

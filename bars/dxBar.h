@@ -230,7 +230,6 @@ struct TdxBarDragState {
   // from the window's corner.
   int Offset1 = 0;
   TPoint Offset2;
-  bool WaitTimer = false;
 };
 
 class TdxBars : public TCollection {

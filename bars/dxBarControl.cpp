@@ -130,12 +130,6 @@ bool TCustomdxBarControl::IsControlOfLink(const TdxBarItemControl* Control) cons
   return false;
 }
 
-bool TCustomdxBarControl::HasMouseFocus() {
-  TPoint p;
-  GetCursorPos(p);
-  return HandleAllocated() && WindowAtScreenPoint(p) == Handle();
-}
-
 bool TCustomdxBarControl::IsOpenerOf(const TCustomdxBarControl* Window) const {
   for (const TCustomdxBarControl* w = Window ? GetOpenerBarControl(Window) : nullptr; w; w = GetOpenerBarControl(w))
     if (w == this) return true;

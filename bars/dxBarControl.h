@@ -71,8 +71,6 @@ class TCustomdxBarControl : public TCustomControl {
   // customising unless the links may be customised.
   TdxBarItemControl* ControlAtPoint(TPoint Point) const;
   bool IsControlOfLink(const TdxBarItemControl* Control) const;
-  // The deepest window under the cursor is this one.
-  bool HasMouseFocus();
 
   // --- the window's questions -------------------------------------------------------------------
   virtual void CalcMetrics();
@@ -87,7 +85,6 @@ class TCustomdxBarControl : public TCustomControl {
   virtual HBRUSH GetBackgroundBrush() const;
   virtual HBRUSH GetSelectedBrush() const;
   virtual HBRUSH GetHighlightBrush() const;
-  virtual int GetExtraWidth() const { return 0; }
   // This window is in Window's chain of openers.
   bool IsOpenerOf(const TCustomdxBarControl* Window) const;
   // The control whose region holds a client point and takes customising drops: Vertical tells a
@@ -127,8 +124,6 @@ class TCustomdxBarControl : public TCustomControl {
   void ReleasePressedControl();
   // Forgets where the pointer was and handles it where it is now, so hot tracking resumes.
   void ResumeHotTracking();
-  // The next button release goes nowhere (a menu opened under the pressed button).
-  void IgnoreNextButtonUp() { FIgnoreMouseUp = true; }
 
  protected:
   void SetItemBackgroundBrush(const HBRUSH& Brush) const { FBackgroundBrush = Brush; }
@@ -186,7 +181,6 @@ class TCustomdxBarControl : public TCustomControl {
   bool FLocked = false;
   bool FMenuMode = false;
   bool FDestroyingControls = false;
-  bool FIgnoreMouseUp = false;
   bool FDragPending = false;
   TPoint FDragDownPoint;
   // The selection changes because the pointer moved: an open sub item closes after its delay.

@@ -64,7 +64,7 @@ void TCustomdxBarControl::HotTrackAt(TPoint Point) {
 }
 
 void TCustomdxBarControl::WMLButtonDown(TMessage& Message) {
-  if (FIgnoreMouseUp || !FItemLinks || FItemLinks->ShownItemCount() == 0) return;
+  if (!FItemLinks || FItemLinks->ShownItemCount() == 0) return;
   if (IsCustomizing()) {
     CustomizingButtonDown(PointOf(Message));
   } else {
@@ -131,7 +131,6 @@ void TCustomdxBarControl::ClickButtonDown(TPoint Point) {
 }
 
 void TCustomdxBarControl::WMLButtonUp(TMessage& Message) {
-  if (std::exchange(FIgnoreMouseUp, false)) return;
   if (FDragPending) {
     if (GetCapture() == Handle()) ReleaseCapture();
     return;

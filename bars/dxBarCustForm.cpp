@@ -95,10 +95,6 @@ void UpdateCustomizingFormStyle() {
 void UpdateCustomizingFormHelpButton() { WithForm([](TdxBarCustomizingForm& f) { f.UpdateHelpButton(); }); }
 void UpdateCustomizingBarCaption(TdxBar* Bar) { WithForm([Bar](TdxBarCustomizingForm& f) { f.UpdateBarCaption(Bar); }); }
 void RefreshCommands() { WithForm([](TdxBarCustomizingForm& f) { f.RefreshCommands(); }); }
-void SelectCustomizingItem(TdxBarItem* Item, bool ForceCategory) {
-  WithForm([=](TdxBarCustomizingForm& f) { f.SelectItem(Item, ForceCategory); });
-}
-void CustomizingItemsChanged() { WithForm([](TdxBarCustomizingForm& f) { f.ItemsChanged(); }); }
 void UpdateCustomizingOptions() { WithForm([](TdxBarCustomizingForm& f) { f.UpdateOptions(); }); }
 void RecalcAllCommandsWidths() { WithForm([](TdxBarCustomizingForm& f) { f.RecalcAllCommandsWidths(); }); }
 void RefreshGroups() { WithForm([](TdxBarCustomizingForm& f) { f.RefreshGroups(); }); }

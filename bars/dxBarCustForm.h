@@ -190,8 +190,6 @@ void UpdateCustomizingFormStyle();
 void UpdateCustomizingFormHelpButton();
 void UpdateCustomizingBarCaption(TdxBar* Bar);
 void RefreshCommands();
-void SelectCustomizingItem(TdxBarItem* Item, bool ForceCategory);
-void CustomizingItemsChanged();
 void UpdateCustomizingOptions();
 void RecalcAllCommandsWidths();
 void RefreshGroups();

@@ -106,7 +106,6 @@ void TdxBarCustomizingForm::RenameBar() {
   String name = bar->Caption();
   if (!ShowBarNameDialog(name, false, 1, bar, FBarManager)) return;
   bar->SetCaption(name);
-  UpdateBarCaption(bar);
 }
 
 void TdxBarCustomizingForm::DeleteBar() {

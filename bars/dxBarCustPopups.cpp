@@ -165,8 +165,6 @@ TdxBarItem* TdxBarCustomizingPopup::Entry(int Tag) const {
 
 TdxBarItemLink* TdxBarCustomizingPopup::Link() const { return PopupState().Link; }
 
-void SetCustomizingPopupLink(TdxBarCustomizingPopup* Popup, TdxBarItemLink* Link) { Popup->SetLink(Link); }
-
 // The paint styles apply to buttons only; a link of another kind shows the default style down.
 void TdxBarCustomizingPopup::SetLink(TdxBarItemLink* Link) {
   PopupState().Link = Link;

@@ -64,7 +64,6 @@ class TdxBarCustomizingPopup : public TdxBarOwnLinksMenu {
 // The link being customised by the open popup (nullptr when none), and that popup.
 TdxBarItemLink* CustomizingPopupLink();
 TdxBarCustomizingPopup* CustomizingPopup();
-void SetCustomizingPopupLink(TdxBarCustomizingPopup* Popup, TdxBarItemLink* Link);
 // The window of the customised link was told that the name entry was left blank: the popup
 // closes and the message shows.
 void RefuseBlankLinkName(TCustomdxBarControl* Window);

@@ -15,10 +15,10 @@
 // Items shown only while customising come and go, and every item with a category reads as
 // enabled meanwhile: every link collection shows its items anew and every window is rebuilt.
 void TdxBarManager::SetCustomizing(bool Value) {
-  if (FCustomizing == Value || (Value && ::CustomizingForm())) return;
+  if (FCustomizingState.Customizing == Value || (Value && ::CustomizingForm())) return;
   for (TCustomdxBarControl* control : BarControls())
     if (IsBarControlAlive(control)) control->CloseMenus();
-  FCustomizing = Value;
+  FCustomizingState.Customizing = Value;
   for (int i = 0; i < FBars->Count(); ++i) FBars->Items(i)->ItemLinks()->RefreshControls();
   for (TdxBarItem* item : FItems)
     if (auto* subItem = dynamic_cast<TCustomdxBarSubItem*>(item)) subItem->ItemLinks()->RefreshControls();
@@ -32,16 +32,16 @@ void TdxBarManager::SetCustomizing(bool Value) {
 }
 
 void TdxBarManager::SetShowHelpButton(bool Value) {
-  if (FShowHelpButton == Value) return;
-  FShowHelpButton = Value;
+  if (FCustomizingState.ShowHelpButton == Value) return;
+  FCustomizingState.ShowHelpButton = Value;
   UpdateCustomizingFormHelpButton();
 }
 
 void TdxBarManager::SetSelectedItemControl(TdxBarItemControl* Value) {
-  if (FSelectedItemControl == Value) return;
-  TdxBarItemControl* old = std::exchange(FSelectedItemControl, Value);
-  if (!IsCustomizing() || FSelectingItemControl) return;
-  FSelectingItemControl = true;
+  if (FCustomizingState.SelectedItemControl == Value) return;
+  TdxBarItemControl* old = std::exchange(FCustomizingState.SelectedItemControl, Value);
+  if (!IsCustomizing() || FCustomizingState.SelectingItemControl) return;
+  FCustomizingState.SelectingItemControl = true;
   TCustomdxBarControl* target = Value ? Value->Parent() : nullptr;
   TCustomdxBarControl* window = IsItemControlAlive(old) ? old->Parent() : nullptr;
   while (IsBarControlAlive(window) && window != target && !(target && window->IsOpenerOf(target))) {
@@ -49,11 +49,11 @@ void TdxBarManager::SetSelectedItemControl(TdxBarItemControl* Value) {
     window->SetSelected(nullptr);
     window = opener;
   }
-  FSelectingItemControl = false;
+  FCustomizingState.SelectingItemControl = false;
   // A sub item chosen by a press opens its menu, so that links can be dropped into it; during a
   // drag the window's hot tracking decides.
   auto* subItem = dynamic_cast<TdxBarSubItemControl*>(Value);
-  if (subItem && !FDraggedItem && IsItemControlAlive(subItem)) subItem->ControlActivate(true);
+  if (subItem && !FLinkDrag.Item && IsItemControlAlive(subItem)) subItem->ControlActivate(true);
 }
 
 void TCustomdxBarControl::DrawCustomizingSelection(HDC DC, const TdxBarItemControl* Control, const TRect& Rect) const {

@@ -13,10 +13,6 @@ void InstallBarHooks(TdxBarManager* Manager);
 void RemoveBarHooks(TdxBarManager* Manager);
 bool BarHooksInstalled();
 
-// The keyboard hook as an editor's own message loop calls it for a key it took from the queue:
-// true when the bars swallowed the key. The next hook is not called.
-bool CallBarKeyboardHook(WPARAM Key, LPARAM KeyData);
-
 // A message of the manager's owner form, from the window-procedure hook: floating bars follow the
 // form's activation and its minimising, the work area, help requests and colour changes.
 void HandleOwnerFormMessage(TdxBarManager* Manager, UINT Msg, WPARAM WParam, LPARAM LParam);

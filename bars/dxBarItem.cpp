@@ -238,8 +238,6 @@ void TdxBarItem::VisibleChanged() {
   if (FBarManager) ItemChanged();
 }
 
-void TdxBarItem::BarNotification(TOperation, TdxBar*) {}
-
 TComponent* TdxBarItem::GetParentComponent() const { return HasParent() ? FBarManager : nullptr; }
 
 void TdxBarItem::SetParentComponent(TComponent* Value) {

@@ -110,8 +110,6 @@ class TdxBarItem : public TComponent {
   virtual void Update();
   // Re-lays out the bar windows that show the item.
   virtual void UpdateBars();
-  // Told when the manager removes a bar.
-  virtual void BarNotification(TOperation Operation, TdxBar* Bar);
   // The bound action changed; with CheckDefaults only values still at their defaults are copied.
   virtual void ActionChange(TBasicAction* Sender, bool CheckDefaults);
 

@@ -87,10 +87,6 @@ void TdxBarItemControl::ControlActivate(bool) { FActive = true; }
 
 void TdxBarItemControl::ControlInactivate(bool) { FActive = false; }
 
-bool TdxBarItemControl::IsSelectedAndTracking() const {
-  return FParent && FParent->SelectedControl() == this && (IsEnabled() || FParent->PressedControl() != this);
-}
-
 // The command may close the window (or the form): nothing is touched once it went.
 void TdxBarItemControl::Click(bool ByMouse) {
   if (!IsEnabled()) return;
@@ -144,19 +140,9 @@ TImageList* TdxBarItemControl::GetHotImages() const {
   return FItemLink->BarManager() ? FItemLink->BarManager()->HotImages() : nullptr;
 }
 
-TImageList* TdxBarItemControl::GetLargeImages() const {
-  return FItemLink->BarManager() ? FItemLink->BarManager()->LargeImages() : nullptr;
-}
-
 String TdxBarItemControl::GetHint() const { return Item() ? Item()->Hint() : String(); }
 
 TShortCut TdxBarItemControl::GetShortCut() const { return Item() ? Item()->ShortCut() : TShortCut(0); }
-
-int TdxBarItemControl::GetMenuItemHeight() const {
-  if (!IsInSubMenu()) return 0;
-  const TdxBarManager* manager = FItemLink->BarManager();
-  return FParent->ItemHeight() + 1 + (manager && manager->IsFlat() ? 3 : 0);
-}
 
 bool TdxBarItemControl::IsRotated() const { return IsRotatedBarControl(FParent); }
 
@@ -176,7 +162,3 @@ TSize TdxBarItemControl::TextExtent(const String& Text) const {
 int TdxBarItemControl::CaptionWidth() const { return TextExtent(StripAccelerators(GetCaption())).cx; }
 
 bool TdxBarItemControl::IsSelected() const { return FParent && FParent->SelectedControl() == this; }
-
-bool TdxBarItemControl::HasHint() const {
-  return !GetHint().empty() && dynamic_cast<TdxBarControl*>(FParent) != nullptr;
-}

@@ -79,8 +79,6 @@ class TdxBarItemControl : public TObject {
   virtual void BeforeClick(bool ByMouse) { (void)ByMouse; }
   // The one place where a click on a bar or menu becomes a command.
   virtual void ControlClick(bool ByMouse);
-  // The parent's selected control, enabled or not held by the parent's mouse tracking.
-  virtual bool IsSelectedAndTracking() const;
   // The control is clicked (by mouse or key); a control that wants the mouse tracked takes the
   // capture in a toolbar while the button is held.
   virtual bool CanClicked() const { return true; }
@@ -107,18 +105,13 @@ class TdxBarItemControl : public TObject {
   virtual int GetImageIndex() const;
   virtual TImageList* GetImages() const;
   virtual TImageList* GetHotImages() const;
-  virtual TImageList* GetLargeImages() const;
   virtual String GetHint() const;
   virtual TShortCut GetShortCut() const;
-  // In a menu the item height + 1 (+ 3 under the flat style); 0 elsewhere.
-  virtual int GetMenuItemHeight() const;
   virtual int GetHeight() const { return 0; }
   virtual int GetWidth() const { return 0; }
   // The length along a bar of a control aligned to fill it.
   virtual int GetClientWidthHorizontal() const { return 1; }
   virtual int GetClientWidthVertical() const { return 1; }
-  // A hint to show: not empty, and the parent is a toolbar.
-  virtual bool HasHint() const;
   // Paints the control into the parent's canvas over Rect (its item rectangle in the parent).
   virtual void Draw(const TRect& Rect) { (void)Rect; }
 
@@ -243,7 +236,6 @@ class TdxBarButtonControl : public TdxBarItemControl {
   int GetArrowWidth() const;
   int GetHeight() const override;
   int GetWidth() const override;
-  int GetButtonHeight() const { return GetHeight(); }
   int GetButtonWidth() const { return GetWidth(); }
   // The arrow part of a drop-down button, in the parent's client coordinates.
   TRect ArrowRect() const;
@@ -368,7 +360,6 @@ class TdxBarSubItemControl : public TdxBarItemControl {
   void OpenAtOnce(bool ByKeyboard);
   int GetWidthAlong() const;
 
-  TdxBarSubMenuControl* FSubMenu = nullptr;
   bool FAnimate = false;
 };
 

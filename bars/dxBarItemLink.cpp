@@ -251,10 +251,6 @@ void TdxBarItemLink::SetStoredUsage(int RecentIndex, int UseCount) {
   FStoredUseCount = UseCount;
 }
 
-void TdxBarItemLink::SaveRecentPosition() { FSavedRecentIndex = RecentIndex(); }
-
-void TdxBarItemLink::RestoreRecentPosition() { MoveInRecentOrder(FSavedRecentIndex); }
-
 // The accelerator is the character after the last single "&" ("&&" is a literal ampersand). A
 // capital letter is typed with or without Shift, so Shift is not asked for.
 bool TdxBarItemLink::IsAccelMatch(WORD Key, TShiftState Shift) const {

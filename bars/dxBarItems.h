@@ -285,7 +285,6 @@ class TCustomdxBarSubItem : public TdxBarItem {
   virtual void Detaching();
   virtual void Popup();
   virtual void PaintBar(TCanvas* Canvas, const TRect& R);
-  void BarNotification(TOperation Operation, TdxBar* Bar) override;
 
   TNotifyEvent OnCloseUp;
   TNotifyEvent OnDetaching;

@@ -197,5 +197,3 @@ LRESULT BarKeyboardHookProc(int Code, WPARAM Key, LPARAM KeyData) {
   const LRESULT next = CallNextHookEx(BarHookHandle(WH_KEYBOARD), Code, Key, KeyData);
   return swallowed ? 1 : next;
 }
-
-bool CallBarKeyboardHook(WPARAM Key, LPARAM KeyData) { return BarKeyboardHook(HC_ACTION, Key, KeyData); }

@@ -14,6 +14,7 @@
 #include "bars/dxBarUpdateLock.h"
 #include "controls/Application.h"
 #include "controls/Forms.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Streams.h"
 #include "settings/IniFiles.h"
 #include "settings/Registry.h"
@@ -394,13 +395,19 @@ void ReadBar(TLayoutSection& S, TdxBar* Bar) {
   Bar->SetLocked(locked);
 }
 
+// While the bars are rebuilt the dock sites keep the stored row numbers exactly (rows before a
+// bar's row may still be empty) and showing or hiding a bar is no change of the design.
 void ReadBars(TLayoutStore& Store, TdxBarManager* M, int Count) {
-  for (int i = 0; i < M->Bars()->Count(); ++i) M->Bars()->Items(i)->SetVisible(false);
+  TdxBars* bars = M->Bars();
+  const bool restoring = bars->RestoringLayout();
+  bars->SetRestoringLayout(true);
+  const auto restore = ScopeExit([bars, restoring] { bars->SetRestoringLayout(restoring); });
+  for (int i = 0; i < bars->Count(); ++i) bars->Items(i)->SetVisible(false);
   for (int i = 0; i < Count; ++i) {
     auto section = Store.Container("Bar" + std::to_string(i), false);
     if (!section) continue;
-    while (M->Bars()->Count() < i + 1) M->Bars()->Add();
-    ReadBar(*section, M->Bars()->Items(i));
+    while (bars->Count() < i + 1) bars->Add();
+    ReadBar(*section, bars->Items(i));
   }
 }
 
@@ -453,8 +460,8 @@ void TdxBarManager::LoadFromIniFile(const String& FileName) {
 void TdxBarManager::SaveLayoutToStores() const {
   if (IsDesigning()) return;
   try {
-    if (FStoreInRegistry) SaveToRegistry(FRegistryPath);
-    if (FStoreInIniFile) SaveToIniFile(FIniFileName);
+    if (FLayoutStore.StoreInRegistry) SaveToRegistry(FLayoutStore.RegistryPath);
+    if (FLayoutStore.StoreInIniFile) SaveToIniFile(FLayoutStore.IniFileName);
   } catch (const Exception& E) {
     if (Application) Application->ShowException(E);
   }

@@ -29,10 +29,6 @@ TCustomdxBarControl* GetRootToolbarControl(TCustomdxBarControl* Control) {
   return dynamic_cast<TdxBarSubMenuControl*>(root) ? nullptr : root;
 }
 
-TCustomdxBarControl* GetItemControlRootBar(const TdxBarItemControl* ItemControl) {
-  return ItemControl ? GetRootBarControl(ItemControl->Parent()) : nullptr;
-}
-
 TCustomdxBarControl* GetItemControlRootToolbar(const TdxBarItemControl* ItemControl) {
   return ItemControl ? GetRootToolbarControl(ItemControl->Parent()) : nullptr;
 }

@@ -74,14 +74,14 @@ void TdxBarManager::CreateOwnedObjects() {
   FCategories->Add(dxBarLoadStr(sdxBarDefaultCategory));
   FBars = std::make_unique<TdxBars>(this);
   FPopupMenuLinks = std::make_unique<TdxBarPopupMenuLinks>(this);
-  FFont = std::make_unique<TFont>();
-  FFont->OnChange = [this](TObject*) { FontChanged(); };
-  FHelpButtonGlyph = std::make_unique<TBitmap>();
-  FImagesLink.OnChange = [this](TObject*) { ImagesChanged(FImages); };
-  FHotImagesLink.OnChange = [this](TObject*) { ImagesChanged(FHotImages); };
-  FLargeImagesLink.OnChange = [this](TObject*) { ImagesChanged(FLargeImages); };
+  FFontState.Font = std::make_unique<TFont>();
+  FFontState.Font->OnChange = [this](TObject*) { FontChanged(); };
+  FCustomizingState.HelpButtonGlyph = std::make_unique<TBitmap>();
+  FImageLists.ImagesLink.OnChange = [this](TObject*) { ImagesChanged(FImageLists.Images); };
+  FImageLists.HotImagesLink.OnChange = [this](TObject*) { ImagesChanged(FImageLists.HotImages); };
+  FImageLists.LargeImagesLink.OnChange = [this](TObject*) { ImagesChanged(FImageLists.LargeImages); };
   CalcUsageThreshold();
-  FShadowBrush = CreateSolidBrush(TColor(0x808080));
+  FBrushes.Shadow = CreateSolidBrush(TColor(0x808080));
   CalcSizeMetrics();
   SetStyle(bmsEnhanced);
   SetUseSystemFont(true);
@@ -90,7 +90,7 @@ void TdxBarManager::CreateOwnedObjects() {
 
 TdxBarManager::~TdxBarManager() {
   Destroying();
-  if (std::exchange(FCustomizing, false)) ShowCustomizingForm(this, false);
+  if (std::exchange(FCustomizingState.Customizing, false)) ShowCustomizingForm(this, false);
   FreeOwnedObjects();
   RemoveBarHooks(this);
 }
@@ -112,7 +112,6 @@ void TdxBarManager::FreeOwnedObjects() {
 // --- lists ---------------------------------------------------------------------------------------
 
 void TdxBarManager::SetCategories(const TStrings* Value) { FCategories->Assign(Value); }
-void TdxBarManager::SetPopupMenuLinks(const TdxBarPopupMenuLinks* Value) { FPopupMenuLinks->Assign(Value); }
 
 void TdxBarManager::RegisterItem(TdxBarItem* Item) { FItems.push_back(Item); }
 void TdxBarManager::UnregisterItem(TdxBarItem* Item) { std::erase(FItems, Item); }
@@ -231,12 +230,12 @@ void TdxBarManager::CloseActiveMenus() {
 }
 
 void TdxBarManager::SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link) {
-  FDraggedItem = Item;
-  FDraggedItemLink = Link;
+  FLinkDrag.Item = Item;
+  FLinkDrag.Link = Link;
 }
 
 HWND TdxBarManager::DialogOwnerWindow() const {
-  if (IsCustomizing() && FCustomizingForm) return FCustomizingForm->Handle();
+  if (IsCustomizing() && FCustomizingState.Form) return FCustomizingState.Form->Handle();
   TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
   if (mainForm && mainForm->Visible()) return mainForm->Handle();
   return FOwnerForm ? FOwnerForm->Handle() : HWND();
@@ -259,7 +258,7 @@ bool TdxBarManager::CanDocking(TdxBar* Bar, TdxBarDockingStyle Style, TdxDockCon
   } else if (DockControl && !FBars->IsMainDockControl(DockControl)) {
     result = DockControl->CanDocking(Bar);
   } else {
-    result = !(FNotDocking & DockingStyleBit(Style));
+    result = !(FDocking.NotDocking & DockingStyleBit(Style));
   }
   if (OnDocking) OnDocking(Bar, Style, DockControl, result);
   return result;

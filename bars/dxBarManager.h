@@ -4,11 +4,18 @@
 // sits beside it. Categories and groups are in dxBarCategories.h.
 #pragma once
 
-#include <array>
 #include <memory>
 #include <vector>
 
 #include "bars/dxBarCommon.h"
+#include "bars/dxBarCustomizing_p.h"
+#include "bars/dxBarDragLinks_p.h"
+#include "bars/dxBarHint_p.h"
+#include "bars/dxBarLayoutStore_p.h"
+#include "bars/dxBarManagerSettings_p.h"
+#include "bars/dxBarMdi_p.h"
+#include "bars/dxBarMenuMode_p.h"
+#include "bars/dxBarReset_p.h"
 #include "classes/Component.h"
 #include "graphics/Graphic.h"
 #include "graphics/ImageList.h"
@@ -53,7 +60,6 @@ class TdxBarManager : public TComponent {
   void MoveGroup(const TdxBarGroup* Group, int NewIndex);
   // The popup menus bound to the form's controls.
   TdxBarPopupMenuLinks* PopupMenuLinks() const { return FPopupMenuLinks.get(); }
-  void SetPopupMenuLinks(const TdxBarPopupMenuLinks* Value);
   int PopupMenuCount() const { return static_cast<int>(FPopupMenus.size()); }
   TdxBarPopupMenu* PopupMenus(int Index) const { return FPopupMenus.at(static_cast<size_t>(Index)); }
   int DockControlCount() const { return static_cast<int>(FDockControls.size()); }
@@ -96,12 +102,12 @@ class TdxBarManager : public TComponent {
   void SetCategoryVisible(int Index, bool Value);
 
   // --- state --------------------------------------------------------------------------------
-  bool IsCustomizing() const { return FCustomizing || FDesigning; }
+  bool IsCustomizing() const { return FCustomizingState.Customizing || FDesigning; }
   void SetCustomizing(bool Value);
   // While locked, dock sites do not redraw and bars are locked.
   bool UpdateLocked() const { return FUpdateLocked; }
   void SetUpdateLocked(bool Value);
-  TdxBarItemControl* SelectedItemControl() const { return FSelectedItemControl; }
+  TdxBarItemControl* SelectedItemControl() const { return FCustomizingState.SelectedItemControl; }
   // While customising one control is selected among all bar windows: the windows that held the
   // old one and that do not lead to the new one let go of their selection (closing the menus of
   // their sub items).
@@ -114,18 +120,18 @@ class TdxBarManager : public TComponent {
   // The active bar window closes when there is one.
   static void CloseActiveMenus();
   // The item (and link) being dragged while customising.
-  TdxBarItem* DraggedItem() const { return FDraggedItem; }
-  TdxBarItemLink* DraggedItemLink() const { return FDraggedItemLink; }
+  TdxBarItem* DraggedItem() const { return FLinkDrag.Item; }
+  TdxBarItemLink* DraggedItemLink() const { return FLinkDrag.Link; }
   void SetDraggedItem(TdxBarItem* Item, TdxBarItemLink* Link);
   // Where the button went down on the dragged link's view (a screen point).
-  TPoint DragGrabPoint() const { return FDragGrabPoint; }
-  void SetDragGrabPoint(TPoint Value) { FDragGrabPoint = Value; }
+  TPoint DragGrabPoint() const { return FLinkDrag.GrabPoint; }
+  void SetDragGrabPoint(TPoint Value) { FLinkDrag.GrabPoint = Value; }
   // Drags Item (from Link, or from the customize dialog's commands when Link is nullptr) in a
   // loop of its own until the button is released or Esc pressed, and drops it where it is.
   void DragItemLink(TdxBarItem* Item, TdxBarItemLink* Link);
   // The form that customises the bars while it is open (it disables the managed forms).
-  TCustomForm* CustomizingForm() const { return FCustomizingForm; }
-  void SetCustomizingForm(TCustomForm* Value) { FCustomizingForm = Value; }
+  TCustomForm* CustomizingForm() const { return FCustomizingState.Form; }
+  void SetCustomizingForm(TCustomForm* Value) { FCustomizingState.Form = Value; }
   // The window that owns the bars' message boxes and drags: the customising form, else the
   // application's main form when it shows, else the owner form.
   HWND DialogOwnerWindow() const;
@@ -137,125 +143,124 @@ class TdxBarManager : public TComponent {
   void SetModified(bool Value) { FModified = Value; }
   void DesignerModified();
   // Allowed when AllowReset and the manager was read from a layout exactly once.
-  bool CanReset() const { return FAllowReset && FReadStateCount == 1; }
+  bool CanReset() const { return FReset.AllowReset && FReset.ReadStateCount == 1; }
   // A design-time item change refreshes the customize dialog's lists.
   void ItemChanged(TdxBarItem* Item);
 
   // --- derived metrics ----------------------------------------------------------------------
-  int GripOffset() const { return FGripOffset; }
-  int GripSize() const { return FGripSize; }
-  int SeparatorInset() const { return FSeparatorInset; }
-  int ImageSize() const { return FImageSize; }
-  int ButtonSize() const { return FButtonSize; }
-  int ImageFrameSize() const { return FImageFrameSize; }
-  int ArrowWidth() const { return FArrowWidth; }
+  int GripOffset() const { return FMetrics.GripOffset; }
+  int GripSize() const { return FMetrics.GripSize; }
+  int SeparatorInset() const { return FMetrics.SeparatorInset; }
+  int ImageSize() const { return FMetrics.ImageSize; }
+  int ButtonSize() const { return FMetrics.ButtonSize; }
+  int ImageFrameSize() const { return FMetrics.ImageFrameSize; }
+  int ArrowWidth() const { return FMetrics.ArrowWidth; }
   // The usage count a link needs to count as recent; from MostRecentItemsPercents.
-  int UsageThreshold() const { return FUsageThreshold; }
-  bool IsFlat() const { return FStyle == bmsFlat; }
-  bool ShowRecentItemsFirst() const { return FStyle != bmsStandard && FMenusShowRecentItemsFirst; }
+  int UsageThreshold() const { return FMenus.UsageThreshold; }
+  bool IsFlat() const { return FLook.Style == bmsFlat; }
+  bool ShowRecentItemsFirst() const { return FLook.Style != bmsStandard && FMenus.MenusShowRecentItemsFirst; }
   // The frame of floating bars: 3 pixels under bmsFlat, else the system frame.
   int FrameWidth() const;
   // The four brushes of the flat style: background, menu background, selection, highlight.
-  const HBRUSH& FlatBrush(int Index) const { return FFlatBrushes.at(static_cast<size_t>(Index)); }
-  const HBRUSH& ShadowBrush() const { return FShadowBrush; }
+  const HBRUSH& FlatBrush(int Index) const { return FBrushes.Flat.at(static_cast<size_t>(Index)); }
+  const HBRUSH& ShadowBrush() const { return FBrushes.Shadow; }
   // The brushes made from the system colours, made again after a colour change.
   void RebuildBrushes();
   // With UseSystemFont the font becomes the system menu font; otherwise, while Scaled, it takes
   // that font's height only.
   void ApplySystemFont();
   // The font handle the bars draw with, made from Font.
-  const HFONT& FontHandle() const { return FFontHandle; }
+  const HFONT& FontHandle() const { return FFontState.Handle; }
 
   bool CanDocking(TdxBar* Bar, TdxBarDockingStyle Style, TdxDockControl* DockControl);
   virtual void DoClickItem(TdxBarItem* Item);
 
   // --- published settings -------------------------------------------------------------------
-  bool AllowCallFromAnotherForm() const { return FAllowCallFromAnotherForm; }
-  void SetAllowCallFromAnotherForm(bool Value) { FAllowCallFromAnotherForm = Value; }
-  bool AllowReset() const { return FAllowReset; }
-  void SetAllowReset(bool Value) { FAllowReset = Value; }
-  bool AlwaysMerge() const { return FAlwaysMerge; }
-  void SetAlwaysMerge(bool Value) { FAlwaysMerge = Value; }
+  bool AllowCallFromAnotherForm() const { return FMenus.AllowCallFromAnotherForm; }
+  void SetAllowCallFromAnotherForm(bool Value) { FMenus.AllowCallFromAnotherForm = Value; }
+  bool AllowReset() const { return FReset.AllowReset; }
+  void SetAllowReset(bool Value) { FReset.AllowReset = Value; }
+  bool AlwaysMerge() const { return FMdi.AlwaysMerge; }
+  void SetAlwaysMerge(bool Value) { FMdi.AlwaysMerge = Value; }
   bool AlwaysSaveText() const { return FAlwaysSaveText; }
   void SetAlwaysSaveText(bool Value) { FAlwaysSaveText = Value; }
-  bool AutoDockColor() const { return FAutoDockColor; }
+  bool AutoDockColor() const { return FDocking.AutoDockColor; }
   void SetAutoDockColor(bool Value);
   bool AutoHideEmptyBars() const { return FAutoHideEmptyBars; }
   void SetAutoHideEmptyBars(bool Value);
-  int ButtonArrowWidth() const { return FButtonArrowWidth; }
+  int ButtonArrowWidth() const { return FLook.ButtonArrowWidth; }
   void SetButtonArrowWidth(int Value);
-  bool CanCustomize() const { return FCanCustomize; }
-  void SetCanCustomize(bool Value) { FCanCustomize = Value; }
+  bool CanCustomize() const { return FCustomizingState.CanCustomize; }
+  void SetCanCustomize(bool Value) { FCustomizingState.CanCustomize = Value; }
   // The owner form's colour while AutoDockColor.
   TColor DockColor() const;
   void SetDockColor(TColor Value);
-  bool IsDockColorStored() const { return !FAutoDockColor; }
-  bool FlatCloseButton() const { return FFlatCloseButton; }
+  bool IsDockColorStored() const { return !FDocking.AutoDockColor; }
+  bool FlatCloseButton() const { return FLook.FlatCloseButton; }
   void SetFlatCloseButton(bool Value);
-  TFont* Font() const { return FFont.get(); }
-  void SetFont(const TFont* Value) { FFont->Assign(Value); }
-  TBitmap* HelpButtonGlyph() const { return FHelpButtonGlyph.get(); }
-  void SetHelpButtonGlyph(const TBitmap* Value) { FHelpButtonGlyph->Assign(Value); }
+  TFont* Font() const { return FFontState.Font.get(); }
+  void SetFont(const TFont* Value) { FFontState.Font->Assign(Value); }
+  TBitmap* HelpButtonGlyph() const { return FCustomizingState.HelpButtonGlyph.get(); }
   int HelpContext() const { return FHelpContext; }
   void SetHelpContext(int Value) { FHelpContext = Value; }
-  TImageList* Images() const { return FImages; }
+  TImageList* Images() const { return FImageLists.Images; }
   void SetImages(TImageList* Value);
-  TImageList* HotImages() const { return FHotImages; }
+  TImageList* HotImages() const { return FImageLists.HotImages; }
   void SetHotImages(TImageList* Value);
-  TImageList* LargeImages() const { return FLargeImages; }
+  TImageList* LargeImages() const { return FImageLists.LargeImages; }
   void SetLargeImages(TImageList* Value);
-  TColor ImageListBkColor() const { return FImageListBkColor; }
+  TColor ImageListBkColor() const { return FImageLists.BkColor; }
   void SetImageListBkColor(TColor Value);
-  const String& IniFileName() const { return FIniFileName; }
-  void SetIniFileName(const String& Value) { FIniFileName = Value; }
-  int LargeButtonArrowWidth() const { return FLargeButtonArrowWidth; }
+  const String& IniFileName() const { return FLayoutStore.IniFileName; }
+  void SetIniFileName(const String& Value) { FLayoutStore.IniFileName = Value; }
+  int LargeButtonArrowWidth() const { return FLook.LargeButtonArrowWidth; }
   void SetLargeButtonArrowWidth(int Value);
-  bool LargeIcons() const { return FLargeIcons; }
+  bool LargeIcons() const { return FImageLists.LargeIcons; }
   void SetLargeIcons(bool Value);
-  TdxBarMenuAnimations MenuAnimations() const { return FMenuAnimations; }
+  TdxBarMenuAnimations MenuAnimations() const { return FMenus.MenuAnimations; }
   void SetMenuAnimations(TdxBarMenuAnimations Value);
-  bool MenusShowRecentItemsFirst() const { return FMenusShowRecentItemsFirst; }
+  bool MenusShowRecentItemsFirst() const { return FMenus.MenusShowRecentItemsFirst; }
   void SetMenusShowRecentItemsFirst(bool Value);
-  int MostRecentItemsPercents() const { return FMostRecentItemsPercents; }
+  int MostRecentItemsPercents() const { return FMenus.MostRecentItemsPercents; }
   // Values above 100 become 100.
   void SetMostRecentItemsPercents(int Value);
-  TdxBarDockingStyles NotDocking() const { return FNotDocking; }
-  void SetNotDocking(TdxBarDockingStyles Value) { FNotDocking = Value; }
-  const String& RegistryPath() const { return FRegistryPath; }
-  void SetRegistryPath(const String& Value) { FRegistryPath = Value; }
-  bool Scaled() const { return FScaled; }
+  TdxBarDockingStyles NotDocking() const { return FDocking.NotDocking; }
+  void SetNotDocking(TdxBarDockingStyles Value) { FDocking.NotDocking = Value; }
+  const String& RegistryPath() const { return FLayoutStore.RegistryPath; }
+  void SetRegistryPath(const String& Value) { FLayoutStore.RegistryPath = Value; }
+  bool Scaled() const { return FFontState.Scaled; }
   void SetScaled(bool Value);
-  bool ShowCloseButton() const { return FShowCloseButton; }
+  bool ShowCloseButton() const { return FLook.ShowCloseButton; }
   void SetShowCloseButton(bool Value);
-  bool ShowFullMenusAfterDelay() const { return FShowFullMenusAfterDelay; }
+  bool ShowFullMenusAfterDelay() const { return FMenus.ShowFullMenusAfterDelay; }
   void SetShowFullMenusAfterDelay(bool Value);
-  bool ShowHelpButton() const { return FShowHelpButton; }
+  bool ShowHelpButton() const { return FCustomizingState.ShowHelpButton; }
   // The customize dialog shows or hides its help button.
   void SetShowHelpButton(bool Value);
-  bool ShowHint() const { return FShowHint; }
+  bool ShowHint() const { return FHints.ShowHint; }
   void SetShowHint(bool Value);
-  bool ShowHintForDisabledItems() const { return FShowHintForDisabledItems; }
-  void SetShowHintForDisabledItems(bool Value) { FShowHintForDisabledItems = Value; }
-  bool ShowShortCutInHint() const { return FShowShortCutInHint; }
+  bool ShowHintForDisabledItems() const { return FHints.ShowHintForDisabledItems; }
+  void SetShowHintForDisabledItems(bool Value) { FHints.ShowHintForDisabledItems = Value; }
+  bool ShowShortCutInHint() const { return FHints.ShowShortCutInHint; }
   void SetShowShortCutInHint(bool Value);
-  bool StoreInIniFile() const { return FStoreInIniFile; }
-  void SetStoreInIniFile(bool Value) { FStoreInIniFile = Value; }
-  bool StoreInRegistry() const { return FStoreInRegistry; }
-  void SetStoreInRegistry(bool Value) { FStoreInRegistry = Value; }
-  bool StretchGlyphs() const { return FStretchGlyphs; }
-  void SetStretchGlyphs(bool Value) { FStretchGlyphs = Value; }
-  TdxBarManagerStyle Style() const { return FStyle; }
+  bool StoreInIniFile() const { return FLayoutStore.StoreInIniFile; }
+  void SetStoreInIniFile(bool Value) { FLayoutStore.StoreInIniFile = Value; }
+  bool StoreInRegistry() const { return FLayoutStore.StoreInRegistry; }
+  void SetStoreInRegistry(bool Value) { FLayoutStore.StoreInRegistry = Value; }
+  bool StretchGlyphs() const { return FImageLists.StretchGlyphs; }
+  void SetStretchGlyphs(bool Value) { FImageLists.StretchGlyphs = Value; }
+  TdxBarManagerStyle Style() const { return FLook.Style; }
   void SetStyle(TdxBarManagerStyle Value);
-  bool SunkenBorder() const { return FSunkenBorder; }
+  bool SunkenBorder() const { return FDocking.SunkenBorder; }
   void SetSunkenBorder(bool Value);
-  bool UseF10ForMenu() const { return FUseF10ForMenu; }
-  void SetUseF10ForMenu(bool Value) { FUseF10ForMenu = Value; }
-  bool UseFullReset() const { return FUseFullReset; }
-  void SetUseFullReset(bool Value) { FUseFullReset = Value; }
-  bool UseSystemFont() const { return FUseSystemFont; }
+  bool UseF10ForMenu() const { return FMenus.UseF10ForMenu; }
+  void SetUseF10ForMenu(bool Value) { FMenus.UseF10ForMenu = Value; }
+  bool UseFullReset() const { return FReset.UseFullReset; }
+  void SetUseFullReset(bool Value) { FReset.UseFullReset = Value; }
+  bool UseSystemFont() const { return FFontState.UseSystemFont; }
   // Turning it on applies the system menu font at once.
   void SetUseSystemFont(bool Value);
-  int WaitForDockingTime() const { return FWaitForDockingTime; }
+  int WaitForDockingTime() const { return FDocking.WaitForDockingTime; }
   // Negative values are ignored.
   void SetWaitForDockingTime(int Value);
 
@@ -317,8 +322,8 @@ class TdxBarManager : public TComponent {
   // buttons at the end. Run by the hooks after every activation change of a child.
   void MergeMDIChild();
   // The merged child is the active one and it is maximised.
-  bool MDIMaximized() const { return FMDIMaximized; }
-  HWND MergedChild() const { return FMergedChild; }
+  bool MDIMaximized() const { return FMdi.Maximized; }
+  HWND MergedChild() const { return FMdi.MergedChild; }
 
   // --- the layout store ---------------------------------------------------------------------
   // The user's layout (menu settings, bars and their placement, the links of bars and named sub
@@ -392,81 +397,28 @@ class TdxBarManager : public TComponent {
   std::unique_ptr<TdxBars> FBars;
   std::unique_ptr<TdxBarPopupMenuLinks> FPopupMenuLinks;
   TdxBar* FMainMenuBar = nullptr;
-  TdxBarItemControl* FSelectedItemControl = nullptr;
   TdxBarControl* FKeyboardModeBarControl = nullptr;
-  TdxBarItem* FDraggedItem = nullptr;
-  TdxBarItemLink* FDraggedItemLink = nullptr;
-  TPoint FDragGrabPoint;
-  TCustomForm* FCustomizingForm = nullptr;
-  HWND FMergedChild;
-  bool FMDIMaximized = false;
-  // Whether the merged child's own menu bar showed before merging hid it.
-  bool FChildBarVisible = true;
-  // The menu bar's Locked as MergeMDIChild found it.
-  bool FMainBarLocked = false;
   bool FActivationGuard = false;
-  bool FSelectingItemControl = false;
-  bool FCustomizing = false;
   bool FUpdateLocked = false;
   bool FModified = false;
-  int FReadStateCount = 0;
-  int FGripOffset = 0;
-  int FGripSize = 0;
-  int FSeparatorInset = 0;
-  int FImageSize = 16;
-  int FButtonSize = 23;
-  int FImageFrameSize = 22;
-  int FArrowWidth = 9;
-  int FUsageThreshold = 0;
-  std::unique_ptr<TFont> FFont;
-  HFONT FFontHandle;
-  bool FFontUpdating = false;
-  std::unique_ptr<TBitmap> FHelpButtonGlyph;
-  HBRUSH FShadowBrush;
-  std::array<HBRUSH, 4> FFlatBrushes;
-  TChangeLink FImagesLink;
-  TChangeLink FHotImagesLink;
-  TChangeLink FLargeImagesLink;
-
-  bool FAllowCallFromAnotherForm = false;
-  bool FAllowReset = true;
-  bool FAlwaysMerge = false;
-  bool FAlwaysSaveText = false;
-  bool FAutoDockColor = true;
   bool FAutoHideEmptyBars = false;
-  int FButtonArrowWidth = 9;
-  bool FCanCustomize = true;
-  TColor FDockColor = clBtnFace;
-  bool FFlatCloseButton = false;
+  bool FAlwaysSaveText = false;
   int FHelpContext = 0;
-  TImageList* FImages = nullptr;
-  TImageList* FHotImages = nullptr;
-  TImageList* FLargeImages = nullptr;
-  TColor FImageListBkColor = clFuchsia;
-  String FIniFileName;
-  int FLargeButtonArrowWidth = 14;
-  bool FLargeIcons = false;
-  TdxBarMenuAnimations FMenuAnimations = maNone;
-  bool FMenusShowRecentItemsFirst = true;
-  int FMostRecentItemsPercents = 95;
-  TdxBarDockingStyles FNotDocking = 0;
-  String FRegistryPath;
-  bool FScaled = true;
-  bool FShowCloseButton = false;
-  bool FShowFullMenusAfterDelay = true;
-  bool FShowHelpButton = false;
-  bool FShowHint = true;
-  bool FShowHintForDisabledItems = true;
-  bool FShowShortCutInHint = false;
-  bool FStoreInIniFile = false;
-  bool FStoreInRegistry = false;
-  bool FStretchGlyphs = true;
-  TdxBarManagerStyle FStyle = bmsStandard;
-  bool FSunkenBorder = false;
-  bool FUseF10ForMenu = true;
-  bool FUseFullReset = false;
-  bool FUseSystemFont = false;
-  int FWaitForDockingTime = 21;
+
+  // The state of each concern, declared beside the file that owns it.
+  TdxBarCustomizingState FCustomizingState;
+  TdxBarLinkDragState FLinkDrag;
+  TdxBarMdiState FMdi;
+  TdxBarLayoutStoreSettings FLayoutStore;
+  TdxBarResetSettings FReset;
+  TdxBarMenuSettings FMenus;
+  TdxBarHintSettings FHints;
+  TdxBarLook FLook;
+  TdxBarMetrics FMetrics;
+  TdxBarFontState FFontState;
+  TdxBarBrushes FBrushes;
+  TdxBarImageSettings FImageLists;
+  TdxBarDockSettings FDocking;
 };
 
 // The managers of the process, in creation order.

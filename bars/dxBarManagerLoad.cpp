@@ -59,7 +59,7 @@ void TdxBarManager::ReadDockControlHeights(TReader& Reader) {
 }
 
 void TdxBarManager::ReadState(TReader& Reader) {
-  ++FReadStateCount;
+  ++FReset.ReadStateCount;
   TComponent::ReadState(Reader);
 }
 
@@ -88,8 +88,8 @@ void TdxBarManager::Loaded() {
   }
   ApplyLoadedBars();
   if (!FDesigning && !ReadingDesignLayout()) {
-    if (FStoreInRegistry) LoadFromRegistry(FRegistryPath);
-    if (FStoreInIniFile) LoadFromIniFile(FIniFileName);
+    if (FLayoutStore.StoreInRegistry) LoadFromRegistry(FLayoutStore.RegistryPath);
+    if (FLayoutStore.StoreInIniFile) LoadFromIniFile(FLayoutStore.IniFileName);
   }
   FBars->SetLoading(false);
   ApplyLoadedCategories();

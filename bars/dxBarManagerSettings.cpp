@@ -30,8 +30,8 @@ TLogFont SystemMenuFont() {
 // --- metrics -------------------------------------------------------------------------------------
 
 void TdxBarManager::SetStyle(TdxBarManagerStyle Value) {
-  if (FStyle == Value) return;
-  FStyle = Value;
+  if (FLook.Style == Value) return;
+  FLook.Style = Value;
   CalcStyleMetrics();
   CalcSizeMetrics();
   RebuildBarControls();
@@ -44,31 +44,31 @@ void TdxBarManager::CalcStyleMetrics() {
     int GripOffset, GripSize, SeparatorInset;
   };
   static constexpr TStyleMetrics kMetrics[] = {{2, 9, 2}, {1, 6, 12}, {1, 6, 8}};
-  const TStyleMetrics& m = kMetrics[FStyle];
-  FGripOffset = m.GripOffset;
-  FGripSize = m.GripSize;
-  FSeparatorInset = m.SeparatorInset;
+  const TStyleMetrics& m = kMetrics[FLook.Style];
+  FMetrics.GripOffset = m.GripOffset;
+  FMetrics.GripSize = m.GripSize;
+  FMetrics.SeparatorInset = m.SeparatorInset;
 }
 
 void TdxBarManager::CalcSizeMetrics() {
-  const int scale = FLargeIcons ? 2 : 1;
-  FImageSize = 16 * scale;
-  FButtonSize = FImageSize + 7;
-  FImageFrameSize = FImageSize + 6;
-  FArrowWidth = scale * FButtonArrowWidth;
-  if (FArrowWidth % 2 == 0) ++FArrowWidth;
-  if (FStyle == bmsFlat) --FArrowWidth;
+  const int scale = FImageLists.LargeIcons ? 2 : 1;
+  FMetrics.ImageSize = 16 * scale;
+  FMetrics.ButtonSize = FMetrics.ImageSize + 7;
+  FMetrics.ImageFrameSize = FMetrics.ImageSize + 6;
+  FMetrics.ArrowWidth = scale * FLook.ButtonArrowWidth;
+  if (FMetrics.ArrowWidth % 2 == 0) ++FMetrics.ArrowWidth;
+  if (FLook.Style == bmsFlat) --FMetrics.ArrowWidth;
 }
 
 // The smallest count N with (100 - P) * N div 100 above 0; none is needed at 100 percent.
 void TdxBarManager::CalcUsageThreshold() {
-  if (FMostRecentItemsPercents == 100) {
-    FUsageThreshold = 0;
+  if (FMenus.MostRecentItemsPercents == 100) {
+    FMenus.UsageThreshold = 0;
     return;
   }
   int n = 1;
-  while ((100 - FMostRecentItemsPercents) * n / 100 == 0) ++n;
-  FUsageThreshold = n;
+  while ((100 - FMenus.MostRecentItemsPercents) * n / 100 == 0) ++n;
+  FMenus.UsageThreshold = n;
 }
 
 int TdxBarManager::FrameWidth() const { return IsFlat() ? 3 : GetSystemMetrics(SM_CXFRAME); }
@@ -85,21 +85,21 @@ void TdxBarManager::RebuildMainMenuControl() {
 }
 
 void TdxBarManager::SetButtonArrowWidth(int Value) {
-  if (Value < 2 || FButtonArrowWidth == Value) return;
-  FButtonArrowWidth = Value;
+  if (Value < 2 || FLook.ButtonArrowWidth == Value) return;
+  FLook.ButtonArrowWidth = Value;
   CalcSizeMetrics();
   RebuildBarControls();
 }
 
 void TdxBarManager::SetLargeButtonArrowWidth(int Value) {
-  if (Value < 2 || FLargeButtonArrowWidth == Value) return;
-  FLargeButtonArrowWidth = Value;
+  if (Value < 2 || FLook.LargeButtonArrowWidth == Value) return;
+  FLook.LargeButtonArrowWidth = Value;
   RebuildBarControls();
 }
 
 void TdxBarManager::SetLargeIcons(bool Value) {
-  if (FLargeIcons == Value) return;
-  FLargeIcons = Value;
+  if (FImageLists.LargeIcons == Value) return;
+  FImageLists.LargeIcons = Value;
   CalcSizeMetrics();
   DesignerModified();
   UpdateCustomizingOptions();
@@ -108,74 +108,74 @@ void TdxBarManager::SetLargeIcons(bool Value) {
 
 void TdxBarManager::SetMostRecentItemsPercents(int Value) {
   Value = std::clamp(Value, 0, 100);
-  if (FMostRecentItemsPercents == Value) return;
-  FMostRecentItemsPercents = Value;
+  if (FMenus.MostRecentItemsPercents == Value) return;
+  FMenus.MostRecentItemsPercents = Value;
   CalcUsageThreshold();
 }
 
 void TdxBarManager::SetWaitForDockingTime(int Value) {
-  if (Value >= 0) FWaitForDockingTime = Value;
+  if (Value >= 0) FDocking.WaitForDockingTime = Value;
 }
 
 // --- menu and hint settings ----------------------------------------------------------------------
 
 void TdxBarManager::SetMenuAnimations(TdxBarMenuAnimations Value) {
-  if (FMenuAnimations == Value) return;
-  FMenuAnimations = Value;
+  if (FMenus.MenuAnimations == Value) return;
+  FMenus.MenuAnimations = Value;
   DesignerModified();
   UpdateCustomizingOptions();
 }
 
 void TdxBarManager::SetMenusShowRecentItemsFirst(bool Value) {
-  if (FMenusShowRecentItemsFirst == Value) return;
-  FMenusShowRecentItemsFirst = Value;
+  if (FMenus.MenusShowRecentItemsFirst == Value) return;
+  FMenus.MenusShowRecentItemsFirst = Value;
   DesignerModified();
 }
 
 void TdxBarManager::SetShowFullMenusAfterDelay(bool Value) {
-  if (FShowFullMenusAfterDelay == Value) return;
-  FShowFullMenusAfterDelay = Value;
+  if (FMenus.ShowFullMenusAfterDelay == Value) return;
+  FMenus.ShowFullMenusAfterDelay = Value;
   DesignerModified();
 }
 
 void TdxBarManager::SetShowHint(bool Value) {
-  if (FShowHint == Value) return;
-  FShowHint = Value;
+  if (FHints.ShowHint == Value) return;
+  FHints.ShowHint = Value;
   DesignerModified();
 }
 
 void TdxBarManager::SetShowShortCutInHint(bool Value) {
-  if (FShowShortCutInHint == Value) return;
-  FShowShortCutInHint = Value;
+  if (FHints.ShowShortCutInHint == Value) return;
+  FHints.ShowShortCutInHint = Value;
   DesignerModified();
 }
 
 void TdxBarManager::SetFlatCloseButton(bool Value) {
-  if (FFlatCloseButton == Value) return;
-  FFlatCloseButton = Value;
+  if (FLook.FlatCloseButton == Value) return;
+  FLook.FlatCloseButton = Value;
   RebuildMainMenuControl();
 }
 
 void TdxBarManager::SetShowCloseButton(bool Value) {
-  if (FShowCloseButton == Value) return;
-  FShowCloseButton = Value;
+  if (FLook.ShowCloseButton == Value) return;
+  FLook.ShowCloseButton = Value;
   RebuildMainMenuControl();
 }
 
 // --- dock sites and bars -------------------------------------------------------------------------
 
-TColor TdxBarManager::DockColor() const { return FAutoDockColor && FOwnerForm ? FOwnerForm->Color() : FDockColor; }
+TColor TdxBarManager::DockColor() const { return FDocking.AutoDockColor && FOwnerForm ? FOwnerForm->Color() : FDocking.DockColor; }
 
 void TdxBarManager::SetDockColor(TColor Value) {
-  if (!FAutoDockColor && FDockColor == Value) return;
-  FAutoDockColor = false;
-  FDockColor = Value;
+  if (!FDocking.AutoDockColor && FDocking.DockColor == Value) return;
+  FDocking.AutoDockColor = false;
+  FDocking.DockColor = Value;
   UpdateDockColors();
 }
 
 void TdxBarManager::SetAutoDockColor(bool Value) {
-  if (FAutoDockColor == Value) return;
-  FAutoDockColor = Value;
+  if (FDocking.AutoDockColor == Value) return;
+  FDocking.AutoDockColor = Value;
   UpdateDockColors();
 }
 
@@ -184,8 +184,8 @@ void TdxBarManager::UpdateDockColors() {
 }
 
 void TdxBarManager::SetSunkenBorder(bool Value) {
-  if (FSunkenBorder == Value) return;
-  FSunkenBorder = Value;
+  if (FDocking.SunkenBorder == Value) return;
+  FDocking.SunkenBorder = Value;
   UpdateDockBorders();
 }
 
@@ -241,15 +241,15 @@ void TdxBarManager::SetImageList(TImageList*& Field, TImageList* Value, TChangeL
 void TdxBarManager::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == FImages) SetImages(nullptr);
-  if (AComponent == FHotImages) SetHotImages(nullptr);
-  if (AComponent == FLargeImages) SetLargeImages(nullptr);
+  if (AComponent == FImageLists.Images) SetImages(nullptr);
+  if (AComponent == FImageLists.HotImages) SetHotImages(nullptr);
+  if (AComponent == FImageLists.LargeImages) SetLargeImages(nullptr);
   if (FPopupMenuLinks) FPopupMenuLinks->ComponentRemoved(AComponent);
 }
 
-void TdxBarManager::SetImages(TImageList* Value) { SetImageList(FImages, Value, FImagesLink); }
-void TdxBarManager::SetHotImages(TImageList* Value) { SetImageList(FHotImages, Value, FHotImagesLink); }
-void TdxBarManager::SetLargeImages(TImageList* Value) { SetImageList(FLargeImages, Value, FLargeImagesLink); }
+void TdxBarManager::SetImages(TImageList* Value) { SetImageList(FImageLists.Images, Value, FImageLists.ImagesLink); }
+void TdxBarManager::SetHotImages(TImageList* Value) { SetImageList(FImageLists.HotImages, Value, FImageLists.HotImagesLink); }
+void TdxBarManager::SetLargeImages(TImageList* Value) { SetImageList(FImageLists.LargeImages, Value, FImageLists.LargeImagesLink); }
 
 // The items that draw from the lists repaint their glyphs, under the update lock.
 void TdxBarManager::ImagesChanged(TImageList*) {
@@ -261,52 +261,52 @@ void TdxBarManager::ImagesChanged(TImageList*) {
 }
 
 void TdxBarManager::SetImageListBkColor(TColor Value) {
-  if (FImageListBkColor == Value) return;
-  FImageListBkColor = Value;
+  if (FImageLists.BkColor == Value) return;
+  FImageLists.BkColor = Value;
   for (TCustomdxBarControl* control : BarControls()) control->Invalidate();
 }
 
 // --- fonts ---------------------------------------------------------------------------------------
 
 void TdxBarManager::SetUseSystemFont(bool Value) {
-  if (FUseSystemFont == Value && !Value) return;
-  FUseSystemFont = Value;
+  if (FFontState.UseSystemFont == Value && !Value) return;
+  FFontState.UseSystemFont = Value;
   if (Value) ApplySystemFont();
 }
 
 void TdxBarManager::SetScaled(bool Value) {
-  if (FScaled == Value) return;
-  FScaled = Value;
-  if (Value && !FUseSystemFont) ApplySystemFont();
+  if (FFontState.Scaled == Value) return;
+  FFontState.Scaled = Value;
+  if (Value && !FFontState.UseSystemFont) ApplySystemFont();
 }
 
 void TdxBarManager::ApplySystemFont() {
   const TLogFont menuFont = SystemMenuFont();
-  FFontUpdating = true;
-  if (FUseSystemFont) {
-    FFont->SetHandle(CreateFontIndirect(menuFont));
-  } else if (FScaled) {
-    FFont->SetHeight(menuFont.Height);
+  FFontState.Updating = true;
+  if (FFontState.UseSystemFont) {
+    FFontState.Font->SetHandle(CreateFontIndirect(menuFont));
+  } else if (FFontState.Scaled) {
+    FFontState.Font->SetHeight(menuFont.Height);
   }
-  FFontUpdating = false;
+  FFontState.Updating = false;
   SpreadFont();
 }
 
 // A font set by hand is no longer the system's; while Scaled its height stays the system's.
 void TdxBarManager::FontChanged() {
-  if (FFontUpdating) return;
-  FUseSystemFont = false;
-  if (FScaled) {
-    FFontUpdating = true;
-    FFont->SetHeight(SystemMenuFont().Height);
-    FFontUpdating = false;
+  if (FFontState.Updating) return;
+  FFontState.UseSystemFont = false;
+  if (FFontState.Scaled) {
+    FFontState.Updating = true;
+    FFontState.Font->SetHeight(SystemMenuFont().Height);
+    FFontState.Updating = false;
   }
   SpreadFont();
 }
 
 // Bars and popup menus without a font of their own take the manager's.
 void TdxBarManager::SpreadFont() {
-  FFontHandle = CopyFontHandle(*FFont);
+  FFontState.Handle = CopyFontHandle(*FFontState.Font);
   for (int i = 0; FBars && i < FBars->Count(); ++i) {
     TdxBar* bar = FBars->Items(i);
     if (!bar->UseOwnFont()) {
@@ -322,9 +322,9 @@ void TdxBarManager::SpreadFont() {
 // --- brushes -------------------------------------------------------------------------------------
 
 void TdxBarManager::RebuildBrushes() {
-  FFlatBrushes[0] = CreateSolidBrush(TColor(LightenSysColor(COLOR_BTNFACE, 10, 10, 10)));
-  FFlatBrushes[1] = CreateSolidBrush(TColor(LightenSysColor(COLOR_BTNFACE, 0, 0, 16)));
-  FFlatBrushes[2] = CreateSolidBrush(TColor(LightenSysColor(COLOR_BTNFACE, -79, -62, -18)));
-  FFlatBrushes[3] = CreateSolidBrush(TColor(LightenSysColor(COLOR_HIGHLIGHT, 172, 153, 104)));
+  FBrushes.Flat[0] = CreateSolidBrush(TColor(LightenSysColor(COLOR_BTNFACE, 10, 10, 10)));
+  FBrushes.Flat[1] = CreateSolidBrush(TColor(LightenSysColor(COLOR_BTNFACE, 0, 0, 16)));
+  FBrushes.Flat[2] = CreateSolidBrush(TColor(LightenSysColor(COLOR_BTNFACE, -79, -62, -18)));
+  FBrushes.Flat[3] = CreateSolidBrush(TColor(LightenSysColor(COLOR_HIGHLIGHT, 172, 153, 104)));
   CreateBarPatternBrush();
 }

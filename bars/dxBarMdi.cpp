@@ -40,23 +40,23 @@ void TdxBarManager::MergeMDIChild() {
   if (!frame || !frame->ClientHandle()) return;
   bool maximised = false;
   const HWND active = HWND::FromParam(SendMessage(frame->ClientHandle(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
-  const bool wasMaximised = std::exchange(FMDIMaximized, active && maximised);
-  FMainBarLocked = FMainMenuBar && FMainMenuBar->Locked();
+  const bool wasMaximised = std::exchange(FMdi.Maximized, active && maximised);
+  FMdi.MainBarLocked = FMainMenuBar && FMainMenuBar->Locked();
   // Unlocking the main menu bar lays it out again, which may raise: a bracket, not a destructor.
   Bracket(
       [&] {
-        if (active != FMergedChild) {
-          MergeChildMenus(FMergedChild, false, false, true);
-          FMergedChild = active;
+        if (active != FMdi.MergedChild) {
+          MergeChildMenus(FMdi.MergedChild, false, false, true);
+          FMdi.MergedChild = active;
           MergeChildMenus(active, true, false, false);
-        } else if (wasMaximised != FMDIMaximized) {
-          MergeChildMenus(active, FMDIMaximized, FAlwaysMerge, false);
+        } else if (wasMaximised != FMdi.Maximized) {
+          MergeChildMenus(active, FMdi.Maximized, FMdi.AlwaysMerge, false);
         }
       },
       [this] {
-        if (FMainMenuBar) FMainMenuBar->SetLocked(FMainBarLocked);
+        if (FMainMenuBar) FMainMenuBar->SetLocked(FMdi.MainBarLocked);
       });
-  if (wasMaximised != FMDIMaximized)
+  if (wasMaximised != FMdi.Maximized)
     if (TdxBarControl* window = MainMenuControl()) window->RecalcLayout();
 }
 
@@ -72,7 +72,7 @@ void TdxBarManager::MergeChildMenus(HWND Child, bool Merge, bool SystemItemOnly,
   if (SystemItemOnly || !child || !child->MainMenuBar()) return;
   if (!Merge) {
     UnmergeChildLinks(child, KeepLocked);
-  } else if (FAlwaysMerge || IsZoomed(Child)) {
+  } else if (FMdi.AlwaysMerge || IsZoomed(Child)) {
     MergeChildLinks(child);
     KeepingBounds(form, [child] { child->MainMenuBar()->SetVisible(false); });
   }
@@ -81,14 +81,14 @@ void TdxBarManager::MergeChildMenus(HWND Child, bool Merge, bool SystemItemOnly,
 // The child's menu bar links are copied to the end of the frame's, unless OnMenuMerge does it.
 void TdxBarManager::MergeChildLinks(TdxBarManager* Child) {
   TdxBar* childBar = Child->MainMenuBar();
-  FChildBarVisible = childBar->Visible();
+  FMdi.ChildBarVisible = childBar->Visible();
   if (OnMenuMerge) {
     DoMenuMerge(Child, true);
     return;
   }
   FMainMenuBar->SetLocked(true);
   for (int i = 0; i < childBar->ItemLinks()->Count(); ++i) FMainMenuBar->ItemLinks()->Add()->Assign(childBar->ItemLinks()->Items(i));
-  FMainMenuBar->SetLocked(FMainBarLocked);
+  FMainMenuBar->SetLocked(FMdi.MainBarLocked);
 }
 
 // Every link of the frame's menu bar whose item is the child's goes; the child's menu bar comes
@@ -98,11 +98,11 @@ void TdxBarManager::UnmergeChildLinks(TdxBarManager* Child, bool KeepLocked) {
   TdxBarItemLinks* links = FMainMenuBar->ItemLinks();
   for (int i = links->Count() - 1; i >= 0; --i)
     if (links->Items(i)->Item() && links->Items(i)->Item()->BarManager() == Child) delete links->Items(i);
-  if (!KeepLocked) FMainMenuBar->SetLocked(FMainBarLocked);
+  if (!KeepLocked) FMainMenuBar->SetLocked(FMdi.MainBarLocked);
   DoMenuMerge(Child, false);
   TdxBar* childBar = Child->MainMenuBar();
-  if (!FAlwaysMerge && !childBar->Visible())
-    KeepingBounds(Child->OwnerForm(), [this, childBar] { childBar->SetVisible(FChildBarVisible); });
+  if (!FMdi.AlwaysMerge && !childBar->Visible())
+    KeepingBounds(Child->OwnerForm(), [this, childBar] { childBar->SetVisible(FMdi.ChildBarVisible); });
 }
 
 void TdxBarManager::AddSystemMenuItem(HWND Child) {

@@ -70,7 +70,6 @@ TCustomdxBarControl* GetOpenerBarControl(const TCustomdxBarControl* Control);
 TCustomdxBarControl* GetRootBarControl(TCustomdxBarControl* Control);
 // The same, but nullptr when the chain ends in a popup menu rather than a toolbar.
 TCustomdxBarControl* GetRootToolbarControl(TCustomdxBarControl* Control);
-TCustomdxBarControl* GetItemControlRootBar(const TdxBarItemControl* ItemControl);
 TCustomdxBarControl* GetItemControlRootToolbar(const TdxBarItemControl* ItemControl);
 // The control of Wnd, or of its nearest ancestor window that has one.
 TWinControl* FindParentControlOfWindow(HWND Wnd);

@@ -59,10 +59,6 @@ void TCustomdxBarSubItem::PaintBar(TCanvas* Canvas, const TRect& R) {
   if (OnPaintBar) OnPaintBar(this, Canvas, R);
 }
 
-void TCustomdxBarSubItem::BarNotification(TOperation Operation, TdxBar* Bar) {
-  if (Operation == opRemove && FDetachingBar >= 0 && Bar && Bar->Index() == FDetachingBar) SetDetachingBar(-1);
-}
-
 void TCustomdxBarSubItem::BarManagerChanged() {
   if (FItemLinks) FItemLinks->SetBarManager(BarManager());
 }

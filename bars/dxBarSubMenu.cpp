@@ -195,7 +195,7 @@ void TdxBarSubMenuControl::Popup(int X, int Y) {
   SetMenuMode(true);
   PlayMenuSound(msMenuPopup);
   if (FAnimating) {
-    FFrames = MenuAnimationFrames(PickAnimation(kind), Width(), Height(), FFlippedH != FPreferLeft, FFlippedV != FPreferUp);
+    FFrames = MenuAnimationFrames(PickAnimation(kind), Width(), Height(), FFlippedH, FFlippedV);
     StartAnimation();
   } else {
     SetVisible(true);
@@ -244,12 +244,13 @@ void TdxBarSubMenuControl::CollapseContainerLinks() {
   }
 }
 
-// The size the links need, placed at the saved point inside the work area of that point.
+// The size the links need, placed at the saved point inside the work area of that point. A menu
+// prefers to open to the right and downwards; no opener asks otherwise.
 void TdxBarSubMenuControl::Place() {
   const TSize client = CalcClientSize();
   const TSize size{client.cx + 2, client.cy + 2};
   const TdxBarMenuPlacement placement =
-      CalcMenuPlacement(FSavedPos, size, FExtentH, FExtentV, FPreferLeft, FPreferUp, GetWorkAreaAtPoint(FSavedPos));
+      CalcMenuPlacement(FSavedPos, size, FExtentH, FExtentV, false, false, GetWorkAreaAtPoint(FSavedPos));
   FFlippedH = placement.FlippedH;
   FFlippedV = placement.FlippedV;
   const TRect& r = placement.Bounds;
@@ -342,7 +343,7 @@ void TdxBarSubMenuControl::AnimationStep() {
     return;
   }
   const TRect& f = FFrames[FFrame++];
-  const bool growUp = FFlippedV != FPreferUp;
+  const bool growUp = FFlippedV;
   FPaintOffset = TPoint{-f.Left, growUp ? -f.Top : f.Height() - FFinalBounds.Height()};
   SetWindowPos(Handle(), HWND(), FFinalBounds.Left + f.Left, FFinalBounds.Top + f.Top, f.Width(), f.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -46,10 +46,6 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
     FExtentH = Horizontal;
     FExtentV = Vertical;
   }
-  void SetPreferredDirections(bool Left, bool Up) {
-    FPreferLeft = Left;
-    FPreferUp = Up;
-  }
   // The next showing animates (when the manager's MenuAnimations asks for it).
   void SetAnimate(bool Value) { FAnimateRequested = Value; }
   bool Animating() const { return FAnimating; }
@@ -163,8 +159,6 @@ class TdxBarSubMenuControl : public TCustomdxBarControl {
   TdxBarItemControl* FParentItemControl = nullptr;
   int FExtentH = 0;
   int FExtentV = 0;
-  bool FPreferLeft = false;
-  bool FPreferUp = false;
   bool FFlippedH = false;
   bool FFlippedV = false;
   TPoint FSavedPos;

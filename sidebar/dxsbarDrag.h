@@ -46,10 +46,8 @@ class TdxSideBarDragObject : public TObject {
   TdxStoredSideItem* StoredItem() const { return FStoredItem; }
   // Set by a window that takes dropped items away: the next cursor query answers the delete
   // cursor (each query clears it).
-  bool DeleteFlag() const { return FDeleteFlag; }
   void SetDeleteFlag(bool Value) { FDeleteFlag = Value; }
   // A cancelled drag drops nothing.
-  bool Cancelled() const { return FCancelled; }
   void SetCancelled(bool Value) { FCancelled = Value; }
 
  private:

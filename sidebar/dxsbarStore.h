@@ -76,13 +76,9 @@ class TdxSideBarStore : public TComponent {
   void SetSmallImages(TImageList* Value);
 
   int StoredItemCount() const { return static_cast<int>(FStoredItems.size()); }
-  TdxStoredSideItem* StoredItems(int Index) const { return FStoredItems.at(static_cast<size_t>(Index)); }
   // The stored item of this name, compared without regard to case; nullptr when none.
   TdxStoredSideItem* FindStoredItem(const String& Name) const;
-  int SideBarCount() const { return static_cast<int>(FSideBars.size()); }
-  TdxSideBar* SideBars(int Index) const { return FSideBars.at(static_cast<size_t>(Index)); }
 
-  TdxSideBarStoreCustomizer* Customizer() const { return FCustomizer; }
   void SetCustomizer(TdxSideBarStoreCustomizer* Value) { FCustomizer = Value; }
   // Tells the customization window, when one is open, of Item (nullptr: of the whole list).
   void RefreshCustomizer(TdxStoredSideItem* Item);

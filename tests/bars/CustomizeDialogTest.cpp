@@ -262,6 +262,12 @@ TEST_F(CustomizeDialog, ARenameToAnotherToolbarsNameIsRefusedAndToItsOwnAccepted
   EXPECT_EQ(Toolbar->Caption(), "Toolbars");
 }
 
+TEST_F(CustomizeDialog, ACaptionChangedOutsideTheDialogShowsInItsToolbarsListAtOnce) {
+  TStrings* rows = Open()->BarsListBox->Items();
+  Toolbar->SetCaption("工具");
+  EXPECT_EQ(rows->Strings(rows->IndexOfObject(Toolbar)), "工具");
+}
+
 TEST_F(CustomizeDialog, DeletingAToolbarAsksAndSelectsTheNextRow) {
   TdxBar* first = AddBar("First");
   TdxBar* second = AddBar("Second");

@@ -1,7 +1,8 @@
 // The bar layout store, each case on both stores (the registry and the INI file): a layout saved,
-// changed and loaded again puts every bar back where it was; bars added and hidden by the store;
-// links of items that are gone; what the standard style leaves out; saving twice; the own glyph
-// the INI file cannot keep; the layout stored as the form goes and read when it is made.
+// changed and loaded again puts every bar back where it was; stored rows kept exactly; bars added
+// and hidden by the store; links of items that are gone; what the standard style leaves out;
+// saving twice; the own glyph the INI file cannot keep; the layout stored as the form goes and
+// read when it is made.
 #include <algorithm>
 #include <fstream>
 #include <limits>
@@ -154,6 +155,20 @@ TEST_P(LayoutStore, ABarTheStoreHoldsIsAddedAndOneItLacksIsHidden) {
   EXPECT_EQ(added->ItemLinks()->Items(0)->Item(), Manager->FindItemByName("xOne"));
   EXPECT_FALSE(Toolbar->Visible());
   EXPECT_TRUE(Menus->Visible());
+}
+
+// Rows before a stored row that no bar fills yet are kept (empty, taking no room), so that the
+// stored row numbers stay exact.
+TEST_P(LayoutStore, AStoredRowBeyondTheSitesRowsIsKeptExactly) {
+  Save();
+  const TRect toolbar = WindowRect(Toolbar);
+  Store("Bar1", "Row", 3);
+  Load();
+  const TdxDockControl* top = Manager->Bars()->DockControls(dsTop);
+  ASSERT_EQ(top->RowCount(), 4);
+  EXPECT_EQ(top->Rows(3)->Cols(0)->BarControl(), Toolbar->Control());
+  EXPECT_EQ(top->Rows(1)->ColCount(), 0);
+  EXPECT_EQ(WindowRect(Toolbar), toolbar);
 }
 
 // Stored counts are bounded: counts of 2^31 - 1 read the bars and links the store holds, and

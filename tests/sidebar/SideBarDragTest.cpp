@@ -1,6 +1,7 @@
 // Dragging side-bar items with the mouse: where a drop puts the item (its own place, an empty
 // group, another side bar), copying with Ctrl, the cursor following Ctrl at once, headers that
-// open under a drag, scrolling at the edges, and the insertion mark.
+// open under a drag, scrolling at the edges, the insertion mark, and the marks a window that
+// takes items away sets.
 #include "SideBarKit.h"
 
 namespace {
@@ -136,6 +137,23 @@ TEST_F(SideBarDrag, CtrlSwitchesTheCursorBetweenMoveAndCopyWithoutTheMouseMoving
   PressKey(VK_ESCAPE);
   Pump();
   EXPECT_EQ(Captions(left), "甲乙丙");
+}
+
+// A window that takes dropped items away (outside the side bar) marks the drag: the delete flag
+// answers the delete cursor to the next query only, and a cancelled drag drops nothing.
+TEST_F(SideBarDrag, TheDeleteFlagGivesTheDeleteCursorOnceAndACancelledDragDropsNothing) {
+  DragTo(1, left, {50, GapAfterFirst});
+  TdxSideBarDragObject::Current()->SetDeleteFlag(true);
+  MouseMove(left, {51, GapAfterFirst});
+  Pump();
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crdxSideBarDragDelete));
+  MouseMove(left, {50, GapAfterFirst});
+  Pump();
+  EXPECT_EQ(GetCursor(), Screen->Cursors(crdxSideBarDrag));
+  TdxSideBarDragObject::Current()->SetCancelled(true);
+  Drop(left, {50, GapAfterFirst});
+  EXPECT_EQ(Captions(left), "甲乙丙");
+  EXPECT_EQ(TdxSideBarDragObject::Current(), nullptr);
 }
 
 TEST_F(SideBarDrag, AHeaderUnderTheDragOpensItsGroupAndTheItemsScrollAtTheEdge) {

@@ -1,6 +1,7 @@
 // The side bar's model: values shown from a stored item while IsDefault holds, the stored-item
 // cascade across side bars, which group is open after changes, the item click with stored items
-// and actions, ignored out-of-range values, the store's categories and the stored layout.
+// and actions, ignored out-of-range values, the store's categories, what its customization window
+// hears, and the stored layout.
 #include "SideBarKit.h"
 
 #include "classes/Filer.h"
@@ -249,6 +250,24 @@ TEST_F(SideBarModel, CategoriesThatHoldItemsCannotGoAndTheRestRenumberTheirItems
   stored->Free();
   categories->Clear();
   EXPECT_EQ(categories->Text(), "Default\r\n");  // an emptied list gets its default back
+}
+
+// A customization window (outside the side bar) hears of each change of a stored item, and of
+// the whole list when stored items come and go.
+TEST_F(SideBarModel, TheStoreTellsItsCustomizationWindowOfChangedItemsAndOfTheList) {
+  struct TRecorder : TdxSideBarStoreCustomizer {
+    std::vector<TdxStoredSideItem*> told;
+    void Refresh(TdxStoredSideItem* Item) override { told.push_back(Item); }
+  } window;
+  store->SetCustomizer(&window);
+  stored->SetCaption("学生");
+  stored->SetCaption("学生");  // unchanged: nothing to tell
+  stored->SetEnabled(false);
+  TdxStoredSideItem* added = AddStored("siTeachers", "教师资料");
+  added->Free();
+  store->SetCustomizer(nullptr);
+  stored->SetHint("closed");
+  EXPECT_EQ(window.told, (std::vector<TdxStoredSideItem*>{stored, stored, nullptr, added, nullptr}));
 }
 
 // What a form stores of a side bar, its store and stored items reads back into the same tree.
