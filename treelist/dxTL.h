@@ -21,9 +21,16 @@
 #include "graphics/ImageList.h"
 #include "windows/Overlay.h"
 #include "windows/Timers.h"
+#include "treelist/dxTLDisplayOrder_p.h"
 #include "treelist/dxTLDrag_p.h"
 #include "treelist/dxTLDrawInfo.h"
+#include "treelist/dxTLEditing_p.h"
+#include "treelist/dxTLFocus_p.h"
+#include "treelist/dxTLMetrics_p.h"
 #include "treelist/dxTLMouse_p.h"
+#include "treelist/dxTLProperties_p.h"
+#include "treelist/dxTLSearch_p.h"
+#include "treelist/dxTLSelection_p.h"
 #include "treelist/dxTLNode.h"
 #include "treelist/dxTLTypes.h"
 
@@ -108,8 +115,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ClearNodeReferences();
 
   // --- focus -------------------------------------------------------------------------------------
-  TdxTreeListNode* FocusedNode() const { return FFocusedNode; }
-  TdxTreeListNode* GetFocusedNode() const { return FFocusedNode; }
+  TdxTreeListNode* FocusedNode() const { return FFocus.Node; }
+  TdxTreeListNode* GetFocusedNode() const { return FFocus.Node; }
   // The focused node's display index; 0 when none.
   int GetFocusedAbsoluteIndex();
   // The visual position of the focused column: 0 with row select or past the visible columns,
@@ -138,8 +145,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   bool StartSearch(int Column, const String& Text);
   virtual void DoSearch(String& Text, int Mode, bool ClearOnFail);
   void EndSearch();
-  bool Searching() const { return FSearching; }
-  const String& SearchString() const { return FSearchText; }
+  bool Searching() const { return FSearch.Active; }
+  const String& SearchString() const { return FSearch.Text; }
 
   // --- copying -----------------------------------------------------------------------------------
   // The captions of the shown headers in visual order, joined by TAB and ended by CR LF.
@@ -151,9 +158,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void CopySelectedToClipboard();
 
   // --- editing -----------------------------------------------------------------------------------
-  TdxInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
-  TdxTreeListNode* EditingNode() const { return FEditingNode; }
-  int EditingColumn() const { return FEditingColumn; }
+  TdxInplaceEdit* InplaceEditor() const { return FEdit.InplaceEdit; }
+  TdxTreeListNode* EditingNode() const { return FEdit.Node; }
+  int EditingColumn() const { return FEdit.Column; }
   // In editing state: validates and posts the editor's value, then hides it; HideEditor gives the
   // focus back to the control, CloseEditor leaves it where it is.
   void HideEditor();
@@ -239,109 +246,109 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void SetOptionsEx(TdxTreeListOptions Value);
 
   // --- look (dxTLProperties.cpp) -----------------------------------------------------------------
-  TColor ArrowsColor() const { return FArrowsColor; }
-  void SetArrowsColor(TColor Value) { FArrowsColor = Value; }
-  bool AutoExpandOnSearch() const { return FAutoExpandOnSearch; }
-  void SetAutoExpandOnSearch(bool Value) { FAutoExpandOnSearch = Value; }
-  TColor AutoSearchColor() const { return FAutoSearchColor; }
-  void SetAutoSearchColor(TColor Value) { FAutoSearchColor = Value; }
-  TColor AutoSearchTextColor() const { return FAutoSearchTextColor; }
-  void SetAutoSearchTextColor(TColor Value) { FAutoSearchTextColor = Value; }
-  TColor BandColor() const { return FBandColor; }
-  void SetBandColor(TColor Value) { SetColorProperty(FBandColor, Value); }
-  TFont* BandFont() const { return FBandFont.get(); }
-  void SetBandFont(const TFont* Value) { FBandFont->Assign(Value); }
-  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  TColor ArrowsColor() const { return FLook.ArrowsColor; }
+  void SetArrowsColor(TColor Value) { FLook.ArrowsColor = Value; }
+  bool AutoExpandOnSearch() const { return FLook.AutoExpandOnSearch; }
+  void SetAutoExpandOnSearch(bool Value) { FLook.AutoExpandOnSearch = Value; }
+  TColor AutoSearchColor() const { return FLook.AutoSearchColor; }
+  void SetAutoSearchColor(TColor Value) { FLook.AutoSearchColor = Value; }
+  TColor AutoSearchTextColor() const { return FLook.AutoSearchTextColor; }
+  void SetAutoSearchTextColor(TColor Value) { FLook.AutoSearchTextColor = Value; }
+  TColor BandColor() const { return FLook.BandColor; }
+  void SetBandColor(TColor Value) { SetColorProperty(FLook.BandColor, Value); }
+  TFont* BandFont() const { return FLook.BandFont.get(); }
+  void SetBandFont(const TFont* Value) { FLook.BandFont->Assign(Value); }
+  TBorderStyle BorderStyle() const { return FLook.BorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
-  int CustomizingRowCount() const { return FCustomizingRowCount; }
-  void SetCustomizingRowCount(int Value) { FCustomizingRowCount = std::max(Value, 2); }
-  bool DblClkExpanding() const { return FDblClkExpanding; }
-  void SetDblClkExpanding(bool Value) { FDblClkExpanding = Value; }
-  int DefaultRowHeight() const { return FRowHeight; }
+  int CustomizingRowCount() const { return FLook.CustomizingRowCount; }
+  void SetCustomizingRowCount(int Value) { FLook.CustomizingRowCount = std::max(Value, 2); }
+  bool DblClkExpanding() const { return FLook.DblClkExpanding; }
+  void SetDblClkExpanding(bool Value) { FLook.DblClkExpanding = Value; }
+  int DefaultRowHeight() const { return FLook.RowHeight; }
   void SetDefaultRowHeight(int Value);
-  bool IsDefaultRowHeightStored() const { return FRowHeightAssigned; }
-  TColor FixedBandLineColor() const { return FFixedBandLineColor; }
-  void SetFixedBandLineColor(TColor Value) { SetColorProperty(FFixedBandLineColor, Value); }
-  int FixedBandLineWidth() const { return FFixedBandLineWidth; }
-  void SetFixedBandLineWidth(int Value) { SetLayoutProperty(FFixedBandLineWidth, std::max(Value, 1)); }
-  TColor GridLineColor() const { return FGridLineColor; }
-  void SetGridLineColor(TColor Value) { SetColorProperty(FGridLineColor, Value); }
-  TColor GroupNodeColor() const { return FGroupNodeColor; }
-  void SetGroupNodeColor(TColor Value) { SetColorProperty(FGroupNodeColor, Value); }
-  TColor GroupNodeTextColor() const { return FGroupNodeTextColor; }
-  void SetGroupNodeTextColor(TColor Value) { SetColorProperty(FGroupNodeTextColor, Value); }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { SetColorProperty(FHeaderColor, Value); }
-  TFont* HeaderFont() const { return FHeaderFont.get(); }
-  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
-  bool HideFocusRect() const { return FHideFocusRect; }
-  void SetHideFocusRect(bool Value) { SetPaintProperty(FHideFocusRect, Value); }
-  bool HideSelection() const { return FHideSelection; }
-  void SetHideSelection(bool Value) { SetPaintProperty(FHideSelection, Value); }
-  TColor HideSelectionColor() const { return FHideSelectionColor; }
-  void SetHideSelectionColor(TColor Value) { SetColorProperty(FHideSelectionColor, Value); }
-  TColor HideSelectionTextColor() const { return FHideSelectionTextColor; }
-  void SetHideSelectionTextColor(TColor Value) { SetColorProperty(FHideSelectionTextColor, Value); }
-  TColor HighlightColor() const { return FHighlightColor; }
-  void SetHighlightColor(TColor Value) { SetColorProperty(FHighlightColor, Value); }
-  TColor HighlightTextColor() const { return FHighlightTextColor; }
-  void SetHighlightTextColor(TColor Value) { SetColorProperty(FHighlightTextColor, Value); }
-  int IndentDesc() const { return FIndentDesc; }
-  void SetIndentDesc(int Value) { SetLayoutProperty(FIndentDesc, std::max(Value, 0)); }
-  TdxLookAndFeel LookAndFeel() const { return FLookAndFeel; }
+  bool IsDefaultRowHeightStored() const { return FLook.RowHeightAssigned; }
+  TColor FixedBandLineColor() const { return FLook.FixedBandLineColor; }
+  void SetFixedBandLineColor(TColor Value) { SetColorProperty(FLook.FixedBandLineColor, Value); }
+  int FixedBandLineWidth() const { return FLook.FixedBandLineWidth; }
+  void SetFixedBandLineWidth(int Value) { SetLayoutProperty(FLook.FixedBandLineWidth, std::max(Value, 1)); }
+  TColor GridLineColor() const { return FLook.GridLineColor; }
+  void SetGridLineColor(TColor Value) { SetColorProperty(FLook.GridLineColor, Value); }
+  TColor GroupNodeColor() const { return FLook.GroupNodeColor; }
+  void SetGroupNodeColor(TColor Value) { SetColorProperty(FLook.GroupNodeColor, Value); }
+  TColor GroupNodeTextColor() const { return FLook.GroupNodeTextColor; }
+  void SetGroupNodeTextColor(TColor Value) { SetColorProperty(FLook.GroupNodeTextColor, Value); }
+  TColor HeaderColor() const { return FLook.HeaderColor; }
+  void SetHeaderColor(TColor Value) { SetColorProperty(FLook.HeaderColor, Value); }
+  TFont* HeaderFont() const { return FLook.HeaderFont.get(); }
+  void SetHeaderFont(const TFont* Value) { FLook.HeaderFont->Assign(Value); }
+  bool HideFocusRect() const { return FLook.HideFocusRect; }
+  void SetHideFocusRect(bool Value) { SetPaintProperty(FLook.HideFocusRect, Value); }
+  bool HideSelection() const { return FLook.HideSelection; }
+  void SetHideSelection(bool Value) { SetPaintProperty(FLook.HideSelection, Value); }
+  TColor HideSelectionColor() const { return FLook.HideSelectionColor; }
+  void SetHideSelectionColor(TColor Value) { SetColorProperty(FLook.HideSelectionColor, Value); }
+  TColor HideSelectionTextColor() const { return FLook.HideSelectionTextColor; }
+  void SetHideSelectionTextColor(TColor Value) { SetColorProperty(FLook.HideSelectionTextColor, Value); }
+  TColor HighlightColor() const { return FLook.HighlightColor; }
+  void SetHighlightColor(TColor Value) { SetColorProperty(FLook.HighlightColor, Value); }
+  TColor HighlightTextColor() const { return FLook.HighlightTextColor; }
+  void SetHighlightTextColor(TColor Value) { SetColorProperty(FLook.HighlightTextColor, Value); }
+  int IndentDesc() const { return FLook.IndentDesc; }
+  void SetIndentDesc(int Value) { SetLayoutProperty(FLook.IndentDesc, std::max(Value, 0)); }
+  TdxLookAndFeel LookAndFeel() const { return FLook.LookAndFeel; }
   void SetLookAndFeel(TdxLookAndFeel Value);
-  int MaxRowLineCount() const { return FMaxRowLineCount; }
-  void SetMaxRowLineCount(int Value) { SetLayoutProperty(FMaxRowLineCount, std::max(Value, -1)); }
-  TFont* PreviewFont() const { return FPreviewFont.get(); }
-  void SetPreviewFont(const TFont* Value) { FPreviewFont->Assign(Value); }
-  int PreviewLines() const { return FPreviewLines; }
-  void SetPreviewLines(int Value) { SetLayoutProperty(FPreviewLines, std::max(Value, -1)); }
-  TColor RowFooterColor() const { return FRowFooterColor; }
-  void SetRowFooterColor(TColor Value) { SetColorProperty(FRowFooterColor, Value); }
-  TColor RowFooterTextColor() const { return FRowFooterTextColor; }
-  void SetRowFooterTextColor(TColor Value) { SetColorProperty(FRowFooterTextColor, Value); }
-  int RowSeparatorLineWidth() const { return FRowSeparatorLineWidth; }
-  void SetRowSeparatorLineWidth(int Value) { SetLayoutProperty(FRowSeparatorLineWidth, std::max(Value, 1)); }
-  TScrollStyle ScrollBars() const { return FScrollBars; }
+  int MaxRowLineCount() const { return FLook.MaxRowLineCount; }
+  void SetMaxRowLineCount(int Value) { SetLayoutProperty(FLook.MaxRowLineCount, std::max(Value, -1)); }
+  TFont* PreviewFont() const { return FLook.PreviewFont.get(); }
+  void SetPreviewFont(const TFont* Value) { FLook.PreviewFont->Assign(Value); }
+  int PreviewLines() const { return FLook.PreviewLines; }
+  void SetPreviewLines(int Value) { SetLayoutProperty(FLook.PreviewLines, std::max(Value, -1)); }
+  TColor RowFooterColor() const { return FLook.RowFooterColor; }
+  void SetRowFooterColor(TColor Value) { SetColorProperty(FLook.RowFooterColor, Value); }
+  TColor RowFooterTextColor() const { return FLook.RowFooterTextColor; }
+  void SetRowFooterTextColor(TColor Value) { SetColorProperty(FLook.RowFooterTextColor, Value); }
+  int RowSeparatorLineWidth() const { return FLook.RowSeparatorLineWidth; }
+  void SetRowSeparatorLineWidth(int Value) { SetLayoutProperty(FLook.RowSeparatorLineWidth, std::max(Value, 1)); }
+  TScrollStyle ScrollBars() const { return FLook.ScrollBars; }
   void SetScrollBars(TScrollStyle Value);
-  bool ShowBands() const { return FShowBands; }
-  void SetShowBands(bool Value) { SetLayoutProperty(FShowBands, Value); }
-  bool ShowGrid() const { return FShowGrid; }
-  void SetShowGrid(bool Value) { SetLayoutProperty(FShowGrid, Value); }
-  bool ShowHeader() const { return FShowHeader; }
-  void SetShowHeader(bool Value) { SetLayoutProperty(FShowHeader, Value); }
-  bool ShowHiddenInCustomizeBox() const { return FShowHiddenInCustomizeBox; }
-  void SetShowHiddenInCustomizeBox(bool Value) { FShowHiddenInCustomizeBox = Value; }
-  bool SimpleCustomizeBox() const { return FSimpleCustomizeBox; }
-  void SetSimpleCustomizeBox(bool Value) { FSimpleCustomizeBox = Value; }
-  bool ShowNewItemRow() const { return FShowNewItemRow; }
-  void SetShowNewItemRow(bool Value) { SetLayoutProperty(FShowNewItemRow, Value); }
-  bool ShowPreviewGrid() const { return FShowPreviewGrid; }
-  void SetShowPreviewGrid(bool Value) { SetLayoutProperty(FShowPreviewGrid, Value); }
-  bool ShowRowFooter() const { return FShowRowFooter; }
-  void SetShowRowFooter(bool Value) { SetLayoutProperty(FShowRowFooter, Value); }
-  DWORD WaitForExpandNodeTime() const { return FWaitForExpandNodeTime; }
-  void SetWaitForExpandNodeTime(DWORD Value) { FWaitForExpandNodeTime = Value; }
+  bool ShowBands() const { return FLook.ShowBands; }
+  void SetShowBands(bool Value) { SetLayoutProperty(FLook.ShowBands, Value); }
+  bool ShowGrid() const { return FLook.ShowGrid; }
+  void SetShowGrid(bool Value) { SetLayoutProperty(FLook.ShowGrid, Value); }
+  bool ShowHeader() const { return FLook.ShowHeader; }
+  void SetShowHeader(bool Value) { SetLayoutProperty(FLook.ShowHeader, Value); }
+  bool ShowHiddenInCustomizeBox() const { return FLook.ShowHiddenInCustomizeBox; }
+  void SetShowHiddenInCustomizeBox(bool Value) { FLook.ShowHiddenInCustomizeBox = Value; }
+  bool SimpleCustomizeBox() const { return FLook.SimpleCustomizeBox; }
+  void SetSimpleCustomizeBox(bool Value) { FLook.SimpleCustomizeBox = Value; }
+  bool ShowNewItemRow() const { return FLook.ShowNewItemRow; }
+  void SetShowNewItemRow(bool Value) { SetLayoutProperty(FLook.ShowNewItemRow, Value); }
+  bool ShowPreviewGrid() const { return FLook.ShowPreviewGrid; }
+  void SetShowPreviewGrid(bool Value) { SetLayoutProperty(FLook.ShowPreviewGrid, Value); }
+  bool ShowRowFooter() const { return FLook.ShowRowFooter; }
+  void SetShowRowFooter(bool Value) { SetLayoutProperty(FLook.ShowRowFooter, Value); }
+  DWORD WaitForExpandNodeTime() const { return FLook.WaitForExpandNodeTime; }
+  void SetWaitForExpandNodeTime(DWORD Value) { FLook.WaitForExpandNodeTime = Value; }
   // The view switches a descendant maps its own properties onto.
-  bool ShowFooter() const { return FShowFooter; }
-  void SetShowFooter(bool Value) { SetLayoutProperty(FShowFooter, Value); }
-  bool ShowIndicator() const { return FShowIndicator; }
-  void SetShowIndicator(bool Value) { SetLayoutProperty(FShowIndicator, Value); }
-  bool HideLeafIndent() const { return FHideLeafIndent; }
-  void SetHideLeafIndent(bool Value) { SetLayoutProperty(FHideLeafIndent, Value); }
+  bool ShowFooter() const { return FLook.ShowFooter; }
+  void SetShowFooter(bool Value) { SetLayoutProperty(FLook.ShowFooter, Value); }
+  bool ShowIndicator() const { return FLook.ShowIndicator; }
+  void SetShowIndicator(bool Value) { SetLayoutProperty(FLook.ShowIndicator, Value); }
+  bool HideLeafIndent() const { return FLook.HideLeafIndent; }
+  void SetHideLeafIndent(bool Value) { SetLayoutProperty(FLook.HideLeafIndent, Value); }
   // The tree's own look: expand buttons, tree lines (1: dotted, else solid) and the root's indent.
-  bool ShowButtons() const { return FShowButtons; }
-  void SetShowButtons(bool Value) { SetPaintProperty(FShowButtons, Value); }
-  bool ShowLines() const { return FShowLines; }
-  void SetShowLines(bool Value) { SetPaintProperty(FShowLines, Value); }
-  bool ShowRoot() const { return FShowRoot; }
-  void SetShowRoot(bool Value) { SetLayoutProperty(FShowRoot, Value); }
-  TColor TreeLineColor() const { return FTreeLineColor; }
-  void SetTreeLineColor(TColor Value) { SetColorProperty(FTreeLineColor, Value); }
-  int TreeLineStyle() const { return FTreeLineStyle; }
+  bool ShowButtons() const { return FLook.ShowButtons; }
+  void SetShowButtons(bool Value) { SetPaintProperty(FLook.ShowButtons, Value); }
+  bool ShowLines() const { return FLook.ShowLines; }
+  void SetShowLines(bool Value) { SetPaintProperty(FLook.ShowLines, Value); }
+  bool ShowRoot() const { return FLook.ShowRoot; }
+  void SetShowRoot(bool Value) { SetLayoutProperty(FLook.ShowRoot, Value); }
+  TColor TreeLineColor() const { return FLook.TreeLineColor; }
+  void SetTreeLineColor(TColor Value) { SetColorProperty(FLook.TreeLineColor, Value); }
+  int TreeLineStyle() const { return FLook.TreeLineStyle; }
   void SetTreeLineStyle(int Value) {
-    if (FTreeLineStyle == Value) return;
-    FTreeLineStyle = Value;
+    if (FLook.TreeLineStyle == Value) return;
+    FLook.TreeLineStyle = Value;
     Invalidate();
   }
 
@@ -349,11 +356,11 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // The sizes the last relayout measured (measured now when none ran yet).
   const TdxTreeListMetrics& Metrics();
   // The image list of the nodes' images and that of their state images; nil: none.
-  TImageList* Images() const { return FImages; }
+  TImageList* Images() const { return FMeasures.Images; }
   void SetImages(TImageList* Value);
-  TImageList* StateImages() const { return FStateImages; }
+  TImageList* StateImages() const { return FMeasures.StateImages; }
   void SetStateImages(TImageList* Value);
-  int GetDefaultRowHeight() const { return FRowHeight; }
+  int GetDefaultRowHeight() const { return FLook.RowHeight; }
   // Repaint now the band area, the band panel's corner, the header area or the header panel's
   // corner; the new-item row is only invalidated.
   void InvalidateBandArea();
@@ -523,8 +530,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual void AssignEditValue(TdxTreeListNode* Node, int Column, TdxInplaceEdit* Editor);
   virtual Variant InitEditValue() { return Variant(String()); }
   virtual bool IsEditorActive();
-  virtual bool IsEditingCell(TdxTreeListNode* Node, int Column) { return Node == FEditingNode && Column == FEditingColumn; }
-  virtual TdxInplaceEdit* FindEditor(int Column) { (void)Column; return FInplaceEdit; }
+  virtual bool IsEditingCell(TdxTreeListNode* Node, int Column) { return Node == FEdit.Node && Column == FEdit.Column; }
+  virtual TdxInplaceEdit* FindEditor(int Column) { (void)Column; return FEdit.InplaceEdit; }
   // A new editor for a column; the base makes a text editor.
   virtual TdxInplaceEdit* CreateEditor(int Column);
   // Sets an editor up for a column of the focused cell before its value is given.
@@ -663,15 +670,15 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsTabThrough() { return FOptions & tloTabThrough; }
   virtual bool IsUseBitmap() { return FOptionsEx & tlxUseBitmap; }
   virtual bool IsVertThrough() { return FOptionsEx & tlxVertThrough; }
-  virtual bool IsRowAutoHeight() { return (FOptionsEx & tlxRowAutoHeight) && FMaxRowLineCount != 0; }
-  virtual bool IsPreviewVisible() { return (FOptions & tloPreview) && FPreviewLines != 0; }
-  virtual bool IsRowFooterVisible() { return FShowRowFooter; }
+  virtual bool IsRowAutoHeight() { return (FOptionsEx & tlxRowAutoHeight) && FLook.MaxRowLineCount != 0; }
+  virtual bool IsPreviewVisible() { return (FOptions & tloPreview) && FLook.PreviewLines != 0; }
+  virtual bool IsRowFooterVisible() { return FLook.ShowRowFooter; }
   // Editing cells with the mouse leaves the wheel to the editor.
   virtual bool IsMouseScroll() { return !(IsEditingEnabled() && !IsRowSelect()) && (FOptionsEx & tlxMouseScroll); }
   virtual bool IsFullSizing() { return FOptionsEx & tlxFullSizing; }
   virtual bool IsBandButtonClicking() { return FOptionsEx & tlxBandButtonClicking; }
   virtual bool IsHeaderButtonClicking() { return FOptionsEx & tlxHeaderButtonClicking; }
-  virtual bool IsBandWidthByHeaders() { return IsBandHeaderWidth() && !FShowBands; }
+  virtual bool IsBandWidthByHeaders() { return IsBandHeaderWidth() && !FLook.ShowBands; }
   virtual bool CanSizeBandPanel() { return FOptionsEx & tlxBandPanelSizing; }
   virtual bool CanSizeHeaderPanel() { return FOptionsEx & tlxHeaderPanelSizing; }
   virtual bool CanSizeColumn(int Column) { return (FOptions & tloColumnSizing) && IsColumnSizable(Column); }
@@ -683,8 +690,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool CanDragCollapse() { return FOptionsEx & tlxDragCollapse; }
   virtual bool CanDragExpand() { return FOptionsEx & tlxDragExpand; }
   virtual bool CanDragScroll() { return FOptionsEx & tlxDragScroll; }
-  virtual bool HasHorzScrollBar() { return FScrollBars == ssHorizontal || FScrollBars == ssBoth; }
-  virtual bool HasVertScrollBar() { return FScrollBars == ssVertical || FScrollBars == ssBoth; }
+  virtual bool HasHorzScrollBar() { return FLook.ScrollBars == ssHorizontal || FLook.ScrollBars == ssBoth; }
+  virtual bool HasVertScrollBar() { return FLook.ScrollBars == ssVertical || FLook.ScrollBars == ssBoth; }
   virtual bool KeepScrollBars() { return false; }
 
   // Selection. The base stores no selected node: a descendant keeps the list.
@@ -700,17 +707,17 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool IsNodeSelected(TdxTreeListNode* Node) { (void)Node; return false; }
   virtual void SetNodeSelected(TdxTreeListNode* Node, bool Value);
   virtual void SelectRange(TdxTreeListNode* NodeA, TdxTreeListNode* NodeB);
-  virtual void SetSelectionAnchor(TdxTreeListNode* Node) { FSelectionAnchor = Node; }
+  virtual void SetSelectionAnchor(TdxTreeListNode* Node) { FSelection.Anchor = Node; }
   // The outermost bracket fires one count change when the selected count differs at its end.
   virtual void BeginSelection();
   virtual void EndSelection();
   // Runs Work inside BeginSelection and EndSelection, also when it raises.
   void InsideSelection(const std::function<void()>& Work);
-  TdxTreeListNode* SelectionAnchor() const { return FSelectionAnchor; }
+  TdxTreeListNode* SelectionAnchor() const { return FSelection.Anchor; }
   TdxTreeListNode* GetFirstSelectedNode();
   // Set by a descendant to the first node of its first range selection.
   TdxTreeListNode* RangeOrigin = nullptr;
-  bool RangeSelecting() const { return FRangeSelecting; }
+  bool RangeSelecting() const { return FSelection.RangeSelecting; }
 
   // Sorting (dxTLSort.cpp).
   virtual void ClearSortedColumns() {}
@@ -743,7 +750,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual int GetMaxCellTextHeight();
   // The height a column's own font needs for a text line; 0 without one.
   virtual int GetCellTextHeight(int Column);
-  virtual int GetRowSeparatorWidth() { return std::max(FRowSeparatorLineWidth, 1); }
+  virtual int GetRowSeparatorWidth() { return std::max(FLook.RowSeparatorLineWidth, 1); }
   virtual bool IsColumnMultiLine(int Column) { (void)Column; return false; }
   virtual bool IsLevelWithRowFooter(int Level) { (void)Level; return false; }
   virtual bool IsRowFooterCell(TdxTreeListNode* Node, int Column, int FooterIndex) {
@@ -759,8 +766,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual bool HasFilter() { return false; }
   virtual String GetFilterText() { return String(); }
   virtual bool IsFilterStatusVisible() { return false; }
-  virtual bool IsNewItemRowActive() { return FNewItemRowActive; }
-  virtual bool IsNewItemRowVisible() { return FShowNewItemRow && Metrics().NewItemRowHeight > 0; }
+  virtual bool IsNewItemRowActive() { return FEdit.NewItemRowActive; }
+  virtual bool IsNewItemRowVisible() { return FLook.ShowNewItemRow && Metrics().NewItemRowHeight > 0; }
   virtual bool IsNewItemRowEditing() { return true; }
   virtual String GetNewRowText(int Column) { (void)Column; return String(); }
   virtual void DoChangeLeftCoord();
@@ -837,7 +844,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   bool IsShowButtonAlways() override { return FOptionsEx & tlxShowButtonAlways; }
   // The Tabs option moves between cells with Tab while Ctrl is up.
   bool IsTabsNavigation() override;
-  TdxPopupBorder GetEditPopupBorder() override { return FLookAndFeel == lfStandard ? pbFrame3D : pbSingle; }
+  TdxPopupBorder GetEditPopupBorder() override { return FLook.LookAndFeel == lfStandard ? pbFrame3D : pbSingle; }
   // The focused window is the control or lies inside it, or the editor says it has the focus.
   bool IsControlOrEditorFocused();
   virtual bool IsHeaderFilterActive() { return false; }
@@ -876,36 +883,11 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // Records the node as the changed node and updates the lists for it.
   void NodeListChanged(TdxTreeListNode* Node, bool Removing);
   TdxTreeListNodes& TopLevelNodes() { return FNodes; }
-  // Holds the display-order lists through ClearCalcLists while set.
-  bool FLockClearCalcLists = false;
-  // Node references of the mouse and drag code, cleared when their node goes.
-  TdxTreeListNode* FPressedNode = nullptr;
-  TdxTreeListNode* FHotNode = nullptr;
-  TdxTreeListNode* FDragNode = nullptr;
-  TdxTreeListNode* FNodeBeforePress = nullptr;
   // Rows in view (a partial row included) and fully visible rows, each at least 1.
   int FVisibleRowCount = 1;
   int FFullyVisibleRowCount = 1;
-  // DefaultRowHeight: the height of one header row of a data row.
-  int FRowHeight = 18;
-  // The new-item row is being edited.
-  bool FNewItemRowActive = false;
-  // Buttons the mouse holds down, as the painters show them: the pressed band (visible position)
-  // and header (column), each with whether the mouse is still over it; the corner buttons of the
-  // band and header panels; the filter panel's close button under the mouse and held down.
-  int FPressedBand = -1;
-  bool FPressedBandDown = false;
-  int FPressedHeader = -1;
-  bool FPressedHeaderDown = false;
-  bool FBandCornerDown = false;
-  bool FHeaderCornerDown = false;
-  bool FFilterCloseHot = false;
-  bool FFilterCloseDown = false;
-  // The header whose drop-down button is held (with whether the mouse is still over it) and the
-  // one whose button the mouse is over (with HotTrack).
-  int FPressedFilterButton = -1;
-  bool FPressedFilterButtonDown = false;
-  int FHotFilterButton = -1;
+  // The buttons the mouse holds down, as the painters show them.
+  TdxTreeListButtonState FButtons;
   // The source of a drag-and-drop operation over the control that its OnDragOver may accept.
   TObject* FDragObject = nullptr;
   void Paint() override;
@@ -923,11 +905,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
-  // One entry of the sorted reference list: a shown node and its display index.
-  struct TSortedReference {
-    TdxTreeListNode* Node;
-    int Index;
-  };
   struct TSortEntry;
 
   // dxTLDisplayOrder.cpp
@@ -958,7 +935,6 @@ class TCustomdxTreeList : public TCustomdxContainer {
   }
   void PanelFontChanged(TObject* Sender);
   void TakeParentFontForPanels();
-  bool FTakingParentFont = false;
   // dxTLEditing.cpp
   void PlaceEditor(bool Focus);
   void HideEditorPost(bool TakeFocus);
@@ -1036,7 +1012,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void CMDrag(TMessage& Message);
   void CMMouseEnter(TMessage& Message);
   void CMMouseLeave(TMessage& Message);
-  bool DrawsOwnBorder() const { return FBorderStyle == bsSingle && FLookAndFeel != lfStandard; }
+  bool DrawsOwnBorder() const { return FLook.BorderStyle == bsSingle && FLook.LookAndFeel != lfStandard; }
   void CloseEditing(bool TakeFocus);
   void ResetFocusedColumnAfterOptions();
   // dxTLMetrics.cpp
@@ -1057,8 +1033,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void ApplyAutoWidthBandWidth(int Band, int Width);
   // Tree style gives leaf rows an indent column of their own; the top level has one unless the
   // tree style hides it (ShowRoot off).
-  bool LeafIndent() const { return !FHideLeafIndent; }
-  bool RootIndent() const { return FShowRoot || FHideLeafIndent; }
+  bool LeafIndent() const { return !FLook.HideLeafIndent; }
+  bool RootIndent() const { return FLook.ShowRoot || FLook.HideLeafIndent; }
   // dxTLGeometry.cpp
   int GetColumnRowSpan(int Band, int Row, int Position);
   void CalcFixedBands(TdxTreeListDrawInfo& Info, int& ScrollLeft, int& ScrollRight);
@@ -1082,105 +1058,30 @@ class TCustomdxTreeList : public TCustomdxContainer {
   // hit kind.
   TdxTreeListHitKind BandEdgeBefore(int Band, TdxTreeListHitInfo& Hit);
 
-  TdxTreeListMetrics FMetrics;
-  bool FMetricsCalculated = false;
-  // The height the user gave DefaultRowHeight; the row height shown is never below the least one.
-  int FUserRowHeight = 0;
-  TImageList* FImages = nullptr;
-  TImageList* FStateImages = nullptr;
-  TChangeLink FImagesLink;
-  TChangeLink FStateImagesLink;
-  int FLeftCoord = 0;
-  TBitmap* FCellBitmap = nullptr;
-
+  // State grouped by the file that keeps it (the records are declared in its _p.h).
+  TdxTreeListLook FLook;
+  TdxTreeListMeasures FMeasures;
+  TdxTreeListDisplayOrder FOrder;
+  TdxTreeListFocusState FFocus;
+  TdxTreeListSelectionState FSelection;
+  TdxTreeListSearchState FSearch;
+  TdxTreeListEditState FEdit;
   TdxTreeListPressState FPress;
   TdxTreeListDragState FDrag;
   // Where a moved header or band would go now.
   TDropInfo FDropInfo;
   TdxTreeListNodes FNodes;
-  int FLockUpdate = 0;
-  TdxTreeListNode* FFocusedNode = nullptr;
-  TdxTreeListNode* FSelectionAnchor = nullptr;
-  std::vector<TSortedReference> FSortedReferences;
-  std::vector<TdxTreeListNode*> FDisplayNodes;
-  TdxTreeListNode* FChangedNode = nullptr;
-  bool FChangedNodeRemoved = false;
-  // Set by a node being freed: it was a shown row, under this parent.
-  bool FDeletedNodeWasShown = false;
-  TdxTreeListNode* FDeletedNodeParent = nullptr;
-  TdxTreeListNode* FTopVisibleNode = nullptr;
-  TdxTreeListState FState = tlsNormal;
-  bool FClearing = false;
-  bool FRelayouting = false;
-  TdxInplaceEdit* FInplaceEdit = nullptr;
-  TdxTreeListNode* FEditingNode = nullptr;
-  int FEditingColumn = -1;
-  // The visual position of the focused column (-1: none) and the column index it gives (-2: not
-  // computed yet).
-  int FFocusedColumn = -1;
-  int FFocusedColumnIndex = -2;
-  int FSearchColumn = -1;
-  String FSearchText;
-  bool FSearching = false;
-  int FSearchLock = 0;
-  int FSelectionLock = 0;
-  int FSavedSelectedCount = 0;
-  bool FRangeSelecting = false;
   TdxTreeListNodes FAuxiliaryNodes;
+  int FLockUpdate = 0;
+  bool FClearing = false;
+  TdxTreeListState FState = tlsNormal;
+  TdxTreeListNode* FTopVisibleNode = nullptr;
+  // The horizontal scroll position of the scrolling bands (LeftCoord).
+  int FLeftCoord = 0;
   // Positions of the nodes of the list being sorted, for the tie-break.
   const std::unordered_map<const TdxTreeListNode*, int>* FSortPositions = nullptr;
   TdxTreeListOptions FOptions = DefaultTreeListOptions;
   TdxTreeListOptions FOptionsEx = DefaultTreeListOptionsEx;
-
-  TColor FArrowsColor = clLime;
-  bool FAutoExpandOnSearch = true;
-  TColor FAutoSearchColor = clNone;
-  TColor FAutoSearchTextColor = clNone;
-  TColor FBandColor = clBtnFace;
-  std::unique_ptr<TFont> FBandFont;
-  TBorderStyle FBorderStyle = bsSingle;
-  int FCustomizingRowCount = 11;
-  bool FDblClkExpanding = true;
-  bool FRowHeightAssigned = false;
-  TColor FFixedBandLineColor = clWindowFrame;
-  int FFixedBandLineWidth = 2;
-  TColor FGridLineColor = clNone;
-  TColor FGroupNodeColor = clBtnFace;
-  TColor FGroupNodeTextColor = clNone;
-  TColor FHeaderColor = clBtnFace;
-  std::unique_ptr<TFont> FHeaderFont;
-  bool FHideFocusRect = true;
-  bool FHideSelection = true;
-  TColor FHideSelectionColor = clBtnFace;
-  TColor FHideSelectionTextColor = clBtnText;
-  TColor FHighlightColor = clHighlight;
-  TColor FHighlightTextColor = clHighlightText;
-  int FIndentDesc = 20;
-  TdxLookAndFeel FLookAndFeel = lfStandard;
-  int FMaxRowLineCount = -1;
-  std::unique_ptr<TFont> FPreviewFont;
-  int FPreviewLines = 2;
-  TColor FRowFooterColor = cl3DLight;
-  TColor FRowFooterTextColor = clWindowText;
-  int FRowSeparatorLineWidth = 1;
-  TScrollStyle FScrollBars = ssBoth;
-  bool FShowBands = false;
-  bool FShowGrid = false;
-  bool FShowHeader = true;
-  bool FShowHiddenInCustomizeBox = false;
-  bool FSimpleCustomizeBox = false;
-  bool FShowNewItemRow = false;
-  bool FShowPreviewGrid = true;
-  bool FShowRowFooter = false;
-  DWORD FWaitForExpandNodeTime = 500;
-  bool FShowFooter = false;
-  bool FShowIndicator = false;
-  bool FHideLeafIndent = false;
-  bool FShowButtons = true;
-  bool FShowLines = true;
-  bool FShowRoot = true;
-  TColor FTreeLineColor = clGrayText;
-  int FTreeLineStyle = 1;
 };
 
 // Holds a node's access bracket (BeginNodeAccess and EndNodeAccess) for a scope; nil holds none.

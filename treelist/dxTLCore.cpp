@@ -2,6 +2,7 @@
 // overridable dispatchers fire.
 #include "treelist/dxTL.h"
 
+#include "rtl/FirstError.h"
 #include "rtl/ScopeExit.h"
 #include "treelist/dxTLDraw.h"
 #include "treelist/dxTLEditors.h"
@@ -10,13 +11,13 @@
 TCustomdxTreeList::TCustomdxTreeList(TComponent* AOwner) : TCustomdxContainer(AOwner) {
   SetControlStyle(csCaptureMouse | csOpaque | csDoubleClicks | csDisplayDragImage);
   const auto panelFont = [this](TObject* Sender) { PanelFontChanged(Sender); };
-  FBandFont = std::make_unique<TFont>();
-  FBandFont->OnChange = panelFont;
-  FHeaderFont = std::make_unique<TFont>();
-  FHeaderFont->OnChange = panelFont;
-  FPreviewFont = std::make_unique<TFont>();
-  FPreviewFont->SetColor(clBlue);
-  FPreviewFont->OnChange = panelFont;
+  FLook.BandFont = std::make_unique<TFont>();
+  FLook.BandFont->OnChange = panelFont;
+  FLook.HeaderFont = std::make_unique<TFont>();
+  FLook.HeaderFont->OnChange = panelFont;
+  FLook.PreviewFont = std::make_unique<TFont>();
+  FLook.PreviewFont->SetColor(clBlue);
+  FLook.PreviewFont->OnChange = panelFont;
   SetBounds(Left(), Top(), 250, 150);
   SetColor(clWindow);
   SetParentColor(false);
@@ -47,7 +48,7 @@ void TCustomdxTreeList::CreateParams(TCreateParams& Params) {
   Params.Style |= WS_CLIPCHILDREN | WS_TABSTOP;
   Params.ClassStyle |= CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   // Only the standard look has a window border; the flat looks draw their own frame.
-  if (FBorderStyle == bsSingle && FLookAndFeel == lfStandard) Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FLook.BorderStyle == bsSingle && FLook.LookAndFeel == lfStandard) Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomdxTreeList::DoExit() {
@@ -61,8 +62,8 @@ void TCustomdxTreeList::BeginUpdate() {
   ++FLockUpdate;
   // The release still opens an immediate editor although the update ends the rows press.
   if (FState == tlsRowsPressed) FPress.NewItemRowClicked = true;
-  FEditingNode = nullptr;
-  FEditingColumn = -1;
+  FEdit.Node = nullptr;
+  FEdit.Column = -1;
   SetState(tlsNormal);
   HideEditorWithoutPosting();
   ClearCalcLists();
@@ -122,60 +123,30 @@ int TCustomdxTreeList::IndexOfTopNode(const TdxTreeListNode* Node) const {
   return FNodes.IndexOf(const_cast<TdxTreeListNode*>(Node));
 }
 
-namespace {
-
-// Frees every node of List, also when one of them raises; the first error passes on.
-void FreeNodes(TdxTreeListNodes& List) {
-  std::exception_ptr error;
-  for (TdxTreeListNode* node : List) {
-    try {
-      node->Free();
-    } catch (...) {
-      if (!error) error = std::current_exception();
-    }
-  }
-  List.Clear();
-  if (error) std::rethrow_exception(error);
-}
-
-}  // namespace
-
 void TCustomdxTreeList::ClearNodes() {
   const bool lock = !IsDestroying();
   if (lock) BeginUpdate();
-  const bool frozen = FLockClearCalcLists;
-  std::exception_ptr error;
-  try {
+  const bool frozen = FOrder.LockClearCalcLists;
+  TFirstError error;
+  error.Run([this] {
     FClearing = true;
     ClearCalcLists();
-    FLockClearCalcLists = true;
+    FOrder.LockClearCalcLists = true;
     ClearSelection();
     ClearNodeReferences();
-    FreeNodes(FNodes);
-  } catch (...) {
-    error = std::current_exception();
-  }
-  try {
-    FreeNodes(FAuxiliaryNodes);
-  } catch (...) {
-    if (!error) error = std::current_exception();
-  }
+    FreeEachNode(FNodes);
+  });
+  error.Run([this] { FreeEachNode(FAuxiliaryNodes); });
   FNodes.Clear();
-  FLockClearCalcLists = frozen;
+  FOrder.LockClearCalcLists = frozen;
   FClearing = false;
-  if (lock) {
-    try {
-      EndUpdate();
-    } catch (...) {
-      if (!error) error = std::current_exception();
-    }
-  }
-  if (error) std::rethrow_exception(error);
+  if (lock) error.Run([this] { EndUpdate(); });
+  error.Raise();
 }
 
 void TCustomdxTreeList::FreeAuxiliaryNodes() {
   TValueScope clearing(FClearing, true);
-  FreeNodes(FAuxiliaryNodes);
+  FreeEachNode(FAuxiliaryNodes);
 }
 
 void TCustomdxTreeList::ExpandAll() {
@@ -187,20 +158,20 @@ void TCustomdxTreeList::ExpandAll() {
 
 void TCustomdxTreeList::ClearNodeReferences() {
   SetTopVisibleNode(nullptr);
-  FFocusedNode = nullptr;
-  FEditingNode = nullptr;
-  FEditingColumn = -1;
-  FSelectionAnchor = nullptr;
-  FRangeSelecting = false;
-  FDragNode = nullptr;
-  FPressedNode = nullptr;
-  FHotNode = nullptr;
-  FNodeBeforePress = nullptr;
+  FFocus.Node = nullptr;
+  FEdit.Node = nullptr;
+  FEdit.Column = -1;
+  FSelection.Anchor = nullptr;
+  FSelection.RangeSelecting = false;
+  FDrag.DragNode = nullptr;
+  FPress.PressedNode = nullptr;
+  FPress.HotNode = nullptr;
+  FPress.NodeBeforePress = nullptr;
 }
 
 void TCustomdxTreeList::ResetTopAndFocus() {
-  FFocusedNode = GetFirstNode();
-  SetTopVisibleNode(FFocusedNode);
+  FFocus.Node = GetFirstNode();
+  SetTopVisibleNode(FFocus.Node);
 }
 
 // --- node data answered here ------------------------------------------------------------------------

@@ -37,12 +37,13 @@ bool ReferenceBefore(const auto& Reference, const TdxTreeListNode* Node) {
 
 }  // namespace
 
-bool TCustomdxTreeList::AreAbsoluteListsValid() const { return !FDisplayNodes.empty() && !IsDestroying(); }
+bool TCustomdxTreeList::AreAbsoluteListsValid() const { return !FOrder.DisplayNodes.empty() && !IsDestroying(); }
 
 int TCustomdxTreeList::IndexInSortedReferences(const TdxTreeListNode* Node) const {
-  const auto it = std::lower_bound(FSortedReferences.begin(), FSortedReferences.end(), Node,
-                                   [](const TSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
-  return it != FSortedReferences.end() && it->Node == Node ? int(it - FSortedReferences.begin()) : -1;
+  const auto it = std::lower_bound(
+      FOrder.SortedReferences.begin(), FOrder.SortedReferences.end(), Node,
+      [](const TdxTreeListSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
+  return it != FOrder.SortedReferences.end() && it->Node == Node ? int(it - FOrder.SortedReferences.begin()) : -1;
 }
 
 // --- walks ------------------------------------------------------------------------------------------
@@ -82,19 +83,19 @@ TdxTreeListNode* TCustomdxTreeList::GetNextNodeUp(TdxTreeListNode* Node) {
 // --- display-order queries ---------------------------------------------------------------------------
 
 int TCustomdxTreeList::GetAbsoluteCount() {
-  return AreAbsoluteListsValid() ? int(FDisplayNodes.size()) : WalkAbsoluteCount();
+  return AreAbsoluteListsValid() ? int(FOrder.DisplayNodes.size()) : WalkAbsoluteCount();
 }
 
 int TCustomdxTreeList::GetAbsoluteIndex(const TdxTreeListNode* Node) {
   if (!Node || Count() == 0) return -1;
   if (!AreAbsoluteListsValid()) return WalkAbsoluteIndex(Node);
   const int at = IndexInSortedReferences(Node);
-  return at < 0 ? -1 : FSortedReferences[at].Index;
+  return at < 0 ? -1 : FOrder.SortedReferences[at].Index;
 }
 
 TdxTreeListNode* TCustomdxTreeList::GetAbsoluteNode(int Index) {
   if (!AreAbsoluteListsValid()) return Index < 0 ? nullptr : WalkAbsoluteNode(Index);
-  return Index >= 0 && Index < int(FDisplayNodes.size()) ? FDisplayNodes[Index] : nullptr;
+  return Index >= 0 && Index < int(FOrder.DisplayNodes.size()) ? FOrder.DisplayNodes[Index] : nullptr;
 }
 
 // A node missing from valid lists (hidden by a collapse) is answered by walking from it.
@@ -103,8 +104,8 @@ TdxTreeListNode* TCustomdxTreeList::GetNextVisibleNode(TdxTreeListNode* Node) {
   if (AreAbsoluteListsValid()) {
     const int at = IndexInSortedReferences(Node);
     if (at >= 0) {
-      const size_t next = size_t(FSortedReferences[at].Index) + 1;
-      return next < FDisplayNodes.size() ? FDisplayNodes[next] : nullptr;
+      const size_t next = size_t(FOrder.SortedReferences[at].Index) + 1;
+      return next < FOrder.DisplayNodes.size() ? FOrder.DisplayNodes[next] : nullptr;
     }
   }
   if (Node->Expanded() && Node->Count() > 0) return Node->GetFirstChild();
@@ -116,8 +117,8 @@ TdxTreeListNode* TCustomdxTreeList::GetPrevVisibleNode(TdxTreeListNode* Node) {
   if (AreAbsoluteListsValid()) {
     const int at = IndexInSortedReferences(Node);
     if (at >= 0) {
-      const int prev = FSortedReferences[at].Index - 1;
-      return prev >= 0 ? FDisplayNodes[prev] : nullptr;
+      const int prev = FOrder.SortedReferences[at].Index - 1;
+      return prev >= 0 ? FOrder.DisplayNodes[prev] : nullptr;
     }
   }
   TdxTreeListNode* prev = Node->GetPrevSibling();
@@ -128,9 +129,9 @@ TdxTreeListNode* TCustomdxTreeList::GetLastNode() const {
   return Count() > 0 ? Items(Count() - 1)->GetLastExpandedDescendant() : nullptr;
 }
 
-bool TCustomdxTreeList::IsBOF() { return Count() == 0 || FFocusedNode == GetFirstNode(); }
+bool TCustomdxTreeList::IsBOF() { return Count() == 0 || FFocus.Node == GetFirstNode(); }
 
-bool TCustomdxTreeList::IsEOF() { return Count() == 0 || FFocusedNode == GetLastNode(); }
+bool TCustomdxTreeList::IsEOF() { return Count() == 0 || FFocus.Node == GetLastNode(); }
 
 bool TCustomdxTreeList::IsFirstNode(TdxTreeListNode* Node) { return Node && Node == GetFirstNode(); }
 
@@ -139,15 +140,15 @@ bool TCustomdxTreeList::IsLastNode(TdxTreeListNode* Node) { return Node && Node 
 // --- the lists ---------------------------------------------------------------------------------------
 
 void TCustomdxTreeList::ClearCalcLists() {
-  if (FLockClearCalcLists) return;
-  FSortedReferences.clear();
-  FDisplayNodes.clear();
-  FFocusedColumnIndex = -2;
+  if (FOrder.LockClearCalcLists) return;
+  FOrder.SortedReferences.clear();
+  FOrder.DisplayNodes.clear();
+  FFocus.ColumnIndex = -2;
   ClearRowHeightCache();
 }
 
 void TCustomdxTreeList::ClearRowHeightCache() {
-  if (FLockClearCalcLists || IsDestroying()) return;
+  if (FOrder.LockClearCalcLists || IsDestroying()) return;
   // Only the children wait on the stack: a flat list of many rows is walked in place.
   std::vector<TdxTreeListNode*> pending;
   const auto forget = [&pending](TdxTreeListNode* Node) {
@@ -166,57 +167,61 @@ void TCustomdxTreeList::ClearRowHeightCache() {
 }
 
 void TCustomdxTreeList::RebuildAbsoluteLists() {
-  if (!FChangedNode) {
+  if (!FOrder.ChangedNode) {
     RebuildAllReferences();
   } else if (!AreAbsoluteListsValid()) {
-    if (!FChangedNodeRemoved) RebuildAllReferences();
-  } else if (FChangedNodeRemoved) {
-    RemoveReference(FChangedNode);
+    if (!FOrder.ChangedNodeRemoved) RebuildAllReferences();
+  } else if (FOrder.ChangedNodeRemoved) {
+    RemoveReference(FOrder.ChangedNode);
   } else {
-    InsertReference(FChangedNode);
+    InsertReference(FOrder.ChangedNode);
   }
 }
 
 void TCustomdxTreeList::RebuildAllReferences() {
-  FDisplayNodes.clear();
-  WalkShown(FNodes, [this](TdxTreeListNode* n) { return FDisplayNodes.push_back(n), true; });
-  FSortedReferences.clear();
-  FSortedReferences.reserve(FDisplayNodes.size());
-  for (size_t i = 0; i < FDisplayNodes.size(); ++i) FSortedReferences.push_back({FDisplayNodes[i], int(i)});
+  FOrder.DisplayNodes.clear();
+  WalkShown(FNodes, [this](TdxTreeListNode* n) { return FOrder.DisplayNodes.push_back(n), true; });
+  FOrder.SortedReferences.clear();
+  FOrder.SortedReferences.reserve(FOrder.DisplayNodes.size());
+  for (size_t i = 0; i < FOrder.DisplayNodes.size(); ++i)
+    FOrder.SortedReferences.push_back({FOrder.DisplayNodes[i], int(i)});
   // Nodes made one after another mostly lie in address order already.
-  const auto before = [](const TSortedReference& a, const TSortedReference& b) { return ReferenceBefore(a, b.Node); };
-  if (!std::is_sorted(FSortedReferences.begin(), FSortedReferences.end(), before))
-    std::sort(FSortedReferences.begin(), FSortedReferences.end(), before);
+  const auto before = [](const TdxTreeListSortedReference& a, const TdxTreeListSortedReference& b) {
+    return ReferenceBefore(a, b.Node);
+  };
+  if (!std::is_sorted(FOrder.SortedReferences.begin(), FOrder.SortedReferences.end(), before))
+    std::sort(FOrder.SortedReferences.begin(), FOrder.SortedReferences.end(), before);
 }
 
 void TCustomdxTreeList::InsertReference(TdxTreeListNode* Node) {
   // The new node takes the place of the node that follows its subtree.
   TdxTreeListNode* follower = GetNextNodeUp(Node);
-  int index = int(FDisplayNodes.size());
+  int index = int(FOrder.DisplayNodes.size());
   if (follower) {
     const int at = IndexInSortedReferences(follower);
     if (at < 0) return RebuildAllReferences();
-    index = FSortedReferences[at].Index;
+    index = FOrder.SortedReferences[at].Index;
   }
-  if (index < int(FDisplayNodes.size()))
-    for (TSortedReference& reference : FSortedReferences)
+  if (index < int(FOrder.DisplayNodes.size()))
+    for (TdxTreeListSortedReference& reference : FOrder.SortedReferences)
       if (reference.Index >= index) ++reference.Index;
-  const auto place = std::lower_bound(FSortedReferences.begin(), FSortedReferences.end(), Node,
-                                      [](const TSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
-  FSortedReferences.insert(place, {Node, index});
-  FDisplayNodes.insert(FDisplayNodes.begin() + index, Node);
+  const auto place = std::lower_bound(
+      FOrder.SortedReferences.begin(), FOrder.SortedReferences.end(), Node,
+      [](const TdxTreeListSortedReference& r, const TdxTreeListNode* n) { return ReferenceBefore(r, n); });
+  FOrder.SortedReferences.insert(place, {Node, index});
+  FOrder.DisplayNodes.insert(FOrder.DisplayNodes.begin() + index, Node);
   ClearRowHeightOfNeighbour(Node->Parent());
 }
 
 void TCustomdxTreeList::RemoveReference(TdxTreeListNode* Node) {
   const int at = IndexInSortedReferences(Node);
   if (at < 0) return;
-  const int index = FSortedReferences[at].Index;
-  FSortedReferences.erase(FSortedReferences.begin() + at);
-  for (TSortedReference& reference : FSortedReferences)
+  const int index = FOrder.SortedReferences[at].Index;
+  FOrder.SortedReferences.erase(FOrder.SortedReferences.begin() + at);
+  for (TdxTreeListSortedReference& reference : FOrder.SortedReferences)
     if (reference.Index > index) --reference.Index;
-  FDisplayNodes.erase(FDisplayNodes.begin() + index);
-  ClearRowHeightOfNeighbour(FDeletedNodeParent);
+  FOrder.DisplayNodes.erase(FOrder.DisplayNodes.begin() + index);
+  ClearRowHeightOfNeighbour(FOrder.DeletedNodeParent);
 }
 
 // The tree lines of the last two children change when a sibling comes or goes.
@@ -226,9 +231,9 @@ void TCustomdxTreeList::ClearRowHeightOfNeighbour(TdxTreeListNode* Parent) {
 }
 
 void TCustomdxTreeList::NodeListChanged(TdxTreeListNode* Node, bool Removing) {
-  FChangedNode = Node;
-  FChangedNodeRemoved = Removing;
-  const auto forget = ScopeExit([this] { FChangedNode = nullptr; });
+  FOrder.ChangedNode = Node;
+  FOrder.ChangedNodeRemoved = Removing;
+  const auto forget = ScopeExit([this] { FOrder.ChangedNode = nullptr; });
   RebuildAbsoluteLists();
 }
 
@@ -237,7 +242,7 @@ void TCustomdxTreeList::NodeListChanged(TdxTreeListNode* Node, bool Removing) {
 void TCustomdxTreeList::NodeAdded(TdxTreeListNode* Node) {
   CancelEditState();
   if (!FTopVisibleNode) SetTopVisibleNode(Node);
-  if (!FFocusedNode) FFocusedNode = FTopVisibleNode;
+  if (!FFocus.Node) FFocus.Node = FTopVisibleNode;
   if (FLockUpdate != 0) return;
   if (!IsLoading() && !IsDestroying() && Node->IsVisible()) NodeListChanged(Node, false);
   TdxTreeListNode* from = Node->GetPrevSiblingOrParent();
@@ -257,19 +262,20 @@ void TCustomdxTreeList::DeletingNode(TdxTreeListNode* Node, TdxTreeListNode* Pre
     return;
   }
   TdxTreeListNode* target = PrevSiblingOrParent ? PrevSiblingOrParent : NextVisible;
-  const bool wasTop = FTopVisibleNode == Node, wasFocused = FFocusedNode == Node;
+  const bool wasTop = FTopVisibleNode == Node, wasFocused = FFocus.Node == Node;
   MoveReferencesAway(Node, target);
   CancelEditState();
-  if (FDeletedNodeWasShown && FLockUpdate == 0 && !IsDestroying()) NodeListChanged(Node, true);
+  if (FOrder.DeletedNodeWasShown && FLockUpdate == 0 && !IsDestroying()) NodeListChanged(Node, true);
   if (WasVisible) InvalidateNode(wasTop || wasFocused ? target : (PrevSiblingOrParent ? PrevSiblingOrParent : NextVisible), true);
 }
 
 void TCustomdxTreeList::MoveReferencesAway(TdxTreeListNode* Node, TdxTreeListNode* Target) {
   if (FTopVisibleNode == Node) SetTopVisibleNode(Target);
-  if (FFocusedNode == Node) FFocusedNode = Target;
-  if (FSelectionAnchor == Node) FSelectionAnchor = Target;
+  if (FFocus.Node == Node) FFocus.Node = Target;
+  if (FSelection.Anchor == Node) FSelection.Anchor = Target;
   if (RangeOrigin == Node) RangeOrigin = nullptr;
-  for (TdxTreeListNode** reference : {&FPressedNode, &FHotNode, &FNodeBeforePress, &FDragNode, &FEditingNode})
+  for (TdxTreeListNode** reference :
+       {&FPress.PressedNode, &FPress.HotNode, &FPress.NodeBeforePress, &FDrag.DragNode, &FEdit.Node})
     if (*reference == Node) *reference = nullptr;
 }
 

@@ -9,6 +9,8 @@
 #include "graphics/ImageList.h"
 #include "windows/Overlay.h"
 
+class TdxTreeListNode;
+
 struct TdxTreeListDragState {
   // The sizing line where it is and where it started.
   int SizingPos = 0;
@@ -20,6 +22,8 @@ struct TdxTreeListDragState {
   // The header or band being moved (-1: none).
   int DraggedHeader = -1;
   int DraggedBand = -1;
+  // The node whose drag began; cleared when it goes.
+  TdxTreeListNode* DragNode = nullptr;
   std::unique_ptr<TScreenOverlay> DropArrows;
   bool DropArrowsShown = false;
   std::unique_ptr<TScreenOverlay> HeaderDragImage;

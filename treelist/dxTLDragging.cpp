@@ -140,7 +140,7 @@ void TCustomdxTreeList::ShowDropArrows() {
     const int b = height;
     const std::vector<TPoint> down{{5, 8}, {0, 3}, {3, 3}, {3, 0}, {7, 0}, {7, 3}, {10, 3}};
     const std::vector<TPoint> up{{5, b - 9}, {10, b - 4}, {7, b - 4}, {7, b - 1}, {3, b - 1}, {3, b - 4}, {0, b - 4}};
-    const HBRUSH oldBrush = SelectObject(DC, CreateSolidBrush(FArrowsColor));
+    const HBRUSH oldBrush = SelectObject(DC, CreateSolidBrush(FLook.ArrowsColor));
     const HPEN oldPen = SelectObject(DC, GetStockPen(BLACK_PEN));
     Polygon(DC, down);
     Polygon(DC, up);
@@ -176,10 +176,10 @@ bool TCustomdxTreeList::BandTakesDraggedHeader(int Position) {
 
 // Beside the pressed header, on its side, the pressed header would stay where it is.
 bool TCustomdxTreeList::HeaderDropMovesNothing(const TdxTreeListHeaderInfo& Header, bool Before) {
-  if (FPressedHeader < 0 || GetBandPosition(GetColumnBandIndex(FPressedHeader)) != Header.Band ||
-      GetColumnRowIndex(FPressedHeader) != Header.Row)
+  if (FButtons.PressedHeader < 0 || GetBandPosition(GetColumnBandIndex(FButtons.PressedHeader)) != Header.Band ||
+      GetColumnRowIndex(FButtons.PressedHeader) != Header.Row)
     return false;
-  const int pressed = GetVisibleColumnPos(FPressedHeader), at = GetVisibleColumnPos(Header.Column);
+  const int pressed = GetVisibleColumnPos(FButtons.PressedHeader), at = GetVisibleColumnPos(Header.Column);
   return Before ? at == pressed + 1 : at + 1 == pressed;
 }
 
@@ -193,7 +193,7 @@ TCustomdxTreeList::TDropInfo TCustomdxTreeList::HeaderDropInfo(const TdxTreeList
   if (under) {
     drop = {{-100, -100}, under->Band, under->Row, under->Position, -2};
     before = Point.X <= (under->Rect.Left + under->Rect.Right) / 2;
-    if (!BandTakesDraggedHeader(under->Band) || under->Column == FPressedHeader ||
+    if (!BandTakesDraggedHeader(under->Band) || under->Column == FButtons.PressedHeader ||
         HeaderDropMovesNothing(*under, before))
       return drop;
   } else if (Point.X < Info.Bands.back().ClipRect.Right) {
@@ -227,14 +227,15 @@ TCustomdxTreeList::TDropInfo TCustomdxTreeList::BandDropInfo(const TdxTreeListDr
   bool before = false;
   if (under) {
     before = Point.X <= (under->Rect.Left + under->Rect.Right) / 2;
-    const bool besidePressed =
-        FPressedBand >= 0 && (before ? under->Band == FPressedBand + 1 : under->Band + 1 == FPressedBand);
-    if (under->Band == FPressedBand || besidePressed || (before && under->Band == GetFixedLeftBand()) ||
+    const bool besidePressed = FButtons.PressedBand >= 0 && (before ? under->Band == FButtons.PressedBand + 1
+                                                                    : under->Band + 1 == FButtons.PressedBand);
+    if (under->Band == FButtons.PressedBand || besidePressed || (before && under->Band == GetFixedLeftBand()) ||
         (!before && under->Band == GetFixedRightBand()))
       return drop;
   } else {
     const TdxTreeListBandInfo& last = Info.Bands.back();
-    if (Point.X < last.ClipRect.Right || last.Band == FPressedBand || last.Band == GetFixedRightBand()) return drop;
+    if (Point.X < last.ClipRect.Right || last.Band == FButtons.PressedBand || last.Band == GetFixedRightBand())
+      return drop;
     under = &last;
   }
   const int x = (before ? under->ClipRect.Left : under->ClipRect.Right) - 5;
@@ -257,7 +258,7 @@ void TCustomdxTreeList::EndDragHeader(bool Accept) {
   const TDropInfo drop = FDropInfo;
   EndMoving();
   FDrag.DraggedHeader = -1;
-  FPressedHeader = -1;
+  FButtons.PressedHeader = -1;
   InvalidateHeaderArea();
   if (!Accept || column < 0) return;
   DoDragEndHeader(column, Accept);
@@ -279,7 +280,7 @@ void TCustomdxTreeList::EndDragBand(bool Accept) {
   const TDropInfo drop = FDropInfo;
   EndMoving();
   FDrag.DraggedBand = -1;
-  FPressedBand = -1;
+  FButtons.PressedBand = -1;
   InvalidateBandArea();
   if (!Accept || band < 0) return;
   DoDragEndBand(band, Accept);
@@ -297,7 +298,7 @@ void TCustomdxTreeList::DoStartDrag(TDragObject*& DragObject) {
   if (FState == tlsEditing) CloseEditor();
   KillEditorTimer();
   TCustomdxContainer::DoStartDrag(DragObject);
-  TdxTreeListNode* node = FPressedNode;
+  TdxTreeListNode* node = FPress.PressedNode;
   if (!node && HandleAllocated()) {
     TPoint cursor;
     GetCursorPos(cursor);
@@ -335,8 +336,8 @@ void TCustomdxTreeList::CreateNodeDragImage(TdxTreeListNode* Node) {
     List->Draw(canvas, x, frame.Top + (frame.Height() - List->Height()) / 2, Index);
     x += List->Width();
   };
-  drawImage(FStateImages, GetNodeStateIndex(Node));
-  drawImage(FImages, GetNodeImageIndex(Node));
+  drawImage(FMeasures.StateImages, GetNodeStateIndex(Node));
+  drawImage(FMeasures.Images, GetNodeImageIndex(Node));
   TRect text{x + 1, frame.Top, frame.Right - 1, frame.Bottom};
   canvas->Brush()->SetStyle(TBrushStyle::bsClear);
   DrawText(canvas->Handle(), GetNodeDragText(Node, GetFocusedColumn()), -1, text,
@@ -352,8 +353,8 @@ void TCustomdxTreeList::DragOver(TObject* Source, int X, int Y, TDragState State
   TdxTreeListHitInfo hit;
   GetHitInfo({X, Y}, hit);
   if (CanDragExpand() && hit.HitKind == hkButton && hit.Node) {
-    FDragNode = hit.Node;
-    StartExpandTimer(FWaitForExpandNodeTime);
+    FDrag.DragNode = hit.Node;
+    StartExpandTimer(FLook.WaitForExpandNodeTime);
   }
   if (!CanDragScroll()) return;
   const TRect rows = GetRowsRect();
@@ -361,7 +362,7 @@ void TCustomdxTreeList::DragOver(TObject* Source, int X, int Y, TDragState State
   if (X < rows.Right && X >= rows.Right - DragScrollEdge) StartScrollTimer(3, 100);
   if (!hit.Node || Y < rows.Top || Y >= rows.Bottom) return;
   const int column = !IsRowSelect() && hit.Column >= 0 ? GetVisibleColumnPos(hit.Column) : GetFocusedVisibleIndex();
-  if (hit.Node != FFocusedNode || column != GetFocusedVisibleIndex()) SetFocusedNodeAndColumn(hit.Node, column, false);
+  if (hit.Node != FFocus.Node || column != GetFocusedVisibleIndex()) SetFocusedNodeAndColumn(hit.Node, column, false);
   UpdateWindow(Handle());
   CalcVisibleRowCounts();
   const int index = GetAbsoluteIndex(hit.Node), top = std::max(GetTopIndex(), 0);
@@ -373,7 +374,7 @@ void TCustomdxTreeList::DragOver(TObject* Source, int X, int Y, TDragState State
 
 void TCustomdxTreeList::DoEndDrag(TObject* Target, int X, int Y) {
   TCustomdxContainer::DoEndDrag(Target, X, Y);
-  FPressedNode = nullptr;
+  FPress.PressedNode = nullptr;
   FDragObject = nullptr;
   StopScrollTimer();
   StopExpandTimer();
@@ -397,17 +398,17 @@ void TCustomdxTreeList::StopExpandTimer() {
 // DragCollapse it toggles, and again after twice the wait).
 void TCustomdxTreeList::ExpandTimerFired() {
   StopExpandTimer();
-  if (!FDragNode || !HandleAllocated()) return;
+  if (!FDrag.DragNode || !HandleAllocated()) return;
   TPoint cursor;
   GetCursorPos(cursor);
   ::ScreenToClient(Handle(), cursor);
   TdxTreeListHitInfo hit;
   GetHitInfo(cursor, hit);
-  if (hit.HitKind != hkButton || hit.Node != FDragNode) return;
+  if (hit.HitKind != hkButton || hit.Node != FDrag.DragNode) return;
   if (CanDragCollapse()) {
-    FDragNode->SetExpanded(!FDragNode->Expanded());
-    StartExpandTimer(2 * FWaitForExpandNodeTime);
+    FDrag.DragNode->SetExpanded(!FDrag.DragNode->Expanded());
+    StartExpandTimer(2 * FLook.WaitForExpandNodeTime);
   } else {
-    FDragNode->SetExpanded(true);
+    FDrag.DragNode->SetExpanded(true);
   }
 }

@@ -15,9 +15,9 @@ void TCustomdxTreeList::HideEditor() { CloseEditing(true); }
 void TCustomdxTreeList::CloseEditor() { CloseEditing(false); }
 
 void TCustomdxTreeList::CloseEditing(bool TakeFocus) {
-  if (FState != tlsEditing || !FInplaceEdit) return;
+  if (FState != tlsEditing || !FEdit.InplaceEdit) return;
   // A refused value raises here and the editor stays open.
-  if (!IsDestroying()) FInplaceEdit->ValidateEdit();
+  if (!IsDestroying()) FEdit.InplaceEdit->ValidateEdit();
   SetState(tlsNormal);
   HideEditorPost(TakeFocus);
 }
@@ -25,77 +25,77 @@ void TCustomdxTreeList::CloseEditing(bool TakeFocus) {
 // Posts a modified value of the edited cell, forgets the cell and hides the editor; the focus
 // comes back to the control when asked or when the editor had it.
 void TCustomdxTreeList::HideEditorPost(bool TakeFocus) {
-  if (!FInplaceEdit) return;
-  const bool hadFocus = FInplaceEdit->IsFocused();
-  FInplaceEdit->SetHidingForPost(true);
-  TdxTreeListNode* node = FEditingNode;
-  const int column = FEditingColumn;
-  FEditingNode = nullptr;
-  FEditingColumn = -1;
-  if (node && column >= 0 && !IsDestroying() && FInplaceEdit->GetModified()) {
-    AssignEditValue(node, column, FInplaceEdit);
+  if (!FEdit.InplaceEdit) return;
+  const bool hadFocus = FEdit.InplaceEdit->IsFocused();
+  FEdit.InplaceEdit->SetHidingForPost(true);
+  TdxTreeListNode* node = FEdit.Node;
+  const int column = FEdit.Column;
+  FEdit.Node = nullptr;
+  FEdit.Column = -1;
+  if (node && column >= 0 && !IsDestroying() && FEdit.InplaceEdit->GetModified()) {
+    AssignEditValue(node, column, FEdit.InplaceEdit);
     DoEdited(node);
   }
-  FInplaceEdit->Hide();
+  FEdit.InplaceEdit->Hide();
   if ((TakeFocus || hadFocus) && !IsDestroying() && HandleAllocated() && IsWindowVisible(Handle()))
     ::SetFocus(Handle());
 }
 
 void TCustomdxTreeList::CancelEditState() {
-  FEditingNode = nullptr;
-  FEditingColumn = -1;
+  FEdit.Node = nullptr;
+  FEdit.Column = -1;
   if (!IsDestroying()) HideEditor();
 }
 
 void TCustomdxTreeList::HideEditorWithoutPosting() {
-  if (!FInplaceEdit || !FInplaceEdit->Shown()) return;
-  const bool hadFocus = FInplaceEdit->IsFocused();
-  FInplaceEdit->Hide();
+  if (!FEdit.InplaceEdit || !FEdit.InplaceEdit->Shown()) return;
+  const bool hadFocus = FEdit.InplaceEdit->IsFocused();
+  FEdit.InplaceEdit->Hide();
   if (hadFocus && CanFocus()) SetFocus();
 }
 
 void TCustomdxTreeList::SetState(TdxTreeListState Value) {
   FState = Value;
   if (Value != tlsEditing) return;
-  if (FInplaceEdit) FInplaceEdit->MoveCaretToEnd();
+  if (FEdit.InplaceEdit) FEdit.InplaceEdit->MoveCaretToEnd();
   EndSearch();
 }
 
 // --- opening the editor -------------------------------------------------------------------------------
 
 void TCustomdxTreeList::ShowEditor() {
-  if (!IsEditingEnabled() || IsRowSelect() || !FFocusedNode) return;
+  if (!IsEditingEnabled() || IsRowSelect() || !FFocus.Node) return;
   bool allow = true;
   if (IsNewItemRowActive())
     DoNewItemRowEditing(allow);
   else
-    DoEditing(FFocusedNode, allow);
+    DoEditing(FFocus.Node, allow);
   if (!allow) {
-    FInplaceEdit = nullptr;
+    FEdit.InplaceEdit = nullptr;
     return;
   }
-  if (FState != tlsNormal || FFocusedColumn < 0 || GetVisibleColumnCount() == 0) return;
+  if (FState != tlsNormal || FFocus.Column < 0 || GetVisibleColumnCount() == 0) return;
   MakeColumnVisible(GetFocusedColumn());
-  MakeNodeVisible(FFocusedNode);
+  MakeNodeVisible(FFocus.Node);
   SetState(tlsEditing);
   PlaceEditor(true);
 }
 
 void TCustomdxTreeList::ShowEditorChar(TKeyChar Key) {
   ShowEditor();
-  if (FState != tlsEditing || !FInplaceEdit || !FInplaceEdit->HandleAllocated()) return;
+  if (FState != tlsEditing || !FEdit.InplaceEdit || !FEdit.InplaceEdit->HandleAllocated()) return;
   // Posted, so that the editor sees the key after it has been shown.
   if (Key == 22)
-    PostMessage(FInplaceEdit->Handle(), WM_PASTE);
+    PostMessage(FEdit.InplaceEdit->Handle(), WM_PASTE);
   else if (Key == 24)
-    PostMessage(FInplaceEdit->Handle(), WM_CUT);
+    PostMessage(FEdit.InplaceEdit->Handle(), WM_CUT);
   else
-    PostMessage(FInplaceEdit->Handle(), WM_CHAR, WPARAM(Key));
+    PostMessage(FEdit.InplaceEdit->Handle(), WM_CHAR, WPARAM(Key));
 }
 
 void TCustomdxTreeList::ResetEditor() {
-  FEditingNode = nullptr;
-  FEditingColumn = -1;
+  FEdit.Node = nullptr;
+  FEdit.Column = -1;
   PlaceEditor(false);
 }
 
@@ -107,29 +107,29 @@ void TCustomdxTreeList::PlaceEditor(bool Focus) {
   TdxInplaceEdit* editor = FindEditor(column);
   if (!editor) editor = CreateEditor(column);
   if (!editor) return SetState(tlsNormal);
-  if (editor != FInplaceEdit || FEditingNode != FFocusedNode || FEditingColumn != column) {
-    if (FInplaceEdit && (FEditingNode || FEditingColumn >= 0)) HideEditorPost(false);
-    FInplaceEdit = editor;
+  if (editor != FEdit.InplaceEdit || FEdit.Node != FFocus.Node || FEdit.Column != column) {
+    if (FEdit.InplaceEdit && (FEdit.Node || FEdit.Column >= 0)) HideEditorPost(false);
+    FEdit.InplaceEdit = editor;
     InitEditorForFocusedCell();
   }
-  MakeNodeVisible(FFocusedNode);
+  MakeNodeVisible(FFocus.Node);
   if (!IsEditorActive()) {
-    FEditingColumn = -1;
-    FEditingNode = nullptr;
+    FEdit.Column = -1;
+    FEdit.Node = nullptr;
     return;
   }
-  const TRect cell = GetEditorRect(FFocusedNode, GetFocusedVisibleIndex());
-  if (!Focus) FInplaceEdit->IncShowLock();
+  const TRect cell = GetEditorRect(FFocus.Node, GetFocusedVisibleIndex());
+  if (!Focus) FEdit.InplaceEdit->IncShowLock();
   const auto unlock = ScopeExit([this, Focus] {
-    if (!Focus) FInplaceEdit->DecShowLock();
+    if (!Focus) FEdit.InplaceEdit->DecShowLock();
   });
-  FInplaceEdit->ShowEdit(cell);
+  FEdit.InplaceEdit->ShowEdit(cell);
 }
 
 void TCustomdxTreeList::InitEditorForFocusedCell() {
-  FEditingColumn = GetFocusedColumn();
-  FEditingNode = FFocusedNode;
-  TdxInplaceEdit* editor = FInplaceEdit;
+  FEdit.Column = GetFocusedColumn();
+  FEdit.Node = FFocus.Node;
+  TdxInplaceEdit* editor = FEdit.InplaceEdit;
   if (editor->Parent() != this) editor->SetParent(this);
   BeginEditorSet();
   Bracket(
@@ -137,7 +137,7 @@ void TCustomdxTreeList::InitEditorForFocusedCell() {
         editor->SetHidingForPost(false);
         editor->SetColor(GetEditColor());
         editor->SetFont(GetEditFont());
-        InitEditor(editor, FEditingColumn);
+        InitEditor(editor, FEdit.Column);
         editor->SetEditValue(InitEditValue());
         editor->SetModified(false);
         editor->SetEditing(true);
@@ -165,9 +165,9 @@ void TCustomdxTreeList::KillEditorTimer() {
 }
 
 void TCustomdxTreeList::SetNewItemRowActive(bool Value) {
-  if (!IsNewItemRowVisible() || FNewItemRowActive == Value) return;
-  FNewItemRowActive = Value;
-  InvalidateNode(FFocusedNode, false);
+  if (!IsNewItemRowVisible() || FEdit.NewItemRowActive == Value) return;
+  FEdit.NewItemRowActive = Value;
+  InvalidateNode(FFocus.Node, false);
   InvalidateNewItemRow();
 }
 
@@ -189,5 +189,5 @@ bool TCustomdxTreeList::IsControlOrEditorFocused() {
     for (HWND wnd = GetFocus(); wnd; wnd = GetParent(wnd))
       if (wnd == own) return true;
   }
-  return FState == tlsEditing && FInplaceEdit && FInplaceEdit->IsFocused();
+  return FState == tlsEditing && FEdit.InplaceEdit && FEdit.InplaceEdit->IsFocused();
 }

@@ -10,61 +10,61 @@ bool TCustomdxTreeList::FocusNode(TdxTreeListNode* Node) {
 void TCustomdxTreeList::SetFocusedNodeAndColumn(TdxTreeListNode* Node, int VisibleColumn, bool MakeVisible) {
   if (!Node) return;
   CloseEditor();
-  FFocusedColumnIndex = -2;
-  TdxTreeListNode* const oldNode = FFocusedNode;
-  const int oldColumn = FFocusedColumn;
+  FFocus.ColumnIndex = -2;
+  TdxTreeListNode* const oldNode = FFocus.Node;
+  const int oldColumn = FFocus.Column;
   if (FLockUpdate != 0) {
-    FFocusedNode = Node;
-    FFocusedColumn = VisibleColumn;
+    FFocus.Node = Node;
+    FFocus.Column = VisibleColumn;
     return;
   }
-  if (Node != FFocusedNode) {
+  if (Node != FFocus.Node) {
     if (!IsRowSelect()) {
-      FFocusedColumn = VisibleColumn;
+      FFocus.Column = VisibleColumn;
       MakeColumnVisible(GetVisibleColumnAt(VisibleColumn));
     }
-    FFocusedNode = Node;
+    FFocus.Node = Node;
     if (oldNode) InvalidateNode(oldNode, false);
     InvalidateNode(Node, false);
-  } else if (!IsRowSelect() && VisibleColumn != FFocusedColumn) {
+  } else if (!IsRowSelect() && VisibleColumn != FFocus.Column) {
     MakeColumnVisible(GetVisibleColumnAt(VisibleColumn));
-    FFocusedColumn = VisibleColumn;
+    FFocus.Column = VisibleColumn;
     InvalidateNode(Node, false);
   }
-  if (MakeVisible && FFocusedNode) MakeNodeVisible(FFocusedNode);
-  const bool nodeChanged = oldNode != FFocusedNode, columnChanged = oldColumn != FFocusedColumn;
+  if (MakeVisible && FFocus.Node) MakeNodeVisible(FFocus.Node);
+  const bool nodeChanged = oldNode != FFocus.Node, columnChanged = oldColumn != FFocus.Column;
   // A search moves the focus itself; any other move ends it.
-  if ((nodeChanged || columnChanged) && FSearchLock == 0) EndSearch();
-  if (nodeChanged) DoChangeNode(oldNode, FFocusedNode);
-  if (columnChanged) DoChangeColumn(FFocusedNode, GetFocusedColumn());
+  if ((nodeChanged || columnChanged) && FSearch.Lock == 0) EndSearch();
+  if (nodeChanged) DoChangeNode(oldNode, FFocus.Node);
+  if (columnChanged) DoChangeColumn(FFocus.Node, GetFocusedColumn());
 }
 
 void TCustomdxTreeList::SetFocusedAbsoluteIndex(int Index) {
   const int count = GetAbsoluteCount();
   if (count == 0) return;
   Index = std::clamp(Index, 0, count - 1);
-  if (Index == GetFocusedAbsoluteIndex() && FFocusedNode) return;
+  if (Index == GetFocusedAbsoluteIndex() && FFocus.Node) return;
   SetFocusedNodeAndColumn(GetAbsoluteNode(Index), GetFocusedVisibleIndex(), true);
 }
 
 int TCustomdxTreeList::GetFocusedAbsoluteIndex() {
-  const int index = GetAbsoluteIndex(FFocusedNode);
+  const int index = GetAbsoluteIndex(FFocus.Node);
   return index < 0 ? 0 : index;
 }
 
 int TCustomdxTreeList::GetFocusedVisibleIndex() {
-  if (IsRowSelect() || FFocusedColumn >= GetVisibleColumnCount()) return 0;
-  return FFocusedColumn;
+  if (IsRowSelect() || FFocus.Column >= GetVisibleColumnCount()) return 0;
+  return FFocus.Column;
 }
 
 void TCustomdxTreeList::SetFocusedVisibleIndex(int Position) {
   if (Position < 0 || Position >= GetVisibleColumnCount() || Position == GetFocusedVisibleIndex()) return;
-  SetFocusedNodeAndColumn(FFocusedNode, Position, false);
+  SetFocusedNodeAndColumn(FFocus.Node, Position, false);
 }
 
 int TCustomdxTreeList::GetFocusedColumn() {
-  if (FFocusedColumnIndex == -2) FFocusedColumnIndex = GetVisibleColumnAt(GetFocusedVisibleIndex());
-  return FFocusedColumnIndex;
+  if (FFocus.ColumnIndex == -2) FFocus.ColumnIndex = GetVisibleColumnAt(GetFocusedVisibleIndex());
+  return FFocus.ColumnIndex;
 }
 
 // --- moves by direction ------------------------------------------------------------------------------
@@ -90,60 +90,60 @@ TdxTreeListNode* TCustomdxTreeList::GetNavigationNode(TdxTreeListNode* Node, Tdx
 }
 
 void TCustomdxTreeList::NavigateFocused(TdxTreeListNavigation Direction, bool AllNodes) {
-  if (!FFocusedNode) return;
-  const bool singleSelected = IsMultiSelect() && GetSelectedCount() == 1 && GetSelectedItem(0) == FFocusedNode;
-  TdxTreeListNode* target = GetNavigationNode(FFocusedNode, Direction, AllNodes);
+  if (!FFocus.Node) return;
+  const bool singleSelected = IsMultiSelect() && GetSelectedCount() == 1 && GetSelectedItem(0) == FFocus.Node;
+  TdxTreeListNode* target = GetNavigationNode(FFocus.Node, Direction, AllNodes);
   if (!target || !FocusNode(target)) return;
   if (!singleSelected) return;
   ClearSelection();
-  FFocusedNode->SetSelected(true);
+  FFocus.Node->SetSelected(true);
 }
 
 bool TCustomdxTreeList::GotoNext() {
-  TdxTreeListNode* before = FFocusedNode;
+  TdxTreeListNode* before = FFocus.Node;
   NavigateFocused(tlnNext, false);
-  return FFocusedNode != before;
+  return FFocus.Node != before;
 }
 
 bool TCustomdxTreeList::GotoPrev() {
-  TdxTreeListNode* before = FFocusedNode;
+  TdxTreeListNode* before = FFocus.Node;
   NavigateFocused(tlnPrev, false);
-  return FFocusedNode != before;
+  return FFocus.Node != before;
 }
 
 void TCustomdxTreeList::MoveFocusedRow(int Delta, bool Shift) {
-  if (!FFocusedNode) return;
+  if (!FFocus.Node) return;
   // Up keeps a lone selection on the first node, down any selection on the last node.
   const auto clearingRule = [&] {
-    const bool keep = Delta < 0 ? GetSelectedCount() == 1 && IsFirstNode(FFocusedNode) : IsLastNode(FFocusedNode);
+    const bool keep = Delta < 0 ? GetSelectedCount() == 1 && IsFirstNode(FFocus.Node) : IsLastNode(FFocus.Node);
     if (!keep) ClearSelection();
   };
   bool selectNew = false;
   if (IsMultiSelect()) {
-    if (Shift && FRangeSelecting) {
-      if (CompareWithSelectionAnchor(FFocusedNode) == -Delta)
-        FFocusedNode->SetSelected(false);
+    if (Shift && FSelection.RangeSelecting) {
+      if (CompareWithSelectionAnchor(FFocus.Node) == -Delta)
+        FFocus.Node->SetSelected(false);
       else
         selectNew = true;
     } else if (Shift) {
       clearingRule();
-      if (FSelectionAnchor && IsAllNodesLoaded()) {
-        SelectRange(FSelectionAnchor, FFocusedNode);
-        const int towardsAnchor = GetAbsoluteIndex(FSelectionAnchor) - GetAbsoluteIndex(FFocusedNode);
-        FFocusedNode->SetSelected((towardsAnchor > 0) - (towardsAnchor < 0) != (Delta > 0) - (Delta < 0));
-      } else if (!FSelectionAnchor) {
-        FSelectionAnchor = FFocusedNode;
-        FFocusedNode->SetSelected(true);
+      if (FSelection.Anchor && IsAllNodesLoaded()) {
+        SelectRange(FSelection.Anchor, FFocus.Node);
+        const int towardsAnchor = GetAbsoluteIndex(FSelection.Anchor) - GetAbsoluteIndex(FFocus.Node);
+        FFocus.Node->SetSelected((towardsAnchor > 0) - (towardsAnchor < 0) != (Delta > 0) - (Delta < 0));
+      } else if (!FSelection.Anchor) {
+        FSelection.Anchor = FFocus.Node;
+        FFocus.Node->SetSelected(true);
       }
-      FRangeSelecting = true;
+      FSelection.RangeSelecting = true;
       selectNew = true;
     } else {
       clearingRule();
-      FSelectionAnchor = nullptr;
+      FSelection.Anchor = nullptr;
     }
   }
   SetFocusedAbsoluteIndex(GetFocusedAbsoluteIndex() + Delta);
-  if (selectNew && FFocusedNode) FFocusedNode->SetSelected(true);
+  if (selectNew && FFocus.Node) FFocus.Node->SetSelected(true);
 }
 
 // --- visual order of the headers ---------------------------------------------------------------------

@@ -70,7 +70,7 @@ void TCustomdxTreeList::CalcFixedBands(TdxTreeListDrawInfo& Info, int& ScrollLef
     const int w = CalcBandWidth(0) + GetGroupIndentWidth();
     ScrollLeft += w;
     Info.FixedLeftRect = {bands.Left, bands.Top, bands.Left + w, fixedBottom};
-    const TRect r{bands.Left, bands.Top, Info.FixedLeftRect.Right - FFixedBandLineWidth, bands.Bottom};
+    const TRect r{bands.Left, bands.Top, Info.FixedLeftRect.Right - FLook.FixedBandLineWidth, bands.Bottom};
     Info.Bands.push_back({0, r, r});
     Info.FixedLeftBand = 0;
   }
@@ -109,7 +109,8 @@ void TCustomdxTreeList::CalcScrollingBands(TdxTreeListDrawInfo& Info, int Scroll
     if (x > ScrollRight) break;
   }
   if (Info.FixedRightBand >= 0) {
-    const TRect r{Info.FixedRightRect.Left + FFixedBandLineWidth, bands.Top, Info.FixedRightRect.Right, bands.Bottom};
+    const TRect r{Info.FixedRightRect.Left + FLook.FixedBandLineWidth, bands.Top, Info.FixedRightRect.Right,
+                  bands.Bottom};
     Info.Bands.push_back({Info.FixedRightBand, r, {r.Left, r.Top, bands.Right, r.Bottom}});
   }
 }
@@ -179,19 +180,19 @@ int TCustomdxTreeList::GetColumnRowSpan(int Band, int Row, int Position) {
 int TCustomdxTreeList::CalcRows(TdxTreeListDrawInfo& Info) {
   const TdxTreeListMetrics& m = Metrics();
   const bool multiLine = IsMultiLineRows(), preview = IsPreviewVisible();
-  Info.Rows.reserve(size_t(Info.RowsRect.Height() / std::max(FRowHeight, 1) + 1));
+  Info.Rows.reserve(size_t(Info.RowsRect.Height() / std::max(FLook.RowHeight, 1) + 1));
   int y = Info.RowsRect.Top;
   for (TdxTreeListNode* node = FTopVisibleNode; node && y < Info.RowsRect.Bottom; node = GetNextVisibleNode(node)) {
     TdxTreeListRowInfo row;
     row.Node = node;
     row.Group = IsGroupNode(node);
     row.Selected = node->Selected();
-    row.Height = CalcNodeRowHeight(node, FRowHeight);
+    row.Height = CalcNodeRowHeight(node, FLook.RowHeight);
     row.FooterCount = GetRowFooterCount(node);
     row.RowFootersHeight = row.FooterCount * m.RowFooterHeight;
     row.IndicatorKind = GetIndicatorKind(node, row.Selected);
     row.PreviewLines = preview ? GetPreviewLineCount(node) : 0;
-    int lineHeight = FRowHeight;
+    int lineHeight = FLook.RowHeight;
     row.LineCount = multiLine ? GetNodeLineCount(node, lineHeight) : -1;
     Info.Rows.push_back(row);
     y += row.Height;
@@ -212,9 +213,9 @@ void TCustomdxTreeList::CalcClosingValues(TdxTreeListDrawInfo& Info, int RowsEnd
   }
   int& first = Info.FirstBandVisibleWidth;
   first = GetVisibleBandCount() > 0 ? CalcBandWidth(0) + GetGroupIndentWidth() : 0;
-  if (fixedLeft) first = std::min(first, Info.FixedLeftRect.Right - FFixedBandLineWidth - rows.Left);
+  if (fixedLeft) first = std::min(first, Info.FixedLeftRect.Right - FLook.FixedBandLineWidth - rows.Left);
   if (fixedRight && rows.Left + first - shift > Info.FixedRightRect.Left) first = Info.FixedRightRect.Left - rows.Left + shift;
-  Info.RowSeparatorWidth = FShowGrid ? GetRowSeparatorWidth() : 0;
+  Info.RowSeparatorWidth = FLook.ShowGrid ? GetRowSeparatorWidth() : 0;
   for (TRect* strip : {&Info.BandRect, &Info.BandCornerRect, &Info.HeaderRect, &Info.HeaderCornerRect})
     if (strip->Top == strip->Bottom) *strip = TRect{};
 }
@@ -236,7 +237,7 @@ void TCustomdxTreeList::CalcNodeIndentRects(TdxTreeListNode* Node, int Top, int 
   const int leafShift = !Node->HasChildren() && !LeafIndent() ? indent : 0;
   const int start = (level + 1) * indent;
   ImageRect = StateImageRect = ButtonRect = IndentRect = TRect{};
-  if (Node->HasChildren() && FShowButtons) ButtonRect = {level * indent, Top, start, Bottom};
+  if (Node->HasChildren() && FLook.ShowButtons) ButtonRect = {level * indent, Top, start, Bottom};
   if (GetNodeStateIndex(Node) != -1)
     StateImageRect = {start - leafShift, Top, start - leafShift + m.StateImageSize.cx, Bottom};
   if (GetNodeImageIndex(Node) != -1 || GetNodeSelectedIndex(Node) != -1) {
@@ -268,7 +269,7 @@ TRect TCustomdxTreeList::GetNodeRect(TdxTreeListNode* Node) {
   const TRect rows = GetRowsRect();
   int y = rows.Top;
   for (TdxTreeListNode* node = FTopVisibleNode; node && y < rows.Bottom; node = GetNextVisibleNode(node)) {
-    const int height = CalcNodeRowHeight(node, FRowHeight);
+    const int height = CalcNodeRowHeight(node, FLook.RowHeight);
     if (node == Node) return {rows.Left, y, rows.Right, y + height};
     y += height;
   }
@@ -314,9 +315,9 @@ TRect TCustomdxTreeList::GetNodeCellRect(TdxTreeListNode* Node, int VisualColumn
     const int headerLeft = h->Rect.Left + (RectIsPoint(info.FixedLeftRect) ? FLeftCoord : 0);
     cell.Left += std::max(0, buttons - (headerLeft - info.RowsRect.Left));
   }
-  const int pad = !FShowGrid && Node->HasChildren() && !LeafIndent() ? 1 : 0;
-  cell.Top = top + h->Row * FRowHeight + pad;
-  cell.Bottom = top + (h->Row + h->RowSpan) * FRowHeight + pad - (FShowGrid && FShowPreviewGrid ? 1 : 0);
+  const int pad = !FLook.ShowGrid && Node->HasChildren() && !LeafIndent() ? 1 : 0;
+  cell.Top = top + h->Row * FLook.RowHeight + pad;
+  cell.Bottom = top + (h->Row + h->RowSpan) * FLook.RowHeight + pad - (FLook.ShowGrid && FLook.ShowPreviewGrid ? 1 : 0);
   if (IsMultiLineRows()) cell.Bottom = cell.Top + row->Height - info.RowSeparatorWidth - row->RowFootersHeight;
   return cell;
 }
@@ -328,12 +329,12 @@ TRect TCustomdxTreeList::GetEditorRect(TdxTreeListNode* Node, int VisualColumn) 
   CalcGeometry(info);
   const TdxTreeListHeaderInfo& h = *FindHeader(info, GetVisibleColumnAt(VisualColumn));
   const int lastBand = GetVisibleBandCount() - 1;
-  const bool gridBoth = FShowGrid && FShowPreviewGrid;
+  const bool gridBoth = FLook.ShowGrid && FLook.ShowPreviewGrid;
   if (gridBoth) {
     const bool keepsRight = h.LastInRow && (h.Band == info.FixedLeftBand ||
                                             (info.FixedRightBand >= 0 && h.Band == info.FixedRightBand - 1));
     if (!keepsRight) --r.Right;
-  } else if (h.LastInRow && h.Band == lastBand && (!IsInvertSelect() || FShowGrid)) {
+  } else if (h.LastInRow && h.Band == lastBand && (!IsInvertSelect() || FLook.ShowGrid)) {
     --r.Right;
   }
   int buttons = 0, full = 0;
@@ -344,7 +345,7 @@ TRect TCustomdxTreeList::GetEditorRect(TdxTreeListNode* Node, int VisualColumn) 
   if (IsNewItemRowActive()) {
     if (firstOfBand0) r.Left -= full;
     r.Top = info.NewItemRowRect.Top;
-    r.Bottom = r.Top + FRowHeight - (gridBoth ? 1 : 0);
+    r.Bottom = r.Top + FLook.RowHeight - (gridBoth ? 1 : 0);
   }
   if (IsInvertSelect()) {
     ++r.Top;
@@ -361,7 +362,7 @@ int TCustomdxTreeList::CalcRowsInHeight(TdxTreeListNode* TopNode, int Height, in
   int used = 0;
   Visible = FullyVisible = 0;
   const auto add = [&](TdxTreeListNode* Node) {
-    used += CalcNodeRowHeight(Node, FRowHeight);
+    used += CalcNodeRowHeight(Node, FLook.RowHeight);
     ++Visible;
     if (used <= Height) ++FullyVisible;
   };

@@ -249,7 +249,7 @@ void TCustomdxTreeList::HitTestFooter(const TdxTreeListDrawInfo& Info, TdxTreeLi
 void TCustomdxTreeList::HitTestRows(const TdxTreeListDrawInfo& Info, TdxTreeListHitInfo& Hit) {
   if (Info.Rows.empty() || Info.Bands.empty()) return;
   const TPoint p{Hit.X, Hit.Y};
-  const int gridWidth = FShowGrid ? 1 : 0;
+  const int gridWidth = FLook.ShowGrid ? 1 : 0;
   int top = Info.RowsRect.Top;
   for (size_t i = 0; i < Info.Rows.size(); top += Info.Rows[i].Height, ++i) {
     const TdxTreeListRowInfo& row = Info.Rows[i];
@@ -299,14 +299,14 @@ void TCustomdxTreeList::FindHitColumn(const TdxTreeListDrawInfo& Info, int RowTo
   const int bottom = RowTop + Row.Height;
   TRect band{0, RowTop, 0, bottom};
   if (Hit.HitKind == hkRowFooter)
-    band = GetRowFooterRect(Info, Row.Node, Hit.FooterLine, bottom - Row.RowFootersHeight, FShowGrid ? 1 : 0);
+    band = GetRowFooterRect(Info, Row.Node, Hit.FooterLine, bottom - Row.RowFootersHeight, FLook.ShowGrid ? 1 : 0);
   const bool singleRow = GetHeaderPanelRowCount() == 1;
   for (const TdxTreeListHeaderInfo& h : Info.Headers) {
     int top = band.Top, cellBottom = band.Bottom;
     if (Hit.HitKind == hkCell) {
-      top = RowTop + h.Row * FRowHeight;
+      top = RowTop + h.Row * FLook.RowHeight;
       cellBottom = singleRow ? bottom - Row.PreviewLines * Metrics().PreviewLineHeight - Row.RowFootersHeight
-                             : top + h.RowSpan * FRowHeight;
+                             : top + h.RowSpan * FLook.RowHeight;
     }
     if (Within(p, {h.Rect.Left, top, h.Rect.Right, cellBottom}, {h.ClipRect.Left, top, h.ClipRect.Right, cellBottom})) {
       Hit.Band = h.Band;

@@ -51,19 +51,19 @@ void TCustomdxTreeList::HandleKeyDown(WORD& Key, TShiftState Shift) {
   if (IsNewItemRowActive() && (Key == VK_NEXT || Key == VK_DOWN)) {
     SetNewItemRowActive(false);
     SetFocusedNodeAndColumn(FTopVisibleNode ? FTopVisibleNode : GetFirstNode(), GetFocusedVisibleIndex(), true);
-    if (!(Shift & (ssCtrl | ssShift)) && FFocusedNode) {
+    if (!(Shift & (ssCtrl | ssShift)) && FFocus.Node) {
       ClearSelection();
       SetSelectionAnchor(nullptr);
-      FFocusedNode->SetSelected(true);
+      FFocus.Node->SetSelected(true);
     }
     return;
   }
-  if (FSearching && KeyDownSearching(Key, Shift)) return;
+  if (FSearch.Active && KeyDownSearching(Key, Shift)) return;
   if ((Shift & ssCtrl) && !((Shift & ssShift) && IsRangeKey(Key) && IsAllNodesLoaded()))
     KeyDownWithCtrl(Key);
   else
     KeyDownPlain(Key, Shift);
-  if (GetSelectedCount() == 0 && FFocusedNode) FFocusedNode->SetSelected(true);
+  if (GetSelectedCount() == 0 && FFocus.Node) FFocus.Node->SetSelected(true);
 }
 
 bool TCustomdxTreeList::KeyDownSearching(WORD Key, TShiftState Shift) {
@@ -75,31 +75,31 @@ bool TCustomdxTreeList::KeyDownSearching(WORD Key, TShiftState Shift) {
     return true;
   }
   int mode = 0;
-  if (Key == VK_BACK && !FSearchText.empty())
-    Delete(FSearchText, Length(FSearchText), 1);
+  if (Key == VK_BACK && !FSearch.Text.empty())
+    Delete(FSearch.Text, Length(FSearch.Text), 1);
   else if (Key == VK_DELETE)
-    FSearchText.clear();
+    FSearch.Text.clear();
   else if (enter)
     mode = (Shift & ssCtrl) ? 2 : 1;
-  DoSearch(FSearchText, mode, false);
+  DoSearch(FSearch.Text, mode, false);
   return true;
 }
 
 void TCustomdxTreeList::SyncSearchColumn() {
-  if (IsRowSelect() || GetFocusedColumn() == FSearchColumn) return;
-  FSearchColumn = GetFocusedColumn();
-  FSearchText.clear();
+  if (IsRowSelect() || GetFocusedColumn() == FSearch.Column) return;
+  FSearch.Column = GetFocusedColumn();
+  FSearch.Text.clear();
 }
 
 // With Ctrl the focus moves alone; the selection stays as it is.
 void TCustomdxTreeList::KeyDownWithCtrl(WORD Key) {
-  FRangeSelecting = false;
+  FSelection.RangeSelecting = false;
   const int index = GetFocusedAbsoluteIndex();
   switch (Key) {
     case VK_SPACE:
-      if ((IsRowSelect() || !IsEditingEnabled()) && FFocusedNode) {
-        FFocusedNode->SetSelected(!FFocusedNode->Selected());
-        SetSelectionAnchor(FFocusedNode);
+      if ((IsRowSelect() || !IsEditingEnabled()) && FFocus.Node) {
+        FFocus.Node->SetSelected(!FFocus.Node->Selected());
+        SetSelectionAnchor(FFocus.Node);
       }
       break;
     case VK_PRIOR: case VK_NEXT:
@@ -112,7 +112,7 @@ void TCustomdxTreeList::KeyDownWithCtrl(WORD Key) {
       SetFocusedVisibleIndex(Key == VK_LEFT ? 0 : GetVisibleColumnCount() - 1);
       break;
     case VK_UP:
-      if (IsFirstNode(FFocusedNode))
+      if (IsFirstNode(FFocus.Node))
         SetNewItemRowActive(true);
       else
         SetFocusedAbsoluteIndex(index - 1);
@@ -137,7 +137,7 @@ void TCustomdxTreeList::KeyDownPlain(WORD Key, TShiftState Shift) {
       break;
     case VK_UP:
       if (IsVertThrough() && MoveHeaderRow(true)) break;
-      if (IsFirstNode(FFocusedNode))
+      if (IsFirstNode(FFocus.Node))
         SetNewItemRowActive(true);
       else
         MoveFocusedRow(-1, shift);
@@ -166,10 +166,10 @@ void TCustomdxTreeList::KeyDownPlain(WORD Key, TShiftState Shift) {
       ShowEditor();
       break;
     case VK_ESCAPE:
-      if (FState == tlsEditing || FSearching) break;
+      if (FState == tlsEditing || FSearch.Active) break;
       ClearSelection();
       ResetEditor();
-      if (FInplaceEdit) FInplaceEdit->MoveCaretToEnd();
+      if (FEdit.InplaceEdit) FEdit.InplaceEdit->MoveCaretToEnd();
       HideEditor();
       break;
     default:
@@ -180,7 +180,7 @@ void TCustomdxTreeList::KeyDownPlain(WORD Key, TShiftState Shift) {
 // Right and Left: through the tree with row select (into children, out to parents), else between
 // the visible columns, on to the next or previous node with HorzThrough.
 void TCustomdxTreeList::KeyRight(bool Right) {
-  TdxTreeListNode* node = FFocusedNode;
+  TdxTreeListNode* node = FFocus.Node;
   if (!node) return;
   const auto focusAndSelect = [this](TdxTreeListNode* Target) {
     ClearSelection();
@@ -223,9 +223,9 @@ void TCustomdxTreeList::KeyHomeEnd(bool End, TShiftState Shift) {
   ClearSelection();
   const int target = End ? GetAbsoluteCount() - 1 : 0;
   if ((Shift & ssShift) && IsAllNodesLoaded()) {
-    if (!SelectionAnchor()) SetSelectionAnchor(FFocusedNode);
+    if (!SelectionAnchor()) SetSelectionAnchor(FFocus.Node);
     SetFocusedAbsoluteIndex(target);
-    SelectRange(SelectionAnchor(), FFocusedNode);
+    SelectRange(SelectionAnchor(), FFocus.Node);
   } else {
     SetSelectionAnchor(nullptr);
     SetFocusedAbsoluteIndex(target);
@@ -236,14 +236,14 @@ void TCustomdxTreeList::KeyPage(int Delta, TShiftState Shift) {
   ClearSelection();
   const bool range = (Shift & ssShift) && IsAllNodesLoaded();
   if (range && !SelectionAnchor())
-    SetSelectionAnchor(FFocusedNode);
+    SetSelectionAnchor(FFocus.Node);
   else if (!range)
     SetSelectionAnchor(nullptr);
-  if (Delta < 0 && IsFirstNode(FFocusedNode))
+  if (Delta < 0 && IsFirstNode(FFocus.Node))
     SetNewItemRowActive(true);
   else
     MovePage(Delta);
-  if ((Shift & ssShift) && SelectionAnchor()) SelectRange(SelectionAnchor(), FFocusedNode);
+  if ((Shift & ssShift) && SelectionAnchor()) SelectRange(SelectionAnchor(), FFocus.Node);
 }
 
 void TCustomdxTreeList::KeyTab(TShiftState Shift) {
@@ -284,9 +284,9 @@ int TCustomdxTreeList::NextFocusableColumn(int Start, bool Backward) {
 // there is no such node.
 void TCustomdxTreeList::FocusNextNodeFirstColumn(bool Backward) {
   ClearSelection();
-  TdxTreeListNode* before = FFocusedNode;
+  TdxTreeListNode* before = FFocus.Node;
   SetFocusedAbsoluteIndex(GetFocusedAbsoluteIndex() + (Backward ? -1 : 1));
-  if (FFocusedNode == before) return;
+  if (FFocus.Node == before) return;
   const int count = GetVisibleColumnCount();
   const int position = Backward ? NextFocusableColumn(count - 1, true) : NextFocusableColumn(0, false);
   if (position >= 0 && position < count) SetFocusedVisibleIndex(position);
@@ -296,7 +296,7 @@ void TCustomdxTreeList::FocusNextNodeFirstColumn(bool Backward) {
 // when the move stayed on the node; a wrap past the first or last row leaves the node move to the
 // caller.
 bool TCustomdxTreeList::MoveHeaderRow(bool Up) {
-  if (IsRowSelect() || !FFocusedNode || IsGroupNode(FFocusedNode)) return false;
+  if (IsRowSelect() || !FFocus.Node || IsGroupNode(FFocus.Node)) return false;
   const int column = GetFocusedColumn();
   if (column < 0) return false;
   const int band = GetBandPosition(GetColumnBandIndex(column));
@@ -307,7 +307,7 @@ bool TCustomdxTreeList::MoveHeaderRow(bool Up) {
     for (int p = 0; p < GetBandRowColumnCount(band, r); ++p)
       if (GetBandColumn(band, r, p) == column) y = r, x = p;
   if (y < 0) return false;
-  if (Up ? y == 0 && IsFirstNode(FFocusedNode) : y == rows - 1 && IsLastNode(FFocusedNode)) return false;
+  if (Up ? y == 0 && IsFirstNode(FFocus.Node) : y == rows - 1 && IsLastNode(FFocus.Node)) return false;
   const bool wrapped = Up ? y < 1 : y >= rows - 1;
   const int target = Up ? (wrapped ? rows - 1 : y - 1) : (wrapped ? 0 : y + 1);
   x = std::min(x, GetBandRowColumnCount(band, target) - 1);
@@ -320,33 +320,33 @@ bool TCustomdxTreeList::MoveHeaderRow(bool Up) {
 
 void TCustomdxTreeList::KeyPress(TKeyChar& Key) {
   const bool ctrlOnly = CtrlWithoutAlt();
-  if (FState == tlsNormal && !FSearching && IsAutoSearch() && Key != 8 && Key != 9 && Key != 13 && Key != 27 &&
+  if (FState == tlsNormal && !FSearch.Active && IsAutoSearch() && Key != 8 && Key != 9 && Key != 13 && Key != 27 &&
       !ctrlOnly)
     StartSearch(-1, String());
-  if (!FSearching && IsEnterShowEditor() && FState != tlsEditing) {
+  if (!FSearch.Active && IsEnterShowEditor() && FState != tlsEditing) {
     if (Key == 13) {
       ShowEditor();
     } else if (Key == 8 || Key == 22 || Key == 24 || Key >= 32) {
       ShowEditorChar(Key);
-      if (!FInplaceEdit || FState != tlsEditing) TCustomdxContainer::KeyPress(Key);
+      if (!FEdit.InplaceEdit || FState != tlsEditing) TCustomdxContainer::KeyPress(Key);
     } else {
       TCustomdxContainer::KeyPress(Key);
     }
   } else {
     TCustomdxContainer::KeyPress(Key);
   }
-  if (FState != tlsEditing && FFocusedNode) KeyPressCommand(Key);
-  if (FSearching && Key > 31 && !ctrlOnly) {
+  if (FState != tlsEditing && FFocus.Node) KeyPressCommand(Key);
+  if (FSearch.Active && Key > 31 && !ctrlOnly) {
     SyncSearchColumn();
-    FSearchText += CodePointToUtf8(Key);
-    DoSearch(FSearchText, 0, false);
+    FSearch.Text += CodePointToUtf8(Key);
+    DoSearch(FSearch.Text, 0, false);
   }
 }
 
 // Ctrl+C copies the selection (AutoCopySelectedToClipboard); "*" opens the whole subtree, "+" and
 // "-" expand and collapse the focused node.
 void TCustomdxTreeList::KeyPressCommand(TKeyChar Key) {
-  TdxTreeListNode* node = FFocusedNode;
+  TdxTreeListNode* node = FFocus.Node;
   if (Key == 3 && (FOptionsEx & tlxAutoCopySelectedToClipboard)) {
     CopySelectedToClipboard();
   } else if (Key == '*') {

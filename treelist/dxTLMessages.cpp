@@ -94,7 +94,8 @@ void TCustomdxTreeList::WMEraseBkgnd(TMessage& Message) { Message.Result = 1; }
 // Arrows always; characters while they edit or search; Tab when tabs move between cells.
 void TCustomdxTreeList::WMGetDlgCode(TMessage& Message) {
   LRESULT code = DLGC_WANTARROWS;
-  if (IsEditingEnabled() || FSearching || (IsAutoSearch() && GetAsyncKeyState(VK_MENU) >= 0)) code |= DLGC_WANTCHARS;
+  if (IsEditingEnabled() || FSearch.Active || (IsAutoSearch() && GetAsyncKeyState(VK_MENU) >= 0))
+    code |= DLGC_WANTCHARS;
   if (IsTabsNavigation()) code |= DLGC_WANTTAB;
   Message.Result = code;
 }
@@ -112,7 +113,7 @@ void TCustomdxTreeList::WMImeStartComposition(TMessage& Message) {
 }
 
 bool TCustomdxTreeList::IsEditorWindow(HWND Wnd) const {
-  return Wnd && FInplaceEdit && FInplaceEdit->HandleAllocated() && FInplaceEdit->Handle() == Wnd;
+  return Wnd && FEdit.InplaceEdit && FEdit.InplaceEdit->HandleAllocated() && FEdit.InplaceEdit->Handle() == Wnd;
 }
 
 void TCustomdxTreeList::WMKillFocus(TMessage& Message) {
@@ -121,8 +122,8 @@ void TCustomdxTreeList::WMKillFocus(TMessage& Message) {
   // A click waiting to open the editor is forgotten: the editor never opens in a list that lost
   // the focus.
   KillEditorTimer();
-  InvalidateNode(FFocusedNode, false);
-  if (FInplaceEdit) CloseEditor();
+  InvalidateNode(FFocus.Node, false);
+  if (FEdit.InplaceEdit) CloseEditor();
   if (IsMultiSelect() && GetSelectedCount() > 0) InvalidateSelection();
   if (IsNewItemRowVisible()) InvalidateNewItemRow();
   if (FState == tlsRowsPressed) SetState(tlsNormal);
@@ -130,13 +131,13 @@ void TCustomdxTreeList::WMKillFocus(TMessage& Message) {
 
 void TCustomdxTreeList::WMSetFocus(TMessage& Message) {
   TCustomdxContainer::Dispatch(Message);
-  if (!FFocusedNode) FFocusedNode = FTopVisibleNode;
-  if (!IsRowSelect() && (FFocusedColumn < 0 || FFocusedColumn >= GetVisibleColumnCount())) {
-    FFocusedColumn = 0;
-    FFocusedColumnIndex = -2;
+  if (!FFocus.Node) FFocus.Node = FTopVisibleNode;
+  if (!IsRowSelect() && (FFocus.Column < 0 || FFocus.Column >= GetVisibleColumnCount())) {
+    FFocus.Column = 0;
+    FFocus.ColumnIndex = -2;
   }
   if (!IsEditorWindow(HWND(Message.WParam))) {
-    InvalidateNode(FFocusedNode, false);
+    InvalidateNode(FFocus.Node, false);
     PlaceEditor(false);
   }
   if (IsMultiSelect() && GetSelectedCount() > 0) InvalidateSelection();
@@ -146,7 +147,7 @@ void TCustomdxTreeList::WMSetFocus(TMessage& Message) {
 void TCustomdxTreeList::WMLButtonDown(TMessage& Message) {
   KillEditorTimer();
   TCustomdxContainer::Dispatch(Message);
-  if (FInplaceEdit) FInplaceEdit->SetClickTime(GetMessageTime());
+  if (FEdit.InplaceEdit) FEdit.InplaceEdit->SetClickTime(GetMessageTime());
 }
 
 // --- the border of the flat looks ---------------------------------------------------------------------
@@ -165,7 +166,7 @@ void TCustomdxTreeList::WMNCPaint(TMessage& Message) {
   GetWindowRect(Handle(), window);
   TRect frame{0, 0, window.Width(), window.Height()};
   HDC dc = GetWindowDC(Handle());
-  if (FLookAndFeel == lfUltraFlat)
+  if (FLook.LookAndFeel == lfUltraFlat)
     FrameRect(dc, frame, GetSysColorBrush(COLOR_BTNSHADOW));
   else
     DrawEdge(dc, frame, BDR_SUNKENOUTER, BF_RECT);
@@ -244,7 +245,7 @@ void TCustomdxTreeList::WMTimer(TMessage& Message) {
 
 void TCustomdxTreeList::CMCancelMode(TMessage& Message) {
   CancelDragOperation();
-  if (FInplaceEdit) FInplaceEdit->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
+  if (FEdit.InplaceEdit) FEdit.InplaceEdit->Perform(CM_CANCELMODE, Message.WParam, Message.LParam);
   TCustomdxContainer::Dispatch(Message);
 }
 

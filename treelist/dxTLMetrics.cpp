@@ -21,8 +21,8 @@ TSize ImageSizeOf(const TImageList* List) { return List ? TSize{List->Width(), L
 }  // namespace
 
 const TdxTreeListMetrics& TCustomdxTreeList::Metrics() {
-  if (!FMetricsCalculated) CalcMetrics();
-  return FMetrics;
+  if (!FMeasures.Calculated) CalcMetrics();
+  return FMeasures.Metrics;
 }
 
 void TCustomdxTreeList::RecalcMetrics() {
@@ -39,49 +39,49 @@ void TCustomdxTreeList::RecalcMetrics() {
 }
 
 void TCustomdxTreeList::CalcMetrics() {
-  TdxTreeListMetrics& m = FMetrics;
+  TdxTreeListMetrics& m = FMeasures.Metrics;
   TCanvas canvas;  // measures without a surface, as the screen does
   m.BandRowCount = GetBandPanelRowCount();
   m.HeaderPanelRowCount = GetHeaderPanelRowCount();
   m.HeaderLineCount = GetHeaderMinRowCount();
-  m.Flat = FLookAndFeel != lfStandard;
-  m.BandLineHeight = LineHeightOf(canvas, FBandFont.get());
-  m.BandHeight = FShowBands ? m.BandRowCount * m.BandLineHeight + 5 + RaisedEdge(m) : 0;
-  m.HeaderLineHeight = LineHeightOf(canvas, FHeaderFont.get());
+  m.Flat = FLook.LookAndFeel != lfStandard;
+  m.BandLineHeight = LineHeightOf(canvas, FLook.BandFont.get());
+  m.BandHeight = FLook.ShowBands ? m.BandRowCount * m.BandLineHeight + 5 + RaisedEdge(m) : 0;
+  m.HeaderLineHeight = LineHeightOf(canvas, FLook.HeaderFont.get());
   m.HeaderRowHeight = m.HeaderLineHeight * m.HeaderLineCount + 5 + RaisedEdge(m);
-  m.HeaderHeight = FShowHeader ? m.HeaderRowHeight * m.HeaderPanelRowCount : 0;
+  m.HeaderHeight = FLook.ShowHeader ? m.HeaderRowHeight * m.HeaderPanelRowCount : 0;
   m.DropArrowRect = {0, 0, 11, m.HeaderRowHeight + 18};
   m.GroupPanelHeight = GetGroupPanelHeight();
-  m.IndicatorWidth = FShowIndicator ? GetMinIndicatorWidth() : 0;
+  m.IndicatorWidth = FLook.ShowIndicator ? GetMinIndicatorWidth() : 0;
   m.TextHeight = LineHeightOf(canvas, Font());
   m.HorzStep = canvas.TextWidth("0");
-  const int grid = FShowGrid && FShowPreviewGrid ? 1 : 0;
+  const int grid = FLook.ShowGrid && FLook.ShowPreviewGrid ? 1 : 0;
   m.FooterLineHeight = m.TextHeight + 7;
   m.RowFooterHeight = m.HeaderPanelRowCount * m.FooterLineHeight + 2 + grid;
-  m.FooterHeight = FShowFooter ? m.FooterLineHeight * m.HeaderPanelRowCount + 3 + RaisedEdge(m) : 0;
+  m.FooterHeight = FLook.ShowFooter ? m.FooterLineHeight * m.HeaderPanelRowCount + 3 + RaisedEdge(m) : 0;
   m.FilterPanelHeight = IsFilterStatusVisible() ? std::max(m.TextHeight + 5, 17) : 0;
-  m.ImageSize = ImageSizeOf(FImages);
-  m.StateImageSize = ImageSizeOf(FStateImages);
+  m.ImageSize = ImageSizeOf(FMeasures.Images);
+  m.StateImageSize = ImageSizeOf(FMeasures.StateImages);
   m.Indent = 16;
-  m.PreviewLineHeight = LineHeightOf(canvas, FPreviewFont.get());
-  FMetricsCalculated = true;
+  m.PreviewLineHeight = LineHeightOf(canvas, FLook.PreviewFont.get());
+  FMeasures.Calculated = true;
   m.RowLineHeight = CalcRowLineHeight();
   // A height the user gave is kept; the row shows at least the least height, and the user's
   // height comes back when the least height shrinks again. Equal to it, the row follows the fonts.
-  if (!FRowHeightAssigned) FUserRowHeight = m.RowLineHeight;
-  FRowHeight = std::max(FUserRowHeight, m.RowLineHeight);
-  if (FUserRowHeight == m.RowLineHeight) FRowHeightAssigned = false;
+  if (!FLook.RowHeightAssigned) FLook.UserRowHeight = m.RowLineHeight;
+  FLook.RowHeight = std::max(FLook.UserRowHeight, m.RowLineHeight);
+  if (FLook.UserRowHeight == m.RowLineHeight) FLook.RowHeightAssigned = false;
   m.NewItemRowSeparator = m.Flat ? 5 : 6;
-  const bool newItemRow = FShowNewItemRow && m.HeaderPanelRowCount == 1 && GetVisibleBandCount() > 0;
-  m.NewItemRowHeight = newItemRow ? FRowHeight + m.NewItemRowSeparator : 0;
+  const bool newItemRow = FLook.ShowNewItemRow && m.HeaderPanelRowCount == 1 && GetVisibleBandCount() > 0;
+  m.NewItemRowHeight = newItemRow ? FLook.RowHeight + m.NewItemRowSeparator : 0;
 }
 
 // The least height of one header row of a data row: a text line with its margins, at least 16,
 // raised to the images and to the tallest column font, then the grid line and the inverted
 // selection's frame.
 int TCustomdxTreeList::CalcRowLineHeight() {
-  const TdxTreeListMetrics& m = FMetrics;
-  const int grid = FShowGrid && FShowPreviewGrid ? 1 : 0;
+  const TdxTreeListMetrics& m = FMeasures.Metrics;
+  const int grid = FLook.ShowGrid && FLook.ShowPreviewGrid ? 1 : 0;
   const int rows = m.HeaderPanelRowCount;
   int height = std::max(m.TextHeight + 3, 16);
   for (const int tall : {m.ImageSize.cy, m.StateImageSize.cy, GetMaxCellTextHeight()})
@@ -107,18 +107,18 @@ int TCustomdxTreeList::GetCellTextHeight(int Column) {
 // --- image lists -------------------------------------------------------------------------------------
 
 void TCustomdxTreeList::SetImages(TImageList* Value) {
-  if (Value == FImages) return;
+  if (Value == FMeasures.Images) return;
   InsideUpdate([&] {
-    FImagesLink.OnChange = [this](TObject* Sender) { ImagesChanged(Sender); };
-    SetImageListReference(FImages, Value, FImagesLink, this);
+    FMeasures.ImagesLink.OnChange = [this](TObject* Sender) { ImagesChanged(Sender); };
+    SetImageListReference(FMeasures.Images, Value, FMeasures.ImagesLink, this);
   });
 }
 
 void TCustomdxTreeList::SetStateImages(TImageList* Value) {
-  if (Value == FStateImages) return;
+  if (Value == FMeasures.StateImages) return;
   InsideUpdate([&] {
-    FStateImagesLink.OnChange = [this](TObject* Sender) { ImagesChanged(Sender); };
-    SetImageListReference(FStateImages, Value, FStateImagesLink, this);
+    FMeasures.StateImagesLink.OnChange = [this](TObject* Sender) { ImagesChanged(Sender); };
+    SetImageListReference(FMeasures.StateImages, Value, FMeasures.StateImagesLink, this);
   });
 }
 
@@ -129,10 +129,10 @@ void TCustomdxTreeList::ImagesChanged(TObject* Sender) {
 
 void TCustomdxTreeList::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomdxContainer::Notification(AComponent, Operation);
-  if (Operation != opRemove || (AComponent != FImages && AComponent != FStateImages)) return;
+  if (Operation != opRemove || (AComponent != FMeasures.Images && AComponent != FMeasures.StateImages)) return;
   // The list is being freed: only its address may be compared, and it forgets the link itself.
-  if (AComponent == FImages) FImages = nullptr;
-  if (AComponent == FStateImages) FStateImages = nullptr;
+  if (AComponent == FMeasures.Images) FMeasures.Images = nullptr;
+  if (AComponent == FMeasures.StateImages) FMeasures.StateImages = nullptr;
   Relayout();
 }
 

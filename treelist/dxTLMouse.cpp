@@ -40,7 +40,7 @@ bool HasFocusInside(HWND Own) {
 // --- the press -------------------------------------------------------------------------------------------
 
 void TCustomdxTreeList::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  if (FState == tlsEditing && FInplaceEdit) HideEditor();
+  if (FState == tlsEditing && FEdit.InplaceEdit) HideEditor();
   FPress.ModifierClick = FPress.ReselectOnRelease = FPress.NewItemRowClicked = false;
   const bool focusFromElsewhere = !Focused();
   if (!FocusOnPress()) return;
@@ -49,7 +49,7 @@ void TCustomdxTreeList::MouseDown(TMouseButton Button, TShiftState Shift, int X,
   if (FState == tlsNormal && Button == mbLeft && StartGestureOnPress(Shift, X, Y)) return;
   if (Button == mbLeft && FPress.DownHitInfo.HitKind == hkFilterPanel && PtInRect(FilterCloseButtonRect(), {X, Y})) {
     SetState(tlsFilterCloseButtonPressed);
-    FFilterCloseDown = true;
+    FButtons.FilterCloseDown = true;
     InvalidateRect(FilterCloseButtonRect());
   }
   const TdxTreeListHitKind kind = FPress.DownHitInfo.HitKind;
@@ -102,39 +102,39 @@ bool TCustomdxTreeList::StartGestureOnPress(TShiftState Shift, int X, int Y) {
     case hkHeaderPanelEdge:
       return startSizing(tlsHeaderPanelSizing, Y);
     case hkRowEdge:
-      FPressedNode = hit.Node;
+      FPress.PressedNode = hit.Node;
       return startSizing(tlsRowSizing, Y);
     case hkBand:
       SetState(tlsBandPressed);
-      FPressedBand = hit.Band;
-      FPressedBandDown = true;
+      FButtons.PressedBand = hit.Band;
+      FButtons.PressedBandDown = true;
       FPress.DownPoint = {X, Y};
       InvalidateBandArea();
       return false;
     case hkHeader:
       if (OnHeaderDropButton(hit)) {
         SetState(tlsHeaderFilterButtonPressed);
-        FPressedFilterButton = hit.Column;
-        FPressedFilterButtonDown = true;
+        FButtons.PressedFilterButton = hit.Column;
+        FButtons.PressedFilterButtonDown = true;
         InvalidateHeaderArea();
         return false;
       }
       SetState(tlsHeaderPressed);
-      FPressedHeader = hit.Column;
-      FPressedHeaderDown = true;
+      FButtons.PressedHeader = hit.Column;
+      FButtons.PressedHeaderDown = true;
       FPress.DownPoint = {X, Y};
       InvalidateHeaderArea();
       return false;
     case hkBandCorner:
       if (!IsBandButtonClicking()) return false;
       SetState(tlsBandPanelButtonPressed);
-      FBandCornerDown = true;
+      FButtons.BandCornerDown = true;
       InvalidateBandCorner();
       return false;
     case hkHeaderCorner:
       if (!IsHeaderButtonClicking()) return false;
       SetState(tlsHeaderPanelButtonPressed);
-      FHeaderCornerDown = true;
+      FButtons.HeaderCornerDown = true;
       InvalidateHeaderCorner();
       return false;
     default:
@@ -149,14 +149,14 @@ bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X,
   const bool wasNewItemRowActive = IsNewItemRowActive();
   if (hit.HitKind == hkButton || (IsRowKind(hit.HitKind) && (Shift & ssDouble))) {
     KillEditorTimer();
-    if (hit.Node && (FDblClkExpanding || hit.HitKind == hkButton)) hit.Node->SetExpanded(!hit.Node->Expanded());
+    if (hit.Node && (FLook.DblClkExpanding || hit.HitKind == hkButton)) hit.Node->SetExpanded(!hit.Node->Expanded());
     if ((Shift & ssDouble) && IsDblClickEnabled()) DblClick();
     return true;
   }
   const int oldColumn = GetFocusedVisibleIndex();
   if (hit.HitKind == hkNewItemRow) {
-    if (!FFocusedNode) CanEditNewItemRow();
-    if (!FFocusedNode) return false;
+    if (!FFocus.Node) CanEditNewItemRow();
+    if (!FFocus.Node) return false;
     if (hit.Column >= 0) SetFocusedVisibleIndex(GetVisibleColumnPos(hit.Column));
     SetNewItemRowActive(true);
     FPress.NewItemRowClicked = true;
@@ -167,20 +167,20 @@ bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X,
   }
   if (!hit.Node) return false;
   if (Button == mbLeft && hit.HitKind != hkIndicator) SetState(tlsRowsPressed);
-  FPressedNode = hit.Node;
+  FPress.PressedNode = hit.Node;
   SetNewItemRowActive(false);
   InsideSelection([&] {
-    FNodeBeforePress = FFocusedNode;
+    FPress.NodeBeforePress = FFocus.Node;
     SetFocusedNodeAndColumn(hit.Node, hit.Column >= 0 ? GetVisibleColumnPos(hit.Column) : oldColumn, true);
     FPress.DownPoint = {X, Y};
-    if (FFocusedNode && IsMultiSelect()) SelectOnPress(Button, Shift);
+    if (FFocus.Node && IsMultiSelect()) SelectOnPress(Button, Shift);
   });
-  const bool sameNode = FNodeBeforePress == FFocusedNode;
+  const bool sameNode = FPress.NodeBeforePress == FFocus.Node;
   if (hit.HitKind == hkCell && Button == mbLeft && !IsRowSelect() && hit.Column >= 0 && !FPress.ModifierClick) {
     if (IsCellButtonHit(X, Y, GetFocusedColumn(), sameNode)) {
       FState = tlsNormal;
       ShowEditor();
-      if (FInplaceEdit && FState == tlsEditing) FInplaceEdit->ContainerMouseDown(X, Y);
+      if (FEdit.InplaceEdit && FState == tlsEditing) FEdit.InplaceEdit->ContainerMouseDown(X, Y);
     } else if (sameNode && oldColumn == GetFocusedVisibleIndex() && !FocusFromElsewhere) {
       StartEditorTimer();
     }
@@ -192,8 +192,8 @@ bool TCustomdxTreeList::PressRows(TMouseButton Button, TShiftState Shift, int X,
 // (or the node focused before); a plain press on a selected node keeps the selection until the
 // release.
 void TCustomdxTreeList::SelectOnPress(TMouseButton Button, TShiftState Shift) {
-  FRangeSelecting = false;
-  TdxTreeListNode* focused = FFocusedNode;
+  FSelection.RangeSelecting = false;
+  TdxTreeListNode* focused = FFocus.Node;
   if (Shift & (ssCtrl | ssShift)) {
     FPress.ModifierClick = true;
     if ((Shift & ssCtrl) && !(Shift & ssShift)) {
@@ -201,16 +201,16 @@ void TCustomdxTreeList::SelectOnPress(TMouseButton Button, TShiftState Shift) {
       SetSelectionAnchor(focused);
       return;
     }
-    if (!SelectionAnchor()) SetSelectionAnchor(FNodeBeforePress);
+    if (!SelectionAnchor()) SetSelectionAnchor(FPress.NodeBeforePress);
     if (!(Shift & ssCtrl) && SelectionAnchor()) {
       ClearSelection();
-      FNodeBeforePress = SelectionAnchor();
+      FPress.NodeBeforePress = SelectionAnchor();
     }
-    if (FNodeBeforePress)
-      SelectRange(FNodeBeforePress, focused);
+    if (FPress.NodeBeforePress)
+      SelectRange(FPress.NodeBeforePress, focused);
     else
       focused->SetSelected(!focused->Selected());
-    FNodeBeforePress = nullptr;
+    FPress.NodeBeforePress = nullptr;
     return;
   }
   if (!focused->Selected()) {
@@ -240,16 +240,17 @@ void TCustomdxTreeList::MouseMove(TShiftState Shift, int X, int Y) {
       FDrag.SizingPos = position;
       DrawSizingLine();
     }
-  } else if (FState == tlsBandPressed && FPressedBand >= 0) {
-    if ((FOptionsEx & tlxBandMoving) && LeftPressSquare(FPress.DownPoint, X, Y)) StartDragBand(FPressedBand);
-  } else if (FState == tlsHeaderPressed && FPressedHeader >= 0) {
-    if ((FOptions & tloColumnMoving) && LeftPressSquare(FPress.DownPoint, X, Y)) StartDragHeader(FPressedHeader);
+  } else if (FState == tlsBandPressed && FButtons.PressedBand >= 0) {
+    if ((FOptionsEx & tlxBandMoving) && LeftPressSquare(FPress.DownPoint, X, Y)) StartDragBand(FButtons.PressedBand);
+  } else if (FState == tlsHeaderPressed && FButtons.PressedHeader >= 0) {
+    if ((FOptions & tloColumnMoving) && LeftPressSquare(FPress.DownPoint, X, Y))
+      StartDragHeader(FButtons.PressedHeader);
   } else if (FState == tlsRowsPressed) {
     if (DragMode() != dmAutomatic) {
       if (IsMouseScroll() && Count() > 0) TrackDragSelect(Y);
     } else if (LeftPressSquare(FPress.DownPoint, X, Y)) {
-      TdxTreeListNode* node = FPressedNode ? FPressedNode : GetHitNode(X, Y);
-      if (node && node != FFocusedNode) {
+      TdxTreeListNode* node = FPress.PressedNode ? FPress.PressedNode : GetHitNode(X, Y);
+      if (node && node != FFocus.Node) {
         if (!FPress.ModifierClick) ClearSelection();
         SetFocusedNodeAndColumn(node, GetFocusedVisibleIndex(), false);
       }
@@ -281,7 +282,7 @@ void TCustomdxTreeList::TrackDragSelect(int Y) {
   const bool up = Y < rows.Top;
   CalcVisibleRowCounts();
   TdxTreeListNode* edge = up ? FTopVisibleNode : GetAbsoluteNode(std::max(GetTopIndex(), 0) + FFullyVisibleRowCount - 1);
-  if (edge && edge != FFocusedNode) SetFocusedNodeAndColumn(edge, GetFocusedVisibleIndex(), true);
+  if (edge && edge != FFocus.Node) SetFocusedNodeAndColumn(edge, GetFocusedVisibleIndex(), true);
   StartScrollTimer(up ? 2 : 4, 60);
 }
 
@@ -328,21 +329,22 @@ void TCustomdxTreeList::TrackPressedButtons(const TdxTreeListHitInfo& Hit) {
   };
   switch (FState) {
     case tlsBandPressed:
-      track(FPressedBandDown, Hit.HitKind == hkBand && Hit.Band == FPressedBand, [this] { InvalidateBandArea(); });
+      track(FButtons.PressedBandDown, Hit.HitKind == hkBand && Hit.Band == FButtons.PressedBand,
+            [this] { InvalidateBandArea(); });
       break;
     case tlsHeaderPressed:
-      track(FPressedHeaderDown, Hit.HitKind == hkHeader && Hit.Column == FPressedHeader,
+      track(FButtons.PressedHeaderDown, Hit.HitKind == hkHeader && Hit.Column == FButtons.PressedHeader,
             [this] { InvalidateHeaderArea(); });
       break;
     case tlsHeaderFilterButtonPressed:
-      track(FPressedFilterButtonDown, Hit.Column == FPressedFilterButton && OnHeaderDropButton(Hit),
+      track(FButtons.PressedFilterButtonDown, Hit.Column == FButtons.PressedFilterButton && OnHeaderDropButton(Hit),
             [this] { InvalidateHeaderArea(); });
       break;
     case tlsBandPanelButtonPressed:
-      track(FBandCornerDown, Hit.HitKind == hkBandCorner, [this] { InvalidateBandCorner(); });
+      track(FButtons.BandCornerDown, Hit.HitKind == hkBandCorner, [this] { InvalidateBandCorner(); });
       break;
     case tlsHeaderPanelButtonPressed:
-      track(FHeaderCornerDown, Hit.HitKind == hkHeaderCorner, [this] { InvalidateHeaderCorner(); });
+      track(FButtons.HeaderCornerDown, Hit.HitKind == hkHeaderCorner, [this] { InvalidateHeaderCorner(); });
       break;
     default:
       break;
@@ -354,8 +356,9 @@ void TCustomdxTreeList::TrackPressedButtons(const TdxTreeListHitInfo& Hit) {
 unsigned TCustomdxTreeList::GetHeaderButtonState(int Column) {
   if (!IsHeaderFilterActive()) return 0;
   unsigned state = hbsExists;
-  if (Column == FHotFilterButton) state |= hbsHot;
-  if (FState == tlsHeaderFilterButtonPressed && Column == FPressedFilterButton && FPressedFilterButtonDown)
+  if (Column == FButtons.HotFilterButton) state |= hbsHot;
+  if (FState == tlsHeaderFilterButtonPressed && Column == FButtons.PressedFilterButton &&
+      FButtons.PressedFilterButtonDown)
     state |= hbsPressed;
   return state;
 }
@@ -391,8 +394,8 @@ TRect TCustomdxTreeList::FilterCloseButtonRect() {
 
 void TCustomdxTreeList::UpdateHotTrack(const TdxTreeListHitInfo& Hit) {
   const bool hot = Hit.HitKind == hkFilterPanel && PtInRect(FilterCloseButtonRect(), {Hit.X, Hit.Y});
-  if (hot != FFilterCloseHot) {
-    FFilterCloseHot = hot;
+  if (hot != FButtons.FilterCloseHot) {
+    FButtons.FilterCloseHot = hot;
     InvalidateRect(FilterCloseButtonRect());
     if (hot && FState == tlsNormal)
       StartFilterHint(false);
@@ -402,14 +405,14 @@ void TCustomdxTreeList::UpdateHotTrack(const TdxTreeListHitInfo& Hit) {
     StopFilterHint();
   }
   const int hotButton = (FOptionsEx & tlxHotTrack) && FState == tlsNormal && OnHeaderDropButton(Hit) ? Hit.Column : -1;
-  if (hotButton != FHotFilterButton) {
-    FHotFilterButton = hotButton;
+  if (hotButton != FButtons.HotFilterButton) {
+    FButtons.HotFilterButton = hotButton;
     InvalidateHeaderArea();
   }
   TdxTreeListNode* node = (FOptionsEx & tlxHotTrack) ? Hit.Node : nullptr;
-  if (node == FHotNode) return;
-  if (FHotNode) InvalidateNode(FHotNode, false);
-  FHotNode = node;
+  if (node == FPress.HotNode) return;
+  if (FPress.HotNode) InvalidateNode(FPress.HotNode, false);
+  FPress.HotNode = node;
   if (node) InvalidateNode(node, false);
 }
 
@@ -420,10 +423,10 @@ void TCustomdxTreeList::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
     TdxTreeListHitInfo hit;
     GetHitInfo({X, Y}, hit);
     FinishGestureOnRelease(hit);
-    if (FPress.ReselectOnRelease && FFocusedNode) {
+    if (FPress.ReselectOnRelease && FFocus.Node) {
       ClearSelection();
-      FFocusedNode->SetSelected(true);
-      SetSelectionAnchor(FFocusedNode);
+      FFocus.Node->SetSelected(true);
+      SetSelectionAnchor(FFocus.Node);
     }
     FPress.ReselectOnRelease = false;
     const TdxTreeListState state = FState;
@@ -443,7 +446,7 @@ void TCustomdxTreeList::FinishGestureOnRelease(const TdxTreeListHitInfo& Hit) {
       SetState(tlsNormal);
       break;
     case tlsBandPressed: {
-      const int band = FPressedBand;
+      const int band = FButtons.PressedBand;
       CancelDragOperation();
       if (Hit.HitKind == hkBand && Hit.Band == band) DoBandClick(band);
       break;
@@ -452,21 +455,21 @@ void TCustomdxTreeList::FinishGestureOnRelease(const TdxTreeListHitInfo& Hit) {
       EndDragBand(true);
       break;
     case tlsHeaderFilterButtonPressed: {
-      const int column = FPressedFilterButton;
+      const int column = FButtons.PressedFilterButton;
       CancelDragOperation();
       if (Hit.Column == column && OnHeaderDropButton(Hit) && !(ComponentState() & csDesigning)) {
-        FPressedFilterButton = column;
+        FButtons.PressedFilterButton = column;
         ShowHeaderFilterList(column);
-        FPressedFilterButton = -1;
+        FButtons.PressedFilterButton = -1;
       }
       break;
     }
     case tlsFilterCloseButtonPressed:
       CancelDragOperation();
-      if (FFilterCloseHot) HideHeaderFilterList();
+      if (FButtons.FilterCloseHot) HideHeaderFilterList();
       break;
     case tlsHeaderPressed: {
-      const int column = FPressedHeader;
+      const int column = FButtons.PressedHeader;
       CancelDragOperation();
       if (Hit.HitKind == hkHeader && Hit.Column == column) DoHeaderClick(column);
       break;
@@ -476,7 +479,7 @@ void TCustomdxTreeList::FinishGestureOnRelease(const TdxTreeListHitInfo& Hit) {
       break;
     case tlsBandPanelButtonPressed: case tlsHeaderPanelButtonPressed: {
       const bool band = FState == tlsBandPanelButtonPressed;
-      const bool down = band ? FBandCornerDown : FHeaderCornerDown;
+      const bool down = band ? FButtons.BandCornerDown : FButtons.HeaderCornerDown;
       CancelDragOperation();
       if (down && band) DoBandButtonClick();
       if (down && !band) DoHeaderButtonClick();
@@ -496,11 +499,11 @@ void TCustomdxTreeList::OpenEditorOnRelease(TMouseButton Button, TShiftState Shi
                         Hit.HitKind == down.HitKind;
   const bool cellKind = Hit.HitKind == hkCell || Hit.HitKind == hkNewItemRow;
   if (!IsImmediateEditor() || IsRowSelect() || !sameCell || !cellKind || Button != mbLeft) return;
-  if (FFocusedNode != Hit.Node && Hit.HitKind != hkNewItemRow) return;
+  if (FFocus.Node != Hit.Node && Hit.HitKind != hkNewItemRow) return;
   FState = tlsNormal;
   if (Shift & (ssShift | ssCtrl)) return;
   ShowEditor();
-  if (FInplaceEdit && FState == tlsEditing) FInplaceEdit->ContainerClick();
+  if (FEdit.InplaceEdit && FState == tlsEditing) FEdit.InplaceEdit->ContainerClick();
 }
 
 // --- aborting a gesture ----------------------------------------------------------------------------------
@@ -514,7 +517,7 @@ void TCustomdxTreeList::CancelDragOperation() {
       break;
     case tlsBandPressed:
       SetState(tlsNormal);
-      FPressedBand = -1;
+      FButtons.PressedBand = -1;
       InvalidateBandArea();
       break;
     case tlsBandDragging:
@@ -522,18 +525,18 @@ void TCustomdxTreeList::CancelDragOperation() {
       break;
     case tlsHeaderFilterButtonPressed:
       SetState(tlsNormal);
-      FPressedFilterButton = -1;
-      FPressedHeader = -1;
+      FButtons.PressedFilterButton = -1;
+      FButtons.PressedHeader = -1;
       InvalidateHeaderArea();
       break;
     case tlsFilterCloseButtonPressed:
       SetState(tlsNormal);
-      FFilterCloseDown = false;
+      FButtons.FilterCloseDown = false;
       InvalidateRect(FilterCloseButtonRect());
       break;
     case tlsHeaderPressed:
       SetState(tlsNormal);
-      FPressedHeader = -1;
+      FButtons.PressedHeader = -1;
       InvalidateHeaderArea();
       break;
     case tlsHeaderDragging:
@@ -541,12 +544,12 @@ void TCustomdxTreeList::CancelDragOperation() {
       break;
     case tlsBandPanelButtonPressed:
       SetState(tlsNormal);
-      FBandCornerDown = false;
+      FButtons.BandCornerDown = false;
       InvalidateBandCorner();
       break;
     case tlsHeaderPanelButtonPressed:
       SetState(tlsNormal);
-      FHeaderCornerDown = false;
+      FButtons.HeaderCornerDown = false;
       InvalidateHeaderCorner();
       break;
     default:

@@ -3,6 +3,7 @@
 // dxTLNodeMove.cpp.
 #include "treelist/dxTLNode.h"
 
+#include "rtl/FirstError.h"
 #include "rtl/ScopeExit.h"
 #include "treelist/dxTL.h"
 
@@ -27,8 +28,8 @@ void TdxTreeListNode::Free() {
   TdxTreeListNode* next = owner->GetNextVisibleNode(this);
   const bool wasLast = IsLast();
   bool visible = IsVisible();
-  owner->FDeletedNodeWasShown = visible;
-  owner->FDeletedNodeParent = FParent;
+  owner->FOrder.DeletedNodeWasShown = visible;
+  owner->FOrder.DeletedNodeParent = FParent;
   if (FParent && FParent->FDeleting) visible = false;
   Detach();
   const auto deleteSelf = ScopeExit([this] { delete this; });
@@ -43,16 +44,15 @@ void TdxTreeListNode::FreeChildren() {
   }
   // While the owner clears, the list is taken whole and every node freed even when one of them
   // raises; the first error then passes on.
-  std::unique_ptr<TdxTreeListNodes> children = std::move(FChildren);
-  std::exception_ptr error;
-  for (TdxTreeListNode* child : *children) {
-    try {
-      child->Free();
-    } catch (...) {
-      if (!error) error = std::current_exception();
-    }
-  }
-  if (error) std::rethrow_exception(error);
+  const std::unique_ptr<TdxTreeListNodes> children = std::move(FChildren);
+  FreeEachNode(*children);
+}
+
+void FreeEachNode(TdxTreeListNodes& List) {
+  TFirstError error;
+  for (TdxTreeListNode* node : List) error.Run([node] { node->Free(); });
+  List.Clear();
+  error.Raise();
 }
 
 TdxTreeListNodes& TdxTreeListNode::SiblingList() const { return FParent ? *FParent->FChildren : FOwner->FNodes; }

@@ -162,6 +162,10 @@ class TdxTreeListTextNode : public TdxTreeListNode {
   ~TdxTreeListTextNode() override = default;
 };
 
+// Frees every node of List and empties it; a node that raises does not keep the others alive, and
+// the first error passes on.
+void FreeEachNode(TdxTreeListNodes& List);
+
 // Tree order of two nodes: an ancestor before its descendants; otherwise the positions of the two
 // branches under their nearest common ancestor decide. Negative, 0 or positive.
 int CompareNodeOrder(const TdxTreeListNode* Node1, const TdxTreeListNode* Node2);

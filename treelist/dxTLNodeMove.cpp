@@ -12,7 +12,7 @@ void TdxTreeListNode::MoveTo(TdxTreeListNode* Destination, TdxTreeListAttachMode
   if (!CanMoveTo(Destination, Mode)) return;
   FOwner->InsideUpdate([&] {
     InternalMove(Destination, Mode);
-    FOwner->FFocusedNode = this;
+    FOwner->FFocus.Node = this;
     FOwner->RebuildAbsoluteLists();
     MakeVisible();
   });
@@ -68,5 +68,5 @@ void TdxTreeListNode::MoveChildrenToTopLevel() {
   }
   FHasChildren = FOwner->GetNodeHasChildren(this);
   FExpanded = false;
-  FOwner->FFocusedNode = this;
+  FOwner->FFocus.Node = this;
 }

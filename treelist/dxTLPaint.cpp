@@ -16,15 +16,14 @@ void TCustomdxTreeList::Paint() {
 }
 
 TColor TCustomdxTreeList::GetGridLineColor() {
-  if (FGridLineColor != clNone) return FGridLineColor;
+  if (FLook.GridLineColor != clNone) return FLook.GridLineColor;
   // The looks' own grid: light lines between cells, darker ones in the ultra-flat look.
-  return FLookAndFeel == lfUltraFlat ? TColor(0xA0A0A0) : clBtnFace;
+  return FLook.LookAndFeel == lfUltraFlat ? TColor(0xA0A0A0) : clBtnFace;
 }
 
 TdxTreeListPainter::TdxTreeListPainter(TCustomdxTreeList& List, TCanvas& Canvas)
     : FList(List), FCanvas(Canvas), FDC(&Canvas) {
   FList.CalcGeometry(FInfo);
-  FList.FCellBitmap = &FBitmap;
   FHasFocus = FList.IsControlOrEditorFocused();
   FGridWidth = FList.ShowGrid() ? 1 : 0;
   MakeBrushes();
@@ -32,7 +31,6 @@ TdxTreeListPainter::TdxTreeListPainter(TCustomdxTreeList& List, TCanvas& Canvas)
 
 TdxTreeListPainter::~TdxTreeListPainter() {
   RestoreClipRect();
-  FList.FCellBitmap = nullptr;
 }
 
 void TdxTreeListPainter::Paint() {
@@ -93,7 +91,7 @@ void TdxTreeListPainter::PaintGroupPanel() {
 
 void TdxTreeListPainter::PaintBands() {
   if (RectVisible(FDC, FInfo.BandCornerRect))
-    DrawPanelCorner(FDC, FInfo.BandCornerRect, FBandBrush, FList.FBandCornerDown, FList.LookAndFeel());
+    DrawPanelCorner(FDC, FInfo.BandCornerRect, FBandBrush, FList.FButtons.BandCornerDown, FList.LookAndFeel());
   if (RectVisible(FDC, FInfo.BandRect)) {
     FCanvas.Font()->Assign(FList.BandFont());
     SetTextColor(FDC, FList.BandFont()->Color());
@@ -106,7 +104,7 @@ void TdxTreeListPainter::PaintBand(const TdxTreeListBandInfo& Band) {
   TdxHeaderButtonContent content;
   content.Alignment = FList.GetVisibleBandAlignment(Band.Band);
   content.Text = FList.GetVisibleBandCaption(Band.Band);
-  content.Pressed = FList.FPressedBand == Band.Band && FList.FPressedBandDown;
+  content.Pressed = FList.FButtons.PressedBand == Band.Band && FList.FButtons.PressedBandDown;
   content.MultiLine = FList.Metrics().BandRowCount > 1;
   content.Look = FList.LookAndFeel();
   HBRUSH brush = FBandBrush;
@@ -135,7 +133,7 @@ void TdxTreeListPainter::PaintFixedBandLines() {
 
 void TdxTreeListPainter::PaintHeaders() {
   if (RectVisible(FDC, FInfo.HeaderCornerRect))
-    DrawPanelCorner(FDC, FInfo.HeaderCornerRect, FHeaderBrush, FList.FHeaderCornerDown, FList.LookAndFeel());
+    DrawPanelCorner(FDC, FInfo.HeaderCornerRect, FHeaderBrush, FList.FButtons.HeaderCornerDown, FList.LookAndFeel());
   if (RectVisible(FDC, FInfo.HeaderRect) && !FInfo.Headers.empty()) {
     FCanvas.Font()->Assign(FList.HeaderFont());
     SetTextColor(FDC, FList.HeaderFont()->Color());
@@ -153,7 +151,7 @@ void TdxTreeListPainter::PaintHeader(const TdxTreeListHeaderInfo& Header) {
   content.Text = FList.GetColumnHeaderText(column);
   content.Sorted = FList.GetColumnSorted(column);
   content.ButtonState = FList.GetHeaderButtonState(column);
-  content.Pressed = FList.FPressedHeader == column && FList.FPressedHeaderDown;
+  content.Pressed = FList.FButtons.PressedHeader == column && FList.FButtons.PressedHeaderDown;
   content.MultiLine = Header.RowSpan > 1 || FList.Metrics().HeaderLineCount > 1;
   content.Look = FList.LookAndFeel();
   content.EdgeKind = Header.FirstInRow && Header.LastInRow ? ekAlone
@@ -328,8 +326,8 @@ void TdxTreeListPainter::PaintFilterPanel() {
   if (filter) {
     TRect box{strip.Left, strip.Top, strip.Left + 12, strip.Top + 11};
     OffsetRect(box, 3, (strip.Height() - 11) / 2);
-    DrawFilterCloseButton(FDC, box, FList.FFilterCloseHot && !FList.FFilterCloseDown,
-                          FList.FFilterCloseHot && FList.FFilterCloseDown);
+    DrawFilterCloseButton(FDC, box, FList.FButtons.FilterCloseHot && !FList.FButtons.FilterCloseDown,
+                          FList.FButtons.FilterCloseHot && FList.FButtons.FilterCloseDown);
   }
   ExcludeClipRect(FDC, strip.Left, strip.Top, strip.Right, strip.Bottom);
 }

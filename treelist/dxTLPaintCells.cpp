@@ -47,14 +47,14 @@ COLORREF Inverted(COLORREF Color) { return ~Color & 0xFFFFFF; }
 }  // namespace
 
 bool TCustomdxTreeList::IsSearchMarkCell(int Column, bool Focused, int Kind) {
-  return Kind == 0 && FSearching && Focused && Column == FSearchColumn;
+  return Kind == 0 && FSearch.Active && Focused && Column == FSearch.Column;
 }
 
 // The search colours: AutoSearchColor, else the cell's background inverted; AutoSearchTextColor,
 // else the text colour inverted.
 void TCustomdxTreeList::GetSearchColors(COLORREF BkColor, COLORREF TextColor, COLORREF& SearchBk, COLORREF& SearchText) {
-  SearchBk = FAutoSearchColor == clNone ? Inverted(BkColor) : ColorToRGB(FAutoSearchColor);
-  SearchText = FAutoSearchTextColor == clNone ? Inverted(TextColor) : ColorToRGB(FAutoSearchTextColor);
+  SearchBk = FLook.AutoSearchColor == clNone ? Inverted(BkColor) : ColorToRGB(FLook.AutoSearchColor);
+  SearchText = FLook.AutoSearchTextColor == clNone ? Inverted(TextColor) : ColorToRGB(FLook.AutoSearchTextColor);
 }
 
 // The focus frame of the searched cell: the cell less one pixel, widened again at the sides with
@@ -101,12 +101,12 @@ void TCustomdxTreeList::DrawCellText(TCanvas* Canvas, const TRect& Rect, TBitmap
   params.LargeMargin = !footer && IsInvertSelect();
   DrawCellTextEx(Canvas, Rect, brush, *Bitmap, params);
   if (!IsSearchMarkCell(Column, Focused, Kind)) return;
-  if (!FSearchText.empty()) {
+  if (!FSearch.Text.empty()) {
     COLORREF bk = 0, text = 0;
     GetSearchColors(ColorToRGB(color), GetTextColor(Canvas), bk, text);
     SetBkColor(Canvas, bk);
     const COLORREF oldText = SetTextColor(Canvas, text);
-    params.Length = Length(FSearchText);
+    params.Length = Length(FSearch.Text);
     params.PrefixMode = true;
     DrawCellTextEx(Canvas, Rect, brush, *Bitmap, params);
     SetTextColor(Canvas, oldText);
@@ -147,7 +147,7 @@ void TCustomdxTreeList::DrawCell(TCanvas* Canvas, const TRect& Rect, TBitmap* Bi
   cell.EndEllipsis = IsDrawEndEllipsis();
   cell.Node = Node;
   cell.NewItemRowReadOnly = Kind == 2 && !IsNewItemRowEditing();
-  cell.SelectionColor = ColorToRGB(Focused ? FHighlightColor : FHideSelectionColor);
+  cell.SelectionColor = ColorToRGB(Focused ? FLook.HighlightColor : FLook.HideSelectionColor);
   cell.ColumnColor = ColumnColor;
   cell.ColumnBrush = ColumnBrush;
   cell.Editing = IsEditingCell(Node, Column);
@@ -155,9 +155,9 @@ void TCustomdxTreeList::DrawCell(TCanvas* Canvas, const TRect& Rect, TBitmap* Bi
   InflateRect(cell.Rect, 2, 2);
   DrawCellViewData(Canvas, Column, cell);
   if (!IsSearchMarkCell(Column, Focused, Kind)) return;
-  if (!FSearchText.empty()) {
+  if (!FSearch.Text.empty()) {
     GetSearchColors(cell.BkColor, cell.TextColor, cell.BkColor, cell.TextColor);
-    cell.HighlightedLength = Length(FSearchText);
+    cell.HighlightedLength = Length(FSearch.Text);
     const int oldMode = SetBkMode(Canvas, OPAQUE);
     DrawCellViewData(Canvas, Column, cell);
     SetBkMode(Canvas, oldMode);
@@ -170,10 +170,10 @@ void TCustomdxTreeList::DrawPreview(TCanvas* Canvas, const TRect& Rect, TBitmap*
   TdxPreviewTextParams params;
   params.Text = GetPreviewText(Node);
   TColor textColor = TColor(TextColor);
-  if (BkColor != ColorToRGB(FHighlightColor)) textColor = FPreviewFont->Color();
+  if (BkColor != ColorToRGB(FLook.HighlightColor)) textColor = FLook.PreviewFont->Color();
   TCellCanvasState state(Canvas);
   state.SaveFont();
-  Canvas->Font()->Assign(FPreviewFont.get());
+  Canvas->Font()->Assign(FLook.PreviewFont.get());
   TColor color = TColor(BkColor);
   bool done = false;
   DoCustomDrawPreview(Canvas, Rect, Node, Selected, params.Text, color, textColor, Canvas->Font(), done);
@@ -183,7 +183,7 @@ void TCustomdxTreeList::DrawPreview(TCanvas* Canvas, const TRect& Rect, TBitmap*
     brush = CreateSolidBrush(TColor(ColorToRGB(color)));
     SetBkColor(Canvas, ColorToRGB(color));
   }
-  params.Indent = FIndentDesc;
+  params.Indent = FLook.IndentDesc;
   params.TextColor = ColorToRGB(textColor);
   params.Font = Canvas->Font()->Handle();
   params.Buffered = IsUseBitmap();

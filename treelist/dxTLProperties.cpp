@@ -18,7 +18,7 @@ void TCustomdxTreeList::SetPaintProperty(bool& Field, bool Value) {
 
 void TCustomdxTreeList::PanelFontChanged(TObject* Sender) {
   (void)Sender;
-  if (!IsLoading() && !FTakingParentFont) SetParentFont(false);
+  if (!IsLoading() && !FLook.TakingParentFont) SetParentFont(false);
   Relayout();
 }
 
@@ -26,41 +26,41 @@ void TCustomdxTreeList::PanelFontChanged(TObject* Sender) {
 void TCustomdxTreeList::TakeParentFontForPanels() {
   if (!ParentFont()) return;
   {
-    const auto taken = ScopeExit([this] { FTakingParentFont = false; });
-    FTakingParentFont = true;
-    FBandFont->Assign(Font());
-    FHeaderFont->Assign(Font());
-    FPreviewFont->Assign(Font());
-    FPreviewFont->SetColor(clBlue);
+    const auto taken = ScopeExit([this] { FLook.TakingParentFont = false; });
+    FLook.TakingParentFont = true;
+    FLook.BandFont->Assign(Font());
+    FLook.HeaderFont->Assign(Font());
+    FLook.PreviewFont->Assign(Font());
+    FLook.PreviewFont->SetColor(clBlue);
   }
   Relayout();
 }
 
 void TCustomdxTreeList::SetBorderStyle(TBorderStyle Value) {
-  if (FBorderStyle == Value) return;
-  FBorderStyle = Value;
+  if (FLook.BorderStyle == Value) return;
+  FLook.BorderStyle = Value;
   RecreateWnd();
 }
 
 void TCustomdxTreeList::SetScrollBars(TScrollStyle Value) {
-  if (FScrollBars == Value) return;
-  FScrollBars = Value;
+  if (FLook.ScrollBars == Value) return;
+  FLook.ScrollBars = Value;
   RecreateWnd();
 }
 
 void TCustomdxTreeList::SetDefaultRowHeight(int Value) {
-  if (FRowHeight == Value) return;
-  FRowHeight = FUserRowHeight = Value;
-  FRowHeightAssigned = true;
+  if (FLook.RowHeight == Value) return;
+  FLook.RowHeight = FLook.UserRowHeight = Value;
+  FLook.RowHeightAssigned = true;
   Relayout();
 }
 
 void TCustomdxTreeList::SetLookAndFeel(TdxLookAndFeel Value) {
-  if (FLookAndFeel == Value) return;
-  FEditingNode = nullptr;
-  FEditingColumn = -1;
+  if (FLook.LookAndFeel == Value) return;
+  FEdit.Node = nullptr;
+  FEdit.Column = -1;
   HideEditor();
-  FLookAndFeel = Value;
+  FLook.LookAndFeel = Value;
   SetScrollBarMode(Value == lfUltraFlat ? 2 : 0);
   BuildTreeButtonGlyphs();
   RecreateWnd();
@@ -83,7 +83,7 @@ void TCustomdxTreeList::SetOptions(TdxTreeListOptions Value) {
 
 void TCustomdxTreeList::ResetFocusedColumnAfterOptions() {
   ClearSelection();
-  if (FFocusedNode) FFocusedNode->SetSelected(true);
+  if (FFocus.Node) FFocus.Node->SetSelected(true);
   if (!IsRowSelect() && GetFocusedVisibleIndex() == -1) SetFocusedVisibleIndex(0);
 }
 
@@ -97,6 +97,6 @@ void TCustomdxTreeList::SetOptionsEx(TdxTreeListOptions Value) {
     const bool autoHeightOn = !(FOptionsEx & tlxAutoHeaderPanelHeight) && (Value & tlxAutoHeaderPanelHeight);
     FOptionsEx = Value;
     if (autoHeightOn) CalcAutoHeaderPanelHeight();
-    if (FSearching && !(Value & tlxAutoSearch)) EndSearch();
+    if (FSearch.Active && !(Value & tlxAutoSearch)) EndSearch();
   });
 }

@@ -14,7 +14,7 @@ int TCustomdxTreeList::CalcNodeRowHeight(TdxTreeListNode* Node, int LineHeight, 
   const bool cache = Node && !NoCache && CanCacheRowHeight();
   if (cache && Node->RowHeight != 0) return Node->RowHeight;
   const TdxTreeListMetrics& m = Metrics();
-  const bool gridBoth = FShowGrid && FShowPreviewGrid;
+  const bool gridBoth = FLook.ShowGrid && FLook.ShowPreviewGrid;
   const bool group = Node && IsGroupNode(Node);
   const int previewLines = IsPreviewVisible() ? GetPreviewLineCount(Node) : 0;
   int lines = 1;
@@ -26,14 +26,14 @@ int TCustomdxTreeList::CalcNodeRowHeight(TdxTreeListNode* Node, int LineHeight, 
     else
       LineHeight = std::max(LineHeight, measured);
   }
-  int height = FShowGrid ? GetRowSeparatorWidth() : 0;
+  int height = FLook.ShowGrid ? GetRowSeparatorWidth() : 0;
   if (group) {
     height += LineHeight;
   } else {
     height += m.HeaderPanelRowCount * LineHeight + previewLines * m.PreviewLineHeight;
     if (previewLines > 0) height += 2 + (gridBoth ? 1 : 0);
   }
-  if (!FShowGrid && Node && Node->HasChildren() && !LeafIndent()) ++height;
+  if (!FLook.ShowGrid && Node && Node->HasChildren() && !LeafIndent()) ++height;
   if (gridBoth) --height;
   height += GetRowFooterCount(Node) * m.RowFooterHeight;
   if (cache) {
@@ -44,15 +44,15 @@ int TCustomdxTreeList::CalcNodeRowHeight(TdxTreeListNode* Node, int LineHeight, 
 }
 
 int TCustomdxTreeList::GetPreviewLineCount(TdxTreeListNode* Node) {
-  if (!Node) return FPreviewLines;
+  if (!Node) return FLook.PreviewLines;
   if (!IsPreviewVisible()) return 0;
-  if (!IsAutoCalcPreviewLines()) return std::max(FPreviewLines, 0);
+  if (!IsAutoCalcPreviewLines()) return std::max(FLook.PreviewLines, 0);
   int buttons = 0, indent = 0;
   GetNodeIndentWidth(Node, buttons, indent);
-  const int width = GetBandsWidth() - (FShowGrid ? 1 : 0) - indent - FIndentDesc;
+  const int width = GetBandsWidth() - (FLook.ShowGrid ? 1 : 0) - indent - FLook.IndentDesc;
   int height = 0;
-  return std::max(0, CalcTextLineCount(GetPreviewText(Node), width, Metrics().PreviewLineHeight, FPreviewLines,
-                                       FPreviewFont.get(), false, 0, height));
+  return std::max(0, CalcTextLineCount(GetPreviewText(Node), width, Metrics().PreviewLineHeight, FLook.PreviewLines,
+                                       FLook.PreviewFont.get(), false, 0, height));
 }
 
 // Each shown column's text measured in its display width (the first column less the tree indent,
@@ -61,7 +61,7 @@ int TCustomdxTreeList::GetPreviewLineCount(TdxTreeListNode* Node) {
 int TCustomdxTreeList::GetNodeLineCount(TdxTreeListNode* Node, int& LineHeight) {
   if (CanCacheRowHeight() && Node->RowHeight != 0) return Node->RowLineCount;
   if (IsGroupNode(Node)) return 1;
-  const bool gridBoth = FShowGrid && FShowPreviewGrid, invert = IsInvertSelect();
+  const bool gridBoth = FLook.ShowGrid && FLook.ShowPreviewGrid, invert = IsInvertSelect();
   const int count = GetVisibleColumnCount();
   int buttons = 0, indent = 0;
   GetNodeIndentWidth(Node, buttons, indent);
@@ -73,7 +73,7 @@ int TCustomdxTreeList::GetNodeLineCount(TdxTreeListNode* Node, int& LineHeight) 
     if (position == count - 1 && invert) --width;
     if (gridBoth) --width;
     int cellLines = 0, cellHeight = 0;
-    if (!CalcCellLines(Node, column, GetCellText(Node, column), width, FMaxRowLineCount, cellLines, cellHeight))
+    if (!CalcCellLines(Node, column, GetCellText(Node, column), width, FLook.MaxRowLineCount, cellLines, cellHeight))
       continue;
     cellHeight += (gridBoth ? 1 : 0) + (invert ? 2 : 0);
     lines = std::max(lines, cellLines);

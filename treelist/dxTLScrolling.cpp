@@ -30,7 +30,7 @@ void TCustomdxTreeList::GetVScrollInfo(TdxTreeListScrollRange& Range) {
   Range.Pos = std::max(GetTopIndex(), 0);
 }
 
-int TCustomdxTreeList::CalcRowHeight(TdxTreeListNode* Node) { return CalcNodeRowHeight(Node, FRowHeight); }
+int TCustomdxTreeList::CalcRowHeight(TdxTreeListNode* Node) { return CalcNodeRowHeight(Node, FLook.RowHeight); }
 
 namespace {
 

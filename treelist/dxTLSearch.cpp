@@ -7,42 +7,42 @@
 bool TCustomdxTreeList::StartSearch(int Column, const String& Text) {
   CloseEditor();
   if (Column < 0) Column = GetFocusedColumn();
-  FSearchColumn = Column;
+  FSearch.Column = Column;
   {
-    TDepthScope searching(FSearchLock);
+    TDepthScope searching(FSearch.Lock);
     SetFocusedVisibleIndex(GetVisibleColumnPos(Column));
   }
-  FSearching = true;
-  FSearchText = Text;
-  DoSearch(FSearchText, 0, true);
-  return !FSearchText.empty();
+  FSearch.Active = true;
+  FSearch.Text = Text;
+  DoSearch(FSearch.Text, 0, true);
+  return !FSearch.Text.empty();
 }
 
 void TCustomdxTreeList::DoSearch(String& Text, int Mode, bool ClearOnFail) {
-  TDepthScope searching(FSearchLock);
+  TDepthScope searching(FSearch.Lock);
   TdxTreeListNode* found = nullptr;
-  if (FSearchColumn >= 0 && Count() > 0) {
-    if (SearchText(FSearchColumn, Text, found, Mode))
+  if (FSearch.Column >= 0 && Count() > 0) {
+    if (SearchText(FSearch.Column, Text, found, Mode))
       FocusNode(found);
     else if (ClearOnFail)
       Text.clear();
     else if (Mode == 0 && !Text.empty())
       Delete(Text, Length(Text), 1);
   }
-  if (FFocusedNode) {
+  if (FFocus.Node) {
     if (IsMultiSelect()) {
       ClearSelection();
-      FFocusedNode->SetSelected(true);
+      FFocus.Node->SetSelected(true);
     }
-    MakeNodeVisible(FFocusedNode);
-    InvalidateNode(FFocusedNode, false);
+    MakeNodeVisible(FFocus.Node);
+    InvalidateNode(FFocus.Node, false);
   }
 }
 
 void TCustomdxTreeList::EndSearch() {
-  if (!FSearching) return;
-  FSearching = false;
-  if (FLockUpdate == 0 && FFocusedNode) InvalidateNode(FFocusedNode, false);
+  if (!FSearch.Active) return;
+  FSearch.Active = false;
+  if (FLockUpdate == 0 && FFocus.Node) InvalidateNode(FFocus.Node, false);
 }
 
 bool TCustomdxTreeList::NodeMatches(TdxTreeListNode* Node, int Column, const String& Text) {
@@ -51,12 +51,12 @@ bool TCustomdxTreeList::NodeMatches(TdxTreeListNode* Node, int Column, const Str
 
 // One step of the walk: every node in tree order with AutoExpandOnSearch, else the shown rows.
 TdxTreeListNode* TCustomdxTreeList::SearchStep(TdxTreeListNode* Node, bool Backward) {
-  if (FAutoExpandOnSearch) return Backward ? Node->GetPrev() : Node->GetNext();
+  if (FLook.AutoExpandOnSearch) return Backward ? Node->GetPrev() : Node->GetNext();
   return Backward ? Node->GetPrevVisible() : Node->GetNextVisible();
 }
 
 bool TCustomdxTreeList::SearchText(int Column, const String& Text, TdxTreeListNode*& Node, int Mode) {
-  TdxTreeListNode* const start = FFocusedNode;
+  TdxTreeListNode* const start = FFocus.Node;
   if (!start) return false;
   if (Mode == 0 && NodeMatches(start, Column, Text)) {
     Node = start;
@@ -69,7 +69,7 @@ bool TCustomdxTreeList::SearchText(int Column, const String& Text, TdxTreeListNo
       // A second end means the start is not on the walk (a hidden focused node): nothing more to see.
       if (wrapped) return false;
       wrapped = true;
-      node = backward ? GetNavigationNode(start, tlnLast, FAutoExpandOnSearch) : GetFirstNode();
+      node = backward ? GetNavigationNode(start, tlnLast, FLook.AutoExpandOnSearch) : GetFirstNode();
       continue;
     }
     if (node == start) return false;

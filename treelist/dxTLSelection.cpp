@@ -13,22 +13,22 @@ bool TCustomdxTreeList::CanNodeSelected(TdxTreeListNode* Node) {
 }
 
 void TCustomdxTreeList::ClearSelection() {
-  FRangeSelecting = false;
+  FSelection.RangeSelecting = false;
   DoSelectedCountChange();
 }
 
 int TCustomdxTreeList::CompareWithSelectionAnchor(TdxTreeListNode* Node) {
-  const int node = GetAbsoluteIndex(Node), anchor = GetAbsoluteIndex(FSelectionAnchor);
+  const int node = GetAbsoluteIndex(Node), anchor = GetAbsoluteIndex(FSelection.Anchor);
   return anchor == node ? 0 : anchor > node ? -1 : 1;
 }
 
 int TCustomdxTreeList::DeleteSelectedNodes() {
-  FRangeSelecting = false;
+  FSelection.RangeSelecting = false;
   return GetSelectedCount();
 }
 
 void TCustomdxTreeList::DoSelectedCountChange() {
-  if (!IsDestroying() && FSelectionLock == 0 && OnSelectedCountChange) OnSelectedCountChange(this);
+  if (!IsDestroying() && FSelection.Lock == 0 && OnSelectedCountChange) OnSelectedCountChange(this);
 }
 
 void TCustomdxTreeList::SetNodeSelected(TdxTreeListNode* Node, bool Value) {
@@ -37,11 +37,11 @@ void TCustomdxTreeList::SetNodeSelected(TdxTreeListNode* Node, bool Value) {
 }
 
 void TCustomdxTreeList::BeginSelection() {
-  if (FSelectionLock++ == 0) FSavedSelectedCount = GetSelectedCount();
+  if (FSelection.Lock++ == 0) FSelection.SavedCount = GetSelectedCount();
 }
 
 void TCustomdxTreeList::EndSelection() {
-  if (--FSelectionLock == 0 && GetSelectedCount() != FSavedSelectedCount) DoSelectedCountChange();
+  if (--FSelection.Lock == 0 && GetSelectedCount() != FSelection.SavedCount) DoSelectedCountChange();
 }
 
 void TCustomdxTreeList::InsideSelection(const std::function<void()>& Work) {
@@ -81,7 +81,7 @@ TdxTreeListNode* TCustomdxTreeList::GetFirstSelectedNode() {
 }
 
 void TCustomdxTreeList::InvalidateSelection() {
-  if (FFocusedNode) InvalidateNode(FFocusedNode, false);
+  if (FFocus.Node) InvalidateNode(FFocus.Node, false);
   const int count = GetSelectedCount();
   if (count > 10) return Invalidate();
   for (int i = 0; i < count; ++i) InvalidateNode(GetSelectedItem(i), false);

@@ -77,7 +77,7 @@ int TCustomdxTreeList::ClampSizingLine(int Position) {
       int most = clientWidth - 1;
       if (!IsAutoWidth() && IsFullSizing())
         most = 100000;
-      else if (!(IsBandHeaderWidth() && !FShowBands))
+      else if (!(IsBandHeaderWidth() && !FLook.ShowBands))
         if (const TdxTreeListBandInfo* band = FindBandInfo(info, header->Band)) most = band->Rect.Right;
       return std::max(std::min(Position, most), least);
     }
@@ -86,9 +86,9 @@ int TCustomdxTreeList::ClampSizingLine(int Position) {
     case tlsHeaderPanelSizing:
       return info.HeaderRect.Top + SizedHeaderRows(Position) * Metrics().HeaderRowHeight;
     case tlsRowSizing: {
-      const TRect row = GetNodeRect(FPressedNode);
+      const TRect row = GetNodeRect(FPress.PressedNode);
       if (row.Top == -1 && row.Bottom == -1) return Position;
-      const int least = row.Top + CalcNodeRowHeight(FPressedNode, Metrics().RowLineHeight, true);
+      const int least = row.Top + CalcNodeRowHeight(FPress.PressedNode, Metrics().RowLineHeight, true);
       const int most = (IsRectEmpty(info.FooterRect) ? info.RowsRect.Bottom : info.FooterRect.Top) - 1;
       return std::max(std::min(Position, most), least);
     }
@@ -146,10 +146,10 @@ void TCustomdxTreeList::ApplySizing() {
       SetHeaderPanelRowCountByUser(SizedHeaderRows(position));
       break;
     case tlsRowSizing: {
-      if (position == FDrag.SizingStart || !FPressedNode) return;
-      const TRect row = GetNodeRect(FPressedNode);
+      if (position == FDrag.SizingStart || !FPress.PressedNode) return;
+      const TRect row = GetNodeRect(FPress.PressedNode);
       int height = Metrics().RowLineHeight;
-      while (CalcNodeRowHeight(FPressedNode, height + 1, true) <= position - row.Top) ++height;
+      while (CalcNodeRowHeight(FPress.PressedNode, height + 1, true) <= position - row.Top) ++height;
       SetRowHeightByUser(height);
       break;
     }

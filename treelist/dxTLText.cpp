@@ -44,7 +44,7 @@ void TCustomdxTreeList::CopyAllToStrings(TStrings* Strings) {
 void TCustomdxTreeList::CopySelectedToStrings(TStrings* Strings) {
   Strings->Add(HeaderLine(*this));
   if (!IsMultiSelect()) {
-    if (FFocusedNode) Strings->Add(GetNodeAsText(FFocusedNode));
+    if (FFocus.Node) Strings->Add(GetNodeAsText(FFocus.Node));
     return;
   }
   std::vector<TdxTreeListNode*> nodes;

@@ -90,5 +90,5 @@ void TCustomdxTreeList::Resize() {
   TCustomdxContainer::Resize();
   ClearRowHeightCache();
   // The metrics exist once the control was first laid out; until then nothing is in view.
-  if (FMetricsCalculated) CalcVisibleRowCounts();
+  if (FMeasures.Calculated) CalcVisibleRowCounts();
 }

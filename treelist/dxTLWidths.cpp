@@ -122,7 +122,7 @@ std::vector<int> TCustomdxTreeList::CalcBandWidths() {
 
 int TCustomdxTreeList::BandRectWidth(int Band) {
   const bool fixed = Band == GetFixedLeftBand() || Band == GetFixedRightBand();
-  return CalcBandWidth(Band) + (Band == 0 ? GetGroupIndentWidth() : 0) - (fixed ? FFixedBandLineWidth : 0);
+  return CalcBandWidth(Band) + (Band == 0 ? GetGroupIndentWidth() : 0) - (fixed ? FLook.FixedBandLineWidth : 0);
 }
 
 int TCustomdxTreeList::GetBandOffset(int Band) {

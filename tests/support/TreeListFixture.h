@@ -87,8 +87,8 @@ class TTestTreeList : public TCustomdxTreeListControl {
   void EndNodeAccess(TdxTreeListNode*) override { --NodeAccessDepth; }
   void SetDragObject(TObject* Value) { FDragObject = Value; }
   void PressHeader(int Column) {
-    FPressedHeader = Column;
-    FPressedHeaderDown = Column >= 0;
+    FButtons.PressedHeader = Column;
+    FButtons.PressedHeaderDown = Column >= 0;
   }
 
   bool FocusNode(TdxTreeListNode* Node) override { return !RefuseFocus && TCustomdxTreeListControl::FocusNode(Node); }
