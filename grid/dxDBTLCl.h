@@ -1,10 +1,10 @@
 // The typed data-bound columns: one column class per kind of value. Each keeps the settings of its
-// kind of in-place editor, names the editor class that edits its cells, hands its settings to that
-// editor, moves values between the bound field (in the field's own type) and the editor, and names
-// the filter value editor and the operator set of its filter. Split by kind: dxDBTLClDropDown.cpp
-// (the drop-down base, date and pick columns), dxDBTLClCheck.cpp, dxDBTLClText.cpp (memo, button,
-// hyperlink, MRU), dxDBTLClNumber.cpp (spin, calc, time, currency), dxDBTLClPicture.cpp (image,
-// graphic, blob) and dxDBTLClWrapper.cpp.
+// kind of in-place editor as one options record, names the editor class that edits its cells,
+// hands the record to that editor, moves values between the bound field (in the field's own type)
+// and the editor, and names the filter value editor and the operator set of its filter. Split by
+// kind: dxDBTLClDropDown.cpp (the drop-down base, date and pick columns), dxDBTLClCheck.cpp,
+// dxDBTLClText.cpp (memo, button, hyperlink, MRU), dxDBTLClNumber.cpp (spin, calc, time,
+// currency), dxDBTLClPicture.cpp (image, graphic, blob) and dxDBTLClWrapper.cpp.
 #pragma once
 
 #include <memory>
@@ -84,6 +84,16 @@ class TdxDBTreeListDropDownColumn : public TdxDBTreeListColumn {
   TdxShowButtonStyle FShowButtonStyle = sbDefault;
 };
 
+// The date editor's settings a date column keeps and hands over.
+struct TdxDateOptions {
+  TDateButtons DateButtons = AllDateButtons;
+  TDateOnError DateOnError = deToday;
+  bool DateValidation = false;
+  bool SaveTime = true;
+  bool UseEditMask = false;
+  void ApplyTo(TdxInplaceDateEdit& Editor) const;
+};
+
 // A date: the null date clears the field, any other date is written as a date-time.
 class TdxDBTreeListDateColumn : public TdxDBTreeListDropDownColumn {
  public:
@@ -91,16 +101,16 @@ class TdxDBTreeListDateColumn : public TdxDBTreeListDropDownColumn {
   String ClassName() const override { return "TdxDBTreeListDateColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  TDateButtons DateButtons() const { return FDateButtons; }
-  void SetDateButtons(TDateButtons Value) { FDateButtons = Value & AllDateButtons; }
-  TDateOnError DateOnError() const { return FDateOnError; }
-  void SetDateOnError(TDateOnError Value) { FDateOnError = Value; }
-  bool DateValidation() const { return FDateValidation; }
-  void SetDateValidation(bool Value) { FDateValidation = Value; }
-  bool SaveTime() const { return FSaveTime; }
-  void SetSaveTime(bool Value) { FSaveTime = Value; }
-  bool UseEditMask() const { return FUseEditMask; }
-  void SetUseEditMask(bool Value) { FUseEditMask = Value; }
+  TDateButtons DateButtons() const { return FDate.DateButtons; }
+  void SetDateButtons(TDateButtons Value) { FDate.DateButtons = Value & AllDateButtons; }
+  TDateOnError DateOnError() const { return FDate.DateOnError; }
+  void SetDateOnError(TDateOnError Value) { FDate.DateOnError = Value; }
+  bool DateValidation() const { return FDate.DateValidation; }
+  void SetDateValidation(bool Value) { FDate.DateValidation = Value; }
+  bool SaveTime() const { return FDate.SaveTime; }
+  void SetSaveTime(bool Value) { FDate.SaveTime = Value; }
+  bool UseEditMask() const { return FDate.UseEditMask; }
+  void SetUseEditMask(bool Value) { FDate.UseEditMask = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -117,11 +127,16 @@ class TdxDBTreeListDateColumn : public TdxDBTreeListDropDownColumn {
   TdxDateValidateInput OnDateValidateInput;
 
  private:
-  TDateButtons FDateButtons = AllDateButtons;
-  TDateOnError FDateOnError = deToday;
-  bool FDateValidation = false;
-  bool FSaveTime = true;
-  bool FUseEditMask = false;
+  TdxDateOptions FDate;
+};
+
+// The pick editor's settings besides its items that a pick column keeps and hands over.
+struct TdxPickOptions {
+  bool DropDownListStyle = false;
+  bool ItemsSorted = false;
+  bool CanDeleteText = false;
+  bool Revertable = false;
+  void ApplyTo(TdxInplacePickEdit& Editor) const;
 };
 
 // A text picked from a list of items.
@@ -133,14 +148,14 @@ class TdxDBTreeListPickColumn : public TdxDBTreeListDropDownColumn {
 
   TStrings* Items() const { return FItems.get(); }
   void SetItems(const TStrings* Value);
-  bool DropDownListStyle() const { return FDropDownListStyle; }
-  void SetDropDownListStyle(bool Value) { FDropDownListStyle = Value; }
-  bool ItemsSorted() const { return FItemsSorted; }
-  void SetItemsSorted(bool Value) { FItemsSorted = Value; }
-  bool CanDeleteText() const { return FCanDeleteText; }
-  void SetCanDeleteText(bool Value) { FCanDeleteText = Value; }
-  bool Revertable() const { return FRevertable; }
-  void SetRevertable(bool Value) { FRevertable = Value; }
+  bool DropDownListStyle() const { return FPick.DropDownListStyle; }
+  void SetDropDownListStyle(bool Value) { FPick.DropDownListStyle = Value; }
+  bool ItemsSorted() const { return FPick.ItemsSorted; }
+  void SetItemsSorted(bool Value) { FPick.ItemsSorted = Value; }
+  bool CanDeleteText() const { return FPick.CanDeleteText; }
+  void SetCanDeleteText(bool Value) { FPick.CanDeleteText = Value; }
+  bool Revertable() const { return FPick.Revertable; }
+  void SetRevertable(bool Value) { FPick.Revertable = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -154,10 +169,15 @@ class TdxDBTreeListPickColumn : public TdxDBTreeListDropDownColumn {
 
  private:
   std::unique_ptr<TStringList> FItems;
-  bool FDropDownListStyle = false;
-  bool FItemsSorted = false;
-  bool FCanDeleteText = false;
-  bool FRevertable = false;
+  TdxPickOptions FPick;
+};
+
+// The lookup editor's settings a lookup column keeps and hands over.
+struct TdxLookupOptions {
+  TShortCut ClearKey = 0;
+  String ListFieldName;
+  bool CanDeleteText = false;
+  void ApplyTo(TdxInplaceLookupEdit& Editor) const;
 };
 
 // A key picked from the records of a list; the cells show the list's text of the key.
@@ -167,18 +187,18 @@ class TdxDBTreeListLookupColumn : public TdxDBTreeListDropDownColumn {
   String ClassName() const override { return "TdxDBTreeListLookupColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  TShortCut ClearKey() const { return FClearKey; }
-  void SetClearKey(TShortCut Value) { FClearKey = Value; }
-  const String& ListFieldName() const { return FListFieldName; }
-  void SetListFieldName(const String& Value) { FListFieldName = Value; }
+  TShortCut ClearKey() const { return FLookup.ClearKey; }
+  void SetClearKey(TShortCut Value) { FLookup.ClearKey = Value; }
+  const String& ListFieldName() const { return FLookup.ListFieldName; }
+  void SetListFieldName(const String& Value) { FLookup.ListFieldName = Value; }
   int ListFieldIndex() const { return FListFieldIndex; }
   void SetListFieldIndex(int Value) { FListFieldIndex = Value; }
   // Another name of DropDownWidth, which layouts keep.
   int ListWidth() const { return DropDownWidth(); }
   void SetListWidth(int Value) { SetDropDownWidth(Value); }
   bool IsListWidthStored() const { return false; }
-  bool CanDeleteText() const { return FCanDeleteText; }
-  void SetCanDeleteText(bool Value) { FCanDeleteText = Value; }
+  bool CanDeleteText() const { return FLookup.CanDeleteText; }
+  void SetCanDeleteText(bool Value) { FLookup.CanDeleteText = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -198,13 +218,20 @@ class TdxDBTreeListLookupColumn : public TdxDBTreeListDropDownColumn {
   TdxPickColumnCloseUp OnCloseUp;
 
  private:
-  TShortCut FClearKey = 0;
-  String FListFieldName;
+  TdxLookupOptions FLookup;
   int FListFieldIndex = 0;
-  bool FCanDeleteText = false;
 };
 
 // --- the check column ----------------------------------------------------------------------------------------
+
+// The check editor's settings besides its glyph that a check column keeps and hands over.
+struct TdxCheckOptions {
+  bool AllowGrayed = false;
+  bool Border3D = false;
+  int GlyphCount = 6;
+  TdxShowNullFieldStyle ShowNullFieldStyle = nsUnchecked;
+  void ApplyTo(TdxInplaceCheckEdit& Editor) const;
+};
 
 // A field's text as one of three states: ValueChecked (in any letter case) checked, ValueUnchecked
 // unchecked, anything else (the empty text of a null field too) grayed.
@@ -215,17 +242,17 @@ class TdxDBTreeListCheckColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListCheckColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool AllowGrayed() const { return FAllowGrayed; }
-  void SetAllowGrayed(bool Value) { FAllowGrayed = Value; }
-  bool Border3D() const { return FBorder3D; }
+  bool AllowGrayed() const { return FCheck.AllowGrayed; }
+  void SetAllowGrayed(bool Value) { FCheck.AllowGrayed = Value; }
+  bool Border3D() const { return FCheck.Border3D; }
   void SetBorder3D(bool Value);
   // Created empty on first read; nil or an empty bitmap frees it.
   TBitmap* Glyph();
   void SetGlyph(const TBitmap* Value);
   bool IsGlyphStored() const { return FGlyph && !FGlyph->Empty(); }
-  int GlyphCount() const { return FGlyphCount; }
+  int GlyphCount() const { return FCheck.GlyphCount; }
   void SetGlyphCount(int Value);
-  TdxShowNullFieldStyle ShowNullFieldStyle() const { return FShowNullFieldStyle; }
+  TdxShowNullFieldStyle ShowNullFieldStyle() const { return FCheck.ShowNullFieldStyle; }
   void SetShowNullFieldStyle(TdxShowNullFieldStyle Value);
   const String& ValueChecked() const { return FValueChecked; }
   void SetValueChecked(const String& Value);
@@ -264,11 +291,8 @@ class TdxDBTreeListCheckColumn : public TdxDBTreeListColumn {
  private:
   void SetText(String& Field, const String& Value);
 
-  bool FAllowGrayed = false;
-  bool FBorder3D = false;
+  TdxCheckOptions FCheck;
   std::unique_ptr<TBitmap> FGlyph;
-  int FGlyphCount = 6;
-  TdxShowNullFieldStyle FShowNullFieldStyle = nsUnchecked;
   String FValueChecked;
   String FValueGrayed;
   String FValueUnchecked;
@@ -283,20 +307,20 @@ class TdxDBTreeListMemoColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListMemoColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool HideScrollBars() const { return FHideScrollBars; }
-  void SetHideScrollBars(bool Value) { FHideScrollBars = Value; }
+  bool HideScrollBars() const { return FMemo.HideScrollBars; }
+  void SetHideScrollBars(bool Value) { FMemo.HideScrollBars = Value; }
   int MaxDisplayLength() const { return FMaxDisplayLength; }
   void SetMaxDisplayLength(int Value);
-  TScrollStyle ScrollBars() const { return FScrollBars; }
-  void SetScrollBars(TScrollStyle Value) { FScrollBars = Value; }
-  bool SelectionBar() const { return FSelectionBar; }
-  void SetSelectionBar(bool Value) { FSelectionBar = Value; }
-  bool WantReturns() const { return FWantReturns; }
-  void SetWantReturns(bool Value) { FWantReturns = Value; }
-  bool WantTabs() const { return FWantTabs; }
-  void SetWantTabs(bool Value) { FWantTabs = Value; }
-  bool WordWrap() const { return FWordWrap; }
-  void SetWordWrap(bool Value) { FWordWrap = Value; }
+  TScrollStyle ScrollBars() const { return FMemo.ScrollBars; }
+  void SetScrollBars(TScrollStyle Value) { FMemo.ScrollBars = Value; }
+  bool SelectionBar() const { return FMemo.SelectionBar; }
+  void SetSelectionBar(bool Value) { FMemo.SelectionBar = Value; }
+  bool WantReturns() const { return FMemo.WantReturns; }
+  void SetWantReturns(bool Value) { FMemo.WantReturns = Value; }
+  bool WantTabs() const { return FMemo.WantTabs; }
+  void SetWantTabs(bool Value) { FMemo.WantTabs = Value; }
+  bool WordWrap() const { return FMemo.WordWrap; }
+  void SetWordWrap(bool Value) { FMemo.WordWrap = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   bool IsMultiLineEditor() override { return true; }
@@ -309,13 +333,14 @@ class TdxDBTreeListMemoColumn : public TdxDBTreeListColumn {
   void RestoreDefaults() override;
 
  private:
-  bool FHideScrollBars = true;
+  // A memo column's editor keeps Tab for the grid and has no selection bar.
+  static constexpr TdxMemoOptions DefaultMemoOptions{.SelectionBar = false, .WantTabs = false};
+
+  // FMemo with the text settings (CharCase, MaxLength, OEMConvert) of the column itself.
+  TdxMemoOptions EditorOptions() const;
+
   int FMaxDisplayLength = 255;
-  TScrollStyle FScrollBars = ssNone;
-  bool FSelectionBar = false;
-  bool FWantReturns = true;
-  bool FWantTabs = false;
-  bool FWordWrap = true;
+  TdxMemoOptions FMemo = DefaultMemoOptions;
 };
 
 enum TdxEditButtonStyle { ebsSimple, ebsEllipsis, ebsDown, ebsGlyph };
@@ -334,6 +359,16 @@ class TdxColumnEditButtons : public TdxEditButtons {
   TdxTreeListColumn* FColumn;
 };
 
+// The button editor's settings besides its buttons that a button column keeps and hands over.
+struct TdxButtonOptions {
+  bool ButtonOnly = false;
+  TShortCut ClickKey = dxCtrlEnter;
+  bool HideEditCursor = false;
+  // The editor's view style; ButtonOnly counts only while there is a button.
+  uint8_t ViewStyle(bool HasButtons) const;
+  void ApplyTo(TdxInplaceButtonEdit& Editor, const TdxEditButtons& Buttons) const;
+};
+
 // A text with push buttons beside it.
 class TdxDBTreeListButtonColumn : public TdxDBTreeListColumn {
  public:
@@ -342,20 +377,20 @@ class TdxDBTreeListButtonColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListButtonColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool ButtonOnly() const { return FButtonOnly; }
+  bool ButtonOnly() const { return FButton.ButtonOnly; }
   void SetButtonOnly(bool Value);
   TdxEditButtons* Buttons() const { return FButtons.get(); }
   void SetButtons(const TdxEditButtons* Value) { FButtons->Assign(Value); }
   // ebsSimple removes every button; any other style keeps one, of its kind.
   TdxEditButtonStyle EditButtonStyle() const { return FEditButtonStyle; }
   void SetEditButtonStyle(TdxEditButtonStyle Value);
-  TShortCut ClickKey() const { return FClickKey; }
-  void SetClickKey(TShortCut Value) { FClickKey = Value; }
+  TShortCut ClickKey() const { return FButton.ClickKey; }
+  void SetClickKey(TShortCut Value) { FButton.ClickKey = Value; }
   // Also the first button's glyph.
   TBitmap* Glyph();
   void SetGlyph(const TBitmap* Value);
   bool IsGlyphStored() const { return FGlyph && !FGlyph->Empty(); }
-  bool HideEditCursor() const { return FHideEditCursor; }
+  bool HideEditCursor() const { return FButton.HideEditCursor; }
   void SetHideEditCursor(bool Value);
   TdxShowButtonStyle ShowButtonStyle() const { return FShowButtonStyle; }
   void SetShowButtonStyle(TdxShowButtonStyle Value);
@@ -370,16 +405,22 @@ class TdxDBTreeListButtonColumn : public TdxDBTreeListColumn {
   TdxEditButtonClickEvent OnButtonClick;
 
  private:
-  uint8_t ViewStyle() const;
   void SetFirstButtonKind();
 
-  bool FButtonOnly = false;
+  TdxButtonOptions FButton;
   std::unique_ptr<TdxColumnEditButtons> FButtons;
   TdxEditButtonStyle FEditButtonStyle = ebsEllipsis;
-  TShortCut FClickKey = dxCtrlEnter;
   std::unique_ptr<TBitmap> FGlyph;
-  bool FHideEditCursor = false;
   TdxShowButtonStyle FShowButtonStyle = sbDefault;
+};
+
+// The hyperlink editor's settings a hyperlink column keeps and hands over.
+struct TdxHyperLinkOptions {
+  TColor EditBackgroundColor = clWhite;
+  TColor EditFontColor = clBlue;
+  bool SingleClick = false;
+  TShortCut StartKey = dxCtrlEnter;
+  void ApplyTo(TdxInplaceHyperLinkEdit& Editor) const;
 };
 
 // A link: cells paint underlined in the link's colour; exported to HTML as an anchor.
@@ -389,14 +430,14 @@ class TdxDBTreeListHyperLinkColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListHyperLinkColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  TColor EditBackgroundColor() const { return FEditBackgroundColor; }
-  void SetEditBackgroundColor(TColor Value) { FEditBackgroundColor = Value; }
-  TColor EditFontColor() const { return FEditFontColor; }
+  TColor EditBackgroundColor() const { return FHyperLink.EditBackgroundColor; }
+  void SetEditBackgroundColor(TColor Value) { FHyperLink.EditBackgroundColor = Value; }
+  TColor EditFontColor() const { return FHyperLink.EditFontColor; }
   void SetEditFontColor(TColor Value);
-  bool SingleClick() const { return FSingleClick; }
+  bool SingleClick() const { return FHyperLink.SingleClick; }
   void SetSingleClick(bool Value);
-  TShortCut StartKey() const { return FStartKey; }
-  void SetStartKey(TShortCut Value) { FStartKey = Value; }
+  TShortCut StartKey() const { return FHyperLink.StartKey; }
+  void SetStartKey(TShortCut Value) { FHyperLink.StartKey = Value; }
   // The column's font underlined, in EditFontColor with SingleClick, else the window text colour.
   TFont* LinkFont();
 
@@ -413,11 +454,15 @@ class TdxDBTreeListHyperLinkColumn : public TdxDBTreeListColumn {
   TNotifyEvent OnStartClick;
 
  private:
-  TColor FEditBackgroundColor = clWhite;
-  TColor FEditFontColor = clBlue;
-  bool FSingleClick = false;
-  TShortCut FStartKey = dxCtrlEnter;
+  TdxHyperLinkOptions FHyperLink;
   std::unique_ptr<TFont> FLinkFont;
+};
+
+// The MRU editor's settings an MRU column keeps and hands over.
+struct TdxMRUOptions {
+  int MaxItemCount = 7;
+  bool ShowEllipsis = true;
+  void ApplyTo(TdxInplaceMRUEdit& Editor) const;
 };
 
 // A pick list that keeps the texts typed last.
@@ -427,10 +472,10 @@ class TdxDBTreeListMRUColumn : public TdxDBTreeListPickColumn {
   String ClassName() const override { return "TdxDBTreeListMRUColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  int MaxItemCount() const { return FMaxItemCount; }
-  void SetMaxItemCount(int Value) { FMaxItemCount = Value; }
-  bool ShowEllipsis() const { return FShowEllipsis; }
-  void SetShowEllipsis(bool Value) { FShowEllipsis = Value; }
+  int MaxItemCount() const { return FMRU.MaxItemCount; }
+  void SetMaxItemCount(int Value) { FMRU.MaxItemCount = Value; }
+  bool ShowEllipsis() const { return FMRU.ShowEllipsis; }
+  void SetShowEllipsis(bool Value) { FMRU.ShowEllipsis = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   void InitEditor(TdxInplaceEdit* Editor) override;
@@ -442,11 +487,18 @@ class TdxDBTreeListMRUColumn : public TdxDBTreeListPickColumn {
   TNotifyEvent OnButtonClick;
 
  private:
-  int FMaxItemCount = 7;
-  bool FShowEllipsis = true;
+  TdxMRUOptions FMRU;
 };
 
 // --- further kinds (numbers and times) -----------------------------------------------------------------------
+
+// The spin editor's settings besides its limits that a spin column keeps and hands over.
+struct TdxSpinOptions {
+  bool EditorEnabled = true;
+  double Increment = 1;
+  bool UseCtrlIncrement = false;
+  void ApplyTo(TdxInplaceSpinEdit& Editor) const;
+};
 
 // A number spun up and down. The limits read the field's own while not assigned.
 class TdxDBTreeListSpinColumn : public TdxDBTreeListColumn {
@@ -455,11 +507,11 @@ class TdxDBTreeListSpinColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListSpinColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool EditorEnabled() const { return FEditorEnabled; }
-  void SetEditorEnabled(bool Value) { FEditorEnabled = Value; }
-  double Increment() const { return FIncrement; }
-  void SetIncrement(double Value) { FIncrement = Value; }
-  bool IsIncrementStored() const { return FIncrement != 1; }
+  bool EditorEnabled() const { return FSpin.EditorEnabled; }
+  void SetEditorEnabled(bool Value) { FSpin.EditorEnabled = Value; }
+  double Increment() const { return FSpin.Increment; }
+  void SetIncrement(double Value) { FSpin.Increment = Value; }
+  bool IsIncrementStored() const { return FSpin.Increment != 1; }
   double MinValue() const;
   void SetMinValue(double Value);
   bool IsMinValueStored() const;
@@ -468,8 +520,8 @@ class TdxDBTreeListSpinColumn : public TdxDBTreeListColumn {
   bool IsMaxValueStored() const;
   TdxShowButtonStyle ShowButtonStyle() const { return FShowButtonStyle; }
   void SetShowButtonStyle(TdxShowButtonStyle Value) { FShowButtonStyle = Value; }
-  bool UseCtrlIncrement() const { return FUseCtrlIncrement; }
-  void SetUseCtrlIncrement(bool Value) { FUseCtrlIncrement = Value; }
+  bool UseCtrlIncrement() const { return FSpin.UseCtrlIncrement; }
+  void SetUseCtrlIncrement(bool Value) { FSpin.UseCtrlIncrement = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -487,14 +539,22 @@ class TdxDBTreeListSpinColumn : public TdxDBTreeListColumn {
   // The bound field's limit: of an integer, float or BCD field; 0 otherwise.
   double FieldLimit(bool Max) const;
 
-  bool FEditorEnabled = true;
-  double FIncrement = 1;
+  TdxSpinOptions FSpin;
   double FMinValue = 0;
   double FMaxValue = 0;
   bool FMinAssigned = false;
   bool FMaxAssigned = false;
   TdxShowButtonStyle FShowButtonStyle = sbDefault;
-  bool FUseCtrlIncrement = false;
+};
+
+// The calculator editor's settings a calculator column keeps and hands over.
+struct TdxCalcOptions {
+  bool BeepOnError = true;
+  TdxButtonStyle ButtonStyle = bsStandard;
+  int Precision = 13;
+  bool QuickClose = false;
+  bool ShowButtonFrame = false;
+  void ApplyTo(TdxInplaceCalcEdit& Editor) const;
 };
 
 // A number typed or worked out in a drop-down calculator.
@@ -504,16 +564,16 @@ class TdxDBTreeListCalcColumn : public TdxDBTreeListDropDownColumn {
   String ClassName() const override { return "TdxDBTreeListCalcColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool BeepOnError() const { return FBeepOnError; }
-  void SetBeepOnError(bool Value) { FBeepOnError = Value; }
-  TdxButtonStyle ButtonStyle() const { return FButtonStyle; }
-  void SetButtonStyle(TdxButtonStyle Value) { FButtonStyle = Value; }
-  int Precision() const { return FPrecision; }
-  void SetPrecision(int Value) { FPrecision = Value; }
-  bool QuickClose() const { return FQuickClose; }
-  void SetQuickClose(bool Value) { FQuickClose = Value; }
-  bool ShowButtonFrame() const { return FShowButtonFrame; }
-  void SetShowButtonFrame(bool Value) { FShowButtonFrame = Value; }
+  bool BeepOnError() const { return FCalc.BeepOnError; }
+  void SetBeepOnError(bool Value) { FCalc.BeepOnError = Value; }
+  TdxButtonStyle ButtonStyle() const { return FCalc.ButtonStyle; }
+  void SetButtonStyle(TdxButtonStyle Value) { FCalc.ButtonStyle = Value; }
+  int Precision() const { return FCalc.Precision; }
+  void SetPrecision(int Value) { FCalc.Precision = Value; }
+  bool QuickClose() const { return FCalc.QuickClose; }
+  void SetQuickClose(bool Value) { FCalc.QuickClose = Value; }
+  bool ShowButtonFrame() const { return FCalc.ShowButtonFrame; }
+  void SetShowButtonFrame(bool Value) { FCalc.ShowButtonFrame = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -521,11 +581,14 @@ class TdxDBTreeListCalcColumn : public TdxDBTreeListDropDownColumn {
   void RestoreDefaults() override;
 
  private:
-  bool FBeepOnError = true;
-  TdxButtonStyle FButtonStyle = bsStandard;
-  int FPrecision = 13;
-  bool FQuickClose = false;
-  bool FShowButtonFrame = false;
+  TdxCalcOptions FCalc;
+};
+
+// The time editor's settings a time column keeps and hands over.
+struct TdxTimeOptions {
+  TdxTimeEditFormat TimeEditFormat = tfHourMinSec;
+  bool UseCtrlIncrement = false;
+  void ApplyTo(TdxInplaceTimeEdit& Editor) const;
 };
 
 // A time of day; the field keeps the date part of its value.
@@ -535,10 +598,10 @@ class TdxDBTreeListTimeColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListTimeColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  TdxTimeEditFormat TimeEditFormat() const { return FTimeEditFormat; }
-  void SetTimeEditFormat(TdxTimeEditFormat Value) { FTimeEditFormat = Value; }
-  bool UseCtrlIncrement() const { return FUseCtrlIncrement; }
-  void SetUseCtrlIncrement(bool Value) { FUseCtrlIncrement = Value; }
+  TdxTimeEditFormat TimeEditFormat() const { return FTime.TimeEditFormat; }
+  void SetTimeEditFormat(TdxTimeEditFormat Value) { FTime.TimeEditFormat = Value; }
+  bool UseCtrlIncrement() const { return FTime.UseCtrlIncrement; }
+  void SetUseCtrlIncrement(bool Value) { FTime.UseCtrlIncrement = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -550,8 +613,19 @@ class TdxDBTreeListTimeColumn : public TdxDBTreeListColumn {
   void RestoreDefaults() override;
 
  private:
-  TdxTimeEditFormat FTimeEditFormat = tfHourMinSec;
-  bool FUseCtrlIncrement = false;
+  TdxTimeOptions FTime;
+};
+
+// The currency editor's settings besides its display format that a currency column keeps and
+// hands over.
+struct TdxCurrencyOptions {
+  int DecimalPlaces = 2;
+  double MinValue = 0;
+  double MaxValue = 0;
+  bool Nullable = false;
+  String NullString;
+  bool UseThousandSeparator = false;
+  void ApplyTo(TdxInplaceCurrencyEdit& Editor) const;
 };
 
 // An amount of money. The display format follows the locale until one is set.
@@ -561,23 +635,23 @@ class TdxDBTreeListCurrencyColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListCurrencyColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  int DecimalPlaces() const { return FDecimalPlaces; }
-  void SetDecimalPlaces(int Value) { FDecimalPlaces = std::max(Value, 0); }
+  int DecimalPlaces() const { return FCurrency.DecimalPlaces; }
+  void SetDecimalPlaces(int Value) { FCurrency.DecimalPlaces = std::max(Value, 0); }
   String DisplayFormat() const { return FDisplayFormatAssigned ? FDisplayFormat : BuildCurrencyFormat(); }
   void SetDisplayFormat(const String& Value);
   bool IsDisplayFormatStored() const { return FDisplayFormatAssigned; }
-  double MinValue() const { return FMinValue; }
-  void SetMinValue(double Value) { FMinValue = Value; }
-  bool IsMinValueStored() const { return FMinValue != 0; }
-  double MaxValue() const { return FMaxValue; }
-  void SetMaxValue(double Value) { FMaxValue = Value; }
-  bool IsMaxValueStored() const { return FMaxValue != 0; }
-  bool Nullable() const { return FNullable; }
-  void SetNullable(bool Value) { FNullable = Value; }
-  const String& NullString() const { return FNullString; }
-  void SetNullString(const String& Value) { FNullString = Value; }
-  bool UseThousandSeparator() const { return FUseThousandSeparator; }
-  void SetUseThousandSeparator(bool Value) { FUseThousandSeparator = Value; }
+  double MinValue() const { return FCurrency.MinValue; }
+  void SetMinValue(double Value) { FCurrency.MinValue = Value; }
+  bool IsMinValueStored() const { return FCurrency.MinValue != 0; }
+  double MaxValue() const { return FCurrency.MaxValue; }
+  void SetMaxValue(double Value) { FCurrency.MaxValue = Value; }
+  bool IsMaxValueStored() const { return FCurrency.MaxValue != 0; }
+  bool Nullable() const { return FCurrency.Nullable; }
+  void SetNullable(bool Value) { FCurrency.Nullable = Value; }
+  const String& NullString() const { return FCurrency.NullString; }
+  void SetNullString(const String& Value) { FCurrency.NullString = Value; }
+  bool UseThousandSeparator() const { return FCurrency.UseThousandSeparator; }
+  void SetUseThousandSeparator(bool Value) { FCurrency.UseThousandSeparator = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
@@ -594,20 +668,25 @@ class TdxDBTreeListCurrencyColumn : public TdxDBTreeListColumn {
   void RestoreDefaults() override;
 
  private:
-  int FDecimalPlaces = 2;
+  TdxCurrencyOptions FCurrency;
   bool FDisplayFormatAssigned = false;
   String FDisplayFormat;
-  double FMinValue = 0;
-  double FMaxValue = 0;
-  bool FNullable = false;
-  String FNullString;
-  bool FUseThousandSeparator = false;
 };
 
 // --- further kinds (pictures and blobs) ---------------------------------------------------------------------
 
 // Closed with the value picked.
 using TdxImageColumnCloseUp = std::function<void(TObject* Sender, String& Value, bool& Accept)>;
+
+// The image editor's settings besides its lists and image lists that an image column keeps and
+// hands over.
+struct TdxImageOptions {
+  bool DefaultImages = true;
+  bool Incremental = false;
+  bool MultiLineText = false;
+  bool ShowDescription = false;
+  void ApplyTo(TdxInplaceImageEdit& Editor) const;
+};
 
 // A value shown as a picture of an image list and its description.
 class TdxDBTreeListImageColumn : public TdxDBTreeListDropDownColumn {
@@ -617,7 +696,7 @@ class TdxDBTreeListImageColumn : public TdxDBTreeListDropDownColumn {
   String ClassName() const override { return "TdxDBTreeListImageColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool DefaultImages() const { return FDefaultImages; }
+  bool DefaultImages() const { return FImage.DefaultImages; }
   void SetDefaultImages(bool Value);
   TStrings* Descriptions() const { return FDescriptions.get(); }
   void SetDescriptions(const TStrings* Value);
@@ -630,11 +709,11 @@ class TdxDBTreeListImageColumn : public TdxDBTreeListDropDownColumn {
   void SetImages(TImageList* Value);
   TImageList* LargeImages() const { return FLargeImages; }
   void SetLargeImages(TImageList* Value);
-  bool Incremental() const { return FIncremental; }
-  void SetIncremental(bool Value) { FIncremental = Value; }
-  bool MultiLineText() const { return FMultiLineText; }
+  bool Incremental() const { return FImage.Incremental; }
+  void SetIncremental(bool Value) { FImage.Incremental = Value; }
+  bool MultiLineText() const { return FImage.MultiLineText; }
   void SetMultiLineText(bool Value);
-  bool ShowDescription() const { return FShowDescription; }
+  bool ShowDescription() const { return FImage.ShowDescription; }
   void SetShowDescription(bool Value);
   // Another name of DropDownWidth, which layouts keep.
   int ListWidth() const { return DropDownWidth(); }
@@ -664,7 +743,7 @@ class TdxDBTreeListImageColumn : public TdxDBTreeListDropDownColumn {
  private:
   void WatchImages(TImageList*& Field, TChangeLink& Link, TImageList* Value);
 
-  bool FDefaultImages = true;
+  TdxImageOptions FImage;
   std::unique_ptr<TStringList> FDescriptions;
   std::unique_ptr<TStringList> FImageIndexes;
   std::unique_ptr<TStringList> FValues;
@@ -672,9 +751,19 @@ class TdxDBTreeListImageColumn : public TdxDBTreeListDropDownColumn {
   TImageList* FLargeImages = nullptr;
   TChangeLink FImagesLink;
   TChangeLink FLargeImagesLink;
-  bool FIncremental = false;
-  bool FMultiLineText = false;
-  bool FShowDescription = false;
+};
+
+// The graphic editor's settings besides its popup toolbar that a graphic column keeps and hands
+// over.
+struct TdxGraphicOptions {
+  bool Center = true;
+  String CustomFilter;
+  bool DblClickActivate = true;
+  TdxGraphicEditTransparency GraphicTransparency = gtDefault;
+  bool PopupToolbarPosStored = true;
+  bool QuickDraw = false;
+  bool Stretch = true;
+  void ApplyTo(TdxInplaceGraphicEdit& Editor) const;
 };
 
 // A picture held in a blob field.
@@ -685,26 +774,26 @@ class TdxDBTreeListGraphicColumn : public TdxDBTreeListColumn {
   String ClassName() const override { return "TdxDBTreeListGraphicColumn"; }
   void Assign(const TPersistent* Source) override;
 
-  bool Center() const { return FCenter; }
-  void SetCenter(bool Value) { FCenter = Value; }
-  const String& CustomFilter() const { return FCustomFilter; }
-  void SetCustomFilter(const String& Value) { FCustomFilter = Value; }
+  bool Center() const { return FGraphic.Center; }
+  void SetCenter(bool Value) { FGraphic.Center = Value; }
+  const String& CustomFilter() const { return FGraphic.CustomFilter; }
+  void SetCustomFilter(const String& Value) { FGraphic.CustomFilter = Value; }
   bool CustomGraphic() const { return FCustomGraphic; }
   void SetCustomGraphic(bool Value) { FCustomGraphic = Value; }
-  bool DblClickActivate() const { return FDblClickActivate; }
-  void SetDblClickActivate(bool Value) { FDblClickActivate = Value; }
-  TdxGraphicEditTransparency GraphicTransparency() const { return FGraphicTransparency; }
-  void SetGraphicTransparency(TdxGraphicEditTransparency Value) { FGraphicTransparency = Value; }
+  bool DblClickActivate() const { return FGraphic.DblClickActivate; }
+  void SetDblClickActivate(bool Value) { FGraphic.DblClickActivate = Value; }
+  TdxGraphicEditTransparency GraphicTransparency() const { return FGraphic.GraphicTransparency; }
+  void SetGraphicTransparency(TdxGraphicEditTransparency Value) { FGraphic.GraphicTransparency = Value; }
   TdxPopupToolBarWindow* PopupToolBar() const { return FPopupToolBar.get(); }
   void SetPopupToolBar(const TdxPopupToolBarWindow* Value) { FPopupToolBar->Assign(Value); }
-  bool PopupToolbarPosStored() const { return FPopupToolbarPosStored; }
-  void SetPopupToolbarPosStored(bool Value) { FPopupToolbarPosStored = Value; }
-  bool QuickDraw() const { return FQuickDraw; }
-  void SetQuickDraw(bool Value) { FQuickDraw = Value; }
+  bool PopupToolbarPosStored() const { return FGraphic.PopupToolbarPosStored; }
+  void SetPopupToolbarPosStored(bool Value) { FGraphic.PopupToolbarPosStored = Value; }
+  bool QuickDraw() const { return FGraphic.QuickDraw; }
+  void SetQuickDraw(bool Value) { FGraphic.QuickDraw = Value; }
   bool ShadowSelection() const { return FShadowSelection; }
   void SetShadowSelection(bool Value) { FShadowSelection = Value; }
-  bool Stretch() const { return FStretch; }
-  void SetStretch(bool Value) { FStretch = Value; }
+  bool Stretch() const { return FGraphic.Stretch; }
+  void SetStretch(bool Value) { FGraphic.Stretch = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   bool IsBlobEditor() override { return true; }
@@ -721,16 +810,10 @@ class TdxDBTreeListGraphicColumn : public TdxDBTreeListColumn {
   std::function<void(TObject* Sender, TdxTreeListNode* Node, TGraphicClass& GraphicClass)> OnGetGraphicClass;
 
  private:
-  bool FCenter = true;
-  String FCustomFilter;
+  TdxGraphicOptions FGraphic;
   bool FCustomGraphic = false;
-  bool FDblClickActivate = true;
-  TdxGraphicEditTransparency FGraphicTransparency = gtDefault;
   std::unique_ptr<TdxPopupToolBarWindow> FPopupToolBar;
-  bool FPopupToolbarPosStored = true;
-  bool FQuickDraw = false;
   bool FShadowSelection = true;
-  bool FStretch = true;
   // The picture of the row being painted.
   std::unique_ptr<TPicture> FCellPicture;
 };
@@ -739,6 +822,20 @@ enum TdxBlobKind { bkAuto, bkBlob, bkMemo, bkPict, bkOle };
 inline constexpr const char* BlobKindNames[] = {"bkAuto", "bkBlob", "bkMemo", "bkPict", "bkOle"};
 // The editor's kind of a blob column's kind; bkAuto by the field's type.
 TdxBlobEditKind BlobEditKindOf(TdxBlobKind Kind, TFieldType FieldType);
+
+// The blob editor's settings besides its kind and its memo's that a blob column keeps and hands
+// over.
+struct TdxBlobOptions {
+  TdxBlobPaintStyle BlobPaintStyle = bpsIcon;
+  bool PictureAutoSize = true;
+  String PictureFilter;
+  TdxGraphicEditTransparency PictureTransparency = gtDefault;
+  int PopupHeight = 140;
+  int PopupWidth = 200;
+  bool ShowExPopupItems = false;
+  bool SizeablePopup = true;
+  void ApplyTo(TdxInplaceBlobEdit& Editor) const;
+};
 
 // A blob value shown as an icon or its text and edited in a sizable popup.
 class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
@@ -751,7 +848,7 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
   void SetAlwaysSaveText(bool Value) { FAlwaysSaveText = Value; }
   TdxBlobKind BlobKind() const { return FBlobKind; }
   void SetBlobKind(TdxBlobKind Value) { FBlobKind = Value; }
-  TdxBlobPaintStyle BlobPaintStyle() const { return FBlobPaintStyle; }
+  TdxBlobPaintStyle BlobPaintStyle() const { return FBlob.BlobPaintStyle; }
   // Also sizes the rows again.
   void SetBlobPaintStyle(TdxBlobPaintStyle Value);
   int MaxDisplayLength() const { return FMaxDisplayLength; }
@@ -774,22 +871,22 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
   void SetMemoWantTabs(bool Value) { FMemo.WantTabs = Value; }
   bool MemoWordWrap() const { return FMemo.WordWrap; }
   void SetMemoWordWrap(bool Value) { FMemo.WordWrap = Value; }
-  bool PictureAutoSize() const { return FPictureAutoSize; }
-  void SetPictureAutoSize(bool Value) { FPictureAutoSize = Value; }
-  const String& PictureFilter() const { return FPictureFilter; }
-  void SetPictureFilter(const String& Value) { FPictureFilter = Value; }
-  TdxGraphicEditTransparency PictureTransparency() const { return FPictureTransparency; }
-  void SetPictureTransparency(TdxGraphicEditTransparency Value) { FPictureTransparency = Value; }
-  int PopupHeight() const { return FPopupHeight; }
-  void SetPopupHeight(int Value) { FPopupHeight = Value; }
-  int PopupWidth() const { return FPopupWidth; }
-  void SetPopupWidth(int Value) { FPopupWidth = Value; }
-  bool ShowExPopupItems() const { return FShowExPopupItems; }
-  void SetShowExPopupItems(bool Value) { FShowExPopupItems = Value; }
+  bool PictureAutoSize() const { return FBlob.PictureAutoSize; }
+  void SetPictureAutoSize(bool Value) { FBlob.PictureAutoSize = Value; }
+  const String& PictureFilter() const { return FBlob.PictureFilter; }
+  void SetPictureFilter(const String& Value) { FBlob.PictureFilter = Value; }
+  TdxGraphicEditTransparency PictureTransparency() const { return FBlob.PictureTransparency; }
+  void SetPictureTransparency(TdxGraphicEditTransparency Value) { FBlob.PictureTransparency = Value; }
+  int PopupHeight() const { return FBlob.PopupHeight; }
+  void SetPopupHeight(int Value) { FBlob.PopupHeight = Value; }
+  int PopupWidth() const { return FBlob.PopupWidth; }
+  void SetPopupWidth(int Value) { FBlob.PopupWidth = Value; }
+  bool ShowExPopupItems() const { return FBlob.ShowExPopupItems; }
+  void SetShowExPopupItems(bool Value) { FBlob.ShowExPopupItems = Value; }
   bool ShowPicturePopup() const { return FShowPicturePopup; }
   void SetShowPicturePopup(bool Value) { FShowPicturePopup = Value; }
-  bool SizeablePopup() const { return FSizeablePopup; }
-  void SetSizeablePopup(bool Value) { FSizeablePopup = Value; }
+  bool SizeablePopup() const { return FBlob.SizeablePopup; }
+  void SetSizeablePopup(bool Value) { FBlob.SizeablePopup = Value; }
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   bool IsBlobEditor() override { return true; }
@@ -808,17 +905,10 @@ class TdxDBTreeListBlobColumn : public TdxDBTreeListDropDownColumn {
 
   bool FAlwaysSaveText = false;
   TdxBlobKind FBlobKind = bkAuto;
-  TdxBlobPaintStyle FBlobPaintStyle = bpsIcon;
+  TdxBlobOptions FBlob;
   int FMaxDisplayLength = 255;
   TdxMemoOptions FMemo = DefaultMemoOptions;
-  bool FPictureAutoSize = true;
-  String FPictureFilter;
-  TdxGraphicEditTransparency FPictureTransparency = gtDefault;
-  int FPopupHeight = 140;
-  int FPopupWidth = 200;
-  bool FShowExPopupItems = false;
   bool FShowPicturePopup = false;
-  bool FSizeablePopup = true;
 };
 
 // Writes an editor's blob value into a field: null clears it, a text (a picture's bytes or a

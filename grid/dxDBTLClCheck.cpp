@@ -19,11 +19,9 @@ void TdxDBTreeListCheckColumn::Assign(const TPersistent* Source) {
   if (!source) return TdxDBTreeListColumn::Assign(Source);
   InsideControlUpdate([&] {
     TdxDBTreeListColumn::Assign(Source);
-    FAllowGrayed = source->FAllowGrayed;
-    SetBorder3D(source->FBorder3D);
+    FCheck = source->FCheck;
+    // Also lays the column out again, whatever changed.
     SetGlyph(source->FGlyph.get());
-    SetGlyphCount(source->FGlyphCount);
-    SetShowNullFieldStyle(source->FShowNullFieldStyle);
     SetValueChecked(source->FValueChecked);
     SetValueGrayed(source->FValueGrayed);
     SetValueUnchecked(source->FValueUnchecked);
@@ -34,8 +32,8 @@ void TdxDBTreeListCheckColumn::Assign(const TPersistent* Source) {
 // --- properties -----------------------------------------------------------------------------------------
 
 void TdxDBTreeListCheckColumn::SetBorder3D(bool Value) {
-  if (FBorder3D == Value) return;
-  FBorder3D = Value;
+  if (FCheck.Border3D == Value) return;
+  FCheck.Border3D = Value;
   Changed(true);
 }
 
@@ -53,14 +51,14 @@ void TdxDBTreeListCheckColumn::SetGlyph(const TBitmap* Value) {
 }
 
 void TdxDBTreeListCheckColumn::SetGlyphCount(int Value) {
-  if (FGlyphCount == Value) return;
-  FGlyphCount = Value;
+  if (FCheck.GlyphCount == Value) return;
+  FCheck.GlyphCount = Value;
   Changed(true);
 }
 
 void TdxDBTreeListCheckColumn::SetShowNullFieldStyle(TdxShowNullFieldStyle Value) {
-  if (FShowNullFieldStyle == Value) return;
-  FShowNullFieldStyle = Value;
+  if (FCheck.ShowNullFieldStyle == Value) return;
+  FCheck.ShowNullFieldStyle = Value;
   Changed(true);
 }
 
@@ -112,7 +110,8 @@ const TdxInplaceEditClass& TdxDBTreeListCheckColumn::GetFilterEditorClass() cons
 
 int TdxDBTreeListCheckColumn::GetCellGlyphWidth() {
   int width = 0, height = 0;
-  const bool custom = TdxCheckEditClass::GetGlyphSize(IsGlyphStored() ? FGlyph.get() : nullptr, FGlyphCount, width, height);
+  const TBitmap* glyph = IsGlyphStored() ? FGlyph.get() : nullptr;
+  const bool custom = TdxCheckEditClass::GetGlyphSize(glyph, FCheck.GlyphCount, width, height);
   return custom ? width : width + 2;
 }
 
@@ -120,15 +119,22 @@ void TdxDBTreeListCheckColumn::InitViewData(TdxEditViewData& ViewData, const Tdx
   TdxDBTreeListColumn::InitViewData(ViewData, CellViewData);
   ViewData.Value = Variant(StateOfText(CellViewData.Text));
   ViewData.Alignment = taCenter;
-  ViewData.ButtonStyle = FBorder3D ? bts3D : btsSimple;
+  ViewData.ButtonStyle = FCheck.Border3D ? bts3D : btsSimple;
   if (auto* check = dynamic_cast<TdxCheckEditViewData*>(&ViewData)) {
     check->Caption.clear();
     check->Glyph = IsGlyphStored() ? FGlyph.get() : nullptr;
-    check->GlyphCount = FGlyphCount;
-    check->ShowNullFieldStyle = FShowNullFieldStyle;
+    check->GlyphCount = FCheck.GlyphCount;
+    check->ShowNullFieldStyle = FCheck.ShowNullFieldStyle;
     check->ShowFocusRect = false;
     check->Pressed = false;
   }
+}
+
+void TdxCheckOptions::ApplyTo(TdxInplaceCheckEdit& Editor) const {
+  Editor.SetAllowGrayed(AllowGrayed);
+  Editor.Style()->SetButtonStyle(Border3D ? bts3D : btsSimple);
+  Editor.SetGlyphCount(GlyphCount);
+  Editor.SetShowNullFieldStyle(ShowNullFieldStyle);
 }
 
 void TdxDBTreeListCheckColumn::InitEditor(TdxInplaceEdit* Editor) {
@@ -136,11 +142,8 @@ void TdxDBTreeListCheckColumn::InitEditor(TdxInplaceEdit* Editor) {
   auto* check = dynamic_cast<TdxInplaceCheckEdit*>(Editor);
   if (!check) return;
   check->SetAlignment(taCenter);
-  check->SetAllowGrayed(FAllowGrayed);
-  check->Style()->SetButtonStyle(FBorder3D ? bts3D : btsSimple);
   check->SetGlyph(FGlyph.get());
-  check->SetGlyphCount(FGlyphCount);
-  check->SetShowNullFieldStyle(FShowNullFieldStyle);
+  FCheck.ApplyTo(*check);
 }
 
 void TdxDBTreeListCheckColumn::InitFilterEditor(TdxInplaceEdit* Editor) {
@@ -209,10 +212,8 @@ void TdxDBTreeListCheckColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const 
 void TdxDBTreeListCheckColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
   SetMinWidth(16);
-  FAllowGrayed = FBorder3D = false;
+  FCheck = TdxCheckOptions();
   FGlyph.reset();
-  FGlyphCount = 6;
-  FShowNullFieldStyle = nsUnchecked;
   FValueChecked = dxGridText(dxSCheckValueChecked);
   FValueGrayed.clear();
   FValueUnchecked = dxGridText(dxSCheckValueUnchecked);

@@ -103,11 +103,7 @@ void TdxDBTreeListDateColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListDropDownColumn::Assign(Source);
   const auto* source = dynamic_cast<const TdxDBTreeListDateColumn*>(Source);
   if (!source) return;
-  FDateButtons = source->FDateButtons;
-  FDateOnError = source->FDateOnError;
-  FDateValidation = source->FDateValidation;
-  FSaveTime = source->FSaveTime;
-  FUseEditMask = source->FUseEditMask;
+  FDate = source->FDate;
   OnDateValidateInput = source->OnDateValidateInput;
 }
 
@@ -119,15 +115,19 @@ const TdxInplaceEditClass& TdxDBTreeListDateColumn::GetFilterEditorClass() const
   return TCustomdxFilterDateEdit::EditClassObject();
 }
 
+void TdxDateOptions::ApplyTo(TdxInplaceDateEdit& Editor) const {
+  Editor.SetDateButtons(DateButtons);
+  Editor.SetDateOnError(DateOnError);
+  Editor.SetDateValidation(DateValidation);
+  Editor.SetSaveTime(SaveTime);
+  Editor.SetUseEditMask(UseEditMask);
+}
+
 void TdxDBTreeListDateColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListDropDownColumn::InitEditor(Editor);
   auto* date = dynamic_cast<TdxInplaceDateEdit*>(Editor);
   if (!date) return;
-  date->SetDateButtons(FDateButtons);
-  date->SetDateOnError(FDateOnError);
-  date->SetDateValidation(FDateValidation);
-  date->SetSaveTime(FSaveTime);
-  date->SetUseEditMask(FUseEditMask);
+  FDate.ApplyTo(*date);
   date->OnDateValidateInput = [this](TObject*, const String& Text, TDateTime& Date, String& Message, bool& Error) {
     if (OnDateValidateInput) OnDateValidateInput(this, Text, Date, Message, Error);
   };
@@ -176,10 +176,7 @@ void TdxDBTreeListDateColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const V
 
 void TdxDBTreeListDateColumn::RestoreDefaults() {
   TdxDBTreeListDropDownColumn::RestoreDefaults();
-  FDateButtons = AllDateButtons;
-  FDateOnError = deToday;
-  FDateValidation = FUseEditMask = false;
-  FSaveTime = true;
+  FDate = TdxDateOptions();
 }
 
 // --- the pick column ----------------------------------------------------------------------------------
@@ -194,10 +191,7 @@ void TdxDBTreeListPickColumn::Assign(const TPersistent* Source) {
   const auto* source = dynamic_cast<const TdxDBTreeListPickColumn*>(Source);
   if (!source) return;
   SetItems(source->FItems.get());
-  FDropDownListStyle = source->FDropDownListStyle;
-  FItemsSorted = source->FItemsSorted;
-  FCanDeleteText = source->FCanDeleteText;
-  FRevertable = source->FRevertable;
+  FPick = source->FPick;
   OnCloseUp = source->OnCloseUp;
 }
 
@@ -214,15 +208,20 @@ const TdxInplaceEditClass& TdxDBTreeListPickColumn::GetFilterEditorClass() const
   return TCustomdxFilterPickEdit::EditClassObject();
 }
 
+void TdxPickOptions::ApplyTo(TdxInplacePickEdit& Editor) const {
+  Editor.SetDropDownListStyle(DropDownListStyle);
+  Editor.SetCanDeleteText(CanDeleteText);
+  Editor.SetRevertable(Revertable);
+  Editor.SetSorted(ItemsSorted);
+}
+
 void TdxDBTreeListPickColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListDropDownColumn::InitEditor(Editor);
   auto* pick = dynamic_cast<TdxInplacePickEdit*>(Editor);
   if (!pick) return;
-  pick->SetDropDownListStyle(FDropDownListStyle);
+  // The items first: the editor sorts the list it holds.
   pick->SetItems(FItems.get());
-  pick->SetCanDeleteText(FCanDeleteText);
-  pick->SetRevertable(FRevertable);
-  pick->SetSorted(FItemsSorted);
+  FPick.ApplyTo(*pick);
 }
 
 void TdxDBTreeListPickColumn::InitFilterEditor(TdxInplaceEdit* Editor) {
@@ -234,7 +233,7 @@ void TdxDBTreeListPickColumn::RestoreDefaults() {
   TdxDBTreeListDropDownColumn::RestoreDefaults();
   SetImmediateDropDown(true);
   FItems->Clear();
-  FDropDownListStyle = FItemsSorted = FCanDeleteText = FRevertable = false;
+  FPick = TdxPickOptions();
 }
 
 void TdxDBTreeListPickColumn::DoCloseUp(String& Value, bool& Accept) {
@@ -247,10 +246,8 @@ void TdxDBTreeListLookupColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListDropDownColumn::Assign(Source);
   const auto* source = dynamic_cast<const TdxDBTreeListLookupColumn*>(Source);
   if (!source) return;
-  FClearKey = source->FClearKey;
-  FListFieldName = source->FListFieldName;
+  FLookup = source->FLookup;
   FListFieldIndex = source->FListFieldIndex;
-  FCanDeleteText = source->FCanDeleteText;
   OnCloseUp = source->OnCloseUp;
 }
 
@@ -262,14 +259,18 @@ const TdxInplaceEditClass& TdxDBTreeListLookupColumn::GetFilterEditorClass() con
   return TCustomdxFilterLookupEdit::EditClassObject();
 }
 
+void TdxLookupOptions::ApplyTo(TdxInplaceLookupEdit& Editor) const {
+  Editor.SetClearKey(ClearKey);
+  Editor.SetListFieldName(ListFieldName);
+  Editor.SetCanDeleteText(CanDeleteText);
+}
+
 void TdxDBTreeListLookupColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListDropDownColumn::InitEditor(Editor);
   auto* lookup = dynamic_cast<TdxInplaceLookupEdit*>(Editor);
   if (!lookup) return;
-  lookup->SetClearKey(FClearKey);
   lookup->SetField(Field());
-  lookup->SetListFieldName(FListFieldName);
-  lookup->SetCanDeleteText(FCanDeleteText);
+  FLookup.ApplyTo(*lookup);
   lookup->RefreshDefaults();
 }
 
@@ -306,8 +307,6 @@ void TdxDBTreeListLookupColumn::DoCloseUp(String& Value, bool& Accept) {
 
 void TdxDBTreeListLookupColumn::RestoreDefaults() {
   TdxDBTreeListDropDownColumn::RestoreDefaults();
-  FClearKey = 0;
-  FListFieldName.clear();
+  FLookup = TdxLookupOptions();
   FListFieldIndex = 0;
-  FCanDeleteText = false;
 }

@@ -26,14 +26,12 @@ void TdxDBTreeListSpinColumn::Assign(const TPersistent* Source) {
   if (!source) return TdxDBTreeListColumn::Assign(Source);
   InsideControlUpdate([&] {
     TdxDBTreeListColumn::Assign(Source);
-    FEditorEnabled = source->FEditorEnabled;
-    FIncrement = source->FIncrement;
+    FSpin = source->FSpin;
     FMinValue = source->FMinValue;
     FMaxValue = source->FMaxValue;
     FMinAssigned = source->FMinAssigned;
     FMaxAssigned = source->FMaxAssigned;
     FShowButtonStyle = source->FShowButtonStyle;
-    FUseCtrlIncrement = source->FUseCtrlIncrement;
   });
 }
 
@@ -73,14 +71,18 @@ void TdxDBTreeListSpinColumn::InitViewData(TdxEditViewData& ViewData, const TdxT
     spin->ButtonsVisible = IsCellButtonVisible(*this, FShowButtonStyle, CellViewData.Node);
 }
 
+void TdxSpinOptions::ApplyTo(TdxInplaceSpinEdit& Editor) const {
+  Editor.SetEditorEnabled(EditorEnabled);
+  Editor.SetIncrement(Increment);
+  Editor.SetUseCtrlIncrement(UseCtrlIncrement);
+}
+
 void TdxDBTreeListSpinColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
   auto* spin = dynamic_cast<TdxInplaceSpinEdit*>(Editor);
   if (!spin) return;
-  spin->SetEditorEnabled(FEditorEnabled);
-  spin->SetIncrement(FIncrement);
+  FSpin.ApplyTo(*spin);
   spin->SetMinMaxValues(MinValue(), MaxValue());
-  spin->SetUseCtrlIncrement(FUseCtrlIncrement);
   spin->SetValueType(IsFloatField(Field()) ? svtFloat : svtInteger);
 }
 
@@ -113,25 +115,17 @@ void TdxDBTreeListSpinColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const V
 
 void TdxDBTreeListSpinColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
-  FEditorEnabled = true;
-  FIncrement = 1;
+  FSpin = TdxSpinOptions();
   FMinValue = FMaxValue = 0;
   FMinAssigned = FMaxAssigned = false;
   FShowButtonStyle = sbDefault;
-  FUseCtrlIncrement = false;
 }
 
 // --- the calculator column --------------------------------------------------------------------------
 
 void TdxDBTreeListCalcColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListDropDownColumn::Assign(Source);
-  if (const auto* source = dynamic_cast<const TdxDBTreeListCalcColumn*>(Source)) {
-    FBeepOnError = source->FBeepOnError;
-    FButtonStyle = source->FButtonStyle;
-    FPrecision = source->FPrecision;
-    FQuickClose = source->FQuickClose;
-    FShowButtonFrame = source->FShowButtonFrame;
-  }
+  if (const auto* source = dynamic_cast<const TdxDBTreeListCalcColumn*>(Source)) FCalc = source->FCalc;
 }
 
 const TdxInplaceEditClass& TdxDBTreeListCalcColumn::GetEditorClass() const {
@@ -142,33 +136,29 @@ const TdxInplaceEditClass& TdxDBTreeListCalcColumn::GetFilterEditorClass() const
   return TCustomdxFilterCalcEdit::EditClassObject();
 }
 
+void TdxCalcOptions::ApplyTo(TdxInplaceCalcEdit& Editor) const {
+  Editor.SetBeepOnError(BeepOnError);
+  Editor.SetButtonStyle(ButtonStyle);
+  Editor.SetPrecision(Precision);
+  Editor.SetQuickClose(QuickClose);
+  Editor.SetShowButtonFrame(ShowButtonFrame);
+}
+
 void TdxDBTreeListCalcColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListDropDownColumn::InitEditor(Editor);
-  auto* calc = dynamic_cast<TdxInplaceCalcEdit*>(Editor);
-  if (!calc) return;
-  calc->SetBeepOnError(FBeepOnError);
-  calc->SetButtonStyle(FButtonStyle);
-  calc->SetPrecision(FPrecision);
-  calc->SetQuickClose(FQuickClose);
-  calc->SetShowButtonFrame(FShowButtonFrame);
+  if (auto* calc = dynamic_cast<TdxInplaceCalcEdit*>(Editor)) FCalc.ApplyTo(*calc);
 }
 
 void TdxDBTreeListCalcColumn::RestoreDefaults() {
   TdxDBTreeListDropDownColumn::RestoreDefaults();
-  FBeepOnError = true;
-  FButtonStyle = bsStandard;
-  FPrecision = 13;
-  FQuickClose = FShowButtonFrame = false;
+  FCalc = TdxCalcOptions();
 }
 
 // --- the time column --------------------------------------------------------------------------------
 
 void TdxDBTreeListTimeColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListColumn::Assign(Source);
-  if (const auto* source = dynamic_cast<const TdxDBTreeListTimeColumn*>(Source)) {
-    FTimeEditFormat = source->FTimeEditFormat;
-    FUseCtrlIncrement = source->FUseCtrlIncrement;
-  }
+  if (const auto* source = dynamic_cast<const TdxDBTreeListTimeColumn*>(Source)) FTime = source->FTime;
 }
 
 const TdxInplaceEditClass& TdxDBTreeListTimeColumn::GetEditorClass() const {
@@ -179,12 +169,14 @@ const TdxInplaceEditClass& TdxDBTreeListTimeColumn::GetFilterEditorClass() const
   return TCustomdxFilterTimeEdit::EditClassObject();
 }
 
+void TdxTimeOptions::ApplyTo(TdxInplaceTimeEdit& Editor) const {
+  Editor.SetTimeEditFormat(TimeEditFormat);
+  Editor.SetUseCtrlIncrement(UseCtrlIncrement);
+}
+
 void TdxDBTreeListTimeColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
-  if (auto* time = dynamic_cast<TdxInplaceTimeEdit*>(Editor)) {
-    time->SetTimeEditFormat(FTimeEditFormat);
-    time->SetUseCtrlIncrement(FUseCtrlIncrement);
-  }
+  if (auto* time = dynamic_cast<TdxInplaceTimeEdit*>(Editor)) FTime.ApplyTo(*time);
 }
 
 namespace {
@@ -225,8 +217,7 @@ void TdxDBTreeListTimeColumn::SetFilterEditValue(TdxInplaceEdit* Editor, const V
 
 void TdxDBTreeListTimeColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
-  FTimeEditFormat = tfHourMinSec;
-  FUseCtrlIncrement = false;
+  FTime = TdxTimeOptions();
 }
 
 // --- the currency column ----------------------------------------------------------------------------
@@ -234,14 +225,9 @@ void TdxDBTreeListTimeColumn::RestoreDefaults() {
 void TdxDBTreeListCurrencyColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListColumn::Assign(Source);
   if (const auto* source = dynamic_cast<const TdxDBTreeListCurrencyColumn*>(Source)) {
-    FDecimalPlaces = source->FDecimalPlaces;
+    FCurrency = source->FCurrency;
     FDisplayFormatAssigned = source->FDisplayFormatAssigned;
     FDisplayFormat = source->FDisplayFormat;
-    FMinValue = source->FMinValue;
-    FMaxValue = source->FMaxValue;
-    FNullable = source->FNullable;
-    FNullString = source->FNullString;
-    FUseThousandSeparator = source->FUseThousandSeparator;
   }
 }
 
@@ -262,7 +248,7 @@ const TdxInplaceEditClass& TdxDBTreeListCurrencyColumn::GetFilterEditorClass() c
 String TdxDBTreeListCurrencyColumn::GetDisplayText(TdxTreeListNode* Node) {
   if (!Field() || !Field()->DisplayFormat().empty() || Field()->OnGetText)
     return TdxDBTreeListColumn::GetDisplayText(Node);
-  if (Field()->IsNull()) return FNullable ? FNullString : String();
+  if (Field()->IsNull()) return FCurrency.Nullable ? FCurrency.NullString : String();
   return FormatFloat(DisplayFormat(), Field()->AsFloat());
 }
 
@@ -270,17 +256,21 @@ bool TdxDBTreeListCurrencyColumn::IsValidEditChar(TKeyChar Key) {
   return Key == TKeyChar(FormatSettings().DecimalSeparator) || TdxDBTreeListColumn::IsValidEditChar(Key);
 }
 
+void TdxCurrencyOptions::ApplyTo(TdxInplaceCurrencyEdit& Editor) const {
+  Editor.SetDecimalPlaces(DecimalPlaces);
+  Editor.SetMinMaxValues(MinValue, MaxValue);
+  Editor.SetNullable(Nullable);
+  Editor.SetNullString(NullString);
+  Editor.SetUseThousandSeparator(UseThousandSeparator);
+}
+
 void TdxDBTreeListCurrencyColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
   auto* currency = dynamic_cast<TdxInplaceCurrencyEdit*>(Editor);
   if (!currency) return;
-  currency->SetDecimalPlaces(FDecimalPlaces);
+  FCurrency.ApplyTo(*currency);
   // The editor edits the plain number; the format is the cells'.
   currency->SetDisplayFormat(String());
-  currency->SetMinMaxValues(FMinValue, FMaxValue);
-  currency->SetNullable(FNullable);
-  currency->SetNullString(FNullString);
-  currency->SetUseThousandSeparator(FUseThousandSeparator);
 }
 
 Variant TdxDBTreeListCurrencyColumn::ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) {
@@ -293,7 +283,7 @@ Variant TdxDBTreeListCurrencyColumn::ApplyEditValue(TdxTreeListNode* Node, TdxIn
 Variant TdxDBTreeListCurrencyColumn::InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) {
   auto* currency = dynamic_cast<TdxInplaceCurrencyEdit*>(Editor);
   if (!Field() || !currency) return TdxDBTreeListColumn::InitEditValue(Node, Editor);
-  if (Field()->IsNull() && FNullable)
+  if (Field()->IsNull() && FCurrency.Nullable)
     currency->SetEditValue(Variant::Null());
   else
     currency->SetValue(Field()->AsFloat());
@@ -315,10 +305,7 @@ void TdxDBTreeListCurrencyColumn::SetFilterEditValue(TdxInplaceEdit* Editor, con
 
 void TdxDBTreeListCurrencyColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
-  FDecimalPlaces = 2;
+  FCurrency = TdxCurrencyOptions();
   FDisplayFormatAssigned = false;
   FDisplayFormat.clear();
-  FMinValue = FMaxValue = 0;
-  FNullable = FUseThousandSeparator = false;
-  FNullString.clear();
 }

@@ -36,22 +36,19 @@ void TdxDBTreeListImageColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListDropDownColumn::Assign(Source);
   const auto* source = dynamic_cast<const TdxDBTreeListImageColumn*>(Source);
   if (!source) return;
-  FDefaultImages = source->FDefaultImages;
+  FImage = source->FImage;
   FDescriptions->Assign(source->FDescriptions.get());
   FImageIndexes->Assign(source->FImageIndexes.get());
   FValues->Assign(source->FValues.get());
   SetImages(source->FImages);
   SetLargeImages(source->FLargeImages);
-  FIncremental = source->FIncremental;
-  FMultiLineText = source->FMultiLineText;
-  FShowDescription = source->FShowDescription;
   OnCloseUp = source->OnCloseUp;
   Changed(false);
 }
 
 void TdxDBTreeListImageColumn::SetDefaultImages(bool Value) {
-  if (FDefaultImages == Value) return;
-  FDefaultImages = Value;
+  if (FImage.DefaultImages == Value) return;
+  FImage.DefaultImages = Value;
   Changed(false);
 }
 
@@ -92,14 +89,14 @@ void TdxDBTreeListImageColumn::Notification(TComponent* AComponent, TOperation O
 }
 
 void TdxDBTreeListImageColumn::SetMultiLineText(bool Value) {
-  if (FMultiLineText == Value) return;
-  FMultiLineText = Value;
+  if (FImage.MultiLineText == Value) return;
+  FImage.MultiLineText = Value;
   Changed(false);
 }
 
 void TdxDBTreeListImageColumn::SetShowDescription(bool Value) {
-  if (FShowDescription == Value) return;
-  FShowDescription = Value;
+  if (FImage.ShowDescription == Value) return;
+  FImage.ShowDescription = Value;
   Changed(false);
 }
 
@@ -116,8 +113,8 @@ int TdxDBTreeListImageColumn::GetCellGlyphWidth() { return FImages ? FImages->Wi
 String TdxDBTreeListImageColumn::GetValueText(const Variant& Value) {
   const String text = VarToStr(Value);
   int description = -1, image = -1;
-  TdxImageEditClass::GetIndexesByValue(text, FImageIndexes.get(), FValues.get(), FDescriptions.get(), FDefaultImages,
-                                       description, image);
+  TdxImageEditClass::GetIndexesByValue(text, FImageIndexes.get(), FValues.get(), FDescriptions.get(),
+                                       FImage.DefaultImages, description, image);
   return description >= 0 && description < FDescriptions->Count() ? (*FDescriptions)[description] : text;
 }
 
@@ -131,31 +128,35 @@ bool TdxDBTreeListImageColumn::ConvertExportValue(Variant& Value, bool Html) {
   return true;
 }
 
+void TdxImageOptions::ApplyTo(TdxInplaceImageEdit& Editor) const {
+  Editor.SetDefaultImages(DefaultImages);
+  Editor.SetIncremental(Incremental);
+  Editor.SetMultiLineText(MultiLineText);
+  Editor.SetShowDescription(ShowDescription);
+}
+
 void TdxDBTreeListImageColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListDropDownColumn::InitEditor(Editor);
   auto* image = dynamic_cast<TdxInplaceImageEdit*>(Editor);
   if (!image) return;
-  image->SetDefaultImages(FDefaultImages);
   image->SetDescriptions(FDescriptions.get());
   image->SetImageIndexes(FImageIndexes.get());
-  image->SetImages(FImages);
-  image->SetIncremental(FIncremental);
-  image->SetLargeImages(FLargeImages);
-  image->SetMultiLineText(FMultiLineText);
-  image->SetShowDescription(FShowDescription);
   image->SetValues(FValues.get());
+  image->SetImages(FImages);
+  image->SetLargeImages(FLargeImages);
+  FImage.ApplyTo(*image);
 }
 
 void TdxDBTreeListImageColumn::InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) {
   TdxDBTreeListDropDownColumn::InitViewData(ViewData, CellViewData);
-  if (FMultiLineText) ViewData.VertAlignment = 3;
+  if (FImage.MultiLineText) ViewData.VertAlignment = 3;
   auto* image = dynamic_cast<TdxImageEditViewData*>(&ViewData);
   if (!image) return;
-  image->ShowDescription = FShowDescription;
+  image->ShowDescription = FImage.ShowDescription;
   image->Descriptions = FDescriptions.get();
   image->ImageIndexes = FImageIndexes.get();
   image->Images = FImages;
-  image->DefaultImages = FDefaultImages;
+  image->DefaultImages = FImage.DefaultImages;
   image->Values = FValues.get();
 }
 
@@ -172,11 +173,10 @@ void TdxDBTreeListImageColumn::DoCloseUp(String& Value, bool& Accept) {
 void TdxDBTreeListImageColumn::RestoreDefaults() {
   TdxDBTreeListDropDownColumn::RestoreDefaults();
   SetMinWidth(16);
-  FDefaultImages = true;
+  FImage = TdxImageOptions();
   FDescriptions->Clear();
   FImageIndexes->Clear();
   FValues->Clear();
-  FIncremental = FMultiLineText = FShowDescription = false;
 }
 
 // --- the graphic column -----------------------------------------------------------------------------
@@ -196,16 +196,10 @@ void TdxDBTreeListGraphicColumn::Assign(const TPersistent* Source) {
   if (!source) return TdxDBTreeListColumn::Assign(Source);
   InsideControlUpdate([&] {
     TdxDBTreeListColumn::Assign(Source);
-    FCenter = source->FCenter;
-    FCustomFilter = source->FCustomFilter;
+    FGraphic = source->FGraphic;
     FCustomGraphic = source->FCustomGraphic;
-    FDblClickActivate = source->FDblClickActivate;
-    FGraphicTransparency = source->FGraphicTransparency;
     FPopupToolBar->Assign(source->FPopupToolBar.get());
-    FPopupToolbarPosStored = source->FPopupToolbarPosStored;
-    FQuickDraw = source->FQuickDraw;
     FShadowSelection = source->FShadowSelection;
-    FStretch = source->FStretch;
   });
 }
 
@@ -219,18 +213,22 @@ TGraphicClass TdxDBTreeListGraphicColumn::GetGraphicClass(TdxTreeListNode* Node)
   return graphicClass;
 }
 
+void TdxGraphicOptions::ApplyTo(TdxInplaceGraphicEdit& Editor) const {
+  Editor.SetCenter(Center);
+  Editor.SetCustomFilter(CustomFilter);
+  Editor.SetDblClickActivate(DblClickActivate);
+  Editor.SetGraphicTransparency(GraphicTransparency);
+  Editor.SetPopupToolBarPosStored(PopupToolbarPosStored);
+  Editor.SetQuickDraw(QuickDraw);
+  Editor.SetStretch(Stretch);
+}
+
 void TdxDBTreeListGraphicColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
   auto* graphic = dynamic_cast<TdxInplaceGraphicEdit*>(Editor);
   if (!graphic) return;
-  graphic->SetCenter(FCenter);
-  graphic->SetCustomFilter(FCustomFilter);
-  graphic->SetDblClickActivate(FDblClickActivate);
-  graphic->SetGraphicTransparency(FGraphicTransparency);
   graphic->SetPopupToolBar(FPopupToolBar.get());
-  graphic->SetPopupToolBarPosStored(FPopupToolbarPosStored);
-  graphic->SetQuickDraw(FQuickDraw);
-  graphic->SetStretch(FStretch);
+  FGraphic.ApplyTo(*graphic);
   graphic->OnAssignPicture = [this](TObject*, TPicture*& Picture) {
     if (OnAssignPicture) OnAssignPicture(this, Picture);
   };
@@ -259,9 +257,9 @@ void TdxDBTreeListGraphicColumn::InitViewData(TdxEditViewData& ViewData, const T
   TdxDBTreeListColumn::InitViewData(ViewData, CellViewData);
   auto* graphic = dynamic_cast<TdxGraphicEditViewData*>(&ViewData);
   if (!graphic) return;
-  graphic->Center = FCenter;
-  graphic->Stretch = FStretch;
-  graphic->QuickDraw = FQuickDraw;
+  graphic->Center = FGraphic.Center;
+  graphic->Stretch = FGraphic.Stretch;
+  graphic->QuickDraw = FGraphic.QuickDraw;
   graphic->ShadowSelection = FShadowSelection && CellViewData.Selected;
   graphic->SelectionColor = TColor(CellViewData.SelectionColor);
   graphic->Picture = nullptr;
@@ -281,10 +279,9 @@ void TdxDBTreeListGraphicColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
   SetDisableFilter(true);
   SetHeaderMaxLineCount(0);
-  FCenter = FDblClickActivate = FPopupToolbarPosStored = FShadowSelection = FStretch = true;
-  FCustomGraphic = FQuickDraw = false;
-  FCustomFilter.clear();
-  FGraphicTransparency = gtDefault;
+  FGraphic = TdxGraphicOptions();
+  FCustomGraphic = false;
+  FShadowSelection = true;
 }
 
 // --- the blob column --------------------------------------------------------------------------------
@@ -317,23 +314,16 @@ void TdxDBTreeListBlobColumn::Assign(const TPersistent* Source) {
   const TdxDBTreeListBlobColumn& s = *source;
   FAlwaysSaveText = s.FAlwaysSaveText;
   FBlobKind = s.FBlobKind;
-  FBlobPaintStyle = s.FBlobPaintStyle;
+  FBlob = s.FBlob;
   FMaxDisplayLength = s.FMaxDisplayLength;
   FMemo = s.FMemo;
-  FPictureAutoSize = s.FPictureAutoSize;
-  FPictureFilter = s.FPictureFilter;
-  FPictureTransparency = s.FPictureTransparency;
-  FPopupHeight = s.FPopupHeight;
-  FPopupWidth = s.FPopupWidth;
-  FShowExPopupItems = s.FShowExPopupItems;
   FShowPicturePopup = s.FShowPicturePopup;
-  FSizeablePopup = s.FSizeablePopup;
   Changed(false);
 }
 
 void TdxDBTreeListBlobColumn::SetBlobPaintStyle(TdxBlobPaintStyle Value) {
-  if (FBlobPaintStyle == Value) return;
-  FBlobPaintStyle = Value;
+  if (FBlob.BlobPaintStyle == Value) return;
+  FBlob.BlobPaintStyle = Value;
   // The text style may take more lines than the icon.
   Changed(true);
 }
@@ -342,19 +332,23 @@ const TdxInplaceEditClass& TdxDBTreeListBlobColumn::GetEditorClass() const {
   return TdxInplaceDBTreeListBlobEdit::EditClassObject();
 }
 
+void TdxBlobOptions::ApplyTo(TdxInplaceBlobEdit& Editor) const {
+  Editor.SetBlobPaintStyle(BlobPaintStyle);
+  Editor.SetPictureAutoSize(PictureAutoSize);
+  Editor.SetPictureFilter(PictureFilter);
+  Editor.SetPictureTransparency(PictureTransparency);
+  Editor.SetPictureMenu(ShowExPopupItems);
+  Editor.SetSizeablePopup(SizeablePopup);
+  Editor.SetPopupSize(PopupWidth, PopupHeight);
+}
+
 void TdxDBTreeListBlobColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListDropDownColumn::InitEditor(Editor);
   auto* blob = dynamic_cast<TdxInplaceBlobEdit*>(Editor);
   if (!blob) return;
   blob->SetBlobKind(BlobEditKindOf(FBlobKind, Field() ? Field()->DataType() : ftUnknown));
-  blob->SetBlobPaintStyle(FBlobPaintStyle);
+  FBlob.ApplyTo(*blob);
   blob->SetMemoOptions(FMemo);
-  blob->SetPictureAutoSize(FPictureAutoSize);
-  blob->SetPictureFilter(FPictureFilter);
-  blob->SetPictureTransparency(FPictureTransparency);
-  blob->SetPictureMenu(FShowExPopupItems);
-  blob->SetSizeablePopup(FSizeablePopup);
-  blob->SetPopupSize(FPopupWidth, FPopupHeight);
   blob->OnAssignPicture = [this](TObject*, TPicture*& Picture) {
     if (OnAssignPicture) OnAssignPicture(this, Picture);
   };
@@ -363,8 +357,8 @@ void TdxDBTreeListBlobColumn::InitEditor(TdxInplaceEdit* Editor) {
   };
   // The size the user gives the popup is the column's for the next time.
   blob->OnPopupSizeChanged = [this, blob](TObject*) {
-    FPopupWidth = blob->PopupWidth();
-    FPopupHeight = blob->PopupHeight();
+    FBlob.PopupWidth = blob->PopupWidth();
+    FBlob.PopupHeight = blob->PopupHeight();
   };
 }
 
@@ -385,11 +379,11 @@ void TdxDBTreeListBlobColumn::InitViewData(TdxEditViewData& ViewData, const TdxT
   auto* blob = dynamic_cast<TdxBlobEditViewData*>(&ViewData);
   if (!blob) return;
   blob->Kind = BlobEditKindOf(FBlobKind, Field() ? Field()->DataType() : ftUnknown);
-  blob->PaintStyle = FBlobPaintStyle;
+  blob->PaintStyle = FBlob.BlobPaintStyle;
   blob->Icons = dxEditorResources().BlobIcons.get();
   const String text = CellViewData.Text;
   blob->Empty = text.empty();
-  if (FBlobPaintStyle == bpsText && FMaxDisplayLength >= 0 && Length(text) > FMaxDisplayLength)
+  if (FBlob.BlobPaintStyle == bpsText && FMaxDisplayLength >= 0 && Length(text) > FMaxDisplayLength)
     blob->Value = Variant(Copy(text, 1, FMaxDisplayLength));
 }
 
@@ -397,14 +391,9 @@ void TdxDBTreeListBlobColumn::RestoreDefaults() {
   TdxDBTreeListDropDownColumn::RestoreDefaults();
   SetDisableFilter(true);
   SetMinWidth(20);
-  FAlwaysSaveText = FShowExPopupItems = FShowPicturePopup = false;
+  FAlwaysSaveText = FShowPicturePopup = false;
   FBlobKind = bkAuto;
-  FBlobPaintStyle = bpsIcon;
+  FBlob = TdxBlobOptions();
   FMaxDisplayLength = 255;
   FMemo = DefaultMemoOptions;
-  FPictureAutoSize = FSizeablePopup = true;
-  FPictureFilter.clear();
-  FPictureTransparency = gtDefault;
-  FPopupHeight = 140;
-  FPopupWidth = 200;
 }

@@ -17,8 +17,8 @@ void TdxDBTreeListMemoColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListColumn::Assign(Source);
   if (const auto* source = dynamic_cast<const TdxDBTreeListMemoColumn*>(Source)) {
     SetMaxDisplayLength(source->FMaxDisplayLength);
-    FScrollBars = source->FScrollBars;
-    FWordWrap = source->FWordWrap;
+    FMemo.ScrollBars = source->FMemo.ScrollBars;
+    FMemo.WordWrap = source->FMemo.WordWrap;
   }
 }
 
@@ -38,15 +38,17 @@ String TdxDBTreeListMemoColumn::GetDisplayText(TdxTreeListNode* Node) {
   return FMaxDisplayLength < 0 || Length(text) <= FMaxDisplayLength ? text : Copy(text, 1, FMaxDisplayLength);
 }
 
+TdxMemoOptions TdxDBTreeListMemoColumn::EditorOptions() const {
+  TdxMemoOptions options = FMemo;
+  options.CharCase = CharCase();
+  options.MaxLength = MaxLength();
+  options.OEMConvert = OEMConvert();
+  return options;
+}
+
 void TdxDBTreeListMemoColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
-  auto* memo = dynamic_cast<TdxInplaceMemoEdit*>(Editor);
-  if (!memo) return;
-  memo->SetHideScrollBars(FHideScrollBars);
-  memo->SetScrollBars(FScrollBars);
-  memo->SetWantReturns(FWantReturns);
-  memo->SetWantTabs(FWantTabs);
-  memo->SetWordWrap(FWordWrap);
+  if (auto* memo = dynamic_cast<TdxInplaceMemoEdit*>(Editor)) memo->ApplyOptions(EditorOptions());
 }
 
 Variant TdxDBTreeListMemoColumn::ApplyEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor) {
@@ -66,8 +68,8 @@ void TdxDBTreeListMemoColumn::RestoreDefaults() {
   SetDisableFilter(true);
   SetHeaderMaxLineCount(0);
   FMaxDisplayLength = 255;
-  FScrollBars = ssNone;
-  FWordWrap = true;
+  FMemo.ScrollBars = DefaultMemoOptions.ScrollBars;
+  FMemo.WordWrap = DefaultMemoOptions.WordWrap;
 }
 
 // --- the button column ------------------------------------------------------------------------------
@@ -94,19 +96,17 @@ void TdxDBTreeListButtonColumn::Assign(const TPersistent* Source) {
   InsideControlUpdate([&] {
     TdxDBTreeListColumn::Assign(Source);
     FButtons->Assign(source->FButtons.get());
-    FButtonOnly = source->FButtonOnly;
+    FButton = source->FButton;
     FEditButtonStyle = source->FEditButtonStyle;
-    FClickKey = source->FClickKey;
     SetGlyph(source->FGlyph.get());
-    FHideEditCursor = source->FHideEditCursor;
     FShowButtonStyle = source->FShowButtonStyle;
     OnButtonClick = source->OnButtonClick;
   });
 }
 
 void TdxDBTreeListButtonColumn::SetButtonOnly(bool Value) {
-  if (FButtonOnly == Value) return;
-  FButtonOnly = Value;
+  if (FButton.ButtonOnly == Value) return;
+  FButton.ButtonOnly = Value;
   Changed(false);
 }
 
@@ -142,8 +142,8 @@ void TdxDBTreeListButtonColumn::SetGlyph(const TBitmap* Value) {
 }
 
 void TdxDBTreeListButtonColumn::SetHideEditCursor(bool Value) {
-  if (FHideEditCursor == Value) return;
-  FHideEditCursor = Value;
+  if (FButton.HideEditCursor == Value) return;
+  FButton.HideEditCursor = Value;
   Changed(false);
 }
 
@@ -157,19 +157,22 @@ const TdxInplaceEditClass& TdxDBTreeListButtonColumn::GetEditorClass() const {
   return TdxInplaceDBTreeListButtonEdit::EditClassObject();
 }
 
-// ButtonOnly counts only while there is a button.
-uint8_t TdxDBTreeListButtonColumn::ViewStyle() const {
-  if (FButtonOnly && FButtons->Count() > 0) return bvsButtonsOnly;
-  return FHideEditCursor ? bvsHideCursor : bvsNormal;
+uint8_t TdxButtonOptions::ViewStyle(bool HasButtons) const {
+  if (ButtonOnly && HasButtons) return bvsButtonsOnly;
+  return HideEditCursor ? bvsHideCursor : bvsNormal;
+}
+
+void TdxButtonOptions::ApplyTo(TdxInplaceButtonEdit& Editor, const TdxEditButtons& Buttons) const {
+  Editor.SetButtons(&Buttons);
+  Editor.SetClickKey(ClickKey);
+  Editor.SetViewStyle(ViewStyle(Buttons.Count() > 0));
 }
 
 void TdxDBTreeListButtonColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
   auto* button = dynamic_cast<TdxInplaceButtonEdit*>(Editor);
   if (!button) return;
-  button->SetButtons(FButtons.get());
-  button->SetClickKey(FClickKey);
-  button->SetViewStyle(ViewStyle());
+  FButton.ApplyTo(*button, *FButtons);
   button->OnButtonClick = [this](TObject*, int Index) { DoButtonClick(Index); };
 }
 
@@ -178,17 +181,17 @@ void TdxDBTreeListButtonColumn::InitViewData(TdxEditViewData& ViewData, const Td
   auto* button = dynamic_cast<TdxButtonEditViewData*>(&ViewData);
   if (!button) return;
   const bool shown = IsCellButtonVisible(*this, FShowButtonStyle, CellViewData.Node) && FButtons->Count() > 0;
+  const uint8_t viewStyle = FButton.ViewStyle(FButtons->Count() > 0);
   button->EditButtons = shown ? FButtons.get() : nullptr;
   button->ButtonsHidden = !shown;
-  button->ButtonsOnly = shown && ViewStyle() == bvsButtonsOnly;
-  button->HiddenEditCursor = ViewStyle() == bvsHideCursor;
+  button->ButtonsOnly = shown && viewStyle == bvsButtonsOnly;
+  button->HiddenEditCursor = viewStyle == bvsHideCursor;
   button->HotButton = button->PressedButton = -1;
 }
 
 void TdxDBTreeListButtonColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
-  FButtonOnly = FHideEditCursor = false;
-  FClickKey = dxCtrlEnter;
+  FButton = TdxButtonOptions();
   FGlyph.reset();
   FShowButtonStyle = sbDefault;
   if (FButtons->Count() == 0) FButtons->Add();
@@ -207,23 +210,24 @@ TdxDBTreeListHyperLinkColumn::TdxDBTreeListHyperLinkColumn(TComponent* AOwner) :
 void TdxDBTreeListHyperLinkColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListColumn::Assign(Source);
   if (const auto* source = dynamic_cast<const TdxDBTreeListHyperLinkColumn*>(Source)) {
-    FEditBackgroundColor = source->FEditBackgroundColor;
-    SetEditFontColor(source->FEditFontColor);
-    SetSingleClick(source->FSingleClick);
-    FStartKey = source->FStartKey;
+    const TdxHyperLinkOptions& link = source->FHyperLink;
+    const bool fontChanged =
+        link.EditFontColor != FHyperLink.EditFontColor || link.SingleClick != FHyperLink.SingleClick;
+    FHyperLink = link;
+    if (fontChanged) FontChanged();
     OnStartClick = source->OnStartClick;
   }
 }
 
 void TdxDBTreeListHyperLinkColumn::SetEditFontColor(TColor Value) {
-  if (FEditFontColor == Value) return;
-  FEditFontColor = Value;
+  if (FHyperLink.EditFontColor == Value) return;
+  FHyperLink.EditFontColor = Value;
   FontChanged();
 }
 
 void TdxDBTreeListHyperLinkColumn::SetSingleClick(bool Value) {
-  if (FSingleClick == Value) return;
-  FSingleClick = Value;
+  if (FHyperLink.SingleClick == Value) return;
+  FHyperLink.SingleClick = Value;
   FontChanged();
 }
 
@@ -232,7 +236,7 @@ TFont* TdxDBTreeListHyperLinkColumn::LinkFont() {
     FLinkFont = std::make_unique<TFont>();
     FLinkFont->Assign(Font());
     FLinkFont->SetStyle(FLinkFont->Style() | fsUnderline);
-    FLinkFont->SetColor(FSingleClick ? FEditFontColor : clWindowText);
+    FLinkFont->SetColor(FHyperLink.SingleClick ? FHyperLink.EditFontColor : clWindowText);
   }
   return FLinkFont.get();
 }
@@ -247,14 +251,18 @@ const TdxInplaceEditClass& TdxDBTreeListHyperLinkColumn::GetEditorClass() const 
   return TdxInplaceDBTreeListHyperLinkEdit::EditClassObject();
 }
 
+void TdxHyperLinkOptions::ApplyTo(TdxInplaceHyperLinkEdit& Editor) const {
+  Editor.SetColor(EditBackgroundColor);
+  Editor.SetLinkColor(EditFontColor);
+  Editor.SetSingleClick(SingleClick);
+  Editor.SetStartKey(StartKey);
+}
+
 void TdxDBTreeListHyperLinkColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListColumn::InitEditor(Editor);
   auto* link = dynamic_cast<TdxInplaceHyperLinkEdit*>(Editor);
   if (!link) return;
-  link->SetColor(FEditBackgroundColor);
-  link->SetLinkColor(FEditFontColor);
-  link->SetSingleClick(FSingleClick);
-  link->SetStartKey(FStartKey);
+  FHyperLink.ApplyTo(*link);
   link->OnStartClick = OnStartClick ? TNotifyEvent([this](TObject*) { DoStartClick(); }) : TNotifyEvent();
 }
 
@@ -265,7 +273,7 @@ void TdxDBTreeListHyperLinkColumn::InitViewData(TdxEditViewData& ViewData,
   ViewData.Font = font->Handle();
   if (!CellViewData.Selected && font->Color() != clWindowText) ViewData.TextColor = ColorToRGB(font->Color());
   if (auto* link = dynamic_cast<TdxHyperLinkEditViewData*>(&ViewData))
-    link->HandCursor = FSingleClick && !CellViewData.Text.empty();
+    link->HandCursor = FHyperLink.SingleClick && !CellViewData.Text.empty();
 }
 
 namespace {
@@ -295,14 +303,13 @@ bool TdxDBTreeListHyperLinkColumn::ConvertExportValue(Variant& Value, bool Html)
   return true;
 }
 
-TCursor TdxDBTreeListHyperLinkColumn::GetCellCursor(TCursor Cursor) { return FSingleClick ? TCursor(-1140) : Cursor; }
+TCursor TdxDBTreeListHyperLinkColumn::GetCellCursor(TCursor Cursor) {
+  return FHyperLink.SingleClick ? TCursor(-1140) : Cursor;
+}
 
 void TdxDBTreeListHyperLinkColumn::RestoreDefaults() {
   TdxDBTreeListColumn::RestoreDefaults();
-  FEditBackgroundColor = clWhite;
-  FEditFontColor = clBlue;
-  FSingleClick = false;
-  FStartKey = dxCtrlEnter;
+  FHyperLink = TdxHyperLinkOptions();
   FontChanged();
 }
 
@@ -319,8 +326,7 @@ TdxDBTreeListMRUColumn::TdxDBTreeListMRUColumn(TComponent* AOwner) : TdxDBTreeLi
 void TdxDBTreeListMRUColumn::Assign(const TPersistent* Source) {
   TdxDBTreeListPickColumn::Assign(Source);
   if (const auto* source = dynamic_cast<const TdxDBTreeListMRUColumn*>(Source)) {
-    FMaxItemCount = source->FMaxItemCount;
-    FShowEllipsis = source->FShowEllipsis;
+    FMRU = source->FMRU;
     OnButtonClick = source->OnButtonClick;
   }
 }
@@ -329,12 +335,16 @@ const TdxInplaceEditClass& TdxDBTreeListMRUColumn::GetEditorClass() const {
   return TdxInplaceDBTreeListMRUEdit::EditClassObject();
 }
 
+void TdxMRUOptions::ApplyTo(TdxInplaceMRUEdit& Editor) const {
+  Editor.SetMaxItemCount(MaxItemCount);
+  Editor.SetShowEllipsis(ShowEllipsis);
+}
+
 void TdxDBTreeListMRUColumn::InitEditor(TdxInplaceEdit* Editor) {
   TdxDBTreeListPickColumn::InitEditor(Editor);
   auto* mru = dynamic_cast<TdxInplaceMRUEdit*>(Editor);
   if (!mru) return;
-  mru->SetMaxItemCount(FMaxItemCount);
-  mru->SetShowEllipsis(FShowEllipsis);
+  FMRU.ApplyTo(*mru);
   mru->OnButtonClick = [this](TObject*) { DoButtonClick(); };
 }
 
@@ -347,8 +357,7 @@ Variant TdxDBTreeListMRUColumn::ApplyEditValue(TdxTreeListNode* Node, TdxInplace
 void TdxDBTreeListMRUColumn::RestoreDefaults() {
   TdxDBTreeListPickColumn::RestoreDefaults();
   SetImmediateDropDown(false);
-  FMaxItemCount = 7;
-  FShowEllipsis = true;
+  FMRU = TdxMRUOptions();
 }
 
 void TdxDBTreeListMRUColumn::DoButtonClick() {

@@ -1,8 +1,9 @@
 // The lookup editor (its incremental search, the keys that clear and step, the list it drops down,
 // the filter's editor that writes nothing) and the lookup column in a grid; the further kinds'
 // rules (HTML export, memo length, time of day, spin limits, wrapper, buttons, blob kinds, MRU
-// items); the registration of every column class and the default column tables; the grid's
-// additions to the stored layout.
+// items); every kind's editor settings copied, handed to its editor and restored; the
+// registration of every column class and the default column tables; the grid's additions to the
+// stored layout.
 #include "data/MemDataSet.h"
 #include "grid/dxDBColumnChooser.h"
 #include "grid/dxGrClms.h"
@@ -63,6 +64,25 @@ class FurtherColumnsTest : public TTypedGridTest {
     edit->SetFocus();
     Pump();
     return edit;
+  }
+
+  // Settings Set gives a column of the kind (HasSet tells them) reach a copy of it and that copy's
+  // editor (EditorHasSet), and RestoreDefaults takes them back.
+  template <class TColumn, class TEditor>
+  void ExpectSettingsTravel(const std::function<void(TColumn&)>& Set, const std::function<bool(const TColumn&)>& HasSet,
+                            const std::function<bool(const TEditor&)>& EditorHasSet) {
+    auto* source = Add<TColumn>("Name");
+    auto* copy = Add<TColumn>("Name");
+    Set(*source);
+    copy->Assign(source);
+    EXPECT_TRUE(HasSet(*copy)) << copy->ClassName() << ": Assign copies the settings";
+    TComponentPtr<TComponent> owner = MakeComponent<TComponent>();
+    auto* editor = dynamic_cast<TEditor*>(copy->GetEditorClass().CreateEditor(owner.get()));
+    ASSERT_NE(editor, nullptr) << copy->ClassName();
+    copy->InitEditor(editor);
+    EXPECT_TRUE(EditorHasSet(*editor)) << copy->ClassName() << ": the editor takes them";
+    copy->RestoreDefaults();
+    EXPECT_FALSE(HasSet(*copy)) << copy->ClassName() << ": RestoreDefaults takes them back";
   }
 
   TMemDataSet* Classes = nullptr;
@@ -294,6 +314,68 @@ TEST_F(FurtherColumnsTest, SpinLimitsButtonsBlobKindsMRUAndWrapper) {
   wrapper->OnGetReferenceColumn = [&](TObject*, TdxTreeListNode*, TdxDBTreeListColumn*& Column) { Column = button; };
   EXPECT_EQ(wrapper->GetEditorClass().ClassName(), "TdxInplaceDBTreeListButtonEdit");
   EXPECT_EQ(wrapper->GetIndex(), Grid->GetColumnCount() - 1);
+}
+
+TEST_F(FurtherColumnsTest, EveryKindCopiesHandsOverAndRestoresItsEditorSettings) {
+  ExpectSettingsTravel<TdxDBGridDateColumn, TdxInplaceDateEdit>(
+      [](auto& c) { c.SetDateOnError(deNull); c.SetSaveTime(false); },
+      [](const auto& c) { return c.DateOnError() == deNull && !c.SaveTime(); },
+      [](const auto& e) { return e.DateOnError() == deNull && !e.SaveTime(); });
+  ExpectSettingsTravel<TdxDBGridPickColumn, TdxInplacePickEdit>(
+      [](auto& c) { c.SetCanDeleteText(true); c.SetRevertable(true); },
+      [](const auto& c) { return c.CanDeleteText() && c.Revertable(); },
+      [](const auto& e) { return e.CanDeleteText() && e.Revertable(); });
+  ExpectSettingsTravel<TdxDBGridLookupColumn, TdxInplaceLookupEdit>(
+      [](auto& c) { c.SetClearKey(46); c.SetCanDeleteText(true); },
+      [](const auto& c) { return c.ClearKey() == 46 && c.CanDeleteText(); },
+      [](const auto& e) { return e.ClearKey() == 46 && e.CanDeleteText(); });
+  ExpectSettingsTravel<TdxDBGridCheckColumn, TdxInplaceCheckEdit>(
+      [](auto& c) { c.SetAllowGrayed(true); c.SetGlyphCount(3); },
+      [](const auto& c) { return c.AllowGrayed() && c.GlyphCount() == 3; },
+      [](const auto& e) { return e.AllowGrayed() && e.GlyphCount() == 3; });
+  ExpectSettingsTravel<TdxDBGridMemoColumn, TdxInplaceMemoEdit>(
+      [](auto& c) { c.SetScrollBars(ssVertical); c.SetWordWrap(false); },
+      [](const auto& c) { return c.ScrollBars() == ssVertical && !c.WordWrap(); },
+      [](const auto& e) { return e.ScrollBars() == ssVertical && !e.WordWrap(); });
+  ExpectSettingsTravel<TdxDBGridButtonColumn, TdxInplaceButtonEdit>(
+      [](auto& c) { c.SetClickKey(113); }, [](const auto& c) { return c.ClickKey() == 113; },
+      [](const auto& e) { return e.ClickKey() == 113; });
+  ExpectSettingsTravel<TdxDBGridHyperLinkColumn, TdxInplaceHyperLinkEdit>(
+      [](auto& c) { c.SetSingleClick(true); c.SetStartKey(113); },
+      [](const auto& c) { return c.SingleClick() && c.StartKey() == 113; },
+      [](const auto& e) { return e.SingleClick() && e.StartKey() == 113; });
+  ExpectSettingsTravel<TdxDBGridMRUColumn, TdxInplaceMRUEdit>(
+      [](auto& c) { c.SetMaxItemCount(3); c.SetShowEllipsis(false); },
+      [](const auto& c) { return c.MaxItemCount() == 3 && !c.ShowEllipsis(); },
+      [](const auto& e) { return e.MaxItemCount() == 3 && !e.ShowEllipsis(); });
+  ExpectSettingsTravel<TdxDBGridSpinColumn, TdxInplaceSpinEdit>(
+      [](auto& c) { c.SetIncrement(5); c.SetEditorEnabled(false); },
+      [](const auto& c) { return c.Increment() == 5 && !c.EditorEnabled(); },
+      [](const auto& e) { return e.Increment() == 5 && !e.EditorEnabled(); });
+  ExpectSettingsTravel<TdxDBGridCalcColumn, TdxInplaceCalcEdit>(
+      [](auto& c) { c.SetPrecision(5); c.SetQuickClose(true); },
+      [](const auto& c) { return c.Precision() == 5 && c.QuickClose(); },
+      [](const auto& e) { return e.Precision() == 5 && e.QuickClose(); });
+  ExpectSettingsTravel<TdxDBGridTimeColumn, TdxInplaceTimeEdit>(
+      [](auto& c) { c.SetTimeEditFormat(tfHourMin); c.SetUseCtrlIncrement(true); },
+      [](const auto& c) { return c.TimeEditFormat() == tfHourMin && c.UseCtrlIncrement(); },
+      [](const auto& e) { return e.TimeEditFormat() == tfHourMin && e.UseCtrlIncrement(); });
+  ExpectSettingsTravel<TdxDBGridCurrencyColumn, TdxInplaceCurrencyEdit>(
+      [](auto& c) { c.SetDecimalPlaces(4); c.SetNullable(true); c.SetNullString("none"); },
+      [](const auto& c) { return c.DecimalPlaces() == 4 && c.Nullable() && c.NullString() == "none"; },
+      [](const auto& e) { return e.DecimalPlaces() == 4 && e.Nullable() && e.NullString() == "none"; });
+  ExpectSettingsTravel<TdxDBGridImageColumn, TdxInplaceImageEdit>(
+      [](auto& c) { c.SetIncremental(true); c.SetShowDescription(true); },
+      [](const auto& c) { return c.Incremental() && c.ShowDescription(); },
+      [](const auto& e) { return e.Incremental() && e.ShowDescription(); });
+  ExpectSettingsTravel<TdxDBGridGraphicColumn, TdxInplaceGraphicEdit>(
+      [](auto& c) { c.SetQuickDraw(true); c.SetCustomFilter("*.bmp"); },
+      [](const auto& c) { return c.QuickDraw() && c.CustomFilter() == "*.bmp"; },
+      [](const auto& e) { return e.QuickDraw() && e.CustomFilter() == "*.bmp"; });
+  ExpectSettingsTravel<TdxDBGridBlobColumn, TdxInplaceBlobEdit>(
+      [](auto& c) { c.SetPictureFilter("*.bmp"); c.SetSizeablePopup(false); c.SetPopupWidth(300); },
+      [](const auto& c) { return c.PictureFilter() == "*.bmp" && !c.SizeablePopup() && c.PopupWidth() == 300; },
+      [](const auto& e) { return e.PictureFilter() == "*.bmp" && !e.SizeablePopup() && e.PopupWidth() == 300; });
 }
 
 TEST_F(FurtherColumnsTest, EveryColumnClassIsRegisteredAndFieldsGetTheirKind) {
