@@ -134,8 +134,12 @@ TEST_F(Dialogs, TheCalendarAndThePopupMenuShowAboveTheirWindows) {
   };
   Click(entry, 418, 38);  // the date box's button
   expectPopupOver(entry, "calendar");
-  // Alt+Down in the date box, once the click has put the focus there.
+  // Alt+Down in the date box, once the click has put the focus there and the entry window is
+  // active again after the calendar.
+  ASSERT_TRUE(WaitForActive(entry));
   Click(entry, 330, 38);
+  const auto [boxX, boxY] = At(entry, 300, 28);
+  SettledPixels(XRect{boxX, boxY, 110, 20});
   const auto dropped = [&] {
     const std::vector<XWindowId> clients = X.Clients();
     return std::count_if(clients.begin(), clients.end(), [&](XWindowId w) { return !IsHint(w); }) > 2;
