@@ -91,9 +91,10 @@ TEST_F(Dialogs, TheDateBoxTakesTypingAfterAClick) {
   RunMenuCommand("s", 3);
   const XWindowId entry = WaitForWindow("达标成绩录入");
   ASSERT_NE(entry, 0u);
-  Click(entry, 330, 66);  // 学生
-  Click(entry, 400, 38);  // 考试日期, right of its text
   const auto [x, y] = At(entry, 300, 28);
+  Click(entry, 330, 66);  // 学生
+  SettledPixels(XRect{x, y, 110, 20});  // the window manager has let the click through
+  Click(entry, 400, 38);  // 考试日期, right of its text
   SettledPixels(XRect{x, y, 110, 20});  // the box has the focus and shows it
   X.Key("Home");
   const XRect yearEnd{x + 16, y + 2, 18, 16};  // the year's last two digits, clear of the caret's places
