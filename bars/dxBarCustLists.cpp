@@ -232,13 +232,14 @@ void TCheckableButton::Paint() {
   DrawText(canvas->Handle(), Caption(), -1, text, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
-// The menu opens below the button and holds it down until it closes.
+// The menu opens below the button (above it when there is no room below) and holds it down until
+// it closes.
 void TCheckableButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGraphicControl::MouseDown(Button, Shift, X, Y);
   if (Button != mbLeft || !FPopupMenu || !Enabled()) return;
   SetLook(FHot, true);
   const TPoint below = ClientToScreen(TPoint{0, Height()});
-  FPopupMenu->Popup(below.X, below.Y);
+  FPopupMenu->PopupEx(below.X, below.Y, 0, Height(), true);
   SetLook(false, false);
 }
 

@@ -282,7 +282,6 @@ class TCustomdxBarSubItem : public TdxBarItem {
   bool CanContainItem(const TdxBarItem* Item) const;
 
   virtual void CloseUp();
-  virtual void Detaching();
   virtual void Popup();
   virtual void PaintBar(TCanvas* Canvas, const TRect& R);
 

@@ -13,6 +13,7 @@
 #include "bars/dxBarToolbar.h"
 #include "bars/dxBarUtils.h"
 #include "controls/Forms.h"
+#include "rtl/ScopeExit.h"
 #include "windows/MessageQueue.h"
 #include "graphics/Metrics.h"
 #include "windows/Input.h"
@@ -215,7 +216,8 @@ void TdxBarControl::RunMoveLoop(TPoint Screen) {
   drag.Control = this;
   drag.StartSide = DockingStyle();
   drag.Offset2 = FGrabPoint;
-  TPoint test = Screen;
+  TPoint test = FDockControl ? SeatForDrag(Screen) : Screen;
+  drag.Offset1 = IsVerticalDockingStyle(drag.StartSide) ? test.X - Screen.X : test.Y - Screen.Y;
   DispatchPendingPaintMessages();
   TPoint last = Screen;
   RunCaptureLoop(manager->DialogOwnerWindow(), [&](MSG& Msg) {
@@ -244,6 +246,25 @@ void TdxBarControl::RunMoveLoop(TPoint Screen) {
   StorePlacement();
 }
 
+// A docked bar leaves its row and is put back by its stored row and place. Its test point starts
+// in the middle of the zone that would put it there again, so that it keeps its row until the
+// pointer has crossed into another zone.
+TPoint TdxBarControl::SeatForDrag(TPoint Screen) {
+  TdxDockControl* site = FDockControl;
+  site->ExtractBarControl(this, nullptr, false);
+  TPoint test = Screen;
+  site->GetRowDragPoint(FBar->Row(), FBar->OneOnRow(), test);
+  BeginUpdate();
+  const auto endUpdate = ScopeExit([this] { EndUpdate(); });
+  site->InsertBarControl(this, site->ClientToScreen(TPoint{FBar->DockedLeft(), FBar->DockedTop()}), false);
+  return test;
+}
+
+TPoint TdxBarControl::ShiftedAcross(TPoint Point, int By) const {
+  return IsVerticalDockingStyle(FBar->Bars()->DragState().StartSide) ? TPoint{Point.X + By, Point.Y}
+                                                                     : TPoint{Point.X, Point.Y + By};
+}
+
 // The site whose docking zone holds the point, tried side by side; nullptr to float.
 TdxDockControl* TdxBarControl::FindDockTarget(TPoint Point) const {
   TdxBarManager* manager = BarManager();
@@ -260,7 +281,7 @@ void TdxBarControl::MoveBar(TPoint Point, bool FromWaitTimer) {
   TdxBarManager* manager = BarManager();
   TdxBarDragState& drag = FBar->Bars()->DragState();
   TdxDockControl* site = IsCtrlDown() ? nullptr : FindDockTarget(Point);
-  if (!site && !IsCtrlDown() && drag.Offset1 != 0) site = FindDockTarget(TPoint{Point.X, Point.Y - drag.Offset1});
+  if (!site && !IsCtrlDown() && drag.Dragging) site = FindDockTarget(ShiftedAcross(Point, -drag.Offset1));
   const TdxBarDockingStyle side = site ? site->DockingStyle() : dsNone;
   if (!manager->CanDocking(FBar, side, site)) return;
   if (!FDockControl && site && !FromWaitTimer) {
@@ -269,10 +290,11 @@ void TdxBarControl::MoveBar(TPoint Point, bool FromWaitTimer) {
       if (!IsBarControlAlive(this) || !FBar->Bars()->DragState().Dragging) return;
       TPoint p;
       GetCursorPos(p);
-      MoveBar(p, true);
+      MoveBar(ShiftedAcross(p, FBar->Bars()->DragState().Offset1), true);
     });
     site = nullptr;
   }
+  if (!site) Point = ShiftedAcross(Point, -drag.Offset1);
   if (site == FDockControl) {
     if (site) {
       site->MoveBarControl(this, Point);

@@ -47,10 +47,6 @@ void TCustomdxBarSubItem::CloseUp() {
   if (OnCloseUp) OnCloseUp(this);
 }
 
-void TCustomdxBarSubItem::Detaching() {
-  if (OnDetaching) OnDetaching(this);
-}
-
 void TCustomdxBarSubItem::Popup() {
   if (OnPopup) OnPopup(this);
 }

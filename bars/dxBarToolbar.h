@@ -158,6 +158,10 @@ class TdxBarControl : public TCustomdxBarControl {
   void SetCloseButtonState(int State);
   void ToggleDocking();
   void RunMoveLoop(TPoint Screen);
+  TPoint SeatForDrag(TPoint Screen);
+  // The point moved across the row where the drag began (test point and pointer differ by the
+  // first drag offset there).
+  TPoint ShiftedAcross(TPoint Point, int By) const;
   TdxDockControl* FindDockTarget(TPoint Point) const;
   void MoveBar(TPoint Point, bool FromWaitTimer);
   void ChangeDocking(TdxDockControl* Site, TPoint Point);

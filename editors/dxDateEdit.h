@@ -80,7 +80,6 @@ class TdxInplaceDateEdit : public TdxInplaceDropDownEdit {
   void SetEditValue(const Variant& Value) override;
   Variant GetEditValue() override;
   void Change() override;
-  bool GetReservedFlag() override { return false; }
   void GetDisplayText(String& Text) override;
   bool IsValidateOnEnter() override { return true; }
   void ValidateEdit() override;

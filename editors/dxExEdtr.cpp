@@ -111,6 +111,11 @@ const TdxEditorResources& dxEditorResources() {
   return *held;
 }
 
+TCursor dxHandPointCursor() {
+  dxEditorResources();
+  return crdxHandPoint;
+}
+
 // The check editors' controller lives as long as the program: editors may still listen to it.
 void dxReleaseEditorResources() {
   std::unique_ptr<TdxEditorResources> resources = std::move(Holder());

@@ -50,6 +50,8 @@ struct TdxEditorResources {
 const TdxEditorResources& dxEditorResources();
 // Frees the resources in the reverse order (the next use makes them again).
 void dxReleaseEditorResources();
+// The hand cursor's number, registered with the screen by the start-up when that has not run yet.
+TCursor dxHandPointCursor();
 
 // The bitmaps the editors carry, by resource name ("DXTOOL_CUT", "DXINPLACE_BLOB_NULL", ...);
 // false for an unknown name.

@@ -19,7 +19,7 @@ std::unique_ptr<TdxEditViewData> TdxHyperLinkEditClass::CreateViewDataObject() c
 
 TCursor TdxHyperLinkEditClass::GetViewCursor(int X, int Y, const TdxEditViewData& ViewData) const {
   const auto* vd = dynamic_cast<const TdxHyperLinkEditViewData*>(&ViewData);
-  if (vd && vd->HandCursor) return crdxHandPoint;
+  if (vd && vd->HandCursor) return dxHandPointCursor();
   return TdxTextEditClass::GetViewCursor(X, Y, ViewData);
 }
 

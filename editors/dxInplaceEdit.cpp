@@ -5,6 +5,7 @@
 #include "classes/Filer.h"
 #include "editors/dxContainer.h"
 #include "graphics/Gdi.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Focus.h"
 #include "windows/NonClient.h"
 #include "windows/Paint.h"
@@ -205,11 +206,7 @@ std::unique_ptr<TdxEditViewData> TdxInplaceEdit::WindowViewData(TdxEditViewInfo&
 
 void TdxInplaceEdit::UpdateBoundsAndRegion() {
   if (!HandleAllocated() || FUpdatingBounds) return;
-  FUpdatingBounds = true;
-  struct TDone {
-    bool& Flag;
-    ~TDone() { Flag = false; }
-  } done{FUpdatingBounds};
+  const TValueScope<bool> updating(FUpdatingBounds, true);
   const TdxEditViewInfo vi = FreshViewInfo(AutoSize(), Width(), Height());
   SetBounds(Left(), Top(), vi.Bounds.Width(), vi.Bounds.Height());
   const std::optional<TRegion> region = TdxInplaceEditClass::GetBorderRegion(vi);

@@ -83,7 +83,6 @@ class TdxInplaceEdit : public TWinControl {
   virtual std::unique_ptr<TdxEditViewData> CreateViewData(bool IsPaint);
   virtual void StateChanged();
   virtual bool CanModify();
-  virtual bool GetReservedFlag() { return false; }
   virtual bool GetModified() { return FModified; }
   virtual bool IsModifyingKey(WORD Key, TShiftState Shift);
   virtual bool InvalidateOnStateChange() { return !HasEditArea(); }

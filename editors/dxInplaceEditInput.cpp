@@ -15,6 +15,7 @@
 #include "windows/SystemServices.h"
 #include "graphics/Gdi.h"
 #include "graphics/Metrics.h"
+#include "rtl/ScopeExit.h"
 
 namespace {
 
@@ -66,11 +67,7 @@ void TdxInplaceEdit::InplaceKeyDown(WORD& Key, TShiftState Shift) {
   TCustomdxContainer* host = GetContainer();
   if (Key == VK_ESCAPE) Undo();
   if (IsNavigationKey(Key)) ValidateEdit();
-  ++FValidateLock;
-  struct TUnlock {
-    int& Lock;
-    ~TUnlock() { --Lock; }
-  } unlock{FValidateLock};
+  const TDepthScope validateLock(FValidateLock);
   if (IsHostKey(Key, Shift)) {
     host->KeyDown(Key, Shift);
     Key = 0;

@@ -55,8 +55,6 @@ void TdxInplaceMaskEdit::InternalSetMaxLength(int Value) { TdxInplaceTextEdit::I
 
 bool TdxInplaceMaskEdit::HasDataDefinition() { return TdxInplaceTextEdit::HasDataDefinition() || FMasked; }
 
-bool TdxInplaceMaskEdit::GetReservedFlag() { return GetModified() && TdxInplaceTextEdit::GetReservedFlag(); }
-
 void TdxInplaceMaskEdit::GetSel(int& Start, int& Stop) {
   Start = Stop = 0;
   if (HandleAllocated()) TextBox().GetSel(Start, Stop);

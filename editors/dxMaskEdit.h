@@ -55,7 +55,6 @@ class TdxInplaceMaskEdit : public TdxInplaceTextEdit {
   int GetDefaultMaxLength() override;
   void InternalSetMaxLength(int Value) override;
   bool HasDataDefinition() override;
-  bool GetReservedFlag() override;
   bool UseEditCallback() override { return FMasked; }
   void ValidateEdit() override;
 

@@ -4,6 +4,7 @@
 #include "controls/Application.h"
 #include "editors/dxMaskEdit.h"
 #include "rtl/MaskText.h"
+#include "rtl/ScopeExit.h"
 #include "rtl/Text.h"
 #include "windows/Clipboard.h"
 #include "windows/Focus.h"
@@ -31,12 +32,9 @@ void TdxInplaceMaskEdit::KeyDown(WORD& Key, TShiftState Shift) {
   const bool inplace = IsInplace() && GetContainer();
   if (inplace && IsLeavingKey(Key)) ValidateEdit();
   if (inplace) IncValidateLock();
-  struct TUnlock {
-    TdxInplaceMaskEdit* Edit;
-    ~TUnlock() {
-      if (Edit) Edit->DecValidateLock();
-    }
-  } unlock{inplace ? this : nullptr};
+  const auto unlock = ScopeExit([this, inplace] {
+    if (inplace) DecValidateLock();
+  });
   const bool ctrl = (Shift & (ssCtrl | ssAlt | ssShift)) == ssCtrl;
   if ((ctrl && Key == 'V') || (Key == VK_INSERT && (Shift & (ssCtrl | ssAlt | ssShift)) == ssShift)) {
     PostMessage(Handle(), WM_PASTE, 0, 0);

@@ -92,7 +92,6 @@ class TdxInplaceSpinEdit : public TdxInplaceMaskEdit {
 
   void RefreshDefaults() override;
   std::unique_ptr<TdxEditViewData> CreateViewData(bool IsPaint) override;
-  bool GetReservedFlag() override { return false; }
   bool HandlesMouseWheel() override { return true; }
   void SetHot(bool Value) override;
   void ContainerMouseDown(int X, int Y) override;

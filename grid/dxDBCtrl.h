@@ -19,15 +19,14 @@
 
 class TCustomdxDBTreeListControl;
 
-// One column's value record as a node answers it.
+// One column's value record as a node answers it. Nothing reads a lookup field's key value, so
+// no record keeps one.
 enum : uint8_t {
-  dnvValue = 1,      // Value holds the value read from the field
-  dnvLookupKey = 2,  // SecondValue holds the lookup field's key value (no node keeps one)
+  dnvValue = 1,  // Value holds the value read from the field
 };
 struct TdxDBNodeValue {
   uint8_t Flags = 0;
   Variant Value;
-  Variant SecondValue;
 };
 
 // A row of the data-bound control: the text node with the values of its record by column index,

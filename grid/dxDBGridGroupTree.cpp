@@ -115,7 +115,7 @@ TdxDBGridNode* TCustomdxDBGrid::GroupNodeOf(TdxTreeListNode* Parent, int Level, 
   node->RecNo = RecNo;
   const int column = GroupColumns(Level)->GetIndex();
   node->SetStrings(column, Text());
-  node->SetValueRecord(column, {dnvValue, Value, Variant()});
+  node->SetValueRecord(column, {dnvValue, Value});
   DoRefreshNodeData(node);
   return node;
 }

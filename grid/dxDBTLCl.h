@@ -59,7 +59,6 @@ class TdxDBTreeListDropDownColumn : public TdxDBTreeListColumn {
   void SetShowButtonStyle(TdxShowButtonStyle Value);
 
   const TdxInplaceEditClass& GetEditorClass() const override;
-  bool HasButtons() override { return true; }
   // None with DisableEditor or sbNone, always with sbAlways, else the grid's Default.
   bool GetShowButton(bool Default);
   bool IsButtonVisible(TdxTreeListNode* Node) { return IsCellButtonVisible(*this, FShowButtonStyle, Node); }
@@ -396,7 +395,6 @@ class TdxDBTreeListButtonColumn : public TdxDBTreeListColumn {
   void SetShowButtonStyle(TdxShowButtonStyle Value);
 
   const TdxInplaceEditClass& GetEditorClass() const override;
-  bool HasButtons() override { return true; }
   void InitEditor(TdxInplaceEdit* Editor) override;
   void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) override;
   void RestoreDefaults() override;
@@ -446,7 +444,7 @@ class TdxDBTreeListHyperLinkColumn : public TdxDBTreeListColumn {
   void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) override;
   // With Html the text (empty for null) as an anchor, its characters escaped.
   bool ConvertExportValue(Variant& Value, bool Html) override;
-  TCursor GetCellCursor(TCursor Cursor) override;
+  TCursor GetCellCursor(const String& Text, TCursor Cursor) override;
   void FontChanged() override;
   void RestoreDefaults() override;
   virtual void DoStartClick();
@@ -525,7 +523,6 @@ class TdxDBTreeListSpinColumn : public TdxDBTreeListColumn {
 
   const TdxInplaceEditClass& GetEditorClass() const override;
   const TdxInplaceEditClass& GetFilterEditorClass() const override;
-  bool HasButtons() override { return true; }
   // The spin buttons follow the drop-down family's rule.
   void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) override;
   void InitEditor(TdxInplaceEdit* Editor) override;

@@ -2,6 +2,7 @@
 // buttons follow EditButtonStyle), the hyperlink (a link font, an anchor in HTML) and the MRU
 // column (the texts typed last become its items).
 #include "data/Fields.h"
+#include "editors/dxExEdtr.h"
 #include "grid/dxDBCtrl.h"
 #include "grid/dxDBTLCl.h"
 #include "rtl/Text.h"
@@ -303,8 +304,9 @@ bool TdxDBTreeListHyperLinkColumn::ConvertExportValue(Variant& Value, bool Html)
   return true;
 }
 
-TCursor TdxDBTreeListHyperLinkColumn::GetCellCursor(TCursor Cursor) {
-  return FHyperLink.SingleClick ? TCursor(-1140) : Cursor;
+// A link that opens on a single click shows the hand over a cell that holds one.
+TCursor TdxDBTreeListHyperLinkColumn::GetCellCursor(const String& Text, TCursor Cursor) {
+  return FHyperLink.SingleClick && !Text.empty() ? dxHandPointCursor() : Cursor;
 }
 
 void TdxDBTreeListHyperLinkColumn::RestoreDefaults() {

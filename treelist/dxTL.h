@@ -482,6 +482,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
   virtual void DeleteNodeValue(TdxTreeListNode* Node, int Column);
   virtual bool IsGroupNode(TdxTreeListNode* Node);
   virtual String GetCellText(TdxTreeListNode* Node, int Column);
+  // The cursor over a cell: the control's own unless its column asks for another.
+  virtual TCursor GetCellCursor(TdxTreeListNode* Node, int Column) { (void)Node, (void)Column; return Cursor(); }
   virtual void BeginNodeAccess(TdxTreeListNode* Node) { (void)Node; }
   virtual void EndNodeAccess(TdxTreeListNode* Node) { (void)Node; }
 
@@ -905,6 +907,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
+  friend class TdxTreeListPainter;
   struct TSortEntry;
 
   // dxTLDisplayOrder.cpp
@@ -935,7 +938,9 @@ class TCustomdxTreeList : public TCustomdxContainer {
   }
   void PanelFontChanged(TObject* Sender);
   void TakeParentFontForPanels();
+  void ResetFocusedColumnAfterOptions();
   // dxTLEditing.cpp
+  void CloseEditing(bool TakeFocus);
   void PlaceEditor(bool Focus);
   void HideEditorPost(bool TakeFocus);
   void InitEditorForFocusedCell();
@@ -1013,10 +1018,7 @@ class TCustomdxTreeList : public TCustomdxContainer {
   void CMMouseEnter(TMessage& Message);
   void CMMouseLeave(TMessage& Message);
   bool DrawsOwnBorder() const { return FLook.BorderStyle == bsSingle && FLook.LookAndFeel != lfStandard; }
-  void CloseEditing(bool TakeFocus);
-  void ResetFocusedColumnAfterOptions();
   // dxTLMetrics.cpp
-  friend class TdxTreeListPainter;
   void CalcMetrics();
   int CalcRowLineHeight();
   void ImagesChanged(TObject* Sender);

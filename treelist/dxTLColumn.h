@@ -146,7 +146,8 @@ class TdxTreeListColumn : public TComponent {
   virtual const TdxInplaceEditClass& GetEditorClass() const;
   virtual String GetDisplayText(TdxTreeListNode* Node);
   virtual bool CanEditCell() { return !FDisableEditor; }
-  virtual TCursor GetCellCursor(TCursor Cursor) { return Cursor; }
+  // The cursor over a cell showing Text; Cursor is the control's own.
+  virtual TCursor GetCellCursor(const String& Text, TCursor Cursor) { (void)Text; return Cursor; }
   // The position in the control's column list (the stored index while the column is in none).
   virtual int GetIndex() const;
   virtual int GetCellGlyphWidth() { return 0; }
@@ -161,7 +162,6 @@ class TdxTreeListColumn : public TComponent {
   // length limit, the OEM conversion and the password character.
   virtual void InitEditor(TdxInplaceEdit* Editor);
   virtual Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor);
-  virtual bool HasButtons() { return false; }
   virtual bool CanShowHeaderFilter();
   virtual bool IsMultiLineEditor() { return false; }
   virtual bool GetShowButton() { return false; }

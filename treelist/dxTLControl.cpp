@@ -135,6 +135,11 @@ String TCustomdxTreeListControl::GetCellText(TdxTreeListNode* Node, int Column) 
   return column ? column->GetDisplayText(Node) : String();
 }
 
+TCursor TCustomdxTreeListControl::GetCellCursor(TdxTreeListNode* Node, int Column) {
+  TdxTreeListColumn* column = ColumnAt(Column);
+  return column ? column->GetCellCursor(GetCellText(Node, Column), Cursor()) : Cursor();
+}
+
 // --- editing ----------------------------------------------------------------------------------------
 
 bool TCustomdxTreeListControl::CanEditModify() {

@@ -177,6 +177,7 @@ class TCustomdxTreeListControl : public TCustomdxTreeList {
   void SetNodeValue(TdxTreeListNode* Node, int Column, const Variant& Value) override;
   void DeleteNodeValue(TdxTreeListNode* Node, int Column) override;
   String GetCellText(TdxTreeListNode* Node, int Column) override;
+  TCursor GetCellCursor(TdxTreeListNode* Node, int Column) override;
 
   // --- editing ---------------------------------------------------------------------------------
   bool CanEditModify() override;

@@ -137,6 +137,7 @@ void TCustomdxTreeList::InitEditorForFocusedCell() {
         editor->SetHidingForPost(false);
         editor->SetColor(GetEditColor());
         editor->SetFont(GetEditFont());
+        editor->SetEditOffsets({1, 0, 0, 0});
         InitEditor(editor, FEdit.Column);
         editor->SetEditValue(InitEditValue());
         editor->SetModified(false);

@@ -186,7 +186,8 @@ void TCustomdxTreeList::WMNCHitTest(TMessage& Message) {
 
 // --- cursors, sizes and timers -----------------------------------------------------------------------
 
-// Over the edges that size: the split cursors, also while the sizing runs.
+// Over the edges that size: the split cursors, also while the sizing runs; over a cell, the
+// cursor its column asks for.
 void TCustomdxTreeList::WMSetCursor(TMessage& Message) {
   if (LOWORD(uintptr_t(Message.LParam)) != HTCLIENT) return TCustomdxContainer::Dispatch(Message);
   TCursor cursor = crDefault;
@@ -199,6 +200,8 @@ void TCustomdxTreeList::WMSetCursor(TMessage& Message) {
       cursor = crHSplit;
     else if (hit.HitKind == hkBandPanelEdge || hit.HitKind == hkHeaderPanelEdge || hit.HitKind == hkRowEdge)
       cursor = crVSplit;
+    else if (hit.HitKind == hkCell && hit.Node && GetCellCursor(hit.Node, hit.Column) != Cursor())
+      cursor = GetCellCursor(hit.Node, hit.Column);
   } else if (FState == tlsColumnSizing || FState == tlsBandSizing) {
     cursor = crHSplit;
   } else if (FState == tlsBandPanelSizing || FState == tlsHeaderPanelSizing || FState == tlsRowSizing) {

@@ -24,14 +24,14 @@ class BarMoving : public TProgramBarsTest {
     BuildBars();
     ShowForm();
   }
-  TRect WindowRect() const {
+  TRect WindowRect(const TdxBar* Bar = nullptr) const {
     TRect r;
-    GetWindowRect(Toolbar->Control()->Handle(), r);
+    GetWindowRect((Bar ? Bar : Toolbar)->Control()->Handle(), r);
     return r;
   }
-  // A point on the toolbar's drag handle, on the screen.
-  TPoint DragHandle() const {
-    const TRect r = WindowRect();
+  // A point on the bar's drag handle (the toolbar's by default), on the screen.
+  TPoint DragHandle(const TdxBar* Bar = nullptr) const {
+    const TRect r = WindowRect(Bar);
     return TPoint{r.Left + 4, r.Top + r.Height() / 2};
   }
   // Presses at From and runs Steps in the move loop, one each time it waits for input.
@@ -107,6 +107,19 @@ TEST_F(BarMoving, TheBarFollowsTheNativePointerAcrossFloatingAndDocking) {
   EXPECT_EQ(Toolbar->DockingStyle(), dsNone) << "the docked bar stopped following the pointer";
   EXPECT_EQ(WindowRect().Left, 600 - (700 - floated.Left));
   EXPECT_EQ(GetCapture(), HWND());
+}
+
+// The menu bar is alone on the first row, the toolbar on the second: a drag that stays within the
+// menu bar's row leaves both rows as they were.
+TEST_F(BarMoving, ADockedBarMovedWithinItsRowKeepsItsRow) {
+  const TPoint grab = DragHandle(Menus);
+  const TPoint nudged{grab.X + 3, grab.Y + 2};
+  Drag(grab, {[=, this] { MouseAt(TMouseInput::Move, nudged); }, [=, this] { MouseAt(TMouseInput::Release, nudged); }});
+  ASSERT_EQ(Menus->Control()->DockControl(), Site(dsTop));
+  ASSERT_EQ(Site(dsTop)->RowCount(), 2);
+  EXPECT_EQ(Menus->Row(), 0);
+  EXPECT_EQ(Toolbar->Row(), 1);
+  EXPECT_LT(WindowRect(Menus).Top, WindowRect().Top);
 }
 
 TEST_F(BarMoving, EscKeepsThePlaceReached) {

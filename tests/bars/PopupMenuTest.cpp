@@ -5,6 +5,7 @@
 #include "BarsTestKit.h"
 #include "bars/dxBarPopupMenuLinks.h"
 #include "bars/dxBarSubMenu.h"
+#include "bars/dxBarUtils.h"
 #include "controls/Edit.h"
 #include "windows/Caret.h"
 #include "windows/Focus.h"
@@ -84,6 +85,24 @@ TEST_F(PopupMenu, ARightClickOpensItAtThePointAndTheChosenCommandRunsBeforePopup
   EXPECT_EQ(OpenMenu(), nullptr);
   EXPECT_FALSE(Popup->PoppedUp());
   EXPECT_EQ(Events, (std::vector<String>{"grid.down", "popup", "closeup", "&Delete", "returned"}));
+}
+
+// A menu popped up below an owner with no room under it opens above the owner, and the owner's
+// extent is forgotten once the menu has closed.
+TEST_F(PopupMenu, BelowAnOwnerWithoutRoomUnderItTheMenuOpensAboveTheOwner) {
+  const int bottom = GetWorkAreaAtPoint({300, 300}).Bottom;
+  std::vector<TRect> shown;
+  const auto note = [&, this] {
+    shown.push_back(OpenMenu()->BoundsRect());
+    PressKey(VK_ESCAPE);
+  };
+  TestClock().OnWait(note);
+  Popup->PopupEx(300, bottom - 2, 0, 20, true);
+  TestClock().OnWait(note);
+  Popup->Popup(300, bottom - 2);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0].Bottom, bottom - 22) << "above the owner's 20 pixels";
+  EXPECT_EQ(shown[1].Bottom, bottom - 2) << "a plain popup opens above its point";
 }
 
 TEST_F(PopupMenu, TheFocusedControlAndTheCaptureHolderAreToldToCancel) {

@@ -5,6 +5,7 @@
 // registration of every column class and the default column tables; the grid's additions to the
 // stored layout.
 #include "data/MemDataSet.h"
+#include "editors/dxExEdtr.h"
 #include "grid/dxDBColumnChooser.h"
 #include "grid/dxGrClms.h"
 #include "settings/IniFiles.h"
@@ -12,6 +13,7 @@
 #include "support/GridFixture.h"
 #include "support/TempDir.h"
 #include "windows/Focus.h"
+#include "windows/Services.h"
 
 namespace {
 
@@ -207,6 +209,26 @@ TEST_F(FurtherColumnsTest, TypedCellsPaintAndTheLookupListDrops) {
   int blue = 0;
   for (TColor pixel : ComposedPixels(Grid->Handle(), cell)) blue += pixel == TColor(ColorToRGB(clBlue));
   EXPECT_EQ(blue, 0) << "without SingleClick the link takes the window text colour";
+}
+
+// A link that opens on a single click shows the hand over a cell that holds a link, and only then.
+TEST_F(FurtherColumnsTest, ASingleClickLinkShowsTheHandOverACellWithText) {
+  Pupils->AppendRecord({103, Variant::Null(), 2, Variant::Null(), Variant::Null()});
+  auto* link = Add<TdxDBGridHyperLinkColumn>("Name");
+  link->SetWidth(100);
+  Show();
+  const auto cursorOver = [&](int Row) {
+    const TRect cell = Grid->GetNodeCellRect(Grid->Items(Row), Grid->GetVisibleColumnPos(link->GetIndex()));
+    MouseMove(Grid, {(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2});
+    Pump();
+    return GetCursor();
+  };
+  EXPECT_EQ(cursorOver(0), Screen->Cursors(crDefault)) << "without SingleClick";
+  link->SetSingleClick(true);
+  const HCURSOR overName = cursorOver(0);
+  EXPECT_EQ(overName, Screen->Cursors(crdxHandPoint)) << "over \"Zhang\"";
+  EXPECT_NE(overName, Screen->Cursors(crDefault)) << "the hand is registered";
+  EXPECT_EQ(cursorOver(2), Screen->Cursors(crDefault)) << "over a pupil without a name";
 }
 
 TEST_F(FurtherColumnsTest, ADropDownColumnShowsItsButtonByItsStyleOrTheGridsDefault) {

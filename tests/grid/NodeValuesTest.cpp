@@ -131,7 +131,7 @@ TEST_F(NodeValuesTest, ATextSetOnANodeStaysUntilTheRecordIsReadAgain) {
   node->SetStrings(score, "eighty");
   EXPECT_EQ(node->Strings(score), "eighty");
   EXPECT_EQ(Grid->GetNodeValue(node, score), Variant(81.5)) << "the value record stays";
-  node->SetValueRecord(name, {dnvValue, Variant("Li Si"), Variant()});
+  node->SetValueRecord(name, {dnvValue, Variant("Li Si")});
   EXPECT_EQ(node->Strings(name), "Zhang San") << "a new value record leaves the text as it was";
   EXPECT_EQ(Grid->GetNodeValue(node, name), Variant("Li Si"));
 

@@ -174,6 +174,7 @@ TEST_F(KeyboardTest, TypingOpensTheEditorWithTheKey) {
   ASSERT_NE(List->InplaceEditor(), nullptr);
   EXPECT_EQ(GetFocus(), List->InplaceEditor()->Handle());
   EXPECT_EQ(VarToStr(List->InplaceEditor()->GetEditValue()), "x") << "the key replaces the selected text";
+  EXPECT_EQ(List->InplaceEditor()->EditOffsets(), TRect(1, 0, 0, 0)) << "the text one pixel in from the cell's";
   Key(VK_RETURN);
   EXPECT_EQ(List->State(), tlsNormal);
   EXPECT_EQ(Row(1)->Strings(1), "x") << "Enter posts the value";
