@@ -329,7 +329,6 @@ class TdxSideBar : public TCustomPanel {
   friend class TdxSideBarDragObject;
   struct TGeometry;
   struct TItemPlace;
-  enum TScrollDirection { sdNone, sdUp, sdDown };
 
   bool Loading() const { return (ComponentState() & csLoading) != 0; }
   bool BeingDestroyed() const { return FDestroying || (ComponentState() & csDestroying); }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/data/KvCommon.h"
+#include "rtl/ScopeExit.h"
 #include "windows/SystemServices.h"
 
 void AcceptOnly(TKeyChar& Key, const char* Allowed) {
@@ -37,12 +38,9 @@ void PostRow(TDataSet* DataSet, const std::function<void()>& Fill) {
 }
 
 void KeepOpenOnFailure(TCustomForm* Form, const std::function<void()>& Work) {
-  try {
-    Work();
-  } catch (...) {
-    Form->SetModalResult(mrNone);
-    throw;
-  }
+  auto keepOpen = ScopeExit([Form] { Form->SetModalResult(mrNone); });
+  Work();
+  keepOpen.Dismiss();
 }
 
 void ShowHelpContext(TCustomForm* Form, int Context) {

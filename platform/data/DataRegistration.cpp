@@ -52,6 +52,7 @@ void PublishField(TClassBuilder<TField>& c) {
   c.Property("Required", &TField::Required, &TField::SetRequired).Default(false);
   c.Property("Size", &TField::Size, &TField::SetSize).Default(0);
   c.Property("EditMask", &TField::EditMask, &TField::SetEditMask);
+  c.Property("Origin", &TField::Origin, &TField::SetOrigin);
   c.Property("DisplayFormat", &TField::DisplayFormat, &TField::SetDisplayFormat);
   c.Property("FieldKind", &TField::FieldKind, &TField::SetFieldKind, FieldKindNames).Default(fkData);
   c.Property("KeyFields", &TField::KeyFields, &TField::SetKeyFields);

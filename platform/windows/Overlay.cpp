@@ -6,6 +6,7 @@
 
 #include "graphics/Colors.h"
 #include "graphics/RegionQt.h"
+#include "rtl/ScopeExit.h"
 #include "windows/Layer_p.h"
 
 namespace {
@@ -78,13 +79,8 @@ void TScreenOverlay::Refresh() {
 void TScreenOverlay::Draw(const std::function<void(HDC DC)>& Painter) {
   HDC dc = GetWindowDC(FHandle);
   if (!dc) return;
-  try {
-    Painter(dc);
-  } catch (...) {
-    ReleaseDC(FHandle, dc);
-    throw;
-  }
-  ReleaseDC(FHandle, dc);
+  const auto release = ScopeExit([this, dc] { ReleaseDC(FHandle, dc); });
+  Painter(dc);
 }
 
 void TScreenOverlay::Show() {

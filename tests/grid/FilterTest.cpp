@@ -3,6 +3,7 @@
 // hidden and shown again; the focus and the data set following; the data set filtering itself
 // with AutoDataSetFilter; the filter in the other record modes; and the filter kept in a layout.
 #include "classes/Filer.h"
+#include "classes/Properties.h"
 #include "grid/dxDBGridFilterPopup.h"
 #include "settings/IniFiles.h"
 #include "support/GridFixture.h"
@@ -376,6 +377,17 @@ TEST_P(FilterTest, ALayoutKeepsTheFilter) {
   EXPECT_EQ(grid->Filter()->Criteria().GetFilterText(true), text) << "the conditions found their columns again";
   EXPECT_TRUE(grid->FilterActive());
   copy->Free();
+}
+
+// The filter's expression names a field by its stored origin when it has one, in brackets when that
+// is no plain name.
+TEST_P(FilterTest, AConditionNamesItsFieldByItsOriginWhenItHasOne) {
+  Show();
+  Grid->Filter()->SetValueFilter(Sex, "男", "男");
+  const auto expression = [this] { return Grid->Filter()->Criteria().GetFilterText(false); };
+  EXPECT_EQ(expression(), "(Sex = '男')");
+  SetPropValue(*Sex->Field(), "Origin", TLayoutValue::OfString("Students.Sex"));
+  EXPECT_EQ(expression(), "([Students.Sex] = '男')");
 }
 
 TEST_P(FilterTest, AColumnThatGoesLeavesItsConditionWithoutAName) {
