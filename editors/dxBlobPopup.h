@@ -68,7 +68,7 @@ class TCustomdxBlobPopup : public TdxInplacePopupControl {
   TPicture* Picture();
   // The memo's text, or nothing for the picture kind.
   String Text();
-  void SetText(const String& Value);
+  void SetText(const String& Value) override;
   bool Modified();
   void SetModified(bool Value);
   // The posting flag: nothing more is posted once set.

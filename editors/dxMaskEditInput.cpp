@@ -23,7 +23,7 @@ bool IsLeavingKey(WORD Key) {
   }
 }
 
-constexpr TKeyChar CtrlC = 3, CtrlV = 22, CtrlX = 24, Backspace = 8, Enter = 13;
+constexpr TKeyChar CtrlC = 3, CtrlV = 22, CtrlX = 24, Enter = 13;
 
 }  // namespace
 

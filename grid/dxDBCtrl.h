@@ -169,7 +169,7 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
     return 0;
   }
   uint8_t GetIndicatorKind(TdxTreeListNode* Node, bool Selected) override;
-  virtual int GetMinIndicatorWidth() { return FGrIndicatorWidth; }
+  int GetMinIndicatorWidth() override { return FGrIndicatorWidth; }
 
   // --- the data set's side of the editing hooks --------------------------------------------------
   bool CanEditModify() override;
@@ -185,8 +185,8 @@ class TCustomdxDBTreeListControl : public TCustomdxTreeListControl {
   void SyncEditorWithRecord(TField* Field, TdxTreeListNode*& Node);
   virtual bool IsEmptyReadOnly();
   // The new-item row: editing it starts a new record.
-  virtual bool IsNewItemRowEditing();
-  virtual void GetNewRowText(int Column, String& Text);
+  bool IsNewItemRowEditing() override;
+  String GetNewRowText(int Column) override;
   void DoNewItemRowEditing(bool& Allow) override;
   bool CanEditNewItemRow() override;
   // Focuses the window when it can take the focus; whether the control or its editor has it.

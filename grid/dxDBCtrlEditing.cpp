@@ -122,8 +122,8 @@ bool TCustomdxDBTreeListControl::IsNewItemRowEditing() {
   return FocusedNode() && dataSet && dataSet->State() == dsInsert;
 }
 
-void TCustomdxDBTreeListControl::GetNewRowText(int Column, String& Text) {
-  Text = IsNewItemRowEditing() && FocusedNode() ? GetNodeString(FocusedNode(), Column) : String();
+String TCustomdxDBTreeListControl::GetNewRowText(int Column) {
+  return IsNewItemRowEditing() && FocusedNode() ? GetNodeString(FocusedNode(), Column) : String();
 }
 
 void TCustomdxDBTreeListControl::DoNewItemRowEditing(bool& Allow) {

@@ -248,7 +248,7 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   void FreeNodeAndEmptyGroups(TdxTreeListNode* Node);
 
   // --- group-by panel (dxDBGridGroupPanel.cpp) --------------------------------------------------------------
-  int GetGroupPanelHeight();
+  int GetGroupPanelHeight() override;
   int GetGroupIndentWidth() override;
   // Button N: x from 104 N + 8 to 104 N + 108, y from (header row height / 2) N + 8, one row high.
   TRect GroupPanelColumnRect(int N);
@@ -271,7 +271,7 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The header row height the panel's buttons take.
   virtual int GetHeaderRowHeight() { return Metrics().HeaderRowHeight; }
   // A GridLineColor other than clNone as it is; else by the grouping and the background.
-  TColor GetGridLineColor(TColor Background);
+  TColor GetGridLineColor(TColor Background) override;
 
   // --- the buffered rows of plain cursor mode (dxDBGridCursorRows.cpp) -----------------------------------
   // The rows area below the group-by panel and the header rows, above the footer; in plain cursor
@@ -299,19 +299,19 @@ class TCustomdxDBGrid : public TCustomdxDBTreeListControl {
   // The sort key: a summary for a column that orders its groups by them, a text (upper case when
   // the grid ignores case) for a column of texts, else the value.
   Variant GetNodeVariant(TdxTreeListNode* Node, int Column) override;
-  virtual void GetPreviewText(TdxTreeListNode* Node, String& Text);
+  String GetPreviewText(TdxTreeListNode* Node) override;
   // The summaries of a group row for its column: the column's own, then its summary group's items
   // that name no column.
   String GetGroupSummaryText(TdxTreeListNode* Node, TdxDBTreeListColumn* Column);
   // Whether the group level shows a footer: its column's summary group has an item that names a
   // column.
-  virtual bool IsLevelWithRowFooter(int Level);
+  bool IsLevelWithRowFooter(int Level) override;
   // The level of the footer FooterIndex (counted from the node up) that ends below a record; -1
   // when there is none.
   int GetRowFooterLevel(TdxTreeListNode* Node, int FooterIndex);
-  virtual bool IsRowFooterCell(TdxTreeListNode* Node, int Column, int FooterIndex);
+  bool IsRowFooterCell(TdxTreeListNode* Node, int Column, int FooterIndex) override;
   // FooterIndex -1 is the summary footer.
-  virtual void GetRowFooterText(TdxTreeListNode* Node, int Column, String& Text, int FooterIndex);
+  String GetRowFooterText(TdxTreeListNode* Node, int Column, int FooterIndex) override;
   // Group rows are left-aligned, whatever the alignment of the column they are painted in.
   TAlignment GetColumnAlignment(TdxTreeListNode* Node, int Column) override;
 

@@ -76,7 +76,8 @@ Variant TCustomdxDBGrid::GetNodeVariant(TdxTreeListNode* Node, int Column) {
   return Variant(IsCaseInsensitive() ? AnsiUpperCase(text) : text);
 }
 
-void TCustomdxDBGrid::GetPreviewText(TdxTreeListNode* Node, String& Text) {
+String TCustomdxDBGrid::GetPreviewText(TdxTreeListNode* Node) {
+  String Text;
   if (IsCursorMode() && FDataLink->Active()) {
     TNodeAccess access(*this, Node);
     if (TField* field = PreviewField()) {
@@ -89,6 +90,7 @@ void TCustomdxDBGrid::GetPreviewText(TdxTreeListNode* Node, String& Text) {
     Text = IsGroupNode(Node) ? String() : GridNode(Node)->PreviewText;
   }
   if (OnGetPreviewText) OnGetPreviewText(this, Node, Text);
+  return Text;
 }
 
 TAlignment TCustomdxDBGrid::GetColumnAlignment(TdxTreeListNode* Node, int Column) {
@@ -166,20 +168,19 @@ bool TCustomdxDBGrid::IsRowFooterCell(TdxTreeListNode* Node, int Column, int Foo
   return grouped && FooterItemOf(*this, grouped->SummaryGroup, Column) >= 0;
 }
 
-void TCustomdxDBGrid::GetRowFooterText(TdxTreeListNode* Node, int Column, String& Text, int FooterIndex) {
+String TCustomdxDBGrid::GetRowFooterText(TdxTreeListNode* Node, int Column, int FooterIndex) {
   if (FooterIndex == -1) {
-    if (TdxDBTreeListColumn* column = DBColumn(Column)) Text = column->GetSummaryFooterText();
-    return;
+    TdxDBTreeListColumn* column = DBColumn(Column);
+    return column ? column->GetSummaryFooterText() : String();
   }
   const int level = GetRowFooterLevel(Node, FooterIndex);
   TdxDBTreeListColumn* grouped = GroupColumns(level);
   const int index = grouped ? FooterItemOf(*this, grouped->SummaryGroup, Column) : -1;
-  if (index < 0) return;
+  if (index < 0) return String();
   TdxTreeListNode* group = Node;
   while (group->Level() > level) group = group->Parent();
   const std::vector<TdxGroupItemValue>& values = GridNode(group)->ItemValues;
   TdxDBGridSummaryItem* item = grouped->SummaryGroup->SummaryItems()->Items(index);
-  Text =
-      FormatSummaryValue(item->SummaryType(), item->SummaryFormat(), SummaryDateKind(item->Field, item->SummaryType()),
-                         spFooter, size_t(index) < values.size() ? values[size_t(index)].Value : 0);
+  return FormatSummaryValue(item->SummaryType(), item->SummaryFormat(), SummaryDateKind(item->Field, item->SummaryType()),
+                            spFooter, size_t(index) < values.size() ? values[size_t(index)].Value : 0);
 }

@@ -776,7 +776,8 @@ class TCustomdxTreeList : public TCustomdxContainer {
 
   // Painting (dxTLPaint.cpp, dxTLPaintRows.cpp, dxTLPaintCells.cpp).
   // GridLineColor, or the look's own grid colour while it is clNone.
-  virtual TColor GetGridLineColor();
+  // The colour of the grid lines over Background.
+  virtual TColor GetGridLineColor(TColor Background);
   // The header's drop-down button: hbsExists, hbsHot, hbsPressed, hbsActive bits. A button exists
   // only while a descendant keeps a header filter (IsHeaderFilterActive).
   virtual unsigned GetHeaderButtonState(int Column);

@@ -164,7 +164,6 @@ class TdxTreeListColumn : public TComponent {
   virtual Variant InitEditValue(TdxTreeListNode* Node, TdxInplaceEdit* Editor);
   virtual bool CanShowHeaderFilter();
   virtual bool IsMultiLineEditor() { return false; }
-  virtual bool GetShowButton() { return false; }
   // Moves the column in the control's column list (clamped).
   virtual void SetIndex(int Value);
   virtual bool ConvertExportValue(Variant& Value, bool Html) { (void)Value, (void)Html; return false; }

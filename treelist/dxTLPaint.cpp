@@ -15,7 +15,8 @@ void TCustomdxTreeList::Paint() {
   });
 }
 
-TColor TCustomdxTreeList::GetGridLineColor() {
+TColor TCustomdxTreeList::GetGridLineColor(TColor Background) {
+  (void)Background;
   if (FLook.GridLineColor != clNone) return FLook.GridLineColor;
   // The looks' own grid: light lines between cells, darker ones in the ultra-flat look.
   return FLook.LookAndFeel == lfUltraFlat ? TColor(0xA0A0A0) : clBtnFace;
@@ -194,7 +195,7 @@ void TdxTreeListPainter::PaintNewItemRow() {
   }
   FSegments.clear();
   PaintNewItemRowCells(row);
-  if (FList.ShowGrid()) DrawSegments(FList.GetGridLineColor());
+  if (FList.ShowGrid()) DrawSegments(FList.GetGridLineColor(FList.Color()));
 }
 
 void TdxTreeListPainter::PaintNewItemRowCells(const TRect& Row) {

@@ -29,7 +29,7 @@ void TdxTreeListPainter::DrawContent() {
   if (FList.ShowGrid())
     AddSegment(FInfo.CellsRight, FInfo.RowsRect.Top, FInfo.CellsRight,
                FInfo.RowsBottom != -1 ? FInfo.RowsBottom + 1 : FInfo.RowsRect.Bottom);
-  DrawSegments(FList.ShowGrid() ? FList.GetGridLineColor() : FList.Color());
+  DrawSegments(FList.ShowGrid() ? FList.GetGridLineColor(FList.Color()) : FList.Color());
 }
 
 // --- pass 1: the tree indent ----------------------------------------------------------------------------

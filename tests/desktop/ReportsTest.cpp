@@ -14,8 +14,11 @@ constexpr int kPrintX = 263, kPrintY = 16;
 
 class Reports : public DesktopTest {
  protected:
-  // Opens the n-th command of the report menu and answers its preview window.
+  // Opens the n-th command of the report menu and answers its preview window. The menu keys wait
+  // for the main window to be active again: after a preview closes, the window manager may still
+  // be handing the focus back.
   XWindowId OpenReport(int Index) {
+    if (!WaitForActive(MainWindow)) return 0;
     RunMenuCommand("p", Index);
     return WaitForWindow("报表预览");
   }

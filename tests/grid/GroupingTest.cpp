@@ -306,6 +306,31 @@ TEST_P(GroupingTest, GridLinesTakeTheirColourFromTheGrouping) {
   EXPECT_EQ(Grid->GetGridLineColor(clWindow), clRed);
 }
 
+// The grid's texts and colours reach the tree list's painting: the preview line shows the preview
+// field as the event leaves it, and the lines between rows take the grid's colour (shadow on a
+// button-face background, where the tree list alone would draw face).
+TEST_P(GroupingTest, ThePreviewAndTheGridLinesArePaintedAsTheGridAnswers) {
+  AddColumn("Sex")->SetWidth(200);
+  Grid->SetKeyField("No");
+  Grid->SetDataSource(Source);
+  Grid->SetPreviewFieldName("Name");
+  Grid->OnGetPreviewText = [](TObject*, TdxTreeListNode*, String& Text) { Text = "<" + Text + ">"; };
+  Grid->SetOptionsView(Grid->OptionsView() | edgoPreview);
+  Grid->SetColor(clBtnFace);
+  ShowGrid(200, 20);
+  TCustomdxTreeList& list = *Grid;
+  EXPECT_EQ(list.GetPreviewText(Grid->Items(1)), "<li si>");
+  const TRect second = Grid->GetNodeRect(Grid->Items(1));
+  int previewInk = 0;
+  for (TColor pixel : ComposedPixels(Grid->Handle(), second))
+    previewInk += (pixel >> 16 & 0xFF) > 160 && (pixel & 0xFF) < 120 && (pixel >> 8 & 0xFF) < 120;
+  EXPECT_GT(previewInk, 0) << "the preview line in the preview font's blue";
+  int shadow = 0;
+  for (int y = second.Top; y <= second.Bottom; ++y)
+    shadow += WindowPixel(Grid->Handle(), second.Left + 150, y) == TColor(ColorToRGB(clBtnShadow));
+  EXPECT_GT(shadow, 0) << "the line under the row";
+}
+
 TEST_P(GroupingTest, GroupRowsFinishTheirSummariesOverTheRecordsBelow) {
   Grid->SetOptionsDB(Grid->OptionsDB() | edgoLoadAllRecords);
   auto* top = static_cast<TdxDBGridNode*>(Grid->Add());
