@@ -444,7 +444,7 @@ class TdxDBTreeListHyperLinkColumn : public TdxDBTreeListColumn {
   void InitViewData(TdxEditViewData& ViewData, const TdxTreeListCellViewData& CellViewData) override;
   // With Html the text (empty for null) as an anchor, its characters escaped.
   bool ConvertExportValue(Variant& Value, bool Html) override;
-  TCursor GetCellCursor(const String& Text, TCursor Cursor) override;
+  TCursor GetCellCursor(TdxTreeListNode* Node, TCursor Cursor) override;
   void FontChanged() override;
   void RestoreDefaults() override;
   virtual void DoStartClick();

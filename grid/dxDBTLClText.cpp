@@ -305,8 +305,9 @@ bool TdxDBTreeListHyperLinkColumn::ConvertExportValue(Variant& Value, bool Html)
 }
 
 // A link that opens on a single click shows the hand over a cell that holds one.
-TCursor TdxDBTreeListHyperLinkColumn::GetCellCursor(const String& Text, TCursor Cursor) {
-  return FHyperLink.SingleClick && !Text.empty() ? dxHandPointCursor() : Cursor;
+TCursor TdxDBTreeListHyperLinkColumn::GetCellCursor(TdxTreeListNode* Node, TCursor Cursor) {
+  if (!FHyperLink.SingleClick || !TreeList() || TreeList()->GetCellText(Node, GetIndex()).empty()) return Cursor;
+  return dxHandPointCursor();
 }
 
 void TdxDBTreeListHyperLinkColumn::RestoreDefaults() {

@@ -146,8 +146,8 @@ class TdxTreeListColumn : public TComponent {
   virtual const TdxInplaceEditClass& GetEditorClass() const;
   virtual String GetDisplayText(TdxTreeListNode* Node);
   virtual bool CanEditCell() { return !FDisableEditor; }
-  // The cursor over a cell showing Text; Cursor is the control's own.
-  virtual TCursor GetCellCursor(const String& Text, TCursor Cursor) { (void)Text; return Cursor; }
+  // The cursor over the column's cell on Node; Cursor is the control's own.
+  virtual TCursor GetCellCursor(TdxTreeListNode* Node, TCursor Cursor) { (void)Node; return Cursor; }
   // The position in the control's column list (the stored index while the column is in none).
   virtual int GetIndex() const;
   virtual int GetCellGlyphWidth() { return 0; }

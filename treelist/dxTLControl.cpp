@@ -137,7 +137,7 @@ String TCustomdxTreeListControl::GetCellText(TdxTreeListNode* Node, int Column) 
 
 TCursor TCustomdxTreeListControl::GetCellCursor(TdxTreeListNode* Node, int Column) {
   TdxTreeListColumn* column = ColumnAt(Column);
-  return column ? column->GetCellCursor(GetCellText(Node, Column), Cursor()) : Cursor();
+  return column ? column->GetCellCursor(Node, Cursor()) : Cursor();
 }
 
 // --- editing ----------------------------------------------------------------------------------------

@@ -196,12 +196,14 @@ void TCustomdxTreeList::WMSetCursor(TMessage& Message) {
     ::ScreenToClient(Handle(), point);
     TdxTreeListHitInfo hit;
     GetHitInfo(point, hit);
-    if ((hit.HitKind == hkBandEdge && hit.Band >= 0) || hit.HitKind == hkHeaderEdge)
+    if ((hit.HitKind == hkBandEdge && hit.Band >= 0) || hit.HitKind == hkHeaderEdge) {
       cursor = crHSplit;
-    else if (hit.HitKind == hkBandPanelEdge || hit.HitKind == hkHeaderPanelEdge || hit.HitKind == hkRowEdge)
+    } else if (hit.HitKind == hkBandPanelEdge || hit.HitKind == hkHeaderPanelEdge || hit.HitKind == hkRowEdge) {
       cursor = crVSplit;
-    else if (hit.HitKind == hkCell && hit.Node && GetCellCursor(hit.Node, hit.Column) != Cursor())
-      cursor = GetCellCursor(hit.Node, hit.Column);
+    } else if (hit.HitKind == hkCell && hit.Node) {
+      const TCursor cell = GetCellCursor(hit.Node, hit.Column);
+      if (cell != Cursor()) cursor = cell;
+    }
   } else if (FState == tlsColumnSizing || FState == tlsBandSizing) {
     cursor = crHSplit;
   } else if (FState == tlsBandPanelSizing || FState == tlsHeaderPanelSizing || FState == tlsRowSizing) {

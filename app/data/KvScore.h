@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "app/data/KvStatements.h"
 #include "data/ADODB.h"
 
 inline constexpr int ScoreLevelCount = 21;
@@ -58,7 +59,7 @@ double ReadAchieveFromEdits(const TAchieveEdits& Edits);
 // The two standards tables: fitness-standard and examination items.
 enum TStandardFamily { sfUpto, sfExam };
 // The family's part of its tables' names (Tb_UptoStarnd, Tb_ExamProcess).
-inline const char* FamilyName(TStandardFamily Family) { return Family == sfUpto ? "Upto" : "Exam"; }
+inline const char* FamilyName(TStandardFamily Family) { return StandardFamilies[Family]; }
 
 // Reads the standards row of a grade, sex and item into Thresholds (an empty column as 0), with
 // the hourglass cursor; the query stays open. Answers false, leaving Thresholds as they were,

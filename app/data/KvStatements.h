@@ -65,6 +65,7 @@ inline constexpr const char* ArchiveUptoSql =
 inline constexpr const char* DeleteUptoSql = "delete from Tb_UptoProcess \nWhere Fd_StuNo=:AStuNo";
 
 // --- items, standards and results; Family is "Upto" (fitness) or "Exam" (examination) ------------
+// In the order of TStandardFamily (KvScore.h).
 inline constexpr const char* StandardFamilies[] = {"Upto", "Exam"};
 inline constexpr const char* UptoItemsSql = "select * from Tb_UptoProg order by Fd_ProgType,Fd_ProgNo";
 inline constexpr const char* ExamItemsSql = "select * from Tb_ExamProg order by Fd_ProgNo";
